@@ -1,0 +1,28 @@
+# Shared settings and helpers for every Kelvaro target.
+
+include(GoogleTest OPTIONAL)
+
+set(KELVARO_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
+
+# kelvaro_library(<name> SOURCES ... [DEPS ...])
+# A static library whose headers are included as "<folder>/<file>.h" from src/.
+function(kelvaro_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_compile_options(${name} PRIVATE ${KELVARO_WARNINGS})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+endfunction()
+
+# kelvaro_gtest(<name> SOURCES ... [DEPS ...])
+# A GoogleTest executable registered with CTest, one test per case.
+function(kelvaro_gtest name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_options(${name} PRIVATE ${KELVARO_WARNINGS})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
+  gtest_discover_tests(${name}
+    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+    PROPERTIES ENVIRONMENT "KELVARO_SAMPLES=${PROJECT_SOURCE_DIR}/samples")
+endfunction()

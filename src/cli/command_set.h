@@ -1,0 +1,54 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+
+#include "core/transit_record.h"
+
+namespace kelvaro::cli {
+
+// What every command works on: the loaded record and the checked orb.
+struct Session {
+  TransitRecord record;
+  double orb;
+};
+
+// What a command leaves behind: the lines of the result list (or of the
+// second text view) and the messages the window would have shown.
+struct CommandResult {
+  std::vector<std::string> lines;
+  std::vector<std::string> messages;
+  bool rejected = false;  // a refused entry: messages only, exit status 2
+
+  static CommandResult refused(std::vector<std::string> messages) {
+    return {{}, std::move(messages), true};
+  }
+};
+
+using CommandAction = std::function<CommandResult(const Session&)>;
+
+// The subcommands of kelvaro-cli. A command file adds its subcommand with
+// add(), declares the subcommand's arguments on the returned CLI::App, and
+// reads them in its action, which runs after the record is loaded.
+class CommandSet {
+ public:
+  explicit CommandSet(CLI::App& app) : app_(app) {}
+
+  CLI::App* add(const std::string& name, const std::string& description, CommandAction action);
+
+  // The action of the subcommand given on the command line, if any.
+  const CommandAction* chosen() const;
+
+ private:
+  CLI::App& app_;
+  std::map<const CLI::App*, CommandAction> actions_;
+};
+
+// One registration function per command file.
+void addRecordCommands(CommandSet& commands);
+
+}  // namespace kelvaro::cli

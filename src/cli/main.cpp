@@ -1,0 +1,74 @@
+// kelvaro-cli: every overview and search of Kelvaro without windows.
+//
+//   kelvaro-cli [--orb D:MM] FILE COMMAND [ARGS...]
+//
+// Prints exactly the lines the result list would hold (UTF-8, LF) on stdout
+// and the messages the window would show on stderr. Exit status: 0 done,
+// 1 wrong usage, 2 invalid orb, unreadable file or refused entry.
+#include <cstdio>
+#include <string>
+#include <variant>
+
+#include "cli/command_set.h"
+#include "cli/orb_option.h"
+#include "loading/orb_entry.h"
+#include "loading/transit_file.h"
+
+namespace {
+
+constexpr int kExitUsage = 1;
+constexpr int kExitRefused = 2;
+
+void printLine(std::FILE* stream, const std::string& line) {
+  std::fwrite(line.data(), 1, line.size(), stream);
+  std::fputc('\n', stream);
+}
+
+// Messages use "\r" for their line breaks; the terminal gets "\n".
+void printMessage(std::string message) {
+  for (char& c : message) {
+    if (c == '\r') c = '\n';
+  }
+  printLine(stderr, message);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace kelvaro;
+  CLI::App app{"Kelvaro: midpoint analysis of a transit data file, without windows."};
+  app.set_help_all_flag("--help-all", "help for every command");
+  std::string orbText = "1:12";
+  std::string file;
+  app.add_option("--orb", orbText, "the orb as D:MM (default 1:12)");
+  app.add_option("FILE", file, "the transit data file")->required();
+  app.require_subcommand(1, 1);
+
+  cli::CommandSet commands(app);
+  cli::addRecordCommands(commands);
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    const int status = app.exit(error);
+    return status == 0 ? 0 : kExitUsage;
+  }
+
+  const auto orb = cli::parseOrbOption(orbText);
+  if (!orb) {
+    printMessage(std::string(kInvalidOrbMessage));
+    return kExitRefused;
+  }
+  LoadResult loaded = loadTransitFile(file);
+  if (const auto* failure = std::get_if<LoadFailure>(&loaded)) {
+    printMessage(failure->message);
+    return kExitRefused;
+  }
+  const cli::Session session{std::get<TransitRecord>(std::move(loaded)), *orb};
+
+  const cli::CommandResult result = (*commands.chosen())(session);
+  for (const std::string& message : result.messages) printMessage(message);
+  if (result.rejected) return kExitRefused;
+  for (const std::string& line : result.lines) printLine(stdout, line);
+  return 0;
+}

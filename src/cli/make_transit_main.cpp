@@ -1,0 +1,40 @@
+// kelvaro-make-transit: writes a 2560-byte transit data file from its
+// readable text (see loading/transit_description.h).
+//
+//   kelvaro-make-transit SOURCE.txt TARGET.dat
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <variant>
+
+#include "loading/transit_description.h"
+
+int main(int argc, char** argv) {
+  using namespace kelvaro;
+  if (argc != 3) {
+    std::cerr << "Aufruf: kelvaro-make-transit QUELLE.txt ZIEL.dat\n";
+    return 1;
+  }
+  std::ifstream source(argv[1], std::ios::binary);
+  if (!source) {
+    std::cerr << argv[1] << ": lässt sich nicht lesen\n";
+    return 2;
+  }
+  std::stringstream text;
+  text << source.rdbuf();
+  const auto parsed = parseTransitDescription(text.str());
+  if (const Rejection* refused = rejection(parsed)) {
+    std::cerr << argv[1] << ": " << refused->message << "\n";
+    return 2;
+  }
+  const auto bytes = serializeTransitRecord(std::get<TransitRecord>(parsed));
+  std::ofstream target(argv[2], std::ios::binary | std::ios::trunc);
+  target.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  target.close();
+  if (!target) {
+    std::cerr << argv[2] << ": lässt sich nicht schreiben\n";
+    return 2;
+  }
+  return 0;
+}

@@ -1,0 +1,41 @@
+#include "core/entry_text.h"
+
+#include "core/text_encoding.h"
+
+namespace kelvaro {
+
+EntryText::EntryText(std::string_view utf8) : chars_(utf8ToCodePoints(utf8)) {}
+
+char32_t EntryText::at(std::size_t position) const {
+  return position >= 1 && position <= chars_.size() ? chars_[position - 1] : 0;
+}
+
+bool EntryText::isOneOf(std::size_t position, std::u32string_view allowed) const {
+  const char32_t c = at(position);
+  return c != 0 && allowed.find(c) != std::u32string_view::npos;
+}
+
+void EntryText::upperCaseLetters(std::initializer_list<std::size_t> positions) {
+  for (std::size_t position : positions) {
+    if (position < 1 || position > chars_.size()) continue;
+    char32_t& c = chars_[position - 1];
+    if (c >= U'a' && c <= U'z') c = c - U'a' + U'A';
+  }
+}
+
+std::optional<int> EntryText::factorAt(std::size_t position) const {
+  const char32_t first = at(position);
+  const char32_t second = at(position + 1);
+  if (first == 0 || second == 0 || first > 0x7F || second > 0x7F) return std::nullopt;
+  const char name[2] = {static_cast<char>(first), static_cast<char>(second)};
+  return lookupFactor(std::string_view(name, 2));
+}
+
+std::string EntryText::slice(std::size_t first, std::size_t count) const {
+  if (first < 1 || first > chars_.size()) return {};
+  return codePointsToUtf8(std::u32string_view(chars_).substr(first - 1, count));
+}
+
+std::string EntryText::utf8() const { return codePointsToUtf8(chars_); }
+
+}  // namespace kelvaro

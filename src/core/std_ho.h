@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Angle arithmetic on the 22.5° dial and the fixed-width angle and number
+// texts of every overview and search. All functions are pure; the formulas
+// (truncation toward zero, rounding half down) are kept literally, because
+// the result tables depend on them to the last minute.
+namespace kelvaro {
+
+inline constexpr double kDial = 22.5;
+
+// Trunc toward zero, converted to int; NaN gives 0 and values beyond the
+// int range are clamped, so no position can cause undefined behaviour.
+int truncToInt(double x);
+
+// x − Trunc(x × 10 / 225) × 22.5; keeps the sign of x.
+double modus22(double x);
+// x − Trunc(x / 30) × 30; keeps the sign of x.
+double modus30(double x);
+
+// Midpoint A/B and sum A+B of two longitudes.
+inline double midpoint(double a, double b) { return (a + b) / 2; }
+inline double sum(double a, double b) { return a + b; }
+// A longitude shown in the zodiac: 360 is subtracted once from values above 360.
+double sumAsLongitude(double a, double b);
+
+// Two dial values meet when d = |a − b| < orb or d > 22.5 − orb (both strict).
+bool orbHit(double a, double b, double orb);
+
+// MC house 1–12 of a factor (MC itself is always house 10).
+int haus(int factorNumber, double longitude, double mcLongitude);
+// MC house of a midpoint or sum value.
+int halbsum_mchaus(double longitude, double mcLongitude);
+
+// "WID" … "FIS", or empty outside [0, 360).
+std::string signAbbreviation(double longitude);
+
+// x + 1 when Frac(x) > 0.5, else x (callers truncate afterwards).
+double runden(double x);
+
+// v as an unsigned 16-bit number, zero-padded to width w ("05", "000", "123").
+std::string zahl_text(std::int64_t v, int width);
+
+enum class AngleMode { dial22 = 22, sign30 = 30 };
+// "DD°MM'" of x reduced to the dial or to the sign; "-" in front when x < 0.
+std::string winkel_text(double x, int width, AngleMode mode);
+// "DDD°MM'".
+std::string grad3_text(double x);
+// Characters 2 to 7 of grad3_text ("005°15'" → "05°15'").
+std::string grad3_kurz(double x);
+// "hh:mm" of an entered angle (the orb, the search angle).
+std::string grad_minuten_text(double x);
+
+}  // namespace kelvaro

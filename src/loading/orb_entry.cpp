@@ -1,0 +1,32 @@
+#include "loading/orb_entry.h"
+
+#include <cmath>
+
+#include "core/std_ho.h"
+#include "core/whole_number.h"
+
+namespace kelvaro {
+
+OrbEntryCheck checkOrbEntry(std::string_view degreesText, std::string_view minutesText) {
+  OrbEntryCheck check;
+  check.degreesText = isEmptyField(degreesText) ? "0" : std::string(degreesText);
+  check.minutesText = isEmptyField(minutesText) ? "00" : std::string(minutesText);
+  const auto degrees = parseWholeNumber(check.degreesText);
+  const auto minutes = parseWholeNumber(check.minutesText);
+  if (!degrees || !minutes || *minutes > 59) return check;
+  const double orb = *degrees + *minutes / 60.0;
+  if (orb == 0) return check;
+  check.valid = true;
+  check.orb = orb;
+  return check;
+}
+
+std::pair<std::string, std::string> orbEntryFieldTexts(double orb) {
+  const double degrees = std::trunc(orb);
+  return {std::to_string(truncToInt(degrees)),
+          std::to_string(truncToInt(std::round((orb - degrees) * 60)))};
+}
+
+std::string orbLabelText(double orb) { return "Orbis: " + grad_minuten_text(orb); }
+
+}  // namespace kelvaro

@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include "support/cli_runner.h"
+#include "support/record_builder.h"
+#include "support/temp_dir.h"
+
+namespace kelvaro {
+namespace {
+
+using testing::runCli;
+using testing::samplePath;
+
+const std::string kSample = "mueller-juergen.dat";
+
+TEST(Cli, HeaderPrintsTheHeaderLine) {
+  const auto run = runCli({samplePath(kSample), "header"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out,
+            " Kelvaro mit allen R-P-S-T-Daten für Müller, Jürgen, München, 48°08' N, 11°34' O, "
+            "05.03.2007  14:30:00\n");
+  EXPECT_EQ(run.err, "");
+}
+
+TEST(Cli, KeepsTrailingBlanksOfALine) {
+  testing::TempDir dir;
+  const auto path = dir.write("x.dat", testing::RecordBuilder().text(4, "12:00  ").bytes());
+  const auto run = runCli({path, "header"});
+  EXPECT_EQ(run.out, " Kelvaro mit allen R-P-S-T-Daten für , , , , ,   12:00  \n");
+}
+
+TEST(Cli, RefusesAnInvalidOrbWithTheOrbMessage) {
+  for (const char* orb : {"0:00", "1:60", "10:00", "1:123", "a:10", "1:-5", "112"}) {
+    const auto run = runCli({"--orb", orb, samplePath(kSample), "header"});
+    EXPECT_EQ(run.status, 2) << orb;
+    EXPECT_EQ(run.out, "") << orb;
+    EXPECT_EQ(run.err, "\nDas ist kein Orbis               \n") << orb;
+  }
+  EXPECT_EQ(runCli({"--orb", "0:30", samplePath(kSample), "header"}).status, 0);
+  EXPECT_EQ(runCli({"--orb", ":30", samplePath(kSample), "header"}).status, 0);
+  EXPECT_EQ(runCli({"--orb", "9:59", samplePath(kSample), "header"}).status, 0);
+}
+
+TEST(Cli, ReportsAFileThatCannotBeLoaded) {
+  testing::TempDir dir;
+  const auto shortFile = dir.write("short.dat", std::vector<unsigned char>(2559, 0));
+  const auto run = runCli({shortFile, "header"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "Ladeversuch mit " + shortFile + " ging daneben\n");
+
+  const auto missing = runCli({(dir.path() / "nichts.dat").string(), "header"});
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.err.find("No such file or directory"), std::string::npos);
+}
+
+TEST(Cli, WrongUsageExitsWithOne) {
+  EXPECT_EQ(runCli({samplePath(kSample)}).status, 1);
+  EXPECT_EQ(runCli({samplePath(kSample), "unbekannt"}).status, 1);
+  EXPECT_EQ(runCli({}).status, 1);
+  EXPECT_EQ(runCli({"--help"}).status, 0);
+}
+
+}  // namespace
+}  // namespace kelvaro

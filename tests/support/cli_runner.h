@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "support/run_process.h"
+
+namespace kelvaro::testing {
+
+// The paths the build gives the command-line tests.
+inline std::string cliPath() { return KELVARO_CLI; }
+inline std::string makeTransitPath() { return KELVARO_MAKE_TRANSIT; }
+inline std::string samplePath(const std::string& name) {
+  return std::string(KELVARO_SOURCE_DIR) + "/samples/" + name;
+}
+
+// kelvaro-cli with the given arguments.
+inline ProcessOutput runCli(std::vector<std::string> arguments) {
+  arguments.insert(arguments.begin(), cliPath());
+  return runProcess(arguments);
+}
+
+// The stdout of a run split into its lines (without the LF of each).
+inline std::vector<std::string> linesOf(const std::string& out) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < out.size()) {
+    const std::size_t end = out.find('\n', start);
+    lines.push_back(out.substr(start, end - start));
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return lines;
+}
+
+}  // namespace kelvaro::testing
