@@ -1,6 +1,14 @@
 #include "cli/command_set.h"
 
+#include "core/text_encoding.h"
+
 namespace kelvaro::cli {
+
+CommandResult wrongLength(const std::string& entry, std::size_t expectedLength) {
+  return CommandResult::refused({"wrong length: \"" + entry + "\" has " +
+                                 std::to_string(utf8Length(entry)) + " characters, the entry needs " +
+                                 std::to_string(expectedLength)});
+}
 
 CLI::App* CommandSet::add(const std::string& name, const std::string& description,
                           CommandAction action) {

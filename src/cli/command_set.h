@@ -29,6 +29,10 @@ struct CommandResult {
   }
 };
 
+// An entry whose length is not the one its option reads: the window would
+// simply wait for more characters; the command line refuses it.
+CommandResult wrongLength(const std::string& entry, std::size_t expectedLength);
+
 using CommandAction = std::function<CommandResult(const Session&)>;
 
 // The subcommands of kelvaro-cli. A command file adds its subcommand with
