@@ -53,24 +53,6 @@ TEST(FreeAxisEntry, RefusesWithTheFirstFailingCheck) {
   }
 }
 
-TEST(FreeAxisEntry, MethodQuestionIsElevenLinesEndedByALineBreak) {
-  const std::vector<std::string> lines = {
-      "Sie haben hier die Wahl zwischen den Möglichkeiten",
-      "",
-      "1. eine Summe oder Halbsumme aus zwei beliebigen Faktorvarianten",
-      "oder",
-      "2. ein Planetenbild aus beliebigen Summen oder Halbsummen (Quadro-Suche)       ",
-      "einzugeben.",
-      "",
-      "Bei 1. sucht das Programm alle möglichen Planetenbilder",
-      "bei 2. zeigt das Programm alle vorhandenen Planetenbild-Varianten.",
-      "",
-      "Möchten Sie das Verfahren 1. anwenden?"};
-  std::string joined;
-  for (const auto& line : lines) joined += line + "\r";
-  EXPECT_EQ(kMethodQuestion, joined);
-}
-
 TEST(PanelChoices, CaptionsNameTheChoices) {
   for (const auto choice :
        {PanelVariant::r, PanelVariant::p, PanelVariant::s, PanelVariant::t, PanelVariant::rpst}) {
