@@ -53,11 +53,6 @@ double combinationValue(char op, double a, double b) {
   }
 }
 
-// A difference keeps its sign in the label (KNr-JUp,-03°30'), but it meets
-// the reference points at its place on the dial, 22.5° further on: compared
-// with its sign, every reference point above that place would count as a hit.
-double placeOnDial(double c) { return c < 0 ? c + kDial : c; }
-
 std::string summaryLine(const MidpointSumHits& hits) {
   return "Treffer: MC+MC " + zahl_text(hits.mcSum, 2) + ", MC/MC " + zahl_text(hits.mcMidpoint, 2) +
          ", SO+SO " + zahl_text(hits.soSum, 2) + ", SO/SO " + zahl_text(hits.soMidpoint, 2) +
@@ -100,9 +95,8 @@ MidpointSumSearch midpointSumSearch(const TransitRecord& record, double orb,
       line += ',';
       line += winkel_text(c, 2, AngleMode::dial22);
       line += " steht in ";
-      const double place = placeOnDial(c);
       for (const ReferencePoint& point : points) {
-        if (!orbHit(place, point.value, orb)) continue;
+        if (!orbHit(c, point.value, orb)) continue;
         line += point.text;
         line += ", ";
         ++(search.hits.*point.counter);

@@ -53,6 +53,8 @@ struct MidpointSumSearch {
   MidpointSumHits hits;
 };
 
+// A difference whose first longitude is the smaller one stays negative
+// (modus22 keeps the sign): it is shown and compared with its sign.
 MidpointSumSearch midpointSumSearch(const TransitRecord& record, double orb,
                                     const MidpointSumEntry& entry);
 

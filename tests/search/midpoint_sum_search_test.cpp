@@ -122,9 +122,10 @@ TEST(MidpointSumSearch, MeetsAcrossTheEndOfTheDialButNotAtTheWrapLimit) {
   EXPECT_EQ(search.result.lines[2], "KNr+JUr,00°30' steht in MCr/MCr, ");
 }
 
-TEST(MidpointSumSearch, ComparesNegativeDifferencesAtTheirPlaceOnTheDial) {
-  // KNr − JUr = −3.5 stands at 19 on the dial: it meets MCr/MCr (19) and
-  // neither ASr/ASr (22) nor ASr+ASr (21.5), which lie beyond it.
+TEST(MidpointSumSearch, ComparesNegativeDifferencesWithTheirSign) {
+  // KNr − JUr = −3.5 keeps its sign in the label and in the orb test:
+  // distances of 22.5 (MCr/MCr at 19), 25.5 (ASr/ASr at 22) and 25 (ASr+ASr
+  // at 21.5) all lie above 22.5 − orb, distance 19 (MCr+MCr at 15.5) does not.
   const TransitRecord record = RecordBuilder(0)
                                    .at(Variant::r, factor::MC, 19)
                                    .at(Variant::r, factor::AS, 22)
@@ -132,7 +133,7 @@ TEST(MidpointSumSearch, ComparesNegativeDifferencesAtTheirPlaceOnTheDial) {
                                    .at(Variant::r, factor::JU, 13.5)
                                    .build();
   const MidpointSumSearch search = midpointSumSearch(record, 1.0, accepted("KN-JU"));
-  EXPECT_EQ(search.result.lines[2], "KNr-JUr,-03°30' steht in MCr/MCr, ");
+  EXPECT_EQ(search.result.lines[2], "KNr-JUr,-03°30' steht in MCr/MCr, ASr/ASr, ASr+ASr, ");
 }
 
 TEST(MidpointSumSearch, AFactorWithItselfUsesItsOwnPosition) {
