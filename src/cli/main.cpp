@@ -13,7 +13,7 @@
 #include <variant>
 #include <vector>
 
-#include "cli/command_set.h"
+#include "cli/command_line.h"
 #include "cli/orb_option.h"
 #include "loading/orb_entry.h"
 #include "loading/transit_file.h"
@@ -60,21 +60,9 @@ int saveLines(const std::string& folder, const kelvaro::TransitRecord& record,
 int main(int argc, char** argv) {
   using namespace kelvaro;
   CLI::App app{"Kelvaro: midpoint analysis of a transit data file, without windows."};
-  app.set_help_all_flag("--help-all", "help for every command");
-  std::string orbText = "1:12";
-  std::string file;
-  std::string saveFolder;
-  app.add_option("--orb", orbText, "the orb as D:MM (default 1:12)");
-  const CLI::Option* save =
-      app.add_option("--save", saveFolder, "also save the lines into DIR as the save button does")
-          ->option_text("DIR");
-  app.add_option("FILE", file, "the transit data file")->required();
-  app.require_subcommand(1, 1);
-
+  cli::CommandLine line;
   cli::CommandSet commands(app);
-  cli::addRecordCommands(commands);
-  cli::addPictureCommands(commands);
-  cli::addSearchCommands(commands);
+  cli::declareCommandLine(app, line, commands);
 
   try {
     app.parse(argc, argv);
@@ -83,12 +71,12 @@ int main(int argc, char** argv) {
     return status == 0 ? 0 : kExitUsage;
   }
 
-  const auto orb = cli::parseOrbOption(orbText);
+  const auto orb = cli::parseOrbOption(line.orbText);
   if (!orb) {
     printMessage(std::string(kInvalidOrbMessage));
     return kExitRefused;
   }
-  LoadResult loaded = loadTransitFile(file);
+  LoadResult loaded = loadTransitFile(line.file);
   if (const auto* failure = std::get_if<LoadFailure>(&loaded)) {
     printMessage(failure->message);
     return kExitRefused;
@@ -98,7 +86,7 @@ int main(int argc, char** argv) {
   const cli::CommandResult result = (*commands.chosen())(session);
   for (const std::string& message : result.messages) printMessage(message);
   if (result.rejected) return kExitRefused;
-  for (const std::string& line : result.lines) printLine(stdout, line);
+  for (const std::string& text : result.lines) printLine(stdout, text);
   std::fflush(stdout);
-  return save->count() > 0 ? saveLines(saveFolder, session.record, result.lines) : 0;
+  return line.save->count() > 0 ? saveLines(line.saveFolder, session.record, result.lines) : 0;
 }
