@@ -79,10 +79,21 @@ void angle(const TransitRecord& record, double orb, FuzzedDataProvider& data) {
   fuzz::requireShowable(angleSearch(record, orb, *angle, chosen));
 }
 
+// The stored entry: empty (option 3 empties it), or what option 1 or the
+// free axis of option 2 kept of an accepted entry.
+std::string storedEntry(FuzzedDataProvider& data) {
+  const std::string text = fuzz::consumeText(data);
+  const auto midpointSumEntry = checkMidpointSumEntry(text);
+  if (!rejection(midpointSumEntry)) return std::get<MidpointSumEntry>(midpointSumEntry).text;
+  const auto freeAxisEntry = checkFreeAxisEntry(text);
+  if (!rejection(freeAxisEntry)) return std::get<FreeAxisEntry>(freeAxisEntry).stored;
+  return {};
+}
+
 void anglePictures(const TransitRecord& record, double orb, FuzzedDataProvider& data) {
   const auto angle = searchAngle(data);
   if (!angle) return;
-  pictures(record, orb, angleAxis(*angle, fuzz::consumeText(data)), data);
+  pictures(record, orb, angleAxis(*angle, storedEntry(data)), data);
 }
 
 void triple(const TransitRecord& record, double orb, FuzzedDataProvider& data) {
