@@ -36,11 +36,6 @@ double sumAsLongitude(double a, double b) {
   return s > 360 ? s - 360 : s;
 }
 
-bool orbHit(double a, double b, double orb) {
-  const double d = std::fabs(a - b);
-  return d < orb || d > kDial - orb;
-}
-
 int halbsum_mchaus(double longitude, double mcLongitude) {
   double k = std::trunc((longitude - mcLongitude) / 30);
   if (longitude < mcLongitude) k -= 1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -27,7 +28,11 @@ inline double sum(double a, double b) { return a + b; }
 double sumAsLongitude(double a, double b);
 
 // Two dial values meet when d = |a − b| < orb or d > 22.5 − orb (both strict).
-bool orbHit(double a, double b, double orb);
+// Inline: the correspondence search makes thousands of these tests per run.
+inline bool orbHit(double a, double b, double orb) {
+  const double d = std::fabs(a - b);
+  return d < orb || d > kDial - orb;
+}
 
 // MC house 1–12 of a factor (MC itself is always house 10).
 int haus(int factorNumber, double longitude, double mcLongitude);
