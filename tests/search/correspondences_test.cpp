@@ -144,6 +144,14 @@ TEST(Correspondences, ListOneLineOfTheSunWithItsRepetitionAndCounts) {
   EXPECT_EQ(lines[135], "   ");
 }
 
+TEST(Correspondences, RepetitionsTakePartnersThatCountedAsFirstFactor) {
+  // WIp corresponds with SOt, but list 2 leaves WI out, so WI never counted SO.
+  const Lines lines = report(isolatedRecord().at(p, WI, isolated(SO, t)));
+  EXPECT_EQ(listLine(lines, 1, SO), "SOt:WIp,");
+  EXPECT_EQ(repetitionLine(lines, SO), "SOt:");
+  EXPECT_EQ(cellOf(lines, WI, SO), ".1| ");
+}
+
 TEST(Correspondences, TheMoonCorrespondingOnlyWithItselfCountsTwiceOnTheDiagonal) {
   const Lines lines = report(isolatedRecord().at(r, MO, isolated(MO, t)));
   ASSERT_EQ(lines.size(), 169u);
