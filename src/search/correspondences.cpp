@@ -169,12 +169,11 @@ std::string axisLine(std::string_view text, int first, int except, Condition con
 // The items are cut at the line limit before the head is put in front.
 std::string solarAxisLine(const Correspondence& corresponds, const Tally& tally) {
   std::string items;
-  const auto& listed = listItems();
   for (int k = 1; k <= kFactors; ++k) {
     if (k == factor::SO || !tally.soMarks[index(k)]) continue;
     for (Variant v : kVariants) {
       if (!corresponds(k, v, factor::SO, Variant::p)) continue;
-      appendCut(items, std::string_view(listed[slot(k, v)]).substr(0, 3));
+      appendCut(items, factorVariantName(k, v));
       appendCut(items, ", ");
     }
   }
