@@ -54,6 +54,8 @@ class CommandSet {
 
 // One registration function per command file.
 void addRecordCommands(CommandSet& commands);
+void addPictureCommands(CommandSet& commands);
+void addSearchCommands(CommandSet& commands);
 void addMagicAndCorrespondenceCommands(CommandSet& commands);
 
 }  // namespace kelvaro::cli

@@ -27,8 +27,6 @@ int truncToInt(double x) {
   return static_cast<int>(t);
 }
 
-double modus22(double x) { return x - std::trunc(x * 10 / 225) * kDial; }
-
 double modus30(double x) { return x - std::trunc(x / 30) * 30; }
 
 double sumAsLongitude(double a, double b) {
