@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
 
   cli::CommandSet commands(app);
   cli::addRecordCommands(commands);
+  cli::addOverviewCommands(commands);
 
   try {
     app.parse(argc, argv);
