@@ -168,7 +168,7 @@ TEST(AxisOverview, HouseTableExample) {
 TEST(AxisOverview, AFullCircleHasNoSign) {
   const TransitRecord record =
       RecordBuilder(5.0).at(Variant::r, factor::MC, 100.0).at(Variant::r, factor::MO, 360.0).build();
-  const std::string& row = axisOverview(record, 1.2).lines[houseRow(factor::MO)];
+  const std::string row = axisOverview(record, 1.2).lines[houseRow(factor::MO)];
   EXPECT_NE(row.find("MOr 06 00°00'    MOp "), std::string::npos) << row;
 }
 
