@@ -71,7 +71,7 @@ std::string axisValueLine(const AxisValues& values) {
 std::string axisRow(const DialTable& dial, const AxisValues& values, int factorNumber,
                     double orb) {
   std::string line = " ";
-  line.reserve(140);
+  line.reserve(150);  // 132 characters, "°" two bytes each
   for (std::size_t k = 0; k < kOverviewAxisCount; ++k) {
     const bool last = k + 1 == kOverviewAxisCount;
     bool filled = false;
@@ -125,7 +125,7 @@ AxisOverview axisOverview(const TransitRecord& record, double orb) {
   overview.labels = axisLabels(values);
 
   std::vector<std::string>& lines = overview.lines;
-  lines.reserve(3 + 22 + 3 + 22 + 3 + 32);
+  lines.reserve(3 + 22 + 3 + 22 + 3 + 32);  // axis table, house table, magic squares
   lines.emplace_back(kColumnHeader);
   lines.push_back(axisValueLine(values));
   lines.push_back(" " + std::string(kSeparatorDashes, '-'));
