@@ -100,6 +100,10 @@ int main(int argc, char** argv) {
   const cli::CommandResult result = (*commands.chosen())(session);
   for (const std::string& message : result.messages) printMessage(message);
   if (result.rejected) return kExitRefused;
+  if (save->count() > 0 && !result.isResultList) {
+    printMessage("--save: this command does not write the result list, so there is nothing to save");
+    return kExitUsage;
+  }
   for (const std::string& line : result.lines) printLine(stdout, line);
   std::fflush(stdout);
   return save->count() > 0 ? saveLines(saveFolder, session.record, result.lines) : 0;
