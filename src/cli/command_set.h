@@ -54,5 +54,6 @@ class CommandSet {
 
 // One registration function per command file.
 void addRecordCommands(CommandSet& commands);
+void addSearchCommands(CommandSet& commands);
 
 }  // namespace kelvaro::cli

@@ -1,18 +1,24 @@
 // kelvaro-cli: every overview and search of Kelvaro without windows.
 //
-//   kelvaro-cli [--orb D:MM] FILE COMMAND [ARGS...]
+//   kelvaro-cli [--orb D:MM] [--save DIR] FILE COMMAND [ARGS...]
 //
 // Prints exactly the lines the result list would hold (UTF-8, LF) on stdout
-// and the messages the window would show on stderr. Exit status: 0 done,
-// 1 wrong usage, 2 invalid orb, unreadable file or refused entry.
+// and the messages the window would show on stderr. With --save the lines are
+// also saved into DIR as the save button does, and the file name goes to
+// stderr. Exit status: 0 done, 1 wrong usage, 2 invalid orb, unreadable file,
+// refused entry or failed save.
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "cli/command_set.h"
 #include "cli/orb_option.h"
 #include "loading/orb_entry.h"
 #include "loading/transit_file.h"
+#include "output/result_file.h"
+#include "output/save.h"
 
 namespace {
 
@@ -32,6 +38,23 @@ void printMessage(std::string message) {
   printLine(stderr, message);
 }
 
+std::filesystem::path utf8Path(const std::string& utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+// The --save step: saves the lines into `folder` (which plays the saved
+// working folder) and names the file on stderr, or reports the failure.
+int saveLines(const std::string& folder, const kelvaro::TransitRecord& record,
+              const std::vector<std::string>& lines) {
+  const auto saved = kelvaro::saveResultList(utf8Path(folder), record, lines);
+  if (const kelvaro::Rejection* failure = kelvaro::rejection(saved)) {
+    printMessage(failure->message);
+    return kExitRefused;
+  }
+  printLine(stderr, kelvaro::resultFileName(record));
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -40,12 +63,17 @@ int main(int argc, char** argv) {
   app.set_help_all_flag("--help-all", "help for every command");
   std::string orbText = "1:12";
   std::string file;
+  std::string saveFolder;
   app.add_option("--orb", orbText, "the orb as D:MM (default 1:12)");
+  const CLI::Option* save =
+      app.add_option("--save", saveFolder, "also save the lines into DIR as the save button does")
+          ->option_text("DIR");
   app.add_option("FILE", file, "the transit data file")->required();
   app.require_subcommand(1, 1);
 
   cli::CommandSet commands(app);
   cli::addRecordCommands(commands);
+  cli::addSearchCommands(commands);
 
   try {
     app.parse(argc, argv);
@@ -70,5 +98,6 @@ int main(int argc, char** argv) {
   for (const std::string& message : result.messages) printMessage(message);
   if (result.rejected) return kExitRefused;
   for (const std::string& line : result.lines) printLine(stdout, line);
-  return 0;
+  std::fflush(stdout);
+  return save->count() > 0 ? saveLines(saveFolder, session.record, result.lines) : 0;
 }

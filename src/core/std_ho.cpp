@@ -27,18 +27,11 @@ int truncToInt(double x) {
   return static_cast<int>(t);
 }
 
-double modus22(double x) { return x - std::trunc(x * 10 / 225) * kDial; }
-
 double modus30(double x) { return x - std::trunc(x / 30) * 30; }
 
 double sumAsLongitude(double a, double b) {
   const double s = a + b;
   return s > 360 ? s - 360 : s;
-}
-
-bool orbHit(double a, double b, double orb) {
-  const double d = std::fabs(a - b);
-  return d < orb || d > kDial - orb;
 }
 
 int halbsum_mchaus(double longitude, double mcLongitude) {

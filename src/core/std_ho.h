@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -16,7 +17,7 @@ inline constexpr double kDial = 22.5;
 int truncToInt(double x);
 
 // x − Trunc(x × 10 / 225) × 22.5; keeps the sign of x.
-double modus22(double x);
+inline double modus22(double x) { return x - std::trunc(x * 10 / 225) * kDial; }
 // x − Trunc(x / 30) × 30; keeps the sign of x.
 double modus30(double x);
 
@@ -27,7 +28,11 @@ inline double sum(double a, double b) { return a + b; }
 double sumAsLongitude(double a, double b);
 
 // Two dial values meet when d = |a − b| < orb or d > 22.5 − orb (both strict).
-bool orbHit(double a, double b, double orb);
+// Inline with modus22: the searches call both thousands of times per run.
+inline bool orbHit(double a, double b, double orb) {
+  const double d = std::fabs(a - b);
+  return d < orb || d > kDial - orb;
+}
 
 // MC house 1–12 of a factor (MC itself is always house 10).
 int haus(int factorNumber, double longitude, double mcLongitude);

@@ -1,0 +1,98 @@
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "cli/command_set.h"
+#include "core/text_encoding.h"
+#include "search/angle_search.h"
+#include "search/midpoint_sum_search.h"
+#include "search/search_angle.h"
+#include "search/triple_search.h"
+
+namespace kelvaro::cli {
+namespace {
+
+CommandResult listOf(SearchResult result) { return CommandResult{std::move(result.lines), {}}; }
+
+CommandResult midpointSum(const Session& session, const std::string& entry) {
+  if (utf8Length(entry) != kMidpointSumEntryLength) {
+    return wrongLength(entry, kMidpointSumEntryLength);
+  }
+  const auto checked = checkMidpointSumEntry(entry);
+  if (const Rejection* refused = rejection(checked))
+    return CommandResult::refused({refused->message});
+  return listOf(
+      midpointSumSearch(session.record, session.orb, std::get<MidpointSumEntry>(checked)).result);
+}
+
+// "D:MM": the texts of the degrees and the minutes field.
+CommandResult angle(const Session& session, const std::string& angleText,
+                    const std::optional<std::string>& factorText) {
+  const std::size_t colon = angleText.find(':');
+  const SearchAngleCheck check = checkSearchAngle(std::string_view(angleText).substr(0, colon),
+                                                  std::string_view(angleText).substr(colon + 1));
+  if (!check.valid) return CommandResult::refused({std::string(kInvalidSearchAngleMessage)});
+  std::optional<int> chosenFactor;
+  if (factorText) {
+    if (utf8Length(*factorText) != kAngleFactorEntryLength) {
+      return wrongLength(*factorText, kAngleFactorEntryLength);
+    }
+    const auto checked = checkAngleFactor(*factorText);
+    if (const Rejection* refused = rejection(checked)) {
+      return CommandResult::refused({refused->message});
+    }
+    chosenFactor = std::get<int>(checked);
+  }
+  return listOf(angleSearch(session.record, session.orb, check.angle, chosenFactor));
+}
+
+CommandResult triple(const Session& session, const std::string& entry, bool allFactors) {
+  if (utf8Length(entry) != kTripleEntryLength) return wrongLength(entry, kTripleEntryLength);
+  TripleStep step = tripleEntryStep(session.record, session.orb, entry, allFactors);
+  if (!step.messages.empty()) return CommandResult::refused(std::move(step.messages));
+  return CommandResult{std::move(step.lines), {}};
+}
+
+}  // namespace
+
+void addSearchCommands(CommandSet& commands) {
+  {
+    auto entry = std::make_shared<std::string>();
+    CLI::App* command = commands.add(
+        "search1", "option 1: midpoints and sums of two factors in MC, SO, AS (e.g. KN+JU)",
+        [entry](const Session& session) { return midpointSum(session, *entry); });
+    command->add_option("ENTRY", *entry, "F1, operator / + or -, F2")->required();
+  }
+  {
+    auto angleText = std::make_shared<std::string>();
+    auto factorText = std::make_shared<std::optional<std::string>>();
+    CLI::App* command = commands.add(
+        "angle", "option 3: sums and midpoints at a search angle, optionally of one factor",
+        [angleText, factorText](const Session& session) {
+          return angle(session, *angleText, *factorText);
+        });
+    command->add_option("ANGLE", *angleText, "D:MM, the texts of the degrees and minutes fields")
+        ->required()
+        ->check(CLI::Validator(
+            [](const std::string& text) {
+              return text.find(':') == std::string::npos ? std::string("expected D:MM")
+                                                         : std::string();
+            },
+            "D:MM"));
+    command->add_option("FACTOR", *factorText, "the chosen factor (without it: every factor)");
+  }
+  {
+    auto entry = std::make_shared<std::string>();
+    auto allFactors = std::make_shared<bool>(false);
+    CLI::App* command =
+        commands.add("triple", "option 4: the fourth factor of F1+F2=F3+x (or with /)",
+                     [entry, allFactors](const Session& session) {
+                       return triple(session, *entry, *allFactors);
+                     });
+    command->add_option("ENTRY", *entry, "the equation, e.g. VE+JU=KN+")->required();
+    command->add_flag("--all-factors", *allFactors,
+                      "the fourth factor from all factors, not only from F1 to F3");
+  }
+}
+
+}  // namespace kelvaro::cli

@@ -1,0 +1,119 @@
+#include "output/print.h"
+
+#include <QFile>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+#include <QStringList>
+
+namespace kelvaro {
+namespace {
+
+// QPrinter reports failures only as a state and as log messages; this
+// collects the warnings logged while it lives, so that a failure can say
+// what the system said. Every message still reaches the previous handler.
+class SystemMessages {
+ public:
+  SystemMessages() : previous_(qInstallMessageHandler(&collect)) { current_ = this; }
+  ~SystemMessages() {
+    current_ = nullptr;
+    qInstallMessageHandler(previous_);
+  }
+  SystemMessages(const SystemMessages&) = delete;
+  SystemMessages& operator=(const SystemMessages&) = delete;
+
+  void add(const QString& message) { messages_ << message; }
+
+  std::string text() const {
+    if (messages_.isEmpty()) return "Das System nennt keinen Grund.";
+    return "Das System meldet: " + messages_.join("; ").toStdString();
+  }
+
+ private:
+  static void collect(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    SystemMessages* self = current_;
+    if (self == nullptr) return;
+    if (type != QtDebugMsg && type != QtInfoMsg) self->messages_ << message;
+    if (self->previous_ != nullptr) self->previous_(type, context, message);
+  }
+
+  static inline SystemMessages* current_ = nullptr;
+  QtMessageHandler previous_;
+  QStringList messages_;
+};
+
+std::string printerText(const QPrinter& printer) {
+  const QString target = printer.outputFileName().isEmpty() ? printer.printerName()
+                                                            : printer.outputFileName();
+  return target.toStdString();
+}
+
+// Why a printer that writes into a file could not begin: Qt does not say,
+// but opening the file as its print engine does gives the system's reason.
+void addOutputFileReason(const QPrinter& printer, SystemMessages& system) {
+  if (printer.outputFileName().isEmpty()) return;
+  QFile file(printer.outputFileName());
+  if (!file.open(QIODevice::WriteOnly)) system.add(file.errorString());
+}
+
+std::string failure(const QPrinter& printer, const std::string& what, const SystemMessages& system) {
+  return what + " (" + printerText(printer) + ").\r" + system.text();
+}
+
+// Failure states the printer reached on its own (a job that failed or was
+// aborted while pages were sent).
+std::optional<std::string> stateFailure(const QPrinter& printer, const SystemMessages& system) {
+  switch (printer.printerState()) {
+    case QPrinter::Error:
+      return failure(printer, "Der Drucker meldet einen Fehler", system);
+    case QPrinter::Aborted:
+      return failure(printer, "Der Druckauftrag wurde abgebrochen", system);
+    default:
+      return std::nullopt;
+  }
+}
+
+QFont printFont(QFont font) {
+  font.setFamily("courier new");
+  font.setStyleHint(QFont::TypeWriter);
+  return font;
+}
+
+// Draws the lines one below the other, starting a new page when the next
+// line would not fit on the current one.
+std::optional<std::string> drawLines(QPainter& painter, QPrinter& printer,
+                                     const std::vector<std::string>& lines,
+                                     const SystemMessages& system) {
+  const QFontMetricsF metrics(painter.font(), painter.device());
+  const double pageHeight = painter.device()->height();
+  double top = 0;
+  for (const std::string& line : lines) {
+    if (top > 0 && top + metrics.lineSpacing() > pageHeight) {
+      if (!printer.newPage()) return failure(printer, "Der Drucker kann keine neue Seite beginnen", system);
+      top = 0;
+    }
+    painter.drawText(QPointF(0, top + metrics.ascent()), QString::fromStdString(line));
+    top += metrics.lineSpacing();
+    if (auto error = stateFailure(printer, system)) return error;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> printResultList(QPrinter& printer, const TransitRecord& record,
+                                           const std::vector<std::string>& lines) {
+  SystemMessages system;
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    addOutputFileReason(printer, system);
+    return failure(printer, "Der Druck lässt sich nicht beginnen", system);
+  }
+  painter.setFont(printFont(painter.font()));
+  auto error = drawLines(painter, printer, printedLines(record, lines), system);
+  if (!painter.end() && !error) error = failure(printer, "Der Druck lässt sich nicht abschließen", system);
+  if (!error) error = stateFailure(printer, system);
+  return error;
+}
+
+}  // namespace kelvaro

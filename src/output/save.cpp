@@ -1,0 +1,54 @@
+#include "output/save.h"
+
+#include "core/text_encoding.h"
+#include "output/file_name_check.h"
+#include "output/file_replace.h"
+#include "output/output_lines.h"
+#include "output/result_file.h"
+
+namespace kelvaro {
+namespace {
+
+std::filesystem::path utf8Path(const std::string& utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string utf8Text(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
+std::string savedMessage(const std::string& fileName) {
+  return "Der Inhalt wurde im Programm-Ordner gespeichert unter\r" + fileName +
+         "\r\rMöchten Sie weitere Suchergebnisse aus dieser Transitdatei speichern,"
+         "\rso müssen Sie den Namen der bereits vorhandenen Datei ändern,"
+         "\rdamit sie nicht überschrieben wird.";
+}
+
+std::string failureMessage(const std::filesystem::path& target, const std::error_code& error) {
+  return "Die Datei " + utf8Text(target) + " lässt sich nicht speichern: " + error.message();
+}
+
+}  // namespace
+
+std::string resultFileText(const TransitRecord& record, const std::vector<std::string>& lines) {
+  std::string bytes;
+  for (const std::string& line : savedLines(record, lines)) {
+    bytes += utf8ToWindows1252(line);
+    bytes += "\r\n";
+  }
+  return bytes;
+}
+
+Checked<std::string> saveResultList(const std::filesystem::path& folder, const TransitRecord& record,
+                                    const std::vector<std::string>& lines) {
+  const std::string name = resultFileName(record);
+  if (auto refusal = fileNameRefusal(name)) return Rejection{std::move(*refusal)};
+  const std::filesystem::path target = folder / utf8Path(name);
+  if (const std::error_code error = replaceFileContents(target, resultFileText(record, lines))) {
+    return Rejection{failureMessage(target, error)};
+  }
+  return savedMessage(name);
+}
+
+}  // namespace kelvaro

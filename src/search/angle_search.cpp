@@ -1,0 +1,144 @@
+#include "search/angle_search.h"
+
+#include <array>
+
+#include "core/entry_text.h"
+#include "core/std_ho.h"
+
+namespace kelvaro {
+namespace {
+
+constexpr int kLastFactor = factor::kLastInTables;  // PO: GZ and Du never take part
+constexpr std::size_t kMemberCount = kLastFactor * kVariants.size();
+constexpr int kEntriesPerLine = 14;
+constexpr std::size_t kEntryLength = 8;  // "MCr+WIp "
+constexpr std::size_t kFullLineLength = 1 + kEntriesPerLine * kEntryLength;
+
+// A factor variant of the combination range, at index (number − 1) × 4 + variant.
+struct Member {
+  double longitude;
+  std::array<char, 3> name;  // "MCr"
+  bool excluded;             // SO in variant s never takes part
+};
+
+using Members = std::array<Member, kMemberCount>;
+
+std::size_t memberIndex(int number, Variant v) {
+  return static_cast<std::size_t>(number - 1) * kVariants.size() +
+         static_cast<std::size_t>(variantIndex(v));
+}
+
+Members members(const TransitRecord& record) {
+  Members all{};
+  for (int number = 1; number <= kLastFactor; ++number) {
+    const std::string_view name = factorName(number);
+    for (const Variant v : kVariants) {
+      all[memberIndex(number, v)] = {record.position(v, number),
+                                     {name[0], name[1], variantLetter(v)},
+                                     number == factor::SO && v == Variant::s};
+    }
+  }
+  return all;
+}
+
+// One section of the list: the sums or the midpoints at the search angle.
+class Section {
+ public:
+  Section(const Members& members, double orb, double searchAngle, char op,
+          std::vector<std::string>& lines)
+      : members_(members), orb_(orb), angle_(searchAngle), op_(op), lines_(lines) {}
+
+  // All entries with the first member `first` and a second member from the
+  // index range [from, end), leaving out [skipFrom, skipTo): the variants of
+  // the first member's own factor that come before its own variant.
+  void listFirstMember(std::size_t first, std::size_t from, std::size_t skipFrom,
+                       std::size_t skipTo) {
+    const Member& a = members_[first];
+    if (a.excluded) return;
+    line_.assign(1, ' ');
+    count_ = 0;
+    for (std::size_t second = from; second < kMemberCount; ++second) {
+      if (second == skipFrom) second = skipTo;
+      const Member& b = members_[second];
+      if (b.excluded) continue;
+      const double v = op_ == '+' ? modus22(a.longitude + b.longitude)
+                                  : modus22((a.longitude + b.longitude) / 2);
+      if (orbHit(angle_, v, orb_)) addEntry(a, b);
+    }
+    if (count_ > 0) lines_.push_back(std::move(line_));
+  }
+
+ private:
+  void addEntry(const Member& a, const Member& b) {
+    if (count_ == 0) line_.reserve(kFullLineLength);
+    const char entry[kEntryLength] = {a.name[0], a.name[1], a.name[2], op_,
+                                      b.name[0], b.name[1], b.name[2], ' '};
+    line_.append(entry, kEntryLength);
+    if (++count_ >= kEntriesPerLine) {
+      lines_.push_back(std::move(line_));
+      line_.assign(1, ' ');
+      count_ = 0;
+    }
+  }
+
+  const Members& members_;
+  double orb_;
+  double angle_;
+  char op_;
+  std::vector<std::string>& lines_;
+  std::string line_;
+  int count_ = 0;
+};
+
+// Without a chosen factor the second member starts at the first one itself;
+// with one, it runs over the whole range, except the chosen factor's own
+// variants before the first member's.
+void listSection(const Members& members, double orb, double searchAngle,
+                 std::optional<int> chosenFactor, char op, std::vector<std::string>& lines) {
+  Section section(members, orb, searchAngle, op, lines);
+  for (int number = 1; number <= kLastFactor; ++number) {
+    if (chosenFactor && number != *chosenFactor) continue;
+    const std::size_t ownFirst = memberIndex(number, Variant::r);
+    for (const Variant v : kVariants) {
+      const std::size_t first = memberIndex(number, v);
+      if (chosenFactor) {
+        section.listFirstMember(first, 0, ownFirst, first);
+      } else {
+        section.listFirstMember(first, first, kMemberCount, kMemberCount);
+      }
+    }
+  }
+}
+
+}  // namespace
+
+Checked<int> checkAngleFactor(std::string_view text) {
+  EntryText entry(text);
+  entry.upperCaseLetters({1, 2});
+  const auto number = entry.factorAt(1);
+  if (!number || entry.length() != kAngleFactorEntryLength) {
+    return Rejection{std::string(kAngleFactorMessage)};
+  }
+  return *number;
+}
+
+SearchResult angleSearch(const TransitRecord& record, double orb, double searchAngle,
+                         std::optional<int> chosenFactor) {
+  const std::string angleText = grad_minuten_text(searchAngle);
+  SearchResult result;
+  result.heading = chosenFactor
+                       ? " Suche nach " + std::string(factorName(*chosenFactor)) +
+                             "-Summen und -Halbsummen in der Achse " + angleText
+                       : " Suche nach allen Summen und Halbsummen in der Achse " + angleText;
+  std::vector<std::string>& lines = result.lines;
+  lines.reserve(chosenFactor ? 32 : 160);
+  lines.push_back("Summen in der Achse " + angleText);
+  const Members all = members(record);
+  listSection(all, orb, searchAngle, chosenFactor, '+', lines);
+  lines.emplace_back("******************");
+  lines.push_back("Halbsummen in der Achse " + angleText);
+  listSection(all, orb, searchAngle, chosenFactor, '/', lines);
+  return result;
+}
+
+}  // namespace kelvaro

@@ -1,0 +1,218 @@
+#include "search/triple_search.h"
+
+#include <array>
+
+#include "core/entry_text.h"
+#include "core/std_ho.h"
+
+namespace kelvaro {
+namespace {
+
+constexpr int kLastFourth = factor::kLastInTables;  // PO: GZ is never the fourth factor
+constexpr std::size_t kVariantCount = kVariants.size();
+constexpr auto kSolarArc = static_cast<std::size_t>(variantIndex(Variant::s));
+
+using Counts = std::array<int, kLastFourth>;
+
+double combine(char op, double a, double b) {
+  return op == '+' ? modus22(a + b) : modus22((a + b) / 2);
+}
+
+std::string dialText(double value) { return winkel_text(value, 2, AngleMode::dial22); }
+
+// A row of the axis table: its dial value and the text appended on a hit
+// (" MCr+MCr=07°40'").
+struct AxisRow {
+  double value;
+  std::string text;
+};
+
+// MC and SO in r, p and t, each as sum and midpoint with itself.
+std::array<AxisRow, 12> axisRows(const TransitRecord& record) {
+  std::array<AxisRow, 12> rows;
+  std::size_t next = 0;
+  for (const int number : {factor::MC, factor::SO}) {
+    for (const Variant v : {Variant::r, Variant::p, Variant::t}) {
+      const std::string name = factorVariantName(number, v);
+      const double longitude = record.position(v, number);
+      const double sumValue = modus22(2 * longitude);
+      const double midpointValue = modus22(longitude);
+      rows[next++] = {sumValue, " " + name + "+" + name + "=" + dialText(sumValue)};
+      rows[next++] = {midpointValue, " " + name + "/" + name + "=" + dialText(midpointValue)};
+    }
+  }
+  return rows;
+}
+
+// The right-hand values F3e op2 Xi for every e, X and i; their texts are
+// made only for the values that solve an equation.
+class RightSide {
+ public:
+  RightSide(const TransitRecord& record, const TripleEntry& entry) {
+    for (std::size_t e = 0; e < kVariantCount; ++e) {
+      const double third = record.position(kVariants[e], entry.third);
+      for (int x = 1; x <= kLastFourth; ++x) {
+        for (std::size_t i = 0; i < kVariantCount; ++i) {
+          values_[index(e, x, i)] =
+              combine(entry.secondOp, third, record.position(kVariants[i], x));
+        }
+      }
+    }
+  }
+
+  double value(std::size_t e, int x, std::size_t i) const { return values_[index(e, x, i)]; }
+
+  const std::string& text(std::size_t e, int x, std::size_t i) {
+    std::string& text = texts_[index(e, x, i)];
+    if (text.empty()) text = dialText(values_[index(e, x, i)]);
+    return text;
+  }
+
+ private:
+  static std::size_t index(std::size_t e, int x, std::size_t i) {
+    return (e * kLastFourth + static_cast<std::size_t>(x - 1)) * kVariantCount + i;
+  }
+
+  static constexpr std::size_t kSize = kVariantCount * kLastFourth * kVariantCount;
+  std::array<double, kSize> values_{};
+  std::array<std::string, kSize> texts_;
+};
+
+bool listed(const TripleEntry& entry, bool allFactors, std::size_t e, int x, std::size_t i) {
+  if (allFactors || x == entry.first || x == entry.second) return true;
+  return x == entry.third && i >= e;
+}
+
+void appendClosingLines(std::vector<std::string>& lines, const Counts& counts) {
+  std::string names = " ";
+  std::string numbers = " ";
+  for (int x = 1; x <= kLastFourth; ++x) {
+    names += factorName(x);
+    names += "  ";
+    numbers += zahl_text(counts[static_cast<std::size_t>(x - 1)], 3);
+    numbers += ' ';
+  }
+  lines.emplace_back(" ");
+  lines.push_back(std::move(names));
+  lines.push_back(std::move(numbers));
+}
+
+std::string operatorText(char op) { return std::string(1, op); }
+
+std::string heading(const TripleEntry& entry, bool allFactors) {
+  const std::string equation =
+      std::string(factorName(entry.first)) + " " + operatorText(entry.firstOp) + " " +
+      std::string(factorName(entry.second)) + " = " + std::string(factorName(entry.third)) + " " +
+      operatorText(entry.secondOp);
+  return allFactors ? "Suche nach dem vierten Faktor zu " + equation + " aus allen Faktoren"
+                    : "Suche nach dem vierten Faktor aus " + equation;
+}
+
+}  // namespace
+
+TripleEntryCheck checkTripleEntry(std::string_view text) {
+  EntryText converted(text);
+  converted.upperCaseLetters({1, 2, 4, 5, 7, 8});
+  const auto first = converted.factorAt(1);
+  const auto second = converted.factorAt(4);
+  const auto third = converted.factorAt(7);
+  const bool namesFound = first && second && third && converted.length() == kTripleEntryLength;
+  const bool operatorsRight =
+      converted.isOneOf(3, U"+/") && converted.isOneOf(6, U"=") && converted.isOneOf(9, U"+/");
+  TripleEntryCheck check;
+  if (!namesFound) {
+    check.messages.push_back(std::string(kTripleNamesMessageStart) + converted.utf8() +
+                             std::string(kTripleNamesMessageEnd));
+  }
+  if (!operatorsRight) check.messages.emplace_back(kTripleOperatorMessage);
+  if (check.messages.empty()) {
+    check.entry = TripleEntry{*first, static_cast<char>(converted.at(3)), *second, *third,
+                              static_cast<char>(converted.at(9))};
+  }
+  return check;
+}
+
+SearchResult tripleSearch(const TransitRecord& record, double orb, const TripleEntry& entry,
+                          bool allFactors) {
+  SearchResult result;
+  result.heading = heading(entry, allFactors);
+  std::vector<std::string>& lines = result.lines;
+  // At most every combination, or 64 per variant of F1, F2 and F3 as fourth factor.
+  constexpr std::size_t kCombinations = kVariantCount * kVariantCount * kVariantCount;
+  lines.reserve(4 + kCombinations * kVariantCount * (allFactors ? kLastFourth : 3) + 3);
+  lines.push_back(result.heading);
+  lines.emplace_back(
+      "(mit Prüfung der MC- und SO- Summen- und Halbsummen-Achsen, jeweils r/r, r+r, p/p, p+p, "
+      "t/t, t+t)");
+  lines.emplace_back("Am Ende der Liste steht eine Zählung der gefundenen vierten Faktoren.");
+  lines.emplace_back(" ");
+
+  const std::array<AxisRow, 12> rows = axisRows(record);
+  RightSide right(record, entry);
+  Counts counts{};
+  const bool soInEntry =
+      entry.first == factor::SO || entry.second == factor::SO || entry.third == factor::SO;
+
+  for (std::size_t a = 0; a < kVariantCount; ++a) {
+    for (std::size_t b = 0; b < kVariantCount; ++b) {
+      const double left = combine(entry.firstOp, record.position(kVariants[a], entry.first),
+                                  record.position(kVariants[b], entry.second));
+      // Made once per left value, on its first solution.
+      std::string leftText;
+      std::string axesText;
+      for (std::size_t e = 0; e < kVariantCount; ++e) {
+        std::string members;  // "VEr+JUp=KNt+"
+        for (int x = 1; x <= kLastFourth; ++x) {
+          const bool soMember = soInEntry || x == factor::SO;
+          for (std::size_t i = 0; i < kVariantCount; ++i) {
+            const bool solarArc =
+                a == kSolarArc || b == kSolarArc || e == kSolarArc || i == kSolarArc;
+            if (soMember && solarArc) continue;
+            if (!orbHit(left, right.value(e, x, i), orb)) continue;
+            if (!listed(entry, allFactors, e, x, i)) continue;
+            if (leftText.empty()) {
+              leftText = "  " + dialText(left) + "=";
+              for (const AxisRow& row : rows) {
+                if (orbHit(row.value, left, orb)) axesText += row.text;
+              }
+            }
+            if (members.empty()) {
+              members = factorVariantName(entry.first, kVariants[a]) + entry.firstOp +
+                        factorVariantName(entry.second, kVariants[b]) + "=" +
+                        factorVariantName(entry.third, kVariants[e]) + entry.secondOp;
+            }
+            const std::string& rightText = right.text(e, x, i);
+            std::string line;
+            line.reserve(members.size() + 3 + leftText.size() + rightText.size() + axesText.size());
+            line += members;
+            line += factorName(x);
+            line += variantLetter(kVariants[i]);
+            line += leftText;
+            line += rightText;
+            line += axesText;
+            lines.push_back(std::move(line));
+            ++counts[static_cast<std::size_t>(x - 1)];
+          }
+        }
+      }
+    }
+  }
+  appendClosingLines(lines, counts);
+  return result;
+}
+
+std::vector<std::string> tripleRefusedLines() {
+  std::vector<std::string> lines;
+  appendClosingLines(lines, Counts{});
+  return lines;
+}
+
+TripleStep tripleEntryStep(const TransitRecord& record, double orb, std::string_view text,
+                           bool allFactors) {
+  TripleEntryCheck check = checkTripleEntry(text);
+  if (!check.entry) return {std::move(check.messages), std::nullopt, tripleRefusedLines()};
+  SearchResult result = tripleSearch(record, orb, *check.entry, allFactors);
+  return {{}, std::move(result.heading), std::move(result.lines)};
+}
+
+}  // namespace kelvaro

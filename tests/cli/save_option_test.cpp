@@ -1,0 +1,70 @@
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include <gtest/gtest.h>
+
+#include "support/cli_runner.h"
+#include "support/temp_dir.h"
+
+namespace kelvaro {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::runCli;
+using testing::samplePath;
+
+const std::string kFileName = "Müller,Jürgen München_05_03_2007_14_30_00.txt";
+
+std::string readAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(CliSave, SavesTheLinesAsTheSaveButtonAndNamesTheFile) {
+  testing::TempDir dir;
+  const auto run = runCli({"--save", dir.path().string(), samplePath("mueller-juergen.dat"), "header"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string header =
+      " Kelvaro mit allen R-P-S-T-Daten für Müller, Jürgen, München, 48°08' N, 11°34' O, "
+      "05.03.2007  14:30:00";
+  EXPECT_EQ(run.out, header + "\n");
+  EXPECT_EQ(run.err, kFileName + "\n");
+  EXPECT_EQ(readAll(dir.path() / fs::path(std::u8string(kFileName.begin(), kFileName.end()))),
+            " \r\nM\xFCller, J\xFCrgen, M\xFCnchen, 05.03.2007, 14:30:00\r\n \r\n"
+            " Kelvaro mit allen R-P-S-T-Daten f\xFCr M\xFCller, J\xFCrgen, M\xFCnchen, 48\xB0" "08' N, "
+            "11\xB0" "34' O, 05.03.2007  14:30:00\r\n");
+}
+
+TEST(CliSave, AFailedSaveStillPrintsTheLinesAndExitsWithTwo) {
+  testing::TempDir dir;
+  const fs::path missing = dir.path() / "weg";
+  const auto run = runCli({"--save", missing.string(), samplePath("mueller-juergen.dat"), "header"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(testing::linesOf(run.out).size(), 1u);
+  EXPECT_EQ(run.err, "Die Datei " + missing.string() + "/" + kFileName +
+                         " lässt sich nicht speichern: No such file or directory\n");
+  EXPECT_FALSE(fs::exists(missing));
+}
+
+TEST(CliSave, ARefusedNameIsReportedOnSeveralLines) {
+  testing::TempDir dir;
+  const auto record = dir.write("boese.dat", [] {
+    std::vector<unsigned char> bytes(2560, 0);
+    const std::string surname = "../boese";
+    bytes[0] = static_cast<unsigned char>(surname.size());
+    std::copy(surname.begin(), surname.end(), bytes.begin() + 1);
+    return bytes;
+  }());
+  const fs::path folder = dir.path() / "ordner";
+  fs::create_directory(folder);
+  const auto run = runCli({"--save", folder.string(), record, "header"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err,
+            "Der Inhalt wurde nicht gespeichert: Der Dateiname\n../boese, ______.txt\n"
+            "enthält das Zeichen \"/\", das in Dateinamen nicht erlaubt ist.\n");
+  EXPECT_TRUE(fs::is_empty(folder));
+}
+
+}  // namespace
+}  // namespace kelvaro

@@ -1,0 +1,88 @@
+#include <variant>
+
+#include <gtest/gtest.h>
+
+#include "loading/transit_file.h"
+#include "search/angle_search.h"
+#include "search/midpoint_sum_search.h"
+#include "search/triple_search.h"
+#include "support/cli_runner.h"
+
+namespace kelvaro {
+namespace {
+
+using testing::linesOf;
+using testing::runCli;
+using testing::samplePath;
+
+TransitRecord loadSample(const std::string& name) {
+  return std::get<TransitRecord>(loadTransitFile(samplePath(name)));
+}
+
+// The command prints the list the search functions make, at the given orb.
+TEST(SearchCli, PrintsTheResultListOfEachSearch) {
+  for (const std::string sample : {"mueller-juergen.dat", "weiss-anna.dat"}) {
+    const TransitRecord record = loadSample(sample);
+    const double orb = 2 + 30.0 / 60;
+    const auto entry = std::get<MidpointSumEntry>(checkMidpointSumEntry("kn-ju"));
+    EXPECT_EQ(linesOf(runCli({"--orb", "2:30", samplePath(sample), "search1", "kn-ju"}).out),
+              midpointSumSearch(record, orb, entry).result.lines);
+    EXPECT_EQ(linesOf(runCli({"--orb", "2:30", samplePath(sample), "angle", "7:30"}).out),
+              angleSearch(record, orb, 7.5, std::nullopt).lines);
+    EXPECT_EQ(linesOf(runCli({"--orb", "2:30", samplePath(sample), "angle", ":", "mc"}).out),
+              angleSearch(record, orb, 0, factor::MC).lines);
+    const auto triple = checkTripleEntry("VE+JU=KN/").entry.value();
+    EXPECT_EQ(linesOf(runCli({"--orb", "2:30", samplePath(sample), "triple", "VE+JU=KN/"}).out),
+              tripleSearch(record, orb, triple, false).lines);
+    EXPECT_EQ(linesOf(runCli({"--orb", "2:30", samplePath(sample), "triple", "VE+JU=KN/",
+                              "--all-factors"})
+                          .out),
+              tripleSearch(record, orb, triple, true).lines);
+  }
+}
+
+TEST(SearchCli, RefusedEntriesPrintTheirMessagesAndNothingElse) {
+  const std::string file = samplePath("mueller-juergen.dat");
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string err;
+  };
+  for (const Case& c : {
+           Case{{"search1", "KN*JU"}, "Bitte in der Suchachse  / + oder - verwenden\n"},
+           Case{{"search1", "DU+MO"},
+                "Bitte zwei gültige Faktoren mit Horoskop-Indizes eingeben!\n"},
+           Case{{"angle", "23:00"}, "\nDas ist kein gültiger Such-Winkel.               \n"},
+           Case{{"angle", "22:60", "MC"}, "\nDas ist kein gültiger Such-Winkel.               \n"},
+           Case{{"angle", "7:30", "du"}, "Bitte einen gültigen Faktor eingeben!\n"},
+           Case{{"triple", "VEr+JU=KN"},
+                "Bitte drei gültige Faktoren ohne Variantenkürzel eingeben!      \n"
+                "VEr+JU=KN ist nicht korrekt.\n"
+                "Die richtige Folge der Rechenzeichen wäre:     \n"
+                "F1+F2=F3+ oder F1/F2=F3/\n"},
+           Case{{"search1", "KN+JUp"},
+                "wrong length: \"KN+JUp\" has 6 characters, the entry needs 5\n"},
+           Case{{"angle", "7:30", "MCr"},
+                "wrong length: \"MCr\" has 3 characters, the entry needs 2\n"},
+           Case{{"triple", "VE+JU=KN"},
+                "wrong length: \"VE+JU=KN\" has 8 characters, the entry needs 9\n"},
+       }) {
+    std::vector<std::string> arguments = {file};
+    arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+    const auto run = runCli(arguments);
+    EXPECT_EQ(run.status, 2) << c.arguments[1];
+    EXPECT_EQ(run.out, "") << c.arguments[1];
+    EXPECT_EQ(run.err, c.err) << c.arguments[1];
+  }
+}
+
+TEST(SearchCli, AcceptsTheLargestSearchAngleAndNeedsItsColon) {
+  const std::string file = samplePath("mueller-juergen.dat");
+  const auto top = runCli({file, "angle", "22:59"});
+  EXPECT_EQ(top.status, 0) << top.err;
+  EXPECT_EQ(linesOf(top.out).front(), "Summen in der Achse 22:59");
+  EXPECT_EQ(runCli({file, "angle", "2259"}).status, 1);
+  EXPECT_EQ(runCli({file, "search1"}).status, 1);
+}
+
+}  // namespace
+}  // namespace kelvaro

@@ -1,0 +1,199 @@
+#include "output/save.h"
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <iterator>
+
+#include <gtest/gtest.h>
+
+#include "output/file_name_check.h"
+#include "output/result_file.h"
+#include "support/record_builder.h"
+#include "support/temp_dir.h"
+
+namespace kelvaro {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::RecordBuilder;
+using testing::TempDir;
+
+const std::string kFileName = "Müller,Jürgen München_05_03_2007_14_30_00.txt";
+// The save header in Windows-1252.
+const std::string kHeaderBytes = "M\xFC" "ller, J\xFC" "rgen, M\xFC" "nchen, 05.03.2007, 14:30:00";
+
+TransitRecord person(const std::string& surname = "Müller", const std::string& time = "14:30:00") {
+  return RecordBuilder()
+      .text(0, surname)
+      .text(1, "Jürgen")
+      .text(2, "München")
+      .text(3, "05.03.2007")
+      .text(4, time)
+      .build();
+}
+
+fs::path utf8Path(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+
+std::string readAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> filesIn(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    const std::u8string name = entry.path().filename().u8string();
+    names.emplace_back(name.begin(), name.end());
+  }
+  return names;
+}
+
+std::string messageOf(const Checked<std::string>& saved) {
+  const Rejection* refused = rejection(saved);
+  return refused != nullptr ? refused->message : "";
+}
+
+TEST(Save, WritesTheFileByteForByteAndReturnsTheInformationText) {
+  const struct {
+    std::vector<std::string> lines;
+    std::string body;
+  } cases[] = {
+      {{"Halbsummen-Suche"}, "Halbsummen-Suche\r\n"},
+      {{}, "\r\n"},
+      {{"Kopf", "MCr/MCr  12°30' in den Häusern  ", "", "Ж"},
+       "Kopf\r\nMCr/MCr  12\xB0" "30' in den H\xE4usern  \r\n\r\n?\r\n"},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    const auto saved = saveResultList(dir.path(), person(), c.lines);
+    ASSERT_EQ(messageOf(saved), "");
+    EXPECT_EQ(std::get<std::string>(saved),
+              "Der Inhalt wurde im Programm-Ordner gespeichert unter\r" + kFileName +
+                  "\r\rMöchten Sie weitere Suchergebnisse aus dieser Transitdatei speichern,\r"
+                  "so müssen Sie den Namen der bereits vorhandenen Datei ändern,\r"
+                  "damit sie nicht überschrieben wird.");
+    EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{kFileName});
+    EXPECT_EQ(readAll(dir.path() / utf8Path(kFileName)), " \r\n" + kHeaderBytes + "\r\n \r\n" + c.body);
+  }
+}
+
+TEST(Save, ASecondSaveReplacesTheFirst) {
+  TempDir dir;
+  ASSERT_EQ(messageOf(saveResultList(dir.path(), person(), {"erste", "lange", "Liste"})), "");
+  ASSERT_EQ(messageOf(saveResultList(dir.path(), person(), {"zweite"})), "");
+  EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{kFileName});
+  EXPECT_EQ(readAll(dir.path() / utf8Path(kFileName)), " \r\n" + kHeaderBytes + "\r\n \r\nzweite\r\n");
+}
+
+TEST(Save, RefusesANameThatCouldLeaveTheFolderOrThatWindowsForbids) {
+  const struct {
+    std::string surname, time, named;
+  } cases[] = {
+      {"../../boese", "14:30:00", "das Zeichen \"/\""},
+      {"/tmp/boese", "14:30:00", "das Zeichen \"/\""},
+      {"..\\boese", "14:30:00", "das Zeichen \"\\\""},
+      {"Mül<ler>", "14:30:00", "das Zeichen \"<\""},
+      {"M\"x", "14:30:00", "das Zeichen \"\"\""},
+      {"M|x", "14:30:00", "das Zeichen \"|\""},
+      {"M?", "14:30:00", "das Zeichen \"?\""},
+      {"M*", "14:30:00", "das Zeichen \"*\""},
+      {"M\tx", "14:30:00", "ein Steuerzeichen (Code 9)"},
+      {"Müller", "9:30", "das Zeichen \":\""},  // a short time text moves its colon into the name
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    const fs::path inner = dir.path() / "ordner";
+    fs::create_directory(inner);
+    const auto saved = saveResultList(inner, person(c.surname, c.time), {"Zeile"});
+    EXPECT_EQ(messageOf(saved), "Der Inhalt wurde nicht gespeichert: Der Dateiname\r" +
+                                    resultFileName(person(c.surname, c.time)) + "\renthält " +
+                                    c.named + ", das in Dateinamen nicht erlaubt ist.")
+        << c.surname;
+    EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"ordner"}) << c.surname;
+    EXPECT_TRUE(filesIn(inner).empty()) << c.surname;
+  }
+  EXPECT_EQ(fileNameRefusal(".."), "Der Inhalt wurde nicht gespeichert: Der Dateiname\r..\rist nicht erlaubt.");
+  EXPECT_TRUE(fileNameRefusal(".").has_value());
+}
+
+TEST(Save, DotsInsideANameAreAnOrdinaryFile) {
+  TempDir dir;
+  ASSERT_EQ(messageOf(saveResultList(dir.path(), person(".."), {"Zeile"})), "");
+  EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"..,Jürgen München_05_03_2007_14_30_00.txt"});
+}
+
+TEST(Save, AMissingFolderIsReportedWithThePathAndNothingIsCreated) {
+  TempDir dir;
+  const fs::path missing = dir.path() / "weg";
+  const auto saved = saveResultList(missing, person(), {"Zeile"});
+  EXPECT_EQ(messageOf(saved), "Die Datei " + (missing / utf8Path(kFileName)).string() +
+                                  " lässt sich nicht speichern: No such file or directory");
+  EXPECT_FALSE(fs::exists(missing));
+}
+
+TEST(Save, AFolderInTheWayOfTheFileIsReportedAndKept) {
+  TempDir dir;
+  fs::create_directory(dir.path() / utf8Path(kFileName));
+  const auto saved = saveResultList(dir.path(), person(), {"Zeile"});
+  EXPECT_NE(messageOf(saved).find("lässt sich nicht speichern: Is a directory"), std::string::npos)
+      << messageOf(saved);
+  EXPECT_TRUE(fs::is_directory(dir.path() / utf8Path(kFileName)));
+  EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{kFileName});  // no temporary file left
+}
+
+// Stands in for a full disk: the process may write no file larger than
+// `bytes` while it lives (this works for root too, unlike permissions).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    previousSignal_ = ::signal(SIGXFSZ, SIG_IGN);  // write() then fails with EFBIG
+    rlimit limited = saved_;
+    limited.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    ::signal(SIGXFSZ, previousSignal_);
+  }
+
+ private:
+  rlimit saved_{};
+  sighandler_t previousSignal_;
+};
+
+TEST(Save, AFailureWhileWritingKeepsTheEarlierFileWhole) {
+  TempDir dir;
+  ASSERT_EQ(messageOf(saveResultList(dir.path(), person(), {"frueher"})), "");
+  const std::string earlier = readAll(dir.path() / utf8Path(kFileName));
+
+  const std::vector<std::string> longList(200, std::string(60, 'x'));
+  Checked<std::string> saved;
+  {
+    const FileSizeLimit limit(4096);
+    saved = saveResultList(dir.path(), person(), longList);
+  }
+  EXPECT_NE(messageOf(saved).find("lässt sich nicht speichern: File too large"), std::string::npos)
+      << messageOf(saved);
+  EXPECT_EQ(readAll(dir.path() / utf8Path(kFileName)), earlier);
+  EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{kFileName});
+}
+
+TEST(Save, AReadOnlyFolderIsReportedAndTheEarlierFileSurvives) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders; see the file size test";
+  TempDir dir;
+  ASSERT_EQ(messageOf(saveResultList(dir.path(), person(), {"frueher"})), "");
+  const std::string earlier = readAll(dir.path() / utf8Path(kFileName));
+  fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+  const auto saved = saveResultList(dir.path(), person(), {"spaeter"});
+  fs::permissions(dir.path(), fs::perms::owner_all);
+  EXPECT_NE(messageOf(saved).find("lässt sich nicht speichern: Permission denied"), std::string::npos);
+  EXPECT_EQ(readAll(dir.path() / utf8Path(kFileName)), earlier);
+}
+
+}  // namespace
+}  // namespace kelvaro

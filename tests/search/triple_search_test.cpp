@@ -1,0 +1,190 @@
+#include "search/triple_search.h"
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "support/record_builder.h"
+
+namespace kelvaro {
+namespace {
+
+using testing::RecordBuilder;
+
+const std::string kNamesRow =
+    " MC  WI  SO  AS  MO  KN  ME  VE  MA  JU  SA  UR  NE  PL  CU  HA  ZE  KR  AP  AD  VU  PO  ";
+
+TripleEntry accepted(std::string_view text) {
+  const TripleEntryCheck check = checkTripleEntry(text);
+  EXPECT_TRUE(check.entry.has_value()) << text;
+  EXPECT_TRUE(check.messages.empty()) << text;
+  return check.entry.value_or(TripleEntry{});
+}
+
+std::vector<std::string> linesStartingWith(const SearchResult& result, const std::string& start) {
+  std::vector<std::string> found;
+  for (const std::string& line : result.lines) {
+    if (line.rfind(start, 0) == 0) found.push_back(line);
+  }
+  return found;
+}
+
+TEST(TripleEntry, UpperCasesTheNamesAndAcceptsMixedOperators) {
+  const TripleEntry entry = accepted("ve+ju=kn/");
+  EXPECT_EQ(entry.first, factor::VE);
+  EXPECT_EQ(entry.firstOp, '+');
+  EXPECT_EQ(entry.second, factor::JU);
+  EXPECT_EQ(entry.third, factor::KN);
+  EXPECT_EQ(entry.secondOp, '/');
+  EXPECT_EQ(accepted("GZ/gz=Gz+").first, factor::GZ);
+}
+
+TEST(TripleEntry, GivesTheNamesMessageAndThenTheOperatorMessage) {
+  const std::string names = "Bitte drei gültige Faktoren ohne Variantenkürzel eingeben!      \r";
+  const std::string operators =
+      "Die richtige Folge der Rechenzeichen wäre:     \rF1+F2=F3+ oder F1/F2=F3/";
+  struct Case {
+    const char* text;
+    std::vector<std::string> messages;
+  };
+  for (const Case& c : {
+           Case{"VEr+JU=KN", {names + "VEr+JU=KN ist nicht korrekt.", operators}},
+           Case{"du+ju=kn+", {names + "DU+JU=KN+ ist nicht korrekt."}},
+           Case{"VE+JU=KN+x", {names + "VE+JU=KN+x ist nicht korrekt."}},
+           Case{"VE-JU=KN+", {operators}},
+           Case{"VE+JU-KN+", {operators}},
+           Case{"VE+JU=KN-", {operators}},
+       }) {
+    const TripleEntryCheck check = checkTripleEntry(c.text);
+    EXPECT_FALSE(check.entry.has_value()) << c.text;
+    EXPECT_EQ(check.messages, c.messages) << c.text;
+  }
+}
+
+TEST(TripleEntryStep, ARefusedEntryLeavesTheClosingRowsWithZeroCounts) {
+  const TripleStep step = tripleEntryStep(RecordBuilder(0).build(), 1.2, "VEr+JU=KN", false);
+  EXPECT_EQ(step.messages.size(), 2u);
+  EXPECT_FALSE(step.heading.has_value());
+  std::string zeros = " ";
+  for (int i = 0; i < 22; ++i) zeros += "000 ";
+  EXPECT_EQ(step.lines, (std::vector<std::string>{" ", kNamesRow, zeros}));
+}
+
+// L = VE + JU = 10 for every a and b; R = KN (5) + X: X = KN solves in every
+// variant, MC, ME and MA in variant t only. ME p (R = 9) and the axis row
+// MCp/MCp (11) stand exactly the orb away.
+TransitRecord solvedByKnMcMeMa() {
+  return RecordBuilder(0)
+      .everywhere(factor::VE, 10)
+      .everywhere(factor::KN, 5)
+      .at(Variant::r, factor::MC, 10)
+      .at(Variant::p, factor::MC, 11)
+      .at(Variant::t, factor::MC, 5)
+      .at(Variant::p, factor::ME, 4)
+      .at(Variant::t, factor::ME, 4.125)
+      .at(Variant::t, factor::MA, 5)
+      .build();
+}
+
+TEST(TripleSearch, ListsEverySolutionWithTheAllFactorsFlag) {
+  const SearchResult result =
+      tripleSearch(solvedByKnMcMeMa(), 1.0, accepted("VE+JU=KN+"), true);
+  EXPECT_EQ(result.heading, "Suche nach dem vierten Faktor zu VE + JU = KN + aus allen Faktoren");
+  ASSERT_EQ(result.lines.size(), 4u + 448u + 3u);
+  const std::vector<std::string> head(result.lines.begin(), result.lines.begin() + 11);
+  const std::string axes = " MCr/MCr=10°00' MCt+MCt=10°00'";
+  EXPECT_EQ(head, (std::vector<std::string>{
+                      result.heading,
+                      "(mit Prüfung der MC- und SO- Summen- und Halbsummen-Achsen, jeweils r/r, "
+                      "r+r, p/p, p+p, t/t, t+t)",
+                      "Am Ende der Liste steht eine Zählung der gefundenen vierten Faktoren.",
+                      " ",
+                      "VEr+JUr=KNr+MCt  10°00'=10°00'" + axes,
+                      "VEr+JUr=KNr+KNr  10°00'=10°00'" + axes,
+                      "VEr+JUr=KNr+KNp  10°00'=10°00'" + axes,
+                      "VEr+JUr=KNr+KNs  10°00'=10°00'" + axes,
+                      "VEr+JUr=KNr+KNt  10°00'=10°00'" + axes,
+                      "VEr+JUr=KNr+MEt  10°00'=09°07'" + axes,
+                      "VEr+JUr=KNr+MAt  10°00'=10°00'" + axes,
+                  }));
+  EXPECT_EQ(result.lines[4 + 448 - 1], "VEt+JUt=KNt+MAt  10°00'=10°00'" + axes);
+  EXPECT_EQ(result.lines[452], " ");
+  EXPECT_EQ(result.lines[453], kNamesRow);
+  EXPECT_EQ(result.lines[454],
+            " 064 000 000 000 000 256 064 000 064 000 000 000 000 000 000 000 000 000 000 000 "
+            "000 000 ");
+  // X = F3 appears with the variants exchanged.
+  EXPECT_EQ(linesStartingWith(result, "VEr+JUr=KNt+KNp").size(), 1u);
+  EXPECT_EQ(linesStartingWith(result, "VEr+JUr=KNp+KNt").size(), 1u);
+}
+
+TEST(TripleSearch, WithoutTheFlagListsF3OnlyFromItsOwnVariantOn) {
+  const SearchResult result =
+      tripleSearch(solvedByKnMcMeMa(), 1.0, accepted("VE+JU=KN+"), false);
+  EXPECT_EQ(result.heading, "Suche nach dem vierten Faktor aus VE + JU = KN +");
+  ASSERT_EQ(result.lines.size(), 4u + 160u + 3u);
+  const std::string axes = " MCr/MCr=10°00' MCt+MCt=10°00'";
+  EXPECT_EQ(linesStartingWith(result, "VEr+JUs=KNp+"),
+            (std::vector<std::string>{"VEr+JUs=KNp+KNp  10°00'=10°00'" + axes,
+                                      "VEr+JUs=KNp+KNs  10°00'=10°00'" + axes,
+                                      "VEr+JUs=KNp+KNt  10°00'=10°00'" + axes}));
+  EXPECT_EQ(result.lines.back(),
+            " 000 000 000 000 000 160 000 000 000 000 000 000 000 000 000 000 000 000 000 000 "
+            "000 000 ");
+}
+
+TEST(TripleSearch, ListsF1AndF2AsFourthFactorInEverySolvingVariant) {
+  // Everything at 0: every combination solves.
+  const SearchResult result = tripleSearch(RecordBuilder(0).build(), 1.0, accepted("VE+JU=KN+"),
+                                           false);
+  std::vector<std::string> fourth;
+  for (const std::string& line : linesStartingWith(result, "VEp+JUt=KNs+")) {
+    fourth.push_back(line.substr(12, 3));
+  }
+  EXPECT_EQ(fourth, (std::vector<std::string>{"KNs", "KNt", "VEr", "VEp", "VEs", "VEt", "JUr",
+                                              "JUp", "JUs", "JUt"}));
+}
+
+TEST(TripleSearch, SkipsEveryCombinationWithSoAndAnySolarArcMember) {
+  const TransitRecord zeros = RecordBuilder(0).build();
+  // SO as the fourth factor: only its 3 × 3 × 3 × 3 combinations without s.
+  const SearchResult fourth = tripleSearch(zeros, 1.0, accepted("VE+MA=KN+"), true);
+  EXPECT_EQ(fourth.lines.back(),
+            " 256 256 081 256 256 256 256 256 256 256 256 256 256 256 256 256 256 256 256 256 "
+            "256 256 ");
+  // SO in the entry: no member of any listed line is in variant s.
+  const SearchResult first = tripleSearch(zeros, 1.0, accepted("SO+MA=KN+"), true);
+  EXPECT_EQ(first.lines.size(), 4u + 22u * 81u + 3u);
+  EXPECT_TRUE(linesStartingWith(first, "SOr+MAs").empty());
+  for (std::size_t i = 4; i < 4 + 22 * 81; ++i) {
+    const std::string& line = first.lines[i];
+    for (std::size_t letter : {2u, 6u, 10u, 14u}) {
+      ASSERT_NE(line[letter], 's') << line;
+    }
+  }
+  EXPECT_EQ(first.lines[4],
+            "SOr+MAr=KNr+MCr  00°00'=00°00' MCr+MCr=00°00' MCr/MCr=00°00' MCp+MCp=00°00' "
+            "MCp/MCp=00°00' MCt+MCt=00°00' MCt/MCt=00°00' SOr+SOr=00°00' SOr/SOr=00°00' "
+            "SOp+SOp=00°00' SOp/SOp=00°00' SOt+SOt=00°00' SOt/SOt=00°00'");
+}
+
+TEST(TripleSearch, ComparesASumWithAMidpointAndMayNameNoAxis) {
+  // L = VEr + JU = 48.5 → 3.5; R = (KNr + MAt) / 2 = 26 → 3.5. With any
+  // other fourth factor (KNr + 20) / 2 = 25 → 2.5, exactly the orb away.
+  const TransitRecord record = RecordBuilder(20)
+                                   .at(Variant::r, factor::VE, 28.5)
+                                   .at(Variant::r, factor::KN, 30)
+                                   .at(Variant::t, factor::MA, 22)
+                                   .build();
+  const SearchResult result = tripleSearch(record, 1.0, accepted("VE+JU=KN/"), true);
+  EXPECT_EQ(result.heading, "Suche nach dem vierten Faktor zu VE + JU = KN / aus allen Faktoren");
+  const std::vector<std::string> solutions(result.lines.begin() + 4, result.lines.end() - 3);
+  EXPECT_EQ(solutions, (std::vector<std::string>{"VEr+JUr=KNr/MAt  03°30'=03°30'",
+                                                 "VEr+JUp=KNr/MAt  03°30'=03°30'",
+                                                 "VEr+JUs=KNr/MAt  03°30'=03°30'",
+                                                 "VEr+JUt=KNr/MAt  03°30'=03°30'"}));
+  EXPECT_EQ(result.lines.back().substr(33, 4), "004 ");
+}
+
+}  // namespace
+}  // namespace kelvaro
