@@ -9,7 +9,6 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("Kelvaro"));
-  app.setQuitOnLastWindowClosed(false);  // the main window decides when the program ends
 
   // The program speaks German, Qt's own dialogs too where the translation is installed.
   QTranslator qtTexts;
@@ -19,9 +18,5 @@ int main(int argc, char** argv) {
   }
 
   kelvaro::ui::QtPlatform platform;
-  kelvaro::ui::Program program(platform, kelvaro::ui::defaultProgramFolders());
-  if (program.form1().hasEnded()) return 0;
-  QObject::connect(&program.form1(), &kelvaro::ui::TForm1::ended, &app, &QApplication::quit,
-                   Qt::QueuedConnection);
-  return app.exec();
+  return kelvaro::ui::runProgram(app, platform, kelvaro::ui::defaultProgramFolders());
 }

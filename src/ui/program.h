@@ -5,6 +5,8 @@
 #include "ui/Unit3.h"
 #include "ui/Unit4.h"
 
+class QApplication;
+
 namespace kelvaro::ui {
 
 // The four windows of a run, created once in this order and living until
@@ -24,5 +26,9 @@ class Program {
   TForm3 form3_;
   TForm4 form4_;
 };
+
+// A whole run: creates the windows, then runs the event loop until the main
+// window reports the end of the program. Returns the exit status.
+int runProgram(QApplication& app, Platform& platform, ProgramFolders folders);
 
 }  // namespace kelvaro::ui

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
 
 #include "loading/axis_overview.h"
 #include "loading/content_overview.h"
@@ -305,6 +306,40 @@ class MainWindowTest : public QObject {
     QCOMPARE(ended.size(), 1);
     QVERIFY(main.hasEnded());
     QCOMPARE(std::filesystem::current_path(), ui::rootFolder());
+  }
+
+  // The event loop of a run ends when the main window ends the program.
+  void runEndsWithTheMainWindow_data() {
+    QTest::addColumn<bool>("closeWindow");  // else: the file dialog is cancelled
+    QTest::addRow("closed") << true;
+    QTest::addRow("no file chosen") << false;
+  }
+
+  void runEndsWithTheMainWindow() {
+    QFETCH(bool, closeWindow);
+    run_ = std::make_unique<UiRun>();
+    run_->platform().cancelNextFileDialog();
+    QTimer::singleShot(0, [closeWindow] {
+      for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* main = qobject_cast<ui::TForm1*>(window);
+        if (main && closeWindow) main->close();
+        if (main && !closeWindow) child<QPushButton>(*main, "Button2")->click();
+      }
+    });
+    QTimer tooLong;
+    tooLong.setSingleShot(true);
+    connect(&tooLong, &QTimer::timeout, [] { QApplication::exit(1); });
+    tooLong.start(std::chrono::seconds(5));
+
+    QCOMPARE(ui::runProgram(*qApp, run_->platform(), run_->folders()), 0);
+    QCOMPARE(std::filesystem::current_path(),
+             closeWindow ? ui::rootFolder() : run_->startFolder());
+  }
+
+  void missingProgramFolderRunsNoEventLoop() {
+    run_ = std::make_unique<UiRun>(false);
+    QCOMPARE(ui::runProgram(*qApp, run_->platform(), run_->folders()), 0);
+    QCOMPARE(run_->platform().boxes().size(), std::size_t{1});
   }
 
   void enterStartsTheLoad() {
