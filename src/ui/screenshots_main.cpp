@@ -2,15 +2,18 @@
 //
 // Walks once along the road of a load with a scripted platform and saves a
 // picture of every window state into DIR: the introduction, the orb entry,
-// the content overview, the main window with the axis overview, the main
-// window with the variant panel, and the help window. Runs without a
+// the content overview (its top and its grid), the main window with the
+// axis overview (top, house table, magic squares), the main window with the
+// variant panel, and the help window. Runs without a
 // display (QT_QPA_PLATFORM=offscreen); the program and transit folders are
 // made in a temporary folder.
 #include <cstdio>
 #include <filesystem>
 
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 
 #include "ui/program.h"
@@ -28,6 +31,10 @@ bool save(QWidget& window, const QString& folder, const char* name) {
   }
   std::printf("%s\n", qPrintable(file));
   return true;
+}
+
+void scrollToEnd(QPlainTextEdit& view) {
+  view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
 }
 
 template <typename Widget>
@@ -69,8 +76,15 @@ int main(int argc, char** argv) {
   saved &= save(program.form2(), folder, "2-orb-entry.png");
   program.form2().accept();
   saved &= save(program.form4(), folder, "3-content-overview.png");
+  scrollToEnd(child<QPlainTextEdit>(program.form4(), "Memo1"));
+  saved &= save(program.form4(), folder, "3-content-overview-grid.png");
   child<QPushButton>(program.form4(), "Button1").click();
   saved &= save(main, folder, "4-ready.png");
+  QScrollBar& down = *child<QPlainTextEdit>(main, "Memo3").verticalScrollBar();
+  down.setValue(down.maximum() / 2);
+  saved &= save(main, folder, "4-ready-houses.png");
+  scrollToEnd(child<QPlainTextEdit>(main, "Memo3"));
+  saved &= save(main, folder, "4-ready-squares.png");
 
   // The variant panel is shown by options 2 and 3; here it is shown directly.
   child<QWidget>(main, "Panel4").show();
