@@ -1,0 +1,106 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/checked.h"
+#include "core/factor.h"
+
+// Search option 2: the choice of method, the entry of a free search axis
+// (method 1, e.g. "KNt+JUp") and the choices of the variant panel that the
+// planetary-picture search reads.
+namespace kelvaro {
+
+inline constexpr std::string_view kFreeAxisButtonCaption =
+    "2  Freie Suchachswahl nach allen Planetenbildern";
+
+// The confirmation box at the start of the option; Yes is method 1, No the
+// quadro search.
+inline constexpr std::string_view kMethodQuestion =
+    "Sie haben hier die Wahl zwischen den Möglichkeiten\r"
+    "\r"
+    "1. eine Summe oder Halbsumme aus zwei beliebigen Faktorvarianten\r"
+    "oder\r"
+    "2. ein Planetenbild aus beliebigen Summen oder Halbsummen (Quadro-Suche)       \r"
+    "einzugeben.\r"
+    "\r"
+    "Bei 1. sucht das Programm alle möglichen Planetenbilder\r"
+    "bei 2. zeigt das Programm alle vorhandenen Planetenbild-Varianten.\r"
+    "\r"
+    "Möchten Sie das Verfahren 1. anwenden?\r";
+
+// Prompt line of the option and the left edge it moves to, per method.
+inline constexpr std::string_view kFreeAxisPrompt =
+    "Geben Sie bitte eine Halbsumme oder Summe mit Varianten ein.";
+inline constexpr int kFreeAxisPromptLeft = 435;
+inline constexpr std::string_view kQuadroPrompt =
+    "Geben Sie bitte ein Planetenbild ohne Varianten-Indizes ein";
+inline constexpr int kQuadroPromptLeft = 510;
+inline constexpr std::string_view kFreeAxisExample =
+    "Beispiel: KNt+JUp, Faktor 3 /+ 4 werden gemäß Varianten-Vorgabe gesucht ";
+// The prompt line once an entry is accepted and the panel is shown.
+inline constexpr std::string_view kPanelPrompt = "  Halbsummen- und Summen-Suche:";
+inline constexpr std::string_view kPanelInstruction = "Bitte von links nach rechts wählen";
+
+inline constexpr std::size_t kFreeAxisEntryLength = 7;
+
+inline constexpr std::string_view kFreeAxisFactorMessage =
+    "Bitte zwei gültige Faktoren mit Horoskop-Indizes eingeben!";
+inline constexpr std::string_view kFreeAxisVariantMessage =
+    "Möglich sind nur Varianten-Indizes r, p, s, t";
+inline constexpr std::string_view kFreeAxisOperatorMessage =
+    "Bitte in der Suchachse  / + oder - verwenden";
+
+enum class AxisOperator : char { sum = '+', difference = '-', midpoint = '/' };
+
+// An accepted method-1 entry: F1 in its variant, the operator, F2 in its variant.
+struct FreeAxisEntry {
+  int factor1 = 0;
+  Variant variant1 = Variant::r;
+  AxisOperator op = AxisOperator::sum;
+  int factor2 = 0;
+  Variant variant2 = Variant::r;
+  // The text kept as the stored entry: names upper case, variant letters as
+  // typed ("knT+jup" is kept as "KNT+JUp").
+  std::string stored;
+
+  friend bool operator==(const FreeAxisEntry&, const FreeAxisEntry&) = default;
+};
+
+// Checks a text of kFreeAxisEntryLength characters (the window checks no
+// other length): factors first, then the variant letters ("rpstRPST"), then
+// the operator; the first failure gives its message.
+Checked<FreeAxisEntry> checkFreeAxisEntry(std::string_view text);
+
+// The variant panel. The numbers are those of the radio buttons' choices.
+// At program start nothing is chosen; the window keeps track of that and
+// runs no search before a left variant and a kind have been chosen.
+enum class PanelVariant { r = 1, p = 2, s = 3, t = 4, rpst = 5 };
+enum class PictureKind { midpoint = 1, sum = 2 };
+
+struct PanelChoices {
+  PanelVariant left = PanelVariant::r;
+  PictureKind kind = PictureKind::midpoint;
+  PanelVariant right = PanelVariant::r;
+
+  friend bool operator==(const PanelChoices&, const PanelChoices&) = default;
+};
+
+// Radio-button captions: "r", "p", "s", "t", "rpst" and "/", "+".
+std::optional<PanelVariant> panelVariantFromCaption(std::string_view caption);
+std::optional<PictureKind> pictureKindFromCaption(std::string_view caption);
+std::string_view panelVariantCaption(PanelVariant choice);
+char kindCharacter(PictureKind kind);
+
+// The single variant of a choice of 1 to 4; nullopt for "rpst".
+std::optional<Variant> singleVariant(PanelVariant choice);
+
+// Names of the left and right factor columns above the panel.
+inline constexpr std::string_view kPictureColumnLeft = "F3";
+inline constexpr std::string_view kPictureColumnRight = "F4";
+inline constexpr std::string_view kAngleColumnLeft = "F1";
+inline constexpr std::string_view kAngleColumnRight = "F2";
+
+}  // namespace kelvaro

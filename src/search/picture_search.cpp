@@ -1,0 +1,225 @@
+#include "search/picture_search.h"
+
+#include <array>
+#include <cstdint>
+
+#include "core/line_buffer.h"
+#include "core/std_ho.h"
+
+namespace kelvaro {
+namespace {
+
+constexpr int kFirstFactor = factor::MC;
+constexpr int kLastFactor = factor::kLastInTables;  // PO
+constexpr std::size_t kPairEntryLength = 8;
+
+// Counters per pair of factors (i, j), i ≤ j, numbered from 1.
+using HitGrid = std::array<std::array<std::uint16_t, kLastFactor + 1>, kLastFactor + 1>;
+
+// The axis longitude within its sign and the sign. A negative longitude (a
+// difference with the smaller longitude first) is placed one circle further.
+std::string placeInZodiac(double longitude) {
+  const double placed = longitude < 0 ? longitude + 360 : longitude;
+  return grad3_kurz(modus30(placed)) + " " + signAbbreviation(placed);
+}
+
+// The variants a panel choice stands for: one, or r, p, s, t for "rpst".
+struct VariantRange {
+  std::array<Variant, 4> variants{};
+  std::size_t count = 0;
+};
+
+VariantRange variantsOf(PanelVariant choice) {
+  if (const auto single = singleVariant(choice)) return {{*single}, 1};
+  return {kVariants, kVariants.size()};
+}
+
+// Everything the pair loops read, prepared once per search: the longitudes
+// of the factors MC … PO per variant, and whether a factor variant takes part
+// at all (the solar-arc Sun never does).
+class PairTest {
+ public:
+  PairTest(const TransitRecord& record, double orb, const PictureAxis& axis, PictureKind kind)
+      : orb_(orb), axisValue_(axis.value), kind_(kind), kindCharacter_(kindCharacter(kind)) {
+    for (Variant v : kVariants) {
+      for (int n = kFirstFactor; n <= kLastFactor; ++n) {
+        longitudes_[variantIndex(v)][n] = record.position(v, n);
+      }
+    }
+  }
+
+  static bool takesPart(int n, Variant v) { return n != factor::SO || v != Variant::s; }
+
+  bool hit(int i, Variant x, int j, Variant y) const {
+    if (!takesPart(i, x) || !takesPart(j, y)) return false;
+    const double l = longitudes_[variantIndex(x)][i];
+    const double r = longitudes_[variantIndex(y)][j];
+    const double dial =
+        kind_ == PictureKind::midpoint ? modus22(midpoint(l, r)) : modus22(sum(l, r));
+    return orbHit(axisValue_, dial, orb_);
+  }
+
+  // " MOr/SAt"
+  void appendEntry(LineBuffer& line, int i, Variant x, int j, Variant y) const {
+    if (line.length() >= kLineLimit) return;
+    const std::string_view first = factorName(i);
+    const std::string_view second = factorName(j);
+    const char entry[kPairEntryLength] = {' ', first[0], first[1], variantLetter(x),  // " MOr"
+                                          kindCharacter_,                              // "/"
+                                          second[0], second[1], variantLetter(y)};     // "SAt"
+    line.append(std::string_view(entry, kPairEntryLength));
+  }
+
+ private:
+  std::array<std::array<double, kLastFactor + 1>, 4> longitudes_{};
+  double orb_;
+  double axisValue_;
+  PictureKind kind_;
+  char kindCharacter_;
+};
+
+std::string choiceText(const PanelChoices& choices) {
+  std::string text(panelVariantCaption(choices.left));
+  text += kindCharacter(choices.kind);
+  text += panelVariantCaption(choices.right);
+  return text;
+}
+
+std::string kindWording(PictureKind kind) {
+  return kind == PictureKind::midpoint ? " Halbsummen in " : " Summen in ";
+}
+
+void singleVariantLines(const PairTest& test, const PictureAxis& axis, const PanelChoices& choices,
+                        bool singleFactorOnly, std::vector<std::string>& lines) {
+  const Variant x = *singleVariant(choices.left);
+  const Variant y = *singleVariant(choices.right);
+  lines.push_back(choiceText(choices) +
+                  (axis.angleMode ? kindWording(choices.kind) : "-Planetenbilder in ") + axis.text);
+  LineBuffer line;
+  for (int i = kFirstFactor; i <= kLastFactor; ++i) {
+    line.reset();
+    for (int j = i; j <= kLastFactor; ++j) {
+      if (singleFactorOnly && j != i) continue;
+      if (test.hit(i, x, j, y)) test.appendEntry(line, i, x, j, y);
+    }
+    lines.push_back(line.text());
+  }
+}
+
+// "      MC  WI  SO  …  PO  "
+std::string gridHeader() {
+  std::string header(6, ' ');
+  header.reserve(6 + 4 * kLastFactor);
+  for (int j = kFirstFactor; j <= kLastFactor; ++j) {
+    header += factorName(j);
+    header += "  ";
+  }
+  return header;
+}
+
+// "   WI....  3|   | 16|…": one "...." under each earlier column, then one
+// cell per pair, right-aligned in three characters, blank when 0.
+std::string gridRow(const HitGrid& grid, int i) {
+  std::string row = "   ";
+  row.reserve(5 + 4 * kLastFactor);
+  row += factorName(i);
+  for (int j = kFirstFactor; j < i; ++j) row += "....";
+  for (int j = i; j <= kLastFactor; ++j) {
+    const unsigned count = grid[i][j];
+    if (count == 0) {
+      row += "   ";
+    } else {
+      const std::string digits = std::to_string(count);
+      row.append(digits.size() < 3 ? 3 - digits.size() : 0, ' ');
+      row += digits;
+    }
+    row += '|';
+  }
+  return row;
+}
+
+void allVariantsLines(const PairTest& test, const PictureAxis& axis, const PanelChoices& choices,
+                      std::vector<std::string>& lines) {
+  lines.push_back(choiceText(choices) + kindWording(choices.kind) + axis.text);
+  const VariantRange left = variantsOf(choices.left);
+  const VariantRange right = variantsOf(choices.right);
+  HitGrid grid{};
+  LineBuffer line;
+  for (int i = kFirstFactor; i <= kLastFactor; ++i) {
+    for (std::size_t xi = 0; xi < left.count; ++xi) {
+      const Variant x = left.variants[xi];
+      line.reset();
+      for (int j = i; j <= kLastFactor; ++j) {
+        for (std::size_t yi = 0; yi < right.count; ++yi) {
+          const Variant y = right.variants[yi];
+          if (!test.hit(i, x, j, y)) continue;
+          test.appendEntry(line, i, x, j, y);
+          ++grid[i][j];
+        }
+      }
+      if (!line.empty()) lines.push_back(line.text());
+    }
+  }
+  lines.emplace_back(" ");
+  lines.push_back(gridHeader());
+  for (int i = kFirstFactor; i <= kLastFactor; ++i) lines.push_back(gridRow(grid, i));
+}
+
+}  // namespace
+
+PictureAxis entryAxis(const TransitRecord& record, const FreeAxisEntry& entry) {
+  const double a = record.position(entry.variant1, entry.factor1);
+  const double b = record.position(entry.variant2, entry.factor2);
+  double longitude = 0;
+  switch (entry.op) {
+    case AxisOperator::sum:
+      longitude = sum(a, b);
+      break;
+    case AxisOperator::difference:
+      longitude = a - b;
+      break;
+    case AxisOperator::midpoint:
+      longitude = midpoint(a, b);
+      break;
+  }
+  PictureAxis axis;
+  axis.value = modus22(longitude);
+  if (longitude > 360) longitude -= 360;
+  axis.text = entry.stored + " " + winkel_text(longitude, 2, AngleMode::dial22) + ",  " +
+              placeInZodiac(longitude);
+  return axis;
+}
+
+PictureAxis angleAxis(double searchAngle, std::string_view storedEntry) {
+  PictureAxis axis;
+  axis.value = searchAngle;
+  axis.text = std::string(storedEntry) + " " + winkel_text(searchAngle, 2, AngleMode::dial22);
+  axis.angleMode = true;
+  return axis;
+}
+
+bool asksSingleFactorQuestion(const PanelChoices& choices) {
+  return choices.left == choices.right && choices.left != PanelVariant::rpst;
+}
+
+std::string_view singleFactorQuestion(PictureKind kind) {
+  return kind == PictureKind::midpoint ? kSingleFactorMidpointQuestion : kSingleFactorSumQuestion;
+}
+
+SearchResult pictureSearch(const TransitRecord& record, double orb, const PictureAxis& axis,
+                           const PanelChoices& choices, bool singleFactorOnly) {
+  SearchResult result;
+  result.heading = "Suche in  " + axis.text;
+  const PairTest test(record, orb, axis, choices.kind);
+  if (singleVariant(choices.left) && singleVariant(choices.right)) {
+    result.lines.reserve(1 + kLastFactor);
+    singleVariantLines(test, axis, choices, singleFactorOnly && asksSingleFactorQuestion(choices),
+                       result.lines);
+  } else {
+    result.lines.reserve(1 + 4 * kLastFactor + 2 + kLastFactor);
+    allVariantsLines(test, axis, choices, result.lines);
+  }
+  return result;
+}
+
+}  // namespace kelvaro
