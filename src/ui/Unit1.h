@@ -11,6 +11,7 @@
 
 #include "core/transit_record.h"
 #include "loading/orb_entry.h"
+#include "search/free_axis_entry.h"
 #include "ui/program_folders.h"
 
 class QButtonGroup;
@@ -29,13 +30,6 @@ class Platform;
 class TForm2;
 class TForm3;
 class TForm4;
-
-// The three choices of the variant panel; 0 while none has been made.
-struct PanelChoices {
-  int left = 0;   // 1 = r, 2 = p, 3 = s, 4 = t, 5 = all four
-  int kind = 0;   // 1 = midpoint "/", 2 = sum "+"
-  int right = 0;  // as left
-};
 
 // TForm1, the main window: the introduction, the road of one load (file,
 // orb entry, content overview, axis overview), the result list with its
@@ -131,7 +125,9 @@ class TForm1 : public QWidget {
   double orb_ = kOrbAfterLoad;
   std::string storedEntry_;
   bool angleMode_ = false;
-  PanelChoices panelChoices_;
+  std::optional<PanelVariant> leftChoice_;  // the variant panel: nothing chosen at the start
+  std::optional<PictureKind> kindChoice_;
+  std::optional<PanelVariant> rightChoice_;
   double searchAngle_ = 0;
   std::filesystem::path savedWorkingFolder_;
 

@@ -128,8 +128,7 @@ void TForm1::createOptionButtons() {
   const int x = 8;
   Button10 = fittedButton(this, "Button10",
                           QStringLiteral("1  Halbsummen- und Summen-Suche in MC, SO, AS"), x, 566);
-  Button3 = fittedButton(this, "Button3",
-                         QStringLiteral("2  Freie Suchachswahl nach allen Planetenbildern"), x, 595);
+  Button3 = fittedButton(this, "Button3", toQString(kFreeAxisButtonCaption), x, 595);
   Button13 = fittedButton(this, "Button13", QStringLiteral("3  Eingabe eines Suchachs-Winkels"), x,
                           624);
   Button14 = fittedButton(this, "Button14", QStringLiteral("4  Tripel-Suche (Gleichungs-Lösung)"),
@@ -146,13 +145,11 @@ void TForm1::createEntryControls() {
   Label11 = label(this, "Label11", QStringLiteral("F1 / + F2"), {400, 570, 120, 20});
   Edit2 = edit(this, "Edit2", {400, 592, 90, 28});
 
-  Label9 = label(this, "Label9", QString(), {435, 570, 370, 20});
-  Label15 = label(this, "Label15",
-                  QStringLiteral("Beispiel: KNt+JUp, Faktor 3 /+ 4 werden gemäß "
-                                 "Varianten-Vorgabe gesucht "),
-                  {435, 592, 520, 20});
-  Edit1 = edit(this, "Edit1", {435, 616, 110, 28});
-  Edit7 = edit(this, "Edit7", {510, 616, 160, 28});
+  Label9 = label(this, "Label9", QString(), {kFreeAxisPromptLeft, 570, 370, 20});
+  Label15 =
+      label(this, "Label15", toQString(kFreeAxisExample), {kFreeAxisPromptLeft, 592, 520, 20});
+  Edit1 = edit(this, "Edit1", {kFreeAxisPromptLeft, 616, 110, 28});
+  Edit7 = edit(this, "Edit7", {kQuadroPromptLeft, 616, 160, 28});
 
   Label16 = label(this, "Label16", QStringLiteral("G"), {400, 596, 60, 20});
   Edit3 = edit(this, "Edit3", {400, 618, 40, 28});
@@ -178,12 +175,11 @@ void TForm1::createEntryControls() {
 void TForm1::createVariantPanel() {
   Panel4 = panel(this, "Panel4", colour::yellow, {808, 562, 212, 150});
   setTextColour(*Panel4, colour::black);
-  Label6 = label(Panel4, "Label6", QStringLiteral("Bitte von links nach rechts wählen"),
-                 {4, 2, 204, 16});
+  Label6 = label(Panel4, "Label6", toQString(kPanelInstruction), {4, 2, 204, 16});
   Label6->setFont(captionFont(8, true));
   Label6->setAlignment(Qt::AlignCenter);
-  Label4 = label(Panel4, "Label4", QStringLiteral("F3"), {4, 18, 64, 16});
-  Label5 = label(Panel4, "Label5", QStringLiteral("F4"), {144, 18, 64, 16});
+  Label4 = label(Panel4, "Label4", toQString(kPictureColumnLeft), {4, 18, 64, 16});
+  Label5 = label(Panel4, "Label5", toQString(kPictureColumnRight), {144, 18, 64, 16});
   for (QLabel* column : {Label4, Label5}) column->setAlignment(Qt::AlignCenter);
 
   const auto group = [this](const char* name, const QString& title, const QRect& geometry) {
