@@ -54,6 +54,7 @@ class CommandSet {
 
 // One registration function per command file.
 void addRecordCommands(CommandSet& commands);
+void addOverviewCommands(CommandSet& commands);
 void addPictureCommands(CommandSet& commands);
 void addSearchCommands(CommandSet& commands);
 

@@ -73,6 +73,7 @@ int main(int argc, char** argv) {
 
   cli::CommandSet commands(app);
   cli::addRecordCommands(commands);
+  cli::addOverviewCommands(commands);
   cli::addPictureCommands(commands);
   cli::addSearchCommands(commands);
 
