@@ -12,8 +12,10 @@ void declareCommandLine(CLI::App& app, CommandLine& line, CommandSet& commands) 
   app.require_subcommand(1, 1);
 
   addRecordCommands(commands);
+  addOverviewCommands(commands);
   addPictureCommands(commands);
   addSearchCommands(commands);
+  addMagicAndCorrespondenceCommands(commands);
 }
 
 }  // namespace kelvaro::cli

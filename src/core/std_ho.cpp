@@ -1,10 +1,9 @@
 #include "core/std_ho.h"
 
+#include <array>
 #include <climits>
 #include <cmath>
 #include <string_view>
-
-#include "core/text_encoding.h"
 
 namespace kelvaro {
 namespace {
@@ -14,7 +13,11 @@ constexpr std::string_view kZodiac = "  WIDSTIZWIKRELOEJUNWAASKOSCHSTEWASFIS";
 double frac(double x) { return x - std::trunc(x); }
 
 std::string degreesAndMinutes(std::int64_t degrees, int degreeWidth, std::int64_t minutes) {
-  return zahl_text(degrees, degreeWidth) + "°" + zahl_text(minutes, 2) + "'";
+  std::string text = zahl_text(degrees, degreeWidth);
+  text += "°";
+  text += zahl_text(minutes, 2);
+  text += '\'';
+  return text;
 }
 
 }  // namespace
@@ -57,10 +60,16 @@ std::string signAbbreviation(double longitude) {
 double runden(double x) { return frac(x) > 0.5 ? x + 1 : x; }
 
 std::string zahl_text(std::int64_t v, int width) {
-  const auto value = static_cast<std::uint16_t>(v);
-  const std::string digits = value == 0 ? std::string() : std::to_string(value);
-  const int padding = width - static_cast<int>(digits.size());
-  return std::string(padding > 0 ? static_cast<std::size_t>(padding) : 0, '0') + digits;
+  // Digits of the unsigned 16-bit value, last digit first; none for 0.
+  std::array<char, 5> reversed{};
+  std::size_t count = 0;
+  for (auto rest = static_cast<std::uint16_t>(v); rest != 0; rest /= 10) {
+    reversed[count++] = static_cast<char>('0' + rest % 10);
+  }
+  const int padding = width - static_cast<int>(count);
+  std::string text(padding > 0 ? static_cast<std::size_t>(padding) : 0, '0');
+  while (count > 0) text += reversed[--count];
+  return text;
 }
 
 std::string winkel_text(double x, int width, AngleMode mode) {
@@ -87,7 +96,9 @@ std::string grad3_text(double x) {
   return degreesAndMinutes(degrees, 3, minutes);
 }
 
-std::string grad3_kurz(double x) { return utf8Mid(grad3_text(x), 1, 6); }
+// The degrees of grad3_text have 3 to 5 ASCII digits, so characters 2 to 7
+// always hold the "°" (two bytes in UTF-8) and are bytes 2 to 8.
+std::string grad3_kurz(double x) { return grad3_text(x).substr(1, 7); }
 
 std::string grad_minuten_text(double x) {
   const std::string hours = zahl_text(std::abs(static_cast<std::int64_t>(truncToInt(x))), 2);

@@ -69,6 +69,16 @@ char32_t decodeAt(std::string_view s, std::size_t& pos) {
   return cp;
 }
 
+// Advances `pos` over one character like decodeAt, with a shortcut for
+// ASCII, which is nearly all of every result line.
+inline void skipCharacter(std::string_view s, std::size_t& pos) {
+  if (static_cast<unsigned char>(s[pos]) < 0x80) {
+    ++pos;
+  } else {
+    decodeAt(s, pos);
+  }
+}
+
 }  // namespace
 
 void appendUtf8(std::string& out, char32_t cp) {
@@ -122,13 +132,13 @@ std::string codePointsToUtf8(std::u32string_view codePoints) {
 
 std::size_t utf8Length(std::string_view utf8) {
   std::size_t count = 0;
-  for (std::size_t pos = 0; pos < utf8.size(); ++count) decodeAt(utf8, pos);
+  for (std::size_t pos = 0; pos < utf8.size(); ++count) skipCharacter(utf8, pos);
   return count;
 }
 
 std::string utf8Left(std::string_view utf8, std::size_t n) {
   std::size_t pos = 0;
-  for (std::size_t count = 0; count < n && pos < utf8.size(); ++count) decodeAt(utf8, pos);
+  for (std::size_t count = 0; count < n && pos < utf8.size(); ++count) skipCharacter(utf8, pos);
   return std::string(utf8.substr(0, pos));
 }
 
@@ -136,6 +146,15 @@ std::string utf8Mid(std::string_view utf8, std::size_t first, std::size_t n) {
   std::size_t begin = 0;
   for (std::size_t count = 0; count < first && begin < utf8.size(); ++count) decodeAt(utf8, begin);
   return utf8Left(utf8.substr(begin), n);
+}
+
+std::filesystem::path pathFromUtf8(std::string_view utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string utf8FromPath(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
 }
 
 }  // namespace kelvaro

@@ -1,0 +1,151 @@
+#include "loading/content_overview.h"
+
+#include <array>
+#include <cstdint>
+
+#include "core/line_buffer.h"
+#include "core/std_ho.h"
+#include "loading/overview_axes.h"
+
+namespace kelvaro {
+namespace {
+
+constexpr int kFirstFactor = factor::AS;
+constexpr int kLastFactor = factor::kLastInTables;
+constexpr int kFactorCount = kLastFactor - kFirstFactor + 1;
+
+// Indexes into kOverviewAxes: MCp+MCp, SOr+SOr, SOp+SOp, SOt+SOt.
+constexpr std::array<std::size_t, 4> kSumAxes = {3, 7, 9, 11};
+
+constexpr std::string_view kGridSeparator =
+    " - - -|- -|- -|- -|- -|- -|- -|- -|- -|- -|- -|- -|- -|- -|- -|- -|- -|- -|- -|- -";
+
+// Axis hits of the sums of every factor pair, indexed by factor number
+// (i < j); each cell counts up to 4 × 4 variant pairs × 4 axes = 64.
+using HitGrid = std::array<std::array<std::uint16_t, kLastFactor + 1>, kLastFactor + 1>;
+
+std::size_t at(int factorNumber) { return static_cast<std::size_t>(factorNumber); }
+
+void appendHeading(std::vector<std::string>& lines, const TransitRecord& record) {
+  lines.push_back("Der Inhalt der " + record.surname() + " Transit-Datei.");
+  lines.emplace_back("Angezeigt sind diejenigen Summen, die in mindestens ZWEI der Achsen");
+  lines.emplace_back("MCp+MCp, SOt+SOt, SOp+SOp, SOr+SOr vorhanden sind");
+  lines.emplace_back("Eine Gesamtübersicht finden Sie unter der Liste.");
+  lines.emplace_back(" ");
+}
+
+// One line per factor variant listing its sums with later factors that hit
+// two or more axes; every hit is counted in the grid.
+void appendSumsInSeveralAxes(std::vector<std::string>& lines, const TransitRecord& record,
+                             const std::array<double, 4>& axes, double orb, HitGrid& hits) {
+  LineBuffer line;
+  for (int i = kFirstFactor; i <= kLastFactor; ++i) {
+    const std::string_view name = factorName(i);
+    for (Variant v : kVariants) {
+      // The entry "ASr+KNt, " is built in place; its first four characters
+      // are the row label "ASr+".
+      std::array<char, 9> entry = {name[0], name[1], variantLetter(v), '+', 0, 0, 0, ',', ' '};
+      const std::string_view label(entry.data(), 4);
+      line.reset();
+      const double position = record.position(v, i);
+      for (int j = i + 1; j <= kLastFactor; ++j) {
+        const std::string_view partner = factorName(j);
+        int pairHits = 0;
+        for (Variant w : kVariants) {
+          const double s = modus22(position + record.position(w, j));
+          const int count = orbHit(s, axes[0], orb) + orbHit(s, axes[1], orb) +
+                            orbHit(s, axes[2], orb) + orbHit(s, axes[3], orb);
+          pairHits += count;
+          if (count < 2) continue;
+          entry[4] = partner[0];
+          entry[5] = partner[1];
+          entry[6] = variantLetter(w);
+          line.append({entry.data(), entry.size()});
+        }
+        hits[at(i)][at(j)] = static_cast<std::uint16_t>(hits[at(i)][at(j)] + pairHits);
+      }
+      if (line.text().find(',') == std::string::npos) {
+        std::string mit = "Mit ";
+        mit += label;
+        mit += " nicht mehr als eine Summe";
+        lines.push_back(std::move(mit));
+      } else {
+        lines.push_back(line.text());
+      }
+    }
+    lines.emplace_back(" ");
+  }
+}
+
+std::string factorHeader() {
+  std::string line = "   ";
+  for (int j = kFirstFactor; j <= kLastFactor; ++j) {
+    line += factorName(j);
+    line += " |";
+  }
+  return line;
+}
+
+std::string countLine(const std::array<int, kLastFactor + 1>& counts) {
+  std::string line = "   ";
+  for (int j = kFirstFactor; j <= kLastFactor; ++j) {
+    line += zahl_text(counts[at(j)], 3);
+    line += '|';
+  }
+  return line;
+}
+
+void appendGrid(std::vector<std::string>& lines, const HitGrid& hits) {
+  lines.emplace_back("Die Anzahl aller Summen in den Achsen MCp+MCp,SOt+SOt,SOp+SOp,SOr+SOr");
+  lines.emplace_back(" ");
+  const std::string header = factorHeader();
+  lines.push_back(header);
+
+  std::array<int, kLastFactor + 1> columnSums{};
+  std::array<int, kLastFactor + 1> rowSums{};
+  for (int i = kFirstFactor; i <= kLastFactor; ++i) {
+    lines.emplace_back(kGridSeparator);
+    std::string row(factorName(i));
+    row += ' ';
+    for (int j = kFirstFactor; j <= kLastFactor; ++j) {
+      const int n = hits[at(i)][at(j)];
+      if (n == 0) {
+        row += "   |";
+      } else {
+        row += zahl_text(n, 2);
+        row += n >= 10 ? "*|" : " |";
+      }
+      rowSums[at(i)] += n;
+      columnSums[at(j)] += n;
+    }
+    row += zahl_text(rowSums[at(i)], 3);
+    lines.push_back(std::move(row));
+  }
+  lines.push_back(countLine(columnSums));
+  lines.push_back(header);
+
+  std::array<int, kLastFactor + 1> totals{};
+  for (int j = kFirstFactor; j <= kLastFactor; ++j) {
+    totals[at(j)] = columnSums[at(j)] + rowSums[at(j)];
+  }
+  lines.emplace_back("Die Spalten- und Zeilen-Addition ergibt:");
+  lines.push_back(countLine(totals));
+}
+
+}  // namespace
+
+std::vector<std::string> vier_summen(const TransitRecord& record, double orb) {
+  std::array<double, 4> axes{};
+  for (std::size_t k = 0; k < axes.size(); ++k) {
+    axes[k] = axisValue(record, kOverviewAxes[kSumAxes[k]]);
+  }
+  std::vector<std::string> lines;
+  lines.reserve(5 + kFactorCount * 5 + 3 + kFactorCount * 2 + 4);
+  appendHeading(lines, record);
+  HitGrid hits{};
+  appendSumsInSeveralAxes(lines, record, axes, orb, hits);
+  appendGrid(lines, hits);
+  return lines;
+}
+
+}  // namespace kelvaro
