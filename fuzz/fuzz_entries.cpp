@@ -3,7 +3,8 @@
 // search only with what the check accepted.
 //
 // Input: the record (2560 bytes), then the field texts; the last bytes
-// choose the option, the orb and the panel.
+// choose the option, the orb, the panel and the factor variant of the magic
+// square lists.
 #include <cstddef>
 #include <cstdint>
 
@@ -12,6 +13,7 @@
 #include "loading/orb_entry.h"
 #include "search/angle_search.h"
 #include "search/free_axis_entry.h"
+#include "search/magic_square.h"
 #include "search/midpoint_sum_search.h"
 #include "search/picture_search.h"
 #include "search/quadro_search.h"
@@ -108,6 +110,20 @@ void triple(const TransitRecord& record, double orb, FuzzedDataProvider& data) {
   fuzz::requireShowable(step.lines);
 }
 
+void magicSquare(const TransitRecord& record, double orb, FuzzedDataProvider& data) {
+  const std::string text = fuzz::consumeText(data);
+  const MagicSquareStep step = magicSquareEntryStep(record, orb, text);
+  fuzz::requireShowable(step.view);
+  require(step.fieldText.has_value() == step.refusal.has_value(), "a refusal without field text");
+  if (step.refusal) {
+    const MagicSquareStep again = magicSquareEntryStep(record, orb, *step.fieldText);
+    require(!again.refusal && again.view.lines.size() == 2, "the reset field text is refused");
+  }
+  const auto variant = static_cast<Variant>(data.ConsumeIntegralInRange(0, 3));
+  const int number = data.ConsumeIntegralInRange(1, factor::kLastByName);
+  findMagicSquareLists(record, orb, number, variant);
+}
+
 // The orb entry and --orb: an accepted orb opens the entry again with the
 // same field texts and the same orb.
 void orbEntry(FuzzedDataProvider& data) {
@@ -132,7 +148,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   FuzzedDataProvider data(bytes, size);
   const auto record = fuzz::consumeRecord(data);
   if (!record) return 0;
-  const int option = data.ConsumeIntegralInRange(0, 6);
+  const int option = data.ConsumeIntegralInRange(0, 7);
   const double orb = fuzz::consumeOrb(data);
   switch (option) {
     case 0:
@@ -152,6 +168,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
       break;
     case 5:
       triple(*record, orb, data);
+      break;
+    case 6:
+      magicSquare(*record, orb, data);
       break;
     default:
       orbEntry(data);

@@ -1,6 +1,10 @@
 // Any bytes as the content of a transit file: the load, and everything that
-// is made of the record alone (header line, readable description, result
-// file name and headers, the angle texts of every position).
+// is made of the record and the orb alone (header line, readable
+// description, result file name and headers, the angle texts of every
+// position, the axis overview with its magic squares, the content overview,
+// the correspondences). The overviews run with the orb after a load and,
+// when the file goes on after its record, with an orb entered from the
+// bytes that follow (the load never reads them).
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -8,11 +12,16 @@
 #include "core/std_ho.h"
 #include "core/transit_record.h"
 #include "fuzz_support.h"
+#include "loading/axis_overview.h"
+#include "loading/content_overview.h"
+#include "loading/magic_squares.h"
+#include "loading/orb_entry.h"
 #include "loading/transit_description.h"
 #include "output/file_name_check.h"
 #include "output/output_lines.h"
 #include "output/result_file.h"
 #include "output/save.h"
+#include "search/correspondences.h"
 
 namespace {
 
@@ -68,6 +77,21 @@ void checkOutput(const TransitRecord& record) {
   resultFileText(record, lines);
 }
 
+void checkOverviews(const TransitRecord& record, double orb) {
+  const AxisOverview overview = axisOverview(record, orb);
+  require(overview.labels.size() == 10, "the axis overview has not ten labels");
+  for (const AxisLabel& label : overview.labels) {
+    require(fuzz::isWellFormedUtf8(label.text), "an axis label is not UTF-8");
+  }
+  fuzz::requireShowable(overview.lines);
+  fuzz::requireShowable(overviewMagicSquares(record));
+  fuzz::requireShowable(vier_summen(record, orb));
+  const SearchResult report = correspondences(record, orb);
+  require(report.lines.size() == 171 || report.lines.size() == 169,
+          "the correspondences have neither 171 nor 169 lines");
+  fuzz::requireShowable(report);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -78,5 +102,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   checkDescription(*record);
   checkAngleTexts(*record);
   checkOutput(*record);
+  checkOverviews(*record, kOrbAfterLoad);
+  if (size > kRecordSize) {
+    FuzzedDataProvider rest(data + kRecordSize, size - kRecordSize);
+    checkOverviews(*record, fuzz::consumeOrb(rest));
+  }
   return 0;
 }

@@ -72,11 +72,14 @@ def transit_file_seeds():
         record(texts=[b"../boese", b"J\xfcrgen\r\nX", b"M\xfcnchen", b"5.3.07", b"9:30"], fill=1e308),
         record(texts=[b"..", b"", b"", b"", b""], fill=-1e308),
         record(positions=[float(i) * 3.75 for i in range(96)]),
+        SAMPLE + b"9\\|59\\|\x01",
+        SAMPLE + b"0\\|01\\|\x01",
+        ANNA + b"\x00" * 8 + b"\x00",
     ]
 
 
 # Options of fuzz_entries, in the order of its switch.
-SEARCH1, PICTURES, QUADRO, ANGLE, ANGLE_PICTURES, TRIPLE, ORB = range(7)
+SEARCH1, PICTURES, QUADRO, ANGLE, ANGLE_PICTURES, TRIPLE, MAGIC, ORB = range(8)
 ORB_TEXTS = 1  # consumeOrb: the orb from two field texts
 
 
@@ -89,6 +92,7 @@ def entries_seeds():
         seeds.append(provider_input(rec, orb + ["KN+JU=MO/SA"], [QUADRO, ORB_TEXTS]))
         seeds.append(provider_input(rec, orb + ["22", "59"], [ANGLE, ORB_TEXTS, 0]))
         seeds.append(provider_input(rec, orb + ["VE+JU=KN+"], [TRIPLE, ORB_TEXTS, 1]))
+        seeds.append(provider_input(rec, orb + ["KNt"], [MAGIC, ORB_TEXTS, 3, 5]))
     for rec in (SAMPLE,):
         for entry in ["KN+JU", "kn/ju", "KN-JU", "GZ+MC", "Du+MC", "ЖЖ+JU", "KN*JU", "KN+JU😀"]:
             seeds.append(provider_input(rec, orb + [entry], [SEARCH1, ORB_TEXTS]))
@@ -106,6 +110,8 @@ def entries_seeds():
                                         [ANGLE_PICTURES, ORB_TEXTS, 4, 1, 4, 0]))
         for entry in ["VE+JU=KN+", "ve/ju=kn/", "VEr+JU=KN+", "VE+JU-KN+", "GZ+GZ=GZ+", "VE+JU=KN*"]:
             seeds.append(provider_input(rec, orb + [entry], [TRIPLE, ORB_TEXTS, len(entry) % 2]))
+        for entry in ["KNt", "knt", "MCs", "SOs", "GZr", "Dur", "KNx", "ЖЖt", "KN", "KNtt"]:
+            seeds.append(provider_input(rec, orb + [entry], [MAGIC, ORB_TEXTS, 0, 0]))
     for degrees, minutes, option in [("1", "12", "1:12"), ("0", "00", "0:00"), ("9", "59", "9:59"),
                                      ("+1", "+12", ":30"), ("2147483647", "59", "1:123"),
                                      ("", "", "a:10"), (" ", " ", "1:-5")]:
@@ -114,7 +120,8 @@ def entries_seeds():
 
 
 # Subcommands of kelvaro-cli in the order they are declared.
-COMMANDS = ["header", "describe", "pictures", "angle-pictures", "quadro", "search1", "angle", "triple"]
+COMMANDS = ["header", "describe", "overview", "content", "pictures", "angle-pictures", "quadro",
+            "search1", "angle", "triple", "magic", "correspondences"]
 WORD = 5  # any choice from 5 on takes a text instead of a flag
 
 
@@ -150,6 +157,13 @@ def cli_seeds():
         cli_input(SAMPLE, "triple", ["VEr+JU=KN+"], orb="9:59"),
         cli_input(record(fill=-1e308), "quadro", ["MC+MC=MC/MC"]),
         cli_input(record(fill=359.999999999), "angle", ["22:59", "SO"]),
+        cli_input(SAMPLE, "overview", []),
+        cli_input(SAMPLE, "content", [], orb="9:59"),
+        cli_input(SAMPLE, "magic", ["KNt"]),
+        cli_input(SAMPLE, "magic", ["kn"]),
+        cli_input(SAMPLE, "magic", ["KNx"]),
+        cli_input(SAMPLE, "correspondences", [], orb="0:01"),
+        cli_input(record(fill=1e308), "correspondences", []),
     ]
 
 
