@@ -2,6 +2,8 @@
 // files, records at the edges of the format, entries no user should type.
 // Each case ends with a clear message or a correct result: no crash, no
 // hang, nothing lost.
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <functional>
 #include <fstream>
@@ -99,11 +101,14 @@ TEST(CliBadInput, AFileWithoutARecordIsReportedByEveryCommand) {
       {"nan.dat", std::vector<unsigned char>(2560, 0xFF), "Ladeversuch mit @ ging daneben"},
       {"ordner", {}, "Die Datei @ lässt sich nicht öffnen: Is a directory"},
       {"fehlt.dat", {}, "Die Datei @ lässt sich nicht öffnen: No such file or directory"},
+      {"rohr", {}, "Ladeversuch mit @ ging daneben"},  // a named pipe nobody writes into
   };
   for (const auto& c : cases) {
     std::string path = (dir.path() / c.name).string();
     if (c.name == "ordner") {
       fs::create_directory(path);
+    } else if (c.name == "rohr") {
+      ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
     } else if (c.name != "fehlt.dat") {
       path = dir.write(c.name, c.bytes);
     }

@@ -1,12 +1,20 @@
 #include "loading/transit_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <bit>
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <mutex>
 #include <optional>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -106,6 +114,58 @@ TEST(TransitFile, AFileWithoutReadPermissionCannotBeOpened) {
   });
   if (!outcome.available) GTEST_SKIP() << outcome.reason;
   EXPECT_EQ(outcome.failure, "");
+}
+
+// Opens the write end of a named pipe after `limit`, unless the test is done
+// by then: a load that waits for a writer is set free and the test fails
+// instead of hanging.
+class PipeUnblocker {
+ public:
+  PipeUnblocker(std::string path, std::chrono::seconds limit)
+      : thread_([this, path = std::move(path), limit] {
+          std::unique_lock lock(mutex_);
+          if (done_.wait_for(lock, limit, [this] { return finished_; })) return;
+          const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
+          if (fd >= 0) ::close(fd);
+        }) {}
+  ~PipeUnblocker() {
+    {
+      std::lock_guard lock(mutex_);
+      finished_ = true;
+    }
+    done_.notify_one();
+    thread_.join();
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable done_;
+  bool finished_ = false;
+  std::thread thread_;
+};
+
+// A named pipe: with nobody writing into it the load ends at once, as with
+// a file that is too short; with a writer it reads what the writer wrote.
+TEST(TransitFile, ANamedPipeNeitherHangsNorFailsWithAWriter) {
+  TempDir dir;
+  const std::string path = (dir.path() / "rohr").string();
+  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  {
+    const PipeUnblocker unblocker(path, std::chrono::seconds(5));
+    const auto start = std::chrono::steady_clock::now();
+    const LoadFailure failure = failureOf(loadTransitFile(path));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(4));
+    EXPECT_EQ(failure.message, "Ladeversuch mit " + path + " ging daneben");
+  }
+  // A writer that has written its record and keeps the pipe open.
+  const auto bytes = RecordBuilder(3.0).text(0, "Rohr").bytes();
+  const int writer = ::open(path.c_str(), O_RDWR);
+  ASSERT_GE(writer, 0);
+  ASSERT_EQ(::write(writer, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+  const LoadResult result = loadTransitFile(path);
+  ::close(writer);
+  ASSERT_TRUE(std::holds_alternative<TransitRecord>(result));
+  EXPECT_EQ(std::get<TransitRecord>(result), RecordBuilder(3.0).text(0, "Rohr").build());
 }
 
 // Bytes read by this process so far (the kernel's count of every read).

@@ -2,6 +2,8 @@
 // files or hold records at the edges of the format, and strange texts pasted
 // into the orb entry. Each ends with the message the user must see or with
 // the whole road of a load: no crash, no hang, nothing lost.
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -86,7 +88,9 @@ class UiBadInputTest : public QObject {
   void badFileChosenInTheDialog_data() {
     QTest::addColumn<QString>("name");  // of the file in the transit folder
     QTest::addColumn<std::vector<unsigned char>>("bytes");
-    QTest::addColumn<qint64>("size");  // the file is grown to this size (sparse) when larger
+    // The file is grown to this size (sparse) when larger; -1 makes a
+    // folder, -2 a named pipe nobody writes into.
+    QTest::addColumn<qint64>("size");
     QTest::addColumn<int>("outcome");
     const std::vector<unsigned char> none;
     QTest::addRow("empty") << "leer.dat" << none << qint64{0} << int(Outcome::ends);
@@ -97,6 +101,7 @@ class UiBadInputTest : public QObject {
     QTest::addRow("NaN positions") << "nan.dat" << std::vector<unsigned char>(2560, 0xFF)
                                    << qint64{2560} << int(Outcome::ends);
     QTest::addRow("a folder") << "ordner" << none << qint64{-1} << int(Outcome::asksAgain);
+    QTest::addRow("a named pipe") << "rohr" << none << qint64{-2} << int(Outcome::ends);
     QTest::addRow("2560 zero bytes") << "nullen.dat" << std::vector<unsigned char>(2560, 0)
                                      << qint64{2560} << int(Outcome::loads);
     QTest::addRow("1 GiB") << "riesig.dat" << sampleBytes() << (qint64{1} << 30)
@@ -124,8 +129,10 @@ class UiBadInputTest : public QObject {
     QFETCH(int, outcome);
     run_ = std::make_unique<UiRun>();
     std::string path = (run_->folders().transit / name.toStdString()).string();
-    if (size < 0) {
+    if (size == -1) {
       std::filesystem::create_directory(path);
+    } else if (size == -2) {
+      QCOMPARE(::mkfifo(path.c_str(), 0600), 0);
     } else {
       path = run_->transitFile(name.toStdString(), bytes);
       if (size > 2560) std::filesystem::resize_file(path, static_cast<std::uintmax_t>(size));
