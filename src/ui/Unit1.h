@@ -108,9 +108,10 @@ class TForm1 : public QWidget {
   void Button12Click();  // "Hilfe"
   void Label7Click();    // the orb label
 
-  // Entry events of the options (Unit1Options.cpp). A change handler runs on
-  // every change of its field, the program's own changes included; Enter
-  // runs it again on the text as it stands.
+  // Entry events of the options (Unit1Options.cpp). The checks run on every
+  // change of their field, the program's own changes included, and Enter
+  // runs them again on the text as it stands; the degrees and minutes fields
+  // of option 3 hand the focus on only when the user types.
   void connectOptionControls();
   void Edit2Change();  // option 1
   void Edit1Change();  // option 2, method 1
