@@ -83,7 +83,9 @@ std::string winkel_text(double x, int width, AngleMode mode) {
     minutes = 0;
     ++degrees;
   }
-  return (negative ? "-" : "") + degreesAndMinutes(degrees, width, minutes);
+  std::string text = negative ? "-" : "";
+  text += degreesAndMinutes(degrees, width, minutes);
+  return text;
 }
 
 std::string grad3_text(double x) {
