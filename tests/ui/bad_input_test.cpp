@@ -17,6 +17,13 @@
 #include "loading/content_overview.h"
 #include "loading/orb_entry.h"
 #include "loading/transit_file.h"
+#include "search/angle_search.h"
+#include "search/free_axis_entry.h"
+#include "search/magic_square.h"
+#include "search/midpoint_sum_search.h"
+#include "search/quadro_search.h"
+#include "search/search_angle.h"
+#include "search/triple_search.h"
 #include "support/record_builder.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
@@ -71,6 +78,12 @@ std::vector<std::string> asShown(const std::vector<std::string>& lines) {
   }
   return shown;
 }
+
+QString qs(std::string_view utf8) { return ui::toQString(utf8); }
+
+// The rows of the option test name their pastes; "\n" among them is the
+// Enter key, and this stands for a paste of 10,000 characters.
+const QString kLongPaste = QStringLiteral("<10000>");
 
 }  // namespace
 
@@ -174,6 +187,164 @@ class UiBadInputTest : public QObject {
              oneBox(BoxKind::information, std::string(kSearchesReadyMessage)));
   }
 
+  // Strange texts pasted into the entry field of every option. A text of
+  // the option's length is checked and refused with the option's message;
+  // any other length waits, as typing does.
+  void pasteIntoEachOption_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QList<bool>>("answers");  // to the questions on the way
+    QTest::addColumn<QStringList>("pastes");
+    QTest::addColumn<QStringList>("errors");   // the texts of the error boxes, in order
+    QTest::addColumn<QString>("field");        // holds fieldText afterwards
+    QTest::addColumn<QString>("fieldText");
+    QTest::addColumn<QStringList>("list");     // the result list; empty: as it was
+
+    const QList<bool> none;
+    const QStringList same;
+    const QString longText(10000, QLatin1Char('K'));
+    const QString cyrillic = QString::fromUtf8("ЖЖ");
+    const QString emoji = QString::fromUtf8("😀");
+    const QStringList refusedTriple = [] {
+      QStringList lines;
+      for (const std::string& line : tripleRefusedLines()) lines << qs(line);
+      return lines;
+    }();
+
+    const QString option1 = QStringLiteral("Button10");
+    QTest::addRow("1: Cyrillic") << option1 << none << QStringList{cyrillic + "+JU"}
+                                 << QStringList{qs(kMidpointSumFactorMessage)} << "Edit2" << ""
+                                 << same;
+    QTest::addRow("1: emoji") << option1 << none << QStringList{emoji + emoji + "+JU"}
+                              << QStringList{qs(kMidpointSumFactorMessage)} << "Edit2" << ""
+                              << same;
+    QTest::addRow("1: tab") << option1 << none << QStringList{"KN\tJU"}
+                            << QStringList{qs(kMidpointSumOperatorMessage)} << "Edit2" << ""
+                            << same;
+    QTest::addRow("1: line break") << option1 << none << QStringList{"KN+J\n"}
+                                   << QStringList{qs(kMidpointSumFactorMessage)} << "Edit2" << ""
+                                   << same;
+    QTest::addRow("1: 10,000") << option1 << none << QStringList{kLongPaste, "\n"} << QStringList{}
+                               << "Edit2" << longText << same;
+
+    const QString option2 = QStringLiteral("Button3");
+    QTest::addRow("2.1: Cyrillic") << option2 << QList<bool>{true}
+                                   << QStringList{cyrillic + "t+JUp"}
+                                   << QStringList{qs(kFreeAxisFactorMessage)} << "Edit1" << ""
+                                   << same;
+    QTest::addRow("2.1: emoji") << option2 << QList<bool>{true} << QStringList{"KN" + emoji + "+JUp"}
+                                << QStringList{qs(kFreeAxisVariantMessage)} << "Edit1" << ""
+                                << same;
+    QTest::addRow("2.1: tab") << option2 << QList<bool>{true} << QStringList{"KNt\tJUp"}
+                              << QStringList{qs(kFreeAxisOperatorMessage)} << "Edit1" << ""
+                              << same;
+    QTest::addRow("2.1: 10,000") << option2 << QList<bool>{true} << QStringList{kLongPaste, "\n"}
+                                 << QStringList{} << "Edit1" << longText << same;
+    QTest::addRow("2.2: Cyrillic") << option2 << QList<bool>{false}
+                                   << QStringList{cyrillic + "+JU=MO/SA"}
+                                   << QStringList{qs(kQuadroFactorMessage)} << "Edit7" << ""
+                                   << QStringList{" " + cyrillic + "+JU=MO/SA"};
+    QTest::addRow("2.2: tab") << option2 << QList<bool>{false} << QStringList{"kn+ju\tmo/sa"}
+                              << QStringList{qs(kQuadroEqualsMessage)} << "Edit7" << ""
+                              << QStringList{" KN+JU\tMO/SA"};
+    QTest::addRow("2.2: line break") << option2 << QList<bool>{false} << QStringList{"KN\nJU=MO/SA"}
+                                     << QStringList{qs(kQuadroOperatorMessage)} << "Edit7" << ""
+                                     << QStringList{" KN\nJU=MO/SA"};
+    QTest::addRow("2.2: 10,000") << option2 << QList<bool>{false} << QStringList{kLongPaste, "\n"}
+                                 << QStringList{} << "Edit7" << longText << same;
+
+    const QString option3 = QStringLiteral("Button13");
+    const QString angleMessage = qs(kInvalidSearchAngleMessage);
+    QTest::addRow("3: Cyrillic degrees") << option3 << none << QStringList{cyrillic, "00"}
+                                         << QStringList{angleMessage} << "Edit3" << cyrillic
+                                         << same;
+    QTest::addRow("3: emoji minutes") << option3 << none << QStringList{"05", emoji + emoji}
+                                      << QStringList{angleMessage} << "Edit4" << emoji + emoji
+                                      << same;
+    QTest::addRow("3: tabs") << option3 << none << QStringList{"\t\t", "07"}
+                             << QStringList{angleMessage} << "Edit3" << "\t\t" << same;
+    QTest::addRow("3: 10,000 degrees") << option3 << none << QStringList{kLongPaste, "\n", "07"}
+                                       << QStringList{angleMessage} << "Edit3" << longText << same;
+    QTest::addRow("3: Cyrillic factor") << option3 << QList<bool>{true}
+                                        << QStringList{"05", "07", cyrillic}
+                                        << QStringList{qs(kAngleFactorMessage)} << "Edit5"
+                                        << cyrillic << same;
+    QTest::addRow("3: emoji and tab factor") << option3 << QList<bool>{true}
+                                             << QStringList{"05", "07", emoji + "\t"}
+                                             << QStringList{qs(kAngleFactorMessage)} << "Edit5"
+                                             << emoji + "\t" << same;
+    QTest::addRow("3: 10,000 factor") << option3 << QList<bool>{true}
+                                      << QStringList{"05", "07", kLongPaste} << QStringList{}
+                                      << "Edit5" << longText << same;
+
+    const QString option4 = QStringLiteral("Button14");
+    QTest::addRow("4: Cyrillic") << option4 << QList<bool>{true} << QStringList{cyrillic + "+JU=KN+"}
+                                 << QStringList{qs(std::string(kTripleNamesMessageStart) + "ЖЖ+JU=KN+" +
+                                                   std::string(kTripleNamesMessageEnd))}
+                                 << "Edit6" << "" << refusedTriple;
+    QTest::addRow("4: tab") << option4 << QList<bool>{true} << QStringList{"VE+JU\tKN+"}
+                            << QStringList{qs(kTripleOperatorMessage)} << "Edit6" << ""
+                            << refusedTriple;
+    QTest::addRow("4: tabs and line breaks")
+        << option4 << QList<bool>{false} << QStringList{"\t\t\t\t\n\n\n\n\n"}
+        << QStringList{qs(std::string(kTripleNamesMessageStart) + "\t\t\t\t\n\n\n\n\n" +
+                          std::string(kTripleNamesMessageEnd)),
+                       qs(kTripleOperatorMessage)}
+        << "Edit6" << "" << refusedTriple;
+    QTest::addRow("4: 10,000") << option4 << QList<bool>{true} << QStringList{kLongPaste, "\n"}
+                               << QStringList{} << "Edit6" << longText << same;
+
+    const QString option6 = QStringLiteral("Button5");
+    QTest::addRow("6: Cyrillic") << option6 << none << QStringList{cyrillic + "t"}
+                                 << QStringList{qs(kInvalidMagicFactorMessage)} << "Edit8" << ""
+                                 << same;
+    QTest::addRow("6: emoji") << option6 << none << QStringList{"kn" + emoji}
+                              << QStringList{qs(kInvalidMagicVariantMessage)} << "Edit8" << "KN"
+                              << same;
+    QTest::addRow("6: tab") << option6 << none << QStringList{"KN\t"}
+                            << QStringList{qs(kInvalidMagicVariantMessage)} << "Edit8" << "KN"
+                            << same;
+    QTest::addRow("6: 10,000") << option6 << none << QStringList{kLongPaste} << QStringList{}
+                               << "Edit8" << longText << same;
+  }
+
+  void pasteIntoEachOption() {
+    QFETCH(QString, button);
+    QFETCH(QList<bool>, answers);
+    QFETCH(QStringList, pastes);
+    QFETCH(QStringList, errors);
+    QFETCH(QString, field);
+    QFETCH(QString, fieldText);
+    QFETCH(QStringList, list);
+    QVERIFY(walkToReady());
+    ui::TForm1& main = run_->main();
+    const std::vector<std::string> before = viewLines(main, "Memo3");
+    for (bool answer : answers) run_->platform().answerNext(answer);
+
+    click(child(main, button.toLatin1().constData()));
+    for (const QString& step : pastes) {
+      if (step == QLatin1String("\n")) {
+        QVERIFY(typeIntoFocus(step));
+      } else {
+        paste(step == kLongPaste ? QString(10000, QLatin1Char('K')) : step);
+      }
+    }
+
+    QStringList shownErrors;
+    for (const ShownBox& box : run_->platform().boxes()) {
+      if (box.kind == BoxKind::error) shownErrors << qs(box.text);
+    }
+    QCOMPARE(shownErrors, errors);
+    QVERIFY(run_->platform().unscripted().empty());
+    QCOMPARE(child<QLineEdit>(main, field.toLatin1().constData())->text(), fieldText);
+    std::vector<std::string> expected = before;
+    if (!list.isEmpty()) {
+      expected.clear();
+      for (const QString& line : list) expected.push_back(ui::toUtf8(line));
+    }
+    QCOMPARE(viewLines(main, "Memo3"), asShown(expected));
+    QCOMPARE(main.state(), ui::TForm1::State::ready);
+  }
+
   // Texts pasted into the degrees and then the minutes field of the orb
   // entry (as the user's paste: the clipboard and Ctrl+V). The fields keep
   // one and two characters of a paste; what they then hold is checked.
@@ -228,6 +399,23 @@ class UiBadInputTest : public QObject {
   }
 
  private:
+  // Loads the sample with the orb 1:12 up to the searches; no boxes kept.
+  bool walkToReady() {
+    run_ = std::make_unique<UiRun>();
+    run_->platform().chooseNext(run_->sample("mueller-juergen.dat"));
+    ui::Program& program = run_->start();
+    click(child(program.form1(), "Button2"));
+    if (!QTest::qWaitForWindowActive(&program.form2())) return false;
+    if (!typeIntoFocus(QStringLiteral("112"))) return false;
+    click(child(program.form4(), "Button1"));
+    run_->platform().forgetBoxes();
+    // The offscreen platform does not give the main window its activation
+    // back when the modal windows close; a window system does.
+    program.form1().activateWindow();
+    return program.form1().state() == ui::TForm1::State::ready &&
+           QTest::qWaitForWindowActive(&program.form1());
+  }
+
   static void paste(const QString& text) {
     QApplication::clipboard()->setText(text);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
