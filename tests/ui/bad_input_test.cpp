@@ -57,7 +57,7 @@ std::vector<unsigned char> bytesOf(const TransitRecord& record) {
 
 std::vector<unsigned char> controlTexts() {
   std::string text;
-  for (char c = 1; c < 32; ++c) text += c;
+  for (char c = 0; c < 32; ++c) text += c;
   text = text + "Ä😀" + text;
   RecordBuilder builder(200.0);
   for (std::size_t field = 0; field < kTextFieldCount; ++field) builder.text(field, text + text + text);
