@@ -388,6 +388,7 @@ TEST(CliBadInput, ASaveIntoAFullOrReadOnlyDiskIsReported) {
 
 TEST(CliBadInput, ASaveIntoAReadOnlyFolderIsReported) {
   TempDir dir;
+  fs::permissions(dir.path(), fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
   const fs::path folder = dir.path() / "nur-lesen";
   fs::create_directory(folder);
   fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
