@@ -57,5 +57,6 @@ void addRecordCommands(CommandSet& commands);
 void addOverviewCommands(CommandSet& commands);
 void addPictureCommands(CommandSet& commands);
 void addSearchCommands(CommandSet& commands);
+void addMagicAndCorrespondenceCommands(CommandSet& commands);
 
 }  // namespace kelvaro::cli

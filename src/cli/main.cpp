@@ -76,6 +76,7 @@ int main(int argc, char** argv) {
   cli::addOverviewCommands(commands);
   cli::addPictureCommands(commands);
   cli::addSearchCommands(commands);
+  cli::addMagicAndCorrespondenceCommands(commands);
 
   try {
     app.parse(argc, argv);

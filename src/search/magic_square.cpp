@@ -1,0 +1,205 @@
+#include "search/magic_square.h"
+
+#include "core/entry_text.h"
+#include "core/std_ho.h"
+
+namespace kelvaro {
+namespace {
+
+constexpr std::size_t kEntryLength = 3;
+
+MagicSquareEntry entryOf(const TransitRecord& record, int factorNumber, Variant v) {
+  const double position = record.position(v, factorNumber);
+  return {factorNumber, v, position, modus22(position)};
+}
+
+std::string nameOf(const MagicSquareEntry& entry) {
+  return factorVariantName(entry.factorNumber, entry.variant);
+}
+
+std::string dialText(double x) { return winkel_text(x, 2, AngleMode::dial22); }
+
+bool isSolarArcSun(int factorNumber, Variant v) {
+  return factorNumber == factor::SO && v == Variant::s;
+}
+
+// Appends "name + letter, " to the line and the entry to the list for every
+// factor variant of MC … PO that meets `value`, except the ones left out.
+template <typename LeftOut>
+void collect(const TransitRecord& record, double orb, double value, LeftOut leftOut,
+             std::string& line, std::vector<MagicSquareEntry>& list) {
+  for (int number = 1; number <= factor::kLastInTables; ++number) {
+    for (Variant v : kVariants) {
+      if (isSolarArcSun(number, v) || leftOut(number, v)) continue;
+      const MagicSquareEntry entry = entryOf(record, number, v);
+      if (!orbHit(entry.dial, value, orb)) continue;
+      line += nameOf(entry);
+      line += ", ";
+      list.push_back(entry);
+    }
+  }
+}
+
+struct ListLines {
+  MagicSquareLists lists;
+  std::string axisLine;
+  std::string complementLine;
+};
+
+ListLines buildLists(const TransitRecord& record, double orb, int factorNumber, Variant variant) {
+  ListLines built;
+  const MagicSquareEntry chosen = entryOf(record, factorNumber, variant);
+  const double t = chosen.dial;
+  built.lists.axis.push_back(chosen);
+  built.axisLine = nameOf(chosen) + "  " + dialText(t) + "= ";
+  collect(
+      record, orb, t,
+      [&](int number, Variant v) { return number == factorNumber && v == variant; },
+      built.axisLine, built.lists.axis);
+
+  const double c = kDial - t;
+  built.complementLine = "Erg. " + dialText(c) + "= ";
+  collect(
+      record, orb, c, [](int, Variant) { return false; }, built.complementLine,
+      built.lists.complement);
+  return built;
+}
+
+// "X + D = X + J" (or with " / ").
+void appendPicture(std::string& line, const std::string& x, std::string_view op,
+                   const std::string& d, const std::string& j) {
+  line += x;
+  line += op;
+  line += d;
+  line += " = ";
+  line += x;
+  line += op;
+  line += j;
+}
+
+// The sums and midpoints of one axis entry with every complement entry, and
+// their texts, made at most once: neighbouring pictures share them.
+class PictureValues {
+ public:
+  PictureValues(const MagicSquareEntry& x, const std::vector<MagicSquareEntry>& complement)
+      : complement_(complement), x_(x), sumTexts_(complement.size()),
+        midpointTexts_(complement.size()) {}
+
+  double sum(std::size_t i) const { return x_.dial + complement_[i].dial; }
+  double midpointValue(std::size_t i) const {
+    return modus22(midpoint(x_.position, complement_[i].position));
+  }
+  const std::string& sumText(std::size_t i) { return textOf(sumTexts_[i], sum(i)); }
+  const std::string& midpointText(std::size_t i) {
+    return textOf(midpointTexts_[i], midpointValue(i));
+  }
+
+ private:
+  static const std::string& textOf(std::string& text, double value) {
+    if (text.empty()) text = dialText(value);  // a dial text is never empty
+    return text;
+  }
+
+  const std::vector<MagicSquareEntry>& complement_;
+  const MagicSquareEntry& x_;
+  std::vector<std::string> sumTexts_;
+  std::vector<std::string> midpointTexts_;
+};
+
+// The pictures of axis entry x with each complement entry d and the one that
+// follows it: the sums, and the midpoints when they meet as well.
+void appendPictures(const MagicSquareEntry& x, const std::vector<MagicSquareEntry>& complement,
+                    const std::vector<std::string>& complementNames, double orb,
+                    std::vector<std::string>& lines) {
+  const std::string xName = nameOf(x);
+  PictureValues values(x, complement);
+  for (std::size_t d = 0; d + 1 < complement.size(); ++d) {
+    const std::size_t j = d + 1;
+    if (!orbHit(values.sum(d), values.sum(j), orb)) continue;
+    const bool midpointsMeet = orbHit(values.midpointValue(d), values.midpointValue(j), orb);
+
+    std::string picture;
+    picture.reserve(64);
+    appendPicture(picture, xName, " + ", complementNames[d], complementNames[j]);
+    picture += "       ";
+    std::string numbers;
+    numbers.reserve(64);
+    numbers += "  ";
+    numbers += values.sumText(d);
+    numbers += "      ";
+    numbers += values.sumText(j);
+    if (midpointsMeet) {
+      appendPicture(picture, xName, " / ", complementNames[d], complementNames[j]);
+      numbers += "          ";
+      numbers += values.midpointText(d);
+      numbers += "      ";
+      numbers += values.midpointText(j);
+    }
+    lines.push_back(std::move(picture));
+    lines.push_back(std::move(numbers));
+    lines.emplace_back(" ");
+  }
+}
+
+std::vector<std::string> openingLines() { return {" ", "Das magische Quadrat"}; }
+
+void appendPicturesTitle(std::vector<std::string>& lines) {
+  lines.push_back(" ");
+  lines.push_back("Die Planetenbilder");
+}
+
+MagicSquareStep refused(std::string_view message, std::string fieldText) {
+  MagicSquareStep step;
+  step.view = {std::string(kMagicSquareHeading), openingLines()};
+  // No list is built; the complement line stays empty.
+  step.view.lines.emplace_back();
+  appendPicturesTitle(step.view.lines);
+  step.refusal = Rejection{std::string(message)};
+  step.fieldText = std::move(fieldText);
+  step.showsInformation = true;
+  return step;
+}
+
+}  // namespace
+
+MagicSquareLists findMagicSquareLists(const TransitRecord& record, double orb, int factorNumber,
+                                      Variant variant) {
+  return buildLists(record, orb, factorNumber, variant).lists;
+}
+
+MagicSquareStep magicSquareEntryStep(const TransitRecord& record, double orb,
+                                     std::string_view entry) {
+  EntryText text(entry);
+  if (text.length() != kEntryLength) {
+    return {{std::string(kMagicSquareHeading), openingLines()}, {}, {}, false};
+  }
+  text.upperCaseLetters({1, 2});
+  const auto number = text.factorAt(1);
+  if (!number) return refused(kInvalidMagicFactorMessage, "");
+  const auto variant = variantFromLetter(text.at(3));
+  if (!variant) return refused(kInvalidMagicVariantMessage, text.slice(1, 2));
+
+  ListLines built = buildLists(record, orb, *number, *variant);
+  MagicSquareStep step;
+  step.view = {std::string(kMagicSquareHeading), openingLines()};
+  std::vector<std::string>& lines = step.view.lines;
+  lines.push_back(std::move(built.axisLine));
+  lines.push_back(std::move(built.complementLine));
+  appendPicturesTitle(lines);
+  const MagicSquareLists& lists = built.lists;
+  if (lists.axis.size() >= 2 && !lists.complement.empty()) {
+    // At most three lines per picture and one after the pictures of each axis entry.
+    lines.reserve(lines.size() + lists.axis.size() * (3 * (lists.complement.size() - 1) + 1));
+    std::vector<std::string> complementNames;
+    complementNames.reserve(lists.complement.size());
+    for (const MagicSquareEntry& listed : lists.complement) complementNames.push_back(nameOf(listed));
+    for (const MagicSquareEntry& x : lists.axis) {
+      appendPictures(x, lists.complement, complementNames, orb, lines);
+      lines.emplace_back(" ");
+    }
+  }
+  step.showsInformation = true;
+  return step;
+}
+
+}  // namespace kelvaro
