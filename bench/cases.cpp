@@ -9,7 +9,9 @@
 #include "loading/magic_squares.h"
 #include "loading/transit_file.h"
 #include "search/angle_search.h"
+#include "search/correspondences.h"
 #include "search/free_axis_entry.h"
+#include "search/magic_square.h"
 #include "search/midpoint_sum_search.h"
 #include "search/picture_search.h"
 #include "search/quadro_search.h"
@@ -26,6 +28,7 @@ constexpr std::string_view kAngleDegrees = "7";
 constexpr std::string_view kAngleMinutes = "30";
 constexpr std::string_view kTripleEntry = "VE+JU=KN+";
 constexpr std::string_view kQuadroEntry = "KN+JU=MO/SA";
+constexpr std::string_view kMagicEntry = "KNt";
 
 template <typename T>
 const T& accepted(const Checked<T>& checked) {
@@ -98,6 +101,16 @@ std::size_t quadro(const Sample& sample, double orb) {
   return quadroSearch(sample.record, orb, kQuadroEntry).result.lines.size();
 }
 
+std::size_t magicSquare(const Sample& sample, double orb) {
+  const MagicSquareStep step = magicSquareEntryStep(sample.record, orb, kMagicEntry);
+  if (step.refusal) throw std::runtime_error(step.refusal->message);
+  return step.view.lines.size();
+}
+
+std::size_t correspondenceReport(const Sample& sample, double orb) {
+  return correspondences(sample.record, orb).lines.size();
+}
+
 constexpr Case kCases[] = {
     {"load", false, load},
     {"overview", true, overview},
@@ -111,6 +124,8 @@ constexpr Case kCases[] = {
     {"triple", true, tripleOwn},
     {"triple-all", true, tripleAll},
     {"quadro", true, quadro},
+    {"magic", true, magicSquare},
+    {"correspondences", true, correspondenceReport},
 };
 
 double targetAt(double orb) {
@@ -137,6 +152,8 @@ std::vector<CliCase> cliCases(const std::string& samplePath) {
       run("angle-all", {"angle", "7:30"}),
       run("triple-all", {"triple", std::string(kTripleEntry), "--all-factors"}),
       run("quadro", {"quadro", std::string(kQuadroEntry)}),
+      run("magic", {"magic", std::string(kMagicEntry)}),
+      run("correspondences", {"correspondences"}),
   };
 }
 
