@@ -1,5 +1,6 @@
 #include "core/std_ho.h"
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cmath>
@@ -12,11 +13,53 @@ constexpr std::string_view kZodiac = "  WIDSTIZWIKRELOEJUNWAASKOSCHSTEWASFIS";
 
 double frac(double x) { return x - std::trunc(x); }
 
-std::string degreesAndMinutes(std::int64_t degrees, int degreeWidth, std::int64_t minutes) {
-  std::string text = zahl_text(degrees, degreeWidth);
-  text += "°";
-  text += zahl_text(minutes, 2);
-  text += '\'';
+// The decimal digits of v taken as an unsigned 16-bit number, last digit
+// first; none for 0.
+struct Digits {
+  std::array<char, 5> reversed{};  // 65535 has five digits
+  std::size_t count = 0;
+};
+
+Digits digitsOf(std::int64_t v) {
+  Digits digits;
+  for (auto rest = static_cast<std::uint16_t>(v); rest != 0; rest /= 10) {
+    digits.reversed[digits.count++] = static_cast<char>('0' + rest % 10);
+  }
+  return digits;
+}
+
+// Zeros in front of the digits up to the width.
+std::size_t paddingOf(const Digits& digits, int width) {
+  return width > static_cast<int>(digits.count) ? static_cast<std::size_t>(width) - digits.count
+                                                : 0;
+}
+
+// Writes the digits behind their padding (which the caller has filled with
+// zeros) and returns the position after them.
+char* writeDigits(char* out, const Digits& digits, std::size_t padding) {
+  out += padding;
+  for (std::size_t k = digits.count; k > 0; --k) *out++ = digits.reversed[k - 1];
+  return out;
+}
+
+// "DD°MM'", made in one string of the final length: the searches write
+// thousands of these per run, so no intermediate strings are built.
+std::string degreesAndMinutes(bool negative, std::int64_t degrees, int degreeWidth,
+                              std::int64_t minutes) {
+  constexpr std::string_view kDegreeSign = "°";
+  const Digits degreeDigits = digitsOf(degrees);
+  const Digits minuteDigits = digitsOf(minutes);
+  const std::size_t degreePadding = paddingOf(degreeDigits, degreeWidth);
+  const std::size_t minutePadding = paddingOf(minuteDigits, 2);
+  std::string text((negative ? 1 : 0) + degreePadding + degreeDigits.count + kDegreeSign.size() +
+                       minutePadding + minuteDigits.count + 1,
+                   '0');
+  char* out = text.data();
+  if (negative) *out++ = '-';
+  out = writeDigits(out, degreeDigits, degreePadding);
+  out = std::copy(kDegreeSign.begin(), kDegreeSign.end(), out);
+  out = writeDigits(out, minuteDigits, minutePadding);
+  *out = '\'';
   return text;
 }
 
@@ -60,15 +103,10 @@ std::string signAbbreviation(double longitude) {
 double runden(double x) { return frac(x) > 0.5 ? x + 1 : x; }
 
 std::string zahl_text(std::int64_t v, int width) {
-  // Digits of the unsigned 16-bit value, last digit first; none for 0.
-  std::array<char, 5> reversed{};
-  std::size_t count = 0;
-  for (auto rest = static_cast<std::uint16_t>(v); rest != 0; rest /= 10) {
-    reversed[count++] = static_cast<char>('0' + rest % 10);
-  }
-  const int padding = width - static_cast<int>(count);
-  std::string text(padding > 0 ? static_cast<std::size_t>(padding) : 0, '0');
-  while (count > 0) text += reversed[--count];
+  const Digits digits = digitsOf(v);
+  const std::size_t padding = paddingOf(digits, width);
+  std::string text(padding + digits.count, '0');
+  writeDigits(text.data(), digits, padding);
   return text;
 }
 
@@ -83,7 +121,7 @@ std::string winkel_text(double x, int width, AngleMode mode) {
     minutes = 0;
     ++degrees;
   }
-  return (negative ? "-" : "") + degreesAndMinutes(degrees, width, minutes);
+  return degreesAndMinutes(negative, degrees, width, minutes);
 }
 
 std::string grad3_text(double x) {
@@ -93,7 +131,7 @@ std::string grad3_text(double x) {
     minutes = 0;
     ++degrees;
   }
-  return degreesAndMinutes(degrees, 3, minutes);
+  return degreesAndMinutes(false, degrees, 3, minutes);
 }
 
 // The degrees of grad3_text have 3 to 5 ASCII digits, so characters 2 to 7
