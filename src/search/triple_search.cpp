@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/entry_text.h"
+#include "core/joined.h"
 #include "core/std_ho.h"
 
 namespace kelvaro {
@@ -137,9 +138,6 @@ SearchResult tripleSearch(const TransitRecord& record, double orb, const TripleE
   SearchResult result;
   result.heading = heading(entry, allFactors);
   std::vector<std::string>& lines = result.lines;
-  // At most every combination, or 64 per variant of F1, F2 and F3 as fourth factor.
-  constexpr std::size_t kCombinations = kVariantCount * kVariantCount * kVariantCount;
-  lines.reserve(4 + kCombinations * kVariantCount * (allFactors ? kLastFourth : 3) + 3);
   lines.push_back(result.heading);
   lines.emplace_back(
       "(mit Prüfung der MC- und SO- Summen- und Halbsummen-Achsen, jeweils r/r, r+r, p/p, p+p, "
@@ -165,10 +163,11 @@ SearchResult tripleSearch(const TransitRecord& record, double orb, const TripleE
         for (int x = 1; x <= kLastFourth; ++x) {
           const bool soMember = soInEntry || x == factor::SO;
           for (std::size_t i = 0; i < kVariantCount; ++i) {
+            // The orb test first: it rules out most combinations.
+            if (!orbHit(left, right.value(e, x, i), orb)) continue;
             const bool solarArc =
                 a == kSolarArc || b == kSolarArc || e == kSolarArc || i == kSolarArc;
             if (soMember && solarArc) continue;
-            if (!orbHit(left, right.value(e, x, i), orb)) continue;
             if (!listed(entry, allFactors, e, x, i)) continue;
             if (leftText.empty()) {
               leftText = "  " + dialText(left) + "=";
@@ -181,16 +180,10 @@ SearchResult tripleSearch(const TransitRecord& record, double orb, const TripleE
                         factorVariantName(entry.second, kVariants[b]) + "=" +
                         factorVariantName(entry.third, kVariants[e]) + entry.secondOp;
             }
-            const std::string& rightText = right.text(e, x, i);
-            std::string line;
-            line.reserve(members.size() + 3 + leftText.size() + rightText.size() + axesText.size());
-            line += members;
-            line += factorName(x);
-            line += variantLetter(kVariants[i]);
-            line += leftText;
-            line += rightText;
-            line += axesText;
-            lines.push_back(std::move(line));
+            const std::string_view name = factorName(x);
+            const char fourth[] = {name[0], name[1], variantLetter(kVariants[i])};
+            lines.push_back(joined({members, {fourth, sizeof fourth}, leftText,
+                                    right.text(e, x, i), axesText}));
             ++counts[static_cast<std::size_t>(x - 1)];
           }
         }
