@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <stdexcept>
+#include <utility>
 #include <variant>
 
 #include "loading/axis_overview.h"
@@ -42,73 +43,80 @@ double searchAngle() {
   return check.angle;
 }
 
-std::size_t load(const Sample& sample, double) {
+std::vector<std::string> load(const Sample& sample, double) {
   const LoadResult loaded = loadTransitFile(sample.path);
   if (std::holds_alternative<LoadFailure>(loaded)) throw std::runtime_error("sample not loaded");
-  return std::get<TransitRecord>(loaded).texts.size();
+  const auto& texts = std::get<TransitRecord>(loaded).texts;
+  return {texts.begin(), texts.end()};
 }
 
-std::size_t overview(const Sample& sample, double orb) {
-  return axisOverview(sample.record, orb).lines.size();
+std::vector<std::string> overview(const Sample& sample, double orb) {
+  return axisOverview(sample.record, orb).lines;
 }
 
-std::size_t magicSquares(const Sample& sample, double) {
-  return overviewMagicSquares(sample.record).size();
+std::vector<std::string> magicSquares(const Sample& sample, double) {
+  return overviewMagicSquares(sample.record);
 }
 
-std::size_t content(const Sample& sample, double orb) {
-  return vier_summen(sample.record, orb).size();
+std::vector<std::string> content(const Sample& sample, double orb) {
+  return vier_summen(sample.record, orb);
 }
 
-std::size_t midpointSum(const Sample& sample, double orb) {
+std::vector<std::string> midpointSum(const Sample& sample, double orb) {
   const auto& entry = accepted(checkMidpointSumEntry(kMidpointSumEntry));
-  return midpointSumSearch(sample.record, orb, entry).result.lines.size();
+  return midpointSumSearch(sample.record, orb, entry).result.lines;
 }
 
-std::size_t freeAxisPictures(const Sample& sample, double orb, const PanelChoices& choices) {
+std::vector<std::string> freeAxisPictures(const Sample& sample, double orb,
+                                          const PanelChoices& choices) {
   const auto& entry = accepted(checkFreeAxisEntry(kFreeAxisEntry));
   const PictureAxis axis = entryAxis(sample.record, entry);
-  return pictureSearch(sample.record, orb, axis, choices, false).lines.size();
+  return pictureSearch(sample.record, orb, axis, choices, false).lines;
 }
 
-std::size_t picturesSingle(const Sample& sample, double orb) {
-  return freeAxisPictures(sample, orb, {PanelVariant::r, PictureKind::midpoint, PanelVariant::r});
+std::vector<std::string> picturesSingle(const Sample& sample, double orb) {
+  return freeAxisPictures(sample, orb,
+                          {PanelVariant::r, PictureKind::midpoint, PanelVariant::r});
 }
 
-std::size_t picturesAll(const Sample& sample, double orb) {
+std::vector<std::string> picturesAll(const Sample& sample, double orb) {
   return freeAxisPictures(sample, orb,
                           {PanelVariant::rpst, PictureKind::midpoint, PanelVariant::rpst});
 }
 
-std::size_t anglePictures(const Sample& sample, double orb) {
+std::vector<std::string> anglePictures(const Sample& sample, double orb) {
   const PictureAxis axis = angleAxis(searchAngle(), "");
   const PanelChoices choices{PanelVariant::rpst, PictureKind::sum, PanelVariant::rpst};
-  return pictureSearch(sample.record, orb, axis, choices, false).lines.size();
+  return pictureSearch(sample.record, orb, axis, choices, false).lines;
 }
 
-std::size_t angleAll(const Sample& sample, double orb) {
-  return angleSearch(sample.record, orb, searchAngle(), std::nullopt).lines.size();
+std::vector<std::string> angleAll(const Sample& sample, double orb) {
+  return angleSearch(sample.record, orb, searchAngle(), std::nullopt).lines;
 }
 
-std::size_t triple(const Sample& sample, double orb, bool allFactors) {
-  return tripleEntryStep(sample.record, orb, kTripleEntry, allFactors).lines.size();
+std::vector<std::string> triple(const Sample& sample, double orb, bool allFactors) {
+  return tripleEntryStep(sample.record, orb, kTripleEntry, allFactors).lines;
 }
 
-std::size_t tripleOwn(const Sample& sample, double orb) { return triple(sample, orb, false); }
-std::size_t tripleAll(const Sample& sample, double orb) { return triple(sample, orb, true); }
-
-std::size_t quadro(const Sample& sample, double orb) {
-  return quadroSearch(sample.record, orb, kQuadroEntry).result.lines.size();
+std::vector<std::string> tripleOwn(const Sample& sample, double orb) {
+  return triple(sample, orb, false);
+}
+std::vector<std::string> tripleAll(const Sample& sample, double orb) {
+  return triple(sample, orb, true);
 }
 
-std::size_t magicSquare(const Sample& sample, double orb) {
-  const MagicSquareStep step = magicSquareEntryStep(sample.record, orb, kMagicEntry);
+std::vector<std::string> quadro(const Sample& sample, double orb) {
+  return quadroSearch(sample.record, orb, kQuadroEntry).result.lines;
+}
+
+std::vector<std::string> magicSquare(const Sample& sample, double orb) {
+  MagicSquareStep step = magicSquareEntryStep(sample.record, orb, kMagicEntry);
   if (step.refusal) throw std::runtime_error(step.refusal->message);
-  return step.view.lines.size();
+  return std::move(step.view.lines);
 }
 
-std::size_t correspondenceReport(const Sample& sample, double orb) {
-  return correspondences(sample.record, orb).lines.size();
+std::vector<std::string> correspondenceReport(const Sample& sample, double orb) {
+  return correspondences(sample.record, orb).lines;
 }
 
 constexpr Case kCases[] = {

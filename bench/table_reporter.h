@@ -10,8 +10,8 @@
 namespace kelvaro::bench {
 
 // Prints one table after all benchmarks have run: per benchmark the
-// fastest and the median of its repetitions, its target and whether the
-// median meets it. Times are real (wall-clock) time in microseconds.
+// fastest and the median of its repetitions, its target and whether they
+// meet it. Times are real (wall-clock) time in microseconds.
 class TableReporter : public benchmark::BenchmarkReporter {
  public:
   // The target of a benchmark by name, in microseconds.

@@ -138,6 +138,9 @@ SearchResult tripleSearch(const TransitRecord& record, double orb, const TripleE
   SearchResult result;
   result.heading = heading(entry, allFactors);
   std::vector<std::string>& lines = result.lines;
+  // At most every combination, or 64 per variant of F1, F2 and F3 as fourth factor.
+  constexpr std::size_t kCombinations = kVariantCount * kVariantCount * kVariantCount;
+  lines.reserve(4 + kCombinations * kVariantCount * (allFactors ? kLastFourth : 3) + 3);
   lines.push_back(result.heading);
   lines.emplace_back(
       "(mit Prüfung der MC- und SO- Summen- und Halbsummen-Achsen, jeweils r/r, r+r, p/p, p+p, "
