@@ -13,54 +13,44 @@ constexpr std::string_view kZodiac = "  WIDSTIZWIKRELOEJUNWAASKOSCHSTEWASFIS";
 
 double frac(double x) { return x - std::trunc(x); }
 
-// The decimal digits of v taken as an unsigned 16-bit number, last digit
-// first; none for 0.
-struct Digits {
-  std::array<char, 5> reversed{};  // 65535 has five digits
-  std::size_t count = 0;
-};
+// The most digits of v taken as an unsigned 16-bit number (65535).
+constexpr int kMaxDigits = 5;
 
-Digits digitsOf(std::int64_t v) {
-  Digits digits;
-  for (auto rest = static_cast<std::uint16_t>(v); rest != 0; rest /= 10) {
-    digits.reversed[digits.count++] = static_cast<char>('0' + rest % 10);
+// Writes zahl_text(v, width) so that it ends just before `end` and returns
+// where it starts: the digits of v as an unsigned 16-bit number (none for
+// 0), zeros in front up to the width. Room for max(width, kMaxDigits).
+char* writeNumberBefore(char* end, std::int64_t v, int width) {
+  int written = 0;
+  for (auto rest = static_cast<std::uint16_t>(v); rest != 0; rest /= 10, ++written) {
+    *--end = static_cast<char>('0' + rest % 10);
   }
-  return digits;
+  for (; written < width; ++written) *--end = '0';
+  return end;
 }
 
-// Zeros in front of the digits up to the width.
-std::size_t paddingOf(const Digits& digits, int width) {
-  return width > static_cast<int>(digits.count) ? static_cast<std::size_t>(width) - digits.count
-                                                : 0;
-}
+// The degree widths written on the stack; the texts use 2 and 3.
+constexpr int kMaxShortWidth = 16;
 
-// Writes the digits behind their padding (which the caller has filled with
-// zeros) and returns the position after them.
-char* writeDigits(char* out, const Digits& digits, std::size_t padding) {
-  out += padding;
-  for (std::size_t k = digits.count; k > 0; --k) *out++ = digits.reversed[k - 1];
-  return out;
-}
-
-// "DD°MM'", made in one string of the final length: the searches write
-// thousands of these per run, so no intermediate strings are built.
+// "DD°MM'", written backwards into one buffer and copied out once: the
+// searches make thousands of these per run.
 std::string degreesAndMinutes(bool negative, std::int64_t degrees, int degreeWidth,
                               std::int64_t minutes) {
+  if (degreeWidth > kMaxShortWidth) {
+    std::string text = negative ? "-" : "";
+    return text + zahl_text(degrees, degreeWidth) + "°" + zahl_text(minutes, 2) + "'";
+  }
   constexpr std::string_view kDegreeSign = "°";
-  const Digits degreeDigits = digitsOf(degrees);
-  const Digits minuteDigits = digitsOf(minutes);
-  const std::size_t degreePadding = paddingOf(degreeDigits, degreeWidth);
-  const std::size_t minutePadding = paddingOf(minuteDigits, 2);
-  std::string text((negative ? 1 : 0) + degreePadding + degreeDigits.count + kDegreeSign.size() +
-                       minutePadding + minuteDigits.count + 1,
-                   '0');
-  char* out = text.data();
-  if (negative) *out++ = '-';
-  out = writeDigits(out, degreeDigits, degreePadding);
-  out = std::copy(kDegreeSign.begin(), kDegreeSign.end(), out);
-  out = writeDigits(out, minuteDigits, minutePadding);
-  *out = '\'';
-  return text;
+  // Sign, degrees, "°", minutes (up to five digits, as zahl_text allows), "'".
+  std::array<char, 1 + kMaxShortWidth + kDegreeSign.size() + kMaxDigits + 1> buffer;
+  char* const end = buffer.data() + buffer.size();
+  char* start = end;
+  *--start = '\'';
+  start = writeNumberBefore(start, minutes, 2);
+  start -= kDegreeSign.size();
+  std::copy(kDegreeSign.begin(), kDegreeSign.end(), start);
+  start = writeNumberBefore(start, degrees, degreeWidth);
+  if (negative) *--start = '-';
+  return std::string(start, end);
 }
 
 }  // namespace
@@ -103,10 +93,12 @@ std::string signAbbreviation(double longitude) {
 double runden(double x) { return frac(x) > 0.5 ? x + 1 : x; }
 
 std::string zahl_text(std::int64_t v, int width) {
-  const Digits digits = digitsOf(v);
-  const std::size_t padding = paddingOf(digits, width);
-  std::string text(padding + digits.count, '0');
-  writeDigits(text.data(), digits, padding);
+  std::array<char, kMaxDigits> digits;
+  char* const end = digits.data() + digits.size();
+  const char* const start = writeNumberBefore(end, v, 0);
+  const auto count = static_cast<int>(end - start);
+  std::string text(static_cast<std::size_t>(width > count ? width - count : 0), '0');
+  text.append(start, static_cast<std::size_t>(count));
   return text;
 }
 
