@@ -26,3 +26,17 @@ function(kelvaro_gtest name)
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
     PROPERTIES ENVIRONMENT "KELVARO_SAMPLES=${PROJECT_SOURCE_DIR}/samples")
 endfunction()
+
+# kelvaro_qtest(<name> SOURCES ... [DEPS ...])
+# A QtTest executable for the windows, registered with CTest and run
+# without a display (offscreen platform).
+function(kelvaro_qtest name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_options(${name} PRIVATE ${KELVARO_WARNINGS})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} Qt6::Test)
+  add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

@@ -7,6 +7,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "core/search_result.h"
 #include "core/transit_record.h"
 
 namespace kelvaro::cli {
@@ -23,10 +24,14 @@ struct CommandResult {
   std::vector<std::string> lines;
   std::vector<std::string> messages;
   bool rejected = false;  // a refused entry: messages only, exit status 2
+  // False when the lines are not the result list (the magic square writes
+  // the second text view), so there is nothing the save button would save.
+  bool isResultList = true;
 
   static CommandResult refused(std::vector<std::string> messages) {
     return {{}, std::move(messages), true};
   }
+  static CommandResult listOf(SearchResult result) { return {std::move(result.lines), {}}; }
 };
 
 // An entry whose length is not the one its option reads: the window would

@@ -13,13 +13,15 @@ void addMagicAndCorrespondenceCommands(CommandSet& commands) {
       [entry](const Session& session) {
         MagicSquareStep step = magicSquareEntryStep(session.record, session.orb, *entry);
         if (step.refusal) return CommandResult::refused({step.refusal->message});
-        return CommandResult{std::move(step.view.lines), {}};
+        CommandResult result{std::move(step.view.lines), {}};
+        result.isResultList = false;
+        return result;
       });
   magic->add_option("ENTRY", *entry, "a factor variant such as KNt")->required();
 
   commands.add("correspondences", "the corresponding midpoints of all factor variants",
                [](const Session& session) {
-                 return CommandResult{correspondences(session.record, session.orb).lines, {}};
+                 return CommandResult::listOf(correspondences(session.record, session.orb));
                });
 }
 

@@ -15,6 +15,7 @@
 
 #include "cli/command_set.h"
 #include "cli/orb_option.h"
+#include "core/text_encoding.h"
 #include "loading/orb_entry.h"
 #include "loading/transit_file.h"
 #include "output/result_file.h"
@@ -52,15 +53,11 @@ void printMessage(std::string message) {
   printLine(stderr, message);
 }
 
-std::filesystem::path utf8Path(const std::string& utf8) {
-  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
 // The --save step: saves the lines into `folder` (which plays the saved
 // working folder) and names the file on stderr, or reports the failure.
 int saveLines(const std::string& folder, const kelvaro::TransitRecord& record,
               const std::vector<std::string>& lines) {
-  const auto saved = kelvaro::saveResultList(utf8Path(folder), record, lines);
+  const auto saved = kelvaro::saveResultList(kelvaro::pathFromUtf8(folder), record, lines);
   if (const kelvaro::Rejection* failure = kelvaro::rejection(saved)) {
     printMessage(failure->message);
     return kExitRefused;
@@ -114,6 +111,10 @@ int main(int argc, char** argv) {
   const cli::CommandResult result = (*commands.chosen())(session);
   for (const std::string& message : result.messages) printMessage(message);
   if (result.rejected) return kExitRefused;
+  if (save->count() > 0 && !result.isResultList) {
+    printMessage("--save: this command does not write the result list, so there is nothing to save");
+    return kExitUsage;
+  }
   printLines(stdout, result.lines);
   std::fflush(stdout);
   return save->count() > 0 ? saveLines(saveFolder, session.record, result.lines) : 0;

@@ -3,12 +3,12 @@
 #include <string>
 #include <utility>
 
+#include "cli/angle_argument.h"
 #include "cli/command_set.h"
 #include "core/text_encoding.h"
 #include "search/free_axis_entry.h"
 #include "search/picture_search.h"
 #include "search/quadro_search.h"
-#include "search/search_angle.h"
 
 namespace kelvaro::cli {
 namespace {
@@ -42,11 +42,6 @@ void addPanelArguments(CLI::App* command, PanelArguments& panel) {
                     "answer Yes to the single-factor question (same single variant on both sides)");
 }
 
-CommandResult resultOf(SearchResult search) { return {std::move(search.lines), {}}; }
-
-// "D:MM": the texts of the degrees and the minutes field, either may be empty.
-bool isAngleArgument(const std::string& text) { return text.find(':') != std::string::npos; }
-
 void addFreeAxisPictures(CommandSet& commands) {
   auto entry = std::make_shared<std::string>();
   auto panel = std::make_shared<PanelArguments>();
@@ -61,7 +56,7 @@ void addFreeAxisPictures(CommandSet& commands) {
           return CommandResult::refused({refused->message});
         }
         const PictureAxis axis = entryAxis(session.record, std::get<FreeAxisEntry>(checked));
-        return resultOf(pictureSearch(session.record, session.orb, axis, panel->choices(),
+        return CommandResult::listOf(pictureSearch(session.record, session.orb, axis, panel->choices(),
                                       panel->singleFactor));
       });
   command->add_option("ENTRY", *entry, "the search axis, e.g. KNt+JUp")->required();
@@ -74,22 +69,14 @@ void addAnglePictures(CommandSet& commands) {
   CLI::App* command = commands.add(
       "angle-pictures", "option 3 without a factor: the planetary pictures at a search angle",
       [angle, panel](const Session& session) {
-        const std::size_t colon = angle->find(':');
-        const SearchAngleCheck check =
-            checkSearchAngle(angle->substr(0, colon), angle->substr(colon + 1));
+        const SearchAngleCheck check = checkAngleArgument(*angle);
         if (!check.valid) return CommandResult::refused({std::string(kInvalidSearchAngleMessage)});
         // Option 3 empties the stored entry when it starts.
         const PictureAxis axis = angleAxis(check.angle, "");
-        return resultOf(pictureSearch(session.record, session.orb, axis, panel->choices(),
+        return CommandResult::listOf(pictureSearch(session.record, session.orb, axis, panel->choices(),
                                       panel->singleFactor));
       });
-  command->add_option("ANGLE", *angle, "the search angle as D:MM (degrees and minutes fields)")
-      ->required()
-      ->check(CLI::Validator(
-          [](std::string& text) {
-            return isAngleArgument(text) ? std::string() : "expected D:MM, got " + text;
-          },
-          "D:MM"));
+  addAngleArgument(command, *angle);
   addPanelArguments(command, *panel);
 }
 
@@ -104,7 +91,7 @@ void addQuadro(CommandSet& commands) {
                      QuadroOutcome outcome = quadroSearch(session.record, session.orb, *entry);
                      if (outcome.rejection)
                        return CommandResult::refused({outcome.rejection->message});
-                     return resultOf(std::move(outcome.result));
+                     return CommandResult::listOf(std::move(outcome.result));
                    });
   command->add_option("ENTRY", *entry, "the planetary picture, e.g. KN+JU=MO/SA")->required();
 }

@@ -2,17 +2,15 @@
 #include <optional>
 #include <string>
 
+#include "cli/angle_argument.h"
 #include "cli/command_set.h"
 #include "core/text_encoding.h"
 #include "search/angle_search.h"
 #include "search/midpoint_sum_search.h"
-#include "search/search_angle.h"
 #include "search/triple_search.h"
 
 namespace kelvaro::cli {
 namespace {
-
-CommandResult listOf(SearchResult result) { return CommandResult{std::move(result.lines), {}}; }
 
 CommandResult midpointSum(const Session& session, const std::string& entry) {
   if (utf8Length(entry) != kMidpointSumEntryLength) {
@@ -21,16 +19,14 @@ CommandResult midpointSum(const Session& session, const std::string& entry) {
   const auto checked = checkMidpointSumEntry(entry);
   if (const Rejection* refused = rejection(checked))
     return CommandResult::refused({refused->message});
-  return listOf(
+  return CommandResult::listOf(
       midpointSumSearch(session.record, session.orb, std::get<MidpointSumEntry>(checked)).result);
 }
 
 // "D:MM": the texts of the degrees and the minutes field.
 CommandResult angle(const Session& session, const std::string& angleText,
                     const std::optional<std::string>& factorText) {
-  const std::size_t colon = angleText.find(':');
-  const SearchAngleCheck check = checkSearchAngle(std::string_view(angleText).substr(0, colon),
-                                                  std::string_view(angleText).substr(colon + 1));
+  const SearchAngleCheck check = checkAngleArgument(angleText);
   if (!check.valid) return CommandResult::refused({std::string(kInvalidSearchAngleMessage)});
   std::optional<int> chosenFactor;
   if (factorText) {
@@ -43,7 +39,8 @@ CommandResult angle(const Session& session, const std::string& angleText,
     }
     chosenFactor = std::get<int>(checked);
   }
-  return listOf(angleSearch(session.record, session.orb, check.angle, chosenFactor));
+  return CommandResult::listOf(
+      angleSearch(session.record, session.orb, check.angle, chosenFactor));
 }
 
 CommandResult triple(const Session& session, const std::string& entry, bool allFactors) {
@@ -71,14 +68,7 @@ void addSearchCommands(CommandSet& commands) {
         [angleText, factorText](const Session& session) {
           return angle(session, *angleText, *factorText);
         });
-    command->add_option("ANGLE", *angleText, "D:MM, the texts of the degrees and minutes fields")
-        ->required()
-        ->check(CLI::Validator(
-            [](const std::string& text) {
-              return text.find(':') == std::string::npos ? std::string("expected D:MM")
-                                                         : std::string();
-            },
-            "D:MM"));
+    addAngleArgument(command, *angleText);
     command->add_option("FACTOR", *factorText, "the chosen factor (without it: every factor)");
   }
   {

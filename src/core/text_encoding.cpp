@@ -148,4 +148,13 @@ std::string utf8Mid(std::string_view utf8, std::size_t first, std::size_t n) {
   return utf8Left(utf8.substr(begin), n);
 }
 
+std::filesystem::path pathFromUtf8(std::string_view utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string utf8FromPath(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
 }  // namespace kelvaro

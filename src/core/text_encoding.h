@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -29,5 +30,9 @@ std::string utf8Left(std::string_view utf8, std::size_t n);
 
 // Up to n characters starting at character `first` (0-based).
 std::string utf8Mid(std::string_view utf8, std::size_t first, std::size_t n);
+
+// File system paths from and to UTF-8 text, on every system.
+std::filesystem::path pathFromUtf8(std::string_view utf8);
+std::string utf8FromPath(const std::filesystem::path& path);
 
 }  // namespace kelvaro

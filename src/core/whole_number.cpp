@@ -16,4 +16,15 @@ std::optional<int> parseWholeNumber(std::string_view text) {
   return value;
 }
 
+DegreeMinuteFields readDegreeMinuteFields(std::string_view degreesText,
+                                          std::string_view minutesText) {
+  const auto isEmptyField = [](std::string_view text) { return text.empty() || text == " "; };
+  DegreeMinuteFields fields;
+  fields.degreesText = isEmptyField(degreesText) ? "0" : std::string(degreesText);
+  fields.minutesText = isEmptyField(minutesText) ? "00" : std::string(minutesText);
+  fields.degrees = parseWholeNumber(fields.degreesText);
+  fields.minutes = parseWholeNumber(fields.minutesText);
+  return fields;
+}
+
 }  // namespace kelvaro

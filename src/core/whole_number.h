@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace kelvaro {
@@ -10,7 +11,17 @@ namespace kelvaro {
 // beyond the int range.
 std::optional<int> parseWholeNumber(std::string_view text);
 
-// Degree and minute fields treat an empty field and a single blank alike.
-inline bool isEmptyField(std::string_view text) { return text.empty() || text == " "; }
+// The texts of a pair of degree and minute fields as read: an empty field
+// or a single blank becomes "0" (degrees) or "00" (minutes), and the
+// fields write these texts back.
+struct DegreeMinuteFields {
+  std::string degreesText;
+  std::string minutesText;
+  std::optional<int> degrees;  // nothing when the text is not a whole number
+  std::optional<int> minutes;
+};
+
+DegreeMinuteFields readDegreeMinuteFields(std::string_view degreesText,
+                                          std::string_view minutesText);
 
 }  // namespace kelvaro

@@ -8,11 +8,9 @@
 namespace kelvaro {
 
 OrbEntryCheck checkOrbEntry(std::string_view degreesText, std::string_view minutesText) {
-  OrbEntryCheck check;
-  check.degreesText = isEmptyField(degreesText) ? "0" : std::string(degreesText);
-  check.minutesText = isEmptyField(minutesText) ? "00" : std::string(minutesText);
-  const auto degrees = parseWholeNumber(check.degreesText);
-  const auto minutes = parseWholeNumber(check.minutesText);
+  const auto [degreesField, minutesField, degrees, minutes] =
+      readDegreeMinuteFields(degreesText, minutesText);
+  OrbEntryCheck check{degreesField, minutesField};
   if (!degrees || !minutes || *minutes > 59) return check;
   const double orb = *degrees + *minutes / 60.0;
   if (orb == 0) return check;

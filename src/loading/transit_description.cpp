@@ -66,7 +66,7 @@ Checked<TransitRecord> parseTransitDescription(std::string_view text) {
 
     if (isTextFieldLine(line)) {
       const auto field = static_cast<std::size_t>(line[1] - '0');
-      if (haveText[field]) return lineError(lineNumber, "S" + std::string(1, line[1]) + " doppelt");
+      if (haveText[field]) return lineError(lineNumber, std::string(line.substr(0, 2)) + " doppelt");
       const std::string value(line.size() > 3 ? line.substr(3) : std::string_view());
       if (utf8Length(value) > 255) return lineError(lineNumber, "Text länger als 255 Zeichen");
       record.texts[field] = value;
@@ -101,7 +101,11 @@ Checked<TransitRecord> parseTransitDescription(std::string_view text) {
 std::string describeTransitRecord(const TransitRecord& record) {
   std::string text;
   for (std::size_t i = 0; i < kTextFieldCount; ++i) {
-    text += "S" + std::to_string(i) + " " + record.texts[i] + "\n";
+    text += 'S';
+    text += std::to_string(i);
+    text += ' ';
+    text += record.texts[i];
+    text += '\n';
   }
   text += "#   R                    P                    S                    T\n";
   for (int number = 1; number <= factor::kCount; ++number) {

@@ -26,7 +26,7 @@ LoadFailure unreadable(const std::string& shownPath) {
 
 LoadResult loadTransitFile(const std::string& path) {
   const std::string shownPath = utf8Left(path, kLineLimit);
-  const std::filesystem::path fsPath(std::u8string(path.begin(), path.end()));
+  const std::filesystem::path fsPath = pathFromUtf8(path);
 
   std::error_code ec;
   if (std::filesystem::is_directory(fsPath, ec)) return cannotOpen(shownPath, EISDIR);

@@ -9,15 +9,6 @@
 namespace kelvaro {
 namespace {
 
-std::filesystem::path utf8Path(const std::string& utf8) {
-  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-std::string utf8Text(const std::filesystem::path& path) {
-  const std::u8string text = path.u8string();
-  return std::string(text.begin(), text.end());
-}
-
 std::string savedMessage(const std::string& fileName) {
   return "Der Inhalt wurde im Programm-Ordner gespeichert unter\r" + fileName +
          "\r\rMöchten Sie weitere Suchergebnisse aus dieser Transitdatei speichern,"
@@ -26,7 +17,7 @@ std::string savedMessage(const std::string& fileName) {
 }
 
 std::string failureMessage(const std::filesystem::path& target, const std::error_code& error) {
-  return "Die Datei " + utf8Text(target) + " lässt sich nicht speichern: " + error.message();
+  return "Die Datei " + utf8FromPath(target) + " lässt sich nicht speichern: " + error.message();
 }
 
 }  // namespace
@@ -44,7 +35,7 @@ Checked<std::string> saveResultList(const std::filesystem::path& folder, const T
                                     const std::vector<std::string>& lines) {
   const std::string name = resultFileName(record);
   if (auto refusal = fileNameRefusal(name)) return Rejection{std::move(*refusal)};
-  const std::filesystem::path target = folder / utf8Path(name);
+  const std::filesystem::path target = folder / pathFromUtf8(name);
   if (const std::error_code error = replaceFileContents(target, resultFileText(record, lines))) {
     return Rejection{failureMessage(target, error)};
   }

@@ -5,11 +5,9 @@
 namespace kelvaro {
 
 SearchAngleCheck checkSearchAngle(std::string_view degreesText, std::string_view minutesText) {
-  SearchAngleCheck check;
-  check.degreesText = isEmptyField(degreesText) ? "0" : std::string(degreesText);
-  check.minutesText = isEmptyField(minutesText) ? "00" : std::string(minutesText);
-  const auto degrees = parseWholeNumber(check.degreesText);
-  const auto minutes = parseWholeNumber(check.minutesText);
+  const auto [degreesField, minutesField, degrees, minutes] =
+      readDegreeMinuteFields(degreesText, minutesText);
+  SearchAngleCheck check{degreesField, minutesField};
   if (!degrees || !minutes) return check;
   check.angle = *degrees + *minutes / 60.0;
   check.valid = *degrees <= 22 && *minutes <= 59;

@@ -66,5 +66,14 @@ TEST(CliSave, ARefusedNameIsReportedOnSeveralLines) {
   EXPECT_TRUE(fs::is_empty(folder));
 }
 
+TEST(CliSave, RefusesToSaveTheMagicSquareViewWhichIsNoResultList) {
+  testing::TempDir dir;
+  const auto run =
+      runCli({"--save", dir.path().string(), samplePath("mueller-juergen.dat"), "magic", "KNt"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_TRUE(fs::is_empty(dir.path()));
+}
+
 }  // namespace
 }  // namespace kelvaro

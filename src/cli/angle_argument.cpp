@@ -1,0 +1,23 @@
+#include "cli/angle_argument.h"
+
+namespace kelvaro::cli {
+
+CLI::Option* addAngleArgument(CLI::App* command, std::string& angleText) {
+  const CLI::Validator hasColon(
+      [](const std::string& text) {
+        return text.find(':') == std::string::npos ? "expected D:MM, got " + text : std::string();
+      },
+      "D:MM");
+  return command
+      ->add_option("ANGLE", angleText, "the search angle as D:MM (degrees and minutes fields)")
+      ->required()
+      ->check(hasColon);
+}
+
+SearchAngleCheck checkAngleArgument(const std::string& angleText) {
+  const std::string_view text = angleText;
+  const std::size_t colon = text.find(':');
+  return checkSearchAngle(text.substr(0, colon), text.substr(colon + 1));
+}
+
+}  // namespace kelvaro::cli

@@ -1,0 +1,119 @@
+#include "ui/Unit2.h"
+
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "loading/orb_entry.h"
+#include "ui/platform.h"
+#include "ui/text_view.h"
+#include "ui/window_style.h"
+
+namespace kelvaro::ui {
+namespace {
+
+// A field the focus moves to has its whole text selected, so the next key
+// replaces it.
+void focusField(QLineEdit* field) {
+  field->setFocus(Qt::OtherFocusReason);
+  field->selectAll();
+}
+
+}  // namespace
+
+TForm2::TForm2(Platform& platform) : platform_(platform) {
+  setObjectName(QStringLiteral("TForm2"));
+  setWindowTitle(QStringLiteral("                      Orbis-Eingabe"));
+  useFixedDialogFrame(*this);
+  setFixedSize(300, 100);
+  setFont(captionFont(10, true));
+
+  Edit1 = new QLineEdit(this);
+  Edit1->setObjectName(QStringLiteral("Edit1"));
+  Edit1->setMaxLength(1);
+  Edit1->setGeometry(40, 34, 32, 28);
+  Label1 = new QLabel(QStringLiteral("Grad"), this);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->setGeometry(80, 34, 60, 28);
+
+  Edit2 = new QLineEdit(this);
+  Edit2->setObjectName(QStringLiteral("Edit2"));
+  Edit2->setMaxLength(2);
+  Edit2->setGeometry(150, 34, 40, 28);
+  Label2 = new QLabel(QStringLiteral("Minuten"), this);
+  Label2->setObjectName(QStringLiteral("Label2"));
+  Label2->setGeometry(198, 34, 80, 28);
+
+  connect(Edit1, &QLineEdit::textEdited, this, &TForm2::Edit1Change);
+  connect(Edit2, &QLineEdit::textEdited, this, &TForm2::Edit2Change);
+  connect(Edit1, &QLineEdit::returnPressed, this, &TForm2::Edit1Enter);
+  connect(Edit2, &QLineEdit::returnPressed, this, &TForm2::Edit2Enter);
+  Edit1->installEventFilter(this);
+  Edit2->installEventFilter(this);
+}
+
+void TForm2::openEntry(double orb) {
+  orb_ = orb;
+  const auto [degrees, minutes] = orbEntryFieldTexts(orb);
+  Edit1->setText(toQString(degrees));
+  Edit2->setText(toQString(minutes));
+  setModal(true);
+  show();
+  activateWindow();
+  focusField(Edit1);
+  selectOnActivation_ = true;
+}
+
+void TForm2::done(int) {
+  closing_ = true;
+  QDialog::done(QDialog::Accepted);
+  closing_ = false;
+}
+
+// Only the user's own changes move the focus; the texts the program puts
+// into the fields do not.
+void TForm2::Edit1Change() { focusField(Edit2); }
+
+void TForm2::Edit2Change() {
+  if (Edit2->text().size() == 2) focusField(Edit1);
+}
+
+void TForm2::Edit1Enter() { focusField(Edit2); }
+
+void TForm2::Edit2Enter() { focusField(Edit1); }
+
+bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+  // The window system may drop the selection while the new window becomes
+  // active; the degrees field then gets it back, so the first key replaces
+  // the shown degrees.
+  if (watched == Edit1 && event->type() == QEvent::FocusIn && selectOnActivation_) {
+    selectOnActivation_ = false;
+    Edit1->selectAll();
+  }
+  if (watched == Edit2 && event->type() == QEvent::FocusOut) {
+    // Switching to another window (or a message box taking the focus) does
+    // not leave the field; only a focus move inside this window does.
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) Edit2Exit();
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TForm2::Edit2Exit() {
+  if (checking_ || closing_ || !isVisible()) return;
+  checking_ = true;
+  const OrbEntryCheck check = checkOrbEntry(toUtf8(Edit1->text()), toUtf8(Edit2->text()));
+  Edit1->setText(toQString(check.degreesText));
+  Edit2->setText(toQString(check.minutesText));
+  orb_ = check.orb;
+  if (check.valid) {
+    checking_ = false;
+    accept();
+    return;
+  }
+  platform_.showError(this, std::string(kInvalidOrbMessage));
+  focusField(Edit1);
+  checking_ = false;
+}
+
+}  // namespace kelvaro::ui

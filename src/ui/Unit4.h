@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <QDialog>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace kelvaro::ui {
+
+// TForm4, the content overview: the sums in several axes and their count
+// grid, shown modally without blocking after the orb entry of every load.
+// "Weiter zur Suche" closes it with OK; printing and saving its text are
+// done by the main window, which holds the record (printClicked, saveClicked).
+class TForm4 : public QDialog {
+  Q_OBJECT
+
+ public:
+  TForm4();
+
+  // Puts the lines into the text view and shows the window.
+  void showOverview(const std::vector<std::string>& lines);
+
+  // The text as it stands now; the user may have edited it.
+  std::vector<std::string> lines() const;
+
+ signals:
+  void printClicked();
+  void saveClicked();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  QPlainTextEdit* Memo1;
+  QPushButton* Button1;  // "Weiter zur Suche"
+  QPushButton* Button2;  // "Drucken"
+  QPushButton* Button3;  // "Speichern"
+};
+
+}  // namespace kelvaro::ui

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ui/platform.h"
+
+namespace kelvaro::ui {
+
+// The platform of the running program: QMessageBox, QFileDialog, QPrintDialog.
+class QtPlatform final : public Platform {
+ public:
+  void showError(QWidget* parent, const std::string& text) override;
+  void showInformation(QWidget* parent, const std::string& text) override;
+  bool askYesNo(QWidget* parent, const std::string& text) override;
+  std::optional<std::string> chooseFile(QWidget* parent,
+                                        const std::filesystem::path& initialFolder) override;
+  bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+};
+
+}  // namespace kelvaro::ui

@@ -1,0 +1,79 @@
+#include "ui/scripted_platform.h"
+
+#include <QPrinter>
+
+#include "ui/text_view.h"
+
+namespace kelvaro::ui {
+
+ScriptedPlatform& ScriptedPlatform::chooseNext(std::string path) {
+  files_.emplace_back(std::move(path));
+  return *this;
+}
+
+ScriptedPlatform& ScriptedPlatform::cancelNextFileDialog() {
+  files_.emplace_back(std::nullopt);
+  return *this;
+}
+
+ScriptedPlatform& ScriptedPlatform::answerNext(bool yes) {
+  answers_.push_back(yes);
+  return *this;
+}
+
+ScriptedPlatform& ScriptedPlatform::printNextTo(std::filesystem::path pdf) {
+  printers_.emplace_back(std::move(pdf));
+  return *this;
+}
+
+ScriptedPlatform& ScriptedPlatform::cancelNextPrintDialog() {
+  printers_.emplace_back(std::nullopt);
+  return *this;
+}
+
+void ScriptedPlatform::showError(QWidget*, const std::string& text) {
+  boxes_.push_back({BoxKind::error, text});
+}
+
+void ScriptedPlatform::showInformation(QWidget*, const std::string& text) {
+  boxes_.push_back({BoxKind::information, text});
+}
+
+bool ScriptedPlatform::askYesNo(QWidget*, const std::string& text) {
+  boxes_.push_back({BoxKind::question, text});
+  if (answers_.empty()) {
+    unscripted_.push_back("question: " + text);
+    return false;
+  }
+  const bool yes = answers_.front();
+  answers_.pop_front();
+  return yes;
+}
+
+std::optional<std::string> ScriptedPlatform::chooseFile(QWidget*,
+                                                        const std::filesystem::path& initialFolder) {
+  fileDialogs_.push_back(initialFolder);
+  if (files_.empty()) {
+    unscripted_.push_back("file dialog in " + pathUtf8(initialFolder));
+    return std::nullopt;
+  }
+  std::optional<std::string> chosen = std::move(files_.front());
+  files_.pop_front();
+  return chosen;
+}
+
+bool ScriptedPlatform::setUpPrinter(QWidget*, QPrinter& printer) {
+  ++printDialogs_;
+  if (printers_.empty()) {
+    unscripted_.emplace_back("print dialog");
+    return false;
+  }
+  const std::optional<std::filesystem::path> pdf = std::move(printers_.front());
+  printers_.pop_front();
+  if (!pdf) return false;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(pathText(*pdf));
+  return true;
+}
+
+}  // namespace kelvaro::ui

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <QFont>
+#include <QString>
+
+class QPlainTextEdit;
+
+// The borders between the program's UTF-8 lines and Qt's strings and views.
+namespace kelvaro::ui {
+
+QString toQString(std::string_view utf8);
+std::string toUtf8(const QString& text);
+
+// A message text for a box: its "\r" line breaks become real ones.
+QString messageText(std::string_view utf8);
+
+// A folder or file path as the user reads it (native separators).
+QString pathText(const std::filesystem::path& path);
+std::string pathUtf8(const std::filesystem::path& path);
+
+// "Courier New" where present, else the system's fixed-pitch font, so the
+// result tables line up character by character.
+QFont fixedPitchFont(int pointSize, bool bold);
+
+// Replaces the view's text by the lines (no line wrapping is added).
+void setLines(QPlainTextEdit& view, const std::vector<std::string>& lines);
+// The view's lines as they stand; an empty view has none.
+std::vector<std::string> linesOf(const QPlainTextEdit& view);
+// Scrolls the view back to its first line.
+void showFromTop(QPlainTextEdit& view);
+
+}  // namespace kelvaro::ui

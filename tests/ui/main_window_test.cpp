@@ -1,0 +1,377 @@
+// The main window TForm1 along the road of a load, its failures, the orb
+// label, the restart, the help window and the end of the program.
+#include <memory>
+#include <variant>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include "loading/axis_overview.h"
+#include "loading/content_overview.h"
+#include "loading/transit_file.h"
+#include "support/record_builder.h"
+#include "ui/support/qtest_main.h"
+#include "ui/support/ui_helpers.h"
+#include "ui/support/ui_run.h"
+#include "ui/support/watchdog.h"
+
+namespace kelvaro::testing {
+namespace {
+
+using ui::BoxKind;
+using ui::ShownBox;
+
+TransitRecord recordOf(const std::string& path) {
+  return std::get<TransitRecord>(loadTransitFile(path));
+}
+
+const std::string kNoFileMessage =
+    "Ohne eine ausgewählte Datei hat das Programm keine Aufgaben-Gundlage.        \r";
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { watchdog_.start(); }
+  void cleanup() {
+    run_.reset();
+    const QStringList closed = watchdog_.stop();
+    QVERIFY2(closed.isEmpty(), qPrintable(closed.join(QLatin1Char(','))));
+  }
+
+  void startShowsTheIntroduction() {
+    run_ = std::make_unique<UiRun>();
+    ui::TForm1& main = run_->start().form1();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+
+    QCOMPARE(main.windowTitle(), QStringLiteral("Kelvaro 5.5"));
+    QCOMPARE(std::filesystem::current_path(), run_->folders().program);
+    QCOMPARE(main.savedWorkingFolder(), run_->startFolder());
+    QCOMPARE(text(main, "Panel2"), std::string("Bitte eine Transit-Datei auswählen "));
+    QCOMPARE(QApplication::focusWidget(), child(main, "Button2"));
+    QVERIFY(child(main, "Panel5")->isVisible());
+
+    const std::vector<std::string> intro = viewLines(main, "Memo4");
+    QCOMPARE(intro.size(), std::size_t{36});
+    QCOMPARE(intro[0], std::string(" "));
+    QCOMPARE(intro[1], std::string(" Kelvaro ermöglicht die Analyse eines mit Norlin-10.8 ff "
+                                   "erstellten Transit-Horoskopes."));
+    const std::string greeting = " Ich wünsche Geduld und Erfolg bei der Anwendung. ";
+    QCOMPARE(intro.back().substr(0, greeting.size()), greeting);
+    QVERIFY(intro.back().size() > greeting.size() + 3);  // the signature follows
+
+    // Before a load nothing can be started but "Weiter".
+    for (const char* name : commandButtonNames()) QVERIFY2(!child(main, name)->isEnabled(), name);
+    for (const char* name : entryControlNames()) QVERIFY2(!child(main, name)->isVisible(), name);
+    QVERIFY(viewLines(main, "Memo3").empty());
+    QCOMPARE(text(main, "Label3"), std::string());
+    QCOMPARE(text(main, "Label7"), std::string());
+    QVERIFY(run_->platform().boxes().empty());
+    QCOMPARE(main.state(), ui::TForm1::State::initial);
+  }
+
+  void wholeRoadOfOneLoad() {
+    run_ = std::make_unique<UiRun>();
+    const std::string sample = run_->sample("mueller-juergen.dat");
+    const TransitRecord record = recordOf(sample);
+    ui::Program& program = run_->start();
+    ui::TForm1& main = program.form1();
+    run_->platform().chooseNext(sample);
+
+    click(child(main, "Button2"));
+    QCOMPARE(main.size(), QSize(1024, 750));
+    QVERIFY(!child(main, "Panel5")->isVisible());
+    QCOMPARE(run_->platform().fileDialogFolders(),
+             std::vector<std::filesystem::path>{run_->folders().transit});
+    QCOMPARE(text(main, "Panel2"), headerLine(record));
+
+    // The orb entry opens with 1.2 and is typed into as a user would.
+    ui::TForm2& orbEntry = program.form2();
+    QVERIFY(orbEntry.isVisible() && orbEntry.isModal());
+    QVERIFY(QTest::qWaitForWindowActive(&orbEntry));
+    QCOMPARE(child<QLineEdit>(orbEntry, "Edit1")->text(), QStringLiteral("1"));
+    QCOMPARE(child<QLineEdit>(orbEntry, "Edit2")->text(), QStringLiteral("12"));
+    QVERIFY(typeIntoFocus(QStringLiteral("030")));
+    QVERIFY(!orbEntry.isVisible());
+    QCOMPARE(text(main, "Label7"), std::string("Orbis: 00:30"));
+
+    // The content overview, modal, with the sums for the new orb.
+    ui::TForm4& overview = program.form4();
+    QVERIFY(overview.isVisible() && overview.isModal());
+    QCOMPARE(overview.windowTitle(), QStringLiteral("Die Inhaltsübersicht"));
+    QCOMPARE(viewLines(overview, "Memo1"), vier_summen(record, 0.5));
+    QVERIFY(QTest::qWaitForWindowActive(&overview));
+    QCOMPARE(QApplication::focusWidget(), child(overview, "Button1"));
+    QCOMPARE(main.state(), ui::TForm1::State::loading);
+    QVERIFY(run_->platform().boxes().empty());
+
+    click(child(overview, "Button1"));  // "Weiter zur Suche"
+    QVERIFY(!overview.isVisible());
+    const AxisOverview axes = axisOverview(record, 0.5);
+    QCOMPARE(viewLines(main, "Memo3"), axes.lines);
+    QCOMPARE(text(main, "Label3"), axes.heading);
+    QCOMPARE(axes.labels.size(), axisLabelNames().size());
+    for (const AxisLabel& label : axes.labels) QCOMPARE(text(main, label.name.c_str()), label.text);
+    for (const char* name : commandButtonNames()) QVERIFY2(child(main, name)->isEnabled(), name);
+    QCOMPARE(run_->platform().boxes(),
+             oneBox(BoxKind::information, std::string(kSearchesReadyMessage)));
+    QCOMPARE(main.state(), ui::TForm1::State::ready);
+    QCOMPARE(main.orb(), 0.5);
+    QVERIFY(run_->platform().unscripted().empty());
+  }
+
+  void missingProgramFolderEndsTheProgram() {
+    run_ = std::make_unique<UiRun>(false);
+    ui::TForm1& main = run_->start().form1();
+    const std::string folder = ui::toUtf8(ui::pathText(run_->folders().program));
+    QCOMPARE(run_->platform().boxes(),
+             oneBox(BoxKind::error, "Verzeichnis " + folder + " nicht gefunden"));
+    QVERIFY(main.hasEnded());
+    QVERIFY(!main.isVisible());
+    QCOMPARE(std::filesystem::current_path(), run_->startFolder());
+  }
+
+  // Each way a load can fail at once: the box, then the end of the program
+  // with the working folder of the start restored.
+  void failedLoadEndsTheProgram_data() {
+    QTest::addColumn<int>("fileSize");  // -1: the dialog is cancelled
+    QTest::addColumn<int>("boxKind");
+    QTest::addRow("cancelled") << -1 << int(BoxKind::information);
+    QTest::addRow("2559 bytes") << 2559 << int(BoxKind::error);
+  }
+
+  void failedLoadEndsTheProgram() {
+    QFETCH(int, fileSize);
+    QFETCH(int, boxKind);
+    run_ = std::make_unique<UiRun>();
+    std::string expected = kNoFileMessage;
+    if (fileSize < 0) {
+      run_->platform().cancelNextFileDialog();
+    } else {
+      std::vector<unsigned char> bytes = RecordBuilder(100.0).bytes();
+      bytes.resize(static_cast<std::size_t>(fileSize));
+      const std::string path = run_->transitFile("short.dat", bytes);
+      run_->platform().chooseNext(path);
+      expected = "Ladeversuch mit " + path + " ging daneben";
+    }
+    ui::TForm1& main = run_->start().form1();
+    QSignalSpy ended(&main, &ui::TForm1::ended);
+
+    click(child(main, "Button2"));
+    QCOMPARE(run_->platform().boxes(),
+             oneBox(static_cast<BoxKind>(boxKind), expected));
+    QCOMPARE(ended.size(), 1);
+    QVERIFY(main.hasEnded());
+    QVERIFY(!main.isVisible());
+    QVERIFY(!run_->program().form2().isVisible());
+    QCOMPARE(std::filesystem::current_path(), run_->startFolder());
+  }
+
+  // A file that cannot be opened leads back to the file dialog.
+  void unopenableFileOpensTheDialogAgain() {
+    run_ = std::make_unique<UiRun>();
+    const std::string missing = (run_->folders().transit / "fehlt.dat").string();
+    const std::string folder = run_->folders().transit.string();
+    run_->platform().chooseNext(missing).chooseNext(folder).chooseNext(
+        run_->sample("weiss-anna.dat"));
+    ui::Program& program = run_->start();
+
+    click(child(program.form1(), "Button2"));
+    const std::vector<ShownBox>& boxes = run_->platform().boxes();
+    QCOMPARE(boxes.size(), std::size_t{2});
+    QCOMPARE(boxes[0].kind, BoxKind::error);
+    QCOMPARE(boxes[0].text, std::get<LoadFailure>(loadTransitFile(missing)).message);
+    QCOMPARE(boxes[1].text, std::get<LoadFailure>(loadTransitFile(folder)).message);
+    QCOMPARE(run_->platform().fileDialogFolders().size(), std::size_t{3});
+    QVERIFY(!program.form1().hasEnded());
+    QVERIFY(program.form2().isVisible());
+  }
+
+  // The orb label reopens the entry at any time; nothing shown is redone.
+  void orbLabelChangesTheOrb() {
+    QVERIFY(walkToReady("mueller-juergen.dat"));
+    ui::TForm1& main = run_->main();
+    const std::vector<std::string> shown = viewLines(main, "Memo3");
+    run_->platform().forgetBoxes();
+
+    click(child(main, "Label7"));
+    ui::TForm2& orbEntry = run_->program().form2();
+    QVERIFY(orbEntry.isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(&orbEntry));
+    QCOMPARE(child<QLineEdit>(orbEntry, "Edit1")->text(), QStringLiteral("0"));
+    QCOMPARE(child<QLineEdit>(orbEntry, "Edit2")->text(), QStringLiteral("30"));
+    QVERIFY(typeIntoFocus(QStringLiteral("2\b\n")));
+    QVERIFY(!orbEntry.isVisible());
+    QCOMPARE(text(main, "Label7"), std::string("Orbis: 02:00"));
+    QCOMPARE(main.orb(), 2.0);
+    QCOMPARE(viewLines(main, "Memo3"), shown);
+    QVERIFY(!run_->program().form4().isVisible());
+    QVERIFY(run_->platform().boxes().empty());
+  }
+
+  void restartLoadsAgain() {
+    QVERIFY(walkToReady("mueller-juergen.dat"));
+    ui::TForm1& main = run_->main();
+    child(main, "Panel4")->show();  // as options 2 and 3 leave it
+    const std::string anna = run_->sample("weiss-anna.dat");
+    run_->platform().chooseNext(anna);
+
+    click(child(main, "Button4"));
+    QCOMPARE(main.state(), ui::TForm1::State::loading);
+    QCOMPARE(text(main, "Label3"), std::string(" "));
+    QCOMPARE(text(main, "Label9"), std::string(" "));
+    for (const char* name : axisLabelNames()) QCOMPARE(text(main, name), std::string(" "));
+    for (const char* name : commandButtonNames()) QVERIFY2(!child(main, name)->isEnabled(), name);
+    for (const char* name : entryControlNames()) QVERIFY2(!child(main, name)->isVisible(), name);
+    QVERIFY(viewLines(main, "Memo3").empty());
+    QCOMPARE(text(main, "Panel2"), headerLine(recordOf(anna)));
+    // The old orb stays in the label until the new entry is closed.
+    QCOMPARE(text(main, "Label7"), std::string("Orbis: 00:30"));
+    ui::TForm2& orbEntry = run_->program().form2();
+    QVERIFY(QTest::qWaitForWindowActive(&orbEntry));
+    QCOMPARE(child<QLineEdit>(orbEntry, "Edit2")->text(), QStringLiteral("12"));
+
+    QVERIFY(typeIntoFocus(QStringLiteral("\x1b")));  // closed without a check: orb 1.2
+    QCOMPARE(text(main, "Label7"), std::string("Orbis: 01:12"));
+    click(child(run_->program().form4(), "Button1"));
+    QCOMPARE(main.state(), ui::TForm1::State::ready);
+    QCOMPARE(viewLines(main, "Memo3"), axisOverview(recordOf(anna), 1.2).lines);
+    for (const char* name : commandButtonNames()) QVERIFY2(child(main, name)->isEnabled(), name);
+  }
+
+  void cancelAfterRestartEndsTheProgram() {
+    QVERIFY(walkToReady("weiss-anna.dat"));
+    run_->platform().forgetBoxes();
+    run_->platform().cancelNextFileDialog();
+    click(child(run_->main(), "Button4"));
+    QCOMPARE(run_->platform().boxes(),
+             oneBox(BoxKind::information, kNoFileMessage));
+    QVERIFY(run_->main().hasEnded());
+    QCOMPARE(std::filesystem::current_path(), run_->startFolder());
+  }
+
+  // Option 5 has no entry controls: it leaves the entry area empty.
+  void optionFiveClearsTheEntryArea() {
+    QVERIFY(walkToReady("weiss-anna.dat"));
+    for (const char* name : entryControlNames()) child(run_->main(), name)->show();
+    click(child(run_->main(), "Button1"));
+    for (const char* name : entryControlNames()) {
+      QVERIFY2(!child(run_->main(), name)->isVisible(), name);
+    }
+  }
+
+  void helpWindowIsOneWindow() {
+    run_ = std::make_unique<UiRun>();
+    ui::Program& program = run_->start();
+    ui::TForm3& help = program.form3();
+    QCOMPARE(help.windowTitle(), QStringLiteral("Hilfe"));
+    QCOMPARE(help.size(), QSize(526, 548));
+    QVERIFY(!(help.windowFlags() & Qt::WindowCloseButtonHint));
+    const std::vector<std::string> lines = viewLines(help, "Memo1");
+    QCOMPARE(lines.front(),
+             std::string("Einige Erläuterungen zur Anwendung dieser speziellen Auswahl:"));
+    QCOMPARE(std::count(lines.begin(), lines.end(), std::string(".")), 1);
+
+    child(program.form1(), "Panel4")->show();
+    QPushButton* hilfe = child<QPushButton>(program.form1(), "Button12");
+    click(hilfe);
+    QVERIFY(help.isVisible());
+    QCOMPARE(help.windowModality(), Qt::NonModal);
+    const QPoint place = help.pos();
+    click(hilfe);
+    QVERIFY(help.isVisible());
+    QCOMPARE(help.pos(), place);
+    int helpWindows = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (qobject_cast<ui::TForm3*>(window) && window->isVisible()) ++helpWindows;
+    }
+    QCOMPARE(helpWindows, 1);
+
+    click(child(help, "Button1"));  // "gelesen"
+    QVERIFY(!help.isVisible());
+    click(hilfe);
+    QVERIFY(help.isVisible());
+  }
+
+  void closingEndsTheProgramAtTheRoot() {
+    run_ = std::make_unique<UiRun>();
+    ui::TForm1& main = run_->start().form1();
+    QSignalSpy ended(&main, &ui::TForm1::ended);
+    QVERIFY(main.close());
+    QCOMPARE(ended.size(), 1);
+    QVERIFY(main.hasEnded());
+    QCOMPARE(std::filesystem::current_path(), ui::rootFolder());
+  }
+
+  // The event loop of a run ends when the main window ends the program.
+  void runEndsWithTheMainWindow_data() {
+    QTest::addColumn<bool>("closeWindow");  // else: the file dialog is cancelled
+    QTest::addRow("closed") << true;
+    QTest::addRow("no file chosen") << false;
+  }
+
+  void runEndsWithTheMainWindow() {
+    QFETCH(bool, closeWindow);
+    run_ = std::make_unique<UiRun>();
+    run_->platform().cancelNextFileDialog();
+    QTimer::singleShot(0, [closeWindow] {
+      for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* main = qobject_cast<ui::TForm1*>(window);
+        if (main && closeWindow) main->close();
+        if (main && !closeWindow) child<QPushButton>(*main, "Button2")->click();
+      }
+    });
+    QTimer tooLong;
+    tooLong.setSingleShot(true);
+    connect(&tooLong, &QTimer::timeout, [] { QApplication::exit(1); });
+    tooLong.start(std::chrono::seconds(5));
+
+    QCOMPARE(ui::runProgram(*qApp, run_->platform(), run_->folders()), 0);
+    QCOMPARE(std::filesystem::current_path(),
+             closeWindow ? ui::rootFolder() : run_->startFolder());
+  }
+
+  void missingProgramFolderRunsNoEventLoop() {
+    run_ = std::make_unique<UiRun>(false);
+    QCOMPARE(ui::runProgram(*qApp, run_->platform(), run_->folders()), 0);
+    QCOMPARE(run_->platform().boxes().size(), std::size_t{1});
+  }
+
+  void enterStartsTheLoad() {
+    run_ = std::make_unique<UiRun>();
+    ui::TForm1& main = run_->start().form1();
+    run_->platform().chooseNext(run_->sample("weiss-anna.dat"));
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    child(main, "Memo4")->setFocus();
+    QVERIFY(typeIntoFocus(QStringLiteral("\n")));
+    QCOMPARE(run_->platform().fileDialogFolders().size(), std::size_t{1});
+    QVERIFY(run_->program().form2().isVisible());
+  }
+
+ private:
+  // Start, load the sample with the orb 0:30 and close the content overview.
+  bool walkToReady(const std::string& sample) {
+    run_ = std::make_unique<UiRun>();
+    run_->platform().chooseNext(run_->sample(sample));
+    ui::Program& program = run_->start();
+    click(child(program.form1(), "Button2"));
+    if (!QTest::qWaitForWindowActive(&program.form2())) return false;
+    if (!typeIntoFocus(QStringLiteral("030"))) return false;
+    click(child(program.form4(), "Button1"));
+    run_->platform().forgetBoxes();
+    return program.form1().state() == ui::TForm1::State::ready;
+  }
+
+  Watchdog watchdog_;
+  std::unique_ptr<UiRun> run_;
+};
+
+}  // namespace kelvaro::testing
+
+KELVARO_QTEST_MAIN(kelvaro::testing::MainWindowTest)
+#include "main_window_test.moc"

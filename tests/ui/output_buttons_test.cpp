@@ -1,0 +1,161 @@
+// "Drucken" and "Speichern" of the main window and of the content overview:
+// they output the lines of their own view, save into the folder that was
+// current at the start, and report what happened in the right box.
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <variant>
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "loading/content_overview.h"
+#include "loading/transit_file.h"
+#include "output/save.h"
+#include "ui/support/qtest_main.h"
+#include "ui/support/ui_helpers.h"
+#include "ui/support/ui_run.h"
+#include "ui/support/watchdog.h"
+
+namespace kelvaro::testing {
+namespace {
+
+using ui::BoxKind;
+using ui::ShownBox;
+
+std::string contentsOf(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The files of a folder, by name.
+std::vector<std::filesystem::path> filesIn(const std::filesystem::path& folder) {
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) files.push_back(entry.path());
+  return files;
+}
+
+}  // namespace
+
+class OutputButtonsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    watchdog_.start();
+    run_ = std::make_unique<UiRun>();
+    sample_ = run_->sample("mueller-juergen.dat");
+    record_ = std::get<TransitRecord>(loadTransitFile(sample_));
+    run_->platform().chooseNext(sample_);
+    ui::Program& program = run_->start();
+    click(child(program.form1(), "Button2"));
+    QVERIFY(QTest::qWaitForWindowActive(&program.form2()));
+    QVERIFY(typeIntoFocus(QStringLiteral("030")));
+    QVERIFY(program.form4().isVisible());
+  }
+  void cleanup() {
+    run_.reset();
+    const QStringList closed = watchdog_.stop();
+    QVERIFY2(closed.isEmpty(), qPrintable(closed.join(QLatin1Char(','))));
+  }
+
+  // The content overview saves its text as the user sees it, edits included.
+  void saveFromTheContentOverview() {
+    ui::TForm4& overview = run_->program().form4();
+    auto* view = child<QPlainTextEdit>(overview, "Memo1");
+    view->moveCursor(QTextCursor::End);
+    view->insertPlainText(QStringLiteral("\nNotiz"));
+    std::vector<std::string> lines = vier_summen(record_, 0.5);
+    lines.push_back("Notiz");
+
+    click(child(overview, "Button3"));
+    QVERIFY(overview.isVisible());
+    expectSavedAsTheLibrarySaves(lines);
+  }
+
+  void saveFromTheMainWindow() {
+    finishLoad();
+    const std::vector<std::string> lines = viewLines(run_->main(), "Memo3");
+    click(child(run_->main(), "Button7"));
+    expectSavedAsTheLibrarySaves(lines);
+    QCOMPARE(std::filesystem::current_path(), run_->startFolder());
+  }
+
+  void refusedSaveShowsTheError() {
+    finishLoad();
+    std::filesystem::remove_all(run_->startFolder());
+    const std::vector<std::string> lines = viewLines(run_->main(), "Memo3");
+    const auto refused = saveResultList(run_->startFolder(), record_, lines);
+    QVERIFY(rejection(refused));
+
+    click(child(run_->main(), "Button7"));
+    QCOMPARE(run_->platform().boxes(),
+             oneBox(BoxKind::error, rejection(refused)->message));
+  }
+
+  void printFromBothWindows_data() {
+    QTest::addColumn<bool>("fromMainWindow");
+    QTest::addRow("content overview") << false;
+    QTest::addRow("main window") << true;
+  }
+
+  void printFromBothWindows() {
+    QFETCH(bool, fromMainWindow);
+    const std::filesystem::path pdf = run_->startFolder() / "druck.pdf";
+    run_->platform().printNextTo(pdf);
+    if (fromMainWindow) finishLoad();
+    QWidget& window = fromMainWindow ? static_cast<QWidget&>(run_->main()) : run_->program().form4();
+
+    click(child(window, fromMainWindow ? "Button6" : "Button2"));
+    QCOMPARE(run_->platform().printDialogCount(), 1);
+    QVERIFY(std::filesystem::file_size(pdf) > 0);
+    QVERIFY(run_->platform().boxes().empty());
+  }
+
+  void cancelledPrintDoesNothing() {
+    run_->platform().cancelNextPrintDialog();
+    click(child(run_->program().form4(), "Button2"));
+    QCOMPARE(run_->platform().printDialogCount(), 1);
+    QVERIFY(run_->platform().boxes().empty());
+    QVERIFY(filesIn(run_->startFolder()).empty());
+  }
+
+  void failedPrintShowsAnError() {
+    run_->platform().printNextTo(run_->startFolder() / "fehlt" / "druck.pdf");
+    click(child(run_->program().form4(), "Button2"));
+    QCOMPARE(run_->platform().boxes().size(), std::size_t{1});
+    QCOMPARE(run_->platform().boxes()[0].kind, BoxKind::error);
+  }
+
+ private:
+  void finishLoad() {
+    click(child(run_->program().form4(), "Button1"));
+    run_->platform().forgetBoxes();
+  }
+
+  // The file in the start folder and the information box are exactly what the
+  // save of these lines gives in a folder of its own.
+  void expectSavedAsTheLibrarySaves(const std::vector<std::string>& lines) {
+    const TempDir reference;
+    const auto expected = saveResultList(reference.path(), record_, lines);
+    QVERIFY(!rejection(expected));
+    const std::vector<std::filesystem::path> referenceFiles = filesIn(reference.path());
+    QCOMPARE(referenceFiles.size(), std::size_t{1});
+
+    const std::filesystem::path saved = run_->startFolder() / referenceFiles[0].filename();
+    QVERIFY2(std::filesystem::exists(saved), saved.c_str());
+    QCOMPARE(contentsOf(saved), contentsOf(referenceFiles[0]));
+    QCOMPARE(run_->platform().boxes(),
+             oneBox(BoxKind::information, std::get<std::string>(expected)));
+  }
+
+  Watchdog watchdog_;
+  std::unique_ptr<UiRun> run_;
+  std::string sample_;
+  TransitRecord record_;
+};
+
+}  // namespace kelvaro::testing
+
+KELVARO_QTEST_MAIN(kelvaro::testing::OutputButtonsTest)
+#include "output_buttons_test.moc"

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QWidget>
+#include <QtTest>
+
+#include "ui/scripted_platform.h"
+#include "ui/text_view.h"
+
+// Readable failure messages for the values the window tests compare.
+namespace QTest {
+template <>
+inline char* toString(const std::string& text) {
+  return qstrdup(("\"" + text + "\"").c_str());
+}
+template <>
+inline char* toString(const std::vector<std::string>& lines) {
+  std::string all = std::to_string(lines.size()) + " lines:";
+  for (const std::string& line : lines) all += "\n  \"" + line + "\"";
+  return qstrdup(all.c_str());
+}
+template <>
+inline char* toString(const std::vector<kelvaro::ui::ShownBox>& boxes) {
+  static const char* const kinds[] = {"error", "information", "question"};
+  std::string all = std::to_string(boxes.size()) + " boxes:";
+  for (const auto& box : boxes) {
+    all += std::string("\n  ") + kinds[static_cast<int>(box.kind)] + " \"" + box.text + "\"";
+  }
+  return qstrdup(all.c_str());
+}
+}  // namespace QTest
+
+// Finding the controls by their system names and using them as a user does.
+namespace kelvaro::testing {
+
+template <typename Widget = QWidget>
+Widget* child(QWidget& window, const char* name) {
+  return window.findChild<Widget*>(QString::fromLatin1(name));
+}
+
+// The lines of a text view of the window.
+inline std::vector<std::string> viewLines(QWidget& window, const char* name) {
+  const auto* view = child<QPlainTextEdit>(window, name);
+  return view ? ui::linesOf(*view) : std::vector<std::string>{};
+}
+
+inline std::string text(QWidget& window, const char* name) {
+  const auto* shown = child<QLabel>(window, name);
+  return shown ? shown->text().toStdString() : std::string("<no ") + name + ">";
+}
+
+// Types keys into whichever widget has the focus at each key, as a user
+// at the keyboard does: "\b" is Backspace, "\n" Enter, "\x1b" Escape.
+// False when no widget had the focus.
+inline bool typeIntoFocus(const QString& keys) {
+  for (const QChar key : keys) {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus) return false;
+    if (key == QLatin1Char('\b')) {
+      QTest::keyClick(focus, Qt::Key_Backspace);
+    } else if (key == QLatin1Char('\n')) {
+      QTest::keyClick(focus, Qt::Key_Return);
+    } else if (key == QLatin1Char('\x1b')) {
+      QTest::keyClick(focus, Qt::Key_Escape);
+    } else {
+      QTest::keyClick(focus, key.toLatin1());
+    }
+  }
+  return true;
+}
+
+// A list of exactly one box, for comparisons.
+inline std::vector<ui::ShownBox> oneBox(ui::BoxKind kind, std::string text) {
+  return {{kind, std::move(text)}};
+}
+
+inline void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+
+// The command buttons of the main window: the six options, restart, print, save.
+inline const std::vector<const char*>& commandButtonNames() {
+  static const std::vector<const char*> names = {"Button10", "Button3", "Button13",
+                                                 "Button14", "Button1", "Button5",
+                                                 "Button4",  "Button6", "Button7"};
+  return names;
+}
+
+// The entry controls of the six options, the variant panel and Memo1 included.
+inline const std::vector<const char*>& entryControlNames() {
+  static const std::vector<const char*> names = {
+      "Edit1",   "Edit2",   "Edit3",   "Edit4",   "Edit5",   "Edit6",   "Edit7",   "Edit8",
+      "Label9",  "Label11", "Label15", "Label16", "Label17", "Label18", "Label22", "Memo1",
+      "Panel4"};
+  return names;
+}
+
+// The ten axis labels, left to right.
+inline const std::vector<const char*>& axisLabelNames() {
+  static const std::vector<const char*> names = {"Label20", "Label21", "Label1",  "Label2",
+                                                 "Label8",  "Label10", "Label12", "Label13",
+                                                 "Label14", "Label19"};
+  return names;
+}
+
+}  // namespace kelvaro::testing

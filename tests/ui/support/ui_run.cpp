@@ -1,0 +1,42 @@
+#include "ui/support/ui_run.h"
+
+namespace kelvaro::testing {
+
+UiRun::UiRun(bool withProgramFolder)
+    : previous_(std::filesystem::current_path()), start_(dir_.path() / "start") {
+  std::filesystem::create_directories(start_);
+  std::filesystem::create_directories(folders().transit);
+  if (withProgramFolder) std::filesystem::create_directories(folders().program);
+  std::filesystem::current_path(start_);
+}
+
+UiRun::~UiRun() {
+  program_.reset();
+  std::filesystem::current_path(previous_);
+}
+
+ui::Program& UiRun::start() {
+  program_ = std::make_unique<ui::Program>(platform_, folders());
+  return *program_;
+}
+
+ui::ProgramFolders UiRun::folders() const {
+  return {dir_.path() / "home" / "Astro" / "Kelvaro", dir_.path() / "home" / "astro" / "transdat"};
+}
+
+std::string UiRun::sample(const std::string& name) const {
+  const std::filesystem::path copy = folders().transit / name;
+  std::filesystem::copy_file(std::filesystem::path(KELVARO_SAMPLES_DIR) / name, copy,
+                             std::filesystem::copy_options::overwrite_existing);
+  return copy.string();
+}
+
+std::string UiRun::transitFile(const std::string& name,
+                               const std::vector<unsigned char>& bytes) const {
+  const std::filesystem::path file = folders().transit / name;
+  std::ofstream out(file, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  return file.string();
+}
+
+}  // namespace kelvaro::testing

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+#include "ui/program.h"
+#include "ui/scripted_platform.h"
+
+namespace kelvaro::testing {
+
+// One run of the program inside a temporary folder, never the real home:
+// a start folder (the working folder when the program starts, where result
+// files are saved), the program folder and the transit folder. The process's
+// working folder is put back when the run ends.
+class UiRun {
+ public:
+  explicit UiRun(bool withProgramFolder = true);
+  ~UiRun();
+  UiRun(const UiRun&) = delete;
+  UiRun& operator=(const UiRun&) = delete;
+
+  // Creates the four windows; the main window's start-up runs.
+  ui::Program& start();
+  ui::Program& program() { return *program_; }
+  ui::TForm1& main() { return program_->form1(); }
+
+  ui::ScriptedPlatform& platform() { return platform_; }
+  ui::ProgramFolders folders() const;
+  const std::filesystem::path& startFolder() const { return start_; }
+
+  // A copy of a bundled sample in the transit folder; its full path.
+  std::string sample(const std::string& name) const;
+  // A file of these bytes in the transit folder; its full path.
+  std::string transitFile(const std::string& name, const std::vector<unsigned char>& bytes) const;
+
+ private:
+  TempDir dir_;
+  std::filesystem::path previous_;
+  std::filesystem::path start_;
+  ui::ScriptedPlatform platform_;
+  std::unique_ptr<ui::Program> program_;
+};
+
+}  // namespace kelvaro::testing
