@@ -5,7 +5,7 @@
 //   kelvaro_bench --table [flags]     one table: name, min, median, target, ok
 //                                     (floor/ rows: the least the lines of a missed case cost)
 //   kelvaro_bench --list              the names --count takes
-//   kelvaro_bench --list-cli          per kelvaro-cli case: name, then its arguments (tab-separated)
+//   kelvaro_bench --list-cli          per kelvaro-cli case: name, then its arguments, tab-separated
 //   kelvaro_bench --count NAME        runs one case once with callgrind collecting (run it
 //                                     under valgrind --tool=callgrind --collect-atstart=no)
 #include <algorithm>
@@ -42,7 +42,9 @@ Sample loadSample() {
   return {KELVARO_SAMPLE, std::get<TransitRecord>(std::move(loaded))};
 }
 
-std::string cliName(const CliCase& c) { return "cli/" + std::string(c.name) + "/" + std::string(kLargestOrb.text); }
+std::string cliName(const CliCase& c) {
+  return "cli/" + std::string(c.name) + "/" + std::string(kLargestOrb.text);
+}
 
 // Reference rows for the cases whose lines alone outweigh their target:
 // the same lines copied into a new list of strings and freed again (what
@@ -53,9 +55,8 @@ constexpr std::string_view kFloorPrefix = "floor/";
 
 void registerFloors(const Sample& sample) {
   for (const Measurement& m : measurements()) {
-    if (std::find(std::begin(kFloorCases), std::end(kFloorCases), m.name) == std::end(kFloorCases)) {
-      continue;
-    }
+    const auto* const floorCase = std::find(std::begin(kFloorCases), std::end(kFloorCases), m.name);
+    if (floorCase == std::end(kFloorCases)) continue;
     const std::vector<std::string> lines = m.searchCase->work(sample, m.orb);
     const std::string strings = std::string(kFloorPrefix) + "strings/" + m.name;
     benchmark::RegisterBenchmark(strings.c_str(), [lines](benchmark::State& state) {

@@ -72,8 +72,8 @@ class RightSide {
   }
 
   static Combination combination(std::size_t k) {
-    return {k / (kLastFourth * kVariantCount), static_cast<int>(k / kVariantCount % kLastFourth) + 1,
-            k % kVariantCount};
+    const auto x = static_cast<int>(k / kVariantCount % kLastFourth) + 1;
+    return {k / (kLastFourth * kVariantCount), x, k % kVariantCount};
   }
 
   double value(std::size_t k) const { return values_[k]; }
