@@ -10,9 +10,10 @@
 //                                     under valgrind --tool=callgrind --collect-atstart=no)
 #include <algorithm>
 #include <cstdio>
-#include <iterator>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <iterator>
 #include <string>
 #include <variant>
 
