@@ -77,6 +77,10 @@ Checked<FreeAxisEntry> checkFreeAxisEntry(std::string_view text);
 // The variant panel. The numbers are those of the radio buttons' choices.
 // At program start nothing is chosen; the window keeps track of that and
 // runs no search before a left variant and a kind have been chosen.
+// A right-hand choice made before that gets this information box instead.
+inline constexpr std::string_view kPanelOrderMessage =
+    "Bitte zuerst von links nach rechts wählen: Variante, Art, Variante.";
+
 enum class PanelVariant { r = 1, p = 2, s = 3, t = 4, rpst = 5 };
 enum class PictureKind { midpoint = 1, sum = 2 };
 

@@ -46,6 +46,7 @@ TForm1::TForm1(Platform& platform, ProgramFolders folders)
   setObjectName(QStringLiteral("TForm1"));
   createControls();
   connectControls();
+  connectOptionControls();
   FormCreate();
 }
 
@@ -209,14 +210,6 @@ void TForm1::zeigen() {
 }
 
 // ---- Command buttons -----------------------------------------------------
-
-// Each option first clears the entry area; the option's own controls follow.
-void TForm1::Button10Click() { hideEntryControls(); }
-void TForm1::Button3Click() { hideEntryControls(); }
-void TForm1::Button13Click() { hideEntryControls(); }
-void TForm1::Button14Click() { hideEntryControls(); }
-void TForm1::Button1Click() { hideEntryControls(); }
-void TForm1::Button5Click() { hideEntryControls(); }
 
 void TForm1::Button4Click() {
   const QString blank = QStringLiteral(" ");

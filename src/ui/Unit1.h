@@ -5,15 +5,18 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <QWidget>
 
+#include "core/search_result.h"
 #include "core/transit_record.h"
 #include "loading/orb_entry.h"
 #include "search/free_axis_entry.h"
 #include "ui/program_folders.h"
 
+class QAbstractButton;
 class QButtonGroup;
 class QFrame;
 class QGroupBox;
@@ -30,6 +33,11 @@ class Platform;
 class TForm2;
 class TForm3;
 class TForm4;
+
+// Captions of the degrees and minutes fields of option 3, which it shows
+// again at every start.
+inline constexpr std::string_view kDegreesCaption = "G";
+inline constexpr std::string_view kMinutesCaption = "M";
 
 // TForm1, the main window: the introduction, the road of one load (file,
 // orb entry, content overview, axis overview), the result list with its
@@ -60,12 +68,18 @@ class TForm1 : public QWidget {
   double orb() const { return orb_; }
   const std::filesystem::path& savedWorkingFolder() const { return savedWorkingFolder_; }
 
+  // State the searches share between user actions.
+  const std::string& storedEntry() const { return storedEntry_; }
+  bool angleMode() const { return angleMode_; }
+  double searchAngle() const { return searchAngle_; }
+
  signals:
   void ended();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Start and end.
@@ -93,6 +107,30 @@ class TForm1 : public QWidget {
   void Button7Click();   // "Speichern"
   void Button12Click();  // "Hilfe"
   void Label7Click();    // the orb label
+
+  // Entry events of the options (Unit1Options.cpp). The checks run on every
+  // change of their field, the program's own changes included, and Enter
+  // runs them again on the text as it stands; the degrees and minutes fields
+  // of option 3 hand the focus on only when the user types.
+  void connectOptionControls();
+  void Edit2Change();  // option 1
+  void Edit1Change();  // option 2, method 1
+  void RadioButtonClick(QAbstractButton* marked);
+  void PBild_suche();
+  void Edit7Change();  // option 2, method 2
+  void Edit3Change();  // option 3: degrees, minutes, factor
+  void Edit3Enter();
+  void Edit4Change();
+  void Edit4Enter();
+  void Edit4Exit();
+  void acceptSearchAngle();
+  void Edit5Change();
+  void Edit6Change();  // option 4
+  void Edit8Change();  // option 6
+
+  void refuseEntry(QLineEdit& field, const std::string& message);
+  void showVariantPanel();
+  void showResult(const SearchResult& result);
 
   // Printing and saving the lines of a view, for this window and TForm4.
   void printLines(QWidget* parent, const std::vector<std::string>& lines);
@@ -128,7 +166,10 @@ class TForm1 : public QWidget {
   std::optional<PanelVariant> leftChoice_;  // the variant panel: nothing chosen at the start
   std::optional<PictureKind> kindChoice_;
   std::optional<PanelVariant> rightChoice_;
+  std::optional<FreeAxisEntry> freeAxisEntry_;  // the axis of the panel's searches in method 1
   double searchAngle_ = 0;
+  bool allFactors_ = false;     // option 4: the fourth factor from all factors
+  bool checkingAngle_ = false;  // the angle check runs: its own focus moves start no other
   std::filesystem::path savedWorkingFolder_;
 
   // Upper panel.

@@ -98,11 +98,14 @@ void TForm1::createUpperPanel() {
 
   Panel3 = panel(Panel1, "Panel3", colour::skyBlue, {6, 52, 1004, 444});
   Memo3 = resultView(Panel3, "Memo3", {5, 5, 994, 434});
-  Memo1 = resultView(Panel3, "Memo1", {5, 5, 994, 434});
 
   Button6 = button(Panel1, "Button6", QStringLiteral("Drucken"), {842, 486, 80, 22});
   Button7 = button(Panel1, "Button7", QStringLiteral("Speichern"), {926, 486, 80, 22});
   for (QPushButton* small : {Button6, Button7}) small->setFont(captionFont(8, true));
+
+  // The second text view of option 6 lies over the result frame and covers
+  // the print and save buttons while it is shown.
+  Memo1 = resultView(Panel1, "Memo1", {6, 52, 1004, 460});
 
   QFont narrow = captionFont(9);
   narrow.setStretch(QFont::SemiCondensed);
@@ -151,9 +154,9 @@ void TForm1::createEntryControls() {
   Edit1 = edit(this, "Edit1", {kFreeAxisPromptLeft, 616, 110, 28});
   Edit7 = edit(this, "Edit7", {kQuadroPromptLeft, 616, 160, 28});
 
-  Label16 = label(this, "Label16", QStringLiteral("G"), {400, 596, 60, 20});
+  Label16 = label(this, "Label16", toQString(kDegreesCaption), {400, 596, 60, 20});
   Edit3 = edit(this, "Edit3", {400, 618, 40, 28});
-  Label17 = label(this, "Label17", QStringLiteral("M"), {460, 596, 60, 20});
+  Label17 = label(this, "Label17", toQString(kMinutesCaption), {460, 596, 60, 20});
   Edit4 = edit(this, "Edit4", {460, 618, 48, 28});
   Label18 = label(this, "Label18", QStringLiteral("Faktor"), {540, 596, 80, 20});
   Edit5 = edit(this, "Edit5", {540, 618, 60, 28});
@@ -167,9 +170,9 @@ void TForm1::createEntryControls() {
   for (QLabel* text : {Label9, Label11, Label15, Label16, Label17, Label18, Label22}) {
     text->setFont(prompt);
   }
-  for (QLineEdit* entry : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8}) {
-    entry->setFont(field);
-  }
+  for (QLineEdit* entry : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit7}) entry->setFont(field);
+  // Equations and factor variants line up character by character.
+  for (QLineEdit* entry : {Edit6, Edit8}) entry->setFont(fixedPitchFont(11, true));
 }
 
 void TForm1::createVariantPanel() {

@@ -5,21 +5,12 @@
 #include <QLineEdit>
 
 #include "loading/orb_entry.h"
+#include "ui/entry_field.h"
 #include "ui/platform.h"
 #include "ui/text_view.h"
 #include "ui/window_style.h"
 
 namespace kelvaro::ui {
-namespace {
-
-// A field the focus moves to has its whole text selected, so the next key
-// replaces it.
-void focusField(QLineEdit* field) {
-  field->setFocus(Qt::OtherFocusReason);
-  field->selectAll();
-}
-
-}  // namespace
 
 TForm2::TForm2(Platform& platform) : platform_(platform) {
   setObjectName(QStringLiteral("TForm2"));
@@ -60,7 +51,7 @@ void TForm2::openEntry(double orb) {
   setModal(true);
   show();
   activateWindow();
-  focusField(Edit1);
+  focusField(*Edit1);
   selectOnActivation_ = true;
 }
 
@@ -72,15 +63,15 @@ void TForm2::done(int) {
 
 // Only the user's own changes move the focus; the texts the program puts
 // into the fields do not.
-void TForm2::Edit1Change() { focusField(Edit2); }
+void TForm2::Edit1Change() { focusField(*Edit2); }
 
 void TForm2::Edit2Change() {
-  if (Edit2->text().size() == 2) focusField(Edit1);
+  if (Edit2->text().size() == 2) focusField(*Edit1);
 }
 
-void TForm2::Edit1Enter() { focusField(Edit2); }
+void TForm2::Edit1Enter() { focusField(*Edit2); }
 
-void TForm2::Edit2Enter() { focusField(Edit1); }
+void TForm2::Edit2Enter() { focusField(*Edit1); }
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
   // The window system may drop the selection while the new window becomes
@@ -112,7 +103,7 @@ void TForm2::Edit2Exit() {
     return;
   }
   platform_.showError(this, std::string(kInvalidOrbMessage));
-  focusField(Edit1);
+  focusField(*Edit1);
   checking_ = false;
 }
 

@@ -3,14 +3,18 @@
 // Walks once along the road of a load with a scripted platform and saves a
 // picture of every window state into DIR: the introduction, the orb entry,
 // the content overview (its top and its grid), the main window with the
-// axis overview (top, house table, magic squares), the main window with the
-// variant panel, and the help window. Runs without a
-// display (QT_QPA_PLATFORM=offscreen); the program and transit folders are
-// made in a temporary folder.
+// axis overview (top, house table, magic squares), the main window after a
+// typical search of each option (both methods of option 2, both ways of
+// option 3), and the help window. Runs without a display
+// (QT_QPA_PLATFORM=offscreen); the program and transit folders are made in
+// a temporary folder.
 #include <cstdio>
 #include <filesystem>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -40,6 +44,71 @@ void scrollToEnd(QPlainTextEdit& view) {
 template <typename Widget>
 Widget& child(QWidget& window, const char* name) {
   return *window.findChild<Widget*>(QString::fromLatin1(name));
+}
+
+void click(QWidget& window, const char* name) { child<QAbstractButton>(window, name).click(); }
+
+// Types the text into the field with the focus, key by key, as a user would.
+void type(const QString& text) {
+  for (const QChar character : text) {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus) return;
+    const int key = character == QLatin1Char('\n') ? int(Qt::Key_Return) : int(character.toUpper().unicode());
+    const QString typed = character == QLatin1Char('\n') ? QString() : QString(character);
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, typed);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, typed);
+    QApplication::sendEvent(focus, &press);
+    QApplication::sendEvent(focus, &release);
+  }
+}
+
+// Each option with a typical entry, as the user would start it; the
+// questions are answered from the script.
+bool saveOptions(kelvaro::ui::TForm1& main, kelvaro::ui::ScriptedPlatform& platform,
+                 const QString& folder) {
+  main.activateWindow();  // typed keys and focus moves need the active window
+  QApplication::processEvents();
+  bool saved = true;
+  click(main, "Button10");
+  type(QStringLiteral("KN+JU"));
+  saved &= save(main, folder, "5-option1.png");
+
+  platform.answerNext(true);
+  click(main, "Button3");
+  type(QStringLiteral("KNt+JUp"));
+  saved &= save(main, folder, "6-option2-panel.png");
+  for (const char* choice : {"RadioButton1", "RadioButton5", "RadioButton10"}) click(main, choice);
+  saved &= save(main, folder, "6-option2-pictures.png");
+
+  platform.answerNext(false);
+  click(main, "Button3");
+  type(QStringLiteral("KN+JU=MO/SA"));
+  saved &= save(main, folder, "6-option2-quadro.png");
+
+  click(main, "Button13");
+  type(QStringLiteral("07"));
+  saved &= save(main, folder, "7-option3-angle.png");
+  platform.answerNext(true);
+  type(QStringLiteral("30MC"));
+  saved &= save(main, folder, "7-option3-factor.png");
+  click(main, "Button13");
+  platform.answerNext(false);
+  type(QStringLiteral("\n\n"));  // the angle of the last entry again
+  for (const char* choice : {"RadioButton2", "RadioButton6", "RadioButton10"}) click(main, choice);
+  saved &= save(main, folder, "7-option3-pictures.png");
+
+  platform.answerNext(true);
+  click(main, "Button14");
+  type(QStringLiteral("VE+JU=KN+"));
+  saved &= save(main, folder, "8-option4.png");
+
+  click(main, "Button1");
+  saved &= save(main, folder, "9-option5.png");
+
+  click(main, "Button5");
+  type(QStringLiteral("KNt"));
+  saved &= save(main, folder, "10-option6.png");
+  return saved;
 }
 
 }  // namespace
@@ -86,10 +155,12 @@ int main(int argc, char** argv) {
   scrollToEnd(child<QPlainTextEdit>(main, "Memo3"));
   saved &= save(main, folder, "4-ready-squares.png");
 
-  // The variant panel is shown by options 2 and 3; here it is shown directly.
-  child<QWidget>(main, "Panel4").show();
-  saved &= save(main, folder, "5-variant-panel.png");
-  child<QPushButton>(main, "Button12").click();
-  saved &= save(program.form3(), folder, "6-help.png");
+  saved &= saveOptions(main, platform, folder);
+
+  platform.answerNext(true);
+  click(main, "Button3");
+  type(QStringLiteral("KNt+JUp"));
+  click(main, "Button12");
+  saved &= save(program.form3(), folder, "11-help.png");
   return saved ? 0 : 2;
 }

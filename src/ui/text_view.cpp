@@ -66,4 +66,10 @@ void showFromTop(QPlainTextEdit& view) {
   view.horizontalScrollBar()->setValue(0);
 }
 
+void showLastLine(QPlainTextEdit& view) {
+  view.moveCursor(QTextCursor::End);
+  view.ensureCursorVisible();
+  view.horizontalScrollBar()->setValue(0);
+}
+
 }  // namespace kelvaro::ui

@@ -33,5 +33,7 @@ void setLines(QPlainTextEdit& view, const std::vector<std::string>& lines);
 std::vector<std::string> linesOf(const QPlainTextEdit& view);
 // Scrolls the view back to its first line.
 void showFromTop(QPlainTextEdit& view);
+// Shows the view's last line, where a view stands after lines were appended.
+void showLastLine(QPlainTextEdit& view);
 
 }  // namespace kelvaro::ui
