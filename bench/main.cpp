@@ -44,7 +44,11 @@ Sample loadSample() {
 }
 
 std::string cliName(const CliCase& c) {
-  return "cli/" + std::string(c.name) + "/" + std::string(kLargestOrb.text);
+  std::string name = "cli/";
+  name += c.name;
+  name += '/';
+  name += kLargestOrb.text;
+  return name;
 }
 
 // Reference rows for the cases whose lines alone outweigh their target:
