@@ -31,6 +31,20 @@ void printLine(std::FILE* stream, const std::string& line) {
   std::fputc('\n', stream);
 }
 
+// All lines in one write: a search can list thousands of them, and one
+// call per line cost more than the search itself.
+void printLines(std::FILE* stream, const std::vector<std::string>& lines) {
+  std::size_t size = 0;
+  for (const std::string& line : lines) size += line.size() + 1;
+  std::string text;
+  text.reserve(size);
+  for (const std::string& line : lines) {
+    text += line;
+    text += '\n';
+  }
+  std::fwrite(text.data(), 1, text.size(), stream);
+}
+
 // Messages use "\r" for their line breaks; the terminal gets "\n".
 void printMessage(std::string message) {
   for (char& c : message) {
@@ -87,7 +101,7 @@ int main(int argc, char** argv) {
     printMessage("--save: this command does not write the result list, so there is nothing to save");
     return kExitUsage;
   }
-  for (const std::string& text : result.lines) printLine(stdout, text);
+  printLines(stdout, result.lines);
   std::fflush(stdout);
   return line.save->count() > 0 ? saveLines(line.saveFolder, session.record, result.lines) : 0;
 }

@@ -1,5 +1,6 @@
 #include "core/std_ho.h"
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cmath>
@@ -12,12 +13,44 @@ constexpr std::string_view kZodiac = "  WIDSTIZWIKRELOEJUNWAASKOSCHSTEWASFIS";
 
 double frac(double x) { return x - std::trunc(x); }
 
-std::string degreesAndMinutes(std::int64_t degrees, int degreeWidth, std::int64_t minutes) {
-  std::string text = zahl_text(degrees, degreeWidth);
-  text += "°";
-  text += zahl_text(minutes, 2);
-  text += '\'';
-  return text;
+// The most digits of v taken as an unsigned 16-bit number (65535).
+constexpr int kMaxDigits = 5;
+
+// Writes zahl_text(v, width) so that it ends just before `end` and returns
+// where it starts: the digits of v as an unsigned 16-bit number (none for
+// 0), zeros in front up to the width. Room for max(width, kMaxDigits).
+char* writeNumberBefore(char* end, std::int64_t v, int width) {
+  int written = 0;
+  for (auto rest = static_cast<std::uint16_t>(v); rest != 0; rest /= 10, ++written) {
+    *--end = static_cast<char>('0' + rest % 10);
+  }
+  for (; written < width; ++written) *--end = '0';
+  return end;
+}
+
+// The degree widths written on the stack; the texts use 2 and 3.
+constexpr int kMaxShortWidth = 16;
+
+// "DD°MM'", written backwards into one buffer and copied out once: the
+// searches make thousands of these per run.
+std::string degreesAndMinutes(bool negative, std::int64_t degrees, int degreeWidth,
+                              std::int64_t minutes) {
+  if (degreeWidth > kMaxShortWidth) {
+    std::string text = negative ? "-" : "";
+    return text + zahl_text(degrees, degreeWidth) + "°" + zahl_text(minutes, 2) + "'";
+  }
+  constexpr std::string_view kDegreeSign = "°";
+  // Sign, degrees, "°", minutes (up to five digits, as zahl_text allows), "'".
+  std::array<char, 1 + kMaxShortWidth + kDegreeSign.size() + kMaxDigits + 1> buffer;
+  char* const end = buffer.data() + buffer.size();
+  char* start = end;
+  *--start = '\'';
+  start = writeNumberBefore(start, minutes, 2);
+  start -= kDegreeSign.size();
+  std::copy(kDegreeSign.begin(), kDegreeSign.end(), start);
+  start = writeNumberBefore(start, degrees, degreeWidth);
+  if (negative) *--start = '-';
+  return std::string(start, end);
 }
 
 }  // namespace
@@ -60,15 +93,12 @@ std::string signAbbreviation(double longitude) {
 double runden(double x) { return frac(x) > 0.5 ? x + 1 : x; }
 
 std::string zahl_text(std::int64_t v, int width) {
-  // Digits of the unsigned 16-bit value, last digit first; none for 0.
-  std::array<char, 5> reversed{};
-  std::size_t count = 0;
-  for (auto rest = static_cast<std::uint16_t>(v); rest != 0; rest /= 10) {
-    reversed[count++] = static_cast<char>('0' + rest % 10);
-  }
-  const int padding = width - static_cast<int>(count);
-  std::string text(padding > 0 ? static_cast<std::size_t>(padding) : 0, '0');
-  while (count > 0) text += reversed[--count];
+  std::array<char, kMaxDigits> digits;
+  char* const end = digits.data() + digits.size();
+  const char* const start = writeNumberBefore(end, v, 0);
+  const auto count = static_cast<int>(end - start);
+  std::string text(static_cast<std::size_t>(width > count ? width - count : 0), '0');
+  text.append(start, static_cast<std::size_t>(count));
   return text;
 }
 
@@ -83,9 +113,7 @@ std::string winkel_text(double x, int width, AngleMode mode) {
     minutes = 0;
     ++degrees;
   }
-  std::string text = negative ? "-" : "";
-  text += degreesAndMinutes(degrees, width, minutes);
-  return text;
+  return degreesAndMinutes(negative, degrees, width, minutes);
 }
 
 std::string grad3_text(double x) {
@@ -95,7 +123,7 @@ std::string grad3_text(double x) {
     minutes = 0;
     ++degrees;
   }
-  return degreesAndMinutes(degrees, 3, minutes);
+  return degreesAndMinutes(false, degrees, 3, minutes);
 }
 
 // The degrees of grad3_text have 3 to 5 ASCII digits, so characters 2 to 7

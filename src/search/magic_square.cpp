@@ -1,6 +1,7 @@
 #include "search/magic_square.h"
 
 #include "core/entry_text.h"
+#include "core/joined.h"
 #include "core/std_ho.h"
 
 namespace kelvaro {
@@ -65,18 +66,6 @@ ListLines buildLists(const TransitRecord& record, double orb, int factorNumber, 
   return built;
 }
 
-// "X + D = X + J" (or with " / ").
-void appendPicture(std::string& line, const std::string& x, std::string_view op,
-                   const std::string& d, const std::string& j) {
-  line += x;
-  line += op;
-  line += d;
-  line += " = ";
-  line += x;
-  line += op;
-  line += j;
-}
-
 // The sums and midpoints of one axis entry with every complement entry, and
 // their texts, made at most once: neighbouring pictures share them.
 class PictureValues {
@@ -118,25 +107,18 @@ void appendPictures(const MagicSquareEntry& x, const std::vector<MagicSquareEntr
     if (!orbHit(values.sum(d), values.sum(j), orb)) continue;
     const bool midpointsMeet = orbHit(values.midpointValue(d), values.midpointValue(j), orb);
 
-    std::string picture;
-    picture.reserve(64);
-    appendPicture(picture, xName, " + ", complementNames[d], complementNames[j]);
-    picture += "       ";
-    std::string numbers;
-    numbers.reserve(64);
-    numbers += "  ";
-    numbers += values.sumText(d);
-    numbers += "      ";
-    numbers += values.sumText(j);
+    // "X + D = X + J       X / D = X / J" and the dial values below each side.
+    const std::string& dName = complementNames[d];
+    const std::string& jName = complementNames[j];
     if (midpointsMeet) {
-      appendPicture(picture, xName, " / ", complementNames[d], complementNames[j]);
-      numbers += "          ";
-      numbers += values.midpointText(d);
-      numbers += "      ";
-      numbers += values.midpointText(j);
+      lines.push_back(joined({xName, " + ", dName, " = ", xName, " + ", jName, "       ", xName,
+                              " / ", dName, " = ", xName, " / ", jName}));
+      lines.push_back(joined({"  ", values.sumText(d), "      ", values.sumText(j), "          ",
+                              values.midpointText(d), "      ", values.midpointText(j)}));
+    } else {
+      lines.push_back(joined({xName, " + ", dName, " = ", xName, " + ", jName, "       "}));
+      lines.push_back(joined({"  ", values.sumText(d), "      ", values.sumText(j)}));
     }
-    lines.push_back(std::move(picture));
-    lines.push_back(std::move(numbers));
     lines.emplace_back(" ");
   }
 }

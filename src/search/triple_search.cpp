@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/entry_text.h"
+#include "core/joined.h"
 #include "core/std_ho.h"
 
 namespace kelvaro {
@@ -44,10 +45,20 @@ std::array<AxisRow, 12> axisRows(const TransitRecord& record) {
   return rows;
 }
 
-// The right-hand values F3e op2 Xi for every e, X and i; their texts are
-// made only for the values that solve an equation.
+// The right-hand values F3e op2 Xi for every e, X and i, in the order in
+// which the solutions are listed; their texts are made only for the values
+// that solve an equation.
 class RightSide {
  public:
+  static constexpr std::size_t kSize = kVariantCount * kLastFourth * kVariantCount;
+
+  // Where a value stands: variant e of F3, the fourth factor X, its variant i.
+  struct Combination {
+    std::size_t e;
+    int x;
+    std::size_t i;
+  };
+
   RightSide(const TransitRecord& record, const TripleEntry& entry) {
     for (std::size_t e = 0; e < kVariantCount; ++e) {
       const double third = record.position(kVariants[e], entry.third);
@@ -60,12 +71,16 @@ class RightSide {
     }
   }
 
-  double value(std::size_t e, int x, std::size_t i) const { return values_[index(e, x, i)]; }
+  static Combination combination(std::size_t k) {
+    const auto x = static_cast<int>(k / kVariantCount % kLastFourth) + 1;
+    return {k / (kLastFourth * kVariantCount), x, k % kVariantCount};
+  }
 
-  const std::string& text(std::size_t e, int x, std::size_t i) {
-    std::string& text = texts_[index(e, x, i)];
-    if (text.empty()) text = dialText(values_[index(e, x, i)]);
-    return text;
+  double value(std::size_t k) const { return values_[k]; }
+
+  const std::string& text(std::size_t k) {
+    if (texts_[k].empty()) texts_[k] = dialText(values_[k]);
+    return texts_[k];
   }
 
  private:
@@ -73,7 +88,6 @@ class RightSide {
     return (e * kLastFourth + static_cast<std::size_t>(x - 1)) * kVariantCount + i;
   }
 
-  static constexpr std::size_t kSize = kVariantCount * kLastFourth * kVariantCount;
   std::array<double, kSize> values_{};
   std::array<std::string, kSize> texts_;
 };
@@ -160,40 +174,32 @@ SearchResult tripleSearch(const TransitRecord& record, double orb, const TripleE
       // Made once per left value, on its first solution.
       std::string leftText;
       std::string axesText;
-      for (std::size_t e = 0; e < kVariantCount; ++e) {
-        std::string members;  // "VEr+JUp=KNt+"
-        for (int x = 1; x <= kLastFourth; ++x) {
-          const bool soMember = soInEntry || x == factor::SO;
-          for (std::size_t i = 0; i < kVariantCount; ++i) {
-            const bool solarArc =
-                a == kSolarArc || b == kSolarArc || e == kSolarArc || i == kSolarArc;
-            if (soMember && solarArc) continue;
-            if (!orbHit(left, right.value(e, x, i), orb)) continue;
-            if (!listed(entry, allFactors, e, x, i)) continue;
-            if (leftText.empty()) {
-              leftText = "  " + dialText(left) + "=";
-              for (const AxisRow& row : rows) {
-                if (orbHit(row.value, left, orb)) axesText += row.text;
-              }
-            }
-            if (members.empty()) {
-              members = factorVariantName(entry.first, kVariants[a]) + entry.firstOp +
-                        factorVariantName(entry.second, kVariants[b]) + "=" +
-                        factorVariantName(entry.third, kVariants[e]) + entry.secondOp;
-            }
-            const std::string& rightText = right.text(e, x, i);
-            std::string line;
-            line.reserve(members.size() + 3 + leftText.size() + rightText.size() + axesText.size());
-            line += members;
-            line += factorName(x);
-            line += variantLetter(kVariants[i]);
-            line += leftText;
-            line += rightText;
-            line += axesText;
-            lines.push_back(std::move(line));
-            ++counts[static_cast<std::size_t>(x - 1)];
+      std::array<std::string, kVariantCount> members;  // "VEr+JUp=KNt+" per variant of F3
+      // One pass over the right-hand values, which are in listing order: the
+      // orb test comes first, as it rules out most combinations.
+      for (std::size_t k = 0; k < RightSide::kSize; ++k) {
+        if (!orbHit(left, right.value(k), orb)) continue;
+        const auto [e, x, i] = RightSide::combination(k);
+        const bool soMember = soInEntry || x == factor::SO;
+        const bool solarArc = a == kSolarArc || b == kSolarArc || e == kSolarArc || i == kSolarArc;
+        if (soMember && solarArc) continue;
+        if (!listed(entry, allFactors, e, x, i)) continue;
+        if (leftText.empty()) {
+          leftText = "  " + dialText(left) + "=";
+          for (const AxisRow& row : rows) {
+            if (orbHit(row.value, left, orb)) axesText += row.text;
           }
         }
+        if (members[e].empty()) {
+          members[e] = factorVariantName(entry.first, kVariants[a]) + entry.firstOp +
+                       factorVariantName(entry.second, kVariants[b]) + "=" +
+                       factorVariantName(entry.third, kVariants[e]) + entry.secondOp;
+        }
+        const std::string_view name = factorName(x);
+        const char fourth[] = {name[0], name[1], variantLetter(kVariants[i])};
+        lines.push_back(
+            joined({members[e], {fourth, sizeof fourth}, leftText, right.text(k), axesText}));
+        ++counts[static_cast<std::size_t>(x - 1)];
       }
     }
   }

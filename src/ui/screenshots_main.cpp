@@ -20,6 +20,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 
+#include "core/text_encoding.h"
 #include "ui/program.h"
 #include "ui/scripted_platform.h"
 #include "ui/text_view.h"
@@ -131,7 +132,7 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(folders.transit);
 
   kelvaro::ui::ScriptedPlatform platform;
-  platform.chooseNext(kelvaro::ui::pathUtf8(transitFile));
+  platform.chooseNext(kelvaro::utf8FromPath(transitFile));
   kelvaro::ui::Program program(platform, folders);
   kelvaro::ui::TForm1& main = program.form1();
   if (main.hasEnded()) return 2;

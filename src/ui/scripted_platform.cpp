@@ -2,6 +2,7 @@
 
 #include <QPrinter>
 
+#include "core/text_encoding.h"
 #include "ui/text_view.h"
 
 namespace kelvaro::ui {
@@ -54,7 +55,7 @@ std::optional<std::string> ScriptedPlatform::chooseFile(QWidget*,
                                                         const std::filesystem::path& initialFolder) {
   fileDialogs_.push_back(initialFolder);
   if (files_.empty()) {
-    unscripted_.push_back("file dialog in " + pathUtf8(initialFolder));
+    unscripted_.push_back("file dialog in " + utf8FromPath(initialFolder));
     return std::nullopt;
   }
   std::optional<std::string> chosen = std::move(files_.front());

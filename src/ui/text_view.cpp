@@ -7,6 +7,8 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
+#include "core/text_encoding.h"
+
 namespace kelvaro::ui {
 
 QString toQString(std::string_view utf8) {
@@ -19,13 +21,8 @@ QString messageText(std::string_view utf8) {
   return toQString(utf8).replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
-std::string pathUtf8(const std::filesystem::path& path) {
-  const std::u8string text = path.u8string();
-  return {text.begin(), text.end()};
-}
-
 QString pathText(const std::filesystem::path& path) {
-  return QDir::toNativeSeparators(toQString(pathUtf8(path)));
+  return QDir::toNativeSeparators(toQString(utf8FromPath(path)));
 }
 
 QFont fixedPitchFont(int pointSize, bool bold) {

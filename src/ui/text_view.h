@@ -21,7 +21,6 @@ QString messageText(std::string_view utf8);
 
 // A folder or file path as the user reads it (native separators).
 QString pathText(const std::filesystem::path& path);
-std::string pathUtf8(const std::filesystem::path& path);
 
 // "Courier New" where present, else the system's fixed-pitch font, so the
 // result tables line up character by character.

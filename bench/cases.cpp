@@ -1,0 +1,183 @@
+#include "bench/cases.h"
+
+#include <optional>
+#include <stdexcept>
+#include <utility>
+#include <variant>
+
+#include "loading/axis_overview.h"
+#include "loading/content_overview.h"
+#include "loading/magic_squares.h"
+#include "loading/transit_file.h"
+#include "search/angle_search.h"
+#include "search/correspondences.h"
+#include "search/free_axis_entry.h"
+#include "search/magic_square.h"
+#include "search/midpoint_sum_search.h"
+#include "search/picture_search.h"
+#include "search/quadro_search.h"
+#include "search/search_angle.h"
+#include "search/triple_search.h"
+
+namespace kelvaro::bench {
+namespace {
+
+// The entries typed into the searches.
+constexpr std::string_view kMidpointSumEntry = "KN+JU";
+constexpr std::string_view kFreeAxisEntry = "KNt+JUp";
+constexpr std::string_view kAngleDegrees = "7";
+constexpr std::string_view kAngleMinutes = "30";
+constexpr std::string_view kTripleEntry = "VE+JU=KN+";
+constexpr std::string_view kQuadroEntry = "KN+JU=MO/SA";
+constexpr std::string_view kMagicEntry = "KNt";
+
+template <typename T>
+const T& accepted(const Checked<T>& checked) {
+  if (const Rejection* refused = rejection(checked)) throw std::runtime_error(refused->message);
+  return std::get<T>(checked);
+}
+
+double searchAngle() {
+  const SearchAngleCheck check = checkSearchAngle(kAngleDegrees, kAngleMinutes);
+  if (!check.valid) throw std::runtime_error("invalid search angle");
+  return check.angle;
+}
+
+std::vector<std::string> load(const Sample& sample, double) {
+  const LoadResult loaded = loadTransitFile(sample.path);
+  if (std::holds_alternative<LoadFailure>(loaded)) throw std::runtime_error("sample not loaded");
+  const auto& texts = std::get<TransitRecord>(loaded).texts;
+  return {texts.begin(), texts.end()};
+}
+
+std::vector<std::string> overview(const Sample& sample, double orb) {
+  return axisOverview(sample.record, orb).lines;
+}
+
+std::vector<std::string> magicSquares(const Sample& sample, double) {
+  return overviewMagicSquares(sample.record);
+}
+
+std::vector<std::string> content(const Sample& sample, double orb) {
+  return vier_summen(sample.record, orb);
+}
+
+std::vector<std::string> midpointSum(const Sample& sample, double orb) {
+  const auto& entry = accepted(checkMidpointSumEntry(kMidpointSumEntry));
+  return midpointSumSearch(sample.record, orb, entry).result.lines;
+}
+
+std::vector<std::string> freeAxisPictures(const Sample& sample, double orb,
+                                          const PanelChoices& choices) {
+  const auto& entry = accepted(checkFreeAxisEntry(kFreeAxisEntry));
+  const PictureAxis axis = entryAxis(sample.record, entry);
+  return pictureSearch(sample.record, orb, axis, choices, false).lines;
+}
+
+std::vector<std::string> picturesSingle(const Sample& sample, double orb) {
+  return freeAxisPictures(sample, orb,
+                          {PanelVariant::r, PictureKind::midpoint, PanelVariant::r});
+}
+
+std::vector<std::string> picturesAll(const Sample& sample, double orb) {
+  return freeAxisPictures(sample, orb,
+                          {PanelVariant::rpst, PictureKind::midpoint, PanelVariant::rpst});
+}
+
+std::vector<std::string> anglePictures(const Sample& sample, double orb) {
+  const PictureAxis axis = angleAxis(searchAngle(), "");
+  const PanelChoices choices{PanelVariant::rpst, PictureKind::sum, PanelVariant::rpst};
+  return pictureSearch(sample.record, orb, axis, choices, false).lines;
+}
+
+std::vector<std::string> angleAll(const Sample& sample, double orb) {
+  return angleSearch(sample.record, orb, searchAngle(), std::nullopt).lines;
+}
+
+std::vector<std::string> triple(const Sample& sample, double orb, bool allFactors) {
+  return tripleEntryStep(sample.record, orb, kTripleEntry, allFactors).lines;
+}
+
+std::vector<std::string> tripleOwn(const Sample& sample, double orb) {
+  return triple(sample, orb, false);
+}
+std::vector<std::string> tripleAll(const Sample& sample, double orb) {
+  return triple(sample, orb, true);
+}
+
+std::vector<std::string> quadro(const Sample& sample, double orb) {
+  return quadroSearch(sample.record, orb, kQuadroEntry).result.lines;
+}
+
+std::vector<std::string> magicSquare(const Sample& sample, double orb) {
+  MagicSquareStep step = magicSquareEntryStep(sample.record, orb, kMagicEntry);
+  if (step.refusal) throw std::runtime_error(step.refusal->message);
+  return std::move(step.view.lines);
+}
+
+std::vector<std::string> correspondenceReport(const Sample& sample, double orb) {
+  return correspondences(sample.record, orb).lines;
+}
+
+constexpr Case kCases[] = {
+    {"load", false, load},
+    {"overview", true, overview},
+    {"overview-magic-squares", false, magicSquares},
+    {"content", true, content},
+    {"search1", true, midpointSum},
+    {"pictures-r/r", true, picturesSingle},
+    {"pictures-rpst/rpst", true, picturesAll},
+    {"angle-pictures-rpst+rpst", true, anglePictures},
+    {"angle-all", true, angleAll},
+    {"triple", true, tripleOwn},
+    {"triple-all", true, tripleAll},
+    {"quadro", true, quadro},
+    {"magic", true, magicSquare},
+    {"correspondences", true, correspondenceReport},
+};
+
+double targetAt(double orb) {
+  return orb <= kDefaultOrb.value ? kTargetAtDefaultOrb : kTargetAtLargestOrb;
+}
+
+}  // namespace
+
+std::span<const Case> searchCases() { return kCases; }
+
+std::vector<CliCase> cliCases(const std::string& samplePath) {
+  const std::string orb(kLargestOrb.text);
+  const auto run = [&](std::string_view name, std::vector<std::string> command) {
+    command.insert(command.begin(), {"--orb", orb, samplePath});
+    return CliCase{name, std::move(command)};
+  };
+  return {
+      run("header", {"header"}),
+      run("overview", {"overview"}),
+      run("content", {"content"}),
+      run("search1", {"search1", std::string(kMidpointSumEntry)}),
+      run("pictures-rpst/rpst", {"pictures", std::string(kFreeAxisEntry), "rpst", "/", "rpst"}),
+      run("angle-pictures-rpst+rpst", {"angle-pictures", "7:30", "rpst", "+", "rpst"}),
+      run("angle-all", {"angle", "7:30"}),
+      run("triple-all", {"triple", std::string(kTripleEntry), "--all-factors"}),
+      run("quadro", {"quadro", std::string(kQuadroEntry)}),
+      run("magic", {"magic", std::string(kMagicEntry)}),
+      run("correspondences", {"correspondences"}),
+  };
+}
+
+std::vector<Measurement> measurements() {
+  std::vector<Measurement> all;
+  for (const Case& c : kCases) {
+    if (!c.dependsOnOrb) {
+      all.push_back({std::string(c.name), &c, kDefaultOrb.value, kTargetAtDefaultOrb});
+      continue;
+    }
+    for (const Orb& orb : kOrbs) {
+      all.push_back({std::string(c.name) + "/" + std::string(orb.text), &c, orb.value,
+                     targetAt(orb.value)});
+    }
+  }
+  return all;
+}
+
+}  // namespace kelvaro::bench

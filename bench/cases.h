@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/transit_record.h"
+
+// What the benchmarks measure: every overview and search on the sample
+// record, once per orb, and complete kelvaro-cli runs. The table of
+// scripts/bench and the instruction counts under callgrind read the same
+// cases, so both always measure the same work.
+namespace kelvaro::bench {
+
+// The orbs every orb-dependent case runs at: the default one, and the
+// largest one the orb entry accepts (the most hits and the longest lines).
+struct Orb {
+  std::string_view text;  // "1:12", as kelvaro-cli --orb takes it
+  double value;
+};
+inline constexpr Orb kDefaultOrb = {"1:12", 1.2};
+inline constexpr Orb kLargestOrb = {"9:59", 9 + 59.0 / 60};
+inline constexpr Orb kOrbs[] = {kDefaultOrb, kLargestOrb};
+
+// The targets on a two-core development machine, in microseconds.
+inline constexpr double kTargetAtDefaultOrb = 50;
+inline constexpr double kTargetAtLargestOrb = 250;
+inline constexpr double kTargetCliRun = 5000;
+
+// The record every case works on, and the file it was loaded from.
+struct Sample {
+  std::string path;
+  TransitRecord record;
+};
+
+// One overview or search as the window runs it for one action, entry
+// check included. Returns the lines it made (the loading case: the text
+// fields), so the work cannot be optimised away and its result is freed
+// within the measurement, as the window frees the previous list.
+using Work = std::vector<std::string> (*)(const Sample& sample, double orb);
+
+struct Case {
+  std::string_view name;
+  bool dependsOnOrb;
+  Work work;
+};
+
+std::span<const Case> searchCases();
+
+// A complete kelvaro-cli run: the arguments after the program name, with
+// the orb option in front.
+struct CliCase {
+  std::string_view name;
+  std::vector<std::string> arguments;
+};
+
+std::vector<CliCase> cliCases(const std::string& samplePath);
+
+// One measured run of a case: its benchmark name ("triple-all/9:59"),
+// the work and the orb, and the target it must meet.
+struct Measurement {
+  std::string name;
+  const Case* searchCase;
+  double orb;
+  double targetMicros;
+};
+
+std::vector<Measurement> measurements();
+
+}  // namespace kelvaro::bench

@@ -1,0 +1,182 @@
+// kelvaro_bench: every overview and search on the sample record, at the
+// default and at the largest orb, and complete kelvaro-cli runs.
+//
+//   kelvaro_bench [benchmark flags]   Google Benchmark's own output
+//   kelvaro_bench --table [flags]     one table: name, min, median, target, ok
+//                                     (floor/ rows: the least the lines of a missed case cost)
+//   kelvaro_bench --list              the names --count takes
+//   kelvaro_bench --list-cli          per kelvaro-cli case: name, then its arguments, tab-separated
+//   kelvaro_bench --count NAME        runs one case once with callgrind collecting (run it
+//                                     under valgrind --tool=callgrind --collect-atstart=no)
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <iterator>
+#include <string>
+#include <variant>
+
+#include <benchmark/benchmark.h>
+
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#define KELVARO_TOGGLE_COLLECT() CALLGRIND_TOGGLE_COLLECT
+#else
+#define KELVARO_TOGGLE_COLLECT() ((void)0)
+#endif
+
+#include "bench/cases.h"
+#include "bench/quiet_process.h"
+#include "bench/table_reporter.h"
+#include "loading/transit_file.h"
+
+namespace kelvaro::bench {
+namespace {
+
+Sample loadSample() {
+  LoadResult loaded = loadTransitFile(KELVARO_SAMPLE);
+  if (auto* failure = std::get_if<LoadFailure>(&loaded)) {
+    std::fprintf(stderr, "kelvaro_bench: %s\n", failure->message.c_str());
+    std::exit(2);
+  }
+  return {KELVARO_SAMPLE, std::get<TransitRecord>(std::move(loaded))};
+}
+
+std::string cliName(const CliCase& c) {
+  std::string name = "cli/";
+  name += c.name;
+  name += '/';
+  name += kLargestOrb.text;
+  return name;
+}
+
+// Reference rows for the cases whose lines alone outweigh their target:
+// the same lines copied into a new list of strings and freed again (what
+// any search returning them as one std::string per line costs at least),
+// and the same bytes copied into one buffer with the line ends beside it.
+constexpr std::string_view kFloorCases[] = {"triple-all/1:12", "triple-all/9:59", "magic/9:59"};
+constexpr std::string_view kFloorPrefix = "floor/";
+
+void registerFloors(const Sample& sample) {
+  for (const Measurement& m : measurements()) {
+    const auto* const floorCase = std::find(std::begin(kFloorCases), std::end(kFloorCases), m.name);
+    if (floorCase == std::end(kFloorCases)) continue;
+    const std::vector<std::string> lines = m.searchCase->work(sample, m.orb);
+    const std::string strings = std::string(kFloorPrefix) + "strings/" + m.name;
+    benchmark::RegisterBenchmark(strings.c_str(), [lines](benchmark::State& state) {
+      for (auto _ : state) {
+        std::vector<std::string> copy(lines.begin(), lines.end());
+        benchmark::DoNotOptimize(copy.data());
+      }
+    })->Unit(benchmark::kMicrosecond);
+    const std::string buffer = std::string(kFloorPrefix) + "one-buffer/" + m.name;
+    benchmark::RegisterBenchmark(buffer.c_str(), [lines](benchmark::State& state) {
+      for (auto _ : state) {
+        std::string text;
+        std::vector<std::size_t> ends;
+        ends.reserve(lines.size());
+        for (const std::string& line : lines) {
+          text += line;
+          ends.push_back(text.size());
+        }
+        benchmark::DoNotOptimize(text.data());
+        benchmark::DoNotOptimize(ends.data());
+      }
+    })->Unit(benchmark::kMicrosecond);
+  }
+}
+
+void registerAll(const Sample& sample) {
+  for (const Measurement& m : measurements()) {
+    benchmark::RegisterBenchmark(m.name.c_str(), [&sample, m](benchmark::State& state) {
+      try {
+        for (auto _ : state) benchmark::DoNotOptimize(m.searchCase->work(sample, m.orb));
+      } catch (const std::exception& error) {
+        state.SkipWithError(error.what());
+      }
+    })->Unit(benchmark::kMicrosecond);
+  }
+  registerFloors(sample);
+  for (const CliCase& c : cliCases(sample.path)) {
+    benchmark::RegisterBenchmark(cliName(c).c_str(), [c](benchmark::State& state) {
+      for (auto _ : state) {
+        if (runQuietly(KELVARO_CLI, c.arguments) != 0) {
+          state.SkipWithError("kelvaro-cli failed");
+          break;
+        }
+      }
+    })->Unit(benchmark::kMicrosecond)->UseRealTime();
+  }
+}
+
+// The target of a benchmark; 0 for the reference rows, which have none.
+double targetOf(const std::string& name) {
+  if (name.rfind(kFloorPrefix, 0) == 0) return 0;
+  if (name.rfind("cli/", 0) == 0) return kTargetCliRun;
+  for (const Measurement& m : measurements()) {
+    if (m.name == name) return m.targetMicros;
+  }
+  return 0;
+}
+
+void list() {
+  for (const Measurement& m : measurements()) std::printf("%s\n", m.name.c_str());
+}
+
+void listCli(const Sample& sample) {
+  for (const CliCase& c : cliCases(sample.path)) {
+    std::printf("%s", cliName(c).c_str());
+    for (const std::string& argument : c.arguments) std::printf("\t%s", argument.c_str());
+    std::printf("\n");
+  }
+}
+
+// Kept out of line so that callgrind collects exactly one run of the work.
+[[gnu::noinline]] std::size_t measuredRun(const Measurement& m, const Sample& sample) {
+  KELVARO_TOGGLE_COLLECT();
+  const std::size_t lines = m.searchCase->work(sample, m.orb).size();
+  KELVARO_TOGGLE_COLLECT();
+  return lines;
+}
+
+int count(const Sample& sample, const std::string& name) {
+  for (const Measurement& m : measurements()) {
+    if (m.name != name) continue;
+    m.searchCase->work(sample, m.orb);  // first run: lazy binding, first allocations
+    std::printf("%zu lines\n", measuredRun(m, sample));
+    return 0;
+  }
+  std::fprintf(stderr, "kelvaro_bench: no case named %s (see --list)\n", name.c_str());
+  return 1;
+}
+
+}  // namespace
+}  // namespace kelvaro::bench
+
+int main(int argc, char** argv) {
+  using namespace kelvaro::bench;
+  const Sample sample = loadSample();
+  if (argc == 2 && std::strcmp(argv[1], "--list") == 0) return list(), 0;
+  if (argc == 2 && std::strcmp(argv[1], "--list-cli") == 0) return listCli(sample), 0;
+  if (argc == 3 && std::strcmp(argv[1], "--count") == 0) return count(sample, argv[2]);
+
+  bool table = false;
+  if (argc >= 2 && std::strcmp(argv[1], "--table") == 0) {
+    table = true;
+    argv[1] = argv[0];
+    ++argv;
+    --argc;
+  }
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  registerAll(sample);
+  if (table) {
+    TableReporter reporter(targetOf);
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+  } else {
+    benchmark::RunSpecifiedBenchmarks();
+  }
+  benchmark::Shutdown();
+  return 0;
+}

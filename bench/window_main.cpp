@@ -1,0 +1,337 @@
+// kelvaro_window_bench: the window program headless (offscreen), driven as
+// a user drives it, on samples/mueller-juergen.dat.
+//
+//   kelvaro_window_bench          one table: start to the introduction, every step that
+//                                 shows lines (keystroke or click to the lines shown), the
+//                                 peak memory of a run through every option at orb 9:59
+//   kelvaro_window_bench --start  (a measured run) ends once the introduction is shown
+//   kelvaro_window_bench --all    (a measured run) loads the sample at orb 9:59 and runs
+//                                 every option
+//
+// Each step is timed from the user's last keystroke or click to the lines
+// shown: the orb entry to the content overview, "Weiter zur Suche" to the
+// axis overview, and every search option with the entries the other
+// benchmarks use.
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <iterator>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <QApplication>
+#include <QtTest>
+
+#include "bench/cases.h"
+#include "bench/quiet_process.h"
+#include "ui/support/ui_helpers.h"
+#include "ui/support/ui_run.h"
+
+namespace kelvaro::bench {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kRepetitions = 10;
+constexpr double kTargetStartMillis = 300;
+constexpr double kTargetFrameMillis = 16;  // one frame
+constexpr double kTargetPeakMegabytes = 60;
+
+double millisSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Lets the window do what is pending after a user action: layouts, and the
+// paint of every view whose lines changed.
+void settle() { QCoreApplication::processEvents(); }
+
+// Creates the windows; returns once the introduction is on the screen.
+ui::Program& startWindows(testing::UiRun& run) {
+  ui::Program& program = run.start();
+  if (!QTest::qWaitForWindowExposed(&program.form1())) {
+    std::fprintf(stderr, "kelvaro_window_bench: the main window was never shown\n");
+    std::exit(2);
+  }
+  settle();
+  return program;
+}
+
+void require(bool condition, const char* what) {
+  if (condition) return;
+  std::fprintf(stderr, "kelvaro_window_bench: %s\n", what);
+  std::exit(2);
+}
+
+// Times of the steps of one load, in ms: from the user's action to the lines shown.
+struct LoadSteps {
+  double contentOverview = 0;  // the orb entry's last keystroke
+  double axisOverview = 0;     // the click on "Weiter zur Suche"
+};
+
+// The road of one load: "Weiter", the sample from the file dialog, the orb
+// typed as degrees and minutes ("959" for 9:59), the content overview, then
+// the axis overview.
+LoadSteps loadSample(testing::UiRun& run, ui::Program& program, const std::string& orbKeys) {
+  ui::TForm1& main = program.form1();
+  run.platform().chooseNext(run.sample("mueller-juergen.dat"));
+  testing::click(testing::child(main, "Button2"));
+  settle();
+  require(QTest::qWaitForWindowActive(&program.form2()), "the orb entry did not open");
+
+  LoadSteps steps;
+  const QString keys = QString::fromStdString(orbKeys);
+  require(testing::typeIntoFocus(keys.chopped(1)), "no field has the focus");
+  Clock::time_point start = Clock::now();
+  require(testing::typeIntoFocus(keys.right(1)), "no field has the focus");
+  settle();
+  steps.contentOverview = millisSince(start);
+  ui::TForm4& overview = program.form4();
+  require(overview.isVisible() && !testing::viewLines(overview, "Memo1").empty(),
+          "the content overview did not show its lines");
+
+  start = Clock::now();
+  testing::click(testing::child(overview, "Button1"));
+  settle();
+  steps.axisOverview = millisSince(start);
+  require(!testing::viewLines(main, "Memo3").empty(), "the axis overview did not show its lines");
+  // A window system gives the main window back its activation when the
+  // modal windows close; the offscreen platform leaves that to the caller.
+  main.activateWindow();
+  require(QTest::qWaitForWindowActive(&main), "the main window did not become active again");
+  return steps;
+}
+
+// The search options, each driven from its button to its last keystroke or
+// click, after a load.
+class Options {
+ public:
+  Options(testing::UiRun& run, ui::TForm1& main) : run_(run), main_(main) {}
+
+  double midpointSum() {
+    clickButton("Button10");
+    return timedKeys("KN+JU", "Memo3");
+  }
+  double picturesAllVariants() {
+    enterFreeAxis();
+    mark("RadioButton11");  // left rpst
+    mark("RadioButton5");   // "/"
+    return timedMark("RadioButton12");  // right rpst
+  }
+  // After picturesAllVariants: the right-hand choice r with the left one r.
+  double picturesSingleVariants() {
+    mark("RadioButton1");  // left r: starts nothing by itself
+    run_.platform().answerNext(false);  // not only single-factor midpoints
+    return timedMark("RadioButton7");   // right r
+  }
+  double quadro() {
+    run_.platform().answerNext(false);  // method 2
+    clickButton("Button3");
+    return timedKeys("KN+JU=MO/SA", "Memo3");
+  }
+  double angleWithFactor() {
+    clickButton("Button13");
+    run_.platform().answerNext(true);  // search for one factor
+    typeKeys("0730");
+    return timedKeys("MC", "Memo3");
+  }
+  double anglePictures() {
+    clickButton("Button13");
+    run_.platform().answerNext(false);  // the planetary pictures at the angle
+    typeKeys("0730");
+    mark("RadioButton11");
+    mark("RadioButton6");  // "+"
+    return timedMark("RadioButton12");
+  }
+  double tripleAllFactors() {
+    run_.platform().answerNext(false);  // the fourth factor from all factors
+    clickButton("Button14");
+    return timedKeys("VE+JU=KN+", "Memo3");
+  }
+  double correspondences() {
+    const Clock::time_point start = Clock::now();
+    clickButton("Button1");
+    return shown(start, "Memo3");
+  }
+  double magicSquare() {
+    clickButton("Button5");
+    return timedKeys("KNt", "Memo1");  // the second text view
+  }
+
+ private:
+  void clickButton(const char* name) {
+    testing::click(testing::child(main_, name));
+    settle();
+  }
+  void typeKeys(const QString& keys) {
+    require(testing::typeIntoFocus(keys), "no field has the focus");
+    settle();
+  }
+  void enterFreeAxis() {
+    run_.platform().answerNext(true);  // method 1
+    clickButton("Button3");
+    typeKeys(QStringLiteral("KNt+JUp"));
+  }
+  // A click on a radio button's circle, where a user marks it.
+  void mark(const char* name) {
+    QWidget* button = testing::child(main_, name);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    settle();
+  }
+  double timedMark(const char* name) {
+    const Clock::time_point start = Clock::now();
+    mark(name);
+    return shown(start, "Memo3");
+  }
+  // Types all keys but the last, then times the last one.
+  double timedKeys(const QString& keys, const char* view) {
+    typeKeys(keys.chopped(1));
+    const Clock::time_point start = Clock::now();
+    require(testing::typeIntoFocus(keys.right(1)), "no field has the focus");
+    return shown(start, view);
+  }
+  double shown(Clock::time_point start, const char* view) {
+    settle();
+    const double millis = millisSince(start);
+    require(!testing::viewLines(main_, view).empty(), "a search showed no lines");
+    run_.platform().forgetBoxes();
+    return millis;
+  }
+
+  testing::UiRun& run_;
+  ui::TForm1& main_;
+};
+
+struct OptionStep {
+  const char* name;
+  double (Options::*run)();
+};
+
+// In this order: each step starts from where the one before left the window.
+constexpr OptionStep kOptionSteps[] = {
+    {"search1", &Options::midpointSum},
+    {"pictures-rpst/rpst", &Options::picturesAllVariants},
+    {"pictures-r/r", &Options::picturesSingleVariants},
+    {"quadro", &Options::quadro},
+    {"angle-factor", &Options::angleWithFactor},
+    {"angle-pictures-rpst+rpst", &Options::anglePictures},
+    {"triple-all", &Options::tripleAllFactors},
+    {"correspondences", &Options::correspondences},
+    {"magic", &Options::magicSquare},
+};
+
+std::string orbKeys(const Orb& orb) {
+  std::string keys(orb.text);
+  keys.erase(keys.find(':'), 1);
+  return keys;
+}
+
+struct Row {
+  std::string name;
+  std::vector<double> values;
+  double target;
+};
+
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t n = values.size();
+  return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+int printTable(const std::vector<Row>& rows) {
+  std::size_t width = 4;
+  for (const Row& row : rows) width = std::max(width, row.name.size());
+  const int w = static_cast<int>(width);
+  std::printf("Window program, headless: times in ms, memory in MB; ok as in the table above.\n");
+  std::printf("%-*s  %10s  %10s  %10s  %s\n", w, "name", "min", "median", "target", "ok");
+  int missed = 0;
+  for (const Row& row : rows) {
+    const double fastest = *std::min_element(row.values.begin(), row.values.end());
+    const double middle = median(row.values);
+    const char* verdict =
+        middle <= row.target ? "ok" : fastest <= row.target ? "ok (min)" : "MISSED";
+    if (fastest > row.target) ++missed;
+    std::printf("%-*s  %10.2f  %10.2f  %10.0f  %s\n", w, row.name.c_str(), fastest, middle,
+                row.target, verdict);
+  }
+  std::printf("%zu measurements, %d missed\n", rows.size(), missed);
+  return 0;
+}
+
+std::string ownPath() { return std::filesystem::read_symlink("/proc/self/exe").string(); }
+
+// Whole runs of this program in the given mode, each timed from its start to its exit.
+Row timedRuns(const std::string& name, const char* mode, double target) {
+  Row row{name, {}, target};
+  for (int k = 0; k < kRepetitions; ++k) {
+    const Clock::time_point start = Clock::now();
+    require(runQuietly(ownPath(), {mode}) == 0, "a measured run failed");
+    row.values.push_back(millisSince(start));
+  }
+  return row;
+}
+
+// The largest resident size of the measured runs so far, in MB.
+double peakMegabytesOfRuns() {
+  rusage usage{};
+  getrusage(RUSAGE_CHILDREN, &usage);
+  return static_cast<double>(usage.ru_maxrss) / 1024;  // kilobytes on Linux
+}
+
+int measure() {
+  std::vector<Row> rows;
+  rows.push_back(timedRuns("window/start-to-introduction", "--start", kTargetStartMillis));
+  for (const Orb& orb : kOrbs) {
+    std::string suffix = "/";
+    suffix += orb.text;
+    std::vector<Row> orbRows = {
+        {"window/orb-entry-to-content-overview" + suffix, {}, kTargetFrameMillis},
+        {"window/continue-to-axis-overview" + suffix, {}, kTargetFrameMillis}};
+    for (const OptionStep& step : kOptionSteps) {
+      orbRows.push_back({std::string("window/") + step.name + suffix, {}, kTargetFrameMillis});
+    }
+    for (int k = 0; k < kRepetitions; ++k) {
+      testing::UiRun run;
+      ui::Program& program = startWindows(run);
+      const LoadSteps steps = loadSample(run, program, orbKeys(orb));
+      orbRows[0].values.push_back(steps.contentOverview);
+      orbRows[1].values.push_back(steps.axisOverview);
+      Options options(run, program.form1());
+      for (std::size_t i = 0; i < std::size(kOptionSteps); ++i) {
+        orbRows[2 + i].values.push_back((options.*kOptionSteps[i].run)());
+      }
+    }
+    for (Row& row : orbRows) rows.push_back(std::move(row));
+  }
+  require(runQuietly(ownPath(), {"--all"}) == 0, "the measured run through the options failed");
+  rows.push_back({"window/peak-memory-every-option-at-9:59", {peakMegabytesOfRuns()},
+                  kTargetPeakMegabytes});
+  return printTable(rows);
+}
+
+}  // namespace
+}  // namespace kelvaro::bench
+
+int main(int argc, char** argv) {
+  using namespace kelvaro::bench;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+  QApplication app(argc, argv);
+  app.setQuitOnLastWindowClosed(false);
+  const std::string_view mode = argc > 1 ? argv[1] : "";
+  if (mode == "--start" || mode == "--all") {
+    kelvaro::testing::UiRun run;
+    kelvaro::ui::Program& program = startWindows(run);
+    if (mode == "--all") {
+      loadSample(run, program, orbKeys(kLargestOrb));
+      Options options(run, program.form1());
+      for (const OptionStep& step : kOptionSteps) (options.*step.run)();
+    }
+    return 0;
+  }
+  return measure();
+}
