@@ -6,8 +6,10 @@
 // and the messages the window would show on stderr. With --save the lines are
 // also saved into DIR as the save button does, and the file name goes to
 // stderr. Exit status: 0 done, 1 wrong usage, 2 invalid orb, unreadable file,
-// refused entry or failed save.
+// refused entry, lines that could not be written or failed save.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <variant>
@@ -102,6 +104,13 @@ int main(int argc, char** argv) {
     return kExitUsage;
   }
   printLines(stdout, result.lines);
-  std::fflush(stdout);
-  return line.save->count() > 0 ? saveLines(line.saveFolder, session.record, result.lines) : 0;
+  // Lines that did not reach their file (a full disk behind a redirection)
+  // must not end with success; the save runs all the same.
+  const bool written = std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
+  if (!written) {
+    printMessage(std::string("kelvaro-cli: the lines could not be written: ") + std::strerror(errno));
+  }
+  const int saved =
+      line.save->count() > 0 ? saveLines(line.saveFolder, session.record, result.lines) : 0;
+  return written ? saved : kExitRefused;
 }

@@ -353,6 +353,27 @@ TEST(CliBadInput, StrangeOrbsAndPanelChoicesAreRefused) {
 
 const std::string kFileName = "Müller,Jürgen München_05_03_2007_14_30_00.txt";
 
+// stdout redirected into a full disk: the lines are lost, and kelvaro-cli
+// says so and exits with 2; a --save still saves them.
+TEST(CliBadInput, LinesThatCannotBeWrittenAreReported) {
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  const std::string sample = testing::samplePath("mueller-juergen.dat");
+  const std::string lost = "kelvaro-cli: the lines could not be written: No space left on device\n";
+  for (const Words& command : kCommands) {
+    Words words = {testing::cliPath(), sample};
+    words.insert(words.end(), command.begin(), command.end());
+    const ProcessOutput run = testing::runProcess(words, "/dev/full");
+    EXPECT_EQ(run.status, 2) << named(command);
+    EXPECT_EQ(run.err, successErr(command) + lost) << named(command);
+  }
+  TempDir dir;
+  const ProcessOutput saved = testing::runProcess(
+      {testing::cliPath(), "--save", dir.path().string(), sample, "search1", "KN+JU"}, "/dev/full");
+  EXPECT_EQ(saved.status, 2);
+  EXPECT_EQ(saved.err, lost + kFileName + "\n");
+  EXPECT_TRUE(fs::exists(dir.path() / fs::path(std::u8string(kFileName.begin(), kFileName.end()))));
+}
+
 // --save into a full or read-only disk: the lines still reach stdout, the
 // failure is reported, exit status 2, and nothing is left in the folder.
 TEST(CliBadInput, ASaveIntoAFullOrReadOnlyDiskIsReported) {
