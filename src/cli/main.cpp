@@ -6,14 +6,16 @@
 // and the messages the window would show on stderr. With --save the lines are
 // also saved into DIR as the save button does, and the file name goes to
 // stderr. Exit status: 0 done, 1 wrong usage, 2 invalid orb, unreadable file,
-// refused entry or failed save.
+// refused entry, lines that could not be written or failed save.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <variant>
 #include <vector>
 
-#include "cli/command_set.h"
+#include "cli/command_line.h"
 #include "cli/orb_option.h"
 #include "core/text_encoding.h"
 #include "loading/orb_entry.h"
@@ -71,23 +73,9 @@ int saveLines(const std::string& folder, const kelvaro::TransitRecord& record,
 int main(int argc, char** argv) {
   using namespace kelvaro;
   CLI::App app{"Kelvaro: midpoint analysis of a transit data file, without windows."};
-  app.set_help_all_flag("--help-all", "help for every command");
-  std::string orbText = "1:12";
-  std::string file;
-  std::string saveFolder;
-  app.add_option("--orb", orbText, "the orb as D:MM (default 1:12)");
-  const CLI::Option* save =
-      app.add_option("--save", saveFolder, "also save the lines into DIR as the save button does")
-          ->option_text("DIR");
-  app.add_option("FILE", file, "the transit data file")->required();
-  app.require_subcommand(1, 1);
-
+  cli::CommandLine line;
   cli::CommandSet commands(app);
-  cli::addRecordCommands(commands);
-  cli::addOverviewCommands(commands);
-  cli::addPictureCommands(commands);
-  cli::addSearchCommands(commands);
-  cli::addMagicAndCorrespondenceCommands(commands);
+  cli::declareCommandLine(app, line, commands);
 
   try {
     app.parse(argc, argv);
@@ -96,12 +84,12 @@ int main(int argc, char** argv) {
     return status == 0 ? 0 : kExitUsage;
   }
 
-  const auto orb = cli::parseOrbOption(orbText);
+  const auto orb = cli::parseOrbOption(line.orbText);
   if (!orb) {
     printMessage(std::string(kInvalidOrbMessage));
     return kExitRefused;
   }
-  LoadResult loaded = loadTransitFile(file);
+  LoadResult loaded = loadTransitFile(line.file);
   if (const auto* failure = std::get_if<LoadFailure>(&loaded)) {
     printMessage(failure->message);
     return kExitRefused;
@@ -111,11 +99,18 @@ int main(int argc, char** argv) {
   const cli::CommandResult result = (*commands.chosen())(session);
   for (const std::string& message : result.messages) printMessage(message);
   if (result.rejected) return kExitRefused;
-  if (save->count() > 0 && !result.isResultList) {
+  if (line.save->count() > 0 && !result.isResultList) {
     printMessage("--save: this command does not write the result list, so there is nothing to save");
     return kExitUsage;
   }
   printLines(stdout, result.lines);
-  std::fflush(stdout);
-  return save->count() > 0 ? saveLines(saveFolder, session.record, result.lines) : 0;
+  // Lines that did not reach their file (a full disk behind a redirection)
+  // must not end with success; the save runs all the same.
+  const bool written = std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
+  if (!written) {
+    printMessage(std::string("kelvaro-cli: the lines could not be written: ") + std::strerror(errno));
+  }
+  const int saved =
+      line.save->count() > 0 ? saveLines(line.saveFolder, session.record, result.lines) : 0;
+  return written ? saved : kExitRefused;
 }

@@ -13,6 +13,7 @@
 #include "output/file_name_check.h"
 #include "output/result_file.h"
 #include "support/record_builder.h"
+#include "support/sandbox.h"
 #include "support/temp_dir.h"
 
 namespace kelvaro {
@@ -183,16 +184,56 @@ TEST(Save, AFailureWhileWritingKeepsTheEarlierFileWhole) {
   EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{kFileName});
 }
 
+// What a failed save must leave behind: the earlier file as it was and no
+// temporary file. Returns what is wrong.
+std::string checkAfterFailure(const fs::path& folder, const std::string& earlier,
+                              const Checked<std::string>& saved, const std::string& reason) {
+  const std::string expected = "Die Datei " + (folder / utf8Path(kFileName)).string() +
+                               " lässt sich nicht speichern: " + reason;
+  if (messageOf(saved) != expected) return "message: " + messageOf(saved);
+  if (readAll(folder / utf8Path(kFileName)) != earlier) return "the earlier file changed";
+  for (const std::string& name : filesIn(folder)) {
+    if (name != kFileName && name != "voll") return "left behind: " + name;
+  }
+  return {};
+}
+
+TEST(Save, AFullDiskIsReportedAndTheEarlierFileSurvives) {
+  const auto outcome = testing::inPrivateTmpfs(64, [](const fs::path& folder) -> std::string {
+    if (!messageOf(saveResultList(folder, person(), {"frueher"})).empty()) return "first save failed";
+    const std::string earlier = readAll(folder / utf8Path(kFileName));
+    if (std::string error = testing::fillUp(folder); !error.empty()) return error;
+    const auto saved = saveResultList(folder, person(), {"spaeter", "und noch mehr"});
+    return checkAfterFailure(folder, earlier, saved, "No space left on device");
+  });
+  if (!outcome.available) GTEST_SKIP() << "no tmpfs: " << outcome.reason;
+  EXPECT_EQ(outcome.failure, "");
+}
+
+TEST(Save, AReadOnlyDiskIsReportedAndTheEarlierFileSurvives) {
+  const auto outcome = testing::inPrivateTmpfs(64, [](const fs::path& folder) -> std::string {
+    if (!messageOf(saveResultList(folder, person(), {"frueher"})).empty()) return "first save failed";
+    const std::string earlier = readAll(folder / utf8Path(kFileName));
+    if (std::string error = testing::remountReadOnly(folder); !error.empty()) return error;
+    const auto saved = saveResultList(folder, person(), {"spaeter"});
+    return checkAfterFailure(folder, earlier, saved, "Read-only file system");
+  });
+  if (!outcome.available) GTEST_SKIP() << "no tmpfs: " << outcome.reason;
+  EXPECT_EQ(outcome.failure, "");
+}
+
 TEST(Save, AReadOnlyFolderIsReportedAndTheEarlierFileSurvives) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders; see the file size test";
   TempDir dir;
   ASSERT_EQ(messageOf(saveResultList(dir.path(), person(), {"frueher"})), "");
   const std::string earlier = readAll(dir.path() / utf8Path(kFileName));
-  fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
-  const auto saved = saveResultList(dir.path(), person(), {"spaeter"});
-  fs::permissions(dir.path(), fs::perms::owner_all);
-  EXPECT_NE(messageOf(saved).find("lässt sich nicht speichern: Permission denied"), std::string::npos);
-  EXPECT_EQ(readAll(dir.path() / utf8Path(kFileName)), earlier);
+  fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec |
+                                  fs::perms::others_read | fs::perms::others_exec);
+  const auto outcome = testing::asOrdinaryUser([&]() -> std::string {
+    const auto saved = saveResultList(dir.path(), person(), {"spaeter"});
+    return checkAfterFailure(dir.path(), earlier, saved, "Permission denied");
+  });
+  if (!outcome.available) GTEST_SKIP() << outcome.reason;
+  EXPECT_EQ(outcome.failure, "");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "support/run_process.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -22,14 +23,18 @@ void drain(int fd, std::string& into, bool& open) {
 
 }  // namespace
 
-ProcessOutput runProcess(const std::vector<std::string>& command) {
+ProcessOutput runProcess(const std::vector<std::string>& command, const std::string& stdoutFile) {
   int out[2];
   int err[2];
   if (::pipe(out) != 0 || ::pipe(err) != 0) throw std::runtime_error("pipe failed");
   const pid_t pid = ::fork();
   if (pid < 0) throw std::runtime_error("fork failed");
   if (pid == 0) {
-    ::dup2(out[1], STDOUT_FILENO);
+    const int target =
+        stdoutFile.empty() ? out[1] : ::open(stdoutFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (target < 0) ::_exit(127);
+    ::dup2(target, STDOUT_FILENO);
+    if (target != out[1]) ::close(target);
     ::dup2(err[1], STDERR_FILENO);
     ::close(out[0]), ::close(out[1]), ::close(err[0]), ::close(err[1]);
     std::vector<char*> argv;

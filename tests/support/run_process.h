@@ -12,6 +12,8 @@ struct ProcessOutput {
 };
 
 // Runs a program with arguments (no shell) and collects both output streams.
-ProcessOutput runProcess(const std::vector<std::string>& command);
+// With `stdoutFile` its stdout goes into that file instead (out stays empty).
+ProcessOutput runProcess(const std::vector<std::string>& command,
+                         const std::string& stdoutFile = {});
 
 }  // namespace kelvaro::testing

@@ -1,0 +1,177 @@
+#!/usr/bin/env python3
+"""Writes the seed corpus of the fuzz targets into fuzz/corpus/<target>/.
+
+The seeds are the sample files, records at the edges of the format and the
+entries the searches know as their hard cases, laid out the way each
+target's FuzzedDataProvider reads them: the record first, then the field
+texts (each ended by a backslash and one more character), and at the very
+end the choice bytes, which the provider reads from the back.
+"""
+import hashlib
+import pathlib
+import struct
+
+HERE = pathlib.Path(__file__).resolve().parent
+SAMPLES = HERE.parent / "samples"
+CORPUS = HERE / "corpus"
+RECORD_SIZE = 2560
+
+
+def record(texts=(), positions=None, fill=0.0):
+    """A record of seven length-prefixed Windows-1252 text fields and 96 doubles."""
+    data = bytearray()
+    for i in range(7):
+        raw = texts[i] if i < len(texts) else b""
+        field = bytes([len(raw)]) + raw
+        data += field.ljust(256, b"\0")
+    values = positions if positions is not None else [fill] * 96
+    data += struct.pack("<96d", *values)
+    assert len(data) == RECORD_SIZE
+    return bytes(data)
+
+
+SAMPLE = (SAMPLES / "mueller-juergen.dat").read_bytes()
+ANNA = (SAMPLES / "weiss-anna.dat").read_bytes()
+
+
+def provider_input(rec, texts=(), choices=()):
+    """The bytes a FuzzedDataProvider turns into `rec`, then `texts` (in the
+    order they are consumed), with `choices` (one byte each, in the order
+    they are consumed) read from the back."""
+    front = b""
+    for text in texts:
+        raw = text.encode() if isinstance(text, str) else text
+        front += raw.replace(b"\\", b"\\\\") + b"\\|"
+    return rec + front + bytes(reversed(list(choices)))
+
+
+def write(target, seeds):
+    folder = CORPUS / target
+    folder.mkdir(parents=True, exist_ok=True)
+    for old in folder.iterdir():
+        old.unlink()
+    for data in seeds:
+        name = hashlib.sha1(data).hexdigest()
+        (folder / name).write_bytes(data)
+
+
+def transit_file_seeds():
+    edge = [1e308, -1e308, -0.0, 359.999999999, 5e-324, 360.0, -5.0, 720.0]
+    long_text = bytes(range(1, 256))  # 255 bytes: every control character, 0x81 … 0xFF
+    return [
+        SAMPLE,
+        ANNA,
+        SAMPLE + b"\xab" * 1000,
+        b"",
+        b"\0",
+        b"\0" * (RECORD_SIZE - 1),
+        b"\0" * RECORD_SIZE,
+        b"\xff" * RECORD_SIZE,
+        record(positions=[edge[i % len(edge)] for i in range(96)]),
+        record(texts=[long_text] * 7, fill=359.999999999),
+        record(texts=[b"../boese", b"J\xfcrgen\r\nX", b"M\xfcnchen", b"5.3.07", b"9:30"], fill=1e308),
+        record(texts=[b"..", b"", b"", b"", b""], fill=-1e308),
+        record(positions=[float(i) * 3.75 for i in range(96)]),
+        SAMPLE + b"9\\|59\\|\x01",
+        SAMPLE + b"0\\|01\\|\x01",
+        ANNA + b"\x00" * 8 + b"\x00",
+    ]
+
+
+# Options of fuzz_entries, in the order of its switch.
+SEARCH1, PICTURES, QUADRO, ANGLE, ANGLE_PICTURES, TRIPLE, MAGIC, ORB = range(8)
+ORB_TEXTS = 1  # consumeOrb: the orb from two field texts
+
+
+def entries_seeds():
+    seeds = []
+    orb = ["1", "12"]
+    for rec in (ANNA, record(fill=1e308), record(fill=-0.0)):
+        seeds.append(provider_input(rec, orb + ["KN+JU"], [SEARCH1, ORB_TEXTS]))
+        seeds.append(provider_input(rec, orb + ["KNt/JUp"], [PICTURES, ORB_TEXTS, 4, 1, 4, 0]))
+        seeds.append(provider_input(rec, orb + ["KN+JU=MO/SA"], [QUADRO, ORB_TEXTS]))
+        seeds.append(provider_input(rec, orb + ["22", "59"], [ANGLE, ORB_TEXTS, 0]))
+        seeds.append(provider_input(rec, orb + ["VE+JU=KN+"], [TRIPLE, ORB_TEXTS, 1]))
+        seeds.append(provider_input(rec, orb + ["KNt"], [MAGIC, ORB_TEXTS, 3, 5]))
+    for rec in (SAMPLE,):
+        for entry in ["KN+JU", "kn/ju", "KN-JU", "GZ+MC", "Du+MC", "ЖЖ+JU", "KN*JU", "KN+JU😀"]:
+            seeds.append(provider_input(rec, orb + [entry], [SEARCH1, ORB_TEXTS]))
+        for entry, (left, kind, right) in [("KNt+JUp", (1, 1, 1)), ("knT+jup", (5, 2, 5)),
+                                           ("MCr-SOr", (4, 1, 2)), ("MCx+SOr", (1, 1, 1)),
+                                           ("KNt*JUp", (1, 1, 1))]:
+            seeds.append(provider_input(rec, orb + [entry],
+                                        [PICTURES, ORB_TEXTS, left - 1, kind - 1, right - 1, 1]))
+        for entry in ["KN+JU=MO/SA", "kn/ju=mo+sa", "KN+JU-MO/SA", "KN*JU=MO/SA", "KN+JU=MO/Du"]:
+            seeds.append(provider_input(rec, orb + [entry], [QUADRO, ORB_TEXTS]))
+        for degrees, minutes, factor in [("22", "59", "MC"), ("0", "00", "gz"), ("+5", "+07", "SO"),
+                                         (" ", " ", "Du"), ("23", "00", "KN"), ("-0", "30", "KN")]:
+            seeds.append(provider_input(rec, orb + [degrees, minutes, factor], [ANGLE, ORB_TEXTS, 1]))
+            seeds.append(provider_input(rec, orb + [degrees, minutes, "KNt+JUp"],
+                                        [ANGLE_PICTURES, ORB_TEXTS, 4, 1, 4, 0]))
+        for entry in ["VE+JU=KN+", "ve/ju=kn/", "VEr+JU=KN+", "VE+JU-KN+", "GZ+GZ=GZ+", "VE+JU=KN*"]:
+            seeds.append(provider_input(rec, orb + [entry], [TRIPLE, ORB_TEXTS, len(entry) % 2]))
+        for entry in ["KNt", "knt", "MCs", "SOs", "GZr", "Dur", "KNx", "ЖЖt", "KN", "KNtt"]:
+            seeds.append(provider_input(rec, orb + [entry], [MAGIC, ORB_TEXTS, 0, 0]))
+    for degrees, minutes, option in [("1", "12", "1:12"), ("0", "00", "0:00"), ("9", "59", "9:59"),
+                                     ("+1", "+12", ":30"), ("2147483647", "59", "1:123"),
+                                     ("", "", "a:10"), (" ", " ", "1:-5")]:
+        seeds.append(provider_input(SAMPLE, ["1", "12", degrees, minutes, option], [ORB, ORB_TEXTS]))
+    return seeds
+
+
+# Subcommands of kelvaro-cli in the order they are declared.
+COMMANDS = ["header", "describe", "overview", "content", "pictures", "angle-pictures", "quadro",
+            "search1", "angle", "triple", "magic", "correspondences"]
+WORD = 5  # any choice from 5 on takes a text instead of a flag
+
+
+def cli_input(rec, command, words, orb=None):
+    texts = [] if orb is None else [orb]
+    choices = [1 if orb is not None else 0, COMMANDS.index(command), len(words)]
+    flags = ["--single-factor", "--all-factors", "--orb", "--", "-h"]
+    for word in words:
+        if word in flags:
+            choices.append(flags.index(word))
+        else:
+            choices.append(WORD)
+            texts.append(word)
+    return provider_input(rec, texts, choices)
+
+
+def cli_seeds():
+    return [
+        cli_input(SAMPLE, "header", []),
+        cli_input(SAMPLE, "describe", [], orb="0:30"),
+        cli_input(SAMPLE, "search1", ["KN+JU"]),
+        cli_input(SAMPLE, "search1", ["ЖЖ+JU"]),
+        cli_input(SAMPLE, "search1", ["x" * 300]),
+        cli_input(SAMPLE, "pictures", ["KNt+JUp", "rpst", "/", "rpst"]),
+        cli_input(SAMPLE, "pictures", ["KNt+JUp", "r", "+", "r", "--single-factor"]),
+        cli_input(SAMPLE, "angle-pictures", ["5:07", "t", "/", "p"]),
+        cli_input(SAMPLE, "angle-pictures", [":", "s", "+", "s", "--single-factor"]),
+        cli_input(SAMPLE, "quadro", ["KN+JU=MO/SA"]),
+        cli_input(SAMPLE, "angle", ["22:59"]),
+        cli_input(SAMPLE, "angle", ["0:00", "gz"]),
+        cli_input(SAMPLE, "angle", ["5", "KN"]),
+        cli_input(SAMPLE, "triple", ["VE+JU=KN+", "--all-factors"]),
+        cli_input(SAMPLE, "triple", ["VEr+JU=KN+"], orb="9:59"),
+        cli_input(record(fill=-1e308), "quadro", ["MC+MC=MC/MC"]),
+        cli_input(record(fill=359.999999999), "angle", ["22:59", "SO"]),
+        cli_input(SAMPLE, "overview", []),
+        cli_input(SAMPLE, "content", [], orb="9:59"),
+        cli_input(SAMPLE, "magic", ["KNt"]),
+        cli_input(SAMPLE, "magic", ["kn"]),
+        cli_input(SAMPLE, "magic", ["KNx"]),
+        cli_input(SAMPLE, "correspondences", [], orb="0:01"),
+        cli_input(record(fill=1e308), "correspondences", []),
+    ]
+
+
+def main():
+    write("fuzz_transit_file", transit_file_seeds())
+    write("fuzz_entries", entries_seeds())
+    write("fuzz_cli", cli_seeds())
+
+
+if __name__ == "__main__":
+    main()
