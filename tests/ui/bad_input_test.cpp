@@ -28,6 +28,7 @@
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
+#include "ui/support/ui_test_case.h"
 #include "ui/support/watchdog.h"
 #include "ui/text_view.h"
 
@@ -87,16 +88,10 @@ const QString kLongPaste = QStringLiteral("<10000>");
 
 }  // namespace
 
-class UiBadInputTest : public QObject {
+class UiBadInputTest : public UiTestCase {
   Q_OBJECT
 
  private slots:
-  void init() { watchdog_.start(); }
-  void cleanup() {
-    run_.reset();
-    const QStringList closed = watchdog_.stop();
-    QVERIFY2(closed.isEmpty(), qPrintable(closed.join(QLatin1Char(','))));
-  }
 
   void badFileChosenInTheDialog_data() {
     QTest::addColumn<QString>("name");  // of the file in the transit folder
@@ -421,8 +416,6 @@ class UiBadInputTest : public QObject {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
   }
 
-  Watchdog watchdog_;
-  std::unique_ptr<UiRun> run_;
 };
 
 }  // namespace kelvaro::testing

@@ -16,6 +16,7 @@
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
+#include "ui/support/ui_test_case.h"
 #include "ui/support/watchdog.h"
 
 namespace kelvaro::testing {
@@ -33,16 +34,10 @@ const std::string kNoFileMessage =
 
 }  // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public UiTestCase {
   Q_OBJECT
 
  private slots:
-  void init() { watchdog_.start(); }
-  void cleanup() {
-    run_.reset();
-    const QStringList closed = watchdog_.stop();
-    QVERIFY2(closed.isEmpty(), qPrintable(closed.join(QLatin1Char(','))));
-  }
 
   void startShowsTheIntroduction() {
     run_ = std::make_unique<UiRun>();
@@ -367,8 +362,6 @@ class MainWindowTest : public QObject {
     return program.form1().state() == ui::TForm1::State::ready;
   }
 
-  Watchdog watchdog_;
-  std::unique_ptr<UiRun> run_;
 };
 
 }  // namespace kelvaro::testing

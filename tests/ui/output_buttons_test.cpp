@@ -15,6 +15,7 @@
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
+#include "ui/support/ui_test_case.h"
 #include "ui/support/watchdog.h"
 
 namespace kelvaro::testing {
@@ -37,12 +38,11 @@ std::vector<std::filesystem::path> filesIn(const std::filesystem::path& folder) 
 
 }  // namespace
 
-class OutputButtonsTest : public QObject {
+class OutputButtonsTest : public UiTestCase {
   Q_OBJECT
 
- private slots:
-  void init() {
-    watchdog_.start();
+ protected:
+  void setUp() override {
     run_ = std::make_unique<UiRun>();
     sample_ = run_->sample("mueller-juergen.dat");
     record_ = std::get<TransitRecord>(loadTransitFile(sample_));
@@ -53,11 +53,8 @@ class OutputButtonsTest : public QObject {
     QVERIFY(typeIntoFocus(QStringLiteral("030")));
     QVERIFY(program.form4().isVisible());
   }
-  void cleanup() {
-    run_.reset();
-    const QStringList closed = watchdog_.stop();
-    QVERIFY2(closed.isEmpty(), qPrintable(closed.join(QLatin1Char(','))));
-  }
+
+ private slots:
 
   // The content overview saves its text as the user sees it, edits included.
   void saveFromTheContentOverview() {
@@ -149,8 +146,6 @@ class OutputButtonsTest : public QObject {
              oneBox(BoxKind::information, std::get<std::string>(expected)));
   }
 
-  Watchdog watchdog_;
-  std::unique_ptr<UiRun> run_;
   std::string sample_;
   TransitRecord record_;
 };

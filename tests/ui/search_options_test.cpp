@@ -30,6 +30,7 @@
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
+#include "ui/support/ui_test_case.h"
 #include "ui/support/watchdog.h"
 
 Q_DECLARE_METATYPE(std::string)
@@ -69,22 +70,18 @@ PanelChoices choicesOf(std::string_view left, std::string_view kind, std::string
 
 }  // namespace
 
-class SearchOptionsTest : public QObject {
+class SearchOptionsTest : public UiTestCase {
   Q_OBJECT
 
- private slots:
-  void init() {
-    watchdog_.start();
+ protected:
+  void setUp() override {
     run_ = std::make_unique<UiRun>();
     const std::string sample = run_->sample("mueller-juergen.dat");
     record_ = std::get<TransitRecord>(loadTransitFile(sample));
     QVERIFY(loadInto(sample));
   }
-  void cleanup() {
-    run_.reset();
-    const QStringList closed = watchdog_.stop();
-    QVERIFY2(closed.isEmpty(), qPrintable(closed.join(QLatin1Char(','))));
-  }
+
+ private slots:
 
   // ---- Option 1 -----------------------------------------------------------
 
@@ -687,8 +684,6 @@ class SearchOptionsTest : public QObject {
     return false;
   }
 
-  Watchdog watchdog_;
-  std::unique_ptr<UiRun> run_;
   TransitRecord record_;
 };
 
