@@ -18,13 +18,9 @@ using testing::samplePath;
 const char* const kSamples[] = {"mueller-juergen.dat", "weiss-anna.dat"};
 const std::pair<const char*, double> kOrbs[] = {{"1:12", 1.2}, {"9:59", 9 + 59.0 / 60}};
 
-TransitRecord loadSample(const std::string& name) {
-  return std::get<TransitRecord>(loadTransitFile(samplePath(name)));
-}
-
 TEST(MagicCommand, PrintsTheLinesOfTheSecondTextView) {
   for (const char* sample : kSamples) {
-    const TransitRecord record = loadSample(sample);
+    const TransitRecord record = testing::sampleRecord(sample);
     for (const auto& [orbText, orb] : kOrbs) {
       for (const char* entry : {"KNt", "sos", "GZr", "mcp"}) {
         const auto run = runCli({"--orb", orbText, samplePath(sample), "magic", entry});
@@ -60,7 +56,7 @@ TEST(MagicCommand, OtherLengthsPrintTheTwoOpeningLines) {
 
 TEST(CorrespondencesCommand, PrintsTheWholeReport) {
   for (const char* sample : kSamples) {
-    const TransitRecord record = loadSample(sample);
+    const TransitRecord record = testing::sampleRecord(sample);
     for (const auto& [orbText, orb] : kOrbs) {
       const auto run = runCli({"--orb", orbText, samplePath(sample), "correspondences"});
       ASSERT_EQ(run.status, 0) << run.err;

@@ -12,15 +12,11 @@ using testing::linesOf;
 using testing::runCli;
 using testing::samplePath;
 
-TransitRecord sample(const std::string& name) {
-  return std::get<TransitRecord>(loadTransitFile(samplePath(name)));
-}
-
 TEST(OverviewCommands, OverviewPrintsTheResultListAfterALoad) {
   for (const std::string name : {"mueller-juergen.dat", "weiss-anna.dat"}) {
     const auto run = runCli({samplePath(name), "overview"});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(linesOf(run.out), axisOverview(sample(name), 1.2).lines) << name;
+    EXPECT_EQ(linesOf(run.out), axisOverview(testing::sampleRecord(name), 1.2).lines) << name;
     // The information box that follows, with its line breaks.
     EXPECT_EQ(run.err,
               "Sie können nun mit den Tasten unten links eine freie Suchwahl         \n"
@@ -34,14 +30,14 @@ TEST(OverviewCommands, ContentPrintsTheContentOverview) {
   for (const std::string name : {"mueller-juergen.dat", "weiss-anna.dat"}) {
     const auto run = runCli({samplePath(name), "content"});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(linesOf(run.out), vier_summen(sample(name), 1.2)) << name;
+    EXPECT_EQ(linesOf(run.out), vier_summen(testing::sampleRecord(name), 1.2)) << name;
     EXPECT_EQ(run.err, "");
   }
 }
 
 TEST(OverviewCommands, TheOrbOptionReachesBothOverviews) {
   const std::string file = samplePath("mueller-juergen.dat");
-  const TransitRecord record = sample("mueller-juergen.dat");
+  const TransitRecord record = testing::sampleRecord("mueller-juergen.dat");
   for (const std::string command : {"overview", "content"}) {
     const auto standard = runCli({file, command});
     const auto wide = runCli({"--orb", "2:30", file, command});

@@ -15,14 +15,10 @@ using testing::linesOf;
 using testing::runCli;
 using testing::samplePath;
 
-TransitRecord loadSample(const std::string& name) {
-  return std::get<TransitRecord>(loadTransitFile(samplePath(name)));
-}
-
 // The command prints the list the search functions make, at the given orb.
 TEST(SearchCli, PrintsTheResultListOfEachSearch) {
   for (const std::string sample : {"mueller-juergen.dat", "weiss-anna.dat"}) {
-    const TransitRecord record = loadSample(sample);
+    const TransitRecord record = testing::sampleRecord(sample);
     const double orb = 2 + 30.0 / 60;
     const auto entry = std::get<MidpointSumEntry>(checkMidpointSumEntry("kn-ju"));
     EXPECT_EQ(linesOf(runCli({"--orb", "2:30", samplePath(sample), "search1", "kn-ju"}).out),

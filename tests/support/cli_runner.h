@@ -1,8 +1,10 @@
 #pragma once
 
 #include <string>
+#include <variant>
 #include <vector>
 
+#include "loading/transit_file.h"
 #include "support/run_process.h"
 
 namespace kelvaro::testing {
@@ -12,6 +14,12 @@ inline std::string cliPath() { return KELVARO_CLI; }
 inline std::string makeTransitPath() { return KELVARO_MAKE_TRANSIT; }
 inline std::string samplePath(const std::string& name) {
   return std::string(KELVARO_SOURCE_DIR) + "/samples/" + name;
+}
+
+// A bundled sample loaded as kelvaro-cli loads it, to compare its output
+// with the library's.
+inline TransitRecord sampleRecord(const std::string& name) {
+  return std::get<TransitRecord>(loadTransitFile(samplePath(name)));
 }
 
 // kelvaro-cli with the given arguments.
