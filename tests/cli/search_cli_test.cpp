@@ -37,6 +37,21 @@ TEST(SearchCli, PrintsTheResultListOfEachSearch) {
   }
 }
 
+// Negative differences and angles above 22°30' are compared where they stand
+// on the dial. KNt − JUt = −21°44' stands at 0°46': SOp/SOp (01°04') meets
+// it, MCr/MCr (21°31') does not. 22°59' stands at 0°29': KNs/JUp (00°28')
+// meets it at orb 0°01', MCr/SOp (00°02') does not.
+TEST(SearchCli, ComparesValuesOffTheDialWhereTheyStand) {
+  const std::string file = samplePath("mueller-juergen.dat");
+  const auto search1 = linesOf(runCli({file, "search1", "KN-JU"}).out);
+  EXPECT_EQ(search1.at(17), "KNt-JUt,-21°44' steht in SOp/SOp, ");
+  EXPECT_EQ(search1.at(19), "Treffer: MC+MC 08, MC/MC 05, SO+SO 04, SO/SO 06, AS+AS 05, AS/AS 05");
+  const auto pictures =
+      linesOf(runCli({"--orb", "0:01", file, "angle-pictures", "22:59", "rpst", "/", "rpst"}).out);
+  EXPECT_EQ(pictures.at(1), " KNs/JUp");
+  for (const std::string& line : pictures) EXPECT_EQ(line.find("MCr/SOp"), std::string::npos);
+}
+
 TEST(SearchCli, RefusedEntriesPrintTheirMessagesAndNothingElse) {
   const std::string file = samplePath("mueller-juergen.dat");
   struct Case {

@@ -48,6 +48,26 @@ TEST(OrbHit, IsStrictOnBothSidesAndWrapsAroundTheDial) {
   EXPECT_FALSE(orbHit(1, 2, -1));  // a negative orb finds nothing
 }
 
+TEST(OrbHit, ComparesValuesOffTheDialWhereTheyStandOnIt) {
+  // −1° stands at 21°30': 1°30' from 0°30' across the top of the dial.
+  EXPECT_FALSE(orbHit(-1, 0.5, 1.2));
+  EXPECT_TRUE(orbHit(-1, 0.5, 1.6));
+  // −21°44' stands at 0°46': far from everything half a dial away.
+  EXPECT_FALSE(orbHit(-(21 + 44.0 / 60), 11.5, 1.2));
+  EXPECT_TRUE(orbHit(-(21 + 44.0 / 60), 0.5, 1.2));
+  // An angle of 22°59' stands at 0°29'.
+  EXPECT_TRUE(orbHit(22 + 59.0 / 60, 0.49, 1.0 / 60));
+  EXPECT_FALSE(orbHit(22 + 59.0 / 60, 22.49, 1.0 / 60));
+  // The edges: 0, 22.5, −0 and −22.5 all stand at the top of the dial.
+  EXPECT_DOUBLE_EQ(placeOnDial(22.5), 22.5);
+  EXPECT_DOUBLE_EQ(placeOnDial(-0.0), 0.0);
+  EXPECT_DOUBLE_EQ(placeOnDial(-22.5), 0.0);
+  EXPECT_DOUBLE_EQ(placeOnDial(45.25), 0.25);
+  EXPECT_TRUE(orbHit(-22.5, 0.1, 0.2));
+  EXPECT_TRUE(orbHit(-0.0, 22.4, 0.2));
+  EXPECT_FALSE(orbHit(22.5, 21.25, 1.25));  // exactly the orb apart: no hit
+}
+
 TEST(Haus, CountsFromTheMcOfTheSameVariant) {
   EXPECT_EQ(haus(5, 105, 100), 10);
   EXPECT_EQ(haus(5, 135, 100), 11);

@@ -76,18 +76,19 @@ TEST(PictureAxis, NegativeDifferenceIsPlacedOneCircleFurther) {
 
 // The negative axis value is compared as it is, so every dial value more
 // than 22.5 − orb above it meets it.
-TEST(PictureAxis, NegativeAxisValueIsComparedWithItsSign) {
+TEST(PictureAxis, NegativeAxisValueIsComparedWhereItStandsOnTheDial) {
+  // KNt − JUp = −123.5: dial value −11, which stands at 11.5.
   const auto record = RecordBuilder()
                           .at(Variant::t, KN, 10)
                           .at(Variant::p, JU, 133.5)
-                          .everywhere(MO, 20)  // MO/MO on the dial: 20, d = 31
-                          .everywhere(SA, 2)   // SA/SA: 2, d = 13
+                          .everywhere(MO, 20)  // MO/MO: 8.5 away (|−11 − 20| = 31 is no hit)
+                          .everywhere(SA, 12)  // SA/SA: 0.5 away
                           .build();
   const PanelChoices rr{PanelVariant::r, PictureKind::midpoint, PanelVariant::r};
   const auto lines =
       pictureSearch(record, kOrb, entryAxis(record, entryOf("KNt-JUp")), rr, true).lines;
-  EXPECT_EQ(lines[MO], " MOr/MOr");
-  EXPECT_EQ(lines[SA], "");
+  EXPECT_EQ(lines[MO], "");
+  EXPECT_EQ(lines[SA], " SAr/SAr");
 }
 
 TEST(PictureAxis, AngleModeNamesTheAngleAfterTheStoredEntry) {
