@@ -63,6 +63,12 @@ int truncToInt(double x) {
   return static_cast<int>(t);
 }
 
+double placeOnDial(double v) {
+  if (v >= 0 && v <= kDial) return v;
+  const double r = std::fmod(v, kDial);
+  return r < 0 ? r + kDial : r;
+}
+
 double modus30(double x) { return x - std::trunc(x / 30) * 30; }
 
 double sumAsLongitude(double a, double b) {
