@@ -45,9 +45,9 @@ expected=(
   /usr/bin/kelvaro-cli
   /usr/bin/kelvaro-make-transit
   /usr/libexec/kelvaro/kelvaro
-  /usr/share/applications/$id.desktop
-  /usr/share/metainfo/$id.metainfo.xml
-  /usr/share/icons/hicolor/scalable/apps/$id.svg
+  "/usr/share/applications/$id.desktop"
+  "/usr/share/metainfo/$id.metainfo.xml"
+  "/usr/share/icons/hicolor/scalable/apps/$id.svg"
   /usr/share/man/man1/kelvaro.1.gz
   /usr/share/man/man1/kelvaro-cli.1.gz
   /usr/share/man/man1/kelvaro-make-transit.1.gz
@@ -110,6 +110,7 @@ message=$(env HOME=/dev/null "$launcher" --folders-only 2>&1)
 # The program starts in the program folder (result files are saved in
 # the folder it starts in) and gets the launcher's arguments.
 probe=$scratch/probe
+# shellcheck disable=SC2016 # the probe expands them when it runs
 printf '#!/bin/sh\necho "$PWD $*"\n' >"$probe"
 chmod +x "$probe"
 home=$scratch/start
