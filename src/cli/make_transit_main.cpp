@@ -2,16 +2,23 @@
 // readable text (see loading/transit_description.h).
 //
 //   kelvaro-make-transit SOURCE.txt TARGET.dat
+//   kelvaro-make-transit --version
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <variant>
 
+#include "core/version.h"
 #include "loading/transit_description.h"
 
 int main(int argc, char** argv) {
   using namespace kelvaro;
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::cout << "kelvaro-make-transit " << kVersion << "\n";
+    return 0;
+  }
   if (argc != 3) {
     std::cerr << "Aufruf: kelvaro-make-transit QUELLE.txt ZIEL.dat\n";
     return 1;

@@ -1,0 +1,153 @@
+#!/usr/bin/env bash
+# Checks a Debian package of Kelvaro (scripts/package makes it):
+#
+#   tests/package/check_package.sh build/release/kelvaro_<version>_amd64.deb
+#
+# lintian and the validators of the menu entry and the software-centre data,
+# the file list, and the package unpacked into a scratch root: the programs
+# run there, the launcher sets up the folders in a scratch HOME and starts
+# the window program in the program folder, the manual pages render.
+set -euo pipefail
+
+deb=$(readlink -f "$1")
+id=org.kelvaro.Kelvaro
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+failures=0
+
+fail() {
+  echo "FAILED: $*" >&2
+  failures=$((failures + 1))
+}
+
+# Runs "$@" and fails with its output when it fails.
+expect_success() {
+  local what=$1 output
+  shift
+  output=$("$@" 2>&1) || fail "$what"$'\n'"$output"
+}
+
+root=$scratch/root
+dpkg-deb -x "$deb" "$root"
+version=$(dpkg-deb -f "$deb" Version)
+
+echo "-- lintian, validators"
+# Run as root, lintian says so on stderr; that notice is no finding.
+expect_success "lintian" lintian --fail-on error,warning "$deb"
+expect_success "desktop-file-validate" \
+  desktop-file-validate "$root/usr/share/applications/$id.desktop"
+expect_success "appstreamcli validate" \
+  appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
+
+echo "-- file list"
+expected=(
+  /usr/bin/kelvaro
+  /usr/bin/kelvaro-cli
+  /usr/bin/kelvaro-make-transit
+  /usr/libexec/kelvaro/kelvaro
+  "/usr/share/applications/$id.desktop"
+  "/usr/share/metainfo/$id.metainfo.xml"
+  "/usr/share/icons/hicolor/scalable/apps/$id.svg"
+  /usr/share/man/man1/kelvaro.1.gz
+  /usr/share/man/man1/kelvaro-cli.1.gz
+  /usr/share/man/man1/kelvaro-make-transit.1.gz
+  /usr/share/doc/kelvaro/copyright
+  /usr/share/doc/kelvaro/changelog.gz
+)
+for size in 16 24 32 48 64 128 256; do
+  expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
+done
+for sample in "$(dirname "$0")"/../../samples/*; do
+  expected+=("/usr/share/kelvaro/samples/$(basename "$sample")")
+done
+actual=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\./, "", $6); print $6 }' | sort)
+missing=$(comm -23 <(printf '%s\n' "${expected[@]}" | sort) <(echo "$actual"))
+extra=$(comm -13 <(printf '%s\n' "${expected[@]}" | sort) <(echo "$actual"))
+[[ -z "$missing" ]] || fail "missing from the package:"$'\n'"$missing"
+[[ -z "$extra" ]] || fail "not expected in the package:"$'\n'"$extra"
+grep -q "^License: AGPL-3.0-or-later$" "$root/usr/share/doc/kelvaro/copyright" ||
+  fail "the copyright file does not name the licence"
+grep -q "^Icon=$id$" "$root/usr/share/applications/$id.desktop" ||
+  fail "the menu entry does not use the icon $id"
+
+echo "-- programs"
+cli=$root/usr/bin/kelvaro-cli
+header=$("$cli" "$root/usr/share/kelvaro/samples/mueller-juergen.dat" header) ||
+  fail "kelvaro-cli on an installed sample"
+[[ "$header" == *"für Müller, Jürgen, München,"* ]] || fail "kelvaro-cli header: $header"
+for program in kelvaro-cli kelvaro-make-transit; do
+  shown=$("$root/usr/bin/$program" --version) || fail "$program --version"
+  [[ "$shown" == "$program $version" ]] || fail "$program --version shows '$shown', the package is $version"
+done
+
+echo "-- launcher"
+launcher=$root/usr/bin/kelvaro
+home=$scratch/fresh
+mkdir "$home"
+expect_success "the launcher in a fresh HOME" env HOME="$home" "$launcher" --folders-only
+[[ -d "$home/Astro/Kelvaro" ]] || fail "no program folder in a fresh HOME"
+for sample in "$root"/usr/share/kelvaro/samples/*.dat; do
+  cmp -s "$sample" "$home/Astro/transdat/$(basename "$sample")" ||
+    fail "the sample $(basename "$sample") is not in the new transit folder"
+done
+# Only the first start copies: a sample the user deleted stays deleted.
+rm -f "$home/Astro/transdat/weiss-anna.dat"
+env HOME="$home" "$launcher" --folders-only 2>/dev/null
+[[ ! -e "$home/Astro/transdat/weiss-anna.dat" ]] || fail "a later start copied the samples again"
+
+# A transit folder of an earlier version is used as it is.
+home=$scratch/earlier
+mkdir -p "$home/astro/transdat"
+env HOME="$home" "$launcher" --folders-only 2>/dev/null
+[[ ! -e "$home/Astro/transdat" ]] || fail "a new transit folder beside the earlier one"
+[[ -z "$(ls "$home/astro/transdat")" ]] || fail "samples copied into the earlier transit folder"
+
+# A HOME where no folder can be made: the launcher says so in German.
+message=$(env HOME=/dev/null "$launcher" --folders-only 2>&1)
+[[ "$message" == *"Programmordner /dev/null/Astro/Kelvaro lässt sich nicht anlegen"* ]] ||
+  fail "no message for a program folder that cannot be made: $message"
+
+# The program starts in the program folder (result files are saved in
+# the folder it starts in) and gets the launcher's arguments.
+probe=$scratch/probe
+# shellcheck disable=SC2016 # the probe expands them when it runs
+printf '#!/bin/sh\necho "$PWD $*"\n' >"$probe"
+chmod +x "$probe"
+home=$scratch/start
+mkdir "$home"
+started=$(cd / && HOME="$home" KELVARO_PROGRAM="$probe" "$launcher" -a "b c" 2>/dev/null)
+[[ "$started" == "$home/Astro/Kelvaro -a b c" ]] || fail "the launcher started the program as: $started"
+
+# The installed window program starts behind the launcher and keeps running.
+HOME="$home" QT_QPA_PLATFORM=offscreen "$launcher" >/dev/null 2>&1 &
+pid=$!
+for _ in $(seq 50); do
+  [[ "$(readlink "/proc/$pid/exe" 2>/dev/null)" == */libexec/kelvaro/kelvaro ]] && break
+  sleep 0.1
+done
+sleep 0.5
+if ! kill -0 "$pid" 2>/dev/null; then
+  fail "the installed window program ended at its start"
+else
+  [[ "$(readlink "/proc/$pid/exe")" == "$root/usr/libexec/kelvaro/kelvaro" ]] ||
+    fail "the launcher did not start the installed window program"
+  kill "$pid"
+fi
+wait "$pid" 2>/dev/null || true
+
+echo "-- manual pages"
+for page in "$root"/usr/share/man/man1/*.1.gz; do
+  name=$(basename "$page" .1.gz)
+  text=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>"$scratch/man.err") ||
+    fail "man -l $name"
+  [[ ! -s "$scratch/man.err" ]] || fail "man -l $name warns: $(cat "$scratch/man.err")"
+  for section in NAME ÜBERSICHT EXIT-STATUS DATEIEN BEISPIELE; do
+    grep -q "^$section" <<<"$text" || fail "man -l $name: no section $section"
+  done
+done
+
+if ((failures > 0)); then
+  echo "package check: $failures failed" >&2
+  exit 1
+fi
+echo "package check: passed"
