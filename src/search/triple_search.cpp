@@ -92,9 +92,11 @@ class RightSide {
   std::array<std::string, kSize> texts_;
 };
 
+// With X = F3 the right side F3e op F3i is F3i op F3e again, so it is listed
+// once, with i not earlier than e.
 bool listed(const TripleEntry& entry, bool allFactors, std::size_t e, int x, std::size_t i) {
-  if (allFactors || x == entry.first || x == entry.second) return true;
-  return x == entry.third && i >= e;
+  if (x == entry.third) return i >= e;
+  return allFactors || x == entry.first || x == entry.second;
 }
 
 void appendClosingLines(std::vector<std::string>& lines, const Counts& counts) {
