@@ -49,8 +49,9 @@ void appendBlock(std::vector<std::string>& lines, const DialTable& dial,
         if (isOnAxis) onAxis.append(entry.text());
       }
       if (v != Variant::t || !isMirrored) continue;
-      for (int j = i + 1; j <= factor::kLastInTables; ++j) {
-        if (!near(dialValue(dial, Variant::t, j), a)) continue;
+      // Every other factor on the axis in t pairs with it, before or after it.
+      for (int j = 1; j <= factor::kLastInTables; ++j) {
+        if (j == i || !near(dialValue(dial, Variant::t, j), a)) continue;
         pairs += factorName(i);
         pairs += "t+";
         pairs += factorName(j);
