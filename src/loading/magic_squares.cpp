@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "core/line_buffer.h"
 #include "core/std_ho.h"
 #include "loading/overview_axes.h"
 
@@ -34,8 +33,8 @@ void appendBlock(std::vector<std::string>& lines, const DialTable& dial,
   std::string start = " Die ";
   start += axis.title;
   start += "-Quadrat-Faktoren: ";
-  LineBuffer mirrored(std::move(start));
-  LineBuffer onAxis(" UND  ");
+  std::string mirrored = std::move(start);
+  std::string onAxis = " UND  ";
   std::string pairs = " Die t+t-Quadrat-Summen        ";
 
   for (int i = 1; i <= factor::kLastInTables; ++i) {
@@ -60,9 +59,8 @@ void appendBlock(std::vector<std::string>& lines, const DialTable& dial,
     }
   }
 
-  std::string first = mirrored.text();
-  first += onAxis.text();
-  lines.push_back(std::move(first));
+  mirrored += onAxis;
+  lines.push_back(std::move(mirrored));
   lines.push_back(std::move(pairs));
   lines.push_back(" Achsen: " + winkel_text(a, 2, AngleMode::dial22) + " und " +
                   winkel_text(mirror, 2, AngleMode::dial22));

@@ -4,7 +4,6 @@
 #include <array>
 #include <cstdint>
 
-#include "core/line_buffer.h"
 #include "core/std_ho.h"
 
 namespace kelvaro {
@@ -62,8 +61,7 @@ class PairTest {
   }
 
   // " MOr/SAt"
-  void appendEntry(LineBuffer& line, int i, Variant x, int j, Variant y) const {
-    if (line.length() >= kLineLimit) return;
+  void appendEntry(std::string& line, int i, Variant x, int j, Variant y) const {
     const std::string_view first = factorName(i);
     const std::string_view second = factorName(j);
     const char entry[kPairEntryLength] = {' ', first[0], first[1], variantLetter(x),  // " MOr"
@@ -128,14 +126,14 @@ void singleVariantLines(const PairTest& test, const PictureAxis& axis, const Pan
   lines.push_back(choiceText(choices) +
                   (axis.angleMode ? kindWording(choices.kind) : "-Planetenbilder in ") + axis.text);
   const PairOrder order(choices);
-  LineBuffer line;
+  std::string line;
   for (int i = kFirstFactor; i <= kLastFactor; ++i) {
-    line.reset();
+    line.clear();
     for (int j = order.firstPartner(i); j <= kLastFactor; ++j) {
       if (singleFactorOnly && j != i) continue;
       if (order.examined(i, x, j, y) && test.hit(i, x, j, y)) test.appendEntry(line, i, x, j, y);
     }
-    lines.push_back(line.text());
+    lines.push_back(line);
   }
 }
 
@@ -178,11 +176,11 @@ void allVariantsLines(const PairTest& test, const PictureAxis& axis, const Panel
   const VariantRange right = variantsOf(choices.right);
   const PairOrder order(choices);
   HitGrid grid{};
-  LineBuffer line;
+  std::string line;
   for (int i = kFirstFactor; i <= kLastFactor; ++i) {
     for (std::size_t xi = 0; xi < left.count; ++xi) {
       const Variant x = left.variants[xi];
-      line.reset();
+      line.clear();
       for (int j = order.firstPartner(i); j <= kLastFactor; ++j) {
         for (std::size_t yi = 0; yi < right.count; ++yi) {
           const Variant y = right.variants[yi];
@@ -191,7 +189,7 @@ void allVariantsLines(const PairTest& test, const PictureAxis& axis, const Panel
           ++grid[std::min(i, j)][std::max(i, j)];
         }
       }
-      if (!line.empty()) lines.push_back(line.text());
+      if (!line.empty()) lines.push_back(line);
     }
   }
   lines.emplace_back(" ");

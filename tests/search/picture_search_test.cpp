@@ -251,14 +251,14 @@ TEST(PictureSearch, OneSidedAllVariantsLoopsOnlyTheRpstSide) {
                                       " SAp/MOt", " SAs/MOt", " "}));
 }
 
-// Every pair meets the axis: a line of the MCr is cut after 255 characters,
-// in the middle of its 32nd entry, while the grid still counts every hit.
-TEST(PictureSearch, CutsLongLinesButCountsAllHits) {
+// Every pair meets the axis: the line of MCr holds all its 87 entries (no
+// SOs), and the grid counts every hit.
+TEST(PictureSearch, WritesLongLinesWholeAndCountsAllHits) {
   const auto record = RecordBuilder().build();
   const auto lines = pictureSearch(record, kOrb, angleAxis(0, ""), kAllSlashAll, false).lines;
-  EXPECT_EQ(utf8Length(lines[1]), 255u);
+  EXPECT_EQ(utf8Length(lines[1]), 87u * 8u);
   EXPECT_EQ(lines[1].substr(0, 16), " MCr/MCr MCr/MCp");
-  EXPECT_EQ(lines[1].substr(248), " MCr/MA");
+  EXPECT_EQ(lines[1].substr(lines[1].size() - 16), " MCr/POs MCr/POt");
   const std::string& poRow = lines[lines.size() - 22];  // row of MC
   EXPECT_EQ(poRow.substr(poRow.size() - 8), " 16| 16|");
   EXPECT_EQ(lines[lines.size() - 20].substr(0, 17), "   SO........  9|");  // no SOs
