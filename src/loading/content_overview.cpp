@@ -3,7 +3,6 @@
 #include <array>
 #include <cstdint>
 
-#include "core/line_buffer.h"
 #include "core/std_ho.h"
 #include "loading/overview_axes.h"
 
@@ -38,7 +37,7 @@ void appendHeading(std::vector<std::string>& lines, const TransitRecord& record)
 // two or more axes; every hit is counted in the grid.
 void appendSumsInSeveralAxes(std::vector<std::string>& lines, const TransitRecord& record,
                              const std::array<double, 4>& axes, double orb, HitGrid& hits) {
-  LineBuffer line;
+  std::string line;
   for (int i = kFirstFactor; i <= kLastFactor; ++i) {
     const std::string_view name = factorName(i);
     for (Variant v : kVariants) {
@@ -46,7 +45,7 @@ void appendSumsInSeveralAxes(std::vector<std::string>& lines, const TransitRecor
       // are the row label "ASr+".
       std::array<char, 9> entry = {name[0], name[1], variantLetter(v), '+', 0, 0, 0, ',', ' '};
       const std::string_view label(entry.data(), 4);
-      line.reset();
+      line.clear();
       const double position = record.position(v, i);
       for (int j = i + 1; j <= kLastFactor; ++j) {
         const std::string_view partner = factorName(j);
@@ -64,13 +63,13 @@ void appendSumsInSeveralAxes(std::vector<std::string>& lines, const TransitRecor
         }
         hits[at(i)][at(j)] = static_cast<std::uint16_t>(hits[at(i)][at(j)] + pairHits);
       }
-      if (line.text().find(',') == std::string::npos) {
+      if (line.empty()) {
         std::string mit = "Mit ";
         mit += label;
         mit += " nicht mehr als eine Summe";
         lines.push_back(std::move(mit));
       } else {
-        lines.push_back(line.text());
+        lines.push_back(line);
       }
     }
     lines.emplace_back(" ");

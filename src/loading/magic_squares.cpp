@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "core/line_buffer.h"
 #include "core/std_ho.h"
 #include "loading/overview_axes.h"
 
@@ -34,8 +33,8 @@ void appendBlock(std::vector<std::string>& lines, const DialTable& dial,
   std::string start = " Die ";
   start += axis.title;
   start += "-Quadrat-Faktoren: ";
-  LineBuffer mirrored(std::move(start));
-  LineBuffer onAxis(" UND  ");
+  std::string mirrored = std::move(start);
+  std::string onAxis = " UND  ";
   std::string pairs = " Die t+t-Quadrat-Summen        ";
 
   for (int i = 1; i <= factor::kLastInTables; ++i) {
@@ -49,8 +48,9 @@ void appendBlock(std::vector<std::string>& lines, const DialTable& dial,
         if (isOnAxis) onAxis.append(entry.text());
       }
       if (v != Variant::t || !isMirrored) continue;
-      for (int j = i + 1; j <= factor::kLastInTables; ++j) {
-        if (!near(dialValue(dial, Variant::t, j), a)) continue;
+      // Every other factor on the axis in t pairs with it, before or after it.
+      for (int j = 1; j <= factor::kLastInTables; ++j) {
+        if (j == i || !near(dialValue(dial, Variant::t, j), a)) continue;
         pairs += factorName(i);
         pairs += "t+";
         pairs += factorName(j);
@@ -59,9 +59,8 @@ void appendBlock(std::vector<std::string>& lines, const DialTable& dial,
     }
   }
 
-  std::string first = mirrored.text();
-  first += onAxis.text();
-  lines.push_back(std::move(first));
+  mirrored += onAxis;
+  lines.push_back(std::move(mirrored));
   lines.push_back(std::move(pairs));
   lines.push_back(" Achsen: " + winkel_text(a, 2, AngleMode::dial22) + " und " +
                   winkel_text(mirror, 2, AngleMode::dial22));

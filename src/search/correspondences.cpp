@@ -3,7 +3,6 @@
 #include <array>
 #include <cstdint>
 
-#include "core/line_buffer.h"
 #include "core/std_ho.h"
 
 namespace kelvaro {
@@ -11,12 +10,6 @@ namespace {
 
 constexpr int kFactors = factor::kLastByName;  // MC … GZ
 constexpr std::size_t kSlots = 4 * kFactors;   // every factor variant once
-
-// The report consists of factor names, variant letters and fixed ASCII texts
-// only, so a byte is a character and the line limit is a plain length check.
-void appendCut(std::string& line, std::string_view text) {
-  if (line.size() < kLineLimit) line.append(text.substr(0, kLineLimit - line.size()));
-}
 
 std::size_t index(int factorNumber) { return static_cast<std::size_t>(factorNumber - 1); }
 
@@ -106,8 +99,8 @@ constexpr std::array<OneFactorList, 4> kLists = {{
 std::string head(int factorNumber, Variant v) { return factorVariantName(factorNumber, v) + ":"; }
 
 // One line per first factor: the second factor variants that correspond
-// with it, or an empty line when none does. Counts every correspondence, also
-// those the line limit cuts off; list 1 marks the partners of SOt.
+// with it, or an empty line when none does. Counts every correspondence;
+// list 1 marks the partners of SOt.
 void appendList(const Correspondence& corresponds, const OneFactorList& list, bool marksSo,
                 Tally& tally, std::vector<std::string>& lines) {
   const auto& items = listItems();
@@ -123,7 +116,7 @@ void appendList(const Correspondence& corresponds, const OneFactorList& list, bo
       if (!row[other] || other == own) continue;
       const std::size_t second = index(factorOfSlot(other));
       ++counts[second];
-      appendCut(line, items[other]);
+      line.append(items[other]);
       found = true;
       if (marking) {
         tally.soMarks[second] = true;
@@ -145,7 +138,7 @@ void appendRepetitions(const Correspondence& corresponds, const Tally& tally,
     for (int k = 1; k <= kFactors; ++k) {
       if (k == f || tally.pairCount(k, f) == 0) continue;
       for (Variant v : {Variant::r, Variant::p, Variant::s}) {
-        if (corresponds(k, v, f, Variant::t)) appendCut(line, items[slot(k, v)]);
+        if (corresponds(k, v, f, Variant::t)) line.append(items[slot(k, v)]);
       }
     }
     lines.push_back(std::move(line));
@@ -159,22 +152,21 @@ std::string axisLine(std::string_view text, int first, int except, Condition con
   std::string line(text);
   for (int k = first; k <= kFactors; ++k) {
     if (k == except || !condition(k)) continue;
-    appendCut(line, factorName(k));
-    appendCut(line, ", ");
+    line.append(factorName(k));
+    line.append(", ");
   }
   return line;
 }
 
 // The SO axis: each variant of a marked factor that corresponds with SOp.
-// The items are cut at the line limit before the head is put in front.
 std::string solarAxisLine(const Correspondence& corresponds, const Tally& tally) {
   std::string items;
   for (int k = 1; k <= kFactors; ++k) {
     if (k == factor::SO || !tally.soMarks[index(k)]) continue;
     for (Variant v : kVariants) {
       if (!corresponds(k, v, factor::SO, Variant::p)) continue;
-      appendCut(items, factorVariantName(k, v));
-      appendCut(items, ", ");
+      items.append(factorVariantName(k, v));
+      items.append(", ");
     }
   }
   return "SOt und SOp: " + items;

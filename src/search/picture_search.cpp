@@ -1,9 +1,9 @@
 #include "search/picture_search.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
-#include "core/line_buffer.h"
 #include "core/std_ho.h"
 
 namespace kelvaro {
@@ -13,7 +13,8 @@ constexpr int kFirstFactor = factor::MC;
 constexpr int kLastFactor = factor::kLastInTables;  // PO
 constexpr std::size_t kPairEntryLength = 8;
 
-// Counters per pair of factors (i, j), i ≤ j, numbered from 1.
+// Counters per pair of factors (i, j), i ≤ j, numbered from 1; a pair
+// examined with its second factor first counts in the cell (j, i).
 using HitGrid = std::array<std::array<std::uint16_t, kLastFactor + 1>, kLastFactor + 1>;
 
 // The axis longitude within its sign and the sign. A negative longitude (a
@@ -60,8 +61,7 @@ class PairTest {
   }
 
   // " MOr/SAt"
-  void appendEntry(LineBuffer& line, int i, Variant x, int j, Variant y) const {
-    if (line.length() >= kLineLimit) return;
+  void appendEntry(std::string& line, int i, Variant x, int j, Variant y) const {
     const std::string_view first = factorName(i);
     const std::string_view second = factorName(j);
     const char entry[kPairEntryLength] = {' ', first[0], first[1], variantLetter(x),  // " MOr"
@@ -76,6 +76,36 @@ class PairTest {
   double axisValue_;
   PictureKind kind_;
   char kindCharacter_;
+};
+
+bool contains(const VariantRange& range, Variant v) {
+  for (std::size_t k = 0; k < range.count; ++k) {
+    if (range.variants[k] == v) return true;
+  }
+  return false;
+}
+
+// Which pairs (i in x, j in y) the loops examine. With the same choice on
+// both sides j runs from i, which examines every unordered pair once. With
+// different choices j runs over all factors; a pair with j < i is left out
+// only when its mirror (j in y on the left, i in x on the right) is examined.
+class PairOrder {
+ public:
+  explicit PairOrder(const PanelChoices& choices)
+      : sameChoices_(choices.left == choices.right),
+        left_(variantsOf(choices.left)),
+        right_(variantsOf(choices.right)) {}
+
+  int firstPartner(int i) const { return sameChoices_ ? i : kFirstFactor; }
+
+  bool examined(int i, Variant x, int j, Variant y) const {
+    return j >= i || !contains(left_, y) || !contains(right_, x);
+  }
+
+ private:
+  bool sameChoices_;
+  VariantRange left_;
+  VariantRange right_;
 };
 
 std::string choiceText(const PanelChoices& choices) {
@@ -95,14 +125,15 @@ void singleVariantLines(const PairTest& test, const PictureAxis& axis, const Pan
   const Variant y = *singleVariant(choices.right);
   lines.push_back(choiceText(choices) +
                   (axis.angleMode ? kindWording(choices.kind) : "-Planetenbilder in ") + axis.text);
-  LineBuffer line;
+  const PairOrder order(choices);
+  std::string line;
   for (int i = kFirstFactor; i <= kLastFactor; ++i) {
-    line.reset();
-    for (int j = i; j <= kLastFactor; ++j) {
+    line.clear();
+    for (int j = order.firstPartner(i); j <= kLastFactor; ++j) {
       if (singleFactorOnly && j != i) continue;
-      if (test.hit(i, x, j, y)) test.appendEntry(line, i, x, j, y);
+      if (order.examined(i, x, j, y) && test.hit(i, x, j, y)) test.appendEntry(line, i, x, j, y);
     }
-    lines.push_back(line.text());
+    lines.push_back(line);
   }
 }
 
@@ -143,21 +174,22 @@ void allVariantsLines(const PairTest& test, const PictureAxis& axis, const Panel
   lines.push_back(choiceText(choices) + kindWording(choices.kind) + axis.text);
   const VariantRange left = variantsOf(choices.left);
   const VariantRange right = variantsOf(choices.right);
+  const PairOrder order(choices);
   HitGrid grid{};
-  LineBuffer line;
+  std::string line;
   for (int i = kFirstFactor; i <= kLastFactor; ++i) {
     for (std::size_t xi = 0; xi < left.count; ++xi) {
       const Variant x = left.variants[xi];
-      line.reset();
-      for (int j = i; j <= kLastFactor; ++j) {
+      line.clear();
+      for (int j = order.firstPartner(i); j <= kLastFactor; ++j) {
         for (std::size_t yi = 0; yi < right.count; ++yi) {
           const Variant y = right.variants[yi];
-          if (!test.hit(i, x, j, y)) continue;
+          if (!order.examined(i, x, j, y) || !test.hit(i, x, j, y)) continue;
           test.appendEntry(line, i, x, j, y);
-          ++grid[i][j];
+          ++grid[std::min(i, j)][std::max(i, j)];
         }
       }
-      if (!line.empty()) lines.push_back(line.text());
+      if (!line.empty()) lines.push_back(line);
     }
   }
   lines.emplace_back(" ");

@@ -57,24 +57,28 @@ Side sideOf(double a, double b, char op, double mcProgressive) {
   return side;
 }
 
-// The ten ordered pairs of variants (second not earlier than first), in loop order.
-constexpr std::size_t kVariantPairs = 10;
-std::size_t pairIndex(std::size_t first, std::size_t second) {
-  return first * 4 - first * (first - 1) / 2 + (second - first);
-}
+// The sixteen pairs of variants, first variant outermost.
+constexpr std::size_t kVariantPairs = 16;
+std::size_t pairIndex(std::size_t first, std::size_t second) { return first * 4 + second; }
 
-// The sides of both pairs of factors in every ordered pair of variants.
+// The sides of a pair of factors in every pair of variants.
 std::array<Side, kVariantPairs> sidesOf(const TransitRecord& record, int first, int second,
                                         char op) {
   const double mcProgressive = record.position(Variant::p, factor::MC);
   std::array<Side, kVariantPairs> sides;
   for (std::size_t x = 0; x < 4; ++x) {
-    for (std::size_t y = x; y < 4; ++y) {
+    for (std::size_t y = 0; y < 4; ++y) {
       sides[pairIndex(x, y)] = sideOf(record.position(kVariants[x], first),
                                       record.position(kVariants[y], second), op, mcProgressive);
     }
   }
   return sides;
+}
+
+// The second variant of a side starts at the first one when both factors are
+// the same (so each unordered pair of its variants is tried once), else at r.
+std::size_t secondStart(int first, int second, std::size_t firstVariant) {
+  return first == second ? firstVariant : 0;
 }
 
 // The 360° and dial texts of each of the four factors in each variant.
@@ -97,10 +101,12 @@ void appendPictureLines(const TransitRecord& record, double orb, const Picture& 
   const char ops[4] = {0, picture.leftOperator, '=', picture.rightOperator};
 
   for (std::size_t x1 = 0; x1 < 4; ++x1) {
-    for (std::size_t x2 = x1; x2 < 4; ++x2) {
+    for (std::size_t x2 = secondStart(picture.factors[0], picture.factors[1], x1); x2 < 4;
+         ++x2) {
       const Side& leftSide = left[pairIndex(x1, x2)];
       for (std::size_t x3 = 0; x3 < 4; ++x3) {
-        for (std::size_t x4 = x3; x4 < 4; ++x4) {
+        for (std::size_t x4 = secondStart(picture.factors[2], picture.factors[3], x3); x4 < 4;
+             ++x4) {
           const Side& rightSide = right[pairIndex(x3, x4)];
           if (!orbHit(leftSide.dial, rightSide.dial, orb)) continue;
           const std::array<std::size_t, 4> variant = {x1, x2, x3, x4};
@@ -148,7 +154,7 @@ QuadroOutcome quadroSearch(const TransitRecord& record, double orb, std::string_
   outcome.rejection = checkPicture(entry, picture);
   if (outcome.rejection) return outcome;
 
-  result.lines.reserve(4 + 100 + 3);
+  result.lines.reserve(4 + 256 + 3);
   result.lines.emplace_back("Vorhandene Planetenbilder mit den obigen Faktoren:");
   result.lines.emplace_back(" ");
   result.lines.emplace_back(kQuadroColumnHeader);

@@ -92,9 +92,11 @@ class RightSide {
   std::array<std::string, kSize> texts_;
 };
 
+// With X = F3 the right side F3e op F3i is F3i op F3e again, so it is listed
+// once, with i not earlier than e.
 bool listed(const TripleEntry& entry, bool allFactors, std::size_t e, int x, std::size_t i) {
-  if (allFactors || x == entry.first || x == entry.second) return true;
-  return x == entry.third && i >= e;
+  if (x == entry.third) return i >= e;
+  return allFactors || x == entry.first || x == entry.second;
 }
 
 void appendClosingLines(std::vector<std::string>& lines, const Counts& counts) {
@@ -164,11 +166,15 @@ SearchResult tripleSearch(const TransitRecord& record, double orb, const TripleE
   const std::array<AxisRow, 12> rows = axisRows(record);
   RightSide right(record, entry);
   Counts counts{};
-  const bool soInEntry =
-      entry.first == factor::SO || entry.second == factor::SO || entry.third == factor::SO;
+  // The solar-arc Sun takes no part: a combination is skipped when one of its
+  // members is SO in variant s.
+  const auto solarArcSun = [](int number, std::size_t v) {
+    return number == factor::SO && v == kSolarArc;
+  };
 
   for (std::size_t a = 0; a < kVariantCount; ++a) {
     for (std::size_t b = 0; b < kVariantCount; ++b) {
+      if (solarArcSun(entry.first, a) || solarArcSun(entry.second, b)) continue;
       const double left = combine(entry.firstOp, record.position(kVariants[a], entry.first),
                                   record.position(kVariants[b], entry.second));
       // Made once per left value, on its first solution.
@@ -180,9 +186,7 @@ SearchResult tripleSearch(const TransitRecord& record, double orb, const TripleE
       for (std::size_t k = 0; k < RightSide::kSize; ++k) {
         if (!orbHit(left, right.value(k), orb)) continue;
         const auto [e, x, i] = RightSide::combination(k);
-        const bool soMember = soInEntry || x == factor::SO;
-        const bool solarArc = a == kSolarArc || b == kSolarArc || e == kSolarArc || i == kSolarArc;
-        if (soMember && solarArc) continue;
+        if (solarArcSun(entry.third, e) || solarArcSun(x, i)) continue;
         if (!listed(entry, allFactors, e, x, i)) continue;
         if (leftText.empty()) {
           leftText = "  " + dialText(left) + "=";

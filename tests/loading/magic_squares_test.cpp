@@ -94,14 +94,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(OverviewMagicSquares, AxisAtZeroPointTwoMeetsAFactorAtTwentyTwoPointThree) {
   // A = 0.2, M = 22.3: KNt and JUt stand on the mirror point and, across the
-  // seam, on the axis; KNt is mirrored and JUt follows it in the table.
+  // seam, on the axis; each is mirrored and pairs with the other.
   const TransitRecord record = blockOneRecord(0.2)
                                    .at(Variant::t, factor::KN, 22.3)
                                    .at(Variant::t, factor::JU, 22.3)
                                    .build();
   const std::vector<std::string> lines = overviewMagicSquares(record);
   EXPECT_EQ(lines[0], " Die MCp/MCp-Quadrat-Faktoren: MCp KNt JUt  UND  MCp KNt JUt ");
-  EXPECT_EQ(lines[1], kPairStart + "KNt+JUt ");
+  EXPECT_EQ(lines[1], kPairStart + "KNt+JUt JUt+KNt ");
   EXPECT_EQ(lines[2], " Achsen: 00°12' und 22°18'");
 }
 
@@ -115,7 +115,7 @@ struct PairCase {
 
 class PairTest : public ::testing::TestWithParam<PairCase> {};
 
-TEST_P(PairTest, PairsOnlyTransitFactorsInTableOrder) {
+TEST_P(PairTest, PairsOnlyTransitFactorsMirroredFirst) {
   const PairCase& c = GetParam();
   // A = 10, M = 12.5.
   const TransitRecord record = blockOneRecord(100.0)
@@ -128,29 +128,31 @@ TEST_P(PairTest, PairsOnlyTransitFactorsInTableOrder) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, PairTest,
     ::testing::Values(PairCase{"MirroredFirst", Variant::t, factor::KN, factor::JU, "KNt+JUt "},
-                      PairCase{"PartnerEarlierInTheTable", Variant::t, factor::JU, factor::KN, ""},
+                      PairCase{"PartnerEarlierInTheTable", Variant::t, factor::JU, factor::KN,
+                               "JUt+KNt "},
                       PairCase{"MirroredInRadixOnly", Variant::r, factor::KN, factor::JU, ""},
                       PairCase{"MirroredInSolarArcOnly", Variant::s, factor::KN, factor::JU, ""},
                       PairCase{"FirstFactorOfTheTable", Variant::t, factor::MC, factor::PO,
                                "MCt+POt "}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
-TEST(OverviewMagicSquares, ListsAreCutAt255CharactersButPairsAreNot) {
+TEST(OverviewMagicSquares, ListsAndPairsAreWrittenWhole) {
   // Everything at 11.25: axis and mirror point coincide, and every factor
-  // variant belongs in both lists of block 1; every transit pair is listed.
+  // variant belongs in both lists of block 1; every transit pair is listed,
+  // in both orders.
   const std::vector<std::string> lines = overviewMagicSquares(RecordBuilder(11.25).build());
   const std::string& first = lines[0];
-  ASSERT_EQ(utf8Length(first), 2 * 255u);
-  // 31 characters of beginning and 56 whole entries MCr … PLt.
+  // Both lists with their beginnings and all 88 entries MCr … POt.
+  ASSERT_EQ(utf8Length(first), 31 + 88 * 4 + 6 + 88 * 4u);
   EXPECT_EQ(first.substr(0, 39), " Die MCp/MCp-Quadrat-Faktoren: MCr MCp ");
-  EXPECT_EQ(first.substr(247, 14), "PLs PLt  UND  ");
-  // 6 characters of beginning, 62 whole entries MCr … HAp and the "H" of HAs.
-  EXPECT_EQ(first.substr(first.size() - 9), "HAr HAp H");
+  EXPECT_EQ(first.substr(31 + 88 * 4 - 8, 14), "POs POt  UND  ");
+  EXPECT_EQ(first.substr(first.size() - 8), "POs POt ");
 
   const std::string& pairs = lines[1];
-  EXPECT_EQ(pairs.size(), kPairStart.size() + 231 * 8);  // 22 × 21 / 2 pairs
+  EXPECT_EQ(pairs.size(), kPairStart.size() + 462 * 8);  // 22 × 21 pairs
   EXPECT_EQ(pairs.substr(kPairStart.size(), 16), "MCt+WIt MCt+SOt ");
-  EXPECT_EQ(pairs.substr(pairs.size() - 8), "VUt+POt ");
+  EXPECT_EQ(pairs.substr(kPairStart.size() + 21 * 8, 16), "WIt+MCt WIt+SOt ");
+  EXPECT_EQ(pairs.substr(pairs.size() - 8), "POt+VUt ");
 }
 
 }  // namespace

@@ -107,8 +107,8 @@ TEST(PictureAxis, AngleModeNamesTheAngleAfterTheStoredEntry) {
   EXPECT_EQ(angleAxis(22 + 59.0 / 60, "").value, 22 + 59.0 / 60);  // not reduced
 }
 
-// MCr/KNt meets the axis; KNr/MCt would too, but a pair is only examined
-// with the earlier factor on the left.
+// MCr/KNt and KNr/MCt both meet the axis: with different variants on the two
+// sides a pair is examined with either factor first.
 TEST(PictureSearch, SingleVariantModeWritesTwentyTwoLinesInFactorOrder) {
   const auto record = RecordBuilder()
                           .at(Variant::r, MC, 10)
@@ -119,7 +119,9 @@ TEST(PictureSearch, SingleVariantModeWritesTwentyTwoLinesInFactorOrder) {
   const auto lines = pictureSearch(record, kOrb, kMidDial, kRSlashT, false).lines;
   ASSERT_EQ(lines.size(), 23u);
   EXPECT_EQ(lines[MC], " MCr/KNt");
-  for (int i = WI; i <= PO; ++i) EXPECT_EQ(lines[static_cast<std::size_t>(i)], "") << i;
+  for (int i = WI; i <= PO; ++i) {
+    EXPECT_EQ(lines[static_cast<std::size_t>(i)], i == KN ? " KNr/MCt" : "") << i;
+  }
 }
 
 TEST(PictureSearch, SingleFactorQuestionOnlyForTheSameSingleVariant) {
@@ -228,24 +230,35 @@ TEST(PictureSearch, GridCountsEveryVariantPairAndSkipsTheSolarArcSun) {
   EXPECT_EQ(lines[7], " SOt/MOr SOt/MOp SOt/MOs SOt/MOt");
 }
 
+// SAt/MOr, SAt/MOp and SAt/MOs are pictures of their own; SAt/MOt is MOt/SAt
+// again and stays out. All seven count in the cell of MO and SA.
 TEST(PictureSearch, OneSidedAllVariantsLoopsOnlyTheRpstSide) {
   const auto record = RecordBuilder().everywhere(MO, 10).everywhere(SA, 12.5).build();
   const PanelChoices tAll{PanelVariant::t, PictureKind::midpoint, PanelVariant::rpst};
   const auto lines = pictureSearch(record, kOrb, kMidDial, tAll, false).lines;
   EXPECT_EQ(lines[0], "t/rpst Halbsummen in  11°15'");
   EXPECT_EQ(lines[1], " MOt/SAr MOt/SAp MOt/SAs MOt/SAt");
-  EXPECT_EQ(lines[2], " ");
-  EXPECT_NE(lines[3 + MO].find("  4|"), std::string::npos);
+  EXPECT_EQ(lines[2], " SAt/MOr SAt/MOp SAt/MOs");
+  EXPECT_EQ(lines[3], " ");
+  std::string mo = emptyGridRow(MO);
+  mo.replace(5 + 4 * (SA - 1), 3, "  7");
+  EXPECT_EQ(lines[4 + MO], mo);
+  // The other way round the left side runs over all variants.
+  const PanelChoices allT{PanelVariant::rpst, PictureKind::midpoint, PanelVariant::t};
+  const auto mirrored = pictureSearch(record, kOrb, kMidDial, allT, false).lines;
+  EXPECT_EQ(std::vector<std::string>(mirrored.begin() + 1, mirrored.begin() + 9),
+            (std::vector<std::string>{" MOr/SAt", " MOp/SAt", " MOs/SAt", " MOt/SAt", " SAr/MOt",
+                                      " SAp/MOt", " SAs/MOt", " "}));
 }
 
-// Every pair meets the axis: a line of the MCr is cut after 255 characters,
-// in the middle of its 32nd entry, while the grid still counts every hit.
-TEST(PictureSearch, CutsLongLinesButCountsAllHits) {
+// Every pair meets the axis: the line of MCr holds all its 87 entries (no
+// SOs), and the grid counts every hit.
+TEST(PictureSearch, WritesLongLinesWholeAndCountsAllHits) {
   const auto record = RecordBuilder().build();
   const auto lines = pictureSearch(record, kOrb, angleAxis(0, ""), kAllSlashAll, false).lines;
-  EXPECT_EQ(utf8Length(lines[1]), 255u);
+  EXPECT_EQ(utf8Length(lines[1]), 87u * 8u);
   EXPECT_EQ(lines[1].substr(0, 16), " MCr/MCr MCr/MCp");
-  EXPECT_EQ(lines[1].substr(248), " MCr/MA");
+  EXPECT_EQ(lines[1].substr(lines[1].size() - 16), " MCr/POs MCr/POt");
   const std::string& poRow = lines[lines.size() - 22];  // row of MC
   EXPECT_EQ(poRow.substr(poRow.size() - 8), " 16| 16|");
   EXPECT_EQ(lines[lines.size() - 20].substr(0, 17), "   SO........  9|");  // no SOs

@@ -66,27 +66,35 @@ TEST(QuadroSearch, RefusedEntryStillNamesItselfAndLeavesItsLine) {
   }
 }
 
-// All positions 0: every combination meets, so the lines show which are tried.
-TEST(QuadroSearch, TriesOnlyOrderedVariantPairsOnEachSide) {
-  for (const char* entry : {"KN+JU=MO/SA", "MO/MO=SA+SA"}) {
-    const auto pictures = picturesOf(quadroSearch(RecordBuilder().build(), kOrb, entry).result);
-    ASSERT_EQ(pictures.size(), 100u) << entry;
-    EXPECT_EQ(std::set<std::string>(pictures.begin(), pictures.end()).size(), 100u) << entry;
+// All positions 0: every combination meets, so the lines show which are tried:
+// all 16 variant pairs of a side with two factors, each unordered pair once
+// of a side with one factor twice.
+TEST(QuadroSearch, TriesEveryVariantPairOfTwoFactorsAndUnorderedPairsOfOne) {
+  const auto rank = [](char v) { return std::string_view("rpst").find(v); };
+  struct Case {
+    const char* entry;
+    std::size_t count;
+    bool leftOrdered;
+    bool rightOrdered;
+  };
+  for (const Case& c : {Case{"KN+JU=MO/SA", 256, false, false},
+                        Case{"MO/MO=SA+SA", 100, true, true},
+                        Case{"KN+KN=MO/SA", 160, true, false}}) {
+    const auto pictures = picturesOf(quadroSearch(RecordBuilder().build(), kOrb, c.entry).result);
+    ASSERT_EQ(pictures.size(), c.count) << c.entry;
+    EXPECT_EQ(std::set<std::string>(pictures.begin(), pictures.end()).size(), c.count) << c.entry;
     for (const auto& picture : pictures) {
-      EXPECT_LE(std::string_view("rpst").find(picture[2]),
-                std::string_view("rpst").find(picture[6]))
-          << picture;
-      EXPECT_LE(std::string_view("rpst").find(picture[10]),
-                std::string_view("rpst").find(picture[14]))
-          << picture;
+      EXPECT_TRUE(!c.leftOrdered || rank(picture[2]) <= rank(picture[6])) << picture;
+      EXPECT_TRUE(!c.rightOrdered || rank(picture[10]) <= rank(picture[14])) << picture;
     }
   }
   const auto pictures =
       picturesOf(quadroSearch(RecordBuilder().build(), kOrb, "KN+JU=MO/SA").result);
   EXPECT_EQ(pictures[0], "KNr+JUr=MOr/SAr");
   EXPECT_EQ(pictures[1], "KNr+JUr=MOr/SAp");
-  EXPECT_EQ(pictures[10], "KNr+JUp=MOr/SAr");
-  EXPECT_EQ(pictures[99], "KNt+JUt=MOt/SAt");
+  EXPECT_EQ(pictures[16], "KNr+JUp=MOr/SAr");
+  EXPECT_EQ(pictures[16 * 4], "KNp+JUr=MOr/SAr");
+  EXPECT_EQ(pictures[255], "KNt+JUt=MOt/SAt");
 }
 
 // KNr + JUr = 120.75 and MOr/SAr = 8.25 meet; the houses count from MCp = 90.
