@@ -32,6 +32,7 @@ class DialDisc : public QWidget {
   void setRingShown(Variant variant, bool shown);
   // Factor variants drawn with a frame, e.g. those of a chosen list line.
   void setMarked(std::vector<std::pair<int, Variant>> marked);
+  const std::vector<std::pair<int, Variant>>& marked() const { return marked_; }
 
   int pointer() const { return pointer_; }
   void setPointer(int pointer);
