@@ -173,7 +173,7 @@ class Options {
     settle();
     ui::DialDisc& disc = dial->disc();
     const double radius = disc.layout().ringRadius[3] + 8;  // between ring t and the scale
-    const auto at = [&](double dialValue) { return disc.widgetPoint(pointOnDial(dialValue, radius)); };
+    const auto at = [&](double value) { return disc.widgetPoint(pointOnDial(value, radius)); };
     mouse(disc, QEvent::MouseButtonPress, at(3), Qt::LeftButton);
     settle();
     const int frames = disc.frames();

@@ -88,7 +88,8 @@ std::vector<double> spreadOnCircle(const std::vector<double>& values, double spa
   }
   std::vector<double> spread = spreadInLine(unrolled, spacing);
   if (spread.back() - spread.front() > kDial - spacing) {
-    const double mean = std::accumulate(unrolled.begin(), unrolled.end(), 0.0) / static_cast<double>(n);
+    const double mean =
+        std::accumulate(unrolled.begin(), unrolled.end(), 0.0) / static_cast<double>(n);
     for (std::size_t i = 0; i < n; ++i) {
       spread[i] = mean + (static_cast<double>(i) - static_cast<double>(n - 1) / 2) * spacing;
     }

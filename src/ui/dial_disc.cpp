@@ -42,7 +42,6 @@ DialDisc::DialDisc(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
   setMinimumSize(420, 420);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setMouseTracking(false);
 }
 
 void DialDisc::showRecord(const TransitRecord& record, double orb) {
@@ -163,7 +162,9 @@ void DialDisc::paintNames(QPainter& painter) const {
   for (const DialName& name : layout_.names) {
     const QPointF mark = qt(name.truePlace);
     painter.setPen(QPen(colour::skyBlue, 1));
-    if (std::hypot(name.leaderStart.x - name.truePlace.x, name.leaderStart.y - name.truePlace.y) > 1) {
+    const double leader =
+        std::hypot(name.leaderStart.x - name.truePlace.x, name.leaderStart.y - name.truePlace.y);
+    if (leader > 1) {
       painter.drawLine(qt(name.leaderStart), mark);
     }
     painter.setPen(Qt::NoPen);
@@ -191,8 +192,7 @@ void DialDisc::paintPointer(QPainter& painter) const {
 
 // Names in the pointer's axis stand out in yellow; marked ones get a frame.
 void DialDisc::paintHighlights(QPainter& painter) const {
-  QFont bold = nameFont();
-  painter.setFont(bold);
+  painter.setFont(nameFont());
   for (const DialName& name : layout_.names) {
     const QRectF box = nameBox(name);
     if (inPointerAxis(name.dialValue, pointer_, orb_)) {

@@ -74,7 +74,8 @@ DialWindow::DialWindow(Platform& platform, QWidget* parent)
   list_->setLineWrapMode(QPlainTextEdit::WidgetWidth);  // the 14 entries of a line wrap at blanks
   setBaseColour(*list_, colour::cream);
   list_->viewport()->installEventFilter(this);
-  list_->setToolTip(QStringLiteral("Doppelklick auf eine Zeile: ihre Faktoren auf der Scheibe zeigen"));
+  list_->setToolTip(
+      QStringLiteral("Doppelklick auf eine Zeile: ihre Faktoren auf der Scheibe zeigen"));
 
   print_ = smallButton(this, "DialPrint", QStringLiteral("Drucken"));
   save_ = smallButton(this, "DialSave", QStringLiteral("Bild speichern"));
@@ -156,8 +157,8 @@ void DialWindow::savePicture() {
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
   disc_->grab().save(&buffer, "PNG");
-  const Checked<std::string> saved =
-      saveDialPicture(saveFolder_, *record_, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+  const std::string_view bytes(png.constData(), static_cast<std::size_t>(png.size()));
+  const Checked<std::string> saved = saveDialPicture(saveFolder_, *record_, bytes);
   if (const Rejection* failure = rejection(saved)) {
     platform_.showError(this, failure->message);
   } else {

@@ -84,7 +84,8 @@ class DialWindowTest : public UiTestCase {
     expectPointer(pointerAt(name.dialValue), 0.5);
 
     const double radius = disc.layout().ringRadius[3] + 8;  // between ring t and the scale
-    QTest::mousePress(&disc, Qt::LeftButton, {}, disc.widgetPoint(pointOnDial(3, radius)).toPoint());
+    const QPoint start = disc.widgetPoint(pointOnDial(3, radius)).toPoint();
+    QTest::mousePress(&disc, Qt::LeftButton, {}, start);
     QVERIFY(std::abs(disc.pointer() - 180) <= 1);
     QTest::mouseMove(&disc, disc.widgetPoint(pointOnDial(15.5, radius)).toPoint());
     QTest::mouseRelease(&disc, Qt::LeftButton, {},
