@@ -22,7 +22,10 @@ namespace {
 constexpr double kNumberRoom = 24;   // outside the scale: the degree numbers
 constexpr double kLongTick = 10;
 constexpr double kShortTick = 5;
-constexpr double kInnerShare = 0.40;  // of the scale radius: where ring r begins
+// Of the scale radius: where ring r begins. At the smallest size this keeps
+// each ring's band a name's diagonal high and leaves ring r room for all 22
+// names side by side.
+constexpr double kInnerShare = 0.38;
 constexpr int kTicksPerDegree = 6;     // one every 10'
 constexpr int kWheelNotch = 120;
 constexpr int kWheelStep = 10;  // minutes a notch
@@ -40,7 +43,7 @@ int qtAngle(double dialValue) { return static_cast<int>(std::lround((90 + dialVa
 DialDisc::DialDisc(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("DialDisc"));
   setFocusPolicy(Qt::StrongFocus);
-  setMinimumSize(420, 420);
+  setMinimumSize(480, 480);
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

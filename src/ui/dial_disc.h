@@ -38,6 +38,7 @@ class DialDisc : public QWidget {
   void setPointer(int pointer);
 
   const DialLayout& layout() const { return layout_; }
+  const DialGeometry& geometry() const { return geometry_; }
   // Where a name or a dial value is drawn, in the widget's coordinates.
   QPointF widgetPoint(DialPoint point) const;
   // Frames painted so far.

@@ -1,7 +1,9 @@
 // The dial window: opened from the main window, its pointer moved by keys,
 // wheel, clicks and drags, its list the angle search at the pointer, kept up
 // to date on an orb change and closed on a restart.
+#include <cmath>
 #include <fstream>
+#include <numbers>
 #include <memory>
 #include <variant>
 
@@ -54,6 +56,19 @@ class DialWindowTest : public UiTestCase {
     // A second click brings the same window to the front.
     click(child(run_->main(), "Button15"));
     QCOMPARE(run_->main().findChildren<ui::DialWindow*>().size(), qsizetype{1});
+  }
+
+  // At the smallest size the rings are still a name's diagonal apart, and
+  // all 22 names of ring r fit side by side, so crowded names never overlap.
+  void smallestSizeKeepsNamesApart() {
+    dial_->resize(dial_->minimumSize());
+    QApplication::processEvents();
+    const ui::DialDisc& disc = dial_->disc();
+    const DialGeometry& g = disc.geometry();
+    const double diagonal = std::hypot(g.nameWidth, g.nameHeight) * 1.02;
+    QVERIFY((g.ringsOuter - g.ringsInner) / 4 >= diagonal);
+    const double perName = 2 * std::asin(diagonal / (2 * disc.layout().nameRadius[0]));
+    QVERIFY(22 * perName <= 2 * std::numbers::pi);
   }
 
   void keysAndWheelMoveThePointerAndWrap() {
