@@ -185,7 +185,7 @@ void TForm1::openOrbEntry(std::function<void()> afterwards) {
       [this, afterwards = std::move(afterwards)] {
         orb_ = form2_->orb();
         Label7->setText(toQString(orbLabelText(orb_)));
-        if (dial_) dial_->setOrb(orb_);
+        if (dial_ && dial_->isVisible()) dial_->setOrb(orb_);
         if (afterwards) afterwards();
       },
       Qt::SingleShotConnection);
