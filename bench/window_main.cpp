@@ -6,7 +6,7 @@
 //                                 peak memory of a run through every option at orb 9:59
 //   kelvaro_window_bench --start  (a measured run) ends once the introduction is shown
 //   kelvaro_window_bench --all    (a measured run) loads the sample at orb 9:59 and runs
-//                                 every option
+//                                 every option and the dial
 //
 // Each step is timed from the user's last keystroke or click to the lines
 // shown: the orb entry to the content overview, "Weiter zur Suche" to the
@@ -29,6 +29,9 @@
 
 #include "bench/cases.h"
 #include "bench/quiet_process.h"
+#include "search/dial_layout.h"
+#include "ui/dial_disc.h"
+#include "ui/dial_window.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
 
@@ -161,6 +164,29 @@ class Options {
     clickButton("Button5");
     return timedKeys("KNt", "Memo1");  // the second text view
   }
+  // A drag of the dial's pointer: from the mouse move to the disc painted
+  // anew and the list at the new place shown.
+  double dialPointerMove() {
+    clickButton("Button15");
+    auto* dial = testing::child<ui::DialWindow>(main_, "DialWindow");
+    require(dial && QTest::qWaitForWindowExposed(dial), "the dial did not open");
+    settle();
+    ui::DialDisc& disc = dial->disc();
+    const double radius = disc.layout().ringRadius[3] + 8;  // between ring t and the scale
+    const auto at = [&](double value) { return disc.widgetPoint(pointOnDial(value, radius)); };
+    mouse(disc, QEvent::MouseButtonPress, at(3), Qt::LeftButton);
+    settle();
+    const int frames = disc.frames();
+    const Clock::time_point start = Clock::now();
+    mouse(disc, QEvent::MouseMove, at(7.5), Qt::NoButton);
+    settle();
+    const double millis = millisSince(start);
+    require(disc.frames() > frames, "the dial was not painted anew");
+    require(!testing::viewLines(*dial, "DialList").empty(), "the dial showed no list");
+    mouse(disc, QEvent::MouseButtonRelease, at(7.5), Qt::LeftButton);
+    dial->close();
+    return millis;
+  }
 
  private:
   void clickButton(const char* name) {
@@ -181,6 +207,10 @@ class Options {
     QWidget* button = testing::child(main_, name);
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
     settle();
+  }
+  static void mouse(QWidget& widget, QEvent::Type type, QPointF at, Qt::MouseButton button) {
+    QMouseEvent event(type, at, widget.mapToGlobal(at), button, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &event);
   }
   double timedMark(const char* name) {
     const Clock::time_point start = Clock::now();
@@ -222,6 +252,7 @@ constexpr OptionStep kOptionSteps[] = {
     {"triple-all", &Options::tripleAllFactors},
     {"correspondences", &Options::correspondences},
     {"magic", &Options::magicSquare},
+    {"dial-pointer-move", &Options::dialPointerMove},
 };
 
 std::string orbKeys(const Orb& orb) {

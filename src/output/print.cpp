@@ -1,10 +1,15 @@
 #include "output/print.h"
 
+#include <algorithm>
+
 #include <QFile>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <QStringList>
+
+#include "output/result_file.h"
 
 namespace kelvaro {
 namespace {
@@ -83,10 +88,9 @@ QFont printFont(QFont font) {
 // line would not fit on the current one.
 std::optional<std::string> drawLines(QPainter& painter, QPrinter& printer,
                                      const std::vector<std::string>& lines,
-                                     const SystemMessages& system) {
+                                     const SystemMessages& system, double top = 0) {
   const QFontMetricsF metrics(painter.font(), painter.device());
   const double pageHeight = painter.device()->height();
-  double top = 0;
   for (const std::string& line : lines) {
     if (top > 0 && top + metrics.lineSpacing() > pageHeight) {
       if (!printer.newPage()) return failure(printer, "Der Drucker kann keine neue Seite beginnen", system);
@@ -99,7 +103,51 @@ std::optional<std::string> drawLines(QPainter& painter, QPrinter& printer,
   return std::nullopt;
 }
 
+// The largest point size up to `largest` at which the widest line fits the width.
+QFont fittedFont(QFont font, const QPaintDevice& device, const std::vector<std::string>& lines,
+                 double width, int largest) {
+  for (int size = largest; size > 4; --size) {
+    font.setPointSize(size);
+    const QFontMetricsF metrics(font, &device);
+    double widest = 0;
+    for (const std::string& line : lines) {
+      widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(line)));
+    }
+    if (widest <= width) break;
+  }
+  return font;
+}
+
 }  // namespace
+
+std::optional<std::string> printPictureWithLines(QPrinter& printer, const TransitRecord& record,
+                                                 const QImage& picture,
+                                                 const std::vector<std::string>& lines) {
+  SystemMessages system;
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    addOutputFileReason(printer, system);
+    return failure(printer, "Der Druck lässt sich nicht beginnen", system);
+  }
+  const double width = painter.device()->width();
+  QFont font = printFont(painter.font());
+  painter.setFont(font);
+  const QFontMetricsF header(font, painter.device());
+  painter.drawText(QPointF(0, header.ascent()), QString::fromStdString(printHeader(record)));
+  double top = header.lineSpacing() * 2;
+
+  const double side = std::min(width, painter.device()->height() / 2.0 - top);
+  if (!picture.isNull() && side > 0) {
+    const QSizeF size = QSizeF(picture.size()).scaled(side, side, Qt::KeepAspectRatio);
+    painter.drawImage(QRectF(QPointF((width - size.width()) / 2, top), size), picture);
+    top += size.height() + header.lineSpacing();
+  }
+  painter.setFont(fittedFont(font, *painter.device(), lines, width, font.pointSize()));
+  auto error = drawLines(painter, printer, lines, system, top);
+  if (!painter.end() && !error) error = failure(printer, "Der Druck lässt sich nicht abschließen", system);
+  if (!error) error = stateFailure(printer, system);
+  return error;
+}
 
 std::optional<std::string> printResultList(QPrinter& printer, const TransitRecord& record,
                                            const std::vector<std::string>& lines) {

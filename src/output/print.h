@@ -7,6 +7,7 @@
 #include "core/transit_record.h"
 #include "output/output_lines.h"
 
+class QImage;
 class QPrinter;
 
 namespace kelvaro {
@@ -18,5 +19,13 @@ namespace kelvaro {
 // success, else the error message with what the system reported.
 std::optional<std::string> printResultList(QPrinter& printer, const TransitRecord& record,
                                            const std::vector<std::string>& lines);
+
+// Prints a picture with its lines (the dial with the list at its pointer):
+// the print header, the picture centred in the upper half of the page, the
+// lines below it in a fixed-pitch font small enough for the widest line to
+// fit the page width. Lines that do not fit the page go on further pages.
+std::optional<std::string> printPictureWithLines(QPrinter& printer, const TransitRecord& record,
+                                                 const QImage& picture,
+                                                 const std::vector<std::string>& lines);
 
 }  // namespace kelvaro

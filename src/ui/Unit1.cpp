@@ -25,6 +25,7 @@
 #include "ui/Unit3.h"
 #include "ui/Unit4.h"
 #include "ui/clickable_label.h"
+#include "ui/dial_window.h"
 #include "ui/intro_text.h"
 #include "ui/platform.h"
 #include "ui/text_view.h"
@@ -66,6 +67,7 @@ void TForm1::connectControls() {
   connect(Button14, &QPushButton::clicked, this, &TForm1::Button14Click);
   connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
   connect(Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
+  connect(Button15, &QPushButton::clicked, this, &TForm1::Button15Click);
   connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
   connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
   connect(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
@@ -183,6 +185,7 @@ void TForm1::openOrbEntry(std::function<void()> afterwards) {
       [this, afterwards = std::move(afterwards)] {
         orb_ = form2_->orb();
         Label7->setText(toQString(orbLabelText(orb_)));
+        if (dial_ && dial_->isVisible()) dial_->setOrb(orb_);
         if (afterwards) afterwards();
       },
       Qt::SingleShotConnection);
@@ -218,6 +221,7 @@ void TForm1::Button4Click() {
   for (QLabel* axis : axisLabels()) axis->setText(blank);
   setCommandButtonsEnabled(false);
   hideEntryControls();
+  if (dial_) dial_->close();
   weiter();
 }
 
@@ -226,6 +230,12 @@ void TForm1::Button6Click() { printLines(this, linesOf(*Memo3)); }
 void TForm1::Button7Click() { saveLines(this, linesOf(*Memo3)); }
 
 void TForm1::Button12Click() { form3_->showHelp(); }
+
+void TForm1::Button15Click() {
+  if (!record_) return;
+  if (!dial_) dial_ = new DialWindow(platform_, this);
+  dial_->showDial(*record_, orb_, savedWorkingFolder_);
+}
 
 // The orb can be changed at any time; what is already shown stays as it is.
 void TForm1::Label7Click() {
@@ -260,7 +270,8 @@ void TForm1::saveLines(QWidget* parent, const std::vector<std::string>& lines) {
 
 // The order in which they are enabled when a load is done.
 std::vector<QPushButton*> TForm1::commandButtons() const {
-  return {Button1, Button3, Button4, Button5, Button10, Button13, Button14, Button6, Button7};
+  return {Button1, Button3, Button4, Button5, Button10, Button13, Button14, Button6, Button7,
+          Button15};
 }
 
 std::vector<QWidget*> TForm1::entryControls() const {

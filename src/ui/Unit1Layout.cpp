@@ -138,6 +138,9 @@ void TForm1::createOptionButtons() {
                           x, 653);
   Button1 = fittedButton(this, "Button1", QStringLiteral("5  Korrespondierende"), x, 682);
   Button5 = fittedButton(this, "Button5", QStringLiteral("6  Magisches Quadrat "), x, 711);
+  // The dial beside option 6, below every option's entry controls.
+  Button15 = fittedButton(this, "Button15", QStringLiteral("7  Gradscheibe"),
+                          Button5->geometry().right() + 9, 711);
   Button4 = button(this, "Button4", QStringLiteral("Noch einmal von vorne"), {808, 718, 212, 26});
 }
 

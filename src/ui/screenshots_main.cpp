@@ -5,7 +5,7 @@
 // the content overview (its top and its grid), the main window with the
 // axis overview (top, house table, magic squares), the main window after a
 // typical search of each option (both methods of option 2, both ways of
-// option 3), and the help window. Runs without a display
+// option 3), the dial window, and the help window. Runs without a display
 // (QT_QPA_PLATFORM=offscreen); the program and transit folders are made in
 // a temporary folder.
 #include <cstdio>
@@ -21,6 +21,9 @@
 #include <QTemporaryDir>
 
 #include "core/text_encoding.h"
+#include "search/dial_pointer.h"
+#include "ui/dial_disc.h"
+#include "ui/dial_window.h"
 #include "ui/program.h"
 #include "ui/scripted_platform.h"
 #include "ui/text_view.h"
@@ -112,6 +115,25 @@ bool saveOptions(kelvaro::ui::TForm1& main, kelvaro::ui::ScriptedPlatform& platf
   return saved;
 }
 
+// The dial after the load, then with its pointer on the Sun of the radix
+// and the first line of its list marked.
+bool saveDial(kelvaro::ui::TForm1& main, const QString& folder) {
+  click(main, "Button15");
+  auto& dial = child<kelvaro::ui::DialWindow>(main, "DialWindow");
+  bool saved = save(dial, folder, "12-dial.png");
+  kelvaro::ui::DialDisc& disc = dial.disc();
+  for (const kelvaro::DialName& name : disc.layout().names) {
+    if (name.factor == 3 && name.variant == kelvaro::Variant::r) {
+      disc.setPointer(kelvaro::pointerAt(name.dialValue));
+    }
+  }
+  const auto lines = kelvaro::ui::linesOf(child<QPlainTextEdit>(dial, "DialList"));
+  if (lines.size() > 1) disc.setMarked(kelvaro::factorsOfLine(lines[1]));
+  saved &= save(dial, folder, "12-dial-pointer.png");
+  dial.close();
+  return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -157,6 +179,7 @@ int main(int argc, char** argv) {
   saved &= save(main, folder, "4-ready-squares.png");
 
   saved &= saveOptions(main, platform, folder);
+  saved &= saveDial(main, folder);
 
   platform.answerNext(true);
   click(main, "Button3");

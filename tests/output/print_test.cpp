@@ -1,5 +1,6 @@
 #include "output/print.h"
 
+#include <QImage>
 #include <QPrinter>
 
 #include <gtest/gtest.h>
@@ -100,6 +101,29 @@ TEST(Print, ALongListContinuesOnNewPagesWithoutLosingALine) {
   // A page is only left when it is full: the full pages hold the same number of lines.
   ASSERT_GE(pages.size(), 3u);
   EXPECT_EQ(pages[1].size(), pages[0].size() + 1);  // + the opening blank line of page 1
+}
+
+TEST(Print, APictureWithItsLinesFitsTheWidestLineOnOnePage) {
+  TempDir dir;
+  const fs::path pdf = dir.path() / "scheibe.pdf";
+  QPrinter printer;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(pdf.string()));
+  QImage picture(400, 400, QImage::Format_RGB32);
+  picture.fill(Qt::blue);
+  std::string full;  // 14 entries: 113 characters, wider than the page at the usual size
+  for (int i = 0; i < 14; ++i) full += " MCr+WIp";
+  const std::vector<std::string> lines = {"Summen in der Achse 07:30", full + " ",
+                                          "******************"};
+  ASSERT_EQ(printPictureWithLines(printer, person(), picture, lines), std::nullopt);
+
+  std::vector<std::string> text;
+  for (const std::string& line : allLines(pagesOf(pdfText(pdf)))) {
+    if (!line.empty()) text.push_back(line);
+  }
+  EXPECT_EQ(pagesOf(pdfText(pdf)).size(), 1u);
+  EXPECT_EQ(text, (std::vector<std::string>{printHeader(person()), lines[0], full.substr(1),
+                                            lines[2]}));
 }
 
 TEST(Print, APrinterThatCannotBeginReportsTheSystemsReason) {

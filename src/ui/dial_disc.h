@@ -1,0 +1,85 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include <QPixmap>
+#include <QWidget>
+
+#include "core/transit_record.h"
+#include "search/dial_layout.h"
+
+namespace kelvaro::ui {
+
+// The painted 22.5° dial: scale, the four rings of factor names and the
+// pointer with its orb. The user moves the pointer by dragging it, by a
+// click on the disc or on a name (the pointer jumps onto that factor), with
+// the arrow keys (±1'), Page Up/Down (±1°) and the wheel (±10' a notch).
+//
+// Everything but the pointer, its orb and the marks is painted once into a
+// picture that is kept until the size, the record or the rings change, so a
+// move of the pointer repaints little.
+class DialDisc : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit DialDisc(QWidget* parent = nullptr);
+
+  void showRecord(const TransitRecord& record, double orb);
+  void setOrb(double orb);
+  void setRingShown(Variant variant, bool shown);
+  // Factor variants drawn with a frame, e.g. those of a chosen list line.
+  void setMarked(std::vector<std::pair<int, Variant>> marked);
+  const std::vector<std::pair<int, Variant>>& marked() const { return marked_; }
+
+  int pointer() const { return pointer_; }
+  void setPointer(int pointer);
+
+  const DialLayout& layout() const { return layout_; }
+  const DialGeometry& geometry() const { return geometry_; }
+  // Where a name or a dial value is drawn, in the widget's coordinates.
+  QPointF widgetPoint(DialPoint point) const;
+  // Frames painted so far.
+  int frames() const { return frames_; }
+
+ signals:
+  void pointerMoved(int pointer);
+
+ protected:
+  bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+
+ private:
+  double scaleRadius() const;
+  void relayout();
+  void paintBackground();
+  void paintScale(QPainter& painter) const;
+  void paintNames(QPainter& painter) const;
+  void paintPointer(QPainter& painter) const;
+  void paintHighlights(QPainter& painter) const;
+  QRectF nameBox(const DialName& name) const;
+  const DialName* nameAt(QPointF position) const;
+  void pointAt(QPointF position);
+
+  std::optional<TransitRecord> record_;
+  double orb_ = 0;
+  std::array<bool, 4> shownRings_ = {true, true, true, true};
+  std::vector<std::pair<int, Variant>> marked_;
+  DialLayout layout_;
+  DialGeometry geometry_;
+  QPixmap background_;
+  int pointer_ = 0;
+  bool dragging_ = false;
+  int frames_ = 0;
+  int wheelRest_ = 0;  // wheel angle short of a whole notch
+};
+
+}  // namespace kelvaro::ui

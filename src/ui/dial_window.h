@@ -1,0 +1,63 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <optional>
+
+#include <QWidget>
+
+#include "core/transit_record.h"
+
+class QCheckBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace kelvaro::ui {
+
+class DialDisc;
+class Platform;
+
+// The window "Gradscheibe 22,5°": the dial of the loaded record beside the
+// list of what stands at its pointer, which is the angle search of option 3
+// at the pointer's value over all factors. Not modal; the main window opens
+// it, keeps it up to date on every change of the orb and closes it on a
+// restart.
+class DialWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  DialWindow(Platform& platform, QWidget* parent);
+
+  // Shows the dial of this record (or brings the window to the front).
+  // `saveFolder` receives the saved pictures.
+  void showDial(const TransitRecord& record, double orb, const std::filesystem::path& saveFolder);
+  // A new orb: the pointer's sector and its list follow.
+  void setOrb(double orb);
+
+  DialDisc& disc() { return *disc_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void showPointerList();
+  void markLine(int block);
+  void print();
+  void savePicture();
+
+  Platform& platform_;
+  std::optional<TransitRecord> record_;
+  double orb_ = 0;
+  std::filesystem::path saveFolder_;
+
+  DialDisc* disc_;
+  QLabel* pointerLabel_;
+  QLabel* heading_;
+  std::array<QCheckBox*, 4> rings_;
+  QPlainTextEdit* list_;
+  QPushButton* print_;
+  QPushButton* save_;
+};
+
+}  // namespace kelvaro::ui
