@@ -110,13 +110,13 @@ Checked<double> checkCoordinate(std::string_view label, std::string_view text, b
   const std::string_view entry = trimmed(text);
   std::string upper(entry);
   for (char& c : upper) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-  const auto value = latitude ? sexagesimalDegrees(upper, "N", 'S')
-                              : sexagesimalDegrees(upper, "OE", 'W');
+  const auto value =
+      latitude ? sexagesimalDegrees(upper, "N", 'S') : sexagesimalDegrees(upper, "OE", 'W');
   const auto degrees = value ? value : decimalDegrees(entry);
   const std::string form = latitude ? "50.9333 oder 50°56' N" : "6.95 oder 06°57' O";
   if (!degrees) {
-    return refuse(label, inQuotes(entry) + " ist keine Angabe in Grad. Bitte als " + form +
-                             " angeben.");
+    return refuse(label,
+                  inQuotes(entry) + " ist keine Angabe in Grad. Bitte als " + form + " angeben.");
   }
   const double limit = latitude ? 89 + 59 / 60.0 : 180.0;
   if (std::fabs(*degrees) > limit + 1e-9) {
@@ -126,13 +126,20 @@ Checked<double> checkCoordinate(std::string_view label, std::string_view text, b
   return *degrees;
 }
 
-// "050°56' N": whole arc minutes, the degrees with `width` digits at least.
-std::string coordinateText(double value, char positive, char negative) {
-  const double rounded = std::round(std::fabs(value) * 60);
-  const long long minutes = static_cast<long long>(rounded);
-  char text[32];
-  std::snprintf(text, sizeof text, "%02lld\xC2\xB0%02lld' %c", minutes / 60, minutes % 60,
-                value < 0 && minutes != 0 ? negative : positive);
+// "50°56' N": whole arc minutes, the degrees with two digits at least;
+// with `seconds` "50°55'59\" N", whole arc seconds.
+std::string coordinateText(double value, char positive, char negative, bool seconds = false) {
+  const double unitsPerDegree = seconds ? 3600 : 60;
+  const long long units = static_cast<long long>(std::round(std::fabs(value) * unitsPerDegree));
+  const char hemisphere = value < 0 && units != 0 ? negative : positive;
+  char text[40];
+  if (seconds) {
+    std::snprintf(text, sizeof text, "%02lld\xC2\xB0%02lld'%02lld\" %c", units / 3600,
+                  units / 60 % 60, units % 60, hemisphere);
+  } else {
+    std::snprintf(text, sizeof text, "%02lld\xC2\xB0%02lld' %c", units / 60, units % 60,
+                  hemisphere);
+  }
   return text;
 }
 
@@ -156,13 +163,14 @@ Checked<Date> checkDate(std::string_view label, std::string_view text) {
   const auto month = cursor.number(2);
   const bool dot2 = cursor.take(".");
   const auto year = cursor.number(4);
-  if (!day || !dot1 || !month || !dot2 || !year || *year < 1000 || !cursor.atEnd() ||
-      *month < 1 || *month > 12 || *day < 1 || *day > daysInMonth(*year, *month)) {
-    return refuse(label, inQuotes(entry) + " ist kein gültiges Datum. Bitte als TT.MM.JJJJ angeben.");
+  if (!day || !dot1 || !month || !dot2 || !year || *year < 1000 || !cursor.atEnd() || *month < 1 ||
+      *month > 12 || *day < 1 || *day > daysInMonth(*year, *month)) {
+    return refuse(label,
+                  inQuotes(entry) + " ist kein gültiges Datum. Bitte als TT.MM.JJJJ angeben.");
   }
   if (*year < 1800 || *year > 2399) {
-    return refuse(label, "Das Jahr " + std::to_string(*year) +
-                             " liegt nicht zwischen 1800 und 2399.");
+    return refuse(label,
+                  "Das Jahr " + std::to_string(*year) + " liegt nicht zwischen 1800 und 2399.");
   }
   return Date{*year, *month, *day};
 }
@@ -209,6 +217,10 @@ Checked<std::string> checkTextField(std::string_view label, std::string_view tex
 
 std::string latitudeText(double latitude) { return coordinateText(latitude, 'N', 'S'); }
 std::string longitudeText(double longitude) { return coordinateText(longitude, 'O', 'W'); }
+std::string latitudeEntryText(double latitude) { return coordinateText(latitude, 'N', 'S', true); }
+std::string longitudeEntryText(double longitude) {
+  return coordinateText(longitude, 'O', 'W', true);
+}
 
 namespace {
 
@@ -259,7 +271,8 @@ std::variant<ChartRequest, ChartRefusal> checkChartEntry(const ChartEntry& entry
   TimeZone birthZone = TimeZone::universal();
   TimeZone transitZone = TimeZone::universal();
   accept(checkTextField("Name", entry.name, true), F::name, request.name, refusal);
-  accept(checkTextField("Vorname", entry.firstName, false), F::firstName, request.firstName, refusal);
+  accept(checkTextField("Vorname", entry.firstName, false), F::firstName, request.firstName,
+         refusal);
   accept(checkDate("Geburtsdatum", entry.birthDate), F::birthDate, birthDate, refusal);
   accept(checkTime("Geburtszeit", entry.birthTime), F::birthTime, birthTime, refusal);
   accept(checkZone("Zeitzone der Geburt", entry.birthZone), F::birthZone, birthZone, refusal);
@@ -270,7 +283,8 @@ std::variant<ChartRequest, ChartRefusal> checkChartEntry(const ChartEntry& entry
   accept(checkTextField("Ort", entry.place, false), F::place, request.place, refusal);
   accept(checkDate("Transitdatum", entry.transitDate), F::transitDate, transitDate, refusal);
   accept(checkTime("Transitzeit", entry.transitTime), F::transitTime, transitTime, refusal);
-  accept(checkZone("Zeitzone des Transits", entry.transitZone), F::transitZone, transitZone, refusal);
+  accept(checkZone("Zeitzone des Transits", entry.transitZone), F::transitZone, transitZone,
+         refusal);
   accept(checkLatitude("Breite des Transitorts", entry.transitLatitude), F::transitLatitude,
          request.transitLatitude, refusal);
   accept(checkLongitude("Länge des Transitorts", entry.transitLongitude), F::transitLongitude,
@@ -282,8 +296,7 @@ std::variant<ChartRequest, ChartRefusal> checkChartEntry(const ChartEntry& entry
                                        "Zeitzone des Transits", refusal);
   if (refusal) return *refusal;
   if (*transit < *birth) {
-    return ChartRefusal{F::transitDate,
-                        "Transitdatum: Der Transitzeitpunkt liegt vor der Geburt."};
+    return ChartRefusal{F::transitDate, "Transitdatum: Der Transitzeitpunkt liegt vor der Geburt."};
   }
   request.birth = *birth;
   request.transit = *transit;

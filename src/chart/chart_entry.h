@@ -103,4 +103,9 @@ std::variant<ChartRequest, ChartRefusal> checkChartEntry(const ChartEntry& entry
 std::string latitudeText(double latitude);
 std::string longitudeText(double longitude);
 
+// "50°56'00\" N", "06°57'00\" O": to the arc second, as an entry field shows a
+// coordinate it was given (checkLatitude and checkLongitude read it back).
+std::string latitudeEntryText(double latitude);
+std::string longitudeEntryText(double longitude);
+
 }  // namespace kelvaro::chart

@@ -56,8 +56,8 @@ std::vector<AtlasPlace> findPlaces(std::string_view query, std::size_t limit) {
   if (wanted.find_first_not_of(" \t") == std::string::npos) return places;
   const GermanNames german;
   guint count = 0;
-  gint* indices = geonames_query_cities_sync(wanted.c_str(), GEONAMES_QUERY_DEFAULT, &count,
-                                             nullptr, nullptr);
+  gint* indices =
+      geonames_query_cities_sync(wanted.c_str(), GEONAMES_QUERY_DEFAULT, &count, nullptr, nullptr);
   for (guint i = 0; i < count && places.size() < limit; ++i) {
     GeonamesCity* city = geonames_get_city(indices[i]);
     if (!city) continue;

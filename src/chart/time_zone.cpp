@@ -36,7 +36,8 @@ std::optional<seconds> parseOffset(std::string_view text) {
 }
 
 date::local_seconds localSeconds(const LocalTime& local) {
-  const date::year_month_day day{date::year{local.year}, date::month{static_cast<unsigned>(local.month)},
+  const date::year_month_day day{date::year{local.year},
+                                 date::month{static_cast<unsigned>(local.month)},
                                  date::day{static_cast<unsigned>(local.day)}};
   return date::local_days{day} + std::chrono::hours{local.hour} +
          std::chrono::minutes{local.minute} + seconds{local.second};
@@ -46,9 +47,12 @@ LocalTime localTime(date::local_seconds moment) {
   const auto day = date::floor<date::days>(moment);
   const date::year_month_day ymd{day};
   const date::hh_mm_ss<seconds> clock{moment - day};
-  return {static_cast<int>(ymd.year()),         static_cast<int>(static_cast<unsigned>(ymd.month())),
-          static_cast<int>(static_cast<unsigned>(ymd.day())), static_cast<int>(clock.hours().count()),
-          static_cast<int>(clock.minutes().count()), static_cast<int>(clock.seconds().count())};
+  return {static_cast<int>(ymd.year()),
+          static_cast<int>(static_cast<unsigned>(ymd.month())),
+          static_cast<int>(static_cast<unsigned>(ymd.day())),
+          static_cast<int>(clock.hours().count()),
+          static_cast<int>(clock.minutes().count()),
+          static_cast<int>(clock.seconds().count())};
 }
 
 }  // namespace
@@ -57,9 +61,11 @@ Checked<TimeZone> TimeZone::parse(std::string_view text) {
   const std::string_view entry = trimmed(text);
   if (entry == "UT" || entry == "UTC") return universal();
   if (entry.starts_with('+') || entry.starts_with('-')) {
-    if (const auto offset = parseOffset(entry)) return TimeZone(offsetText(*offset), nullptr, *offset);
-    return Rejection{"Die Abweichung \"" + std::string(entry) +
-                     "\" ist ungültig. Bitte als +HH:MM oder -HH:MM angeben, z. B. +01:00 oder -05:30."};
+    if (const auto offset = parseOffset(entry))
+      return TimeZone(offsetText(*offset), nullptr, *offset);
+    return Rejection{
+        "Die Abweichung \"" + std::string(entry) +
+        "\" ist ungültig. Bitte als +HH:MM oder -HH:MM angeben, z. B. +01:00 oder -05:30."};
   }
   if (entry.empty()) return Rejection{"Die Zeitzone fehlt. " + std::string(kZoneHint)};
   try {
@@ -80,7 +86,8 @@ Checked<std::chrono::sys_seconds> TimeZone::toUniversal(const LocalTime& local) 
   if (info.result == date::local_info::unique) {
     return std::chrono::sys_seconds{moment.time_since_epoch() - info.first.offset};
   }
-  const std::string offsets = offsetText(info.first.offset) + " oder " + offsetText(info.second.offset);
+  const std::string offsets =
+      offsetText(info.first.offset) + " oder " + offsetText(info.second.offset);
   const std::string what = info.result == date::local_info::nonexistent
                                ? "gibt es in der Zeitzone " + name_ + " nicht (Zeitumstellung)"
                                : "gibt es in der Zeitzone " + name_ + " zweimal (Zeitumstellung)";

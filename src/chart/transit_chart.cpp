@@ -47,8 +47,9 @@ TransitRecord computeTransitRecord(const ChartRequest& request) {
                                        record.position(Variant::r, factor::SO));
   const double progressedMc = normalizedDegrees(radix.mc + arc);
   record.setPosition(Variant::p, factor::MC, progressedMc);
-  record.setPosition(Variant::p, factor::AS,
-                     ascendantForMc(progressedMc, request.birthLatitude, trueObliquity(progressed)));
+  record.setPosition(
+      Variant::p, factor::AS,
+      ascendantForMc(progressedMc, request.birthLatitude, trueObliquity(progressed)));
 
   for (int number = 1; number <= factor::kLastInTables; ++number) {
     record.setPosition(Variant::s, number,

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <map>
-#include <tuple>
 #include <optional>
+#include <tuple>
 #include <variant>
 
 #include "chart/chart_entry.h"
@@ -18,7 +18,8 @@ namespace {
 constexpr const char* kUsage =
     "Aufruf: kelvaro-make-transit QUELLE.txt ZIEL.dat\n"
     "   oder: kelvaro-make-transit --name=NAME --first-name=VORNAME\n"
-    "           --birth=\"TT.MM.JJJJ HH:MM[:SS]\" --birth-zone=ZONE --birth-lat=BREITE --birth-lon=LÄNGE\n"
+    "           --birth=\"TT.MM.JJJJ HH:MM[:SS]\" --birth-zone=ZONE --birth-lat=BREITE "
+    "--birth-lon=LÄNGE\n"
     "           --transit=\"TT.MM.JJJJ HH:MM[:SS]\" --transit-zone=ZONE --place=ORT\n"
     "           --transit-lat=BREITE --transit-lon=LÄNGE [--place-lookup=ORT] ZIEL.dat\n"
     "ZONE: Europe/Berlin, UT oder +01:00; BREITE/LÄNGE: 50.9333 oder 50°56' N, 06°57' O.\n"

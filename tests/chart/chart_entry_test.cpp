@@ -26,8 +26,8 @@ TEST(ChartEntry, CoordinatesInEveryForm) {
   EXPECT_NEAR(*longitude("6°57' E"), 6.95, 1e-12);
   EXPECT_NEAR(*longitude("151°12' W"), -151.2, 1e-12);
   EXPECT_NEAR(*longitude("+180"), 180, 1e-12);
-  for (const char* bad : {"", "N", "50°56'", "50°60' N", "50°56' O", "90°00' N", "89.99",
-                          "50.", ".5", "50°56' N x", "1e1", "--5"}) {
+  for (const char* bad : {"", "N", "50°56'", "50°60' N", "50°56' O", "90°00' N", "89.99", "50.",
+                          ".5", "50°56' N x", "1e1", "--5"}) {
     EXPECT_FALSE(latitude(bad)) << bad;
   }
   for (const char* bad : {"6°57' N", "180.01", "181°00' W", "6,95 O"}) {
@@ -44,6 +44,10 @@ TEST(ChartEntry, CoordinateTextsRoundToTheArcMinute) {
   EXPECT_EQ(longitudeText(6.95), "06°57' O");
   EXPECT_EQ(longitudeText(151.2073), "151°12' O");
   EXPECT_EQ(longitudeText(-9.99999), "10°00' W");
+  // Entry texts keep the arc seconds and read back.
+  EXPECT_EQ(latitudeEntryText(-33.8678), "33°52'04\" S");
+  EXPECT_NEAR(*latitude(latitudeEntryText(-33.8678)), -33.8678, 1 / 7200.0);
+  EXPECT_NEAR(*longitude(longitudeEntryText(151.2073)), 151.2073, 1 / 7200.0);
 }
 
 TEST(ChartEntry, DatesAndTimes) {
@@ -67,8 +71,8 @@ TEST(ChartEntry, DatesAndTimes) {
 }
 
 ChartEntry cologne() {
-  return {"Müller", "Anna", "05.03.1970", "14:30", "Europe/Berlin", "50°56' N", "6°57' O",
-          "Köln", "08.12.2026", "12:00", "+01:00", "50.9333", "6.95"};
+  return {"Müller", "Anna",       "05.03.1970", "14:30",  "Europe/Berlin", "50°56' N", "6°57' O",
+          "Köln",   "08.12.2026", "12:00",      "+01:00", "50.9333",       "6.95"};
 }
 
 TEST(ChartEntry, TheFirstRefusedFieldIsNamed) {
@@ -85,13 +89,25 @@ TEST(ChartEntry, TheFirstRefusedFieldIsNamed) {
       {[](ChartEntry& e) { e.place = std::string(256, 'x'); }, ChartField::place},
       {[](ChartEntry& e) { e.transitLongitude = "200"; }, ChartField::transitLongitude},
       // A repeated hour is refused at its zone, after all fields are checked.
-      {[](ChartEntry& e) { e.transitDate = "25.10.2026"; e.transitTime = "02:30";
-                           e.transitZone = "Europe/Berlin"; e.transitLatitude = "x"; },
+      {[](ChartEntry& e) {
+         e.transitDate = "25.10.2026";
+         e.transitTime = "02:30";
+         e.transitZone = "Europe/Berlin";
+         e.transitLatitude = "x";
+       },
        ChartField::transitLatitude},
-      {[](ChartEntry& e) { e.transitDate = "25.10.2026"; e.transitTime = "02:30";
-                           e.transitZone = "Europe/Berlin"; }, ChartField::transitZone},
-      {[](ChartEntry& e) { e.transitDate = "05.03.1970"; e.transitTime = "13:29";
-                           e.transitZone = "UT"; }, ChartField::transitDate},
+      {[](ChartEntry& e) {
+         e.transitDate = "25.10.2026";
+         e.transitTime = "02:30";
+         e.transitZone = "Europe/Berlin";
+       },
+       ChartField::transitZone},
+      {[](ChartEntry& e) {
+         e.transitDate = "05.03.1970";
+         e.transitTime = "13:29";
+         e.transitZone = "UT";
+       },
+       ChartField::transitDate},
   };
   for (const Case& c : cases) {
     ChartEntry entry = cologne();
@@ -114,8 +130,7 @@ TEST(ChartEntry, RefusedCharactersAreNamed) {
   EXPECT_EQ(std::get<ChartRefusal>(checkChartEntry(entry)).message,
             "Vorname: Das Zeichen \"Ł\" lässt sich in der Transit-Datei nicht speichern "
             "(Windows-1252).");
-  EXPECT_EQ(std::get<std::string>(checkTextField("Ort", " Köln – Süd € ", false)),
-            "Köln – Süd €");
+  EXPECT_EQ(std::get<std::string>(checkTextField("Ort", " Köln – Süd € ", false)), "Köln – Süd €");
   EXPECT_EQ(std::get<std::string>(checkTextField("Ort", std::string(255, 'x'), false)).size(),
             255u);
 }

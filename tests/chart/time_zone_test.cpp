@@ -62,8 +62,8 @@ TEST(TimeZone, FixedOffsetsAndUniversalTime) {
 }
 
 TEST(TimeZone, MalformedZonesAreRefused) {
-  for (const char* text : {"", "Europe/Koeln", "+1:00", "+01:60", "+14:01", "+01.00", "01:00",
-                           "-0530"}) {
+  for (const char* text :
+       {"", "Europe/Koeln", "+1:00", "+01:60", "+14:01", "+01.00", "01:00", "-0530"}) {
     const auto parsed = TimeZone::parse(text);
     ASSERT_TRUE(rejection(parsed)) << text;
   }

@@ -50,7 +50,8 @@ TEST(TransitChart, HoroscopesHoldTheirRelations) {
     }
   }
   EXPECT_LT(arcDistance(record.position(Variant::p, factor::MC),
-                        record.position(Variant::r, factor::MC) + arc), 1e-9);
+                        record.position(Variant::r, factor::MC) + arc),
+            1e-9);
   EXPECT_DOUBLE_EQ(record.position(Variant::s, factor::WI), arc);
   for (const Variant v : {Variant::r, Variant::p, Variant::t}) {
     EXPECT_EQ(record.position(v, factor::WI), 0) << variantLetter(v);
@@ -67,7 +68,8 @@ TEST(TransitChart, HoroscopesHoldTheirRelations) {
   EXPECT_EQ(record.position(Variant::t, factor::AS), now.as);
   EXPECT_LT(arcDistance(record.position(Variant::p, factor::AS),
                         ascendantForMc(record.position(Variant::p, factor::MC),
-                                       request.birthLatitude, trueObliquity(progressed))), 1e-9);
+                                       request.birthLatitude, trueObliquity(progressed))),
+            1e-9);
   EXPECT_EQ(record.texts, (std::array<std::string, 7>{"Smith", "Jo", "Sydney", "30.11.2031",
                                                       "14:00:00", "64°09' N", "21°57' W"}));
 }

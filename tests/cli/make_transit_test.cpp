@@ -12,11 +12,16 @@ namespace {
 using Options = std::map<std::string, std::string>;
 
 Options cologneOptions() {
-  return {{"name", "Müller"},          {"first-name", "Anna"},
-          {"birth", "05.03.1970 14:30"}, {"birth-zone", "Europe/Berlin"},
-          {"birth-lat", "50°56' N"},   {"birth-lon", "6°57' O"},
-          {"transit", "08.12.2026 12:00"}, {"transit-zone", "+01:00"},
-          {"place", "Köln"},           {"transit-lat", "50.9333"},
+  return {{"name", "Müller"},
+          {"first-name", "Anna"},
+          {"birth", "05.03.1970 14:30"},
+          {"birth-zone", "Europe/Berlin"},
+          {"birth-lat", "50°56' N"},
+          {"birth-lon", "6°57' O"},
+          {"transit", "08.12.2026 12:00"},
+          {"transit-zone", "+01:00"},
+          {"place", "Köln"},
+          {"transit-lat", "50.9333"},
           {"transit-lon", "6.95"}};
 }
 
@@ -69,10 +74,12 @@ TEST(MakeTransitFromBirthData, EveryRefusalExitsWithTwoAndWritesNothing) {
     EXPECT_FALSE(std::filesystem::exists(target)) << key;
   }
   // An unwritable target keeps nothing either.
-  const ProcessOutput run = makeTransit(cologneOptions(), (dir.path() / "nix" / "out.dat").string());
+  const ProcessOutput run =
+      makeTransit(cologneOptions(), (dir.path() / "nix" / "out.dat").string());
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
-                          std::filesystem::directory_iterator()), 0);
+                          std::filesystem::directory_iterator()),
+            0);
 }
 
 TEST(MakeTransitFromBirthData, WrongUsageExitsWithOne) {
@@ -91,7 +98,8 @@ TEST(MakeTransitFromBirthData, WrongUsageExitsWithOne) {
 
 TEST(MakeTransitFromBirthData, PlaceLookupFillsTheTransitPlace) {
   Options options = cologneOptions();
-  for (const char* key : {"place", "transit-lat", "transit-lon", "transit-zone"}) options.erase(key);
+  for (const char* key : {"place", "transit-lat", "transit-lon", "transit-zone"})
+    options.erase(key);
   options["place-lookup"] = "Cologne";
   TempDir dir;
   const auto target = dir.path() / "out.dat";
