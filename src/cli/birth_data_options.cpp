@@ -23,7 +23,8 @@ constexpr const char* kUsage =
     "           --transit=\"TT.MM.JJJJ HH:MM[:SS]\" --transit-zone=ZONE --place=ORT\n"
     "           --transit-lat=BREITE --transit-lon=LÄNGE [--place-lookup=ORT] ZIEL.dat\n"
     "ZONE: Europe/Berlin, UT oder +01:00; BREITE/LÄNGE: 50.9333 oder 50°56' N, 06°57' O.\n"
-    "--place-lookup nimmt Breite, Länge und Zeitzone des Transitorts aus dem Ortsatlas.\n";
+    "--place-lookup nimmt Ort, Breite, Länge und Zeitzone des Transits aus dem Ortsatlas;\n"
+    "--place, --transit-lat, --transit-lon und --transit-zone können dann entfallen.\n";
 
 const std::vector<std::string> kOptions = {
     "name",    "first-name",   "birth", "birth-zone",  "birth-lat",   "birth-lon",
@@ -83,6 +84,8 @@ std::optional<std::string> lookUpPlace(Options& options) {
 }
 
 }  // namespace
+
+const char* makeTransitUsage() { return kUsage; }
 
 bool isBirthDataForm(const std::vector<std::string>& arguments) {
   return std::any_of(arguments.begin(), arguments.end(),

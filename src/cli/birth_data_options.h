@@ -12,6 +12,9 @@ namespace kelvaro {
 // 1 wrong usage.
 int makeTransitFromBirthData(const std::vector<std::string>& arguments, std::ostream& errors);
 
+// The usage text of both forms.
+const char* makeTransitUsage();
+
 // True when the arguments are meant for that form (any of them an option).
 bool isBirthDataForm(const std::vector<std::string>& arguments);
 

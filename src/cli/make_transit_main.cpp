@@ -24,7 +24,11 @@ int main(int argc, char** argv) {
   if (isBirthDataForm(arguments)) return makeTransitFromBirthData(arguments, std::cerr);
 #endif
   if (argc != 3) {
+#ifdef KELVARO_HAVE_CHART
+    std::cerr << makeTransitUsage();
+#else
     std::cerr << "Aufruf: kelvaro-make-transit QUELLE.txt ZIEL.dat\n";
+#endif
     return 1;
   }
   std::ifstream source(argv[1], std::ios::binary);
