@@ -48,7 +48,12 @@ class Cursor {
   std::string_view rest_;
 };
 
-std::string inQuotes(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string inQuotes(std::string_view text) {
+  std::string quoted(1, '"');
+  quoted += text;
+  quoted += '"';
+  return quoted;
+}
 
 Rejection refuse(std::string_view label, const std::string& message) {
   return Rejection{std::string(label) + ": " + message};
