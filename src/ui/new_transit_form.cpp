@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimeZone>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <chrono>
 #include <system_error>
@@ -25,6 +26,8 @@
 
 namespace kelvaro::ui {
 namespace {
+
+constexpr std::chrono::milliseconds kTypingPause{250};
 
 QLineEdit* entryField(QWidget* parent, const char* name, const QString& placeholder = {}) {
   auto* field = new QLineEdit(parent);
@@ -73,8 +76,9 @@ NewTransitForm::NewTransitForm(Platform& platform, std::filesystem::path transit
   setWindowTitle(QStringLiteral("Neue Transit-Datei"));
   setFont(captionFont(10, true));
   createControls();
-  birthSearch_ = {Geburtsort, GeburtsortTreffer, Geburtsbreite, Geburtslaenge, Geburtszeitzone, {}};
-  transitSearch_ = {Ort, OrtTreffer, Breite, Laenge, Zeitzone, {}};
+  birthSearch_ = {Geburtsort, GeburtsortTreffer, Geburtsbreite, Geburtslaenge, Geburtszeitzone,
+                  new QTimer(this), {}};
+  transitSearch_ = {Ort, OrtTreffer, Breite, Laenge, Zeitzone, new QTimer(this), {}};
   connectPlaceSearch(birthSearch_);
   connectPlaceSearch(transitSearch_);
   for (QLineEdit* birth : {Geburtsort, Geburtsbreite, Geburtslaenge}) {
@@ -165,10 +169,19 @@ void NewTransitForm::openEntry() {
 
 // Typing in a place field lists the atlas places of that name; Enter there
 // (or a click on a match) takes the first (or the clicked) one.
+// A search through the atlas takes a noticeable moment, so it waits for a
+// pause in the typing; Enter searches at once.
 void NewTransitForm::connectPlaceSearch(PlaceSearch& search) {
   if (!chart::atlasAvailable()) return;
-  connect(search.place, &QLineEdit::textEdited, this, [this, &search] { searchPlaces(search); });
+  search.pause->setSingleShot(true);
+  search.pause->setInterval(kTypingPause);
+  connect(search.pause, &QTimer::timeout, this, [this, &search] { searchPlaces(search); });
+  connect(search.place, &QLineEdit::textEdited, search.pause, qOverload<>(&QTimer::start));
   connect(search.place, &QLineEdit::returnPressed, this, [this, &search] {
+    if (search.pause->isActive()) {
+      search.pause->stop();
+      searchPlaces(search);
+    }
     if (!search.found.empty()) choosePlace(search, 0);
   });
   connect(

@@ -12,6 +12,7 @@ class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
+class QTimer;
 
 namespace kelvaro::ui {
 
@@ -43,6 +44,7 @@ class NewTransitForm : public QDialog {
     QLineEdit* latitude;
     QLineEdit* longitude;
     QLineEdit* zone;
+    QTimer* pause;  // runs from the last keystroke to the search
     std::vector<chart::AtlasPlace> found;
   };
 
