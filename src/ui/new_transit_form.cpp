@@ -155,6 +155,10 @@ void NewTransitForm::openEntry() {
                              Geburtslaenge, Geburtszeitzone, Ort, Breite, Laenge}) {
     cleared->clear();
   }
+  for (PlaceSearch* search : {&birthSearch_, &transitSearch_}) {
+    search->found.clear();
+    search->matches->clear();
+  }
   transitFollowsBirth_ = true;
   const auto [now, zone] = presentMoment();
   Datum->setText(twoDigits(now.day) + QLatin1Char('.') + twoDigits(now.month) + QLatin1Char('.') +
@@ -168,9 +172,9 @@ void NewTransitForm::openEntry() {
 }
 
 // Typing in a place field lists the atlas places of that name; Enter there
-// (or a click on a match) takes the first (or the clicked) one.
-// A search through the atlas takes a noticeable moment, so it waits for a
-// pause in the typing; Enter searches at once.
+// (or a click on a match) takes the first (or the clicked) one. A search
+// through the atlas takes a noticeable moment, so it waits for a pause in
+// the typing; Enter searches at once.
 void NewTransitForm::connectPlaceSearch(PlaceSearch& search) {
   if (!chart::atlasAvailable()) return;
   search.pause->setSingleShot(true);
