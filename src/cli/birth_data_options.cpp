@@ -37,21 +37,30 @@ struct Usage {
   std::string target;
 };
 
-// Every argument an option "--key=value" of the list, each at most once,
-// and one target file name; nothing when the arguments are not that.
+// Every argument an option of the list, "--key=value" or "--key value",
+// each at most once, and one target file name; nothing when the arguments
+// are not that.
 std::optional<Usage> readArguments(const std::vector<std::string>& arguments) {
   Usage usage;
-  for (const std::string& argument : arguments) {
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
     if (!argument.starts_with("--")) {
       if (!usage.target.empty() || argument.empty()) return std::nullopt;
       usage.target = argument;
       continue;
     }
     const std::size_t equals = argument.find('=');
-    if (equals == std::string::npos) return std::nullopt;
-    const std::string key = argument.substr(2, equals - 2);
+    const std::string key = argument.substr(2, equals == std::string::npos ? equals : equals - 2);
     if (std::find(kOptions.begin(), kOptions.end(), key) == kOptions.end()) return std::nullopt;
-    if (!usage.options.emplace(key, argument.substr(equals + 1)).second) return std::nullopt;
+    std::string value;
+    if (equals != std::string::npos) {
+      value = argument.substr(equals + 1);
+    } else if (i + 1 < arguments.size()) {
+      value = arguments[++i];
+    } else {
+      return std::nullopt;
+    }
+    if (!usage.options.emplace(key, value).second) return std::nullopt;
   }
   if (usage.target.empty()) return std::nullopt;
   return usage;

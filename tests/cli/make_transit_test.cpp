@@ -35,7 +35,14 @@ ProcessOutput makeTransit(const Options& options, const std::string& target) {
 TEST(MakeTransitFromBirthData, WritesAFileThatLoads) {
   TempDir dir;
   const auto target = dir.path() / "Müller-Anna-08122026.dat";
-  const ProcessOutput run = makeTransit(cologneOptions(), target.string());
+  // Values may also follow their option as the next argument.
+  std::vector<std::string> command = {makeTransitPath()};
+  for (const auto& [key, value] : cologneOptions()) {
+    command.push_back("--" + key);
+    command.push_back(value);
+  }
+  command.push_back(target.string());
+  const ProcessOutput run = runProcess(command);
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "");
   const auto loaded = loadTransitFile(target.string());
@@ -92,7 +99,11 @@ TEST(MakeTransitFromBirthData, WrongUsageExitsWithOne) {
   EXPECT_EQ(makeTransit(unknown, target).status, 1);
   EXPECT_EQ(makeTransit(missing, target).status, 1);
   EXPECT_EQ(makeTransit(cologneOptions(), "").status, 1);
-  EXPECT_EQ(runProcess({makeTransitPath(), "--name", target}).status, 1);
+  EXPECT_EQ(runProcess({makeTransitPath(), "--name", target}).status, 1);  // the name, no target
+  std::vector<std::string> command = {makeTransitPath(), "--name=A", "--name", "B"};
+  for (const auto& [key, value] : cologneOptions()) command.push_back("--" + key + "=" + value);
+  command.push_back(target);
+  EXPECT_EQ(runProcess(command).status, 1);
   EXPECT_FALSE(std::filesystem::exists(target));
 }
 
