@@ -28,6 +28,7 @@ inline constexpr Orb kOrbs[] = {kDefaultOrb, kLargestOrb};
 inline constexpr double kTargetAtDefaultOrb = 50;
 inline constexpr double kTargetAtLargestOrb = 250;
 inline constexpr double kTargetCliRun = 5000;
+inline constexpr double kTargetMakeTransitRun = 20000;  // one transit file from birth data
 
 // The record every case works on, and the file it was loaded from.
 struct Sample {
@@ -57,6 +58,9 @@ struct CliCase {
 };
 
 std::vector<CliCase> cliCases(const std::string& samplePath);
+
+// A complete kelvaro-make-transit run from birth data into `target`.
+std::vector<std::string> makeTransitArguments(const std::string& target);
 
 // One measured run of a case: its benchmark name ("triple-all/9:59"),
 // the work and the orb, and the target it must meet.

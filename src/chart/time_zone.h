@@ -1,0 +1,71 @@
+#pragma once
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "core/checked.h"
+
+namespace date {
+class time_zone;
+}
+
+namespace kelvaro::chart {
+
+// A date and a clock time as read on a wall clock, in the Gregorian calendar.
+struct LocalTime {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+  friend bool operator==(const LocalTime&, const LocalTime&) = default;
+};
+
+// The zone a local time is given in: a name of the system's tz database
+// ("Europe/Berlin"), universal time ("UT", "UTC") or a fixed offset from it
+// ("+01:00", "-05:30").
+class TimeZone {
+ public:
+  // Reads the zone as entered (blanks around it are ignored); refuses an
+  // unknown name or a malformed offset with a German message.
+  static Checked<TimeZone> parse(std::string_view text);
+  static TimeZone universal();
+
+  // The zone as it is written: the tz name, "UT" or the offset "+01:00".
+  const std::string& name() const { return name_; }
+
+  // The UT moment of a local time. A local time that a clock change skips or
+  // repeats is refused with a message that names the zone and asks for the
+  // offset instead.
+  Checked<std::chrono::sys_seconds> toUniversal(const LocalTime& local) const;
+
+  // The local time of a UT moment.
+  LocalTime toLocal(std::chrono::sys_seconds moment) const;
+
+  // The offset from UT in effect at a UT moment, in seconds.
+  std::chrono::seconds offsetAt(std::chrono::sys_seconds moment) const;
+
+ private:
+  struct FutureRule;
+  static std::shared_ptr<const FutureRule> futureRule(const date::time_zone& zone);
+
+  TimeZone(std::string name, const date::time_zone* zone, std::chrono::seconds offset)
+      : name_(std::move(name)), zone_(zone), fixedOffset_(offset) {}
+
+  std::string name_;
+  const date::time_zone* zone_ = nullptr;  // null for UT and fixed offsets
+  std::chrono::seconds fixedOffset_{0};
+  // The zone's rule after its last listed clock change, where it has one.
+  std::shared_ptr<const FutureRule> future_;
+};
+
+// "+01:00", "-05:30", "+00:00".
+std::string offsetText(std::chrono::seconds offset);
+
+// "31.03.2024 02:30:00".
+std::string localTimeText(const LocalTime& local);
+
+}  // namespace kelvaro::chart
