@@ -1,10 +1,15 @@
 #include "output/print.h"
 
+#include <cerrno>
+#include <cstdio>
+
 #include <QFile>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 #include <QStringList>
+
+#include "core/system_error_text.h"
 
 namespace kelvaro {
 namespace {
@@ -52,8 +57,12 @@ std::string printerText(const QPrinter& printer) {
 // but opening the file as its print engine does gives the system's reason.
 void addOutputFileReason(const QPrinter& printer, SystemMessages& system) {
   if (printer.outputFileName().isEmpty()) return;
-  QFile file(printer.outputFileName());
-  if (!file.open(QIODevice::WriteOnly)) system.add(file.errorString());
+  std::FILE* file = std::fopen(QFile::encodeName(printer.outputFileName()).constData(), "wb");
+  if (file == nullptr) {
+    system.add(QString::fromStdString(systemErrorText(errno)));
+    return;
+  }
+  std::fclose(file);
 }
 
 std::string failure(const QPrinter& printer, const std::string& what, const SystemMessages& system) {

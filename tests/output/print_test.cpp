@@ -108,7 +108,7 @@ TEST(Print, APrinterThatCannotBeginReportsTheSystemsReason) {
   const auto error = printToPdf(pdf, {"Zeile"});
   ASSERT_TRUE(error.has_value());
   EXPECT_EQ(error->rfind("Der Druck lässt sich nicht beginnen (" + pdf.string() + ").\r", 0), 0u) << *error;
-  EXPECT_NE(error->find("No such file or directory"), std::string::npos) << *error;
+  EXPECT_NE(error->find("Datei oder Ordner nicht vorhanden"), std::string::npos) << *error;
   EXPECT_FALSE(fs::exists(pdf.parent_path()));
 }
 
