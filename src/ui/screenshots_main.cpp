@@ -127,7 +127,7 @@ int main(int argc, char** argv) {
 
   QTemporaryDir home;
   const std::filesystem::path root(home.path().toStdU16String());
-  const kelvaro::ui::ProgramFolders folders{root / "Astro" / "Kelvaro", root / "astro" / "transdat"};
+  const kelvaro::ui::ProgramFolders folders{root / "Astro" / "Kelvaro", root / "Astro" / "transdat"};
   std::filesystem::create_directories(folders.program);
   std::filesystem::create_directories(folders.transit);
 

@@ -131,6 +131,19 @@ class MainWindowTest : public UiTestCase {
     QCOMPARE(std::filesystem::current_path(), run_->startFolder());
   }
 
+  // Off Windows both folders sit in ~/Astro; a transit folder of earlier
+  // versions, ~/astro/transdat, stays in use while it is the only one.
+  void foldersBelowTheHome() {
+    TempDir home;
+    const ui::ProgramFolders fresh = ui::programFoldersIn(home.path());
+    QCOMPARE(fresh.program, home.path() / "Astro" / "Kelvaro");
+    QCOMPARE(fresh.transit, home.path() / "Astro" / "transdat");
+    std::filesystem::create_directories(home.path() / "astro" / "transdat");
+    QCOMPARE(ui::programFoldersIn(home.path()).transit, home.path() / "astro" / "transdat");
+    std::filesystem::create_directories(fresh.transit);
+    QCOMPARE(ui::programFoldersIn(home.path()).transit, fresh.transit);
+  }
+
   // Each way a load can fail at once: the box, then the end of the program
   // with the working folder of the start restored.
   void failedLoadEndsTheProgram_data() {
@@ -181,7 +194,7 @@ class MainWindowTest : public UiTestCase {
     QCOMPARE(boxes.size(), std::size_t{2});
     QCOMPARE(boxes[0].kind, BoxKind::error);
     QCOMPARE(boxes[0].text, std::get<LoadFailure>(loadTransitFile(missing)).message);
-    QCOMPARE(boxes[1].text, std::get<LoadFailure>(loadTransitFile(folder)).message);
+    QCOMPARE(boxes[1].text, "Die Datei " + folder + " lässt sich nicht öffnen: Ist ein Ordner");
     QCOMPARE(run_->platform().fileDialogFolders().size(), std::size_t{3});
     QVERIFY(!program.form1().hasEnded());
     QVERIFY(program.form2().isVisible());
