@@ -304,6 +304,8 @@ class MainWindowTest : public UiTestCase {
     QVERIFY(!help.isVisible());
     click(hilfe);
     QVERIFY(help.isVisible());
+    QTest::keyClick(child(help, "Memo1"), Qt::Key_Escape);
+    QVERIFY(!help.isVisible());
   }
 
   void closingEndsTheProgramAtTheRoot() {
