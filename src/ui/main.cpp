@@ -1,21 +1,16 @@
 // kelvaro: the desktop program.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
+#include "ui/german_locale.h"
 #include "ui/program.h"
 #include "ui/qt_platform.h"
 
 int main(int argc, char** argv) {
+  // The program speaks German, Qt's own dialogs too.
+  kelvaro::ui::GermanLocale german;
   QApplication app(argc, argv);
+  german.apply(app);
   app.setApplicationName(QStringLiteral("Kelvaro"));
-
-  // The program speaks German, Qt's own dialogs too where the translation is installed.
-  QTranslator qtTexts;
-  if (qtTexts.load(QStringLiteral("qtbase_de"),
-                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    app.installTranslator(&qtTexts);
-  }
 
   kelvaro::ui::QtPlatform platform;
   return kelvaro::ui::runProgram(app, platform, kelvaro::ui::defaultProgramFolders());
