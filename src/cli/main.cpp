@@ -19,6 +19,7 @@
 #include "core/system_error_text.h"
 #include "core/text_encoding.h"
 #include "loading/orb_entry.h"
+#include "loading/position_check.h"
 #include "loading/transit_file.h"
 #include "output/result_file.h"
 #include "output/save.h"
@@ -95,6 +96,8 @@ int main(int argc, char** argv) {
     return kExitRefused;
   }
   const cli::Session session{std::get<TransitRecord>(std::move(loaded)), *orb};
+  // The window would ask before loading such a file; here it is a warning.
+  if (hasPositionsOutsideCircle(session.record)) printMessage(outsidePositionsQuestion(line.file));
 
   const cli::CommandResult result = (*commands.chosen())(session);
   for (const std::string& message : result.messages) printMessage(message);

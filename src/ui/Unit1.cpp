@@ -18,6 +18,7 @@
 
 #include "loading/axis_overview.h"
 #include "loading/content_overview.h"
+#include "loading/position_check.h"
 #include "loading/transit_file.h"
 #include "output/print.h"
 #include "output/save.h"
@@ -153,7 +154,8 @@ void TForm1::weiter() {
 }
 
 // A file that cannot be opened at all leads back to the dialog, so the user
-// can pick another; a cancelled dialog or a file without a usable record
+// can pick another, and so does the answer No to loading a file that holds
+// no transit data; a cancelled dialog or a file without a usable record
 // ends the program.
 bool TForm1::chooseAndLoad() {
   for (;;) {
@@ -165,6 +167,10 @@ bool TForm1::chooseAndLoad() {
     }
     LoadResult loaded = loadTransitFile(*chosen);
     if (auto* record = std::get_if<TransitRecord>(&loaded)) {
+      if (hasPositionsOutsideCircle(*record) &&
+          !platform_.askYesNo(this, outsidePositionsQuestion(*chosen))) {
+        continue;
+      }
       record_ = std::move(*record);
       return true;
     }

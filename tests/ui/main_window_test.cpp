@@ -200,6 +200,27 @@ class MainWindowTest : public UiTestCase {
     QVERIFY(program.form2().isVisible());
   }
 
+  // A file that is no transit file (here the README, run from the source
+  // folder) asks before it loads; No opens the file dialog again.
+  void noTransitFileAsksBeforeLoading() {
+    const std::filesystem::path source = std::filesystem::absolute("README.md");
+    run_ = std::make_unique<UiRun>();
+    const std::filesystem::path readme = run_->folders().transit / "README.md";
+    std::filesystem::copy_file(source, readme);
+    const std::string sample = run_->sample("weiss-anna.dat");
+    run_->platform().chooseNext(readme.string()).chooseNext(sample).answerNext(false);
+    ui::Program& program = run_->start();
+
+    click(child(program.form1(), "Button2"));
+    QCOMPARE(run_->platform().boxes(),
+             oneBox(BoxKind::question, "Die Datei " + readme.string() +
+                                           " enthält Positionen außerhalb von 0° bis 360° und ist "
+                                           "wohl keine Transit-Datei. Trotzdem laden?"));
+    QCOMPARE(run_->platform().fileDialogFolders().size(), std::size_t{2});
+    QCOMPARE(text(program.form1(), "Panel2"), headerLine(recordOf(sample)));
+    QVERIFY(program.form2().isVisible());
+  }
+
   // The orb label reopens the entry at any time; nothing shown is redone.
   void orbLabelChangesTheOrb() {
     QVERIFY(walkToReady("mueller-juergen.dat"));
