@@ -242,6 +242,7 @@ void TForm1::Label7Click() {
 void TForm1::printLines(QWidget* parent, const std::vector<std::string>& lines) {
   if (!record_) return;
   QPrinter printer;
+  presetPageOrientation(printer, *record_, lines);
   if (!platform_.setUpPrinter(parent, printer)) return;
   if (const auto failure = printResultList(printer, *record_, lines)) {
     platform_.showError(parent, *failure);
