@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 
 #include "loading/axis_overview.h"
 #include "loading/content_overview.h"
@@ -86,6 +88,7 @@ void TForm1::FormCreate() {
     move(shown->availableGeometry().center() - rect().center());
   }
   show();
+  fitToScreen();
 
   std::error_code error;
   savedWorkingFolder_ = std::filesystem::current_path(error);
@@ -143,6 +146,7 @@ void TForm1::Button2Click() { weiter(); }
 // when the modal windows before them close.
 void TForm1::weiter() {
   resize(1024, 750);
+  fitToScreen();
   Panel5->hide();
   Button2->hide();
   Memo3->clear();
@@ -261,6 +265,24 @@ void TForm1::saveLines(QWidget* parent, const std::vector<std::string>& lines) {
   } else {
     platform_.showInformation(parent, std::get<std::string>(saved));
   }
+}
+
+// Where the screen's available area cannot hold the window with its frame,
+// the window shrinks to that area and its content scrolls; a scroll bar for
+// one direction takes its room from the other. Larger screens change nothing.
+void TForm1::fitToScreen() {
+  const QScreen* shown = screen();
+  if (shown == nullptr) return;
+  const QRect area = shown->availableGeometry();
+  const QSize frame = frameGeometry().size() - size();
+  const QSize room = area.size() - frame;
+  if (width() <= room.width() && height() <= room.height()) return;
+  QSize fitted = size();
+  const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ScrollBox1);
+  if (fitted.height() > room.height()) fitted.rwidth() += bar;
+  if (fitted.width() > room.width()) fitted.rheight() += bar;
+  resize(fitted.boundedTo(room));
+  move(area.left() + (room.width() - width()) / 2, area.top());
 }
 
 // ---- Groups of controls --------------------------------------------------

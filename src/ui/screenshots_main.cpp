@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 
 #include "core/text_encoding.h"
+#include "ui/offscreen_screen.h"
 #include "ui/program.h"
 #include "ui/scripted_platform.h"
 #include "ui/text_view.h"
@@ -116,6 +117,7 @@ bool saveOptions(kelvaro::ui::TForm1& main, kelvaro::ui::ScriptedPlatform& platf
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  const kelvaro::ui::OffscreenScreen screen(QSize(1920, 1080));
   QApplication app(argc, argv);
   if (argc != 3) {
     std::fprintf(stderr, "usage: kelvaro-screenshots DIR TRANSIT-FILE\n");

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -80,6 +82,8 @@ class MainWindowTest : public UiTestCase {
 
     click(child(main, "Button2"));
     QCOMPARE(main.size(), QSize(1024, 750));
+    // A desktop screen holds the whole window: its content does not scroll.
+    QVERIFY(!child<QScrollArea>(main, "ScrollBox1")->verticalScrollBar()->isVisible());
     QVERIFY(!child(main, "Panel5")->isVisible());
     QCOMPARE(run_->platform().fileDialogFolders(),
              std::vector<std::filesystem::path>{run_->folders().transit});
