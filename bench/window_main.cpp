@@ -32,6 +32,7 @@
 #include "search/dial_layout.h"
 #include "ui/dial_disc.h"
 #include "ui/dial_window.h"
+#include "ui/offscreen_screen.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
 
@@ -350,6 +351,7 @@ int measure() {
 int main(int argc, char** argv) {
   using namespace kelvaro::bench;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  const kelvaro::ui::OffscreenScreen screen(QSize(1920, 1080));
   QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
   QApplication app(argc, argv);
   app.setQuitOnLastWindowClosed(false);

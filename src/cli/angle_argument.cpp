@@ -5,11 +5,12 @@ namespace kelvaro::cli {
 CLI::Option* addAngleArgument(CLI::App* command, std::string& angleText) {
   const CLI::Validator hasColon(
       [](const std::string& text) {
-        return text.find(':') == std::string::npos ? "expected D:MM, got " + text : std::string();
+        return text.find(':') == std::string::npos ? "erwartet G:MM, nicht " + text : std::string();
       },
-      "D:MM");
+      "G:MM");
   return command
-      ->add_option("ANGLE", angleText, "the search angle as D:MM (degrees and minutes fields)")
+      ->add_option("WINKEL", angleText,
+                    "der Suchachs-Winkel als G:MM (die Felder für Grad und Minuten)")
       ->required()
       ->check(hasColon);
 }

@@ -9,7 +9,7 @@ namespace kelvaro::cli {
 void addMagicAndCorrespondenceCommands(CommandSet& commands) {
   auto entry = std::make_shared<std::string>();
   CLI::App* magic = commands.add(
-      "magic", "the magic square of one factor variant (the lines of the second text view)",
+      "magic", "das magische Quadrat einer Faktor-Variante (die Zeilen der zweiten Textansicht)",
       [entry](const Session& session) {
         MagicSquareStep step = magicSquareEntryStep(session.record, session.orb, *entry);
         if (step.refusal) return CommandResult::refused({step.refusal->message});
@@ -17,9 +17,9 @@ void addMagicAndCorrespondenceCommands(CommandSet& commands) {
         result.isResultList = false;
         return result;
       });
-  magic->add_option("ENTRY", *entry, "a factor variant such as KNt")->required();
+  magic->add_option("EINGABE", *entry, "eine Faktor-Variante wie KNt")->required();
 
-  commands.add("correspondences", "the corresponding midpoints of all factor variants",
+  commands.add("correspondences", "die korrespondierenden Halbsummen aller Faktor-Varianten",
                [](const Session& session) {
                  return CommandResult::listOf(correspondences(session.record, session.orb));
                });

@@ -9,7 +9,6 @@
 // refused entry, lines that could not be written or failed save.
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <string>
 #include <variant>
@@ -17,8 +16,10 @@
 
 #include "cli/command_line.h"
 #include "cli/orb_option.h"
+#include "core/system_error_text.h"
 #include "core/text_encoding.h"
 #include "loading/orb_entry.h"
+#include "loading/position_check.h"
 #include "loading/transit_file.h"
 #include "output/result_file.h"
 #include "output/save.h"
@@ -72,7 +73,7 @@ int saveLines(const std::string& folder, const kelvaro::TransitRecord& record,
 
 int main(int argc, char** argv) {
   using namespace kelvaro;
-  CLI::App app{"Kelvaro: midpoint analysis of a transit data file, without windows."};
+  CLI::App app{"Kelvaro: Halbsummen-Analyse einer Transit-Datei, ohne Fenster."};
   cli::CommandLine line;
   cli::CommandSet commands(app);
   cli::declareCommandLine(app, line, commands);
@@ -95,12 +96,14 @@ int main(int argc, char** argv) {
     return kExitRefused;
   }
   const cli::Session session{std::get<TransitRecord>(std::move(loaded)), *orb};
+  // The window would ask before loading such a file; here it is a warning.
+  if (hasPositionsOutsideCircle(session.record)) printMessage(outsidePositionsQuestion(line.file));
 
   const cli::CommandResult result = (*commands.chosen())(session);
   for (const std::string& message : result.messages) printMessage(message);
   if (result.rejected) return kExitRefused;
   if (line.save->count() > 0 && !result.isResultList) {
-    printMessage("--save: this command does not write the result list, so there is nothing to save");
+    printMessage("--save: Dieser Befehl schreibt keine Ergebnisliste, es gibt also nichts zu speichern.");
     return kExitUsage;
   }
   printLines(stdout, result.lines);
@@ -108,7 +111,7 @@ int main(int argc, char** argv) {
   // must not end with success; the save runs all the same.
   const bool written = std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
   if (!written) {
-    printMessage(std::string("kelvaro-cli: the lines could not be written: ") + std::strerror(errno));
+    printMessage("kelvaro-cli: Die Zeilen ließen sich nicht schreiben: " + systemErrorText(errno));
   }
   const int saved =
       line.save->count() > 0 ? saveLines(line.saveFolder, session.record, result.lines) : 0;

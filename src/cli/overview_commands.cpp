@@ -6,13 +6,13 @@ namespace kelvaro::cli {
 
 void addOverviewCommands(CommandSet& commands) {
   commands.add("overview",
-               "the result list after a load: axis table, house table and magic squares",
+               "die Ergebnisliste nach dem Laden: Achsen, Häuser und magische Quadrate",
                [](const Session& session) {
                  AxisOverview overview = axisOverview(session.record, session.orb);
                  return CommandResult{std::move(overview.lines),
                                       {std::string(kSearchesReadyMessage)}};
                });
-  commands.add("content", "the content overview: sums in several axes and their count grid",
+  commands.add("content", "die Inhaltsübersicht: Summen in mehreren Achsen und ihr Zählraster",
                [](const Session& session) {
                  return CommandResult{vier_summen(session.record, session.orb), {}};
                });

@@ -2,6 +2,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "cli/angle_argument.h"
 #include "cli/command_set.h"
@@ -27,26 +28,41 @@ struct PanelArguments {
   }
 };
 
+// Accepts exactly one of `choices`; the message is German.
+CLI::Validator oneOf(const std::vector<std::string>& choices) {
+  std::string list;
+  for (const std::string& choice : choices) list += (list.empty() ? "" : ", ") + choice;
+  return CLI::Validator(
+      [choices, list](const std::string& text) {
+        for (const std::string& choice : choices) {
+          if (text == choice) return std::string();
+        }
+        return text + " ist keins von " + list;
+      },
+      "{" + list + "}");
+}
+
 void addPanelArguments(CLI::App* command, PanelArguments& panel) {
-  const auto variantCaption = CLI::IsMember({"r", "p", "s", "t", "rpst"});
-  command->add_option("LEFT", panel.left, "variant of F3: r, p, s, t or rpst")
+  const CLI::Validator variantCaption = oneOf({"r", "p", "s", "t", "rpst"});
+  command->add_option("LINKS", panel.left, "Variante von F3: r, p, s, t oder rpst")
       ->required()
       ->check(variantCaption);
-  command->add_option("KIND", panel.kind, "/ (midpoints) or + (sums)")
+  command->add_option("ART", panel.kind, "/ (Halbsummen) oder + (Summen)")
       ->required()
-      ->check(CLI::IsMember({"/", "+"}));
-  command->add_option("RIGHT", panel.right, "variant of F4: r, p, s, t or rpst")
+      ->check(oneOf({"/", "+"}));
+  command->add_option("RECHTS", panel.right, "Variante von F4: r, p, s, t oder rpst")
       ->required()
       ->check(variantCaption);
   command->add_flag("--single-factor", panel.singleFactor,
-                    "answer Yes to the single-factor question (same single variant on both sides)");
+                    "die Frage nach nur einer Faktor-Variante mit Ja beantworten "
+                    "(links und rechts dieselbe einzelne Variante)");
 }
 
 void addFreeAxisPictures(CommandSet& commands) {
   auto entry = std::make_shared<std::string>();
   auto panel = std::make_shared<PanelArguments>();
   CLI::App* command = commands.add(
-      "pictures", "option 2, method 1: the planetary pictures on a free search axis",
+      "pictures", "Option 2, Verfahren 1: die Planetenbilder auf einer frei gewählten Suchachse",
       [entry, panel](const Session& session) {
         if (utf8Length(*entry) != kFreeAxisEntryLength) {
           return wrongLength(*entry, kFreeAxisEntryLength);
@@ -59,7 +75,7 @@ void addFreeAxisPictures(CommandSet& commands) {
         return CommandResult::listOf(pictureSearch(session.record, session.orb, axis, panel->choices(),
                                       panel->singleFactor));
       });
-  command->add_option("ENTRY", *entry, "the search axis, e.g. KNt+JUp")->required();
+  command->add_option("EINGABE", *entry, "die Suchachse, z. B. KNt+JUp")->required();
   addPanelArguments(command, *panel);
 }
 
@@ -67,7 +83,7 @@ void addAnglePictures(CommandSet& commands) {
   auto angle = std::make_shared<std::string>();
   auto panel = std::make_shared<PanelArguments>();
   CLI::App* command = commands.add(
-      "angle-pictures", "option 3 without a factor: the planetary pictures at a search angle",
+      "angle-pictures", "Option 3 ohne Faktor: die Planetenbilder in einem Suchachs-Winkel",
       [angle, panel](const Session& session) {
         const SearchAngleCheck check = checkAngleArgument(*angle);
         if (!check.valid) return CommandResult::refused({std::string(kInvalidSearchAngleMessage)});
@@ -83,7 +99,7 @@ void addAnglePictures(CommandSet& commands) {
 void addQuadro(CommandSet& commands) {
   auto entry = std::make_shared<std::string>();
   CLI::App* command =
-      commands.add("quadro", "option 2, method 2: the variants of one planetary picture",
+      commands.add("quadro", "Option 2, Verfahren 2: die Varianten eines Planetenbildes",
                    [entry](const Session& session) {
                      if (utf8Length(*entry) != kQuadroEntryLength) {
                        return wrongLength(*entry, kQuadroEntryLength);
@@ -93,7 +109,7 @@ void addQuadro(CommandSet& commands) {
                        return CommandResult::refused({outcome.rejection->message});
                      return CommandResult::listOf(std::move(outcome.result));
                    });
-  command->add_option("ENTRY", *entry, "the planetary picture, e.g. KN+JU=MO/SA")->required();
+  command->add_option("EINGABE", *entry, "das Planetenbild, z. B. KN+JU=MO/SA")->required();
 }
 
 }  // namespace

@@ -4,11 +4,11 @@
 namespace kelvaro::cli {
 
 void addRecordCommands(CommandSet& commands) {
-  commands.add("header", "the header line shown in the top bar after loading",
+  commands.add("header", "die Kopfzeile, die nach dem Laden oben in der Leiste steht",
                [](const Session& session) {
                  return CommandResult{{headerLine(session.record)}, {}};
                });
-  commands.add("describe", "the record as readable text (the input of kelvaro-make-transit)",
+  commands.add("describe", "der Datensatz als lesbarer Text (die Eingabe von kelvaro-make-transit)",
                [](const Session& session) {
                  CommandResult result;
                  std::string text = describeTransitRecord(session.record);

@@ -56,32 +56,32 @@ void addSearchCommands(CommandSet& commands) {
   {
     auto entry = std::make_shared<std::string>();
     CLI::App* command = commands.add(
-        "search1", "option 1: midpoints and sums of two factors in MC, SO, AS (e.g. KN+JU)",
+        "search1", "Option 1: Halbsummen und Summen zweier Faktoren in MC, SO, AS (z. B. KN+JU)",
         [entry](const Session& session) { return midpointSum(session, *entry); });
-    command->add_option("ENTRY", *entry, "F1, operator / + or -, F2")->required();
+    command->add_option("EINGABE", *entry, "F1, Rechenzeichen / + oder -, F2")->required();
   }
   {
     auto angleText = std::make_shared<std::string>();
     auto factorText = std::make_shared<std::optional<std::string>>();
     CLI::App* command = commands.add(
-        "angle", "option 3: sums and midpoints at a search angle, optionally of one factor",
+        "angle", "Option 3: Summen und Halbsummen in einem Suchachs-Winkel, wahlweise eines Faktors",
         [angleText, factorText](const Session& session) {
           return angle(session, *angleText, *factorText);
         });
     addAngleArgument(command, *angleText);
-    command->add_option("FACTOR", *factorText, "the chosen factor (without it: every factor)");
+    command->add_option("FAKTOR", *factorText, "der gewählte Faktor (ohne ihn: jeder Faktor)");
   }
   {
     auto entry = std::make_shared<std::string>();
     auto allFactors = std::make_shared<bool>(false);
     CLI::App* command =
-        commands.add("triple", "option 4: the fourth factor of F1+F2=F3+x (or with /)",
+        commands.add("triple", "Option 4: der vierte Faktor von F1+F2=F3+x (oder mit /)",
                      [entry, allFactors](const Session& session) {
                        return triple(session, *entry, *allFactors);
                      });
-    command->add_option("ENTRY", *entry, "the equation, e.g. VE+JU=KN+")->required();
+    command->add_option("EINGABE", *entry, "die Gleichung, z. B. VE+JU=KN+")->required();
     command->add_flag("--all-factors", *allFactors,
-                      "the fourth factor from all factors, not only from F1 to F3");
+                      "den vierten Faktor aus allen Faktoren suchen, nicht nur aus F1 bis F3");
   }
 }
 

@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "core/line_buffer.h"
+#include "core/system_error_text.h"
 #include "core/text_encoding.h"
 
 namespace kelvaro {
@@ -18,7 +19,7 @@ namespace {
 LoadFailure cannotOpen(const std::string& shownPath, int error) {
   return {LoadFailure::Kind::cannotOpen, "Die Datei " + shownPath +
                                              " lässt sich nicht öffnen: " +
-                                             std::generic_category().message(error)};
+                                             systemErrorText(error)};
 }
 
 LoadFailure unreadable(const std::string& shownPath) {

@@ -1,6 +1,8 @@
 #include "output/print.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 
 #include <QFile>
 #include <QFontMetricsF>
@@ -10,6 +12,9 @@
 #include <QStringList>
 
 #include "output/result_file.h"
+#include "core/system_error_text.h"
+#include "core/text_encoding.h"
+#include "output/line_wrap.h"
 
 namespace kelvaro {
 namespace {
@@ -57,8 +62,12 @@ std::string printerText(const QPrinter& printer) {
 // but opening the file as its print engine does gives the system's reason.
 void addOutputFileReason(const QPrinter& printer, SystemMessages& system) {
   if (printer.outputFileName().isEmpty()) return;
-  QFile file(printer.outputFileName());
-  if (!file.open(QIODevice::WriteOnly)) system.add(file.errorString());
+  std::FILE* file = std::fopen(QFile::encodeName(printer.outputFileName()).constData(), "wb");
+  if (file == nullptr) {
+    system.add(QString::fromStdString(systemErrorText(errno)));
+    return;
+  }
+  std::fclose(file);
 }
 
 std::string failure(const QPrinter& printer, const std::string& what, const SystemMessages& system) {
@@ -84,6 +93,23 @@ QFont printFont(QFont font) {
   return font;
 }
 
+// How many characters of the fixed-pitch print font fit across `width`.
+std::size_t charactersAcross(const QFontMetricsF& metrics, double width) {
+  const double advance = metrics.horizontalAdvance(QLatin1Char('M'));
+  if (advance <= 0) return 0;
+  return static_cast<std::size_t>(std::max(1.0, width / advance));
+}
+
+// The lines as they fit across the page: wide ones wrapped at its edge.
+std::vector<std::string> fittedLines(const std::vector<std::string>& lines, std::size_t width) {
+  std::vector<std::string> fitted;
+  fitted.reserve(lines.size());
+  for (const std::string& line : lines) {
+    for (std::string& piece : wrapLine(line, width)) fitted.push_back(std::move(piece));
+  }
+  return fitted;
+}
+
 // Draws the lines one below the other, starting a new page when the next
 // line would not fit on the current one.
 std::optional<std::string> drawLines(QPainter& painter, QPrinter& printer,
@@ -91,7 +117,8 @@ std::optional<std::string> drawLines(QPainter& painter, QPrinter& printer,
                                      const SystemMessages& system, double top = 0) {
   const QFontMetricsF metrics(painter.font(), painter.device());
   const double pageHeight = painter.device()->height();
-  for (const std::string& line : lines) {
+  const std::size_t width = charactersAcross(metrics, painter.device()->width());
+  for (const std::string& line : fittedLines(lines, width)) {
     if (top > 0 && top + metrics.lineSpacing() > pageHeight) {
       if (!printer.newPage()) return failure(printer, "Der Drucker kann keine neue Seite beginnen", system);
       top = 0;
@@ -162,6 +189,20 @@ std::optional<std::string> printResultList(QPrinter& printer, const TransitRecor
   if (!painter.end() && !error) error = failure(printer, "Der Druck lässt sich nicht abschließen", system);
   if (!error) error = stateFailure(printer, system);
   return error;
+}
+
+void presetPageOrientation(QPrinter& printer, const TransitRecord& record,
+                           const std::vector<std::string>& lines) {
+  std::size_t widest = 0;
+  for (const std::string& line : printedLines(record, lines)) {
+    widest = std::max(widest, utf8Length(line));
+  }
+  QPageLayout portrait = printer.pageLayout();
+  portrait.setOrientation(QPageLayout::Portrait);
+  const QFontMetricsF metrics(printFont(QFont()), &printer);
+  const double width = portrait.paintRectPixels(printer.resolution()).width();
+  const bool fits = widest <= charactersAcross(metrics, width);
+  printer.setPageOrientation(fits ? QPageLayout::Portrait : QPageLayout::Landscape);
 }
 
 }  // namespace kelvaro

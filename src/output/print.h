@@ -14,9 +14,11 @@ namespace kelvaro {
 
 // Prints printedLines(record, lines) on an already configured printer (the
 // window shows the print dialog first): font "courier new" (a fixed-pitch
-// font), one line below the other from the left edge, a new page when the
-// next line would not fit, no page headers or footers. Returns nothing on
-// success, else the error message with what the system reported.
+// font) at the printer's default size, one line below the other from the
+// left edge, a new page when the next line would not fit, no page headers
+// or footers. A line wider than the page wraps at its edge and continues
+// indented (see wrapLine), so no character is lost on paper. Returns
+// nothing on success, else the error message with what the system reported.
 std::optional<std::string> printResultList(QPrinter& printer, const TransitRecord& record,
                                            const std::vector<std::string>& lines);
 
@@ -27,5 +29,11 @@ std::optional<std::string> printResultList(QPrinter& printer, const TransitRecor
 std::optional<std::string> printPictureWithLines(QPrinter& printer, const TransitRecord& record,
                                                  const QImage& picture,
                                                  const std::vector<std::string>& lines);
+
+// Presets the printer, before its dialog, to landscape when the widest
+// printed line does not fit across a portrait page, so that the columns of
+// wide lists stay whole; otherwise to portrait.
+void presetPageOrientation(QPrinter& printer, const TransitRecord& record,
+                           const std::vector<std::string>& lines);
 
 }  // namespace kelvaro

@@ -1,5 +1,6 @@
 #include "output/save.h"
 
+#include "core/system_error_text.h"
 #include "core/text_encoding.h"
 #include "output/file_name_check.h"
 #include "output/file_replace.h"
@@ -17,7 +18,7 @@ std::string savedMessage(const std::string& fileName) {
 }
 
 std::string failureMessage(const std::filesystem::path& target, const std::error_code& error) {
-  return "Die Datei " + utf8FromPath(target) + " lässt sich nicht speichern: " + error.message();
+  return "Die Datei " + utf8FromPath(target) + " lässt sich nicht speichern: " + systemErrorText(error);
 }
 
 }  // namespace

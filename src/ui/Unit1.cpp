@@ -16,9 +16,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 
 #include "loading/axis_overview.h"
 #include "loading/content_overview.h"
+#include "loading/position_check.h"
 #include "loading/transit_file.h"
 #include "output/print.h"
 #include "output/save.h"
@@ -90,6 +93,7 @@ void TForm1::FormCreate() {
     move(shown->availableGeometry().center() - rect().center());
   }
   show();
+  fitToScreen();
 
   std::error_code error;
   savedWorkingFolder_ = std::filesystem::current_path(error);
@@ -147,6 +151,7 @@ void TForm1::Button2Click() { weiter(); }
 // when the modal windows before them close.
 void TForm1::weiter() {
   resize(1024, 750);
+  fitToScreen();
   Panel5->hide();
   Button2->hide();
   Memo3->clear();
@@ -158,7 +163,8 @@ void TForm1::weiter() {
 }
 
 // A file that cannot be opened at all leads back to the dialog, so the user
-// can pick another; a cancelled dialog or a file without a usable record
+// can pick another, and so does the answer No to loading a file that holds
+// no transit data; a cancelled dialog or a file without a usable record
 // ends the program.
 bool TForm1::chooseAndLoad() {
   for (;;) {
@@ -172,6 +178,10 @@ bool TForm1::chooseAndLoad() {
     }
     LoadResult loaded = loadTransitFile(*chosen);
     if (auto* record = std::get_if<TransitRecord>(&loaded)) {
+      if (hasPositionsOutsideCircle(*record) &&
+          !platform_.askYesNo(this, outsidePositionsQuestion(*chosen))) {
+        continue;
+      }
       record_ = std::move(*record);
       return true;
     }
@@ -267,6 +277,7 @@ void TForm1::Label7Click() {
 void TForm1::printLines(QWidget* parent, const std::vector<std::string>& lines) {
   if (!record_) return;
   QPrinter printer;
+  presetPageOrientation(printer, *record_, lines);
   if (!platform_.setUpPrinter(parent, printer)) return;
   if (const auto failure = printResultList(printer, *record_, lines)) {
     platform_.showError(parent, *failure);
@@ -285,6 +296,24 @@ void TForm1::saveLines(QWidget* parent, const std::vector<std::string>& lines) {
   } else {
     platform_.showInformation(parent, std::get<std::string>(saved));
   }
+}
+
+// Where the screen's available area cannot hold the window with its frame,
+// the window shrinks to that area and its content scrolls; a scroll bar for
+// one direction takes its room from the other. Larger screens change nothing.
+void TForm1::fitToScreen() {
+  const QScreen* shown = screen();
+  if (shown == nullptr) return;
+  const QRect area = shown->availableGeometry();
+  const QSize frame = frameGeometry().size() - size();
+  const QSize room = area.size() - frame;
+  if (width() <= room.width() && height() <= room.height()) return;
+  QSize fitted = size();
+  const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ScrollBox1);
+  if (fitted.height() > room.height()) fitted.rwidth() += bar;
+  if (fitted.width() > room.width()) fitted.rheight() += bar;
+  resize(fitted.boundedTo(room));
+  move(area.left() + (room.width() - width()) / 2, area.top());
 }
 
 // ---- Groups of controls --------------------------------------------------

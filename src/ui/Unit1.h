@@ -25,6 +25,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 
 namespace kelvaro::ui {
 
@@ -141,6 +142,8 @@ class TForm1 : public QWidget {
   void printLines(QWidget* parent, const std::vector<std::string>& lines);
   void saveLines(QWidget* parent, const std::vector<std::string>& lines);
 
+  void fitToScreen();
+
   void setCommandButtonsEnabled(bool enabled);
   void hideEntryControls();
   std::vector<QPushButton*> commandButtons() const;
@@ -154,6 +157,7 @@ class TForm1 : public QWidget {
   void createEntryControls();
   void createVariantPanel();
   void createIntroPanel();
+  void createScrollArea();
   void connectControls();
 
   Platform& platform_;
@@ -179,6 +183,9 @@ class TForm1 : public QWidget {
   bool allFactors_ = false;     // option 4: the fourth factor from all factors
   bool checkingAngle_ = false;  // the angle check runs: its own focus moves start no other
   std::filesystem::path savedWorkingFolder_;
+
+  // Holds all controls; scrolls where the screen is smaller than the window.
+  QScrollArea* ScrollBox1;
 
   // Upper panel.
   QFrame* Panel1;

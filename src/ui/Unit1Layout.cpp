@@ -8,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 #include "ui/Unit1.h"
 #include "ui/clickable_label.h"
@@ -78,6 +80,30 @@ void TForm1::createControls() {
   createEntryControls();
   createVariantPanel();
   createIntroPanel();
+  createScrollArea();
+}
+
+// The controls move onto a client widget of at least the designed size, in
+// a scroll area that fills the window: it shows scroll bars only where the
+// window is smaller than that.
+void TForm1::createScrollArea() {
+  auto* client = new QWidget;
+  client->setObjectName(QStringLiteral("Client"));
+  fillBackground(*client, colour::black);
+  client->setMinimumSize(1024, 750);
+  for (QWidget* control : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    control->setParent(client);
+  }
+  ScrollBox1 = new QScrollArea(this);
+  ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+  ScrollBox1->setFrameShape(QFrame::NoFrame);
+  // Clicks on labels and panels leave the focus where it is, as without it.
+  ScrollBox1->setFocusPolicy(Qt::NoFocus);
+  ScrollBox1->setWidgetResizable(true);
+  ScrollBox1->setWidget(client);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(ScrollBox1);
 }
 
 void TForm1::createUpperPanel() {

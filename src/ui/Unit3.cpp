@@ -1,5 +1,6 @@
 #include "ui/Unit3.h"
 
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -30,6 +31,14 @@ TForm3::TForm3() {
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setGeometry(213, 504, 100, 32);
   connect(Button1, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+void TForm3::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    Button1->click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void TForm3::showHelp() {

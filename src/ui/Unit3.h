@@ -18,6 +18,10 @@ class TForm3 : public QWidget {
   // Shows the window, or brings it to the front when it is already open.
   void showHelp();
 
+ protected:
+  // Escape closes the window, as "gelesen" does.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   QPlainTextEdit* Memo1;
   QPushButton* Button1;  // "gelesen"

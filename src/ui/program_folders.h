@@ -10,9 +10,15 @@ struct ProgramFolders {
   std::filesystem::path transit;  // where the file-open dialog starts
 };
 
-// Windows: C:\Astro\Kelvaro and C:\astro\transdat. Other systems: the same
-// folders below the user's home folder, ~/Astro/Kelvaro and ~/astro/transdat.
+// Windows: C:\Astro\Kelvaro and C:\astro\transdat, one parent folder as
+// names there ignore case. Other systems: programFoldersIn(the user's home).
 ProgramFolders defaultProgramFolders();
+
+// The folders below `home` off Windows: home/Astro/Kelvaro and
+// home/Astro/transdat beside it. Where only the transit folder of earlier
+// versions, home/astro/transdat, exists, the file dialog opens there, so
+// that nobody's files seem to have vanished.
+ProgramFolders programFoldersIn(const std::filesystem::path& home);
 
 // The folder the program leaves as working folder when its window is closed:
 // the root of drive C on Windows, "/" elsewhere.

@@ -26,6 +26,7 @@
 #include "search/dial_pointer.h"
 #include "ui/dial_disc.h"
 #include "ui/dial_window.h"
+#include "ui/offscreen_screen.h"
 #include "ui/program.h"
 #include "ui/scripted_platform.h"
 #include "ui/text_view.h"
@@ -174,6 +175,7 @@ bool saveDial(kelvaro::ui::TForm1& main, const QString& folder) {
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  const kelvaro::ui::OffscreenScreen screen(QSize(1920, 1080));
   QApplication app(argc, argv);
   if (argc != 3) {
     std::fprintf(stderr, "usage: kelvaro-screenshots DIR TRANSIT-FILE\n");
@@ -185,7 +187,7 @@ int main(int argc, char** argv) {
 
   QTemporaryDir home;
   const std::filesystem::path root(home.path().toStdU16String());
-  const kelvaro::ui::ProgramFolders folders{root / "Astro" / "Kelvaro", root / "astro" / "transdat"};
+  const kelvaro::ui::ProgramFolders folders{root / "Astro" / "Kelvaro", root / "Astro" / "transdat"};
   std::filesystem::create_directories(folders.program);
   std::filesystem::create_directories(folders.transit);
 

@@ -112,8 +112,8 @@ TEST(CliBadInput, AFileWithoutARecordIsReportedByEveryCommand) {
       {"ein-byte.dat", {0x41}, "Ladeversuch mit @ ging daneben"},
       {"kurz.dat", std::vector<unsigned char>(2559, 0x20), "Ladeversuch mit @ ging daneben"},
       {"nan.dat", std::vector<unsigned char>(2560, 0xFF), "Ladeversuch mit @ ging daneben"},
-      {"ordner", {}, "Die Datei @ lässt sich nicht öffnen: Is a directory"},
-      {"fehlt.dat", {}, "Die Datei @ lässt sich nicht öffnen: No such file or directory"},
+      {"ordner", {}, "Die Datei @ lässt sich nicht öffnen: Ist ein Ordner"},
+      {"fehlt.dat", {}, "Die Datei @ lässt sich nicht öffnen: Datei oder Ordner nicht vorhanden"},
       {"rohr", {}, "Ladeversuch mit @ ging daneben"},  // a named pipe nobody writes into
   };
   for (const auto& c : cases) {
@@ -144,7 +144,7 @@ TEST(CliBadInput, AFileWithoutReadPermissionIsReported) {
     for (const Words& command : kCommands) {
       const ProcessOutput run = runOn(path, command);
       if (run.status != 2 || !run.out.empty() ||
-          run.err != "Die Datei " + path + " lässt sich nicht öffnen: Permission denied\n") {
+          run.err != "Die Datei " + path + " lässt sich nicht öffnen: Keine Berechtigung\n") {
         return named(command) + "gave " + std::to_string(run.status) + ": " + run.err;
       }
     }
@@ -181,26 +181,32 @@ TEST(CliBadInput, ExtremePositionsGiveResultsAndSurviveDescribe) {
   const struct {
     std::string name;
     TransitRecord record;
+    bool outside;  // positions outside [0, 360): a warning comes first
   } cases[] = {
-      {"nullen", TransitRecord{}},
-      {"plus-1e308", RecordBuilder(1e308).build()},
-      {"minus-1e308", RecordBuilder(-1e308).build()},
-      {"minus-null", RecordBuilder(-0.0).text(0, "Null").build()},
-      {"fast-360", RecordBuilder(359.999999999).build()},
+      {"nullen", TransitRecord{}, false},
+      {"plus-1e308", RecordBuilder(1e308).build(), true},
+      {"minus-1e308", RecordBuilder(-1e308).build(), true},
+      {"minus-null", RecordBuilder(-0.0).text(0, "Null").build(), false},
+      {"fast-360", RecordBuilder(359.999999999).build(), false},
       {"gemischt", RecordBuilder(1e308)
                        .everywhere(factor::MC, -1e308)
                        .everywhere(factor::SO, -0.0)
                        .everywhere(factor::KN, 359.999999999)
                        .everywhere(factor::JU, 4.9406564584124654e-324)
-                       .build()},
+                       .build(), true},
   };
   for (const auto& c : cases) {
     const auto raw = serializeTransitRecord(c.record);
     const std::string path = dir.write(c.name + ".dat", {raw.begin(), raw.end()});
+    const std::string warning =
+        c.outside ? "Die Datei " + path +
+                        " enthält Positionen außerhalb von 0° bis 360° und ist wohl keine "
+                        "Transit-Datei. Trotzdem laden?\n"
+                  : "";
     for (const Words& command : kCommands) {
       const ProcessOutput run = runOn(path, command);
       EXPECT_EQ(run.status, 0) << c.name << ": " << named(command);
-      EXPECT_EQ(run.err, successErr(command)) << c.name << ": " << named(command);
+      EXPECT_EQ(run.err, warning + successErr(command)) << c.name << ": " << named(command);
       EXPECT_NE(run.out, "") << c.name << ": " << named(command);
       EXPECT_TRUE(isWellFormedUtf8(run.out)) << c.name << ": " << named(command);
     }
@@ -247,8 +253,8 @@ TEST(CliBadInput, FullTextFieldsWithControlCharacters) {
 }
 
 std::string wrongLength(const std::string& entry, std::size_t length, std::size_t needed) {
-  return "wrong length: \"" + entry + "\" has " + std::to_string(length) +
-         " characters, the entry needs " + std::to_string(needed) + "\n";
+  return "Falsche Länge: \"" + entry + "\" hat " + std::to_string(length) +
+         " Zeichen, die Eingabe braucht " + std::to_string(needed) + ".\n";
 }
 
 // Entries pasted into every option: non-Latin letters, emoji, tabs, line
@@ -358,7 +364,7 @@ const std::string kFileName = "Müller,Jürgen München_05_03_2007_14_30_00.txt"
 TEST(CliBadInput, LinesThatCannotBeWrittenAreReported) {
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
   const std::string sample = testing::samplePath("mueller-juergen.dat");
-  const std::string lost = "kelvaro-cli: the lines could not be written: No space left on device\n";
+  const std::string lost = "kelvaro-cli: Die Zeilen ließen sich nicht schreiben: Kein Platz mehr auf dem Datenträger\n";
   for (const Words& command : kCommands) {
     Words words = {testing::cliPath(), sample};
     words.insert(words.end(), command.begin(), command.end());
@@ -385,8 +391,8 @@ TEST(CliBadInput, ASaveIntoAFullOrReadOnlyDiskIsReported) {
     std::function<std::string(const fs::path&)> prepare;
     std::string reason;
   } cases[] = {
-      {"voll", testing::fillUp, "No space left on device"},
-      {"schreibgeschützt", testing::remountReadOnly, "Read-only file system"},
+      {"voll", testing::fillUp, "Kein Platz mehr auf dem Datenträger"},
+      {"schreibgeschützt", testing::remountReadOnly, "Schreibgeschütztes Dateisystem"},
   };
   for (const auto& c : cases) {
     const auto outcome = testing::inPrivateTmpfs(64, [&](const fs::path& folder) -> std::string {
@@ -419,7 +425,7 @@ TEST(CliBadInput, ASaveIntoAReadOnlyFolderIsReported) {
     const ProcessOutput run = runCli({"--save", folder.string(), sample, "header"});
     if (run.status != 2 || testing::linesOf(run.out).size() != 1) return "status or stdout";
     const std::string expected = "Die Datei " + folder.string() + "/" + kFileName +
-                                 " lässt sich nicht speichern: Permission denied\n";
+                                 " lässt sich nicht speichern: Keine Berechtigung\n";
     return run.err == expected ? std::string() : "stderr: " + run.err;
   });
   if (!outcome.available) GTEST_SKIP() << outcome.reason;

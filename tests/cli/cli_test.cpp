@@ -50,7 +50,7 @@ TEST(Cli, ReportsAFileThatCannotBeLoaded) {
 
   const auto missing = runCli({(dir.path() / "nichts.dat").string(), "header"});
   EXPECT_EQ(missing.status, 2);
-  EXPECT_NE(missing.err.find("No such file or directory"), std::string::npos);
+  EXPECT_NE(missing.err.find("Datei oder Ordner nicht vorhanden"), std::string::npos);
 }
 
 TEST(Cli, WrongUsageExitsWithOne) {
@@ -58,6 +58,27 @@ TEST(Cli, WrongUsageExitsWithOne) {
   EXPECT_EQ(runCli({samplePath(kSample), "unbekannt"}).status, 1);
   EXPECT_EQ(runCli({}).status, 1);
   EXPECT_EQ(runCli({"--help"}).status, 0);
+}
+
+// Help and usage errors speak German; option and command names stay.
+TEST(Cli, HelpAndUsageErrorsAreGerman) {
+  const auto help = runCli({"--help"});
+  EXPECT_NE(help.out.find("Aufruf: "), std::string::npos) << help.out;
+  EXPECT_NE(help.out.find("\nOptionen:\n"), std::string::npos) << help.out;
+  EXPECT_NE(help.out.find("\nBefehle:\n"), std::string::npos) << help.out;
+  EXPECT_NE(help.out.find("  --orb G:MM "), std::string::npos) << help.out;
+  EXPECT_EQ(help.out.find("Print this help"), std::string::npos) << help.out;
+
+  const std::string hint = "Mehr dazu mit --help oder --help-all.\n";
+  EXPECT_EQ(runCli({}).err, "Es fehlt DATEI.\n" + hint);
+  EXPECT_EQ(runCli({samplePath(kSample)}).err, "Es fehlt der Befehl.\n" + hint);
+  EXPECT_EQ(runCli({samplePath(kSample), "header", "zuviel"}).err, "Nicht erwartet: zuviel\n" + hint);
+  EXPECT_EQ(runCli({"--orb"}).err, "Es fehlt ein Wert bei --orb.\n" + hint);
+  EXPECT_EQ(runCli({samplePath(kSample), "pictures", "KNt+JUp", "x", "/", "t"}).err,
+            "LINKS: x ist keins von r, p, s, t, rpst\n" + hint);
+  const auto version = runCli({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "Kelvaro 5.5\n");
 }
 
 }  // namespace

@@ -76,7 +76,7 @@ TEST(PictureCommands, WrongLengthAndWrongUsage) {
     all.insert(all.end(), arguments.begin(), arguments.end());
     const auto run = runCli(all);
     EXPECT_EQ(run.status, 2);
-    EXPECT_TRUE(run.err.starts_with("wrong length")) << run.err;
+    EXPECT_TRUE(run.err.starts_with("Falsche Länge")) << run.err;
   }
   for (const std::vector<std::string>& arguments :
        {std::vector<std::string>{"pictures", "KNt+JUp", "x", "/", "t"},

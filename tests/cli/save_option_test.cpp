@@ -43,7 +43,7 @@ TEST(CliSave, AFailedSaveStillPrintsTheLinesAndExitsWithTwo) {
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(testing::linesOf(run.out).size(), 1u);
   EXPECT_EQ(run.err, "Die Datei " + missing.string() + "/" + kFileName +
-                         " lässt sich nicht speichern: No such file or directory\n");
+                         " lässt sich nicht speichern: Datei oder Ordner nicht vorhanden\n");
   EXPECT_FALSE(fs::exists(missing));
 }
 

@@ -71,11 +71,11 @@ TEST(SearchCli, RefusedEntriesPrintTheirMessagesAndNothingElse) {
                 "Die richtige Folge der Rechenzeichen wäre:     \n"
                 "F1+F2=F3+ oder F1/F2=F3/\n"},
            Case{{"search1", "KN+JUp"},
-                "wrong length: \"KN+JUp\" has 6 characters, the entry needs 5\n"},
+                "Falsche Länge: \"KN+JUp\" hat 6 Zeichen, die Eingabe braucht 5.\n"},
            Case{{"angle", "7:30", "MCr"},
-                "wrong length: \"MCr\" has 3 characters, the entry needs 2\n"},
+                "Falsche Länge: \"MCr\" hat 3 Zeichen, die Eingabe braucht 2.\n"},
            Case{{"triple", "VE+JU=KN"},
-                "wrong length: \"VE+JU=KN\" has 8 characters, the entry needs 9\n"},
+                "Falsche Länge: \"VE+JU=KN\" hat 8 Zeichen, die Eingabe braucht 9.\n"},
        }) {
     std::vector<std::string> arguments = {file};
     arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());

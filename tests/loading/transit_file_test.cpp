@@ -73,9 +73,9 @@ TEST(TransitFile, BadFilesLoadOrFailWithTheirMessage) {
       {"ff.dat", std::vector<unsigned char>(2560, 0xFF), LoadFailure::Kind::unreadable,
        "Ladeversuch mit @ ging daneben"},
       {"fehlt.dat", {}, LoadFailure::Kind::cannotOpen,
-       "Die Datei @ lässt sich nicht öffnen: No such file or directory"},
+       "Die Datei @ lässt sich nicht öffnen: Datei oder Ordner nicht vorhanden"},
       {"ordner", {}, LoadFailure::Kind::cannotOpen,
-       "Die Datei @ lässt sich nicht öffnen: Is a directory"},
+       "Die Datei @ lässt sich nicht öffnen: Ist ein Ordner"},
   };
   for (const auto& c : cases) {
     std::string path = (dir.path() / c.name).string();
@@ -106,7 +106,7 @@ TEST(TransitFile, AFileWithoutReadPermissionCannotBeOpened) {
     const LoadResult result = loadTransitFile(path);
     const auto* failure = std::get_if<LoadFailure>(&result);
     if (failure == nullptr) return "the file was loaded";
-    const std::string expected = "Die Datei " + path + " lässt sich nicht öffnen: Permission denied";
+    const std::string expected = "Die Datei " + path + " lässt sich nicht öffnen: Keine Berechtigung";
     if (failure->kind != LoadFailure::Kind::cannotOpen || failure->message != expected) {
       return "unexpected failure: " + failure->message;
     }

@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include "loading/content_overview.h"
+#include "loading/transit_file.h"
 #include "output/result_file.h"
+#include "search/free_axis_entry.h"
+#include "search/picture_search.h"
 #include "support/record_builder.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
@@ -126,13 +130,58 @@ TEST(Print, APictureWithItsLinesFitsTheWidestLineOnOnePage) {
                                             lines[2]}));
 }
 
+// Every character but the blanks, in order: what paper must keep.
+std::string inkOf(const std::string& text) {
+  std::string ink;
+  for (const char c : text) {
+    if (c != ' ' && c != '\n' && c != '\f') ink += c;
+  }
+  return ink;
+}
+
+// The option 2 list and the content overview at an orb of 3°, with lines far
+// wider than a portrait page: the print dialog opens preset to landscape,
+// and on paper every character of every line is there, in its order.
+TEST(Print, WideListsLoseNoCharacterOnPaper) {
+  const TransitRecord record = std::get<TransitRecord>(
+      loadTransitFile(std::string(KELVARO_SOURCE_DIR) + "/samples/mueller-juergen.dat"));
+  const double orb = 3.0;
+  const auto axis = entryAxis(record, std::get<FreeAxisEntry>(checkFreeAxisEntry("KNt+JUp")));
+  const PanelVariant all = *panelVariantFromCaption("rpst");
+  const std::vector<std::pair<std::string, std::vector<std::string>>> lists = {
+      {"option2", pictureSearch(record, orb, axis, {all, PictureKind::midpoint, all}, false).lines},
+      {"content", vier_summen(record, orb)}};
+  TempDir dir;
+  for (const auto& [name, lines] : lists) {
+    QPrinter printer;
+    presetPageOrientation(printer, record, lines);
+    // What the print dialog does when the user prints into a PDF file.
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const fs::path pdf = dir.path() / (name + ".pdf");
+    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape) << name;
+    ASSERT_EQ(printResultList(printer, record, lines), std::nullopt) << name;
+
+    std::string printed;
+    for (const std::string& line : printedLines(record, lines)) printed += line;
+    EXPECT_EQ(inkOf(pdfText(pdf)), inkOf(printed)) << name;
+  }
+}
+
+TEST(Print, NarrowListsStayPortrait) {
+  QPrinter printer;
+  printer.setPageOrientation(QPageLayout::Landscape);
+  presetPageOrientation(printer, person(), {"Halbsummen-Suche", std::string(80, 'x')});
+  EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
+}
+
 TEST(Print, APrinterThatCannotBeginReportsTheSystemsReason) {
   TempDir dir;
   const fs::path pdf = dir.path() / "weg" / "liste.pdf";
   const auto error = printToPdf(pdf, {"Zeile"});
   ASSERT_TRUE(error.has_value());
   EXPECT_EQ(error->rfind("Der Druck lässt sich nicht beginnen (" + pdf.string() + ").\r", 0), 0u) << *error;
-  EXPECT_NE(error->find("No such file or directory"), std::string::npos) << *error;
+  EXPECT_NE(error->find("Datei oder Ordner nicht vorhanden"), std::string::npos) << *error;
   EXPECT_FALSE(fs::exists(pdf.parent_path()));
 }
 

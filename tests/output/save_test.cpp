@@ -132,7 +132,7 @@ TEST(Save, AMissingFolderIsReportedWithThePathAndNothingIsCreated) {
   const fs::path missing = dir.path() / "weg";
   const auto saved = saveResultList(missing, person(), {"Zeile"});
   EXPECT_EQ(messageOf(saved), "Die Datei " + (missing / utf8Path(kFileName)).string() +
-                                  " lässt sich nicht speichern: No such file or directory");
+                                  " lässt sich nicht speichern: Datei oder Ordner nicht vorhanden");
   EXPECT_FALSE(fs::exists(missing));
 }
 
@@ -140,7 +140,7 @@ TEST(Save, AFolderInTheWayOfTheFileIsReportedAndKept) {
   TempDir dir;
   fs::create_directory(dir.path() / utf8Path(kFileName));
   const auto saved = saveResultList(dir.path(), person(), {"Zeile"});
-  EXPECT_NE(messageOf(saved).find("lässt sich nicht speichern: Is a directory"), std::string::npos)
+  EXPECT_NE(messageOf(saved).find("lässt sich nicht speichern: Ist ein Ordner"), std::string::npos)
       << messageOf(saved);
   EXPECT_TRUE(fs::is_directory(dir.path() / utf8Path(kFileName)));
   EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{kFileName});  // no temporary file left
@@ -204,7 +204,7 @@ TEST(Save, AFullDiskIsReportedAndTheEarlierFileSurvives) {
     const std::string earlier = readAll(folder / utf8Path(kFileName));
     if (std::string error = testing::fillUp(folder); !error.empty()) return error;
     const auto saved = saveResultList(folder, person(), {"spaeter", "und noch mehr"});
-    return checkAfterFailure(folder, earlier, saved, "No space left on device");
+    return checkAfterFailure(folder, earlier, saved, "Kein Platz mehr auf dem Datenträger");
   });
   if (!outcome.available) GTEST_SKIP() << "no tmpfs: " << outcome.reason;
   EXPECT_EQ(outcome.failure, "");
@@ -216,7 +216,7 @@ TEST(Save, AReadOnlyDiskIsReportedAndTheEarlierFileSurvives) {
     const std::string earlier = readAll(folder / utf8Path(kFileName));
     if (std::string error = testing::remountReadOnly(folder); !error.empty()) return error;
     const auto saved = saveResultList(folder, person(), {"spaeter"});
-    return checkAfterFailure(folder, earlier, saved, "Read-only file system");
+    return checkAfterFailure(folder, earlier, saved, "Schreibgeschütztes Dateisystem");
   });
   if (!outcome.available) GTEST_SKIP() << "no tmpfs: " << outcome.reason;
   EXPECT_EQ(outcome.failure, "");
@@ -230,7 +230,7 @@ TEST(Save, AReadOnlyFolderIsReportedAndTheEarlierFileSurvives) {
                                   fs::perms::others_read | fs::perms::others_exec);
   const auto outcome = testing::asOrdinaryUser([&]() -> std::string {
     const auto saved = saveResultList(dir.path(), person(), {"spaeter"});
-    return checkAfterFailure(dir.path(), earlier, saved, "Permission denied");
+    return checkAfterFailure(dir.path(), earlier, saved, "Keine Berechtigung");
   });
   if (!outcome.available) GTEST_SKIP() << outcome.reason;
   EXPECT_EQ(outcome.failure, "");

@@ -15,6 +15,7 @@
 
 #include "loading/axis_overview.h"
 #include "loading/content_overview.h"
+#include "loading/position_check.h"
 #include "loading/orb_entry.h"
 #include "loading/transit_file.h"
 #include "search/angle_search.h"
@@ -43,6 +44,7 @@ enum class Outcome {
   ends,         // "Ladeversuch mit … ging daneben", then the program ends
   asksAgain,    // the file cannot be opened: its message, then the dialog again
   loads,        // the whole road of a load
+  asksFirst,    // positions outside [0, 360): the question, Yes, then the road of a load
 };
 
 std::vector<unsigned char> sampleBytes() {
@@ -117,7 +119,7 @@ class UiBadInputTest : public UiTestCase {
     QTest::addRow("Cyrillic and emoji in the name")
         << QString::fromUtf8("Жюль 😀") << sampleBytes() << qint64{2560} << int(Outcome::loads);
     QTest::addRow("+1e308") << "gross.dat" << RecordBuilder(1e308).bytes() << qint64{2560}
-                            << int(Outcome::loads);
+                            << int(Outcome::asksFirst);
     QTest::addRow("mixed extremes")
         << "extrem.dat"
         << bytesOf(RecordBuilder(-1e308)
@@ -125,7 +127,7 @@ class UiBadInputTest : public UiTestCase {
                        .everywhere(factor::SO, -0.0)
                        .everywhere(factor::AS, 359.999999999)
                        .build())
-        << qint64{2560} << int(Outcome::loads);
+        << qint64{2560} << int(Outcome::asksFirst);
     QTest::addRow("control characters in every text") << "steuer.dat" << controlTexts()
                                                        << qint64{2560} << int(Outcome::loads);
   }
@@ -147,6 +149,7 @@ class UiBadInputTest : public UiTestCase {
     }
     run_->platform().chooseNext(path);
     if (outcome == int(Outcome::asksAgain)) run_->platform().chooseNext(run_->sample("weiss-anna.dat"));
+    if (outcome == int(Outcome::asksFirst)) run_->platform().answerNext(true);
     ui::Program& program = run_->start();
     ui::TForm1& main = program.form1();
     click(child(main, "Button2"));
@@ -178,8 +181,11 @@ class UiBadInputTest : public UiTestCase {
     click(child(overview, "Button1"));
     QCOMPARE(main.state(), ui::TForm1::State::ready);
     QCOMPARE(viewLines(main, "Memo3"), asShown(axisOverview(record, 1.2).lines));
-    QCOMPARE(run_->platform().boxes(),
-             oneBox(BoxKind::information, std::string(kSearchesReadyMessage)));
+    std::vector<ShownBox> boxes = oneBox(BoxKind::information, std::string(kSearchesReadyMessage));
+    if (outcome == int(Outcome::asksFirst)) {
+      boxes.insert(boxes.begin(), ShownBox{BoxKind::question, outsidePositionsQuestion(path)});
+    }
+    QCOMPARE(run_->platform().boxes(), boxes);
   }
 
   // Strange texts pasted into the entry field of every option. A text of

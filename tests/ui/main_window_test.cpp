@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -80,6 +82,8 @@ class MainWindowTest : public UiTestCase {
 
     click(child(main, "Button2"));
     QCOMPARE(main.size(), QSize(1024, 750));
+    // A desktop screen holds the whole window: its content does not scroll.
+    QVERIFY(!child<QScrollArea>(main, "ScrollBox1")->verticalScrollBar()->isVisible());
     QVERIFY(!child(main, "Panel5")->isVisible());
     QCOMPARE(run_->platform().fileDialogFolders(),
              std::vector<std::filesystem::path>{run_->folders().transit});
@@ -129,6 +133,19 @@ class MainWindowTest : public UiTestCase {
     QVERIFY(main.hasEnded());
     QVERIFY(!main.isVisible());
     QCOMPARE(std::filesystem::current_path(), run_->startFolder());
+  }
+
+  // Off Windows both folders sit in ~/Astro; a transit folder of earlier
+  // versions, ~/astro/transdat, stays in use while it is the only one.
+  void foldersBelowTheHome() {
+    TempDir home;
+    const ui::ProgramFolders fresh = ui::programFoldersIn(home.path());
+    QCOMPARE(fresh.program, home.path() / "Astro" / "Kelvaro");
+    QCOMPARE(fresh.transit, home.path() / "Astro" / "transdat");
+    std::filesystem::create_directories(home.path() / "astro" / "transdat");
+    QCOMPARE(ui::programFoldersIn(home.path()).transit, home.path() / "astro" / "transdat");
+    std::filesystem::create_directories(fresh.transit);
+    QCOMPARE(ui::programFoldersIn(home.path()).transit, fresh.transit);
   }
 
   // Each way a load can fail at once: the box, then the end of the program
@@ -181,9 +198,30 @@ class MainWindowTest : public UiTestCase {
     QCOMPARE(boxes.size(), std::size_t{2});
     QCOMPARE(boxes[0].kind, BoxKind::error);
     QCOMPARE(boxes[0].text, std::get<LoadFailure>(loadTransitFile(missing)).message);
-    QCOMPARE(boxes[1].text, std::get<LoadFailure>(loadTransitFile(folder)).message);
+    QCOMPARE(boxes[1].text, "Die Datei " + folder + " lässt sich nicht öffnen: Ist ein Ordner");
     QCOMPARE(run_->platform().fileDialogFolders().size(), std::size_t{3});
     QVERIFY(!program.form1().hasEnded());
+    QVERIFY(program.form2().isVisible());
+  }
+
+  // A file that is no transit file (here the README, run from the source
+  // folder) asks before it loads; No opens the file dialog again.
+  void noTransitFileAsksBeforeLoading() {
+    const std::filesystem::path source = std::filesystem::absolute("README.md");
+    run_ = std::make_unique<UiRun>();
+    const std::filesystem::path readme = run_->folders().transit / "README.md";
+    std::filesystem::copy_file(source, readme);
+    const std::string sample = run_->sample("weiss-anna.dat");
+    run_->platform().chooseNext(readme.string()).chooseNext(sample).answerNext(false);
+    ui::Program& program = run_->start();
+
+    click(child(program.form1(), "Button2"));
+    QCOMPARE(run_->platform().boxes(),
+             oneBox(BoxKind::question, "Die Datei " + readme.string() +
+                                           " enthält Positionen außerhalb von 0° bis 360° und ist "
+                                           "wohl keine Transit-Datei. Trotzdem laden?"));
+    QCOMPARE(run_->platform().fileDialogFolders().size(), std::size_t{2});
+    QCOMPARE(text(program.form1(), "Panel2"), headerLine(recordOf(sample)));
     QVERIFY(program.form2().isVisible());
   }
 
@@ -291,6 +329,8 @@ class MainWindowTest : public UiTestCase {
     QVERIFY(!help.isVisible());
     click(hilfe);
     QVERIFY(help.isVisible());
+    QTest::keyClick(child(help, "Memo1"), Qt::Key_Escape);
+    QVERIFY(!help.isVisible());
   }
 
   void closingEndsTheProgramAtTheRoot() {

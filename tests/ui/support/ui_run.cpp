@@ -21,7 +21,7 @@ ui::Program& UiRun::start() {
 }
 
 ui::ProgramFolders UiRun::folders() const {
-  return {dir_.path() / "home" / "Astro" / "Kelvaro", dir_.path() / "home" / "astro" / "transdat"};
+  return {dir_.path() / "home" / "Astro" / "Kelvaro", dir_.path() / "home" / "Astro" / "transdat"};
 }
 
 std::string UiRun::sample(const std::string& name) const {

@@ -1,0 +1,21 @@
+#include "ui/offscreen_screen.h"
+
+#include <QFile>
+
+namespace kelvaro::ui {
+
+OffscreenScreen::OffscreenScreen(QSize size) {
+  if (qgetenv("QT_QPA_PLATFORM") != "offscreen" || !dir_.isValid()) return;
+  const QString path = dir_.filePath(QStringLiteral("screen.json"));
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return;
+  file.write(QStringLiteral(R"({"screens": [{"name": "kelvaro", "x": 0, "y": 0, "width": %1,)"
+                            R"( "height": %2, "logicalDpi": 96}]})")
+                 .arg(size.width())
+                 .arg(size.height())
+                 .toUtf8());
+  file.close();
+  qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + path.toUtf8());
+}
+
+}  // namespace kelvaro::ui
