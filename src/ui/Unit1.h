@@ -28,6 +28,7 @@ class QRadioButton;
 
 namespace kelvaro::ui {
 
+class CalendarWindow;
 class ClickableLabel;
 class Platform;
 class TForm2;
@@ -102,6 +103,7 @@ class TForm1 : public QWidget {
   void Button14Click();  // option 4
   void Button1Click();   // option 5
   void Button5Click();   // option 6
+  void Button16Click();  // "8  Transit-Kalender"
   void Button4Click();   // "Noch einmal von vorne"
   void Button6Click();   // "Drucken"
   void Button7Click();   // "Speichern"
@@ -156,6 +158,7 @@ class TForm1 : public QWidget {
   TForm2* form2_ = nullptr;
   TForm3* form3_ = nullptr;
   TForm4* form4_ = nullptr;
+  CalendarWindow* calendar_ = nullptr;  // made when first opened
   State state_ = State::initial;
 
   // State shared by the overviews and the searches.
@@ -200,6 +203,7 @@ class TForm1 : public QWidget {
   QPushButton* Button14;
   QPushButton* Button1;
   QPushButton* Button5;
+  QPushButton* Button16;  // "8  Transit-Kalender"
   QPushButton* Button4;
 
   // Entry controls of the options.

@@ -138,6 +138,12 @@ void TForm1::createOptionButtons() {
                           x, 653);
   Button1 = fittedButton(this, "Button1", QStringLiteral("5  Korrespondierende"), x, 682);
   Button5 = fittedButton(this, "Button5", QStringLiteral("6  Magisches Quadrat "), x, 711);
+  // The transit calendar beside the dial's button "7  Gradscheibe", which
+  // stands beside option 6.
+  QPushButton dialButton(QStringLiteral("7  Gradscheibe"));
+  dialButton.setFont(font());
+  const int besideDial = Button5->geometry().right() + 9 + dialButton.sizeHint().width() + 12 + 9;
+  Button16 = fittedButton(this, "Button16", QStringLiteral("8  Transit-Kalender"), besideDial, 711);
   Button4 = button(this, "Button4", QStringLiteral("Noch einmal von vorne"), {808, 718, 212, 26});
 }
 
