@@ -28,6 +28,9 @@ inline constexpr Orb kOrbs[] = {kDefaultOrb, kLargestOrb};
 inline constexpr double kTargetAtDefaultOrb = 50;
 inline constexpr double kTargetAtLargestOrb = 250;
 inline constexpr double kTargetCliRun = 5000;
+// The transit calendar over one year, all 253 points: without the Moon, with it.
+inline constexpr double kTargetCalendarYear = 1e6;
+inline constexpr double kTargetCalendarYearWithMoon = 3e6;
 
 // The record every case works on, and the file it was loaded from.
 struct Sample {
@@ -45,6 +48,7 @@ struct Case {
   std::string_view name;
   bool dependsOnOrb;
   Work work;
+  double targetMicros = 0;  // 0: the target of the orb it runs at
 };
 
 std::span<const Case> searchCases();
