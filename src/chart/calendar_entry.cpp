@@ -82,8 +82,7 @@ Checked<LocalTime> parseCalendarDate(std::string_view text) {
 std::optional<Rejection> checkCalendarRange(const LocalTime& from, const LocalTime& to) {
   const auto first = std::tie(from.year, from.month, from.day);
   if (std::tie(to.year, to.month, to.day) < first) {
-    return Rejection{"Das Ende " + dateText(to) + " liegt vor dem Anfang " + dateText(from) +
-                     "."};
+    return Rejection{"Das Ende " + dateText(to) + " liegt vor dem Anfang " + dateText(from) + "."};
   }
   // 24:00 of `to` may be at most the same day and month ten years on.
   const int lastYear = from.year + kLongestCalendarYears;

@@ -76,10 +76,9 @@ std::string pointText(const RadixPoint& point) {
 
 // "DD.MM.YYYY hh:mm  SAt = MCr/SOr  07°30'  direkt"
 std::string hitLine(const LocalTime& shown, const CalendarHit& hit, const RadixPoint& point) {
-  return dateText(shown) + " " + clockText(shown) + "  " +
-         factorVariantName(hit.body, Variant::t) + " = " + pointText(point) + "  " +
-         winkel_text(point.longitude, 2, AngleMode::dial22) + "  " +
-         (hit.direct ? "direkt" : "rückläufig");
+  return dateText(shown) + " " + clockText(shown) + "  " + factorVariantName(hit.body, Variant::t) +
+         " = " + pointText(point) + "  " + winkel_text(point.longitude, 2, AngleMode::dial22) +
+         "  " + (hit.direct ? "direkt" : "rückläufig");
 }
 
 // Local midnight of a day in UT. A midnight that a clock change skips or

@@ -44,10 +44,10 @@ std::vector<RadixPoint> radixPoints(const TransitRecord& record, CalendarPoints 
                                     std::span<const int> with);
 
 struct CalendarHit {
-  double julianDay = 0;  // UT
-  int body = 0;          // factor number of the transiting body
-  std::size_t point = 0; // index into the points
-  bool direct = true;    // the body's longitude grows at that moment
+  double julianDay = 0;   // UT
+  int body = 0;           // factor number of the transiting body
+  std::size_t point = 0;  // index into the points
+  bool direct = true;     // the body's longitude grows at that moment
 };
 
 // Told the share of the work done (0 to 1); false cancels the computation.

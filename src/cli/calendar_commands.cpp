@@ -43,9 +43,9 @@ Checked<chart::CalendarRequest> request(const CalendarOptions& options) {
   }
   // Without --bodies every body but the Moon; --moon adds it either way.
   for (const int body : kCalendarBodies) {
-    const bool listed = options.bodies.empty() ? body != factor::MO
-                                               : std::find(named.begin(), named.end(), body) !=
-                                                     named.end();
+    const bool listed = options.bodies.empty()
+                            ? body != factor::MO
+                            : std::find(named.begin(), named.end(), body) != named.end();
     if (listed || (body == factor::MO && options.moon)) asked.bodies.push_back(body);
   }
 
@@ -60,7 +60,8 @@ Checked<chart::CalendarRequest> request(const CalendarOptions& options) {
 
 CommandResult calendar(const Session& session, const CalendarOptions& options) {
   const auto asked = request(options);
-  if (const Rejection* refused = rejection(asked)) return CommandResult::refused({refused->message});
+  if (const Rejection* refused = rejection(asked))
+    return CommandResult::refused({refused->message});
   auto result = chart::transitCalendar(session.record, std::get<chart::CalendarRequest>(asked));
   return CommandResult::listOf(std::move(*result));
 }

@@ -42,8 +42,8 @@ chart::LocalTime dayOf(const QDate& date) { return {date.year(), date.month(), d
 
 // The bodies ticked at the start: the slow ones, from Jupiter on.
 bool tickedAtStart(int body) {
-  return body != factor::SO && body != factor::MO && body != factor::ME &&
-         body != factor::VE && body != factor::MA;
+  return body != factor::SO && body != factor::MO && body != factor::ME && body != factor::VE &&
+         body != factor::MA;
 }
 
 }  // namespace

@@ -32,15 +32,15 @@ double dialDistance(double longitude, double point) {
 }
 
 std::vector<CalendarHit> independentSearch(const std::vector<RadixPoint>& points,
-                                           const std::vector<int>& bodies, double from,
-                                           double to) {
+                                           const std::vector<int>& bodies, double from, double to) {
   std::vector<CalendarHit> hits;
   for (const int body : bodies) {
     const double step = fineStep(body);
     std::vector<double> before(points.size());
     double t0 = from;
     const double l0 = bodyPosition(body, t0).longitude;
-    for (std::size_t p = 0; p < points.size(); ++p) before[p] = dialDistance(l0, points[p].longitude);
+    for (std::size_t p = 0; p < points.size(); ++p)
+      before[p] = dialDistance(l0, points[p].longitude);
     while (t0 < to) {
       const double t1 = std::min(t0 + step, to);
       const double l1 = bodyPosition(body, t1).longitude;
@@ -94,15 +94,15 @@ void compare(std::vector<CalendarHit> found, std::vector<CalendarHit> expected, 
       if (nearest != ours.end() && std::fabs(*nearest - t) <= tolerance) {
         ours.erase(nearest);
       } else {
-        EXPECT_TRUE(excused(body, t)) << "missing: body " << body << " point "
-                                      << std::get<1>(key) << " at JD " << t;
+        EXPECT_TRUE(excused(body, t))
+            << "missing: body " << body << " point " << std::get<1>(key) << " at JD " << t;
       }
     }
   }
   for (const auto& [key, times] : calendar) {
     for (const double t : times) {
-      EXPECT_TRUE(excused(std::get<0>(key), t)) << "extra: body " << std::get<0>(key)
-                                                << " point " << std::get<1>(key) << " at JD " << t;
+      EXPECT_TRUE(excused(std::get<0>(key), t))
+          << "extra: body " << std::get<0>(key) << " point " << std::get<1>(key) << " at JD " << t;
     }
   }
 }
@@ -113,8 +113,8 @@ TEST(CalendarCrossCheck, AgreesWithAnIndependentSearch) {
   std::uniform_int_distribution<int> year(1950, 2059);
   std::uniform_int_distribution<int> month(1, 12);
   std::uniform_int_distribution<int> day(1, 28);
-  const std::vector<std::string> zones = {"Europe/Berlin", "UT", "America/New_York", "+05:30",
-                                          "Australia/Sydney", "Asia/Tokyo"};
+  const std::vector<std::string> zones = {
+      "Europe/Berlin", "UT", "America/New_York", "+05:30", "Australia/Sydney", "Asia/Tokyo"};
   for (int round = 0; round < 6; ++round) {
     TransitRecord record;
     for (int f = 1; f <= factor::kLastInTables; ++f) {

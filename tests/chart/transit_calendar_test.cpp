@@ -39,8 +39,8 @@ TEST(TransitCalendar, TheSunReachesTheAriesPointAtTheEquinox) {
   const TransitRecord record =
       RecordBuilder(1).at(Variant::r, factor::WI, 0).at(Variant::r, factor::AS, 45).build();
   // The March equinox of 2024 at 03:06 UT, of 2000 at 07:35 UT (08:35 in Berlin).
-  const auto in2024 = transitCalendar(record, request({2024, 3, 20}, {2024, 3, 20}, "UT",
-                                                      {factor::SO}));
+  const auto in2024 =
+      transitCalendar(record, request({2024, 3, 20}, {2024, 3, 20}, "UT", {factor::SO}));
   ASSERT_TRUE(in2024);
   EXPECT_EQ(in2024->heading, "Auslösungen durch Transite auf der 22,5°-Scheibe");
   ASSERT_GE(in2024->lines.size(), 4u);
@@ -49,8 +49,8 @@ TEST(TransitCalendar, TheSunReachesTheAriesPointAtTheEquinox) {
   EXPECT_EQ(in2024->lines[2], "20.03.2024 03:06  SOt = ASr      00°00'  direkt");
   EXPECT_EQ(in2024->lines[3], "20.03.2024 03:06  SOt = WIr/ASr  00°00'  direkt");
 
-  const auto in2000 = transitCalendar(
-      record, request({2000, 3, 20}, {2000, 3, 20}, "Europe/Berlin", {factor::SO}));
+  const auto in2000 =
+      transitCalendar(record, request({2000, 3, 20}, {2000, 3, 20}, "Europe/Berlin", {factor::SO}));
   ASSERT_TRUE(in2000);
   ASSERT_GE(in2000->lines.size(), 2u);
   EXPECT_EQ(in2000->lines[0],
@@ -118,8 +118,8 @@ TEST(TransitCalendar, LinesAreSortedByMinuteThenBodyThenPoint) {
   std::size_t ties = 0;
   for (std::size_t i = 1; i < result->lines.size(); ++i) {
     const std::string& line = result->lines[i];
-    const std::string minute = line.substr(6, 4) + line.substr(3, 2) + line.substr(0, 2) +
-                               line.substr(11, 5);
+    const std::string minute =
+        line.substr(6, 4) + line.substr(3, 2) + line.substr(0, 2) + line.substr(11, 5);
     ASSERT_TRUE(bodyPlace.count(line.substr(18, 3)) && pointPlace.count(line.substr(24, 7)))
         << line;
     const auto current =

@@ -87,14 +87,15 @@ class CalendarWindowTest : public UiTestCase {
     asked.from = {2026, 1, 1};
     asked.to = {2026, 6, 30};
     asked.zone = std::get<chart::TimeZone>(chart::TimeZone::parse("Europe/Berlin"));
-    asked.bodies = {factor::MA, factor::JU, factor::SA, 12, 13, 14, factor::KN,
-                    15,         16,         17,         18, 19, 20, 21, factor::PO};
+    asked.bodies = {factor::MA, factor::JU, factor::SA, 12, 13, 14, factor::KN, 15,
+                    16,         17,         18,         19, 20, 21, factor::PO};
     asked.points = chart::CalendarPoints::midpoints;
     asked.with = {factor::MC, factor::SO};
     const auto expected = chart::transitCalendar(record_, asked);
     QVERIFY(expected);
     QVERIFY(!window_->isVisible());
-    QCOMPARE(text(main(), "Label3"), std::string("Auslösungen durch Transite auf der 22,5°-Scheibe"));
+    QCOMPARE(text(main(), "Label3"),
+             std::string("Auslösungen durch Transite auf der 22,5°-Scheibe"));
     QCOMPARE(viewLines(main(), "Memo3"), expected->lines);
     QVERIFY(run_->platform().boxes().empty());
 
@@ -102,7 +103,8 @@ class CalendarWindowTest : public UiTestCase {
     QCOMPARE(run_->platform().boxes().size(), std::size_t{1});
     QCOMPARE(run_->platform().boxes()[0].kind, BoxKind::information);
     std::ifstream saved(run_->startFolder() / resultFileName(record_), std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(saved), std::istreambuf_iterator<char>()};
+    const std::string bytes{std::istreambuf_iterator<char>(saved),
+                            std::istreambuf_iterator<char>()};
     QVERIFY(bytes.find("Transit-Kalender vom 01.01.2026 bis 30.06.2026") != std::string::npos);
   }
 
@@ -114,18 +116,25 @@ class CalendarWindowTest : public UiTestCase {
     QTest::addColumn<QString>("focus");
     QTest::addColumn<std::string>("message");
     const QDate later(2026, 2, 1);
-    QTest::addRow("zone") << "Mars/Olympus" << "" << false << later << "Edit1"
-                          << std::string("Die Zeitzone \"Mars/Olympus\" ist unbekannt. Bitte einen "
-                                         "Namen wie Europe/Berlin, UT oder eine feste Abweichung "
-                                         "wie +01:00 angeben.");
-    QTest::addRow("factor") << "UT" << "MC,XY" << false << later << "Edit2"
-                            << std::string("Unbekannter Faktor \"XY\". Möglich sind die Faktoren "
-                                           "MC bis PO.");
-    QTest::addRow("no body") << "UT" << "" << true << later << "CheckBoxSO"
+    QTest::addRow("zone") << "Mars/Olympus"
+                          << "" << false << later << "Edit1"
+                          << std::string(
+                                 "Die Zeitzone \"Mars/Olympus\" ist unbekannt. Bitte einen "
+                                 "Namen wie Europe/Berlin, UT oder eine feste Abweichung "
+                                 "wie +01:00 angeben.");
+    QTest::addRow("factor") << "UT"
+                            << "MC,XY" << false << later << "Edit2"
+                            << std::string(
+                                   "Unbekannter Faktor \"XY\". Möglich sind die Faktoren "
+                                   "MC bis PO.");
+    QTest::addRow("no body") << "UT"
+                             << "" << true << later << "CheckBoxSO"
                              << std::string("Bitte mindestens einen Himmelskörper angeben.");
-    QTest::addRow("backwards") << "UT" << "" << false << QDate(2025, 12, 31) << "DateEdit2"
-                               << std::string("Das Ende 31.12.2025 liegt vor dem Anfang "
-                                              "01.01.2026.");
+    QTest::addRow("backwards") << "UT"
+                               << "" << false << QDate(2025, 12, 31) << "DateEdit2"
+                               << std::string(
+                                      "Das Ende 31.12.2025 liegt vor dem Anfang "
+                                      "01.01.2026.");
   }
 
   void refusesWithAMessageAndKeepsTheList() {
