@@ -193,6 +193,13 @@ std::vector<CliCase> cliCases(const std::string& samplePath) {
   };
 }
 
+std::vector<std::string> makeTransitArguments(const std::string& target) {
+  return {"--name=Müller",          "--first-name=Jürgen",     "--birth=14.02.1958 06:10",
+          "--birth-zone=Europe/Berlin", "--birth-lat=53°33' N", "--birth-lon=9°59' O",
+          "--transit=08.12.2026 12:00", "--transit-zone=Europe/Berlin", "--place=Köln",
+          "--transit-lat=50°56' N",  "--transit-lon=6°57' O",   target};
+}
+
 std::vector<Measurement> measurements() {
   std::vector<Measurement> all;
   for (const Case& c : kCases) {

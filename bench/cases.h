@@ -28,6 +28,7 @@ inline constexpr Orb kOrbs[] = {kDefaultOrb, kLargestOrb};
 inline constexpr double kTargetAtDefaultOrb = 50;
 inline constexpr double kTargetAtLargestOrb = 250;
 inline constexpr double kTargetCliRun = 5000;
+inline constexpr double kTargetMakeTransitRun = 20000;  // one transit file from birth data
 // The transit calendar over one year, all 253 points: without the Moon, with it.
 inline constexpr double kTargetCalendarYear = 1e6;
 inline constexpr double kTargetCalendarYearWithMoon = 3e6;
@@ -61,6 +62,9 @@ struct CliCase {
 };
 
 std::vector<CliCase> cliCases(const std::string& samplePath);
+
+// A complete kelvaro-make-transit run from birth data into `target`.
+std::vector<std::string> makeTransitArguments(const std::string& target);
 
 // One measured run of a case: its benchmark name ("triple-all/9:59"),
 // the work and the orb, and the target it must meet.

@@ -1,22 +1,14 @@
 #include "chart/calendar_entry.h"
 
 #include <algorithm>
-#include <chrono>
 #include <string>
 #include <tuple>
 
+#include "chart/chart_entry.h"
 #include "core/factor.h"
 
 namespace kelvaro::chart {
 namespace {
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-int number(std::string_view digits) {
-  int value = 0;
-  for (const char c : digits) value = value * 10 + (c - '0');
-  return value;
-}
 
 std::string_view trimmed(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
@@ -60,23 +52,11 @@ std::string bodyNames() {
 
 }  // namespace
 
-Checked<LocalTime> parseCalendarDate(std::string_view text) {
-  const std::string_view entry = trimmed(text);
-  const Rejection refused{"Das Datum \"" + std::string(entry) +
-                          "\" ist ungültig. Bitte als TT.MM.JJJJ angeben, mit einem Jahr von " +
-                          std::to_string(kFirstCalendarYear) + " bis " +
-                          std::to_string(kLastCalendarYear) + "."};
-  if (entry.size() != 10 || entry[2] != '.' || entry[5] != '.') return refused;
-  for (const std::size_t i : {0, 1, 3, 4, 6, 7, 8, 9}) {
-    if (!isDigit(entry[i])) return refused;
-  }
-  const LocalTime day{number(entry.substr(6, 4)), number(entry.substr(3, 2)),
-                      number(entry.substr(0, 2))};
-  const std::chrono::year_month_day date{std::chrono::year(day.year),
-                                         std::chrono::month(static_cast<unsigned>(day.month)),
-                                         std::chrono::day(static_cast<unsigned>(day.day))};
-  if (!date.ok() || day.year < kFirstCalendarYear || day.year > kLastCalendarYear) return refused;
-  return day;
+Checked<LocalTime> parseCalendarDate(std::string_view label, std::string_view text) {
+  const Checked<Date> checked = checkDate(label, text);
+  if (const Rejection* refused = rejection(checked)) return *refused;
+  const Date& date = std::get<Date>(checked);
+  return LocalTime{date.year, date.month, date.day};
 }
 
 std::optional<Rejection> checkCalendarRange(const LocalTime& from, const LocalTime& to) {

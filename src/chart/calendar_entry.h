@@ -12,12 +12,14 @@
 // German message of each refusal.
 namespace kelvaro::chart {
 
+// The years of the ephemeris, as every date is checked.
 inline constexpr int kFirstCalendarYear = 1800;
 inline constexpr int kLastCalendarYear = 2399;
 inline constexpr int kLongestCalendarYears = 10;
 
-// "DD.MM.YYYY", a day of the Gregorian calendar in the years 1800 to 2399.
-Checked<LocalTime> parseCalendarDate(std::string_view text);
+// "DD.MM.YYYY", a day of the Gregorian calendar in the years 1800 to 2399,
+// checked as every date is; `label` names the field in the message.
+Checked<LocalTime> parseCalendarDate(std::string_view label, std::string_view text);
 
 // The range from 00:00 of `from` to 24:00 of `to` must not run backwards
 // nor be longer than ten years.

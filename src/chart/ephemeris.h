@@ -9,10 +9,11 @@ namespace kelvaro::chart {
 // geocentric and apparent (light time, aberration, nutation; true equinox of
 // date), in degrees within [0, 360). Times are Julian days in UT.
 //
-// The computations run with the library's built-in analytical theory unless
-// the Debian ephemeris files are installed; the fictitious bodies use their
-// built-in orbital elements. The library keeps global state, so every call
-// here holds one lock: the functions may be called from any thread.
+// The computations run with the library's built-in analytical theory and
+// the built-in orbital elements of the fictitious bodies, whatever files are
+// installed, so the results are the same on every machine. The library keeps
+// global state, so every call here holds one lock: the functions may be
+// called from any thread.
 
 // The body behind factor SO … PO (KN: the mean lunar node). MC, WI, AS, GZ
 // and Du are no bodies.

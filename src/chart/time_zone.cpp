@@ -1,10 +1,19 @@
 #include "chart/time_zone.h"
 
 #include <date/tz.h>
+// The rule reader below names hh_mm_ss unqualified while both date's and the
+// standard's are visible; this declaration settles it for date's.
+namespace Posix {
+using date::hh_mm_ss;
+}
+#include <date/ptz.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
+#include <fstream>
 #include <optional>
+#include <sstream>
 
 namespace kelvaro::chart {
 namespace {
@@ -36,7 +45,8 @@ std::optional<seconds> parseOffset(std::string_view text) {
 }
 
 date::local_seconds localSeconds(const LocalTime& local) {
-  const date::year_month_day day{date::year{local.year}, date::month{static_cast<unsigned>(local.month)},
+  const date::year_month_day day{date::year{local.year},
+                                 date::month{static_cast<unsigned>(local.month)},
                                  date::day{static_cast<unsigned>(local.day)}};
   return date::local_days{day} + std::chrono::hours{local.hour} +
          std::chrono::minutes{local.minute} + seconds{local.second};
@@ -46,28 +56,74 @@ LocalTime localTime(date::local_seconds moment) {
   const auto day = date::floor<date::days>(moment);
   const date::year_month_day ymd{day};
   const date::hh_mm_ss<seconds> clock{moment - day};
-  return {static_cast<int>(ymd.year()),         static_cast<int>(static_cast<unsigned>(ymd.month())),
-          static_cast<int>(static_cast<unsigned>(ymd.day())), static_cast<int>(clock.hours().count()),
-          static_cast<int>(clock.minutes().count()), static_cast<int>(clock.seconds().count())};
+  return {static_cast<int>(ymd.year()),
+          static_cast<int>(static_cast<unsigned>(ymd.month())),
+          static_cast<int>(static_cast<unsigned>(ymd.day())),
+          static_cast<int>(clock.hours().count()),
+          static_cast<int>(clock.minutes().count()),
+          static_cast<int>(clock.seconds().count())};
+}
+
+// The rule a compiled zone file states for the time after its last listed
+// clock change (its last line, e.g. "CET-1CEST,M3.5.0,M10.5.0/3"); empty
+// when the file has none.
+std::string ruleAfterListedChanges(const std::string& zoneName) {
+  const char* folder = std::getenv("TZDIR");
+  std::ifstream file(std::string(folder && *folder ? folder : "/usr/share/zoneinfo") + "/" +
+                         zoneName,
+                     std::ios::binary);
+  std::stringstream bytes;
+  bytes << file.rdbuf();
+  const std::string content = bytes.str();
+  if (content.size() < 2 || content.back() != '\n') return {};
+  const std::size_t start = content.rfind('\n', content.size() - 2);
+  if (start == std::string::npos) return {};
+  return content.substr(start + 1, content.size() - start - 2);
 }
 
 }  // namespace
+
+// The tz library reads the clock changes the zone files list, which end in
+// 2037; the years after follow the zone's rule, which it leaves aside.
+struct TimeZone::FutureRule {
+  Posix::time_zone rule;
+  date::sys_seconds from;         // the last listed change
+  date::local_seconds localFrom;  // a day after it, on the local clock
+};
 
 Checked<TimeZone> TimeZone::parse(std::string_view text) {
   const std::string_view entry = trimmed(text);
   if (entry == "UT" || entry == "UTC") return universal();
   if (entry.starts_with('+') || entry.starts_with('-')) {
-    if (const auto offset = parseOffset(entry)) return TimeZone(offsetText(*offset), nullptr, *offset);
-    return Rejection{"Die Abweichung \"" + std::string(entry) +
-                     "\" ist ungültig. Bitte als +HH:MM oder -HH:MM angeben, z. B. +01:00 oder -05:30."};
+    if (const auto offset = parseOffset(entry))
+      return TimeZone(offsetText(*offset), nullptr, *offset);
+    return Rejection{
+        "Die Abweichung \"" + std::string(entry) +
+        "\" ist ungültig. Bitte als +HH:MM oder -HH:MM angeben, z. B. +01:00 oder -05:30."};
   }
   if (entry.empty()) return Rejection{"Die Zeitzone fehlt. " + std::string(kZoneHint)};
   try {
     const date::time_zone* zone = date::locate_zone(entry);
-    return TimeZone(std::string(zone->name()), zone, seconds{0});
+    TimeZone parsed(std::string(zone->name()), zone, seconds{0});
+    parsed.future_ = futureRule(*zone);
+    return parsed;
   } catch (const std::exception&) {
     return Rejection{"Die Zeitzone \"" + std::string(entry) + "\" ist unbekannt. " +
                      std::string(kZoneHint)};
+  }
+}
+
+std::shared_ptr<const TimeZone::FutureRule> TimeZone::futureRule(const date::time_zone& zone) {
+  const std::string text = ruleAfterListedChanges(zone.name());
+  if (text.empty()) return nullptr;
+  try {
+    const date::sys_info last = zone.get_info(date::sys_days{date::year{2500} / 1 / 1});
+    const date::local_seconds localFrom{last.begin.time_since_epoch() + last.offset +
+                                        date::days{1}};
+    return std::make_shared<const FutureRule>(
+        FutureRule{Posix::time_zone(text), last.begin, localFrom});
+  } catch (const std::exception&) {
+    return nullptr;  // a rule this reader does not know: the listed changes only
   }
 }
 
@@ -76,11 +132,14 @@ TimeZone TimeZone::universal() { return TimeZone("UT", nullptr, seconds{0}); }
 Checked<std::chrono::sys_seconds> TimeZone::toUniversal(const LocalTime& local) const {
   const date::local_seconds moment = localSeconds(local);
   if (zone_ == nullptr) return std::chrono::sys_seconds{moment.time_since_epoch() - fixedOffset_};
-  const date::local_info info = zone_->get_info(moment);
+  const date::local_info info = future_ && moment >= future_->localFrom
+                                    ? future_->rule.get_info(moment)
+                                    : zone_->get_info(moment);
   if (info.result == date::local_info::unique) {
     return std::chrono::sys_seconds{moment.time_since_epoch() - info.first.offset};
   }
-  const std::string offsets = offsetText(info.first.offset) + " oder " + offsetText(info.second.offset);
+  const std::string offsets =
+      offsetText(info.first.offset) + " oder " + offsetText(info.second.offset);
   const std::string what = info.result == date::local_info::nonexistent
                                ? "gibt es in der Zeitzone " + name_ + " nicht (Zeitumstellung)"
                                : "gibt es in der Zeitzone " + name_ + " zweimal (Zeitumstellung)";
@@ -94,6 +153,7 @@ LocalTime TimeZone::toLocal(std::chrono::sys_seconds moment) const {
 
 seconds TimeZone::offsetAt(std::chrono::sys_seconds moment) const {
   if (zone_ == nullptr) return fixedOffset_;
+  if (future_ && moment >= future_->from) return future_->rule.get_info(moment).offset;
   return zone_->get_info(moment).offset;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -48,12 +49,17 @@ class TimeZone {
   std::chrono::seconds offsetAt(std::chrono::sys_seconds moment) const;
 
  private:
+  struct FutureRule;
+  static std::shared_ptr<const FutureRule> futureRule(const date::time_zone& zone);
+
   TimeZone(std::string name, const date::time_zone* zone, std::chrono::seconds offset)
       : name_(std::move(name)), zone_(zone), fixedOffset_(offset) {}
 
   std::string name_;
   const date::time_zone* zone_ = nullptr;  // null for UT and fixed offsets
   std::chrono::seconds fixedOffset_{0};
+  // The zone's rule after its last listed clock change, where it has one.
+  std::shared_ptr<const FutureRule> future_;
 };
 
 // "+01:00", "-05:30", "+00:00".

@@ -23,9 +23,9 @@ struct CalendarOptions {
 Checked<chart::CalendarRequest> request(const CalendarOptions& options) {
   using namespace chart;
   CalendarRequest asked;
-  const auto from = parseCalendarDate(options.from);
+  const auto from = parseCalendarDate("Von", options.from);
   if (const Rejection* refused = rejection(from)) return *refused;
-  const auto to = parseCalendarDate(options.to);
+  const auto to = parseCalendarDate("Bis", options.to);
   if (const Rejection* refused = rejection(to)) return *refused;
   asked.from = std::get<LocalTime>(from);
   asked.to = std::get<LocalTime>(to);

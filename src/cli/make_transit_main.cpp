@@ -1,19 +1,34 @@
 // kelvaro-make-transit: writes a 2560-byte transit data file from its
-// readable text (see loading/transit_description.h).
+// readable text (see loading/transit_description.h), or computes it from
+// birth data (see cli/birth_data_options.h).
 //
 //   kelvaro-make-transit SOURCE.txt TARGET.dat
+//   kelvaro-make-transit --name=… --birth=… … TARGET.dat
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <string>
+#include <vector>
 #include <variant>
 
 #include "loading/transit_description.h"
+#ifdef KELVARO_HAVE_CHART
+#include "cli/birth_data_options.h"
+#endif
 
 int main(int argc, char** argv) {
   using namespace kelvaro;
+#ifdef KELVARO_HAVE_CHART
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  if (isBirthDataForm(arguments)) return makeTransitFromBirthData(arguments, std::cerr);
+#endif
   if (argc != 3) {
+#ifdef KELVARO_HAVE_CHART
+    std::cerr << makeTransitUsage();
+#else
     std::cerr << "Aufruf: kelvaro-make-transit QUELLE.txt ZIEL.dat\n";
+#endif
     return 1;
   }
   std::ifstream source(argv[1], std::ios::binary);

@@ -1,6 +1,7 @@
 #include "ui/Unit1.h"
 
 #include <system_error>
+#include <utility>
 #include <variant>
 
 #include <QButtonGroup>
@@ -27,6 +28,7 @@
 #include "ui/calendar_window.h"
 #include "ui/clickable_label.h"
 #include "ui/intro_text.h"
+#include "ui/new_transit_form.h"
 #include "ui/platform.h"
 #include "ui/text_view.h"
 
@@ -61,6 +63,7 @@ void TForm1::useWindows(TForm2& orbEntry, TForm3& help, TForm4& contentOverview)
 
 void TForm1::connectControls() {
   connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+  connect(NewTransitButton, &QPushButton::clicked, this, &TForm1::NewTransitButtonClick);
   connect(Button10, &QPushButton::clicked, this, &TForm1::Button10Click);
   connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
   connect(Button13, &QPushButton::clicked, this, &TForm1::Button13Click);
@@ -159,7 +162,9 @@ void TForm1::weiter() {
 // ends the program.
 bool TForm1::chooseAndLoad() {
   for (;;) {
-    const std::optional<std::string> chosen = platform_.chooseFile(this, folders_.transit);
+    const std::optional<std::string> chosen = madeFile_
+                                                  ? std::exchange(madeFile_, std::nullopt)
+                                                  : platform_.chooseFile(this, folders_.transit);
     if (!chosen) {
       platform_.showInformation(this, std::string(kNoFileMessage));
       beenden();
@@ -177,6 +182,22 @@ bool TForm1::chooseAndLoad() {
       return false;
     }
   }
+}
+
+// The window of a new transit file; a file made there and to be loaded
+// takes the usual road, as if chosen in the file dialog.
+void TForm1::NewTransitButtonClick() {
+  if (!newTransitForm_) {
+    newTransitForm_ = new NewTransitForm(platform_, folders_.transit, this);
+    connect(newTransitForm_, &NewTransitForm::made, this, &TForm1::loadMadeFile);
+  }
+  newTransitForm_->openEntry();
+}
+
+void TForm1::loadMadeFile(const QString& path, bool load) {
+  if (!load) return;
+  madeFile_ = toUtf8(path);
+  weiter();
 }
 
 void TForm1::openOrbEntry(std::function<void()> afterwards) {

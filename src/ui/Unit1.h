@@ -30,6 +30,7 @@ namespace kelvaro::ui {
 
 class CalendarWindow;
 class ClickableLabel;
+class NewTransitForm;
 class Platform;
 class TForm2;
 class TForm3;
@@ -92,6 +93,8 @@ class TForm1 : public QWidget {
   void Button2Click();  // "Weiter"
   void weiter();
   bool chooseAndLoad();
+  void NewTransitButtonClick();  // "Neue Transit-Datei …"
+  void loadMadeFile(const QString& path, bool load);
   void openOrbEntry(std::function<void()> afterwards);
   void showContentOverview();
   void zeigen();  // the axis overview, then the ready state
@@ -158,8 +161,10 @@ class TForm1 : public QWidget {
   TForm2* form2_ = nullptr;
   TForm3* form3_ = nullptr;
   TForm4* form4_ = nullptr;
+  NewTransitForm* newTransitForm_ = nullptr;  // made at its first use
   CalendarWindow* calendar_ = nullptr;  // made when first opened
   State state_ = State::initial;
+  std::optional<std::string> madeFile_;  // a new transit file the next load takes, not asking
 
   // State shared by the overviews and the searches.
   std::optional<TransitRecord> record_;
@@ -239,6 +244,7 @@ class TForm1 : public QWidget {
   QFrame* Panel5;
   QPlainTextEdit* Memo4;
   QPushButton* Button2;  // "Weiter"
+  QPushButton* NewTransitButton;  // "Neue Transit-Datei …"
 };
 
 }  // namespace kelvaro::ui

@@ -242,6 +242,8 @@ void TForm1::createIntroPanel() {
 
   Button2 = button(Panel5, "Button2", QStringLiteral("Weiter"), {370, 630, 100, 32});
   Button2->setDefault(true);
+  NewTransitButton = button(Panel5, "NewTransitButton", QStringLiteral("Neue Transit-Datei …"),
+                            {480, 630, 200, 32});
 }
 
 }  // namespace kelvaro::ui

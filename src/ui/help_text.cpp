@@ -29,6 +29,15 @@ std::vector<std::string> helpLines() {
       "Haben die Faktoren 3 und 4 dieselbe Variante, werden Sie gefragt, ob nur "
       "Ein-Faktor-Varianten gesucht werden sollen, also F3 = F4; mit \"Nein\" werden alle "
       "Faktoren gesucht, wie bei den anderen Verfahren.",
+      "",
+      "Eine neue Transit-Datei: Mit \"Neue Transit-Datei …\" neben \"Weiter\" berechnet Kelvaro "
+      "die vier Horoskope selbst. Geben Sie Name, Vorname, Geburtsdatum (TT.MM.JJJJ), "
+      "Geburtszeit (HH:MM) und Geburtsort ein; die Ortssuche zeigt passende Orte, und Ihre Wahl "
+      "füllt Breite, Länge und Zeitzone. Für den Transit gelten Ort, Datum und Zeit (vorgegeben: "
+      "jetzt) mit Zeitzone. Zeitzonen sind Namen wie Europe/Berlin, UT oder feste Abweichungen "
+      "wie +01:00; eine Uhrzeit, die es wegen einer Zeitumstellung nicht oder zweimal gibt, "
+      "verlangt die Abweichung. \"Speichern\" legt <Name>-<Vorname>-<TTMMJJJJ>.dat mit dem "
+      "Transitdatum im Transit-Ordner ab und lädt die Datei auf Wunsch sofort.",
   };
 }
 

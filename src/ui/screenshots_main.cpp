@@ -1,7 +1,8 @@
 // kelvaro-screenshots DIR TRANSIT-FILE
 //
 // Walks once along the road of a load with a scripted platform and saves a
-// picture of every window state into DIR: the introduction, the orb entry,
+// picture of every window state into DIR: the introduction, the window of a
+// new transit file (filled in), the orb entry,
 // the content overview (its top and its grid), the main window with the
 // axis overview (top, house table, magic squares), the main window after a
 // typical search of each option (both methods of option 2, both ways of
@@ -13,6 +14,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -49,18 +51,52 @@ Widget& child(QWidget& window, const char* name) {
 
 void click(QWidget& window, const char* name) { child<QAbstractButton>(window, name).click(); }
 
+// One key with its character, sent to `widget`.
+void typeKey(QWidget& widget, QChar character) {
+  const int key = character == QLatin1Char('\n') ? int(Qt::Key_Return) : int(character.toUpper().unicode());
+  const QString typed = character == QLatin1Char('\n') ? QString() : QString(character);
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, typed);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, typed);
+  QApplication::sendEvent(&widget, &press);
+  QApplication::sendEvent(&widget, &release);
+}
+
 // Types the text into the field with the focus, key by key, as a user would.
 void type(const QString& text) {
   for (const QChar character : text) {
     QWidget* focus = QApplication::focusWidget();
     if (!focus) return;
-    const int key = character == QLatin1Char('\n') ? int(Qt::Key_Return) : int(character.toUpper().unicode());
-    const QString typed = character == QLatin1Char('\n') ? QString() : QString(character);
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, typed);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, typed);
-    QApplication::sendEvent(focus, &press);
-    QApplication::sendEvent(focus, &release);
+    typeKey(*focus, character);
   }
+}
+
+// The window of a new transit file, filled in as a user would (the birth
+// place from the atlas where the build has it), then closed unsaved.
+bool saveNewTransit(kelvaro::ui::TForm1& main, const QString& folder) {
+  click(main, "NewTransitButton");
+  auto* form = main.findChild<QDialog*>(QStringLiteral("NewTransitForm"));
+  if (!form) return false;
+  const auto fill = [form](const char* name, const QString& text) {
+    auto& field = child<QLineEdit>(*form, name);
+    field.clear();
+    for (const QChar character : text) typeKey(field, character);
+  };
+  fill("Name", QStringLiteral("Müller"));
+  fill("Vorname", QStringLiteral("Anna"));
+  fill("Geburtsdatum", QStringLiteral("05.03.1970"));
+  fill("Geburtszeit", QStringLiteral("14:30"));
+  fill("Geburtsort", QStringLiteral("Köln\n"));
+  if (child<QLineEdit>(*form, "Geburtszeitzone").text().isEmpty()) {
+    fill("Geburtsbreite", QStringLiteral("50°56' N"));
+    fill("Geburtslaenge", QStringLiteral("06°57' O"));
+    fill("Geburtszeitzone", QStringLiteral("Europe/Berlin"));
+  }
+  fill("Datum", QStringLiteral("08.12.2026"));
+  fill("Zeit", QStringLiteral("12:00"));
+  fill("Zeitzone", QStringLiteral("Europe/Berlin"));
+  const bool saved = save(*form, folder, "1-new-transit.png");
+  form->reject();
+  return saved;
 }
 
 // Each option with a typical entry, as the user would start it; the
@@ -138,6 +174,7 @@ int main(int argc, char** argv) {
   if (main.hasEnded()) return 2;
 
   bool saved = save(main, folder, "1-intro.png");
+  saved &= saveNewTransit(main, folder);
   child<QPushButton>(main, "Button2").click();
   if (!program.form2().isVisible()) {
     std::fprintf(stderr, "kelvaro-screenshots: %s did not load\n", argv[2]);

@@ -19,8 +19,12 @@ double arcDistance(double a, double b) {
 
 TEST(Ephemeris, SunIsAtZeroAriesAtMarchEquinoxes) {
   // 2000-03-20 07:35 UT and 2024-03-20 03:06 UT; the Sun moves 0.0007° a minute.
-  EXPECT_LT(arcDistance(bodyPosition(factor::SO, julianDayUt(2000, 3, 20, 7 + 35 / 60.0)).longitude, 0), 0.002);
-  EXPECT_LT(arcDistance(bodyPosition(factor::SO, julianDayUt(2024, 3, 20, 3 + 6 / 60.0)).longitude, 0), 0.002);
+  EXPECT_LT(
+      arcDistance(bodyPosition(factor::SO, julianDayUt(2000, 3, 20, 7 + 35 / 60.0)).longitude, 0),
+      0.002);
+  EXPECT_LT(
+      arcDistance(bodyPosition(factor::SO, julianDayUt(2024, 3, 20, 3 + 6 / 60.0)).longitude, 0),
+      0.002);
 }
 
 TEST(Ephemeris, MeanNodeFollowsTheMeanElements) {
@@ -46,14 +50,17 @@ Angles anglesByHand(double jd, double latitude, double longitude) {
   const double eps = (23.4392911 - 0.0130042 * t) * kDegree;
   const double mc = std::atan2(std::sin(ramc), std::cos(ramc) * std::cos(eps)) / kDegree;
   const double as = std::atan2(std::cos(ramc), -(std::sin(eps) * std::tan(latitude * kDegree) +
-                                                 std::cos(eps) * std::sin(ramc))) / kDegree;
+                                                 std::cos(eps) * std::sin(ramc))) /
+                    kDegree;
   return {normalizedDegrees(mc), normalizedDegrees(as)};
 }
 
 TEST(Ephemeris, AnglesMatchTheSiderealTime) {
-  struct Place { double lat, lon; };
-  for (const Place place : {Place{50.9333, 6.95}, Place{-33.87, 151.21}, Place{64.1, -21.9},
-                            Place{0.5, -78.5}}) {
+  struct Place {
+    double lat, lon;
+  };
+  for (const Place place :
+       {Place{50.9333, 6.95}, Place{-33.87, 151.21}, Place{64.1, -21.9}, Place{0.5, -78.5}}) {
     for (const double jd : {2415020.5, 2451545.0, 2460400.3, 2466000.7}) {
       const Angles angles = anglesAt(jd, place.lat, place.lon);
       const Angles hand = anglesByHand(jd, place.lat, place.lon);

@@ -34,6 +34,19 @@ TEST(TimeZone, BerlinInSummerAndWinter) {
   EXPECT_EQ(berlin.toLocal(ut(2024, 7, 15, 22, 30)), (LocalTime{2024, 7, 16, 0, 30, 0}));
 }
 
+TEST(TimeZone, SummerTimeGoesOnAfterTheListedChanges) {
+  // The zone files list the changes up to 2037; later years follow the rule.
+  const TimeZone berlin = zone("Europe/Berlin");
+  EXPECT_EQ(universal(berlin, {2039, 7, 15, 12, 0, 0}), ut(2039, 7, 15, 10, 0));
+  EXPECT_EQ(universal(berlin, {2039, 12, 15, 12, 0, 0}), ut(2039, 12, 15, 11, 0));
+  EXPECT_TRUE(rejection(berlin.toUniversal({2039, 3, 27, 2, 30, 0})));
+  EXPECT_EQ(berlin.toLocal(ut(2399, 7, 1, 10, 0)), (LocalTime{2399, 7, 1, 12, 0, 0}));
+  // Southern summer, and a rule with numeric zone names.
+  EXPECT_EQ(universal(zone("Australia/Sydney"), {2040, 1, 10, 12, 0, 0}), ut(2040, 1, 10, 1, 0));
+  EXPECT_EQ(universal(zone("America/Santiago"), {2040, 1, 10, 12, 0, 0}), ut(2040, 1, 10, 15, 0));
+  EXPECT_EQ(universal(zone("America/Santiago"), {2040, 7, 10, 12, 0, 0}), ut(2040, 7, 10, 16, 0));
+}
+
 TEST(TimeZone, ClockChangesAreRefusedNamingZoneAndOffsets) {
   const TimeZone berlin = zone("Europe/Berlin");
   const auto skipped = berlin.toUniversal({2024, 3, 31, 2, 30, 0});
@@ -62,8 +75,8 @@ TEST(TimeZone, FixedOffsetsAndUniversalTime) {
 }
 
 TEST(TimeZone, MalformedZonesAreRefused) {
-  for (const char* text : {"", "Europe/Koeln", "+1:00", "+01:60", "+14:01", "+01.00", "01:00",
-                           "-0530"}) {
+  for (const char* text :
+       {"", "Europe/Koeln", "+1:00", "+01:60", "+14:01", "+01.00", "01:00", "-0530"}) {
     const auto parsed = TimeZone::parse(text);
     ASSERT_TRUE(rejection(parsed)) << text;
   }

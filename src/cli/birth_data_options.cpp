@@ -1,0 +1,146 @@
+#include "cli/birth_data_options.h"
+
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <tuple>
+#include <variant>
+
+#include "chart/chart_entry.h"
+#include "chart/place_atlas.h"
+#include "chart/transit_chart.h"
+#include "core/text_encoding.h"
+#include "output/transit_file_write.h"
+
+namespace kelvaro {
+namespace {
+
+constexpr const char* kUsage =
+    "Aufruf: kelvaro-make-transit QUELLE.txt ZIEL.dat\n"
+    "   oder: kelvaro-make-transit --name=NAME --first-name=VORNAME\n"
+    "           --birth=\"TT.MM.JJJJ HH:MM[:SS]\" --birth-zone=ZONE --birth-lat=BREITE "
+    "--birth-lon=LÄNGE\n"
+    "           --transit=\"TT.MM.JJJJ HH:MM[:SS]\" --transit-zone=ZONE --place=ORT\n"
+    "           --transit-lat=BREITE --transit-lon=LÄNGE [--place-lookup=ORT] ZIEL.dat\n"
+    "ZONE: Europe/Berlin, UT oder +01:00; BREITE/LÄNGE: 50.9333 oder 50°56' N, 06°57' O.\n"
+    "--place-lookup nimmt Ort, Breite, Länge und Zeitzone des Transits aus dem Ortsatlas;\n"
+    "--place, --transit-lat, --transit-lon und --transit-zone können dann entfallen.\n";
+
+const std::vector<std::string> kOptions = {
+    "name",    "first-name",   "birth", "birth-zone",  "birth-lat",   "birth-lon",
+    "transit", "transit-zone", "place", "transit-lat", "transit-lon", "place-lookup"};
+
+using Options = std::map<std::string, std::string>;
+
+struct Usage {
+  Options options;
+  std::string target;
+};
+
+// Every argument an option of the list, "--key=value" or "--key value",
+// each at most once, and one target file name; nothing when the arguments
+// are not that.
+std::optional<Usage> readArguments(const std::vector<std::string>& arguments) {
+  Usage usage;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (!argument.starts_with("--")) {
+      if (!usage.target.empty() || argument.empty()) return std::nullopt;
+      usage.target = argument;
+      continue;
+    }
+    const std::size_t equals = argument.find('=');
+    const std::string key = argument.substr(2, equals == std::string::npos ? equals : equals - 2);
+    if (std::find(kOptions.begin(), kOptions.end(), key) == kOptions.end()) return std::nullopt;
+    std::string value;
+    if (equals != std::string::npos) {
+      value = argument.substr(equals + 1);
+    } else if (i + 1 < arguments.size()) {
+      value = arguments[++i];
+    } else {
+      return std::nullopt;
+    }
+    if (!usage.options.emplace(key, value).second) return std::nullopt;
+  }
+  if (usage.target.empty()) return std::nullopt;
+  return usage;
+}
+
+// "DD.MM.YYYY HH:MM" split at the first blank into date and time.
+std::pair<std::string, std::string> dateAndTime(const std::string& moment) {
+  const std::size_t blank = moment.find(' ');
+  if (blank == std::string::npos) return {moment, ""};
+  return {moment.substr(0, blank), moment.substr(blank + 1)};
+}
+
+// Fills the transit place from the atlas: the first match, unless a value
+// was given explicitly. Returns the message when the place is not found.
+std::optional<std::string> lookUpPlace(Options& options) {
+  const auto lookup = options.find("place-lookup");
+  if (lookup == options.end()) return std::nullopt;
+  if (!chart::atlasAvailable()) {
+    return "Dieses Programm enthält keinen Ortsatlas. Bitte --transit-lat, --transit-lon und "
+           "--transit-zone angeben.";
+  }
+  const auto places = chart::findPlaces(lookup->second, 1);
+  if (places.empty()) return "Der Ort \"" + lookup->second + "\" steht nicht im Ortsatlas.";
+  const chart::AtlasPlace& place = places.front();
+  options.emplace("place", place.name);
+  options.emplace("transit-lat", std::to_string(place.latitude));
+  options.emplace("transit-lon", std::to_string(place.longitude));
+  options.emplace("transit-zone", place.zone);
+  return std::nullopt;
+}
+
+}  // namespace
+
+const char* makeTransitUsage() { return kUsage; }
+
+bool isBirthDataForm(const std::vector<std::string>& arguments) {
+  return std::any_of(arguments.begin(), arguments.end(),
+                     [](const std::string& argument) { return argument.starts_with("--"); });
+}
+
+int makeTransitFromBirthData(const std::vector<std::string>& arguments, std::ostream& errors) {
+  auto usage = readArguments(arguments);
+  if (!usage) {
+    errors << kUsage;
+    return 1;
+  }
+  Options& options = usage->options;
+  if (const auto refused = lookUpPlace(options)) {
+    errors << *refused << "\n";
+    return 2;
+  }
+  for (const std::string& key : kOptions) {
+    if (key != "place-lookup" && !options.contains(key)) {
+      errors << "Die Angabe --" << key << " fehlt.\n" << kUsage;
+      return 1;
+    }
+  }
+  chart::ChartEntry entry;
+  entry.name = options["name"];
+  entry.firstName = options["first-name"];
+  std::tie(entry.birthDate, entry.birthTime) = dateAndTime(options["birth"]);
+  entry.birthZone = options["birth-zone"];
+  entry.birthLatitude = options["birth-lat"];
+  entry.birthLongitude = options["birth-lon"];
+  entry.place = options["place"];
+  std::tie(entry.transitDate, entry.transitTime) = dateAndTime(options["transit"]);
+  entry.transitZone = options["transit-zone"];
+  entry.transitLatitude = options["transit-lat"];
+  entry.transitLongitude = options["transit-lon"];
+  const auto checked = chart::checkChartEntry(entry);
+  if (const auto* refusal = std::get_if<chart::ChartRefusal>(&checked)) {
+    errors << refusal->message << "\n";
+    return 2;
+  }
+  const TransitRecord record = chart::computeTransitRecord(std::get<chart::ChartRequest>(checked));
+  if (const auto failure = writeTransitFile(pathFromUtf8(usage->target), record)) {
+    errors << *failure << "\n";
+    return 2;
+  }
+  return 0;
+}
+
+}  // namespace kelvaro

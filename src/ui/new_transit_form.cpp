@@ -1,0 +1,308 @@
+#include "ui/new_transit_form.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimeZone>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <chrono>
+#include <system_error>
+
+#include "chart/time_zone.h"
+#include "chart/transit_chart.h"
+#include "core/text_encoding.h"
+#include "output/file_name_check.h"
+#include "output/transit_file_write.h"
+#include "ui/entry_field.h"
+#include "ui/platform.h"
+#include "ui/text_view.h"
+#include "ui/window_style.h"
+
+namespace kelvaro::ui {
+namespace {
+
+constexpr std::chrono::milliseconds kTypingPause{250};
+
+QLineEdit* entryField(QWidget* parent, const char* name, const QString& placeholder = {}) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(QString::fromLatin1(name));
+  field->setPlaceholderText(placeholder);
+  return field;
+}
+
+// The atlas places that match a place field, below it; always there (so the
+// window keeps its size), left out where the build has no atlas.
+QListWidget* matchList(QWidget* parent, const char* name) {
+  auto* list = new QListWidget(parent);
+  list->setObjectName(QString::fromLatin1(name));
+  list->setFixedHeight(66);
+  list->setVisible(chart::atlasAvailable());
+  return list;
+}
+
+// Label and field side by side in a grid row, from column `column` on.
+void addRow(QGridLayout& grid, int row, int column, const QString& caption, QWidget* field,
+            int span = 1) {
+  auto* label = new QLabel(caption);
+  label->setBuddy(field);
+  grid.addWidget(label, row, column);
+  grid.addWidget(field, row, column + 1, 1, span);
+}
+
+// The present moment as the clock of the system's zone shows it, and that zone.
+std::pair<chart::LocalTime, std::string> presentMoment() {
+  const std::string id = QTimeZone::systemTimeZoneId().toStdString();
+  const auto parsed = chart::TimeZone::parse(id);
+  const chart::TimeZone zone =
+      rejection(parsed) ? chart::TimeZone::universal() : std::get<chart::TimeZone>(parsed);
+  const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+  return {zone.toLocal(now), zone.name()};
+}
+
+QString twoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
+
+}  // namespace
+
+NewTransitForm::NewTransitForm(Platform& platform, std::filesystem::path transitFolder,
+                               QWidget* parent)
+    : QDialog(parent), platform_(platform), transitFolder_(std::move(transitFolder)) {
+  setObjectName(QStringLiteral("NewTransitForm"));
+  setWindowTitle(QStringLiteral("Neue Transit-Datei"));
+  setFont(captionFont(10, true));
+  createControls();
+  birthSearch_ = {Geburtsort, GeburtsortTreffer, Geburtsbreite, Geburtslaenge, Geburtszeitzone,
+                  new QTimer(this), {}};
+  transitSearch_ = {Ort, OrtTreffer, Breite, Laenge, Zeitzone, new QTimer(this), {}};
+  connectPlaceSearch(birthSearch_);
+  connectPlaceSearch(transitSearch_);
+  for (QLineEdit* birth : {Geburtsort, Geburtsbreite, Geburtslaenge}) {
+    connect(birth, &QLineEdit::textChanged, this, &NewTransitForm::followBirthPlace);
+  }
+  for (QLineEdit* transit : {Ort, Breite, Laenge}) {
+    connect(transit, &QLineEdit::textEdited, this, [this] { transitFollowsBirth_ = false; });
+  }
+  connect(SpeichernButton, &QPushButton::clicked, this, &NewTransitForm::Speichern);
+  connect(AbbrechenButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void NewTransitForm::createControls() {
+  const QString atlasHint = chart::atlasAvailable() ? QStringLiteral("Ort suchen, z. B. Köln")
+                                                    : QStringLiteral("Ortsname");
+  auto* person = new QGroupBox(QStringLiteral("Geburt"), this);
+  auto* birth = new QGridLayout(person);
+  Name = entryField(person, "Name");
+  Vorname = entryField(person, "Vorname");
+  Geburtsdatum = entryField(person, "Geburtsdatum", QStringLiteral("TT.MM.JJJJ"));
+  Geburtszeit = entryField(person, "Geburtszeit", QStringLiteral("HH:MM"));
+  Geburtsort = entryField(person, "Geburtsort", atlasHint);
+  GeburtsortTreffer = matchList(person, "GeburtsortTreffer");
+  Geburtsbreite = entryField(person, "Geburtsbreite", QStringLiteral("50°56' N"));
+  Geburtslaenge = entryField(person, "Geburtslaenge", QStringLiteral("06°57' O"));
+  Geburtszeitzone = entryField(person, "Geburtszeitzone", QStringLiteral("Europe/Berlin"));
+  addRow(*birth, 0, 0, QStringLiteral("Name"), Name, 3);
+  addRow(*birth, 1, 0, QStringLiteral("Vorname"), Vorname, 3);
+  addRow(*birth, 2, 0, QStringLiteral("Geburtsdatum"), Geburtsdatum);
+  addRow(*birth, 2, 2, QStringLiteral("Geburtszeit"), Geburtszeit);
+  addRow(*birth, 3, 0, QStringLiteral("Geburtsort"), Geburtsort, 3);
+  birth->addWidget(GeburtsortTreffer, 4, 1, 1, 3);
+  addRow(*birth, 5, 0, QStringLiteral("Breite"), Geburtsbreite);
+  addRow(*birth, 5, 2, QStringLiteral("Länge"), Geburtslaenge);
+  addRow(*birth, 6, 0, QStringLiteral("Zeitzone"), Geburtszeitzone);
+
+  auto* moment = new QGroupBox(QStringLiteral("Transit"), this);
+  auto* transit = new QGridLayout(moment);
+  Ort = entryField(moment, "Ort", atlasHint);
+  OrtTreffer = matchList(moment, "OrtTreffer");
+  Datum = entryField(moment, "Datum", QStringLiteral("TT.MM.JJJJ"));
+  Zeit = entryField(moment, "Zeit", QStringLiteral("HH:MM"));
+  Zeitzone = entryField(moment, "Zeitzone", QStringLiteral("Europe/Berlin"));
+  Breite = entryField(moment, "Breite", QStringLiteral("50°56' N"));
+  Laenge = entryField(moment, "Laenge", QStringLiteral("06°57' O"));
+  addRow(*transit, 0, 0, QStringLiteral("Ort"), Ort, 3);
+  transit->addWidget(OrtTreffer, 1, 1, 1, 3);
+  addRow(*transit, 2, 0, QStringLiteral("Datum"), Datum);
+  addRow(*transit, 2, 2, QStringLiteral("Zeit"), Zeit);
+  addRow(*transit, 3, 0, QStringLiteral("Zeitzone"), Zeitzone);
+  addRow(*transit, 4, 0, QStringLiteral("Breite"), Breite);
+  addRow(*transit, 4, 2, QStringLiteral("Länge"), Laenge);
+
+  SpeichernButton = new QPushButton(QStringLiteral("Speichern"), this);
+  SpeichernButton->setObjectName(QStringLiteral("Speichern"));
+  AbbrechenButton = new QPushButton(QStringLiteral("Abbrechen"), this);
+  AbbrechenButton->setObjectName(QStringLiteral("Abbrechen"));
+  // Enter in a field never saves by accident.
+  for (QPushButton* button : {SpeichernButton, AbbrechenButton}) button->setAutoDefault(false);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(SpeichernButton);
+  buttons->addWidget(AbbrechenButton);
+
+  auto* all = new QVBoxLayout(this);
+  all->addWidget(person);
+  all->addWidget(moment);
+  all->addLayout(buttons);
+  setMinimumWidth(560);
+}
+
+void NewTransitForm::openEntry() {
+  for (QLineEdit* cleared : {Name, Vorname, Geburtsdatum, Geburtszeit, Geburtsort, Geburtsbreite,
+                             Geburtslaenge, Geburtszeitzone, Ort, Breite, Laenge}) {
+    cleared->clear();
+  }
+  for (PlaceSearch* search : {&birthSearch_, &transitSearch_}) {
+    search->found.clear();
+    search->matches->clear();
+  }
+  transitFollowsBirth_ = true;
+  const auto [now, zone] = presentMoment();
+  Datum->setText(twoDigits(now.day) + QLatin1Char('.') + twoDigits(now.month) + QLatin1Char('.') +
+                 QString::number(now.year));
+  Zeit->setText(twoDigits(now.hour) + QLatin1Char(':') + twoDigits(now.minute));
+  Zeitzone->setText(toQString(zone));
+  setModal(true);
+  show();
+  activateWindow();
+  focusField(*Name);
+}
+
+// Typing in a place field lists the atlas places of that name; Enter there
+// (or a click on a match) takes the first (or the clicked) one. A search
+// through the atlas takes a noticeable moment, so it waits for a pause in
+// the typing; Enter searches at once.
+void NewTransitForm::connectPlaceSearch(PlaceSearch& search) {
+  if (!chart::atlasAvailable()) return;
+  search.pause->setSingleShot(true);
+  search.pause->setInterval(kTypingPause);
+  connect(search.pause, &QTimer::timeout, this, [this, &search] { searchPlaces(search); });
+  connect(search.place, &QLineEdit::textEdited, search.pause, qOverload<>(&QTimer::start));
+  connect(search.place, &QLineEdit::returnPressed, this, [this, &search] {
+    if (search.pause->isActive()) {
+      search.pause->stop();
+      searchPlaces(search);
+    }
+    if (!search.found.empty()) choosePlace(search, 0);
+  });
+  connect(
+      search.matches, &QListWidget::itemActivated, this,
+      [this, &search](QListWidgetItem* item) { choosePlace(search, search.matches->row(item)); });
+  connect(search.matches, &QListWidget::itemClicked, this, [this, &search](QListWidgetItem* item) {
+    choosePlace(search, search.matches->row(item));
+  });
+}
+
+void NewTransitForm::searchPlaces(PlaceSearch& search) {
+  const std::string typed = toUtf8(search.place->text().trimmed());
+  search.found =
+      utf8Length(typed) >= 2 ? chart::findPlaces(typed, 30) : std::vector<chart::AtlasPlace>{};
+  search.matches->clear();
+  for (const chart::AtlasPlace& place : search.found) {
+    search.matches->addItem(toQString(chart::placeLabel(place) + "  (" + place.zone + ")"));
+  }
+}
+
+void NewTransitForm::choosePlace(PlaceSearch& search, int row) {
+  if (row < 0 || row >= static_cast<int>(search.found.size())) return;
+  const chart::AtlasPlace place = search.found[static_cast<std::size_t>(row)];
+  search.place->setText(toQString(place.name));
+  search.latitude->setText(toQString(chart::latitudeEntryText(place.latitude)));
+  search.longitude->setText(toQString(chart::longitudeEntryText(place.longitude)));
+  search.zone->setText(toQString(place.zone));
+  search.found.clear();
+  search.matches->clear();
+  if (&search == &transitSearch_) transitFollowsBirth_ = false;
+  focusNextChild();
+}
+
+void NewTransitForm::followBirthPlace() {
+  if (!transitFollowsBirth_) return;
+  Ort->setText(Geburtsort->text());
+  Breite->setText(Geburtsbreite->text());
+  Laenge->setText(Geburtslaenge->text());
+}
+
+chart::ChartEntry NewTransitForm::entry() const {
+  const auto text = [](const QLineEdit* field) { return toUtf8(field->text()); };
+  return {text(Name),
+          text(Vorname),
+          text(Geburtsdatum),
+          text(Geburtszeit),
+          text(Geburtszeitzone),
+          text(Geburtsbreite),
+          text(Geburtslaenge),
+          text(Ort),
+          text(Datum),
+          text(Zeit),
+          text(Zeitzone),
+          text(Breite),
+          text(Laenge)};
+}
+
+QLineEdit* NewTransitForm::field(chart::ChartField which) const {
+  using F = chart::ChartField;
+  switch (which) {
+    case F::name: return Name;
+    case F::firstName: return Vorname;
+    case F::birthDate: return Geburtsdatum;
+    case F::birthTime: return Geburtszeit;
+    case F::birthZone: return Geburtszeitzone;
+    case F::birthLatitude: return Geburtsbreite;
+    case F::birthLongitude: return Geburtslaenge;
+    case F::place: return Ort;
+    case F::transitDate: return Datum;
+    case F::transitTime: return Zeit;
+    case F::transitZone: return Zeitzone;
+    case F::transitLatitude: return Breite;
+    case F::transitLongitude: return Laenge;
+  }
+  return Name;
+}
+
+void NewTransitForm::Speichern() {
+  const auto checked = chart::checkChartEntry(entry());
+  if (const auto* refusal = std::get_if<chart::ChartRefusal>(&checked)) {
+    platform_.showError(this, refusal->message);
+    focusField(*field(refusal->field));
+    return;
+  }
+  writeFile(std::get<chart::ChartRequest>(checked));
+}
+
+// "<Name>-<Vorname>-<TTMMJJJJ>.dat" with the transit date, in the transit
+// folder; an existing file is replaced only when the user agrees.
+bool NewTransitForm::writeFile(const chart::ChartRequest& request) {
+  const chart::LocalTime& day = request.transitLocal;
+  const std::string name = request.name + "-" + request.firstName + "-" +
+                           toUtf8(twoDigits(day.day) + twoDigits(day.month)) +
+                           std::to_string(day.year) + ".dat";
+  if (const auto refused = fileNameRefusal(name)) {
+    platform_.showError(this, *refused);
+    focusField(*Name);
+    return false;
+  }
+  std::error_code error;
+  std::filesystem::create_directories(transitFolder_, error);
+  const std::filesystem::path target = transitFolder_ / pathFromUtf8(name);
+  const std::string shown = toUtf8(pathText(target));
+  if (std::filesystem::exists(target, error) &&
+      !platform_.askYesNo(this,
+                          "Die Datei " + shown + " gibt es schon.\rSoll sie ersetzt werden?")) {
+    return false;
+  }
+  if (const auto failure = writeTransitFile(target, chart::computeTransitRecord(request))) {
+    platform_.showError(this, *failure);
+    return false;
+  }
+  const bool load = platform_.askYesNo(
+      this, "Die Transit-Datei " + shown + " ist gespeichert.\rSoll sie jetzt geladen werden?");
+  accept();
+  emit made(toQString(utf8FromPath(target)), load);
+  return true;
+}
+
+}  // namespace kelvaro::ui

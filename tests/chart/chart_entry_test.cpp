@@ -1,0 +1,139 @@
+#include "chart/chart_entry.h"
+
+#include <gtest/gtest.h>
+
+namespace kelvaro::chart {
+namespace {
+
+std::optional<double> latitude(std::string_view text) {
+  const auto checked = checkLatitude("Breite", text);
+  if (rejection(checked)) return std::nullopt;
+  return std::get<double>(checked);
+}
+
+std::optional<double> longitude(std::string_view text) {
+  const auto checked = checkLongitude("Länge", text);
+  if (rejection(checked)) return std::nullopt;
+  return std::get<double>(checked);
+}
+
+TEST(ChartEntry, CoordinatesInEveryForm) {
+  EXPECT_NEAR(*latitude("50°56' N"), 50 + 56 / 60.0, 1e-12);
+  EXPECT_NEAR(*latitude(" 50°56'30\" s "), -(50 + 56 / 60.0 + 30 / 3600.0), 1e-12);
+  EXPECT_NEAR(*latitude("-33,87"), -33.87, 1e-12);
+  EXPECT_NEAR(*latitude("89°59' S"), -(89 + 59 / 60.0), 1e-12);
+  EXPECT_NEAR(*longitude("6°57' O"), 6.95, 1e-12);
+  EXPECT_NEAR(*longitude("6°57' E"), 6.95, 1e-12);
+  EXPECT_NEAR(*longitude("151°12' W"), -151.2, 1e-12);
+  EXPECT_NEAR(*longitude("+180"), 180, 1e-12);
+  for (const char* bad : {"", "N", "50°56'", "50°60' N", "50°56' O", "90°00' N", "89.99", "50.",
+                          ".5", "50°56' N x", "1e1", "--5"}) {
+    EXPECT_FALSE(latitude(bad)) << bad;
+  }
+  for (const char* bad : {"6°57' N", "180.01", "181°00' W", "6,95 O"}) {
+    EXPECT_FALSE(longitude(bad)) << bad;
+  }
+  EXPECT_EQ(rejection(checkLatitude("Breite des Geburtsorts", "90"))->message,
+            "Breite des Geburtsorts: \"90\" liegt außerhalb von 89°59' S bis 89°59' N.");
+}
+
+TEST(ChartEntry, CoordinateTextsRoundToTheArcMinute) {
+  EXPECT_EQ(latitudeText(50.9333), "50°56' N");
+  EXPECT_EQ(latitudeText(-33.8678), "33°52' S");
+  EXPECT_EQ(latitudeText(-0.001), "00°00' N");
+  EXPECT_EQ(longitudeText(6.95), "06°57' O");
+  EXPECT_EQ(longitudeText(151.2073), "151°12' O");
+  EXPECT_EQ(longitudeText(-9.99999), "10°00' W");
+  // Entry texts keep the arc seconds and read back.
+  EXPECT_EQ(latitudeEntryText(-33.8678), "33°52'04\" S");
+  EXPECT_NEAR(*latitude(latitudeEntryText(-33.8678)), -33.8678, 1 / 7200.0);
+  EXPECT_NEAR(*longitude(longitudeEntryText(151.2073)), 151.2073, 1 / 7200.0);
+}
+
+TEST(ChartEntry, DatesAndTimes) {
+  EXPECT_FALSE(rejection(checkDate("Datum", "29.02.2000")));
+  EXPECT_FALSE(rejection(checkDate("Datum", "1.3.1800")));
+  EXPECT_FALSE(rejection(checkDate("Datum", "31.12.2399")));
+  for (const char* bad : {"29.02.1900", "31.04.2000", "00.01.2000", "01.13.2000", "01.01.20",
+                          "01-01-2000", "01.01.2000 12:00"}) {
+    EXPECT_TRUE(rejection(checkDate("Datum", bad))) << bad;
+  }
+  EXPECT_EQ(rejection(checkDate("Geburtsdatum", "31.12.1799"))->message,
+            "Geburtsdatum: Das Jahr 1799 liegt nicht zwischen 1800 und 2399.");
+  EXPECT_TRUE(rejection(checkDate("Datum", "01.01.2400")));
+  const auto time = checkTime("Zeit", "7:05");
+  ASSERT_FALSE(rejection(time));
+  EXPECT_EQ(std::get<ClockTime>(time).hour, 7);
+  EXPECT_EQ(std::get<ClockTime>(checkTime("Zeit", "23:59:59")).second, 59);
+  for (const char* bad : {"", "24:00", "12:60", "12:00:60", "12", "12:00:", "12.00"}) {
+    EXPECT_TRUE(rejection(checkTime("Zeit", bad))) << bad;
+  }
+}
+
+ChartEntry cologne() {
+  return {"Müller", "Anna",       "05.03.1970", "14:30",  "Europe/Berlin", "50°56' N", "6°57' O",
+          "Köln",   "08.12.2026", "12:00",      "+01:00", "50.9333",       "6.95"};
+}
+
+TEST(ChartEntry, TheFirstRefusedFieldIsNamed) {
+  EXPECT_TRUE(std::holds_alternative<ChartRequest>(checkChartEntry(cologne())));
+  struct Case {
+    void (*change)(ChartEntry&);
+    ChartField field;
+  };
+  const Case cases[] = {
+      {[](ChartEntry& e) { e.name = " "; }, ChartField::name},
+      {[](ChartEntry& e) { e.firstName = "Łucja"; }, ChartField::firstName},
+      {[](ChartEntry& e) { e.birthTime = "25:00"; }, ChartField::birthTime},
+      {[](ChartEntry& e) { e.birthZone = "Europe/Cologne"; }, ChartField::birthZone},
+      {[](ChartEntry& e) { e.place = std::string(256, 'x'); }, ChartField::place},
+      {[](ChartEntry& e) { e.transitLongitude = "200"; }, ChartField::transitLongitude},
+      // A repeated hour is refused at its zone, after all fields are checked.
+      {[](ChartEntry& e) {
+         e.transitDate = "25.10.2026";
+         e.transitTime = "02:30";
+         e.transitZone = "Europe/Berlin";
+         e.transitLatitude = "x";
+       },
+       ChartField::transitLatitude},
+      {[](ChartEntry& e) {
+         e.transitDate = "25.10.2026";
+         e.transitTime = "02:30";
+         e.transitZone = "Europe/Berlin";
+       },
+       ChartField::transitZone},
+      {[](ChartEntry& e) {
+         e.transitDate = "05.03.1970";
+         e.transitTime = "13:29";
+         e.transitZone = "UT";
+       },
+       ChartField::transitDate},
+  };
+  for (const Case& c : cases) {
+    ChartEntry entry = cologne();
+    c.change(entry);
+    const auto checked = checkChartEntry(entry);
+    ASSERT_TRUE(std::holds_alternative<ChartRefusal>(checked)) << static_cast<int>(c.field);
+    EXPECT_EQ(std::get<ChartRefusal>(checked).field, c.field);
+  }
+  // The birth at 14:30 in Berlin is 13:30 UT: a transit at that moment is fine.
+  ChartEntry same = cologne();
+  same.transitDate = "05.03.1970";
+  same.transitTime = "13:30";
+  same.transitZone = "UTC";
+  EXPECT_TRUE(std::holds_alternative<ChartRequest>(checkChartEntry(same)));
+}
+
+TEST(ChartEntry, RefusedCharactersAreNamed) {
+  ChartEntry entry = cologne();
+  entry.firstName = "Łucja";
+  EXPECT_EQ(std::get<ChartRefusal>(checkChartEntry(entry)).message,
+            "Vorname: Das Zeichen \"Ł\" lässt sich in der Transit-Datei nicht speichern "
+            "(Windows-1252).");
+  EXPECT_EQ(std::get<std::string>(checkTextField("Ort", " Köln – Süd € ", false)), "Köln – Süd €");
+  EXPECT_EQ(std::get<std::string>(checkTextField("Ort", std::string(255, 'x'), false)).size(),
+            255u);
+}
+
+}  // namespace
+}  // namespace kelvaro::chart

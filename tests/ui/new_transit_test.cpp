@@ -1,0 +1,175 @@
+// The window "Neue Transit-Datei": a file from birth data and an atlas
+// place, its refusals, and the load road it leads into.
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <filesystem>
+#include <memory>
+
+#include "chart/place_atlas.h"
+#include "core/transit_record.h"
+#include "ui/new_transit_form.h"
+#include "ui/support/qtest_main.h"
+#include "ui/support/ui_helpers.h"
+#include "ui/support/ui_run.h"
+#include "ui/support/ui_test_case.h"
+
+namespace kelvaro::testing {
+namespace {
+
+QLineEdit* field(QWidget& window, const char* name) { return child<QLineEdit>(window, name); }
+
+// Types the text key by key into the widget (umlauts and "°" included,
+// which QTest's own key clicks do not take).
+void keyTexts(QWidget* widget, const QString& text) {
+  for (const QChar character : text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(character));
+    QApplication::sendEvent(widget, &press);
+    QApplication::sendEvent(widget, &release);
+  }
+}
+
+// Replaces the text of a field key by key, as a user does.
+void typeInto(QWidget& window, const char* name, const QString& text) {
+  QLineEdit* entry = field(window, name);
+  entry->setFocus();
+  entry->selectAll();
+  QTest::keyClick(entry, Qt::Key_Delete);
+  keyTexts(entry, text);
+}
+
+std::size_t filesIn(const std::filesystem::path& folder) {
+  return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
+                                                std::filesystem::directory_iterator()));
+}
+
+}  // namespace
+
+class NewTransitTest : public UiTestCase {
+  Q_OBJECT
+
+  ui::NewTransitForm& openForm() {
+    click(child(run_->main(), "NewTransitButton"));
+    auto* form = run_->main().findChild<ui::NewTransitForm*>(QStringLiteral("NewTransitForm"));
+    if (form && !QTest::qWaitForWindowActive(form))
+      qWarning("the new window did not become active");
+    return *form;
+  }
+
+  // Birth data of a person born in Cologne, a transit there.
+  void fillPerson(ui::NewTransitForm& form) {
+    typeInto(form, "Name", QStringLiteral("Müller"));
+    typeInto(form, "Vorname", QStringLiteral("Anna"));
+    typeInto(form, "Geburtsdatum", QStringLiteral("05.03.1970"));
+    typeInto(form, "Geburtszeit", QStringLiteral("14:30"));
+    typeInto(form, "Geburtsort", QStringLiteral("Köln"));
+    typeInto(form, "Geburtsbreite", QStringLiteral("50°56' N"));
+    typeInto(form, "Geburtslaenge", QStringLiteral("6°57' O"));
+    typeInto(form, "Geburtszeitzone", QStringLiteral("Europe/Berlin"));
+    typeInto(form, "Datum", QStringLiteral("08.12.2026"));
+    typeInto(form, "Zeit", QStringLiteral("12:00"));
+    typeInto(form, "Zeitzone", QStringLiteral("+01:00"));
+    typeInto(form, "Breite", QStringLiteral("50.9333"));
+    typeInto(form, "Laenge", QStringLiteral("6.95"));
+  }
+
+  void setUp() override {
+    run_ = std::make_unique<UiRun>();
+    run_->start();
+  }
+
+ private slots:
+  void cologneFromTheAtlasInAFewKeystrokesAndItLoads() {
+    if (!chart::atlasAvailable()) QSKIP("built without the place atlas");
+    ui::NewTransitForm& form = openForm();
+    QVERIFY(form.isVisible());
+    QCOMPARE(QApplication::focusWidget(), field(form, "Name"));
+    QVERIFY(!field(form, "Datum")->text().isEmpty());  // now, by default
+    keyTexts(field(form, "Name"), QStringLiteral("Müller"));
+    typeInto(form, "Geburtsdatum", QStringLiteral("05.03.1970"));
+    typeInto(form, "Geburtszeit", QStringLiteral("14:30"));
+    typeInto(form, "Geburtsort", QStringLiteral("Cologne"));
+    QTRY_VERIFY(child<QListWidget>(form, "GeburtsortTreffer")->count() > 0);  // after a pause
+    QTest::keyClick(field(form, "Geburtsort"), Qt::Key_Return);
+    QCOMPARE(field(form, "Geburtsort")->text(), QStringLiteral("Köln"));
+    QCOMPARE(field(form, "Geburtsbreite")->text(), QStringLiteral("50°56'00\" N"));
+    QCOMPARE(field(form, "Geburtslaenge")->text(), QStringLiteral("06°57'00\" O"));
+    QCOMPARE(field(form, "Geburtszeitzone")->text(), QStringLiteral("Europe/Berlin"));
+    QCOMPARE(field(form, "Ort")->text(), QStringLiteral("Köln"));
+    QCOMPARE(field(form, "Laenge")->text(), QStringLiteral("06°57'00\" O"));
+    // Enter searches at once, without the pause; the transit place is then its own.
+    typeInto(form, "Ort", QStringLiteral("Sydney"));
+    QTest::keyClick(field(form, "Ort"), Qt::Key_Return);
+    QCOMPARE(field(form, "Zeitzone")->text(), QStringLiteral("Australia/Sydney"));
+    QCOMPARE(field(form, "Geburtszeitzone")->text(), QStringLiteral("Europe/Berlin"));
+    typeInto(form, "Datum", QStringLiteral("08.12.2026"));
+    typeInto(form, "Zeitzone", QStringLiteral("UT"));
+
+    run_->platform().answerNext(true);
+    click(child(form, "Speichern"));
+    QVERIFY(!form.isVisible());
+    const auto file = run_->folders().transit / "Müller--08122026.dat";
+    QVERIFY(std::filesystem::exists(file));
+    QCOMPARE(run_->platform().boxes().size(), std::size_t{1});  // the question to load
+    // The usual road: the orb entry opens on the new record.
+    ui::Program& program = run_->program();
+    QVERIFY(program.form2().isVisible());
+    QVERIFY(run_->main().record().has_value());
+    QCOMPARE(run_->main().record()->surname(), std::string("Müller"));
+    QCOMPARE(run_->main().record()->place(), std::string("Sydney"));
+    QCOMPARE(run_->main().record()->coordinate1(), std::string("33°52' S"));
+    QVERIFY(run_->platform().fileDialogFolders().empty());
+    program.form2().accept();
+    click(child(program.form4(), "Button1"));
+    QCOMPARE(run_->main().state(), ui::TForm1::State::ready);
+  }
+
+  void refusedFieldsGetTheirBoxAndTheFocus() {
+    ui::NewTransitForm& form = openForm();
+    const auto refuse = [&](const char* name, const QString& wrong, const std::string& message) {
+      fillPerson(form);
+      typeInto(form, name, wrong);
+      run_->platform().forgetBoxes();
+      click(child(form, "Speichern"));
+      QCOMPARE(run_->platform().boxes(), oneBox(ui::BoxKind::error, message));
+      QCOMPARE(QApplication::focusWidget(), field(form, name));
+    };
+    refuse("Name", QString(), "Name: Bitte angeben.");
+    refuse("Geburtszeitzone", QStringLiteral("Europe/Koeln"),
+           "Zeitzone der Geburt: Die Zeitzone \"Europe/Koeln\" ist unbekannt. Bitte einen Namen "
+           "wie Europe/Berlin, UT oder eine feste Abweichung wie +01:00 angeben.");
+    refuse("Breite", QStringLiteral("91"),
+           "Breite des Transitorts: \"91\" liegt außerhalb von 89°59' S bis 89°59' N.");
+    refuse("Datum", QStringLiteral("01.01.1960"),
+           "Transitdatum: Der Transitzeitpunkt liegt vor der Geburt.");
+    QCOMPARE(filesIn(run_->folders().transit), std::size_t{0});
+    QVERIFY(form.isVisible());
+    click(child(form, "Abbrechen"));
+    QVERIFY(!form.isVisible());
+    QCOMPARE(run_->main().state(), ui::TForm1::State::initial);
+  }
+
+  void anExistingFileIsReplacedOnlyWhenTheUserAgrees() {
+    const auto file = run_->folders().transit / "Müller-Anna-08122026.dat";
+    run_->transitFile("Müller-Anna-08122026.dat", {1, 2, 3});
+    ui::NewTransitForm& form = openForm();
+    fillPerson(form);
+    run_->platform().answerNext(false);
+    click(child(form, "Speichern"));
+    QCOMPARE(std::filesystem::file_size(file), std::uintmax_t{3});
+    QVERIFY(form.isVisible());
+    run_->platform().answerNext(true).answerNext(false);  // replace, but do not load
+    click(child(form, "Speichern"));
+    QCOMPARE(std::filesystem::file_size(file), std::uintmax_t{kRecordSize});
+    QVERIFY(!form.isVisible());
+    QVERIFY(child(run_->main(), "Panel5")->isVisible());
+    QVERIFY(run_->platform().unscripted().empty());
+  }
+};
+
+}  // namespace kelvaro::testing
+
+KELVARO_QTEST_MAIN(kelvaro::testing::NewTransitTest)
+#include "new_transit_test.moc"
