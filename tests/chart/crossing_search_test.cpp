@@ -89,14 +89,5 @@ TEST(CrossingSearch, HalvesTheStepWhereTheMotionIsNotSmooth) {
   }
 }
 
-TEST(CrossingSearch, StopsWhenTold) {
-  std::vector<Crossing> found;
-  int calls = 0;
-  const bool done = findCrossings(turning, {-3, 3, 1}, std::vector<double>{0.0}, 100, found,
-                                  [&calls](double) { return ++calls < 2; });
-  EXPECT_FALSE(done);
-  EXPECT_EQ(calls, 2);
-}
-
 }  // namespace
 }  // namespace kelvaro::chart

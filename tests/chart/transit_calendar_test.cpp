@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <map>
-#include <set>
 #include <tuple>
 
 #include "chart/ephemeris.h"
@@ -153,25 +152,6 @@ TEST(TransitCalendar, PointsFollowTheChoiceAndTheFactorFilter) {
     EXPECT_TRUE(p.first == factor::MC || p.first == factor::SO || p.second == factor::SO);
   }
   EXPECT_EQ(radixPoints(record, CalendarPoints::midpoints, with).size(), 41u);
-}
-
-TEST(TransitCalendar, CancelStopsTheComputation) {
-  const TransitRecord record = RecordBuilder(10).build();
-  CalendarRequest asked = request({2025, 1, 1}, {2025, 12, 31}, "UT", {factor::SO, factor::JU});
-  std::set<double> reported;
-  const auto cancelled = transitCalendar(record, asked, [&](double done) {
-    reported.insert(done);
-    return done < 0.25;
-  });
-  EXPECT_FALSE(cancelled);
-  EXPECT_LT(*reported.rbegin(), 0.3);
-  std::vector<double> shares;
-  ASSERT_TRUE(transitCalendar(record, asked, [&](double done) {
-    shares.push_back(done);
-    return true;
-  }));
-  EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
-  EXPECT_DOUBLE_EQ(shares.back(), 1.0);
 }
 
 }  // namespace

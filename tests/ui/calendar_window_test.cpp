@@ -110,36 +110,25 @@ class CalendarWindowTest : public UiTestCase {
 
   void refusesWithAMessageAndKeepsTheList_data() {
     QTest::addColumn<QString>("zone");
-    QTest::addColumn<QString>("with");
     QTest::addColumn<bool>("noBody");
     QTest::addColumn<QDate>("to");
     QTest::addColumn<QString>("focus");
     QTest::addColumn<std::string>("message");
     const QDate later(2026, 2, 1);
-    QTest::addRow("zone") << "Mars/Olympus"
-                          << "" << false << later << "Edit1"
+    QTest::addRow("zone") << "Mars/Olympus" << false << later << "Edit1"
                           << std::string(
                                  "Die Zeitzone \"Mars/Olympus\" ist unbekannt. Bitte einen "
                                  "Namen wie Europe/Berlin, UT oder eine feste Abweichung "
                                  "wie +01:00 angeben.");
-    QTest::addRow("factor") << "UT"
-                            << "MC,XY" << false << later << "Edit2"
-                            << std::string(
-                                   "Unbekannter Faktor \"XY\". Möglich sind die Faktoren "
-                                   "MC bis PO.");
-    QTest::addRow("no body") << "UT"
-                             << "" << true << later << "CheckBoxSO"
+    QTest::addRow("no body") << "UT" << true << later << "CheckBoxSO"
                              << std::string("Bitte mindestens einen Himmelskörper angeben.");
-    QTest::addRow("backwards") << "UT"
-                               << "" << false << QDate(2025, 12, 31) << "DateEdit2"
+    QTest::addRow("backwards") << "UT" << false << QDate(2025, 12, 31) << "DateEdit2"
                                << std::string(
-                                      "Das Ende 31.12.2025 liegt vor dem Anfang "
-                                      "01.01.2026.");
+                                      "Das Ende 31.12.2025 liegt vor dem Anfang 01.01.2026.");
   }
 
   void refusesWithAMessageAndKeepsTheList() {
     QFETCH(QString, zone);
-    QFETCH(QString, with);
     QFETCH(bool, noBody);
     QFETCH(QDate, to);
     QFETCH(QString, focus);
@@ -147,7 +136,6 @@ class CalendarWindowTest : public UiTestCase {
     const std::vector<std::string> before = viewLines(main(), "Memo3");
     setRange(QDate(2026, 1, 1), to);
     child<QLineEdit>(*window_, "Edit1")->setText(zone);
-    child<QLineEdit>(*window_, "Edit2")->setText(with);
     if (noBody) {
       for (QCheckBox* box : window_->findChildren<QCheckBox*>()) box->setChecked(false);
     }
