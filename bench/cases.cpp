@@ -18,6 +18,9 @@
 #include "search/quadro_search.h"
 #include "search/search_angle.h"
 #include "search/triple_search.h"
+#ifdef KELVARO_WITH_CALENDAR
+#include "chart/transit_calendar.h"
+#endif
 
 namespace kelvaro::bench {
 namespace {
@@ -119,6 +122,27 @@ std::vector<std::string> correspondenceReport(const Sample& sample, double orb) 
   return correspondences(sample.record, orb).lines;
 }
 
+#ifdef KELVARO_WITH_CALENDAR
+// One year in Berlin, every body but the Moon (or every body), every point.
+std::vector<std::string> calendarYear(const Sample& sample, bool withMoon) {
+  chart::CalendarRequest asked;
+  asked.from = {2026, 1, 1};
+  asked.to = {2026, 12, 31};
+  asked.zone = std::get<chart::TimeZone>(chart::TimeZone::parse("Europe/Berlin"));
+  for (const int body : chart::kCalendarBodies) {
+    if (withMoon || body != factor::MO) asked.bodies.push_back(body);
+  }
+  return chart::transitCalendar(sample.record, asked).value().lines;
+}
+
+std::vector<std::string> calendarWithoutMoon(const Sample& sample, double) {
+  return calendarYear(sample, false);
+}
+std::vector<std::string> calendarWithMoon(const Sample& sample, double) {
+  return calendarYear(sample, true);
+}
+#endif
+
 constexpr Case kCases[] = {
     {"load", false, load},
     {"overview", true, overview},
@@ -134,6 +158,10 @@ constexpr Case kCases[] = {
     {"quadro", true, quadro},
     {"magic", true, magicSquare},
     {"correspondences", true, correspondenceReport},
+#ifdef KELVARO_WITH_CALENDAR
+    {"calendar-year", false, calendarWithoutMoon, kTargetCalendarYear},
+    {"calendar-year-moon", false, calendarWithMoon, kTargetCalendarYearWithMoon},
+#endif
 };
 
 double targetAt(double orb) {
@@ -176,7 +204,8 @@ std::vector<Measurement> measurements() {
   std::vector<Measurement> all;
   for (const Case& c : kCases) {
     if (!c.dependsOnOrb) {
-      all.push_back({std::string(c.name), &c, kDefaultOrb.value, kTargetAtDefaultOrb});
+      all.push_back({std::string(c.name), &c, kDefaultOrb.value,
+                     c.targetMicros > 0 ? c.targetMicros : kTargetAtDefaultOrb});
       continue;
     }
     for (const Orb& orb : kOrbs) {

@@ -29,6 +29,9 @@ inline constexpr double kTargetAtDefaultOrb = 50;
 inline constexpr double kTargetAtLargestOrb = 250;
 inline constexpr double kTargetCliRun = 5000;
 inline constexpr double kTargetMakeTransitRun = 20000;  // one transit file from birth data
+// The transit calendar over one year, all 253 points: without the Moon, with it.
+inline constexpr double kTargetCalendarYear = 1e6;
+inline constexpr double kTargetCalendarYearWithMoon = 3e6;
 
 // The record every case works on, and the file it was loaded from.
 struct Sample {
@@ -46,6 +49,7 @@ struct Case {
   std::string_view name;
   bool dependsOnOrb;
   Work work;
+  double targetMicros = 0;  // 0: the target of the orb it runs at
 };
 
 std::span<const Case> searchCases();

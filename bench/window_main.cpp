@@ -11,7 +11,7 @@
 // Each step is timed from the user's last keystroke or click to the lines
 // shown: the orb entry to the content overview, "Weiter zur Suche" to the
 // axis overview, and every search option with the entries the other
-// benchmarks use.
+// benchmarks use, and a year of the transit calendar.
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -25,6 +25,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QDateEdit>
 #include <QtTest>
 
 #include "bench/cases.h"
@@ -45,6 +46,7 @@ constexpr int kRepetitions = 10;
 constexpr double kTargetStartMillis = 300;
 constexpr double kTargetFrameMillis = 16;  // one frame
 constexpr double kTargetPeakMegabytes = 60;
+constexpr double kTargetCalendarMillis = 1000;
 
 double millisSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -187,6 +189,18 @@ class Options {
     mouse(disc, QEvent::MouseButtonRelease, at(7.5), Qt::LeftButton);
     dial->close();
     return millis;
+  }
+
+  // A year of the slow bodies (the calendar window's choice) on every point.
+  double calendarYear() {
+    clickButton("Button16");
+    QWidget* calendar = testing::child(main_, "CalendarWindow");
+    require(calendar && calendar->isVisible(), "the calendar window did not open");
+    testing::child<QDateEdit>(*calendar, "DateEdit1")->setDate(QDate(2026, 1, 1));
+    testing::child<QDateEdit>(*calendar, "DateEdit2")->setDate(QDate(2026, 12, 31));
+    const Clock::time_point start = Clock::now();
+    testing::click(testing::child(*calendar, "Button1"));
+    return shown(start, "Memo3");
   }
 
  private:
@@ -339,6 +353,14 @@ int measure() {
     }
     for (Row& row : orbRows) rows.push_back(std::move(row));
   }
+  Row calendar{"window/calendar-year-slow-bodies", {}, kTargetCalendarMillis};
+  for (int k = 0; k < kRepetitions; ++k) {
+    testing::UiRun run;
+    ui::Program& program = startWindows(run);
+    loadSample(run, program, orbKeys(kDefaultOrb));
+    calendar.values.push_back(Options(run, program.form1()).calendarYear());
+  }
+  rows.push_back(std::move(calendar));
   require(runQuietly(ownPath(), {"--all"}) == 0, "the measured run through the options failed");
   rows.push_back({"window/peak-memory-every-option-at-9:59", {peakMegabytesOfRuns()},
                   kTargetPeakMegabytes});

@@ -63,5 +63,7 @@ void addOverviewCommands(CommandSet& commands);
 void addPictureCommands(CommandSet& commands);
 void addSearchCommands(CommandSet& commands);
 void addMagicAndCorrespondenceCommands(CommandSet& commands);
+// Only in kelvaro-cli-chart, the program with the ephemeris.
+void addCalendarCommands(CommandSet& commands);
 
 }  // namespace kelvaro::cli

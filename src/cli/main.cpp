@@ -7,6 +7,9 @@
 // also saved into DIR as the save button does, and the file name goes to
 // stderr. Exit status: 0 done, 1 wrong usage, 2 invalid orb, unreadable file,
 // refused entry, lines that could not be written or failed save.
+//
+// kelvaro-cli-chart is built from this file too: the same program with the
+// transit calendar (command calendar), to which kelvaro-cli hands such runs.
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -14,6 +17,7 @@
 #include <variant>
 #include <vector>
 
+#include "cli/calendar_handover.h"
 #include "cli/command_line.h"
 #include "cli/orb_option.h"
 #include "core/system_error_text.h"
@@ -73,10 +77,19 @@ int saveLines(const std::string& folder, const kelvaro::TransitRecord& record,
 
 int main(int argc, char** argv) {
   using namespace kelvaro;
+#ifdef KELVARO_CALENDAR_PROGRAM
+  if (const auto failure = cli::handOverToCalendarProgram(argc, argv, KELVARO_CALENDAR_PROGRAM)) {
+    printMessage(*failure);
+    return kExitUsage;
+  }
+#endif
   CLI::App app{"Kelvaro: Halbsummen-Analyse einer Transit-Datei, ohne Fenster."};
   cli::CommandLine line;
   cli::CommandSet commands(app);
   cli::declareCommandLine(app, line, commands);
+#ifdef KELVARO_WITH_CALENDAR
+  cli::addCalendarCommands(commands);
+#endif
 
   try {
     app.parse(argc, argv);

@@ -28,6 +28,7 @@
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
 #include "ui/Unit4.h"
+#include "ui/calendar_window.h"
 #include "ui/clickable_label.h"
 #include "ui/dial_window.h"
 #include "ui/intro_text.h"
@@ -74,6 +75,7 @@ void TForm1::connectControls() {
   connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
   connect(Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
   connect(Button15, &QPushButton::clicked, this, &TForm1::Button15Click);
+  connect(Button16, &QPushButton::clicked, this, &TForm1::Button16Click);
   connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
   connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
   connect(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
@@ -268,6 +270,18 @@ void TForm1::Button15Click() {
   dial_->showDial(*record_, orb_, savedWorkingFolder_);
 }
 
+// The calendar's lines go into the result list like those of any search.
+void TForm1::Button16Click() {
+  if (!record_) return;
+  hideEntryControls();
+  if (!calendar_) {
+    calendar_ = new CalendarWindow(platform_, this, [this](const SearchResult& result) {
+      showResult(result);
+    });
+  }
+  calendar_->openFor(*record_);
+}
+
 // The orb can be changed at any time; what is already shown stays as it is.
 void TForm1::Label7Click() {
   if (state_ == State::ended || form2_->isVisible()) return;
@@ -321,7 +335,7 @@ void TForm1::fitToScreen() {
 // The order in which they are enabled when a load is done.
 std::vector<QPushButton*> TForm1::commandButtons() const {
   return {Button1, Button3, Button4, Button5, Button10, Button13, Button14, Button6, Button7,
-          Button15};
+          Button15, Button16};
 }
 
 std::vector<QWidget*> TForm1::entryControls() const {

@@ -29,6 +29,7 @@ class QScrollArea;
 
 namespace kelvaro::ui {
 
+class CalendarWindow;
 class ClickableLabel;
 class DialWindow;
 class NewTransitForm;
@@ -108,6 +109,7 @@ class TForm1 : public QWidget {
   void Button1Click();   // option 5
   void Button5Click();   // option 6
   void Button15Click();  // "7  Gradscheibe"
+  void Button16Click();  // "8  Transit-Kalender"
   void Button4Click();   // "Noch einmal von vorne"
   void Button6Click();   // "Drucken"
   void Button7Click();   // "Speichern"
@@ -167,6 +169,7 @@ class TForm1 : public QWidget {
   TForm4* form4_ = nullptr;
   DialWindow* dial_ = nullptr;  // made when first opened
   NewTransitForm* newTransitForm_ = nullptr;  // made at its first use
+  CalendarWindow* calendar_ = nullptr;  // made when first opened
   State state_ = State::initial;
   std::optional<std::string> madeFile_;  // a new transit file the next load takes, not asking
 
@@ -216,6 +219,7 @@ class TForm1 : public QWidget {
   QPushButton* Button1;
   QPushButton* Button5;
   QPushButton* Button15;  // "7  Gradscheibe"
+  QPushButton* Button16;  // "8  Transit-Kalender"
   QPushButton* Button4;
 
   // Entry controls of the options.

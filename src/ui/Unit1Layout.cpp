@@ -167,6 +167,9 @@ void TForm1::createOptionButtons() {
   // The dial beside option 6, below every option's entry controls.
   Button15 = fittedButton(this, "Button15", QStringLiteral("7  Gradscheibe"),
                           Button5->geometry().right() + 9, 711);
+  // The transit calendar beside the dial.
+  Button16 = fittedButton(this, "Button16", QStringLiteral("8  Transit-Kalender"),
+                          Button15->geometry().right() + 9, 711);
   Button4 = button(this, "Button4", QStringLiteral("Noch einmal von vorne"), {808, 718, 212, 26});
 }
 

@@ -6,7 +6,8 @@
 // the content overview (its top and its grid), the main window with the
 // axis overview (top, house table, magic squares), the main window after a
 // typical search of each option (both methods of option 2, both ways of
-// option 3), the dial window, and the help window. Runs without a display
+// option 3), the dial window, the transit calendar (its window and its
+// lines), and the help window. Runs without a display
 // (QT_QPA_PLATFORM=offscreen); the program and transit folders are made in
 // a temporary folder.
 #include <cstdio>
@@ -14,6 +15,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDateEdit>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -171,6 +173,19 @@ bool saveDial(kelvaro::ui::TForm1& main, const QString& folder) {
   return saved;
 }
 
+// The transit calendar of the first quarter of 2026, its window and its lines.
+bool saveCalendar(kelvaro::ui::TForm1& main, const QString& folder) {
+  click(main, "Button16");
+  auto* window = main.findChild<QDialog*>(QStringLiteral("CalendarWindow"));
+  if (!window) return false;
+  child<QDateEdit>(*window, "DateEdit1").setDate(QDate(2026, 1, 1));
+  child<QDateEdit>(*window, "DateEdit2").setDate(QDate(2026, 3, 31));
+  bool saved = save(*window, folder, "12-calendar-window.png");
+  click(*window, "Button1");
+  saved &= save(main, folder, "12-calendar-list.png");
+  return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -219,6 +234,7 @@ int main(int argc, char** argv) {
 
   saved &= saveOptions(main, platform, folder);
   saved &= saveDial(main, folder);
+  saved &= saveCalendar(main, folder);
 
   platform.answerNext(true);
   click(main, "Button3");

@@ -45,6 +45,7 @@ expected=(
   /usr/bin/kelvaro-cli
   /usr/bin/kelvaro-make-transit
   /usr/libexec/kelvaro/kelvaro
+  /usr/libexec/kelvaro/kelvaro-cli-chart
   "/usr/share/applications/$id.desktop"
   "/usr/share/metainfo/$id.metainfo.xml"
   "/usr/share/icons/hicolor/scalable/apps/$id.svg"
@@ -75,6 +76,10 @@ cli=$root/usr/bin/kelvaro-cli
 header=$("$cli" "$root/usr/share/kelvaro/samples/mueller-juergen.dat" header) ||
   fail "kelvaro-cli on an installed sample"
 [[ "$header" == *"für Müller, Jürgen, München,"* ]] || fail "kelvaro-cli header: $header"
+calendar=$("$cli" "$root/usr/share/kelvaro/samples/mueller-juergen.dat" calendar \
+  --from=01.01.2026 --to=31.01.2026 --bodies=SA) || fail "kelvaro-cli calendar in the package"
+[[ "$calendar" == "Transit-Kalender vom 01.01.2026 bis 31.01.2026"* ]] ||
+  fail "kelvaro-cli calendar: $calendar"
 for program in kelvaro-cli kelvaro-make-transit; do
   shown=$("$root/usr/bin/$program" --version) || fail "$program --version"
   [[ "$shown" == "$program $version" ]] || fail "$program --version shows '$shown', the package is $version"

@@ -1,0 +1,208 @@
+#include "chart/transit_calendar.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <variant>
+
+#include "chart/crossing_search.h"
+#include "chart/ephemeris.h"
+#include "core/std_ho.h"
+
+namespace kelvaro::chart {
+namespace {
+
+using std::chrono::seconds;
+
+constexpr std::size_t kPointWidth = 7;  // "MCr/SOr", "MCr    "
+
+// The first sample spacing of a body in days: short enough that no
+// retrograde loop fits between two samples. The search halves it wherever
+// the motion needs it (the Moon to about a day).
+double sampleStep(int body) {
+  switch (body) {
+    case factor::SO:
+    case factor::MO:
+    case factor::ME:
+    case factor::VE:
+    case factor::MA: return 4;
+    default: return 8;
+  }
+}
+
+bool contains(std::span<const int> factors, int number) {
+  return std::find(factors.begin(), factors.end(), number) != factors.end();
+}
+
+// The moment of a Julian day as seconds on the clock of the zone, exact to
+// the millisecond, and the UT moment of its minute rounded to the nearest.
+struct ShownMinute {
+  LocalTime local;
+  std::chrono::sys_seconds ut;  // the UT moment of the minute shown
+};
+
+ShownMinute shownMinute(const TimeZone& zone, double julianDay) {
+  const seconds exact = utMoment(julianDay).time_since_epoch();
+  const seconds offset = zone.offsetAt(std::chrono::sys_seconds(exact));
+  const auto localMinute = std::chrono::round<std::chrono::minutes>(exact + offset);
+  const std::chrono::sys_seconds ut(localMinute - offset);
+  return {zone.toLocal(ut), ut};
+}
+
+std::string dateText(const LocalTime& day) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d.%02d.%04d", day.day % 100, day.month % 100,
+                day.year % 10000);
+  return text;
+}
+
+std::string clockText(const LocalTime& time) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02d:%02d", time.hour % 100, time.minute % 100);
+  return text;
+}
+
+std::string pointText(const RadixPoint& point) {
+  std::string text = factorVariantName(point.first, Variant::r);
+  if (point.second != 0) {
+    text += '/';
+    text += factorVariantName(point.second, Variant::r);
+  }
+  text.resize(kPointWidth, ' ');
+  return text;
+}
+
+// "DD.MM.YYYY hh:mm  SAt = MCr/SOr  07°30'  direkt"
+std::string hitLine(const LocalTime& shown, const CalendarHit& hit, const RadixPoint& point) {
+  return dateText(shown) + " " + clockText(shown) + "  " + factorVariantName(hit.body, Variant::t) +
+         " = " + pointText(point) + "  " + winkel_text(point.longitude, 2, AngleMode::dial22) +
+         "  " + (hit.direct ? "direkt" : "rückläufig");
+}
+
+// Local midnight of a day in UT. A midnight that a clock change skips or
+// repeats is taken with the offset in effect just before it.
+std::chrono::sys_seconds midnight(const TimeZone& zone, LocalTime day) {
+  day.hour = day.minute = day.second = 0;
+  const Checked<std::chrono::sys_seconds> exact = zone.toUniversal(day);
+  if (const auto* moment = std::get_if<std::chrono::sys_seconds>(&exact)) return *moment;
+  const auto asIfUt = std::chrono::sys_days(std::chrono::year_month_day(
+      std::chrono::year(day.year), std::chrono::month(static_cast<unsigned>(day.month)),
+      std::chrono::day(static_cast<unsigned>(day.day))));
+  const std::chrono::sys_seconds before(asIfUt - std::chrono::hours(24));
+  return std::chrono::sys_seconds(asIfUt) - zone.offsetAt(before);
+}
+
+LocalTime nextDay(const LocalTime& day) {
+  const std::chrono::year_month_day next(
+      std::chrono::sys_days(std::chrono::year_month_day(
+          std::chrono::year(day.year), std::chrono::month(static_cast<unsigned>(day.month)),
+          std::chrono::day(static_cast<unsigned>(day.day)))) +
+      std::chrono::days(1));
+  return {static_cast<int>(next.year()), static_cast<int>(static_cast<unsigned>(next.month())),
+          static_cast<int>(static_cast<unsigned>(next.day()))};
+}
+
+}  // namespace
+
+std::vector<RadixPoint> radixPoints(const TransitRecord& record, CalendarPoints choice,
+                                    std::span<const int> with) {
+  constexpr int kLast = factor::kLastInTables;
+  const auto r = [&record](int number) { return record.position(Variant::r, number); };
+  const auto wanted = [with](int a, int b) {
+    return with.empty() || contains(with, a) || (b != 0 && contains(with, b));
+  };
+  std::vector<RadixPoint> points;
+  if (choice != CalendarPoints::midpoints) {
+    for (int a = 1; a <= kLast; ++a) {
+      if (wanted(a, 0)) points.push_back({a, 0, r(a)});
+    }
+  }
+  if (choice != CalendarPoints::factors) {
+    for (int a = 1; a <= kLast; ++a) {
+      for (int b = a + 1; b <= kLast; ++b) {
+        if (wanted(a, b)) points.push_back({a, b, midpoint(r(a), r(b))});
+      }
+    }
+  }
+  return points;
+}
+
+std::optional<std::vector<CalendarHit>> calendarHits(std::span<const RadixPoint> points,
+                                                     std::span<const int> bodies, double from,
+                                                     double to, const CalendarProgress& progress) {
+  std::vector<double> targets;
+  targets.reserve(points.size());
+  for (const RadixPoint& point : points) targets.push_back(point.longitude);
+  std::vector<CalendarHit> hits;
+  std::vector<Crossing> crossings;
+  const double bodyCount = static_cast<double>(bodies.size());
+  for (std::size_t index = 0; index < bodies.size(); ++index) {
+    const int body = bodies[index];
+    const MotionFunction motion = [body](double julianDay) {
+      const BodyPosition position = bodyPosition(body, julianDay);
+      return Motion{position.longitude, position.speed};
+    };
+    KeepGoing keepGoing;
+    if (progress) {
+      keepGoing = [&](double time) {
+        return progress((static_cast<double>(index) + (time - from) / (to - from)) / bodyCount);
+      };
+    }
+    crossings.clear();
+    if (!findCrossings(motion, {from, to, sampleStep(body)}, targets, kDial, crossings,
+                       keepGoing)) {
+      return std::nullopt;
+    }
+    for (const Crossing& crossing : crossings) {
+      hits.push_back({crossing.time, body, crossing.target, crossing.increasing});
+    }
+  }
+  return hits;
+}
+
+std::pair<double, double> calendarRange(const CalendarRequest& request) {
+  return {julianDayUt(midnight(request.zone, request.from)),
+          julianDayUt(midnight(request.zone, nextDay(request.to)))};
+}
+
+std::optional<SearchResult> transitCalendar(const TransitRecord& record,
+                                            const CalendarRequest& request,
+                                            const CalendarProgress& progress) {
+  const std::vector<RadixPoint> points = radixPoints(record, request.points, request.with);
+  const auto [from, to] = calendarRange(request);
+  const auto hits = calendarHits(points, request.bodies, from, to, progress);
+  if (!hits) return std::nullopt;
+
+  struct Row {
+    ShownMinute shown;
+    std::size_t body;  // place in the body list
+    const CalendarHit* hit;
+  };
+  std::vector<Row> rows;
+  rows.reserve(hits->size());
+  for (const CalendarHit& hit : *hits) {
+    const auto place = std::find(kCalendarBodies.begin(), kCalendarBodies.end(), hit.body);
+    rows.push_back({shownMinute(request.zone, hit.julianDay),
+                    static_cast<std::size_t>(place - kCalendarBodies.begin()), &hit});
+  }
+  std::sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
+    if (a.shown.ut != b.shown.ut) return a.shown.ut < b.shown.ut;
+    if (a.body != b.body) return a.body < b.body;
+    if (a.hit->point != b.hit->point) return a.hit->point < b.hit->point;
+    return a.hit->julianDay < b.hit->julianDay;
+  });
+
+  SearchResult result;
+  result.heading = std::string(kCalendarHeading);
+  result.lines.reserve(rows.size() + 1);
+  result.lines.push_back("Transit-Kalender vom " + dateText(request.from) + " bis " +
+                         dateText(request.to) + ", Zeiten in " + request.zone.name());
+  for (const Row& row : rows) {
+    result.lines.push_back(hitLine(row.shown.local, *row.hit, points[row.hit->point]));
+  }
+  return result;
+}
+
+}  // namespace kelvaro::chart

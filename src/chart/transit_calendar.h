@@ -1,0 +1,84 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "chart/time_zone.h"
+#include "core/factor.h"
+#include "core/search_result.h"
+#include "core/transit_record.h"
+
+// The transit calendar: the moments at which a transiting body stands on a
+// radix point or a radix midpoint on the 22.5° dial, that is, when body
+// minus point is a multiple of 22.5°.
+namespace kelvaro::chart {
+
+// The transiting bodies, in the order of the list.
+inline constexpr std::array<int, 19> kCalendarBodies = {
+    factor::SO, factor::MO, factor::ME, factor::VE, factor::MA, factor::JU, factor::SA,
+    12,         13,         14,         factor::KN, 15,         16,         17,
+    18,         19,         20,         21,         factor::PO};  // UR NE PL, CU … VU
+
+// The label above the result list.
+inline constexpr std::string_view kCalendarHeading =
+    "Auslösungen durch Transite auf der 22,5°-Scheibe";
+
+enum class CalendarPoints { factors, midpoints, all };
+
+// A radix point: the R position of a factor, or the midpoint of two.
+struct RadixPoint {
+  int first = 0;   // factor number
+  int second = 0;  // the second factor of a midpoint, 0 for a factor alone
+  double longitude = 0;
+};
+
+// The R positions of the factors MC … PO in table order, then the midpoints
+// (a + b) / 2 of every pair in table order. A non-empty `with` keeps only the
+// points that contain one of its factors.
+std::vector<RadixPoint> radixPoints(const TransitRecord& record, CalendarPoints choice,
+                                    std::span<const int> with);
+
+struct CalendarHit {
+  double julianDay = 0;   // UT
+  int body = 0;           // factor number of the transiting body
+  std::size_t point = 0;  // index into the points
+  bool direct = true;     // the body's longitude grows at that moment
+};
+
+// Told the share of the work done (0 to 1); false cancels the computation.
+using CalendarProgress = std::function<bool(double done)>;
+
+// Every moment in [from, to) (UT Julian days) at which one of `bodies`
+// stands on one of `points` on the dial, in no particular order; nullopt
+// when cancelled.
+std::optional<std::vector<CalendarHit>> calendarHits(std::span<const RadixPoint> points,
+                                                     std::span<const int> bodies, double from,
+                                                     double to,
+                                                     const CalendarProgress& progress = {});
+
+// What the calendar is asked for; the dates are local days in the zone.
+struct CalendarRequest {
+  LocalTime from;  // from 00:00 of this day …
+  LocalTime to;    // … to 24:00 of this one
+  TimeZone zone = TimeZone::universal();
+  std::vector<int> bodies;  // factor numbers in list order
+  CalendarPoints points = CalendarPoints::all;
+  std::vector<int> with;  // empty: every point
+};
+
+// The UT Julian days that begin and end the request's range.
+std::pair<double, double> calendarRange(const CalendarRequest& request);
+
+// The heading and the lines: the title line, then one line per hit, sorted
+// by the minute shown, then body order, then point order. nullopt when
+// cancelled.
+std::optional<SearchResult> transitCalendar(const TransitRecord& record,
+                                            const CalendarRequest& request,
+                                            const CalendarProgress& progress = {});
+
+}  // namespace kelvaro::chart

@@ -1,0 +1,188 @@
+#include "ui/calendar_window.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "chart/calendar_entry.h"
+#include "ui/entry_field.h"
+#include "ui/platform.h"
+#include "ui/text_view.h"
+#include "ui/window_style.h"
+
+namespace kelvaro::ui {
+namespace {
+
+constexpr int kProgressSteps = 1000;
+constexpr int kProgressDelayMs = 250;  // shorter computations show no progress bar
+constexpr int kBodyColumns = 5;
+
+template <typename Widget>
+Widget* named(Widget* widget, const QString& name, const QRect& geometry) {
+  widget->setObjectName(name);
+  widget->setGeometry(geometry);
+  return widget;
+}
+
+QDateEdit* dateEdit(QWidget* parent, const char* name, const QRect& geometry) {
+  auto* edit = named(new QDateEdit(parent), QString::fromLatin1(name), geometry);
+  edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+  edit->setCalendarPopup(true);
+  edit->setDateRange(QDate(chart::kFirstCalendarYear, 1, 1),
+                     QDate(chart::kLastCalendarYear, 12, 31));
+  return edit;
+}
+
+chart::LocalTime dayOf(const QDate& date) { return {date.year(), date.month(), date.day()}; }
+
+// The bodies ticked at the start: the slow ones, from Jupiter on.
+bool tickedAtStart(int body) {
+  return body != factor::SO && body != factor::MO && body != factor::ME && body != factor::VE &&
+         body != factor::MA;
+}
+
+}  // namespace
+
+CalendarWindow::CalendarWindow(Platform& platform, QWidget* parent, ResultHandler onResult)
+    : QDialog(parent), platform_(platform), onResult_(std::move(onResult)) {
+  setObjectName(QStringLiteral("CalendarWindow"));
+  setWindowTitle(QStringLiteral("Transit-Kalender"));
+  setFixedSize(470, 344);
+  setFont(captionFont(9, true));
+  createControls();
+  connect(Button1, &QPushButton::clicked, this, &CalendarWindow::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CalendarWindow::createControls() {
+  const auto label = [this](const char* name, const QString& text, const QRect& geometry) {
+    return named(new QLabel(text, this), QString::fromLatin1(name), geometry);
+  };
+  Label1 = label("Label1", QStringLiteral("Von"), {12, 12, 40, 26});
+  DateEdit1 = dateEdit(this, "DateEdit1", {56, 12, 120, 26});
+  Label2 = label("Label2", QStringLiteral("Bis"), {200, 12, 40, 26});
+  DateEdit2 = dateEdit(this, "DateEdit2", {240, 12, 120, 26});
+  const QDate today = QDate::currentDate();
+  DateEdit1->setDate(today);
+  DateEdit2->setDate(today.addMonths(3));
+
+  Label3 = label("Label3", QStringLiteral("Zeitzone"), {12, 48, 80, 26});
+  Edit1 = named(new QLineEdit(QStringLiteral("Europe/Berlin"), this), QStringLiteral("Edit1"),
+                {96, 48, 264, 26});
+
+  GroupBox1 = named(new QGroupBox(QStringLiteral("Transit-Körper"), this),
+                    QStringLiteral("GroupBox1"), {12, 84, 446, 108});
+  for (std::size_t i = 0; i < CheckBox.size(); ++i) {
+    const int body = chart::kCalendarBodies[i];
+    const auto column = static_cast<int>(i) % kBodyColumns;
+    const auto row = static_cast<int>(i) / kBodyColumns;
+    CheckBox[i] = named(new QCheckBox(toQString(factorName(body)), GroupBox1),
+                        QStringLiteral("CheckBox") + toQString(factorName(body)),
+                        {12 + column * 86, 22 + row * 20, 80, 20});
+    CheckBox[i]->setChecked(tickedAtStart(body));
+  }
+
+  GroupBox2 = named(new QGroupBox(QStringLiteral("Punkte"), this), QStringLiteral("GroupBox2"),
+                    {12, 200, 446, 50});
+  RadioButton1 = named(new QRadioButton(QStringLiteral("Faktoren"), GroupBox2),
+                       QStringLiteral("RadioButton1"), {12, 22, 120, 20});
+  RadioButton2 = named(new QRadioButton(QStringLiteral("Halbsummen"), GroupBox2),
+                       QStringLiteral("RadioButton2"), {150, 22, 120, 20});
+  RadioButton3 = named(new QRadioButton(QStringLiteral("beide"), GroupBox2),
+                       QStringLiteral("RadioButton3"), {290, 22, 120, 20});
+  RadioButton3->setChecked(true);
+
+  Label4 = label("Label4", QStringLiteral("mit Faktoren"), {12, 260, 100, 26});
+  Edit2 = named(new QLineEdit(this), QStringLiteral("Edit2"), {116, 260, 150, 26});
+  Label5 = label("Label5", QStringLiteral("z. B. MC,SO; leer: alle"), {274, 260, 184, 26});
+  Label5->setFont(captionFont(8, false, true));
+
+  Button1 = named(new QPushButton(QStringLiteral("Berechnen"), this), QStringLiteral("Button1"),
+                  {246, 304, 100, 28});
+  Button1->setDefault(true);
+  Button2 = named(new QPushButton(QStringLiteral("Schließen"), this), QStringLiteral("Button2"),
+                  {358, 304, 100, 28});
+}
+
+void CalendarWindow::openFor(const TransitRecord& record) {
+  record_ = record;
+  setModal(true);
+  show();
+  activateWindow();
+  Button1->setFocus(Qt::OtherFocusReason);
+}
+
+std::optional<chart::CalendarRequest> CalendarWindow::checkedRequest() {
+  chart::CalendarRequest request;
+  request.from = dayOf(DateEdit1->date());
+  request.to = dayOf(DateEdit2->date());
+  if (const auto refused = chart::checkCalendarRange(request.from, request.to)) {
+    platform_.showError(this, refused->message);
+    DateEdit2->setFocus(Qt::OtherFocusReason);
+    return std::nullopt;
+  }
+  auto zone = chart::TimeZone::parse(toUtf8(Edit1->text()));
+  if (const Rejection* refused = rejection(zone)) {
+    platform_.showError(this, refused->message);
+    focusField(*Edit1);
+    return std::nullopt;
+  }
+  request.zone = std::get<chart::TimeZone>(std::move(zone));
+
+  for (std::size_t i = 0; i < CheckBox.size(); ++i) {
+    if (CheckBox[i]->isChecked()) request.bodies.push_back(chart::kCalendarBodies[i]);
+  }
+  if (request.bodies.empty()) {
+    // The check of a list without names gives the message.
+    platform_.showError(this, std::get<Rejection>(chart::parseCalendarBodies("")).message);
+    CheckBox.front()->setFocus(Qt::OtherFocusReason);
+    return std::nullopt;
+  }
+  request.points = RadioButton1->isChecked()   ? chart::CalendarPoints::factors
+                   : RadioButton2->isChecked() ? chart::CalendarPoints::midpoints
+                                               : chart::CalendarPoints::all;
+  auto with = chart::parseCalendarFactors(toUtf8(Edit2->text()));
+  if (const Rejection* refused = rejection(with)) {
+    platform_.showError(this, refused->message);
+    focusField(*Edit2);
+    return std::nullopt;
+  }
+  request.with = std::get<std::vector<int>>(std::move(with));
+  return request;
+}
+
+// The computation runs here, on the window thread; the progress bar lets the
+// events through while it runs, and its own modality keeps every other
+// window from being used meanwhile.
+std::optional<SearchResult> CalendarWindow::compute(const chart::CalendarRequest& request) {
+  QProgressDialog progress(QStringLiteral("Der Transit-Kalender wird berechnet …"),
+                           QStringLiteral("Abbrechen"), 0, kProgressSteps, this);
+  progress.setObjectName(QStringLiteral("CalendarProgress"));
+  progress.setWindowTitle(QStringLiteral("Transit-Kalender"));
+  progress.setWindowModality(Qt::ApplicationModal);
+  progress.setMinimumDuration(kProgressDelayMs);
+  progress.setAutoClose(false);
+  progress.setAutoReset(false);
+  progress.setValue(0);
+  return chart::transitCalendar(*record_, request, [&progress](double done) {
+    progress.setValue(static_cast<int>(done * kProgressSteps));
+    return !progress.wasCanceled();
+  });
+}
+
+void CalendarWindow::Button1Click() {
+  if (!record_) return;
+  const auto request = checkedRequest();
+  if (!request) return;
+  const auto result = compute(*request);
+  if (!result) return;  // cancelled: the list stays as it was, the window open
+  accept();
+  onResult_(*result);
+}
+
+}  // namespace kelvaro::ui

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "chart/transit_calendar.h"
+#include "support/cli_runner.h"
+
+namespace kelvaro {
+namespace {
+
+using testing::linesOf;
+using testing::runCli;
+using testing::samplePath;
+
+const std::string kSample = "weiss-anna.dat";
+
+std::vector<std::string> calendarLines(std::vector<std::string> options) {
+  options.insert(options.begin(), {samplePath(kSample), "calendar"});
+  const auto run = runCli(options);
+  EXPECT_EQ(run.status, 0) << run.err;
+  return linesOf(run.out);
+}
+
+// The bodies named in the lines, e.g. "SAt".
+std::vector<std::string> bodiesOf(const std::vector<std::string>& lines) {
+  std::vector<std::string> bodies;
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    const std::string body = lines[i].substr(18, 3);
+    if (std::find(bodies.begin(), bodies.end(), body) == bodies.end()) bodies.push_back(body);
+  }
+  std::sort(bodies.begin(), bodies.end());
+  return bodies;
+}
+
+TEST(CalendarCli, PrintsTheCalendarOfTheLibrary) {
+  chart::CalendarRequest asked;
+  asked.from = {2026, 2, 1};
+  asked.to = {2026, 3, 15};
+  asked.zone = std::get<chart::TimeZone>(chart::TimeZone::parse("Europe/Berlin"));
+  for (const int body : chart::kCalendarBodies) {
+    if (body != factor::MO) asked.bodies.push_back(body);
+  }
+  const auto expected = chart::transitCalendar(testing::sampleRecord(kSample), asked);
+  ASSERT_TRUE(expected);
+  EXPECT_EQ(calendarLines({"--from=01.02.2026", "--to=15.03.2026"}), expected->lines);
+}
+
+TEST(CalendarCli, ChoosesBodiesAndPoints) {
+  const std::vector<std::string> range = {"--from=01.01.2027", "--to=03.01.2027", "--zone=UT"};
+  const auto with = [&range](std::vector<std::string> more) {
+    more.insert(more.begin(), range.begin(), range.end());
+    return calendarLines(more);
+  };
+  // Without --bodies every body but the Moon; --moon adds it. In two months
+  // even the slowest body meets one of the 253 points.
+  const std::vector<std::string> bodies =
+      bodiesOf(calendarLines({"--from=01.01.2027", "--to=28.02.2027"}));
+  EXPECT_EQ(bodies.size(), 18u);
+  EXPECT_EQ(std::count(bodies.begin(), bodies.end(), "MOt"), 0);
+  EXPECT_EQ(bodiesOf(calendarLines({"--from=01.01.2027", "--to=28.02.2027", "--moon"})).size(),
+            19u);
+  EXPECT_EQ(bodiesOf(with({"--bodies=mo"})), std::vector<std::string>{"MOt"});
+  EXPECT_EQ(bodiesOf(with({"--bodies=SO,VE", "--moon"})),
+            (std::vector<std::string>{"MOt", "SOt", "VEt"}));
+
+  // Points: a factor is padded to the width of a midpoint.
+  for (const auto& line : with({"--bodies=MO", "--points=factors", "--with=mc,SO"})) {
+    if (line.starts_with("Transit")) continue;
+    EXPECT_TRUE(line.substr(24, 7) == "MCr    " || line.substr(24, 7) == "SOr    ") << line;
+  }
+  const auto midpoints = with({"--bodies=MO", "--points=midpoints", "--with=AS"});
+  EXPECT_GT(midpoints.size(), 1u);
+  for (std::size_t i = 1; i < midpoints.size(); ++i) {
+    EXPECT_NE(midpoints[i].substr(24, 7).find("ASr"), std::string::npos) << midpoints[i];
+    EXPECT_EQ(midpoints[i][27], '/') << midpoints[i];
+  }
+}
+
+TEST(CalendarCli, RefusesBadDatesZonesAndNames) {
+  struct Case {
+    std::vector<std::string> options;
+    std::string err;
+  };
+  for (const Case& c : {
+           Case{{"--from=31.02.2025", "--to=01.03.2025"},
+                "Von: \"31.02.2025\" ist kein gültiges Datum. Bitte als TT.MM.JJJJ angeben.\n"},
+           Case{{"--from=01.01.2025", "--to=2025-03-01"},
+                "Bis: \"2025-03-01\" ist kein gültiges Datum. Bitte als TT.MM.JJJJ angeben.\n"},
+           Case{{"--from=01.01.1799", "--to=01.03.1800"},
+                "Von: Das Jahr 1799 liegt nicht zwischen 1800 und 2399.\n"},
+           Case{{"--from=02.01.2025", "--to=01.01.2025"},
+                "Das Ende 01.01.2025 liegt vor dem Anfang 02.01.2025.\n"},
+           Case{{"--from=01.01.2025", "--to=01.01.2035"},
+                "Der Zeitraum von 01.01.2025 bis 01.01.2035 ist länger als 10 Jahre. Bitte einen "
+                "kürzeren Zeitraum angeben.\n"},
+           Case{{"--from=01.01.2025", "--to=02.01.2025", "--zone=Mars/Olympus"},
+                "Die Zeitzone \"Mars/Olympus\" ist unbekannt. Bitte einen Namen wie "
+                "Europe/Berlin, UT oder eine feste Abweichung wie +01:00 angeben.\n"},
+           Case{{"--from=01.01.2025", "--to=02.01.2025", "--bodies=SA,MC"},
+                "Unbekannter Himmelskörper \"MC\". Möglich sind SO, MO, ME, VE, MA, JU, SA, UR, "
+                "NE, PL, KN, CU, HA, ZE, KR, AP, AD, VU und PO.\n"},
+           Case{{"--from=01.01.2025", "--to=02.01.2025", "--with=MC,GZ"},
+                "Unbekannter Faktor \"GZ\". Möglich sind die Faktoren MC bis PO.\n"},
+           Case{{"--from=01.01.2025", "--to=02.01.2025", "--points=pairs"},
+                "Unbekannte Auswahl der Punkte \"pairs\". Möglich sind factors, midpoints und "
+                "all.\n"},
+       }) {
+    std::vector<std::string> arguments = {samplePath(kSample), "calendar"};
+    arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+    const auto run = runCli(arguments);
+    EXPECT_EQ(run.status, 2) << c.options.back();
+    EXPECT_EQ(run.out, "") << c.options.back();
+    EXPECT_EQ(run.err, c.err) << c.options.back();
+  }
+  // Ten years to the day are accepted; a missing --to is wrong usage.
+  EXPECT_EQ(runCli({samplePath(kSample), "calendar", "--from=01.01.2025", "--to=31.12.2034",
+                    "--bodies=PO", "--points=factors", "--with=MC"})
+                .status,
+            0);
+  EXPECT_EQ(runCli({samplePath(kSample), "calendar", "--from=01.01.2025"}).status, 1);
+}
+
+// kelvaro-cli hands the calendar and the help over to the program that has
+// the calendar; the help lists it with the other commands.
+TEST(CalendarCli, TheHelpListsTheCalendar) {
+  const auto help = runCli({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("calendar"), std::string::npos);
+  EXPECT_NE(help.out.find("correspondences"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kelvaro

@@ -1,0 +1,184 @@
+// The transit calendar window, opened from the main window and used as a
+// user does: its defaults, its refusals, the lines it writes into the result
+// list (saved like any search), and cancelling a long computation.
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <variant>
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "chart/transit_calendar.h"
+#include "loading/transit_file.h"
+#include "output/result_file.h"
+#include "ui/calendar_window.h"
+#include "ui/support/qtest_main.h"
+#include "ui/support/ui_helpers.h"
+#include "ui/support/ui_run.h"
+#include "ui/support/ui_test_case.h"
+
+namespace kelvaro::testing {
+
+using ui::BoxKind;
+
+class CalendarWindowTest : public UiTestCase {
+  Q_OBJECT
+
+ protected:
+  void setUp() override {
+    run_ = std::make_unique<UiRun>();
+    const std::string sample = run_->sample("weiss-anna.dat");
+    record_ = std::get<TransitRecord>(loadTransitFile(sample));
+    run_->platform().chooseNext(sample);
+    ui::Program& program = run_->start();
+    click(child(program.form1(), "Button2"));
+    QVERIFY(QTest::qWaitForWindowActive(&program.form2()));
+    QVERIFY(typeIntoFocus(QStringLiteral("130")));
+    click(child(program.form4(), "Button1"));
+    run_->platform().forgetBoxes();
+    QVERIFY(child(main(), "Button16")->isEnabled());
+    click(child(main(), "Button16"));
+    window_ = main().findChild<ui::CalendarWindow*>(QStringLiteral("CalendarWindow"));
+    QVERIFY(window_ && window_->isVisible() && window_->isModal());
+  }
+
+ private slots:
+  void opensWithItsDefaults() {
+    const QDate today = QDate::currentDate();
+    QCOMPARE(child<QDateEdit>(*window_, "DateEdit1")->date(), today);
+    QCOMPARE(child<QDateEdit>(*window_, "DateEdit2")->date(), today.addMonths(3));
+    QCOMPARE(child<QLineEdit>(*window_, "Edit1")->text(), QStringLiteral("Europe/Berlin"));
+    QStringList ticked;
+    for (QCheckBox* box : window_->findChildren<QCheckBox*>()) {
+      if (box->isChecked()) ticked << box->text();
+    }
+    ticked.sort();
+    QCOMPARE(ticked.join(QLatin1Char(',')),
+             QStringLiteral("AD,AP,CU,HA,JU,KN,KR,NE,PL,PO,SA,UR,VU,ZE"));
+    QVERIFY(child<QRadioButton>(*window_, "RadioButton3")->isChecked());
+    QCOMPARE(child<QPushButton>(main(), "Button16")->text(), QStringLiteral("8  Transit-Kalender"));
+    // The button stays clear of the option buttons and every entry control.
+    const QRect own = child(main(), "Button16")->geometry();
+    QVERIFY(own.right() < main().width());
+    for (const char* name : commandButtonNames()) {
+      if (name != std::string("Button6") && name != std::string("Button7")) {
+        QVERIFY2(!own.intersects(child(main(), name)->geometry()), name);
+      }
+    }
+    for (const char* name : entryControlNames()) {
+      QVERIFY2(!own.intersects(child(main(), name)->geometry()), name);
+    }
+  }
+
+  void computesIntoTheResultListAndSaves() {
+    setRange(QDate(2026, 1, 1), QDate(2026, 6, 30));
+    child<QCheckBox>(*window_, "CheckBoxMA")->setChecked(true);
+    child<QRadioButton>(*window_, "RadioButton2")->setChecked(true);
+    child<QLineEdit>(*window_, "Edit2")->setText(QStringLiteral("mc, so"));
+    click(child(*window_, "Button1"));
+
+    chart::CalendarRequest asked;
+    asked.from = {2026, 1, 1};
+    asked.to = {2026, 6, 30};
+    asked.zone = std::get<chart::TimeZone>(chart::TimeZone::parse("Europe/Berlin"));
+    asked.bodies = {factor::MA, factor::JU, factor::SA, 12, 13, 14, factor::KN, 15,
+                    16,         17,         18,         19, 20, 21, factor::PO};
+    asked.points = chart::CalendarPoints::midpoints;
+    asked.with = {factor::MC, factor::SO};
+    const auto expected = chart::transitCalendar(record_, asked);
+    QVERIFY(expected);
+    QVERIFY(!window_->isVisible());
+    QCOMPARE(text(main(), "Label3"),
+             std::string("Auslösungen durch Transite auf der 22,5°-Scheibe"));
+    QCOMPARE(viewLines(main(), "Memo3"), expected->lines);
+    QVERIFY(run_->platform().boxes().empty());
+
+    click(child(main(), "Button7"));
+    QCOMPARE(run_->platform().boxes().size(), std::size_t{1});
+    QCOMPARE(run_->platform().boxes()[0].kind, BoxKind::information);
+    std::ifstream saved(run_->startFolder() / resultFileName(record_), std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(saved),
+                            std::istreambuf_iterator<char>()};
+    QVERIFY(bytes.find("Transit-Kalender vom 01.01.2026 bis 30.06.2026") != std::string::npos);
+  }
+
+  void refusesWithAMessageAndKeepsTheList_data() {
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<bool>("noBody");
+    QTest::addColumn<QDate>("to");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<std::string>("message");
+    const QDate later(2026, 2, 1);
+    QTest::addRow("zone") << "Mars/Olympus" << false << later << "Edit1"
+                          << std::string(
+                                 "Die Zeitzone \"Mars/Olympus\" ist unbekannt. Bitte einen "
+                                 "Namen wie Europe/Berlin, UT oder eine feste Abweichung "
+                                 "wie +01:00 angeben.");
+    QTest::addRow("no body") << "UT" << true << later << "CheckBoxSO"
+                             << std::string("Bitte mindestens einen Himmelskörper angeben.");
+    QTest::addRow("backwards") << "UT" << false << QDate(2025, 12, 31) << "DateEdit2"
+                               << std::string(
+                                      "Das Ende 31.12.2025 liegt vor dem Anfang 01.01.2026.");
+  }
+
+  void refusesWithAMessageAndKeepsTheList() {
+    QFETCH(QString, zone);
+    QFETCH(bool, noBody);
+    QFETCH(QDate, to);
+    QFETCH(QString, focus);
+    QFETCH(std::string, message);
+    const std::vector<std::string> before = viewLines(main(), "Memo3");
+    setRange(QDate(2026, 1, 1), to);
+    child<QLineEdit>(*window_, "Edit1")->setText(zone);
+    if (noBody) {
+      for (QCheckBox* box : window_->findChildren<QCheckBox*>()) box->setChecked(false);
+    }
+    click(child(*window_, "Button1"));
+    QCOMPARE(run_->platform().boxes(), oneBox(BoxKind::error, message));
+    QVERIFY(window_->isVisible());
+    QCOMPARE(viewLines(main(), "Memo3"), before);
+    QVERIFY(window_->focusWidget());
+    QCOMPARE(window_->focusWidget()->objectName(), focus);
+  }
+
+  // Abbrechen on the progress bar of a long computation: nothing changes.
+  void cancelLeavesEverythingAsItWas() {
+    const std::vector<std::string> before = viewLines(main(), "Memo3");
+    setRange(QDate(2020, 1, 1), QDate(2029, 12, 31));
+    for (QCheckBox* box : window_->findChildren<QCheckBox*>()) box->setChecked(true);
+    bool sawProgress = false;
+    QTimer::singleShot(600, [&sawProgress] {
+      auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+      if (!progress) return;
+      sawProgress = progress->isVisible();
+      click(progress->findChild<QPushButton*>());
+    });
+    click(child(*window_, "Button1"));
+    QVERIFY(sawProgress);
+    QVERIFY(window_->isVisible());
+    QCOMPARE(viewLines(main(), "Memo3"), before);
+    QVERIFY(run_->platform().boxes().empty());
+  }
+
+ private:
+  ui::TForm1& main() { return run_->main(); }
+
+  void setRange(const QDate& from, const QDate& to) {
+    child<QDateEdit>(*window_, "DateEdit1")->setDate(from);
+    child<QDateEdit>(*window_, "DateEdit2")->setDate(to);
+  }
+
+  TransitRecord record_;
+  ui::CalendarWindow* window_ = nullptr;
+};
+
+}  // namespace kelvaro::testing
+
+KELVARO_QTEST_MAIN(kelvaro::testing::CalendarWindowTest)
+#include "calendar_window_test.moc"
