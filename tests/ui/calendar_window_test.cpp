@@ -67,7 +67,8 @@ class CalendarWindowTest : public UiTestCase {
     const QRect own = child(main(), "Button16")->geometry();
     QVERIFY(own.right() < main().width());
     for (const char* name : commandButtonNames()) {
-      if (name != std::string("Button6") && name != std::string("Button7")) {
+      const std::string other = name;
+      if (other != "Button6" && other != "Button7" && other != "Button16") {
         QVERIFY2(!own.intersects(child(main(), name)->geometry()), name);
       }
     }
