@@ -196,11 +196,8 @@ void TForm1::showContentOverview() {
 
 void TForm1::zeigen() {
   const AxisOverview overview = axisOverview(*record_, orb_);
-  for (QLabel* axis : axisLabels()) {
-    for (const AxisLabel& text : overview.labels) {
-      if (axis->objectName() == toQString(text.name)) axis->setText(toQString(text.text));
-    }
-  }
+  const std::array<QLabel*, kAxisLabelCount> labels = axisLabels();
+  for (std::size_t i = 0; i < labels.size(); ++i) labels[i]->setText(toQString(overview.labels[i]));
   Label3->setText(toQString(overview.heading));
   setLines(*Memo3, overview.lines);
   showFromTop(*Memo3);
@@ -268,7 +265,8 @@ std::vector<QWidget*> TForm1::entryControls() const {
           Memo1,   Label18, Label11, Label9,  Label15, Label22, Edit1, Edit7};
 }
 
-std::array<QLabel*, 10> TForm1::axisLabels() const {
+// Left to right, in the order of the overview's axis labels.
+std::array<QLabel*, kAxisLabelCount> TForm1::axisLabels() const {
   return {Label20, Label21, Label1, Label2, Label8, Label10, Label12, Label13, Label14, Label19};
 }
 

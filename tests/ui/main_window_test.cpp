@@ -111,7 +111,9 @@ class MainWindowTest : public UiTestCase {
     QCOMPARE(viewLines(main, "Memo3"), axes.lines);
     QCOMPARE(text(main, "Label3"), axes.heading);
     QCOMPARE(axes.labels.size(), axisLabelNames().size());
-    for (const AxisLabel& label : axes.labels) QCOMPARE(text(main, label.name.c_str()), label.text);
+    for (std::size_t i = 0; i < axes.labels.size(); ++i) {
+      QCOMPARE(text(main, axisLabelNames()[i]), axes.labels[i]);
+    }
     for (const char* name : commandButtonNames()) QVERIFY2(child(main, name)->isEnabled(), name);
     QCOMPARE(run_->platform().boxes(),
              oneBox(BoxKind::information, std::string(kSearchesReadyMessage)));
