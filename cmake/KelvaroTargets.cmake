@@ -22,9 +22,16 @@ function(kelvaro_gtest name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_options(${name} PRIVATE ${KELVARO_WARNINGS})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
-  gtest_discover_tests(${name}
-    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
-    PROPERTIES ENVIRONMENT "KELVARO_SAMPLES=${PROJECT_SOURCE_DIR}/samples")
+  if(CMAKE_CROSSCOMPILING)
+    # One test per program: listing the cases would start the emulator at build time.
+    add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
+    set_tests_properties(${name} PROPERTIES
+      ENVIRONMENT "KELVARO_SAMPLES=${PROJECT_SOURCE_DIR}/samples")
+  else()
+    gtest_discover_tests(${name}
+      WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+      PROPERTIES ENVIRONMENT "KELVARO_SAMPLES=${PROJECT_SOURCE_DIR}/samples")
+  endif()
 endfunction()
 
 # kelvaro_qtest(<name> SOURCES ... [DEPS ...])

@@ -3,6 +3,8 @@
 namespace kelvaro::cli {
 
 void declareCommandLine(CLI::App& app, CommandLine& line, CommandSet& commands) {
+  // A path like /home/… is a file, not an option, on Windows too.
+  app.allow_windows_style_options(false);
   app.set_help_all_flag("--help-all", "help for every command");
   app.add_option("--orb", line.orbText, "the orb as D:MM (default 1:12)");
   line.save =

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <random>
 #include <string>
 
@@ -59,18 +60,17 @@ class TemporaryFile {
     return {};
   }
 
-  // Replaces an existing target (keeping its attributes), or moves the file
-  // to a new name; either way written through to the disk.
+  // Moves the file over the target, written through to the disk. (Moving
+  // within one folder is atomic; ReplaceFileW would also keep the target's
+  // attributes, but leaves a backup file behind where it fails half-way.)
   std::error_code renameTo(const std::filesystem::path& target) {
-    const bool replaced = ::ReplaceFileW(target.c_str(), path_.c_str(), nullptr,
-                                         REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
-    if (!replaced) {
-      const DWORD error = ::GetLastError();
-      if (error != ERROR_FILE_NOT_FOUND) return errnoFromWindowsError(error);
-      if (!::MoveFileExW(path_.c_str(), target.c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return lastWindowsError();
-      }
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+      return {EISDIR, std::generic_category()};
+    }
+    if (!::MoveFileExW(path_.c_str(), target.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      return lastWindowsError();
     }
     kept_ = true;
     return {};
