@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include "kelvaro_version.h"
 #include "loading/axis_overview.h"
 #include "loading/content_overview.h"
 #include "loading/transit_file.h"
@@ -76,7 +77,7 @@ void TForm1::connectControls() {
 // ---- Start and end -------------------------------------------------------
 
 void TForm1::FormCreate() {
-  setWindowTitle(QStringLiteral("Kelvaro 5.5"));
+  setWindowTitle(QStringLiteral("Kelvaro " KELVARO_VERSION));
   Panel4->hide();
   hideEntryControls();
   setCommandButtonsEnabled(false);

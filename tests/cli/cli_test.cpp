@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "kelvaro_version.h"
 #include "support/cli_runner.h"
 #include "support/record_builder.h"
 #include "support/temp_dir.h"
@@ -61,6 +62,12 @@ TEST(Cli, TheProgramPrintsWhatItsRunFunctionPrints) {
   EXPECT_EQ(process.status, 0);
   EXPECT_EQ(process.out, inProcess.out);
   EXPECT_EQ(process.err, inProcess.err);
+}
+
+TEST(Cli, VersionNamesTheProjectVersion) {
+  const auto run = runCli({"--version"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "kelvaro-cli " KELVARO_VERSION "\n");
 }
 
 TEST(Cli, WrongUsageExitsWithOne) {

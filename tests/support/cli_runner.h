@@ -15,7 +15,7 @@ namespace kelvaro::testing {
 inline std::string cliPath() { return KELVARO_CLI; }
 inline std::string makeTransitPath() { return KELVARO_MAKE_TRANSIT; }
 inline std::string samplePath(const std::string& name) {
-  return std::string(KELVARO_SOURCE_DIR) + "/samples/" + name;
+  return std::string(KELVARO_SAMPLES_DIR) + "/" + name;
 }
 
 // A bundled sample loaded as kelvaro-cli loads it, to compare its output
