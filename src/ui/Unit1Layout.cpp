@@ -13,31 +13,12 @@
 #include "ui/clickable_label.h"
 #include "ui/option_captions.h"
 #include "ui/intro_text.h"
+#include "ui/named_controls.h"
 #include "ui/text_view.h"
 #include "ui/window_style.h"
 
 namespace kelvaro::ui {
 namespace {
-
-template <typename Widget>
-Widget* named(Widget* widget, const char* name, const QRect& geometry) {
-  widget->setObjectName(QString::fromLatin1(name));
-  widget->setGeometry(geometry);
-  return widget;
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
-  return named(new QLabel(text, parent), name, geometry);
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption,
-                    const QRect& geometry) {
-  return named(new QPushButton(caption, parent), name, geometry);
-}
-
-QLineEdit* edit(QWidget* parent, const char* name, const QRect& geometry) {
-  return named(new QLineEdit(parent), name, geometry);
-}
 
 QFrame* panel(QWidget* parent, const char* name, const QColor& background,
               const QRect& geometry) {
