@@ -225,9 +225,11 @@ void TForm1::Button7Click() { saveLines(this, linesOf(*Memo3)); }
 
 void TForm1::Button12Click() { form3_->showHelp(); }
 
-// The orb can be changed at any time; what is already shown stays as it is.
+// The orb can be changed at any time once a file is loaded; what is already
+// shown stays as it is. Before the first load the label is empty, and a
+// click on it opens nothing: the load asks for the orb anyway.
 void TForm1::Label7Click() {
-  if (state_ == State::ended || form2_->isVisible()) return;
+  if (!record_ || state_ == State::ended || form2_->isVisible()) return;
   openOrbEntry({});
 }
 

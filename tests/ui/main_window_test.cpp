@@ -66,6 +66,8 @@ class MainWindowTest : public UiTestCase {
     QVERIFY(viewLines(main, "Memo3").empty());
     QCOMPARE(text(main, "Label3"), std::string());
     QCOMPARE(text(main, "Label7"), std::string());
+    click(child(main, "Label7"));  // the empty orb label opens nothing before a load
+    QVERIFY(!run_->program().form2().isVisible());
     QVERIFY(run_->platform().boxes().empty());
     QCOMPARE(main.state(), ui::TForm1::State::initial);
   }
