@@ -36,12 +36,13 @@ namespace kelvaro::bench {
 namespace {
 
 Sample loadSample() {
-  LoadResult loaded = loadTransitFile(KELVARO_SAMPLE);
+  const std::string path = std::string(KELVARO_SAMPLES_DIR) + "/mueller-juergen.dat";
+  LoadResult loaded = loadTransitFile(path);
   if (auto* failure = std::get_if<LoadFailure>(&loaded)) {
     std::fprintf(stderr, "kelvaro_bench: %s\n", failure->message.c_str());
     std::exit(2);
   }
-  return {KELVARO_SAMPLE, std::get<TransitRecord>(std::move(loaded))};
+  return {path, std::get<TransitRecord>(std::move(loaded))};
 }
 
 std::string cliName(const CliCase& c) {

@@ -79,9 +79,8 @@ void checkOutput(const TransitRecord& record) {
 
 void checkOverviews(const TransitRecord& record, double orb) {
   const AxisOverview overview = axisOverview(record, orb);
-  require(overview.labels.size() == 10, "the axis overview has not ten labels");
-  for (const AxisLabel& label : overview.labels) {
-    require(fuzz::isWellFormedUtf8(label.text), "an axis label is not UTF-8");
+  for (const std::string& label : overview.labels) {
+    require(fuzz::isWellFormedUtf8(label), "an axis label is not UTF-8");
   }
   fuzz::requireShowable(overview.lines);
   fuzz::requireShowable(overviewMagicSquares(record));

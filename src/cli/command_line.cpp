@@ -5,6 +5,8 @@
 namespace kelvaro::cli {
 
 void declareCommandLine(CLI::App& app, CommandLine& line, CommandSet& commands) {
+  // A path like /home/… is a file, not an option, on Windows too.
+  app.allow_windows_style_options(false);
   useGermanTexts(app);
   app.add_option("--orb", line.orbText, "der Orbis als G:MM (Vorgabe 1:12)")->option_text("G:MM");
   line.save = app.add_option("--save", line.saveFolder,

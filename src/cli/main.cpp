@@ -3,130 +3,27 @@
 //   kelvaro-cli [--orb D:MM] [--save DIR] FILE COMMAND [ARGS...]
 //
 // Prints exactly the lines the result list would hold (UTF-8, LF) on stdout
-// and the messages the window would show on stderr. With --save the lines are
-// also saved into DIR as the save button does, and the file name goes to
-// stderr. Exit status: 0 done, 1 wrong usage, 2 invalid orb, unreadable file,
-// refused entry, lines that could not be written or failed save.
+// and the messages the window would show on stderr (see cli/run.h).
 //
 // kelvaro-cli-chart is built from this file too: the same program with the
 // transit calendar (command calendar), to which kelvaro-cli hands such runs.
-#include <cerrno>
-#include <cstdio>
-#include <filesystem>
-#include <string>
-#include <variant>
-#include <vector>
+#include <iostream>
 
 #include "cli/calendar_handover.h"
-#include "cli/command_line.h"
-#include "cli/orb_option.h"
-#include "core/system_error_text.h"
-#include "core/text_encoding.h"
-#include "loading/orb_entry.h"
-#include "loading/position_check.h"
-#include "loading/transit_file.h"
-#include "output/result_file.h"
-#include "output/save.h"
-
-namespace {
-
-constexpr int kExitUsage = 1;
-constexpr int kExitRefused = 2;
-
-void printLine(std::FILE* stream, const std::string& line) {
-  std::fwrite(line.data(), 1, line.size(), stream);
-  std::fputc('\n', stream);
-}
-
-// All lines in one write: a search can list thousands of them, and one
-// call per line cost more than the search itself.
-void printLines(std::FILE* stream, const std::vector<std::string>& lines) {
-  std::size_t size = 0;
-  for (const std::string& line : lines) size += line.size() + 1;
-  std::string text;
-  text.reserve(size);
-  for (const std::string& line : lines) {
-    text += line;
-    text += '\n';
-  }
-  std::fwrite(text.data(), 1, text.size(), stream);
-}
-
-// Messages use "\r" for their line breaks; the terminal gets "\n".
-void printMessage(std::string message) {
-  for (char& c : message) {
-    if (c == '\r') c = '\n';
-  }
-  printLine(stderr, message);
-}
-
-// The --save step: saves the lines into `folder` (which plays the saved
-// working folder) and names the file on stderr, or reports the failure.
-int saveLines(const std::string& folder, const kelvaro::TransitRecord& record,
-              const std::vector<std::string>& lines) {
-  const auto saved = kelvaro::saveResultList(kelvaro::pathFromUtf8(folder), record, lines);
-  if (const kelvaro::Rejection* failure = kelvaro::rejection(saved)) {
-    printMessage(failure->message);
-    return kExitRefused;
-  }
-  printLine(stderr, kelvaro::resultFileName(record));
-  return 0;
-}
-
-}  // namespace
+#include "cli/command_set.h"
+#include "cli/run.h"
 
 int main(int argc, char** argv) {
-  using namespace kelvaro;
+  using namespace kelvaro::cli;
 #ifdef KELVARO_CALENDAR_PROGRAM
-  if (const auto failure = cli::handOverToCalendarProgram(argc, argv, KELVARO_CALENDAR_PROGRAM)) {
-    printMessage(*failure);
+  if (const auto failure = handOverToCalendarProgram(argc, argv, KELVARO_CALENDAR_PROGRAM)) {
+    std::cerr << *failure << '\n';
     return kExitUsage;
   }
 #endif
-  CLI::App app{"Kelvaro: Halbsummen-Analyse einer Transit-Datei, ohne Fenster."};
-  cli::CommandLine line;
-  cli::CommandSet commands(app);
-  cli::declareCommandLine(app, line, commands);
 #ifdef KELVARO_WITH_CALENDAR
-  cli::addCalendarCommands(commands);
+  return runProgram(argc, argv, addCalendarCommands);
+#else
+  return runProgram(argc, argv);
 #endif
-
-  try {
-    app.parse(argc, argv);
-  } catch (const CLI::ParseError& error) {
-    const int status = app.exit(error);
-    return status == 0 ? 0 : kExitUsage;
-  }
-
-  const auto orb = cli::parseOrbOption(line.orbText);
-  if (!orb) {
-    printMessage(std::string(kInvalidOrbMessage));
-    return kExitRefused;
-  }
-  LoadResult loaded = loadTransitFile(line.file);
-  if (const auto* failure = std::get_if<LoadFailure>(&loaded)) {
-    printMessage(failure->message);
-    return kExitRefused;
-  }
-  const cli::Session session{std::get<TransitRecord>(std::move(loaded)), *orb};
-  // The window would ask before loading such a file; here it is a warning.
-  if (hasPositionsOutsideCircle(session.record)) printMessage(outsidePositionsQuestion(line.file));
-
-  const cli::CommandResult result = (*commands.chosen())(session);
-  for (const std::string& message : result.messages) printMessage(message);
-  if (result.rejected) return kExitRefused;
-  if (line.save->count() > 0 && !result.isResultList) {
-    printMessage("--save: Dieser Befehl schreibt keine Ergebnisliste, es gibt also nichts zu speichern.");
-    return kExitUsage;
-  }
-  printLines(stdout, result.lines);
-  // Lines that did not reach their file (a full disk behind a redirection)
-  // must not end with success; the save runs all the same.
-  const bool written = std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
-  if (!written) {
-    printMessage("kelvaro-cli: Die Zeilen ließen sich nicht schreiben: " + systemErrorText(errno));
-  }
-  const int saved =
-      line.save->count() > 0 ? saveLines(line.saveFolder, session.record, result.lines) : 0;
-  return written ? saved : kExitRefused;
 }

@@ -10,6 +10,18 @@
 // texts of every overview and search. All functions are pure; the formulas
 // (truncation toward zero, rounding half down) are kept literally, because
 // the result tables depend on them to the last minute.
+//
+// Kept names (German, from the program's first form) and what they mean:
+//   std_ho        "Standard-Hilfsoperationen": this file, the shared arithmetic and texts
+//   modus22       a value reduced to the 22.5° dial; modus30 to the 30° sign
+//   haus          the MC house (1–12) of a factor; halbsum_mchaus of a midpoint or sum
+//   runden        "round": half down, the caller truncates
+//   zahl_text     a whole number as zero-padded text ("Zahl": number)
+//   winkel_text   an angle as "DD°MM'" ("Winkel": angle)
+//   grad3_text    an angle as "DDD°MM'" ("Grad": degree); grad3_kurz without the first digit
+//   vier_summen   "four sums": the content overview (loading/content_overview.h)
+//   TForm1–TForm4 the windows: TForm1 main window (Unit1), TForm2 orb entry (Unit2),
+//                 TForm3 help (Unit3), TForm4 content overview (Unit4)
 namespace kelvaro {
 
 inline constexpr double kDial = 22.5;

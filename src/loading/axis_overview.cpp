@@ -9,24 +9,8 @@
 namespace kelvaro {
 namespace {
 
-struct LabelPlace {
-  std::string_view name;
-  std::size_t axis;  // index into kOverviewAxes
-};
-
-// The labels below the main panel, left to right; the MCt axes have none.
-constexpr std::array<LabelPlace, 10> kLabelPlaces = {{
-    {"Label20", 0},
-    {"Label21", 1},
-    {"Label1", 2},
-    {"Label2", 3},
-    {"Label8", 6},
-    {"Label10", 7},
-    {"Label12", 8},
-    {"Label13", 9},
-    {"Label14", 10},
-    {"Label19", 11},
-}};
+// The axes that get a label (indices into kOverviewAxes): the MCt axes have none.
+constexpr std::array<std::size_t, kAxisLabelCount> kLabelledAxes = {0, 1, 2, 3, 6, 7, 8, 9, 10, 11};
 
 constexpr std::string_view kColumnHeader =
     " MCr/MCr   |MCr+MCr   |MCp/MCp   |MCp+MCp   |MCt/MCt   |MCt+MCt   |SOr/SOr   |SOr+SOr   "
@@ -44,15 +28,11 @@ using AxisValues = std::array<double, kOverviewAxisCount>;
 
 std::string dialText(double value) { return winkel_text(value, 2, AngleMode::dial22); }
 
-std::vector<AxisLabel> axisLabels(const AxisValues& values) {
-  std::vector<AxisLabel> labels;
-  labels.reserve(kLabelPlaces.size());
-  for (const LabelPlace& place : kLabelPlaces) {
-    std::string text(kOverviewAxes[place.axis].title);
-    text += ' ';
-    text += dialText(values[place.axis]);
-    text += ' ';
-    labels.push_back({std::string(place.name), std::move(text)});
+std::array<std::string, kAxisLabelCount> axisLabels(const AxisValues& values) {
+  std::array<std::string, kAxisLabelCount> labels;
+  for (std::size_t i = 0; i < kAxisLabelCount; ++i) {
+    const std::size_t axis = kLabelledAxes[i];
+    labels[i] = std::string(kOverviewAxes[axis].title) + ' ' + dialText(values[axis]) + ' ';
   }
   return labels;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,17 +9,14 @@
 
 namespace kelvaro {
 
-struct AxisLabel {
-  std::string name;  // object name of the label: "Label20", "Label21", "Label1", … left to right
-  std::string text;  // e.g. "MCr/MCr 10°00' "
-
-  friend bool operator==(const AxisLabel&, const AxisLabel&) = default;
-};
+// The number of axes that get a label of their own: all but the MCt axes.
+inline constexpr std::size_t kAxisLabelCount = 10;
 
 // What the main window shows once a load is complete.
 struct AxisOverview {
-  std::string heading;             // text of the heading label Label3
-  std::vector<AxisLabel> labels;   // the ten axis labels, left to right
+  std::string heading;  // the heading above the lines
+  // One text per axis in column order without the MCt axes, e.g. "MCr/MCr 10°00' ".
+  std::array<std::string, kAxisLabelCount> labels;
   std::vector<std::string> lines;  // the result list: axis table, house table, magic squares
 
   friend bool operator==(const AxisOverview&, const AxisOverview&) = default;

@@ -13,9 +13,6 @@
 // planetary-picture search reads.
 namespace kelvaro {
 
-inline constexpr std::string_view kFreeAxisButtonCaption =
-    "2  Freie Suchachswahl nach allen Planetenbildern";
-
 // The confirmation box at the start of the option; Yes is method 1, No the
 // quadro search.
 inline constexpr std::string_view kMethodQuestion =
@@ -30,19 +27,6 @@ inline constexpr std::string_view kMethodQuestion =
     "bei 2. zeigt das Programm alle vorhandenen Planetenbild-Varianten.\r"
     "\r"
     "Möchten Sie das Verfahren 1. anwenden?\r";
-
-// Prompt line of the option and the left edge it moves to, per method.
-inline constexpr std::string_view kFreeAxisPrompt =
-    "Geben Sie bitte eine Halbsumme oder Summe mit Varianten ein.";
-inline constexpr int kFreeAxisPromptLeft = 435;
-inline constexpr std::string_view kQuadroPrompt =
-    "Geben Sie bitte ein Planetenbild ohne Varianten-Indizes ein";
-inline constexpr int kQuadroPromptLeft = 510;
-inline constexpr std::string_view kFreeAxisExample =
-    "Beispiel: KNt+JUp, Faktor 3 /+ 4 werden gemäß Varianten-Vorgabe gesucht ";
-// The prompt line once an entry is accepted and the panel is shown.
-inline constexpr std::string_view kPanelPrompt = "  Halbsummen- und Summen-Suche:";
-inline constexpr std::string_view kPanelInstruction = "Bitte von links nach rechts wählen";
 
 inline constexpr std::size_t kFreeAxisEntryLength = 7;
 
@@ -74,7 +58,7 @@ struct FreeAxisEntry {
 // the operator; the first failure gives its message.
 Checked<FreeAxisEntry> checkFreeAxisEntry(std::string_view text);
 
-// The variant panel. The numbers are those of the radio buttons' choices.
+// The choices of the variant panel.
 // At program start nothing is chosen; the window keeps track of that and
 // runs no search before a left variant and a kind have been chosen.
 // A right-hand choice made before that gets this information box instead.
@@ -92,7 +76,7 @@ struct PanelChoices {
   friend bool operator==(const PanelChoices&, const PanelChoices&) = default;
 };
 
-// Radio-button captions: "r", "p", "s", "t", "rpst" and "/", "+".
+// The names of the choices: "r", "p", "s", "t", "rpst" and "/", "+".
 std::optional<PanelVariant> panelVariantFromCaption(std::string_view caption);
 std::optional<PictureKind> pictureKindFromCaption(std::string_view caption);
 std::string_view panelVariantCaption(PanelVariant choice);
@@ -100,11 +84,5 @@ char kindCharacter(PictureKind kind);
 
 // The single variant of a choice of 1 to 4; nullopt for "rpst".
 std::optional<Variant> singleVariant(PanelVariant choice);
-
-// Names of the left and right factor columns above the panel.
-inline constexpr std::string_view kPictureColumnLeft = "F3";
-inline constexpr std::string_view kPictureColumnRight = "F4";
-inline constexpr std::string_view kAngleColumnLeft = "F1";
-inline constexpr std::string_view kAngleColumnRight = "F2";
 
 }  // namespace kelvaro

@@ -19,6 +19,7 @@
 #include <QScrollArea>
 #include <QStyle>
 
+#include "core/version.h"
 #include "loading/axis_overview.h"
 #include "loading/content_overview.h"
 #include "loading/position_check.h"
@@ -86,7 +87,7 @@ void TForm1::connectControls() {
 // ---- Start and end -------------------------------------------------------
 
 void TForm1::FormCreate() {
-  setWindowTitle(QStringLiteral("Kelvaro 5.5"));
+  setWindowTitle(QStringLiteral("Kelvaro ") + QString::fromUtf8(kVersion));
   Panel4->hide();
   hideEntryControls();
   setCommandButtonsEnabled(false);
@@ -232,11 +233,8 @@ void TForm1::showContentOverview() {
 
 void TForm1::zeigen() {
   const AxisOverview overview = axisOverview(*record_, orb_);
-  for (QLabel* axis : axisLabels()) {
-    for (const AxisLabel& text : overview.labels) {
-      if (axis->objectName() == toQString(text.name)) axis->setText(toQString(text.text));
-    }
-  }
+  const std::array<QLabel*, kAxisLabelCount> labels = axisLabels();
+  for (std::size_t i = 0; i < labels.size(); ++i) labels[i]->setText(toQString(overview.labels[i]));
   Label3->setText(toQString(overview.heading));
   setLines(*Memo3, overview.lines);
   showFromTop(*Memo3);
@@ -282,9 +280,11 @@ void TForm1::Button16Click() {
   calendar_->openFor(*record_);
 }
 
-// The orb can be changed at any time; what is already shown stays as it is.
+// The orb can be changed at any time once a file is loaded; what is already
+// shown stays as it is. Before the first load the label is empty, and a
+// click on it opens nothing: the load asks for the orb anyway.
 void TForm1::Label7Click() {
-  if (state_ == State::ended || form2_->isVisible()) return;
+  if (!record_ || state_ == State::ended || form2_->isVisible()) return;
   openOrbEntry({});
 }
 
@@ -343,7 +343,8 @@ std::vector<QWidget*> TForm1::entryControls() const {
           Memo1,   Label18, Label11, Label9,  Label15, Label22, Edit1, Edit7};
 }
 
-std::array<QLabel*, 10> TForm1::axisLabels() const {
+// Left to right, in the order of the overview's axis labels.
+std::array<QLabel*, kAxisLabelCount> TForm1::axisLabels() const {
   return {Label20, Label21, Label1, Label2, Label8, Label10, Label12, Label13, Label14, Label19};
 }
 

@@ -12,11 +12,11 @@
 
 #include "core/search_result.h"
 #include "core/transit_record.h"
+#include "loading/axis_overview.h"
 #include "loading/orb_entry.h"
 #include "search/free_axis_entry.h"
 #include "ui/program_folders.h"
 
-class QAbstractButton;
 class QButtonGroup;
 class QFrame;
 class QGroupBox;
@@ -123,7 +123,7 @@ class TForm1 : public QWidget {
   void connectOptionControls();
   void Edit2Change();  // option 1
   void Edit1Change();  // option 2, method 1
-  void RadioButtonClick(QAbstractButton* marked);
+  void RadioButtonClick(int id);
   void PBild_suche();
   void Edit7Change();  // option 2, method 2
   void Edit3Change();  // option 3: degrees, minutes, factor
@@ -150,7 +150,7 @@ class TForm1 : public QWidget {
   void hideEntryControls();
   std::vector<QPushButton*> commandButtons() const;
   std::vector<QWidget*> entryControls() const;
-  std::array<QLabel*, 10> axisLabels() const;
+  std::array<QLabel*, kAxisLabelCount> axisLabels() const;
 
   // Building the controls (Unit1Layout.cpp).
   void createControls();

@@ -13,32 +13,14 @@
 
 #include "ui/Unit1.h"
 #include "ui/clickable_label.h"
+#include "ui/option_captions.h"
 #include "ui/intro_text.h"
+#include "ui/named_controls.h"
 #include "ui/text_view.h"
 #include "ui/window_style.h"
 
 namespace kelvaro::ui {
 namespace {
-
-template <typename Widget>
-Widget* named(Widget* widget, const char* name, const QRect& geometry) {
-  widget->setObjectName(QString::fromLatin1(name));
-  widget->setGeometry(geometry);
-  return widget;
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
-  return named(new QLabel(text, parent), name, geometry);
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption,
-                    const QRect& geometry) {
-  return named(new QPushButton(caption, parent), name, geometry);
-}
-
-QLineEdit* edit(QWidget* parent, const char* name, const QRect& geometry) {
-  return named(new QLineEdit(parent), name, geometry);
-}
 
 QFrame* panel(QWidget* parent, const char* name, const QColor& background,
               const QRect& geometry) {
@@ -227,31 +209,37 @@ void TForm1::createVariantPanel() {
   RadioGroup2 = group("RadioGroup2", QStringLiteral("Art"), {74, 34, 64, 60});
   RadioGroup3 = group("RadioGroup3", QStringLiteral("Variante"), {144, 34, 64, 112});
 
-  // Captions and frames of RadioButton1 … RadioButton12, with their rows.
+  // Captions, frames, rows and button-group ids of RadioButton1 … RadioButton12.
   struct Choice {
     const char* caption;
     QGroupBox* frame;
     int row;
+    int id;
   };
-  const std::array<Choice, 12> choices = {{{"r", RadioGroup1, 0},
-                                           {"p", RadioGroup1, 1},
-                                           {"s", RadioGroup1, 2},
-                                           {"t", RadioGroup1, 3},
-                                           {"/", RadioGroup2, 0},
-                                           {"+", RadioGroup2, 1},
-                                           {"r", RadioGroup3, 0},
-                                           {"p", RadioGroup3, 1},
-                                           {"s", RadioGroup3, 2},
-                                           {"t", RadioGroup3, 3},
-                                           {"rpst", RadioGroup1, 4},
-                                           {"rpst", RadioGroup3, 4}}};
+  using enum PanelVariant;
+  const auto left = [](PanelVariant v) { return panelButtonId(PanelColumn::left, v); };
+  const auto right = [](PanelVariant v) { return panelButtonId(PanelColumn::right, v); };
+  const std::array<Choice, 12> choices = {{
+      {"r", RadioGroup1, 0, left(r)},
+      {"p", RadioGroup1, 1, left(p)},
+      {"s", RadioGroup1, 2, left(s)},
+      {"t", RadioGroup1, 3, left(t)},
+      {"/", RadioGroup2, 0, panelButtonId(PictureKind::midpoint)},
+      {"+", RadioGroup2, 1, panelButtonId(PictureKind::sum)},
+      {"r", RadioGroup3, 0, right(r)},
+      {"p", RadioGroup3, 1, right(p)},
+      {"s", RadioGroup3, 2, right(s)},
+      {"t", RadioGroup3, 3, right(t)},
+      {"rpst", RadioGroup1, 4, left(rpst)},
+      {"rpst", RadioGroup3, 4, right(rpst)},
+  }};
   radioButtons_ = new QButtonGroup(this);
   radioButtons_->setExclusive(true);
   for (std::size_t i = 0; i < choices.size(); ++i) {
     const std::string name = "RadioButton" + std::to_string(i + 1);
     RadioButton[i] = named(new QRadioButton(QString::fromLatin1(choices[i].caption), choices[i].frame),
                            name.c_str(), {6, 16 + choices[i].row * 18, 56, 18});
-    radioButtons_->addButton(RadioButton[i], static_cast<int>(i + 1));
+    radioButtons_->addButton(RadioButton[i], choices[i].id);
   }
 
   Button12 = button(Panel4, "Button12", QStringLiteral("Hilfe"), {74, 104, 64, 26});

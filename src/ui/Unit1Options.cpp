@@ -2,7 +2,6 @@
 // entry area and shows its own controls, the entry fields are checked on
 // every change that gives them the option's length (and again on Enter), and
 // the searches run with the state the window keeps between user actions.
-#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -22,6 +21,7 @@
 #include "search/triple_search.h"
 #include "ui/Unit1.h"
 #include "ui/entry_field.h"
+#include "ui/option_captions.h"
 #include "ui/platform.h"
 #include "ui/text_view.h"
 
@@ -41,10 +41,9 @@ void TForm1::connectOptionControls() {
     connect(field, &QLineEdit::textChanged, this, check);
     connect(field, &QLineEdit::returnPressed, this, check);
   }
-  connect(radioButtons_, &QButtonGroup::buttonToggled, this,
-          [this](QAbstractButton* button, bool marked) {
-            if (marked) RadioButtonClick(button);
-          });
+  connect(radioButtons_, &QButtonGroup::idToggled, this, [this](int id, bool marked) {
+    if (marked) RadioButtonClick(id);
+  });
 
   // Option 3: only the user's typing hands the focus on; the texts the angle
   // check writes back do not.
@@ -151,19 +150,22 @@ void TForm1::showVariantPanel() {
   Panel4->show();
 }
 
-// The twelve radio buttons are one group; which frame holds the marked one
-// says which choice it is. Left and middle choices are only stored; a
-// right-hand choice starts the search.
-void TForm1::RadioButtonClick(QAbstractButton* marked) {
-  const std::string caption = toUtf8(marked->text());
-  const QWidget* frame = marked->parentWidget();
-  if (frame == RadioGroup2) {
-    kindChoice_ = pictureKindFromCaption(caption);
-  } else if (frame == RadioGroup1) {
-    leftChoice_ = panelVariantFromCaption(caption);
-  } else {
-    rightChoice_ = panelVariantFromCaption(caption);
-    PBild_suche();
+// The twelve radio buttons are one group; a button's id says its column and
+// its choice. Left and middle choices are only stored; a right-hand choice
+// starts the search.
+void TForm1::RadioButtonClick(int id) {
+  const int choice = panelChoiceOf(id);
+  switch (panelColumnOf(id)) {
+    case PanelColumn::left:
+      leftChoice_ = static_cast<PanelVariant>(choice);
+      break;
+    case PanelColumn::kind:
+      kindChoice_ = static_cast<PictureKind>(choice);
+      break;
+    case PanelColumn::right:
+      rightChoice_ = static_cast<PanelVariant>(choice);
+      PBild_suche();
+      break;
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include "loading/orb_entry.h"
 #include "ui/entry_field.h"
+#include "ui/named_controls.h"
 #include "ui/platform.h"
 #include "ui/text_view.h"
 #include "ui/window_style.h"
@@ -19,21 +20,12 @@ TForm2::TForm2(Platform& platform) : platform_(platform) {
   setFixedSize(300, 100);
   setFont(captionFont(10, true));
 
-  Edit1 = new QLineEdit(this);
-  Edit1->setObjectName(QStringLiteral("Edit1"));
+  Edit1 = edit(this, "Edit1", {40, 34, 32, 28});
   Edit1->setMaxLength(1);
-  Edit1->setGeometry(40, 34, 32, 28);
-  Label1 = new QLabel(QStringLiteral("Grad"), this);
-  Label1->setObjectName(QStringLiteral("Label1"));
-  Label1->setGeometry(80, 34, 60, 28);
-
-  Edit2 = new QLineEdit(this);
-  Edit2->setObjectName(QStringLiteral("Edit2"));
+  Label1 = label(this, "Label1", QStringLiteral("Grad"), {80, 34, 60, 28});
+  Edit2 = edit(this, "Edit2", {150, 34, 40, 28});
   Edit2->setMaxLength(2);
-  Edit2->setGeometry(150, 34, 40, 28);
-  Label2 = new QLabel(QStringLiteral("Minuten"), this);
-  Label2->setObjectName(QStringLiteral("Label2"));
-  Label2->setGeometry(198, 34, 80, 28);
+  Label2 = label(this, "Label2", QStringLiteral("Minuten"), {198, 34, 80, 28});
 
   connect(Edit1, &QLineEdit::textEdited, this, &TForm2::Edit1Change);
   connect(Edit2, &QLineEdit::textEdited, this, &TForm2::Edit2Change);
@@ -66,7 +58,7 @@ void TForm2::done(int) {
 void TForm2::Edit1Change() { focusField(*Edit2); }
 
 void TForm2::Edit2Change() {
-  if (Edit2->text().size() == 2) focusField(*Edit1);
+  if (characterCount(*Edit2) == 2) focusField(*Edit1);
 }
 
 void TForm2::Edit1Enter() { focusField(*Edit2); }

@@ -9,14 +9,14 @@ namespace kelvaro {
 namespace {
 
 using testing::linesOf;
-using testing::runCli;
+using testing::runCliProcess;
 using testing::samplePath;
 
 const std::string kSample = "weiss-anna.dat";
 
 std::vector<std::string> calendarLines(std::vector<std::string> options) {
   options.insert(options.begin(), {samplePath(kSample), "calendar"});
-  const auto run = runCli(options);
+  const auto run = runCliProcess(options);
   EXPECT_EQ(run.status, 0) << run.err;
   return linesOf(run.out);
 }
@@ -107,23 +107,23 @@ TEST(CalendarCli, RefusesBadDatesZonesAndNames) {
        }) {
     std::vector<std::string> arguments = {samplePath(kSample), "calendar"};
     arguments.insert(arguments.end(), c.options.begin(), c.options.end());
-    const auto run = runCli(arguments);
+    const auto run = runCliProcess(arguments);
     EXPECT_EQ(run.status, 2) << c.options.back();
     EXPECT_EQ(run.out, "") << c.options.back();
     EXPECT_EQ(run.err, c.err) << c.options.back();
   }
   // Ten years to the day are accepted; a missing --to is wrong usage.
-  EXPECT_EQ(runCli({samplePath(kSample), "calendar", "--from=01.01.2025", "--to=31.12.2034",
+  EXPECT_EQ(runCliProcess({samplePath(kSample), "calendar", "--from=01.01.2025", "--to=31.12.2034",
                     "--bodies=PO", "--points=factors", "--with=MC"})
                 .status,
             0);
-  EXPECT_EQ(runCli({samplePath(kSample), "calendar", "--from=01.01.2025"}).status, 1);
+  EXPECT_EQ(runCliProcess({samplePath(kSample), "calendar", "--from=01.01.2025"}).status, 1);
 }
 
 // kelvaro-cli hands the calendar and the help over to the program that has
 // the calendar; the help lists it with the other commands.
 TEST(CalendarCli, TheHelpListsTheCalendar) {
-  const auto help = runCli({"--help"});
+  const auto help = runCliProcess({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("calendar"), std::string::npos);
   EXPECT_NE(help.out.find("correspondences"), std::string::npos);

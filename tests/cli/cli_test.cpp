@@ -9,12 +9,13 @@ namespace kelvaro {
 namespace {
 
 using testing::runCli;
+using testing::runCliProcess;
 using testing::samplePath;
 
 const std::string kSample = "mueller-juergen.dat";
 
 TEST(Cli, HeaderPrintsTheHeaderLine) {
-  const auto run = runCli({samplePath(kSample), "header"});
+  const auto run = runCliProcess({samplePath(kSample), "header"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out,
             " Kelvaro mit allen R-P-S-T-Daten für Müller, Jürgen, München, 48°08' N, 11°34' O, "
@@ -44,7 +45,7 @@ TEST(Cli, RefusesAnInvalidOrbWithTheOrbMessage) {
 TEST(Cli, ReportsAFileThatCannotBeLoaded) {
   testing::TempDir dir;
   const auto shortFile = dir.write("short.dat", std::vector<unsigned char>(2559, 0));
-  const auto run = runCli({shortFile, "header"});
+  const auto run = runCliProcess({shortFile, "header"});
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err, "Ladeversuch mit " + shortFile + " ging daneben\n");
@@ -54,11 +55,28 @@ TEST(Cli, ReportsAFileThatCannotBeLoaded) {
   EXPECT_NE(missing.err.find("Datei oder Ordner nicht vorhanden"), std::string::npos);
 }
 
+TEST(Cli, TheProgramPrintsWhatItsRunFunctionPrints) {
+  const std::vector<std::string> words = {"--orb", "2:30", samplePath(kSample), "search1", "KN+JU"};
+  const auto process = runCliProcess(words);
+  const auto inProcess = runCli(words);
+  EXPECT_EQ(process.status, 0);
+  EXPECT_EQ(process.out, inProcess.out);
+  EXPECT_EQ(process.err, inProcess.err);
+}
+
+TEST(Cli, VersionNamesTheProjectVersion) {
+  const auto run = runCli({"--version"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, std::string("kelvaro-cli ") + kVersion + "\n");
+}
+
 TEST(Cli, WrongUsageExitsWithOne) {
-  EXPECT_EQ(runCli({samplePath(kSample)}).status, 1);
+  EXPECT_EQ(runCliProcess({samplePath(kSample)}).status, 1);
+  EXPECT_EQ(runCliProcess({samplePath(kSample), "unbekannt"}).status, 1);
+  EXPECT_EQ(runCliProcess({}).status, 1);
+  EXPECT_EQ(runCliProcess({"--help"}).status, 0);
   EXPECT_EQ(runCli({samplePath(kSample), "unbekannt"}).status, 1);
-  EXPECT_EQ(runCli({}).status, 1);
-  EXPECT_EQ(runCli({"--help"}).status, 0);
+  EXPECT_NE(runCli({"--help"}).out.find("--orb"), std::string::npos);
 }
 
 // Help and usage errors speak German; option and command names stay.
@@ -77,9 +95,6 @@ TEST(Cli, HelpAndUsageErrorsAreGerman) {
   EXPECT_EQ(runCli({"--orb"}).err, "Es fehlt ein Wert bei --orb.\n" + hint);
   EXPECT_EQ(runCli({samplePath(kSample), "pictures", "KNt+JUp", "x", "/", "t"}).err,
             "LINKS: x ist keins von r, p, s, t, rpst\n" + hint);
-  const auto version = runCli({"--version"});
-  EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.out, std::string("kelvaro-cli ") + kVersion + "\n");
 }
 
 }  // namespace

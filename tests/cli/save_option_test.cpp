@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/text_encoding.h"
 #include "support/cli_runner.h"
 #include "support/temp_dir.h"
 
@@ -42,7 +43,7 @@ TEST(CliSave, AFailedSaveStillPrintsTheLinesAndExitsWithTwo) {
   const auto run = runCli({"--save", missing.string(), samplePath("mueller-juergen.dat"), "header"});
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(testing::linesOf(run.out).size(), 1u);
-  EXPECT_EQ(run.err, "Die Datei " + missing.string() + "/" + kFileName +
+  EXPECT_EQ(run.err, "Die Datei " + utf8FromPath(missing / pathFromUtf8(kFileName)) +
                          " lässt sich nicht speichern: Datei oder Ordner nicht vorhanden\n");
   EXPECT_FALSE(fs::exists(missing));
 }

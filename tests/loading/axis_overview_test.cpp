@@ -14,12 +14,6 @@ namespace {
 
 using testing::RecordBuilder;
 
-}  // namespace
-
-void PrintTo(const AxisLabel& label, std::ostream* out) { *out << label.name << ": " << label.text; }
-
-namespace {
-
 // Where the parts of the result list stand.
 constexpr std::size_t kHeaderLine = 0;
 constexpr std::size_t kValueLine = 1;
@@ -67,12 +61,10 @@ TEST(AxisOverview, HeaderValueLineLabelsAndHeading) {
             "|00°15'    |22°22'    |22°15'    |22°22'    |22°15'");
   EXPECT_EQ(overview.lines[kSeparatorLine], " " + std::string(131, '-'));
 
-  const std::vector<AxisLabel> expected = {
-      {"Label20", "MCr/MCr 10°00' "}, {"Label21", "MCr+MCr 20°00' "},
-      {"Label1", "MCp/MCp 17°45' "},  {"Label2", "MCp+MCp 13°00' "},
-      {"Label8", "SOr/SOr 00°07' "},  {"Label10", "SOr+SOr 00°15' "},
-      {"Label12", "SOp/SOp 22°22' "}, {"Label13", "SOp+SOp 22°15' "},
-      {"Label14", "SOt/SOt 22°22' "}, {"Label19", "SOt+SOt 22°15' "}};
+  const std::array<std::string, kAxisLabelCount> expected = {
+      "MCr/MCr 10°00' ", "MCr+MCr 20°00' ", "MCp/MCp 17°45' ", "MCp+MCp 13°00' ",
+      "SOr/SOr 00°07' ", "SOr+SOr 00°15' ", "SOp/SOp 22°22' ", "SOp+SOp 22°15' ",
+      "SOt/SOt 22°22' ", "SOt+SOt 22°15' "};
   EXPECT_EQ(overview.labels, expected);
   EXPECT_EQ(overview.heading,
             "Die Faktoren in MC- und SO-Achsen, ihre Positionen in den MC-Häusern und im "

@@ -1,8 +1,10 @@
 #include "loading/transit_file.h"
 
+#ifndef _WIN32  // file permissions, named pipes, /proc and the sandbox are POSIX
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif  // _WIN32
 
 #include <bit>
 #include <chrono>
@@ -98,6 +100,7 @@ TEST(TransitFile, BadFilesLoadOrFailWithTheirMessage) {
   }
 }
 
+#ifndef _WIN32  // file permissions, named pipes, /proc and the sandbox are POSIX
 TEST(TransitFile, AFileWithoutReadPermissionCannotBeOpened) {
   TempDir dir;
   const auto path = dir.write("gesperrt.dat", RecordBuilder().bytes());
@@ -190,6 +193,7 @@ TEST(TransitFile, AHugeFileIsReadOnlyAsFarAsItsRecord) {
   EXPECT_EQ(std::get<TransitRecord>(result), RecordBuilder(7.5).text(0, "Riese").build());
   EXPECT_LT(read, std::size_t{64} * 1024) << "bytes read";
 }
+#endif  // _WIN32
 
 // Positions at the edges of a double are loaded bit for bit; only NaN and
 // the infinities make a record unreadable.

@@ -144,7 +144,7 @@ std::string inkOf(const std::string& text) {
 // and on paper every character of every line is there, in its order.
 TEST(Print, WideListsLoseNoCharacterOnPaper) {
   const TransitRecord record = std::get<TransitRecord>(
-      loadTransitFile(std::string(KELVARO_SOURCE_DIR) + "/samples/mueller-juergen.dat"));
+      loadTransitFile(std::string(KELVARO_SAMPLES_DIR) + "/mueller-juergen.dat"));
   const double orb = 3.0;
   const auto axis = entryAxis(record, std::get<FreeAxisEntry>(checkFreeAxisEntry("KNt+JUp")));
   const PanelVariant all = *panelVariantFromCaption("rpst");

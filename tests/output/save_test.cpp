@@ -1,9 +1,11 @@
 #include "output/save.h"
 
+#ifndef _WIN32  // file permissions, named pipes, /proc and the sandbox are POSIX
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif  // _WIN32
 
 #include <fstream>
 #include <iterator>
@@ -146,6 +148,7 @@ TEST(Save, AFolderInTheWayOfTheFileIsReportedAndKept) {
   EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{kFileName});  // no temporary file left
 }
 
+#ifndef _WIN32  // file permissions, named pipes, /proc and the sandbox are POSIX
 // Stands in for a full disk: the process may write no file larger than
 // `bytes` while it lives (this works for root too, unlike permissions).
 class FileSizeLimit {
@@ -235,6 +238,7 @@ TEST(Save, AReadOnlyFolderIsReportedAndTheEarlierFileSurvives) {
   if (!outcome.available) GTEST_SKIP() << outcome.reason;
   EXPECT_EQ(outcome.failure, "");
 }
+#endif  // _WIN32
 
 }  // namespace
 }  // namespace kelvaro

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <sstream>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "cli/run.h"
 #include "loading/transit_file.h"
 #include "support/run_process.h"
 
@@ -13,7 +15,7 @@ namespace kelvaro::testing {
 inline std::string cliPath() { return KELVARO_CLI; }
 inline std::string makeTransitPath() { return KELVARO_MAKE_TRANSIT; }
 inline std::string samplePath(const std::string& name) {
-  return std::string(KELVARO_SOURCE_DIR) + "/samples/" + name;
+  return std::string(KELVARO_SAMPLES_DIR) + "/" + name;
 }
 
 // A bundled sample loaded as kelvaro-cli loads it, to compare its output
@@ -22,8 +24,17 @@ inline TransitRecord sampleRecord(const std::string& name) {
   return std::get<TransitRecord>(loadTransitFile(samplePath(name)));
 }
 
-// kelvaro-cli with the given arguments.
-inline ProcessOutput runCli(std::vector<std::string> arguments) {
+// kelvaro-cli's run with the given arguments, in this process.
+inline ProcessOutput runCli(const std::vector<std::string>& arguments) {
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = cli::run(arguments, out, err);
+  return {out.str(), err.str(), status};
+}
+
+// The program kelvaro-cli itself with the given arguments, for what only a
+// process shows: its exit status, its own stdout, the binary as it is linked.
+inline ProcessOutput runCliProcess(std::vector<std::string> arguments) {
   arguments.insert(arguments.begin(), cliPath());
   return runProcess(arguments);
 }

@@ -1,6 +1,7 @@
 // The orb entry TForm2, driven key by key as a user types.
 #include <memory>
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 
@@ -119,6 +120,18 @@ class OrbEntryTest : public QObject {
     QVERIFY(!form2_->isVisible());
     QCOMPARE(form2_->orb(), 1 + 4 / 60.0);
     QVERIFY(platform_->boxes().empty());
+  }
+
+  // A character beyond the 16-bit range (two UTF-16 units) is one character:
+  // the minutes field waits for a second one.
+  void aWideCharacterCountsOnce() {
+    QVERIFY(open(1.2));
+    QVERIFY(typeIntoFocus(QStringLiteral("\n")));
+    edit2()->clear();
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("😀"));
+    QApplication::sendEvent(edit2(), &key);
+    QCOMPARE(edit2()->text(), QStringLiteral("😀"));
+    QCOMPARE(QApplication::focusWidget(), edit2());
   }
 
   void leavingTheMinutesByMouseChecks() {

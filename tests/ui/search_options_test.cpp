@@ -27,6 +27,7 @@
 #include "search/quadro_search.h"
 #include "search/search_angle.h"
 #include "search/triple_search.h"
+#include "ui/option_captions.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
@@ -159,16 +160,16 @@ class SearchOptionsTest : public UiTestCase {
     click(button("Button3"));
     QCOMPARE(run_->platform().boxes(), oneBox(BoxKind::question, utf8(kMethodQuestion)));
     QCOMPARE(shownEntryControls(), names({"Label9", "Label15", "Edit1"}));
-    QCOMPARE(text(main(), "Label9"), utf8(kFreeAxisPrompt));
-    QCOMPARE(child(main(), "Label9")->x(), kFreeAxisPromptLeft);
+    QCOMPARE(text(main(), "Label9"), utf8(ui::kFreeAxisPrompt));
+    QCOMPARE(child(main(), "Label9")->x(), ui::kFreeAxisPromptLeft);
     QCOMPARE(child(main(), "Label15")->x(), child(main(), "Label9")->x());
     QVERIFY(hasFocus("Edit1"));
 
     QVERIFY(typeIntoFocus(QStringLiteral("knT+jup")));
     QCOMPARE(shownEntryControls(), names({"Label9", "Edit1", "Panel4"}));
-    QCOMPARE(text(main(), "Label9"), utf8(kPanelPrompt));
-    QCOMPARE(text(main(), "Label4"), utf8(kPictureColumnLeft));
-    QCOMPARE(text(main(), "Label5"), utf8(kPictureColumnRight));
+    QCOMPARE(text(main(), "Label9"), utf8(ui::kPanelPrompt));
+    QCOMPARE(text(main(), "Label4"), utf8(ui::kPictureColumnLeft));
+    QCOMPARE(text(main(), "Label5"), utf8(ui::kPictureColumnRight));
     QCOMPARE(main().storedEntry(), std::string("KNT+JUp"));
     QCOMPARE(run_->platform().boxes().size(), std::size_t{1});
     QVERIFY(!overlapping());
@@ -294,8 +295,8 @@ class SearchOptionsTest : public UiTestCase {
     run_->platform().answerNext(false);
     click(button("Button3"));
     QCOMPARE(shownEntryControls(), names({"Label9", "Edit7"}));
-    QCOMPARE(text(main(), "Label9"), utf8(kQuadroPrompt));
-    QCOMPARE(child(main(), "Label9")->x(), kQuadroPromptLeft);
+    QCOMPARE(text(main(), "Label9"), utf8(ui::kQuadroPrompt));
+    QCOMPARE(child(main(), "Label9")->x(), ui::kQuadroPromptLeft);
     QVERIFY(hasFocus("Edit7"));
     const std::vector<std::string> before = resultList();
 
@@ -426,8 +427,8 @@ class SearchOptionsTest : public UiTestCase {
     QVERIFY(typeIntoFocus(QStringLiteral("0730")));
     QVERIFY(main().angleMode());
     QCOMPARE(shownEntryControls(), names({"Label16", "Panel4"}));
-    QCOMPARE(text(main(), "Label4"), utf8(kAngleColumnLeft));
-    QCOMPARE(text(main(), "Label5"), utf8(kAngleColumnRight));
+    QCOMPARE(text(main(), "Label4"), utf8(ui::kAngleColumnLeft));
+    QCOMPARE(text(main(), "Label5"), utf8(ui::kAngleColumnRight));
 
     for (const char* name : {"RadioButton2", "RadioButton6", "RadioButton10"}) {
       mark(name);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include <QApplication>
@@ -38,9 +39,21 @@ inline char* toString(const std::vector<kelvaro::ui::ShownBox>& boxes) {
 // Finding the controls by their system names and using them as a user does.
 namespace kelvaro::testing {
 
+// A misspelt name fails the test with the name; the test goes on with a
+// hidden stand-in instead of crashing on a null pointer (windows of the
+// program that need their arguments have none: null then).
 template <typename Widget = QWidget>
 Widget* child(QWidget& window, const char* name) {
-  return window.findChild<Widget*>(QString::fromLatin1(name));
+  if (auto* found = window.findChild<Widget*>(QString::fromLatin1(name))) return found;
+  QTest::qFail(qPrintable(QStringLiteral("no control named %1 of that type in %2")
+                              .arg(QString::fromLatin1(name), window.objectName())),
+               __FILE__, __LINE__);
+  if constexpr (std::is_default_constructible_v<Widget>) {
+    static Widget* const standIn = new Widget;  // never shown, lives to the end
+    return standIn;
+  } else {
+    return nullptr;
+  }
 }
 
 // The lines of a text view of the window.

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// Controls made with their system name as object name (so tests find them)
+// and their fixed place in the window.
+namespace kelvaro::ui {
+
+template <typename Widget>
+Widget* named(Widget* widget, const char* name, const QRect& geometry) {
+  widget->setObjectName(QString::fromLatin1(name));
+  widget->setGeometry(geometry);
+  return widget;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
+QPushButton* button(QWidget* parent, const char* name, const QString& caption,
+                    const QRect& geometry);
+QLineEdit* edit(QWidget* parent, const char* name, const QRect& geometry);
+
+}  // namespace kelvaro::ui
