@@ -35,16 +35,8 @@ void printLine(std::FILE* stream, const std::string& line) {
 
 // All lines in one write: a search can list thousands of them, and one
 // call per line cost more than the search itself.
-void printLines(std::FILE* stream, const std::vector<std::string>& lines) {
-  std::size_t size = 0;
-  for (const std::string& line : lines) size += line.size() + 1;
-  std::string text;
-  text.reserve(size);
-  for (const std::string& line : lines) {
-    text += line;
-    text += '\n';
-  }
-  std::fwrite(text.data(), 1, text.size(), stream);
+void printLines(std::FILE* stream, const kelvaro::ResultText& lines) {
+  std::fwrite(lines.text().data(), 1, lines.text().size(), stream);
 }
 
 // Messages use "\r" for their line breaks; the terminal gets "\n".
@@ -58,7 +50,7 @@ void printMessage(std::string message) {
 // The --save step: saves the lines into `folder` (which plays the saved
 // working folder) and names the file on stderr, or reports the failure.
 int saveLines(const std::string& folder, const kelvaro::TransitRecord& record,
-              const std::vector<std::string>& lines) {
+              const kelvaro::ResultText& lines) {
   const auto saved = kelvaro::saveResultList(kelvaro::pathFromUtf8(folder), record, lines);
   if (const kelvaro::Rejection* failure = kelvaro::rejection(saved)) {
     printMessage(failure->message);

@@ -508,7 +508,7 @@ class SearchOptionsTest : public UiTestCase {
     // "Speichern" saves the list as it now stands.
     click(button("Button7"));
     const std::filesystem::path saved = run_->startFolder() / resultFileName(record_);
-    QCOMPARE(contentsOf(saved), resultFileText(record_, expected.lines));
+    QCOMPARE(contentsOf(saved), resultFileText(record_, ResultText(expected.lines)));
   }
 
   // ---- Option 6 -----------------------------------------------------------
