@@ -23,6 +23,10 @@ class ResultText {
 
   // Room for `bytes` characters of text (line ends included) and `lines` lines.
   void reserve(std::size_t bytes, std::size_t lines);
+  // Room for `lines` lines of about `lineBytes` characters each.
+  void reserveLines(std::size_t lines, std::size_t lineBytes) {
+    reserve(lines * (lineBytes + 1), lines);
+  }
 
   // Appends one whole line.
   void push_back(std::string_view line);

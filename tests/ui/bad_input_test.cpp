@@ -201,7 +201,7 @@ class UiBadInputTest : public UiTestCase {
     const QString emoji = QString::fromUtf8("😀");
     const QStringList refusedTriple = [] {
       QStringList lines;
-      for (const std::string& line : tripleRefusedLines()) lines << qs(line);
+      for (const std::string_view line : tripleRefusedLines()) lines << qs(std::string(line));
       return lines;
     }();
 

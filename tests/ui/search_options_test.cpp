@@ -144,7 +144,8 @@ class SearchOptionsTest : public UiTestCase {
     main().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main()));
     QVERIFY(hasFocus("Edit2"));
-    const std::vector<std::string> wider = midpointSumSearch(record_, 2.0, entry).result.lines;
+    const std::vector<std::string> wider =
+        midpointSumSearch(record_, 2.0, entry).result.lines.lines();
     QVERIFY(wider != resultList());
 
     QVERIFY(typeIntoFocus(QStringLiteral("\n")));
