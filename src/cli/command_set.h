@@ -32,7 +32,7 @@ struct CommandResult {
   static CommandResult refused(std::vector<std::string> messages) {
     return {{}, std::move(messages), true};
   }
-  static CommandResult listOf(const SearchResult& result) { return {ResultText(result.lines), {}}; }
+  static CommandResult listOf(SearchResult result) { return {std::move(result.lines), {}}; }
 };
 
 // An entry whose length is not the one its option reads: the window would

@@ -13,7 +13,7 @@ void addMagicAndCorrespondenceCommands(CommandSet& commands) {
       [entry](const Session& session) {
         MagicSquareStep step = magicSquareEntryStep(session.record, session.orb, *entry);
         if (step.refusal) return CommandResult::refused({step.refusal->message});
-        CommandResult result{ResultText(step.view.lines), {}};
+        CommandResult result{std::move(step.view.lines), {}};
         result.isResultList = false;
         return result;
       });

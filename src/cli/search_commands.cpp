@@ -47,7 +47,7 @@ CommandResult triple(const Session& session, const std::string& entry, bool allF
   if (utf8Length(entry) != kTripleEntryLength) return wrongLength(entry, kTripleEntryLength);
   TripleStep step = tripleEntryStep(session.record, session.orb, entry, allFactors);
   if (!step.messages.empty()) return CommandResult::refused(std::move(step.messages));
-  return CommandResult{ResultText(step.lines), {}};
+  return CommandResult{std::move(step.lines), {}};
 }
 
 }  // namespace

@@ -152,10 +152,13 @@ SearchResult tripleSearch(const TransitRecord& record, double orb, const TripleE
   SearchResult result;
   result.heading = heading(entry, allFactors);
   ResultText& lines = result.lines;
-  // At most every combination, or 64 per variant of F1, F2 and F3 as fourth factor.
+  // At most every combination, or 64 per variant of F1, F2 and F3 as fourth
+  // factor; a solution line has at most 212 characters (with all 12 axes).
+  // Room that stays unused costs no memory the system has to provide.
   constexpr std::size_t kCombinations = kVariantCount * kVariantCount * kVariantCount;
+  constexpr std::size_t kLongestLine = 15 + 2 + 7 + 1 + 7 + 12 * 15;
   lines.reserveLines(4 + kCombinations * kVariantCount * (allFactors ? kLastFourth : 3) + 3,
-                     110);
+                     kLongestLine);
   lines.push_back(result.heading);
   lines.push_back(
       "(mit Prüfung der MC- und SO- Summen- und Halbsummen-Achsen, jeweils r/r, r+r, p/p, p+p, "
