@@ -51,15 +51,15 @@ Made load(const Sample& sample, double) {
 }
 
 Made overview(const Sample& sample, double orb) {
-  return {axisOverview(sample.record, orb).lines, {}};
+  return {{}, axisOverview(sample.record, orb).lines};
 }
 
 Made magicSquares(const Sample& sample, double) {
-  return {overviewMagicSquares(sample.record), {}};
+  return {{}, overviewMagicSquares(sample.record)};
 }
 
 Made content(const Sample& sample, double orb) {
-  return {vier_summen(sample.record, orb), {}};
+  return {{}, vier_summen(sample.record, orb)};
 }
 
 Made midpointSum(const Sample& sample, double orb) {

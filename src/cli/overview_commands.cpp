@@ -9,12 +9,12 @@ void addOverviewCommands(CommandSet& commands) {
                "the result list after a load: axis table, house table and magic squares",
                [](const Session& session) {
                  AxisOverview overview = axisOverview(session.record, session.orb);
-                 return CommandResult{ResultText(overview.lines),
+                 return CommandResult{std::move(overview.lines),
                                       {std::string(kSearchesReadyMessage)}};
                });
   commands.add("content", "the content overview: sums in several axes and their count grid",
                [](const Session& session) {
-                 return CommandResult{ResultText(vier_summen(session.record, session.orb)), {}};
+                 return CommandResult{vier_summen(session.record, session.orb), {}};
                });
 }
 

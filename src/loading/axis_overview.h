@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/result_text.h"
 #include "core/transit_record.h"
 
 namespace kelvaro {
@@ -19,7 +20,7 @@ struct AxisLabel {
 struct AxisOverview {
   std::string heading;             // text of the heading label Label3
   std::vector<AxisLabel> labels;   // the ten axis labels, left to right
-  std::vector<std::string> lines;  // the result list: axis table, house table, magic squares
+  ResultText lines;                // the result list: axis table, house table, magic squares
 
   friend bool operator==(const AxisOverview&, const AxisOverview&) = default;
 };

@@ -62,7 +62,7 @@ class OutputButtonsTest : public UiTestCase {
     auto* view = child<QPlainTextEdit>(overview, "Memo1");
     view->moveCursor(QTextCursor::End);
     view->insertPlainText(QStringLiteral("\nNotiz"));
-    std::vector<std::string> lines = vier_summen(record_, 0.5);
+    std::vector<std::string> lines = vier_summen(record_, 0.5).lines();
     lines.push_back("Notiz");
 
     click(child(overview, "Button3"));
