@@ -46,85 +46,85 @@ double searchAngle() {
   return check.angle;
 }
 
-std::vector<std::string> load(const Sample& sample, double) {
+Made load(const Sample& sample, double) {
   const LoadResult loaded = loadTransitFile(sample.path);
   if (std::holds_alternative<LoadFailure>(loaded)) throw std::runtime_error("sample not loaded");
   const auto& texts = std::get<TransitRecord>(loaded).texts;
-  return {texts.begin(), texts.end()};
+  return {{texts.begin(), texts.end()}, {}};
 }
 
-std::vector<std::string> overview(const Sample& sample, double orb) {
-  return axisOverview(sample.record, orb).lines;
+Made overview(const Sample& sample, double orb) {
+  return {{}, axisOverview(sample.record, orb).lines};
 }
 
-std::vector<std::string> magicSquares(const Sample& sample, double) {
-  return overviewMagicSquares(sample.record);
+Made magicSquares(const Sample& sample, double) {
+  return {{}, overviewMagicSquares(sample.record)};
 }
 
-std::vector<std::string> content(const Sample& sample, double orb) {
-  return vier_summen(sample.record, orb);
+Made content(const Sample& sample, double orb) {
+  return {{}, vier_summen(sample.record, orb)};
 }
 
-std::vector<std::string> midpointSum(const Sample& sample, double orb) {
+Made midpointSum(const Sample& sample, double orb) {
   const auto& entry = accepted(checkMidpointSumEntry(kMidpointSumEntry));
-  return midpointSumSearch(sample.record, orb, entry).result.lines;
+  return {{}, midpointSumSearch(sample.record, orb, entry).result.lines};
 }
 
-std::vector<std::string> freeAxisPictures(const Sample& sample, double orb,
-                                          const PanelChoices& choices) {
+Made freeAxisPictures(const Sample& sample, double orb,
+                      const PanelChoices& choices) {
   const auto& entry = accepted(checkFreeAxisEntry(kFreeAxisEntry));
   const PictureAxis axis = entryAxis(sample.record, entry);
-  return pictureSearch(sample.record, orb, axis, choices, false).lines;
+  return {{}, pictureSearch(sample.record, orb, axis, choices, false).lines};
 }
 
-std::vector<std::string> picturesSingle(const Sample& sample, double orb) {
+Made picturesSingle(const Sample& sample, double orb) {
   return freeAxisPictures(sample, orb,
                           {PanelVariant::r, PictureKind::midpoint, PanelVariant::r});
 }
 
-std::vector<std::string> picturesAll(const Sample& sample, double orb) {
+Made picturesAll(const Sample& sample, double orb) {
   return freeAxisPictures(sample, orb,
                           {PanelVariant::rpst, PictureKind::midpoint, PanelVariant::rpst});
 }
 
-std::vector<std::string> anglePictures(const Sample& sample, double orb) {
+Made anglePictures(const Sample& sample, double orb) {
   const PictureAxis axis = angleAxis(searchAngle(), "");
   const PanelChoices choices{PanelVariant::rpst, PictureKind::sum, PanelVariant::rpst};
-  return pictureSearch(sample.record, orb, axis, choices, false).lines;
+  return {{}, pictureSearch(sample.record, orb, axis, choices, false).lines};
 }
 
-std::vector<std::string> angleAll(const Sample& sample, double orb) {
-  return angleSearch(sample.record, orb, searchAngle(), std::nullopt).lines;
+Made angleAll(const Sample& sample, double orb) {
+  return {{}, angleSearch(sample.record, orb, searchAngle(), std::nullopt).lines};
 }
 
-std::vector<std::string> triple(const Sample& sample, double orb, bool allFactors) {
-  return tripleEntryStep(sample.record, orb, kTripleEntry, allFactors).lines;
+Made triple(const Sample& sample, double orb, bool allFactors) {
+  return {{}, tripleEntryStep(sample.record, orb, kTripleEntry, allFactors).lines};
 }
 
-std::vector<std::string> tripleOwn(const Sample& sample, double orb) {
+Made tripleOwn(const Sample& sample, double orb) {
   return triple(sample, orb, false);
 }
-std::vector<std::string> tripleAll(const Sample& sample, double orb) {
+Made tripleAll(const Sample& sample, double orb) {
   return triple(sample, orb, true);
 }
 
-std::vector<std::string> quadro(const Sample& sample, double orb) {
-  return quadroSearch(sample.record, orb, kQuadroEntry).result.lines;
+Made quadro(const Sample& sample, double orb) {
+  return {{}, quadroSearch(sample.record, orb, kQuadroEntry).result.lines};
 }
 
-std::vector<std::string> magicSquare(const Sample& sample, double orb) {
+Made magicSquare(const Sample& sample, double orb) {
   MagicSquareStep step = magicSquareEntryStep(sample.record, orb, kMagicEntry);
   if (step.refusal) throw std::runtime_error(step.refusal->message);
-  return std::move(step.view.lines);
+  return {{}, std::move(step.view.lines)};
 }
 
-std::vector<std::string> correspondenceReport(const Sample& sample, double orb) {
-  return correspondences(sample.record, orb).lines;
+Made correspondenceReport(const Sample& sample, double orb) {
+  return {{}, correspondences(sample.record, orb).lines};
 }
 
 #ifdef KELVARO_WITH_CALENDAR
 // One year in Berlin, every body but the Moon (or every body), every point.
-std::vector<std::string> calendarYear(const Sample& sample, bool withMoon) {
+Made calendarYear(const Sample& sample, bool withMoon) {
   chart::CalendarRequest asked;
   asked.from = {2026, 1, 1};
   asked.to = {2026, 12, 31};
@@ -132,13 +132,13 @@ std::vector<std::string> calendarYear(const Sample& sample, bool withMoon) {
   for (const int body : chart::kCalendarBodies) {
     if (withMoon || body != factor::MO) asked.bodies.push_back(body);
   }
-  return chart::transitCalendar(sample.record, asked).value().lines;
+  return {{}, chart::transitCalendar(sample.record, asked).value().lines};
 }
 
-std::vector<std::string> calendarWithoutMoon(const Sample& sample, double) {
+Made calendarWithoutMoon(const Sample& sample, double) {
   return calendarYear(sample, false);
 }
-std::vector<std::string> calendarWithMoon(const Sample& sample, double) {
+Made calendarWithMoon(const Sample& sample, double) {
   return calendarYear(sample, true);
 }
 #endif

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/result_text.h"
 #include "core/transit_record.h"
 
 // What the benchmarks measure: every overview and search on the sample
@@ -39,11 +40,21 @@ struct Sample {
   TransitRecord record;
 };
 
+// The lines a case made: the overviews make a list of strings, the
+// searches one text.
+struct Made {
+  std::vector<std::string> strings;
+  ResultText text;
+
+  std::size_t size() const { return strings.size() + text.size(); }
+  std::vector<std::string> lines() const { return text.empty() ? strings : text.lines(); }
+};
+
 // One overview or search as the window runs it for one action, entry
 // check included. Returns the lines it made (the loading case: the text
 // fields), so the work cannot be optimised away and its result is freed
 // within the measurement, as the window frees the previous list.
-using Work = std::vector<std::string> (*)(const Sample& sample, double orb);
+using Work = Made (*)(const Sample& sample, double orb);
 
 struct Case {
   std::string_view name;

@@ -64,7 +64,7 @@ void registerFloors(const Sample& sample) {
   for (const Measurement& m : measurements()) {
     const auto* const floorCase = std::find(std::begin(kFloorCases), std::end(kFloorCases), m.name);
     if (floorCase == std::end(kFloorCases)) continue;
-    const std::vector<std::string> lines = m.searchCase->work(sample, m.orb);
+    const std::vector<std::string> lines = m.searchCase->work(sample, m.orb).lines();
     const std::string strings = std::string(kFloorPrefix) + "strings/" + m.name;
     benchmark::RegisterBenchmark(strings.c_str(), [lines](benchmark::State& state) {
       for (auto _ : state) {

@@ -49,6 +49,10 @@ void requireShowable(const std::vector<std::string>& lines) {
   for (const std::string& line : lines) require(isWellFormedUtf8(line), "a line is not UTF-8");
 }
 
+void requireShowable(const ResultText& lines) {
+  require(isWellFormedUtf8(lines.text()), "a line is not UTF-8");
+}
+
 void requireShowable(const SearchResult& result) {
   require(isWellFormedUtf8(result.heading), "the heading is not UTF-8");
   requireShowable(result.lines);

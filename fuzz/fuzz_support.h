@@ -7,6 +7,7 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include "core/result_text.h"
 #include "core/search_result.h"
 #include "core/transit_record.h"
 
@@ -24,6 +25,7 @@ bool isWellFormedUtf8(std::string_view text);
 // it and a save converts it to Windows-1252 character by character.
 void requireShowable(const std::vector<std::string>& lines);
 void requireShowable(const SearchResult& result);
+void requireShowable(const ResultText& lines);
 
 // The record of the next 2560 bytes, padded with zero bytes when fewer are
 // left; nothing when a position is not a finite number (the load refuses it).

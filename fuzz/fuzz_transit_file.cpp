@@ -74,7 +74,7 @@ void checkOutput(const TransitRecord& record) {
     require(name.find('/') == std::string::npos && name != "." && name != "..",
             "an accepted file name leaves the folder");
   }
-  resultFileText(record, lines);
+  resultFileText(record, ResultText(lines));
 }
 
 void checkOverviews(const TransitRecord& record, double orb) {

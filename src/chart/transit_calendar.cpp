@@ -196,7 +196,7 @@ std::optional<SearchResult> transitCalendar(const TransitRecord& record,
 
   SearchResult result;
   result.heading = std::string(kCalendarHeading);
-  result.lines.reserve(rows.size() + 1);
+  result.lines.reserveLines(rows.size() + 1, 48);  // a hit line has 46 to 50 characters
   result.lines.push_back("Transit-Kalender vom " + dateText(request.from) + " bis " +
                          dateText(request.to) + ", Zeiten in " + request.zone.name());
   for (const Row& row : rows) {

@@ -7,6 +7,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "core/result_text.h"
 #include "core/search_result.h"
 #include "core/transit_record.h"
 
@@ -21,7 +22,7 @@ struct Session {
 // What a command leaves behind: the lines of the result list (or of the
 // second text view) and the messages the window would have shown.
 struct CommandResult {
-  std::vector<std::string> lines;
+  ResultText lines;
   std::vector<std::string> messages;
   bool rejected = false;  // a refused entry: messages only, exit status 2
   // False when the lines are not the result list (the magic square writes

@@ -17,18 +17,10 @@
 namespace kelvaro::cli {
 namespace {
 
-// All lines in one write: a search can list thousands of them, and one
-// call per line cost more than the search itself.
-void printLines(std::ostream& out, const std::vector<std::string>& lines) {
-  std::size_t size = 0;
-  for (const std::string& line : lines) size += line.size() + 1;
-  std::string text;
-  text.reserve(size);
-  for (const std::string& line : lines) {
-    text += line;
-    text += '\n';
-  }
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+// All lines in one write, straight from the result's buffer: a search can
+// list thousands of them, and one call per line cost more than the search.
+void printLines(std::ostream& out, const ResultText& lines) {
+  out.write(lines.text().data(), static_cast<std::streamsize>(lines.text().size()));
 }
 
 // Messages use "\r" for their line breaks; the terminal gets "\n".
@@ -42,7 +34,7 @@ void printMessage(std::ostream& err, std::string message) {
 // The --save step: saves the lines into `folder` (which plays the saved
 // working folder) and names the file on `err`, or reports the failure.
 int saveLines(std::ostream& err, const std::string& folder, const TransitRecord& record,
-              const std::vector<std::string>& lines) {
+              const ResultText& lines) {
   const auto saved = saveResultList(pathFromUtf8(folder), record, lines);
   if (const Rejection* failure = rejection(saved)) {
     printMessage(err, failure->message);
@@ -54,7 +46,7 @@ int saveLines(std::ostream& err, const std::string& folder, const TransitRecord&
 
 // Writes the lines and reports lines that did not reach their file (a full
 // disk behind a redirection): they must not end with success.
-bool writeLines(std::ostream& out, std::ostream& err, const std::vector<std::string>& lines) {
+bool writeLines(std::ostream& out, std::ostream& err, const ResultText& lines) {
   errno = 0;
   printLines(out, lines);
   if (out.flush()) return true;

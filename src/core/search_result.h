@@ -1,15 +1,16 @@
 #pragma once
 
 #include <string>
-#include <vector>
+
+#include "core/result_text.h"
 
 namespace kelvaro {
 
 // What an overview or a search shows: the text of the heading label above
-// the result list and the lines of the list.
+// the result list and the lines of the list, in one text.
 struct SearchResult {
   std::string heading;
-  std::vector<std::string> lines;
+  ResultText lines;
 
   friend bool operator==(const SearchResult&, const SearchResult&) = default;
 };

@@ -116,6 +116,18 @@ std::string utf8ToWindows1252(std::string_view utf8) {
   return out;
 }
 
+void appendWindows1252Lines(std::string& out, std::string_view utf8Lines) {
+  for (std::size_t pos = 0; pos < utf8Lines.size();) {
+    const char32_t cp = decodeAt(utf8Lines, pos);
+    if (cp == U'\n') {
+      out += "\r\n";
+    } else {
+      const int byte = windows1252FromCodePoint(cp);
+      out += byte < 0 ? '?' : static_cast<char>(byte);
+    }
+  }
+}
+
 std::u32string utf8ToCodePoints(std::string_view utf8) {
   std::u32string out;
   out.reserve(utf8.size());

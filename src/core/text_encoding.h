@@ -16,6 +16,8 @@ std::string windows1252ToUtf8(std::string_view bytes);
 
 // Characters Windows-1252 cannot hold, and malformed UTF-8, become '?'.
 std::string utf8ToWindows1252(std::string_view utf8);
+// The same for lines ended by "\n", appended to `out` with CR LF line ends.
+void appendWindows1252Lines(std::string& out, std::string_view utf8Lines);
 
 // Decodes UTF-8; a malformed sequence yields U+FFFD and resumes at the next byte.
 std::u32string utf8ToCodePoints(std::string_view utf8);

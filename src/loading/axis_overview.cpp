@@ -104,25 +104,25 @@ AxisOverview axisOverview(const TransitRecord& record, double orb) {
   overview.heading = kAxisOverviewHeading;
   overview.labels = axisLabels(values);
 
-  std::vector<std::string>& lines = overview.lines;
-  lines.reserve(3 + 22 + 3 + 22 + 3 + 32);  // axis table, house table, magic squares
-  lines.emplace_back(kColumnHeader);
+  ResultText& lines = overview.lines;
+  // Axis table, house table and magic squares.
+  lines.reserveLines(3 + 22 + 3 + 22 + 3 + 32, 132);
+  lines.push_back(kColumnHeader);
   lines.push_back(axisValueLine(values));
   lines.push_back(" " + std::string(kSeparatorDashes, '-'));
   for (int i = 1; i <= factor::kLastInTables; ++i) {
     lines.push_back(axisRow(dial, values, i, orb));
   }
 
-  lines.emplace_back(" ");
-  lines.emplace_back(kHouseTableTitle);
-  lines.emplace_back(" ");
+  lines.push_back(" ");
+  lines.push_back(kHouseTableTitle);
+  lines.push_back(" ");
   for (int i = 1; i <= factor::kLastInTables; ++i) lines.push_back(houseRow(record, i));
 
-  lines.emplace_back(" ");
-  lines.emplace_back(kMagicSquaresTitle);
-  lines.emplace_back(" ");
-  std::vector<std::string> squares = overviewMagicSquares(record);
-  for (std::string& line : squares) lines.push_back(std::move(line));
+  lines.push_back(" ");
+  lines.push_back(kMagicSquaresTitle);
+  lines.push_back(" ");
+  for (const std::string_view line : overviewMagicSquares(record)) lines.push_back(line);
   return overview;
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/result_text.h"
 #include "core/transit_record.h"
 
 namespace kelvaro {
@@ -17,7 +18,7 @@ struct AxisOverview {
   std::string heading;  // the heading above the lines
   // One text per axis in column order without the MCt axes, e.g. "MCr/MCr 10°00' ".
   std::array<std::string, kAxisLabelCount> labels;
-  std::vector<std::string> lines;  // the result list: axis table, house table, magic squares
+  ResultText lines;  // the result list: axis table, house table, magic squares
 
   friend bool operator==(const AxisOverview&, const AxisOverview&) = default;
 };

@@ -25,17 +25,17 @@ using HitGrid = std::array<std::array<std::uint16_t, kLastFactor + 1>, kLastFact
 
 std::size_t at(int factorNumber) { return static_cast<std::size_t>(factorNumber); }
 
-void appendHeading(std::vector<std::string>& lines, const TransitRecord& record) {
+void appendHeading(ResultText& lines, const TransitRecord& record) {
   lines.push_back("Der Inhalt der " + record.surname() + " Transit-Datei.");
-  lines.emplace_back("Angezeigt sind diejenigen Summen, die in mindestens ZWEI der Achsen");
-  lines.emplace_back("MCp+MCp, SOt+SOt, SOp+SOp, SOr+SOr vorhanden sind");
-  lines.emplace_back("Eine Gesamtübersicht finden Sie unter der Liste.");
-  lines.emplace_back(" ");
+  lines.push_back("Angezeigt sind diejenigen Summen, die in mindestens ZWEI der Achsen");
+  lines.push_back("MCp+MCp, SOt+SOt, SOp+SOp, SOr+SOr vorhanden sind");
+  lines.push_back("Eine Gesamtübersicht finden Sie unter der Liste.");
+  lines.push_back(" ");
 }
 
 // One line per factor variant listing its sums with later factors that hit
 // two or more axes; every hit is counted in the grid.
-void appendSumsInSeveralAxes(std::vector<std::string>& lines, const TransitRecord& record,
+void appendSumsInSeveralAxes(ResultText& lines, const TransitRecord& record,
                              const std::array<double, 4>& axes, double orb, HitGrid& hits) {
   std::string line;
   for (int i = kFirstFactor; i <= kLastFactor; ++i) {
@@ -72,7 +72,7 @@ void appendSumsInSeveralAxes(std::vector<std::string>& lines, const TransitRecor
         lines.push_back(line);
       }
     }
-    lines.emplace_back(" ");
+    lines.push_back(" ");
   }
 }
 
@@ -94,16 +94,16 @@ std::string countLine(const std::array<int, kLastFactor + 1>& counts) {
   return line;
 }
 
-void appendGrid(std::vector<std::string>& lines, const HitGrid& hits) {
-  lines.emplace_back("Die Anzahl aller Summen in den Achsen MCp+MCp,SOt+SOt,SOp+SOp,SOr+SOr");
-  lines.emplace_back(" ");
+void appendGrid(ResultText& lines, const HitGrid& hits) {
+  lines.push_back("Die Anzahl aller Summen in den Achsen MCp+MCp,SOt+SOt,SOp+SOp,SOr+SOr");
+  lines.push_back(" ");
   const std::string header = factorHeader();
   lines.push_back(header);
 
   std::array<int, kLastFactor + 1> columnSums{};
   std::array<int, kLastFactor + 1> rowSums{};
   for (int i = kFirstFactor; i <= kLastFactor; ++i) {
-    lines.emplace_back(kGridSeparator);
+    lines.push_back(kGridSeparator);
     std::string row(factorName(i));
     row += ' ';
     for (int j = kFirstFactor; j <= kLastFactor; ++j) {
@@ -127,19 +127,19 @@ void appendGrid(std::vector<std::string>& lines, const HitGrid& hits) {
   for (int j = kFirstFactor; j <= kLastFactor; ++j) {
     totals[at(j)] = columnSums[at(j)] + rowSums[at(j)];
   }
-  lines.emplace_back("Die Spalten- und Zeilen-Addition ergibt:");
+  lines.push_back("Die Spalten- und Zeilen-Addition ergibt:");
   lines.push_back(countLine(totals));
 }
 
 }  // namespace
 
-std::vector<std::string> vier_summen(const TransitRecord& record, double orb) {
+ResultText vier_summen(const TransitRecord& record, double orb) {
   std::array<double, 4> axes{};
   for (std::size_t k = 0; k < axes.size(); ++k) {
     axes[k] = axisValue(record, kOverviewAxes[kSumAxes[k]]);
   }
-  std::vector<std::string> lines;
-  lines.reserve(5 + kFactorCount * 5 + 3 + kFactorCount * 2 + 4);
+  ResultText lines;
+  lines.reserveLines(5 + kFactorCount * 5 + 3 + kFactorCount * 2 + 4, 96);
   appendHeading(lines, record);
   HitGrid hits{};
   appendSumsInSeveralAxes(lines, record, axes, orb, hits);

@@ -27,7 +27,7 @@ class FactorVariantEntry {
 
 bool near(double a, double b) { return orbHit(a, b, kMagicSquareTolerance); }
 
-void appendBlock(std::vector<std::string>& lines, const DialTable& dial,
+void appendBlock(ResultText& lines, const DialTable& dial,
                  const OverviewAxis& axis, double a) {
   const double mirror = kDial - a;
   std::string start = " Die ";
@@ -59,20 +59,19 @@ void appendBlock(std::vector<std::string>& lines, const DialTable& dial,
     }
   }
 
-  mirrored += onAxis;
-  lines.push_back(std::move(mirrored));
-  lines.push_back(std::move(pairs));
+  lines.pushPieces({mirrored, onAxis});
+  lines.push_back(pairs);
   lines.push_back(" Achsen: " + winkel_text(a, 2, AngleMode::dial22) + " und " +
                   winkel_text(mirror, 2, AngleMode::dial22));
-  lines.emplace_back(" ");
+  lines.push_back(" ");
 }
 
 }  // namespace
 
-std::vector<std::string> overviewMagicSquares(const TransitRecord& record) {
+ResultText overviewMagicSquares(const TransitRecord& record) {
   const DialTable dial = dialTable(record);
-  std::vector<std::string> lines;
-  lines.reserve(kBlockAxes.size() * 4);
+  ResultText lines;
+  lines.reserveLines(kBlockAxes.size() * 4, 64);
   for (std::size_t index : kBlockAxes) {
     const OverviewAxis& axis = kOverviewAxes[index];
     appendBlock(lines, dial, axis, axisValue(record, axis));

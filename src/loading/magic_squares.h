@@ -1,8 +1,6 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
+#include "core/result_text.h"
 #include "core/transit_record.h"
 
 namespace kelvaro {
@@ -14,6 +12,6 @@ inline constexpr double kMagicSquareTolerance = 1.0;
 // each), eight blocks of four lines: the factor variants mirrored over
 // 0°/22.5° and those on the axis, the transit pairs of a mirrored and an
 // on-axis factor, the axis and its mirror point, a blank line.
-std::vector<std::string> overviewMagicSquares(const TransitRecord& record);
+ResultText overviewMagicSquares(const TransitRecord& record);
 
 }  // namespace kelvaro

@@ -4,7 +4,6 @@
 #include "core/text_encoding.h"
 #include "output/file_name_check.h"
 #include "output/file_replace.h"
-#include "output/output_lines.h"
 #include "output/result_file.h"
 
 namespace kelvaro {
@@ -23,17 +22,20 @@ std::string failureMessage(const std::filesystem::path& target, const std::error
 
 }  // namespace
 
-std::string resultFileText(const TransitRecord& record, const std::vector<std::string>& lines) {
+// The lines as savedLines() frames them: a blank line, the save header, a
+// blank line, then the lines (an empty list as one empty line).
+std::string resultFileText(const TransitRecord& record, const ResultText& lines) {
+  const std::string head = " \n" + saveHeader(record) + "\n \n";
+  const std::string_view text = lines.empty() ? std::string_view("\n") : lines.text();
   std::string bytes;
-  for (const std::string& line : savedLines(record, lines)) {
-    bytes += utf8ToWindows1252(line);
-    bytes += "\r\n";
-  }
+  bytes.reserve(head.size() + text.size() + lines.size() + 3);
+  appendWindows1252Lines(bytes, head);
+  appendWindows1252Lines(bytes, text);
   return bytes;
 }
 
 Checked<std::string> saveResultList(const std::filesystem::path& folder, const TransitRecord& record,
-                                    const std::vector<std::string>& lines) {
+                                    const ResultText& lines) {
   const std::string name = resultFileName(record);
   if (auto refusal = fileNameRefusal(name)) return Rejection{std::move(*refusal)};
   const std::filesystem::path target = folder / pathFromUtf8(name);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/checked.h"
+#include "core/result_text.h"
 #include "core/transit_record.h"
 
 namespace kelvaro {
@@ -16,9 +17,9 @@ namespace kelvaro {
 // Returns the text of the information box, or the error message (a name that
 // would leave the folder, or the system's description of the failure).
 Checked<std::string> saveResultList(const std::filesystem::path& folder, const TransitRecord& record,
-                                    const std::vector<std::string>& lines);
+                                    const ResultText& lines);
 
-// The bytes of the saved file.
-std::string resultFileText(const TransitRecord& record, const std::vector<std::string>& lines);
+// The bytes of the saved file, converted in one pass.
+std::string resultFileText(const TransitRecord& record, const ResultText& lines);
 
 }  // namespace kelvaro

@@ -45,7 +45,7 @@ Members members(const TransitRecord& record) {
 class Section {
  public:
   Section(const Members& members, double orb, double searchAngle, char op,
-          std::vector<std::string>& lines)
+          ResultText& lines)
       : members_(members), orb_(orb), angle_(searchAngle), op_(op), lines_(lines) {}
 
   // All entries with the first member `first` and a second member from the
@@ -85,7 +85,7 @@ class Section {
   double orb_;
   double angle_;
   char op_;
-  std::vector<std::string>& lines_;
+  ResultText& lines_;
   std::string line_;
   int count_ = 0;
 };
@@ -94,7 +94,7 @@ class Section {
 // with one, it runs over the whole range, except the chosen factor's own
 // variants before the first member's.
 void listSection(const Members& members, double orb, double searchAngle,
-                 std::optional<int> chosenFactor, char op, std::vector<std::string>& lines) {
+                 std::optional<int> chosenFactor, char op, ResultText& lines) {
   Section section(members, orb, searchAngle, op, lines);
   for (int number = 1; number <= kLastFactor; ++number) {
     if (chosenFactor && number != *chosenFactor) continue;
@@ -130,12 +130,12 @@ SearchResult angleSearch(const TransitRecord& record, double orb, double searchA
                        ? " Suche nach " + std::string(factorName(*chosenFactor)) +
                              "-Summen und -Halbsummen in der Achse " + angleText
                        : " Suche nach allen Summen und Halbsummen in der Achse " + angleText;
-  std::vector<std::string>& lines = result.lines;
-  lines.reserve(chosenFactor ? 32 : 160);
+  ResultText& lines = result.lines;
+  lines.reserveLines(chosenFactor ? 32 : 160, 100);
   lines.push_back("Summen in der Achse " + angleText);
   const Members all = members(record);
   listSection(all, orb, searchAngle, chosenFactor, '+', lines);
-  lines.emplace_back("******************");
+  lines.push_back("******************");
   lines.push_back("Halbsummen in der Achse " + angleText);
   listSection(all, orb, searchAngle, chosenFactor, '/', lines);
   return result;

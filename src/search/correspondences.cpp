@@ -102,7 +102,7 @@ std::string head(int factorNumber, Variant v) { return factorVariantName(factorN
 // with it, or an empty line when none does. Counts every correspondence;
 // list 1 marks the partners of SOt.
 void appendList(const Correspondence& corresponds, const OneFactorList& list, bool marksSo,
-                Tally& tally, std::vector<std::string>& lines) {
+                Tally& tally, ResultText& lines) {
   const auto& items = listItems();
   for (int first = 1; first <= kFactors; ++first) {
     if (first == list.leftOut) continue;
@@ -131,7 +131,7 @@ void appendList(const Correspondence& corresponds, const OneFactorList& list, bo
 // The transit position of each factor against the radix, progressive and
 // solar-arc positions of the factors that the lists paired with it.
 void appendRepetitions(const Correspondence& corresponds, const Tally& tally,
-                       std::vector<std::string>& lines) {
+                       ResultText& lines) {
   const auto& items = listItems();
   for (int f = 1; f <= kFactors; ++f) {
     std::string line = head(f, Variant::t);
@@ -173,7 +173,7 @@ std::string solarAxisLine(const Correspondence& corresponds, const Tally& tally)
 }
 
 void appendAxes(const Correspondence& corresponds, const Tally& tally,
-                std::vector<std::string>& lines) {
+                ResultText& lines) {
   using factor::AS;
   using factor::MC;
   using factor::SO;
@@ -230,7 +230,7 @@ void appendCountCell(std::string& row, int n) {
 
 // The triangle of pair counts: the diagonal counts a factor's variants with
 // each other, the other cells both directions of a pair of factors.
-void appendPairTable(const Tally& tally, std::vector<std::string>& lines) {
+void appendPairTable(const Tally& tally, ResultText& lines) {
   const std::string columns = columnLine();
   lines.push_back(columns);
   for (int f = 1; f <= kFactors; ++f) {
@@ -257,35 +257,35 @@ SearchResult correspondences(const TransitRecord& record, double orb) {
   const Correspondence corresponds(record, orb);
   Tally tally;
   SearchResult result{std::string(kCorrespondencesHeading), {}};
-  std::vector<std::string>& lines = result.lines;
-  lines.reserve(171);
+  ResultText& lines = result.lines;
+  lines.reserveLines(171, 100);
 
   for (std::size_t i = 0; i < kLists.size(); ++i) {
     const bool first = i == 0;
-    if (!first) lines.emplace_back();
-    lines.emplace_back(kLists[i].heading);
-    lines.emplace_back(first ? "   " : "");
+    if (!first) lines.push_back("");
+    lines.push_back(kLists[i].heading);
+    lines.push_back(first ? "   " : "");
     appendList(corresponds, kLists[i], first, tally, lines);
   }
 
-  lines.emplace_back("  ");
-  lines.emplace_back(
+  lines.push_back("  ");
+  lines.push_back(
       ">>>>>> Wiederholungen: Untersuchung mit den Transits der oben gefundenen Halbsummen");
-  lines.emplace_back(
+  lines.push_back(
       "       ohne Transit-Halbsummen in den Ergebnissen, da bereits oben vorhanden.");
-  lines.emplace_back("  ");
+  lines.push_back("  ");
   appendRepetitions(corresponds, tally, lines);
 
-  lines.emplace_back(" ");
-  lines.emplace_back(">>>>>>>> Korrespondierende in den Achsen");
-  lines.emplace_back("   ");
+  lines.push_back(" ");
+  lines.push_back(">>>>>>>> Korrespondierende in den Achsen");
+  lines.push_back("   ");
   appendAxes(corresponds, tally, lines);
 
-  lines.emplace_back(">>>>>>>> Die Achsen mit gegenseitig zusammengefaßten Ergebnissen:");
-  lines.emplace_back("   ");
+  lines.push_back(">>>>>>>> Die Achsen mit gegenseitig zusammengefaßten Ergebnissen:");
+  lines.push_back("   ");
   appendPairTable(tally, lines);
-  lines.emplace_back(" ");
-  lines.emplace_back(" ");
+  lines.push_back(" ");
+  lines.push_back(" ");
   return result;
 }
 

@@ -1,7 +1,6 @@
 #include "search/magic_square.h"
 
 #include "core/entry_text.h"
-#include "core/joined.h"
 #include "core/std_ho.h"
 
 namespace kelvaro {
@@ -99,7 +98,7 @@ class PictureValues {
 // follows it: the sums, and the midpoints when they meet as well.
 void appendPictures(const MagicSquareEntry& x, const std::vector<MagicSquareEntry>& complement,
                     const std::vector<std::string>& complementNames, double orb,
-                    std::vector<std::string>& lines) {
+                    ResultText& lines) {
   const std::string xName = nameOf(x);
   PictureValues values(x, complement);
   for (std::size_t d = 0; d + 1 < complement.size(); ++d) {
@@ -111,21 +110,21 @@ void appendPictures(const MagicSquareEntry& x, const std::vector<MagicSquareEntr
     const std::string& dName = complementNames[d];
     const std::string& jName = complementNames[j];
     if (midpointsMeet) {
-      lines.push_back(joined({xName, " + ", dName, " = ", xName, " + ", jName, "       ", xName,
-                              " / ", dName, " = ", xName, " / ", jName}));
-      lines.push_back(joined({"  ", values.sumText(d), "      ", values.sumText(j), "          ",
-                              values.midpointText(d), "      ", values.midpointText(j)}));
+      lines.pushPieces({xName, " + ", dName, " = ", xName, " + ", jName, "       ", xName, " / ",
+                        dName, " = ", xName, " / ", jName});
+      lines.pushPieces({"  ", values.sumText(d), "      ", values.sumText(j), "          ",
+                        values.midpointText(d), "      ", values.midpointText(j)});
     } else {
-      lines.push_back(joined({xName, " + ", dName, " = ", xName, " + ", jName, "       "}));
-      lines.push_back(joined({"  ", values.sumText(d), "      ", values.sumText(j)}));
+      lines.pushPieces({xName, " + ", dName, " = ", xName, " + ", jName, "       "});
+      lines.pushPieces({"  ", values.sumText(d), "      ", values.sumText(j)});
     }
-    lines.emplace_back(" ");
+    lines.push_back(" ");
   }
 }
 
-std::vector<std::string> openingLines() { return {" ", "Das magische Quadrat"}; }
+ResultText openingLines() { return {" ", "Das magische Quadrat"}; }
 
-void appendPicturesTitle(std::vector<std::string>& lines) {
+void appendPicturesTitle(ResultText& lines) {
   lines.push_back(" ");
   lines.push_back("Die Planetenbilder");
 }
@@ -134,7 +133,7 @@ MagicSquareStep refused(std::string_view message, std::string fieldText) {
   MagicSquareStep step;
   step.view = {std::string(kMagicSquareHeading), openingLines()};
   // No list is built; the complement line stays empty.
-  step.view.lines.emplace_back();
+  step.view.lines.push_back("");
   appendPicturesTitle(step.view.lines);
   step.refusal = Rejection{std::string(message)};
   step.fieldText = std::move(fieldText);
@@ -164,20 +163,21 @@ MagicSquareStep magicSquareEntryStep(const TransitRecord& record, double orb,
   ListLines built = buildLists(record, orb, *number, *variant);
   MagicSquareStep step;
   step.view = {std::string(kMagicSquareHeading), openingLines()};
-  std::vector<std::string>& lines = step.view.lines;
+  ResultText& lines = step.view.lines;
   lines.push_back(std::move(built.axisLine));
   lines.push_back(std::move(built.complementLine));
   appendPicturesTitle(lines);
   const MagicSquareLists& lists = built.lists;
   if (lists.axis.size() >= 2 && !lists.complement.empty()) {
     // At most three lines per picture and one after the pictures of each axis entry.
-    lines.reserve(lines.size() + lists.axis.size() * (3 * (lists.complement.size() - 1) + 1));
+    lines.reserveLines(
+        lines.size() + lists.axis.size() * (3 * (lists.complement.size() - 1) + 1), 64);
     std::vector<std::string> complementNames;
     complementNames.reserve(lists.complement.size());
     for (const MagicSquareEntry& listed : lists.complement) complementNames.push_back(nameOf(listed));
     for (const MagicSquareEntry& x : lists.axis) {
       appendPictures(x, lists.complement, complementNames, orb, lines);
-      lines.emplace_back(" ");
+      lines.push_back(" ");
     }
   }
   step.showsInformation = true;

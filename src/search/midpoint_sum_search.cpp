@@ -78,10 +78,10 @@ MidpointSumSearch midpointSumSearch(const TransitRecord& record, double orb,
   MidpointSumSearch search;
   search.result.heading =
       " Suche nach allen Varianten von " + entry.text + " in den Achsen MC, SO, AS";
-  std::vector<std::string>& lines = search.result.lines;
-  lines.reserve(20);
+  ResultText& lines = search.result.lines;
+  lines.reserveLines(20, 240);
   lines.push_back("Varianten von " + entry.text + " in MC, SO, AS");
-  lines.emplace_back(" ");
+  lines.push_back(" ");
 
   const ReferencePoints points = referencePoints(record);
   for (const Variant x : kVariants) {
@@ -104,7 +104,7 @@ MidpointSumSearch midpointSumSearch(const TransitRecord& record, double orb,
       lines.push_back(std::move(line));
     }
   }
-  lines.emplace_back(" ");
+  lines.push_back(" ");
   lines.push_back(summaryLine(search.hits));
   return search;
 }

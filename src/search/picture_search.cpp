@@ -120,7 +120,7 @@ std::string kindWording(PictureKind kind) {
 }
 
 void singleVariantLines(const PairTest& test, const PictureAxis& axis, const PanelChoices& choices,
-                        bool singleFactorOnly, std::vector<std::string>& lines) {
+                        bool singleFactorOnly, ResultText& lines) {
   const Variant x = *singleVariant(choices.left);
   const Variant y = *singleVariant(choices.right);
   lines.push_back(choiceText(choices) +
@@ -170,7 +170,7 @@ std::string gridRow(const HitGrid& grid, int i) {
 }
 
 void allVariantsLines(const PairTest& test, const PictureAxis& axis, const PanelChoices& choices,
-                      std::vector<std::string>& lines) {
+                      ResultText& lines) {
   lines.push_back(choiceText(choices) + kindWording(choices.kind) + axis.text);
   const VariantRange left = variantsOf(choices.left);
   const VariantRange right = variantsOf(choices.right);
@@ -192,7 +192,7 @@ void allVariantsLines(const PairTest& test, const PictureAxis& axis, const Panel
       if (!line.empty()) lines.push_back(line);
     }
   }
-  lines.emplace_back(" ");
+  lines.push_back(" ");
   lines.push_back(gridHeader());
   for (int i = kFirstFactor; i <= kLastFactor; ++i) lines.push_back(gridRow(grid, i));
 }
@@ -244,11 +244,11 @@ SearchResult pictureSearch(const TransitRecord& record, double orb, const Pictur
   result.heading = "Suche in  " + axis.text;
   const PairTest test(record, orb, axis, choices.kind);
   if (singleVariant(choices.left) && singleVariant(choices.right)) {
-    result.lines.reserve(1 + kLastFactor);
+    result.lines.reserveLines(1 + kLastFactor, 100);
     singleVariantLines(test, axis, choices, singleFactorOnly && asksSingleFactorQuestion(choices),
                        result.lines);
   } else {
-    result.lines.reserve(1 + 4 * kLastFactor + 2 + kLastFactor);
+    result.lines.reserveLines(1 + 4 * kLastFactor + 2 + kLastFactor, 100);
     allVariantsLines(test, axis, choices, result.lines);
   }
   return result;

@@ -88,7 +88,7 @@ struct FactorTexts {
 };
 
 void appendPictureLines(const TransitRecord& record, double orb, const Picture& picture,
-                        std::vector<std::string>& lines) {
+                        ResultText& lines) {
   std::array<std::array<FactorTexts, 4>, 4> texts;
   for (std::size_t k = 0; k < 4; ++k) {
     for (std::size_t v = 0; v < 4; ++v) {
@@ -154,14 +154,14 @@ QuadroOutcome quadroSearch(const TransitRecord& record, double orb, std::string_
   outcome.rejection = checkPicture(entry, picture);
   if (outcome.rejection) return outcome;
 
-  result.lines.reserve(4 + 256 + 3);
-  result.lines.emplace_back("Vorhandene Planetenbilder mit den obigen Faktoren:");
-  result.lines.emplace_back(" ");
-  result.lines.emplace_back(kQuadroColumnHeader);
+  result.lines.reserveLines(4 + 256 + 3, 120);
+  result.lines.push_back("Vorhandene Planetenbilder mit den obigen Faktoren:");
+  result.lines.push_back(" ");
+  result.lines.push_back(kQuadroColumnHeader);
   appendPictureLines(record, orb, picture, result.lines);
-  result.lines.emplace_back(" ");
-  result.lines.emplace_back(" Zu den Halbsummen- und Summen-Ergebnissen:");
-  result.lines.emplace_back(" Hier sind die jeweiligen MCp-Häuser und der Zodiak mit angegeben.");
+  result.lines.push_back(" ");
+  result.lines.push_back(" Zu den Halbsummen- und Summen-Ergebnissen:");
+  result.lines.push_back(" Hier sind die jeweiligen MCp-Häuser und der Zodiak mit angegeben.");
   return outcome;
 }
 

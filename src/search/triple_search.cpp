@@ -3,7 +3,6 @@
 #include <array>
 
 #include "core/entry_text.h"
-#include "core/joined.h"
 #include "core/std_ho.h"
 
 namespace kelvaro {
@@ -99,7 +98,7 @@ bool listed(const TripleEntry& entry, bool allFactors, std::size_t e, int x, std
   return allFactors || x == entry.first || x == entry.second;
 }
 
-void appendClosingLines(std::vector<std::string>& lines, const Counts& counts) {
+void appendClosingLines(ResultText& lines, const Counts& counts) {
   std::string names = " ";
   std::string numbers = " ";
   for (int x = 1; x <= kLastFourth; ++x) {
@@ -108,7 +107,7 @@ void appendClosingLines(std::vector<std::string>& lines, const Counts& counts) {
     numbers += zahl_text(counts[static_cast<std::size_t>(x - 1)], 3);
     numbers += ' ';
   }
-  lines.emplace_back(" ");
+  lines.push_back(" ");
   lines.push_back(std::move(names));
   lines.push_back(std::move(numbers));
 }
@@ -152,16 +151,20 @@ SearchResult tripleSearch(const TransitRecord& record, double orb, const TripleE
                           bool allFactors) {
   SearchResult result;
   result.heading = heading(entry, allFactors);
-  std::vector<std::string>& lines = result.lines;
-  // At most every combination, or 64 per variant of F1, F2 and F3 as fourth factor.
+  ResultText& lines = result.lines;
+  // At most every combination, or 64 per variant of F1, F2 and F3 as fourth
+  // factor; a solution line has at most 212 characters (with all 12 axes).
+  // Room that stays unused costs no memory the system has to provide.
   constexpr std::size_t kCombinations = kVariantCount * kVariantCount * kVariantCount;
-  lines.reserve(4 + kCombinations * kVariantCount * (allFactors ? kLastFourth : 3) + 3);
+  constexpr std::size_t kLongestLine = 15 + 2 + 7 + 1 + 7 + 12 * 15;
+  lines.reserveLines(4 + kCombinations * kVariantCount * (allFactors ? kLastFourth : 3) + 3,
+                     kLongestLine);
   lines.push_back(result.heading);
-  lines.emplace_back(
+  lines.push_back(
       "(mit Prüfung der MC- und SO- Summen- und Halbsummen-Achsen, jeweils r/r, r+r, p/p, p+p, "
       "t/t, t+t)");
-  lines.emplace_back("Am Ende der Liste steht eine Zählung der gefundenen vierten Faktoren.");
-  lines.emplace_back(" ");
+  lines.push_back("Am Ende der Liste steht eine Zählung der gefundenen vierten Faktoren.");
+  lines.push_back(" ");
 
   const std::array<AxisRow, 12> rows = axisRows(record);
   RightSide right(record, entry);
@@ -201,8 +204,7 @@ SearchResult tripleSearch(const TransitRecord& record, double orb, const TripleE
         }
         const std::string_view name = factorName(x);
         const char fourth[] = {name[0], name[1], variantLetter(kVariants[i])};
-        lines.push_back(
-            joined({members[e], {fourth, sizeof fourth}, leftText, right.text(k), axesText}));
+        lines.pushPieces({members[e], {fourth, sizeof fourth}, leftText, right.text(k), axesText});
         ++counts[static_cast<std::size_t>(x - 1)];
       }
     }
@@ -211,8 +213,8 @@ SearchResult tripleSearch(const TransitRecord& record, double orb, const TripleE
   return result;
 }
 
-std::vector<std::string> tripleRefusedLines() {
-  std::vector<std::string> lines;
+ResultText tripleRefusedLines() {
+  ResultText lines;
   appendClosingLines(lines, Counts{});
   return lines;
 }

@@ -65,7 +65,7 @@ SearchResult tripleSearch(const TransitRecord& record, double orb, const TripleE
                           bool allFactors);
 
 // The closing lines alone, all counts 000: the list after a refused entry.
-std::vector<std::string> tripleRefusedLines();
+ResultText tripleRefusedLines();
 
 // Everything one 9-character entry does: the window clears the result list,
 // shows the messages one after the other, sets the heading label when there
@@ -73,7 +73,7 @@ std::vector<std::string> tripleRefusedLines();
 struct TripleStep {
   std::vector<std::string> messages;
   std::optional<std::string> heading;
-  std::vector<std::string> lines;
+  ResultText lines;
 };
 
 TripleStep tripleEntryStep(const TransitRecord& record, double orb, std::string_view text,

@@ -304,7 +304,7 @@ void TForm1::saveLines(QWidget* parent, const std::vector<std::string>& lines) {
   if (!record_) return;
   std::error_code ignored;  // a missing folder is reported by the save itself
   std::filesystem::current_path(savedWorkingFolder_, ignored);
-  const Checked<std::string> saved = saveResultList(savedWorkingFolder_, *record_, lines);
+  const Checked<std::string> saved = saveResultList(savedWorkingFolder_, *record_, ResultText(lines));
   if (const Rejection* failure = rejection(saved)) {
     platform_.showError(parent, failure->message);
   } else {

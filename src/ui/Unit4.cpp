@@ -30,7 +30,7 @@ TForm4::TForm4() {
   connect(Button3, &QPushButton::clicked, this, &TForm4::saveClicked);
 }
 
-void TForm4::showOverview(const std::vector<std::string>& lines) {
+void TForm4::showOverview(const ResultText& lines) {
   setLines(*Memo1, lines);
   showFromTop(*Memo1);
   setModal(true);

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include "core/result_text.h"
+
 class QPlainTextEdit;
 class QPushButton;
 
@@ -21,7 +23,7 @@ class TForm4 : public QDialog {
   TForm4();
 
   // Puts the lines into the text view and shows the window.
-  void showOverview(const std::vector<std::string>& lines);
+  void showOverview(const ResultText& lines);
 
   // The text as it stands now; the user may have edited it.
   std::vector<std::string> lines() const;

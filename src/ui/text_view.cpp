@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
+#include "core/result_text.h"
 #include "core/text_encoding.h"
 
 namespace kelvaro::ui {
@@ -43,6 +44,13 @@ void setLines(QPlainTextEdit& view, const std::vector<std::string>& lines) {
     text += toQString(lines[i]);
   }
   view.setPlainText(text);
+}
+
+// The whole text converted at once, without the end of the last line.
+void setLines(QPlainTextEdit& view, const ResultText& lines) {
+  std::string_view text = lines.text();
+  if (!text.empty()) text.remove_suffix(1);
+  view.setPlainText(toQString(text));
 }
 
 // Read block by block: QTextDocument::toPlainText() would turn no-break

@@ -11,6 +11,10 @@
 class QPlainTextEdit;
 
 // The borders between the program's UTF-8 lines and Qt's strings and views.
+namespace kelvaro {
+class ResultText;
+}
+
 namespace kelvaro::ui {
 
 QString toQString(std::string_view utf8);
@@ -28,6 +32,7 @@ QFont fixedPitchFont(int pointSize, bool bold);
 
 // Replaces the view's text by the lines (no line wrapping is added).
 void setLines(QPlainTextEdit& view, const std::vector<std::string>& lines);
+void setLines(QPlainTextEdit& view, const ResultText& lines);
 // The view's lines as they stand; an empty view has none.
 std::vector<std::string> linesOf(const QPlainTextEdit& view);
 // Scrolls the view back to its first line.

@@ -116,7 +116,7 @@ TEST(TransitCalendar, LinesAreSortedByMinuteThenBodyThenPoint) {
   std::tuple<std::string, std::size_t, std::size_t> previous;
   std::size_t ties = 0;
   for (std::size_t i = 1; i < result->lines.size(); ++i) {
-    const std::string& line = result->lines[i];
+    const std::string line(result->lines[i]);
     const std::string minute =
         line.substr(6, 4) + line.substr(3, 2) + line.substr(0, 2) + line.substr(11, 5);
     ASSERT_TRUE(bodyPlace.count(line.substr(18, 3)) && pointPlace.count(line.substr(24, 7)))

@@ -26,7 +26,7 @@ constexpr std::size_t kFirstMagicLine = 53;
 
 // Cell k (0-based) of an axis-table row: ten characters after the leading
 // blank and k cells of eleven characters.
-std::string cell(const std::string& row, std::size_t k) { return utf8Mid(row, 1 + 11 * k, 10); }
+std::string cell(std::string_view row, std::size_t k) { return utf8Mid(row, 1 + 11 * k, 10); }
 
 // Positions spread over the circle, so that every kind of row occurs.
 RecordBuilder spread() {
@@ -160,7 +160,7 @@ TEST(AxisOverview, HouseTableExample) {
 TEST(AxisOverview, AFullCircleHasNoSign) {
   const TransitRecord record =
       RecordBuilder(5.0).at(Variant::r, factor::MC, 100.0).at(Variant::r, factor::MO, 360.0).build();
-  const std::string row = axisOverview(record, 1.2).lines[houseRow(factor::MO)];
+  const std::string row(axisOverview(record, 1.2).lines[houseRow(factor::MO)]);
   EXPECT_NE(row.find("MOr 06 00°00'    MOp "), std::string::npos) << row;
 }
 
@@ -179,10 +179,10 @@ TEST(AxisOverview, EndsWithTheMagicSquaresAndLeavesOutGzAndDu) {
             "Die ´magischen Quadrate:       Über 0/22,5° gespiegelte Faktoren UND achsengleiche "
             "Faktoren.");
   EXPECT_EQ(overview.lines[kMagicTitleLine + 1], " ");
-  const std::vector<std::string> squares = overviewMagicSquares(record);
+  const std::vector<std::string> squares = overviewMagicSquares(record).lines();
   EXPECT_TRUE(std::equal(squares.begin(), squares.end(),
                          overview.lines.begin() + static_cast<std::ptrdiff_t>(kFirstMagicLine)));
-  for (const std::string& line : overview.lines) {
+  for (const std::string_view line : overview.lines) {
     EXPECT_EQ(line.find("GZ"), std::string::npos) << line;
     EXPECT_EQ(line.find("Du"), std::string::npos) << line;
   }

@@ -48,7 +48,8 @@ RecordBuilder separatedAxes() {
 }
 
 TEST(ContentOverview, HeadingNamesThePerson) {
-  const std::vector<std::string> lines = vier_summen(RecordBuilder().text(0, "Müller").build(), 1.2);
+  const std::vector<std::string> lines =
+      vier_summen(RecordBuilder().text(0, "Müller").build(), 1.2).lines();
   ASSERT_EQ(lines.size(), kTotals + 1);
   EXPECT_EQ(lines[0], "Der Inhalt der Müller Transit-Datei.");
   EXPECT_EQ(lines[1], "Angezeigt sind diejenigen Summen, die in mindestens ZWEI der Achsen");
@@ -62,7 +63,7 @@ TEST(ContentOverview, ASumInTwoAxesIsListedAndCountedTwice) {
   // of SOr+SOr (0.5). Their sums with the other positions stay off the axes.
   const TransitRecord record =
       separatedAxes().at(Variant::t, factor::AS, 2.0).at(Variant::r, factor::KN, 20.75).build();
-  const std::vector<std::string> lines = vier_summen(record, 1.2);
+  const std::vector<std::string> lines = vier_summen(record, 1.2).lines();
 
   for (int i = factor::AS; i <= factor::kLastInTables; ++i) {
     for (Variant v : kVariants) {
@@ -93,7 +94,7 @@ TEST(ContentOverview, DistanceEqualToTheOrbIsNoHit) {
   // The same sum (0.25) is exactly 0.25 from both axes.
   const TransitRecord record =
       separatedAxes().at(Variant::t, factor::AS, 2.0).at(Variant::r, factor::KN, 20.75).build();
-  const std::vector<std::string> lines = vier_summen(record, 0.25);
+  const std::vector<std::string> lines = vier_summen(record, 0.25).lines();
   EXPECT_EQ(lines[sumLine(factor::AS, Variant::t)], mitLine(factor::AS, Variant::t));
   EXPECT_EQ(lines[kTotals],
             "   000|000|000|000|000|000|000|000|000|000|000|000|000|000|000|000|000|000|000|");
@@ -103,7 +104,7 @@ TEST(ContentOverview, ASumInOneAxisIsCountedButNotListed) {
   // MEr + VEr = 15 meets SOt+SOt only.
   const TransitRecord record =
       separatedAxes().at(Variant::r, factor::ME, 1.25).at(Variant::r, factor::VE, 13.75).build();
-  const std::vector<std::string> lines = vier_summen(record, 1.2);
+  const std::vector<std::string> lines = vier_summen(record, 1.2).lines();
   EXPECT_EQ(lines[sumLine(factor::ME, Variant::r)], mitLine(factor::ME, Variant::r));
   EXPECT_EQ(lines[gridRow(factor::ME)],
             "ME    |   |   |   |01 |   |   |   |   |   |   |   |   |   |   |   |   |   |   |001");
@@ -114,7 +115,7 @@ TEST(ContentOverview, ASumInOneAxisIsCountedButNotListed) {
 TEST(ContentOverview, AllAxesTogetherFillEveryCellAndWidenTheSums) {
   // Every position at 0: all four axes at 0 and every sum in all of them,
   // 4 × 4 variant pairs × 4 axes = 64 hits per factor pair.
-  const std::vector<std::string> lines = vier_summen(RecordBuilder(0.0).build(), 1.2);
+  const std::vector<std::string> lines = vier_summen(RecordBuilder(0.0).build(), 1.2).lines();
 
   // All 72 entries of 9 characters, far beyond 255 characters.
   const std::string& asr = lines[sumLine(factor::AS, Variant::r)];
@@ -142,7 +143,7 @@ TEST(ContentOverview, AllAxesTogetherFillEveryCellAndWidenTheSums) {
 TEST(ContentOverview, GridColumnsLineUp) {
   const TransitRecord record =
       separatedAxes().at(Variant::t, factor::AS, 2.0).at(Variant::r, factor::KN, 20.75).build();
-  const std::vector<std::string> lines = vier_summen(record, 1.2);
+  const std::vector<std::string> lines = vier_summen(record, 1.2).lines();
   for (std::size_t n = kGridHeader; n <= kTotals; ++n) {
     if (n == kColumnSums + 2) continue;  // the text line before the totals
     const std::string& line = lines[n];

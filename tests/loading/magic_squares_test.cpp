@@ -26,7 +26,7 @@ TEST(OverviewMagicSquares, WorkedExample) {
                                    .at(Variant::t, factor::JU, 10.3)
                                    .at(Variant::t, factor::KN, 12.9)
                                    .build();
-  const std::vector<std::string> lines = overviewMagicSquares(record);
+  const std::vector<std::string> lines = overviewMagicSquares(record).lines();
   ASSERT_EQ(lines.size(), 32u);
   EXPECT_EQ(lines[0], " Die MCp/MCp-Quadrat-Faktoren: KNr KNt  UND  MCp JUt ");
   EXPECT_EQ(lines[1], kPairStart + "KNt+JUt ");
@@ -35,7 +35,8 @@ TEST(OverviewMagicSquares, WorkedExample) {
 }
 
 TEST(OverviewMagicSquares, EightBlocksOfFourLinesInAxisOrder) {
-  const std::vector<std::string> lines = overviewMagicSquares(blockOneRecord(100.0).build());
+  const std::vector<std::string> lines =
+      overviewMagicSquares(blockOneRecord(100.0).build()).lines();
   const std::vector<std::string> titles = {"MCp/MCp", "MCp+MCp", "MCt/MCt", "MCt+MCt",
                                            "SOp/SOp", "SOp+SOp", "SOt/SOt", "SOt+SOt"};
   ASSERT_EQ(lines.size(), 4 * titles.size());
@@ -99,7 +100,7 @@ TEST(OverviewMagicSquares, AxisAtZeroPointTwoMeetsAFactorAtTwentyTwoPointThree) 
                                    .at(Variant::t, factor::KN, 22.3)
                                    .at(Variant::t, factor::JU, 22.3)
                                    .build();
-  const std::vector<std::string> lines = overviewMagicSquares(record);
+  const std::vector<std::string> lines = overviewMagicSquares(record).lines();
   EXPECT_EQ(lines[0], " Die MCp/MCp-Quadrat-Faktoren: MCp KNt JUt  UND  MCp KNt JUt ");
   EXPECT_EQ(lines[1], kPairStart + "KNt+JUt JUt+KNt ");
   EXPECT_EQ(lines[2], " Achsen: 00°12' und 22°18'");
@@ -140,7 +141,7 @@ TEST(OverviewMagicSquares, ListsAndPairsAreWrittenWhole) {
   // Everything at 11.25: axis and mirror point coincide, and every factor
   // variant belongs in both lists of block 1; every transit pair is listed,
   // in both orders.
-  const std::vector<std::string> lines = overviewMagicSquares(RecordBuilder(11.25).build());
+  const std::vector<std::string> lines = overviewMagicSquares(RecordBuilder(11.25).build()).lines();
   const std::string& first = lines[0];
   // Both lists with their beginnings and all 88 entries MCr … POt.
   ASSERT_EQ(utf8Length(first), 31 + 88 * 4 + 6 + 88 * 4u);

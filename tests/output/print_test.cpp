@@ -149,8 +149,9 @@ TEST(Print, WideListsLoseNoCharacterOnPaper) {
   const auto axis = entryAxis(record, std::get<FreeAxisEntry>(checkFreeAxisEntry("KNt+JUp")));
   const PanelVariant all = *panelVariantFromCaption("rpst");
   const std::vector<std::pair<std::string, std::vector<std::string>>> lists = {
-      {"option2", pictureSearch(record, orb, axis, {all, PictureKind::midpoint, all}, false).lines},
-      {"content", vier_summen(record, orb)}};
+      {"option2",
+       pictureSearch(record, orb, axis, {all, PictureKind::midpoint, all}, false).lines.lines()},
+      {"content", vier_summen(record, orb).lines()}};
   TempDir dir;
   for (const auto& [name, lines] : lists) {
     QPrinter printer;

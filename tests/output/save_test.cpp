@@ -72,7 +72,7 @@ TEST(Save, WritesTheFileByteForByteAndReturnsTheInformationText) {
   };
   for (const auto& c : cases) {
     TempDir dir;
-    const auto saved = saveResultList(dir.path(), person(), c.lines);
+    const auto saved = saveResultList(dir.path(), person(), ResultText(c.lines));
     ASSERT_EQ(messageOf(saved), "");
     EXPECT_EQ(std::get<std::string>(saved),
               "Der Inhalt wurde im Programm-Ordner gespeichert unter\r" + kFileName +
@@ -179,7 +179,7 @@ TEST(Save, AFailureWhileWritingKeepsTheEarlierFileWhole) {
   Checked<std::string> saved;
   {
     const FileSizeLimit limit(4096);
-    saved = saveResultList(dir.path(), person(), longList);
+    saved = saveResultList(dir.path(), person(), ResultText(longList));
   }
   EXPECT_NE(messageOf(saved).find("lässt sich nicht speichern: File too large"), std::string::npos)
       << messageOf(saved);

@@ -15,9 +15,9 @@ using testing::RecordBuilder;
 // Every entry of the listed lines ("MCr+WIp"), sums and midpoints together.
 std::set<std::string> entriesOf(const SearchResult& result) {
   std::set<std::string> entries;
-  for (const std::string& line : result.lines) {
+  for (const std::string_view line : result.lines) {
     if (line.empty() || line[0] != ' ') continue;
-    std::istringstream words(line);
+    std::istringstream words{std::string(line)};
     for (std::string word; words >> word;) entries.insert(word);
   }
   return entries;

@@ -45,7 +45,7 @@ RecordBuilder isolatedRecord() {
 }
 
 Lines report(const RecordBuilder& builder, double orb = kSmallestOrb) {
-  return correspondences(builder.build(), orb).lines;
+  return correspondences(builder.build(), orb).lines.lines();
 }
 
 // The line of a first factor in one of the four lists (list 1 is transit).

@@ -18,7 +18,7 @@ const Lines kRefusedView = {" ", "Das magische Quadrat", "", " ", "Die Planetenb
 RecordBuilder quietRecord() { return RecordBuilder(3.0); }
 
 Lines viewOf(const TransitRecord& record, std::string_view entry, double orb = kOrb) {
-  return magicSquareEntryStep(record, orb, entry).view.lines;
+  return magicSquareEntryStep(record, orb, entry).view.lines.lines();
 }
 
 TEST(MagicSquare, WritesListsAndPicturesOfTheChosenFactorVariant) {

@@ -86,7 +86,7 @@ TEST(PictureAxis, NegativeAxisValueIsComparedWhereItStandsOnTheDial) {
                           .build();
   const PanelChoices rr{PanelVariant::r, PictureKind::midpoint, PanelVariant::r};
   const auto lines =
-      pictureSearch(record, kOrb, entryAxis(record, entryOf("KNt-JUp")), rr, true).lines;
+      pictureSearch(record, kOrb, entryAxis(record, entryOf("KNt-JUp")), rr, true).lines.lines();
   EXPECT_EQ(lines[MO], "");
   EXPECT_EQ(lines[SA], " SAr/SAr");
 }
@@ -116,7 +116,7 @@ TEST(PictureSearch, SingleVariantModeWritesTwentyTwoLinesInFactorOrder) {
                           .at(Variant::r, KN, 12.5)
                           .at(Variant::t, MC, 10)
                           .build();
-  const auto lines = pictureSearch(record, kOrb, kMidDial, kRSlashT, false).lines;
+  const auto lines = pictureSearch(record, kOrb, kMidDial, kRSlashT, false).lines.lines();
   ASSERT_EQ(lines.size(), 23u);
   EXPECT_EQ(lines[MC], " MCr/KNt");
   for (int i = WI; i <= PO; ++i) {
@@ -141,12 +141,12 @@ TEST(PictureSearch, SingleFactorRestrictionKeepsOnlyFactorsWithThemselves) {
   // Every position 11.25: all r/r midpoints meet the axis.
   const auto record = RecordBuilder(11.25).build();
   const PanelChoices rr{PanelVariant::r, PictureKind::midpoint, PanelVariant::r};
-  const auto restricted = pictureSearch(record, kOrb, kMidDial, rr, true).lines;
+  const auto restricted = pictureSearch(record, kOrb, kMidDial, rr, true).lines.lines();
   ASSERT_EQ(restricted.size(), 23u);
   EXPECT_EQ(restricted[MC], " MCr/MCr");
   EXPECT_EQ(restricted[SO], " SOr/SOr");
   EXPECT_EQ(restricted[PO], " POr/POr");
-  const auto open = pictureSearch(record, kOrb, kMidDial, rr, false).lines;
+  const auto open = pictureSearch(record, kOrb, kMidDial, rr, false).lines.lines();
   EXPECT_EQ(utf8Length(open[MC]), 22u * 8);
   EXPECT_EQ(open[PO], " POr/POr");
   // The answer counts only where the question is asked.
@@ -171,7 +171,7 @@ TEST(PictureSearch, OrbBoundariesAreStrict) {
                        {23.625, true},
                        {23.75, false}}) {
     const auto record = RecordBuilder(5.625).at(Variant::r, MO, c.sum / 2).build();
-    const auto lines = pictureSearch(record, 1.25, angleAxis(0, ""), rr, true).lines;
+    const auto lines = pictureSearch(record, 1.25, angleAxis(0, ""), rr, true).lines.lines();
     EXPECT_EQ(lines[MO], c.hit ? " MOr+MOr" : "") << c.sum;
   }
 }
@@ -190,7 +190,7 @@ std::string emptyGridRow(int i) {
 
 TEST(PictureSearch, AllVariantsModeListsMixedPairsOfAFactorWithItselfBothWays) {
   const auto record = RecordBuilder().at(Variant::r, MC, 10).at(Variant::p, MC, 12.5).build();
-  const auto lines = pictureSearch(record, kOrb, kMidDial, kAllSlashAll, false).lines;
+  const auto lines = pictureSearch(record, kOrb, kMidDial, kAllSlashAll, false).lines.lines();
   std::vector<std::string> expected = {"rpst/rpst Halbsummen in  11°15'", " MCr/MCp", " MCp/MCr",
                                        " ", gridHeader()};
   expected.push_back("   MC  2|" + emptyGridRow(MC).substr(9));
@@ -208,7 +208,7 @@ TEST(PictureSearch, GridCountsEveryVariantPairAndSkipsTheSolarArcSun) {
                           .everywhere(MO, 12.5)
                           .everywhere(SA, 10)
                           .build();
-  const auto lines = pictureSearch(record, kOrb, kMidDial, kAllSlashAll, false).lines;
+  const auto lines = pictureSearch(record, kOrb, kMidDial, kAllSlashAll, false).lines.lines();
   EXPECT_FALSE(containsText(lines, "SOs"));
   EXPECT_TRUE(containsText(lines, "MOt/SAs"));
   const auto header = std::find(lines.begin(), lines.end(), gridHeader());
@@ -235,7 +235,7 @@ TEST(PictureSearch, GridCountsEveryVariantPairAndSkipsTheSolarArcSun) {
 TEST(PictureSearch, OneSidedAllVariantsLoopsOnlyTheRpstSide) {
   const auto record = RecordBuilder().everywhere(MO, 10).everywhere(SA, 12.5).build();
   const PanelChoices tAll{PanelVariant::t, PictureKind::midpoint, PanelVariant::rpst};
-  const auto lines = pictureSearch(record, kOrb, kMidDial, tAll, false).lines;
+  const auto lines = pictureSearch(record, kOrb, kMidDial, tAll, false).lines.lines();
   EXPECT_EQ(lines[0], "t/rpst Halbsummen in  11°15'");
   EXPECT_EQ(lines[1], " MOt/SAr MOt/SAp MOt/SAs MOt/SAt");
   EXPECT_EQ(lines[2], " SAt/MOr SAt/MOp SAt/MOs");
@@ -245,7 +245,7 @@ TEST(PictureSearch, OneSidedAllVariantsLoopsOnlyTheRpstSide) {
   EXPECT_EQ(lines[4 + MO], mo);
   // The other way round the left side runs over all variants.
   const PanelChoices allT{PanelVariant::rpst, PictureKind::midpoint, PanelVariant::t};
-  const auto mirrored = pictureSearch(record, kOrb, kMidDial, allT, false).lines;
+  const auto mirrored = pictureSearch(record, kOrb, kMidDial, allT, false).lines.lines();
   EXPECT_EQ(std::vector<std::string>(mirrored.begin() + 1, mirrored.begin() + 9),
             (std::vector<std::string>{" MOr/SAt", " MOp/SAt", " MOs/SAt", " MOt/SAt", " SAr/MOt",
                                       " SAp/MOt", " SAs/MOt", " "}));
@@ -255,7 +255,8 @@ TEST(PictureSearch, OneSidedAllVariantsLoopsOnlyTheRpstSide) {
 // SOs), and the grid counts every hit.
 TEST(PictureSearch, WritesLongLinesWholeAndCountsAllHits) {
   const auto record = RecordBuilder().build();
-  const auto lines = pictureSearch(record, kOrb, angleAxis(0, ""), kAllSlashAll, false).lines;
+  const auto lines =
+      pictureSearch(record, kOrb, angleAxis(0, ""), kAllSlashAll, false).lines.lines();
   EXPECT_EQ(utf8Length(lines[1]), 87u * 8u);
   EXPECT_EQ(lines[1].substr(0, 16), " MCr/MCr MCr/MCp");
   EXPECT_EQ(lines[1].substr(lines[1].size() - 16), " MCr/POs MCr/POt");

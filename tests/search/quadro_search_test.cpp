@@ -24,7 +24,7 @@ const std::vector<std::string> kClosingLines = {
 std::vector<std::string> picturesOf(const SearchResult& result) {
   std::vector<std::string> pictures;
   for (std::size_t k = 4; k + kClosingLines.size() < result.lines.size(); ++k) {
-    pictures.push_back(result.lines[k].substr(0, 15));
+    pictures.emplace_back(result.lines[k].substr(0, 15));
   }
   return pictures;
 }
@@ -122,7 +122,7 @@ TEST(QuadroSearch, SumSideOfExactly360KeepsItAndShowsNoSign) {
                           .at(Variant::t, MO, 35)
                           .at(Variant::p, MC, 90)
                           .build();
-  const auto& lines = quadroSearch(record, kOrb, "KN+JU=MO/SA").result.lines;
+  const auto lines = quadroSearch(record, kOrb, "KN+JU=MO/SA").result.lines.lines();
   // KNr+JUr = 360 meets MOr/SAr = 0.
   EXPECT_TRUE(lines[4].starts_with("KNr+JUr=MOr/SAr")) << lines[4];
   EXPECT_TRUE(lines[4].ends_with("  00°00' 07 00°00'=00°00' 06 00°00'WID")) << lines[4];

@@ -23,8 +23,8 @@ TripleEntry accepted(std::string_view text) {
 
 std::vector<std::string> linesStartingWith(const SearchResult& result, const std::string& start) {
   std::vector<std::string> found;
-  for (const std::string& line : result.lines) {
-    if (line.rfind(start, 0) == 0) found.push_back(line);
+  for (const std::string_view line : result.lines) {
+    if (line.starts_with(start)) found.emplace_back(line);
   }
   return found;
 }
@@ -173,7 +173,7 @@ TEST(TripleSearch, SkipsOnlyCombinationsWithTheSolarArcSun) {
   EXPECT_EQ(first.lines.size(), 4u + 3u * 4u * (4u * (22u * 4u - 1u) - 6u) + 3u);
   EXPECT_EQ(linesStartingWith(first, "SOr+MAs=KNr+").size(), 22u * 4u - 1u);
   for (std::size_t i = 4; i + 3 < first.lines.size(); ++i) {
-    const std::string& line = first.lines[i];
+    const std::string_view line = first.lines[i];
     ASSERT_FALSE(line.starts_with("SOs") || line.substr(12, 3) == "SOs") << line;
   }
   EXPECT_EQ(first.lines[4],

@@ -177,10 +177,10 @@ class UiBadInputTest : public UiTestCase {
     QVERIFY(!orbEntry.isVisible());
     ui::TForm4& overview = program.form4();
     QVERIFY(overview.isVisible());
-    QCOMPARE(viewLines(overview, "Memo1"), asShown(vier_summen(record, 1.2)));
+    QCOMPARE(viewLines(overview, "Memo1"), asShown(vier_summen(record, 1.2).lines()));
     click(child(overview, "Button1"));
     QCOMPARE(main.state(), ui::TForm1::State::ready);
-    QCOMPARE(viewLines(main, "Memo3"), asShown(axisOverview(record, 1.2).lines));
+    QCOMPARE(viewLines(main, "Memo3"), asShown(axisOverview(record, 1.2).lines.lines()));
     std::vector<ShownBox> boxes = oneBox(BoxKind::information, std::string(kSearchesReadyMessage));
     if (outcome == int(Outcome::asksFirst)) {
       boxes.insert(boxes.begin(), ShownBox{BoxKind::question, outsidePositionsQuestion(path)});
@@ -207,7 +207,7 @@ class UiBadInputTest : public UiTestCase {
     const QString emoji = QString::fromUtf8("😀");
     const QStringList refusedTriple = [] {
       QStringList lines;
-      for (const std::string& line : tripleRefusedLines()) lines << qs(line);
+      for (const std::string_view line : tripleRefusedLines()) lines << qs(std::string(line));
       return lines;
     }();
 

@@ -62,7 +62,7 @@ class OutputButtonsTest : public UiTestCase {
     auto* view = child<QPlainTextEdit>(overview, "Memo1");
     view->moveCursor(QTextCursor::End);
     view->insertPlainText(QStringLiteral("\nNotiz"));
-    std::vector<std::string> lines = vier_summen(record_, 0.5);
+    std::vector<std::string> lines = vier_summen(record_, 0.5).lines();
     lines.push_back("Notiz");
 
     click(child(overview, "Button3"));
@@ -82,7 +82,7 @@ class OutputButtonsTest : public UiTestCase {
     finishLoad();
     std::filesystem::remove_all(run_->startFolder());
     const std::vector<std::string> lines = viewLines(run_->main(), "Memo3");
-    const auto refused = saveResultList(run_->startFolder(), record_, lines);
+    const auto refused = saveResultList(run_->startFolder(), record_, ResultText(lines));
     QVERIFY(rejection(refused));
 
     click(child(run_->main(), "Button7"));
@@ -134,7 +134,7 @@ class OutputButtonsTest : public UiTestCase {
   // save of these lines gives in a folder of its own.
   void expectSavedAsTheLibrarySaves(const std::vector<std::string>& lines) {
     const TempDir reference;
-    const auto expected = saveResultList(reference.path(), record_, lines);
+    const auto expected = saveResultList(reference.path(), record_, ResultText(lines));
     QVERIFY(!rejection(expected));
     const std::vector<std::filesystem::path> referenceFiles = filesIn(reference.path());
     QCOMPARE(referenceFiles.size(), std::size_t{1});

@@ -145,7 +145,8 @@ class SearchOptionsTest : public UiTestCase {
     main().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main()));
     QVERIFY(hasFocus("Edit2"));
-    const std::vector<std::string> wider = midpointSumSearch(record_, 2.0, entry).result.lines;
+    const std::vector<std::string> wider =
+        midpointSumSearch(record_, 2.0, entry).result.lines.lines();
     QVERIFY(wider != resultList());
 
     QVERIFY(typeIntoFocus(QStringLiteral("\n")));
@@ -509,7 +510,7 @@ class SearchOptionsTest : public UiTestCase {
     // "Speichern" saves the list as it now stands.
     click(button("Button7"));
     const std::filesystem::path saved = run_->startFolder() / resultFileName(record_);
-    QCOMPARE(contentsOf(saved), resultFileText(record_, expected.lines));
+    QCOMPARE(contentsOf(saved), resultFileText(record_, ResultText(expected.lines)));
   }
 
   // ---- Option 6 -----------------------------------------------------------
