@@ -57,8 +57,8 @@ bool writeLines(std::ostream& out, std::ostream& err, const std::vector<std::str
   errno = 0;
   printLines(out, lines);
   if (out.flush()) return true;
-  printMessage(err, std::string("kelvaro-cli: the lines could not be written: ") +
-                        std::strerror(errno));
+  printMessage(err,
+               std::string("kelvaro-cli: the lines could not be written: ") + std::strerror(errno));
   return false;
 }
 
@@ -95,13 +95,14 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
   if (result.rejected) return kExitRefused;
   const bool saving = line.save->count() > 0;
   if (saving && !result.isResultList) {
-    printMessage(err,
-                 "--save: this command does not write the result list, so there is nothing to save");
+    printMessage(
+        err, "--save: this command does not write the result list, so there is nothing to save");
     return kExitUsage;
   }
   const bool written = writeLines(out, err, result.lines);
   // The save runs even when the lines were lost.
-  const int saved = saving ? saveLines(err, line.saveFolder, session.record, result.lines) : kExitDone;
+  const int saved =
+      saving ? saveLines(err, line.saveFolder, session.record, result.lines) : kExitDone;
   return written ? saved : kExitRefused;
 }
 
