@@ -98,7 +98,8 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
   }
   const bool written = writeLines(out, err, result.lines);
   // The save runs even when the lines were lost.
-  const int saved = saving ? saveLines(err, line.saveFolder, session.record, result.lines) : kExitDone;
+  const int saved =
+      saving ? saveLines(err, line.saveFolder, session.record, result.lines) : kExitDone;
   return written ? saved : kExitRefused;
 }
 

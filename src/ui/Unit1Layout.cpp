@@ -13,9 +13,9 @@
 
 #include "ui/Unit1.h"
 #include "ui/clickable_label.h"
-#include "ui/option_captions.h"
 #include "ui/intro_text.h"
 #include "ui/named_controls.h"
+#include "ui/option_captions.h"
 #include "ui/text_view.h"
 #include "ui/window_style.h"
 
