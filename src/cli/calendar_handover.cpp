@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#if __has_include(<unistd.h>)
+#if !defined(_WIN32) && __has_include(<unistd.h>)
 #include <unistd.h>
 #define KELVARO_CAN_EXEC 1
 #endif
