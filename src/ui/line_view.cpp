@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include <QClipboard>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -123,6 +124,10 @@ int LineView::charWidth() const {
   return std::max(1, fontMetrics().horizontalAdvance(QLatin1Char('M')));
 }
 
+// The margin lies above the first line only; a view scrolled down starts
+// with a line at its top edge.
+int LineView::firstLineTop() const { return verticalScrollBar()->value() == 0 ? kMargin : 0; }
+
 int LineView::visibleLineCount() const {
   return std::max(1, (viewport()->height() - 2 * kMargin) / lineHeight());
 }
@@ -134,7 +139,9 @@ void LineView::updateScrollBars() {
   vertical->setRange(0, std::max(0, static_cast<int>(lines_.size()) - visible));
   vertical->setPageStep(visible);
   vertical->setSingleStep(1);
-  const int width = static_cast<int>(widest_) * charWidth() + 2 * kMargin;
+  // As wide as a text view lays out its widest line, margins included.
+  const double widest = QFontMetricsF(font()).horizontalAdvance(QLatin1Char('M')) * widest_;
+  const int width = static_cast<int>(widest + 2 * kMargin);
   QScrollBar* horizontal = horizontalScrollBar();
   horizontal->setRange(0, std::max(0, width - viewport()->width()));
   horizontal->setPageStep(viewport()->width());
@@ -162,7 +169,7 @@ void LineView::paintEvent(QPaintEvent* /*event*/) {
   const Place to = std::max(anchor_, cursor_);
   const int bottom = viewport()->height();
   std::size_t line = static_cast<std::size_t>(verticalScrollBar()->value());
-  for (int top = kMargin; line < lines_.size() && top < bottom; ++line, top += height) {
+  for (int top = firstLineTop(); line < lines_.size() && top < bottom; ++line, top += height) {
     const QString text = lineText(line);
     painter.setPen(palette().color(QPalette::Text));
     painter.drawText(left, top + metrics.ascent(), text);
@@ -184,7 +191,7 @@ void LineView::paintEvent(QPaintEvent* /*event*/) {
 
 LineView::Place LineView::placeAt(const QPoint& point) const {
   if (lines_.empty()) return {};
-  const int row = std::max(0, (point.y() - kMargin) / lineHeight());
+  const int row = std::max(0, (point.y() - firstLineTop()) / lineHeight());
   const std::size_t line =
       std::min(lines_.size() - 1, static_cast<std::size_t>(verticalScrollBar()->value() + row));
   const int x = point.x() - kMargin + horizontalScrollBar()->value();

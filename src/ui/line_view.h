@@ -52,6 +52,7 @@ class LineView : public QAbstractScrollArea {
   QString lineText(std::size_t line) const;
   int lineHeight() const;
   int charWidth() const;
+  int firstLineTop() const;
   int visibleLineCount() const;
   Place placeAt(const QPoint& point) const;
   bool moveCursor(const QKeyEvent& event);
