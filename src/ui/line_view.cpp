@@ -140,7 +140,8 @@ void LineView::updateScrollBars() {
   vertical->setPageStep(visible);
   vertical->setSingleStep(1);
   // As wide as a text view lays out its widest line, margins included.
-  const double widest = QFontMetricsF(font()).horizontalAdvance(QLatin1Char('M')) * widest_;
+  const double widest = QFontMetricsF(font()).horizontalAdvance(QLatin1Char('M')) *
+                        static_cast<double>(widest_);
   const int width = static_cast<int>(widest + 2 * kMargin);
   QScrollBar* horizontal = horizontalScrollBar();
   horizontal->setRange(0, std::max(0, width - viewport()->width()));
