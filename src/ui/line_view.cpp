@@ -4,9 +4,12 @@
 #include <cstring>
 
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -308,6 +311,21 @@ void LineView::mouseDoubleClickEvent(QMouseEvent* event) {
   anchor_ = {place.line, start};
   cursor_ = {place.line, end};
   viewport()->update();
+}
+
+// The menu a read-only text view offers, in Qt's own (translated) words.
+void LineView::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  QAction* copying = menu.addAction(QCoreApplication::translate("QWidgetTextControl", "&Copy"),
+                                    [this] { copy(); });
+  copying->setShortcut(QKeySequence::Copy);
+  copying->setEnabled(anchor_ != cursor_);
+  menu.addSeparator();
+  QAction* all = menu.addAction(QCoreApplication::translate("QWidgetTextControl", "Select All"),
+                                [this] { selectAll(); });
+  all->setShortcut(QKeySequence::SelectAll);
+  all->setEnabled(!lines_.empty());
+  menu.exec(event->globalPos());
 }
 
 std::vector<std::string> linesOf(const QWidget& view) {
