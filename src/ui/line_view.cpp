@@ -195,9 +195,11 @@ void LineView::paintEvent(QPaintEvent* /*event*/) {
 
 LineView::Place LineView::placeAt(const QPoint& point) const {
   if (lines_.empty()) return {};
-  const int row = std::max(0, (point.y() - firstLineTop()) / lineHeight());
-  const std::size_t line =
-      std::min(lines_.size() - 1, static_cast<std::size_t>(verticalScrollBar()->value() + row));
+  // Above or below the view (a drag past its edge) is the line beyond it.
+  const int y = point.y() - firstLineTop();
+  const int row = y < 0 ? -1 : y / lineHeight();
+  const std::size_t line = static_cast<std::size_t>(std::clamp(
+      verticalScrollBar()->value() + row, 0, static_cast<int>(lines_.size()) - 1));
   const int x = point.x() - kMargin + horizontalScrollBar()->value();
   const qsizetype column = (std::max(0, x) + charWidth() / 2) / charWidth();
   return {line, std::min(column, lineText(line).size())};
