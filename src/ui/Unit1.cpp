@@ -35,6 +35,7 @@
 #include "ui/intro_text.h"
 #include "ui/new_transit_form.h"
 #include "ui/platform.h"
+#include "ui/line_view.h"
 #include "ui/text_view.h"
 
 namespace kelvaro::ui {
@@ -62,8 +63,8 @@ void TForm1::useWindows(TForm2& orbEntry, TForm3& help, TForm4& contentOverview)
   form2_ = &orbEntry;
   form3_ = &help;
   form4_ = &contentOverview;
-  connect(form4_, &TForm4::printClicked, this, [this] { printLines(form4_, form4_->lines()); });
-  connect(form4_, &TForm4::saveClicked, this, [this] { saveLines(form4_, form4_->lines()); });
+  connect(form4_, &TForm4::printClicked, this, [this] { printLines(form4_, ResultText(form4_->lines())); });
+  connect(form4_, &TForm4::saveClicked, this, [this] { saveLines(form4_, ResultText(form4_->lines())); });
 }
 
 void TForm1::connectControls() {
@@ -232,12 +233,12 @@ void TForm1::showContentOverview() {
 }
 
 void TForm1::zeigen() {
-  const AxisOverview overview = axisOverview(*record_, orb_);
+  AxisOverview overview = axisOverview(*record_, orb_);
   const std::array<QLabel*, kAxisLabelCount> labels = axisLabels();
   for (std::size_t i = 0; i < labels.size(); ++i) labels[i]->setText(toQString(overview.labels[i]));
   Label3->setText(toQString(overview.heading));
-  setLines(*Memo3, overview.lines);
-  showFromTop(*Memo3);
+  Memo3->setLines(std::move(overview.lines));
+  Memo3->showFromTop();
   platform_.showInformation(this, std::string(kSearchesReadyMessage));
   setCommandButtonsEnabled(true);
   state_ = State::ready;
@@ -256,9 +257,9 @@ void TForm1::Button4Click() {
   weiter();
 }
 
-void TForm1::Button6Click() { printLines(this, linesOf(*Memo3)); }
+void TForm1::Button6Click() { printLines(this, Memo3->lines()); }
 
-void TForm1::Button7Click() { saveLines(this, linesOf(*Memo3)); }
+void TForm1::Button7Click() { saveLines(this, Memo3->lines()); }
 
 void TForm1::Button12Click() { form3_->showHelp(); }
 
@@ -288,8 +289,9 @@ void TForm1::Label7Click() {
   openOrbEntry({});
 }
 
-void TForm1::printLines(QWidget* parent, const std::vector<std::string>& lines) {
+void TForm1::printLines(QWidget* parent, const ResultText& text) {
   if (!record_) return;
+  const std::vector<std::string> lines = text.lines();
   QPrinter printer;
   presetPageOrientation(printer, *record_, lines);
   if (!platform_.setUpPrinter(parent, printer)) return;
@@ -300,11 +302,11 @@ void TForm1::printLines(QWidget* parent, const std::vector<std::string>& lines) 
 
 // Result files go into the folder that was current at the start, which also
 // stays the working folder afterwards.
-void TForm1::saveLines(QWidget* parent, const std::vector<std::string>& lines) {
+void TForm1::saveLines(QWidget* parent, const ResultText& lines) {
   if (!record_) return;
   std::error_code ignored;  // a missing folder is reported by the save itself
   std::filesystem::current_path(savedWorkingFolder_, ignored);
-  const Checked<std::string> saved = saveResultList(savedWorkingFolder_, *record_, ResultText(lines));
+  const Checked<std::string> saved = saveResultList(savedWorkingFolder_, *record_, lines);
   if (const Rejection* failure = rejection(saved)) {
     platform_.showError(parent, failure->message);
   } else {

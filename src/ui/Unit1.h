@@ -32,6 +32,7 @@ namespace kelvaro::ui {
 class CalendarWindow;
 class ClickableLabel;
 class DialWindow;
+class LineView;
 class NewTransitForm;
 class Platform;
 class TForm2;
@@ -138,11 +139,11 @@ class TForm1 : public QWidget {
 
   void refuseEntry(QLineEdit& field, const std::string& message);
   void showVariantPanel();
-  void showResult(const SearchResult& result);
+  void showResult(SearchResult result);
 
   // Printing and saving the lines of a view, for this window and TForm4.
-  void printLines(QWidget* parent, const std::vector<std::string>& lines);
-  void saveLines(QWidget* parent, const std::vector<std::string>& lines);
+  void printLines(QWidget* parent, const ResultText& lines);
+  void saveLines(QWidget* parent, const ResultText& lines);
 
   void fitToScreen();
 
@@ -196,8 +197,8 @@ class TForm1 : public QWidget {
   QLabel* Label3;  // heading of the result list
   ClickableLabel* Label7;  // orb label
   QFrame* Panel3;          // frame of the result list
-  QPlainTextEdit* Memo3;   // result list
-  QPlainTextEdit* Memo1;   // second text view (option 6)
+  LineView* Memo3;        // result list
+  LineView* Memo1;   // second text view (option 6)
   QPushButton* Button6;    // "Drucken"
   QPushButton* Button7;    // "Speichern"
   QLabel* Label20;  // axis labels, left to right

@@ -14,6 +14,7 @@
 #include "ui/Unit1.h"
 #include "ui/clickable_label.h"
 #include "ui/intro_text.h"
+#include "ui/line_view.h"
 #include "ui/named_controls.h"
 #include "ui/option_captions.h"
 #include "ui/text_view.h"
@@ -31,11 +32,9 @@ QFrame* panel(QWidget* parent, const char* name, const QColor& background,
 
 // A read-only, fixed-pitch view of result lines: tables keep their columns,
 // long lines scroll sideways instead of wrapping.
-QPlainTextEdit* resultView(QWidget* parent, const char* name, const QRect& geometry) {
-  auto* view = named(new QPlainTextEdit(parent), name, geometry);
-  view->setReadOnly(true);
+LineView* resultView(QWidget* parent, const char* name, const QRect& geometry) {
+  auto* view = named(new LineView(parent), name, geometry);
   view->setFont(fixedPitchFont(9, true));
-  view->setLineWrapMode(QPlainTextEdit::NoWrap);
   view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setBaseColour(*view, colour::cream);
   return view;

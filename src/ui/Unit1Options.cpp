@@ -23,6 +23,7 @@
 #include "ui/entry_field.h"
 #include "ui/option_captions.h"
 #include "ui/platform.h"
+#include "ui/line_view.h"
 #include "ui/text_view.h"
 
 namespace kelvaro::ui {
@@ -76,10 +77,10 @@ void TForm1::refuseEntry(QLineEdit& field, const std::string& message) {
   focusField(field);
 }
 
-void TForm1::showResult(const SearchResult& result) {
+void TForm1::showResult(SearchResult result) {
   Label3->setText(toQString(result.heading));
-  setLines(*Memo3, result.lines);
-  showFromTop(*Memo3);
+  Memo3->setLines(std::move(result.lines));
+  Memo3->showFromTop();
 }
 
 // ---- Option 1: midpoints and sums in MC, SO, AS ---------------------------
@@ -199,14 +200,14 @@ void TForm1::PBild_suche() {
 void TForm1::Edit7Change() {
   if (characterCount(*Edit7) != kQuadroEntryLength) return;
   Memo3->clear();
-  const QuadroOutcome outcome = quadroSearch(*record_, orb_, toUtf8(Edit7->text()));
+  QuadroOutcome outcome = quadroSearch(*record_, orb_, toUtf8(Edit7->text()));
   Label3->setText(toQString(outcome.result.heading));
-  setLines(*Memo3, outcome.result.lines);
+  Memo3->setLines(std::move(outcome.result.lines));
   if (outcome.rejection) {
     refuseEntry(*Edit7, outcome.rejection->message);
     return;
   }
-  showLastLine(*Memo3);
+  Memo3->showLastLine();
 }
 
 // ---- Option 3: search angle -----------------------------------------------
@@ -304,11 +305,11 @@ void TForm1::Button14Click() {
 void TForm1::Edit6Change() {
   if (characterCount(*Edit6) != kTripleEntryLength) return;
   Memo3->clear();
-  const TripleStep step = tripleEntryStep(*record_, orb_, toUtf8(Edit6->text()), allFactors_);
+  TripleStep step = tripleEntryStep(*record_, orb_, toUtf8(Edit6->text()), allFactors_);
   for (const std::string& message : step.messages) refuseEntry(*Edit6, message);
   if (step.heading) Label3->setText(toQString(*step.heading));
-  setLines(*Memo3, step.lines);
-  showFromTop(*Memo3);
+  Memo3->setLines(std::move(step.lines));
+  Memo3->showFromTop();
 }
 
 // ---- Option 5: correspondences --------------------------------------------
@@ -332,18 +333,18 @@ void TForm1::Button5Click() {
 }
 
 void TForm1::Edit8Change() {
-  const MagicSquareStep step = magicSquareEntryStep(*record_, orb_, toUtf8(Edit8->text()));
+  MagicSquareStep step = magicSquareEntryStep(*record_, orb_, toUtf8(Edit8->text()));
   Label3->setText(toQString(step.view.heading));
   if (step.refusal) {
     // The view stands opened while the message is shown; putting the field
     // text back is a change of its own that opens it again.
-    setLines(*Memo1, magicSquareEntryStep(*record_, orb_, {}).view.lines);
+    Memo1->setLines(magicSquareEntryStep(*record_, orb_, {}).view.lines);
     platform_.showError(this, step.refusal->message);
     Edit8->setText(toQString(*step.fieldText));
     Edit8->setFocus(Qt::OtherFocusReason);  // after the name, ready for the letter
   }
-  setLines(*Memo1, step.view.lines);
-  showFromTop(*Memo1);
+  Memo1->setLines(std::move(step.view.lines));
+  Memo1->showFromTop();
   if (step.showsInformation) platform_.showInformation(this, std::string(kMagicSquareInformation));
 }
 

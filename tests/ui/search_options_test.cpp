@@ -8,6 +8,7 @@
 #include <set>
 #include <variant>
 
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -309,7 +310,7 @@ class SearchOptionsTest : public UiTestCase {
     QCOMPARE(resultList(), found.result.lines);
     QCOMPARE(text(main(), "Label3"), found.result.heading);
     // The list stays where the last appended line is.
-    const QScrollBar* scroll = child<QPlainTextEdit>(main(), "Memo3")->verticalScrollBar();
+    const QScrollBar* scroll = child<QAbstractScrollArea>(main(), "Memo3")->verticalScrollBar();
     QVERIFY(scroll->maximum() > 0);
     QCOMPARE(scroll->value(), scroll->maximum());
 
@@ -573,6 +574,64 @@ class SearchOptionsTest : public UiTestCase {
     }
   }
 
+  // ---- Result list --------------------------------------------------------
+
+  // Keys select from where the user clicked, Ctrl+C copies the selection as
+  // plain text, and the keys without Shift scroll as they did.
+  void resultListSelectsAndCopiesWithKeys() {
+    auto* view = child<QAbstractScrollArea>(main(), "Memo3");
+    const std::vector<std::string> lines = resultList();
+    QVERIFY(lines.size() > 40);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(2, 2));
+    QVERIFY(view->hasFocus());
+
+    QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard(), lines[0] + "\n");
+    QTest::keyClick(view, Qt::Key_End, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard(), lines[0] + "\n" + lines[1]);
+
+    // Selecting on past the lines in sight scrolls them along.
+    QScrollBar* scroll = view->verticalScrollBar();
+    for (int i = 0; i < 40; ++i) QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+    QVERIFY(scroll->value() > 0);
+    QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(scroll->value(), 0);
+    QTest::keyClick(view, Qt::Key_Down);
+    QCOMPARE(scroll->value(), 1);
+    QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(scroll->value(), scroll->maximum());
+
+    QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    std::string all;
+    for (const std::string& line : lines) all += (all.empty() ? "" : "\n") + line;
+    QCOMPARE(clipboard(), all);
+  }
+
+  // Dragging with the mouse selects from the press to where the mouse is.
+  void resultListSelectsByDragging() {
+    auto* view = child<QAbstractScrollArea>(main(), "Memo3");
+    const std::vector<std::string> lines = resultList();
+    const QFontMetrics metrics(view->font());
+    const auto at = [&](int line, int column) {
+      return QPoint(4 + column * metrics.horizontalAdvance(QLatin1Char('M')),
+                    4 + line * metrics.height() + metrics.height() / 2);
+    };
+    QWidget* viewport = view->viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, at(0, 3));
+    QMouseEvent drag(QEvent::MouseMove, at(2, 5), viewport->mapToGlobal(at(2, 5)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &drag);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, at(2, 5));
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    const QString expected = QString::fromStdString(lines[0]).mid(3) + "\n" +
+                             QString::fromStdString(lines[1]) + "\n" +
+                             QString::fromStdString(lines[2]).left(5);
+    QCOMPARE(QString::fromStdString(clipboard()), expected);
+  }
+
   // ---- All options ----------------------------------------------------------
 
   // Each option button leaves only its own controls, none overlapping
@@ -645,9 +704,10 @@ class SearchOptionsTest : public UiTestCase {
   QLineEdit* field(const char* name) { return child<QLineEdit>(main(), name); }
   std::vector<std::string> resultList() { return viewLines(main(), "Memo3"); }
   bool hasFocus(const char* name) { return QApplication::focusWidget() == child(main(), name); }
+  static std::string clipboard() { return QGuiApplication::clipboard()->text().toStdString(); }
 
   bool shownFromTop(const char* view) {
-    return child<QPlainTextEdit>(main(), view)->verticalScrollBar()->value() == 0;
+    return child<QAbstractScrollArea>(main(), view)->verticalScrollBar()->value() == 0;
   }
 
   static std::set<std::string> names(std::initializer_list<const char*> list) {

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <QtTest>
 
+#include "ui/line_view.h"
 #include "ui/scripted_platform.h"
 #include "ui/text_view.h"
 
@@ -56,9 +57,9 @@ Widget* child(QWidget& window, const char* name) {
   }
 }
 
-// The lines of a text view of the window.
+// The lines of a text view or a line view of the window.
 inline std::vector<std::string> viewLines(QWidget& window, const char* name) {
-  const auto* view = child<QPlainTextEdit>(window, name);
+  const QWidget* view = child(window, name);
   return view ? ui::linesOf(*view) : std::vector<std::string>{};
 }
 

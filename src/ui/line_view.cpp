@@ -1,0 +1,339 @@
+#include "ui/line_view.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+#include "ui/text_view.h"
+
+namespace kelvaro::ui {
+namespace {
+
+// The blank border around the text, as a text view's document has.
+constexpr int kMargin = 4;
+
+// Lines holding "\r" or "\n" broken where a text view breaks them, so that
+// every shown line is one line of the buffer.
+ResultText splitAtLineBreaks(ResultText lines) {
+  const std::string_view text = lines.text();
+  const bool plain = text.find('\r') == std::string_view::npos &&
+                     static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) ==
+                         lines.size();
+  if (plain) return lines;
+  ResultText split;
+  for (const std::string_view line : lines) {
+    std::size_t start = 0;
+    for (std::size_t end; (end = line.find_first_of("\r\n", start)) != std::string_view::npos;
+         start = end + 1) {
+      split.push_back(line.substr(start, end - start));
+    }
+    split.push_back(line.substr(start));
+  }
+  return split;
+}
+
+// UTF-16 units of a UTF-8 line: one per character, two above U+FFFF.
+std::size_t utf16Length(std::string_view line) {
+  std::size_t units = 0;
+  for (const char c : line) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte & 0xC0) != 0x80) ++units;
+    if (byte >= 0xF0) ++units;
+  }
+  return units;
+}
+
+}  // namespace
+
+LineView::LineView(QWidget* parent) : QAbstractScrollArea(parent) {
+  setFocusPolicy(Qt::StrongFocus);
+  viewport()->setCursor(Qt::IBeamCursor);
+  updateScrollBars();
+}
+
+void LineView::setLines(ResultText lines) {
+  lines_ = splitAtLineBreaks(std::move(lines));
+  widest_ = widestLine();
+  anchor_ = cursor_ = {};
+  updateScrollBars();
+  viewport()->update();
+}
+
+// No line has more UTF-16 units than bytes, so only lines longer in bytes
+// than the widest so far are counted.
+std::size_t LineView::widestLine() const {
+  std::size_t widest = 0;
+  for (const std::string_view line : lines_) {
+    if (line.size() > widest) widest = std::max(widest, utf16Length(line));
+  }
+  return widest;
+}
+
+void LineView::showFromTop() {
+  anchor_ = cursor_ = {};
+  verticalScrollBar()->setValue(0);
+  horizontalScrollBar()->setValue(0);
+}
+
+void LineView::showLastLine() {
+  placeCursor({lines_.empty() ? 0 : lines_.size() - 1, 0}, false);
+  horizontalScrollBar()->setValue(0);
+}
+
+void LineView::selectAll() {
+  anchor_ = {};
+  cursor_ = lines_.empty() ? Place{} : Place{lines_.size() - 1, lineText(lines_.size() - 1).size()};
+  viewport()->update();
+}
+
+QString LineView::selectedText() const {
+  const Place from = std::min(anchor_, cursor_);
+  const Place to = std::max(anchor_, cursor_);
+  if (from == to) return {};
+  QString text;
+  for (std::size_t line = from.line; line <= to.line; ++line) {
+    const QString whole = lineText(line);
+    const qsizetype start = line == from.line ? from.column : 0;
+    const qsizetype end = line == to.line ? to.column : whole.size();
+    text += whole.mid(start, end - start);
+    if (line < to.line) text += QLatin1Char('\n');
+  }
+  return text;
+}
+
+void LineView::copy() const {
+  const QString text = selectedText();
+  if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text);
+}
+
+QString LineView::lineText(std::size_t line) const {
+  return line < lines_.size() ? toQString(lines_[line]) : QString();
+}
+
+int LineView::lineHeight() const { return std::max(1, fontMetrics().height()); }
+
+int LineView::charWidth() const {
+  return std::max(1, fontMetrics().horizontalAdvance(QLatin1Char('M')));
+}
+
+// The margin lies above the first line only; a view scrolled down starts
+// with a line at its top edge.
+int LineView::firstLineTop() const { return verticalScrollBar()->value() == 0 ? kMargin : 0; }
+
+int LineView::visibleLineCount() const {
+  return std::max(1, (viewport()->height() - 2 * kMargin) / lineHeight());
+}
+
+// Vertical steps are lines, horizontal ones pixels, as in a text view.
+void LineView::updateScrollBars() {
+  const int visible = visibleLineCount();
+  QScrollBar* vertical = verticalScrollBar();
+  vertical->setRange(0, std::max(0, static_cast<int>(lines_.size()) - visible));
+  vertical->setPageStep(visible);
+  vertical->setSingleStep(1);
+  // As wide as a text view lays out its widest line, margins included.
+  const double widest = QFontMetricsF(font()).horizontalAdvance(QLatin1Char('M')) *
+                        static_cast<double>(widest_);
+  const int width = static_cast<int>(widest + 2 * kMargin);
+  QScrollBar* horizontal = horizontalScrollBar();
+  horizontal->setRange(0, std::max(0, width - viewport()->width()));
+  horizontal->setPageStep(viewport()->width());
+  horizontal->setSingleStep(charWidth() * 2);
+}
+
+void LineView::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  updateScrollBars();
+}
+
+void LineView::changeEvent(QEvent* event) {
+  QAbstractScrollArea::changeEvent(event);
+  if (event->type() == QEvent::FontChange) updateScrollBars();
+}
+
+// Only the lines in sight are converted and drawn; the selection is
+// highlighted behind its text, which is drawn again in the highlight's colour.
+void LineView::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(viewport());
+  const QFontMetrics metrics = fontMetrics();
+  const int height = lineHeight();
+  const int left = kMargin - horizontalScrollBar()->value();
+  const Place from = std::min(anchor_, cursor_);
+  const Place to = std::max(anchor_, cursor_);
+  const int bottom = viewport()->height();
+  std::size_t line = static_cast<std::size_t>(verticalScrollBar()->value());
+  for (int top = firstLineTop(); line < lines_.size() && top < bottom; ++line, top += height) {
+    const QString text = lineText(line);
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawText(left, top + metrics.ascent(), text);
+    if (from == to || line < from.line || line > to.line) continue;
+    const qsizetype start = line == from.line ? from.column : 0;
+    const qsizetype end = line == to.line ? to.column : text.size();
+    const int x = left + metrics.horizontalAdvance(text.left(start));
+    int width = metrics.horizontalAdvance(text.mid(start, end - start));
+    if (line < to.line) width += metrics.horizontalAdvance(QLatin1Char(' '));  // the line end
+    const QRect selected(x, top, width, height);
+    painter.fillRect(selected, palette().brush(QPalette::Highlight));
+    painter.save();
+    painter.setClipRect(selected);
+    painter.setPen(palette().color(QPalette::HighlightedText));
+    painter.drawText(left, top + metrics.ascent(), text);
+    painter.restore();
+  }
+}
+
+LineView::Place LineView::placeAt(const QPoint& point) const {
+  if (lines_.empty()) return {};
+  // Above or below the view (a drag past its edge) is the line beyond it.
+  const int y = point.y() - firstLineTop();
+  const int row = y < 0 ? -1 : y / lineHeight();
+  const std::size_t line = static_cast<std::size_t>(std::clamp(
+      verticalScrollBar()->value() + row, 0, static_cast<int>(lines_.size()) - 1));
+  const int x = point.x() - kMargin + horizontalScrollBar()->value();
+  const qsizetype column = (std::max(0, x) + charWidth() / 2) / charWidth();
+  return {line, std::min(column, lineText(line).size())};
+}
+
+void LineView::placeCursor(Place place, bool keepAnchor) {
+  cursor_ = place;
+  if (!keepAnchor) anchor_ = place;
+  ensureVisible(place);
+  viewport()->update();
+}
+
+void LineView::ensureVisible(Place place) {
+  QScrollBar* vertical = verticalScrollBar();
+  const int line = static_cast<int>(place.line);
+  if (line < vertical->value()) vertical->setValue(line);
+  if (line >= vertical->value() + visibleLineCount()) vertical->setValue(line - visibleLineCount() + 1);
+  const int x = kMargin + static_cast<int>(place.column) * charWidth();
+  QScrollBar* horizontal = horizontalScrollBar();
+  if (x < horizontal->value()) horizontal->setValue(x - kMargin);
+  if (x >= horizontal->value() + viewport()->width()) horizontal->setValue(x - viewport()->width() + kMargin);
+}
+
+// Shift with a moving key extends the selection from where the cursor
+// stands; Ctrl+Home and Ctrl+End also go without Shift. True when handled.
+bool LineView::moveCursor(const QKeyEvent& event) {
+  if (lines_.empty()) return false;
+  const bool shift = event.modifiers() & Qt::ShiftModifier;
+  const bool control = event.modifiers() & Qt::ControlModifier;
+  const std::size_t last = lines_.size() - 1;
+  const std::size_t page = static_cast<std::size_t>(visibleLineCount());
+  Place place = cursor_;
+  const auto lineLength = [this](std::size_t line) { return lineText(line).size(); };
+  switch (event.key()) {
+    case Qt::Key_Home:
+      if (!shift && !control) return false;
+      place = control ? Place{} : Place{place.line, 0};
+      break;
+    case Qt::Key_End:
+      if (!shift && !control) return false;
+      place = control ? Place{last, lineLength(last)} : Place{place.line, lineLength(place.line)};
+      break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown: {
+      if (!shift) return false;
+      const std::size_t step =
+          event.key() == Qt::Key_Up || event.key() == Qt::Key_Down ? 1 : page;
+      const bool down = event.key() == Qt::Key_Down || event.key() == Qt::Key_PageDown;
+      place.line = down ? std::min(last, place.line + step) : place.line - std::min(place.line, step);
+      place.column = std::min(place.column, lineLength(place.line));
+      break;
+    }
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+      if (!shift) return false;
+      const bool right = event.key() == Qt::Key_Right;
+      if (right && place.column < lineLength(place.line)) {
+        ++place.column;
+      } else if (right && place.line < last) {
+        place = {place.line + 1, 0};
+      } else if (!right && place.column > 0) {
+        --place.column;
+      } else if (!right && place.line > 0) {
+        place = {place.line - 1, lineLength(place.line - 1)};
+      }
+      break;
+    }
+    default:
+      return false;
+  }
+  placeCursor(place, shift);
+  return true;
+}
+
+// Without Shift the arrow and page keys scroll the view, as in a read-only
+// text view.
+void LineView::keyPressEvent(QKeyEvent* event) {
+  if (event == QKeySequence::Copy) {
+    copy();
+  } else if (event == QKeySequence::SelectAll) {
+    selectAll();
+  } else if (!moveCursor(*event)) {
+    QAbstractScrollArea::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+}
+
+void LineView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mousePressEvent(event);
+  placeCursor(placeAt(event->position().toPoint()), event->modifiers() & Qt::ShiftModifier);
+}
+
+void LineView::mouseMoveEvent(QMouseEvent* event) {
+  if (!(event->buttons() & Qt::LeftButton)) return QAbstractScrollArea::mouseMoveEvent(event);
+  placeCursor(placeAt(event->position().toPoint()), true);
+}
+
+// A double click selects the word under the mouse: the run of characters
+// between blanks.
+void LineView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || lines_.empty()) return;
+  const Place place = placeAt(event->position().toPoint());
+  const QString text = lineText(place.line);
+  qsizetype start = place.column;
+  qsizetype end = place.column;
+  while (start > 0 && !text[start - 1].isSpace()) --start;
+  while (end < text.size() && !text[end].isSpace()) ++end;
+  anchor_ = {place.line, start};
+  cursor_ = {place.line, end};
+  viewport()->update();
+}
+
+// The menu a read-only text view offers, in Qt's own (translated) words.
+void LineView::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  QAction* copying = menu.addAction(QCoreApplication::translate("QWidgetTextControl", "&Copy"),
+                                    [this] { copy(); });
+  copying->setShortcut(QKeySequence::Copy);
+  copying->setEnabled(anchor_ != cursor_);
+  menu.addSeparator();
+  QAction* all = menu.addAction(QCoreApplication::translate("QWidgetTextControl", "Select All"),
+                                [this] { selectAll(); });
+  all->setShortcut(QKeySequence::SelectAll);
+  all->setEnabled(!lines_.empty());
+  menu.exec(event->globalPos());
+}
+
+std::vector<std::string> linesOf(const QWidget& view) {
+  if (const auto* lines = qobject_cast<const LineView*>(&view)) return lines->lines().lines();
+  if (const auto* text = qobject_cast<const QPlainTextEdit*>(&view)) return linesOf(*text);
+  return {};
+}
+
+}  // namespace kelvaro::ui
