@@ -61,25 +61,21 @@ Made magicSquares(const Sample& sample, double) {
   return {{}, overviewMagicSquares(sample.record)};
 }
 
-Made content(const Sample& sample, double orb) {
-  return {{}, vier_summen(sample.record, orb)};
-}
+Made content(const Sample& sample, double orb) { return {{}, vier_summen(sample.record, orb)}; }
 
 Made midpointSum(const Sample& sample, double orb) {
   const auto& entry = accepted(checkMidpointSumEntry(kMidpointSumEntry));
   return {{}, midpointSumSearch(sample.record, orb, entry).result.lines};
 }
 
-Made freeAxisPictures(const Sample& sample, double orb,
-                      const PanelChoices& choices) {
+Made freeAxisPictures(const Sample& sample, double orb, const PanelChoices& choices) {
   const auto& entry = accepted(checkFreeAxisEntry(kFreeAxisEntry));
   const PictureAxis axis = entryAxis(sample.record, entry);
   return {{}, pictureSearch(sample.record, orb, axis, choices, false).lines};
 }
 
 Made picturesSingle(const Sample& sample, double orb) {
-  return freeAxisPictures(sample, orb,
-                          {PanelVariant::r, PictureKind::midpoint, PanelVariant::r});
+  return freeAxisPictures(sample, orb, {PanelVariant::r, PictureKind::midpoint, PanelVariant::r});
 }
 
 Made picturesAll(const Sample& sample, double orb) {
@@ -101,12 +97,8 @@ Made triple(const Sample& sample, double orb, bool allFactors) {
   return {{}, tripleEntryStep(sample.record, orb, kTripleEntry, allFactors).lines};
 }
 
-Made tripleOwn(const Sample& sample, double orb) {
-  return triple(sample, orb, false);
-}
-Made tripleAll(const Sample& sample, double orb) {
-  return triple(sample, orb, true);
-}
+Made tripleOwn(const Sample& sample, double orb) { return triple(sample, orb, false); }
+Made tripleAll(const Sample& sample, double orb) { return triple(sample, orb, true); }
 
 Made quadro(const Sample& sample, double orb) {
   return {{}, quadroSearch(sample.record, orb, kQuadroEntry).result.lines};
@@ -135,12 +127,8 @@ Made calendarYear(const Sample& sample, bool withMoon) {
   return {{}, chart::transitCalendar(sample.record, asked).value().lines};
 }
 
-Made calendarWithoutMoon(const Sample& sample, double) {
-  return calendarYear(sample, false);
-}
-Made calendarWithMoon(const Sample& sample, double) {
-  return calendarYear(sample, true);
-}
+Made calendarWithoutMoon(const Sample& sample, double) { return calendarYear(sample, false); }
+Made calendarWithMoon(const Sample& sample, double) { return calendarYear(sample, true); }
 #endif
 
 constexpr Case kCases[] = {
@@ -194,10 +182,18 @@ std::vector<CliCase> cliCases(const std::string& samplePath) {
 }
 
 std::vector<std::string> makeTransitArguments(const std::string& target) {
-  return {"--name=Müller",          "--first-name=Jürgen",     "--birth=14.02.1958 06:10",
-          "--birth-zone=Europe/Berlin", "--birth-lat=53°33' N", "--birth-lon=9°59' O",
-          "--transit=08.12.2026 12:00", "--transit-zone=Europe/Berlin", "--place=Köln",
-          "--transit-lat=50°56' N",  "--transit-lon=6°57' O",   target};
+  return {"--name=Müller",
+          "--first-name=Jürgen",
+          "--birth=14.02.1958 06:10",
+          "--birth-zone=Europe/Berlin",
+          "--birth-lat=53°33' N",
+          "--birth-lon=9°59' O",
+          "--transit=08.12.2026 12:00",
+          "--transit-zone=Europe/Berlin",
+          "--place=Köln",
+          "--transit-lat=50°56' N",
+          "--transit-lon=6°57' O",
+          target};
 }
 
 std::vector<Measurement> measurements() {
@@ -209,8 +205,8 @@ std::vector<Measurement> measurements() {
       continue;
     }
     for (const Orb& orb : kOrbs) {
-      all.push_back({std::string(c.name) + "/" + std::string(orb.text), &c, orb.value,
-                     targetAt(orb.value)});
+      all.push_back(
+          {std::string(c.name) + "/" + std::string(orb.text), &c, orb.value, targetAt(orb.value)});
     }
   }
   return all;

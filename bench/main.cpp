@@ -101,32 +101,39 @@ void registerAll(const Sample& sample) {
   }
   registerFloors(sample);
   for (const CliCase& c : cliCases(sample.path)) {
-    benchmark::RegisterBenchmark(cliName(c).c_str(), [c](benchmark::State& state) {
-      for (auto _ : state) {
-        if (runQuietly(KELVARO_CLI, c.arguments) != 0) {
-          state.SkipWithError("kelvaro-cli failed");
-          break;
-        }
-      }
-    })->Unit(benchmark::kMicrosecond)->UseRealTime();
+    benchmark::RegisterBenchmark(cliName(c).c_str(),
+                                 [c](benchmark::State& state) {
+                                   for (auto _ : state) {
+                                     if (runQuietly(KELVARO_CLI, c.arguments) != 0) {
+                                       state.SkipWithError("kelvaro-cli failed");
+                                       break;
+                                     }
+                                   }
+                                 })
+        ->Unit(benchmark::kMicrosecond)
+        ->UseRealTime();
   }
 #ifdef KELVARO_MAKE_TRANSIT
   // The file goes to memory where the system has such a folder: the row
   // measures the program, not how long the disk takes to flush it.
-  benchmark::RegisterBenchmark("make-transit/birth-data", [](benchmark::State& state) {
-    std::error_code error;
-    const auto folder = std::filesystem::is_directory("/dev/shm", error)
-                            ? std::filesystem::path("/dev/shm")
-                            : std::filesystem::temp_directory_path();
-    const auto target = folder / "kelvaro-bench-transit.dat";
-    for (auto _ : state) {
-      if (runQuietly(KELVARO_MAKE_TRANSIT, makeTransitArguments(target.string())) != 0) {
-        state.SkipWithError("kelvaro-make-transit failed");
-        break;
-      }
-    }
-    std::filesystem::remove(target);
-  })->Unit(benchmark::kMicrosecond)->UseRealTime();
+  benchmark::RegisterBenchmark(
+      "make-transit/birth-data",
+      [](benchmark::State& state) {
+        std::error_code error;
+        const auto folder = std::filesystem::is_directory("/dev/shm", error)
+                                ? std::filesystem::path("/dev/shm")
+                                : std::filesystem::temp_directory_path();
+        const auto target = folder / "kelvaro-bench-transit.dat";
+        for (auto _ : state) {
+          if (runQuietly(KELVARO_MAKE_TRANSIT, makeTransitArguments(target.string())) != 0) {
+            state.SkipWithError("kelvaro-make-transit failed");
+            break;
+          }
+        }
+        std::filesystem::remove(target);
+      })
+      ->Unit(benchmark::kMicrosecond)
+      ->UseRealTime();
 #endif
 }
 

@@ -8,10 +8,14 @@ namespace {
 
 double toMicros(double time, benchmark::TimeUnit unit) {
   switch (unit) {
-    case benchmark::kNanosecond: return time / 1e3;
-    case benchmark::kMicrosecond: return time;
-    case benchmark::kMillisecond: return time * 1e3;
-    case benchmark::kSecond: return time * 1e6;
+    case benchmark::kNanosecond:
+      return time / 1e3;
+    case benchmark::kMicrosecond:
+      return time;
+    case benchmark::kMillisecond:
+      return time * 1e3;
+    case benchmark::kSecond:
+      return time * 1e6;
   }
   return time;
 }
@@ -28,8 +32,8 @@ TableReporter::TableReporter(std::function<double(const std::string&)> targetMic
     : targetMicros_(std::move(targetMicros)) {}
 
 bool TableReporter::ReportContext(const Context& context) {
-  std::fprintf(stderr, "%d CPUs at %.0f MHz; running the benchmarks …\n",
-               context.cpu_info.num_cpus, context.cpu_info.cycles_per_second / 1e6);
+  std::fprintf(stderr, "%d CPUs at %.0f MHz; running the benchmarks …\n", context.cpu_info.num_cpus,
+               context.cpu_info.cycles_per_second / 1e6);
   return true;
 }
 

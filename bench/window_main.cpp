@@ -124,13 +124,13 @@ class Options {
   }
   double picturesAllVariants() {
     enterFreeAxis();
-    mark("RadioButton11");  // left rpst
-    mark("RadioButton5");   // "/"
+    mark("RadioButton11");              // left rpst
+    mark("RadioButton5");               // "/"
     return timedMark("RadioButton12");  // right rpst
   }
   // After picturesAllVariants: the right-hand choice r with the left one r.
   double picturesSingleVariants() {
-    mark("RadioButton1");  // left r: starts nothing by itself
+    mark("RadioButton1");               // left r: starts nothing by itself
     run_.platform().answerNext(false);  // not only single-factor midpoints
     return timedMark("RadioButton7");   // right r
   }
@@ -298,8 +298,9 @@ int printTable(const std::vector<Row>& rows) {
   for (const Row& row : rows) {
     const double fastest = *std::min_element(row.values.begin(), row.values.end());
     const double middle = median(row.values);
-    const char* verdict =
-        middle <= row.target ? "ok" : fastest <= row.target ? "ok (min)" : "MISSED";
+    const char* verdict = middle <= row.target    ? "ok"
+                          : fastest <= row.target ? "ok (min)"
+                                                  : "MISSED";
     if (fastest > row.target) ++missed;
     std::printf("%-*s  %10.2f  %10.2f  %10.0f  %s\n", w, row.name.c_str(), fastest, middle,
                 row.target, verdict);
@@ -362,8 +363,8 @@ int measure() {
   }
   rows.push_back(std::move(calendar));
   require(runQuietly(ownPath(), {"--all"}) == 0, "the measured run through the options failed");
-  rows.push_back({"window/peak-memory-every-option-at-9:59", {peakMegabytesOfRuns()},
-                  kTargetPeakMegabytes});
+  rows.push_back(
+      {"window/peak-memory-every-option-at-9:59", {peakMegabytesOfRuns()}, kTargetPeakMegabytes});
   return printTable(rows);
 }
 

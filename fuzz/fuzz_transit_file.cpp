@@ -28,7 +28,9 @@ namespace {
 using namespace kelvaro;
 using fuzz::require;
 
-bool hasLineBreak(const std::string& text) { return text.find_first_of("\r\n") != std::string::npos; }
+bool hasLineBreak(const std::string& text) {
+  return text.find_first_of("\r\n") != std::string::npos;
+}
 
 // The description reads back as the same record, unless a text field holds
 // a line break (one line per field is the format).

@@ -27,8 +27,7 @@ struct Sample {
 // interval scaled to s in [0, 1].
 class Cubic {
  public:
-  Cubic(const Sample& a, const Sample& b)
-      : start_(a.time), end_(b.time), span_(b.time - a.time) {
+  Cubic(const Sample& a, const Sample& b) : start_(a.time), end_(b.time), span_(b.time - a.time) {
     c0_ = a.value;
     c1_ = span_ * a.speed;
     c2_ = 3 * (b.value - a.value) - span_ * (2 * a.speed + b.speed);

@@ -69,9 +69,9 @@ LocalTime localTime(date::local_seconds moment) {
 // when the file has none.
 std::string ruleAfterListedChanges(const std::string& zoneName) {
   const char* folder = std::getenv("TZDIR");
-  std::ifstream file(std::string(folder && *folder ? folder : "/usr/share/zoneinfo") + "/" +
-                         zoneName,
-                     std::ios::binary);
+  std::ifstream file(
+      std::string(folder && *folder ? folder : "/usr/share/zoneinfo") + "/" + zoneName,
+      std::ios::binary);
   std::stringstream bytes;
   bytes << file.rdbuf();
   const std::string content = bytes.str();

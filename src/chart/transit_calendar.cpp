@@ -27,8 +27,10 @@ double sampleStep(int body) {
     case factor::MO:
     case factor::ME:
     case factor::VE:
-    case factor::MA: return 4;
-    default: return 8;
+    case factor::MA:
+      return 4;
+    default:
+      return 8;
   }
 }
 

@@ -10,7 +10,7 @@ CLI::Option* addAngleArgument(CLI::App* command, std::string& angleText) {
       "G:MM");
   return command
       ->add_option("WINKEL", angleText,
-                    "der Suchachs-Winkel als G:MM (die Felder für Grad und Minuten)")
+                   "der Suchachs-Winkel als G:MM (die Felder für Grad und Minuten)")
       ->required()
       ->check(hasColon);
 }

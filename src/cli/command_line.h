@@ -10,9 +10,9 @@ namespace kelvaro::cli {
 
 // The values of the options and arguments in front of the subcommand.
 struct CommandLine {
-  std::string orbText = "1:12";  // --orb D:MM
-  std::string file;              // FILE
-  std::string saveFolder;        // --save DIR
+  std::string orbText = "1:12";       // --orb D:MM
+  std::string file;                   // FILE
+  std::string saveFolder;             // --save DIR
   const CLI::Option* save = nullptr;  // counts whether --save was given
 };
 

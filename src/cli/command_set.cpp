@@ -5,9 +5,9 @@
 namespace kelvaro::cli {
 
 CommandResult wrongLength(const std::string& entry, std::size_t expectedLength) {
-  return CommandResult::refused({"Falsche Länge: \"" + entry + "\" hat " +
-                                 std::to_string(utf8Length(entry)) + " Zeichen, die Eingabe braucht " +
-                                 std::to_string(expectedLength) + "."});
+  return CommandResult::refused(
+      {"Falsche Länge: \"" + entry + "\" hat " + std::to_string(utf8Length(entry)) +
+       " Zeichen, die Eingabe braucht " + std::to_string(expectedLength) + "."});
 }
 
 CLI::App* CommandSet::add(const std::string& name, const std::string& description,

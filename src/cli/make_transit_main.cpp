@@ -11,8 +11,8 @@
 #include <iostream>
 #include <sstream>
 #include <string>
-#include <vector>
 #include <variant>
+#include <vector>
 
 #include "core/version.h"
 #include "loading/transit_description.h"
@@ -52,7 +52,8 @@ int main(int argc, char** argv) {
   }
   const auto bytes = serializeTransitRecord(std::get<TransitRecord>(parsed));
   std::ofstream target(argv[2], std::ios::binary | std::ios::trunc);
-  target.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  target.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
   target.close();
   if (!target) {
     std::cerr << argv[2] << ": lässt sich nicht schreiben\n";

@@ -72,8 +72,8 @@ void addFreeAxisPictures(CommandSet& commands) {
           return CommandResult::refused({refused->message});
         }
         const PictureAxis axis = entryAxis(session.record, std::get<FreeAxisEntry>(checked));
-        return CommandResult::listOf(pictureSearch(session.record, session.orb, axis, panel->choices(),
-                                      panel->singleFactor));
+        return CommandResult::listOf(pictureSearch(session.record, session.orb, axis,
+                                                   panel->choices(), panel->singleFactor));
       });
   command->add_option("EINGABE", *entry, "die Suchachse, z. B. KNt+JUp")->required();
   addPanelArguments(command, *panel);
@@ -89,8 +89,8 @@ void addAnglePictures(CommandSet& commands) {
         if (!check.valid) return CommandResult::refused({std::string(kInvalidSearchAngleMessage)});
         // Option 3 empties the stored entry when it starts.
         const PictureAxis axis = angleAxis(check.angle, "");
-        return CommandResult::listOf(pictureSearch(session.record, session.orb, axis, panel->choices(),
-                                      panel->singleFactor));
+        return CommandResult::listOf(pictureSearch(session.record, session.orb, axis,
+                                                   panel->choices(), panel->singleFactor));
       });
   addAngleArgument(command, *angle);
   addPanelArguments(command, *panel);

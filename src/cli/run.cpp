@@ -50,7 +50,8 @@ bool writeLines(std::ostream& out, std::ostream& err, const ResultText& lines) {
   errno = 0;
   printLines(out, lines);
   if (out.flush()) return true;
-  printMessage(err, "kelvaro-cli: Die Zeilen ließen sich nicht schreiben: " + systemErrorText(errno));
+  printMessage(err,
+               "kelvaro-cli: Die Zeilen ließen sich nicht schreiben: " + systemErrorText(errno));
   return false;
 }
 
@@ -92,8 +93,9 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
   if (result.rejected) return kExitRefused;
   const bool saving = line.save->count() > 0;
   if (saving && !result.isResultList) {
-    printMessage(err,
-                 "--save: Dieser Befehl schreibt keine Ergebnisliste, es gibt also nichts zu speichern.");
+    printMessage(
+        err,
+        "--save: Dieser Befehl schreibt keine Ergebnisliste, es gibt also nichts zu speichern.");
     return kExitUsage;
   }
   const bool written = writeLines(out, err, result.lines);

@@ -39,8 +39,7 @@ CommandResult angle(const Session& session, const std::string& angleText,
     }
     chosenFactor = std::get<int>(checked);
   }
-  return CommandResult::listOf(
-      angleSearch(session.record, session.orb, check.angle, chosenFactor));
+  return CommandResult::listOf(angleSearch(session.record, session.orb, check.angle, chosenFactor));
 }
 
 CommandResult triple(const Session& session, const std::string& entry, bool allFactors) {
@@ -64,7 +63,8 @@ void addSearchCommands(CommandSet& commands) {
     auto angleText = std::make_shared<std::string>();
     auto factorText = std::make_shared<std::optional<std::string>>();
     CLI::App* command = commands.add(
-        "angle", "Option 3: Summen und Halbsummen in einem Suchachs-Winkel, wahlweise eines Faktors",
+        "angle",
+        "Option 3: Summen und Halbsummen in einem Suchachs-Winkel, wahlweise eines Faktors",
         [angleText, factorText](const Session& session) {
           return angle(session, *angleText, *factorText);
         });

@@ -11,11 +11,16 @@ constexpr std::array<std::string_view, factor::kCount> kNames = {
 
 std::optional<Variant> variantFromLetter(char32_t letter) {
   switch (letter) {
-    case U'r': return Variant::r;
-    case U'p': return Variant::p;
-    case U's': return Variant::s;
-    case U't': return Variant::t;
-    default: return std::nullopt;
+    case U'r':
+      return Variant::r;
+    case U'p':
+      return Variant::p;
+    case U's':
+      return Variant::s;
+    case U't':
+      return Variant::t;
+    default:
+      return std::nullopt;
   }
 }
 

@@ -12,7 +12,7 @@ namespace kelvaro {
 enum class Variant { r = 0, p = 1, s = 2, t = 3 };
 
 inline constexpr std::array<Variant, 4> kVariants = {Variant::r, Variant::p, Variant::s,
-                                                      Variant::t};
+                                                     Variant::t};
 
 constexpr int variantIndex(Variant v) { return static_cast<int>(v); }
 constexpr char variantLetter(Variant v) { return "rpst"[variantIndex(v)]; }
@@ -39,7 +39,7 @@ inline constexpr int PO = 22;
 inline constexpr int GZ = 23;
 inline constexpr int Du = 24;
 
-inline constexpr int kCount = 24;       // entries of every position array
+inline constexpr int kCount = 24;         // entries of every position array
 inline constexpr int kLastInTables = 22;  // PO: end of the overview and search loops
 inline constexpr int kLastByName = 23;    // GZ: end of every name lookup
 }  // namespace factor

@@ -46,7 +46,9 @@ class ResultText {
   std::string_view text() const { return buffer_; }
   std::vector<std::string> lines() const;
 
-  friend bool operator==(const ResultText& a, const ResultText& b) { return a.buffer_ == b.buffer_; }
+  friend bool operator==(const ResultText& a, const ResultText& b) {
+    return a.buffer_ == b.buffer_;
+  }
   friend bool operator==(const ResultText& text, const std::vector<std::string>& lines);
 
  private:
@@ -81,7 +83,9 @@ class ResultText::const_iterator {
     return static_cast<difference_type>(a.k_) - static_cast<difference_type>(b.k_);
   }
   friend bool operator==(const const_iterator& a, const const_iterator& b) { return a.k_ == b.k_; }
-  friend auto operator<=>(const const_iterator& a, const const_iterator& b) { return a.k_ <=> b.k_; }
+  friend auto operator<=>(const const_iterator& a, const const_iterator& b) {
+    return a.k_ <=> b.k_;
+  }
 
  private:
   std::size_t advanced(difference_type n) const {

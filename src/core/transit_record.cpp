@@ -31,8 +31,7 @@ void writeLittleEndianDouble(double value, unsigned char* bytes) {
 
 std::string readTextField(const unsigned char* field) {
   const std::size_t length = field[0];
-  return windows1252ToUtf8(
-      std::string_view(reinterpret_cast<const char*>(field + 1), length));
+  return windows1252ToUtf8(std::string_view(reinterpret_cast<const char*>(field + 1), length));
 }
 
 void writeTextField(const std::string& utf8, unsigned char* field) {

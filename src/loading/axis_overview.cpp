@@ -48,8 +48,7 @@ std::string axisValueLine(const AxisValues& values) {
 
 // The row of one factor: in each column the first variant (r, p, s, t) that
 // meets the axis, with its dial value.
-std::string axisRow(const DialTable& dial, const AxisValues& values, int factorNumber,
-                    double orb) {
+std::string axisRow(const DialTable& dial, const AxisValues& values, int factorNumber, double orb) {
   std::string line = " ";
   line.reserve(150);  // 132 characters, "°" two bytes each
   for (std::size_t k = 0; k < kOverviewAxisCount; ++k) {

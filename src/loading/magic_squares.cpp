@@ -27,8 +27,7 @@ class FactorVariantEntry {
 
 bool near(double a, double b) { return orbHit(a, b, kMagicSquareTolerance); }
 
-void appendBlock(ResultText& lines, const DialTable& dial,
-                 const OverviewAxis& axis, double a) {
+void appendBlock(ResultText& lines, const DialTable& dial, const OverviewAxis& axis, double a) {
   const double mirror = kDial - a;
   std::string start = " Die ";
   start += axis.title;

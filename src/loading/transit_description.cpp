@@ -66,7 +66,8 @@ Checked<TransitRecord> parseTransitDescription(std::string_view text) {
 
     if (isTextFieldLine(line)) {
       const auto field = static_cast<std::size_t>(line[1] - '0');
-      if (haveText[field]) return lineError(lineNumber, std::string(line.substr(0, 2)) + " doppelt");
+      if (haveText[field])
+        return lineError(lineNumber, std::string(line.substr(0, 2)) + " doppelt");
       const std::string value(line.size() > 3 ? line.substr(3) : std::string_view());
       if (utf8Length(value) > 255) return lineError(lineNumber, "Text länger als 255 Zeichen");
       record.texts[field] = value;

@@ -13,9 +13,8 @@ namespace kelvaro {
 namespace {
 
 LoadFailure cannotOpen(const std::string& shownPath, int error) {
-  return {LoadFailure::Kind::cannotOpen, "Die Datei " + shownPath +
-                                             " lässt sich nicht öffnen: " +
-                                             systemErrorText(error)};
+  return {LoadFailure::Kind::cannotOpen,
+          "Die Datei " + shownPath + " lässt sich nicht öffnen: " + systemErrorText(error)};
 }
 
 LoadFailure unreadable(const std::string& shownPath) {

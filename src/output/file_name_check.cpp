@@ -18,7 +18,8 @@ bool isForbidden(char32_t c) {
 // How the message names the character: printable ones in quotes, control
 // characters by their code.
 std::string describe(char32_t c) {
-  if (isControl(c)) return "ein Steuerzeichen (Code " + std::to_string(static_cast<unsigned>(c)) + ")";
+  if (isControl(c))
+    return "ein Steuerzeichen (Code " + std::to_string(static_cast<unsigned>(c)) + ")";
   return std::string("das Zeichen \"") + static_cast<char>(c) + "\"";
 }
 
@@ -28,7 +29,8 @@ std::optional<std::string> fileNameRefusal(const std::string& name) {
   const std::string head = "Der Inhalt wurde nicht gespeichert: Der Dateiname\r" + name + "\r";
   if (name == "." || name == "..") return head + "ist nicht erlaubt.";
   for (const char32_t c : utf8ToCodePoints(name)) {
-    if (isForbidden(c)) return head + "enthält " + describe(c) + ", das in Dateinamen nicht erlaubt ist.";
+    if (isForbidden(c))
+      return head + "enthält " + describe(c) + ", das in Dateinamen nicht erlaubt ist.";
   }
   return std::nullopt;
 }

@@ -54,7 +54,8 @@ class TemporaryFile {
     if (::fsync(fd_) != 0) return lastError();
     struct stat status {};
     if (::fstat(fd_, &status) != 0) return lastError();
-    if (static_cast<std::size_t>(status.st_size) != size) return std::make_error_code(std::errc::io_error);
+    if (static_cast<std::size_t>(status.st_size) != size)
+      return std::make_error_code(std::errc::io_error);
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) return lastError();

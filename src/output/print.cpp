@@ -11,10 +11,10 @@
 #include <QPrinter>
 #include <QStringList>
 
-#include "output/result_file.h"
 #include "core/system_error_text.h"
 #include "core/text_encoding.h"
 #include "output/line_wrap.h"
+#include "output/result_file.h"
 
 namespace kelvaro {
 namespace {
@@ -53,8 +53,8 @@ class SystemMessages {
 };
 
 std::string printerText(const QPrinter& printer) {
-  const QString target = printer.outputFileName().isEmpty() ? printer.printerName()
-                                                            : printer.outputFileName();
+  const QString target =
+      printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
   return target.toStdString();
 }
 
@@ -70,7 +70,8 @@ void addOutputFileReason(const QPrinter& printer, SystemMessages& system) {
   std::fclose(file);
 }
 
-std::string failure(const QPrinter& printer, const std::string& what, const SystemMessages& system) {
+std::string failure(const QPrinter& printer, const std::string& what,
+                    const SystemMessages& system) {
   return what + " (" + printerText(printer) + ").\r" + system.text();
 }
 
@@ -120,7 +121,8 @@ std::optional<std::string> drawLines(QPainter& painter, QPrinter& printer,
   const std::size_t width = charactersAcross(metrics, painter.device()->width());
   for (const std::string& line : fittedLines(lines, width)) {
     if (top > 0 && top + metrics.lineSpacing() > pageHeight) {
-      if (!printer.newPage()) return failure(printer, "Der Drucker kann keine neue Seite beginnen", system);
+      if (!printer.newPage())
+        return failure(printer, "Der Drucker kann keine neue Seite beginnen", system);
       top = 0;
     }
     painter.drawText(QPointF(0, top + metrics.ascent()), QString::fromStdString(line));
@@ -171,7 +173,8 @@ std::optional<std::string> printPictureWithLines(QPrinter& printer, const Transi
   }
   painter.setFont(fittedFont(font, *painter.device(), lines, width, font.pointSize()));
   auto error = drawLines(painter, printer, lines, system, top);
-  if (!painter.end() && !error) error = failure(printer, "Der Druck lässt sich nicht abschließen", system);
+  if (!painter.end() && !error)
+    error = failure(printer, "Der Druck lässt sich nicht abschließen", system);
   if (!error) error = stateFailure(printer, system);
   return error;
 }
@@ -186,7 +189,8 @@ std::optional<std::string> printResultList(QPrinter& printer, const TransitRecor
   }
   painter.setFont(printFont(painter.font()));
   auto error = drawLines(painter, printer, printedLines(record, lines), system);
-  if (!painter.end() && !error) error = failure(printer, "Der Druck lässt sich nicht abschließen", system);
+  if (!painter.end() && !error)
+    error = failure(printer, "Der Druck lässt sich nicht abschließen", system);
   if (!error) error = stateFailure(printer, system);
   return error;
 }

@@ -21,10 +21,10 @@ std::string headerTail(const TransitRecord& r) {
 std::string resultFileName(const TransitRecord& r) {
   const std::string& date = r.date();
   const std::string& time = r.time();
-  return utf8Left(r.surname() + "," + r.firstName() + " " + r.place() +
-                      "_" + characters(date, 1, 2) + "_" + characters(date, 4, 2) +
-                      "_" + characters(date, 7, 4) + "_" + characters(time, 1, 2) +
-                      "_" + characters(time, 4, 2) + "_" + characters(time, 7, 2) + ".txt",
+  return utf8Left(r.surname() + "," + r.firstName() + " " + r.place() + "_" +
+                      characters(date, 1, 2) + "_" + characters(date, 4, 2) + "_" +
+                      characters(date, 7, 4) + "_" + characters(time, 1, 2) + "_" +
+                      characters(time, 4, 2) + "_" + characters(time, 7, 2) + ".txt",
                   kLineLimit);
 }
 

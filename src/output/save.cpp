@@ -17,7 +17,8 @@ std::string savedMessage(const std::string& fileName) {
 }
 
 std::string failureMessage(const std::filesystem::path& target, const std::error_code& error) {
-  return "Die Datei " + utf8FromPath(target) + " lässt sich nicht speichern: " + systemErrorText(error);
+  return "Die Datei " + utf8FromPath(target) +
+         " lässt sich nicht speichern: " + systemErrorText(error);
 }
 
 }  // namespace
@@ -34,8 +35,8 @@ std::string resultFileText(const TransitRecord& record, const ResultText& lines)
   return bytes;
 }
 
-Checked<std::string> saveResultList(const std::filesystem::path& folder, const TransitRecord& record,
-                                    const ResultText& lines) {
+Checked<std::string> saveResultList(const std::filesystem::path& folder,
+                                    const TransitRecord& record, const ResultText& lines) {
   const std::string name = resultFileName(record);
   if (auto refusal = fileNameRefusal(name)) return Rejection{std::move(*refusal)};
   const std::filesystem::path target = folder / pathFromUtf8(name);

@@ -16,8 +16,8 @@ namespace kelvaro {
 // An earlier file of that name is replaced, but only by a complete new file.
 // Returns the text of the information box, or the error message (a name that
 // would leave the folder, or the system's description of the failure).
-Checked<std::string> saveResultList(const std::filesystem::path& folder, const TransitRecord& record,
-                                    const ResultText& lines);
+Checked<std::string> saveResultList(const std::filesystem::path& folder,
+                                    const TransitRecord& record, const ResultText& lines);
 
 // The bytes of the saved file, converted in one pass.
 std::string resultFileText(const TransitRecord& record, const ResultText& lines);

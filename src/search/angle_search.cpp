@@ -44,8 +44,7 @@ Members members(const TransitRecord& record) {
 // One section of the list: the sums or the midpoints at the search angle.
 class Section {
  public:
-  Section(const Members& members, double orb, double searchAngle, char op,
-          ResultText& lines)
+  Section(const Members& members, double orb, double searchAngle, char op, ResultText& lines)
       : members_(members), orb_(orb), angle_(searchAngle), op_(op), lines_(lines) {}
 
   // All entries with the first member `first` and a second member from the

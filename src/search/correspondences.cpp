@@ -81,8 +81,8 @@ struct Tally {
 
 struct OneFactorList {
   std::string_view heading;
-  Variant variant;    // of the first factor
-  int leftOut;        // first factor without a line, 0 for none
+  Variant variant;  // of the first factor
+  int leftOut;      // first factor without a line, 0 for none
 };
 
 constexpr std::array<OneFactorList, 4> kLists = {{
@@ -130,8 +130,7 @@ void appendList(const Correspondence& corresponds, const OneFactorList& list, bo
 
 // The transit position of each factor against the radix, progressive and
 // solar-arc positions of the factors that the lists paired with it.
-void appendRepetitions(const Correspondence& corresponds, const Tally& tally,
-                       ResultText& lines) {
+void appendRepetitions(const Correspondence& corresponds, const Tally& tally, ResultText& lines) {
   const auto& items = listItems();
   for (int f = 1; f <= kFactors; ++f) {
     std::string line = head(f, Variant::t);
@@ -172,8 +171,7 @@ std::string solarAxisLine(const Correspondence& corresponds, const Tally& tally)
   return "SOt und SOp: " + items;
 }
 
-void appendAxes(const Correspondence& corresponds, const Tally& tally,
-                ResultText& lines) {
+void appendAxes(const Correspondence& corresponds, const Tally& tally, ResultText& lines) {
   using factor::AS;
   using factor::MC;
   using factor::SO;
@@ -242,8 +240,8 @@ void appendPairTable(const Tally& tally, ResultText& lines) {
       if (a < f) {
         row += ". . ";
       } else {
-        appendCountCell(row, a == f ? tally.pairCount(f, f)
-                                    : tally.pairCount(f, a) + tally.pairCount(a, f));
+        appendCountCell(
+            row, a == f ? tally.pairCount(f, f) : tally.pairCount(f, a) + tally.pairCount(a, f));
       }
     }
     lines.push_back(std::move(row));
@@ -271,8 +269,7 @@ SearchResult correspondences(const TransitRecord& record, double orb) {
   lines.push_back("  ");
   lines.push_back(
       ">>>>>> Wiederholungen: Untersuchung mit den Transits der oben gefundenen Halbsummen");
-  lines.push_back(
-      "       ohne Transit-Halbsummen in den Ergebnissen, da bereits oben vorhanden.");
+  lines.push_back("       ohne Transit-Halbsummen in den Ergebnissen, da bereits oben vorhanden.");
   lines.push_back("  ");
   appendRepetitions(corresponds, tally, lines);
 

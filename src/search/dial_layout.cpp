@@ -144,8 +144,12 @@ DialLayout layoutDial(const TransitRecord& record, const std::array<bool, 4>& sh
         spreadOnCircle(values, dialSpacing(diagonal, layout.nameRadius[ring]));
     for (int number = 1; number <= kLastFactor; ++number) {
       const auto i = static_cast<std::size_t>(number - 1);
-      DialName name{number, v, values[i], pointOnDial(values[i], layout.ringRadius[ring]),
-                    pointOnDial(placed[i], layout.nameRadius[ring]), {}};
+      DialName name{number,
+                    v,
+                    values[i],
+                    pointOnDial(values[i], layout.ringRadius[ring]),
+                    pointOnDial(placed[i], layout.nameRadius[ring]),
+                    {}};
       name.leaderStart = nearestInBox(name.centre, geometry, name.truePlace);
       layout.names.push_back(name);
     }

@@ -27,11 +27,11 @@ struct DialGeometry {
 
 // One factor variant on the dial.
 struct DialName {
-  int factor = 0;        // 1 (MC) … 22 (PO)
-  Variant variant{};     // its ring
-  double dialValue = 0;  // modus22 of its position, in [0, 22.5)
-  DialPoint truePlace;   // the mark at dialValue on its ring
-  DialPoint centre;      // centre of the written name, pushed aside when names crowd
+  int factor = 0;         // 1 (MC) … 22 (PO)
+  Variant variant{};      // its ring
+  double dialValue = 0;   // modus22 of its position, in [0, 22.5)
+  DialPoint truePlace;    // the mark at dialValue on its ring
+  DialPoint centre;       // centre of the written name, pushed aside when names crowd
   DialPoint leaderStart;  // the point of the name's box nearest to truePlace
 };
 

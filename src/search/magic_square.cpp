@@ -53,8 +53,7 @@ ListLines buildLists(const TransitRecord& record, double orb, int factorNumber, 
   built.lists.axis.push_back(chosen);
   built.axisLine = nameOf(chosen) + "  " + dialText(t) + "= ";
   collect(
-      record, orb, t,
-      [&](int number, Variant v) { return number == factorNumber && v == variant; },
+      record, orb, t, [&](int number, Variant v) { return number == factorNumber && v == variant; },
       built.axisLine, built.lists.axis);
 
   const double c = kDial - t;
@@ -70,7 +69,9 @@ ListLines buildLists(const TransitRecord& record, double orb, int factorNumber, 
 class PictureValues {
  public:
   PictureValues(const MagicSquareEntry& x, const std::vector<MagicSquareEntry>& complement)
-      : complement_(complement), x_(x), sumTexts_(complement.size()),
+      : complement_(complement),
+        x_(x),
+        sumTexts_(complement.size()),
         midpointTexts_(complement.size()) {}
 
   double sum(std::size_t i) const { return x_.dial + complement_[i].dial; }
@@ -170,11 +171,12 @@ MagicSquareStep magicSquareEntryStep(const TransitRecord& record, double orb,
   const MagicSquareLists& lists = built.lists;
   if (lists.axis.size() >= 2 && !lists.complement.empty()) {
     // At most three lines per picture and one after the pictures of each axis entry.
-    lines.reserveLines(
-        lines.size() + lists.axis.size() * (3 * (lists.complement.size() - 1) + 1), 64);
+    lines.reserveLines(lines.size() + lists.axis.size() * (3 * (lists.complement.size() - 1) + 1),
+                       64);
     std::vector<std::string> complementNames;
     complementNames.reserve(lists.complement.size());
-    for (const MagicSquareEntry& listed : lists.complement) complementNames.push_back(nameOf(listed));
+    for (const MagicSquareEntry& listed : lists.complement)
+      complementNames.push_back(nameOf(listed));
     for (const MagicSquareEntry& x : lists.axis) {
       appendPictures(x, lists.complement, complementNames, orb, lines);
       lines.push_back(" ");

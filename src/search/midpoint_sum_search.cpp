@@ -47,9 +47,12 @@ ReferencePoints referencePoints(const TransitRecord& record) {
 
 double combinationValue(char op, double a, double b) {
   switch (op) {
-    case '+': return modus22(a + b);
-    case '-': return modus22(a - b);
-    default: return modus22((a + b) / 2);
+    case '+':
+      return modus22(a + b);
+    case '-':
+      return modus22(a - b);
+    default:
+      return modus22((a + b) / 2);
   }
 }
 

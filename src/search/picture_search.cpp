@@ -64,9 +64,14 @@ class PairTest {
   void appendEntry(std::string& line, int i, Variant x, int j, Variant y) const {
     const std::string_view first = factorName(i);
     const std::string_view second = factorName(j);
-    const char entry[kPairEntryLength] = {' ', first[0], first[1], variantLetter(x),  // " MOr"
-                                          kindCharacter_,                              // "/"
-                                          second[0], second[1], variantLetter(y)};     // "SAt"
+    const char entry[kPairEntryLength] = {' ',
+                                          first[0],
+                                          first[1],
+                                          variantLetter(x),  // " MOr"
+                                          kindCharacter_,    // "/"
+                                          second[0],
+                                          second[1],
+                                          variantLetter(y)};  // "SAt"
     line.append(std::string_view(entry, kPairEntryLength));
   }
 

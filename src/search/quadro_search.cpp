@@ -101,8 +101,7 @@ void appendPictureLines(const TransitRecord& record, double orb, const Picture& 
   const char ops[4] = {0, picture.leftOperator, '=', picture.rightOperator};
 
   for (std::size_t x1 = 0; x1 < 4; ++x1) {
-    for (std::size_t x2 = secondStart(picture.factors[0], picture.factors[1], x1); x2 < 4;
-         ++x2) {
+    for (std::size_t x2 = secondStart(picture.factors[0], picture.factors[1], x1); x2 < 4; ++x2) {
       const Side& leftSide = left[pairIndex(x1, x2)];
       for (std::size_t x3 = 0; x3 < 4; ++x3) {
         for (std::size_t x4 = secondStart(picture.factors[2], picture.factors[3], x3); x4 < 4;

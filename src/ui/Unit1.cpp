@@ -33,9 +33,9 @@
 #include "ui/clickable_label.h"
 #include "ui/dial_window.h"
 #include "ui/intro_text.h"
+#include "ui/line_view.h"
 #include "ui/new_transit_form.h"
 #include "ui/platform.h"
-#include "ui/line_view.h"
 #include "ui/text_view.h"
 
 namespace kelvaro::ui {
@@ -63,8 +63,10 @@ void TForm1::useWindows(TForm2& orbEntry, TForm3& help, TForm4& contentOverview)
   form2_ = &orbEntry;
   form3_ = &help;
   form4_ = &contentOverview;
-  connect(form4_, &TForm4::printClicked, this, [this] { printLines(form4_, ResultText(form4_->lines())); });
-  connect(form4_, &TForm4::saveClicked, this, [this] { saveLines(form4_, ResultText(form4_->lines())); });
+  connect(form4_, &TForm4::printClicked, this,
+          [this] { printLines(form4_, ResultText(form4_->lines())); });
+  connect(form4_, &TForm4::saveClicked, this,
+          [this] { saveLines(form4_, ResultText(form4_->lines())); });
 }
 
 void TForm1::connectControls() {
@@ -274,9 +276,8 @@ void TForm1::Button16Click() {
   if (!record_) return;
   hideEntryControls();
   if (!calendar_) {
-    calendar_ = new CalendarWindow(platform_, this, [this](const SearchResult& result) {
-      showResult(result);
-    });
+    calendar_ = new CalendarWindow(platform_, this,
+                                   [this](const SearchResult& result) { showResult(result); });
   }
   calendar_->openFor(*record_);
 }
@@ -336,13 +337,13 @@ void TForm1::fitToScreen() {
 
 // The order in which they are enabled when a load is done.
 std::vector<QPushButton*> TForm1::commandButtons() const {
-  return {Button1, Button3, Button4, Button5, Button10, Button13, Button14, Button6, Button7,
-          Button15, Button16};
+  return {Button1,  Button3, Button4, Button5,  Button10, Button13,
+          Button14, Button6, Button7, Button15, Button16};
 }
 
 std::vector<QWidget*> TForm1::entryControls() const {
-  return {Panel4,  Label16, Label17, Edit2,   Edit3,   Edit4, Edit5, Edit6, Edit8,
-          Memo1,   Label18, Label11, Label9,  Label15, Label22, Edit1, Edit7};
+  return {Panel4, Label16, Label17, Edit2,  Edit3,   Edit4,   Edit5, Edit6, Edit8,
+          Memo1,  Label18, Label11, Label9, Label15, Label22, Edit1, Edit7};
 }
 
 // Left to right, in the order of the overview's axis labels.

@@ -168,9 +168,9 @@ class TForm1 : public QWidget {
   TForm2* form2_ = nullptr;
   TForm3* form3_ = nullptr;
   TForm4* form4_ = nullptr;
-  DialWindow* dial_ = nullptr;  // made when first opened
+  DialWindow* dial_ = nullptr;                // made when first opened
   NewTransitForm* newTransitForm_ = nullptr;  // made at its first use
-  CalendarWindow* calendar_ = nullptr;  // made when first opened
+  CalendarWindow* calendar_ = nullptr;        // made when first opened
   State state_ = State::initial;
   std::optional<std::string> madeFile_;  // a new transit file the next load takes, not asking
 
@@ -193,15 +193,15 @@ class TForm1 : public QWidget {
 
   // Upper panel.
   QFrame* Panel1;
-  QLabel* Panel2;  // the top bar
-  QLabel* Label3;  // heading of the result list
+  QLabel* Panel2;          // the top bar
+  QLabel* Label3;          // heading of the result list
   ClickableLabel* Label7;  // orb label
   QFrame* Panel3;          // frame of the result list
-  LineView* Memo3;        // result list
-  LineView* Memo1;   // second text view (option 6)
+  LineView* Memo3;         // result list
+  LineView* Memo1;         // second text view (option 6)
   QPushButton* Button6;    // "Drucken"
   QPushButton* Button7;    // "Speichern"
-  QLabel* Label20;  // axis labels, left to right
+  QLabel* Label20;         // axis labels, left to right
   QLabel* Label21;
   QLabel* Label1;
   QLabel* Label2;
@@ -255,7 +255,7 @@ class TForm1 : public QWidget {
   // Intro panel.
   QFrame* Panel5;
   QPlainTextEdit* Memo4;
-  QPushButton* Button2;  // "Weiter"
+  QPushButton* Button2;           // "Weiter"
   QPushButton* NewTransitButton;  // "Neue Transit-Datei …"
 };
 

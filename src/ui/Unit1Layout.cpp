@@ -23,8 +23,7 @@
 namespace kelvaro::ui {
 namespace {
 
-QFrame* panel(QWidget* parent, const char* name, const QColor& background,
-              const QRect& geometry) {
+QFrame* panel(QWidget* parent, const char* name, const QColor& background, const QRect& geometry) {
   auto* frame = named(new QFrame(parent), name, geometry);
   fillBackground(*frame, background);
   return frame;
@@ -41,8 +40,7 @@ LineView* resultView(QWidget* parent, const char* name, const QRect& geometry) {
 }
 
 // A push button just wide enough for its caption, as the option buttons are.
-QPushButton* fittedButton(QWidget* parent, const char* name, const QString& caption, int x,
-                          int y) {
+QPushButton* fittedButton(QWidget* parent, const char* name, const QString& caption, int x, int y) {
   auto* fitted = new QPushButton(caption, parent);
   fitted->setObjectName(QString::fromLatin1(name));
   fitted->move(x, y);
@@ -139,10 +137,10 @@ void TForm1::createOptionButtons() {
   Button10 = fittedButton(this, "Button10",
                           QStringLiteral("1  Halbsummen- und Summen-Suche in MC, SO, AS"), x, 566);
   Button3 = fittedButton(this, "Button3", toQString(kFreeAxisButtonCaption), x, 595);
-  Button13 = fittedButton(this, "Button13", QStringLiteral("3  Eingabe eines Suchachs-Winkels"), x,
-                          624);
-  Button14 = fittedButton(this, "Button14", QStringLiteral("4  Tripel-Suche (Gleichungs-Lösung)"),
-                          x, 653);
+  Button13 =
+      fittedButton(this, "Button13", QStringLiteral("3  Eingabe eines Suchachs-Winkels"), x, 624);
+  Button14 =
+      fittedButton(this, "Button14", QStringLiteral("4  Tripel-Suche (Gleichungs-Lösung)"), x, 653);
   Button1 = fittedButton(this, "Button1", QStringLiteral("5  Korrespondierende"), x, 682);
   Button5 = fittedButton(this, "Button5", QStringLiteral("6  Magisches Quadrat "), x, 711);
   // The dial beside option 6, below every option's entry controls.
@@ -236,8 +234,9 @@ void TForm1::createVariantPanel() {
   radioButtons_->setExclusive(true);
   for (std::size_t i = 0; i < choices.size(); ++i) {
     const std::string name = "RadioButton" + std::to_string(i + 1);
-    RadioButton[i] = named(new QRadioButton(QString::fromLatin1(choices[i].caption), choices[i].frame),
-                           name.c_str(), {6, 16 + choices[i].row * 18, 56, 18});
+    RadioButton[i] =
+        named(new QRadioButton(QString::fromLatin1(choices[i].caption), choices[i].frame),
+              name.c_str(), {6, 16 + choices[i].row * 18, 56, 18});
     radioButtons_->addButton(RadioButton[i], choices[i].id);
   }
 

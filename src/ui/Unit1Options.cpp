@@ -21,9 +21,9 @@
 #include "search/triple_search.h"
 #include "ui/Unit1.h"
 #include "ui/entry_field.h"
+#include "ui/line_view.h"
 #include "ui/option_captions.h"
 #include "ui/platform.h"
-#include "ui/line_view.h"
 #include "ui/text_view.h"
 
 namespace kelvaro::ui {

@@ -56,15 +56,15 @@ class CalendarWindow : public QDialog {
   QDateEdit* DateEdit2;
   QLabel* Label3;  // "Zeitzone"
   QLineEdit* Edit1;
-  QGroupBox* GroupBox1;  // "Transit-Körper"
+  QGroupBox* GroupBox1;                                            // "Transit-Körper"
   std::array<QCheckBox*, chart::kCalendarBodies.size()> CheckBox;  // in body order
-  QGroupBox* GroupBox2;  // "Punkte"
-  QRadioButton* RadioButton1;  // "Faktoren"
-  QRadioButton* RadioButton2;  // "Halbsummen"
-  QRadioButton* RadioButton3;  // "beide"
-  QLabel* Label4;  // "mit Faktoren"
+  QGroupBox* GroupBox2;                                            // "Punkte"
+  QRadioButton* RadioButton1;                                      // "Faktoren"
+  QRadioButton* RadioButton2;                                      // "Halbsummen"
+  QRadioButton* RadioButton3;                                      // "beide"
+  QLabel* Label4;                                                  // "mit Faktoren"
   QLineEdit* Edit2;
-  QLabel* Label5;  // the hint beside it
+  QLabel* Label5;        // the hint beside it
   QPushButton* Button1;  // "Berechnen"
   QPushButton* Button2;  // "Schließen"
 };

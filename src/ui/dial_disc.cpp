@@ -19,14 +19,14 @@
 namespace kelvaro::ui {
 namespace {
 
-constexpr double kNumberRoom = 24;   // outside the scale: the degree numbers
+constexpr double kNumberRoom = 24;  // outside the scale: the degree numbers
 constexpr double kLongTick = 10;
 constexpr double kShortTick = 5;
 // Of the scale radius: where ring r begins. At the smallest size this keeps
 // each ring's band a name's diagonal high and leaves ring r room for all 22
 // names side by side.
 constexpr double kInnerShare = 0.38;
-constexpr int kTicksPerDegree = 6;     // one every 10'
+constexpr int kTicksPerDegree = 6;  // one every 10'
 constexpr int kWheelNotch = 120;
 constexpr int kWheelStep = 10;  // minutes a notch
 
@@ -252,12 +252,21 @@ void DialDisc::keyPressEvent(QKeyEvent* event) {
   int step = 0;
   switch (event->key()) {
     case Qt::Key_Right:
-    case Qt::Key_Up: step = 1; break;
+    case Qt::Key_Up:
+      step = 1;
+      break;
     case Qt::Key_Left:
-    case Qt::Key_Down: step = -1; break;
-    case Qt::Key_PageUp: step = 60; break;
-    case Qt::Key_PageDown: step = -60; break;
-    default: return QWidget::keyPressEvent(event);
+    case Qt::Key_Down:
+      step = -1;
+      break;
+    case Qt::Key_PageUp:
+      step = 60;
+      break;
+    case Qt::Key_PageDown:
+      step = -60;
+      break;
+    default:
+      return QWidget::keyPressEvent(event);
   }
   setPointer(movePointer(pointer_, step));
 }

@@ -23,8 +23,8 @@
 namespace kelvaro::ui {
 namespace {
 
-constexpr std::array<const char*, 4> kRingCaptions = {"r  Radix", "p  Progression",
-                                                      "s  Solarbogen", "t  Transit"};
+constexpr std::array<const char*, 4> kRingCaptions = {"r  Radix", "p  Progression", "s  Solarbogen",
+                                                      "t  Transit"};
 constexpr std::array<const char*, 4> kRingNames = {"DialRingR", "DialRingP", "DialRingS",
                                                    "DialRingT"};
 
@@ -60,9 +60,8 @@ DialWindow::DialWindow(Platform& platform, QWidget* parent)
     rings_[ring]->setObjectName(QString::fromLatin1(kRingNames[ring]));
     rings_[ring]->setChecked(true);
     setTextColour(*rings_[ring], colour::yellow);
-    connect(rings_[ring], &QCheckBox::toggled, this, [this, ring](bool shown) {
-      disc_->setRingShown(kVariants[ring], shown);
-    });
+    connect(rings_[ring], &QCheckBox::toggled, this,
+            [this, ring](bool shown) { disc_->setRingShown(kVariants[ring], shown); });
     ringRow->addWidget(rings_[ring]);
   }
   ringRow->addStretch();

@@ -27,9 +27,9 @@ constexpr int kMargin = 4;
 // every shown line is one line of the buffer.
 ResultText splitAtLineBreaks(ResultText lines) {
   const std::string_view text = lines.text();
-  const bool plain = text.find('\r') == std::string_view::npos &&
-                     static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) ==
-                         lines.size();
+  const bool plain =
+      text.find('\r') == std::string_view::npos &&
+      static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) == lines.size();
   if (plain) return lines;
   ResultText split;
   for (const std::string_view line : lines) {
@@ -143,8 +143,8 @@ void LineView::updateScrollBars() {
   vertical->setPageStep(visible);
   vertical->setSingleStep(1);
   // As wide as a text view lays out its widest line, margins included.
-  const double widest = QFontMetricsF(font()).horizontalAdvance(QLatin1Char('M')) *
-                        static_cast<double>(widest_);
+  const double widest =
+      QFontMetricsF(font()).horizontalAdvance(QLatin1Char('M')) * static_cast<double>(widest_);
   const int width = static_cast<int>(widest + 2 * kMargin);
   QScrollBar* horizontal = horizontalScrollBar();
   horizontal->setRange(0, std::max(0, width - viewport()->width()));
@@ -198,8 +198,8 @@ LineView::Place LineView::placeAt(const QPoint& point) const {
   // Above or below the view (a drag past its edge) is the line beyond it.
   const int y = point.y() - firstLineTop();
   const int row = y < 0 ? -1 : y / lineHeight();
-  const std::size_t line = static_cast<std::size_t>(std::clamp(
-      verticalScrollBar()->value() + row, 0, static_cast<int>(lines_.size()) - 1));
+  const std::size_t line = static_cast<std::size_t>(
+      std::clamp(verticalScrollBar()->value() + row, 0, static_cast<int>(lines_.size()) - 1));
   const int x = point.x() - kMargin + horizontalScrollBar()->value();
   const qsizetype column = (std::max(0, x) + charWidth() / 2) / charWidth();
   return {line, std::min(column, lineText(line).size())};
@@ -216,11 +216,13 @@ void LineView::ensureVisible(Place place) {
   QScrollBar* vertical = verticalScrollBar();
   const int line = static_cast<int>(place.line);
   if (line < vertical->value()) vertical->setValue(line);
-  if (line >= vertical->value() + visibleLineCount()) vertical->setValue(line - visibleLineCount() + 1);
+  if (line >= vertical->value() + visibleLineCount())
+    vertical->setValue(line - visibleLineCount() + 1);
   const int x = kMargin + static_cast<int>(place.column) * charWidth();
   QScrollBar* horizontal = horizontalScrollBar();
   if (x < horizontal->value()) horizontal->setValue(x - kMargin);
-  if (x >= horizontal->value() + viewport()->width()) horizontal->setValue(x - viewport()->width() + kMargin);
+  if (x >= horizontal->value() + viewport()->width())
+    horizontal->setValue(x - viewport()->width() + kMargin);
 }
 
 // Shift with a moving key extends the selection from where the cursor
@@ -247,10 +249,10 @@ bool LineView::moveCursor(const QKeyEvent& event) {
     case Qt::Key_PageUp:
     case Qt::Key_PageDown: {
       if (!shift) return false;
-      const std::size_t step =
-          event.key() == Qt::Key_Up || event.key() == Qt::Key_Down ? 1 : page;
+      const std::size_t step = event.key() == Qt::Key_Up || event.key() == Qt::Key_Down ? 1 : page;
       const bool down = event.key() == Qt::Key_Down || event.key() == Qt::Key_PageDown;
-      place.line = down ? std::min(last, place.line + step) : place.line - std::min(place.line, step);
+      place.line =
+          down ? std::min(last, place.line + step) : place.line - std::min(place.line, step);
       place.column = std::min(place.column, lineLength(place.line));
       break;
     }

@@ -76,8 +76,13 @@ NewTransitForm::NewTransitForm(Platform& platform, std::filesystem::path transit
   setWindowTitle(QStringLiteral("Neue Transit-Datei"));
   setFont(captionFont(10, true));
   createControls();
-  birthSearch_ = {Geburtsort, GeburtsortTreffer, Geburtsbreite, Geburtslaenge, Geburtszeitzone,
-                  new QTimer(this), {}};
+  birthSearch_ = {Geburtsort,
+                  GeburtsortTreffer,
+                  Geburtsbreite,
+                  Geburtslaenge,
+                  Geburtszeitzone,
+                  new QTimer(this),
+                  {}};
   transitSearch_ = {Ort, OrtTreffer, Breite, Laenge, Zeitzone, new QTimer(this), {}};
   connectPlaceSearch(birthSearch_);
   connectPlaceSearch(transitSearch_);
@@ -246,19 +251,32 @@ chart::ChartEntry NewTransitForm::entry() const {
 QLineEdit* NewTransitForm::field(chart::ChartField which) const {
   using F = chart::ChartField;
   switch (which) {
-    case F::name: return Name;
-    case F::firstName: return Vorname;
-    case F::birthDate: return Geburtsdatum;
-    case F::birthTime: return Geburtszeit;
-    case F::birthZone: return Geburtszeitzone;
-    case F::birthLatitude: return Geburtsbreite;
-    case F::birthLongitude: return Geburtslaenge;
-    case F::place: return Ort;
-    case F::transitDate: return Datum;
-    case F::transitTime: return Zeit;
-    case F::transitZone: return Zeitzone;
-    case F::transitLatitude: return Breite;
-    case F::transitLongitude: return Laenge;
+    case F::name:
+      return Name;
+    case F::firstName:
+      return Vorname;
+    case F::birthDate:
+      return Geburtsdatum;
+    case F::birthTime:
+      return Geburtszeit;
+    case F::birthZone:
+      return Geburtszeitzone;
+    case F::birthLatitude:
+      return Geburtsbreite;
+    case F::birthLongitude:
+      return Geburtslaenge;
+    case F::place:
+      return Ort;
+    case F::transitDate:
+      return Datum;
+    case F::transitTime:
+      return Zeit;
+    case F::transitZone:
+      return Zeitzone;
+    case F::transitLatitude:
+      return Breite;
+    case F::transitLongitude:
+      return Laenge;
   }
   return Name;
 }

@@ -59,7 +59,8 @@ void click(QWidget& window, const char* name) { child<QAbstractButton>(window, n
 
 // One key with its character, sent to `widget`.
 void typeKey(QWidget& widget, QChar character) {
-  const int key = character == QLatin1Char('\n') ? int(Qt::Key_Return) : int(character.toUpper().unicode());
+  const int key =
+      character == QLatin1Char('\n') ? int(Qt::Key_Return) : int(character.toUpper().unicode());
   const QString typed = character == QLatin1Char('\n') ? QString() : QString(character);
   QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, typed);
   QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, typed);
@@ -202,7 +203,8 @@ int main(int argc, char** argv) {
 
   QTemporaryDir home;
   const std::filesystem::path root(home.path().toStdU16String());
-  const kelvaro::ui::ProgramFolders folders{root / "Astro" / "Kelvaro", root / "Astro" / "transdat"};
+  const kelvaro::ui::ProgramFolders folders{root / "Astro" / "Kelvaro",
+                                            root / "Astro" / "transdat"};
   std::filesystem::create_directories(folders.program);
   std::filesystem::create_directories(folders.transit);
 

@@ -51,8 +51,8 @@ bool ScriptedPlatform::askYesNo(QWidget*, const std::string& text) {
   return yes;
 }
 
-std::optional<std::string> ScriptedPlatform::chooseFile(QWidget*,
-                                                        const std::filesystem::path& initialFolder) {
+std::optional<std::string> ScriptedPlatform::chooseFile(
+    QWidget*, const std::filesystem::path& initialFolder) {
   fileDialogs_.push_back(initialFolder);
   if (files_.empty()) {
     unscripted_.push_back("file dialog in " + utf8FromPath(initialFolder));

@@ -5,8 +5,8 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -15,9 +15,9 @@
 #include <gtest/gtest.h>
 
 #include "core/text_encoding.h"
+#include "loading/axis_overview.h"
 #include "loading/orb_entry.h"
 #include "search/angle_search.h"
-#include "loading/axis_overview.h"
 #include "search/free_axis_entry.h"
 #include "search/magic_square.h"
 #include "search/midpoint_sum_search.h"
@@ -188,12 +188,14 @@ TEST(CliBadInput, ExtremePositionsGiveResultsAndSurviveDescribe) {
       {"minus-1e308", RecordBuilder(-1e308).build(), true},
       {"minus-null", RecordBuilder(-0.0).text(0, "Null").build(), false},
       {"fast-360", RecordBuilder(359.999999999).build(), false},
-      {"gemischt", RecordBuilder(1e308)
-                       .everywhere(factor::MC, -1e308)
-                       .everywhere(factor::SO, -0.0)
-                       .everywhere(factor::KN, 359.999999999)
-                       .everywhere(factor::JU, 4.9406564584124654e-324)
-                       .build(), true},
+      {"gemischt",
+       RecordBuilder(1e308)
+           .everywhere(factor::MC, -1e308)
+           .everywhere(factor::SO, -0.0)
+           .everywhere(factor::KN, 359.999999999)
+           .everywhere(factor::JU, 4.9406564584124654e-324)
+           .build(),
+       true},
   };
   for (const auto& c : cases) {
     const auto raw = serializeTransitRecord(c.record);
@@ -246,8 +248,9 @@ TEST(CliBadInput, FullTextFieldsWithControlCharacters) {
   const ProcessOutput saved = runCli({"--save", folder.string(), path, "search1", "KN+JU"});
   EXPECT_EQ(saved.status, 2);
   EXPECT_EQ(testing::linesOf(saved.out).size(), 20u);
-  EXPECT_NE(saved.err.find("enthält ein Steuerzeichen (Code 0), das in Dateinamen nicht erlaubt ist."),
-            std::string::npos)
+  EXPECT_NE(
+      saved.err.find("enthält ein Steuerzeichen (Code 0), das in Dateinamen nicht erlaubt ist."),
+      std::string::npos)
       << saved.err;
   EXPECT_TRUE(fs::is_empty(folder));
 }
@@ -262,8 +265,8 @@ std::string wrongLength(const std::string& entry, std::size_t length, std::size_
 // as of the wrong length), and nothing reaches stdout.
 TEST(CliBadInput, StrangeEntriesAreRefusedWithTheirMessage) {
   const std::string paste(10000, 'K');
-  const std::string triplePasteMessage =
-      printed(std::string(kTripleNamesMessageStart) + "ЖЖ+JU=KN+" + std::string(kTripleNamesMessageEnd));
+  const std::string triplePasteMessage = printed(std::string(kTripleNamesMessageStart) +
+                                                 "ЖЖ+JU=KN+" + std::string(kTripleNamesMessageEnd));
   const struct {
     Words words;
     std::string err;
@@ -322,7 +325,8 @@ TEST(CliBadInput, StrangeEntriesAreRefusedWithTheirMessage) {
 // leaves its view with the two opening lines.
 TEST(CliBadInput, TheMagicSquareShowsItsOpeningLinesForAnyOtherLength) {
   const std::string sample = testing::samplePath("mueller-juergen.dat");
-  for (const std::string& entry : {std::string(10000, 'K'), std::string("😀"), std::string("\t\n")}) {
+  for (const std::string& entry :
+       {std::string(10000, 'K'), std::string("😀"), std::string("\t\n")}) {
     const ProcessOutput run = runOn(sample, {"magic", entry});
     EXPECT_EQ(run.status, 0) << utf8Left(entry, 20);
     EXPECT_EQ(run.out, " \nDas magische Quadrat\n") << utf8Left(entry, 20);
@@ -333,8 +337,14 @@ TEST(CliBadInput, TheMagicSquareShowsItsOpeningLinesForAnyOtherLength) {
 // The same pastes as orb, and as panel choices, which are usage errors.
 TEST(CliBadInput, StrangeOrbsAndPanelChoicesAreRefused) {
   const std::string sample = testing::samplePath("mueller-juergen.dat");
-  const std::vector<std::string> orbs = {"Ж:00", "1:😀", "😀:12", "\t:12", "1:\n",
-                                        "1:" + std::string(10000, '0'), std::string(10000, ':'), ""};
+  const std::vector<std::string> orbs = {"Ж:00",
+                                         "1:😀",
+                                         "😀:12",
+                                         "\t:12",
+                                         "1:\n",
+                                         "1:" + std::string(10000, '0'),
+                                         std::string(10000, ':'),
+                                         ""};
   for (const std::string& orb : orbs) {
     for (const Words& command : kCommands) {
       Words words = {"--orb", orb, sample};
@@ -364,7 +374,8 @@ const std::string kFileName = "Müller,Jürgen München_05_03_2007_14_30_00.txt"
 TEST(CliBadInput, LinesThatCannotBeWrittenAreReported) {
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
   const std::string sample = testing::samplePath("mueller-juergen.dat");
-  const std::string lost = "kelvaro-cli: Die Zeilen ließen sich nicht schreiben: Kein Platz mehr auf dem Datenträger\n";
+  const std::string lost =
+      "kelvaro-cli: Die Zeilen ließen sich nicht schreiben: Kein Platz mehr auf dem Datenträger\n";
   for (const Words& command : kCommands) {
     Words words = {testing::cliPath(), sample};
     words.insert(words.end(), command.begin(), command.end());
@@ -415,7 +426,8 @@ TEST(CliBadInput, ASaveIntoAFullOrReadOnlyDiskIsReported) {
 
 TEST(CliBadInput, ASaveIntoAReadOnlyFolderIsReported) {
   TempDir dir;
-  fs::permissions(dir.path(), fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+  fs::permissions(dir.path(),
+                  fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
   const fs::path folder = dir.path() / "nur-lesen";
   fs::create_directory(folder);
   fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |

@@ -114,7 +114,7 @@ TEST(CalendarCli, RefusesBadDatesZonesAndNames) {
   }
   // Ten years to the day are accepted; a missing --to is wrong usage.
   EXPECT_EQ(runCliProcess({samplePath(kSample), "calendar", "--from=01.01.2025", "--to=31.12.2034",
-                    "--bodies=PO", "--points=factors", "--with=MC"})
+                           "--bodies=PO", "--points=factors", "--with=MC"})
                 .status,
             0);
   EXPECT_EQ(runCliProcess({samplePath(kSample), "calendar", "--from=01.01.2025"}).status, 1);

@@ -91,7 +91,8 @@ TEST(Cli, HelpAndUsageErrorsAreGerman) {
   const std::string hint = "Mehr dazu mit --help oder --help-all.\n";
   EXPECT_EQ(runCli({}).err, "Es fehlt DATEI.\n" + hint);
   EXPECT_EQ(runCli({samplePath(kSample)}).err, "Es fehlt der Befehl.\n" + hint);
-  EXPECT_EQ(runCli({samplePath(kSample), "header", "zuviel"}).err, "Nicht erwartet: zuviel\n" + hint);
+  EXPECT_EQ(runCli({samplePath(kSample), "header", "zuviel"}).err,
+            "Nicht erwartet: zuviel\n" + hint);
   EXPECT_EQ(runCli({"--orb"}).err, "Es fehlt ein Wert bei --orb.\n" + hint);
   EXPECT_EQ(runCli({samplePath(kSample), "pictures", "KNt+JUp", "x", "/", "t"}).err,
             "LINKS: x ist keins von r, p, s, t, rpst\n" + hint);

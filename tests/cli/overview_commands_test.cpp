@@ -43,8 +43,8 @@ TEST(OverviewCommands, TheOrbOptionReachesBothOverviews) {
     const auto wide = runCli({"--orb", "2:30", file, command});
     ASSERT_EQ(wide.status, 0) << wide.err;
     EXPECT_NE(wide.out, standard.out) << command;
-    EXPECT_EQ(linesOf(wide.out), command == "overview" ? axisOverview(record, 2.5).lines
-                                                       : vier_summen(record, 2.5))
+    EXPECT_EQ(linesOf(wide.out),
+              command == "overview" ? axisOverview(record, 2.5).lines : vier_summen(record, 2.5))
         << command;
   }
 }

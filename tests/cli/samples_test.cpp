@@ -19,8 +19,8 @@ TEST(Samples, AreMadeFromTheirTextSources) {
   testing::TempDir dir;
   for (const std::string name : {"mueller-juergen", "weiss-anna"}) {
     const std::string made = (dir.path() / (name + ".dat")).string();
-    const auto run = testing::runProcess(
-        {testing::makeTransitPath(), testing::samplePath(name + ".txt"), made});
+    const auto run =
+        testing::runProcess({testing::makeTransitPath(), testing::samplePath(name + ".txt"), made});
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string bytes = readAll(made);
     EXPECT_EQ(bytes.size(), 2560u);

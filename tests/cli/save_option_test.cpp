@@ -24,7 +24,8 @@ std::string readAll(const fs::path& path) {
 
 TEST(CliSave, SavesTheLinesAsTheSaveButtonAndNamesTheFile) {
   testing::TempDir dir;
-  const auto run = runCli({"--save", dir.path().string(), samplePath("mueller-juergen.dat"), "header"});
+  const auto run =
+      runCli({"--save", dir.path().string(), samplePath("mueller-juergen.dat"), "header"});
   ASSERT_EQ(run.status, 0) << run.err;
   const std::string header =
       " Kelvaro mit allen R-P-S-T-Daten für Müller, Jürgen, München, 48°08' N, 11°34' O, "
@@ -33,14 +34,17 @@ TEST(CliSave, SavesTheLinesAsTheSaveButtonAndNamesTheFile) {
   EXPECT_EQ(run.err, kFileName + "\n");
   EXPECT_EQ(readAll(dir.path() / fs::path(std::u8string(kFileName.begin(), kFileName.end()))),
             " \r\nM\xFCller, J\xFCrgen, M\xFCnchen, 05.03.2007, 14:30:00\r\n \r\n"
-            " Kelvaro mit allen R-P-S-T-Daten f\xFCr M\xFCller, J\xFCrgen, M\xFCnchen, 48\xB0" "08' N, "
-            "11\xB0" "34' O, 05.03.2007  14:30:00\r\n");
+            " Kelvaro mit allen R-P-S-T-Daten f\xFCr M\xFCller, J\xFCrgen, M\xFCnchen, 48\xB0"
+            "08' N, "
+            "11\xB0"
+            "34' O, 05.03.2007  14:30:00\r\n");
 }
 
 TEST(CliSave, AFailedSaveStillPrintsTheLinesAndExitsWithTwo) {
   testing::TempDir dir;
   const fs::path missing = dir.path() / "weg";
-  const auto run = runCli({"--save", missing.string(), samplePath("mueller-juergen.dat"), "header"});
+  const auto run =
+      runCli({"--save", missing.string(), samplePath("mueller-juergen.dat"), "header"});
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(testing::linesOf(run.out).size(), 1u);
   EXPECT_EQ(run.err, "Die Datei " + utf8FromPath(missing / pathFromUtf8(kFileName)) +

@@ -24,7 +24,9 @@ std::vector<unsigned char> withTextField(std::vector<unsigned char> bytes, std::
 }
 
 TEST(TransitRecord, ReadsTextFieldsAsWindows1252) {
-  auto bytes = withTextField(RecordBuilder().bytes(), 0, "M\xFC" "ller-Wei\xDF \x80 \xE9");
+  auto bytes = withTextField(RecordBuilder().bytes(), 0,
+                             "M\xFC"
+                             "ller-Wei\xDF \x80 \xE9");
   bytes = withTextField(bytes, 1, "");
   const auto record = parseTransitRecord(bytes);
   ASSERT_TRUE(record);
@@ -43,7 +45,7 @@ TEST(TransitRecord, ReadsLittleEndianPositionsAtTheirOffsets) {
   auto bytes = RecordBuilder().bytes();
   const double value = 123.456;
   unsigned char raw[8];
-  std::memcpy(raw, &value, 8);  // this machine is little-endian
+  std::memcpy(raw, &value, 8);                       // this machine is little-endian
   std::memcpy(bytes.data() + 2368 + 5 * 8, raw, 8);  // T positions, factor 6 (KN)
   const auto record = parseTransitRecord(bytes);
   ASSERT_TRUE(record);

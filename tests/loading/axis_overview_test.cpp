@@ -18,9 +18,13 @@ using testing::RecordBuilder;
 constexpr std::size_t kHeaderLine = 0;
 constexpr std::size_t kValueLine = 1;
 constexpr std::size_t kSeparatorLine = 2;
-constexpr std::size_t axisRow(int factorNumber) { return 2 + static_cast<std::size_t>(factorNumber); }
+constexpr std::size_t axisRow(int factorNumber) {
+  return 2 + static_cast<std::size_t>(factorNumber);
+}
 constexpr std::size_t kHouseTitleLine = 26;
-constexpr std::size_t houseRow(int factorNumber) { return 27 + static_cast<std::size_t>(factorNumber); }
+constexpr std::size_t houseRow(int factorNumber) {
+  return 27 + static_cast<std::size_t>(factorNumber);
+}
 constexpr std::size_t kMagicTitleLine = 51;
 constexpr std::size_t kFirstMagicLine = 53;
 
@@ -85,7 +89,8 @@ TEST_P(AxisCell, ShowsTheFirstVariantThatMeetsTheAxis) {
   const CellCase& c = GetParam();
   RecordBuilder builder(5.0);
   builder.at(Variant::r, factor::MC, c.mcRadix);
-  for (Variant v : kVariants) builder.at(v, factor::KN, c.kn[static_cast<std::size_t>(variantIndex(v))]);
+  for (Variant v : kVariants)
+    builder.at(v, factor::KN, c.kn[static_cast<std::size_t>(variantIndex(v))]);
   const AxisOverview overview = axisOverview(builder.build(), c.orb);
   EXPECT_EQ(cell(overview.lines[axisRow(factor::KN)], 0), c.expected);
 }
@@ -158,8 +163,10 @@ TEST(AxisOverview, HouseTableExample) {
 }
 
 TEST(AxisOverview, AFullCircleHasNoSign) {
-  const TransitRecord record =
-      RecordBuilder(5.0).at(Variant::r, factor::MC, 100.0).at(Variant::r, factor::MO, 360.0).build();
+  const TransitRecord record = RecordBuilder(5.0)
+                                   .at(Variant::r, factor::MC, 100.0)
+                                   .at(Variant::r, factor::MO, 360.0)
+                                   .build();
   const std::string row(axisOverview(record, 1.2).lines[houseRow(factor::MO)]);
   EXPECT_NE(row.find("MOr 06 00°00'    MOp "), std::string::npos) << row;
 }

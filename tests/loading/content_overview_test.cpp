@@ -27,7 +27,8 @@ constexpr std::size_t gridRow(int factorNumber) {
 constexpr std::size_t kColumnSums = 141;
 constexpr std::size_t kTotals = 144;
 
-const std::string kHeader = "   AS |MO |KN |ME |VE |MA |JU |SA |UR |NE |PL |CU |HA |ZE |KR |AP |AD |VU |PO |";
+const std::string kHeader =
+    "   AS |MO |KN |ME |VE |MA |JU |SA |UR |NE |PL |CU |HA |ZE |KR |AP |AD |VU |PO |";
 const std::string kSeparator =
     " - - -|- -|- -|- -|- -|- -|- -|- -|- -|- -|- -|- -|- -|- -|- -|- -|- -|- -|- -|- -";
 
@@ -67,8 +68,7 @@ TEST(ContentOverview, ASumInTwoAxesIsListedAndCountedTwice) {
 
   for (int i = factor::AS; i <= factor::kLastInTables; ++i) {
     for (Variant v : kVariants) {
-      const std::string expected =
-          i == factor::AS && v == Variant::t ? "ASt+KNr, " : mitLine(i, v);
+      const std::string expected = i == factor::AS && v == Variant::t ? "ASt+KNr, " : mitLine(i, v);
       EXPECT_EQ(lines[sumLine(i, v)], expected);
     }
     EXPECT_EQ(lines[sumLine(i, Variant::t) + 1], " ");

@@ -70,36 +70,34 @@ TEST_P(NearTest, UsesTheFixedToleranceOfOneDegree) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, NearTest,
-    ::testing::Values(
-        NearCase{"OneDegreeAboveTheAxisIsNotNear", 10.0, 11.0,
-                 " Die MCp/MCp-Quadrat-Faktoren:  UND  MCp "},
-        NearCase{"OneDegreeBelowTheAxisIsNotNear", 10.0, 9.0,
-                 " Die MCp/MCp-Quadrat-Faktoren:  UND  MCp "},
-        NearCase{"JustInsideTheAxis", 10.0, 10.875, " Die MCp/MCp-Quadrat-Faktoren:  UND  MCp KNr "},
-        NearCase{"OneDegreeAboveTheMirrorIsNotNear", 10.0, 13.5,
-                 " Die MCp/MCp-Quadrat-Faktoren:  UND  MCp "},
-        NearCase{"OneDegreeBelowTheMirrorIsNotNear", 10.0, 11.5,
-                 " Die MCp/MCp-Quadrat-Faktoren:  UND  MCp "},
-        NearCase{"JustInsideTheMirror", 10.0, 12.125,
-                 " Die MCp/MCp-Quadrat-Faktoren: KNr  UND  MCp "},
-        // A = 11, M = 11.5: MCp itself is near its mirror point too.
-        NearCase{"InBothListsWhenAxisAndMirrorAreClose", 11.0, 11.25,
-                 " Die MCp/MCp-Quadrat-Faktoren: MCp KNr  UND  MCp KNr "},
-        // A = 0.25, M = 22.25: the axis factor itself is near its own mirror
-        // across the seam (distance 22 > 21.5); 21.5 away is not.
-        NearCase{"WrapAroundTheSeam", 0.25, 22.375,
-                 " Die MCp/MCp-Quadrat-Faktoren: MCp KNr  UND  MCp KNr "},
-        NearCase{"WrapLimitItselfIsNotNear", 0.25, 21.75,
-                 " Die MCp/MCp-Quadrat-Faktoren: MCp KNr  UND  MCp "}),
+    ::testing::Values(NearCase{"OneDegreeAboveTheAxisIsNotNear", 10.0, 11.0,
+                               " Die MCp/MCp-Quadrat-Faktoren:  UND  MCp "},
+                      NearCase{"OneDegreeBelowTheAxisIsNotNear", 10.0, 9.0,
+                               " Die MCp/MCp-Quadrat-Faktoren:  UND  MCp "},
+                      NearCase{"JustInsideTheAxis", 10.0, 10.875,
+                               " Die MCp/MCp-Quadrat-Faktoren:  UND  MCp KNr "},
+                      NearCase{"OneDegreeAboveTheMirrorIsNotNear", 10.0, 13.5,
+                               " Die MCp/MCp-Quadrat-Faktoren:  UND  MCp "},
+                      NearCase{"OneDegreeBelowTheMirrorIsNotNear", 10.0, 11.5,
+                               " Die MCp/MCp-Quadrat-Faktoren:  UND  MCp "},
+                      NearCase{"JustInsideTheMirror", 10.0, 12.125,
+                               " Die MCp/MCp-Quadrat-Faktoren: KNr  UND  MCp "},
+                      // A = 11, M = 11.5: MCp itself is near its mirror point too.
+                      NearCase{"InBothListsWhenAxisAndMirrorAreClose", 11.0, 11.25,
+                               " Die MCp/MCp-Quadrat-Faktoren: MCp KNr  UND  MCp KNr "},
+                      // A = 0.25, M = 22.25: the axis factor itself is near its own mirror
+                      // across the seam (distance 22 > 21.5); 21.5 away is not.
+                      NearCase{"WrapAroundTheSeam", 0.25, 22.375,
+                               " Die MCp/MCp-Quadrat-Faktoren: MCp KNr  UND  MCp KNr "},
+                      NearCase{"WrapLimitItselfIsNotNear", 0.25, 21.75,
+                               " Die MCp/MCp-Quadrat-Faktoren: MCp KNr  UND  MCp "}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(OverviewMagicSquares, AxisAtZeroPointTwoMeetsAFactorAtTwentyTwoPointThree) {
   // A = 0.2, M = 22.3: KNt and JUt stand on the mirror point and, across the
   // seam, on the axis; each is mirrored and pairs with the other.
-  const TransitRecord record = blockOneRecord(0.2)
-                                   .at(Variant::t, factor::KN, 22.3)
-                                   .at(Variant::t, factor::JU, 22.3)
-                                   .build();
+  const TransitRecord record =
+      blockOneRecord(0.2).at(Variant::t, factor::KN, 22.3).at(Variant::t, factor::JU, 22.3).build();
   const std::vector<std::string> lines = overviewMagicSquares(record).lines();
   EXPECT_EQ(lines[0], " Die MCp/MCp-Quadrat-Faktoren: MCp KNt JUt  UND  MCp KNt JUt ");
   EXPECT_EQ(lines[1], kPairStart + "KNt+JUt JUt+KNt ");
@@ -128,13 +126,12 @@ TEST_P(PairTest, PairsOnlyTransitFactorsMirroredFirst) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PairTest,
-    ::testing::Values(PairCase{"MirroredFirst", Variant::t, factor::KN, factor::JU, "KNt+JUt "},
-                      PairCase{"PartnerEarlierInTheTable", Variant::t, factor::JU, factor::KN,
-                               "JUt+KNt "},
-                      PairCase{"MirroredInRadixOnly", Variant::r, factor::KN, factor::JU, ""},
-                      PairCase{"MirroredInSolarArcOnly", Variant::s, factor::KN, factor::JU, ""},
-                      PairCase{"FirstFactorOfTheTable", Variant::t, factor::MC, factor::PO,
-                               "MCt+POt "}),
+    ::testing::Values(
+        PairCase{"MirroredFirst", Variant::t, factor::KN, factor::JU, "KNt+JUt "},
+        PairCase{"PartnerEarlierInTheTable", Variant::t, factor::JU, factor::KN, "JUt+KNt "},
+        PairCase{"MirroredInRadixOnly", Variant::r, factor::KN, factor::JU, ""},
+        PairCase{"MirroredInSolarArcOnly", Variant::s, factor::KN, factor::JU, ""},
+        PairCase{"FirstFactorOfTheTable", Variant::t, factor::MC, factor::PO, "MCt+POt "}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(OverviewMagicSquares, ListsAndPairsAreWrittenWhole) {

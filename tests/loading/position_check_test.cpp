@@ -11,9 +11,8 @@ using testing::RecordBuilder;
 
 TEST(PositionCheck, OnlyFactorsOneToTwentyTwoMustLieOnTheCircle) {
   EXPECT_FALSE(hasPositionsOutsideCircle(RecordBuilder(0.0).build()));
-  EXPECT_FALSE(hasPositionsOutsideCircle(RecordBuilder(359.999999).at(Variant::t, 23, 400.0)
-                                             .at(Variant::r, 24, -1.0)
-                                             .build()));
+  EXPECT_FALSE(hasPositionsOutsideCircle(
+      RecordBuilder(359.999999).at(Variant::t, 23, 400.0).at(Variant::r, 24, -1.0).build()));
   EXPECT_TRUE(hasPositionsOutsideCircle(RecordBuilder(10.0).at(Variant::t, 22, 360.0).build()));
   EXPECT_TRUE(hasPositionsOutsideCircle(RecordBuilder(10.0).at(Variant::r, 1, -0.001).build()));
   EXPECT_TRUE(hasPositionsOutsideCircle(RecordBuilder(10.0).at(Variant::p, 5, 1e300).build()));

@@ -8,8 +8,9 @@ namespace kelvaro {
 namespace {
 
 std::string fullDescription() {
-  std::string text = "# a test person\nS0 Müller\nS1 Jürgen\nS2 München\nS3 05.03.2007\n"
-                     "S4 14:30:00\nS5 48°08' N\nS6\n";
+  std::string text =
+      "# a test person\nS0 Müller\nS1 Jürgen\nS2 München\nS3 05.03.2007\n"
+      "S4 14:30:00\nS5 48°08' N\nS6\n";
   for (int number = 1; number <= factor::kCount; ++number) {
     text += std::string(factorName(number)) + "  " + std::to_string(number) + ".5 " +
             std::to_string(number + 100) + " 0.25 359.75\n";

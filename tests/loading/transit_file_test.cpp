@@ -74,9 +74,13 @@ TEST(TransitFile, BadFilesLoadOrFailWithTheirMessage) {
       {"nullen.dat", std::vector<unsigned char>(2560, 0), std::nullopt, ""},
       {"ff.dat", std::vector<unsigned char>(2560, 0xFF), LoadFailure::Kind::unreadable,
        "Ladeversuch mit @ ging daneben"},
-      {"fehlt.dat", {}, LoadFailure::Kind::cannotOpen,
+      {"fehlt.dat",
+       {},
+       LoadFailure::Kind::cannotOpen,
        "Die Datei @ lässt sich nicht öffnen: Datei oder Ordner nicht vorhanden"},
-      {"ordner", {}, LoadFailure::Kind::cannotOpen,
+      {"ordner",
+       {},
+       LoadFailure::Kind::cannotOpen,
        "Die Datei @ lässt sich nicht öffnen: Ist ein Ordner"},
   };
   for (const auto& c : cases) {
@@ -109,7 +113,8 @@ TEST(TransitFile, AFileWithoutReadPermissionCannotBeOpened) {
     const LoadResult result = loadTransitFile(path);
     const auto* failure = std::get_if<LoadFailure>(&result);
     if (failure == nullptr) return "the file was loaded";
-    const std::string expected = "Die Datei " + path + " lässt sich nicht öffnen: Keine Berechtigung";
+    const std::string expected =
+        "Die Datei " + path + " lässt sich nicht öffnen: Keine Berechtigung";
     if (failure->kind != LoadFailure::Kind::cannotOpen || failure->message != expected) {
       return "unexpected failure: " + failure->message;
     }
@@ -199,8 +204,13 @@ TEST(TransitFile, AHugeFileIsReadOnlyAsFarAsItsRecord) {
 // the infinities make a record unreadable.
 TEST(TransitFile, ExtremePositionsLoadExactly) {
   TempDir dir;
-  const double values[] = {1e308, -1e308, -0.0, 359.999999999, 4.9406564584124654e-324,
-                           std::numeric_limits<double>::max(), -360.0};
+  const double values[] = {1e308,
+                           -1e308,
+                           -0.0,
+                           359.999999999,
+                           4.9406564584124654e-324,
+                           std::numeric_limits<double>::max(),
+                           -360.0};
   for (double value : values) {
     const auto path = dir.write("extrem.dat", RecordBuilder(value).bytes());
     const LoadResult result = loadTransitFile(path);
@@ -208,9 +218,9 @@ TEST(TransitFile, ExtremePositionsLoadExactly) {
     const double loaded = std::get<TransitRecord>(result).position(Variant::s, factor::GZ);
     EXPECT_EQ(std::bit_cast<std::uint64_t>(loaded), std::bit_cast<std::uint64_t>(value)) << value;
   }
-  for (double value : {std::numeric_limits<double>::infinity(),
-                       -std::numeric_limits<double>::infinity(),
-                       std::numeric_limits<double>::quiet_NaN()}) {
+  for (double value :
+       {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+        std::numeric_limits<double>::quiet_NaN()}) {
     auto bytes = RecordBuilder(1.0).bytes();
     std::memcpy(bytes.data() + 2560 - 8, &value, 8);  // the last position only
     EXPECT_EQ(failureOf(loadTransitFile(dir.write("unendlich.dat", bytes))).kind,
@@ -227,7 +237,8 @@ TEST(TransitFile, FullTextFieldsWithControlCharactersLoadCharacterForCharacter) 
   for (std::size_t field = 0; field < 7; ++field) {
     unsigned char* start = bytes.data() + field * 256;
     start[0] = 255;
-    for (unsigned k = 1; k <= 255; ++k) start[k] = static_cast<unsigned char>(k <= 31 ? k : 0x80 + k % 128);
+    for (unsigned k = 1; k <= 255; ++k)
+      start[k] = static_cast<unsigned char>(k <= 31 ? k : 0x80 + k % 128);
   }
   const LoadResult result = loadTransitFile(dir.write("texte.dat", bytes));
   ASSERT_TRUE(std::holds_alternative<TransitRecord>(result));

@@ -82,9 +82,9 @@ TEST(Print, PrintsHeaderAndLinesInTheirOrderInAFixedPitchFont) {
             std::nullopt);
   // The opening blank line leaves no trace in the text; the others do.
   EXPECT_EQ(pagesOf(pdfText(pdf)),
-            (std::vector<std::vector<std::string>>{{"Müller,Jürgen, München, 05.03.2007, 14:30:00", "",
-                                                     "Halbsummen-Suche", "",
-                                                     "MCr/MCr 12°30' in den Häusern", "x y"}}));
+            (std::vector<std::vector<std::string>>{{"Müller,Jürgen, München, 05.03.2007, 14:30:00",
+                                                    "", "Halbsummen-Suche", "",
+                                                    "MCr/MCr 12°30' in den Häusern", "x y"}}));
   const auto fonts = testing::runProcess({PDFFONTS, pdf.string()});
   ASSERT_EQ(fonts.status, 0) << fonts.err;
   EXPECT_NE(fonts.out.find("LiberationMono"), std::string::npos) << fonts.out;
@@ -126,8 +126,8 @@ TEST(Print, APictureWithItsLinesFitsTheWidestLineOnOnePage) {
     if (!line.empty()) text.push_back(line);
   }
   EXPECT_EQ(pagesOf(pdfText(pdf)).size(), 1u);
-  EXPECT_EQ(text, (std::vector<std::string>{printHeader(person()), lines[0], full.substr(1),
-                                            lines[2]}));
+  EXPECT_EQ(text,
+            (std::vector<std::string>{printHeader(person()), lines[0], full.substr(1), lines[2]}));
 }
 
 // Every character but the blanks, in order: what paper must keep.
@@ -181,7 +181,8 @@ TEST(Print, APrinterThatCannotBeginReportsTheSystemsReason) {
   const fs::path pdf = dir.path() / "weg" / "liste.pdf";
   const auto error = printToPdf(pdf, {"Zeile"});
   ASSERT_TRUE(error.has_value());
-  EXPECT_EQ(error->rfind("Der Druck lässt sich nicht beginnen (" + pdf.string() + ").\r", 0), 0u) << *error;
+  EXPECT_EQ(error->rfind("Der Druck lässt sich nicht beginnen (" + pdf.string() + ").\r", 0), 0u)
+      << *error;
   EXPECT_NE(error->find("Datei oder Ordner nicht vorhanden"), std::string::npos) << *error;
   EXPECT_FALSE(fs::exists(pdf.parent_path()));
 }

@@ -78,7 +78,8 @@ TEST(OutputLines, FrameTheSourceForPaperAndFile) {
   EXPECT_EQ(savedLines(record, {"eins"}), (Lines{" ", save, " ", "eins"}));
   EXPECT_EQ(printedLines(record, {"eins", "", "drei  "}),
             (Lines{" ", print, " ", "eins", " ", "", "drei  "}));
-  EXPECT_EQ(savedLines(record, {"eins", "", "drei  "}), (Lines{" ", save, " ", "eins", "", "drei  "}));
+  EXPECT_EQ(savedLines(record, {"eins", "", "drei  "}),
+            (Lines{" ", save, " ", "eins", "", "drei  "}));
 }
 
 }  // namespace

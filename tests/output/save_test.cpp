@@ -27,7 +27,11 @@ using testing::TempDir;
 
 const std::string kFileName = "Müller,Jürgen München_05_03_2007_14_30_00.txt";
 // The save header in Windows-1252.
-const std::string kHeaderBytes = "M\xFC" "ller, J\xFC" "rgen, M\xFC" "nchen, 05.03.2007, 14:30:00";
+const std::string kHeaderBytes =
+    "M\xFC"
+    "ller, J\xFC"
+    "rgen, M\xFC"
+    "nchen, 05.03.2007, 14:30:00";
 
 TransitRecord person(const std::string& surname = "Müller", const std::string& time = "14:30:00") {
   return RecordBuilder()
@@ -39,7 +43,9 @@ TransitRecord person(const std::string& surname = "Müller", const std::string& 
       .build();
 }
 
-fs::path utf8Path(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+fs::path utf8Path(const std::string& utf8) {
+  return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
 
 std::string readAll(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -68,7 +74,8 @@ TEST(Save, WritesTheFileByteForByteAndReturnsTheInformationText) {
       {{"Halbsummen-Suche"}, "Halbsummen-Suche\r\n"},
       {{}, "\r\n"},
       {{"Kopf", "MCr/MCr  12°30' in den Häusern  ", "", "Ж"},
-       "Kopf\r\nMCr/MCr  12\xB0" "30' in den H\xE4usern  \r\n\r\n?\r\n"},
+       "Kopf\r\nMCr/MCr  12\xB0"
+       "30' in den H\xE4usern  \r\n\r\n?\r\n"},
   };
   for (const auto& c : cases) {
     TempDir dir;
@@ -80,7 +87,8 @@ TEST(Save, WritesTheFileByteForByteAndReturnsTheInformationText) {
                   "so müssen Sie den Namen der bereits vorhandenen Datei ändern,\r"
                   "damit sie nicht überschrieben wird.");
     EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{kFileName});
-    EXPECT_EQ(readAll(dir.path() / utf8Path(kFileName)), " \r\n" + kHeaderBytes + "\r\n \r\n" + c.body);
+    EXPECT_EQ(readAll(dir.path() / utf8Path(kFileName)),
+              " \r\n" + kHeaderBytes + "\r\n \r\n" + c.body);
   }
 }
 
@@ -89,7 +97,8 @@ TEST(Save, ASecondSaveReplacesTheFirst) {
   ASSERT_EQ(messageOf(saveResultList(dir.path(), person(), {"erste", "lange", "Liste"})), "");
   ASSERT_EQ(messageOf(saveResultList(dir.path(), person(), {"zweite"})), "");
   EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{kFileName});
-  EXPECT_EQ(readAll(dir.path() / utf8Path(kFileName)), " \r\n" + kHeaderBytes + "\r\n \r\nzweite\r\n");
+  EXPECT_EQ(readAll(dir.path() / utf8Path(kFileName)),
+            " \r\n" + kHeaderBytes + "\r\n \r\nzweite\r\n");
 }
 
 TEST(Save, RefusesANameThatCouldLeaveTheFolderOrThatWindowsForbids) {
@@ -119,14 +128,16 @@ TEST(Save, RefusesANameThatCouldLeaveTheFolderOrThatWindowsForbids) {
     EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"ordner"}) << c.surname;
     EXPECT_TRUE(filesIn(inner).empty()) << c.surname;
   }
-  EXPECT_EQ(fileNameRefusal(".."), "Der Inhalt wurde nicht gespeichert: Der Dateiname\r..\rist nicht erlaubt.");
+  EXPECT_EQ(fileNameRefusal(".."),
+            "Der Inhalt wurde nicht gespeichert: Der Dateiname\r..\rist nicht erlaubt.");
   EXPECT_TRUE(fileNameRefusal(".").has_value());
 }
 
 TEST(Save, DotsInsideANameAreAnOrdinaryFile) {
   TempDir dir;
   ASSERT_EQ(messageOf(saveResultList(dir.path(), person(".."), {"Zeile"})), "");
-  EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"..,Jürgen München_05_03_2007_14_30_00.txt"});
+  EXPECT_EQ(filesIn(dir.path()),
+            std::vector<std::string>{"..,Jürgen München_05_03_2007_14_30_00.txt"});
 }
 
 TEST(Save, AMissingFolderIsReportedWithThePathAndNothingIsCreated) {
@@ -203,7 +214,8 @@ std::string checkAfterFailure(const fs::path& folder, const std::string& earlier
 
 TEST(Save, AFullDiskIsReportedAndTheEarlierFileSurvives) {
   const auto outcome = testing::inPrivateTmpfs(64, [](const fs::path& folder) -> std::string {
-    if (!messageOf(saveResultList(folder, person(), {"frueher"})).empty()) return "first save failed";
+    if (!messageOf(saveResultList(folder, person(), {"frueher"})).empty())
+      return "first save failed";
     const std::string earlier = readAll(folder / utf8Path(kFileName));
     if (std::string error = testing::fillUp(folder); !error.empty()) return error;
     const auto saved = saveResultList(folder, person(), {"spaeter", "und noch mehr"});
@@ -215,7 +227,8 @@ TEST(Save, AFullDiskIsReportedAndTheEarlierFileSurvives) {
 
 TEST(Save, AReadOnlyDiskIsReportedAndTheEarlierFileSurvives) {
   const auto outcome = testing::inPrivateTmpfs(64, [](const fs::path& folder) -> std::string {
-    if (!messageOf(saveResultList(folder, person(), {"frueher"})).empty()) return "first save failed";
+    if (!messageOf(saveResultList(folder, person(), {"frueher"})).empty())
+      return "first save failed";
     const std::string earlier = readAll(folder / utf8Path(kFileName));
     if (std::string error = testing::remountReadOnly(folder); !error.empty()) return error;
     const auto saved = saveResultList(folder, person(), {"spaeter"});

@@ -24,8 +24,11 @@ std::set<std::string> entriesOf(const SearchResult& result) {
 }
 
 TEST(AngleFactor, LooksUpTwoUpperCasedCharacters) {
-  for (const auto& [text, number] : {std::pair{"mc", factor::MC}, {"Mc", factor::MC},
-                                     {"pO", factor::PO}, {"GZ", factor::GZ}, {"gz", factor::GZ}}) {
+  for (const auto& [text, number] : {std::pair{"mc", factor::MC},
+                                     {"Mc", factor::MC},
+                                     {"pO", factor::PO},
+                                     {"GZ", factor::GZ},
+                                     {"gz", factor::GZ}}) {
     const auto checked = checkAngleFactor(text);
     ASSERT_EQ(rejection(checked), nullptr) << text;
     EXPECT_EQ(std::get<int>(checked), number) << text;
@@ -40,9 +43,9 @@ TEST(AngleFactor, LooksUpTwoUpperCasedCharacters) {
 TEST(AngleSearch, GzLeavesOnlyTheFixedLines) {
   const SearchResult result = angleSearch(RecordBuilder(0).build(), 1.2, 0, factor::GZ);
   EXPECT_EQ(result.heading, " Suche nach GZ-Summen und -Halbsummen in der Achse 00:00");
-  EXPECT_EQ(result.lines, (std::vector<std::string>{"Summen in der Achse 00:00",
-                                                    "******************",
-                                                    "Halbsummen in der Achse 00:00"}));
+  EXPECT_EQ(result.lines,
+            (std::vector<std::string>{"Summen in der Achse 00:00", "******************",
+                                      "Halbsummen in der Achse 00:00"}));
 }
 
 TEST(AngleSearch, ContinuesAFirstMemberWithMoreThanFourteenHitsOnNewLines) {
@@ -70,10 +73,9 @@ TEST(AngleSearch, AChosenFactorAlwaysStandsFirst) {
   const TransitRecord record = RecordBuilder(0).at(Variant::r, factor::MC, 10).build();
   const SearchResult kn = angleSearch(record, 1.0, 10, factor::KN);
   EXPECT_EQ(kn.heading, " Suche nach KN-Summen und -Halbsummen in der Achse 10:00");
-  EXPECT_EQ(kn.lines, (std::vector<std::string>{"Summen in der Achse 10:00", " KNr+MCr ",
-                                                " KNp+MCr ", " KNs+MCr ", " KNt+MCr ",
-                                                "******************",
-                                                "Halbsummen in der Achse 10:00"}));
+  EXPECT_EQ(kn.lines, (std::vector<std::string>{
+                          "Summen in der Achse 10:00", " KNr+MCr ", " KNp+MCr ", " KNs+MCr ",
+                          " KNt+MCr ", "******************", "Halbsummen in der Achse 10:00"}));
   // SO in variant s has no line of its own.
   const SearchResult so = angleSearch(record, 1.0, 10, factor::SO);
   EXPECT_EQ(so.lines, (std::vector<std::string>{"Summen in der Achse 10:00", " SOr+MCr ",
@@ -88,9 +90,9 @@ TEST(AngleSearch, AChosenFactorAlwaysStandsFirst) {
 TEST(AngleSearch, PairsAFactorWithItselfOnlyInRpstOrder) {
   const TransitRecord record =
       RecordBuilder(0).at(Variant::r, factor::MC, 5).at(Variant::p, factor::MC, 5).build();
-  const std::vector<std::string> expected = {
-      "Summen in der Achse 10:00", " MCr+MCr MCr+MCp ", " MCp+MCp ", "******************",
-      "Halbsummen in der Achse 10:00"};
+  const std::vector<std::string> expected = {"Summen in der Achse 10:00", " MCr+MCr MCr+MCp ",
+                                             " MCp+MCp ", "******************",
+                                             "Halbsummen in der Achse 10:00"};
   EXPECT_EQ(angleSearch(record, 1.0, 10, factor::MC).lines, expected);
   EXPECT_EQ(angleSearch(record, 1.0, 10, std::nullopt).lines, expected);
 }
@@ -109,8 +111,8 @@ TEST(AngleSearch, DistancesEqualToTheOrbOrItsWrapLimitAreNoHits) {
   for (const char* hit : {"MCr+MCp", "MCr+WIp", "MCr+POt", "KNr+MEr", "KNr+POt", "WIp+KNr"}) {
     EXPECT_EQ(entries.count(hit), 1u) << hit;
   }
-  for (const char* miss : {"MCr+WIr", "WIr+WIp", "WIr+POt", "ASr+ASp", "ASr+POt", "MCr+ASr",
-                           "MCr/WIr", "MCp+MCs"}) {
+  for (const char* miss :
+       {"MCr+WIr", "WIr+WIp", "WIr+POt", "ASr+ASp", "ASr+POt", "MCr+ASr", "MCr/WIr", "MCp+MCs"}) {
     EXPECT_EQ(entries.count(miss), 0u) << miss;
   }
 }

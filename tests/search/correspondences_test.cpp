@@ -86,8 +86,10 @@ TEST(Correspondences, NothingCorrespondsWritesTheBareReport) {
       "   "};
   expected.resize(expected.size() + 23);
   for (const char* heading :
-       {">>>>>> Teil 2 zeigt alle Progressiv-Einfaktor-Planetenbilder (F1p/F1p = F2x/F2x) außer WIp",
-        ">>>>>> Teil 3 zeigt alle Sonnenbogen-Einfaktor-Planetenbilder (F1s/F1s = F2x/F2x) außer SOs",
+       {">>>>>> Teil 2 zeigt alle Progressiv-Einfaktor-Planetenbilder (F1p/F1p = F2x/F2x) außer "
+        "WIp",
+        ">>>>>> Teil 3 zeigt alle Sonnenbogen-Einfaktor-Planetenbilder (F1s/F1s = F2x/F2x) außer "
+        "SOs",
         ">>>>>> Teil 4 zeigt alle Radix-Einfaktor-Planetenbilder (F1r/F1r = F2x/F2x) außer WIr"}) {
     expected.insert(expected.end(), {"", heading, ""});
     expected.resize(expected.size() + 22);
@@ -99,12 +101,11 @@ TEST(Correspondences, NothingCorrespondsWritesTheBareReport) {
   for (int number = 1; number <= factor::GZ; ++number) {
     expected.push_back(factorVariantName(number, t) + ":");
   }
-  expected.insert(expected.end(),
-                  {" ", ">>>>>>>> Korrespondierende in den Achsen", "   ", "MCp und MCt: ", "   ",
-                   "MCt und ASt: ", "   ", "MC und SO: ", "   ", "MCt, SOt, ASt: ", " ",
-                   "MCp, SOp, ASp: ", " ",
-                   ">>>>>>>> Die Achsen mit gegenseitig zusammengefaßten Ergebnissen:", "   ",
-                   kColumns});
+  expected.insert(
+      expected.end(),
+      {" ", ">>>>>>>> Korrespondierende in den Achsen", "   ", "MCp und MCt: ", "   ",
+       "MCt und ASt: ", "   ", "MC und SO: ", "   ", "MCt, SOt, ASt: ", " ", "MCp, SOp, ASp: ", " ",
+       ">>>>>>>> Die Achsen mit gegenseitig zusammengefaßten Ergebnissen:", "   ", kColumns});
   for (int number = 1; number <= factor::GZ; ++number) {
     std::string row = std::string(factorName(number)) + " ";
     for (int column = 1; column <= factor::GZ; ++column) row += column < number ? ". . " : "..| ";
@@ -119,8 +120,7 @@ TEST(Correspondences, NothingCorrespondsWritesTheBareReport) {
 TEST(Correspondences, ListOneLineOfTheSunWithItsRepetitionAndCounts) {
   // MCr, MOp and VEt stand on SOt, and so on each other.
   const double sun = isolated(SO, t);
-  const Lines lines =
-      report(isolatedRecord().at(r, MC, sun).at(p, MO, sun).at(t, VE, sun));
+  const Lines lines = report(isolatedRecord().at(r, MC, sun).at(p, MO, sun).at(t, VE, sun));
   ASSERT_EQ(lines.size(), 171u);
   EXPECT_EQ(listLine(lines, 1, SO), "SOt:MCr,MOp,VEt,");
   EXPECT_EQ(listLine(lines, 1, VE), "VEt:MCr,SOt,MOp,");
@@ -184,8 +184,8 @@ TEST(Correspondences, SolarAxisListsVariantsOfMarkedFactorsMeetingSOp) {
 TEST(Correspondences, AxesNameEachFactorOnce) {
   // MCt, ASt, VEr and VEs stand on SOt.
   const double sun = isolated(SO, t);
-  const Lines lines = report(
-      isolatedRecord().at(t, MC, sun).at(t, AS, sun).at(r, VE, sun).at(s, VE, sun));
+  const Lines lines =
+      report(isolatedRecord().at(t, MC, sun).at(t, AS, sun).at(r, VE, sun).at(s, VE, sun));
   EXPECT_EQ(listLine(lines, 1, SO), "SOt:MCt,ASt,VEr,VEs,");
   EXPECT_EQ(axisLine(lines, "MCp und MCt: "), "MCp und MCt: ");
   EXPECT_EQ(axisLine(lines, "MCt und ASt: "), "MCt und ASt: SO, VE, ");
@@ -255,11 +255,12 @@ TEST(Correspondences, LongLinesAreWrittenWholeAndCounted) {
   EXPECT_TRUE(solarAxis.starts_with("SOt und SOp: MCr, MCp, MCs, MCt, WIr, "));
   EXPECT_TRUE(solarAxis.ends_with(", GZr, GZp, GZs, GZt, "));
   // Full counts: 16 per list direction, 3 per list on the diagonal.
-  EXPECT_EQ(tableRow(lines, MC), "MC 12| 24| 28| " + [] {
-    std::string cells;
-    for (int i = 0; i < 20; ++i) cells += "32| ";
-    return cells;
-  }());
+  EXPECT_EQ(
+      tableRow(lines, MC), "MC 12| 24| 28| " + [] {
+        std::string cells;
+        for (int i = 0; i < 20; ++i) cells += "32| ";
+        return cells;
+      }());
   EXPECT_EQ(cellOf(lines, WI, WI), ".6| ");
   EXPECT_EQ(cellOf(lines, WI, SO), "20| ");
   EXPECT_EQ(cellOf(lines, SO, SO), ".9| ");

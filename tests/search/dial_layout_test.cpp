@@ -71,10 +71,10 @@ TEST(DialLayout, PlacesAtZeroJustBelowTheEndAndBeyondOneTurn) {
   expectReadable(layout);
 
   const DialName& justBelow = layout.names[1];  // WIr
-  EXPECT_GT(justBelow.truePlace.x, 0);  // just right of the top: a whole turn less a hair
-  EXPECT_NEAR(layout.names[2].dialValue, 22.49, 1e-9);  // SOr: 359.99 wraps
+  EXPECT_GT(justBelow.truePlace.x, 0);          // just right of the top: a whole turn less a hair
+  EXPECT_NEAR(layout.names[2].dialValue, 22.49, 1e-9);                    // SOr: 359.99 wraps
   EXPECT_NEAR(layout.names[4].truePlace.x, -layout.ringRadius[0], 1e-9);  // MOr at 5.625: left
-  EXPECT_NEAR(layout.names[5].dialValue, 17.5, 1e-9);  // KNr at -5
+  EXPECT_NEAR(layout.names[5].dialValue, 17.5, 1e-9);                     // KNr at -5
   EXPECT_LT(dialPlace(45 - 1e-15), 22.5);
   EXPECT_NEAR(dialValueAt(pointOnDial(17.3, 50)), 17.3, 1e-9);
 }
@@ -158,9 +158,10 @@ TEST(DialPointer, JumpsToTheNearestMinuteAndWrapsAtTheTop) {
 
 TEST(DialPointer, FactorsOfAListedLine) {
   using F = std::pair<int, Variant>;
-  EXPECT_EQ(factorsOfLine(" MCr+WIp KNt/POs "),
-            (std::vector<F>{{factor::MC, Variant::r}, {factor::WI, Variant::p},
-                            {factor::KN, Variant::t}, {factor::PO, Variant::s}}));
+  EXPECT_EQ(factorsOfLine(" MCr+WIp KNt/POs "), (std::vector<F>{{factor::MC, Variant::r},
+                                                                {factor::WI, Variant::p},
+                                                                {factor::KN, Variant::t},
+                                                                {factor::PO, Variant::s}}));
   EXPECT_TRUE(factorsOfLine("Summen in der Achse 07:30").empty());
   EXPECT_TRUE(factorsOfLine("******************").empty());
 }

@@ -69,15 +69,13 @@ TEST(MagicSquare, RefusesUnknownNamesAndUpperCaseVariantLetters) {
     std::string_view message;
     const char* fieldText;
   };
-  for (const Case& c : {Case{"KNT", kInvalidMagicVariantMessage, "KN"},
-                        Case{"knT", kInvalidMagicVariantMessage, "KN"},
-                        Case{"kNx", kInvalidMagicVariantMessage, "KN"},
-                        Case{"KNä", kInvalidMagicVariantMessage, "KN"},
-                        Case{"XXt", kInvalidMagicFactorMessage, ""},
-                        Case{"Dut", kInvalidMagicFactorMessage, ""},
-                        Case{"DUt", kInvalidMagicFactorMessage, ""},
-                        Case{"K t", kInvalidMagicFactorMessage, ""},
-                        Case{"ÄNt", kInvalidMagicFactorMessage, ""}}) {
+  for (const Case& c :
+       {Case{"KNT", kInvalidMagicVariantMessage, "KN"},
+        Case{"knT", kInvalidMagicVariantMessage, "KN"},
+        Case{"kNx", kInvalidMagicVariantMessage, "KN"},
+        Case{"KNä", kInvalidMagicVariantMessage, "KN"}, Case{"XXt", kInvalidMagicFactorMessage, ""},
+        Case{"Dut", kInvalidMagicFactorMessage, ""}, Case{"DUt", kInvalidMagicFactorMessage, ""},
+        Case{"K t", kInvalidMagicFactorMessage, ""}, Case{"ÄNt", kInvalidMagicFactorMessage, ""}}) {
     const MagicSquareStep step = magicSquareEntryStep(record, kOrb, c.entry);
     ASSERT_TRUE(step.refusal) << c.entry;
     EXPECT_EQ(step.refusal->message, c.message) << c.entry;
@@ -109,10 +107,8 @@ TEST(MagicSquare, OtherLengthsShowOnlyTheOpeningLines) {
 }
 
 TEST(MagicSquare, GZCanBeChosenButIsNeverListed) {
-  const auto record = quietRecord()
-                          .everywhere(factor::GZ, 7.5)
-                          .at(Variant::p, factor::MO, 7.5)
-                          .build();
+  const auto record =
+      quietRecord().everywhere(factor::GZ, 7.5).at(Variant::p, factor::MO, 7.5).build();
   const Lines view = viewOf(record, "GZr");
   EXPECT_EQ(view[2], "GZr  07°30'= MOp, ");
   EXPECT_EQ(viewOf(record, "MOp")[2], "MOp  07°30'= ");
@@ -120,10 +116,8 @@ TEST(MagicSquare, GZCanBeChosenButIsNeverListed) {
 
 TEST(MagicSquare, SolarArcSunIsNeverListedButCanBeChosen) {
   // SOs stands in both axes (11.25 is its own complement) and is left out of both.
-  const auto record = quietRecord()
-                          .at(Variant::s, factor::SO, 11.25)
-                          .at(Variant::r, factor::SO, 11.25)
-                          .build();
+  const auto record =
+      quietRecord().at(Variant::s, factor::SO, 11.25).at(Variant::r, factor::SO, 11.25).build();
   EXPECT_EQ(viewOf(record, "SOs")[2], "SOs  11°15'= SOr, ");
   EXPECT_EQ(viewOf(record, "SOs")[3], "Erg. 11°15'= SOr, ");
   EXPECT_EQ(viewOf(record, "SOr")[2], "SOr  11°15'= ");
@@ -151,10 +145,10 @@ TEST(MagicSquare, OrbBoundariesAndTheSeamOfTheDial) {
   // At orb 1.25 a distance of exactly 1.25 (or 22.5 − 1.25) is no hit.
   const auto record = quietRecord()
                           .at(Variant::t, factor::KN, 0.125)
-                          .at(Variant::r, factor::MC, 1.375)    // d = 1.25
-                          .at(Variant::p, factor::MC, 1.25)     // d = 1.125
-                          .at(Variant::r, factor::WI, 21.375)   // d = 21.25
-                          .at(Variant::p, factor::WI, 21.5)     // d = 21.375
+                          .at(Variant::r, factor::MC, 1.375)   // d = 1.25
+                          .at(Variant::p, factor::MC, 1.25)    // d = 1.125
+                          .at(Variant::r, factor::WI, 21.375)  // d = 21.25
+                          .at(Variant::p, factor::WI, 21.5)    // d = 21.375
                           .build();
   EXPECT_EQ(viewOf(record, "KNt", 1.25)[2], "KNt  00°07'= MCp, WIp, ");
 }
@@ -165,8 +159,14 @@ TEST(MagicSquare, OneComplementEntryWritesNoPictureButABlankPerAxisEntry) {
                           .at(Variant::r, factor::VE, 7.5)
                           .at(Variant::r, factor::SA, 15.0)
                           .build();
-  const Lines expected = {" ", "Das magische Quadrat", "KNt  07°30'= VEr, ", "Erg. 15°00'= SAr, ",
-                          " ", "Die Planetenbilder", " ", " "};
+  const Lines expected = {" ",
+                          "Das magische Quadrat",
+                          "KNt  07°30'= VEr, ",
+                          "Erg. 15°00'= SAr, ",
+                          " ",
+                          "Die Planetenbilder",
+                          " ",
+                          " "};
   EXPECT_EQ(viewOf(record, "KNt"), expected);
 }
 

@@ -39,10 +39,16 @@ TEST(MidpointSumEntry, UpperCasesTheNamesAndKeepsTheOperator) {
 TEST(MidpointSumEntry, RefusesNamesBeforeOperators) {
   const std::string factors(kMidpointSumFactorMessage);
   const std::string op(kMidpointSumOperatorMessage);
-  for (const auto& [text, message] :
-       {std::pair{"DU+MO", factors}, {"du+MO", factors}, {"Du+MO", factors}, {"KN+XX", factors},
-        {"DU*MO", factors}, {"KN+JUp", factors}, {"KN+J", factors}, {"KN*JU", op},
-        {"KN JU", op}, {"KN=JU", op}}) {
+  for (const auto& [text, message] : {std::pair{"DU+MO", factors},
+                                      {"du+MO", factors},
+                                      {"Du+MO", factors},
+                                      {"KN+XX", factors},
+                                      {"DU*MO", factors},
+                                      {"KN+JUp", factors},
+                                      {"KN+J", factors},
+                                      {"KN*JU", op},
+                                      {"KN JU", op},
+                                      {"KN=JU", op}}) {
     const auto checked = checkMidpointSumEntry(text);
     ASSERT_NE(rejection(checked), nullptr) << text;
     EXPECT_EQ(rejection(checked)->message, message) << text;
@@ -71,7 +77,8 @@ TEST(MidpointSumSearch, WritesEveryHitInReferenceOrderAndCountsThem) {
                                    .at(Variant::t, factor::JU, 16.5)
                                    .build();
   const MidpointSumSearch search = midpointSumSearch(record, 1.0, accepted("kn+ju"));
-  EXPECT_EQ(search.result.heading, " Suche nach allen Varianten von KN+JU in den Achsen MC, SO, AS");
+  EXPECT_EQ(search.result.heading,
+            " Suche nach allen Varianten von KN+JU in den Achsen MC, SO, AS");
   const std::vector<std::string> expected = {
       "Varianten von KN+JU in MC, SO, AS",
       " ",
@@ -139,7 +146,8 @@ TEST(MidpointSumSearch, ComparesNegativeDifferencesWhereTheyStandOnTheDial) {
 TEST(MidpointSumSearch, AFactorWithItselfUsesItsOwnPosition) {
   const TransitRecord record = axesRecord().everywhere(factor::KN, 100).build();
   const MidpointSumSearch search = midpointSumSearch(record, 1.0, accepted("kn/kn"));
-  EXPECT_EQ(search.result.heading, " Suche nach allen Varianten von KN/KN in den Achsen MC, SO, AS");
+  EXPECT_EQ(search.result.heading,
+            " Suche nach allen Varianten von KN/KN in den Achsen MC, SO, AS");
   EXPECT_EQ(search.result.lines[2], "KNr/KNr,10°00' steht in MCr/MCr, SOr+SOr, SOp+SOp, SOt+SOt, ");
   EXPECT_EQ(search.result.lines[17].substr(0, 8), "KNt/KNt,");
 }

@@ -101,9 +101,9 @@ TEST(PictureAxis, AngleModeNamesTheAngleAfterTheStoredEntry) {
   const PanelChoices sums{PanelVariant::s, PictureKind::sum, PanelVariant::rpst};
   EXPECT_EQ(pictureSearch(record, kOrb, axis, sums, false).lines.front(),
             "s+rpst Summen in  07°30'");
-  EXPECT_EQ(pictureSearch(record, kOrb, entryAxis(record, entryOf("MCr+MCr")), sums, false)
-                .lines.front(),
-            "s+rpst Summen in MCr+MCr 00°00',  00°00' WID");
+  EXPECT_EQ(
+      pictureSearch(record, kOrb, entryAxis(record, entryOf("MCr+MCr")), sums, false).lines.front(),
+      "s+rpst Summen in MCr+MCr 00°00',  00°00' WID");
   EXPECT_EQ(angleAxis(22 + 59.0 / 60, "").value, 22 + 59.0 / 60);  // not reduced
 }
 

@@ -77,9 +77,9 @@ TEST(QuadroSearch, TriesEveryVariantPairOfTwoFactorsAndUnorderedPairsOfOne) {
     bool leftOrdered;
     bool rightOrdered;
   };
-  for (const Case& c : {Case{"KN+JU=MO/SA", 256, false, false},
-                        Case{"MO/MO=SA+SA", 100, true, true},
-                        Case{"KN+KN=MO/SA", 160, true, false}}) {
+  for (const Case& c :
+       {Case{"KN+JU=MO/SA", 256, false, false}, Case{"MO/MO=SA+SA", 100, true, true},
+        Case{"KN+KN=MO/SA", 160, true, false}}) {
     const auto pictures = picturesOf(quadroSearch(RecordBuilder().build(), kOrb, c.entry).result);
     ASSERT_EQ(pictures.size(), c.count) << c.entry;
     EXPECT_EQ(std::set<std::string>(pictures.begin(), pictures.end()).size(), c.count) << c.entry;

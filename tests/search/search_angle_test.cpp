@@ -19,8 +19,13 @@ TEST(SearchAngle, AcceptsZeroToTwentyTwoFiftyNine) {
 }
 
 TEST(SearchAngle, RefusesOutOfRangeNegativeAndNonNumbers) {
-  for (const auto& [degrees, minutes] : {std::pair{"23", "00"}, {"22", "60"}, {"-1", "00"},
-                                         {"0", "-5"}, {"-0", "00"}, {"a", "10"}, {"1", "1.5"},
+  for (const auto& [degrees, minutes] : {std::pair{"23", "00"},
+                                         {"22", "60"},
+                                         {"-1", "00"},
+                                         {"0", "-5"},
+                                         {"-0", "00"},
+                                         {"a", "10"},
+                                         {"1", "1.5"},
                                          {"  ", "10"}}) {
     EXPECT_FALSE(checkSearchAngle(degrees, minutes).valid) << degrees << ":" << minutes;
   }

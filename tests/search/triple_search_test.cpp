@@ -87,8 +87,7 @@ TransitRecord solvedByKnMcMeMa() {
 }
 
 TEST(TripleSearch, ListsEverySolutionWithTheAllFactorsFlag) {
-  const SearchResult result =
-      tripleSearch(solvedByKnMcMeMa(), 1.0, accepted("VE+JU=KN+"), true);
+  const SearchResult result = tripleSearch(solvedByKnMcMeMa(), 1.0, accepted("VE+JU=KN+"), true);
   EXPECT_EQ(result.heading, "Suche nach dem vierten Faktor zu VE + JU = KN + aus allen Faktoren");
   ASSERT_EQ(result.lines.size(), 4u + 352u + 3u);
   const std::vector<std::string> head(result.lines.begin(), result.lines.begin() + 11);
@@ -119,8 +118,7 @@ TEST(TripleSearch, ListsEverySolutionWithTheAllFactorsFlag) {
 }
 
 TEST(TripleSearch, WithoutTheFlagListsF3OnlyFromItsOwnVariantOn) {
-  const SearchResult result =
-      tripleSearch(solvedByKnMcMeMa(), 1.0, accepted("VE+JU=KN+"), false);
+  const SearchResult result = tripleSearch(solvedByKnMcMeMa(), 1.0, accepted("VE+JU=KN+"), false);
   EXPECT_EQ(result.heading, "Suche nach dem vierten Faktor aus VE + JU = KN +");
   ASSERT_EQ(result.lines.size(), 4u + 160u + 3u);
   const std::string axes = " MCr/MCr=10°00' MCt+MCt=10°00'";
@@ -135,8 +133,8 @@ TEST(TripleSearch, WithoutTheFlagListsF3OnlyFromItsOwnVariantOn) {
 
 TEST(TripleSearch, ListsF1AndF2AsFourthFactorInEverySolvingVariant) {
   // Everything at 0: every combination solves.
-  const SearchResult result = tripleSearch(RecordBuilder(0).build(), 1.0, accepted("VE+JU=KN+"),
-                                           false);
+  const SearchResult result =
+      tripleSearch(RecordBuilder(0).build(), 1.0, accepted("VE+JU=KN+"), false);
   std::vector<std::string> fourth;
   for (const std::string& line : linesStartingWith(result, "VEp+JUt=KNs+")) {
     fourth.push_back(line.substr(12, 3));
@@ -193,10 +191,9 @@ TEST(TripleSearch, ComparesASumWithAMidpointAndMayNameNoAxis) {
   const SearchResult result = tripleSearch(record, 1.0, accepted("VE+JU=KN/"), true);
   EXPECT_EQ(result.heading, "Suche nach dem vierten Faktor zu VE + JU = KN / aus allen Faktoren");
   const std::vector<std::string> solutions(result.lines.begin() + 4, result.lines.end() - 3);
-  EXPECT_EQ(solutions, (std::vector<std::string>{"VEr+JUr=KNr/MAt  03°30'=03°30'",
-                                                 "VEr+JUp=KNr/MAt  03°30'=03°30'",
-                                                 "VEr+JUs=KNr/MAt  03°30'=03°30'",
-                                                 "VEr+JUt=KNr/MAt  03°30'=03°30'"}));
+  EXPECT_EQ(solutions, (std::vector<std::string>{
+                           "VEr+JUr=KNr/MAt  03°30'=03°30'", "VEr+JUp=KNr/MAt  03°30'=03°30'",
+                           "VEr+JUs=KNr/MAt  03°30'=03°30'", "VEr+JUt=KNr/MAt  03°30'=03°30'"}));
   EXPECT_EQ(result.lines.back().substr(33, 4), "004 ");
 }
 

@@ -30,8 +30,9 @@ ProcessOutput runProcess(const std::vector<std::string>& command, const std::str
   const pid_t pid = ::fork();
   if (pid < 0) throw std::runtime_error("fork failed");
   if (pid == 0) {
-    const int target =
-        stdoutFile.empty() ? out[1] : ::open(stdoutFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int target = stdoutFile.empty()
+                           ? out[1]
+                           : ::open(stdoutFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (target < 0) ::_exit(127);
     ::dup2(target, STDOUT_FILENO);
     if (target != out[1]) ::close(target);

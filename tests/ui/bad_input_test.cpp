@@ -15,8 +15,8 @@
 
 #include "loading/axis_overview.h"
 #include "loading/content_overview.h"
-#include "loading/position_check.h"
 #include "loading/orb_entry.h"
+#include "loading/position_check.h"
 #include "loading/transit_file.h"
 #include "search/angle_search.h"
 #include "search/free_axis_entry.h"
@@ -41,10 +41,10 @@ using ui::ShownBox;
 
 // What choosing the file leads to.
 enum class Outcome {
-  ends,         // "Ladeversuch mit … ging daneben", then the program ends
-  asksAgain,    // the file cannot be opened: its message, then the dialog again
-  loads,        // the whole road of a load
-  asksFirst,    // positions outside [0, 360): the question, Yes, then the road of a load
+  ends,       // "Ladeversuch mit … ging daneben", then the program ends
+  asksAgain,  // the file cannot be opened: its message, then the dialog again
+  loads,      // the whole road of a load
+  asksFirst,  // positions outside [0, 360): the question, Yes, then the road of a load
 };
 
 std::vector<unsigned char> sampleBytes() {
@@ -63,7 +63,8 @@ std::vector<unsigned char> controlTexts() {
   for (char c = 0; c < 32; ++c) text += c;
   text = text + "Ä😀" + text;
   RecordBuilder builder(200.0);
-  for (std::size_t field = 0; field < kTextFieldCount; ++field) builder.text(field, text + text + text);
+  for (std::size_t field = 0; field < kTextFieldCount; ++field)
+    builder.text(field, text + text + text);
   return builder.bytes();
 }
 
@@ -106,8 +107,8 @@ class UiBadInputTest : public UiTestCase {
     QTest::addRow("empty") << "leer.dat" << none << qint64{0} << int(Outcome::ends);
     QTest::addRow("1 byte") << "ein.dat" << std::vector<unsigned char>{0x41} << qint64{1}
                             << int(Outcome::ends);
-    QTest::addRow("2559 bytes") << "kurz.dat" << std::vector<unsigned char>(2559, 0)
-                                << qint64{2559} << int(Outcome::ends);
+    QTest::addRow("2559 bytes") << "kurz.dat" << std::vector<unsigned char>(2559, 0) << qint64{2559}
+                                << int(Outcome::ends);
     QTest::addRow("NaN positions") << "nan.dat" << std::vector<unsigned char>(2560, 0xFF)
                                    << qint64{2560} << int(Outcome::ends);
     QTest::addRow("a folder") << "ordner" << none << qint64{-1} << int(Outcome::asksAgain);
@@ -120,16 +121,15 @@ class UiBadInputTest : public UiTestCase {
         << QString::fromUtf8("Жюль 😀") << sampleBytes() << qint64{2560} << int(Outcome::loads);
     QTest::addRow("+1e308") << "gross.dat" << RecordBuilder(1e308).bytes() << qint64{2560}
                             << int(Outcome::asksFirst);
-    QTest::addRow("mixed extremes")
-        << "extrem.dat"
-        << bytesOf(RecordBuilder(-1e308)
-                       .everywhere(factor::MC, 1e308)
-                       .everywhere(factor::SO, -0.0)
-                       .everywhere(factor::AS, 359.999999999)
-                       .build())
-        << qint64{2560} << int(Outcome::asksFirst);
-    QTest::addRow("control characters in every text") << "steuer.dat" << controlTexts()
-                                                       << qint64{2560} << int(Outcome::loads);
+    QTest::addRow("mixed extremes") << "extrem.dat"
+                                    << bytesOf(RecordBuilder(-1e308)
+                                                   .everywhere(factor::MC, 1e308)
+                                                   .everywhere(factor::SO, -0.0)
+                                                   .everywhere(factor::AS, 359.999999999)
+                                                   .build())
+                                    << qint64{2560} << int(Outcome::asksFirst);
+    QTest::addRow("control characters in every text")
+        << "steuer.dat" << controlTexts() << qint64{2560} << int(Outcome::loads);
   }
 
   void badFileChosenInTheDialog() {
@@ -148,7 +148,8 @@ class UiBadInputTest : public UiTestCase {
       if (size > 2560) std::filesystem::resize_file(path, static_cast<std::uintmax_t>(size));
     }
     run_->platform().chooseNext(path);
-    if (outcome == int(Outcome::asksAgain)) run_->platform().chooseNext(run_->sample("weiss-anna.dat"));
+    if (outcome == int(Outcome::asksAgain))
+      run_->platform().chooseNext(run_->sample("weiss-anna.dat"));
     if (outcome == int(Outcome::asksFirst)) run_->platform().answerNext(true);
     ui::Program& program = run_->start();
     ui::TForm1& main = program.form1();
@@ -195,10 +196,10 @@ class UiBadInputTest : public UiTestCase {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QList<bool>>("answers");  // to the questions on the way
     QTest::addColumn<QStringList>("pastes");
-    QTest::addColumn<QStringList>("errors");   // the texts of the error boxes, in order
-    QTest::addColumn<QString>("field");        // holds fieldText afterwards
+    QTest::addColumn<QStringList>("errors");  // the texts of the error boxes, in order
+    QTest::addColumn<QString>("field");       // holds fieldText afterwards
     QTest::addColumn<QString>("fieldText");
-    QTest::addColumn<QStringList>("list");     // the result list; empty: as it was
+    QTest::addColumn<QStringList>("list");  // the result list; empty: as it was
 
     const QList<bool> none;
     const QStringList same;
@@ -213,97 +214,101 @@ class UiBadInputTest : public UiTestCase {
 
     const QString option1 = QStringLiteral("Button10");
     QTest::addRow("1: Cyrillic") << option1 << none << QStringList{cyrillic + "+JU"}
-                                 << QStringList{qs(kMidpointSumFactorMessage)} << "Edit2" << ""
-                                 << same;
+                                 << QStringList{qs(kMidpointSumFactorMessage)} << "Edit2"
+                                 << "" << same;
     QTest::addRow("1: emoji") << option1 << none << QStringList{emoji + emoji + "+JU"}
-                              << QStringList{qs(kMidpointSumFactorMessage)} << "Edit2" << ""
-                              << same;
+                              << QStringList{qs(kMidpointSumFactorMessage)} << "Edit2"
+                              << "" << same;
     QTest::addRow("1: tab") << option1 << none << QStringList{"KN\tJU"}
-                            << QStringList{qs(kMidpointSumOperatorMessage)} << "Edit2" << ""
-                            << same;
+                            << QStringList{qs(kMidpointSumOperatorMessage)} << "Edit2"
+                            << "" << same;
     QTest::addRow("1: line break") << option1 << none << QStringList{"KN+J\n"}
-                                   << QStringList{qs(kMidpointSumFactorMessage)} << "Edit2" << ""
-                                   << same;
+                                   << QStringList{qs(kMidpointSumFactorMessage)} << "Edit2"
+                                   << "" << same;
     QTest::addRow("1: 10,000") << option1 << none << QStringList{kLongPaste, "\n"} << QStringList{}
                                << "Edit2" << longText << same;
 
     const QString option2 = QStringLiteral("Button3");
-    QTest::addRow("2.1: Cyrillic") << option2 << QList<bool>{true}
-                                   << QStringList{cyrillic + "t+JUp"}
-                                   << QStringList{qs(kFreeAxisFactorMessage)} << "Edit1" << ""
-                                   << same;
-    QTest::addRow("2.1: emoji") << option2 << QList<bool>{true} << QStringList{"KN" + emoji + "+JUp"}
-                                << QStringList{qs(kFreeAxisVariantMessage)} << "Edit1" << ""
-                                << same;
+    QTest::addRow("2.1: Cyrillic")
+        << option2 << QList<bool>{true} << QStringList{cyrillic + "t+JUp"}
+        << QStringList{qs(kFreeAxisFactorMessage)} << "Edit1"
+        << "" << same;
+    QTest::addRow("2.1: emoji") << option2 << QList<bool>{true}
+                                << QStringList{"KN" + emoji + "+JUp"}
+                                << QStringList{qs(kFreeAxisVariantMessage)} << "Edit1"
+                                << "" << same;
     QTest::addRow("2.1: tab") << option2 << QList<bool>{true} << QStringList{"KNt\tJUp"}
-                              << QStringList{qs(kFreeAxisOperatorMessage)} << "Edit1" << ""
-                              << same;
+                              << QStringList{qs(kFreeAxisOperatorMessage)} << "Edit1"
+                              << "" << same;
     QTest::addRow("2.1: 10,000") << option2 << QList<bool>{true} << QStringList{kLongPaste, "\n"}
                                  << QStringList{} << "Edit1" << longText << same;
-    QTest::addRow("2.2: Cyrillic") << option2 << QList<bool>{false}
-                                   << QStringList{cyrillic + "+JU=MO/SA"}
-                                   << QStringList{qs(kQuadroFactorMessage)} << "Edit7" << ""
-                                   << QStringList{" " + cyrillic + "+JU=MO/SA"};
+    QTest::addRow("2.2: Cyrillic")
+        << option2 << QList<bool>{false} << QStringList{cyrillic + "+JU=MO/SA"}
+        << QStringList{qs(kQuadroFactorMessage)} << "Edit7"
+        << "" << QStringList{" " + cyrillic + "+JU=MO/SA"};
     QTest::addRow("2.2: tab") << option2 << QList<bool>{false} << QStringList{"kn+ju\tmo/sa"}
-                              << QStringList{qs(kQuadroEqualsMessage)} << "Edit7" << ""
-                              << QStringList{" KN+JU\tMO/SA"};
+                              << QStringList{qs(kQuadroEqualsMessage)} << "Edit7"
+                              << "" << QStringList{" KN+JU\tMO/SA"};
     QTest::addRow("2.2: line break") << option2 << QList<bool>{false} << QStringList{"KN\nJU=MO/SA"}
-                                     << QStringList{qs(kQuadroOperatorMessage)} << "Edit7" << ""
-                                     << QStringList{" KN\nJU=MO/SA"};
+                                     << QStringList{qs(kQuadroOperatorMessage)} << "Edit7"
+                                     << "" << QStringList{" KN\nJU=MO/SA"};
     QTest::addRow("2.2: 10,000") << option2 << QList<bool>{false} << QStringList{kLongPaste, "\n"}
                                  << QStringList{} << "Edit7" << longText << same;
 
     const QString option3 = QStringLiteral("Button13");
     const QString angleMessage = qs(kInvalidSearchAngleMessage);
-    QTest::addRow("3: Cyrillic degrees") << option3 << none << QStringList{cyrillic, "00"}
-                                         << QStringList{angleMessage} << "Edit3" << cyrillic
-                                         << same;
-    QTest::addRow("3: emoji minutes") << option3 << none << QStringList{"05", emoji + emoji}
-                                      << QStringList{angleMessage} << "Edit4" << emoji + emoji
-                                      << same;
+    QTest::addRow("3: Cyrillic degrees")
+        << option3 << none << QStringList{cyrillic, "00"} << QStringList{angleMessage} << "Edit3"
+        << cyrillic << same;
+    QTest::addRow("3: emoji minutes")
+        << option3 << none << QStringList{"05", emoji + emoji} << QStringList{angleMessage}
+        << "Edit4" << emoji + emoji << same;
     QTest::addRow("3: tabs") << option3 << none << QStringList{"\t\t", "07"}
-                             << QStringList{angleMessage} << "Edit3" << "\t\t" << same;
+                             << QStringList{angleMessage} << "Edit3"
+                             << "\t\t" << same;
     QTest::addRow("3: 10,000 degrees") << option3 << none << QStringList{kLongPaste, "\n", "07"}
                                        << QStringList{angleMessage} << "Edit3" << longText << same;
-    QTest::addRow("3: Cyrillic factor") << option3 << QList<bool>{true}
-                                        << QStringList{"05", "07", cyrillic}
-                                        << QStringList{qs(kAngleFactorMessage)} << "Edit5"
-                                        << cyrillic << same;
-    QTest::addRow("3: emoji and tab factor") << option3 << QList<bool>{true}
-                                             << QStringList{"05", "07", emoji + "\t"}
-                                             << QStringList{qs(kAngleFactorMessage)} << "Edit5"
-                                             << emoji + "\t" << same;
-    QTest::addRow("3: 10,000 factor") << option3 << QList<bool>{true}
-                                      << QStringList{"05", "07", kLongPaste} << QStringList{}
-                                      << "Edit5" << longText << same;
+    QTest::addRow("3: Cyrillic factor")
+        << option3 << QList<bool>{true} << QStringList{"05", "07", cyrillic}
+        << QStringList{qs(kAngleFactorMessage)} << "Edit5" << cyrillic << same;
+    QTest::addRow("3: emoji and tab factor")
+        << option3 << QList<bool>{true} << QStringList{"05", "07", emoji + "\t"}
+        << QStringList{qs(kAngleFactorMessage)} << "Edit5" << emoji + "\t" << same;
+    QTest::addRow("3: 10,000 factor")
+        << option3 << QList<bool>{true} << QStringList{"05", "07", kLongPaste} << QStringList{}
+        << "Edit5" << longText << same;
 
     const QString option4 = QStringLiteral("Button14");
-    QTest::addRow("4: Cyrillic") << option4 << QList<bool>{true} << QStringList{cyrillic + "+JU=KN+"}
-                                 << QStringList{qs(std::string(kTripleNamesMessageStart) + "ЖЖ+JU=KN+" +
+    QTest::addRow("4: Cyrillic") << option4 << QList<bool>{true}
+                                 << QStringList{cyrillic + "+JU=KN+"}
+                                 << QStringList{qs(std::string(kTripleNamesMessageStart) +
+                                                   "ЖЖ+JU=KN+" +
                                                    std::string(kTripleNamesMessageEnd))}
-                                 << "Edit6" << "" << refusedTriple;
+                                 << "Edit6"
+                                 << "" << refusedTriple;
     QTest::addRow("4: tab") << option4 << QList<bool>{true} << QStringList{"VE+JU\tKN+"}
-                            << QStringList{qs(kTripleOperatorMessage)} << "Edit6" << ""
-                            << refusedTriple;
+                            << QStringList{qs(kTripleOperatorMessage)} << "Edit6"
+                            << "" << refusedTriple;
     QTest::addRow("4: tabs and line breaks")
         << option4 << QList<bool>{false} << QStringList{"\t\t\t\t\n\n\n\n\n"}
         << QStringList{qs(std::string(kTripleNamesMessageStart) + "\t\t\t\t\n\n\n\n\n" +
                           std::string(kTripleNamesMessageEnd)),
                        qs(kTripleOperatorMessage)}
-        << "Edit6" << "" << refusedTriple;
+        << "Edit6"
+        << "" << refusedTriple;
     QTest::addRow("4: 10,000") << option4 << QList<bool>{true} << QStringList{kLongPaste, "\n"}
                                << QStringList{} << "Edit6" << longText << same;
 
     const QString option6 = QStringLiteral("Button5");
     QTest::addRow("6: Cyrillic") << option6 << none << QStringList{cyrillic + "t"}
-                                 << QStringList{qs(kInvalidMagicFactorMessage)} << "Edit8" << ""
-                                 << same;
+                                 << QStringList{qs(kInvalidMagicFactorMessage)} << "Edit8"
+                                 << "" << same;
     QTest::addRow("6: emoji") << option6 << none << QStringList{"kn" + emoji}
-                              << QStringList{qs(kInvalidMagicVariantMessage)} << "Edit8" << "KN"
-                              << same;
+                              << QStringList{qs(kInvalidMagicVariantMessage)} << "Edit8"
+                              << "KN" << same;
     QTest::addRow("6: tab") << option6 << none << QStringList{"KN\t"}
-                            << QStringList{qs(kInvalidMagicVariantMessage)} << "Edit8" << "KN"
-                            << same;
+                            << QStringList{qs(kInvalidMagicVariantMessage)} << "Edit8"
+                            << "KN" << same;
     QTest::addRow("6: 10,000") << option6 << none << QStringList{kLongPaste} << QStringList{}
                                << "Edit8" << longText << same;
   }
@@ -357,9 +362,10 @@ class UiBadInputTest : public UiTestCase {
     QTest::addRow("Cyrillic") << QString::fromUtf8("ЖЖ") << "12" << false << 1.0;
     QTest::addRow("emoji degrees") << QString::fromUtf8("😀") << "12" << false << 1.0;
     QTest::addRow("emoji minutes") << "1" << QString::fromUtf8("😀") << false << 1.0;
-    QTest::addRow("tab") << "\t" << "30" << false << 1.0;
-    QTest::addRow("10,000 characters") << QString(10000, QLatin1Char('5'))
-                                       << QString(10000, QLatin1Char('0')) << true << 5.0;
+    QTest::addRow("tab") << "\t"
+                         << "30" << false << 1.0;
+    QTest::addRow("10,000 characters")
+        << QString(10000, QLatin1Char('5')) << QString(10000, QLatin1Char('0')) << true << 5.0;
     QTest::addRow("10,000 letters") << QString(10000, QChar(0x0416)) << "00" << false << 1.0;
   }
 
@@ -421,7 +427,6 @@ class UiBadInputTest : public UiTestCase {
     QApplication::clipboard()->setText(text);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
   }
-
 };
 
 }  // namespace kelvaro::testing

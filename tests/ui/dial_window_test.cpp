@@ -3,8 +3,8 @@
 // to date on an orb change and closed on a restart.
 #include <cmath>
 #include <fstream>
-#include <numbers>
 #include <memory>
+#include <numbers>
 #include <variant>
 
 #include <QPlainTextEdit>

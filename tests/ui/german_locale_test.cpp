@@ -48,7 +48,8 @@ class GermanLocaleTest : public QObject {
     QVERIFY2(!type.contains(QStringLiteral("unknown"), Qt::CaseInsensitive), qPrintable(type));
 
     QStringList captions;
-    for (const QPushButton* button : dialog.findChildren<QPushButton*>()) captions << button->text();
+    for (const QPushButton* button : dialog.findChildren<QPushButton*>())
+      captions << button->text();
     QVERIFY2(captions.contains(QStringLiteral("Abbrechen")), qPrintable(captions.join(',')));
   }
 

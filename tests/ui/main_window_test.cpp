@@ -179,8 +179,7 @@ class MainWindowTest : public UiTestCase {
     QSignalSpy ended(&main, &ui::TForm1::ended);
 
     click(child(main, "Button2"));
-    QCOMPARE(run_->platform().boxes(),
-             oneBox(static_cast<BoxKind>(boxKind), expected));
+    QCOMPARE(run_->platform().boxes(), oneBox(static_cast<BoxKind>(boxKind), expected));
     QCOMPARE(ended.size(), 1);
     QVERIFY(main.hasEnded());
     QVERIFY(!main.isVisible());
@@ -286,8 +285,7 @@ class MainWindowTest : public UiTestCase {
     run_->platform().forgetBoxes();
     run_->platform().cancelNextFileDialog();
     click(child(run_->main(), "Button4"));
-    QCOMPARE(run_->platform().boxes(),
-             oneBox(BoxKind::information, kNoFileMessage));
+    QCOMPARE(run_->platform().boxes(), oneBox(BoxKind::information, kNoFileMessage));
     QVERIFY(run_->main().hasEnded());
     QCOMPARE(std::filesystem::current_path(), run_->startFolder());
   }
@@ -371,8 +369,7 @@ class MainWindowTest : public UiTestCase {
     tooLong.start(std::chrono::seconds(5));
 
     QCOMPARE(ui::runProgram(*qApp, run_->platform(), run_->folders()), 0);
-    QCOMPARE(std::filesystem::current_path(),
-             closeWindow ? ui::rootFolder() : run_->startFolder());
+    QCOMPARE(std::filesystem::current_path(), closeWindow ? ui::rootFolder() : run_->startFolder());
   }
 
   void missingProgramFolderRunsNoEventLoop() {
@@ -405,7 +402,6 @@ class MainWindowTest : public UiTestCase {
     run_->platform().forgetBoxes();
     return program.form1().state() == ui::TForm1::State::ready;
   }
-
 };
 
 }  // namespace kelvaro::testing

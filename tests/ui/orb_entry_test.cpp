@@ -74,17 +74,31 @@ class OrbEntryTest : public QObject {
     QTest::addColumn<QString>("degrees");
     QTest::addColumn<QString>("minutes");
     // Typing two minutes moves the focus back to the degrees and runs the check.
-    QTest::addRow("0 30") << "030" << true << 0.5 << "0" << "30";
-    QTest::addRow("1 59") << "159" << true << 1 + 59 / 60.0 << "1" << "59";
-    QTest::addRow("empty degrees") << "\b30" << true << 0.5 << "0" << "30";
-    QTest::addRow("empty minutes, Enter") << "2\b\n" << true << 2.0 << "2" << "00";
-    QTest::addRow("one minute, Enter") << "3" "5\n" << true << 3 + 5 / 60.0 << "3" << "5";
+    QTest::addRow("0 30") << "030" << true << 0.5 << "0"
+                          << "30";
+    QTest::addRow("1 59") << "159" << true << 1 + 59 / 60.0 << "1"
+                          << "59";
+    QTest::addRow("empty degrees") << "\b30" << true << 0.5 << "0"
+                                   << "30";
+    QTest::addRow("empty minutes, Enter") << "2\b\n"
+                                          << true << 2.0 << "2"
+                                          << "00";
+    QTest::addRow("one minute, Enter") << "3"
+                                          "5\n"
+                                       << true << 3 + 5 / 60.0 << "3"
+                                       << "5";
     // Refused: the error box, orb 1.0, the dialog stays open with the texts.
-    QTest::addRow("0 00") << "000" << false << 1.0 << "0" << "00";
-    QTest::addRow("60 minutes") << "160" << false << 1.0 << "1" << "60";
-    QTest::addRow("letter") << "a12" << false << 1.0 << "a" << "12";
-    QTest::addRow("minus") << "1-5" << false << 1.0 << "1" << "-5";
-    QTest::addRow("blank degrees, empty minutes") << " \b\n" << false << 1.0 << "0" << "00";
+    QTest::addRow("0 00") << "000" << false << 1.0 << "0"
+                          << "00";
+    QTest::addRow("60 minutes") << "160" << false << 1.0 << "1"
+                                << "60";
+    QTest::addRow("letter") << "a12" << false << 1.0 << "a"
+                            << "12";
+    QTest::addRow("minus") << "1-5" << false << 1.0 << "1"
+                           << "-5";
+    QTest::addRow("blank degrees, empty minutes") << " \b\n"
+                                                  << false << 1.0 << "0"
+                                                  << "00";
   }
 
   void typing() {

@@ -32,7 +32,8 @@ std::string contentsOf(const std::filesystem::path& file) {
 // The files of a folder, by name.
 std::vector<std::filesystem::path> filesIn(const std::filesystem::path& folder) {
   std::vector<std::filesystem::path> files;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) files.push_back(entry.path());
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    files.push_back(entry.path());
   return files;
 }
 
@@ -86,8 +87,7 @@ class OutputButtonsTest : public UiTestCase {
     QVERIFY(rejection(refused));
 
     click(child(run_->main(), "Button7"));
-    QCOMPARE(run_->platform().boxes(),
-             oneBox(BoxKind::error, rejection(refused)->message));
+    QCOMPARE(run_->platform().boxes(), oneBox(BoxKind::error, rejection(refused)->message));
   }
 
   void printFromBothWindows_data() {
@@ -101,7 +101,8 @@ class OutputButtonsTest : public UiTestCase {
     const std::filesystem::path pdf = run_->startFolder() / "druck.pdf";
     run_->platform().printNextTo(pdf);
     if (fromMainWindow) finishLoad();
-    QWidget& window = fromMainWindow ? static_cast<QWidget&>(run_->main()) : run_->program().form4();
+    QWidget& window =
+        fromMainWindow ? static_cast<QWidget&>(run_->main()) : run_->program().form4();
 
     click(child(window, fromMainWindow ? "Button6" : "Button2"));
     QCOMPARE(run_->platform().printDialogCount(), 1);

@@ -219,8 +219,7 @@ class SearchOptionsTest : public UiTestCase {
     QTest::addRow("a left click alone starts nothing")
         << buttons({1, 5, 10, 4}) << QStringList{"r", "/", "t"} << -1;
     QTest::addRow("t + rpst") << buttons({4, 6, 12}) << QStringList{"t", "+", "rpst"} << -1;
-    QTest::addRow("rpst / rpst") << buttons({11, 5, 12}) << QStringList{"rpst", "/", "rpst"}
-                                 << -1;
+    QTest::addRow("rpst / rpst") << buttons({11, 5, 12}) << QStringList{"rpst", "/", "rpst"} << -1;
     QTest::addRow("r / r, Yes") << buttons({1, 5, 7}) << QStringList{"r", "/", "r"} << 1;
     QTest::addRow("s + s, No") << buttons({3, 6, 9}) << QStringList{"s", "+", "s"} << 0;
   }
@@ -230,13 +229,13 @@ class SearchOptionsTest : public UiTestCase {
     QFETCH(QStringList, choices);
     QFETCH(int, question);
     enterFreeAxis(QStringLiteral("knt+JUp"));
-    const PanelChoices expected = choicesOf(choices[0].toStdString(), choices[1].toStdString(),
-                                            choices[2].toStdString());
+    const PanelChoices expected =
+        choicesOf(choices[0].toStdString(), choices[1].toStdString(), choices[2].toStdString());
     if (question >= 0) run_->platform().answerNext(question == 1);
 
     for (const QString& name : clicks) mark(name.toLatin1().constData());
-    const SearchResult search = pictureSearch(record_, kOrb, entryAxis(record_, freeAxisEntry("knt+JUp")),
-                                              expected, question == 1);
+    const SearchResult search = pictureSearch(
+        record_, kOrb, entryAxis(record_, freeAxisEntry("knt+JUp")), expected, question == 1);
     QCOMPARE(resultList(), search.lines);
     QCOMPARE(text(main(), "Label3"), search.heading);
     QVERIFY(shownFromTop("Memo3"));
@@ -264,9 +263,10 @@ class SearchOptionsTest : public UiTestCase {
     run_->platform().forgetBoxes();
     mark("RadioButton2");
     mark("RadioButton10");
-    QCOMPARE(resultList(), pictureSearch(record_, kOrb, entryAxis(record_, freeAxisEntry("KNt+JUp")),
-                                         choicesOf("p", "/", "t"), false)
-                               .lines);
+    QCOMPARE(resultList(),
+             pictureSearch(record_, kOrb, entryAxis(record_, freeAxisEntry("KNt+JUp")),
+                           choicesOf("p", "/", "t"), false)
+                 .lines);
     QVERIFY(run_->platform().boxes().empty());
   }
 
@@ -285,10 +285,10 @@ class SearchOptionsTest : public UiTestCase {
 
     enterFreeAxis(QStringLiteral("MAr/VEs"));
     mark("RadioButton8");
-    QCOMPARE(resultList(), pictureSearch(annasRecord, kOrb,
-                                         entryAxis(annasRecord, freeAxisEntry("MAr/VEs")),
-                                         choicesOf("t", "+", "p"), false)
-                               .lines);
+    QCOMPARE(resultList(),
+             pictureSearch(annasRecord, kOrb, entryAxis(annasRecord, freeAxisEntry("MAr/VEs")),
+                           choicesOf("t", "+", "p"), false)
+                 .lines);
   }
 
   // ---- Option 2, method 2 -------------------------------------------------
@@ -377,17 +377,26 @@ class SearchOptionsTest : public UiTestCase {
   // minutes field is left, by a focus move, Enter or Tab.
   void angleCheck_data() {
     QTest::addColumn<QString>("keys");
-    QTest::addColumn<bool>("tabOut");  // leave the minutes field with Tab at the end
+    QTest::addColumn<bool>("tabOut");      // leave the minutes field with Tab at the end
     QTest::addColumn<QString>("degrees");  // the field texts after the check
     QTest::addColumn<QString>("minutes");
     QTest::addColumn<bool>("valid");
-    QTest::addRow("22:59") << "2259" << false << "22" << "59" << true;
-    QTest::addRow("23:00") << "2300" << false << "23" << "00" << false;
-    QTest::addRow("22:60") << "2260" << false << "22" << "60" << false;
-    QTest::addRow("empty fields") << "\n\n" << false << "0" << "00" << true;
-    QTest::addRow("one digit, Enter") << "7\n5\n" << false << "7" << "5" << true;
-    QTest::addRow("letters") << "ab00" << false << "ab" << "00" << false;
-    QTest::addRow("left by Tab") << "12" << true << "12" << "" << true;
+    QTest::addRow("22:59") << "2259" << false << "22"
+                           << "59" << true;
+    QTest::addRow("23:00") << "2300" << false << "23"
+                           << "00" << false;
+    QTest::addRow("22:60") << "2260" << false << "22"
+                           << "60" << false;
+    QTest::addRow("empty fields") << "\n\n"
+                                  << false << "0"
+                                  << "00" << true;
+    QTest::addRow("one digit, Enter") << "7\n5\n"
+                                      << false << "7"
+                                      << "5" << true;
+    QTest::addRow("letters") << "ab00" << false << "ab"
+                             << "00" << false;
+    QTest::addRow("left by Tab") << "12" << true << "12"
+                                 << "" << true;
   }
 
   void angleCheck() {
@@ -397,7 +406,8 @@ class SearchOptionsTest : public UiTestCase {
     QFETCH(QString, minutes);
     QFETCH(bool, valid);
     click(button("Button13"));
-    const SearchAngleCheck expected = checkSearchAngle(degrees.toStdString(), minutes.toStdString());
+    const SearchAngleCheck expected =
+        checkSearchAngle(degrees.toStdString(), minutes.toStdString());
     QCOMPARE(expected.valid, valid);
     if (valid) run_->platform().answerNext(false);
 
@@ -726,8 +736,8 @@ class SearchOptionsTest : public UiTestCase {
   // controls) that share pixels.
   bool overlapping() {
     std::vector<QWidget*> controls;
-    for (const char* name : {"Button10", "Button3", "Button13", "Button14", "Button1", "Button5",
-                             "Button4"}) {
+    for (const char* name :
+         {"Button10", "Button3", "Button13", "Button14", "Button1", "Button5", "Button4"}) {
       controls.push_back(child(main(), name));
     }
     for (const char* name : entryControlNames()) {

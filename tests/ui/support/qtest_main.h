@@ -7,17 +7,17 @@
 
 // The main() of a window test: no display needed, never a native dialog,
 // one offscreen screen of width × height.
-#define KELVARO_QTEST_MAIN_ON_SCREEN(TestClass, width, height)                     \
-  int main(int argc, char** argv) {                                                 \
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {                           \
-      qputenv("QT_QPA_PLATFORM", "offscreen");                                      \
-    }                                                                               \
-    const kelvaro::ui::OffscreenScreen screen(QSize(width, height));                \
-    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);                        \
-    QApplication app(argc, argv);                                                   \
-    app.setQuitOnLastWindowClosed(false);                                           \
-    TestClass test;                                                                 \
-    return QTest::qExec(&test, argc, argv);                                         \
+#define KELVARO_QTEST_MAIN_ON_SCREEN(TestClass, width, height)       \
+  int main(int argc, char** argv) {                                  \
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {            \
+      qputenv("QT_QPA_PLATFORM", "offscreen");                       \
+    }                                                                \
+    const kelvaro::ui::OffscreenScreen screen(QSize(width, height)); \
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);         \
+    QApplication app(argc, argv);                                    \
+    app.setQuitOnLastWindowClosed(false);                            \
+    TestClass test;                                                  \
+    return QTest::qExec(&test, argc, argv);                          \
   }
 
 // The same on a desktop screen, where the main window has all its room.

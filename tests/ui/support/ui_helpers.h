@@ -98,19 +98,17 @@ inline void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); 
 // The command buttons of the main window: the six options, restart, print,
 // save, the dial and the transit calendar.
 inline const std::vector<const char*>& commandButtonNames() {
-  static const std::vector<const char*> names = {"Button10", "Button3", "Button13",
-                                                 "Button14", "Button1", "Button5",
-                                                 "Button4",  "Button6", "Button7",
-                                                 "Button15", "Button16"};
+  static const std::vector<const char*> names = {"Button10", "Button3",  "Button13", "Button14",
+                                                 "Button1",  "Button5",  "Button4",  "Button6",
+                                                 "Button7",  "Button15", "Button16"};
   return names;
 }
 
 // The entry controls of the six options, the variant panel and Memo1 included.
 inline const std::vector<const char*>& entryControlNames() {
   static const std::vector<const char*> names = {
-      "Edit1",   "Edit2",   "Edit3",   "Edit4",   "Edit5",   "Edit6",   "Edit7",   "Edit8",
-      "Label9",  "Label11", "Label15", "Label16", "Label17", "Label18", "Label22", "Memo1",
-      "Panel4"};
+      "Edit1",   "Edit2",   "Edit3",   "Edit4",   "Edit5",   "Edit6",   "Edit7", "Edit8", "Label9",
+      "Label11", "Label15", "Label16", "Label17", "Label18", "Label22", "Memo1", "Panel4"};
   return names;
 }
 

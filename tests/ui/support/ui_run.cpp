@@ -35,7 +35,8 @@ std::string UiRun::transitFile(const std::string& name,
                                const std::vector<unsigned char>& bytes) const {
   const std::filesystem::path file = folders().transit / name;
   std::ofstream out(file, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   return file.string();
 }
 

@@ -25,8 +25,9 @@ void Watchdog::closeModalWindows() {
   // Keep closing for as long as the test runs: a second window may follow.
   timer_.setInterval(std::chrono::milliseconds(200));
   while (QWidget* modal = QApplication::activeModalWidget()) {
-    closed_ << QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(modal->metaObject()->className()),
-                                                 modal->windowTitle());
+    closed_ << QStringLiteral("%1 \"%2\"")
+                   .arg(QString::fromLatin1(modal->metaObject()->className()),
+                        modal->windowTitle());
     if (auto* dialog = qobject_cast<QDialog*>(modal)) {
       dialog->reject();
     } else {
