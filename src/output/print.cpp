@@ -147,52 +147,53 @@ QFont fittedFont(QFont font, const QPaintDevice& device, const std::vector<std::
   return font;
 }
 
-}  // namespace
-
-std::optional<std::string> printPictureWithLines(QPrinter& printer, const TransitRecord& record,
-                                                 const QImage& picture,
-                                                 const std::vector<std::string>& lines) {
+// Paints with `draw` on the printer, between the painter's begin and end,
+// and returns the first failure with what the system said about it.
+template <typename Draw>
+std::optional<std::string> paintOn(QPrinter& printer, Draw draw) {
   SystemMessages system;
   QPainter painter;
   if (!painter.begin(&printer)) {
     addOutputFileReason(printer, system);
     return failure(printer, "Der Druck lässt sich nicht beginnen", system);
   }
-  const double width = painter.device()->width();
-  QFont font = printFont(painter.font());
-  painter.setFont(font);
-  const QFontMetricsF header(font, painter.device());
-  painter.drawText(QPointF(0, header.ascent()), QString::fromStdString(printHeader(record)));
-  double top = header.lineSpacing() * 2;
-
-  const double side = std::min(width, painter.device()->height() / 2.0 - top);
-  if (!picture.isNull() && side > 0) {
-    const QSizeF size = QSizeF(picture.size()).scaled(side, side, Qt::KeepAspectRatio);
-    painter.drawImage(QRectF(QPointF((width - size.width()) / 2, top), size), picture);
-    top += size.height() + header.lineSpacing();
-  }
-  painter.setFont(fittedFont(font, *painter.device(), lines, width, font.pointSize()));
-  auto error = drawLines(painter, printer, lines, system, top);
+  auto error = draw(painter, system);
   if (!painter.end() && !error)
     error = failure(printer, "Der Druck lässt sich nicht abschließen", system);
   if (!error) error = stateFailure(printer, system);
   return error;
 }
 
+}  // namespace
+
+std::optional<std::string> printPictureWithLines(QPrinter& printer, const TransitRecord& record,
+                                                 const QImage& picture,
+                                                 const std::vector<std::string>& lines) {
+  return paintOn(printer, [&](QPainter& painter, const SystemMessages& system) {
+    const double width = painter.device()->width();
+    QFont font = printFont(painter.font());
+    painter.setFont(font);
+    const QFontMetricsF header(font, painter.device());
+    painter.drawText(QPointF(0, header.ascent()), QString::fromStdString(printHeader(record)));
+    double top = header.lineSpacing() * 2;
+
+    const double side = std::min(width, painter.device()->height() / 2.0 - top);
+    if (!picture.isNull() && side > 0) {
+      const QSizeF size = QSizeF(picture.size()).scaled(side, side, Qt::KeepAspectRatio);
+      painter.drawImage(QRectF(QPointF((width - size.width()) / 2, top), size), picture);
+      top += size.height() + header.lineSpacing();
+    }
+    painter.setFont(fittedFont(font, *painter.device(), lines, width, font.pointSize()));
+    return drawLines(painter, printer, lines, system, top);
+  });
+}
+
 std::optional<std::string> printResultList(QPrinter& printer, const TransitRecord& record,
                                            const std::vector<std::string>& lines) {
-  SystemMessages system;
-  QPainter painter;
-  if (!painter.begin(&printer)) {
-    addOutputFileReason(printer, system);
-    return failure(printer, "Der Druck lässt sich nicht beginnen", system);
-  }
-  painter.setFont(printFont(painter.font()));
-  auto error = drawLines(painter, printer, printedLines(record, lines), system);
-  if (!painter.end() && !error)
-    error = failure(printer, "Der Druck lässt sich nicht abschließen", system);
-  if (!error) error = stateFailure(printer, system);
-  return error;
+  return paintOn(printer, [&](QPainter& painter, const SystemMessages& system) {
+    painter.setFont(printFont(painter.font()));
+    return drawLines(painter, printer, printedLines(record, lines), system);
+  });
 }
 
 void presetPageOrientation(QPrinter& printer, const TransitRecord& record,
