@@ -10,20 +10,14 @@
 
 #include "support/temp_dir.h"
 #include "ui/german_locale.h"
-#include "ui/support/watchdog.h"
+#include "ui/support/ui_test_case.h"
 
 namespace kelvaro::testing {
 
-class GermanLocaleTest : public QObject {
+class GermanLocaleTest : public UiTestCase {
   Q_OBJECT
 
  private slots:
-  void init() { watchdog_.start(); }
-  void cleanup() {
-    const QStringList closed = watchdog_.stop();
-    QVERIFY2(closed.isEmpty(), qPrintable(closed.join(QLatin1Char(','))));
-  }
-
   // The buttons, the file's date and its type, as the user sees them.
   void fileDialogIsGerman() {
     TempDir dir;
@@ -63,9 +57,6 @@ class GermanLocaleTest : public QObject {
 
   // Only Qt was given German: the environment is the user's again.
   void environmentIsTheUsers() { QCOMPARE(qgetenv("LC_ALL"), QByteArray()); }
-
- private:
-  Watchdog watchdog_;
 };
 
 }  // namespace kelvaro::testing
