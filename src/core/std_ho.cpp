@@ -30,6 +30,23 @@ char* writeNumberBefore(char* end, std::int64_t v, int width) {
 
 // The degree widths written on the stack; the texts use 2 and 3.
 constexpr int kMaxShortWidth = 16;
+constexpr std::string_view kDegreeSign = "°";
+// Sign, degrees, "°", minutes (up to five digits, as zahl_text allows), "'".
+constexpr std::size_t kMaxAngleText = 1 + kMaxShortWidth + kDegreeSign.size() + kMaxDigits + 1;
+
+// Writes "DD°MM'" so that it ends just before `end` and returns where it
+// starts. Room for kMaxAngleText characters.
+char* writeAngleBefore(char* end, bool negative, std::int64_t degrees, int degreeWidth,
+                       std::int64_t minutes) {
+  char* start = end;
+  *--start = '\'';
+  start = writeNumberBefore(start, minutes, 2);
+  start -= kDegreeSign.size();
+  std::copy(kDegreeSign.begin(), kDegreeSign.end(), start);
+  start = writeNumberBefore(start, degrees, degreeWidth);
+  if (negative) *--start = '-';
+  return start;
+}
 
 // "DD°MM'", written backwards into one buffer and copied out once: the
 // searches make thousands of these per run.
@@ -39,18 +56,58 @@ std::string degreesAndMinutes(bool negative, std::int64_t degrees, int degreeWid
     std::string text = negative ? "-" : "";
     return text + zahl_text(degrees, degreeWidth) + "°" + zahl_text(minutes, 2) + "'";
   }
-  constexpr std::string_view kDegreeSign = "°";
-  // Sign, degrees, "°", minutes (up to five digits, as zahl_text allows), "'".
-  std::array<char, 1 + kMaxShortWidth + kDegreeSign.size() + kMaxDigits + 1> buffer;
+  std::array<char, kMaxAngleText> buffer;
   char* const end = buffer.data() + buffer.size();
-  char* start = end;
-  *--start = '\'';
-  start = writeNumberBefore(start, minutes, 2);
-  start -= kDegreeSign.size();
-  std::copy(kDegreeSign.begin(), kDegreeSign.end(), start);
-  start = writeNumberBefore(start, degrees, degreeWidth);
-  if (negative) *--start = '-';
-  return std::string(start, end);
+  return std::string(writeAngleBefore(end, negative, degrees, degreeWidth, minutes), end);
+}
+
+struct DegreesMinutes {
+  std::int64_t degrees;
+  std::int64_t minutes;
+};
+
+// 60 minutes are carried into the degrees.
+DegreesMinutes carried(std::int64_t degrees, std::int64_t minutes) {
+  return minutes == 60 ? DegreesMinutes{degrees + 1, 0} : DegreesMinutes{degrees, minutes};
+}
+
+// The split of splitAngle for 0 ≤ a < 45 on the dial, without a division. There
+// a × 10 / 225 stays below 1 for a < 22.5 and below 2 for a < 45 (22.5 gives
+// exactly 1), so modus22 subtracts 22.5 at most once. The seconds are whole
+// numbers below 3600, so seconds / 60 rounded half down is their quotient,
+// plus one when more than 30 seconds remain.
+DegreesMinutes splitOnDial(double a) {
+  const double reduced = a < kDial ? a : a - kDial;
+  const int degrees = static_cast<int>(reduced);
+  const int seconds = static_cast<int>((reduced - degrees) * 3600);
+  return carried(degrees, seconds / 60 + (seconds % 60 > 30 ? 1 : 0));
+}
+
+// "DD°MM'" of degrees and minutes below 100, written forward in place.
+ShortText smallAngleText(bool negative, DegreesMinutes split) {
+  const auto writeTwoDigits = [](char* out, std::int64_t v) {
+    out[0] = static_cast<char>('0' + v / 10);
+    out[1] = static_cast<char>('0' + v % 10);
+    return out + 2;
+  };
+  ShortText text;
+  char* out = text.bytes.data();
+  if (negative) *out++ = '-';
+  out = writeTwoDigits(out, split.degrees);
+  out = std::copy(kDegreeSign.begin(), kDegreeSign.end(), out);
+  out = writeTwoDigits(out, split.minutes);
+  *out++ = '\'';
+  text.size = static_cast<std::uint8_t>(out - text.bytes.data());
+  return text;
+}
+
+// |x| reduced to the dial or the sign and split as the texts show it: whole
+// degrees, and the minutes of the truncated seconds rounded half down.
+DegreesMinutes splitAngle(double a, AngleMode mode) {
+  if (mode == AngleMode::dial22 && a < 2 * kDial) return splitOnDial(a);
+  a = mode == AngleMode::dial22 ? modus22(a) : modus30(a);
+  const double seconds = std::trunc(frac(a) * 3600);
+  return carried(truncToInt(a), truncToInt(runden(seconds / 60)));
 }
 
 }  // namespace
@@ -65,6 +122,8 @@ int truncToInt(double x) {
 
 double placeOnDial(double v) {
   if (v >= 0 && v <= kDial) return v;
+  // Up to 45 the remainder is v − 22.5, which is exact there (fmod is too).
+  if (v > kDial && v < 2 * kDial) return v - kDial;
   const double r = std::fmod(v, kDial);
   return r < 0 ? r + kDial : r;
 }
@@ -109,26 +168,25 @@ std::string zahl_text(std::int64_t v, int width) {
 }
 
 std::string winkel_text(double x, int width, AngleMode mode) {
-  const bool negative = x < 0;
-  x = std::fabs(x);
-  x = mode == AngleMode::dial22 ? modus22(x) : modus30(x);
-  std::int64_t degrees = truncToInt(x);
-  const double seconds = std::trunc(frac(x) * 3600);
-  std::int64_t minutes = truncToInt(runden(seconds / 60));
-  if (minutes == 60) {
-    minutes = 0;
-    ++degrees;
-  }
-  return degreesAndMinutes(negative, degrees, width, minutes);
+  const auto [degrees, minutes] = splitAngle(std::fabs(x), mode);
+  return degreesAndMinutes(x < 0, degrees, width, minutes);
+}
+
+ShortText dialText(double x) {
+  const double a = std::fabs(x);
+  if (a < 2 * kDial) return smallAngleText(x < 0, splitOnDial(a));
+  const auto [degrees, minutes] = splitAngle(a, AngleMode::dial22);
+  std::array<char, kMaxAngleText> buffer;
+  char* const end = buffer.data() + buffer.size();
+  const char* const start = writeAngleBefore(end, x < 0, degrees, 2, minutes);
+  ShortText text;
+  text.size = static_cast<std::uint8_t>(end - start);
+  std::copy(start, static_cast<const char*>(end), text.bytes.begin());
+  return text;
 }
 
 std::string grad3_text(double x) {
-  std::int64_t degrees = truncToInt(x);
-  std::int64_t minutes = truncToInt(runden(frac(x) * 3600 / 60));
-  if (minutes == 60) {
-    minutes = 0;
-    ++degrees;
-  }
+  const auto [degrees, minutes] = carried(truncToInt(x), truncToInt(runden(frac(x) * 3600 / 60)));
   return degreesAndMinutes(false, degrees, 3, minutes);
 }
 

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/short_text.h"
+
 // Angle arithmetic on the 22.5° dial and the fixed-width angle and number
 // texts of every overview and search. All functions are pure; the formulas
 // (truncation toward zero, rounding half down) are kept literally, because
@@ -80,6 +82,10 @@ std::string zahl_text(std::int64_t v, int width);
 enum class AngleMode { dial22 = 22, sign30 = 30 };
 // "DD°MM'" of x reduced to the dial or to the sign; "-" in front when x < 0.
 std::string winkel_text(double x, int width, AngleMode mode);
+// winkel_text(x, 2, AngleMode::dial22), the dial value text of every list,
+// held in place for the lists that write thousands of them.
+ShortText dialText(double x);
+inline std::string dialString(double x) { return std::string(dialText(x).view()); }
 // "DDD°MM'".
 std::string grad3_text(double x);
 // Characters 2 to 7 of grad3_text ("005°15'" → "05°15'").

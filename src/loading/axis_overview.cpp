@@ -26,13 +26,11 @@ constexpr std::string_view kMagicSquaresTitle =
 
 using AxisValues = std::array<double, kOverviewAxisCount>;
 
-std::string dialText(double value) { return winkel_text(value, 2, AngleMode::dial22); }
-
 std::array<std::string, kAxisLabelCount> axisLabels(const AxisValues& values) {
   std::array<std::string, kAxisLabelCount> labels;
   for (std::size_t i = 0; i < kAxisLabelCount; ++i) {
     const std::size_t axis = kLabelledAxes[i];
-    labels[i] = std::string(kOverviewAxes[axis].title) + ' ' + dialText(values[axis]) + ' ';
+    labels[i] = std::string(kOverviewAxes[axis].title) + ' ' + dialString(values[axis]) + ' ';
   }
   return labels;
 }
@@ -40,7 +38,7 @@ std::array<std::string, kAxisLabelCount> axisLabels(const AxisValues& values) {
 std::string axisValueLine(const AxisValues& values) {
   std::string line = " ";
   for (std::size_t k = 0; k < kOverviewAxisCount; ++k) {
-    line += dialText(values[k]);
+    line += dialText(values[k]).view();
     if (k + 1 < kOverviewAxisCount) line += "    |";
   }
   return line;

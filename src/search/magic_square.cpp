@@ -1,6 +1,8 @@
 #include "search/magic_square.h"
 
 #include "core/entry_text.h"
+#include "core/fixed_line.h"
+#include "core/short_text.h"
 #include "core/std_ho.h"
 
 namespace kelvaro {
@@ -16,8 +18,6 @@ MagicSquareEntry entryOf(const TransitRecord& record, int factorNumber, Variant 
 std::string nameOf(const MagicSquareEntry& entry) {
   return factorVariantName(entry.factorNumber, entry.variant);
 }
-
-std::string dialText(double x) { return winkel_text(x, 2, AngleMode::dial22); }
 
 bool isSolarArcSun(int factorNumber, Variant v) {
   return factorNumber == factor::SO && v == Variant::s;
@@ -51,74 +51,84 @@ ListLines buildLists(const TransitRecord& record, double orb, int factorNumber, 
   const MagicSquareEntry chosen = entryOf(record, factorNumber, variant);
   const double t = chosen.dial;
   built.lists.axis.push_back(chosen);
-  built.axisLine = nameOf(chosen) + "  " + dialText(t) + "= ";
+  built.axisLine = nameOf(chosen) + "  " + dialString(t) + "= ";
   collect(
       record, orb, t, [&](int number, Variant v) { return number == factorNumber && v == variant; },
       built.axisLine, built.lists.axis);
 
   const double c = kDial - t;
-  built.complementLine = "Erg. " + dialText(c) + "= ";
+  built.complementLine = "Erg. " + dialString(c) + "= ";
   collect(
       record, orb, c, [](int, Variant) { return false; }, built.complementLine,
       built.lists.complement);
   return built;
 }
 
-// The sums and midpoints of one axis entry with every complement entry, and
-// their texts, made at most once: neighbouring pictures share them.
+// The sums and midpoints of one axis entry x with every complement entry and
+// their texts, made once each: neighbouring pictures share them. One object
+// serves every axis entry, so its arrays are allocated once.
 class PictureValues {
  public:
-  PictureValues(const MagicSquareEntry& x, const std::vector<MagicSquareEntry>& complement)
-      : complement_(complement),
-        x_(x),
-        sumTexts_(complement.size()),
-        midpointTexts_(complement.size()) {}
+  explicit PictureValues(const std::vector<MagicSquareEntry>& complement)
+      : complement_(complement) {
+    values_.reserve(complement.size());
+  }
 
-  double sum(std::size_t i) const { return x_.dial + complement_[i].dial; }
-  double midpointValue(std::size_t i) const {
-    return modus22(midpoint(x_.position, complement_[i].position));
+  void setAxisEntry(const MagicSquareEntry& x) {
+    values_.clear();
+    for (const MagicSquareEntry& c : complement_) {
+      const double sumValue = x.dial + c.dial;
+      const double midpointValue = modus22(midpoint(x.position, c.position));
+      values_.emplace_back(sumValue, midpointValue);
+    }
   }
-  const std::string& sumText(std::size_t i) { return textOf(sumTexts_[i], sum(i)); }
-  const std::string& midpointText(std::size_t i) {
-    return textOf(midpointTexts_[i], midpointValue(i));
-  }
+
+  double sum(std::size_t i) const { return values_[i].sum; }
+  double midpointValue(std::size_t i) const { return values_[i].midpoint; }
+  const ShortText& sumText(std::size_t i) const { return values_[i].sumText; }
+  const ShortText& midpointText(std::size_t i) const { return values_[i].midpointText; }
 
  private:
-  static const std::string& textOf(std::string& text, double value) {
-    if (text.empty()) text = dialText(value);  // a dial text is never empty
-    return text;
-  }
+  // The texts are made in place: copying one right after it was written
+  // byte by byte would stall the processor.
+  struct Values {
+    Values(double sumValue, double midpointValue)
+        : sum(sumValue),
+          midpoint(midpointValue),
+          sumText(dialText(sumValue)),
+          midpointText(dialText(midpointValue)) {}
+
+    double sum;
+    double midpoint;
+    ShortText sumText;
+    ShortText midpointText;
+  };
 
   const std::vector<MagicSquareEntry>& complement_;
-  const MagicSquareEntry& x_;
-  std::vector<std::string> sumTexts_;
-  std::vector<std::string> midpointTexts_;
+  std::vector<Values> values_;
 };
 
 // The pictures of axis entry x with each complement entry d and the one that
 // follows it: the sums, and the midpoints when they meet as well.
-void appendPictures(const MagicSquareEntry& x, const std::vector<MagicSquareEntry>& complement,
-                    const std::vector<std::string>& complementNames, double orb,
-                    ResultText& lines) {
-  const std::string xName = nameOf(x);
-  PictureValues values(x, complement);
-  for (std::size_t d = 0; d + 1 < complement.size(); ++d) {
+void appendPictures(const ShortText& xName, const std::vector<ShortText>& complementNames,
+                    PictureValues& values, double orb, ResultText& lines) {
+  for (std::size_t d = 0; d + 1 < complementNames.size(); ++d) {
     const std::size_t j = d + 1;
     if (!orbHit(values.sum(d), values.sum(j), orb)) continue;
-    const bool midpointsMeet = orbHit(values.midpointValue(d), values.midpointValue(j), orb);
 
     // "X + D = X + J       X / D = X / J" and the dial values below each side.
-    const std::string& dName = complementNames[d];
-    const std::string& jName = complementNames[j];
-    if (midpointsMeet) {
-      lines.pushPieces({xName, " + ", dName, " = ", xName, " + ", jName, "       ", xName, " / ",
-                        dName, " = ", xName, " / ", jName});
-      lines.pushPieces({"  ", values.sumText(d), "      ", values.sumText(j), "          ",
-                        values.midpointText(d), "      ", values.midpointText(j)});
-    } else {
-      lines.pushPieces({xName, " + ", dName, " = ", xName, " + ", jName, "       "});
-      lines.pushPieces({"  ", values.sumText(d), "      ", values.sumText(j)});
+    const ShortText& dName = complementNames[d];
+    const ShortText& jName = complementNames[j];
+    FixedLine names;
+    FixedLine dialValues;
+    names << xName << " + " << dName << " = " << xName << " + " << jName << "       ";
+    dialValues << "  " << values.sumText(d) << "      " << values.sumText(j);
+    if (orbHit(values.midpointValue(d), values.midpointValue(j), orb)) {
+      names << xName << " / " << dName << " = " << xName << " / " << jName;
+      dialValues << "          " << values.midpointText(d) << "      " << values.midpointText(j);
     }
+    lines.push_back(names.view());
+    lines.push_back(dialValues.view());
     lines.push_back(" ");
   }
 }
@@ -173,12 +183,14 @@ MagicSquareStep magicSquareEntryStep(const TransitRecord& record, double orb,
     // At most three lines per picture and one after the pictures of each axis entry.
     lines.reserveLines(lines.size() + lists.axis.size() * (3 * (lists.complement.size() - 1) + 1),
                        64);
-    std::vector<std::string> complementNames;
+    std::vector<ShortText> complementNames;
     complementNames.reserve(lists.complement.size());
     for (const MagicSquareEntry& listed : lists.complement)
-      complementNames.push_back(nameOf(listed));
+      complementNames.push_back(ShortText::of(nameOf(listed)));
+    PictureValues values(lists.complement);
     for (const MagicSquareEntry& x : lists.axis) {
-      appendPictures(x, lists.complement, complementNames, orb, lines);
+      values.setAxisEntry(x);
+      appendPictures(ShortText::of(nameOf(x)), complementNames, values, orb, lines);
       lines.push_back(" ");
     }
   }

@@ -18,8 +18,6 @@ double combine(char op, double a, double b) {
   return op == '+' ? modus22(a + b) : modus22((a + b) / 2);
 }
 
-std::string dialText(double value) { return winkel_text(value, 2, AngleMode::dial22); }
-
 // A row of the axis table: its dial value and the text appended on a hit
 // (" MCr+MCr=07°40'").
 struct AxisRow {
@@ -37,8 +35,8 @@ std::array<AxisRow, 12> axisRows(const TransitRecord& record) {
       const double longitude = record.position(v, number);
       const double sumValue = modus22(2 * longitude);
       const double midpointValue = modus22(longitude);
-      rows[next++] = {sumValue, " " + name + "+" + name + "=" + dialText(sumValue)};
-      rows[next++] = {midpointValue, " " + name + "/" + name + "=" + dialText(midpointValue)};
+      rows[next++] = {sumValue, " " + name + "+" + name + "=" + dialString(sumValue)};
+      rows[next++] = {midpointValue, " " + name + "/" + name + "=" + dialString(midpointValue)};
     }
   }
   return rows;
@@ -77,9 +75,9 @@ class RightSide {
 
   double value(std::size_t k) const { return values_[k]; }
 
-  const std::string& text(std::size_t k) {
-    if (texts_[k].empty()) texts_[k] = dialText(values_[k]);
-    return texts_[k];
+  std::string_view text(std::size_t k) {
+    if (texts_[k].size == 0) texts_[k] = dialText(values_[k]);  // a dial text is never empty
+    return texts_[k].view();
   }
 
  private:
@@ -88,7 +86,7 @@ class RightSide {
   }
 
   std::array<double, kSize> values_{};
-  std::array<std::string, kSize> texts_;
+  std::array<ShortText, kSize> texts_;
 };
 
 // With X = F3 the right side F3e op F3i is F3i op F3e again, so it is listed
@@ -192,7 +190,7 @@ SearchResult tripleSearch(const TransitRecord& record, double orb, const TripleE
         if (solarArcSun(entry.third, e) || solarArcSun(x, i)) continue;
         if (!listed(entry, allFactors, e, x, i)) continue;
         if (leftText.empty()) {
-          leftText = "  " + dialText(left) + "=";
+          leftText = "  " + dialString(left) + "=";
           for (const AxisRow& row : rows) {
             if (orbHit(row.value, left, orb)) axesText += row.text;
           }

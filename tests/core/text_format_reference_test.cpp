@@ -53,8 +53,8 @@ std::string plainGrad3Text(double x) {
 }
 
 // Longitudes near every half minute of the circle (where the rounding
-// turns), both signs, seeded random values over a wide range, and the
-// values without a sensible text.
+// turns) and near the rounding seconds of the dial, both signs, seeded
+// random values over a wide range, and the values without a sensible text.
 std::vector<double> angles() {
   std::vector<double> values;
   for (int halfMinutes = 0; halfMinutes <= 2 * 60 * 100; ++halfMinutes) {
@@ -62,6 +62,17 @@ std::vector<double> angles() {
     for (const double near : {x, std::nextafter(x, -1e9), std::nextafter(x, 1e9), x + 1e-7}) {
       values.push_back(near);
       values.push_back(-near);
+    }
+  }
+  // Where whole seconds round the minute up (31 s) or not (30 s), over the
+  // range that dial texts take as sums of two dial values.
+  for (int minute = 0; minute < 50 * 60; ++minute) {
+    for (const int second : {30, 31}) {
+      const double x = minute / 60.0 + second / 3600.0;
+      for (const double near : {x, std::nextafter(x, -1e9), std::nextafter(x, 1e9)}) {
+        values.push_back(near);
+        values.push_back(-near);
+      }
     }
   }
   std::mt19937_64 random(20261207);
@@ -87,11 +98,12 @@ TEST(TextFormatReference, ZahlTextAgreesForEvery16BitValueAndWidth) {
   EXPECT_EQ(zahl_text(7, 20), plainZahlText(7, 20));  // longer than any short-string buffer
 }
 
-TEST(TextFormatReference, WinkelTextAgreesInBothModes) {
+TEST(TextFormatReference, WinkelTextAgreesInBothModesAndDialTextWithIt) {
   for (const double x : angles()) {
     for (const AngleMode mode : {AngleMode::dial22, AngleMode::sign30}) {
       ASSERT_EQ(winkel_text(x, 2, mode), plainWinkelText(x, 2, mode)) << x;
     }
+    ASSERT_EQ(dialText(x).view(), plainWinkelText(x, 2, AngleMode::dial22)) << x;
   }
   for (const int width : {0, 1, 3, 5, 16, 17, 20}) {  // long widths take another path
     EXPECT_EQ(winkel_text(-17.75, width, AngleMode::dial22),
