@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTimerEvent>
 
 #include "ui/text_view.h"
 
@@ -278,6 +279,29 @@ bool LineView::moveCursor(const QKeyEvent& event) {
   return true;
 }
 
+// The keys a read-only text view scrolls with beyond the arrows and pages:
+// Home and End go to the first and last line, Space and Shift+Space page.
+bool LineView::scrollByKey(const QKeyEvent& event) {
+  QScrollBar* vertical = verticalScrollBar();
+  const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+  if (event.key() == Qt::Key_Space && (modifiers & ~Qt::ShiftModifier) == Qt::NoModifier) {
+    vertical->triggerAction(modifiers ? QAbstractSlider::SliderPageStepSub
+                                      : QAbstractSlider::SliderPageStepAdd);
+    return true;
+  }
+  if (modifiers != Qt::NoModifier) return false;
+  switch (event.key()) {
+    case Qt::Key_Home:
+      vertical->triggerAction(QAbstractSlider::SliderToMinimum);
+      return true;
+    case Qt::Key_End:
+      vertical->triggerAction(QAbstractSlider::SliderToMaximum);
+      return true;
+    default:
+      return false;
+  }
+}
+
 // Without Shift the arrow and page keys scroll the view, as in a read-only
 // text view.
 void LineView::keyPressEvent(QKeyEvent* event) {
@@ -285,7 +309,7 @@ void LineView::keyPressEvent(QKeyEvent* event) {
     copy();
   } else if (event == QKeySequence::SelectAll) {
     selectAll();
-  } else if (!moveCursor(*event)) {
+  } else if (!moveCursor(*event) && !scrollByKey(*event)) {
     QAbstractScrollArea::keyPressEvent(event);
     return;
   }
@@ -299,7 +323,26 @@ void LineView::mousePressEvent(QMouseEvent* event) {
 
 void LineView::mouseMoveEvent(QMouseEvent* event) {
   if (!(event->buttons() & Qt::LeftButton)) return QAbstractScrollArea::mouseMoveEvent(event);
-  placeCursor(placeAt(event->position().toPoint()), true);
+  dragPoint_ = event->position().toPoint();
+  placeCursor(placeAt(dragPoint_), true);
+  const bool pastEdge = dragPoint_.y() < 0 || dragPoint_.y() >= viewport()->height();
+  if (!pastEdge) {
+    dragScroll_.stop();
+  } else if (!dragScroll_.isActive()) {
+    constexpr int kDragScrollMs = 50;
+    dragScroll_.start(kDragScrollMs, this);
+  }
+}
+
+void LineView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) dragScroll_.stop();
+  QAbstractScrollArea::mouseReleaseEvent(event);
+}
+
+void LineView::timerEvent(QTimerEvent* event) {
+  if (event->timerId() != dragScroll_.timerId()) return QAbstractScrollArea::timerEvent(event);
+  if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) return dragScroll_.stop();
+  placeCursor(placeAt(dragPoint_), true);
 }
 
 // A double click selects the word under the mouse: the run of characters

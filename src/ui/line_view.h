@@ -5,6 +5,8 @@
 #include <vector>
 
 #include <QAbstractScrollArea>
+#include <QBasicTimer>
+#include <QPoint>
 #include <QString>
 
 #include "core/result_text.h"
@@ -47,6 +49,8 @@ class LineView : public QAbstractScrollArea {
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void timerEvent(QTimerEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void changeEvent(QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -59,6 +63,7 @@ class LineView : public QAbstractScrollArea {
   int visibleLineCount() const;
   Place placeAt(const QPoint& point) const;
   bool moveCursor(const QKeyEvent& event);
+  bool scrollByKey(const QKeyEvent& event);
   void placeCursor(Place place, bool keepAnchor);
   void ensureVisible(Place place);
   void updateScrollBars();
@@ -68,6 +73,10 @@ class LineView : public QAbstractScrollArea {
   std::size_t widest_ = 0;  // characters of the widest line
   Place anchor_;
   Place cursor_;
+  // While a drag stands past the top or bottom edge, the selection goes on
+  // line by line towards the mouse, as long as the button is held.
+  QBasicTimer dragScroll_;
+  QPoint dragPoint_;
 };
 
 // The lines of a text view or a line view as they are shown.

@@ -612,6 +612,14 @@ class SearchOptionsTest : public UiTestCase {
     QCOMPARE(scroll->value(), 1);
     QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
     QCOMPARE(scroll->value(), scroll->maximum());
+    QTest::keyClick(view, Qt::Key_Home);
+    QCOMPARE(scroll->value(), 0);
+    QTest::keyClick(view, Qt::Key_Space);
+    QCOMPARE(scroll->value(), scroll->pageStep());
+    QTest::keyClick(view, Qt::Key_Space, Qt::ShiftModifier);
+    QCOMPARE(scroll->value(), 0);
+    QTest::keyClick(view, Qt::Key_End);
+    QCOMPARE(scroll->value(), scroll->maximum());
 
     QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
@@ -636,10 +644,31 @@ class SearchOptionsTest : public UiTestCase {
     QApplication::sendEvent(viewport, &drag);
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, at(2, 5));
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(view->verticalScrollBar()->value(), 0);
     const QString expected = QString::fromStdString(lines[0]).mid(3) + "\n" +
                              QString::fromStdString(lines[1]) + "\n" +
                              QString::fromStdString(lines[2]).left(5);
     QCOMPARE(QString::fromStdString(clipboard()), expected);
+  }
+
+  // A drag held past the bottom edge goes on selecting and scrolling while
+  // the mouse stands still, and stops when the button is let go.
+  void resultListScrollsWhileADragStandsPastTheEdge() {
+    auto* view = child<QAbstractScrollArea>(main(), "Memo3");
+    QWidget* viewport = view->viewport();
+    QScrollBar* scroll = view->verticalScrollBar();
+    QVERIFY(scroll->maximum() > 5);
+    const QPoint below(10, viewport->height() + 10);
+    QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(10, 10));
+    QMouseEvent drag(QEvent::MouseMove, below, viewport->mapToGlobal(below), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &drag);
+    const int afterMove = scroll->value();
+    QTRY_VERIFY(scroll->value() >= afterMove + 3);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, below);
+    const int afterRelease = scroll->value();
+    QTest::qWait(200);
+    QCOMPARE(scroll->value(), afterRelease);
   }
 
   // ---- All options ----------------------------------------------------------
