@@ -68,8 +68,8 @@ void checkAngleTexts(const TransitRecord& record) {
 void checkOutput(const TransitRecord& record) {
   const std::vector<std::string> lines = {headerLine(record)};
   fuzz::requireShowable(lines);
-  fuzz::requireShowable(printedLines(record, lines));
-  fuzz::requireShowable(savedLines(record, lines));
+  fuzz::requireShowable(printedLines(record, ResultText(lines)));
+  fuzz::requireShowable(savedLines(record, ResultText(lines)));
   const std::string name = resultFileName(record);
   require(fuzz::isWellFormedUtf8(name), "the file name is not UTF-8");
   if (!fileNameRefusal(name)) {

@@ -5,27 +5,25 @@
 namespace kelvaro {
 namespace {
 
-const std::string kBlankLine = " ";
+constexpr std::string_view kBlankLine = " ";
 
 // Header and first line framed by blank lines; `blankAfterFirst` adds the
 // blank line that only the printout has between the first and second line.
-std::vector<std::string> framedLines(const std::string& header,
-                                     const std::vector<std::string>& lines, bool blankAfterFirst) {
-  std::vector<std::string> out{kBlankLine, header, kBlankLine, lines.empty() ? "" : lines.front()};
+ResultText framedLines(const std::string& header, const ResultText& lines, bool blankAfterFirst) {
+  ResultText out{kBlankLine, header, kBlankLine, lines.empty() ? "" : lines.front()};
   if (blankAfterFirst) out.push_back(kBlankLine);
-  if (lines.size() > 1) out.insert(out.end(), lines.begin() + 1, lines.end());
+  out.reserve(out.text().size() + lines.text().size(), out.size() + lines.size());
+  for (std::size_t k = 1; k < lines.size(); ++k) out.push_back(lines[k]);
   return out;
 }
 
 }  // namespace
 
-std::vector<std::string> printedLines(const TransitRecord& record,
-                                      const std::vector<std::string>& lines) {
+ResultText printedLines(const TransitRecord& record, const ResultText& lines) {
   return framedLines(printHeader(record), lines, true);
 }
 
-std::vector<std::string> savedLines(const TransitRecord& record,
-                                    const std::vector<std::string>& lines) {
+ResultText savedLines(const TransitRecord& record, const ResultText& lines) {
   return framedLines(saveHeader(record), lines, false);
 }
 

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
+#include "core/result_text.h"
 #include "core/transit_record.h"
 
 namespace kelvaro {
@@ -10,12 +8,10 @@ namespace kelvaro {
 // The lines as printed: a blank line, the print header, a blank line, the
 // first source line, a blank line, then the second to the last source line.
 // An empty source counts as one empty line.
-std::vector<std::string> printedLines(const TransitRecord& record,
-                                      const std::vector<std::string>& lines);
+ResultText printedLines(const TransitRecord& record, const ResultText& lines);
 
 // The lines as saved: the same as printed with the save header and without
 // the blank line after the first source line.
-std::vector<std::string> savedLines(const TransitRecord& record,
-                                    const std::vector<std::string>& lines);
+ResultText savedLines(const TransitRecord& record, const ResultText& lines);
 
 }  // namespace kelvaro

@@ -101,46 +101,38 @@ std::size_t charactersAcross(const QFontMetricsF& metrics, double width) {
   return static_cast<std::size_t>(std::max(1.0, width / advance));
 }
 
-// The lines as they fit across the page: wide ones wrapped at its edge.
-std::vector<std::string> fittedLines(const std::vector<std::string>& lines, std::size_t width) {
-  std::vector<std::string> fitted;
-  fitted.reserve(lines.size());
-  for (const std::string& line : lines) {
-    for (std::string& piece : wrapLine(line, width)) fitted.push_back(std::move(piece));
-  }
-  return fitted;
-}
-
-// Draws the lines one below the other, starting a new page when the next
-// line would not fit on the current one.
-std::optional<std::string> drawLines(QPainter& painter, QPrinter& printer,
-                                     const std::vector<std::string>& lines,
+// Draws the lines one below the other, wide ones wrapped at the page edge,
+// starting a new page when the next line would not fit on the current one.
+std::optional<std::string> drawLines(QPainter& painter, QPrinter& printer, const ResultText& lines,
                                      const SystemMessages& system, double top = 0) {
   const QFontMetricsF metrics(painter.font(), painter.device());
   const double pageHeight = painter.device()->height();
   const std::size_t width = charactersAcross(metrics, painter.device()->width());
-  for (const std::string& line : fittedLines(lines, width)) {
-    if (top > 0 && top + metrics.lineSpacing() > pageHeight) {
-      if (!printer.newPage())
-        return failure(printer, "Der Drucker kann keine neue Seite beginnen", system);
-      top = 0;
+  for (const std::string_view line : lines) {
+    for (const std::string& piece : wrapLine(line, width)) {
+      if (top > 0 && top + metrics.lineSpacing() > pageHeight) {
+        if (!printer.newPage())
+          return failure(printer, "Der Drucker kann keine neue Seite beginnen", system);
+        top = 0;
+      }
+      painter.drawText(QPointF(0, top + metrics.ascent()), QString::fromStdString(piece));
+      top += metrics.lineSpacing();
+      if (auto error = stateFailure(printer, system)) return error;
     }
-    painter.drawText(QPointF(0, top + metrics.ascent()), QString::fromStdString(line));
-    top += metrics.lineSpacing();
-    if (auto error = stateFailure(printer, system)) return error;
   }
   return std::nullopt;
 }
 
 // The largest point size up to `largest` at which the widest line fits the width.
-QFont fittedFont(QFont font, const QPaintDevice& device, const std::vector<std::string>& lines,
-                 double width, int largest) {
+QFont fittedFont(QFont font, const QPaintDevice& device, const ResultText& lines, double width,
+                 int largest) {
   for (int size = largest; size > 4; --size) {
     font.setPointSize(size);
     const QFontMetricsF metrics(font, &device);
     double widest = 0;
-    for (const std::string& line : lines) {
-      widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(line)));
+    for (const std::string_view line : lines) {
+      widest = std::max(widest, metrics.horizontalAdvance(QString::fromUtf8(
+                                    line.data(), static_cast<qsizetype>(line.size()))));
     }
     if (widest <= width) break;
   }
@@ -167,8 +159,7 @@ std::optional<std::string> paintOn(QPrinter& printer, Draw draw) {
 }  // namespace
 
 std::optional<std::string> printPictureWithLines(QPrinter& printer, const TransitRecord& record,
-                                                 const QImage& picture,
-                                                 const std::vector<std::string>& lines) {
+                                                 const QImage& picture, const ResultText& lines) {
   return paintOn(printer, [&](QPainter& painter, const SystemMessages& system) {
     const double width = painter.device()->width();
     QFont font = printFont(painter.font());
@@ -189,7 +180,7 @@ std::optional<std::string> printPictureWithLines(QPrinter& printer, const Transi
 }
 
 std::optional<std::string> printResultList(QPrinter& printer, const TransitRecord& record,
-                                           const std::vector<std::string>& lines) {
+                                           const ResultText& lines) {
   return paintOn(printer, [&](QPainter& painter, const SystemMessages& system) {
     painter.setFont(printFont(painter.font()));
     return drawLines(painter, printer, printedLines(record, lines), system);
@@ -197,9 +188,9 @@ std::optional<std::string> printResultList(QPrinter& printer, const TransitRecor
 }
 
 void presetPageOrientation(QPrinter& printer, const TransitRecord& record,
-                           const std::vector<std::string>& lines) {
+                           const ResultText& lines) {
   std::size_t widest = 0;
-  for (const std::string& line : printedLines(record, lines)) {
+  for (const std::string_view line : printedLines(record, lines)) {
     widest = std::max(widest, utf8Length(line));
   }
   QPageLayout portrait = printer.pageLayout();

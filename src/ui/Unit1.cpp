@@ -290,9 +290,8 @@ void TForm1::Label7Click() {
   openOrbEntry({});
 }
 
-void TForm1::printLines(QWidget* parent, const ResultText& text) {
+void TForm1::printLines(QWidget* parent, const ResultText& lines) {
   if (!record_) return;
-  const std::vector<std::string> lines = text.lines();
   QPrinter printer;
   presetPageOrientation(printer, *record_, lines);
   if (!platform_.setUpPrinter(parent, printer)) return;

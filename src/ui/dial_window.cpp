@@ -145,7 +145,8 @@ void DialWindow::print() {
   QPrinter printer;
   if (!platform_.setUpPrinter(this, printer)) return;
   const QImage picture = disc_->grab().toImage();
-  if (const auto failure = printPictureWithLines(printer, *record_, picture, linesOf(*list_))) {
+  if (const auto failure =
+          printPictureWithLines(printer, *record_, picture, ResultText(linesOf(*list_)))) {
     platform_.showError(this, *failure);
   }
 }

@@ -35,7 +35,7 @@ std::optional<std::string> printToPdf(const fs::path& pdf, const std::vector<std
   QPrinter printer;
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(QString::fromStdString(pdf.string()));
-  return printResultList(printer, person(), lines);
+  return printResultList(printer, person(), ResultText(lines));
 }
 
 std::string pdfText(const fs::path& pdf) {
@@ -119,7 +119,7 @@ TEST(Print, APictureWithItsLinesFitsTheWidestLineOnOnePage) {
   for (int i = 0; i < 14; ++i) full += " MCr+WIp";
   const std::vector<std::string> lines = {"Summen in der Achse 07:30", full + " ",
                                           "******************"};
-  ASSERT_EQ(printPictureWithLines(printer, person(), picture, lines), std::nullopt);
+  ASSERT_EQ(printPictureWithLines(printer, person(), picture, ResultText(lines)), std::nullopt);
 
   std::vector<std::string> text;
   for (const std::string& line : allLines(pagesOf(pdfText(pdf)))) {
@@ -148,10 +148,9 @@ TEST(Print, WideListsLoseNoCharacterOnPaper) {
   const double orb = 3.0;
   const auto axis = entryAxis(record, std::get<FreeAxisEntry>(checkFreeAxisEntry("KNt+JUp")));
   const PanelVariant all = *panelVariantFromCaption("rpst");
-  const std::vector<std::pair<std::string, std::vector<std::string>>> lists = {
-      {"option2",
-       pictureSearch(record, orb, axis, {all, PictureKind::midpoint, all}, false).lines.lines()},
-      {"content", vier_summen(record, orb).lines()}};
+  const std::vector<std::pair<std::string, ResultText>> lists = {
+      {"option2", pictureSearch(record, orb, axis, {all, PictureKind::midpoint, all}, false).lines},
+      {"content", vier_summen(record, orb)}};
   TempDir dir;
   for (const auto& [name, lines] : lists) {
     QPrinter printer;
@@ -164,7 +163,7 @@ TEST(Print, WideListsLoseNoCharacterOnPaper) {
     ASSERT_EQ(printResultList(printer, record, lines), std::nullopt) << name;
 
     std::string printed;
-    for (const std::string& line : printedLines(record, lines)) printed += line;
+    for (const std::string_view line : printedLines(record, lines)) printed += line;
     EXPECT_EQ(inkOf(pdfText(pdf)), inkOf(printed)) << name;
   }
 }

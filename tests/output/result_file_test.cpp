@@ -63,7 +63,7 @@ TEST(Headers, AreCutTo255CharactersAndLeaveTheLinesAlone) {
   EXPECT_EQ(printHeader(record), "A,B, " + utf8Left(place, 250));
   EXPECT_EQ(saveHeader(record), "A, B, " + utf8Left(place, 249));
   const std::vector<std::string> lines{"erste", "zweite"};
-  EXPECT_EQ(printedLines(record, lines),
+  EXPECT_EQ(printedLines(record, ResultText(lines)),
             (std::vector<std::string>{" ", printHeader(record), " ", "erste", " ", "zweite"}));
 }
 
