@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/entry_text.h"
+#include "core/short_text.h"
 #include "core/std_ho.h"
 
 namespace kelvaro {
