@@ -114,6 +114,10 @@ void TForm1::FormCreate() {
   Button2->setFocus(Qt::OtherFocusReason);
   Memo3->clear();
   Memo4->appendPlainText(toQString(greetingLine()));
+  for (const std::string& line :
+       introNewsLines(toUtf8(pathText(folders_.transit)), toUtf8(pathText(folders_.program)))) {
+    Memo4->appendPlainText(toQString(line));
+  }
   showFromTop(*Memo4);
 }
 

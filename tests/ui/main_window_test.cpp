@@ -54,13 +54,22 @@ class MainWindowTest : public UiTestCase {
     QVERIFY(child(main, "Panel5")->isVisible());
 
     const std::vector<std::string> intro = viewLines(main, "Memo4");
-    QCOMPARE(intro.size(), std::size_t{36});
+    QVERIFY(intro.size() > std::size_t{36});
     QCOMPARE(intro[0], std::string(" "));
     QCOMPARE(intro[1], std::string(" Kelvaro ermöglicht die Analyse eines mit Norlin-10.8 ff "
                                    "erstellten Transit-Horoskopes."));
     const std::string greeting = " Ich wünsche Geduld und Erfolg bei der Anwendung. ";
-    QCOMPARE(intro.back().substr(0, greeting.size()), greeting);
-    QVERIFY(intro.back().size() > greeting.size() + 3);  // the signature follows
+    QCOMPARE(intro[35].substr(0, greeting.size()), greeting);
+    QVERIFY(intro[35].size() > greeting.size() + 3);  // the signature follows
+    // After the greeting: the new capabilities and this system's folders.
+    std::string news;
+    for (auto line = intro.begin() + 36; line != intro.end(); ++line) news += *line + "\n";
+    for (const char* named : {"\"Neue Transit-Datei …\"", "\"7  Gradscheibe\"",
+                              "\"8  Transit-Kalender\""}) {
+      QVERIFY2(news.find(named) != std::string::npos, named);
+    }
+    QVERIFY(news.find(run_->folders().transit.string()) != std::string::npos);
+    QVERIFY(news.find(run_->folders().program.string()) != std::string::npos);
 
     // Before a load nothing can be started but "Weiter".
     for (const char* name : commandButtonNames()) QVERIFY2(!child(main, name)->isEnabled(), name);
