@@ -260,7 +260,18 @@ void TForm1::Button4Click() {
   setCommandButtonsEnabled(false);
   hideEntryControls();
   if (dial_) dial_->close();
-  weiter();
+  Memo3->clear();
+  offerStart();
+}
+
+// The choice of the start once more: "Weiter" to a file, or a new transit
+// file. The introduction stays as it was.
+void TForm1::offerStart() {
+  state_ = State::initial;
+  Panel5->show();
+  Button2->show();
+  activateWindow();
+  Button2->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::Button6Click() { printLines(this, Memo3->lines()); }
