@@ -330,8 +330,10 @@ void TForm1::saveLines(QWidget* parent, const ResultText& lines) {
 }
 
 // Where the screen's available area cannot hold the window with its frame,
-// the window shrinks to that area and its content scrolls; a scroll bar for
-// one direction takes its room from the other. Larger screens change nothing.
+// the window shrinks to that area and its content follows the height. It
+// scrolls only where the area is narrower than the design or lower than the
+// content's smallest height; a scroll bar for one direction takes its room
+// from the other. Larger screens change nothing.
 void TForm1::fitToScreen() {
   const QScreen* shown = screen();
   if (shown == nullptr) return;
@@ -339,10 +341,11 @@ void TForm1::fitToScreen() {
   const QSize frame = frameGeometry().size() - size();
   const QSize room = area.size() - frame;
   if (width() <= room.width() && height() <= room.height()) return;
+  const QSize smallest = ScrollBox1->widget()->minimumSize();
   QSize fitted = size();
   const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ScrollBox1);
-  if (fitted.height() > room.height()) fitted.rwidth() += bar;
-  if (fitted.width() > room.width()) fitted.rheight() += bar;
+  if (smallest.height() > room.height()) fitted.rwidth() += bar;
+  if (smallest.width() > room.width()) fitted.rheight() += bar;
   resize(fitted.boundedTo(room));
   move(area.left() + (room.width() - width()) / 2, area.top());
 }
