@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <utility>
 
@@ -225,8 +226,11 @@ Checked<Archive> Archive::open(const std::filesystem::path& file, Access access,
     return guarded(file, [&] { return Archive(file, emptyArchive()); });
   }
   return guarded(file, [&] {
+    // Reading opens for writing too (the library falls back to reading where
+    // the file is write-protected): the last connection to close folds the
+    // write-ahead log back into the file and removes it. Nothing else is written.
     const int flags =
-        access == Access::read ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+        access == Access::read ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
     auto database = std::make_unique<Database>(file, flags, busyTimeout);
     const Recognition found = recognise(*database);
     if (access == Access::read) {
@@ -352,6 +356,28 @@ Failure Archive::rememberTransitPlace(const TransitPlace& place) {
     }
     transaction.commit();
   });
+}
+
+std::optional<PersonId> personIdOf(std::string_view text) {
+  PersonId id = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), id);
+  if (error != std::errc() || end != text.data() + text.size() || id <= 0) return std::nullopt;
+  return id;
+}
+
+Checked<Person> findPerson(std::string_view idText, const std::filesystem::path& file) {
+  const auto id = personIdOf(idText);
+  if (!id) return Rejection{"\"" + std::string(idText) + "\" ist keine Nummer einer Person."};
+  auto opened = Archive::open(file, Archive::Access::read);
+  if (const Rejection* refused = rejection(opened)) return *refused;
+  auto found = std::get<Archive>(opened).find(*id);
+  if (const Rejection* refused = rejection(found)) return *refused;
+  auto& person = std::get<std::optional<Person>>(found);
+  if (!person) {
+    return Rejection{"Im Personenarchiv " + shown(file) + " gibt es keine Person mit der Nummer " +
+                     std::to_string(*id) + "."};
+  }
+  return std::move(*person);
 }
 
 std::filesystem::path archiveFileIn(const std::filesystem::path& programFolder) {

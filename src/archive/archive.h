@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "archive/person.h"
@@ -94,6 +95,14 @@ class Archive {
   std::filesystem::path file_;
   std::unique_ptr<Database> database_;
 };
+
+// The number of a person as written ("12"); nothing for anything else.
+std::optional<PersonId> personIdOf(std::string_view text);
+
+// The person whose number `idText` names, from the archive `file` opened for
+// reading: refused with a German message for a text that is no number, a
+// number the archive lacks, or an archive that cannot be read.
+Checked<Person> findPerson(std::string_view idText, const std::filesystem::path& file);
 
 // The archive of the program folder: `programFolder`/personen.sqlite.
 std::filesystem::path archiveFileIn(const std::filesystem::path& programFolder);
