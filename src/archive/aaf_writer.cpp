@@ -9,6 +9,7 @@
 #include "archive/julian_day.h"
 #include "chart/time_zone.h"
 #include "core/text_encoding.h"
+#include "core/windows1252_check.h"
 
 namespace kelvaro::archive {
 namespace {
@@ -108,16 +109,6 @@ void appendRecord(std::string& out, const Person& person) {
   }
 }
 
-// The first character of the person's texts that Windows-1252 lacks.
-std::optional<std::string> missingInWindows1252(const std::string& record) {
-  for (const char32_t c : utf8ToCodePoints(record)) {
-    std::string one;
-    appendUtf8(one, c);
-    if (c != U'?' && utf8ToWindows1252(one) == "?") return one;
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
 Checked<std::string> aafFile(const std::vector<Person>& persons, AafEncoding encoding) {
@@ -126,8 +117,10 @@ Checked<std::string> aafFile(const std::vector<Person>& persons, AafEncoding enc
     std::string record;
     appendRecord(record, person);
     if (encoding == AafEncoding::windows1252) {
-      if (const auto missing = missingInWindows1252(record)) {
-        return Rejection{"Bei " + displayName(person) + " steht das Zeichen \"" + *missing +
+      if (const auto missing = firstCharacterBeyondWindows1252(record)) {
+        std::string character;
+        appendUtf8(character, *missing);
+        return Rejection{"Bei " + displayName(person) + " steht das Zeichen \"" + character +
                          "\", das Windows-1252 nicht kennt. Bitte als UTF-8 exportieren."};
       }
     }
