@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "archive/julian_day.h"
+#include "archive/zone_lookup.h"
 #include "chart/time_zone.h"
 #include "core/text_encoding.h"
 
@@ -261,7 +262,7 @@ Checked<Person> personOfA93(const Chunk& chunk) {
 
 std::optional<chart::TimeZone> namedZone(const std::string& name) {
   if (name.empty()) return std::nullopt;
-  auto zone = chart::TimeZone::parse(name);
+  auto zone = zoneNamed(name);
   if (rejection(zone)) return std::nullopt;
   return std::get<chart::TimeZone>(std::move(zone));
 }
@@ -308,10 +309,10 @@ std::optional<std::string> placeInTime(Person& person, const Location& location,
     if (const auto offset = fixedOffsetOf(location)) person.zone = chart::offsetText(*offset);
   }
   if (!person.birthMoment) person.birthMoment = momentOfBirth(person);
-  const bool sameOffset = named && person.birthMoment && !person.zone.empty() &&
-                          named->offsetAt(*person.birthMoment) ==
-                              std::get<chart::TimeZone>(chart::TimeZone::parse(person.zone))
-                                  .offsetAt(*person.birthMoment);
+  const bool sameOffset =
+      named && person.birthMoment && !person.zone.empty() &&
+      named->offsetAt(*person.birthMoment) ==
+          std::get<chart::TimeZone>(zoneNamed(person.zone)).offsetAt(*person.birthMoment);
   if (named && (sameOffset || !person.birthTime || person.zone.empty())) {
     person.zone = named->name();
     if (!person.birthMoment) person.birthMoment = momentOfBirth(person);

@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "archive/julian_day.h"
+#include "archive/zone_lookup.h"
 #include "chart/time_zone.h"
 #include "core/text_encoding.h"
 #include "core/windows1252_check.h"
@@ -57,7 +58,7 @@ bool isOffset(const std::string& zone) { return zone.starts_with('+') || zone.st
 // left to #ZNAM.
 std::pair<std::string, std::string> zoneFields(const Person& person) {
   if (person.zone.empty()) return {"*", "*"};
-  const chart::TimeZone zone = std::get<chart::TimeZone>(chart::TimeZone::parse(person.zone));
+  const chart::TimeZone zone = std::get<chart::TimeZone>(zoneNamed(person.zone));
   if (!person.birthMoment) {
     if (!isOffset(person.zone)) return {"*", "*"};
     return {differenceField(zone.offsetAt({})), "0"};

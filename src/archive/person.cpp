@@ -5,6 +5,7 @@
 #include <string_view>
 #include <variant>
 
+#include "archive/zone_lookup.h"
 #include "chart/time_zone.h"
 #include "core/text_encoding.h"
 
@@ -80,7 +81,7 @@ std::optional<std::string> birthFault(const Person& person) {
     return "Geburtszeit: keine gültige Uhrzeit.";
   }
   if (!person.zone.empty()) {
-    const auto zone = chart::TimeZone::parse(person.zone);
+    const auto zone = zoneNamed(person.zone);
     if (const Rejection* refused = rejection(zone)) return "Zeitzone: " + refused->message;
   }
   return std::nullopt;
@@ -133,7 +134,7 @@ double roundedToArcSecond(double degrees) {
 
 std::optional<std::chrono::sys_seconds> momentOfBirth(const Person& person) {
   if (!person.birthTime || person.zone.empty()) return std::nullopt;
-  const auto zone = chart::TimeZone::parse(person.zone);
+  const auto zone = zoneNamed(person.zone);
   if (rejection(zone)) return std::nullopt;
   const BirthTime& time = *person.birthTime;
   const auto moment = std::get<chart::TimeZone>(zone).toUniversal(

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <variant>
 
+#include "archive/zone_lookup.h"
 #include "chart/chart_entry.h"
 #include "chart/time_zone.h"
 
@@ -84,7 +85,7 @@ Checked<Person> checkPersonEntry(const PersonEntry& entry) {
   person.birthTime = birthTimeOf(trimmed(entry.birthTime), refusal);
   person.zone = trimmed(entry.zone);
   if (!person.zone.empty()) {
-    auto zone = chart::TimeZone::parse(person.zone);
+    auto zone = zoneNamed(person.zone);
     if (Rejection* refused = std::get_if<Rejection>(&zone))
       refused->message.insert(0, "Zeitzone: ");
     take(zone, refusal, [&](const chart::TimeZone& parsed) { person.zone = parsed.name(); });
@@ -97,7 +98,7 @@ Checked<Person> checkPersonEntry(const PersonEntry& entry) {
   person.via = trimmed(entry.via);
   person.notes = trimmedLines(entry.notes);
   if (person.birthTime && !person.zone.empty()) {
-    const auto zone = std::get<chart::TimeZone>(chart::TimeZone::parse(person.zone));
+    const auto zone = std::get<chart::TimeZone>(zoneNamed(person.zone));
     const BirthTime& time = *person.birthTime;
     const auto moment =
         zone.toUniversal({person.birthDate.year, person.birthDate.month, person.birthDate.day,
