@@ -9,6 +9,7 @@
 //   kelvaro_window_bench --start  (a measured run) ends once the introduction is shown
 //   kelvaro_window_bench --all    (a measured run) loads the sample at orb 9:59 and runs
 //                                 every option and the dial
+//   kelvaro_window_bench --persons the rows of the persons window only
 //
 // Each step is timed from the user's last keystroke or click to the lines
 // shown: the orb entry to the content overview, "Weiter zur Suche" to the
@@ -368,6 +369,20 @@ double peakMegabytesOfRuns() {
   return static_cast<double>(usage.ru_maxrss) / 1024;  // kilobytes on Linux
 }
 
+// The rows of the persons window on 10,000 persons.
+void measurePersons(std::vector<Row>& rows) {
+  Row personsOpen{"window/persons-open-10000", {}, kTargetPersonsOpenMillis};
+  Row personsKeystroke{"window/persons-search-keystroke-10000", {}, kTargetFrameMillis};
+  for (int k = 0; k < kRepetitions; ++k) {
+    testing::UiRun run;
+    const PersonsSteps steps = personsWindow(run, startWindows(run));
+    personsOpen.values.push_back(steps.open);
+    personsKeystroke.values.push_back(steps.keystroke);
+  }
+  rows.push_back(std::move(personsOpen));
+  rows.push_back(std::move(personsKeystroke));
+}
+
 int measure() {
   std::vector<Row> rows;
   rows.push_back(timedRuns("window/start-to-introduction", "--start", kTargetStartMillis));
@@ -401,16 +416,7 @@ int measure() {
     calendar.values.push_back(Options(run, program.form1()).calendarYear());
   }
   rows.push_back(std::move(calendar));
-  Row personsOpen{"window/persons-open-10000", {}, kTargetPersonsOpenMillis};
-  Row personsKeystroke{"window/persons-search-keystroke-10000", {}, kTargetFrameMillis};
-  for (int k = 0; k < kRepetitions; ++k) {
-    testing::UiRun run;
-    const PersonsSteps steps = personsWindow(run, startWindows(run));
-    personsOpen.values.push_back(steps.open);
-    personsKeystroke.values.push_back(steps.keystroke);
-  }
-  rows.push_back(std::move(personsOpen));
-  rows.push_back(std::move(personsKeystroke));
+  measurePersons(rows);
   require(runQuietly(ownPath(), {"--all"}) == 0, "the measured run through the options failed");
   rows.push_back(
       {"window/peak-memory-every-option-at-9:59", {peakMegabytesOfRuns()}, kTargetPeakMegabytes});
@@ -428,6 +434,11 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   app.setQuitOnLastWindowClosed(false);
   const std::string_view mode = argc > 1 ? argv[1] : "";
+  if (mode == "--persons") {
+    std::vector<Row> rows;
+    measurePersons(rows);
+    return printTable(rows);
+  }
   if (mode == "--start" || mode == "--all") {
     kelvaro::testing::UiRun run;
     kelvaro::ui::Program& program = startWindows(run);

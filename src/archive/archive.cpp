@@ -248,7 +248,6 @@ Checked<std::vector<Person>> Archive::persons() const {
     std::vector<Person> all;
     Statement rows = database_->prepare(std::string("SELECT ") + kColumns + " FROM persons");
     while (rows.step()) all.push_back(personOfRow(rows));
-    sortByName(all);
     return all;
   });
 }

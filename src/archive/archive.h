@@ -67,7 +67,7 @@ class Archive {
 
   const std::filesystem::path& file() const { return file_; }
 
-  // Every person, by name, first name and birth date.
+  // Every person, in the order of their numbers (sortByName() orders them).
   Checked<std::vector<Person>> persons() const;
   // The person with this number; nothing when there is none.
   Checked<std::optional<Person>> find(PersonId id) const;

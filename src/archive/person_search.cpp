@@ -36,17 +36,46 @@ std::string joined(const Person& person, bool spelledOut) {
          '\n' + foldedText(person.place, spelledOut);
 }
 
+// The next character of UTF-8 text, from `at` on; a malformed byte stands
+// for itself (folding compares, it does not repair).
+char32_t nextCharacter(std::string_view text, std::size_t& at) {
+  const auto byte = static_cast<unsigned char>(text[at++]);
+  if (byte < 0x80) return byte;
+  const int more = byte >= 0xF0 ? 3 : byte >= 0xE0 ? 2 : byte >= 0xC0 ? 1 : 0;
+  char32_t c = byte & (0x3F >> more);
+  for (int i = 0; i < more; ++i) {
+    if (at >= text.size() || (static_cast<unsigned char>(text[at]) & 0xC0) != 0x80) return byte;
+    c = (c << 6) | (static_cast<unsigned char>(text[at++]) & 0x3F);
+  }
+  return c;
+}
+
 }  // namespace
 
 std::string foldedText(std::string_view text, bool spelledOut) {
   std::string folded;
   folded.reserve(text.size());
-  for (const char32_t c : utf8ToCodePoints(text)) appendFolded(folded, c, spelledOut);
+  for (std::size_t at = 0; at < text.size();) {
+    appendFolded(folded, nextCharacter(text, at), spelledOut);
+  }
   return folded;
 }
 
 SearchKey::SearchKey(const Person& person)
-    : plain_(joined(person, false)), spelledOut_(joined(person, true)) {}
+    : plain_(joined(person, false)),
+      spelledOut_(joined(person, true)),
+      firstNameAt_(plain_.find('\n') + 1),
+      placeAt_(plain_.find('\n', firstNameAt_) + 1) {}
+
+std::string_view SearchKey::name() const {
+  return std::string_view(plain_).substr(0, firstNameAt_ - 1);
+}
+
+std::string_view SearchKey::firstName() const {
+  return std::string_view(plain_).substr(firstNameAt_, placeAt_ - 1 - firstNameAt_);
+}
+
+std::string_view SearchKey::place() const { return std::string_view(plain_).substr(placeAt_); }
 
 bool SearchKey::matches(std::string_view foldedQuery) const {
   return plain_.find(foldedQuery) != std::string::npos ||

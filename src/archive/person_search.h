@@ -22,9 +22,16 @@ class SearchKey {
   // name, the first name or the place; an empty query matches everyone.
   bool matches(std::string_view foldedQuery) const;
 
+  // The folded name, first name and place, for sorting by them.
+  std::string_view name() const;
+  std::string_view firstName() const;
+  std::string_view place() const;
+
  private:
-  std::string plain_;
-  std::string spelledOut_;
+  std::string plain_;       // name '\n' first name '\n' place
+  std::string spelledOut_;  // the same with the umlauts written out
+  std::size_t firstNameAt_;
+  std::size_t placeAt_;
 };
 
 // The persons whose name, first name or place contain `query`, in their order.

@@ -88,7 +88,9 @@ std::optional<std::vector<Person>> selectedPersons(const PersonsInvocation& call
     call.err << refused->message << "\n";
     return std::nullopt;
   }
-  return archive::matchingPersons(std::get<std::vector<Person>>(std::move(all)), query);
+  auto found = archive::matchingPersons(std::get<std::vector<Person>>(std::move(all)), query);
+  archive::sortByName(found);
+  return found;
 }
 
 std::string padded(const std::string& text, std::size_t width) {

@@ -12,27 +12,19 @@ namespace {
 
 // What a column sorts by: its folded text (the date as YYYY-MM-DD), then
 // name, first name and birth date.
-std::string sortKey(const archive::Person& person, int column) {
+std::string sortKey(const archive::Person& person, const archive::SearchKey& folded, int column) {
   const chart::Date& date = person.birthDate;
   char day[16];
   std::snprintf(day, sizeof day, "%04d-%02d-%02d", date.year, date.month, date.day);
-  const std::string name = archive::foldedText(person.name);
-  const std::string first = archive::foldedText(person.firstName);
-  std::string primary;
-  switch (column) {
-    case PersonListModel::firstName:
-      primary = first;
-      break;
-    case PersonListModel::birthDate:
-      primary = day;
-      break;
-    case PersonListModel::place:
-      primary = archive::foldedText(person.place);
-      break;
-    default:
-      primary = name;
-  }
-  return primary + '\x01' + name + '\x01' + first + '\x01' + day;
+  std::string_view primary = folded.name();
+  if (column == PersonListModel::firstName) primary = folded.firstName();
+  if (column == PersonListModel::birthDate) primary = day;
+  if (column == PersonListModel::place) primary = folded.place();
+  std::string key;
+  key.reserve(primary.size() + folded.name().size() + folded.firstName().size() + 16);
+  key.append(primary).append(1, '\x01').append(folded.name()).append(1, '\x01');
+  key.append(folded.firstName()).append(1, '\x01').append(day);
+  return key;
 }
 
 }  // namespace
@@ -73,7 +65,9 @@ void PersonListModel::sort(int column, Qt::SortOrder order) {
   sortOrder_ = order;
   std::vector<std::string> keys;
   keys.reserve(persons_.size());
-  for (const archive::Person& person : persons_) keys.push_back(sortKey(person, column));
+  for (std::size_t i = 0; i < persons_.size(); ++i) {
+    keys.push_back(sortKey(persons_[i], keys_[i], column));
+  }
   std::stable_sort(sorted_.begin(), sorted_.end(), [&](std::size_t a, std::size_t b) {
     return order == Qt::AscendingOrder ? keys[a] < keys[b] : keys[b] < keys[a];
   });
