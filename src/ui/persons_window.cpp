@@ -73,7 +73,7 @@ PersonsWindow::PersonsWindow(Platform& platform, std::filesystem::path archiveFi
   setFont(captionFont(10));
   createControls();
   connectControls();
-  resize(760, 560);
+  resize(820, 560);
 }
 
 PersonsWindow::~PersonsWindow() = default;
@@ -101,7 +101,7 @@ void PersonsWindow::createControls() {
   personTable_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   personTable_->horizontalHeader()->setStretchLastSection(true);
   for (int column = 0; column < PersonListModel::place; ++column) {
-    personTable_->setColumnWidth(column, 170);
+    personTable_->setColumnWidth(column, 140);
   }
 
   newButton_ = commandButton(this, "NewPerson", QStringLiteral("Neu …"));
