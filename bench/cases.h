@@ -33,6 +33,8 @@ inline constexpr double kTargetMakeTransitRun = 20000;  // one transit file from
 // The transit calendar over one year, all 253 points: without the Moon, with it.
 inline constexpr double kTargetCalendarYear = 1e6;
 inline constexpr double kTargetCalendarYearWithMoon = 3e6;
+// An AAF file of 10,000 records with #B93 into a new persons archive.
+inline constexpr double kTargetArchiveImport = 2e6;
 
 // The record every case works on, and the file it was loaded from.
 struct Sample {

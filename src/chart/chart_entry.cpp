@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/text_encoding.h"
+#include "core/windows1252_check.h"
 
 namespace kelvaro::chart {
 namespace {
@@ -148,16 +149,6 @@ std::string coordinateText(double value, char positive, char negative, bool seco
   return text;
 }
 
-// The character Windows-1252 lacks, if the text has one.
-std::optional<char32_t> missingCharacter(std::string_view text) {
-  for (const char32_t c : utf8ToCodePoints(text)) {
-    std::string one;
-    appendUtf8(one, c);
-    if (c != U'?' && utf8ToWindows1252(one) == "?") return c;
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
 Checked<Date> checkDate(std::string_view label, std::string_view text) {
@@ -208,7 +199,7 @@ Checked<double> checkLongitude(std::string_view label, std::string_view text) {
 Checked<std::string> checkTextField(std::string_view label, std::string_view text, bool required) {
   const std::string entry(trimmed(text));
   if (required && entry.empty()) return refuse(label, "Bitte angeben.");
-  if (const auto missing = missingCharacter(entry)) {
+  if (const auto missing = firstCharacterBeyondWindows1252(entry)) {
     std::string character;
     appendUtf8(character, *missing);
     return refuse(label, "Das Zeichen " + inQuotes(character) +

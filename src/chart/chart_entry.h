@@ -17,6 +17,7 @@ struct Date {
   int year = 0;
   int month = 0;
   int day = 0;
+  friend bool operator==(const Date&, const Date&) = default;
 };
 struct ClockTime {
   int hour = 0;

@@ -32,6 +32,12 @@ class Platform {
   virtual std::optional<std::string> chooseFile(QWidget* parent,
                                                 const std::filesystem::path& initialFolder) = 0;
 
+  // The save dialog, opened on `suggested` (a full path); it asks before it
+  // replaces a file. The chosen file's full path (UTF-8), or nothing when the
+  // user cancelled.
+  virtual std::optional<std::string> chooseSaveFile(QWidget* parent,
+                                                    const std::filesystem::path& suggested) = 0;
+
   // The print dialog, which configures `printer`; false when cancelled.
   virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
 };

@@ -46,6 +46,14 @@ std::optional<std::string> QtPlatform::chooseFile(QWidget* parent,
   return toUtf8(QDir::toNativeSeparators(chosen));
 }
 
+std::optional<std::string> QtPlatform::chooseSaveFile(QWidget* parent,
+                                                      const std::filesystem::path& suggested) {
+  const QString chosen =
+      QFileDialog::getSaveFileName(parent, QStringLiteral("Speichern unter"), pathText(suggested));
+  if (chosen.isEmpty()) return std::nullopt;
+  return toUtf8(QDir::toNativeSeparators(chosen));
+}
+
 bool QtPlatform::setUpPrinter(QWidget* parent, QPrinter& printer) {
   QPrintDialog dialog(&printer, parent);
   return dialog.exec() == QDialog::Accepted;

@@ -17,6 +17,16 @@ ScriptedPlatform& ScriptedPlatform::cancelNextFileDialog() {
   return *this;
 }
 
+ScriptedPlatform& ScriptedPlatform::saveNextAs(std::string path) {
+  saves_.emplace_back(std::move(path));
+  return *this;
+}
+
+ScriptedPlatform& ScriptedPlatform::cancelNextSaveDialog() {
+  saves_.emplace_back(std::nullopt);
+  return *this;
+}
+
 ScriptedPlatform& ScriptedPlatform::answerNext(bool yes) {
   answers_.push_back(yes);
   return *this;
@@ -60,6 +70,18 @@ std::optional<std::string> ScriptedPlatform::chooseFile(
   }
   std::optional<std::string> chosen = std::move(files_.front());
   files_.pop_front();
+  return chosen;
+}
+
+std::optional<std::string> ScriptedPlatform::chooseSaveFile(
+    QWidget*, const std::filesystem::path& suggested) {
+  saveDialogs_.push_back(suggested);
+  if (saves_.empty()) {
+    unscripted_.push_back("save dialog for " + utf8FromPath(suggested));
+    return std::nullopt;
+  }
+  std::optional<std::string> chosen = std::move(saves_.front());
+  saves_.pop_front();
   return chosen;
 }
 

@@ -28,6 +28,9 @@ class ScriptedPlatform : public Platform {
   // The file dialog's next answers, in order.
   ScriptedPlatform& chooseNext(std::string path);
   ScriptedPlatform& cancelNextFileDialog();
+  // The save dialog's next answers, in order.
+  ScriptedPlatform& saveNextAs(std::string path);
+  ScriptedPlatform& cancelNextSaveDialog();
   // The next answers of question boxes, in order: true for Yes.
   ScriptedPlatform& answerNext(bool yes);
   // The next print dialog: accepted with PDF output into `pdf`, or cancelled.
@@ -38,6 +41,8 @@ class ScriptedPlatform : public Platform {
   void forgetBoxes() { boxes_.clear(); }
   // The initial folder of every file dialog opened so far.
   const std::vector<std::filesystem::path>& fileDialogFolders() const { return fileDialogs_; }
+  // The suggested file of every save dialog opened so far.
+  const std::vector<std::filesystem::path>& saveDialogFiles() const { return saveDialogs_; }
   int printDialogCount() const { return printDialogs_; }
   // A description of every dialog or question that had no scripted answer.
   const std::vector<std::string>& unscripted() const { return unscripted_; }
@@ -47,10 +52,14 @@ class ScriptedPlatform : public Platform {
   bool askYesNo(QWidget* parent, const std::string& text) override;
   std::optional<std::string> chooseFile(QWidget* parent,
                                         const std::filesystem::path& initialFolder) override;
+  std::optional<std::string> chooseSaveFile(QWidget* parent,
+                                            const std::filesystem::path& suggested) override;
   bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
 
  private:
   std::deque<std::optional<std::string>> files_;
+  std::deque<std::optional<std::string>> saves_;
+  std::vector<std::filesystem::path> saveDialogs_;
   std::deque<bool> answers_;
   std::deque<std::optional<std::filesystem::path>> printers_;
   std::vector<ShownBox> boxes_;
