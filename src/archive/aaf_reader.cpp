@@ -272,8 +272,7 @@ std::optional<chart::TimeZone> namedZone(const std::string& name) {
 std::chrono::sys_seconds localClock(const Person& person) {
   const chart::Date& date = person.birthDate;
   const BirthTime& time = *person.birthTime;
-  return std::chrono::sys_days{std::chrono::year{date.year} / static_cast<unsigned>(date.month) /
-                               static_cast<unsigned>(date.day)} +
+  return std::chrono::sys_days{std::chrono::year{date.year} / date.month / date.day} +
          std::chrono::hours{time.hour} + std::chrono::minutes{time.minute} +
          std::chrono::seconds{time.second};
 }

@@ -287,7 +287,7 @@ std::optional<std::optional<std::string>> takeArchiveOption(std::vector<std::str
 
 const std::vector<PersonsCommand>& personsCommands() {
   using Access = Archive::Access;
-  static const std::vector<PersonsCommand> commands = {
+  static const std::vector<PersonsCommand> kCommands = {
       {"list",
        "list [TEXT] [--tsv]",
        "die Personen, deren Name, Vorname oder Ort TEXT enthält (alle ohne TEXT); --tsv: "
@@ -340,7 +340,7 @@ const std::vector<PersonsCommand>& personsCommands() {
        Access::read,
        exportPersons},
   };
-  return commands;
+  return kCommands;
 }
 
 int runPersons(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
