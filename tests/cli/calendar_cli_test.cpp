@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <fstream>
 
 #include "chart/transit_calendar.h"
 #include "support/cli_runner.h"
+#include "support/temp_dir.h"
 
 namespace kelvaro {
 namespace {
@@ -118,6 +121,21 @@ TEST(CalendarCli, RefusesBadDatesZonesAndNames) {
                 .status,
             0);
   EXPECT_EQ(runCliProcess({samplePath(kSample), "calendar", "--from=01.01.2025"}).status, 1);
+}
+
+// An elements file of the fictitious bodies in a folder named by
+// SE_EPHE_PATH, malformed or not, changes nothing and ends nothing.
+TEST(CalendarCli, TheEphemerisFolderOfTheEnvironmentChangesNothing) {
+  const std::vector<std::string> options = {"--from=01.01.2026", "--to=31.03.2026",
+                                            "--bodies=CU,KR", "--points=factors"};
+  const std::vector<std::string> expected = calendarLines(options);
+  ASSERT_GT(expected.size(), 1u);
+  const testing::TempDir folder;
+  std::ofstream(folder.path() / "seorbel.txt") << "J1900, J1900, x\n";
+  ::setenv("SE_EPHE_PATH", folder.path().c_str(), 1);
+  const std::vector<std::string> lines = calendarLines(options);
+  ::unsetenv("SE_EPHE_PATH");
+  EXPECT_EQ(lines, expected);
 }
 
 // kelvaro-cli hands the calendar and the help over to the program that has

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 
 #include "support/cli_runner.h"
@@ -24,6 +27,22 @@ Options cologneOptions() {
           {"transit-lat", "50.9333"},
           {"transit-lon", "6.95"}};
 }
+
+std::string contentsOf(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// SE_EPHE_PATH set to a folder for the runs while it lives.
+class EphemerisFolder {
+ public:
+  explicit EphemerisFolder(const std::filesystem::path& folder) {
+    ::setenv("SE_EPHE_PATH", folder.c_str(), 1);
+  }
+  ~EphemerisFolder() { ::unsetenv("SE_EPHE_PATH"); }
+  EphemerisFolder(const EphemerisFolder&) = delete;
+  EphemerisFolder& operator=(const EphemerisFolder&) = delete;
+};
 
 ProcessOutput makeTransit(const Options& options, const std::string& target) {
   std::vector<std::string> command = {makeTransitPath()};
@@ -125,6 +144,29 @@ TEST(MakeTransitFromBirthData, PlaceLookupFillsTheTransitPlace) {
   EXPECT_EQ(record.coordinate2(), "06°57' O");
   options["place-lookup"] = "Nirgendheim am Nichts";
   EXPECT_EQ(makeTransit(options, (dir.path() / "other.dat").string()).status, 2);
+}
+
+// An elements file of the fictitious bodies in a folder named by SE_EPHE_PATH
+// changes nothing: neither one with another Kronos (as Debian's data package
+// has it) nor a malformed one, which the library would refuse.
+TEST(MakeTransitFromBirthData, TheEphemerisFolderOfTheEnvironmentChangesNothing) {
+  TempDir dir;
+  const auto expected = dir.path() / "ohne.dat";
+  ASSERT_EQ(makeTransit(cologneOptions(), expected.string()).status, 0);
+  const std::string otherKronos =
+      "J1900, J1900, 163.7409, 40.99837, 0.00460, 171.4333, 129.8325, 1.0833, Cupido\n"
+      "J1900, J1900,  27.6496, 50.66744, 0.00245, 148.1796, 161.3339, 1.0500, Hades\n"
+      "J1900, J1900, 165.1232, 59.21436, 0.00120, 299.0440,   0.0000, 0.0000, Zeus\n"
+      "J1900, J1900, 169.0193, 64.81690, 0.00305, 208.8801,   0.0000, 0.0000, Kronos\n";
+  for (const std::string& elements : {otherKronos, std::string("J1900, J1900, x\n")}) {
+    const TempDir folder;
+    std::ofstream(folder.path() / "seorbel.txt") << elements;
+    const EphemerisFolder environment(folder.path());
+    const auto target = dir.path() / "mit.dat";
+    const ProcessOutput run = makeTransit(cologneOptions(), target.string());
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(contentsOf(target), contentsOf(expected)) << elements;
+  }
 }
 
 }  // namespace
