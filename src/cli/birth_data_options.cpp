@@ -8,6 +8,7 @@
 
 #include "chart/chart_entry.h"
 #include "chart/place_atlas.h"
+#include "chart/place_choice.h"
 #include "chart/transit_chart.h"
 #include "core/text_encoding.h"
 #include "output/transit_file_write.h"
@@ -21,14 +22,17 @@ constexpr const char* kUsage =
     "           --birth=\"TT.MM.JJJJ HH:MM[:SS]\" --birth-zone=ZONE --birth-lat=BREITE "
     "--birth-lon=LÄNGE\n"
     "           --transit=\"TT.MM.JJJJ HH:MM[:SS]\" --transit-zone=ZONE --place=ORT\n"
-    "           --transit-lat=BREITE --transit-lon=LÄNGE [--place-lookup=ORT] ZIEL.dat\n"
+    "           --transit-lat=BREITE --transit-lon=LÄNGE [--place-lookup=ORT [--country=LAND]]\n"
+    "           ZIEL.dat\n"
     "ZONE: Europe/Berlin, UT oder +01:00; BREITE/LÄNGE: 50.9333 oder 50°56' N, 06°57' O.\n"
     "--place-lookup nimmt Ort, Breite, Länge und Zeitzone des Transits aus dem Ortsatlas;\n"
-    "--place, --transit-lat, --transit-lon und --transit-zone können dann entfallen.\n";
+    "--place, --transit-lat, --transit-lon und --transit-zone können dann entfallen.\n"
+    "--country=DE wählt unter gleichnamigen Orten die des Landes (Ländercode).\n";
 
 const std::vector<std::string> kOptions = {
-    "name",    "first-name",   "birth", "birth-zone",  "birth-lat",   "birth-lon",
-    "transit", "transit-zone", "place", "transit-lat", "transit-lon", "place-lookup"};
+    "name",        "first-name",   "birth",        "birth-zone", "birth-lat",
+    "birth-lon",   "transit",      "transit-zone", "place",      "transit-lat",
+    "transit-lon", "place-lookup", "country"};
 
 using Options = std::map<std::string, std::string>;
 
@@ -73,18 +77,21 @@ std::pair<std::string, std::string> dateAndTime(const std::string& moment) {
   return {moment.substr(0, blank), moment.substr(blank + 1)};
 }
 
-// Fills the transit place from the atlas: the first match, unless a value
-// was given explicitly. Returns the message when the place is not found.
-std::optional<std::string> lookUpPlace(Options& options) {
+// Fills the transit place from the atlas, unless a value was given
+// explicitly, and names the place taken on `errors`. Returns the message
+// when no place or no single one has that name.
+std::optional<std::string> lookUpPlace(Options& options, std::ostream& errors) {
   const auto lookup = options.find("place-lookup");
   if (lookup == options.end()) return std::nullopt;
   if (!chart::atlasAvailable()) {
     return "Dieses Programm enthält keinen Ortsatlas. Bitte --transit-lat, --transit-lon und "
            "--transit-zone angeben.";
   }
-  const auto places = chart::findPlaces(lookup->second, 1);
-  if (places.empty()) return "Der Ort \"" + lookup->second + "\" steht nicht im Ortsatlas.";
-  const chart::AtlasPlace& place = places.front();
+  const auto chosen = chart::chooseAtlasPlace(lookup->second, chart::findPlaces(lookup->second),
+                                              options["country"]);
+  if (const Rejection* refused = rejection(chosen)) return refused->message;
+  const chart::AtlasPlace& place = std::get<chart::AtlasPlace>(chosen);
+  errors << "Ort aus dem Ortsatlas: " << chart::placeDescription(place) << "\n";
   options.emplace("place", place.name);
   options.emplace("transit-lat", std::to_string(place.latitude));
   options.emplace("transit-lon", std::to_string(place.longitude));
@@ -108,12 +115,16 @@ int makeTransitFromBirthData(const std::vector<std::string>& arguments, std::ost
     return 1;
   }
   Options& options = usage->options;
-  if (const auto refused = lookUpPlace(options)) {
+  if (options.contains("country") && !options.contains("place-lookup")) {
+    errors << "Die Angabe --country gilt nur mit --place-lookup.\n" << kUsage;
+    return 1;
+  }
+  if (const auto refused = lookUpPlace(options, errors)) {
     errors << *refused << "\n";
     return 2;
   }
   for (const std::string& key : kOptions) {
-    if (key != "place-lookup" && !options.contains(key)) {
+    if (key != "place-lookup" && key != "country" && !options.contains(key)) {
       errors << "Die Angabe --" << key << " fehlt.\n" << kUsage;
       return 1;
     }

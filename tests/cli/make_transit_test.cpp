@@ -142,8 +142,73 @@ TEST(MakeTransitFromBirthData, PlaceLookupFillsTheTransitPlace) {
   EXPECT_EQ(record.place(), "Köln");
   EXPECT_EQ(record.coordinate1(), "50°56' N");
   EXPECT_EQ(record.coordinate2(), "06°57' O");
+  EXPECT_EQ(run.err,
+            "Ort aus dem Ortsatlas: Köln, Nordrhein-Westfalen, Deutschland, 50°56' N, 06°57' O, "
+            "Europe/Berlin\n");
   options["place-lookup"] = "Nirgendheim am Nichts";
   EXPECT_EQ(makeTransit(options, (dir.path() / "other.dat").string()).status, 2);
+}
+
+// A place is taken only by its whole name, and only when it is the one
+// meant: the beginning of a name or one of several places of a size is
+// refused with the candidates, which --country can decide between.
+TEST(MakeTransitFromBirthData, PlaceLookupNeverGuesses) {
+  Options options = cologneOptions();
+  for (const char* key : {"place", "transit-lat", "transit-lon", "transit-zone"})
+    options.erase(key);
+  TempDir dir;
+  const auto target = dir.path() / "out.dat";
+  const auto lookUp = [&](const std::string& place, const std::string& country = {}) {
+    Options asked = options;
+    asked["place-lookup"] = place;
+    if (!country.empty()) asked["country"] = country;
+    return makeTransit(asked, target.string());
+  };
+  if (lookUp("Köln").err.find("keinen Ortsatlas") != std::string::npos) {
+    GTEST_SKIP() << "built without the place atlas";
+  }
+  std::filesystem::remove(target);
+  for (const char* start : {"x", "Köl"}) {
+    const ProcessOutput run = lookUp(start);
+    EXPECT_EQ(run.status, 2) << start;
+    EXPECT_EQ(run.err, "Der Ort \"" + std::string(start) + "\" steht nicht im Ortsatlas.\n");
+  }
+  // "a" is a word of many names ("A Coruña", "San Giorgio a Cremano"): no guess.
+  const ProcessOutput a = lookUp("a");
+  EXPECT_EQ(a.status, 2);
+  EXPECT_TRUE(a.err.starts_with("Den Ort \"a\" gibt es im Ortsatlas ")) << a.err;
+  EXPECT_FALSE(std::filesystem::exists(target));
+
+  const ProcessOutput several = lookUp("Springfield");
+  EXPECT_EQ(several.status, 2);
+  EXPECT_TRUE(several.err.starts_with("Den Ort \"Springfield\" gibt es im Ortsatlas "))
+      << several.err;
+  const auto listed = linesOf(several.err);
+  EXPECT_GE(listed.size(), 4u) << several.err;
+  EXPECT_LE(listed.size(), 12u) << several.err;  // at most ten places, then "…"
+  for (std::size_t i = 1; i < listed.size(); ++i) {
+    EXPECT_TRUE(listed[i].find("Springfield") != std::string::npos || listed[i] == "  …")
+        << listed[i];
+  }
+  EXPECT_NE(several.err.find("Vereinigte Staaten (US), "), std::string::npos);
+  EXPECT_NE(several.err.find(" Einwohner\n"), std::string::npos);
+  EXPECT_EQ(lookUp("Springfield", "US").status, 2);
+  EXPECT_FALSE(std::filesystem::exists(target));
+
+  // One of several places of the name, far larger than the others.
+  const ProcessOutput berlin = lookUp("Berlin");
+  ASSERT_EQ(berlin.status, 0) << berlin.err;
+  EXPECT_TRUE(berlin.err.starts_with("Ort aus dem Ortsatlas: Berlin, ")) << berlin.err;
+  EXPECT_NE(berlin.err.find("Deutschland, 52°31' N, 13°25' O, Europe/Berlin\n"), std::string::npos)
+      << berlin.err;
+  const ProcessOutput paris = lookUp("paris", "fr");
+  ASSERT_EQ(paris.status, 0) << paris.err;
+  EXPECT_EQ(std::get<TransitRecord>(loadTransitFile(target.string())).place(), "Paris");
+  EXPECT_NE(paris.err.find("Frankreich"), std::string::npos) << paris.err;
+  // --country belongs to --place-lookup.
+  Options country = cologneOptions();
+  country["country"] = "DE";
+  EXPECT_EQ(makeTransit(country, target.string()).status, 1);
 }
 
 // An elements file of the fictitious bodies in a folder named by SE_EPHE_PATH
