@@ -136,8 +136,10 @@ double julianDayUt(std::chrono::sys_seconds moment) {
   return kUnixEpoch + static_cast<double>(moment.time_since_epoch().count()) / kSecondsPerDay;
 }
 
+double secondsSince1970(double julianDayUt) { return (julianDayUt - kUnixEpoch) * kSecondsPerDay; }
+
 std::chrono::sys_seconds utMoment(double julianDayUt) {
-  const double seconds = std::round((julianDayUt - kUnixEpoch) * kSecondsPerDay);
+  const double seconds = std::round(secondsSince1970(julianDayUt));
   return std::chrono::sys_seconds(std::chrono::seconds(static_cast<long long>(seconds)));
 }
 

@@ -138,6 +138,21 @@ TEST(CalendarCli, TheEphemerisFolderOfTheEnvironmentChangesNothing) {
   EXPECT_EQ(lines, expected);
 }
 
+// --points takes its words in any case, as --bodies and --with do.
+TEST(CalendarCli, PointsInAnyCase) {
+  const std::vector<std::string> range = {"--from=01.01.2027", "--to=03.01.2027", "--zone=UT",
+                                          "--bodies=MO"};
+  const auto with = [&range](const std::string& points) {
+    std::vector<std::string> options = range;
+    options.push_back("--points=" + points);
+    return calendarLines(options);
+  };
+  EXPECT_EQ(with("ALL"), with("all"));
+  EXPECT_EQ(with("Midpoints"), with("midpoints"));
+  EXPECT_EQ(with(" FACTORS "), with("factors"));
+  EXPECT_NE(with("factors"), with("all"));
+}
+
 // kelvaro-cli hands the calendar and the help over to the program that has
 // the calendar; the help lists it with the other commands.
 TEST(CalendarCli, TheHelpListsTheCalendar) {
