@@ -14,8 +14,10 @@
 #include <variant>
 #include <vector>
 
+#include "core/text_encoding.h"
 #include "core/version.h"
 #include "loading/transit_description.h"
+#include "output/transit_file_write.h"
 #ifdef KELVARO_HAVE_CHART
 #include "cli/birth_data_options.h"
 #endif
@@ -50,13 +52,10 @@ int main(int argc, char** argv) {
     std::cerr << argv[1] << ": " << refused->message << "\n";
     return 2;
   }
-  const auto bytes = serializeTransitRecord(std::get<TransitRecord>(parsed));
-  std::ofstream target(argv[2], std::ios::binary | std::ios::trunc);
-  target.write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-  target.close();
-  if (!target) {
-    std::cerr << argv[2] << ": lässt sich nicht schreiben\n";
+  // An earlier file is replaced only by a complete new one.
+  if (const auto failure =
+          writeTransitFile(pathFromUtf8(argv[2]), std::get<TransitRecord>(parsed))) {
+    std::cerr << *failure << "\n";
     return 2;
   }
   return 0;

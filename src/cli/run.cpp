@@ -11,7 +11,6 @@
 #include "core/text_encoding.h"
 #include "loading/orb_entry.h"
 #include "loading/position_check.h"
-#include "output/result_file.h"
 #include "output/save.h"
 
 namespace kelvaro::cli {
@@ -32,15 +31,16 @@ void printMessage(std::ostream& err, std::string message) {
 }
 
 // The --save step: saves the lines into `folder` (which plays the saved
-// working folder) and names the file on `err`, or reports the failure.
+// working folder) and names the file on `err`, or reports the failure. An
+// earlier file is never replaced: the lines take the next free name.
 int saveLines(std::ostream& err, const std::string& folder, const TransitRecord& record,
               const ResultText& lines) {
-  const auto saved = saveResultList(pathFromUtf8(folder), record, lines);
+  const auto saved = saveResultList(pathFromUtf8(folder), record, lines, ExistingFile::keep);
   if (const Rejection* failure = rejection(saved)) {
     printMessage(err, failure->message);
     return kExitRefused;
   }
-  err << resultFileName(record) << '\n';
+  err << std::get<SavedFile>(saved).name << '\n';
   return kExitDone;
 }
 

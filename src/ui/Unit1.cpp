@@ -25,6 +25,7 @@
 #include "loading/position_check.h"
 #include "loading/transit_file.h"
 #include "output/print.h"
+#include "output/result_file.h"
 #include "output/save.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -36,6 +37,7 @@
 #include "ui/line_view.h"
 #include "ui/new_transit_form.h"
 #include "ui/platform.h"
+#include "ui/save_question.h"
 #include "ui/text_view.h"
 
 namespace kelvaro::ui {
@@ -306,11 +308,13 @@ void TForm1::saveLines(QWidget* parent, const ResultText& lines) {
   if (!record_) return;
   std::error_code ignored;  // a missing folder is reported by the save itself
   std::filesystem::current_path(savedWorkingFolder_, ignored);
-  const Checked<std::string> saved = saveResultList(savedWorkingFolder_, *record_, lines);
+  const ExistingFile existing =
+      askAboutExistingFile(platform_, parent, savedWorkingFolder_, resultFileName(*record_));
+  const Checked<SavedFile> saved = saveResultList(savedWorkingFolder_, *record_, lines, existing);
   if (const Rejection* failure = rejection(saved)) {
     platform_.showError(parent, failure->message);
   } else {
-    platform_.showInformation(parent, std::get<std::string>(saved));
+    platform_.showInformation(parent, std::get<SavedFile>(saved).information);
   }
 }
 

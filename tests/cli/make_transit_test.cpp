@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -7,6 +11,7 @@
 #include <map>
 
 #include "support/cli_runner.h"
+#include "support/sandbox.h"
 #include "support/temp_dir.h"
 
 namespace kelvaro::testing {
@@ -232,6 +237,117 @@ TEST(MakeTransitFromBirthData, TheEphemerisFolderOfTheEnvironmentChangesNothing)
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(contentsOf(target), contentsOf(expected)) << elements;
   }
+}
+
+// Under a file-size limit the text form fails like a full disk: the earlier
+// file stays whole, no temporary file is left, and it says why in German.
+TEST(MakeTransitFromText, AFileSizeLimitKeepsTheEarlierFileWhole) {
+  TempDir dir;
+  const auto target = dir.path() / "t2.dat";
+  ASSERT_EQ(runProcess({makeTransitPath(), samplePath("weiss-anna.txt"), target.string()}).status,
+            0);
+  const std::string earlier = contentsOf(target);
+  ASSERT_EQ(earlier.size(), kRecordSize);
+  const ProcessOutput run =
+      runProcess({"/bin/sh", "-c", "ulimit -f 2 && exec \"$0\" \"$1\" \"$2\"", makeTransitPath(),
+                  samplePath("mueller-juergen.txt"), target.string()});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err,
+            "Die Datei " + target.string() + " lässt sich nicht speichern: Datei zu groß\n");
+  EXPECT_EQ(contentsOf(target), earlier);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                          std::filesystem::directory_iterator()),
+            1);
+}
+
+// A named pipe, a symbolic link or a device in the place of the target is
+// refused and stays what it is, as is a write-protected file.
+TEST(MakeTransitFromBirthData, OnlyAPlainWritableFileIsReplaced) {
+  TempDir dir;
+  const auto pipe = dir.path() / "pipe.dat";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+  const auto elsewhere = dir.path() / "elsewhere.dat";
+  std::ofstream(elsewhere) << "frueher";
+  const auto link = dir.path() / "link.dat";
+  std::filesystem::create_symlink(elsewhere, link);
+  const std::string notPlain =
+      " lässt sich nicht speichern: An ihrer Stelle steht keine gewöhnliche Datei (sondern "
+      "etwa eine Verknüpfung, eine Pipe oder ein Gerät)\n";
+  for (const auto& target : {pipe, link}) {
+    const ProcessOutput run = makeTransit(cologneOptions(), target.string());
+    EXPECT_EQ(run.status, 2) << target;
+    EXPECT_EQ(run.err, "Die Datei " + target.string() + notPlain);
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(contentsOf(elsewhere), "frueher");
+
+  const auto device = dir.path() / "null.dat";
+  if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
+    EXPECT_EQ(makeTransit(cologneOptions(), device.string()).status, 2);
+    EXPECT_TRUE(std::filesystem::is_character_file(device));
+  }
+
+  const auto protectedFile = dir.path() / "geschuetzt.dat";
+  std::ofstream(protectedFile) << "frueher";
+  std::filesystem::permissions(
+      protectedFile, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+  const ProcessOutput run = makeTransit(cologneOptions(), protectedFile.string());
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "Die Datei " + protectedFile.string() +
+                         " lässt sich nicht speichern: Die vorhandene Datei ist "
+                         "schreibgeschützt\n");
+  EXPECT_EQ(contentsOf(protectedFile), "frueher");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                          std::filesystem::directory_iterator()),
+            std::filesystem::exists(device) ? 5 : 4);  // no temporary file
+}
+
+// A replaced file keeps its permission bits and, where the system allows,
+// its owner.
+TEST(MakeTransitFromBirthData, AReplacedFileKeepsPermissionsAndOwner) {
+  TempDir dir;
+  const auto target = dir.path() / "privat.dat";
+  std::ofstream(target) << "frueher";
+  std::filesystem::permissions(
+      target, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  const bool root = ::geteuid() == 0;
+  if (root) {
+    ASSERT_EQ(::chown(target.c_str(), 65534, 65534), 0);
+  }
+  ASSERT_EQ(makeTransit(cologneOptions(), target.string()).status, 0);
+  struct stat status {};
+  ASSERT_EQ(::stat(target.c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 07777, 0600u);
+  EXPECT_EQ(status.st_size, static_cast<off_t>(kRecordSize));
+  if (root) {
+    EXPECT_EQ(status.st_uid, 65534u);
+    EXPECT_EQ(status.st_gid, 65534u);
+  }
+}
+
+// Why a transit file could not be written is said in German.
+TEST(MakeTransitFromBirthData, FailedWritesSayWhyInGerman) {
+  TempDir dir;
+  const auto folder = dir.path() / "ordner.dat";
+  std::filesystem::create_directory(folder);
+  const auto longName = dir.path() / (std::string(300, 'x') + ".dat");
+  const std::string head = " lässt sich nicht speichern: ";
+  EXPECT_EQ(makeTransit(cologneOptions(), folder.string()).err,
+            "Die Datei " + folder.string() + head + "Ist ein Ordner\n");
+  EXPECT_EQ(makeTransit(cologneOptions(), longName.string()).err,
+            "Die Datei " + longName.string() + head + "Name zu lang\n");
+  const auto outcome = inPrivateTmpfs(16, [](const std::filesystem::path& disk) -> std::string {
+    if (std::string error = fillUp(disk); !error.empty()) return error;
+    const auto target = disk / "voll.dat";
+    const ProcessOutput run = makeTransit(cologneOptions(), target.string());
+    const std::string expected =
+        "Die Datei " + target.string() +
+        " lässt sich nicht speichern: Kein Platz mehr auf dem Datenträger\n";
+    return run.err == expected ? "" : "message: " + run.err;
+  });
+  if (!outcome.available) GTEST_SKIP() << outcome.reason;
+  EXPECT_EQ(outcome.failure, "");
 }
 
 }  // namespace
