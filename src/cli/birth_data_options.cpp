@@ -10,6 +10,7 @@
 #include "chart/place_atlas.h"
 #include "chart/place_choice.h"
 #include "chart/transit_chart.h"
+#include "cli/terminal_message.h"
 #include "core/text_encoding.h"
 #include "output/transit_file_write.h"
 
@@ -120,7 +121,7 @@ int makeTransitFromBirthData(const std::vector<std::string>& arguments, std::ost
     return 1;
   }
   if (const auto refused = lookUpPlace(options, errors)) {
-    errors << *refused << "\n";
+    errors << cli::terminalMessage(*refused) << "\n";
     return 2;
   }
   for (const std::string& key : kOptions) {
@@ -143,12 +144,12 @@ int makeTransitFromBirthData(const std::vector<std::string>& arguments, std::ost
   entry.transitLongitude = options["transit-lon"];
   const auto checked = chart::checkChartEntry(entry);
   if (const auto* refusal = std::get_if<chart::ChartRefusal>(&checked)) {
-    errors << refusal->message << "\n";
+    errors << cli::terminalMessage(refusal->message) << "\n";
     return 2;
   }
   const TransitRecord record = chart::computeTransitRecord(std::get<chart::ChartRequest>(checked));
   if (const auto failure = writeTransitFile(pathFromUtf8(usage->target), record)) {
-    errors << *failure << "\n";
+    errors << cli::terminalMessage(*failure) << "\n";
     return 2;
   }
   return 0;

@@ -350,5 +350,25 @@ TEST(MakeTransitFromBirthData, FailedWritesSayWhyInGerman) {
   EXPECT_EQ(outcome.failure, "");
 }
 
+// Texts that are no UTF-8 come back as replacement characters, never raw.
+TEST(MakeTransitFromBirthData, ArgumentsThatAreNoUtf8AreShownWithReplacementCharacters) {
+  TempDir dir;
+  Options options = cologneOptions();
+  options["transit-lat"] =
+      "5\xFF"
+      "0";
+  const ProcessOutput run = makeTransit(options, (dir.path() / "out.dat").string());
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err,
+            "Breite des Transitorts: \"5\xEF\xBF\xBD"
+            "0\" ist keine Angabe in Grad. Bitte "
+            "als 50.9333 oder 50°56' N angeben.\n");
+  const ProcessOutput text =
+      runProcess({makeTransitPath(), (dir.path() / "fehlt\xFE.txt").string(), "x.dat"});
+  EXPECT_EQ(text.status, 2);
+  EXPECT_EQ(text.err.find('\xFE'), std::string::npos) << text.err;
+  EXPECT_NE(text.err.find("fehlt\xEF\xBF\xBD.txt: lässt sich nicht lesen"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace kelvaro::testing
