@@ -240,7 +240,7 @@ void TForm1::zeigen() {
   AxisOverview overview = axisOverview(*record_, orb_);
   const std::array<QLabel*, kAxisLabelCount> labels = axisLabels();
   for (std::size_t i = 0; i < labels.size(); ++i) labels[i]->setText(toQString(overview.labels[i]));
-  Label3->setText(toQString(overview.heading));
+  setListHeading(overview.heading);
   Memo3->setLines(std::move(overview.lines));
   Memo3->showFromTop();
   platform_.showInformation(this, std::string(kSearchesReadyMessage));
@@ -252,7 +252,7 @@ void TForm1::zeigen() {
 
 void TForm1::Button4Click() {
   const QString blank = QStringLiteral(" ");
-  Label3->setText(blank);
+  setListHeading(" ");
   Label9->setText(blank);
   for (QLabel* axis : axisLabels()) axis->setText(blank);
   setCommandButtonsEnabled(false);
@@ -273,13 +273,15 @@ void TForm1::Button15Click() {
   dial_->showDial(*record_, orb_, savedWorkingFolder_);
 }
 
-// The calendar's lines go into the result list like those of any search.
+// The calendar's lines go into the result list like those of any search;
+// until they come (a closed calendar brings none) everything stays as it is.
 void TForm1::Button16Click() {
   if (!record_) return;
-  hideEntryControls();
   if (!calendar_) {
-    calendar_ = new CalendarWindow(platform_, this,
-                                   [this](const SearchResult& result) { showResult(result); });
+    calendar_ = new CalendarWindow(platform_, this, [this](const SearchResult& result) {
+      hideEntryControls();
+      showResult(result);
+    });
   }
   calendar_->openFor(*record_);
 }
@@ -358,8 +360,15 @@ void TForm1::setCommandButtonsEnabled(bool enabled) {
   for (QPushButton* command : commandButtons()) command->setEnabled(enabled);
 }
 
+// Leaving option 6 uncovers the result list: its heading and its print and
+// save buttons come back with it.
 void TForm1::hideEntryControls() {
+  const bool magicSquareShown = !Memo1->isHidden();
   for (QWidget* control : entryControls()) control->hide();
+  if (!magicSquareShown) return;
+  Label3->setText(listHeading_);
+  Button6->show();
+  Button7->show();
 }
 
 }  // namespace kelvaro::ui
