@@ -65,6 +65,10 @@ struct FoldedName {
     char** tokens = g_str_tokenize_and_fold(name, nullptr, nullptr);
     words = joined(tokens);
     g_strfreev(tokens);
+    if (g_str_is_ascii(words.c_str())) {
+      plain = words;  // most names: no accents to take off
+      return;
+    }
     gchar* ascii = g_str_to_ascii(words.c_str(), nullptr);
     plain = ascii;
     g_free(ascii);
@@ -109,7 +113,9 @@ const std::vector<IndexedPlace>& index() {
       Entry entry;
       if (!readEntry(city.get(), entry)) continue;
       const std::string name = german(entry.id, entry.englishName);
-      all.push_back({i, entry.population, FoldedName(entry.englishName), FoldedName(name.c_str())});
+      FoldedName english(entry.englishName);
+      FoldedName inGerman = name == entry.englishName ? english : FoldedName(name.c_str());
+      all.push_back({i, entry.population, std::move(english), std::move(inGerman)});
     }
     return all;
   }();
