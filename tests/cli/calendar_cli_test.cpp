@@ -218,6 +218,9 @@ TEST(CalendarHandover, AProgramThatWouldHandOverAgainStops) {
 // Without /proc and with a bare name as argv[0] (as a shell starts a program
 // from the PATH), the calendar program is still found beside kelvaro-cli.
 TEST(CalendarHandover, TheCalendarProgramIsFoundWithoutArgv0BeingAPath) {
+#ifdef __SANITIZE_ADDRESS__
+  GTEST_SKIP() << "the sanitizers' runtime needs /proc";
+#endif
   const auto outcome = testing::withoutProc([]() -> std::string {
     const auto run = testing::runProcessNamed(
         testing::cliPath(), {"kelvaro-cli", samplePath(kSample), "calendar", "--from=01.01.2026",
