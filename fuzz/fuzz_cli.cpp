@@ -3,7 +3,9 @@
 // with the orb of --orb (never with --save: the fuzzer writes no files).
 //
 // Input: the record (2560 bytes), then the texts of the words; the last
-// bytes choose the command, how many words follow it and which are flags.
+// bytes choose the command, how many words follow it, which are flags, and
+// whether "--" stands before the file (which may then begin with "-").
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <sstream>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "cli/command_words.h"
 #include "cli/run.h"
 #include "fuzz_support.h"
 
@@ -45,6 +48,12 @@ std::vector<std::string> consumeWords(FuzzedDataProvider& data,
     const std::size_t flag = data.ConsumeIntegralInRange<std::size_t>(0, kFlags.size() * 3);
     words.push_back(flag < kFlags.size() ? kFlags[flag] : fuzz::consumeText(data));
   }
+  // "--" before the file, which then may begin with "-".
+  if (data.ConsumeBool()) {
+    const auto file = std::find(words.begin(), words.end(), "transit.dat");
+    *file = data.ConsumeBool() ? "-transit.dat" : *file;
+    words.insert(file, "--");
+  }
   return words;
 }
 
@@ -73,5 +82,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   require(status != cli::kExitRefused || out.str().empty(), "a refused entry left lines");
   require(status == cli::kExitDone || !err.str().empty(), "a failure without a message");
   require(fuzz::isWellFormedUtf8(out.str()), "the lines are not UTF-8");
+  require(fuzz::isWellFormedUtf8(err.str()), "a message is not UTF-8");
+  // Where the file and the command stand, as the calendar's hand-over sees them.
+  const cli::CommandWords found =
+      cli::findCommandWords(std::vector<std::string_view>(words.begin(), words.end()));
+  require(!found.command || (found.file && *found.file < *found.command),
+          "a command before the file");
+  require(!found.mark || (found.file && *found.mark < *found.file), "a mark after the file");
   return 0;
 }

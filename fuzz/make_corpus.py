@@ -167,10 +167,50 @@ def cli_seeds():
     ]
 
 
+# Parts of fuzz_chart_entries, in the order of its switch.
+BIRTH, ZONE, COORDINATE, CALENDAR, MINUTE, ATLAS = range(6)
+COLOGNE = ["Müller", "Anna", "05.03.1970", "14:30", "Europe/Berlin", "50°56' N", "6°57' O",
+           "Köln", "08.12.2026", "12:00", "+01:00", "50.9333", "6.95"]
+
+
+def texts_then(texts, rest, choices):
+    """The texts from the front, then `rest` (a record), the choices from the back."""
+    return provider_input(b"", texts, choices)[: -len(choices) or None] + rest + bytes(
+        reversed(list(choices)))
+
+
+def chart_entries_seeds():
+    seeds = [provider_input(b"", COLOGNE, [BIRTH, 1, 1])]
+    for field, value in [(0, "\u00a0\u00a0"), (0, "-rf"), (0, "x" * 250), (4, "Mars/Olymp"),
+                         (5, "+-5"), (6, "6°57' OE"), (9, "07:5"), (9, "14:30:5"),
+                         (8, "29.03.2026"), (2, "31.02.1970"), (1, "\n\v")]:
+        entry = list(COLOGNE)
+        entry[field] = value
+        seeds.append(provider_input(b"", entry, [BIRTH, 1, 0]))
+    for zone in ["Europe/Berlin", "UT", "+05:30", "-14:00", "America/Santiago", "Australia/Sydney",
+                 "Asia/Tokyo", "Europe/Koeln", "+1:00", "/etc/passwd", "../../zoneinfo/UTC"]:
+        seeds.append(provider_input(b"", [zone], [ZONE, 0, 0, 3, 15, 12, 30, 0]))
+        seeds.append(provider_input(b"", [zone], [MINUTE]))
+    for latitude, text in [(1, "50°56'30\" N"), (1, "-33,87"), (1, "89°59' S"), (0, "6°57' O"),
+                           (0, "+180"), (0, "151°12′ W"), (1, "+-5"), (0, "6°57' OE"), (1, "1e308")]:
+        seeds.append(provider_input(b"", [text], [COORDINATE, latitude]))
+    for options in [["01.01.2026", "02.01.2026", "Europe/Berlin", "SA,MO", "ALL", "mc, so"],
+                    ["31.03.2024", "31.03.2024", "Europe/Berlin", "MO", "factors", ""],
+                    ["27.10.2024", "28.10.2024", "America/Santiago", "SO", "Midpoints", "AS"],
+                    ["01.01.2026", "01.01.2036", "UT", "PO", "all", ""],
+                    ["01.01.2026", "02.01.2026", "UT", "KR", "all", "MC,GZ"]]:
+        for rec in (SAMPLE, record(fill=1e308), record(fill=-0.0)):
+            seeds.append(texts_then(options, rec, [CALENDAR]))
+    seeds.append(provider_input(b"", ["Springfield", "US"], [ATLAS, 3]))
+    seeds.append(provider_input(b"", [], [ATLAS, 0]))
+    return seeds
+
+
 def main():
     write("fuzz_transit_file", transit_file_seeds())
     write("fuzz_entries", entries_seeds())
     write("fuzz_cli", cli_seeds())
+    write("fuzz_chart_entries", chart_entries_seeds())
 
 
 if __name__ == "__main__":

@@ -112,9 +112,10 @@ Checked<std::vector<int>> parseCalendarFactors(std::string_view text) {
 
 Checked<CalendarPoints> parseCalendarPoints(std::string_view text) {
   const std::string_view entry = trimmed(text);
-  if (entry == "factors") return CalendarPoints::factors;
-  if (entry == "midpoints") return CalendarPoints::midpoints;
-  if (entry == "all") return CalendarPoints::all;
+  const std::string chosen = upperCased(entry);
+  if (chosen == "FACTORS") return CalendarPoints::factors;
+  if (chosen == "MIDPOINTS") return CalendarPoints::midpoints;
+  if (chosen == "ALL") return CalendarPoints::all;
   return Rejection{"Unbekannte Auswahl der Punkte \"" + std::string(entry) +
                    "\". Möglich sind factors, midpoints und all."};
 }

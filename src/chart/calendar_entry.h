@@ -32,7 +32,7 @@ Checked<std::vector<int>> parseCalendarBodies(std::string_view text);
 // "MC,SO,…": factors MC … PO (letters in any case), each once.
 Checked<std::vector<int>> parseCalendarFactors(std::string_view text);
 
-// "factors", "midpoints" or "all".
+// "factors", "midpoints" or "all" (letters in any case).
 Checked<CalendarPoints> parseCalendarPoints(std::string_view text);
 
 }  // namespace kelvaro::chart

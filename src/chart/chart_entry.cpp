@@ -13,9 +13,25 @@ namespace {
 
 constexpr std::string_view kDegreeSign = "\xC2\xB0";
 
+constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
+
+bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// The length of the blank that begins (or ends) `text`: a space, a tab, a
+// line end or a no-break space; 0 where there is none.
+std::size_t blankAtFront(std::string_view text) {
+  if (!text.empty() && isBlank(text.front())) return 1;
+  return text.starts_with(kNoBreakSpace) ? kNoBreakSpace.size() : 0;
+}
+std::size_t blankAtBack(std::string_view text) {
+  if (!text.empty() && isBlank(text.back())) return 1;
+  return text.ends_with(kNoBreakSpace) ? kNoBreakSpace.size() : 0;
+}
+
+// Without the blanks around it.
 std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  while (const std::size_t blank = blankAtFront(text)) text.remove_prefix(blank);
+  while (const std::size_t blank = blankAtBack(text)) text.remove_suffix(blank);
   return text;
 }
 
@@ -27,15 +43,15 @@ class Cursor {
   explicit Cursor(std::string_view text) : rest_(text) {}
   bool atEnd() const { return rest_.empty(); }
   void skipBlanks() { rest_ = trimmed(rest_); }
-  // A run of 1 to maxDigits digits.
-  std::optional<int> number(std::size_t maxDigits) {
+  // A run of minDigits to maxDigits digits.
+  std::optional<int> number(std::size_t minDigits, std::size_t maxDigits) {
     std::size_t n = 0;
     int value = 0;
     while (n < rest_.size() && isDigit(rest_[n])) {
       if (++n > maxDigits) return std::nullopt;
       value = value * 10 + (rest_[n - 1] - '0');
     }
-    if (n == 0) return std::nullopt;
+    if (n == 0 || n < minDigits) return std::nullopt;
     rest_.remove_prefix(n);
     return value;
   }
@@ -67,10 +83,12 @@ int daysInMonth(int year, int month) {
   return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
 }
 
-// "50.9333", "-6,95", "+12": a decimal number of degrees.
+// "50.9333", "-6,95", "+12": a decimal number of degrees with at most one sign.
 std::optional<double> decimalDegrees(std::string_view text) {
   std::string number(text);
-  if (number.starts_with('+')) number.erase(0, 1);
+  const bool plus = number.starts_with('+');
+  if (plus) number.erase(0, 1);
+  if (plus && number.starts_with('-')) return std::nullopt;
   const std::size_t digits = number.starts_with('-') ? 1 : 0;
   if (number.size() == digits || !isDigit(number[digits])) return std::nullopt;
   for (char& c : number) c = c == ',' ? '.' : c;
@@ -82,21 +100,21 @@ std::optional<double> decimalDegrees(std::string_view text) {
 }
 
 // "50°56' N", "50°56'30\" N", "6° 57′ O": degrees, minutes and optional
-// seconds followed by a hemisphere letter; `positive` and `negative` are the
-// letters of the two hemispheres (a second positive letter may be given).
+// seconds followed by one hemisphere letter; `positive` and `negative` are
+// the letters of the two hemispheres (`positive` may offer two, O and E).
 std::optional<double> sexagesimalDegrees(std::string_view text, std::string_view positive,
                                          char negative) {
   Cursor cursor(text);
-  const auto degrees = cursor.number(3);
+  const auto degrees = cursor.number(1, 3);
   if (!degrees || !cursor.take(kDegreeSign)) return std::nullopt;
   cursor.skipBlanks();
-  const auto minutes = cursor.number(2);
+  const auto minutes = cursor.number(1, 2);
   if (!minutes || *minutes > 59 || !(cursor.take("'") || cursor.take("\xE2\x80\xB2"))) {
     return std::nullopt;
   }
   cursor.skipBlanks();
   int seconds = 0;
-  if (const auto given = cursor.number(2)) {
+  if (const auto given = cursor.number(1, 2)) {
     if (*given > 59 || !(cursor.take("\"") || cursor.take("''") || cursor.take("\xE2\x80\xB3"))) {
       return std::nullopt;
     }
@@ -105,7 +123,10 @@ std::optional<double> sexagesimalDegrees(std::string_view text, std::string_view
   cursor.skipBlanks();
   double sign = 0;
   for (const char letter : positive) {
-    if (cursor.take(std::string_view(&letter, 1))) sign = 1;
+    if (cursor.take(std::string_view(&letter, 1))) {
+      sign = 1;
+      break;
+    }
   }
   if (sign == 0 && cursor.take(std::string_view(&negative, 1))) sign = -1;
   if (sign == 0 || !cursor.atEnd()) return std::nullopt;
@@ -154,11 +175,11 @@ std::string coordinateText(double value, char positive, char negative, bool seco
 Checked<Date> checkDate(std::string_view label, std::string_view text) {
   const std::string_view entry = trimmed(text);
   Cursor cursor(entry);
-  const auto day = cursor.number(2);
+  const auto day = cursor.number(1, 2);
   const bool dot1 = cursor.take(".");
-  const auto month = cursor.number(2);
+  const auto month = cursor.number(1, 2);
   const bool dot2 = cursor.take(".");
-  const auto year = cursor.number(4);
+  const auto year = cursor.number(1, 4);
   if (!day || !dot1 || !month || !dot2 || !year || *year < 1000 || !cursor.atEnd() || *month < 1 ||
       *month > 12 || *day < 1 || *day > daysInMonth(*year, *month)) {
     return refuse(label,
@@ -174,11 +195,11 @@ Checked<Date> checkDate(std::string_view label, std::string_view text) {
 Checked<ClockTime> checkTime(std::string_view label, std::string_view text) {
   const std::string_view entry = trimmed(text);
   Cursor cursor(entry);
-  const auto hour = cursor.number(2);
+  const auto hour = cursor.number(1, 2);
   const bool colon1 = cursor.take(":");
-  const auto minute = cursor.number(2);
+  const auto minute = cursor.number(2, 2);
   std::optional<int> second = 0;
-  if (cursor.take(":")) second = cursor.number(2);
+  if (cursor.take(":")) second = cursor.number(2, 2);
   if (!hour || !colon1 || !minute || !second || !cursor.atEnd() || *hour > 23 || *minute > 59 ||
       *second > 59) {
     return refuse(label, inQuotes(entry) +

@@ -28,7 +28,8 @@ struct ClockTime {
 // "DD.MM.YYYY" (day and month may have one digit), a real date, years 1800
 // to 2399.
 Checked<Date> checkDate(std::string_view label, std::string_view text);
-// "HH:MM" or "HH:MM:SS", 24 hours (the hour may have one digit).
+// "HH:MM" or "HH:MM:SS", 24 hours (the hour may have one digit, minutes
+// and seconds have two).
 Checked<ClockTime> checkTime(std::string_view label, std::string_view text);
 // Decimal degrees, north positive ("50.9333", "-33,87"), or degrees, minutes
 // and optional seconds with N or S ("50°56' N", "50°56'30\" S"); at most
@@ -38,7 +39,8 @@ Checked<double> checkLatitude(std::string_view label, std::string_view text);
 // at most 180°.
 Checked<double> checkLongitude(std::string_view label, std::string_view text);
 // At most 255 characters, all of them in Windows-1252; `required` refuses an
-// empty text. Returns the text without surrounding blanks.
+// empty text, and one of nothing but blanks (spaces, tabs, line ends,
+// no-break spaces). Returns the text without surrounding blanks.
 Checked<std::string> checkTextField(std::string_view label, std::string_view text, bool required);
 
 // The fields of one transit file, in the order they are checked.

@@ -4,7 +4,9 @@
 
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <mutex>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -26,18 +28,44 @@ std::mutex& libraryLock() {
 
 // The library's built-in analytical theory, always: it needs no files, and
 // every machine computes the same positions (within 0.003° of the Debian
-// ephemeris files from 1800 to 2399). The file search path names no folder,
-// so no file can change a result: neither a stray elements file in the
-// working folder nor the one of Debian's data package, whose Kronos differs
-// from the built-in elements by up to 0.02°.
-int ephemerisFlag() {
-  static const int flag = [] {
-    static char noFolder[] = "/dev/null";
-    swe_set_ephe_path(noFolder);
-    return SEFLG_MOSEPH;
-  }();
-  return flag;
+// ephemeris files from 1800 to 2399).
+constexpr int kEphemerisFlag = SEFLG_MOSEPH;
+
+// Sets SE_EPHE_PATH; an empty value removes it.
+void setEphemerisVariable(const char* value) {
+#ifdef _WIN32
+  _putenv_s("SE_EPHE_PATH", value);  // an empty value removes it
+#else
+  if (*value == '\0') {
+    ::unsetenv("SE_EPHE_PATH");
+  } else {
+    ::setenv("SE_EPHE_PATH", value, 1);
+  }
+#endif
 }
+
+// The file search path names no folder, so no file can change a result:
+// neither a stray elements file in the working folder nor the one of
+// Debian's data package, whose Kronos differs from the built-in elements by
+// up to 0.02°. The library reads the path once, here, and prefers the
+// environment's SE_EPHE_PATH to the one it is given; so the variable is
+// hidden from it for that moment. This runs while the program starts, before
+// any thread that could read the environment meanwhile, and leaves the
+// environment as it was for the programs this one starts.
+[[maybe_unused]] const bool kNoEphemerisFolder = [] {
+  const char* inherited = std::getenv("SE_EPHE_PATH");
+  const std::optional<std::string> saved =
+      inherited ? std::optional<std::string>(inherited) : std::nullopt;
+  if (saved) setEphemerisVariable("");
+#ifdef _WIN32
+  static char noFolder[] = "NUL";  // the library refuses a path with "/" there
+#else
+  static char noFolder[] = "/dev/null";
+#endif
+  swe_set_ephe_path(noFolder);
+  if (saved) setEphemerisVariable(saved->c_str());
+  return true;
+}();
 
 }  // namespace
 
@@ -56,7 +84,7 @@ BodyPosition bodyPosition(int factorNumber, double julianDayUt) {
   std::array<double, 6> result{};
   std::array<char, AS_MAXCH> error{};
   const std::scoped_lock lock(libraryLock());
-  const int flags = ephemerisFlag() | SEFLG_SPEED;
+  const int flags = kEphemerisFlag | SEFLG_SPEED;
   if (swe_calc_ut(julianDayUt, *body, flags, result.data(), error.data()) < 0) {
     throw std::runtime_error(std::string("ephemeris: ") + error.data());
   }
@@ -68,7 +96,7 @@ Angles anglesAt(double julianDayUt, double latitude, double longitude) {
   std::array<double, 10> ascmc{};
   const std::scoped_lock lock(libraryLock());
   // Placidus fails in polar latitudes; MC and AS do not depend on the system.
-  swe_houses_ex(julianDayUt, ephemerisFlag(), latitude, longitude, 'O', cusps.data(), ascmc.data());
+  swe_houses_ex(julianDayUt, kEphemerisFlag, latitude, longitude, 'O', cusps.data(), ascmc.data());
   return {normalizedDegrees(ascmc[SE_MC]), normalizedDegrees(ascmc[SE_ASC])};
 }
 
@@ -89,7 +117,7 @@ double trueObliquity(double julianDayUt) {
   std::array<double, 6> result{};
   std::array<char, AS_MAXCH> error{};
   const std::scoped_lock lock(libraryLock());
-  if (swe_calc_ut(julianDayUt, SE_ECL_NUT, ephemerisFlag(), result.data(), error.data()) < 0) {
+  if (swe_calc_ut(julianDayUt, SE_ECL_NUT, kEphemerisFlag, result.data(), error.data()) < 0) {
     throw std::runtime_error(std::string("ephemeris: ") + error.data());
   }
   return result[0];
@@ -108,8 +136,10 @@ double julianDayUt(std::chrono::sys_seconds moment) {
   return kUnixEpoch + static_cast<double>(moment.time_since_epoch().count()) / kSecondsPerDay;
 }
 
+double secondsSince1970(double julianDayUt) { return (julianDayUt - kUnixEpoch) * kSecondsPerDay; }
+
 std::chrono::sys_seconds utMoment(double julianDayUt) {
-  const double seconds = std::round((julianDayUt - kUnixEpoch) * kSecondsPerDay);
+  const double seconds = std::round(secondsSince1970(julianDayUt));
   return std::chrono::sys_seconds(std::chrono::seconds(static_cast<long long>(seconds)));
 }
 

@@ -52,6 +52,8 @@ double julianDayUt(std::chrono::sys_seconds moment);
 
 // The UT moment of a Julian day, rounded to the nearest second.
 std::chrono::sys_seconds utMoment(double julianDayUt);
+// The seconds from 1970-01-01 00:00 UT to a Julian day, not rounded.
+double secondsSince1970(double julianDayUt);
 
 // `degrees` reduced to [0, 360).
 double normalizedDegrees(double degrees);

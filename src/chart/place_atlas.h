@@ -16,15 +16,17 @@ struct AtlasPlace {
   std::string zone;         // "Europe/Berlin"
   double latitude = 0;      // north positive
   double longitude = 0;     // east positive
+  unsigned population = 0;  // inhabitants
 };
 
 // False where the program was built without the atlas; the coordinates and
 // the zone are then typed by hand.
 bool atlasAvailable();
 
-// The places whose German or English name matches `query` (as the atlas
-// matches: from the start of a word, case ignored), the most populous first,
-// at most `limit` of them.
+// The places whose German or English name holds the words of `query` as
+// whole words, in their order ("Frankfurt" finds Frankfurt am Main, "Frank"
+// finds nothing), case and accents compared as the atlas compares them
+// ("koln" finds Köln); the most populous first, at most `limit` of them.
 std::vector<AtlasPlace> findPlaces(std::string_view query, std::size_t limit = 50);
 
 // "Köln, Nordrhein-Westfalen, Deutschland" (parts the atlas lacks left out).

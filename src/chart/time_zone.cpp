@@ -9,8 +9,8 @@ using date::hh_mm_ss;
 #include <date/ptz.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -71,14 +71,25 @@ LocalTime localTime(date::local_seconds moment) {
           static_cast<int>(clock.seconds().count())};
 }
 
+// The folder of the compiled zone files that the tz library reads its
+// listed clock changes from, found as that library finds it. The rule for
+// the later years comes from the same file, so no setting (such as TZDIR)
+// can mix the rules of two databases into one zone.
+const std::string& zoneFolder() {
+  static const std::string folder = [] {
+    std::error_code error;
+    const std::string uclibc = "/usr/share/zoneinfo/uclibc";
+    return std::filesystem::is_directory(uclibc, error) ? uclibc
+                                                        : std::string("/usr/share/zoneinfo");
+  }();
+  return folder;
+}
+
 // The rule a compiled zone file states for the time after its last listed
 // clock change (its last line, e.g. "CET-1CEST,M3.5.0,M10.5.0/3"); empty
 // when the file has none.
 std::string ruleAfterListedChanges(const std::string& zoneName) {
-  const char* folder = std::getenv("TZDIR");
-  std::ifstream file(
-      std::string(folder && *folder ? folder : "/usr/share/zoneinfo") + "/" + zoneName,
-      std::ios::binary);
+  std::ifstream file(zoneFolder() + "/" + zoneName, std::ios::binary);
   std::stringstream bytes;
   bytes << file.rdbuf();
   const std::string content = bytes.str();

@@ -38,21 +38,6 @@ bool contains(std::span<const int> factors, int number) {
   return std::find(factors.begin(), factors.end(), number) != factors.end();
 }
 
-// The moment of a Julian day as seconds on the clock of the zone, exact to
-// the millisecond, and the UT moment of its minute rounded to the nearest.
-struct ShownMinute {
-  LocalTime local;
-  std::chrono::sys_seconds ut;  // the UT moment of the minute shown
-};
-
-ShownMinute shownMinute(const TimeZone& zone, double julianDay) {
-  const seconds exact = utMoment(julianDay).time_since_epoch();
-  const seconds offset = zone.offsetAt(std::chrono::sys_seconds(exact));
-  const auto localMinute = std::chrono::round<std::chrono::minutes>(exact + offset);
-  const std::chrono::sys_seconds ut(localMinute - offset);
-  return {zone.toLocal(ut), ut};
-}
-
 std::string dateText(const LocalTime& day) {
   char text[16];
   std::snprintf(text, sizeof text, "%02d.%02d.%04d", day.day % 100, day.month % 100,
@@ -107,6 +92,17 @@ LocalTime nextDay(const LocalTime& day) {
 }
 
 }  // namespace
+
+// Rounded once, from the exact time: rounding to the second first would
+// show 12:01:29.6 as 12:02.
+ShownMinute shownMinute(const TimeZone& zone, double julianDay) {
+  const seconds offset = zone.offsetAt(utMoment(julianDay));
+  const double localMinutes =
+      (secondsSince1970(julianDay) + static_cast<double>(offset.count())) / 60;
+  const std::chrono::minutes localMinute(static_cast<long long>(std::floor(localMinutes + 0.5)));
+  const std::chrono::sys_seconds ut(localMinute - offset);
+  return {zone.toLocal(ut), ut};
+}
 
 std::vector<RadixPoint> radixPoints(const TransitRecord& record, CalendarPoints choice,
                                     std::span<const int> with) {

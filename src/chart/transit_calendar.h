@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -60,6 +61,13 @@ std::optional<std::vector<CalendarHit>> calendarHits(std::span<const RadixPoint>
                                                      std::span<const int> bodies, double from,
                                                      double to,
                                                      const CalendarProgress& progress = {});
+
+// The minute a hit shows: the minute of the zone's clock nearest to it.
+struct ShownMinute {
+  LocalTime local;              // on the zone's clock, seconds 0
+  std::chrono::sys_seconds ut;  // the UT moment of that minute
+};
+ShownMinute shownMinute(const TimeZone& zone, double julianDay);
 
 // What the calendar is asked for; the dates are local days in the zone.
 struct CalendarRequest {

@@ -11,8 +11,10 @@
 #include "archive/person_birth.h"
 #include "chart/chart_entry.h"
 #include "chart/place_atlas.h"
+#include "chart/place_choice.h"
 #include "chart/transit_chart.h"
 #include "cli/option_words.h"
+#include "cli/terminal_message.h"
 #include "core/text_encoding.h"
 #include "output/transit_file_write.h"
 
@@ -25,20 +27,23 @@ constexpr const char* kUsage =
     "           --birth=\"TT.MM.JJJJ HH:MM[:SS]\" --birth-zone=ZONE --birth-lat=BREITE "
     "--birth-lon=LÄNGE\n"
     "           --transit=\"TT.MM.JJJJ HH:MM[:SS]\" --transit-zone=ZONE --place=ORT\n"
-    "           --transit-lat=BREITE --transit-lon=LÄNGE [--place-lookup=ORT] ZIEL.dat\n"
+    "           --transit-lat=BREITE --transit-lon=LÄNGE [--place-lookup=ORT [--country=LAND]]\n"
+    "           ZIEL.dat\n"
     "   oder: kelvaro-make-transit [--archive DATEI] --person=NUMMER\n"
     "           --transit=\"TT.MM.JJJJ HH:MM[:SS]\" --transit-zone=ZONE\n"
-    "           (--place-lookup=ORT | --place=ORT --transit-lat=BREITE --transit-lon=LÄNGE) "
-    "ZIEL.dat\n"
+    "           (--place-lookup=ORT [--country=LAND] | --place=ORT --transit-lat=BREITE\n"
+    "           --transit-lon=LÄNGE) ZIEL.dat\n"
     "ZONE: Europe/Berlin, UT oder +01:00; BREITE/LÄNGE: 50.9333 oder 50°56' N, 06°57' O.\n"
     "--place-lookup nimmt Ort, Breite, Länge und Zeitzone des Transits aus dem Ortsatlas;\n"
     "--place, --transit-lat, --transit-lon und --transit-zone können dann entfallen.\n"
+    "--country=DE wählt unter gleichnamigen Orten die des Landes (Ländercode).\n"
     "--person nimmt die Geburtsdaten der Person mit dieser Nummer aus dem Personenarchiv\n"
     "(ohne --archive: ~/Astro/Kelvaro/personen.sqlite).\n";
 
 const std::vector<std::string> kOptions = {
-    "name",    "first-name",   "birth", "birth-zone",  "birth-lat",   "birth-lon",
-    "transit", "transit-zone", "place", "transit-lat", "transit-lon", "place-lookup"};
+    "name",        "first-name",   "birth",        "birth-zone", "birth-lat",
+    "birth-lon",   "transit",      "transit-zone", "place",      "transit-lat",
+    "transit-lon", "place-lookup", "country"};
 
 // The options of the birth that --person replaces.
 const std::vector<std::string> kBirthOptions = {"name",       "first-name", "birth",
@@ -112,18 +117,21 @@ std::pair<std::string, std::string> dateAndTime(const std::string& moment) {
   return {moment.substr(0, blank), moment.substr(blank + 1)};
 }
 
-// Fills the transit place from the atlas: the first match, unless a value
-// was given explicitly. Returns the message when the place is not found.
-std::optional<std::string> lookUpPlace(Options& options) {
+// Fills the transit place from the atlas, unless a value was given
+// explicitly, and names the place taken on `errors`. Returns the message
+// when no place or no single one has that name.
+std::optional<std::string> lookUpPlace(Options& options, std::ostream& errors) {
   const auto lookup = options.find("place-lookup");
   if (lookup == options.end()) return std::nullopt;
   if (!chart::atlasAvailable()) {
     return "Dieses Programm enthält keinen Ortsatlas. Bitte --transit-lat, --transit-lon und "
            "--transit-zone angeben.";
   }
-  const auto places = chart::findPlaces(lookup->second, 1);
-  if (places.empty()) return "Der Ort \"" + lookup->second + "\" steht nicht im Ortsatlas.";
-  const chart::AtlasPlace& place = places.front();
+  const auto chosen = chart::chooseAtlasPlace(lookup->second, chart::findPlaces(lookup->second),
+                                              options["country"]);
+  if (const Rejection* refused = rejection(chosen)) return refused->message;
+  const chart::AtlasPlace& place = std::get<chart::AtlasPlace>(chosen);
+  errors << "Ort aus dem Ortsatlas: " << chart::placeDescription(place) << "\n";
   options.emplace("place", place.name);
   options.emplace("transit-lat", std::to_string(place.latitude));
   options.emplace("transit-lon", std::to_string(place.longitude));
@@ -148,12 +156,16 @@ int makeTransitFromBirthData(const std::vector<std::string>& arguments, std::ost
   }
   Options& options = usage->options;
   if (const auto status = takePersonFromArchive(options, errors)) return *status;
-  if (const auto refused = lookUpPlace(options)) {
-    errors << *refused << "\n";
+  if (options.contains("country") && !options.contains("place-lookup")) {
+    errors << "Die Angabe --country gilt nur mit --place-lookup.\n" << kUsage;
+    return 1;
+  }
+  if (const auto refused = lookUpPlace(options, errors)) {
+    errors << cli::terminalMessage(*refused) << "\n";
     return 2;
   }
   for (const std::string& key : kOptions) {
-    if (key != "place-lookup" && !options.contains(key)) {
+    if (key != "place-lookup" && key != "country" && !options.contains(key)) {
       errors << "Die Angabe --" << key << " fehlt.\n" << kUsage;
       return 1;
     }
@@ -172,12 +184,12 @@ int makeTransitFromBirthData(const std::vector<std::string>& arguments, std::ost
   entry.transitLongitude = options["transit-lon"];
   const auto checked = chart::checkChartEntry(entry);
   if (const auto* refusal = std::get_if<chart::ChartRefusal>(&checked)) {
-    errors << refusal->message << "\n";
+    errors << cli::terminalMessage(refusal->message) << "\n";
     return 2;
   }
   const TransitRecord record = chart::computeTransitRecord(std::get<chart::ChartRequest>(checked));
   if (const auto failure = writeTransitFile(pathFromUtf8(usage->target), record)) {
-    errors << *failure << "\n";
+    errors << cli::terminalMessage(*failure) << "\n";
     return 2;
   }
   return 0;

@@ -5,8 +5,8 @@
 //   kelvaro-make-transit SOURCE.txt TARGET.dat
 //   kelvaro-make-transit --version
 //   kelvaro-make-transit --name=… --birth=… … TARGET.dat
-#include <cstdio>
 #include <cstring>
+#include <exception>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -14,50 +14,70 @@
 #include <variant>
 #include <vector>
 
+#include "cli/terminal_message.h"
+#include "core/text_encoding.h"
 #include "core/version.h"
 #include "loading/transit_description.h"
+#include "output/transit_file_write.h"
 #ifdef KELVARO_HAVE_CHART
 #include "cli/birth_data_options.h"
 #endif
 
-int main(int argc, char** argv) {
-  using namespace kelvaro;
-  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+namespace {
+
+using namespace kelvaro;
+
+constexpr int kWritten = 0;
+constexpr int kWrongUsage = 1;
+constexpr int kRefused = 2;
+
+int refuse(const std::string& message) {
+  std::cerr << cli::terminalMessage(message) << "\n";
+  return kRefused;
+}
+
+// The first form: the readable text of SOURCE becomes the file TARGET, which
+// replaces an earlier file only by a complete new one.
+int makeFromText(const std::string& source, const std::string& target) {
+  std::ifstream text(pathFromUtf8(source), std::ios::binary);
+  if (!text) return refuse(source + ": lässt sich nicht lesen");
+  std::stringstream content;
+  content << text.rdbuf();
+  const auto parsed = parseTransitDescription(content.str());
+  if (const Rejection* refused = rejection(parsed)) return refuse(source + ": " + refused->message);
+  if (const auto failure =
+          writeTransitFile(pathFromUtf8(target), std::get<TransitRecord>(parsed))) {
+    return refuse(*failure);
+  }
+  return kWritten;
+}
+
+int run(const std::vector<std::string>& arguments) {
+  if (arguments.size() == 1 && arguments[0] == "--version") {
     std::cout << "kelvaro-make-transit " << kVersion << "\n";
-    return 0;
+    return kWritten;
   }
 #ifdef KELVARO_HAVE_CHART
-  const std::vector<std::string> arguments(argv + 1, argv + argc);
   if (isBirthDataForm(arguments)) return makeTransitFromBirthData(arguments, std::cerr);
-#endif
-  if (argc != 3) {
-#ifdef KELVARO_HAVE_CHART
-    std::cerr << makeTransitUsage();
+  const char* usage = makeTransitUsage();
 #else
-    std::cerr << "Aufruf: kelvaro-make-transit QUELLE.txt ZIEL.dat\n";
+  const char* usage = "Aufruf: kelvaro-make-transit QUELLE.txt ZIEL.dat\n";
 #endif
-    return 1;
+  if (arguments.size() != 2) {
+    std::cerr << usage;
+    return kWrongUsage;
   }
-  std::ifstream source(argv[1], std::ios::binary);
-  if (!source) {
-    std::cerr << argv[1] << ": lässt sich nicht lesen\n";
-    return 2;
+  return makeFromText(arguments[0], arguments[1]);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return run(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const std::exception& error) {
+    return refuse(std::string("kelvaro-make-transit: Unerwarteter Fehler, es wurde nichts "
+                              "geschrieben: ") +
+                  error.what());
   }
-  std::stringstream text;
-  text << source.rdbuf();
-  const auto parsed = parseTransitDescription(text.str());
-  if (const Rejection* refused = rejection(parsed)) {
-    std::cerr << argv[1] << ": " << refused->message << "\n";
-    return 2;
-  }
-  const auto bytes = serializeTransitRecord(std::get<TransitRecord>(parsed));
-  std::ofstream target(argv[2], std::ios::binary | std::ios::trunc);
-  target.write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-  target.close();
-  if (!target) {
-    std::cerr << argv[2] << ": lässt sich nicht schreiben\n";
-    return 2;
-  }
-  return 0;
 }

@@ -1,17 +1,22 @@
 #include "cli/run.h"
 
 #include <cerrno>
+#include <exception>
 #include <iostream>
+#include <optional>
+#include <sstream>
+#include <string_view>
 #include <variant>
 
 #include "cli/command_line.h"
+#include "cli/command_words.h"
 #include "cli/orb_option.h"
 #include "cli/standard_streams.h"
+#include "cli/terminal_message.h"
 #include "core/system_error_text.h"
 #include "core/text_encoding.h"
 #include "loading/orb_entry.h"
 #include "loading/position_check.h"
-#include "output/result_file.h"
 #include "output/save.h"
 
 namespace kelvaro::cli {
@@ -23,24 +28,21 @@ void printLines(std::ostream& out, const ResultText& lines) {
   out.write(lines.text().data(), static_cast<std::streamsize>(lines.text().size()));
 }
 
-// Messages use "\r" for their line breaks; the terminal gets "\n".
-void printMessage(std::ostream& err, std::string message) {
-  for (char& c : message) {
-    if (c == '\r') c = '\n';
-  }
-  err << message << '\n';
+void printMessage(std::ostream& err, std::string_view message) {
+  err << terminalMessage(message) << '\n';
 }
 
 // The --save step: saves the lines into `folder` (which plays the saved
-// working folder) and names the file on `err`, or reports the failure.
+// working folder) and names the file on `err`, or reports the failure. An
+// earlier file is never replaced: the lines take the next free name.
 int saveLines(std::ostream& err, const std::string& folder, const TransitRecord& record,
               const ResultText& lines) {
-  const auto saved = saveResultList(pathFromUtf8(folder), record, lines);
+  const auto saved = saveResultList(pathFromUtf8(folder), record, lines, ExistingFile::keep);
   if (const Rejection* failure = rejection(saved)) {
     printMessage(err, failure->message);
     return kExitRefused;
   }
-  err << resultFileName(record) << '\n';
+  printMessage(err, std::get<SavedFile>(saved).name);
   return kExitDone;
 }
 
@@ -55,26 +57,51 @@ bool writeLines(std::ostream& out, std::ostream& err, const ResultText& lines) {
   return false;
 }
 
-}  // namespace
+// The words for the parser. A "--" before the file lets the file name begin
+// with "-"; the parser would take every word after "--" for a file, so it
+// gets the words without the mark and a stand-in for the file, whose name
+// goes into `markedFile`.
+std::vector<std::string> parserWords(const std::vector<std::string>& arguments,
+                                     std::optional<std::string>& markedFile) {
+  const CommandWords found =
+      findCommandWords(std::vector<std::string_view>(arguments.begin(), arguments.end()));
+  std::vector<std::string> words;
+  words.reserve(arguments.size());
+  for (std::size_t i = arguments.size(); i-- > 0;) {  // the parser takes them from the back
+    if (found.mark && i == *found.mark) continue;
+    if (found.mark && i == found.file) {
+      markedFile = arguments[i];
+      words.emplace_back(".");
+    } else {
+      words.push_back(arguments[i]);
+    }
+  }
+  return words;
+}
 
-int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-        const TransitLoader& load, CommandAdder addMore) {
+int runOnce(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+            const TransitLoader& load, CommandAdder addMore) {
   CLI::App app{"Kelvaro: Halbsummen-Analyse einer Transit-Datei, ohne Fenster.", "kelvaro-cli"};
   CommandLine line;
   CommandSet commands(app);
   declareCommandLine(app, line, commands);
   if (addMore) addMore(commands);
 
+  std::optional<std::string> markedFile;
   try {
-    app.parse(std::vector<std::string>(arguments.rbegin(), arguments.rend()));
+    app.parse(parserWords(arguments, markedFile));
   } catch (const CLI::ParseError& error) {
-    const int status = app.exit(error, out, err);
+    // Help goes to `out` as it is; usage errors may quote any argument.
+    std::ostringstream usage;
+    const int status = app.exit(error, out, usage);
+    err << terminalMessage(usage.str());
     return status == 0 ? kExitDone : kExitUsage;
   }
+  if (markedFile) line.file = *markedFile;
 
   const auto orb = parseOrbOption(line.orbText);
   if (!orb) {
-    printMessage(err, std::string(kInvalidOrbMessage));
+    printMessage(err, kInvalidOrbMessage);
     return kExitRefused;
   }
   LoadResult loaded = load(line.file);
@@ -103,6 +130,23 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
   const int saved =
       saving ? saveLines(err, line.saveFolder, session.record, result.lines) : kExitDone;
   return written ? saved : kExitRefused;
+}
+
+}  // namespace
+
+// No failure ends the program without a word: what a library throws (it
+// should not) is reported like a refused entry.
+int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+        const TransitLoader& load, CommandAdder addMore) {
+  try {
+    return runOnce(arguments, out, err, load, addMore);
+  } catch (const std::exception& error) {
+    printMessage(err,
+                 "kelvaro-cli: Die Berechnung ist mit einem unerwarteten Fehler "
+                 "abgebrochen (" +
+                     std::string(error.what()) + ").");
+    return kExitRefused;
+  }
 }
 
 int runProgram(int argc, char** argv, CommandAdder addMore) {

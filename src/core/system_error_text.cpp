@@ -23,6 +23,10 @@ std::string systemErrorText(int error) {
       return "Zu viele symbolische Verknüpfungen";
     case ENAMETOOLONG:
       return "Name zu lang";
+    case EFBIG:
+      return "Datei zu groß";
+    case EEXIST:
+      return "Datei ist schon vorhanden";
 #ifdef EDQUOT
     case EDQUOT:
       return "Speicherkontingent überschritten";

@@ -141,6 +141,19 @@ std::string codePointsToUtf8(std::u32string_view codePoints) {
   return out;
 }
 
+std::string showableUtf8(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
+      out += utf8[pos++];
+    } else {
+      appendUtf8(out, decodeAt(utf8, pos));
+    }
+  }
+  return out;
+}
+
 std::size_t utf8Length(std::string_view utf8) {
   std::size_t count = 0;
   for (std::size_t pos = 0; pos < utf8.size(); ++count) skipCharacter(utf8, pos);

@@ -22,6 +22,9 @@ void appendWindows1252Lines(std::string& out, std::string_view utf8Lines);
 // Decodes UTF-8; a malformed sequence yields U+FFFD and resumes at the next byte.
 std::u32string utf8ToCodePoints(std::string_view utf8);
 std::string codePointsToUtf8(std::u32string_view codePoints);
+// The text with every malformed UTF-8 sequence replaced by U+FFFD, as it can
+// be shown (the bytes of a file name, say, that are no UTF-8).
+std::string showableUtf8(std::string_view utf8);
 void appendUtf8(std::string& out, char32_t codePoint);
 
 // Number of characters (code points) of a UTF-8 string.

@@ -1,12 +1,15 @@
-#include "output/file_replace.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <optional>
 #include <random>
 #include <string>
+
+#include "output/file_replace.h"
 
 namespace kelvaro {
 namespace {
@@ -37,6 +40,18 @@ class TemporaryFile {
     return std::make_error_code(std::errc::file_exists);
   }
 
+  // Gives the file the owner and the permission bits of the file it
+  // replaces. The owner stays only where the system lets this user give it
+  // (root; the group where the user belongs to it); that never stops the
+  // replace, the permission bits always stay.
+  std::error_code takeOver(const struct stat& replaced) {
+    if (::fchown(fd_, replaced.st_uid, replaced.st_gid) != 0) {
+      [[maybe_unused]] const int groupOnly = ::fchown(fd_, static_cast<uid_t>(-1), replaced.st_gid);
+    }
+    if (::fchmod(fd_, replaced.st_mode & 0777) != 0) return lastError();
+    return {};
+  }
+
   std::error_code write(std::string_view bytes) {
     while (!bytes.empty()) {
       const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
@@ -62,17 +77,50 @@ class TemporaryFile {
     return {};
   }
 
-  std::error_code renameTo(const std::filesystem::path& target) {
-    if (::rename(path_.c_str(), target.c_str()) != 0) return lastError();
+  std::error_code renameOnto(const std::filesystem::path& target, ExistingFile existing) {
+    if (existing == ExistingFile::replace) {
+      if (::rename(path_.c_str(), target.c_str()) != 0) return lastError();
+    } else if (auto error = renameIfFree(target)) {
+      return error;
+    }
     kept_ = true;
     return {};
   }
 
  private:
+  // Moves the file to `target` only if no file has that name; a file system
+  // that cannot do that in one step gets a second link, which fails as well
+  // when the name is taken.
+  std::error_code renameIfFree(const std::filesystem::path& target) {
+    if (::renameat2(AT_FDCWD, path_.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
+      return {};
+    }
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return lastError();
+    if (::link(path_.c_str(), target.c_str()) != 0) return lastError();
+    ::unlink(path_.c_str());
+    return {};
+  }
+
   std::filesystem::path path_;
   int fd_ = -1;
   bool kept_ = false;
 };
+
+// The status of the file that has the target's name, nothing where there is
+// none; or the refusal to replace it.
+std::error_code replaceableFile(const std::filesystem::path& target,
+                                std::optional<struct stat>& replaced) {
+  struct stat status {};
+  if (::lstat(target.c_str(), &status) != 0) {
+    return errno == ENOENT ? std::error_code{} : lastError();
+  }
+  if (S_ISDIR(status.st_mode)) return {EISDIR, std::generic_category()};
+  if (!S_ISREG(status.st_mode)) return ReplaceRefusal::notAPlainFile;
+  if ((status.st_mode & 0222) == 0) return ReplaceRefusal::writeProtected;
+  if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return lastError();
+  replaced = status;
+  return {};
+}
 
 // Makes the rename itself durable; a failure here no longer endangers any
 // content, so it is not reported.
@@ -85,13 +133,24 @@ void syncFolder(const std::filesystem::path& folder) {
 
 }  // namespace
 
-std::error_code replaceFileContents(const std::filesystem::path& target, std::string_view bytes) {
+std::error_code writeFileContents(const std::filesystem::path& target, std::string_view bytes,
+                                  ExistingFile existing) {
+  // Beyond a file-size limit write() then fails with EFBIG instead of the
+  // signal ending the program with the temporary file left behind.
+  std::signal(SIGXFSZ, SIG_IGN);
   const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
+  std::optional<struct stat> replaced;
+  if (existing == ExistingFile::replace) {
+    if (auto refused = replaceableFile(target, replaced)) return refused;
+  }
   TemporaryFile temporary;
   if (auto error = temporary.create(folder)) return error;
+  if (replaced) {
+    if (auto error = temporary.takeOver(*replaced)) return error;
+  }
   if (auto error = temporary.write(bytes)) return error;
   if (auto error = temporary.finish(bytes.size())) return error;
-  if (auto error = temporary.renameTo(target)) return error;
+  if (auto error = temporary.renameOnto(target, existing)) return error;
   syncFolder(folder);
   return {};
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -10,6 +11,10 @@
 
 namespace kelvaro {
 namespace {
+
+// The attributes a replaced file keeps.
+constexpr DWORD kKeptAttributes =
+    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
 // An open temporary file beside the target; removed again unless kept.
 class TemporaryFile {
@@ -60,16 +65,20 @@ class TemporaryFile {
     return {};
   }
 
-  // Moves the file over the target, written through to the disk. (Moving
+  // The attributes of the replaced file that the new one keeps.
+  std::error_code takeOver(DWORD attributes) {
+    const DWORD kept = attributes & kKeptAttributes;
+    if (kept != 0 && !::SetFileAttributesW(path_.c_str(), kept)) return lastWindowsError();
+    return {};
+  }
+
+  // Moves the file onto the target, written through to the disk. (Moving
   // within one folder is atomic; ReplaceFileW would also keep the target's
   // attributes, but leaves a backup file behind where it fails half-way.)
-  std::error_code renameTo(const std::filesystem::path& target) {
-    const DWORD attributes = ::GetFileAttributesW(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-      return {EISDIR, std::generic_category()};
-    }
-    if (!::MoveFileExW(path_.c_str(), target.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  // Without MOVEFILE_REPLACE_EXISTING the move fails where the name is taken.
+  std::error_code renameOnto(const std::filesystem::path& target, ExistingFile existing) {
+    const DWORD replace = existing == ExistingFile::replace ? MOVEFILE_REPLACE_EXISTING : 0;
+    if (!::MoveFileExW(path_.c_str(), target.c_str(), replace | MOVEFILE_WRITE_THROUGH)) {
       return lastWindowsError();
     }
     kept_ = true;
@@ -82,15 +91,51 @@ class TemporaryFile {
   bool kept_ = false;
 };
 
+// The attributes of the file that has the target's name, nothing where
+// there is none; or the refusal to replace it. The file is opened without
+// access to learn what it is: a device name such as NUL is no disk file.
+std::error_code replaceableFile(const std::filesystem::path& target,
+                                std::optional<DWORD>& attributes) {
+  const HANDLE file = ::CreateFileW(
+      target.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return {};
+    return errnoFromWindowsError(error);
+  }
+  BY_HANDLE_FILE_INFORMATION information{};
+  const bool disk = ::GetFileType(file) == FILE_TYPE_DISK;
+  const bool known = ::GetFileInformationByHandle(file, &information) != 0;
+  ::CloseHandle(file);
+  if (!disk || !known) return ReplaceRefusal::notAPlainFile;
+  const DWORD found = information.dwFileAttributes;
+  if ((found & FILE_ATTRIBUTE_DIRECTORY) != 0) return {EISDIR, std::generic_category()};
+  if ((found & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE)) != 0) {
+    return ReplaceRefusal::notAPlainFile;
+  }
+  if ((found & FILE_ATTRIBUTE_READONLY) != 0) return ReplaceRefusal::writeProtected;
+  attributes = found;
+  return {};
+}
+
 }  // namespace
 
-std::error_code replaceFileContents(const std::filesystem::path& target, std::string_view bytes) {
+std::error_code writeFileContents(const std::filesystem::path& target, std::string_view bytes,
+                                  ExistingFile existing) {
   const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
+  std::optional<DWORD> replaced;
+  if (existing == ExistingFile::replace) {
+    if (auto refused = replaceableFile(target, replaced)) return refused;
+  }
   TemporaryFile temporary;
   if (auto error = temporary.create(folder)) return error;
   if (auto error = temporary.write(bytes)) return error;
   if (auto error = temporary.finish(bytes.size())) return error;
-  return temporary.renameTo(target);
+  if (replaced) {
+    if (auto error = temporary.takeOver(*replaced)) return error;
+  }
+  return temporary.renameOnto(target, existing);
 }
 
 }  // namespace kelvaro

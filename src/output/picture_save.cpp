@@ -2,8 +2,9 @@
 
 #include "core/text_encoding.h"
 #include "output/file_name_check.h"
-#include "output/file_replace.h"
+#include "output/free_file_name.h"
 #include "output/result_file.h"
+#include "output/save.h"
 
 namespace kelvaro {
 
@@ -13,16 +14,17 @@ std::string dialPictureFileName(const TransitRecord& record) {
   return name + "_Gradscheibe.png";
 }
 
-Checked<std::string> saveDialPicture(const std::filesystem::path& folder,
-                                     const TransitRecord& record, std::string_view png) {
+Checked<SavedFile> saveDialPicture(const std::filesystem::path& folder, const TransitRecord& record,
+                                   std::string_view png, ExistingFile existing) {
   const std::string name = dialPictureFileName(record);
   if (auto refusal = fileNameRefusal(name)) return Rejection{std::move(*refusal)};
-  const std::filesystem::path target = folder / pathFromUtf8(name);
-  if (const std::error_code error = replaceFileContents(target, png)) {
-    return Rejection{"Die Datei " + utf8FromPath(target) +
-                     " lässt sich nicht speichern: " + error.message()};
+  const WrittenFile written = writeIntoFolder(folder, name, png, existing);
+  if (written.error) {
+    return Rejection{saveFailureMessage(folder / pathFromUtf8(written.name), written.error)};
   }
-  return "Das Bild der Gradscheibe wurde im Programm-Ordner gespeichert unter\r" + name;
+  return SavedFile{
+      written.name,
+      "Das Bild der Gradscheibe wurde im Programm-Ordner gespeichert unter\r" + written.name};
 }
 
 }  // namespace kelvaro

@@ -3,7 +3,7 @@
 #include "core/system_error_text.h"
 #include "core/text_encoding.h"
 #include "output/file_name_check.h"
-#include "output/file_replace.h"
+#include "output/free_file_name.h"
 #include "output/result_file.h"
 
 namespace kelvaro {
@@ -16,12 +16,12 @@ std::string savedMessage(const std::string& fileName) {
          "\rdamit sie nicht überschrieben wird.";
 }
 
-std::string failureMessage(const std::filesystem::path& target, const std::error_code& error) {
+}  // namespace
+
+std::string saveFailureMessage(const std::filesystem::path& target, const std::error_code& error) {
   return "Die Datei " + utf8FromPath(target) +
          " lässt sich nicht speichern: " + systemErrorText(error);
 }
-
-}  // namespace
 
 // The lines as savedLines() frames them: a blank line, the save header, a
 // blank line, then the lines (an empty list as one empty line).
@@ -35,15 +35,16 @@ std::string resultFileText(const TransitRecord& record, const ResultText& lines)
   return bytes;
 }
 
-Checked<std::string> saveResultList(const std::filesystem::path& folder,
-                                    const TransitRecord& record, const ResultText& lines) {
+Checked<SavedFile> saveResultList(const std::filesystem::path& folder, const TransitRecord& record,
+                                  const ResultText& lines, ExistingFile existing) {
   const std::string name = resultFileName(record);
   if (auto refusal = fileNameRefusal(name)) return Rejection{std::move(*refusal)};
-  const std::filesystem::path target = folder / pathFromUtf8(name);
-  if (const std::error_code error = replaceFileContents(target, resultFileText(record, lines))) {
-    return Rejection{failureMessage(target, error)};
+  const WrittenFile written =
+      writeIntoFolder(folder, name, resultFileText(record, lines), existing);
+  if (written.error) {
+    return Rejection{saveFailureMessage(folder / pathFromUtf8(written.name), written.error)};
   }
-  return savedMessage(name);
+  return SavedFile{written.name, savedMessage(written.name)};
 }
 
 }  // namespace kelvaro

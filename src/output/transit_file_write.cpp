@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "core/text_encoding.h"
 #include "output/file_replace.h"
+#include "output/save.h"
 
 namespace kelvaro {
 
@@ -12,7 +12,7 @@ std::optional<std::string> writeTransitFile(const std::filesystem::path& target,
   const auto bytes = serializeTransitRecord(record);
   const std::string_view content(reinterpret_cast<const char*>(bytes.data()), bytes.size());
   if (const std::error_code error = replaceFileContents(target, content)) {
-    return "Die Datei " + utf8FromPath(target) + " lässt sich nicht speichern: " + error.message();
+    return saveFailureMessage(target, error);
   }
   return std::nullopt;
 }

@@ -27,6 +27,7 @@
 #include "loading/position_check.h"
 #include "loading/transit_file.h"
 #include "output/print.h"
+#include "output/result_file.h"
 #include "output/save.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -39,6 +40,7 @@
 #include "ui/new_transit_form.h"
 #include "ui/persons_window.h"
 #include "ui/platform.h"
+#include "ui/save_question.h"
 #include "ui/text_view.h"
 
 namespace kelvaro::ui {
@@ -266,7 +268,7 @@ void TForm1::zeigen() {
   AxisOverview overview = axisOverview(*record_, orb_);
   const std::array<QLabel*, kAxisLabelCount> labels = axisLabels();
   for (std::size_t i = 0; i < labels.size(); ++i) labels[i]->setText(toQString(overview.labels[i]));
-  Label3->setText(toQString(overview.heading));
+  setListHeading(overview.heading);
   Memo3->setLines(std::move(overview.lines));
   Memo3->showFromTop();
   platform_.showInformation(this, std::string(kSearchesReadyMessage));
@@ -278,7 +280,7 @@ void TForm1::zeigen() {
 
 void TForm1::Button4Click() {
   const QString blank = QStringLiteral(" ");
-  Label3->setText(blank);
+  setListHeading(" ");
   Label9->setText(blank);
   for (QLabel* axis : axisLabels()) axis->setText(blank);
   setCommandButtonsEnabled(false);
@@ -310,13 +312,15 @@ void TForm1::Button15Click() {
   dial_->showDial(*record_, orb_, savedWorkingFolder_);
 }
 
-// The calendar's lines go into the result list like those of any search.
+// The calendar's lines go into the result list like those of any search;
+// until they come (a closed calendar brings none) everything stays as it is.
 void TForm1::Button16Click() {
   if (!record_) return;
-  hideEntryControls();
   if (!calendar_) {
-    calendar_ = new CalendarWindow(platform_, this,
-                                   [this](const SearchResult& result) { showResult(result); });
+    calendar_ = new CalendarWindow(platform_, this, [this](const SearchResult& result) {
+      hideEntryControls();
+      showResult(result);
+    });
   }
   calendar_->openFor(*record_);
 }
@@ -345,11 +349,13 @@ void TForm1::saveLines(QWidget* parent, const ResultText& lines) {
   if (!record_) return;
   std::error_code ignored;  // a missing folder is reported by the save itself
   std::filesystem::current_path(savedWorkingFolder_, ignored);
-  const Checked<std::string> saved = saveResultList(savedWorkingFolder_, *record_, lines);
+  const ExistingFile existing =
+      askAboutExistingFile(platform_, parent, savedWorkingFolder_, resultFileName(*record_));
+  const Checked<SavedFile> saved = saveResultList(savedWorkingFolder_, *record_, lines, existing);
   if (const Rejection* failure = rejection(saved)) {
     platform_.showError(parent, failure->message);
   } else {
-    platform_.showInformation(parent, std::get<std::string>(saved));
+    platform_.showInformation(parent, std::get<SavedFile>(saved).information);
   }
 }
 
@@ -396,8 +402,15 @@ void TForm1::setCommandButtonsEnabled(bool enabled) {
   for (QPushButton* command : commandButtons()) command->setEnabled(enabled);
 }
 
+// Leaving option 6 uncovers the result list: its heading and its print and
+// save buttons come back with it.
 void TForm1::hideEntryControls() {
+  const bool magicSquareShown = !Memo1->isHidden();
   for (QWidget* control : entryControls()) control->hide();
+  if (!magicSquareShown) return;
+  Label3->setText(listHeading_);
+  Button6->show();
+  Button7->show();
 }
 
 }  // namespace kelvaro::ui

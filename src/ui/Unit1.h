@@ -144,6 +144,9 @@ class TForm1 : public QWidget {
   void refuseEntry(QLineEdit& field, const std::string& message);
   void showVariantPanel();
   void showResult(SearchResult result);
+  // The heading of what the result list shows; option 6 covers both with
+  // its own view and heading while it is active.
+  void setListHeading(const std::string& heading);
 
   // Printing and saving the lines of a view, for this window and TForm4.
   void printLines(QWidget* parent, const ResultText& lines);
@@ -192,6 +195,7 @@ class TForm1 : public QWidget {
   bool allFactors_ = false;     // option 4: the fourth factor from all factors
   bool checkingAngle_ = false;  // the angle check runs: its own focus moves start no other
   std::filesystem::path savedWorkingFolder_;
+  QString listHeading_;  // the heading of the result list's lines
 
   // Holds all controls; scrolls where the screen is smaller than the window.
   QScrollArea* ScrollBox1;

@@ -77,8 +77,13 @@ void TForm1::refuseEntry(QLineEdit& field, const std::string& message) {
   focusField(field);
 }
 
+void TForm1::setListHeading(const std::string& heading) {
+  listHeading_ = toQString(heading);
+  Label3->setText(listHeading_);
+}
+
 void TForm1::showResult(SearchResult result) {
-  Label3->setText(toQString(result.heading));
+  setListHeading(result.heading);
   Memo3->setLines(std::move(result.lines));
   Memo3->showFromTop();
 }
@@ -201,7 +206,7 @@ void TForm1::Edit7Change() {
   if (characterCount(*Edit7) != kQuadroEntryLength) return;
   Memo3->clear();
   QuadroOutcome outcome = quadroSearch(*record_, orb_, toUtf8(Edit7->text()));
-  Label3->setText(toQString(outcome.result.heading));
+  setListHeading(outcome.result.heading);
   Memo3->setLines(std::move(outcome.result.lines));
   if (outcome.rejection) {
     refuseEntry(*Edit7, outcome.rejection->message);
@@ -307,7 +312,7 @@ void TForm1::Edit6Change() {
   Memo3->clear();
   TripleStep step = tripleEntryStep(*record_, orb_, toUtf8(Edit6->text()), allFactors_);
   for (const std::string& message : step.messages) refuseEntry(*Edit6, message);
-  if (step.heading) Label3->setText(toQString(*step.heading));
+  if (step.heading) setListHeading(*step.heading);
   Memo3->setLines(std::move(step.lines));
   Memo3->showFromTop();
 }
@@ -322,11 +327,13 @@ void TForm1::Button1Click() {
 // ---- Option 6: magic square -----------------------------------------------
 
 // The second text view lies over the result list (and its print and save
-// buttons) while the option is active.
+// buttons, which it hides) while the option is active.
 void TForm1::Button5Click() {
   hideEntryControls();
   Edit8->show();
   Memo1->show();
+  Button6->hide();
+  Button7->hide();
   Label22->show();
   Edit8->clear();  // a change: a field that held an entry opens the view afresh
   focusField(*Edit8);

@@ -8,6 +8,8 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <exception>
+#include <string>
 
 #include "chart/calendar_entry.h"
 #include "ui/entry_field.h"
@@ -49,7 +51,13 @@ bool tickedAtStart(int body) {
 }  // namespace
 
 CalendarWindow::CalendarWindow(Platform& platform, QWidget* parent, ResultHandler onResult)
-    : QDialog(parent), platform_(platform), onResult_(std::move(onResult)) {
+    : QDialog(parent),
+      platform_(platform),
+      onResult_(std::move(onResult)),
+      computation_([](const TransitRecord& record, const chart::CalendarRequest& request,
+                      const chart::CalendarProgress& progress) {
+        return chart::transitCalendar(record, request, progress);
+      }) {
   setObjectName(QStringLiteral("CalendarWindow"));
   setWindowTitle(QStringLiteral("Transit-Kalender"));
   setFixedSize(470, 344);
@@ -158,7 +166,8 @@ std::optional<chart::CalendarRequest> CalendarWindow::checkedRequest() {
 
 // The computation runs here, on the window thread; the progress bar lets the
 // events through while it runs, and its own modality keeps every other
-// window from being used meanwhile.
+// window from being used meanwhile. A computation that fails (it should
+// not) is reported like a cancelled one leaves things: everything as it was.
 std::optional<SearchResult> CalendarWindow::compute(const chart::CalendarRequest& request) {
   QProgressDialog progress(QStringLiteral("Der Transit-Kalender wird berechnet …"),
                            QStringLiteral("Abbrechen"), 0, kProgressSteps, this);
@@ -169,10 +178,17 @@ std::optional<SearchResult> CalendarWindow::compute(const chart::CalendarRequest
   progress.setAutoClose(false);
   progress.setAutoReset(false);
   progress.setValue(0);
-  return chart::transitCalendar(*record_, request, [&progress](double done) {
-    progress.setValue(static_cast<int>(done * kProgressSteps));
-    return !progress.wasCanceled();
-  });
+  try {
+    return computation_(*record_, request, [&progress](double done) {
+      progress.setValue(static_cast<int>(done * kProgressSteps));
+      return !progress.wasCanceled();
+    });
+  } catch (const std::exception& error) {
+    progress.close();
+    platform_.showError(
+        this, "Der Transit-Kalender lässt sich nicht berechnen: " + std::string(error.what()));
+    return std::nullopt;
+  }
 }
 
 void CalendarWindow::Button1Click() {

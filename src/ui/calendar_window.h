@@ -32,8 +32,14 @@ class CalendarWindow : public QDialog {
 
  public:
   using ResultHandler = std::function<void(const SearchResult&)>;
+  // The computation of the calendar (chart::transitCalendar by default).
+  using Computation = std::function<std::optional<SearchResult>(
+      const TransitRecord&, const chart::CalendarRequest&, const chart::CalendarProgress&)>;
 
   CalendarWindow(Platform& platform, QWidget* parent, ResultHandler onResult);
+
+  // Replaces the computation; the window tests give one that fails.
+  void setComputation(Computation computation) { computation_ = std::move(computation); }
 
   // Shows the window for the loaded record. The fields keep what was
   // entered before; the dates start at today and three months on.
@@ -48,6 +54,7 @@ class CalendarWindow : public QDialog {
 
   Platform& platform_;
   ResultHandler onResult_;
+  Computation computation_;
   std::optional<TransitRecord> record_;
 
   QLabel* Label1;  // "Von"

@@ -17,6 +17,7 @@
 #include "search/dial_pointer.h"
 #include "ui/dial_disc.h"
 #include "ui/platform.h"
+#include "ui/save_question.h"
 #include "ui/text_view.h"
 #include "ui/window_style.h"
 
@@ -158,11 +159,13 @@ void DialWindow::savePicture() {
   buffer.open(QIODevice::WriteOnly);
   disc_->grab().save(&buffer, "PNG");
   const std::string_view bytes(png.constData(), static_cast<std::size_t>(png.size()));
-  const Checked<std::string> saved = saveDialPicture(saveFolder_, *record_, bytes);
+  const ExistingFile existing =
+      askAboutExistingFile(platform_, this, saveFolder_, dialPictureFileName(*record_));
+  const Checked<SavedFile> saved = saveDialPicture(saveFolder_, *record_, bytes, existing);
   if (const Rejection* failure = rejection(saved)) {
     platform_.showError(this, failure->message);
   } else {
-    platform_.showInformation(this, std::get<std::string>(saved));
+    platform_.showInformation(this, std::get<SavedFile>(saved).information);
   }
 }
 

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <chrono>
+#include <exception>
 #include <system_error>
 
 #include "archive/archive.h"
@@ -21,6 +22,7 @@
 #include "chart/transit_chart.h"
 #include "core/text_encoding.h"
 #include "output/file_name_check.h"
+#include "output/transit_file_name.h"
 #include "output/transit_file_write.h"
 #include "ui/entry_field.h"
 #include "ui/platform.h"
@@ -58,14 +60,10 @@ void addRow(QGridLayout& grid, int row, int column, const QString& caption, QWid
   grid.addWidget(field, row, column + 1, 1, span);
 }
 
-// The present moment as the clock of the system's zone shows it, and that zone.
-std::pair<chart::LocalTime, std::string> presentMoment() {
-  const std::string id = QTimeZone::systemTimeZoneId().toStdString();
-  const auto parsed = chart::TimeZone::parse(id);
-  const chart::TimeZone zone =
-      rejection(parsed) ? chart::TimeZone::universal() : std::get<chart::TimeZone>(parsed);
-  const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-  return {zone.toLocal(now), zone.name()};
+// The system's zone, UT where the tz database does not know it.
+chart::TimeZone systemZone() {
+  const auto parsed = chart::TimeZone::parse(QTimeZone::systemTimeZoneId().toStdString());
+  return rejection(parsed) ? chart::TimeZone::universal() : std::get<chart::TimeZone>(parsed);
 }
 
 QString twoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
@@ -74,7 +72,10 @@ QString twoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLa
 
 NewTransitForm::NewTransitForm(Platform& platform, std::filesystem::path transitFolder,
                                QWidget* parent)
-    : QDialog(parent), platform_(platform), transitFolder_(std::move(transitFolder)) {
+    : QDialog(parent),
+      platform_(platform),
+      transitFolder_(std::move(transitFolder)),
+      makeRecord_(chart::computeTransitRecord) {
   setObjectName(QStringLiteral("NewTransitForm"));
   setWindowTitle(QStringLiteral("Neue Transit-Datei"));
   setFont(captionFont(10, true));
@@ -89,12 +90,16 @@ NewTransitForm::NewTransitForm(Platform& platform, std::filesystem::path transit
   transitSearch_ = {Ort, OrtTreffer, Breite, Laenge, Zeitzone, new QTimer(this), {}};
   connectPlaceSearch(birthSearch_);
   connectPlaceSearch(transitSearch_);
-  for (QLineEdit* birth : {Geburtsort, Geburtsbreite, Geburtslaenge}) {
+  for (QLineEdit* birth : {Geburtsort, Geburtsbreite, Geburtslaenge, Geburtszeitzone}) {
     connect(birth, &QLineEdit::textChanged, this, &NewTransitForm::followBirthPlace);
   }
-  for (QLineEdit* transit : {Ort, Breite, Laenge}) {
+  for (QLineEdit* transit : {Ort, Breite, Laenge, Zeitzone}) {
     connect(transit, &QLineEdit::textEdited, this, [this] { transitFollowsBirth_ = false; });
   }
+  for (QLineEdit* typed : {Datum, Zeit}) {
+    connect(typed, &QLineEdit::textEdited, this, [this] { presentMoment_.reset(); });
+  }
+  connect(Zeitzone, &QLineEdit::textChanged, this, &NewTransitForm::showPresentMoment);
   connect(SpeichernButton, &QPushButton::clicked, this, &NewTransitForm::Speichern);
   connect(AbbrechenButton, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -173,11 +178,10 @@ void NewTransitForm::openEntry() {
     search->matches->clear();
   }
   transitFollowsBirth_ = true;
-  const auto [now, zone] = presentMoment();
-  Datum->setText(twoDigits(now.day) + QLatin1Char('.') + twoDigits(now.month) + QLatin1Char('.') +
-                 QString::number(now.year));
-  Zeit->setText(twoDigits(now.hour) + QLatin1Char(':') + twoDigits(now.minute));
-  Zeitzone->setText(toQString(zone));
+  // The minute shown is the moment: the seconds would be lost in the field.
+  presentMoment_ = std::chrono::floor<std::chrono::minutes>(std::chrono::system_clock::now());
+  Zeitzone->setText(toQString(systemZone().name()));
+  showPresentMoment();
   setModal(true);
   show();
   activateWindow();
@@ -310,11 +314,27 @@ void NewTransitForm::choosePlace(PlaceSearch& search, int row) {
   focusNextChild();
 }
 
+// The transit place is the birth place, with its zone, until the user
+// gives the transit its own.
 void NewTransitForm::followBirthPlace() {
   if (!transitFollowsBirth_) return;
   Ort->setText(Geburtsort->text());
   Breite->setText(Geburtsbreite->text());
   Laenge->setText(Geburtslaenge->text());
+  Zeitzone->setText(Geburtszeitzone->text());
+}
+
+// The present moment, as long as the user has not typed a date or a time,
+// on the clock of the zone the field names (the fields stay as they are
+// while it names none).
+void NewTransitForm::showPresentMoment() {
+  if (!presentMoment_) return;
+  const auto zone = chart::TimeZone::parse(toUtf8(Zeitzone->text()));
+  if (rejection(zone)) return;
+  const chart::LocalTime now = std::get<chart::TimeZone>(zone).toLocal(*presentMoment_);
+  Datum->setText(twoDigits(now.day) + QLatin1Char('.') + twoDigits(now.month) + QLatin1Char('.') +
+                 QString::number(now.year));
+  Zeit->setText(twoDigits(now.hour) + QLatin1Char(':') + twoDigits(now.minute));
 }
 
 chart::ChartEntry NewTransitForm::entry() const {
@@ -377,15 +397,15 @@ void NewTransitForm::Speichern() {
   writeFile(std::get<chart::ChartRequest>(checked));
 }
 
-// "<Name>-<Vorname>-<TTMMJJJJ>.dat" with the transit date, in the transit
-// folder; an existing file is replaced only when the user agrees.
+// transitFileName() with the transit date, in the transit folder; an
+// existing file is replaced only when the user agrees.
 bool NewTransitForm::writeFile(const chart::ChartRequest& request) {
   const chart::LocalTime& day = request.transitLocal;
-  const std::string name = request.name + "-" + request.firstName + "-" +
-                           toUtf8(twoDigits(day.day) + twoDigits(day.month)) +
-                           std::to_string(day.year) + ".dat";
-  if (const auto refused = fileNameRefusal(name)) {
-    platform_.showError(this, *refused);
+  const std::string name =
+      transitFileName(request.name, request.firstName, day.day, day.month, day.year);
+  const auto refused = fileNameRefusal(name);
+  if (const auto refusal = refused ? refused : transitFileNameLengthRefusal(name)) {
+    platform_.showError(this, *refusal);
     focusField(*Name);
     return false;
   }
@@ -398,7 +418,9 @@ bool NewTransitForm::writeFile(const chart::ChartRequest& request) {
                           "Die Datei " + shown + " gibt es schon.\rSoll sie ersetzt werden?")) {
     return false;
   }
-  if (const auto failure = writeTransitFile(target, chart::computeTransitRecord(request))) {
+  const std::optional<TransitRecord> record = computedRecord(request);
+  if (!record) return false;
+  if (const auto failure = writeTransitFile(target, *record)) {
     platform_.showError(this, *failure);
     return false;
   }
@@ -408,6 +430,18 @@ bool NewTransitForm::writeFile(const chart::ChartRequest& request) {
   accept();
   emit made(toQString(utf8FromPath(target)), load);
   return true;
+}
+
+// The record, or nothing after the message of a computation that failed
+// (which it should not): the window stays open with everything entered.
+std::optional<TransitRecord> NewTransitForm::computedRecord(const chart::ChartRequest& request) {
+  try {
+    return makeRecord_(request);
+  } catch (const std::exception& error) {
+    platform_.showError(
+        this, "Die Transit-Datei lässt sich nicht berechnen: " + std::string(error.what()));
+    return std::nullopt;
+  }
 }
 
 }  // namespace kelvaro::ui

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QDialog>
+#include <chrono>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "chart/chart_entry.h"
 #include "chart/place_atlas.h"
+#include "core/transit_record.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -27,7 +31,14 @@ class NewTransitForm : public QDialog {
   Q_OBJECT
 
  public:
+  // The computation of the record from the checked entry.
+  using RecordMaker = std::function<TransitRecord(const chart::ChartRequest&)>;
+
   NewTransitForm(Platform& platform, std::filesystem::path transitFolder, QWidget* parent);
+
+  // Replaces the computation (the ephemeris's by default); the window tests
+  // give one that fails.
+  void setRecordMaker(RecordMaker maker) { makeRecord_ = std::move(maker); }
 
   // Shows the window with empty birth fields and the present moment of the
   // system's zone as the transit.
@@ -62,17 +73,23 @@ class NewTransitForm : public QDialog {
   void searchPlaces(PlaceSearch& search);
   void choosePlace(PlaceSearch& search, int row);
   void followBirthPlace();
+  void showPresentMoment();
   void Speichern();
   chart::ChartEntry entry() const;
   QLineEdit* field(chart::ChartField which) const;
   bool writeFile(const chart::ChartRequest& request);
+  std::optional<TransitRecord> computedRecord(const chart::ChartRequest& request);
   void storeInArchive();
   void useLastTransitPlace();
 
   Platform& platform_;
   const std::filesystem::path transitFolder_;
   std::filesystem::path archiveFile_;  // empty: no archive
-  bool transitFollowsBirth_ = true;    // the transit place is the birth place until edited
+  RecordMaker makeRecord_;
+  bool transitFollowsBirth_ = true;  // the transit place is the birth place until edited
+  // The moment the transit date and time stand for while the user has not
+  // typed them: they follow it into every zone the zone field gets.
+  std::optional<std::chrono::sys_seconds> presentMoment_;
 
   QLineEdit* Name;
   QLineEdit* Vorname;

@@ -75,6 +75,44 @@ ChartEntry cologne() {
           "Köln",   "08.12.2026", "12:00",      "+01:00", "50.9333",       "6.95"};
 }
 
+// A second sign, a second hemisphere letter and minutes or seconds of one
+// digit are no format of their own: each gets the message of a wrong format.
+TEST(ChartEntry, DoubledSignsLettersAndShortMinutesAreRefused) {
+  const std::string degrees = "\" ist keine Angabe in Grad. Bitte als ";
+  EXPECT_EQ(rejection(checkLatitude("Breite des Transitorts", "+-5"))->message,
+            "Breite des Transitorts: \"+-5" + degrees + "50.9333 oder 50°56' N angeben.");
+  for (const char* bad : {"+-5", "-+5", "++5", "6°57' OE", "6°57' EO", "6°57' OO"}) {
+    EXPECT_FALSE(longitude(bad)) << bad;
+  }
+  EXPECT_EQ(rejection(checkLongitude("Länge", "6°57' OE"))->message,
+            "Länge: \"6°57' OE" + degrees + "6.95 oder 06°57' O angeben.");
+  EXPECT_FALSE(latitude("50°56' NN"));
+  const std::string format =
+      "\" ist keine gültige Uhrzeit. Bitte als HH:MM oder HH:MM:SS angeben (00:00 bis 23:59:59).";
+  EXPECT_EQ(rejection(checkTime("Transitzeit", "07:5"))->message, "Transitzeit: \"07:5" + format);
+  EXPECT_EQ(rejection(checkTime("Transitzeit", "14:30:5"))->message,
+            "Transitzeit: \"14:30:5" + format);
+  EXPECT_EQ(std::get<ClockTime>(checkTime("Zeit", "7:05:09")).second, 9);
+  EXPECT_NEAR(*longitude("-5"), -5, 1e-12);
+  EXPECT_NEAR(*longitude("+5"), 5, 1e-12);
+}
+
+// No-break spaces, vertical tabs and line ends are blanks like spaces: a
+// name of nothing else is no name.
+TEST(ChartEntry, ANameOfOnlyBlanksOfAnyKindIsEmpty) {
+  for (const std::string blanks : {"\xC2\xA0", "\xC2\xA0 \xC2\xA0", "\v", "\n", "\r\n", "\f\t"}) {
+    const auto name = checkTextField("Name", blanks, true);
+    ASSERT_TRUE(rejection(name)) << blanks;
+    EXPECT_EQ(rejection(name)->message, "Name: Bitte angeben.");
+    EXPECT_EQ(std::get<std::string>(checkTextField("Vorname", blanks, false)), "") << blanks;
+  }
+  EXPECT_EQ(std::get<std::string>(checkTextField("Name", "\xC2\xA0M\xC2\xA0x\n", true)),
+            "M\xC2\xA0x");
+  ChartEntry entry = cologne();
+  entry.name = "\xC2\xA0\xC2\xA0";
+  EXPECT_EQ(std::get<ChartRefusal>(checkChartEntry(entry)).field, ChartField::name);
+}
+
 TEST(ChartEntry, TheFirstRefusedFieldIsNamed) {
   EXPECT_TRUE(std::holds_alternative<ChartRequest>(checkChartEntry(cologne())));
   struct Case {

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+
+#include "support/temp_dir.h"
+
 namespace kelvaro::chart {
 namespace {
 
@@ -45,6 +50,20 @@ TEST(TimeZone, SummerTimeGoesOnAfterTheListedChanges) {
   EXPECT_EQ(universal(zone("Australia/Sydney"), {2040, 1, 10, 12, 0, 0}), ut(2040, 1, 10, 1, 0));
   EXPECT_EQ(universal(zone("America/Santiago"), {2040, 1, 10, 12, 0, 0}), ut(2040, 1, 10, 15, 0));
   EXPECT_EQ(universal(zone("America/Santiago"), {2040, 7, 10, 12, 0, 0}), ut(2040, 7, 10, 16, 0));
+}
+
+// TZDIR naming other zone files must not change a zone: before 2037 the
+// rules come from the system's files, so the later years must too.
+TEST(TimeZone, TheLaterYearsComeFromTheSameFilesWhateverTzdirSays) {
+  const testing::TempDir other;
+  std::filesystem::create_directories(other.path() / "Europe");
+  std::filesystem::copy_file("/usr/share/zoneinfo/Asia/Tokyo", other.path() / "Europe" / "Berlin");
+  ::setenv("TZDIR", other.path().c_str(), 1);
+  const TimeZone berlin = zone("Europe/Berlin");
+  ::unsetenv("TZDIR");
+  EXPECT_EQ(berlin.offsetAt(ut(2050, 7, 1, 12, 0)), hours{2});
+  EXPECT_EQ(berlin.offsetAt(ut(2050, 1, 1, 12, 0)), hours{1});
+  EXPECT_EQ(universal(berlin, {2050, 7, 1, 12, 0, 0}), ut(2050, 7, 1, 10, 0));
 }
 
 TEST(TimeZone, ClockChangesAreRefusedNamingZoneAndOffsets) {

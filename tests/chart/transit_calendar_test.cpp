@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <map>
 #include <tuple>
@@ -152,6 +153,26 @@ TEST(TransitCalendar, PointsFollowTheChoiceAndTheFactorFilter) {
     EXPECT_TRUE(p.first == factor::MC || p.first == factor::SO || p.second == factor::SO);
   }
   EXPECT_EQ(radixPoints(record, CalendarPoints::midpoints, with).size(), 41u);
+}
+
+// The minute shown is the nearest to the exact moment, rounded once:
+// 89.6 s after 12:00 is 12:01, not (by way of 12:01:30) 12:02.
+TEST(TransitCalendar, TheMinuteShownIsTheNearest) {
+  const auto noon =
+      std::chrono::sys_days(std::chrono::year(2026) / 1 / 15) + std::chrono::hours(12);
+  const double julianNoon = julianDayUt(std::chrono::sys_seconds(noon));
+  const auto shown = [&](const char* zoneName, double seconds) {
+    return shownMinute(zone(zoneName), julianNoon + seconds / 86400).local;
+  };
+  EXPECT_EQ(shown("UT", 89.6), (LocalTime{2026, 1, 15, 12, 1, 0}));
+  EXPECT_EQ(shown("UT", 90.4), (LocalTime{2026, 1, 15, 12, 2, 0}));
+  EXPECT_EQ(shown("UT", 29.6), (LocalTime{2026, 1, 15, 12, 0, 0}));
+  EXPECT_EQ(shown("UT", 149.7), (LocalTime{2026, 1, 15, 12, 2, 0}));
+  EXPECT_EQ(shown("UT", -30.2), (LocalTime{2026, 1, 15, 11, 59, 0}));
+  EXPECT_EQ(shown("Europe/Berlin", 89.6), (LocalTime{2026, 1, 15, 13, 1, 0}));
+  EXPECT_EQ(shown("+05:30", 89.6), (LocalTime{2026, 1, 15, 17, 31, 0}));
+  EXPECT_EQ(shownMinute(zone("Europe/Berlin"), julianNoon + 89.6 / 86400).ut,
+            std::chrono::sys_seconds(noon + std::chrono::minutes(1)));
 }
 
 }  // namespace

@@ -1,15 +1,22 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 #include "chart/transit_calendar.h"
 #include "support/cli_runner.h"
+#include "support/sandbox.h"
+#include "support/temp_dir.h"
 
 namespace kelvaro {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::linesOf;
 using testing::runCliProcess;
+using testing::runProcess;
 using testing::samplePath;
 
 const std::string kSample = "weiss-anna.dat";
@@ -120,6 +127,36 @@ TEST(CalendarCli, RefusesBadDatesZonesAndNames) {
   EXPECT_EQ(runCliProcess({samplePath(kSample), "calendar", "--from=01.01.2025"}).status, 1);
 }
 
+// An elements file of the fictitious bodies in a folder named by
+// SE_EPHE_PATH, malformed or not, changes nothing and ends nothing.
+TEST(CalendarCli, TheEphemerisFolderOfTheEnvironmentChangesNothing) {
+  const std::vector<std::string> options = {"--from=01.01.2026", "--to=31.03.2026",
+                                            "--bodies=CU,KR", "--points=factors"};
+  const std::vector<std::string> expected = calendarLines(options);
+  ASSERT_GT(expected.size(), 1u);
+  const testing::TempDir folder;
+  std::ofstream(folder.path() / "seorbel.txt") << "J1900, J1900, x\n";
+  ::setenv("SE_EPHE_PATH", folder.path().c_str(), 1);
+  const std::vector<std::string> lines = calendarLines(options);
+  ::unsetenv("SE_EPHE_PATH");
+  EXPECT_EQ(lines, expected);
+}
+
+// --points takes its words in any case, as --bodies and --with do.
+TEST(CalendarCli, PointsInAnyCase) {
+  const std::vector<std::string> range = {"--from=01.01.2027", "--to=03.01.2027", "--zone=UT",
+                                          "--bodies=MO"};
+  const auto with = [&range](const std::string& points) {
+    std::vector<std::string> options = range;
+    options.push_back("--points=" + points);
+    return calendarLines(options);
+  };
+  EXPECT_EQ(with("ALL"), with("all"));
+  EXPECT_EQ(with("Midpoints"), with("midpoints"));
+  EXPECT_EQ(with(" FACTORS "), with("factors"));
+  EXPECT_NE(with("factors"), with("all"));
+}
+
 // kelvaro-cli hands the calendar and the help over to the program that has
 // the calendar; the help lists it with the other commands.
 TEST(CalendarCli, TheHelpListsTheCalendar) {
@@ -127,6 +164,73 @@ TEST(CalendarCli, TheHelpListsTheCalendar) {
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("calendar"), std::string::npos);
   EXPECT_NE(help.out.find("correspondences"), std::string::npos);
+}
+
+// A copy of kelvaro-cli in a folder of its own: no calendar program beside it.
+class LoneCli {
+ public:
+  LoneCli() { fs::copy_file(testing::cliPath(), path()); }
+  fs::path path() const { return dir_.path() / "kelvaro-cli"; }
+  const fs::path& folder() const { return dir_.path(); }
+
+ private:
+  testing::TempDir dir_;
+};
+
+// Only the word in the place of the command hands the run over: a file
+// named "calendar", an entry "calendar" or the value of --orb do not.
+TEST(CalendarHandover, OnlyTheCommandCalendarIsHandedOver) {
+  const LoneCli cli;
+  fs::copy_file(samplePath(kSample), cli.folder() / "calendar");
+  const fs::path previous = fs::current_path();
+  fs::current_path(cli.folder());
+  const auto file = runProcess({cli.path(), "calendar", "header"});
+  const auto entry = runProcess({cli.path(), samplePath(kSample), "search1", "calendar"});
+  const auto orb = runProcess({cli.path(), "--orb", "calendar", samplePath(kSample), "header"});
+  const auto command = runProcess(
+      {cli.path(), samplePath(kSample), "calendar", "--from=01.01.2026", "--to=02.01.2026"});
+  fs::current_path(previous);
+  const std::string missing = "lässt sich nicht starten";
+  EXPECT_EQ(file.status, 0) << file.err;
+  EXPECT_EQ(file.out, runCliProcess({samplePath(kSample), "header"}).out);
+  EXPECT_EQ(entry.err.find(missing), std::string::npos) << entry.err;
+  EXPECT_EQ(entry.status, 2) << entry.err;
+  EXPECT_EQ(orb.err.find(missing), std::string::npos) << orb.err;
+  EXPECT_EQ(orb.status, 2) << orb.err;
+  EXPECT_EQ(command.status, 1);
+  EXPECT_NE(command.err.find(missing), std::string::npos) << command.err;
+}
+
+// A copy of kelvaro-cli in the place of the calendar program would hand the
+// run on to itself for ever; it stops with a message instead.
+TEST(CalendarHandover, AProgramThatWouldHandOverAgainStops) {
+  const LoneCli cli;
+  fs::copy_file(testing::cliPath(), cli.folder() / "kelvaro-cli-chart");
+  const auto run = runProcess(
+      {cli.path(), samplePath(kSample), "calendar", "--from=01.01.2026", "--to=02.01.2026"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err,
+            "kelvaro-cli: Der Transit-Kalender fehlt: An der Stelle von kelvaro-cli-chart steht "
+            "ein Programm, das ihn nur weitergibt. Bitte Kelvaro neu installieren.\n");
+}
+
+// Without /proc and with a bare name as argv[0] (as a shell starts a program
+// from the PATH), the calendar program is still found beside kelvaro-cli.
+TEST(CalendarHandover, TheCalendarProgramIsFoundWithoutArgv0BeingAPath) {
+#ifdef __SANITIZE_ADDRESS__
+  GTEST_SKIP() << "the sanitizers' runtime needs /proc";
+#endif
+  const auto outcome = testing::withoutProc([]() -> std::string {
+    const auto run = testing::runProcessNamed(
+        testing::cliPath(), {"kelvaro-cli", samplePath(kSample), "calendar", "--from=01.01.2026",
+                             "--to=02.01.2026", "--bodies=MO", "--points=factors"});
+    if (run.status != 0) return "status " + std::to_string(run.status) + ": " + run.err;
+    if (!run.out.starts_with("Transit-Kalender vom 01.01.2026")) return "lines: " + run.out;
+    return {};
+  });
+  if (!outcome.available) GTEST_SKIP() << outcome.reason;
+  EXPECT_EQ(outcome.failure, "");
 }
 
 }  // namespace

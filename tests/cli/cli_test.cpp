@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <stdexcept>
+
+#include "cli/command_set.h"
 #include "core/version.h"
 #include "support/cli_runner.h"
 #include "support/record_builder.h"
@@ -97,6 +101,63 @@ TEST(Cli, HelpAndUsageErrorsAreGerman) {
   EXPECT_EQ(runCli({"--orb"}).err, "Es fehlt ein Wert bei --orb.\n" + hint);
   EXPECT_EQ(runCli({samplePath(kSample), "pictures", "KNt+JUp", "x", "/", "t"}).err,
             "LINKS: x ist keins von r, p, s, t, rpst\n" + hint);
+}
+
+// A file whose name begins with "-" is read after "--", which ends the
+// options; the parser still finds the command and its arguments after it.
+TEST(Cli, AFileNameBeginningWithADashFollowsTheMark) {
+  testing::TempDir dir;
+  const std::filesystem::path file = dir.path() / "-rf-Anna-08122026.dat";
+  std::filesystem::copy_file(samplePath(kSample), file);
+  const auto expected = runCliProcess({samplePath(kSample), "search1", "KN+JU"});
+  ASSERT_EQ(expected.status, 0);
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  const auto run = runCliProcess({"--", "-rf-Anna-08122026.dat", "search1", "KN+JU"});
+  const auto withOrb = runCli({"--orb", "1:12", "--", "-rf-Anna-08122026.dat", "search1", "KN+JU"});
+  const auto withoutMark = runCli({"-rf-Anna-08122026.dat", "header"});
+  std::filesystem::current_path(previous);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, expected.out);
+  EXPECT_EQ(withOrb.out, expected.out) << withOrb.err;
+  EXPECT_EQ(withoutMark.status, 1);  // an unknown option then
+  EXPECT_EQ(runCli({"--", samplePath(kSample), "header", "zuviel"}).status, 1);
+}
+
+// Bytes that are no UTF-8 (a file name may hold any) are shown as
+// replacement characters in every message, never raw.
+TEST(Cli, ArgumentsThatAreNoUtf8AreShownWithReplacementCharacters) {
+  const std::string replacement = "\xEF\xBF\xBD";
+  for (const std::vector<std::string>& arguments :
+       {std::vector<std::string>{"/tmp/\xFF\xFEkaputt.dat", "header"},
+        std::vector<std::string>{samplePath(kSample), "header", "zu\xC3viel"},
+        std::vector<std::string>{"--\xFF", samplePath(kSample), "header"}}) {
+    const auto run = runCliProcess(arguments);
+    EXPECT_NE(run.status, 0);
+    EXPECT_NE(run.err.find(replacement), std::string::npos) << run.err;
+    for (const char raw : {'\xFF', '\xFE'}) {
+      EXPECT_EQ(run.err.find(raw), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(run.err.find("\xC3v"), std::string::npos) << run.err;
+  }
+}
+
+// What a library throws ends the run with a German message and status 2,
+// never with an abort.
+TEST(Cli, AnExceptionOfACommandIsReportedNotFatal) {
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = cli::run(
+      {samplePath(kSample), "boom"}, out, err, loadTransitFile, [](cli::CommandSet& commands) {
+        commands.add("boom", "wirft", [](const cli::Session&) -> cli::CommandResult {
+          throw std::runtime_error("ephemeris: error in file seorbel.txt");
+        });
+      });
+  EXPECT_EQ(status, 2);
+  EXPECT_EQ(out.str(), "");
+  EXPECT_EQ(err.str(),
+            "kelvaro-cli: Die Berechnung ist mit einem unerwarteten Fehler abgebrochen "
+            "(ephemeris: error in file seorbel.txt).\n");
 }
 
 }  // namespace

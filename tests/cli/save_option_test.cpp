@@ -71,6 +71,26 @@ TEST(CliSave, ARefusedNameIsReportedOnSeveralLines) {
   EXPECT_TRUE(fs::is_empty(folder));
 }
 
+// --save never replaces a saved file (a calendar saved before, say): the
+// lines take the next free name, which stderr names.
+TEST(CliSave, ASecondSaveTakesTheNextFreeName) {
+  testing::TempDir dir;
+  const std::string sample = samplePath("mueller-juergen.dat");
+  const auto first = runCli({"--save", dir.path().string(), sample, "search1", "KN+JU"});
+  ASSERT_EQ(first.status, 0) << first.err;
+  const fs::path saved = dir.path() / pathFromUtf8(kFileName);
+  const std::string earlier = readAll(saved);
+  const std::string second = "Müller,Jürgen München_05_03_2007_14_30_00 (2).txt";
+  const std::string third = "Müller,Jürgen München_05_03_2007_14_30_00 (3).txt";
+  const auto run = runCli({"--save", dir.path().string(), sample, "header"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, second + "\n");
+  EXPECT_EQ(runCli({"--save", dir.path().string(), sample, "header"}).err, third + "\n");
+  EXPECT_EQ(readAll(saved), earlier);
+  EXPECT_EQ(readAll(dir.path() / pathFromUtf8(second)), readAll(dir.path() / pathFromUtf8(third)));
+  EXPECT_NE(readAll(dir.path() / pathFromUtf8(second)), earlier);
+}
+
 TEST(CliSave, RefusesToSaveTheMagicSquareViewWhichIsNoResultList) {
   testing::TempDir dir;
   const auto run =

@@ -61,7 +61,7 @@ std::vector<std::string> filesIn(const fs::path& folder) {
   return names;
 }
 
-std::string messageOf(const Checked<std::string>& saved) {
+std::string messageOf(const Checked<SavedFile>& saved) {
   const Rejection* refused = rejection(saved);
   return refused != nullptr ? refused->message : "";
 }
@@ -79,9 +79,10 @@ TEST(Save, WritesTheFileByteForByteAndReturnsTheInformationText) {
   };
   for (const auto& c : cases) {
     TempDir dir;
-    const auto saved = saveResultList(dir.path(), person(), ResultText(c.lines));
+    const auto saved =
+        saveResultList(dir.path(), person(), ResultText(c.lines), ExistingFile::replace);
     ASSERT_EQ(messageOf(saved), "");
-    EXPECT_EQ(std::get<std::string>(saved),
+    EXPECT_EQ(std::get<SavedFile>(saved).information,
               "Der Inhalt wurde im Programm-Ordner gespeichert unter\r" + kFileName +
                   "\r\rMöchten Sie weitere Suchergebnisse aus dieser Transitdatei speichern,\r"
                   "so müssen Sie den Namen der bereits vorhandenen Datei ändern,\r"
@@ -94,11 +95,35 @@ TEST(Save, WritesTheFileByteForByteAndReturnsTheInformationText) {
 
 TEST(Save, ASecondSaveReplacesTheFirst) {
   TempDir dir;
-  ASSERT_EQ(messageOf(saveResultList(dir.path(), person(), {"erste", "lange", "Liste"})), "");
-  ASSERT_EQ(messageOf(saveResultList(dir.path(), person(), {"zweite"})), "");
+  ASSERT_EQ(messageOf(saveResultList(dir.path(), person(), {"erste", "lange", "Liste"},
+                                     ExistingFile::replace)),
+            "");
+  ASSERT_EQ(messageOf(saveResultList(dir.path(), person(), {"zweite"}, ExistingFile::replace)), "");
   EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{kFileName});
   EXPECT_EQ(readAll(dir.path() / utf8Path(kFileName)),
             " \r\n" + kHeaderBytes + "\r\n \r\nzweite\r\n");
+}
+
+// Kept, an earlier file stays as it was and the lines take the next free
+// name, which the information box names.
+TEST(Save, ASaveThatKeepsTheEarlierFileTakesTheNextFreeName) {
+  TempDir dir;
+  ASSERT_EQ(messageOf(saveResultList(dir.path(), person(), {"erste"}, ExistingFile::keep)), "");
+  const std::string second = "Müller,Jürgen München_05_03_2007_14_30_00 (2).txt";
+  const std::string third = "Müller,Jürgen München_05_03_2007_14_30_00 (3).txt";
+  const auto saved = saveResultList(dir.path(), person(), {"zweite"}, ExistingFile::keep);
+  ASSERT_EQ(messageOf(saved), "");
+  EXPECT_EQ(std::get<SavedFile>(saved).name, second);
+  EXPECT_TRUE(std::get<SavedFile>(saved).information.starts_with(
+      "Der Inhalt wurde im Programm-Ordner gespeichert unter\r" + second + "\r\r"));
+  // A folder in the way of a name is passed by too.
+  fs::create_directory(dir.path() / utf8Path(third));
+  const auto fourth = saveResultList(dir.path(), person(), {"dritte"}, ExistingFile::keep);
+  EXPECT_EQ(std::get<SavedFile>(fourth).name, "Müller,Jürgen München_05_03_2007_14_30_00 (4).txt");
+  EXPECT_EQ(readAll(dir.path() / utf8Path(kFileName)),
+            " \r\n" + kHeaderBytes + "\r\n \r\nerste\r\n");
+  EXPECT_EQ(readAll(dir.path() / utf8Path(second)), " \r\n" + kHeaderBytes + "\r\n \r\nzweite\r\n");
+  EXPECT_EQ(filesIn(dir.path()).size(), 4u);
 }
 
 TEST(Save, RefusesANameThatCouldLeaveTheFolderOrThatWindowsForbids) {
@@ -120,7 +145,8 @@ TEST(Save, RefusesANameThatCouldLeaveTheFolderOrThatWindowsForbids) {
     TempDir dir;
     const fs::path inner = dir.path() / "ordner";
     fs::create_directory(inner);
-    const auto saved = saveResultList(inner, person(c.surname, c.time), {"Zeile"});
+    const auto saved =
+        saveResultList(inner, person(c.surname, c.time), {"Zeile"}, ExistingFile::replace);
     EXPECT_EQ(messageOf(saved), "Der Inhalt wurde nicht gespeichert: Der Dateiname\r" +
                                     resultFileName(person(c.surname, c.time)) + "\renthält " +
                                     c.named + ", das in Dateinamen nicht erlaubt ist.")
@@ -135,7 +161,8 @@ TEST(Save, RefusesANameThatCouldLeaveTheFolderOrThatWindowsForbids) {
 
 TEST(Save, DotsInsideANameAreAnOrdinaryFile) {
   TempDir dir;
-  ASSERT_EQ(messageOf(saveResultList(dir.path(), person(".."), {"Zeile"})), "");
+  ASSERT_EQ(messageOf(saveResultList(dir.path(), person(".."), {"Zeile"}, ExistingFile::replace)),
+            "");
   EXPECT_EQ(filesIn(dir.path()),
             std::vector<std::string>{"..,Jürgen München_05_03_2007_14_30_00.txt"});
 }
@@ -143,7 +170,7 @@ TEST(Save, DotsInsideANameAreAnOrdinaryFile) {
 TEST(Save, AMissingFolderIsReportedWithThePathAndNothingIsCreated) {
   TempDir dir;
   const fs::path missing = dir.path() / "weg";
-  const auto saved = saveResultList(missing, person(), {"Zeile"});
+  const auto saved = saveResultList(missing, person(), {"Zeile"}, ExistingFile::replace);
   EXPECT_EQ(messageOf(saved), "Die Datei " + (missing / utf8Path(kFileName)).string() +
                                   " lässt sich nicht speichern: Datei oder Ordner nicht vorhanden");
   EXPECT_FALSE(fs::exists(missing));
@@ -152,7 +179,7 @@ TEST(Save, AMissingFolderIsReportedWithThePathAndNothingIsCreated) {
 TEST(Save, AFolderInTheWayOfTheFileIsReportedAndKept) {
   TempDir dir;
   fs::create_directory(dir.path() / utf8Path(kFileName));
-  const auto saved = saveResultList(dir.path(), person(), {"Zeile"});
+  const auto saved = saveResultList(dir.path(), person(), {"Zeile"}, ExistingFile::replace);
   EXPECT_NE(messageOf(saved).find("lässt sich nicht speichern: Ist ein Ordner"), std::string::npos)
       << messageOf(saved);
   EXPECT_TRUE(fs::is_directory(dir.path() / utf8Path(kFileName)));
@@ -183,16 +210,17 @@ class FileSizeLimit {
 
 TEST(Save, AFailureWhileWritingKeepsTheEarlierFileWhole) {
   TempDir dir;
-  ASSERT_EQ(messageOf(saveResultList(dir.path(), person(), {"frueher"})), "");
+  ASSERT_EQ(messageOf(saveResultList(dir.path(), person(), {"frueher"}, ExistingFile::replace)),
+            "");
   const std::string earlier = readAll(dir.path() / utf8Path(kFileName));
 
   const std::vector<std::string> longList(200, std::string(60, 'x'));
-  Checked<std::string> saved;
+  Checked<SavedFile> saved;
   {
     const FileSizeLimit limit(4096);
-    saved = saveResultList(dir.path(), person(), ResultText(longList));
+    saved = saveResultList(dir.path(), person(), ResultText(longList), ExistingFile::replace);
   }
-  EXPECT_NE(messageOf(saved).find("lässt sich nicht speichern: File too large"), std::string::npos)
+  EXPECT_NE(messageOf(saved).find("lässt sich nicht speichern: Datei zu groß"), std::string::npos)
       << messageOf(saved);
   EXPECT_EQ(readAll(dir.path() / utf8Path(kFileName)), earlier);
   EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{kFileName});
@@ -201,7 +229,7 @@ TEST(Save, AFailureWhileWritingKeepsTheEarlierFileWhole) {
 // What a failed save must leave behind: the earlier file as it was and no
 // temporary file. Returns what is wrong.
 std::string checkAfterFailure(const fs::path& folder, const std::string& earlier,
-                              const Checked<std::string>& saved, const std::string& reason) {
+                              const Checked<SavedFile>& saved, const std::string& reason) {
   const std::string expected = "Die Datei " + (folder / utf8Path(kFileName)).string() +
                                " lässt sich nicht speichern: " + reason;
   if (messageOf(saved) != expected) return "message: " + messageOf(saved);
@@ -214,11 +242,12 @@ std::string checkAfterFailure(const fs::path& folder, const std::string& earlier
 
 TEST(Save, AFullDiskIsReportedAndTheEarlierFileSurvives) {
   const auto outcome = testing::inPrivateTmpfs(64, [](const fs::path& folder) -> std::string {
-    if (!messageOf(saveResultList(folder, person(), {"frueher"})).empty())
+    if (!messageOf(saveResultList(folder, person(), {"frueher"}, ExistingFile::replace)).empty())
       return "first save failed";
     const std::string earlier = readAll(folder / utf8Path(kFileName));
     if (std::string error = testing::fillUp(folder); !error.empty()) return error;
-    const auto saved = saveResultList(folder, person(), {"spaeter", "und noch mehr"});
+    const auto saved =
+        saveResultList(folder, person(), {"spaeter", "und noch mehr"}, ExistingFile::replace);
     return checkAfterFailure(folder, earlier, saved, "Kein Platz mehr auf dem Datenträger");
   });
   if (!outcome.available) GTEST_SKIP() << "no tmpfs: " << outcome.reason;
@@ -227,11 +256,11 @@ TEST(Save, AFullDiskIsReportedAndTheEarlierFileSurvives) {
 
 TEST(Save, AReadOnlyDiskIsReportedAndTheEarlierFileSurvives) {
   const auto outcome = testing::inPrivateTmpfs(64, [](const fs::path& folder) -> std::string {
-    if (!messageOf(saveResultList(folder, person(), {"frueher"})).empty())
+    if (!messageOf(saveResultList(folder, person(), {"frueher"}, ExistingFile::replace)).empty())
       return "first save failed";
     const std::string earlier = readAll(folder / utf8Path(kFileName));
     if (std::string error = testing::remountReadOnly(folder); !error.empty()) return error;
-    const auto saved = saveResultList(folder, person(), {"spaeter"});
+    const auto saved = saveResultList(folder, person(), {"spaeter"}, ExistingFile::replace);
     return checkAfterFailure(folder, earlier, saved, "Schreibgeschütztes Dateisystem");
   });
   if (!outcome.available) GTEST_SKIP() << "no tmpfs: " << outcome.reason;
@@ -240,12 +269,13 @@ TEST(Save, AReadOnlyDiskIsReportedAndTheEarlierFileSurvives) {
 
 TEST(Save, AReadOnlyFolderIsReportedAndTheEarlierFileSurvives) {
   TempDir dir;
-  ASSERT_EQ(messageOf(saveResultList(dir.path(), person(), {"frueher"})), "");
+  ASSERT_EQ(messageOf(saveResultList(dir.path(), person(), {"frueher"}, ExistingFile::replace)),
+            "");
   const std::string earlier = readAll(dir.path() / utf8Path(kFileName));
   fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec |
                                   fs::perms::others_read | fs::perms::others_exec);
   const auto outcome = testing::asOrdinaryUser([&]() -> std::string {
-    const auto saved = saveResultList(dir.path(), person(), {"spaeter"});
+    const auto saved = saveResultList(dir.path(), person(), {"spaeter"}, ExistingFile::replace);
     return checkAfterFailure(dir.path(), earlier, saved, "Keine Berechtigung");
   });
   if (!outcome.available) GTEST_SKIP() << outcome.reason;

@@ -21,9 +21,9 @@ void drain(int fd, std::string& into, bool& open) {
   into.append(buffer.data(), static_cast<std::size_t>(n));
 }
 
-}  // namespace
-
-ProcessOutput runProcess(const std::vector<std::string>& command, const std::string& stdoutFile) {
+// Runs `program` with `command` as its argv.
+ProcessOutput run(const std::string& program, const std::vector<std::string>& command,
+                  const std::string& stdoutFile) {
   int out[2];
   int err[2];
   if (::pipe(out) != 0 || ::pipe(err) != 0) throw std::runtime_error("pipe failed");
@@ -41,7 +41,7 @@ ProcessOutput runProcess(const std::vector<std::string>& command, const std::str
     std::vector<char*> argv;
     for (const std::string& arg : command) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
-    ::execv(argv[0], argv.data());
+    ::execv(program.c_str(), argv.data());
     ::_exit(127);
   }
   ::close(out[1]);
@@ -61,6 +61,16 @@ ProcessOutput runProcess(const std::vector<std::string>& command, const std::str
   ::waitpid(pid, &status, 0);
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return result;
+}
+
+}  // namespace
+
+ProcessOutput runProcess(const std::vector<std::string>& command, const std::string& stdoutFile) {
+  return run(command.front(), command, stdoutFile);
+}
+
+ProcessOutput runProcessNamed(const std::string& program, const std::vector<std::string>& argv) {
+  return run(program, argv, {});
 }
 
 }  // namespace kelvaro::testing

@@ -16,4 +16,8 @@ struct ProcessOutput {
 ProcessOutput runProcess(const std::vector<std::string>& command,
                          const std::string& stdoutFile = {});
 
+// The same with an argv[0] of its own instead of the program's path, as a
+// shell passes the bare name of a program it found on the PATH.
+ProcessOutput runProcessNamed(const std::string& program, const std::vector<std::string>& argv);
+
 }  // namespace kelvaro::testing

@@ -133,6 +133,16 @@ std::string fillUp(const std::filesystem::path& folder) {
   }
 }
 
+SandboxOutcome withoutProc(const std::function<std::string()>& check) {
+  return inChild([&]() -> std::pair<int, std::string> {
+    if (std::string why = enterPrivateMountNamespace(); !why.empty()) return {kUnavailable, why};
+    if (::mount("tmpfs", "/proc", "tmpfs", MS_NOSUID | MS_NODEV, "size=4k") != 0) {
+      return {kUnavailable, systemError("covering /proc")};
+    }
+    return {0, check()};
+  });
+}
+
 SandboxOutcome asOrdinaryUser(const std::function<std::string()>& check) {
   return inChild([&]() -> std::pair<int, std::string> {
     if (::geteuid() == 0) {

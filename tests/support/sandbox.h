@@ -29,6 +29,10 @@ std::string remountReadOnly(const std::filesystem::path& folder);
 // Fills the file system of `folder` up to the last byte with a file "voll".
 std::string fillUp(const std::filesystem::path& folder);
 
+// Runs the check in a child process that sees no /proc (an empty tmpfs lies
+// over it in a private mount namespace), as where /proc is not mounted.
+SandboxOutcome withoutProc(const std::function<std::string()>& check);
+
 // Runs the check as an ordinary user: the child gives up root (becoming
 // "nobody") when the tests run as root, so file permissions apply to it.
 SandboxOutcome asOrdinaryUser(const std::function<std::string()>& check);

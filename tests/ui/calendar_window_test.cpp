@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <variant>
 
 #include <QCheckBox>
@@ -146,6 +147,75 @@ class CalendarWindowTest : public UiTestCase {
     QCOMPARE(viewLines(main(), "Memo3"), before);
     QVERIFY(window_->focusWidget());
     QCOMPARE(window_->focusWidget()->objectName(), focus);
+  }
+
+  // A computation that fails (it should not) is reported; the list stays,
+  // and the window stays open and usable.
+  void aFailedComputationIsReportedAndTheWindowStays() {
+    const std::vector<std::string> before = viewLines(main(), "Memo3");
+    window_->setComputation([](const TransitRecord&, const chart::CalendarRequest&,
+                               const chart::CalendarProgress&) -> std::optional<SearchResult> {
+      throw std::runtime_error("ephemeris: error in file seorbel.txt");
+    });
+    setRange(QDate(2026, 1, 1), QDate(2026, 1, 2));
+    click(child(*window_, "Button1"));
+    QCOMPARE(run_->platform().boxes(), oneBox(BoxKind::error,
+                                              "Der Transit-Kalender lässt sich nicht berechnen: "
+                                              "ephemeris: error in file seorbel.txt"));
+    QVERIFY(window_->isVisible());
+    QCOMPARE(viewLines(main(), "Memo3"), before);
+    window_->setComputation([](const TransitRecord& record, const chart::CalendarRequest& asked,
+                               const chart::CalendarProgress& progress) {
+      return chart::transitCalendar(record, asked, progress);
+    });
+    click(child(*window_, "Button1"));
+    QVERIFY(!window_->isVisible());
+    QCOMPARE(text(main(), "Label3"), std::string(chart::kCalendarHeading));
+  }
+
+  // Option 6 covers the list, its heading and its buttons with its own view
+  // and heading; the calendar changes that only when its lines come, and
+  // leaving option 6 shows the list with its own heading and buttons.
+  void headingListAndButtonsBelongTogether() {
+    click(child(*window_, "Button2"));  // the calendar of setUp closed
+    main().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main()));
+    const std::string overview = text(main(), "Label3");
+    click(child(main(), "Button5"));
+    QVERIFY(typeIntoFocus(QStringLiteral("KNt")));
+    const std::string magicSquare = text(main(), "Label3");
+    QVERIFY(magicSquare != overview);
+    const auto expectMagicSquare = [&] {
+      QVERIFY(child(main(), "Memo1")->isVisible());
+      QCOMPARE(text(main(), "Label3"), magicSquare);
+      QVERIFY(!child(main(), "Button6")->isVisible());
+      QVERIFY(!child(main(), "Button7")->isVisible());
+    };
+    click(child(main(), "Button16"));
+    QVERIFY(window_->isVisible());
+    expectMagicSquare();
+    click(child(*window_, "Button2"));
+    expectMagicSquare();
+
+    click(child(main(), "Button16"));
+    setRange(QDate(2026, 1, 1), QDate(2026, 1, 2));
+    click(child(*window_, "Button1"));
+    const std::string calendar(chart::kCalendarHeading);
+    const auto expectCalendar = [&] {
+      QVERIFY(!child(main(), "Memo1")->isVisible());
+      QCOMPARE(text(main(), "Label3"), calendar);
+      QVERIFY(viewLines(main(), "Memo3").front().starts_with("Transit-Kalender vom 01.01.2026"));
+      QVERIFY(child(main(), "Button6")->isVisible() && child(main(), "Button6")->isEnabled());
+      QVERIFY(child(main(), "Button7")->isVisible());
+    };
+    expectCalendar();
+
+    main().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main()));
+    click(child(main(), "Button5"));
+    QVERIFY(typeIntoFocus(QStringLiteral("KNt")));
+    click(child(main(), "Button10"));  // option 1 waits for its entry over the list
+    expectCalendar();
   }
 
   // Abbrechen on the progress bar of a long computation: nothing changes.

@@ -12,6 +12,7 @@
 #include <QTextBlock>
 #include <QWheelEvent>
 
+#include "core/text_encoding.h"
 #include "loading/transit_file.h"
 #include "output/picture_save.h"
 #include "search/angle_search.h"
@@ -158,10 +159,29 @@ class DialWindowTest : public UiTestCase {
     QCOMPARE(run_->platform().boxes().size(), std::size_t{1});
     QCOMPARE(run_->platform().boxes()[0].kind, ui::BoxKind::information);
 
+    // A second picture asks before it replaces the first; Nein keeps it.
+    const std::string name = dialPictureFileName(record_);
+    std::string second = name;
+    second.replace(second.size() - 4, 4, " (2).png");
+    const std::string question = "Die Datei " + name + " gibt es schon. Ersetzen?";
+    run_->platform().forgetBoxes();
+    run_->platform().answerNext(false).answerNext(true);
+    click(child(*dial_, "DialSave"));
+    click(child(*dial_, "DialSave"));
+    const std::string saved =
+        "Das Bild der Gradscheibe wurde im Programm-Ordner gespeichert unter\r";
+    QCOMPARE(run_->platform().boxes(),
+             (std::vector<ui::ShownBox>{{ui::BoxKind::question, question},
+                                        {ui::BoxKind::information, saved + second},
+                                        {ui::BoxKind::question, question},
+                                        {ui::BoxKind::information, saved + name}}));
+    QVERIFY(std::filesystem::exists(run_->startFolder() / pathFromUtf8(second)));
+    run_->platform().forgetBoxes();
+
     std::filesystem::remove_all(run_->startFolder());  // an unwritable folder is reported
     click(child(*dial_, "DialSave"));
-    QCOMPARE(run_->platform().boxes().size(), std::size_t{2});
-    QCOMPARE(run_->platform().boxes()[1].kind, ui::BoxKind::error);
+    QCOMPARE(run_->platform().boxes().size(), std::size_t{1});
+    QCOMPARE(run_->platform().boxes()[0].kind, ui::BoxKind::error);
   }
 
  private:

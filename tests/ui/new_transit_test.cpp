@@ -4,10 +4,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <chrono>
 #include <filesystem>
 #include <memory>
 
+#include <stdexcept>
+
+#include "chart/chart_entry.h"
 #include "chart/place_atlas.h"
+#include "chart/time_zone.h"
 #include "core/transit_record.h"
 #include "ui/new_transit_form.h"
 #include "ui/support/qtest_main.h"
@@ -38,6 +43,18 @@ void typeInto(QWidget& window, const char* name, const QString& text) {
   entry->selectAll();
   QTest::keyClick(entry, Qt::Key_Delete);
   keyTexts(entry, text);
+}
+
+// The UT moment that the transit's date, time and zone fields name.
+std::chrono::sys_seconds transitMoment(QWidget& form) {
+  const auto date =
+      std::get<chart::Date>(chart::checkDate("Datum", field(form, "Datum")->text().toStdString()));
+  const auto time = std::get<chart::ClockTime>(
+      chart::checkTime("Zeit", field(form, "Zeit")->text().toStdString()));
+  const auto zone = std::get<chart::TimeZone>(
+      chart::TimeZone::parse(field(form, "Zeitzone")->text().toStdString()));
+  return std::get<std::chrono::sys_seconds>(
+      zone.toUniversal({date.year, date.month, date.day, time.hour, time.minute, 0}));
 }
 
 std::size_t filesIn(const std::filesystem::path& folder) {
@@ -149,6 +166,82 @@ class NewTransitTest : public UiTestCase {
     click(child(form, "Abbrechen"));
     QVERIFY(!form.isVisible());
     QCOMPARE(run_->main().state(), ui::TForm1::State::initial);
+  }
+
+  // The present moment keeps its instant: a zone typed for the transit, or
+  // copied with the birth place, shows it on its own clock, until the user
+  // types a date or a time.
+  void thePresentMomentKeepsItsInstant() {
+    ui::NewTransitForm* form = &openForm();
+    const std::chrono::sys_seconds now = transitMoment(*form);
+    const QString first = field(*form, "Zeitzone")->text();
+    const QString tokyo = first == QStringLiteral("Asia/Tokyo") ? QStringLiteral("America/Lima")
+                                                                : QStringLiteral("Asia/Tokyo");
+    typeInto(*form, "Zeitzone", tokyo);
+    QCOMPARE(transitMoment(*form), now);
+    typeInto(*form, "Zeitzone", QStringLiteral("+05:30"));
+    QCOMPARE(transitMoment(*form), now);
+
+    click(child(*form, "Abbrechen"));
+    form = &openForm();
+    const std::chrono::sys_seconds reopened = transitMoment(*form);
+    typeInto(*form, "Geburtsort", QStringLiteral("Tokio"));
+    typeInto(*form, "Geburtszeitzone", tokyo);
+    QCOMPARE(field(*form, "Ort")->text(), QStringLiteral("Tokio"));
+    QCOMPARE(field(*form, "Zeitzone")->text(), tokyo);
+    QCOMPARE(transitMoment(*form), reopened);
+
+    // A typed time is the user's: a later zone leaves it as it stands.
+    typeInto(*form, "Zeit", QStringLiteral("12:00"));
+    typeInto(*form, "Zeitzone", QStringLiteral("UT"));
+    QCOMPARE(field(*form, "Zeit")->text(), QStringLiteral("12:00"));
+  }
+
+  // The file name begins with a letter or digit, so that no program takes
+  // it for an option; a name too long for a file name is refused at the
+  // name field before anything is computed.
+  void fileNamesBeginWithALetterAndFitTheFileSystem() {
+    ui::NewTransitForm& form = openForm();
+    fillPerson(form);
+    typeInto(form, "Name", QStringLiteral("-rf"));
+    run_->platform().answerNext(false);  // do not load it
+    click(child(form, "Speichern"));
+    QVERIFY(std::filesystem::exists(run_->folders().transit / "rf-Anna-08122026.dat"));
+
+    ui::NewTransitForm& again = openForm();
+    fillPerson(again);
+    field(again, "Name")->setText(QString(242, QLatin1Char('x')));
+    field(again, "Vorname")->clear();
+    run_->platform().forgetBoxes();
+    click(child(again, "Speichern"));
+    QCOMPARE(run_->platform().boxes(),
+             oneBox(ui::BoxKind::error,
+                    "Name: Name und Vorname sind zusammen zu lang für den Dateinamen (er hätte "
+                    "256 Bytes, erlaubt sind 255). Bitte kürzer angeben."));
+    QCOMPARE(QApplication::focusWidget(), field(again, "Name"));
+    QVERIFY(again.isVisible());
+    QCOMPARE(filesIn(run_->folders().transit), std::size_t{1});
+    field(again, "Name")->setText(QString(241, QLatin1Char('x')));
+    run_->platform().answerNext(false);
+    click(child(again, "Speichern"));
+    QCOMPARE(filesIn(run_->folders().transit), std::size_t{2});
+  }
+
+  // A computation that fails (it should not) is reported; the window stays
+  // open with everything entered, and nothing is written.
+  void aFailedComputationIsReportedAndTheWindowStays() {
+    ui::NewTransitForm& form = openForm();
+    form.setRecordMaker([](const chart::ChartRequest&) -> TransitRecord {
+      throw std::runtime_error("ephemeris: error in file seorbel.txt");
+    });
+    fillPerson(form);
+    click(child(form, "Speichern"));
+    QCOMPARE(run_->platform().boxes(), oneBox(ui::BoxKind::error,
+                                              "Die Transit-Datei lässt sich nicht berechnen: "
+                                              "ephemeris: error in file seorbel.txt"));
+    QVERIFY(form.isVisible());
+    QCOMPARE(field(form, "Name")->text(), QStringLiteral("Müller"));
+    QCOMPARE(filesIn(run_->folders().transit), std::size_t{0});
   }
 
   void anExistingFileIsReplacedOnlyWhenTheUserAgrees() {

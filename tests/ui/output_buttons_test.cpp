@@ -9,8 +9,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "core/text_encoding.h"
 #include "loading/content_overview.h"
 #include "loading/transit_file.h"
+#include "output/result_file.h"
 #include "output/save.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
@@ -83,11 +85,52 @@ class OutputButtonsTest : public UiTestCase {
     finishLoad();
     std::filesystem::remove_all(run_->startFolder());
     const std::vector<std::string> lines = viewLines(run_->main(), "Memo3");
-    const auto refused = saveResultList(run_->startFolder(), record_, ResultText(lines));
+    const auto refused =
+        saveResultList(run_->startFolder(), record_, ResultText(lines), ExistingFile::keep);
     QVERIFY(rejection(refused));
 
     click(child(run_->main(), "Button7"));
     QCOMPARE(run_->platform().boxes(), oneBox(BoxKind::error, rejection(refused)->message));
+  }
+
+  // A save never replaces an earlier file without asking: Ja replaces it,
+  // Nein saves under the next free name, which the information box names.
+  void aSecondSaveAsksBeforeItReplaces() {
+    finishLoad();
+    click(child(run_->main(), "Button7"));
+    const std::string name = resultFileName(record_);
+    const std::string second = name.substr(0, name.size() - 4) + " (2).txt";
+    const std::string earlier = contentsOf(run_->startFolder() / pathFromUtf8(name));
+    run_->main().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&run_->main()));
+    click(child(run_->main(), "Button10"));
+    QVERIFY(typeIntoFocus(QStringLiteral("KN+JU")));
+    const std::vector<std::string> lines = viewLines(run_->main(), "Memo3");
+    run_->platform().forgetBoxes();
+
+    run_->platform().answerNext(false);
+    click(child(run_->main(), "Button7"));
+    const std::string question = "Die Datei " + name + " gibt es schon. Ersetzen?";
+    QCOMPARE(run_->platform().boxes().size(), std::size_t{2});
+    QCOMPARE(run_->platform().boxes()[0], (ui::ShownBox{BoxKind::question, question}));
+    QCOMPARE(run_->platform().boxes()[1].kind, BoxKind::information);
+    QVERIFY(run_->platform().boxes()[1].text.starts_with(
+        "Der Inhalt wurde im Programm-Ordner gespeichert unter\r" + second + "\r\r"));
+    QCOMPARE(contentsOf(run_->startFolder() / pathFromUtf8(name)), earlier);
+    QCOMPARE(contentsOf(run_->startFolder() / pathFromUtf8(second)),
+             resultFileText(record_, ResultText(lines)));
+
+    // Ja replaces the file.
+    run_->platform().forgetBoxes();
+    run_->platform().answerNext(true);
+    click(child(run_->main(), "Button7"));
+    QCOMPARE(run_->platform().boxes().size(), std::size_t{2});
+    QCOMPARE(run_->platform().boxes()[0], (ui::ShownBox{BoxKind::question, question}));
+    QVERIFY(run_->platform().boxes()[1].text.starts_with(
+        "Der Inhalt wurde im Programm-Ordner gespeichert unter\r" + name + "\r\r"));
+    QVERIFY(contentsOf(run_->startFolder() / pathFromUtf8(name)) != earlier);
+    QCOMPARE(filesIn(run_->startFolder()).size(), std::size_t{2});
+    QVERIFY(run_->platform().unscripted().empty());
   }
 
   void printFromBothWindows_data() {
@@ -135,7 +178,8 @@ class OutputButtonsTest : public UiTestCase {
   // save of these lines gives in a folder of its own.
   void expectSavedAsTheLibrarySaves(const std::vector<std::string>& lines) {
     const TempDir reference;
-    const auto expected = saveResultList(reference.path(), record_, ResultText(lines));
+    const auto expected =
+        saveResultList(reference.path(), record_, ResultText(lines), ExistingFile::keep);
     QVERIFY(!rejection(expected));
     const std::vector<std::filesystem::path> referenceFiles = filesIn(reference.path());
     QCOMPARE(referenceFiles.size(), std::size_t{1});
@@ -144,7 +188,7 @@ class OutputButtonsTest : public UiTestCase {
     QVERIFY2(std::filesystem::exists(saved), saved.c_str());
     QCOMPARE(contentsOf(saved), contentsOf(referenceFiles[0]));
     QCOMPARE(run_->platform().boxes(),
-             oneBox(BoxKind::information, std::get<std::string>(expected)));
+             oneBox(BoxKind::information, std::get<SavedFile>(expected).information));
   }
 
   std::string sample_;

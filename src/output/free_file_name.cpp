@@ -1,0 +1,37 @@
+#include "output/free_file_name.h"
+
+#include "core/text_encoding.h"
+
+namespace kelvaro {
+namespace {
+
+constexpr int kMostNumbers = 9999;
+
+}  // namespace
+
+std::string numberedFileName(const std::string& name, int number) {
+  if (number <= 1) return name;
+  const std::size_t dot = name.rfind('.');
+  const std::size_t end = dot == std::string::npos || dot == 0 ? name.size() : dot;
+  return name.substr(0, end) + " (" + std::to_string(number) + ")" + name.substr(end);
+}
+
+WrittenFile writeIntoFolder(const std::filesystem::path& folder, const std::string& name,
+                            std::string_view bytes, ExistingFile existing) {
+  for (int number = 1; number <= kMostNumbers; ++number) {
+    const std::string candidate = numberedFileName(name, number);
+    const std::filesystem::path target = folder / pathFromUtf8(candidate);
+    std::error_code ignored;
+    if (existing == ExistingFile::keep && std::filesystem::symlink_status(target, ignored).type() !=
+                                              std::filesystem::file_type::not_found) {
+      continue;  // taken: the write below would find that out only at its end
+    }
+    const std::error_code error = writeFileContents(target, bytes, existing);
+    if (error != std::errc::file_exists || existing == ExistingFile::replace) {
+      return {candidate, error};
+    }
+  }
+  return {name, std::make_error_code(std::errc::file_exists)};
+}
+
+}  // namespace kelvaro

@@ -1,0 +1,119 @@
+#include "output/file_replace.h"
+
+#ifndef _WIN32  // named pipes, devices, owners and permission bits are POSIX
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+#endif  // _WIN32
+
+#include <fstream>
+#include <iterator>
+
+#include <gtest/gtest.h>
+
+#include "core/system_error_text.h"
+#include "output/free_file_name.h"
+#include "support/temp_dir.h"
+
+namespace kelvaro {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempDir;
+
+std::string readAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::size_t entriesIn(const fs::path& folder) {
+  return static_cast<std::size_t>(
+      std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+TEST(FileReplace, AWriteProtectedFileIsRefusedAndKept) {
+  TempDir dir;
+  const fs::path file = dir.path() / "alt.txt";
+  std::ofstream(file) << "frueher";
+  fs::permissions(file, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  const std::error_code error = replaceFileContents(file, "spaeter");
+  EXPECT_EQ(error, make_error_code(ReplaceRefusal::writeProtected));
+  EXPECT_EQ(systemErrorText(error), "Die vorhandene Datei ist schreibgeschützt");
+  EXPECT_EQ(readAll(file), "frueher");
+  EXPECT_EQ(entriesIn(dir.path()), 1u);
+  fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
+  EXPECT_FALSE(replaceFileContents(file, "spaeter"));
+  EXPECT_EQ(readAll(file), "spaeter");
+}
+
+TEST(FileReplace, KeepingAFileFailsWhereItsNameIsTaken) {
+  TempDir dir;
+  const fs::path file = dir.path() / "alt.txt";
+  std::ofstream(file) << "frueher";
+  EXPECT_EQ(writeFileContents(file, "spaeter", ExistingFile::keep), std::errc::file_exists);
+  EXPECT_EQ(readAll(file), "frueher");
+  EXPECT_EQ(entriesIn(dir.path()), 1u);
+  EXPECT_FALSE(writeFileContents(dir.path() / "neu.txt", "neu", ExistingFile::keep));
+  EXPECT_EQ(readAll(dir.path() / "neu.txt"), "neu");
+}
+
+TEST(FreeFileName, TheNumberStandsBeforeTheExtension) {
+  EXPECT_EQ(numberedFileName("Müller,Anna Köln_01.txt", 1), "Müller,Anna Köln_01.txt");
+  EXPECT_EQ(numberedFileName("Müller,Anna Köln_01.txt", 2), "Müller,Anna Köln_01 (2).txt");
+  EXPECT_EQ(numberedFileName("a_Gradscheibe.png", 13), "a_Gradscheibe (13).png");
+  EXPECT_EQ(numberedFileName("ohne", 3), "ohne (3)");
+  EXPECT_EQ(numberedFileName(".txt", 2), ".txt (2)");
+  TempDir dir;
+  std::ofstream(dir.path() / "a.txt") << "1";
+  std::ofstream(dir.path() / "a (2).txt") << "2";
+  const WrittenFile written = writeIntoFolder(dir.path(), "a.txt", "3", ExistingFile::keep);
+  EXPECT_FALSE(written.error);
+  EXPECT_EQ(written.name, "a (3).txt");
+  EXPECT_EQ(readAll(dir.path() / "a (3).txt"), "3");
+  EXPECT_EQ(readAll(dir.path() / "a.txt"), "1");
+}
+
+#ifndef _WIN32
+TEST(FileReplace, OnlyAPlainFileIsReplaced) {
+  TempDir dir;
+  const fs::path pipe = dir.path() / "pipe.txt";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+  const fs::path elsewhere = dir.path() / "anderswo.txt";
+  std::ofstream(elsewhere) << "frueher";
+  const fs::path link = dir.path() / "link.txt";
+  fs::create_symlink(elsewhere, link);
+  const fs::path device = dir.path() / "null.txt";
+  const bool hasDevice = ::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+  for (const fs::path& target : {pipe, link, device}) {
+    if (target == device && !hasDevice) continue;
+    EXPECT_EQ(replaceFileContents(target, "spaeter"),
+              make_error_code(ReplaceRefusal::notAPlainFile))
+        << target;
+  }
+  EXPECT_TRUE(fs::is_fifo(pipe));
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(readAll(elsewhere), "frueher");
+  if (hasDevice) {
+    EXPECT_TRUE(fs::is_character_file(device));
+  }
+  EXPECT_EQ(entriesIn(dir.path()), hasDevice ? 4u : 3u);
+}
+
+TEST(FileReplace, AReplacedFileKeepsItsPermissionBits) {
+  TempDir dir;
+  const fs::path file = dir.path() / "privat.txt";
+  for (const mode_t mode : {0600, 0640, 0604}) {
+    std::ofstream(file) << "frueher";
+    ASSERT_EQ(::chmod(file.c_str(), mode), 0);
+    ASSERT_FALSE(replaceFileContents(file, "spaeter"));
+    struct stat status {};
+    ASSERT_EQ(::stat(file.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, mode);
+    EXPECT_EQ(readAll(file), "spaeter");
+  }
+}
+#endif  // _WIN32
+
+}  // namespace
+}  // namespace kelvaro
