@@ -27,6 +27,7 @@
 #include "ui/entry_field.h"
 #include "ui/platform.h"
 #include "ui/text_view.h"
+#include "ui/window_help.h"
 #include "ui/window_style.h"
 
 namespace kelvaro::ui {
@@ -64,6 +65,48 @@ void addRow(QGridLayout& grid, int row, int column, const QString& caption, QWid
 chart::TimeZone systemZone() {
   const auto parsed = chart::TimeZone::parse(QTimeZone::systemTimeZoneId().toStdString());
   return rejection(parsed) ? chart::TimeZone::universal() : std::get<chart::TimeZone>(parsed);
+}
+
+// The form's help; "%1" stands for the transit folder.
+const char* const kHelp[] = {
+    "In diesem Fenster entsteht aus Geburtsdaten und einem Transit-Zeitpunkt eine Transit-Datei "
+    "mit Radix, Progression, Sonnenbogen und Transit, die Kelvaro danach laden kann.",
+    "",
+    "Name und Vorname: so, wie sie in der Auswertung stehen sollen, z. B. Müller und Anna. Der "
+    "Dateiname entsteht daraus und aus dem Transit-Datum: Müller-Anna-08122026.dat.",
+    "",
+    "Geburtsdatum und Datum: Tag, Monat und vierstelliges Jahr, z. B. 24.12.1960. Geburtszeit "
+    "und Zeit: Stunden und Minuten, z. B. 14:30 (Sekunden dürfen folgen: 14:30:15), in der "
+    "Zeitzone des Ortes.",
+    "",
+    "Geburtsort und Ort: Tippen Sie die ersten Buchstaben, z. B. Köln; die Liste darunter zeigt "
+    "die passenden Orte des Ortsatlas. Ein Klick oder die Eingabetaste übernimmt Ort, Breite, "
+    "Länge und Zeitzone. Findet der Atlas nichts, prüfen Sie die Schreibweise oder tragen Sie "
+    "die Werte selbst ein.",
+    "",
+    "Breite und Länge: in Grad und Minuten mit Himmelsrichtung, z. B. 50°56' N und 06°57' O "
+    "(S für Süd, W für West), oder als Dezimalzahl, z. B. 50.9333. Zeitzone: ein Name wie "
+    "Europe/Berlin, UT oder ein fester Abstand wie +01:00.",
+    "",
+    "Der Transit steht zunächst auf jetzt, am Geburtsort. Wählen Sie einen anderen Ort, so "
+    "bleibt es derselbe Augenblick, in der Zeitzone des neuen Ortes.",
+    "",
+    "Tasten: Tab springt zum nächsten Feld, die Eingabetaste in einem Ortsfeld übernimmt den "
+    "ersten Ort der Liste (sie speichert nie), Esc oder „Abbrechen“ schließt das Fenster, ohne "
+    "etwas zu schreiben.",
+    "",
+    "„Speichern“ schreibt die Datei in den Transit-Ordner (%1). Gibt es sie schon, fragt "
+    "Kelvaro, bevor es sie ersetzt; danach können Sie sie gleich laden.",
+};
+
+std::vector<std::string> helpParagraphs(const std::filesystem::path& transitFolder) {
+  std::vector<std::string> paragraphs;
+  for (const char* paragraph : kHelp) {
+    paragraphs.push_back(QString::fromUtf8(paragraph)
+                             .arg(QString::fromStdString(utf8FromPath(transitFolder)))
+                             .toStdString());
+  }
+  return paragraphs;
 }
 
 QString twoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
@@ -115,9 +158,9 @@ void NewTransitForm::createControls() {
   Geburtszeit = entryField(person, "Geburtszeit", QStringLiteral("HH:MM"));
   Geburtsort = entryField(person, "Geburtsort", atlasHint);
   GeburtsortTreffer = matchList(person, "GeburtsortTreffer");
-  Geburtsbreite = entryField(person, "Geburtsbreite", QStringLiteral("50°56' N"));
-  Geburtslaenge = entryField(person, "Geburtslaenge", QStringLiteral("06°57' O"));
-  Geburtszeitzone = entryField(person, "Geburtszeitzone", QStringLiteral("Europe/Berlin"));
+  Geburtsbreite = entryField(person, "Geburtsbreite", QStringLiteral("z. B. 50°56' N"));
+  Geburtslaenge = entryField(person, "Geburtslaenge", QStringLiteral("z. B. 06°57' O"));
+  Geburtszeitzone = entryField(person, "Geburtszeitzone", QStringLiteral("z. B. Europe/Berlin"));
   addRow(*birth, 0, 0, QStringLiteral("Name"), Name, 3);
   addRow(*birth, 1, 0, QStringLiteral("Vorname"), Vorname, 3);
   addRow(*birth, 2, 0, QStringLiteral("Geburtsdatum"), Geburtsdatum);
@@ -134,9 +177,9 @@ void NewTransitForm::createControls() {
   OrtTreffer = matchList(moment, "OrtTreffer");
   Datum = entryField(moment, "Datum", QStringLiteral("TT.MM.JJJJ"));
   Zeit = entryField(moment, "Zeit", QStringLiteral("HH:MM"));
-  Zeitzone = entryField(moment, "Zeitzone", QStringLiteral("Europe/Berlin"));
-  Breite = entryField(moment, "Breite", QStringLiteral("50°56' N"));
-  Laenge = entryField(moment, "Laenge", QStringLiteral("06°57' O"));
+  Zeitzone = entryField(moment, "Zeitzone", QStringLiteral("z. B. Europe/Berlin"));
+  Breite = entryField(moment, "Breite", QStringLiteral("z. B. 50°56' N"));
+  Laenge = entryField(moment, "Laenge", QStringLiteral("z. B. 06°57' O"));
   addRow(*transit, 0, 0, QStringLiteral("Ort"), Ort, 3);
   transit->addWidget(OrtTreffer, 1, 1, 1, 3);
   addRow(*transit, 2, 0, QStringLiteral("Datum"), Datum);
@@ -156,6 +199,8 @@ void NewTransitForm::createControls() {
   storeInArchiveBox_->setChecked(true);
   storeInArchiveBox_->hide();  // until there is an archive
   auto* buttons = new QHBoxLayout;
+  buttons->addWidget(
+      addWindowHelp(*this, QStringLiteral("Neue Transit-Datei"), helpParagraphs(transitFolder_)));
   buttons->addWidget(storeInArchiveBox_);
   buttons->addStretch();
   buttons->addWidget(SpeichernButton);
@@ -298,6 +343,14 @@ void NewTransitForm::searchPlaces(PlaceSearch& search) {
   search.matches->clear();
   for (const chart::AtlasPlace& place : search.found) {
     search.matches->addItem(toQString(chart::placeLabel(place) + "  (" + place.zone + ")"));
+  }
+  if (search.found.empty() && utf8Length(typed) >= 2) {
+    // A line to read, not to choose: it says why the list stays empty.
+    auto* none = new QListWidgetItem(
+        QStringLiteral("Kein Ort gefunden. Bitte die Schreibweise prüfen oder Breite, Länge "
+                       "und Zeitzone selbst eintragen."),
+        search.matches);
+    none->setFlags(Qt::NoItemFlags);
   }
 }
 

@@ -13,12 +13,14 @@
 #include "chart/chart_entry.h"
 #include "chart/place_atlas.h"
 #include "chart/time_zone.h"
+#include "core/text_encoding.h"
 #include "core/transit_record.h"
 #include "ui/new_transit_form.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
 #include "ui/support/ui_test_case.h"
+#include "ui/window_help.h"
 
 namespace kelvaro::testing {
 namespace {
@@ -259,6 +261,32 @@ class NewTransitTest : public UiTestCase {
     QVERIFY(!form.isVisible());
     QVERIFY(child(run_->main(), "Panel5")->isVisible());
     QVERIFY(run_->platform().unscripted().empty());
+  }
+
+  // What a new user reads: help by F1 that names the transit folder,
+  // examples that cannot pass for values, and a word when the atlas finds
+  // nothing.
+  void theFormExplainsItselfAndItsExamples() {
+    ui::NewTransitForm& form = openForm();
+    QTest::keyClick(field(form, "Name"), Qt::Key_F1);
+    ui::HelpWindow* help = ui::windowHelp(form);
+    QVERIFY(help && help->isVisible());
+    QVERIFY(help->text().contains(QString::fromStdString(utf8FromPath(run_->folders().transit))));
+    help->close();
+    for (const char* name :
+         {"Geburtsbreite", "Geburtslaenge", "Geburtszeitzone", "Breite", "Laenge", "Zeitzone"}) {
+      QVERIFY2(field(form, name)->placeholderText().startsWith(QStringLiteral("z. B. ")), name);
+    }
+    if (!chart::atlasAvailable()) return;
+    typeInto(form, "Geburtsort", QStringLiteral("Kölnxq"));
+    auto* matches = child<QListWidget>(form, "GeburtsortTreffer");
+    QTRY_COMPARE(matches->count(), 1);
+    QVERIFY(matches->item(0)->text().startsWith(QStringLiteral("Kein Ort gefunden")));
+    QVERIFY(matches->item(0)->text().contains(QStringLiteral("Schreibweise")));
+    QVERIFY(!(matches->item(0)->flags() & Qt::ItemIsSelectable));
+    QTest::keyClick(field(form, "Geburtsort"), Qt::Key_Return);
+    QCOMPARE(field(form, "Geburtsort")->text(), QStringLiteral("Kölnxq"));
+    QVERIFY(field(form, "Geburtszeitzone")->text().isEmpty());
   }
 };
 
