@@ -100,11 +100,11 @@ const char* const kHelp[] = {
 };
 
 std::vector<std::string> helpParagraphs(const std::filesystem::path& transitFolder) {
-  std::vector<std::string> paragraphs;
-  for (const char* paragraph : kHelp) {
-    paragraphs.push_back(QString::fromUtf8(paragraph)
-                             .arg(QString::fromStdString(utf8FromPath(transitFolder)))
-                             .toStdString());
+  std::vector<std::string> paragraphs(std::begin(kHelp), std::end(kHelp));
+  for (std::string& paragraph : paragraphs) {
+    if (const auto at = paragraph.find("%1"); at != std::string::npos) {
+      paragraph.replace(at, 2, utf8FromPath(transitFolder));
+    }
   }
   return paragraphs;
 }

@@ -3,7 +3,7 @@
 // Walks once along the road of a load with a scripted platform and saves a
 // picture of every window state into DIR: the introduction, the persons
 // window (with a few persons, a search, and its help), the window of a
-// new transit file (filled in), the orb entry,
+// new transit file (filled in, and its help), the orb entry,
 // the content overview (its top and its grid), the main window with the
 // axis overview (top, house table, magic squares), the main window after a
 // typical search of each option (both methods of option 2, both ways of
@@ -106,7 +106,11 @@ bool saveNewTransit(kelvaro::ui::TForm1& main, const QString& folder) {
   fill("Datum", QStringLiteral("08.12.2026"));
   fill("Zeit", QStringLiteral("12:00"));
   fill("Zeitzone", QStringLiteral("Europe/Berlin"));
-  const bool saved = save(*form, folder, "1-new-transit.png");
+  bool saved = save(*form, folder, "1-new-transit.png");
+  kelvaro::ui::HelpWindow* help = kelvaro::ui::windowHelp(*form);
+  help->showHelp();
+  saved &= save(*help, folder, "1-new-transit-help.png");
+  help->close();
   form->reject();
   return saved;
 }
