@@ -409,18 +409,7 @@ class UiBadInputTest : public UiTestCase {
   // Loads the sample with the orb 1:12 up to the searches; no boxes kept.
   bool walkToReady() {
     run_ = std::make_unique<UiRun>();
-    run_->platform().chooseNext(run_->sample("mueller-juergen.dat"));
-    ui::Program& program = run_->start();
-    click(child(program.form1(), "Button2"));
-    if (!QTest::qWaitForWindowActive(&program.form2())) return false;
-    if (!typeIntoFocus(QStringLiteral("112"))) return false;
-    click(child(program.form4(), "Button1"));
-    run_->platform().forgetBoxes();
-    // The offscreen platform does not give the main window its activation
-    // back when the modal windows close; a window system does.
-    program.form1().activateWindow();
-    return program.form1().state() == ui::TForm1::State::ready &&
-           QTest::qWaitForWindowActive(&program.form1());
+    return run_->loadToReady("mueller-juergen.dat", QStringLiteral("112"));
   }
 
   static void paste(const QString& text) {

@@ -36,13 +36,7 @@ class CalendarWindowTest : public UiTestCase {
     run_ = std::make_unique<UiRun>();
     const std::string sample = run_->sample("weiss-anna.dat");
     record_ = std::get<TransitRecord>(loadTransitFile(sample));
-    run_->platform().chooseNext(sample);
-    ui::Program& program = run_->start();
-    click(child(program.form1(), "Button2"));
-    QVERIFY(QTest::qWaitForWindowActive(&program.form2()));
-    QVERIFY(typeIntoFocus(QStringLiteral("130")));
-    click(child(program.form4(), "Button1"));
-    run_->platform().forgetBoxes();
+    QVERIFY(run_->loadToReady("weiss-anna.dat", QStringLiteral("130")));
     QVERIFY(child(main(), "Button16")->isEnabled());
     click(child(main(), "Button16"));
     window_ = main().findChild<ui::CalendarWindow*>(QStringLiteral("CalendarWindow"));

@@ -35,13 +35,7 @@ class DialWindowTest : public UiTestCase {
     run_ = std::make_unique<UiRun>();
     const std::string sample = run_->sample("mueller-juergen.dat");
     record_ = std::get<TransitRecord>(loadTransitFile(sample));
-    run_->platform().chooseNext(sample);
-    ui::Program& program = run_->start();
-    click(child(program.form1(), "Button2"));
-    QVERIFY(QTest::qWaitForWindowActive(&program.form2()));
-    QVERIFY(typeIntoFocus(QStringLiteral("030")));
-    click(child(program.form4(), "Button1"));
-    run_->platform().forgetBoxes();
+    QVERIFY(run_->loadToReady("mueller-juergen.dat", QStringLiteral("030")));
     click(child(run_->main(), "Button15"));
     dial_ = child<ui::DialWindow>(run_->main(), "DialWindow");
     QVERIFY(dial_ && dial_->isVisible());

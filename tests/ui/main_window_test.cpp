@@ -414,14 +414,7 @@ class MainWindowTest : public UiTestCase {
   // Start, load the sample with the orb 0:30 and close the content overview.
   bool walkToReady(const std::string& sample) {
     run_ = std::make_unique<UiRun>();
-    run_->platform().chooseNext(run_->sample(sample));
-    ui::Program& program = run_->start();
-    click(child(program.form1(), "Button2"));
-    if (!QTest::qWaitForWindowActive(&program.form2())) return false;
-    if (!typeIntoFocus(QStringLiteral("030"))) return false;
-    click(child(program.form4(), "Button1"));
-    run_->platform().forgetBoxes();
-    return program.form1().state() == ui::TForm1::State::ready;
+    return run_->loadToReady(sample, QStringLiteral("030"));
   }
 };
 

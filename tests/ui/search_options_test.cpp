@@ -712,16 +712,7 @@ class SearchOptionsTest : public UiTestCase {
   }
 
   bool finishLoad() {
-    ui::Program& program = run_->program();
-    if (!QTest::qWaitForWindowActive(&program.form2())) return false;
-    if (!typeIntoFocus(QStringLiteral("130"))) return false;
-    click(child(program.form4(), "Button1"));
-    run_->platform().forgetBoxes();
-    // The window system gives the main window back its activation when the
-    // modal windows close; the offscreen platform leaves that to the test.
-    main().activateWindow();
-    return main().state() == ui::TForm1::State::ready && main().orb() == kOrb &&
-           QTest::qWaitForWindowActive(&main());
+    return run_->enterOrbAndContinue(QStringLiteral("130")) && main().orb() == kOrb;
   }
 
   // Option 2, method 1, with an accepted entry: the panel is shown.

@@ -1,5 +1,9 @@
 #include "ui/support/ui_run.h"
 
+#include <QTest>
+
+#include "ui/support/ui_helpers.h"
+
 namespace kelvaro::testing {
 
 UiRun::UiRun(bool withProgramFolder)
@@ -18,6 +22,24 @@ UiRun::~UiRun() {
 ui::Program& UiRun::start() {
   program_ = std::make_unique<ui::Program>(platform_, folders());
   return *program_;
+}
+
+bool UiRun::loadToReady(const std::string& sampleName, const QString& orbKeys) {
+  platform_.chooseNext(sample(sampleName));
+  start();
+  click(child(main(), "Button2"));
+  return enterOrbAndContinue(orbKeys);
+}
+
+bool UiRun::enterOrbAndContinue(const QString& orbKeys) {
+  if (!QTest::qWaitForWindowActive(&program_->form2())) return false;
+  if (!typeIntoFocus(orbKeys)) return false;
+  click(child(program_->form4(), "Button1"));
+  platform_.forgetBoxes();
+  // A window system gives the main window its activation back when the modal
+  // windows close; the offscreen platform leaves that to the caller.
+  main().activateWindow();
+  return main().state() == ui::TForm1::State::ready && QTest::qWaitForWindowActive(&main());
 }
 
 ui::ProgramFolders UiRun::folders() const {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <QString>
+
 #include "support/temp_dir.h"
 #include "ui/program.h"
 #include "ui/scripted_platform.h"
@@ -26,6 +28,13 @@ class UiRun {
   ui::Program& start();
   ui::Program& program() { return *program_; }
   ui::TForm1& main() { return program_->form1(); }
+
+  // The usual road of a load: start, "Weiter" to the sample (a copy in the
+  // transit folder), the orb typed as keys ("030" for 0:30) and the content
+  // overview closed. True when the main window is ready for the searches.
+  bool loadToReady(const std::string& sampleName, const QString& orbKeys);
+  // The second half of that road, once the orb entry is open.
+  bool enterOrbAndContinue(const QString& orbKeys);
 
   ui::ScriptedPlatform& platform() { return platform_; }
   ui::ProgramFolders folders() const;
