@@ -1,5 +1,7 @@
 #include "chart/time_zone.h"
 
+#include "chart/zone_files.h"
+
 #include <date/tz.h>
 // The rule reader below names hh_mm_ss unqualified while both date's and the
 // standard's are visible; this declaration settles it for date's.
@@ -9,7 +11,6 @@ using date::hh_mm_ss;
 #include <date/ptz.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <exception>
 #include <fstream>
 #include <optional>
@@ -68,10 +69,7 @@ LocalTime localTime(date::local_seconds moment) {
 // clock change (its last line, e.g. "CET-1CEST,M3.5.0,M10.5.0/3"); empty
 // when the file has none.
 std::string ruleAfterListedChanges(const std::string& zoneName) {
-  const char* folder = std::getenv("TZDIR");
-  std::ifstream file(
-      std::string(folder && *folder ? folder : "/usr/share/zoneinfo") + "/" + zoneName,
-      std::ios::binary);
+  std::ifstream file(zoneFilesFolder() + "/" + zoneName, std::ios::binary);
   std::stringstream bytes;
   bytes << file.rdbuf();
   const std::string content = bytes.str();
@@ -103,6 +101,7 @@ Checked<TimeZone> TimeZone::parse(std::string_view text) {
   }
   if (entry.empty()) return Rejection{"Die Zeitzone fehlt. " + std::string(kZoneHint)};
   try {
+    zoneFilesFolder();  // on Windows, tells the time-zone library where the files are
     const date::time_zone* zone = date::locate_zone(entry);
     TimeZone parsed(std::string(zone->name()), zone, seconds{0});
     parsed.future_ = futureRule(*zone);

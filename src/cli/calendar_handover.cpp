@@ -1,13 +1,9 @@
 #include "cli/calendar_handover.h"
 
-#include <filesystem>
-#include <string>
 #include <string_view>
 
-#if !defined(_WIN32) && __has_include(<unistd.h>)
-#include <unistd.h>
-#define KELVARO_CAN_EXEC 1
-#endif
+#include "cli/program_start.h"
+#include "core/text_encoding.h"
 
 namespace kelvaro::cli {
 namespace {
@@ -27,28 +23,17 @@ Asked asked(int argc, char** argv) {
 }  // namespace
 
 std::optional<std::string> handOverToCalendarProgram(int argc, char** argv, const char* program) {
-#ifdef KELVARO_CAN_EXEC
   const Asked what = asked(argc, argv);
   if (what == Asked::other) return std::nullopt;
-  std::error_code error;
-  std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) self = argv[0];
-  // Beside this program in the build; in the program folder of an installation.
-  const std::filesystem::path beside = self.parent_path() / program;
-  const std::filesystem::path installed =
-      self.parent_path().parent_path() / "libexec" / "kelvaro" / program;
-  ::execv(beside.c_str(), argv);
-  ::execv(installed.c_str(), argv);
+  const std::vector<std::filesystem::path> places = companionProgramPlaces(argv[0], program);
+  for (const std::filesystem::path& place : places) runInstead(place, argv);
   if (what == Asked::help) return std::nullopt;  // the help without the calendar, then
+  std::string folders;
+  for (const std::filesystem::path& place : places) {
+    folders += (folders.empty() ? "" : " oder nach ") + utf8FromPath(place.parent_path());
+  }
   return "kelvaro-cli: Das Programm " + std::string(program) +
-         " mit dem Transit-Kalender lässt sich nicht starten. Es gehört nach " +
-         beside.parent_path().string() + " oder nach " + installed.parent_path().string() + ".";
-#else
-  (void)argc;
-  (void)argv;
-  (void)program;
-  return std::nullopt;
-#endif
+         " mit dem Transit-Kalender lässt sich nicht starten. Es gehört nach " + folders + ".";
 }
 
 }  // namespace kelvaro::cli

@@ -14,6 +14,8 @@
 #include <variant>
 #include <vector>
 
+#include "cli/standard_streams.h"
+#include "core/text_encoding.h"
 #include "core/version.h"
 #include "loading/transit_description.h"
 #ifdef KELVARO_HAVE_CHART
@@ -26,11 +28,14 @@ int main(int argc, char** argv) {
     std::cout << "kelvaro-make-transit " << kVersion << "\n";
     return 0;
   }
+  // The arguments as UTF-8 (on Windows from the wide command line, so
+  // that any name and file name arrives whole), the messages as UTF-8 bytes.
+  const std::vector<std::string> arguments = cli::utf8Arguments(argc, argv);
+  cli::useStandardStreamsAsBytes();
 #ifdef KELVARO_HAVE_CHART
-  const std::vector<std::string> arguments(argv + 1, argv + argc);
   if (isBirthDataForm(arguments)) return makeTransitFromBirthData(arguments, std::cerr);
 #endif
-  if (argc != 3) {
+  if (arguments.size() != 2) {
 #ifdef KELVARO_HAVE_CHART
     std::cerr << makeTransitUsage();
 #else
@@ -38,25 +43,27 @@ int main(int argc, char** argv) {
 #endif
     return 1;
   }
-  std::ifstream source(argv[1], std::ios::binary);
+  const std::string& sourceName = arguments[0];
+  const std::string& targetName = arguments[1];
+  std::ifstream source(pathFromUtf8(sourceName), std::ios::binary);
   if (!source) {
-    std::cerr << argv[1] << ": lässt sich nicht lesen\n";
+    std::cerr << sourceName << ": lässt sich nicht lesen\n";
     return 2;
   }
   std::stringstream text;
   text << source.rdbuf();
   const auto parsed = parseTransitDescription(text.str());
   if (const Rejection* refused = rejection(parsed)) {
-    std::cerr << argv[1] << ": " << refused->message << "\n";
+    std::cerr << sourceName << ": " << refused->message << "\n";
     return 2;
   }
   const auto bytes = serializeTransitRecord(std::get<TransitRecord>(parsed));
-  std::ofstream target(argv[2], std::ios::binary | std::ios::trunc);
+  std::ofstream target(pathFromUtf8(targetName), std::ios::binary | std::ios::trunc);
   target.write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
   target.close();
   if (!target) {
-    std::cerr << argv[2] << ": lässt sich nicht schreiben\n";
+    std::cerr << targetName << ": lässt sich nicht schreiben\n";
     return 2;
   }
   return 0;

@@ -84,6 +84,8 @@ for program in kelvaro-cli kelvaro-make-transit; do
   shown=$("$root/usr/bin/$program" --version) || fail "$program --version"
   [[ "$shown" == "$program $version" ]] || fail "$program --version shows '$shown', the package is $version"
 done
+shown=$("$root/usr/libexec/kelvaro/kelvaro" --version) || fail "kelvaro --version"
+[[ "$shown" == "kelvaro $version" ]] || fail "kelvaro --version shows '$shown', the package is $version"
 
 echo "-- launcher"
 launcher=$root/usr/bin/kelvaro
