@@ -4,8 +4,8 @@
 
 #include <array>
 #include <cmath>
-#include <numbers>
 #include <mutex>
+#include <numbers>
 #include <stdexcept>
 #include <string>
 

@@ -12,7 +12,8 @@ namespace {
 std::filesystem::path runningProgram() {
   std::wstring name(MAX_PATH, L'\0');
   for (;;) {
-    const DWORD length = ::GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+    const DWORD length =
+        ::GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
     if (length == 0) return {};
     if (length < name.size()) {
       name.resize(length);

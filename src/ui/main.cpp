@@ -33,8 +33,8 @@ int main(int argc, char** argv) {
 #ifdef Q_OS_WIN
   // No launcher starts the program on Windows: the setup puts the samples beside it.
   kelvaro::ui::prepareFoldersOnFirstStart(
-      folders, std::filesystem::path(QCoreApplication::applicationDirPath().toStdU16String()) /
-                   "samples");
+      folders,
+      std::filesystem::path(QCoreApplication::applicationDirPath().toStdU16String()) / "samples");
 #endif
   kelvaro::ui::QtPlatform platform;
   return kelvaro::ui::runProgram(app, platform, folders);

@@ -19,7 +19,8 @@ QString folderTemplate() {
 
 OffscreenScreen::OffscreenScreen(QSize size) : dir_(folderTemplate()) {
   if (qgetenv("QT_QPA_PLATFORM") != "offscreen" || !dir_.isValid()) return;
-  const QString path = QDir::current().relativeFilePath(dir_.filePath(QStringLiteral("screen.json")));
+  const QString path =
+      QDir::current().relativeFilePath(dir_.filePath(QStringLiteral("screen.json")));
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return;
   file.write(QStringLiteral(R"({"screens": [{"name": "kelvaro", "x": 0, "y": 0, "width": %1,)"
