@@ -8,6 +8,8 @@
 ;
 ; /S installs without asking (into /D=<folder> where given).
 Unicode true
+; A 64-bit setup, like the program (and Wine without its 32-bit part runs it).
+Target amd64-unicode
 !include "MUI2.nsh"
 
 Name "Kelvaro ${VERSION}"
