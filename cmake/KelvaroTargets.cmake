@@ -55,5 +55,14 @@ function(kelvaro_qtest name)
     set(folder ${PROJECT_SOURCE_DIR})
   endif()
   add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${folder})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${KELVARO_QTEST_ENVIRONMENT}")
 endfunction()
+
+# The environment of the window tests. On Windows the offscreen platform
+# finds fonts only in one folder: Debian's DejaVu fonts, which the Linux
+# tests get through fontconfig, so that texts are measured alike. Wine hands
+# QT_* variables to the program only when they are spelled WINEQT_*.
+set(KELVARO_QTEST_ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+if(WIN32)
+  list(APPEND KELVARO_QTEST_ENVIRONMENT "WINEQT_QPA_FONTDIR=Z:/usr/share/fonts/truetype/dejavu")
+endif()

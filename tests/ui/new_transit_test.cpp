@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "chart/place_atlas.h"
+#include "core/text_encoding.h"
 #include "core/transit_record.h"
 #include "ui/new_transit_form.h"
 #include "ui/support/qtest_main.h"
@@ -152,8 +153,7 @@ class NewTransitTest : public UiTestCase {
   }
 
   void anExistingFileIsReplacedOnlyWhenTheUserAgrees() {
-    const auto file = run_->folders().transit / "Müller-Anna-08122026.dat";
-    run_->transitFile("Müller-Anna-08122026.dat", {1, 2, 3});
+    const auto file = pathFromUtf8(run_->transitFile("Müller-Anna-08122026.dat", {1, 2, 3}));
     ui::NewTransitForm& form = openForm();
     fillPerson(form);
     run_->platform().answerNext(false);
