@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
 namespace kelvaro::chart {
 namespace {
 
@@ -46,6 +49,23 @@ TEST(TimeZone, SummerTimeGoesOnAfterTheListedChanges) {
   EXPECT_EQ(universal(zone("America/Santiago"), {2040, 1, 10, 12, 0, 0}), ut(2040, 1, 10, 15, 0));
   EXPECT_EQ(universal(zone("America/Santiago"), {2040, 7, 10, 12, 0, 0}), ut(2040, 7, 10, 16, 0));
 }
+
+#ifndef _WIN32
+// The rule comes from the files the zone names come from, also where TZDIR
+// names another folder (which the time-zone library does not read).
+TEST(TimeZone, RuleAfterTheListedChangesWhateverTzdirSays) {
+  const char* before = std::getenv("TZDIR");
+  const std::string saved = before ? before : "";
+  ::setenv("TZDIR", "/kein/ordner", 1);
+  const TimeZone berlin = zone("Europe/Berlin");
+  if (before) {
+    ::setenv("TZDIR", saved.c_str(), 1);
+  } else {
+    ::unsetenv("TZDIR");
+  }
+  EXPECT_EQ(universal(berlin, {2039, 7, 15, 12, 0, 0}), ut(2039, 7, 15, 10, 0));
+}
+#endif
 
 TEST(TimeZone, ClockChangesAreRefusedNamingZoneAndOffsets) {
   const TimeZone berlin = zone("Europe/Berlin");
