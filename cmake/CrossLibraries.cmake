@@ -15,3 +15,11 @@ if(KELVARO_BUILD_TESTS)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   add_subdirectory(${KELVARO_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 endif()
+
+# pkg-config looks only at the libraries built for Windows.
+set(kelvaro_pkg_config_dirs)
+foreach(folder IN LISTS KELVARO_WINDOWS_PREFIX)
+  list(APPEND kelvaro_pkg_config_dirs ${folder}/lib/pkgconfig)
+endforeach()
+string(REPLACE ";" ":" kelvaro_pkg_config_dirs "${kelvaro_pkg_config_dirs}")
+set(ENV{PKG_CONFIG_LIBDIR} "${kelvaro_pkg_config_dirs}")

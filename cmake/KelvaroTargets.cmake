@@ -47,6 +47,22 @@ function(kelvaro_qtest name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_options(${name} PRIVATE ${KELVARO_WARNINGS})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} Qt6::Test)
-  add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  # Under Wine in the build folder, where the offscreen screen's file goes
+  # (see ui/offscreen_screen.h).
+  if(WIN32)
+    set(folder ${CMAKE_BINARY_DIR})
+  else()
+    set(folder ${PROJECT_SOURCE_DIR})
+  endif()
+  add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${folder})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${KELVARO_QTEST_ENVIRONMENT}")
 endfunction()
+
+# The environment of the window tests. On Windows the offscreen platform
+# finds fonts only in one folder: Debian's DejaVu fonts, which the Linux
+# tests get through fontconfig, so that texts are measured alike. Wine hands
+# QT_* variables to the program only when they are spelled WINEQT_*.
+set(KELVARO_QTEST_ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+if(WIN32)
+  list(APPEND KELVARO_QTEST_ENVIRONMENT "WINEQT_QPA_FONTDIR=Z:/usr/share/fonts/truetype/dejavu")
+endif()

@@ -1,6 +1,10 @@
-# Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (posix threads):
-# the layers below the windows, kelvaro-cli and their unit tests. The tests
-# run under Wine.
+# Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (posix threads).
+# The tests run under Wine.
+#
+# KELVARO_WINDOWS_PREFIX (a cache variable, or the environment variable of the
+# same name at the first configure) lists the folders that hold libraries
+# built for Windows: the one scripts/build-windows-libraries prints and,
+# for the window program, Qt for Windows (the folder with lib/cmake/Qt6).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -9,7 +13,22 @@ set(CMAKE_C_COMPILER ${KELVARO_MINGW_PREFIX}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${KELVARO_MINGW_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${KELVARO_MINGW_PREFIX}-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/${KELVARO_MINGW_PREFIX})
+set(KELVARO_WINDOWS_PREFIX "$ENV{KELVARO_WINDOWS_PREFIX}" CACHE STRING
+    "Folders of libraries built for Windows (Qt, the chart libraries, SQLite)")
+set(CMAKE_FIND_ROOT_PATH /usr/${KELVARO_MINGW_PREFIX} ${KELVARO_WINDOWS_PREFIX})
+foreach(folder IN LISTS KELVARO_WINDOWS_PREFIX)
+  if(EXISTS ${folder}/lib/cmake/Qt6)
+    # Qt's build tools (moc, uic, rcc) are those of the host's Qt.
+    list(APPEND CMAKE_PREFIX_PATH ${folder})
+    set(QT_HOST_PATH /usr)
+    set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
+  endif()
+  if(EXISTS ${folder}/CMake/dateConfig.cmake)
+    set(date_DIR ${folder}/CMake)
+  endif()
+endforeach()
+# Qt for Windows is a release build.
+set(CMAKE_MAP_IMPORTED_CONFIG_MINGW Release)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

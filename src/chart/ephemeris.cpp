@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <mutex>
+#include <numbers>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -101,7 +102,7 @@ Angles anglesAt(double julianDayUt, double latitude, double longitude) {
 }
 
 double ascendantForMc(double mc, double latitude, double obliquity) {
-  constexpr double kRadians = M_PI / 180.0;
+  constexpr double kRadians = std::numbers::pi / 180.0;
   const double lambda = mc * kRadians;
   // Right ascension of the ecliptic point with longitude mc (same quadrant).
   double armc = std::atan2(std::sin(lambda) * std::cos(obliquity * kRadians), std::cos(lambda));

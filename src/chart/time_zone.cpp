@@ -1,5 +1,7 @@
 #include "chart/time_zone.h"
 
+#include "chart/zone_files.h"
+
 #include <date/tz.h>
 // The rule reader below names hh_mm_ss unqualified while both date's and the
 // standard's are visible; this declaration settles it for date's.
@@ -71,25 +73,11 @@ LocalTime localTime(date::local_seconds moment) {
           static_cast<int>(clock.seconds().count())};
 }
 
-// The folder of the compiled zone files that the tz library reads its
-// listed clock changes from, found as that library finds it. The rule for
-// the later years comes from the same file, so no setting (such as TZDIR)
-// can mix the rules of two databases into one zone.
-const std::string& zoneFolder() {
-  static const std::string folder = [] {
-    std::error_code error;
-    const std::string uclibc = "/usr/share/zoneinfo/uclibc";
-    return std::filesystem::is_directory(uclibc, error) ? uclibc
-                                                        : std::string("/usr/share/zoneinfo");
-  }();
-  return folder;
-}
-
 // The rule a compiled zone file states for the time after its last listed
 // clock change (its last line, e.g. "CET-1CEST,M3.5.0,M10.5.0/3"); empty
 // when the file has none.
 std::string ruleAfterListedChanges(const std::string& zoneName) {
-  std::ifstream file(zoneFolder() + "/" + zoneName, std::ios::binary);
+  std::ifstream file(zoneFilesFolder() + "/" + zoneName, std::ios::binary);
   std::stringstream bytes;
   bytes << file.rdbuf();
   const std::string content = bytes.str();
@@ -121,6 +109,7 @@ Checked<TimeZone> TimeZone::parse(std::string_view text) {
   }
   if (entry.empty()) return Rejection{"Die Zeitzone fehlt. " + std::string(kZoneHint)};
   try {
+    zoneFilesFolder();  // on Windows, tells the time-zone library where the files are
     const date::time_zone* zone = date::locate_zone(entry);
     TimeZone parsed(std::string(zone->name()), zone, seconds{0});
     parsed.future_ = futureRule(*zone);

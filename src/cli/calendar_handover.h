@@ -6,15 +6,13 @@
 namespace kelvaro::cli {
 
 // When the command is the calendar (the word after the file, see
-// command_words.h) or the help is asked for, replaces this process by
-// `program` with the same arguments, which knows every command and the
-// calendar too. The program is looked for beside the running one (found
-// from the system, not from argv[0]), then in ../libexec/kelvaro/ (where an
-// installation keeps it). A program there that would hand the run over once
+// command_words.h) or the help is asked for, runs `program` instead of this
+// process with the same arguments, which knows every command and the
+// calendar too (cli/program_start.h says where it is looked for and how it
+// replaces this process). A program there that would hand the run over once
 // more (a copy of kelvaro-cli in its place) stops with a message instead.
-// Returns nullopt when nothing was to be handed over (or where processes
-// cannot be replaced) and when only the help was asked for; otherwise the
-// message why the program did not start.
+// Returns nullopt when nothing was to be handed over and when only the help
+// was asked for; otherwise the message why the program did not start.
 std::optional<std::string> handOverToCalendarProgram(int argc, char** argv, const char* program);
 
 }  // namespace kelvaro::cli

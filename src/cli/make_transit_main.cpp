@@ -14,6 +14,7 @@
 #include <variant>
 #include <vector>
 
+#include "cli/standard_streams.h"
 #include "cli/terminal_message.h"
 #include "core/text_encoding.h"
 #include "core/version.h"
@@ -73,8 +74,12 @@ int run(const std::vector<std::string>& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The arguments as UTF-8 (on Windows from the wide command line, so that
+  // any name and file name arrives whole), the messages as UTF-8 bytes.
+  const std::vector<std::string> arguments = cli::utf8Arguments(argc, argv);
+  cli::useStandardStreamsAsBytes();
   try {
-    return run(std::vector<std::string>(argv + 1, argv + argc));
+    return run(arguments);
   } catch (const std::exception& error) {
     return refuse(std::string("kelvaro-make-transit: Unerwarteter Fehler, es wurde nichts "
                               "geschrieben: ") +

@@ -1,13 +1,24 @@
 // kelvaro: the desktop program.
+//
+//   kelvaro [QT OPTIONS]
+//   kelvaro --version
+#include <cstring>
+#include <iostream>
+
 #include <QApplication>
 #include <QIcon>
 
 #include "core/version.h"
+#include "ui/first_start.h"
 #include "ui/german_locale.h"
 #include "ui/program.h"
 #include "ui/qt_platform.h"
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::cout << "kelvaro " << kelvaro::kVersion << "\n";
+    return 0;
+  }
   // The program speaks German, Qt's own dialogs too.
   kelvaro::ui::GermanLocale german;
   QApplication app(argc, argv);
@@ -18,6 +29,13 @@ int main(int argc, char** argv) {
   app.setDesktopFileName(QStringLiteral("org.kelvaro.Kelvaro"));
   app.setWindowIcon(QIcon::fromTheme(QStringLiteral("org.kelvaro.Kelvaro")));
 
+  const kelvaro::ui::ProgramFolders folders = kelvaro::ui::defaultProgramFolders();
+#ifdef Q_OS_WIN
+  // No launcher starts the program on Windows: the setup puts the samples beside it.
+  kelvaro::ui::prepareFoldersOnFirstStart(
+      folders,
+      std::filesystem::path(QCoreApplication::applicationDirPath().toStdU16String()) / "samples");
+#endif
   kelvaro::ui::QtPlatform platform;
-  return kelvaro::ui::runProgram(app, platform, kelvaro::ui::defaultProgramFolders());
+  return kelvaro::ui::runProgram(app, platform, folders);
 }

@@ -15,7 +15,11 @@ class OffscreenScreen {
   explicit OffscreenScreen(QSize size);
 
  private:
-  QTemporaryDir dir_;  // holds the platform's configuration file
+  // Holds the platform's configuration file. The platform's arguments are
+  // separated by colons, so its path must have none: on Windows, where a
+  // drive letter brings one, it lies below the working folder and is named
+  // relative to it.
+  QTemporaryDir dir_;
 };
 
 }  // namespace kelvaro::ui

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace kelvaro::chart {
@@ -71,7 +72,7 @@ TEST(CrossingSearch, CountsACrossingOnceAtASampleAndKeepsToTheRange) {
 TEST(CrossingSearch, HalvesTheStepWhereTheMotionIsNotSmooth) {
   // A wobble of 0.5° with a period of three days on a slow drift, sampled
   // every four days: the cubic between two samples cannot follow it.
-  const double w = 2 * M_PI / 3;
+  const double w = 2 * std::numbers::pi / 3;
   const auto wobble = [w](double t) {
     return Motion{0.5 * std::sin(w * t) + 0.01 * t, 0.5 * w * std::cos(w * t) + 0.01};
   };

@@ -3,13 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 #include "core/factor.h"
 
 namespace kelvaro::chart {
 namespace {
 
-constexpr double kDegree = M_PI / 180.0;
+constexpr double kDegree = std::numbers::pi / 180.0;
 
 // Smallest distance of two longitudes on the circle.
 double arcDistance(double a, double b) {

@@ -86,6 +86,8 @@ for program in kelvaro-cli kelvaro-make-transit kelvaro-persons; do
   shown=$("$root/usr/bin/$program" --version) || fail "$program --version"
   [[ "$shown" == "$program $version" ]] || fail "$program --version shows '$shown', the package is $version"
 done
+shown=$("$root/usr/libexec/kelvaro/kelvaro" --version) || fail "kelvaro --version"
+[[ "$shown" == "kelvaro $version" ]] || fail "kelvaro --version shows '$shown', the package is $version"
 
 # The persons archive: a person in, out as AAF, and a transit file of it.
 persons=$root/usr/bin/kelvaro-persons

@@ -98,7 +98,7 @@ class CalendarWindowTest : public UiTestCase {
     click(child(main(), "Button7"));
     QCOMPARE(run_->platform().boxes().size(), std::size_t{1});
     QCOMPARE(run_->platform().boxes()[0].kind, BoxKind::information);
-    std::ifstream saved(run_->startFolder() / resultFileName(record_), std::ios::binary);
+    std::ifstream saved(run_->startFile(resultFileName(record_)), std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(saved),
                             std::istreambuf_iterator<char>()};
     QVERIFY(bytes.find("Transit-Kalender vom 01.01.2026 bis 30.06.2026") != std::string::npos);

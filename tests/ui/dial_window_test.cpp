@@ -145,10 +145,11 @@ class DialWindowTest : public UiTestCase {
     QVERIFY(std::filesystem::file_size(pdf) > 0);
 
     click(child(*dial_, "DialSave"));
-    const std::filesystem::path png = run_->startFolder() / dialPictureFileName(record_);
+    const std::filesystem::path png = run_->startFile(dialPictureFileName(record_));
     std::ifstream in(png, std::ios::binary);
     char magic[4] = {};
     in.read(magic, 4);
+    in.close();
     QCOMPARE(std::string(magic + 1, 3), std::string("PNG"));
     QCOMPARE(run_->platform().boxes().size(), std::size_t{1});
     QCOMPARE(run_->platform().boxes()[0].kind, ui::BoxKind::information);
@@ -169,13 +170,18 @@ class DialWindowTest : public UiTestCase {
                                         {ui::BoxKind::information, saved + second},
                                         {ui::BoxKind::question, question},
                                         {ui::BoxKind::information, saved + name}}));
-    QVERIFY(std::filesystem::exists(run_->startFolder() / pathFromUtf8(second)));
+    QVERIFY(std::filesystem::exists(run_->startFile(second)));
     run_->platform().forgetBoxes();
 
-    std::filesystem::remove_all(run_->startFolder());  // an unwritable folder is reported
+    // A save that fails is reported: a folder stands where the picture goes
+    // (the working folder itself cannot go while in use on Windows), and
+    // replacing it is refused.
+    std::filesystem::remove(png);
+    std::filesystem::create_directory(png);
+    run_->platform().answerNext(true);
     click(child(*dial_, "DialSave"));
-    QCOMPARE(run_->platform().boxes().size(), std::size_t{1});
-    QCOMPARE(run_->platform().boxes()[0].kind, ui::BoxKind::error);
+    QCOMPARE(run_->platform().boxes().size(), std::size_t{2});
+    QCOMPARE(run_->platform().boxes()[1].kind, ui::BoxKind::error);
   }
 
  private:

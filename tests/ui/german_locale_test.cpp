@@ -37,8 +37,13 @@ class GermanLocaleTest : public UiTestCase {
     QTRY_COMPARE(files->model()->rowCount(files->rootIndex()), 1);
     const QModelIndex row = files->model()->index(0, 0, files->rootIndex());
     const QString type = row.siblingAtColumn(2).data().toString();
+    // Qt's own file dialog takes its dates from the system's locale, which
+    // the environment sets only off Windows. On Windows the program shows
+    // Windows' file dialog, with the dates as the user's Windows writes them.
+#ifndef Q_OS_WIN
     const QString date = row.siblingAtColumn(3).data().toString();
     QVERIFY2(date.startsWith(QStringLiteral("04.03.25")), qPrintable(date));
+#endif
     QVERIFY2(!type.contains(QStringLiteral("unknown"), Qt::CaseInsensitive), qPrintable(type));
 
     QStringList captions;

@@ -247,8 +247,7 @@ class NewTransitTest : public UiTestCase {
   }
 
   void anExistingFileIsReplacedOnlyWhenTheUserAgrees() {
-    const auto file = run_->folders().transit / "Müller-Anna-08122026.dat";
-    run_->transitFile("Müller-Anna-08122026.dat", {1, 2, 3});
+    const auto file = pathFromUtf8(run_->transitFile("Müller-Anna-08122026.dat", {1, 2, 3}));
     ui::NewTransitForm& form = openForm();
     fillPerson(form);
     run_->platform().answerNext(false);

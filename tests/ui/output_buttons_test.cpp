@@ -185,7 +185,7 @@ class OutputButtonsTest : public UiTestCase {
     QCOMPARE(referenceFiles.size(), std::size_t{1});
 
     const std::filesystem::path saved = run_->startFolder() / referenceFiles[0].filename();
-    QVERIFY2(std::filesystem::exists(saved), saved.c_str());
+    QVERIFY2(std::filesystem::exists(saved), saved.string().c_str());
     QCOMPARE(contentsOf(saved), contentsOf(referenceFiles[0]));
     QCOMPARE(run_->platform().boxes(),
              oneBox(BoxKind::information, std::get<SavedFile>(expected).information));

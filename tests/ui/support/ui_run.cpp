@@ -1,7 +1,9 @@
 #include "ui/support/ui_run.h"
 
 #include <QTest>
+#include <fstream>
 
+#include "core/text_encoding.h"
 #include "ui/support/ui_helpers.h"
 
 namespace kelvaro::testing {
@@ -46,20 +48,26 @@ ui::ProgramFolders UiRun::folders() const {
   return {dir_.path() / "home" / "Astro" / "Kelvaro", dir_.path() / "home" / "Astro" / "transdat"};
 }
 
+std::filesystem::path UiRun::startFile(const std::string& name) const {
+  return start_ / pathFromUtf8(name);
+}
+
+// The copy is removed first: MinGW's copy_file refuses to overwrite, taking
+// any two files of one drive for the same one.
 std::string UiRun::sample(const std::string& name) const {
-  const std::filesystem::path copy = folders().transit / name;
-  std::filesystem::copy_file(std::filesystem::path(KELVARO_SAMPLES_DIR) / name, copy,
-                             std::filesystem::copy_options::overwrite_existing);
-  return copy.string();
+  const std::filesystem::path copy = folders().transit / pathFromUtf8(name);
+  std::filesystem::remove(copy);
+  std::filesystem::copy_file(std::filesystem::path(KELVARO_SAMPLES_DIR) / pathFromUtf8(name), copy);
+  return utf8FromPath(copy);
 }
 
 std::string UiRun::transitFile(const std::string& name,
                                const std::vector<unsigned char>& bytes) const {
-  const std::filesystem::path file = folders().transit / name;
+  const std::filesystem::path file = folders().transit / pathFromUtf8(name);
   std::ofstream out(file, std::ios::binary);
   out.write(reinterpret_cast<const char*>(bytes.data()),
             static_cast<std::streamsize>(bytes.size()));
-  return file.string();
+  return utf8FromPath(file);
 }
 
 }  // namespace kelvaro::testing

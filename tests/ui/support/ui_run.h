@@ -39,10 +39,13 @@ class UiRun {
   ui::ScriptedPlatform& platform() { return platform_; }
   ui::ProgramFolders folders() const;
   const std::filesystem::path& startFolder() const { return start_; }
+  // The file of this UTF-8 name in the start folder, where results are saved.
+  std::filesystem::path startFile(const std::string& name) const;
 
-  // A copy of a bundled sample in the transit folder; its full path.
+  // A copy of a bundled sample in the transit folder; its full path (UTF-8).
   std::string sample(const std::string& name) const;
-  // A file of these bytes in the transit folder; its full path.
+  // A file of these bytes and this UTF-8 name in the transit folder; its
+  // full path (UTF-8).
   std::string transitFile(const std::string& name, const std::vector<unsigned char>& bytes) const;
 
  private:

@@ -1,0 +1,66 @@
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "cli/program_start.h"
+
+namespace kelvaro::cli {
+namespace {
+
+std::filesystem::path runningProgram() {
+  std::wstring name(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length =
+        ::GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+    if (length == 0) return {};
+    if (length < name.size()) {
+      name.resize(length);
+      return name;
+    }
+    name.resize(name.size() * 2);
+  }
+}
+
+// This process's command line after its program name, as it was given
+// (program names are quoted whole, without escapes).
+std::wstring argumentsAsGiven() {
+  const wchar_t* line = ::GetCommandLineW();
+  if (*line == L'"') {
+    ++line;
+    while (*line != L'\0' && *line != L'"') ++line;
+    if (*line == L'"') ++line;
+  } else {
+    while (*line != L'\0' && *line != L' ' && *line != L'\t') ++line;
+  }
+  return line;
+}
+
+}  // namespace
+
+std::vector<std::filesystem::path> companionProgramPlaces(const char* name) {
+  return {runningProgram().parent_path() / (std::string(name) + ".exe")};
+}
+
+void runInstead(const std::filesystem::path& program, char**, const char* mark) {
+  std::wstring commandLine = L"\"" + program.wstring() + L"\"" + argumentsAsGiven();
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  ::SetEnvironmentVariableA(mark, "1");  // the started program inherits it
+  if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                        nullptr, &startup, &process)) {
+    ::SetEnvironmentVariableA(mark, nullptr);
+    return;
+  }
+  ::CloseHandle(process.hThread);
+  ::WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD status = 1;
+  ::GetExitCodeProcess(process.hProcess, &status);
+  ::CloseHandle(process.hProcess);
+  std::fflush(nullptr);
+  std::exit(static_cast<int>(status));
+}
+
+}  // namespace kelvaro::cli
