@@ -19,7 +19,7 @@
 #include "search/search_angle.h"
 #include "search/triple_search.h"
 #ifdef KELVARO_WITH_CALENDAR
-#include "chart/transit_calendar.h"
+#include "timing/transit_calendar.h"
 #endif
 
 namespace kelvaro::bench {

@@ -1,9 +1,9 @@
 #include <memory>
 #include <string>
 
-#include "chart/calendar_entry.h"
-#include "chart/transit_calendar.h"
 #include "cli/command_set.h"
+#include "timing/calendar_entry.h"
+#include "timing/transit_calendar.h"
 
 namespace kelvaro::cli {
 namespace {

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "chart/calendar_entry.h"
+#include "timing/calendar_entry.h"
 #include "ui/entry_field.h"
 #include "ui/platform.h"
 #include "ui/text_view.h"

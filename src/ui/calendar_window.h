@@ -6,9 +6,9 @@
 
 #include <QDialog>
 
-#include "chart/transit_calendar.h"
 #include "core/search_result.h"
 #include "core/transit_record.h"
+#include "timing/transit_calendar.h"
 
 class QCheckBox;
 class QDateEdit;

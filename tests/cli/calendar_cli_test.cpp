@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "chart/transit_calendar.h"
 #include "support/cli_runner.h"
+#include "timing/transit_calendar.h"
 
 namespace kelvaro {
 namespace {

@@ -14,9 +14,9 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "chart/transit_calendar.h"
 #include "loading/transit_file.h"
 #include "output/result_file.h"
+#include "timing/transit_calendar.h"
 #include "ui/calendar_window.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"

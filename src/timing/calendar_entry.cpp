@@ -1,4 +1,4 @@
-#include "chart/calendar_entry.h"
+#include "timing/calendar_entry.h"
 
 #include <algorithm>
 #include <string>

@@ -1,4 +1,4 @@
-#include "chart/crossing_search.h"
+#include "timing/crossing_search.h"
 
 #include <gtest/gtest.h>
 

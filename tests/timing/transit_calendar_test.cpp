@@ -1,4 +1,4 @@
-#include "chart/transit_calendar.h"
+#include "timing/transit_calendar.h"
 
 #include <gtest/gtest.h>
 

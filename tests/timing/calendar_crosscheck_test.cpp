@@ -11,8 +11,8 @@
 #include <tuple>
 
 #include "chart/ephemeris.h"
-#include "chart/transit_calendar.h"
 #include "core/std_ho.h"
+#include "timing/transit_calendar.h"
 
 namespace kelvaro::chart {
 namespace {

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "chart/time_zone.h"
-#include "chart/transit_calendar.h"
 #include "core/checked.h"
+#include "timing/transit_calendar.h"
 
 // The checks of what the user asks the transit calendar for, with the
 // German message of each refusal.

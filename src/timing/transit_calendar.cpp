@@ -1,4 +1,4 @@
-#include "chart/transit_calendar.h"
+#include "timing/transit_calendar.h"
 
 #include <algorithm>
 #include <chrono>
@@ -7,9 +7,9 @@
 #include <string>
 #include <variant>
 
-#include "chart/crossing_search.h"
 #include "chart/ephemeris.h"
 #include "core/std_ho.h"
+#include "timing/crossing_search.h"
 
 namespace kelvaro::chart {
 namespace {
