@@ -117,14 +117,14 @@ Made correspondenceReport(const Sample& sample, double orb) {
 #ifdef KELVARO_WITH_CALENDAR
 // One year in Berlin, every body but the Moon (or every body), every point.
 Made calendarYear(const Sample& sample, bool withMoon) {
-  chart::CalendarRequest asked;
+  timing::CalendarRequest asked;
   asked.from = {2026, 1, 1};
   asked.to = {2026, 12, 31};
   asked.zone = std::get<chart::TimeZone>(chart::TimeZone::parse("Europe/Berlin"));
-  for (const int body : chart::kCalendarBodies) {
+  for (const int body : timing::kCalendarBodies) {
     if (withMoon || body != factor::MO) asked.bodies.push_back(body);
   }
-  return {{}, chart::transitCalendar(sample.record, asked).value().lines};
+  return {{}, timing::transitCalendar(sample.record, asked).value().lines};
 }
 
 Made calendarWithoutMoon(const Sample& sample, double) { return calendarYear(sample, false); }

@@ -20,8 +20,10 @@ struct CalendarOptions {
 };
 
 // The request, or the message of the first option that is refused.
-Checked<chart::CalendarRequest> request(const CalendarOptions& options) {
-  using namespace chart;
+Checked<timing::CalendarRequest> request(const CalendarOptions& options) {
+  using namespace timing;
+  using chart::LocalTime;
+  using chart::TimeZone;
   CalendarRequest asked;
   const auto from = parseCalendarDate("Von", options.from);
   if (const Rejection* refused = rejection(from)) return *refused;
@@ -62,7 +64,7 @@ CommandResult calendar(const Session& session, const CalendarOptions& options) {
   const auto asked = request(options);
   if (const Rejection* refused = rejection(asked))
     return CommandResult::refused({refused->message});
-  auto result = chart::transitCalendar(session.record, std::get<chart::CalendarRequest>(asked));
+  auto result = timing::transitCalendar(session.record, std::get<timing::CalendarRequest>(asked));
   return CommandResult::listOf(std::move(*result));
 }
 

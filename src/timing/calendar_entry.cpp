@@ -7,7 +7,7 @@
 #include "chart/chart_entry.h"
 #include "core/factor.h"
 
-namespace kelvaro::chart {
+namespace kelvaro::timing {
 namespace {
 
 std::string_view trimmed(std::string_view text) {
@@ -37,8 +37,8 @@ std::vector<std::string> names(std::string_view list) {
   }
 }
 
-std::string dateText(const LocalTime& day) {
-  return localTimeText(day).substr(0, 10);  // "DD.MM.YYYY"
+std::string dateText(const chart::LocalTime& day) {
+  return chart::localTimeText(day).substr(0, 10);  // "DD.MM.YYYY"
 }
 
 std::string bodyNames() {
@@ -52,14 +52,15 @@ std::string bodyNames() {
 
 }  // namespace
 
-Checked<LocalTime> parseCalendarDate(std::string_view label, std::string_view text) {
-  const Checked<Date> checked = checkDate(label, text);
+Checked<chart::LocalTime> parseCalendarDate(std::string_view label, std::string_view text) {
+  const Checked<chart::Date> checked = chart::checkDate(label, text);
   if (const Rejection* refused = rejection(checked)) return *refused;
-  const Date& date = std::get<Date>(checked);
-  return LocalTime{date.year, date.month, date.day};
+  const chart::Date& date = std::get<chart::Date>(checked);
+  return chart::LocalTime{date.year, date.month, date.day};
 }
 
-std::optional<Rejection> checkCalendarRange(const LocalTime& from, const LocalTime& to) {
+std::optional<Rejection> checkCalendarRange(const chart::LocalTime& from,
+                                            const chart::LocalTime& to) {
   const auto first = std::tie(from.year, from.month, from.day);
   if (std::tie(to.year, to.month, to.day) < first) {
     return Rejection{"Das Ende " + dateText(to) + " liegt vor dem Anfang " + dateText(from) + "."};
@@ -119,4 +120,4 @@ Checked<CalendarPoints> parseCalendarPoints(std::string_view text) {
                    "\". Möglich sind factors, midpoints und all."};
 }
 
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::timing

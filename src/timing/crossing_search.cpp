@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-namespace kelvaro::chart {
+namespace kelvaro::timing {
 namespace {
 
 constexpr double kFullCircle = 360;
@@ -205,4 +205,4 @@ bool findCrossings(const MotionFunction& motion, CrossingRange range,
   return true;
 }
 
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::timing

@@ -11,7 +11,7 @@
 // the middle and halved where it does not fit. Turning points (stations) are
 // the cubic's own, so a body that turns near a target crosses it as often as
 // it really does.
-namespace kelvaro::chart {
+namespace kelvaro::timing {
 
 // A body's longitude in degrees (any turn: the search unwraps it) and its
 // speed in degrees per day.
@@ -44,4 +44,4 @@ bool findCrossings(const MotionFunction& motion, CrossingRange range,
                    std::span<const double> targets, double spacing,
                    std::vector<Crossing>& crossings, const KeepGoing& keepGoing = {});
 
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::timing

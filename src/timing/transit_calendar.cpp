@@ -11,7 +11,7 @@
 #include "core/std_ho.h"
 #include "timing/crossing_search.h"
 
-namespace kelvaro::chart {
+namespace kelvaro::timing {
 namespace {
 
 using std::chrono::seconds;
@@ -41,26 +41,26 @@ bool contains(std::span<const int> factors, int number) {
 // The moment of a Julian day as seconds on the clock of the zone, exact to
 // the millisecond, and the UT moment of its minute rounded to the nearest.
 struct ShownMinute {
-  LocalTime local;
+  chart::LocalTime local;
   std::chrono::sys_seconds ut;  // the UT moment of the minute shown
 };
 
-ShownMinute shownMinute(const TimeZone& zone, double julianDay) {
-  const seconds exact = utMoment(julianDay).time_since_epoch();
+ShownMinute shownMinute(const chart::TimeZone& zone, double julianDay) {
+  const seconds exact = chart::utMoment(julianDay).time_since_epoch();
   const seconds offset = zone.offsetAt(std::chrono::sys_seconds(exact));
   const auto localMinute = std::chrono::round<std::chrono::minutes>(exact + offset);
   const std::chrono::sys_seconds ut(localMinute - offset);
   return {zone.toLocal(ut), ut};
 }
 
-std::string dateText(const LocalTime& day) {
+std::string dateText(const chart::LocalTime& day) {
   char text[16];
   std::snprintf(text, sizeof text, "%02d.%02d.%04d", day.day % 100, day.month % 100,
                 day.year % 10000);
   return text;
 }
 
-std::string clockText(const LocalTime& time) {
+std::string clockText(const chart::LocalTime& time) {
   char text[8];
   std::snprintf(text, sizeof text, "%02d:%02d", time.hour % 100, time.minute % 100);
   return text;
@@ -77,7 +77,8 @@ std::string pointText(const RadixPoint& point) {
 }
 
 // "DD.MM.YYYY hh:mm  SAt = MCr/SOr  07°30'  direkt"
-std::string hitLine(const LocalTime& shown, const CalendarHit& hit, const RadixPoint& point) {
+std::string hitLine(const chart::LocalTime& shown, const CalendarHit& hit,
+                    const RadixPoint& point) {
   return dateText(shown) + " " + clockText(shown) + "  " + factorVariantName(hit.body, Variant::t) +
          " = " + pointText(point) + "  " + winkel_text(point.longitude, 2, AngleMode::dial22) +
          "  " + (hit.direct ? "direkt" : "rückläufig");
@@ -85,7 +86,7 @@ std::string hitLine(const LocalTime& shown, const CalendarHit& hit, const RadixP
 
 // Local midnight of a day in UT. A midnight that a clock change skips or
 // repeats is taken with the offset in effect just before it.
-std::chrono::sys_seconds midnight(const TimeZone& zone, LocalTime day) {
+std::chrono::sys_seconds midnight(const chart::TimeZone& zone, chart::LocalTime day) {
   day.hour = day.minute = day.second = 0;
   const Checked<std::chrono::sys_seconds> exact = zone.toUniversal(day);
   if (const auto* moment = std::get_if<std::chrono::sys_seconds>(&exact)) return *moment;
@@ -96,7 +97,7 @@ std::chrono::sys_seconds midnight(const TimeZone& zone, LocalTime day) {
   return std::chrono::sys_seconds(asIfUt) - zone.offsetAt(before);
 }
 
-LocalTime nextDay(const LocalTime& day) {
+chart::LocalTime nextDay(const chart::LocalTime& day) {
   const std::chrono::year_month_day next(
       std::chrono::sys_days(std::chrono::year_month_day(
           std::chrono::year(day.year), std::chrono::month(static_cast<unsigned>(day.month)),
@@ -143,7 +144,7 @@ std::optional<std::vector<CalendarHit>> calendarHits(std::span<const RadixPoint>
   for (std::size_t index = 0; index < bodies.size(); ++index) {
     const int body = bodies[index];
     const MotionFunction motion = [body](double julianDay) {
-      const BodyPosition position = bodyPosition(body, julianDay);
+      const chart::BodyPosition position = chart::bodyPosition(body, julianDay);
       return Motion{position.longitude, position.speed};
     };
     KeepGoing keepGoing;
@@ -165,8 +166,8 @@ std::optional<std::vector<CalendarHit>> calendarHits(std::span<const RadixPoint>
 }
 
 std::pair<double, double> calendarRange(const CalendarRequest& request) {
-  return {julianDayUt(midnight(request.zone, request.from)),
-          julianDayUt(midnight(request.zone, nextDay(request.to)))};
+  return {chart::julianDayUt(midnight(request.zone, request.from)),
+          chart::julianDayUt(midnight(request.zone, nextDay(request.to)))};
 }
 
 std::optional<SearchResult> transitCalendar(const TransitRecord& record,
@@ -207,4 +208,4 @@ std::optional<SearchResult> transitCalendar(const TransitRecord& record,
   return result;
 }
 
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::timing

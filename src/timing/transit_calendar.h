@@ -16,7 +16,7 @@
 // The transit calendar: the moments at which a transiting body stands on a
 // radix point or a radix midpoint on the 22.5° dial, that is, when body
 // minus point is a multiple of 22.5°.
-namespace kelvaro::chart {
+namespace kelvaro::timing {
 
 // The transiting bodies, in the order of the list.
 inline constexpr std::array<int, 19> kCalendarBodies = {
@@ -63,9 +63,9 @@ std::optional<std::vector<CalendarHit>> calendarHits(std::span<const RadixPoint>
 
 // What the calendar is asked for; the dates are local days in the zone.
 struct CalendarRequest {
-  LocalTime from;  // from 00:00 of this day …
-  LocalTime to;    // … to 24:00 of this one
-  TimeZone zone = TimeZone::universal();
+  chart::LocalTime from;  // from 00:00 of this day …
+  chart::LocalTime to;    // … to 24:00 of this one
+  chart::TimeZone zone = chart::TimeZone::universal();
   std::vector<int> bodies;  // factor numbers in list order
   CalendarPoints points = CalendarPoints::all;
   std::vector<int> with;  // empty: every point
@@ -81,4 +81,4 @@ std::optional<SearchResult> transitCalendar(const TransitRecord& record,
                                             const CalendarRequest& request,
                                             const CalendarProgress& progress = {});
 
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::timing

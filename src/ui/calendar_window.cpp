@@ -33,8 +33,8 @@ QDateEdit* dateEdit(QWidget* parent, const char* name, const QRect& geometry) {
   auto* edit = named(new QDateEdit(parent), QString::fromLatin1(name), geometry);
   edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
   edit->setCalendarPopup(true);
-  edit->setDateRange(QDate(chart::kFirstCalendarYear, 1, 1),
-                     QDate(chart::kLastCalendarYear, 12, 31));
+  edit->setDateRange(QDate(timing::kFirstCalendarYear, 1, 1),
+                     QDate(timing::kLastCalendarYear, 12, 31));
   return edit;
 }
 
@@ -78,7 +78,7 @@ void CalendarWindow::createControls() {
   GroupBox1 = named(new QGroupBox(QStringLiteral("Transit-Körper"), this),
                     QStringLiteral("GroupBox1"), {12, 84, 446, 108});
   for (std::size_t i = 0; i < CheckBox.size(); ++i) {
-    const int body = chart::kCalendarBodies[i];
+    const int body = timing::kCalendarBodies[i];
     const auto column = static_cast<int>(i) % kBodyColumns;
     const auto row = static_cast<int>(i) / kBodyColumns;
     CheckBox[i] = named(new QCheckBox(toQString(factorName(body)), GroupBox1),
@@ -117,11 +117,11 @@ void CalendarWindow::openFor(const TransitRecord& record) {
   Button1->setFocus(Qt::OtherFocusReason);
 }
 
-std::optional<chart::CalendarRequest> CalendarWindow::checkedRequest() {
-  chart::CalendarRequest request;
+std::optional<timing::CalendarRequest> CalendarWindow::checkedRequest() {
+  timing::CalendarRequest request;
   request.from = dayOf(DateEdit1->date());
   request.to = dayOf(DateEdit2->date());
-  if (const auto refused = chart::checkCalendarRange(request.from, request.to)) {
+  if (const auto refused = timing::checkCalendarRange(request.from, request.to)) {
     platform_.showError(this, refused->message);
     DateEdit2->setFocus(Qt::OtherFocusReason);
     return std::nullopt;
@@ -135,18 +135,18 @@ std::optional<chart::CalendarRequest> CalendarWindow::checkedRequest() {
   request.zone = std::get<chart::TimeZone>(std::move(zone));
 
   for (std::size_t i = 0; i < CheckBox.size(); ++i) {
-    if (CheckBox[i]->isChecked()) request.bodies.push_back(chart::kCalendarBodies[i]);
+    if (CheckBox[i]->isChecked()) request.bodies.push_back(timing::kCalendarBodies[i]);
   }
   if (request.bodies.empty()) {
     // The check of a list without names gives the message.
-    platform_.showError(this, std::get<Rejection>(chart::parseCalendarBodies("")).message);
+    platform_.showError(this, std::get<Rejection>(timing::parseCalendarBodies("")).message);
     CheckBox.front()->setFocus(Qt::OtherFocusReason);
     return std::nullopt;
   }
-  request.points = RadioButton1->isChecked()   ? chart::CalendarPoints::factors
-                   : RadioButton2->isChecked() ? chart::CalendarPoints::midpoints
-                                               : chart::CalendarPoints::all;
-  auto with = chart::parseCalendarFactors(toUtf8(Edit2->text()));
+  request.points = RadioButton1->isChecked()   ? timing::CalendarPoints::factors
+                   : RadioButton2->isChecked() ? timing::CalendarPoints::midpoints
+                                               : timing::CalendarPoints::all;
+  auto with = timing::parseCalendarFactors(toUtf8(Edit2->text()));
   if (const Rejection* refused = rejection(with)) {
     platform_.showError(this, refused->message);
     focusField(*Edit2);
@@ -159,7 +159,7 @@ std::optional<chart::CalendarRequest> CalendarWindow::checkedRequest() {
 // The computation runs here, on the window thread; the progress bar lets the
 // events through while it runs, and its own modality keeps every other
 // window from being used meanwhile.
-std::optional<SearchResult> CalendarWindow::compute(const chart::CalendarRequest& request) {
+std::optional<SearchResult> CalendarWindow::compute(const timing::CalendarRequest& request) {
   QProgressDialog progress(QStringLiteral("Der Transit-Kalender wird berechnet …"),
                            QStringLiteral("Abbrechen"), 0, kProgressSteps, this);
   progress.setObjectName(QStringLiteral("CalendarProgress"));
@@ -169,7 +169,7 @@ std::optional<SearchResult> CalendarWindow::compute(const chart::CalendarRequest
   progress.setAutoClose(false);
   progress.setAutoReset(false);
   progress.setValue(0);
-  return chart::transitCalendar(*record_, request, [&progress](double done) {
+  return timing::transitCalendar(*record_, request, [&progress](double done) {
     progress.setValue(static_cast<int>(done * kProgressSteps));
     return !progress.wasCanceled();
   });

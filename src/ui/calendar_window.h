@@ -43,8 +43,8 @@ class CalendarWindow : public QDialog {
   void createControls();
   void Button1Click();  // "Berechnen"
   // The request of the fields, or nothing after the message of a refused one.
-  std::optional<chart::CalendarRequest> checkedRequest();
-  std::optional<SearchResult> compute(const chart::CalendarRequest& request);
+  std::optional<timing::CalendarRequest> checkedRequest();
+  std::optional<SearchResult> compute(const timing::CalendarRequest& request);
 
   Platform& platform_;
   ResultHandler onResult_;
@@ -56,13 +56,13 @@ class CalendarWindow : public QDialog {
   QDateEdit* DateEdit2;
   QLabel* Label3;  // "Zeitzone"
   QLineEdit* Edit1;
-  QGroupBox* GroupBox1;                                            // "Transit-Körper"
-  std::array<QCheckBox*, chart::kCalendarBodies.size()> CheckBox;  // in body order
-  QGroupBox* GroupBox2;                                            // "Punkte"
-  QRadioButton* RadioButton1;                                      // "Faktoren"
-  QRadioButton* RadioButton2;                                      // "Halbsummen"
-  QRadioButton* RadioButton3;                                      // "beide"
-  QLabel* Label4;                                                  // "mit Faktoren"
+  QGroupBox* GroupBox1;                                             // "Transit-Körper"
+  std::array<QCheckBox*, timing::kCalendarBodies.size()> CheckBox;  // in body order
+  QGroupBox* GroupBox2;                                             // "Punkte"
+  QRadioButton* RadioButton1;                                       // "Faktoren"
+  QRadioButton* RadioButton2;                                       // "Halbsummen"
+  QRadioButton* RadioButton3;                                       // "beide"
+  QLabel* Label4;                                                   // "mit Faktoren"
   QLineEdit* Edit2;
   QLabel* Label5;        // the hint beside it
   QPushButton* Button1;  // "Berechnen"

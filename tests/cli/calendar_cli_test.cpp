@@ -33,14 +33,14 @@ std::vector<std::string> bodiesOf(const std::vector<std::string>& lines) {
 }
 
 TEST(CalendarCli, PrintsTheCalendarOfTheLibrary) {
-  chart::CalendarRequest asked;
+  timing::CalendarRequest asked;
   asked.from = {2026, 2, 1};
   asked.to = {2026, 3, 15};
   asked.zone = std::get<chart::TimeZone>(chart::TimeZone::parse("Europe/Berlin"));
-  for (const int body : chart::kCalendarBodies) {
+  for (const int body : timing::kCalendarBodies) {
     if (body != factor::MO) asked.bodies.push_back(body);
   }
-  const auto expected = chart::transitCalendar(testing::sampleRecord(kSample), asked);
+  const auto expected = timing::transitCalendar(testing::sampleRecord(kSample), asked);
   ASSERT_TRUE(expected);
   EXPECT_EQ(calendarLines({"--from=01.02.2026", "--to=15.03.2026"}), expected->lines);
 }

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-namespace kelvaro::chart {
+namespace kelvaro::timing {
 namespace {
 
 constexpr double kMinute = 1.0 / 1440;
@@ -90,4 +90,4 @@ TEST(CrossingSearch, HalvesTheStepWhereTheMotionIsNotSmooth) {
 }
 
 }  // namespace
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::timing

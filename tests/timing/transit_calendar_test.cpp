@@ -10,14 +10,16 @@
 #include "core/std_ho.h"
 #include "support/record_builder.h"
 
-namespace kelvaro::chart {
+namespace kelvaro::timing {
 namespace {
 
 using testing::RecordBuilder;
 
-TimeZone zone(std::string_view name) { return std::get<TimeZone>(TimeZone::parse(name)); }
+chart::TimeZone zone(std::string_view name) {
+  return std::get<chart::TimeZone>(chart::TimeZone::parse(name));
+}
 
-CalendarRequest request(LocalTime from, LocalTime to, std::string_view zoneName,
+CalendarRequest request(chart::LocalTime from, chart::LocalTime to, std::string_view zoneName,
                         std::vector<int> bodies) {
   CalendarRequest asked;
   asked.from = from;
@@ -62,7 +64,7 @@ TEST(TransitCalendar, AStationCrossesAPointThreeTimes) {
   // 27° is crossed forward, backward and forward again; so is 27.2185°, and
   // its first two crossings lie within three hours around the station.
   const std::vector<RadixPoint> points = {{factor::MC, 0, 27.0}, {factor::AS, 0, 27.2185}};
-  const auto from = julianDayUt(2024, 3, 20, 0);
+  const auto from = chart::julianDayUt(2024, 3, 20, 0);
   const auto hits = calendarHits(points, std::vector<int>{factor::ME}, from, from + 60);
   ASSERT_TRUE(hits);
   for (std::size_t point = 0; point < points.size(); ++point) {
@@ -77,7 +79,7 @@ TEST(TransitCalendar, AStationCrossesAPointThreeTimes) {
     EXPECT_FALSE(ofPoint[1].direct);
     EXPECT_TRUE(ofPoint[2].direct);
     for (const CalendarHit& hit : ofPoint) {
-      const BodyPosition at = bodyPosition(factor::ME, hit.julianDay);
+      const chart::BodyPosition at = chart::bodyPosition(factor::ME, hit.julianDay);
       // Within a minute of the moment (a fraction of an arc second at the station).
       EXPECT_LT(std::fabs(dialDistance(at.longitude, points[point].longitude)),
                 1e-6 + std::fabs(at.speed) / 1440);
@@ -155,4 +157,4 @@ TEST(TransitCalendar, PointsFollowTheChoiceAndTheFactorFilter) {
 }
 
 }  // namespace
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::timing

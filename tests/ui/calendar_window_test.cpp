@@ -84,15 +84,15 @@ class CalendarWindowTest : public UiTestCase {
     child<QLineEdit>(*window_, "Edit2")->setText(QStringLiteral("mc, so"));
     click(child(*window_, "Button1"));
 
-    chart::CalendarRequest asked;
+    timing::CalendarRequest asked;
     asked.from = {2026, 1, 1};
     asked.to = {2026, 6, 30};
     asked.zone = std::get<chart::TimeZone>(chart::TimeZone::parse("Europe/Berlin"));
     asked.bodies = {factor::MA, factor::JU, factor::SA, 12, 13, 14, factor::KN, 15,
                     16,         17,         18,         19, 20, 21, factor::PO};
-    asked.points = chart::CalendarPoints::midpoints;
+    asked.points = timing::CalendarPoints::midpoints;
     asked.with = {factor::MC, factor::SO};
-    const auto expected = chart::transitCalendar(record_, asked);
+    const auto expected = timing::transitCalendar(record_, asked);
     QVERIFY(expected);
     QVERIFY(!window_->isVisible());
     QCOMPARE(text(main(), "Label3"),
