@@ -5,20 +5,13 @@
 #include <cstdio>
 #include <optional>
 
+#include "core/entry_text.h"
 #include "core/text_encoding.h"
 
 namespace kelvaro::chart {
 namespace {
 
 constexpr std::string_view kDegreeSign = "\xC2\xB0";
-
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // A reader that takes a text apart from the front.
 class Cursor {
@@ -57,13 +50,6 @@ std::string inQuotes(std::string_view text) {
 
 Rejection refuse(std::string_view label, const std::string& message) {
   return Rejection{std::string(label) + ": " + message};
-}
-
-bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int daysInMonth(int year, int month) {
-  constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
 }
 
 // "50.9333", "-6,95", "+12": a decimal number of degrees.
@@ -113,8 +99,7 @@ std::optional<double> sexagesimalDegrees(std::string_view text, std::string_view
 
 Checked<double> checkCoordinate(std::string_view label, std::string_view text, bool latitude) {
   const std::string_view entry = trimmed(text);
-  std::string upper(entry);
-  for (char& c : upper) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+  const std::string upper = upperCasedAscii(entry);
   const auto value =
       latitude ? sexagesimalDegrees(upper, "N", 'S') : sexagesimalDegrees(upper, "OE", 'W');
   const auto degrees = value ? value : decimalDegrees(entry);
@@ -248,8 +233,7 @@ std::optional<std::chrono::sys_seconds> universalMoment(const Date& date, const 
                                                         std::string_view label,
                                                         std::optional<ChartRefusal>& refusal) {
   if (refusal) return std::nullopt;
-  const LocalTime local{date.year, date.month, date.day, time.hour, time.minute, time.second};
-  const auto moment = zone.toUniversal(local);
+  const auto moment = zone.toUniversal(LocalTime{date, time});
   if (const Rejection* refused = rejection(moment)) {
     refusal = ChartRefusal{field, std::string(label) + ": " + refused->message};
     return std::nullopt;
@@ -305,8 +289,7 @@ std::variant<ChartRequest, ChartRefusal> checkChartEntry(const ChartEntry& entry
   }
   request.birth = *birth;
   request.transit = *transit;
-  request.transitLocal = {transitDate.year, transitDate.month,  transitDate.day,
-                          transitTime.hour, transitTime.minute, transitTime.second};
+  request.transitLocal = {transitDate, transitTime};
   return request;
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <variant>
 
+#include "chart/date_time.h"
 #include "chart/time_zone.h"
 #include "core/checked.h"
 
@@ -12,17 +13,6 @@ namespace kelvaro::chart {
 
 // The checks of the typed birth and transit data. Every refusal is a German
 // message that names the field and what is wrong with it.
-
-struct Date {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-};
-struct ClockTime {
-  int hour = 0;
-  int minute = 0;
-  int second = 0;
-};
 
 // "DD.MM.YYYY" (day and month may have one digit), a real date, years 1800
 // to 2399.

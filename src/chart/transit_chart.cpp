@@ -1,7 +1,5 @@
 #include "chart/transit_chart.h"
 
-#include <cstdio>
-
 #include "chart/ephemeris.h"
 #include "core/factor.h"
 
@@ -15,18 +13,6 @@ void setBodies(TransitRecord& record, Variant variant, double julianDay) {
       record.setPosition(variant, number, bodyPosition(number, julianDay).longitude);
     }
   }
-}
-
-std::string dateText(const LocalTime& local) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d.%02d.%04d", local.day, local.month, local.year);
-  return text;
-}
-
-std::string timeText(const LocalTime& local) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d:%02d:%02d", local.hour, local.minute, local.second);
-  return text;
 }
 
 }  // namespace
@@ -64,8 +50,8 @@ TransitRecord computeTransitRecord(const ChartRequest& request) {
   record.texts = {request.name,
                   request.firstName,
                   request.place,
-                  dateText(request.transitLocal),
-                  timeText(request.transitLocal),
+                  dateText(request.transitLocal.date),
+                  clockText(request.transitLocal.time),
                   latitudeText(request.transitLatitude),
                   longitudeText(request.transitLongitude)};
   return record;

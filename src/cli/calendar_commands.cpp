@@ -1,6 +1,7 @@
 #include <memory>
 #include <string>
 
+#include "chart/chart_entry.h"
 #include "cli/command_set.h"
 #include "timing/calendar_entry.h"
 #include "timing/transit_calendar.h"
@@ -22,15 +23,15 @@ struct CalendarOptions {
 // The request, or the message of the first option that is refused.
 Checked<timing::CalendarRequest> request(const CalendarOptions& options) {
   using namespace timing;
-  using chart::LocalTime;
+  using chart::Date;
   using chart::TimeZone;
   CalendarRequest asked;
-  const auto from = parseCalendarDate("Von", options.from);
+  const auto from = chart::checkDate("Von", options.from);
   if (const Rejection* refused = rejection(from)) return *refused;
-  const auto to = parseCalendarDate("Bis", options.to);
+  const auto to = chart::checkDate("Bis", options.to);
   if (const Rejection* refused = rejection(to)) return *refused;
-  asked.from = std::get<LocalTime>(from);
-  asked.to = std::get<LocalTime>(to);
+  asked.from = std::get<Date>(from);
+  asked.to = std::get<Date>(to);
   if (auto refused = checkCalendarRange(asked.from, asked.to)) return *refused;
 
   auto zone = TimeZone::parse(options.zone);

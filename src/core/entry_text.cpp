@@ -4,6 +4,20 @@
 
 namespace kelvaro {
 
+std::string_view trimmed(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
+std::string upperCasedAscii(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return upper;
+}
+
 EntryText::EntryText(std::string_view utf8) : chars_(utf8ToCodePoints(utf8)) {}
 
 char32_t EntryText::at(std::size_t position) const {

@@ -2,27 +2,12 @@
 
 #include <algorithm>
 #include <string>
-#include <tuple>
 
-#include "chart/chart_entry.h"
+#include "core/entry_text.h"
 #include "core/factor.h"
 
 namespace kelvaro::timing {
 namespace {
-
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
-std::string upperCased(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
-}
 
 // The names of a comma-separated list, blanks around them left out; empty
 // items are skipped.
@@ -31,14 +16,10 @@ std::vector<std::string> names(std::string_view list) {
   while (true) {
     const std::size_t comma = list.find(',');
     const std::string_view item = trimmed(list.substr(0, comma));
-    if (!item.empty()) items.push_back(upperCased(item));
+    if (!item.empty()) items.push_back(upperCasedAscii(item));
     if (comma == std::string_view::npos) return items;
     list.remove_prefix(comma + 1);
   }
-}
-
-std::string dateText(const chart::LocalTime& day) {
-  return chart::localTimeText(day).substr(0, 10);  // "DD.MM.YYYY"
 }
 
 std::string bodyNames() {
@@ -52,22 +33,13 @@ std::string bodyNames() {
 
 }  // namespace
 
-Checked<chart::LocalTime> parseCalendarDate(std::string_view label, std::string_view text) {
-  const Checked<chart::Date> checked = chart::checkDate(label, text);
-  if (const Rejection* refused = rejection(checked)) return *refused;
-  const chart::Date& date = std::get<chart::Date>(checked);
-  return chart::LocalTime{date.year, date.month, date.day};
-}
-
-std::optional<Rejection> checkCalendarRange(const chart::LocalTime& from,
-                                            const chart::LocalTime& to) {
-  const auto first = std::tie(from.year, from.month, from.day);
-  if (std::tie(to.year, to.month, to.day) < first) {
+std::optional<Rejection> checkCalendarRange(const chart::Date& from, const chart::Date& to) {
+  using chart::dateText;
+  if (to < from) {
     return Rejection{"Das Ende " + dateText(to) + " liegt vor dem Anfang " + dateText(from) + "."};
   }
   // 24:00 of `to` may be at most the same day and month ten years on.
-  const int lastYear = from.year + kLongestCalendarYears;
-  if (std::tie(to.year, to.month, to.day) >= std::tie(lastYear, from.month, from.day)) {
+  if (to >= chart::Date{from.year + kLongestCalendarYears, from.month, from.day}) {
     return Rejection{"Der Zeitraum von " + dateText(from) + " bis " + dateText(to) +
                      " ist länger als " + std::to_string(kLongestCalendarYears) +
                      " Jahre. Bitte einen kürzeren Zeitraum angeben."};

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "chart/time_zone.h"
+#include "chart/date_time.h"
 #include "core/checked.h"
 #include "timing/transit_calendar.h"
 
@@ -17,14 +17,9 @@ inline constexpr int kFirstCalendarYear = 1800;
 inline constexpr int kLastCalendarYear = 2399;
 inline constexpr int kLongestCalendarYears = 10;
 
-// "DD.MM.YYYY", a day of the Gregorian calendar in the years 1800 to 2399,
-// checked as every date is; `label` names the field in the message.
-Checked<chart::LocalTime> parseCalendarDate(std::string_view label, std::string_view text);
-
 // The range from 00:00 of `from` to 24:00 of `to` must not run backwards
 // nor be longer than ten years.
-std::optional<Rejection> checkCalendarRange(const chart::LocalTime& from,
-                                            const chart::LocalTime& to);
+std::optional<Rejection> checkCalendarRange(const chart::Date& from, const chart::Date& to);
 
 // "SA,UR,…": bodies of the calendar (letters in any case), returned in the
 // order of the list, each once.

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <variant>
 
@@ -53,19 +52,6 @@ ShownMinute shownMinute(const chart::TimeZone& zone, double julianDay) {
   return {zone.toLocal(ut), ut};
 }
 
-std::string dateText(const chart::LocalTime& day) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d.%02d.%04d", day.day % 100, day.month % 100,
-                day.year % 10000);
-  return text;
-}
-
-std::string clockText(const chart::LocalTime& time) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%02d:%02d", time.hour % 100, time.minute % 100);
-  return text;
-}
-
 std::string pointText(const RadixPoint& point) {
   std::string text = factorVariantName(point.first, Variant::r);
   if (point.second != 0) {
@@ -79,32 +65,22 @@ std::string pointText(const RadixPoint& point) {
 // "DD.MM.YYYY hh:mm  SAt = MCr/SOr  07°30'  direkt"
 std::string hitLine(const chart::LocalTime& shown, const CalendarHit& hit,
                     const RadixPoint& point) {
-  return dateText(shown) + " " + clockText(shown) + "  " + factorVariantName(hit.body, Variant::t) +
-         " = " + pointText(point) + "  " + winkel_text(point.longitude, 2, AngleMode::dial22) +
-         "  " + (hit.direct ? "direkt" : "rückläufig");
+  return chart::dateText(shown.date) + " " + chart::minuteText(shown.time) + "  " +
+         factorVariantName(hit.body, Variant::t) + " = " + pointText(point) + "  " +
+         winkel_text(point.longitude, 2, AngleMode::dial22) + "  " +
+         (hit.direct ? "direkt" : "rückläufig");
 }
 
 // Local midnight of a day in UT. A midnight that a clock change skips or
 // repeats is taken with the offset in effect just before it.
-std::chrono::sys_seconds midnight(const chart::TimeZone& zone, chart::LocalTime day) {
-  day.hour = day.minute = day.second = 0;
-  const Checked<std::chrono::sys_seconds> exact = zone.toUniversal(day);
+std::chrono::sys_seconds midnight(const chart::TimeZone& zone, const chart::Date& day) {
+  const Checked<std::chrono::sys_seconds> exact = zone.toUniversal({day, {}});
   if (const auto* moment = std::get_if<std::chrono::sys_seconds>(&exact)) return *moment;
   const auto asIfUt = std::chrono::sys_days(std::chrono::year_month_day(
       std::chrono::year(day.year), std::chrono::month(static_cast<unsigned>(day.month)),
       std::chrono::day(static_cast<unsigned>(day.day))));
   const std::chrono::sys_seconds before(asIfUt - std::chrono::hours(24));
   return std::chrono::sys_seconds(asIfUt) - zone.offsetAt(before);
-}
-
-chart::LocalTime nextDay(const chart::LocalTime& day) {
-  const std::chrono::year_month_day next(
-      std::chrono::sys_days(std::chrono::year_month_day(
-          std::chrono::year(day.year), std::chrono::month(static_cast<unsigned>(day.month)),
-          std::chrono::day(static_cast<unsigned>(day.day)))) +
-      std::chrono::days(1));
-  return {static_cast<int>(next.year()), static_cast<int>(static_cast<unsigned>(next.month())),
-          static_cast<int>(static_cast<unsigned>(next.day()))};
 }
 
 }  // namespace
@@ -167,7 +143,7 @@ std::optional<std::vector<CalendarHit>> calendarHits(std::span<const RadixPoint>
 
 std::pair<double, double> calendarRange(const CalendarRequest& request) {
   return {chart::julianDayUt(midnight(request.zone, request.from)),
-          chart::julianDayUt(midnight(request.zone, nextDay(request.to)))};
+          chart::julianDayUt(midnight(request.zone, chart::nextDay(request.to)))};
 }
 
 std::optional<SearchResult> transitCalendar(const TransitRecord& record,
@@ -200,8 +176,8 @@ std::optional<SearchResult> transitCalendar(const TransitRecord& record,
   SearchResult result;
   result.heading = std::string(kCalendarHeading);
   result.lines.reserveLines(rows.size() + 1, 48);  // a hit line has 46 to 50 characters
-  result.lines.push_back("Transit-Kalender vom " + dateText(request.from) + " bis " +
-                         dateText(request.to) + ", Zeiten in " + request.zone.name());
+  result.lines.push_back("Transit-Kalender vom " + chart::dateText(request.from) + " bis " +
+                         chart::dateText(request.to) + ", Zeiten in " + request.zone.name());
   for (const Row& row : rows) {
     result.lines.push_back(hitLine(row.shown.local, *row.hit, points[row.hit->point]));
   }

@@ -63,8 +63,8 @@ std::optional<std::vector<CalendarHit>> calendarHits(std::span<const RadixPoint>
 
 // What the calendar is asked for; the dates are local days in the zone.
 struct CalendarRequest {
-  chart::LocalTime from;  // from 00:00 of this day …
-  chart::LocalTime to;    // … to 24:00 of this one
+  chart::Date from;  // from 00:00 of this day …
+  chart::Date to;    // … to 24:00 of this one
   chart::TimeZone zone = chart::TimeZone::universal();
   std::vector<int> bodies;  // factor numbers in list order
   CalendarPoints points = CalendarPoints::all;

@@ -38,7 +38,7 @@ QDateEdit* dateEdit(QWidget* parent, const char* name, const QRect& geometry) {
   return edit;
 }
 
-chart::LocalTime dayOf(const QDate& date) { return {date.year(), date.month(), date.day()}; }
+chart::Date dayOf(const QDate& date) { return {date.year(), date.month(), date.day()}; }
 
 // The bodies ticked at the start: the slow ones, from Jupiter on.
 bool tickedAtStart(int body) {

@@ -166,9 +166,8 @@ void NewTransitForm::openEntry() {
   }
   transitFollowsBirth_ = true;
   const auto [now, zone] = presentMoment();
-  Datum->setText(twoDigits(now.day) + QLatin1Char('.') + twoDigits(now.month) + QLatin1Char('.') +
-                 QString::number(now.year));
-  Zeit->setText(twoDigits(now.hour) + QLatin1Char(':') + twoDigits(now.minute));
+  Datum->setText(toQString(chart::dateText(now.date)));
+  Zeit->setText(toQString(chart::minuteText(now.time)));
   Zeitzone->setText(toQString(zone));
   setModal(true);
   show();
@@ -294,7 +293,7 @@ void NewTransitForm::Speichern() {
 // "<Name>-<Vorname>-<TTMMJJJJ>.dat" with the transit date, in the transit
 // folder; an existing file is replaced only when the user agrees.
 bool NewTransitForm::writeFile(const chart::ChartRequest& request) {
-  const chart::LocalTime& day = request.transitLocal;
+  const chart::Date& day = request.transitLocal.date;
   const std::string name = request.name + "-" + request.firstName + "-" +
                            toUtf8(twoDigits(day.day) + twoDigits(day.month)) +
                            std::to_string(day.year) + ".dat";

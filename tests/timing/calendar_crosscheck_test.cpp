@@ -125,7 +125,7 @@ TEST(CalendarCrossCheck, AgreesWithAnIndependentSearch) {
     asked.from = {year(random), month(random), day(random)};
     const bool withMoon = round % 2 == 0;
     // Ten days with the Moon, six weeks without.
-    chart::LocalTime to = asked.from;
+    chart::Date to = asked.from;
     to.day += withMoon ? 9 : 0;
     to.month = withMoon ? to.month : to.month % 12 + 1;
     to.year += asked.from.month == 12 && !withMoon ? 1 : 0;
@@ -140,7 +140,7 @@ TEST(CalendarCrossCheck, AgreesWithAnIndependentSearch) {
     const auto found = calendarHits(points, asked.bodies, from, end);
     ASSERT_TRUE(found);
     const auto expected = independentSearch(points, asked.bodies, from, end);
-    SCOPED_TRACE(chart::localTimeText(asked.from) + " " + asked.zone.name());
+    SCOPED_TRACE(chart::dateText(asked.from) + " " + asked.zone.name());
     EXPECT_GT(expected.size(), 100u);
     compare(*found, expected, from, end);
     const auto lines = transitCalendar(record, asked);

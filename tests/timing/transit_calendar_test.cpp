@@ -19,7 +19,7 @@ chart::TimeZone zone(std::string_view name) {
   return std::get<chart::TimeZone>(chart::TimeZone::parse(name));
 }
 
-CalendarRequest request(chart::LocalTime from, chart::LocalTime to, std::string_view zoneName,
+CalendarRequest request(chart::Date from, chart::Date to, std::string_view zoneName,
                         std::vector<int> bodies) {
   CalendarRequest asked;
   asked.from = from;
