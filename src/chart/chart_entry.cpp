@@ -205,6 +205,11 @@ Checked<std::string> checkTextField(std::string_view label, std::string_view tex
   return entry;
 }
 
+BirthData birthDataOf(const ChartRequest& request) {
+  return {request.name,      request.firstName,     request.birth,
+          request.birthZone, request.birthLatitude, request.birthLongitude};
+}
+
 std::string latitudeText(double latitude) { return coordinateText(latitude, 'N', 'S'); }
 std::string longitudeText(double longitude) { return coordinateText(longitude, 'O', 'W'); }
 std::string latitudeEntryText(double latitude) { return coordinateText(latitude, 'N', 'S', true); }
@@ -288,6 +293,7 @@ std::variant<ChartRequest, ChartRefusal> checkChartEntry(const ChartEntry& entry
     return ChartRefusal{F::transitDate, "Transitdatum: Der Transitzeitpunkt liegt vor der Geburt."};
   }
   request.birth = *birth;
+  request.birthZone = birthZone;
   request.transit = *transit;
   request.transitLocal = {transitDate, transitTime};
   return request;

@@ -70,6 +70,7 @@ struct ChartRequest {
   std::string firstName;
   std::string place;
   std::chrono::sys_seconds birth;  // UT
+  TimeZone birthZone = TimeZone::universal();
   double birthLatitude = 0;
   double birthLongitude = 0;
   std::chrono::sys_seconds transit;  // UT, not before the birth
@@ -77,6 +78,19 @@ struct ChartRequest {
   double transitLatitude = 0;
   double transitLongitude = 0;
 };
+
+// A person's birth, from which the radix, the progression and the solar
+// arc are computed.
+struct BirthData {
+  std::string name;
+  std::string firstName;
+  std::chrono::sys_seconds moment;  // UT
+  TimeZone zone = TimeZone::universal();
+  double latitude = 0;   // north positive
+  double longitude = 0;  // east positive
+};
+
+BirthData birthDataOf(const ChartRequest& request);
 
 // The first field that is refused, with its message.
 struct ChartRefusal {
