@@ -17,9 +17,19 @@ using std::chrono::seconds;
 
 constexpr std::size_t kPointWidth = 7;  // "MCr/SOr", "MCr    "
 
-// The first sample spacing of a body in days: short enough that no
-// retrograde loop fits between two samples. The search halves it wherever
-// the motion needs it (the Moon to about a day).
+bool contains(std::span<const int> factors, int number) {
+  return std::find(factors.begin(), factors.end(), number) != factors.end();
+}
+
+// "DD.MM.YYYY hh:mm  SAt = MCr/SOr  07°30'  direkt"
+std::string hitLine(const chart::LocalTime& shown, const CalendarHit& hit,
+                    const RadixPoint& point) {
+  return chart::dateText(shown.date) + " " + chart::minuteText(shown.time) + "  " +
+         hitText(hit.body, Variant::t, point, hit.direct);
+}
+
+}  // namespace
+
 double sampleStep(int body) {
   switch (body) {
     case factor::SO:
@@ -32,17 +42,6 @@ double sampleStep(int body) {
       return 8;
   }
 }
-
-bool contains(std::span<const int> factors, int number) {
-  return std::find(factors.begin(), factors.end(), number) != factors.end();
-}
-
-// The moment of a Julian day as seconds on the clock of the zone, exact to
-// the millisecond, and the UT moment of its minute rounded to the nearest.
-struct ShownMinute {
-  chart::LocalTime local;
-  std::chrono::sys_seconds ut;  // the UT moment of the minute shown
-};
 
 ShownMinute shownMinute(const chart::TimeZone& zone, double julianDay) {
   const seconds exact = chart::utMoment(julianDay).time_since_epoch();
@@ -62,17 +61,12 @@ std::string pointText(const RadixPoint& point) {
   return text;
 }
 
-// "DD.MM.YYYY hh:mm  SAt = MCr/SOr  07°30'  direkt"
-std::string hitLine(const chart::LocalTime& shown, const CalendarHit& hit,
-                    const RadixPoint& point) {
-  return chart::dateText(shown.date) + " " + chart::minuteText(shown.time) + "  " +
-         factorVariantName(hit.body, Variant::t) + " = " + pointText(point) + "  " +
+std::string hitText(int factor, Variant variant, const RadixPoint& point, bool direct) {
+  return factorVariantName(factor, variant) + " = " + pointText(point) + "  " +
          winkel_text(point.longitude, 2, AngleMode::dial22) + "  " +
-         (hit.direct ? "direkt" : "rückläufig");
+         (direct ? "direkt" : "rückläufig");
 }
 
-// Local midnight of a day in UT. A midnight that a clock change skips or
-// repeats is taken with the offset in effect just before it.
 std::chrono::sys_seconds midnight(const chart::TimeZone& zone, const chart::Date& day) {
   const Checked<std::chrono::sys_seconds> exact = zone.toUniversal({day, {}});
   if (const auto* moment = std::get_if<std::chrono::sys_seconds>(&exact)) return *moment;
@@ -83,7 +77,10 @@ std::chrono::sys_seconds midnight(const chart::TimeZone& zone, const chart::Date
   return std::chrono::sys_seconds(asIfUt) - zone.offsetAt(before);
 }
 
-}  // namespace
+std::vector<int> defaultCalendarBodies() {
+  const auto* jupiter = std::find(kCalendarBodies.begin(), kCalendarBodies.end(), factor::JU);
+  return {jupiter, kCalendarBodies.end()};
+}
 
 std::vector<RadixPoint> radixPoints(const TransitRecord& record, CalendarPoints choice,
                                     std::span<const int> with) {
@@ -135,7 +132,7 @@ std::optional<std::vector<CalendarHit>> calendarHits(std::span<const RadixPoint>
       return std::nullopt;
     }
     for (const Crossing& crossing : crossings) {
-      hits.push_back({crossing.time, body, crossing.target, crossing.increasing});
+      hits.push_back({crossing.time, body, crossing.target, crossing.increasing, crossing.level});
     }
   }
   return hits;

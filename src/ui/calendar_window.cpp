@@ -1,5 +1,7 @@
 #include "ui/calendar_window.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QGroupBox>
@@ -40,12 +42,6 @@ QDateEdit* dateEdit(QWidget* parent, const char* name, const QRect& geometry) {
 
 chart::Date dayOf(const QDate& date) { return {date.year(), date.month(), date.day()}; }
 
-// The bodies ticked at the start: the slow ones, from Jupiter on.
-bool tickedAtStart(int body) {
-  return body != factor::SO && body != factor::MO && body != factor::ME && body != factor::VE &&
-         body != factor::MA;
-}
-
 }  // namespace
 
 CalendarWindow::CalendarWindow(Platform& platform, QWidget* parent, ResultHandler onResult)
@@ -84,7 +80,7 @@ void CalendarWindow::createControls() {
     CheckBox[i] = named(new QCheckBox(toQString(factorName(body)), GroupBox1),
                         QStringLiteral("CheckBox") + toQString(factorName(body)),
                         {12 + column * 86, 22 + row * 20, 80, 20});
-    CheckBox[i]->setChecked(tickedAtStart(body));
+    CheckBox[i]->setChecked(std::ranges::count(timing::defaultCalendarBodies(), body) > 0);
   }
 
   GroupBox2 = named(new QGroupBox(QStringLiteral("Punkte"), this), QStringLiteral("GroupBox2"),
@@ -118,42 +114,40 @@ void CalendarWindow::openFor(const TransitRecord& record) {
 }
 
 std::optional<timing::CalendarRequest> CalendarWindow::checkedRequest() {
-  timing::CalendarRequest request;
-  request.from = dayOf(DateEdit1->date());
-  request.to = dayOf(DateEdit2->date());
-  if (const auto refused = timing::checkCalendarRange(request.from, request.to)) {
-    platform_.showError(this, refused->message);
-    DateEdit2->setFocus(Qt::OtherFocusReason);
-    return std::nullopt;
-  }
-  auto zone = chart::TimeZone::parse(toUtf8(Edit1->text()));
-  if (const Rejection* refused = rejection(zone)) {
-    platform_.showError(this, refused->message);
-    focusField(*Edit1);
-    return std::nullopt;
-  }
-  request.zone = std::get<chart::TimeZone>(std::move(zone));
-
+  timing::CalendarEntry entry;
+  entry.from = chart::dateText(dayOf(DateEdit1->date()));
+  entry.to = chart::dateText(dayOf(DateEdit2->date()));
+  entry.zone = toUtf8(Edit1->text());
   for (std::size_t i = 0; i < CheckBox.size(); ++i) {
-    if (CheckBox[i]->isChecked()) request.bodies.push_back(timing::kCalendarBodies[i]);
+    if (CheckBox[i]->isChecked()) entry.bodies.push_back(timing::kCalendarBodies[i]);
   }
-  if (request.bodies.empty()) {
-    // The check of a list without names gives the message.
-    platform_.showError(this, std::get<Rejection>(timing::parseCalendarBodies("")).message);
-    CheckBox.front()->setFocus(Qt::OtherFocusReason);
+  entry.points = RadioButton1->isChecked()   ? timing::CalendarPoints::factors
+                 : RadioButton2->isChecked() ? timing::CalendarPoints::midpoints
+                                             : timing::CalendarPoints::all;
+  entry.with = toUtf8(Edit2->text());
+  auto checked = timing::checkCalendarEntry(entry);
+  if (const auto* refusal = std::get_if<timing::CalendarRefusal>(&checked)) {
+    platform_.showError(this, refusal->message);
+    using F = timing::CalendarField;
+    switch (refusal->field) {
+      case F::from:
+        DateEdit1->setFocus(Qt::OtherFocusReason);
+        break;
+      case F::to:
+        DateEdit2->setFocus(Qt::OtherFocusReason);
+        break;
+      case F::zone:
+        focusField(*Edit1);
+        break;
+      case F::with:
+        focusField(*Edit2);
+        break;
+      default:
+        CheckBox.front()->setFocus(Qt::OtherFocusReason);
+    }
     return std::nullopt;
   }
-  request.points = RadioButton1->isChecked()   ? timing::CalendarPoints::factors
-                   : RadioButton2->isChecked() ? timing::CalendarPoints::midpoints
-                                               : timing::CalendarPoints::all;
-  auto with = timing::parseCalendarFactors(toUtf8(Edit2->text()));
-  if (const Rejection* refused = rejection(with)) {
-    platform_.showError(this, refused->message);
-    focusField(*Edit2);
-    return std::nullopt;
-  }
-  request.with = std::get<std::vector<int>>(std::move(with));
-  return request;
+  return std::get<timing::CalendarRequest>(std::move(checked));
 }
 
 // The computation runs here, on the window thread; the progress bar lets the
