@@ -59,7 +59,7 @@ bool writeLines(std::ostream& out, std::ostream& err, const ResultText& lines) {
 
 int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
         const TransitLoader& load, CommandAdder addMore) {
-  CLI::App app{"Kelvaro: Halbsummen-Analyse einer Transit-Datei, ohne Fenster."};
+  CLI::App app{"Kelvaro: Halbsummen-Analyse einer Transit-Datei, ohne Fenster.", "kelvaro-cli"};
   CommandLine line;
   CommandSet commands(app);
   declareCommandLine(app, line, commands);

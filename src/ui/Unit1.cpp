@@ -114,6 +114,10 @@ void TForm1::FormCreate() {
   Button2->setFocus(Qt::OtherFocusReason);
   Memo3->clear();
   Memo4->appendPlainText(toQString(greetingLine()));
+  for (const std::string& line :
+       introNewsLines(toUtf8(pathText(folders_.transit)), toUtf8(pathText(folders_.program)))) {
+    Memo4->appendPlainText(toQString(line));
+  }
   showFromTop(*Memo4);
 }
 
@@ -256,7 +260,18 @@ void TForm1::Button4Click() {
   setCommandButtonsEnabled(false);
   hideEntryControls();
   if (dial_) dial_->close();
-  weiter();
+  Memo3->clear();
+  offerStart();
+}
+
+// The choice of the start once more: "Weiter" to a file, or a new transit
+// file. The introduction stays as it was.
+void TForm1::offerStart() {
+  state_ = State::initial;
+  Panel5->show();
+  Button2->show();
+  activateWindow();
+  Button2->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::Button6Click() { printLines(this, Memo3->lines()); }
@@ -315,8 +330,10 @@ void TForm1::saveLines(QWidget* parent, const ResultText& lines) {
 }
 
 // Where the screen's available area cannot hold the window with its frame,
-// the window shrinks to that area and its content scrolls; a scroll bar for
-// one direction takes its room from the other. Larger screens change nothing.
+// the window shrinks to that area and its content follows the height. It
+// scrolls only where the area is narrower than the design or lower than the
+// content's smallest height; a scroll bar for one direction takes its room
+// from the other. Larger screens change nothing.
 void TForm1::fitToScreen() {
   const QScreen* shown = screen();
   if (shown == nullptr) return;
@@ -324,10 +341,11 @@ void TForm1::fitToScreen() {
   const QSize frame = frameGeometry().size() - size();
   const QSize room = area.size() - frame;
   if (width() <= room.width() && height() <= room.height()) return;
+  const QSize smallest = ScrollBox1->widget()->minimumSize();
   QSize fitted = size();
   const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ScrollBox1);
-  if (fitted.height() > room.height()) fitted.rwidth() += bar;
-  if (fitted.width() > room.width()) fitted.rheight() += bar;
+  if (smallest.height() > room.height()) fitted.rwidth() += bar;
+  if (smallest.width() > room.width()) fitted.rheight() += bar;
   resize(fitted.boundedTo(room));
   move(area.left() + (room.width() - width()) / 2, area.top());
 }

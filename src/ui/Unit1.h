@@ -97,6 +97,7 @@ class TForm1 : public QWidget {
   void weiter();
   bool chooseAndLoad();
   void NewTransitButtonClick();  // "Neue Transit-Datei …"
+  void offerStart();
   void loadMadeFile(const QString& path, bool load);
   void openOrbEntry(std::function<void()> afterwards);
   void showContentOverview();

@@ -1,5 +1,6 @@
 // The controls of the main window and their places. The window is laid out
-// in fixed pixel positions for a client area of 1024 × 750.
+// in fixed pixel positions for a client area of 1024 × 750; a lower window
+// gives the views less height and moves the rows below them up.
 #include <QButtonGroup>
 #include <QFrame>
 #include <QGroupBox>
@@ -13,6 +14,7 @@
 
 #include "ui/Unit1.h"
 #include "ui/clickable_label.h"
+#include "ui/height_reflow.h"
 #include "ui/intro_text.h"
 #include "ui/line_view.h"
 #include "ui/named_controls.h"
@@ -22,6 +24,11 @@
 
 namespace kelvaro::ui {
 namespace {
+
+// The client area the positions are designed for, and the lowest one that
+// still shows a useful result list.
+constexpr QSize kDesignedClient{1024, 750};
+constexpr int kSmallestClientHeight = 600;
 
 QFrame* panel(QWidget* parent, const char* name, const QColor& background, const QRect& geometry) {
   auto* frame = named(new QFrame(parent), name, geometry);
@@ -62,17 +69,32 @@ void TForm1::createControls() {
   createScrollArea();
 }
 
-// The controls move onto a client widget of at least the designed size, in
-// a scroll area that fills the window: it shows scroll bars only where the
-// window is smaller than that.
+// The controls move onto a client widget in a scroll area that fills the
+// window. The client follows the window's height: the result list, the
+// second view and the introduction take what there is, and the rows below
+// them move with the bottom, so a laptop screen shows every control. Only a
+// window narrower than the design, or lower than its smallest height, shows
+// scroll bars.
 void TForm1::createScrollArea() {
   auto* client = new QWidget;
   client->setObjectName(QStringLiteral("Client"));
   fillBackground(*client, colour::black);
-  client->setMinimumSize(1024, 750);
+  client->setMinimumWidth(kDesignedClient.width());
   for (QWidget* control : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
     control->setParent(client);
   }
+  auto* reflow = new HeightReflow(*client, kDesignedClient.height(), kSmallestClientHeight);
+  for (QWidget* view :
+       std::initializer_list<QWidget*>{Panel1, Panel3, Memo3, Memo1, Panel5, Memo4}) {
+    reflow->stretch(*view);
+  }
+  // Below the upper panel: the options, their entries and "Noch einmal von
+  // vorne"; in it, the row of "Drucken" and the axis labels; in the intro,
+  // its buttons.
+  reflow->moveBelow(*client, Panel1->geometry().bottom());
+  reflow->moveBelow(*Panel1, Button6->y());
+  reflow->moveBelow(*Panel5, Button2->y());
+
   ScrollBox1 = new QScrollArea(this);
   ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
   ScrollBox1->setFrameShape(QFrame::NoFrame);

@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 
 #include "loading/orb_entry.h"
 #include "ui/entry_field.h"
@@ -72,6 +73,13 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Edit1 && event->type() == QEvent::FocusIn && selectOnActivation_) {
     selectOnActivation_ = false;
     Edit1->selectAll();
+  }
+  // A click into the minutes selects them too, as the keys and the program's
+  // own focus moves do: the field is full at its two characters, so minutes
+  // typed after the click would otherwise be lost.
+  if (watched == Edit2 && event->type() == QEvent::FocusIn &&
+      static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
+    QTimer::singleShot(0, Edit2, &QLineEdit::selectAll);
   }
   if (watched == Edit2 && event->type() == QEvent::FocusOut) {
     // Switching to another window (or a message box taking the focus) does

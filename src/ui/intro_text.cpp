@@ -66,4 +66,22 @@ std::string greetingLine() {
   return " Ich wünsche Geduld und Erfolg bei der Anwendung. " + signature();
 }
 
+std::vector<std::string> introNewsLines(const std::string& transitFolder,
+                                        const std::string& programFolder) {
+  return {
+      " ",
+      " Kelvaro kann außerdem:",
+      " - mit \"Neue Transit-Datei …\" neben \"Weiter\" eine Transit-Datei selbst berechnen,",
+      "   aus den Geburtsdaten einer Person und einem Transit-Ort mit Datum und Uhrzeit;",
+      " - mit \"7  Gradscheibe\" die 22,5°-Scheibe der geladenen Datei mit einem Zeiger zeigen;",
+      " - mit \"8  Transit-Kalender\" auflisten, wann Transite die Radix-Faktoren und",
+      "   -Halbsummen auf der 22,5°-Scheibe auslösen.",
+      " ",
+      " Ihre Dateien auf diesem System:",
+      "   Transit-Dateien:   " + transitFolder,
+      "   Programm-Ordner:   " + programFolder,
+      " ",
+  };
+}
+
 }  // namespace kelvaro::ui

@@ -82,7 +82,8 @@ TEST(Cli, WrongUsageExitsWithOne) {
 // Help and usage errors speak German; option and command names stay.
 TEST(Cli, HelpAndUsageErrorsAreGerman) {
   const auto help = runCli({"--help"});
-  EXPECT_NE(help.out.find("Aufruf: "), std::string::npos) << help.out;
+  EXPECT_NE(help.out.find("Aufruf: kelvaro-cli [OPTIONEN] DATEI BEFEHL"), std::string::npos)
+      << help.out;
   EXPECT_NE(help.out.find("\nOptionen:\n"), std::string::npos) << help.out;
   EXPECT_NE(help.out.find("\nBefehle:\n"), std::string::npos) << help.out;
   EXPECT_NE(help.out.find("  --orb G:MM "), std::string::npos) << help.out;

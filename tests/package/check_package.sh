@@ -149,6 +149,12 @@ for page in "$root"/usr/share/man/man1/*.1.gz; do
   for section in NAME ÜBERSICHT EXIT-STATUS DATEIEN BEISPIELE; do
     grep -q "^$section" <<<"$text" || fail "man -l $name: no section $section"
   done
+  # The windows beyond the analysis each have their part of kelvaro(1).
+  if [[ $name == kelvaro ]]; then
+    for part in "Neue Transit-Datei" Gradscheibe Transit-Kalender; do
+      grep -q "^   $part\$" <<<"$text" || fail "man -l $name: no part $part"
+    done
+  fi
 done
 
 if ((failures > 0)); then

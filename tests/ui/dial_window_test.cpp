@@ -132,6 +132,7 @@ class DialWindowTest : public UiTestCase {
     click(child(main, "Button4"));
     QVERIFY(!dial_->isVisible());
     QVERIFY(!child(main, "Button15")->isEnabled());
+    click(child(main, "Button2"));
     QVERIFY(QTest::qWaitForWindowActive(&run_->program().form2()));
     QVERIFY(typeIntoFocus(QStringLiteral("\x1b")));
     click(child(run_->program().form4(), "Button1"));

@@ -54,13 +54,22 @@ class MainWindowTest : public UiTestCase {
     QVERIFY(child(main, "Panel5")->isVisible());
 
     const std::vector<std::string> intro = viewLines(main, "Memo4");
-    QCOMPARE(intro.size(), std::size_t{36});
+    QVERIFY(intro.size() > std::size_t{36});
     QCOMPARE(intro[0], std::string(" "));
     QCOMPARE(intro[1], std::string(" Kelvaro ermöglicht die Analyse eines mit Norlin-10.8 ff "
                                    "erstellten Transit-Horoskopes."));
     const std::string greeting = " Ich wünsche Geduld und Erfolg bei der Anwendung. ";
-    QCOMPARE(intro.back().substr(0, greeting.size()), greeting);
-    QVERIFY(intro.back().size() > greeting.size() + 3);  // the signature follows
+    QCOMPARE(intro[35].substr(0, greeting.size()), greeting);
+    QVERIFY(intro[35].size() > greeting.size() + 3);  // the signature follows
+    // After the greeting: the new capabilities and this system's folders.
+    std::string news;
+    for (auto line = intro.begin() + 36; line != intro.end(); ++line) news += *line + "\n";
+    for (const char* named :
+         {"\"Neue Transit-Datei …\"", "\"7  Gradscheibe\"", "\"8  Transit-Kalender\""}) {
+      QVERIFY2(news.find(named) != std::string::npos, named);
+    }
+    QVERIFY(news.find(run_->folders().transit.string()) != std::string::npos);
+    QVERIFY(news.find(run_->folders().program.string()) != std::string::npos);
 
     // Before a load nothing can be started but "Weiter".
     for (const char* name : commandButtonNames()) QVERIFY2(!child(main, name)->isEnabled(), name);
@@ -257,14 +266,24 @@ class MainWindowTest : public UiTestCase {
     const std::string anna = run_->sample("weiss-anna.dat");
     run_->platform().chooseNext(anna);
 
+    const std::string muellersHeader = text(main, "Panel2");
     click(child(main, "Button4"));
-    QCOMPARE(main.state(), ui::TForm1::State::loading);
+    // The choice of the start again: a file ("Weiter") or a new transit file.
+    QCOMPARE(main.state(), ui::TForm1::State::initial);
+    QVERIFY(child(main, "Panel5")->isVisible());
+    QVERIFY(child(main, "NewTransitButton")->isVisible());
+    QTRY_COMPARE(QApplication::focusWidget(), child(main, "Button2"));
     QCOMPARE(text(main, "Label3"), std::string(" "));
     QCOMPARE(text(main, "Label9"), std::string(" "));
     for (const char* name : axisLabelNames()) QCOMPARE(text(main, name), std::string(" "));
     for (const char* name : commandButtonNames()) QVERIFY2(!child(main, name)->isEnabled(), name);
     for (const char* name : entryControlNames()) QVERIFY2(!child(main, name)->isVisible(), name);
     QVERIFY(viewLines(main, "Memo3").empty());
+    QCOMPARE(text(main, "Panel2"), muellersHeader);
+
+    QVERIFY(typeIntoFocus(QStringLiteral("\n")));  // "Weiter"
+    QCOMPARE(main.state(), ui::TForm1::State::loading);
+    QVERIFY(!child(main, "Panel5")->isVisible());
     QCOMPARE(text(main, "Panel2"), headerLine(recordOf(anna)));
     // The old orb stays in the label until the new entry is closed.
     QCOMPARE(text(main, "Label7"), std::string("Orbis: 00:30"));
@@ -285,6 +304,8 @@ class MainWindowTest : public UiTestCase {
     run_->platform().forgetBoxes();
     run_->platform().cancelNextFileDialog();
     click(child(run_->main(), "Button4"));
+    QVERIFY(run_->platform().boxes().empty());  // nothing asked yet: the choice is shown
+    click(child(run_->main(), "Button2"));
     QCOMPARE(run_->platform().boxes(), oneBox(BoxKind::information, kNoFileMessage));
     QVERIFY(run_->main().hasEnded());
     QCOMPARE(std::filesystem::current_path(), run_->startFolder());

@@ -136,6 +136,18 @@ class OrbEntryTest : public QObject {
     QVERIFY(platform_->boxes().empty());
   }
 
+  // A click into the minutes selects them, so that the typed minutes replace
+  // the shown ones instead of being dropped at the field's length.
+  void aClickSelectsTheFieldsText() {
+    QVERIFY(open(1.2));
+    click(edit2());
+    QTRY_VERIFY(edit2()->hasSelectedText());
+    QVERIFY(typeIntoFocus(QStringLiteral("30")));
+    QCOMPARE(edit2()->text(), QStringLiteral("30"));
+    QVERIFY(!form2_->isVisible());
+    QCOMPARE(form2_->orb(), 1.5);
+  }
+
   // A character beyond the 16-bit range (two UTF-16 units) is one character:
   // the minutes field waits for a second one.
   void aWideCharacterCountsOnce() {

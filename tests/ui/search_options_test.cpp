@@ -281,6 +281,7 @@ class SearchOptionsTest : public UiTestCase {
     const TransitRecord annasRecord = std::get<TransitRecord>(loadTransitFile(anna));
     run_->platform().chooseNext(anna);
     click(button("Button4"));
+    click(button("Button2"));
     QVERIFY(finishLoad());
 
     enterFreeAxis(QStringLiteral("MAr/VEs"));
