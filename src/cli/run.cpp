@@ -5,7 +5,6 @@
 #include <variant>
 
 #include "cli/command_line.h"
-#include "cli/orb_option.h"
 #include "cli/standard_streams.h"
 #include "core/system_error_text.h"
 #include "core/text_encoding.h"
@@ -72,7 +71,7 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     return status == 0 ? kExitDone : kExitUsage;
   }
 
-  const auto orb = parseOrbOption(line.orbText);
+  const auto orb = parseOrbText(line.orbText);
   if (!orb) {
     printMessage(err, std::string(kInvalidOrbMessage));
     return kExitRefused;
