@@ -291,8 +291,9 @@ void TForm1::Button16Click() {
   if (!record_) return;
   hideEntryControls();
   if (!calendar_) {
-    calendar_ = new CalendarWindow(platform_, this,
-                                   [this](const SearchResult& result) { showResult(result); });
+    calendar_ = new CalendarWindow(
+        platform_, this, [this](const SearchResult& result) { showResult(result); },
+        savedWorkingFolder_);
   }
   calendar_->openFor(*record_);
 }
