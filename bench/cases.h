@@ -37,6 +37,8 @@ inline constexpr double kTargetCalendarYearWithMoon = 3e6;
 // years, and S, P and T (JU … PO) over one year.
 inline constexpr double kTargetTimelineCentury = 1e6;
 inline constexpr double kTargetTimelineYear = 1.5e6;
+// An AAF file of 10,000 records with #B93 into a new persons archive.
+inline constexpr double kTargetArchiveImport = 2e6;
 
 // The record every case works on, and the file it was loaded from.
 struct Sample {

@@ -28,6 +28,10 @@
 #endif
 
 #include "bench/cases.h"
+#ifdef KELVARO_WITH_ARCHIVE
+#include "archive/aaf_import.h"
+#include "bench/persons_data.h"
+#endif
 #include "bench/quiet_process.h"
 #include "bench/table_reporter.h"
 #include "loading/transit_file.h"
@@ -89,6 +93,40 @@ void registerFloors(const Sample& sample) {
   }
 }
 
+#ifdef KELVARO_WITH_ARCHIVE
+// 10,000 generated AAF records with #B93 into a new archive on the disk (its
+// flush counts: the import is not done before it), without the atlas.
+void registerArchiveImport() {
+  benchmark::RegisterBenchmark(
+      "archive/import-10000-aaf",
+      [](benchmark::State& state) {
+        const std::string aaf = generatedAaf(kArchivePersons);
+        const auto file = std::filesystem::temp_directory_path() / "kelvaro-bench-personen.sqlite";
+        const auto noAtlas = [](std::string_view) { return std::vector<chart::AtlasPlace>{}; };
+        for (auto _ : state) {
+          state.PauseTiming();
+          for (const char* suffix : {"", "-wal", "-shm"}) {
+            std::filesystem::remove(file.string() + suffix);
+          }
+          state.ResumeTiming();
+          auto opened = archive::Archive::open(file);
+          auto* archive = std::get_if<archive::Archive>(&opened);
+          const auto report = archive ? archive::importAaf(*archive, aaf, noAtlas)
+                                      : Checked<archive::ImportReport>(Rejection{});
+          if (rejection(report) ||
+              std::get<archive::ImportReport>(report).added != kArchivePersons) {
+            state.SkipWithError("the import failed");
+            break;
+          }
+        }
+        for (const char* suffix : {"", "-wal", "-shm"})
+          std::filesystem::remove(file.string() + suffix);
+      })
+      ->Unit(benchmark::kMicrosecond)
+      ->UseRealTime();
+}
+#endif
+
 void registerAll(const Sample& sample) {
   for (const Measurement& m : measurements()) {
     benchmark::RegisterBenchmark(m.name.c_str(), [&sample, m](benchmark::State& state) {
@@ -135,6 +173,9 @@ void registerAll(const Sample& sample) {
       ->Unit(benchmark::kMicrosecond)
       ->UseRealTime();
 #endif
+#ifdef KELVARO_WITH_ARCHIVE
+  registerArchiveImport();
+#endif
 }
 
 // The target of a benchmark; 0 for the reference rows, which have none.
@@ -142,6 +183,7 @@ double targetOf(const std::string& name) {
   if (name.rfind(kFloorPrefix, 0) == 0) return 0;
   if (name.rfind("cli/", 0) == 0) return kTargetCliRun;
   if (name.rfind("make-transit/", 0) == 0) return kTargetMakeTransitRun;
+  if (name.rfind("archive/", 0) == 0) return kTargetArchiveImport;
   for (const Measurement& m : measurements()) {
     if (m.name == name) return m.targetMicros;
   }

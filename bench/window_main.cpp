@@ -3,10 +3,13 @@
 //
 //   kelvaro_window_bench          one table: start to the introduction, every step that
 //                                 shows lines (keystroke or click to the lines shown), the
-//                                 peak memory of a run through every option at orb 9:59
+//                                 persons window on 10,000 persons (opening, a keystroke of
+//                                 its search), the peak memory of a run through every option
+//                                 at orb 9:59
 //   kelvaro_window_bench --start  (a measured run) ends once the introduction is shown
 //   kelvaro_window_bench --all    (a measured run) loads the sample at orb 9:59 and runs
 //                                 every option and the dial
+//   kelvaro_window_bench --persons the rows of the persons window only
 //
 // Each step is timed from the user's last keystroke or click to the lines
 // shown: the orb entry to the content overview, "Weiter zur Suche" to the
@@ -24,11 +27,14 @@
 #include <string_view>
 #include <vector>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDateEdit>
 #include <QtTest>
 
+#include "archive/archive.h"
 #include "bench/cases.h"
+#include "bench/persons_data.h"
 #include "bench/quiet_process.h"
 #include "search/dial_layout.h"
 #include "ui/dial_disc.h"
@@ -47,6 +53,7 @@ constexpr double kTargetStartMillis = 300;
 constexpr double kTargetFrameMillis = 16;  // one frame
 constexpr double kTargetPeakMegabytes = 60;
 constexpr double kTargetCalendarMillis = 1000;
+constexpr double kTargetPersonsOpenMillis = 300;
 
 double millisSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -251,6 +258,39 @@ class Options {
   ui::TForm1& main_;
 };
 
+// The persons window on an archive of 10,000 generated persons: from the
+// click on "Personen …" to the list shown, and from the second keystroke of a
+// search ("mu") to the list filtered.
+struct PersonsSteps {
+  double open = 0;
+  double keystroke = 0;
+};
+
+PersonsSteps personsWindow(testing::UiRun& run, ui::Program& program) {
+  auto opened = archive::Archive::open(archive::archiveFileIn(run.folders().program));
+  require(!rejection(opened), "the archive did not open");
+  require(
+      !rejection(std::get<archive::Archive>(opened).storeAll(generatedPersons(kArchivePersons))),
+      "the persons were not stored");
+  PersonsSteps steps;
+  Clock::time_point start = Clock::now();
+  testing::click(testing::child(program.form1(), "PersonsButton"));
+  settle();
+  steps.open = millisSince(start);
+  QWidget* persons = testing::child(program.form1(), "PersonsWindow");
+  auto* table = testing::child<QAbstractItemView>(*persons, "PersonTable");
+  require(table->model()->rowCount() == kArchivePersons, "the persons window did not list them");
+  require(QTest::qWaitForWindowActive(persons), "the persons window did not become active");
+  require(testing::typeIntoFocus(QStringLiteral("m")), "no field has the focus");
+  settle();
+  start = Clock::now();
+  require(testing::typeIntoFocus(QStringLiteral("u")), "no field has the focus");
+  settle();
+  steps.keystroke = millisSince(start);
+  require(table->model()->rowCount() < kArchivePersons, "the search did not filter");
+  return steps;
+}
+
 struct OptionStep {
   const char* name;
   double (Options::*run)();
@@ -329,6 +369,20 @@ double peakMegabytesOfRuns() {
   return static_cast<double>(usage.ru_maxrss) / 1024;  // kilobytes on Linux
 }
 
+// The rows of the persons window on 10,000 persons.
+void measurePersons(std::vector<Row>& rows) {
+  Row personsOpen{"window/persons-open-10000", {}, kTargetPersonsOpenMillis};
+  Row personsKeystroke{"window/persons-search-keystroke-10000", {}, kTargetFrameMillis};
+  for (int k = 0; k < kRepetitions; ++k) {
+    testing::UiRun run;
+    const PersonsSteps steps = personsWindow(run, startWindows(run));
+    personsOpen.values.push_back(steps.open);
+    personsKeystroke.values.push_back(steps.keystroke);
+  }
+  rows.push_back(std::move(personsOpen));
+  rows.push_back(std::move(personsKeystroke));
+}
+
 int measure() {
   std::vector<Row> rows;
   rows.push_back(timedRuns("window/start-to-introduction", "--start", kTargetStartMillis));
@@ -362,6 +416,7 @@ int measure() {
     calendar.values.push_back(Options(run, program.form1()).calendarYear());
   }
   rows.push_back(std::move(calendar));
+  measurePersons(rows);
   require(runQuietly(ownPath(), {"--all"}) == 0, "the measured run through the options failed");
   rows.push_back(
       {"window/peak-memory-every-option-at-9:59", {peakMegabytesOfRuns()}, kTargetPeakMegabytes});
@@ -379,6 +434,11 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   app.setQuitOnLastWindowClosed(false);
   const std::string_view mode = argc > 1 ? argv[1] : "";
+  if (mode == "--persons") {
+    std::vector<Row> rows;
+    measurePersons(rows);
+    return printTable(rows);
+  }
   if (mode == "--start" || mode == "--all") {
     kelvaro::testing::UiRun run;
     kelvaro::ui::Program& program = startWindows(run);

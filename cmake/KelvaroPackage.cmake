@@ -32,7 +32,11 @@ Transit-Datei, fragt nach dem Orbis, zeigt eine Inhaltsübersicht und eine
 Achsenübersicht und bietet sechs Suchen; jedes Ergebnis lässt sich drucken
 oder speichern.
 .
+Ein Personenarchiv hält die Geburtsdaten der Klienten fest und liest und
+schreibt das Astrologische Austauschformat AAF.
+.
 kelvaro-cli führt jede Übersicht und Suche ohne Fenster aus,
-kelvaro-make-transit schreibt Transit-Dateien.")
+kelvaro-make-transit schreibt Transit-Dateien, kelvaro-persons verwaltet
+das Personenarchiv.")
 
 include(CPack)

@@ -7,6 +7,7 @@
 
 #include "core/entry_text.h"
 #include "core/text_encoding.h"
+#include "core/windows1252_check.h"
 
 namespace kelvaro::chart {
 namespace {
@@ -133,16 +134,6 @@ std::string coordinateText(double value, char positive, char negative, bool seco
   return text;
 }
 
-// The character Windows-1252 lacks, if the text has one.
-std::optional<char32_t> missingCharacter(std::string_view text) {
-  for (const char32_t c : utf8ToCodePoints(text)) {
-    std::string one;
-    appendUtf8(one, c);
-    if (c != U'?' && utf8ToWindows1252(one) == "?") return c;
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
 Checked<Date> checkDate(std::string_view label, std::string_view text) {
@@ -193,7 +184,7 @@ Checked<double> checkLongitude(std::string_view label, std::string_view text) {
 Checked<std::string> checkTextField(std::string_view label, std::string_view text, bool required) {
   const std::string entry(trimmed(text));
   if (required && entry.empty()) return refuse(label, "Bitte angeben.");
-  if (const auto missing = missingCharacter(entry)) {
+  if (const auto missing = firstCharacterBeyondWindows1252(entry)) {
     std::string character;
     appendUtf8(character, *missing);
     return refuse(label, "Das Zeichen " + inQuotes(character) +

@@ -62,8 +62,10 @@ std::vector<AtlasPlace> findPlaces(std::string_view query, std::size_t limit) {
     GeonamesCity* city = geonames_get_city(indices[i]);
     if (!city) continue;
     places.push_back({text(geonames_city_get_name(city)), text(geonames_city_get_state(city)),
-                      text(geonames_city_get_country(city)), text(geonames_city_get_timezone(city)),
-                      geonames_city_get_latitude(city), geonames_city_get_longitude(city)});
+                      text(geonames_city_get_country(city)),
+                      text(geonames_city_get_country_code(city)),
+                      text(geonames_city_get_timezone(city)), geonames_city_get_latitude(city),
+                      geonames_city_get_longitude(city)});
     geonames_city_free(city);
   }
   g_free(indices);

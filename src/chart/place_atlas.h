@@ -9,12 +9,13 @@ namespace kelvaro::chart {
 
 // A place of the offline city atlas, names in German where the atlas has them.
 struct AtlasPlace {
-  std::string name;      // "Köln"
-  std::string state;     // "Nordrhein-Westfalen"
-  std::string country;   // "Deutschland"
-  std::string zone;      // "Europe/Berlin"
-  double latitude = 0;   // north positive
-  double longitude = 0;  // east positive
+  std::string name;         // "Köln"
+  std::string state;        // "Nordrhein-Westfalen"
+  std::string country;      // "Deutschland"
+  std::string countryCode;  // "DE" (ISO 3166)
+  std::string zone;         // "Europe/Berlin"
+  double latitude = 0;      // north positive
+  double longitude = 0;     // east positive
 };
 
 // False where the program was built without the atlas; the coordinates and

@@ -25,16 +25,23 @@ using std::chrono::seconds;
 constexpr std::string_view kZoneHint =
     "Bitte einen Namen wie Europe/Berlin, UT oder eine feste Abweichung wie +01:00 angeben.";
 
-// "+HH:MM" or "-HH:MM", at most 14 hours; nullopt when the text is no offset.
+// "+HH:MM" or "-HH:MM", or "+HH:MM:SS" (a local mean time), at most 14
+// hours; nullopt when the text is no offset.
 std::optional<seconds> parseOffset(std::string_view text) {
-  if (text.size() != 6 || (text[0] != '+' && text[0] != '-') || text[3] != ':') return std::nullopt;
-  if (!isDigit(text[1]) || !isDigit(text[2]) || !isDigit(text[4]) || !isDigit(text[5])) {
+  const auto twoDigits = [text](std::size_t at) -> std::optional<int> {
+    if (!isDigit(text[at]) || !isDigit(text[at + 1])) return std::nullopt;
+    return (text[at] - '0') * 10 + (text[at + 1] - '0');
+  };
+  if ((text.size() != 6 && text.size() != 9) || (text[0] != '+' && text[0] != '-') ||
+      text[3] != ':' || (text.size() == 9 && text[6] != ':')) {
     return std::nullopt;
   }
-  const int hours = (text[1] - '0') * 10 + (text[2] - '0');
-  const int minutes = (text[4] - '0') * 10 + (text[5] - '0');
-  if (minutes > 59 || hours * 60 + minutes > 14 * 60) return std::nullopt;
-  const seconds offset{(hours * 60 + minutes) * 60};
+  const auto hours = twoDigits(1);
+  const auto minutes = twoDigits(4);
+  const auto secondsPart = text.size() == 9 ? twoDigits(7) : std::optional<int>(0);
+  if (!hours || !minutes || !secondsPart || *minutes > 59 || *secondsPart > 59) return std::nullopt;
+  const seconds offset{(*hours * 60 + *minutes) * 60 + *secondsPart};
+  if (offset > std::chrono::hours{14}) return std::nullopt;
   return text[0] == '-' ? -offset : offset;
 }
 
@@ -149,12 +156,33 @@ seconds TimeZone::offsetAt(std::chrono::sys_seconds moment) const {
   return zone_->get_info(moment).offset;
 }
 
+// The compiled zone files say only whether summer time is in effect, not by
+// how much; the summer part is the offset minus that of the last period
+// before it without summer time (double summer time thus counts two hours).
+seconds TimeZone::savingAt(std::chrono::sys_seconds moment) const {
+  if (zone_ == nullptr) return seconds{0};
+  const auto info = [this](std::chrono::sys_seconds at) {
+    return future_ && at >= future_->from ? future_->rule.get_info(at) : zone_->get_info(at);
+  };
+  const date::sys_info now = info(moment);
+  date::sys_info before = now;
+  for (int step = 0; step < 8 && before.save != std::chrono::minutes{0}; ++step) {
+    before = info(before.begin - seconds{1});
+  }
+  return before.save == std::chrono::minutes{0} ? now.offset - before.offset : seconds{0};
+}
+
 std::string offsetText(seconds offset) {
-  const long long total = offset.count() / 60;
+  const long long total = offset.count();
   const long long magnitude = total < 0 ? -total : total;
   char text[48];
-  std::snprintf(text, sizeof text, "%c%02lld:%02lld", total < 0 ? '-' : '+', magnitude / 60,
-                magnitude % 60);
+  if (magnitude % 60 == 0) {
+    std::snprintf(text, sizeof text, "%c%02lld:%02lld", total < 0 ? '-' : '+', magnitude / 3600,
+                  magnitude / 60 % 60);
+  } else {
+    std::snprintf(text, sizeof text, "%c%02lld:%02lld:%02lld", total < 0 ? '-' : '+',
+                  magnitude / 3600, magnitude / 60 % 60, magnitude % 60);
+  }
   return text;
 }
 

@@ -16,7 +16,7 @@ namespace kelvaro::chart {
 
 // The zone a local time is given in: a name of the system's tz database
 // ("Europe/Berlin"), universal time ("UT", "UTC") or a fixed offset from it
-// ("+01:00", "-05:30").
+// ("+01:00", "-05:30"; a local mean time to the second: "+00:21:48").
 class TimeZone {
  public:
   // Reads the zone as entered (blanks around it are ignored); refuses an
@@ -37,6 +37,8 @@ class TimeZone {
 
   // The offset from UT in effect at a UT moment, in seconds.
   std::chrono::seconds offsetAt(std::chrono::sys_seconds moment) const;
+  // The part of that offset that is summer time (0 for fixed offsets).
+  std::chrono::seconds savingAt(std::chrono::sys_seconds moment) const;
 
  private:
   struct FutureRule;
@@ -52,7 +54,7 @@ class TimeZone {
   std::shared_ptr<const FutureRule> future_;
 };
 
-// "+01:00", "-05:30", "+00:00".
+// "+01:00", "-05:30", "+00:00"; "+00:21:48" where the offset has seconds.
 std::string offsetText(std::chrono::seconds offset);
 
 }  // namespace kelvaro::chart

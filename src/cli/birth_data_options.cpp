@@ -6,9 +6,13 @@
 #include <tuple>
 #include <variant>
 
+#include "archive/archive.h"
+#include "archive/archive_location.h"
+#include "archive/person_birth.h"
 #include "chart/chart_entry.h"
 #include "chart/place_atlas.h"
 #include "chart/transit_chart.h"
+#include "cli/option_words.h"
 #include "core/text_encoding.h"
 #include "output/transit_file_write.h"
 
@@ -22,13 +26,23 @@ constexpr const char* kUsage =
     "--birth-lon=LÄNGE\n"
     "           --transit=\"TT.MM.JJJJ HH:MM[:SS]\" --transit-zone=ZONE --place=ORT\n"
     "           --transit-lat=BREITE --transit-lon=LÄNGE [--place-lookup=ORT] ZIEL.dat\n"
+    "   oder: kelvaro-make-transit [--archive DATEI] --person=NUMMER\n"
+    "           --transit=\"TT.MM.JJJJ HH:MM[:SS]\" --transit-zone=ZONE\n"
+    "           (--place-lookup=ORT | --place=ORT --transit-lat=BREITE --transit-lon=LÄNGE) "
+    "ZIEL.dat\n"
     "ZONE: Europe/Berlin, UT oder +01:00; BREITE/LÄNGE: 50.9333 oder 50°56' N, 06°57' O.\n"
     "--place-lookup nimmt Ort, Breite, Länge und Zeitzone des Transits aus dem Ortsatlas;\n"
-    "--place, --transit-lat, --transit-lon und --transit-zone können dann entfallen.\n";
+    "--place, --transit-lat, --transit-lon und --transit-zone können dann entfallen.\n"
+    "--person nimmt die Geburtsdaten der Person mit dieser Nummer aus dem Personenarchiv\n"
+    "(ohne --archive: ~/Astro/Kelvaro/personen.sqlite).\n";
 
 const std::vector<std::string> kOptions = {
     "name",    "first-name",   "birth", "birth-zone",  "birth-lat",   "birth-lon",
     "transit", "transit-zone", "place", "transit-lat", "transit-lon", "place-lookup"};
+
+// The options of the birth that --person replaces.
+const std::vector<std::string> kBirthOptions = {"name",       "first-name", "birth",
+                                                "birth-zone", "birth-lat",  "birth-lon"};
 
 using Options = std::map<std::string, std::string>;
 
@@ -41,29 +55,54 @@ struct Usage {
 // each at most once, and one target file name; nothing when the arguments
 // are not that.
 std::optional<Usage> readArguments(const std::vector<std::string>& arguments) {
-  Usage usage;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string& argument = arguments[i];
-    if (!argument.starts_with("--")) {
-      if (!usage.target.empty() || argument.empty()) return std::nullopt;
-      usage.target = argument;
-      continue;
-    }
-    const std::size_t equals = argument.find('=');
-    const std::string key = argument.substr(2, equals == std::string::npos ? equals : equals - 2);
-    if (std::find(kOptions.begin(), kOptions.end(), key) == kOptions.end()) return std::nullopt;
-    std::string value;
-    if (equals != std::string::npos) {
-      value = argument.substr(equals + 1);
-    } else if (i + 1 < arguments.size()) {
-      value = arguments[++i];
-    } else {
-      return std::nullopt;
-    }
-    if (!usage.options.emplace(key, value).second) return std::nullopt;
+  std::vector<std::string> known = kOptions;
+  known.insert(known.end(), {"person", "archive"});
+  auto words = cli::readOptionWords(arguments, known);
+  if (!words || words->positionals.size() != 1 || words->positionals.front().empty()) {
+    return std::nullopt;
   }
-  if (usage.target.empty()) return std::nullopt;
-  return usage;
+  return Usage{std::move(words->options), words->positionals.front()};
+}
+
+// Fills the birth options from the person of --person in the archive.
+// Returns the exit status when that fails: 1 for birth options given as
+// well, 2 for a person the archive does not give.
+std::optional<int> takePersonFromArchive(Options& options, std::ostream& errors) {
+  if (!options.contains("person")) {
+    if (options.contains("archive")) return errors << kUsage, 1;
+    return std::nullopt;
+  }
+  for (const std::string& key : kBirthOptions) {
+    if (options.contains(key)) {
+      errors << "--person und --" << key << " schließen einander aus.\n" << kUsage;
+      return 1;
+    }
+  }
+  const auto found = archive::findPerson(options["person"], options.contains("archive")
+                                                                ? pathFromUtf8(options["archive"])
+                                                                : archive::defaultArchiveFile());
+  if (const Rejection* refused = rejection(found)) {
+    errors << refused->message << "\n";
+    return 2;
+  }
+  const archive::Person& person = std::get<archive::Person>(found);
+  const auto entry = archive::chartEntryOf(person);
+  if (const Rejection* refused = rejection(entry)) {
+    errors << refused->message << "\n";
+    return 2;
+  }
+  const chart::ChartEntry& birth = std::get<chart::ChartEntry>(entry);
+  options["name"] = birth.name;
+  options["first-name"] = birth.firstName;
+  options["birth"] = birth.birthDate + " " + birth.birthTime;
+  options["birth-zone"] = birth.birthZone;
+  options["birth-lat"] = birth.birthLatitude;
+  options["birth-lon"] = birth.birthLongitude;
+  if (archive::birthTimeUnknown(person)) {
+    errors << "Hinweis: Die Geburtszeit von " << archive::displayName(person)
+           << " ist unbekannt; die Transit-Datei ist für 12:00 Uhr Ortszeit berechnet.\n";
+  }
+  return std::nullopt;
 }
 
 // "DD.MM.YYYY HH:MM" split at the first blank into date and time.
@@ -108,6 +147,7 @@ int makeTransitFromBirthData(const std::vector<std::string>& arguments, std::ost
     return 1;
   }
   Options& options = usage->options;
+  if (const auto status = takePersonFromArchive(options, errors)) return *status;
   if (const auto refused = lookUpPlace(options)) {
     errors << *refused << "\n";
     return 2;

@@ -19,6 +19,8 @@
 #include <QScrollArea>
 #include <QStyle>
 
+#include "archive/archive.h"
+#include "archive/person_birth.h"
 #include "core/version.h"
 #include "loading/axis_overview.h"
 #include "loading/content_overview.h"
@@ -35,6 +37,7 @@
 #include "ui/intro_text.h"
 #include "ui/line_view.h"
 #include "ui/new_transit_form.h"
+#include "ui/persons_window.h"
 #include "ui/platform.h"
 #include "ui/text_view.h"
 
@@ -72,6 +75,9 @@ void TForm1::useWindows(TForm2& orbEntry, TForm3& help, TForm4& contentOverview)
 void TForm1::connectControls() {
   connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
   connect(NewTransitButton, &QPushButton::clicked, this, &TForm1::NewTransitButtonClick);
+  for (QPushButton* persons : {PersonsButton, MainPersonsButton}) {
+    connect(persons, &QPushButton::clicked, this, &TForm1::PersonsButtonClick);
+  }
   connect(Button10, &QPushButton::clicked, this, &TForm1::Button10Click);
   connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
   connect(Button13, &QPushButton::clicked, this, &TForm1::Button13Click);
@@ -164,6 +170,7 @@ void TForm1::weiter() {
   fitToScreen();
   Panel5->hide();
   Button2->hide();
+  MainPersonsButton->show();
   Memo3->clear();
   state_ = State::loading;
   if (!chooseAndLoad()) return;
@@ -206,12 +213,29 @@ bool TForm1::chooseAndLoad() {
 
 // The window of a new transit file; a file made there and to be loaded
 // takes the usual road, as if chosen in the file dialog.
-void TForm1::NewTransitButtonClick() {
+void TForm1::NewTransitButtonClick() { newTransitForm().openEntry(); }
+
+NewTransitForm& TForm1::newTransitForm() {
   if (!newTransitForm_) {
     newTransitForm_ = new NewTransitForm(platform_, folders_.transit, this);
+    newTransitForm_->useArchive(archive::archiveFileIn(folders_.program));
     connect(newTransitForm_, &NewTransitForm::made, this, &TForm1::loadMadeFile);
   }
-  newTransitForm_->openEntry();
+  return *newTransitForm_;
+}
+
+// The persons archive; its "Transit-Datei …" opens the window of a new
+// transit file with the person's birth data.
+void TForm1::PersonsButtonClick() {
+  if (!persons_) {
+    persons_ = new PersonsWindow(platform_, archive::archiveFileIn(folders_.program),
+                                 folders_.program, this);
+    connect(persons_, &PersonsWindow::transitFileRequested, this,
+            [this](const archive::Person& person) {
+              newTransitForm().openForPerson(archive::birthEntry(person), person.place);
+            });
+  }
+  persons_->openWindow();
 }
 
 void TForm1::loadMadeFile(const QString& path, bool load) {

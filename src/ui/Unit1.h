@@ -34,6 +34,7 @@ class ClickableLabel;
 class DialWindow;
 class LineView;
 class NewTransitForm;
+class PersonsWindow;
 class Platform;
 class TForm2;
 class TForm3;
@@ -98,6 +99,8 @@ class TForm1 : public QWidget {
   bool chooseAndLoad();
   void NewTransitButtonClick();  // "Neue Transit-Datei …"
   void offerStart();
+  NewTransitForm& newTransitForm();
+  void PersonsButtonClick();  // "Personen …"
   void loadMadeFile(const QString& path, bool load);
   void openOrbEntry(std::function<void()> afterwards);
   void showContentOverview();
@@ -172,6 +175,7 @@ class TForm1 : public QWidget {
   DialWindow* dial_ = nullptr;                // made when first opened
   NewTransitForm* newTransitForm_ = nullptr;  // made at its first use
   CalendarWindow* calendar_ = nullptr;        // made when first opened
+  PersonsWindow* persons_ = nullptr;          // made when first opened
   State state_ = State::initial;
   std::optional<std::string> madeFile_;  // a new transit file the next load takes, not asking
 
@@ -223,6 +227,7 @@ class TForm1 : public QWidget {
   QPushButton* Button15;  // "7  Gradscheibe"
   QPushButton* Button16;  // "8  Transit-Kalender"
   QPushButton* Button4;
+  QPushButton* MainPersonsButton;  // "Personen …", at any time after the introduction
 
   // Entry controls of the options.
   QLineEdit* Edit2;  // option 1
@@ -258,6 +263,7 @@ class TForm1 : public QWidget {
   QPlainTextEdit* Memo4;
   QPushButton* Button2;           // "Weiter"
   QPushButton* NewTransitButton;  // "Neue Transit-Datei …"
+  QPushButton* PersonsButton;     // "Personen …"
 };
 
 }  // namespace kelvaro::ui

@@ -172,6 +172,10 @@ void TForm1::createOptionButtons() {
   Button16 = fittedButton(this, "Button16", QStringLiteral("8  Transit-Kalender"),
                           Button15->geometry().right() + 9, 711);
   Button4 = button(this, "Button4", QStringLiteral("Noch einmal von vorne"), {808, 718, 212, 26});
+  // The persons archive, beside the restart; the introduction has its own button.
+  MainPersonsButton =
+      button(this, "MainPersonsButton", QStringLiteral("Personen …"), {690, 718, 110, 26});
+  MainPersonsButton->hide();
 }
 
 void TForm1::createEntryControls() {
@@ -278,6 +282,8 @@ void TForm1::createIntroPanel() {
   Button2->setDefault(true);
   NewTransitButton = button(Panel5, "NewTransitButton", QStringLiteral("Neue Transit-Datei …"),
                             {480, 630, 200, 32});
+  PersonsButton =
+      button(Panel5, "PersonsButton", QStringLiteral("Personen …"), {690, 630, 130, 32});
 }
 
 }  // namespace kelvaro::ui

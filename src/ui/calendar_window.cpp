@@ -448,10 +448,8 @@ void CalendarWindow::printClicked() {
 
 // The save dialog in the result folder with a proposed name; it asks before
 // it replaces a file, and the file is replaced only by a complete new one.
-bool CalendarWindow::writeChosenFile(const std::string& title, const std::string& extension,
-                                     const std::string& filter, const std::string& bytes) {
-  const auto chosen = platform_.chooseSaveFile(this, title, resultFolder_,
-                                               proposedName(extension.c_str()), {filter});
+bool CalendarWindow::writeChosenFile(const char* extension, const std::string& bytes) {
+  const auto chosen = platform_.chooseSaveFile(this, resultFolder_ / proposedName(extension));
   if (!chosen) return false;
   const std::filesystem::path target = pathFromUtf8(*chosen);
   if (const std::error_code error = replaceFileContents(target, bytes)) {
@@ -465,15 +463,13 @@ bool CalendarWindow::writeChosenFile(const std::string& title, const std::string
 
 void CalendarWindow::saveClicked() {
   if (!timeline_) return;
-  writeChosenFile("Zeitleiste speichern", "txt", "Textdatei (*.txt)",
-                  resultFileText(headerRecord(), timeline_->result.lines));
+  writeChosenFile("txt", resultFileText(headerRecord(), timeline_->result.lines));
 }
 
 void CalendarWindow::exportClicked() {
   if (!timeline_) return;
   const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-  writeChosenFile("Zeitleiste als iCalendar exportieren", "ics", "iCalendar (*.ics)",
-                  timing::icalendarText(*person_, *timeline_, now));
+  writeChosenFile("ics", timing::icalendarText(*person_, *timeline_, now));
 }
 
 }  // namespace kelvaro::ui

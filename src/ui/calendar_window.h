@@ -71,8 +71,7 @@ class CalendarWindow : public QDialog {
   void exportClicked();
   TransitRecord headerRecord() const;
   std::string proposedName(const char* extension) const;
-  bool writeChosenFile(const std::string& title, const std::string& extension,
-                       const std::string& filter, const std::string& bytes);
+  bool writeChosenFile(const char* extension, const std::string& bytes);
 
   Platform& platform_;
   ResultHandler onResult_;

@@ -1,5 +1,6 @@
 #include "ui/new_transit_form.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,6 +15,9 @@
 #include <chrono>
 #include <system_error>
 
+#include "archive/archive.h"
+#include "archive/person_entry.h"
+#include "chart/date_time.h"
 #include "chart/time_zone.h"
 #include "chart/transit_chart.h"
 #include "core/text_encoding.h"
@@ -143,7 +147,12 @@ void NewTransitForm::createControls() {
   AbbrechenButton->setObjectName(QStringLiteral("Abbrechen"));
   // Enter in a field never saves by accident.
   for (QPushButton* button : {SpeichernButton, AbbrechenButton}) button->setAutoDefault(false);
+  storeInArchiveBox_ = new QCheckBox(QStringLiteral("Im Personenarchiv speichern"), this);
+  storeInArchiveBox_->setObjectName(QStringLiteral("StoreInArchive"));
+  storeInArchiveBox_->setChecked(true);
+  storeInArchiveBox_->hide();  // until there is an archive
   auto* buttons = new QHBoxLayout;
+  buttons->addWidget(storeInArchiveBox_);
   buttons->addStretch();
   buttons->addWidget(SpeichernButton);
   buttons->addWidget(AbbrechenButton);
@@ -173,6 +182,83 @@ void NewTransitForm::openEntry() {
   show();
   activateWindow();
   focusField(*Name);
+}
+
+void NewTransitForm::useArchive(std::filesystem::path archiveFile) {
+  archiveFile_ = std::move(archiveFile);
+  storeInArchiveBox_->show();
+}
+
+void NewTransitForm::openForPerson(const chart::ChartEntry& birth, const std::string& birthPlace) {
+  openEntry();
+  Name->setText(toQString(birth.name));
+  Vorname->setText(toQString(birth.firstName));
+  Geburtsdatum->setText(toQString(birth.birthDate));
+  Geburtszeit->setText(toQString(birth.birthTime));
+  Geburtszeitzone->setText(toQString(birth.birthZone));
+  Geburtsort->setText(toQString(birthPlace));
+  Geburtsbreite->setText(toQString(birth.birthLatitude));
+  Geburtslaenge->setText(toQString(birth.birthLongitude));
+  useLastTransitPlace();
+  SpeichernButton->setFocus(Qt::OtherFocusReason);
+}
+
+// The transit place the last file was made for, with the present moment of
+// its zone; without one the transit place stays the birth place.
+void NewTransitForm::useLastTransitPlace() {
+  if (archiveFile_.empty()) return;
+  auto opened = archive::Archive::open(archiveFile_, archive::Archive::Access::read);
+  if (rejection(opened)) return;
+  const auto last = std::get<archive::Archive>(opened).lastTransitPlace();
+  if (rejection(last) || !std::get<std::optional<archive::TransitPlace>>(last)) return;
+  const archive::TransitPlace& place = *std::get<std::optional<archive::TransitPlace>>(last);
+  const auto zone = chart::TimeZone::parse(place.zone);
+  if (rejection(zone)) return;
+  transitFollowsBirth_ = false;
+  Ort->setText(toQString(place.place));
+  Breite->setText(toQString(place.latitude));
+  Laenge->setText(toQString(place.longitude));
+  Zeitzone->setText(toQString(place.zone));
+  const chart::LocalTime now = std::get<chart::TimeZone>(zone).toLocal(
+      std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
+  Datum->setText(toQString(chart::dateText(now.date)));
+  Zeit->setText(toQString(chart::minuteText(now.time)));
+}
+
+// After a file is written: the person into the archive (unless the box is
+// cleared, or it is there already) and the transit place for the next time.
+// A failure of the archive is reported; the file is written all the same.
+void NewTransitForm::storeInArchive() {
+  if (archiveFile_.empty()) return;
+  auto opened = archive::Archive::open(archiveFile_);
+  if (const Rejection* refused = rejection(opened)) {
+    if (storeInArchiveBox_->isChecked()) platform_.showError(this, refused->message);
+    return;
+  }
+  archive::Archive& archive = std::get<archive::Archive>(opened);
+  archive.rememberTransitPlace({toUtf8(Ort->text().trimmed()), toUtf8(Breite->text().trimmed()),
+                                toUtf8(Laenge->text().trimmed()),
+                                toUtf8(Zeitzone->text().trimmed())});
+  if (!storeInArchiveBox_->isChecked()) return;
+  const chart::ChartEntry typed = entry();
+  archive::PersonEntry person;
+  person.name = typed.name;
+  person.firstName = typed.firstName;
+  person.birthDate = typed.birthDate;
+  person.birthTime = typed.birthTime;
+  person.zone = typed.birthZone;
+  person.place = toUtf8(Geburtsort->text());
+  person.latitude = typed.birthLatitude;
+  person.longitude = typed.birthLongitude;
+  const auto checked = archive::checkPersonEntry(person);
+  const auto stored = rejection(checked) ? Checked<archive::Stored>(*rejection(checked))
+                                         : archive.store(std::get<archive::Person>(checked));
+  if (const Rejection* refused = rejection(stored)) {
+    platform_.showError(this,
+                        "Die Transit-Datei ist geschrieben, die Person aber nicht im "
+                        "Personenarchiv gespeichert:\r" +
+                            refused->message);
+  }
 }
 
 // Typing in a place field lists the atlas places of that name; Enter there
@@ -315,6 +401,7 @@ bool NewTransitForm::writeFile(const chart::ChartRequest& request) {
     platform_.showError(this, *failure);
     return false;
   }
+  storeInArchive();
   const bool load = platform_.askYesNo(
       this, "Die Transit-Datei " + shown + " ist gespeichert.\rSoll sie jetzt geladen werden?");
   accept();

@@ -8,6 +8,7 @@
 #include "chart/chart_entry.h"
 #include "chart/place_atlas.h"
 
+class QCheckBox;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -31,6 +32,14 @@ class NewTransitForm : public QDialog {
   // Shows the window with empty birth fields and the present moment of the
   // system's zone as the transit.
   void openEntry();
+
+  // The persons archive: a person whose file is made is stored there when
+  // "Im Personenarchiv speichern" is ticked (as it is at first), and the
+  // transit place is remembered for openForPerson().
+  void useArchive(std::filesystem::path archiveFile);
+  // openEntry() with the birth data of a person of the archive, and the
+  // transit now at the transit place used last.
+  void openForPerson(const chart::ChartEntry& birth, const std::string& birthPlace);
 
  signals:
   // A file was written; `load` is the answer to "load it now?".
@@ -57,10 +66,13 @@ class NewTransitForm : public QDialog {
   chart::ChartEntry entry() const;
   QLineEdit* field(chart::ChartField which) const;
   bool writeFile(const chart::ChartRequest& request);
+  void storeInArchive();
+  void useLastTransitPlace();
 
   Platform& platform_;
   const std::filesystem::path transitFolder_;
-  bool transitFollowsBirth_ = true;  // the transit place is the birth place until edited
+  std::filesystem::path archiveFile_;  // empty: no archive
+  bool transitFollowsBirth_ = true;    // the transit place is the birth place until edited
 
   QLineEdit* Name;
   QLineEdit* Vorname;
@@ -78,6 +90,7 @@ class NewTransitForm : public QDialog {
   QLineEdit* Zeitzone;
   QLineEdit* Breite;
   QLineEdit* Laenge;
+  QCheckBox* storeInArchiveBox_;
   QPushButton* SpeichernButton;
   QPushButton* AbbrechenButton;
   PlaceSearch birthSearch_;

@@ -1,7 +1,8 @@
 // kelvaro-screenshots DIR TRANSIT-FILE
 //
 // Walks once along the road of a load with a scripted platform and saves a
-// picture of every window state into DIR: the introduction, the window of a
+// picture of every window state into DIR: the introduction, the persons
+// window (with a few persons, a search, and its help), the window of a
 // new transit file (filled in), the orb entry,
 // the content overview (its top and its grid), the main window with the
 // axis overview (top, house table, magic squares), the main window after a
@@ -25,6 +26,8 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 
+#include "archive/archive.h"
+#include "archive/person_entry.h"
 #include "chart/chart_entry.h"
 #include "core/text_encoding.h"
 #include "search/dial_pointer.h"
@@ -32,6 +35,7 @@
 #include "ui/calendar_window.h"
 #include "ui/dial_window.h"
 #include "ui/offscreen_screen.h"
+#include "ui/persons_window.h"
 #include "ui/program.h"
 #include "ui/scripted_platform.h"
 #include "ui/text_view.h"
@@ -114,6 +118,44 @@ bool saveNewTransit(kelvaro::ui::TForm1& main, const QString& folder) {
   fill("Zeitzone", QStringLiteral("Europe/Berlin"));
   const bool saved = save(*form, folder, "1-new-transit.png");
   form->reject();
+  return saved;
+}
+
+// A few persons in the archive of the program folder, as typed.
+void storeSamplePersons(const std::filesystem::path& programFolder) {
+  auto opened = kelvaro::archive::Archive::open(kelvaro::archive::archiveFileIn(programFolder));
+  if (kelvaro::rejection(opened)) return;
+  auto& archive = std::get<kelvaro::archive::Archive>(opened);
+  const kelvaro::archive::PersonEntry persons[] = {
+      {"Müller", "Jürgen", "m", "14.02.1961", "07:45", "Europe/Berlin", "München", "D", "48°08' N",
+       "11°34' O", "Geburtsurkunde", "", "Klient seit 2019"},
+      {"Weiß", "Anna", "w", "12.04.1981", "06:30", "Europe/Berlin", "Köln", "D", "50°56' N",
+       "06°57' O", "", "", ""},
+      {"Berger", "Lukas", "m", "03.11.1975", "", "Europe/Vienna", "Graz", "A", "47°04' N",
+       "15°26' O", "", "", "Geburtszeit unbekannt"},
+      {"Ferber", "Tobias", "m", "27.09.1970", "11:04", "", "Kandel/Pfalz", "D", "", "", "", "", ""},
+  };
+  for (const auto& entry : persons) {
+    const auto person = kelvaro::archive::checkPersonEntry(entry);
+    if (!kelvaro::rejection(person)) archive.store(std::get<kelvaro::archive::Person>(person));
+  }
+}
+
+// The persons window with its persons, after a search, and its help.
+bool savePersons(kelvaro::ui::TForm1& main, const QString& folder) {
+  click(main, "PersonsButton");
+  auto* persons = main.findChild<kelvaro::ui::PersonsWindow*>(QStringLiteral("PersonsWindow"));
+  if (!persons) return false;
+  bool saved = save(*persons, folder, "1-persons.png");
+  auto& search = child<QLineEdit>(*persons, "PersonSearch");
+  for (const QChar character : QStringLiteral("mu")) typeKey(search, character);
+  saved &= save(*persons, folder, "1-persons-search.png");
+  search.clear();
+  kelvaro::ui::HelpWindow* help = kelvaro::ui::windowHelp(*persons);
+  help->showHelp();
+  saved &= save(*help, folder, "1-persons-help.png");
+  help->close();
+  persons->close();
   return saved;
 }
 
@@ -244,6 +286,7 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(folders.program);
   std::filesystem::create_directories(folders.transit);
 
+  storeSamplePersons(folders.program);
   kelvaro::ui::ScriptedPlatform platform;
   platform.chooseNext(kelvaro::utf8FromPath(transitFile));
   kelvaro::ui::Program program(platform, folders);
@@ -251,6 +294,7 @@ int main(int argc, char** argv) {
   if (main.hasEnded()) return 2;
 
   bool saved = save(main, folder, "1-intro.png");
+  saved &= savePersons(main, folder);
   saved &= saveNewTransit(main, folder);
   child<QPushButton>(main, "Button2").click();
   if (!program.form2().isVisible()) {

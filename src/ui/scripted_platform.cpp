@@ -17,18 +17,18 @@ ScriptedPlatform& ScriptedPlatform::cancelNextFileDialog() {
   return *this;
 }
 
-ScriptedPlatform& ScriptedPlatform::answerNext(bool yes) {
-  answers_.push_back(yes);
-  return *this;
-}
-
-ScriptedPlatform& ScriptedPlatform::saveNextAs(std::filesystem::path file) {
-  savedFiles_.emplace_back(std::move(file));
+ScriptedPlatform& ScriptedPlatform::saveNextAs(std::string path) {
+  saves_.emplace_back(std::move(path));
   return *this;
 }
 
 ScriptedPlatform& ScriptedPlatform::cancelNextSaveDialog() {
-  savedFiles_.emplace_back(std::nullopt);
+  saves_.emplace_back(std::nullopt);
+  return *this;
+}
+
+ScriptedPlatform& ScriptedPlatform::answerNext(bool yes) {
+  answers_.push_back(yes);
   return *this;
 }
 
@@ -74,17 +74,15 @@ std::optional<std::string> ScriptedPlatform::chooseFile(
 }
 
 std::optional<std::string> ScriptedPlatform::chooseSaveFile(
-    QWidget*, const std::string& title, const std::filesystem::path& folder,
-    const std::string& proposedName, const std::vector<std::string>& filters) {
-  saveDialogs_.push_back({title, folder, proposedName, filters});
-  if (savedFiles_.empty()) {
-    unscripted_.push_back("save dialog " + title);
+    QWidget*, const std::filesystem::path& suggested) {
+  saveDialogs_.push_back(suggested);
+  if (saves_.empty()) {
+    unscripted_.push_back("save dialog for " + utf8FromPath(suggested));
     return std::nullopt;
   }
-  const std::optional<std::filesystem::path> chosen = std::move(savedFiles_.front());
-  savedFiles_.pop_front();
-  if (!chosen) return std::nullopt;
-  return utf8FromPath(*chosen);
+  std::optional<std::string> chosen = std::move(saves_.front());
+  saves_.pop_front();
+  return chosen;
 }
 
 bool ScriptedPlatform::setUpPrinter(QWidget*, QPrinter& printer) {

@@ -74,9 +74,27 @@ TEST(TimeZone, FixedOffsetsAndUniversalTime) {
   EXPECT_EQ(universal(zone("UT"), {2024, 3, 31, 2, 30, 0}), ut(2024, 3, 31, 2, 30));
 }
 
+// A local mean time is an offset to the second: 5°27' east is 21 min 48 s.
+TEST(TimeZone, OffsetsToTheSecondAndTheSummerTimePart) {
+  const TimeZone mean = zone("+00:21:48");
+  EXPECT_EQ(mean.name(), "+00:21:48");
+  EXPECT_EQ(universal(mean, {1839, 1, 19, 1, 0, 0}),
+            sys_days{year{1839} / 1 / 19} + minutes{38} + seconds{12});
+  EXPECT_EQ(zone("-00:00:30").offsetAt(ut(2000, 1, 1, 0, 0)), seconds{-30});
+  EXPECT_EQ(zone("+01:00:00").name(), "+01:00");
+  EXPECT_EQ(offsetText(seconds{-(5 * 3600 + 30 * 60 + 7)}), "-05:30:07");
+
+  const TimeZone berlin = zone("Europe/Berlin");
+  EXPECT_EQ(berlin.savingAt(ut(1949, 5, 9, 20, 30)), hours{1});
+  EXPECT_EQ(berlin.savingAt(ut(1947, 6, 1, 12, 0)), hours{2});  // double summer time
+  EXPECT_EQ(berlin.savingAt(ut(2024, 1, 15, 12, 0)), seconds{0});
+  EXPECT_EQ(berlin.savingAt(ut(2039, 7, 15, 12, 0)), hours{1});  // after the listed changes
+  EXPECT_EQ(mean.savingAt(ut(2024, 7, 15, 12, 0)), seconds{0});
+}
+
 TEST(TimeZone, MalformedZonesAreRefused) {
-  for (const char* text :
-       {"", "Europe/Koeln", "+1:00", "+01:60", "+14:01", "+01.00", "01:00", "-0530"}) {
+  for (const char* text : {"", "Europe/Koeln", "+1:00", "+01:60", "+14:01", "+01.00", "01:00",
+                           "-0530", "+00:21:60", "+14:00:01", "+00:21:4", "+00:21-48"}) {
     const auto parsed = TimeZone::parse(text);
     ASSERT_TRUE(rejection(parsed)) << text;
   }

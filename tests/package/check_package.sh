@@ -44,6 +44,7 @@ expected=(
   /usr/bin/kelvaro
   /usr/bin/kelvaro-cli
   /usr/bin/kelvaro-make-transit
+  /usr/bin/kelvaro-persons
   /usr/libexec/kelvaro/kelvaro
   /usr/libexec/kelvaro/kelvaro-cli-chart
   "/usr/share/applications/$id.desktop"
@@ -52,6 +53,7 @@ expected=(
   /usr/share/man/man1/kelvaro.1.gz
   /usr/share/man/man1/kelvaro-cli.1.gz
   /usr/share/man/man1/kelvaro-make-transit.1.gz
+  /usr/share/man/man1/kelvaro-persons.1.gz
   /usr/share/doc/kelvaro/copyright
   /usr/share/doc/kelvaro/changelog.gz
 )
@@ -80,10 +82,25 @@ calendar=$("$cli" "$root/usr/share/kelvaro/samples/mueller-juergen.dat" calendar
   --from=01.01.2026 --to=31.01.2026 --bodies=SA) || fail "kelvaro-cli calendar in the package"
 [[ "$calendar" == "Transit-Kalender vom 01.01.2026 bis 31.01.2026"* ]] ||
   fail "kelvaro-cli calendar: $calendar"
-for program in kelvaro-cli kelvaro-make-transit; do
+for program in kelvaro-cli kelvaro-make-transit kelvaro-persons; do
   shown=$("$root/usr/bin/$program" --version) || fail "$program --version"
   [[ "$shown" == "$program $version" ]] || fail "$program --version shows '$shown', the package is $version"
 done
+
+# The persons archive: a person in, out as AAF, and a transit file of it.
+persons=$root/usr/bin/kelvaro-persons
+archive=$scratch/personen.sqlite
+person=$("$persons" --archive "$archive" add --name=Weiß --first-name=Anna --birth="12.04.1981 06:30" \
+  --birth-zone=Europe/Berlin --birth-lat="50°56' N" --birth-lon="06°57' O" --place=Köln) ||
+  fail "kelvaro-persons add in the package"
+[[ "$person" == 1 ]] || fail "kelvaro-persons add printed '$person'"
+"$persons" --archive "$archive" export "$scratch/personen.aaf" >/dev/null ||
+  fail "kelvaro-persons export in the package"
+grep -q "^#A93:Wei" "$scratch/personen.aaf" || fail "kelvaro-persons export: no #A93"
+"$root/usr/bin/kelvaro-make-transit" --archive "$archive" --person=1 --transit="21.06.2016 08:15" \
+  --transit-zone=Europe/Berlin --place=Köln --transit-lat=50.933 --transit-lon=6.95 \
+  "$scratch/weiss.dat" && [[ $(stat -c %s "$scratch/weiss.dat") == 2560 ]] ||
+  fail "kelvaro-make-transit --person in the package"
 
 echo "-- launcher"
 launcher=$root/usr/bin/kelvaro

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "core/text_encoding.h"
 #include "output/save.h"
 #include "support/birth_data.h"
 #include "timing/calendar_entry.h"
@@ -86,12 +87,11 @@ class TimelineWindowTest : public UiTestCase {
     const auto expected = timing::timeline(birth_, request());
     QVERIFY(expected);
     const auto text = run_->startFolder() / "zeitleiste.txt";
-    run_->platform().saveNextAs(text);
+    run_->platform().saveNextAs(text.string());
     click(child(*window_, "SaveButton"));
-    QCOMPARE(run_->platform().saveDialogs().size(), std::size_t{1});
-    const ui::SaveDialog& dialog = run_->platform().saveDialogs()[0];
-    QCOMPARE(dialog.folder, run_->startFolder());
-    QCOMPARE(dialog.proposedName, std::string("Müller-Anna-Zeitleiste-01012026-31032026.txt"));
+    QCOMPARE(run_->platform().saveDialogFiles().size(), std::size_t{1});
+    QCOMPARE(run_->platform().saveDialogFiles()[0],
+             run_->startFolder() / pathFromUtf8("Müller-Anna-Zeitleiste-01012026-31032026.txt"));
     TransitRecord header;
     header.texts = {"Müller", "Anna", "Zeitleiste", "01.01.2026", "31.03.2026", "", ""};
     QCOMPARE(bytesOf(text), resultFileText(header, expected->result.lines));
@@ -100,10 +100,10 @@ class TimelineWindowTest : public UiTestCase {
     run_->platform().forgetBoxes();
 
     const auto calendar = run_->startFolder() / "zeitleiste.ics";
-    run_->platform().saveNextAs(calendar);
+    run_->platform().saveNextAs(calendar.string());
     click(child(*window_, "ExportButton"));
-    QCOMPARE(run_->platform().saveDialogs()[1].proposedName,
-             std::string("Müller-Anna-Zeitleiste-01012026-31032026.ics"));
+    QCOMPARE(run_->platform().saveDialogFiles()[1],
+             run_->startFolder() / pathFromUtf8("Müller-Anna-Zeitleiste-01012026-31032026.ics"));
     const std::string events = bytesOf(calendar);
     QVERIFY(events.starts_with("BEGIN:VCALENDAR\r\n"));
     std::size_t count = 0;
@@ -117,7 +117,7 @@ class TimelineWindowTest : public UiTestCase {
     run_->platform().cancelNextSaveDialog();
     click(child(*window_, "ExportButton"));
     QVERIFY(run_->platform().boxes().empty());
-    run_->platform().saveNextAs(run_->startFolder() / "fehlt" / "zeitleiste.ics");
+    run_->platform().saveNextAs((run_->startFolder() / "fehlt" / "zeitleiste.ics").string());
     click(child(*window_, "ExportButton"));
     QCOMPARE(run_->platform().boxes().size(), std::size_t{1});
     QCOMPARE(run_->platform().boxes()[0].kind, BoxKind::error);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QWidget>
@@ -94,6 +95,17 @@ inline std::vector<ui::ShownBox> oneBox(ui::BoxKind kind, std::string text) {
 }
 
 inline void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+
+// Types the text key by key into the widget, umlauts and "°" included
+// (which QTest's own key clicks do not take).
+inline void typeText(QWidget* widget, const QString& text) {
+  for (const QChar character : text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(character));
+    QApplication::sendEvent(widget, &press);
+    QApplication::sendEvent(widget, &release);
+  }
+}
 
 // The command buttons of the main window: the six options, restart, print,
 // save, the dial and the transit calendar.

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "archive/archive.h"
+#include "chart/place_atlas.h"
+
+namespace kelvaro::archive {
+
+// What an import did.
+struct ImportReport {
+  int added = 0;
+  int present = 0;                  // already in the archive (or twice in the file)
+  std::vector<std::string> faults;  // "Zeile 12: …", one per faulty record
+};
+
+// "3 übernommen, 1 schon vorhanden, 2 fehlerhaft", then one line per faulty
+// record.
+std::string reportText(const ImportReport& report);
+
+// The atlas places of a name (chart::findPlaces); tests give their own.
+using PlaceFinder = std::function<std::vector<chart::AtlasPlace>(std::string_view name)>;
+std::vector<chart::AtlasPlace> atlasPlaces(std::string_view name);
+
+// Imports the records of an AAF file into the archive, in one transaction:
+// after any failure (unreadable file, busy or full disk) the archive is as it
+// was. A faulty record is reported and leaves the others alone; a record
+// without #B93 takes coordinates and zone from the atlas when its place and
+// country name exactly one place there, and is otherwise imported with
+// "Ort prüfen" (placeUnchecked()).
+Checked<ImportReport> importAafFile(Archive& archive, const std::filesystem::path& file,
+                                    const PlaceFinder& findPlaces = atlasPlaces);
+// The same for the bytes of a file; a text without any record is refused.
+Checked<ImportReport> importAaf(Archive& archive, std::string_view bytes,
+                                const PlaceFinder& findPlaces = atlasPlaces);
+
+// Whether an atlas place lies in the country an AAF record names: by the
+// international vehicle code AAF uses ("D", "A", "CH"), the ISO code ("DE")
+// or the country's name ("Deutschland").
+bool inCountry(const chart::AtlasPlace& place, std::string_view country);
+
+}  // namespace kelvaro::archive

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "archive/person.h"
+#include "chart/chart_entry.h"
+#include "core/checked.h"
+
+namespace kelvaro::archive {
+
+// The birth fields of the chart layer's entry (name, first name, birth date,
+// time, zone, latitude and longitude) filled from a stored person, as a user
+// would type them; the transit fields stay empty. Every reader of a person's
+// birth (kelvaro-make-transit --person, the window of a new transit file)
+// takes it from here.
+//
+// Coordinates are written in degrees, minutes and seconds ("50°56'00\" N");
+// an unknown birth time becomes noon, 12:00 (see birthTimeUnknown).
+// Empty fields where the person lacks coordinates or a zone.
+chart::ChartEntry birthEntry(const Person& person);
+
+// birthEntry(), refused with a German message where a transit file cannot be
+// made from it: coordinates or zone missing ("Ort prüfen").
+Checked<chart::ChartEntry> chartEntryOf(const Person& person);
+
+// True when birthEntry() put in noon for a birth time nobody knows.
+inline bool birthTimeUnknown(const Person& person) { return !person.birthTime; }
+
+}  // namespace kelvaro::archive

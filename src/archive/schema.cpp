@@ -1,0 +1,71 @@
+#include "archive/schema.h"
+
+namespace kelvaro::archive {
+namespace {
+
+// The steps from one schema to the next: kSteps[v] brings version v to v + 1.
+constexpr const char* kSteps[] = {
+    // 0 → 1: the persons and the window's remembered settings.
+    R"sql(
+      CREATE TABLE persons (
+        id INTEGER PRIMARY KEY AUTOINCREMENT,
+        name TEXT NOT NULL,
+        first_name TEXT NOT NULL,
+        kind TEXT NOT NULL,
+        birth_date TEXT NOT NULL,         -- YYYY-MM-DD, local
+        birth_time TEXT,                  -- HH:MM or HH:MM:SS, local; NULL unknown
+        zone TEXT NOT NULL,               -- tz name or offset; '' unknown
+        zone_abbreviation TEXT NOT NULL,  -- AAF #ZNAM that names no zone
+        birth_ut INTEGER,                 -- seconds since 1970-01-01 UT; NULL unknown
+        place TEXT NOT NULL,
+        country TEXT NOT NULL,
+        latitude REAL,
+        longitude REAL,
+        source TEXT NOT NULL,
+        via TEXT NOT NULL,
+        notes TEXT NOT NULL,
+        created TEXT NOT NULL,            -- YYYY-MM-DD HH:MM:SS, UT
+        changed TEXT NOT NULL
+      );
+      CREATE INDEX persons_by_name ON persons (name, first_name);
+      CREATE TABLE settings (key TEXT PRIMARY KEY, value TEXT NOT NULL);
+    )sql",
+};
+static_assert(std::size(kSteps) == kSchemaVersion);
+
+bool hasTable(Database& database, const char* name) {
+  Statement query =
+      database.prepare("SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name = ?1");
+  query.bind(1, std::string_view(name));
+  return query.step() && query.integer(0) > 0;
+}
+
+}  // namespace
+
+Recognition recognise(Database& database) {
+  const std::int64_t mark = database.integer("PRAGMA application_id");
+  const std::int64_t version = database.integer("PRAGMA user_version");
+  const std::int64_t tables = database.integer("SELECT count(*) FROM sqlite_schema");
+  if (mark == 0 && version == 0 && tables == 0) return {DatabaseKind::empty, 0};
+  if (mark != kApplicationId) return {DatabaseKind::foreign, version};
+  if (version > kSchemaVersion) return {DatabaseKind::newer, version};
+  if (version > 0 && !(hasTable(database, "persons") && hasTable(database, "settings"))) {
+    return {DatabaseKind::damaged, version};
+  }
+  return {DatabaseKind::archive, version};
+}
+
+void upgrade(Database& database) {
+  WriteTransaction transaction(database);
+  // Read again inside the transaction: another program may have upgraded it meanwhile.
+  const std::int64_t from = database.integer("PRAGMA user_version");
+  if (from >= kSchemaVersion) return;
+  for (std::int64_t version = from; version < kSchemaVersion; ++version) {
+    database.execute(kSteps[version]);
+  }
+  database.execute(("PRAGMA application_id = " + std::to_string(kApplicationId)).c_str());
+  database.execute(("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
+  transaction.commit();
+}
+
+}  // namespace kelvaro::archive

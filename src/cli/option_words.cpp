@@ -1,0 +1,44 @@
+#include "cli/option_words.h"
+
+#include <algorithm>
+
+namespace kelvaro::cli {
+namespace {
+
+bool listed(const std::vector<std::string>& list, const std::string& key) {
+  return std::find(list.begin(), list.end(), key) != list.end();
+}
+
+}  // namespace
+
+std::optional<OptionWords> readOptionWords(const std::vector<std::string>& words,
+                                           const std::vector<std::string>& valueOptions,
+                                           const std::vector<std::string>& flags) {
+  OptionWords read;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const std::string& word = words[i];
+    if (!word.starts_with("--")) {
+      read.positionals.push_back(word);
+      continue;
+    }
+    const std::size_t equals = word.find('=');
+    const std::string key = word.substr(2, equals == std::string::npos ? equals : equals - 2);
+    if (listed(flags, key) && equals == std::string::npos) {
+      if (!read.flags.insert(key).second) return std::nullopt;
+      continue;
+    }
+    if (!listed(valueOptions, key)) return std::nullopt;
+    std::string value;
+    if (equals != std::string::npos) {
+      value = word.substr(equals + 1);
+    } else if (i + 1 < words.size()) {
+      value = words[++i];
+    } else {
+      return std::nullopt;
+    }
+    if (!read.options.emplace(key, value).second) return std::nullopt;
+  }
+  return read;
+}
+
+}  // namespace kelvaro::cli

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelvaro::cli {
+
+// The words of a command line taken apart: options with a value, written
+// "--key=value" or "--key value", flags "--key", and the other words in
+// their order.
+struct OptionWords {
+  std::map<std::string, std::string> options;
+  std::set<std::string> flags;
+  std::vector<std::string> positionals;
+
+  bool has(const std::string& key) const { return options.contains(key); }
+  std::string value(const std::string& key) const {
+    const auto found = options.find(key);
+    return found == options.end() ? std::string() : found->second;
+  }
+};
+
+// Nothing when a word names an option or flag of neither list, an option
+// lacks its value, or one is given twice.
+std::optional<OptionWords> readOptionWords(const std::vector<std::string>& words,
+                                           const std::vector<std::string>& valueOptions,
+                                           const std::vector<std::string>& flags = {});
+
+}  // namespace kelvaro::cli

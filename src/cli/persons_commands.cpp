@@ -1,0 +1,381 @@
+#include "cli/persons_commands.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <variant>
+
+#include "archive/aaf_import.h"
+#include "archive/aaf_writer.h"
+#include "archive/archive_location.h"
+#include "archive/person_entry.h"
+#include "archive/person_search.h"
+#include "chart/chart_entry.h"
+#include "core/system_error_text.h"
+#include "core/text_encoding.h"
+#include "core/version.h"
+#include "output/file_replace.h"
+
+namespace kelvaro::cli {
+namespace {
+
+using archive::Archive;
+using archive::Person;
+
+constexpr int kDone = 0;
+constexpr int kUsage = 1;
+constexpr int kRefused = 2;
+
+constexpr std::string_view kProgram = "kelvaro-persons";
+
+std::string usageText() {
+  std::string text = "Aufruf: kelvaro-persons [--archive DATEI] BEFEHL …\n";
+  for (const PersonsCommand& command : personsCommands()) {
+    text += "  kelvaro-persons [--archive DATEI] ";
+    text += command.usage;
+    text += "\n";
+  }
+  return text;
+}
+
+std::string helpText() {
+  std::string text =
+      "kelvaro-persons: das Personenarchiv von Kelvaro ohne Fenster.\n\n" + usageText() + "\n";
+  for (const PersonsCommand& command : personsCommands()) {
+    text += "  " + std::string(command.name) + std::string(8 - command.name.size(), ' ') +
+            std::string(command.description) + "\n";
+  }
+  text +=
+      "\nOhne --archive gilt das Archiv im Programmordner: ~/Astro/Kelvaro/personen.sqlite\n"
+      "(unter Windows C:\\Astro\\Kelvaro\\personen.sqlite).\n"
+      "ZONE: Europe/Berlin, UT oder +01:00; BREITE/LÄNGE: 50.9333 oder 50°56' N, 06°57' O.\n"
+      "Exit-Status: 0 erledigt, 2 abgelehnt (die Meldung steht auf der Fehlerausgabe),\n"
+      "1 falscher Aufruf.\n";
+  return text;
+}
+
+int wrongUsage(std::ostream& err, const std::string& message = {}) {
+  if (!message.empty()) err << message << "\n";
+  err << usageText();
+  return kUsage;
+}
+
+std::string shown(const std::filesystem::path& file) { return utf8FromPath(file); }
+
+// The person of the number given as the command's word, or the exit status.
+std::variant<Person, int> personOfWord(const PersonsInvocation& call) {
+  const std::string& word = call.words.positionals.front();
+  const auto id = archive::personIdOf(word);
+  auto found =
+      id ? call.archive.find(*id) : Rejection{"\"" + word + "\" ist keine Nummer einer Person."};
+  if (const Rejection* refused = rejection(found)) {
+    call.err << refused->message << "\n";
+    return kRefused;
+  }
+  auto& person = std::get<std::optional<Person>>(found);
+  if (!person) {
+    call.err << "Im Personenarchiv " << shown(call.archive.file())
+             << " gibt es keine Person mit der Nummer " << *id << ".\n";
+    return kRefused;
+  }
+  return std::move(*person);
+}
+
+std::optional<std::vector<Person>> selectedPersons(const PersonsInvocation& call,
+                                                   const std::string& query) {
+  auto all = call.archive.persons();
+  if (const Rejection* refused = rejection(all)) {
+    call.err << refused->message << "\n";
+    return std::nullopt;
+  }
+  auto found = archive::matchingPersons(std::get<std::vector<Person>>(std::move(all)), query);
+  archive::sortByName(found);
+  return found;
+}
+
+std::string padded(const std::string& text, std::size_t width) {
+  const std::size_t length = utf8Length(text);
+  return length >= width ? text : text + std::string(width - length, ' ');
+}
+
+std::string decimal(const std::optional<double>& degrees) {
+  if (!degrees) return {};
+  char text[32];
+  std::snprintf(text, sizeof text, "%.4f", *degrees);
+  return text;
+}
+
+std::string placeText(const Person& person) {
+  std::string text = person.place;
+  if (!person.country.empty()) text += (text.empty() ? "" : ", ") + person.country;
+  return text;
+}
+
+int list(const PersonsInvocation& call) {
+  const std::string query =
+      call.words.positionals.empty() ? std::string() : call.words.positionals.front();
+  const auto persons = selectedPersons(call, query);
+  if (!persons) return kRefused;
+  const bool tsv = call.words.flags.contains("tsv");
+  if (tsv) {
+    call.out << "id\tname\tfirst_name\tbirth_date\tbirth_time\tzone\tplace\tcountry\tlatitude\t"
+                "longitude\n";
+  }
+  for (const Person& person : *persons) {
+    if (tsv) {
+      call.out << person.id << '\t' << person.name << '\t' << person.firstName << '\t'
+               << archive::birthDateText(person) << '\t' << archive::birthTimeText(person) << '\t'
+               << person.zone << '\t' << person.place << '\t' << person.country << '\t'
+               << decimal(person.latitude) << '\t' << decimal(person.longitude) << '\n';
+      continue;
+    }
+    char id[24];
+    std::snprintf(id, sizeof id, "%6lld  ", static_cast<long long>(person.id));
+    call.out << id << padded(archive::displayName(person), 30) << "  "
+             << archive::birthDateText(person) << ' ' << padded(archive::birthTimeText(person), 8)
+             << "  " << placeText(person)
+             << (archive::placeUnchecked(person) ? "  (Ort prüfen)" : "") << '\n';
+  }
+  return kDone;
+}
+
+int show(const PersonsInvocation& call) {
+  auto found = personOfWord(call);
+  if (const int* status = std::get_if<int>(&found)) return *status;
+  const Person& person = std::get<Person>(found);
+  const auto line = [&](std::string_view label, const std::string& value) {
+    if (!value.empty()) call.out << padded(std::string(label), 14) << value << '\n';
+  };
+  std::string birth = archive::birthDateText(person) + " " +
+                      (person.birthTime ? archive::birthTimeText(person) : "Zeit unbekannt");
+  if (!person.zone.empty()) birth += " (" + person.zone + ")";
+  line("Nummer:", std::to_string(person.id));
+  line("Name:", person.name);
+  line("Vorname:", person.firstName);
+  line("Art:", person.kind);
+  line("Geburt:", birth);
+  line("Zeitzone:", person.zoneAbbreviation);
+  line("Ort:", placeText(person));
+  if (person.latitude) line("Breite:", chart::latitudeText(*person.latitude));
+  if (person.longitude) line("Länge:", chart::longitudeText(*person.longitude));
+  if (archive::placeUnchecked(person)) line("Achtung:", "Ort prüfen");
+  line("Quelle:", person.source);
+  line("Über:", person.via);
+  std::size_t start = 0;
+  for (bool first = true; start < person.notes.size(); first = false) {
+    const std::size_t end = std::min(person.notes.find('\n', start), person.notes.size());
+    call.out << padded(first ? "Notizen:" : "", 14) << person.notes.substr(start, end - start)
+             << '\n';
+    start = end + 1;
+  }
+  line("Angelegt:", person.created + " UT");
+  line("Geändert:", person.changed + " UT");
+  return kDone;
+}
+
+int add(const PersonsInvocation& call) {
+  const OptionWords& words = call.words;
+  for (const char* required :
+       {"name", "first-name", "birth", "birth-zone", "birth-lat", "birth-lon", "place"}) {
+    if (!words.has(required)) {
+      return wrongUsage(call.err, "Die Angabe --" + std::string(required) + " fehlt.");
+    }
+  }
+  archive::PersonEntry entry;
+  entry.name = words.value("name");
+  entry.firstName = words.value("first-name");
+  entry.kind = words.value("kind");
+  const std::string birth = words.value("birth");
+  const std::size_t blank = birth.find(' ');
+  entry.birthDate = birth.substr(0, blank);
+  if (blank != std::string::npos) entry.birthTime = birth.substr(blank + 1);
+  entry.zone = words.value("birth-zone");
+  entry.latitude = words.value("birth-lat");
+  entry.longitude = words.value("birth-lon");
+  entry.place = words.value("place");
+  entry.country = words.value("country");
+  entry.notes = words.value("note");
+  const auto checked = archive::checkPersonEntry(entry);
+  if (const Rejection* refused = rejection(checked)) {
+    call.err << refused->message << "\n";
+    return kRefused;
+  }
+  const Person& person = std::get<Person>(checked);
+  const auto stored = call.archive.store(person);
+  if (const Rejection* refused = rejection(stored)) {
+    call.err << refused->message << "\n";
+    return kRefused;
+  }
+  const archive::Stored& where = std::get<archive::Stored>(stored);
+  if (!where.added) {
+    call.err << archive::displayName(person) << " ist mit denselben Geburtsdaten schon im Archiv"
+             << " (Nummer " << where.id << ").\n";
+    return kRefused;
+  }
+  call.out << where.id << '\n';
+  return kDone;
+}
+
+int remove(const PersonsInvocation& call) {
+  auto found = personOfWord(call);
+  if (const int* status = std::get_if<int>(&found)) return *status;
+  if (const auto failure = call.archive.remove(std::get<Person>(found).id)) {
+    call.err << *failure << "\n";
+    return kRefused;
+  }
+  return kDone;
+}
+
+int import(const PersonsInvocation& call) {
+  const auto report =
+      archive::importAafFile(call.archive, pathFromUtf8(call.words.positionals.front()));
+  if (const Rejection* refused = rejection(report)) {
+    call.err << refused->message << "\n";
+    return kRefused;
+  }
+  call.out << archive::reportText(std::get<archive::ImportReport>(report)) << '\n';
+  return kDone;
+}
+
+int exportPersons(const PersonsInvocation& call) {
+  const std::vector<std::string>& words = call.words.positionals;
+  const auto persons = selectedPersons(call, words.size() == 2 ? words.front() : std::string());
+  if (!persons) return kRefused;
+  const auto encoding = call.words.flags.contains("utf8") ? archive::AafEncoding::utf8
+                                                          : archive::AafEncoding::windows1252;
+  const auto text = archive::aafFile(*persons, encoding);
+  if (const Rejection* refused = rejection(text)) {
+    call.err << refused->message << " (--utf8)\n";
+    return kRefused;
+  }
+  const std::string& target = words.back();
+  if (const auto error = replaceFileContents(pathFromUtf8(target), std::get<std::string>(text))) {
+    call.err << "Die Datei " << target << " lässt sich nicht schreiben: " << systemErrorText(error)
+             << ".\n";
+    return kRefused;
+  }
+  call.out << persons->size() << (persons->size() == 1 ? " Person" : " Personen") << " nach "
+           << target << " exportiert.\n";
+  return kDone;
+}
+
+// Takes "--archive FILE" (or "--archive=FILE") out of the words, wherever it stands.
+std::optional<std::optional<std::string>> takeArchiveOption(std::vector<std::string>& words) {
+  std::optional<std::string> file;
+  for (std::size_t i = 0; i < words.size();) {
+    std::optional<std::string> value;
+    if (words[i] == "--archive" && i + 1 < words.size()) {
+      value = words[i + 1];
+      words.erase(words.begin() + static_cast<std::ptrdiff_t>(i),
+                  words.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+    } else if (words[i].starts_with("--archive=")) {
+      value = words[i].substr(10);
+      words.erase(words.begin() + static_cast<std::ptrdiff_t>(i));
+    } else if (words[i] == "--archive") {
+      return std::nullopt;
+    } else {
+      ++i;
+      continue;
+    }
+    if (file || value->empty()) return std::nullopt;
+    file = value;
+  }
+  return file;
+}
+
+}  // namespace
+
+const std::vector<PersonsCommand>& personsCommands() {
+  using Access = Archive::Access;
+  static const std::vector<PersonsCommand> commands = {
+      {"list",
+       "list [TEXT] [--tsv]",
+       "die Personen, deren Name, Vorname oder Ort TEXT enthält (alle ohne TEXT); --tsv: "
+       "tabulatorgetrennt",
+       {},
+       {"tsv"},
+       0,
+       1,
+       Access::read,
+       list},
+      {"show", "show NUMMER", "alles über eine Person", {}, {}, 1, 1, Access::read, show},
+      {"add",
+       "add --name=NAME --first-name=VORNAME --birth=\"TT.MM.JJJJ hh:mm\" --birth-zone=ZONE "
+       "--birth-lat=BREITE --birth-lon=LÄNGE --place=ORT [--country=XX] [--kind=m|w|e] "
+       "[--note=TEXT]",
+       "eine Person aufnehmen; gibt ihre Nummer aus",
+       {"name", "first-name", "birth", "birth-zone", "birth-lat", "birth-lon", "place", "country",
+        "kind", "note"},
+       {},
+       0,
+       0,
+       Access::write,
+       add},
+      {"remove",
+       "remove NUMMER",
+       "eine Person aus dem Archiv löschen",
+       {},
+       {},
+       1,
+       1,
+       Access::write,
+       remove},
+      {"import",
+       "import DATEI.aaf",
+       "die Personen einer AAF-Datei aufnehmen (Windows-1252 oder UTF-8)",
+       {},
+       {},
+       1,
+       1,
+       Access::write,
+       import},
+      {"export",
+       "export [TEXT] ZIEL.aaf [--utf8]",
+       "die Personen (mit TEXT: die gefundenen) als AAF schreiben, Windows-1252 mit CR LF; "
+       "--utf8: UTF-8",
+       {},
+       {"utf8"},
+       1,
+       2,
+       Access::read,
+       exportPersons},
+  };
+  return commands;
+}
+
+int runPersons(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+  if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
+    out << helpText();
+    return kDone;
+  }
+  if (arguments.size() == 1 && arguments[0] == "--version") {
+    out << kProgram << ' ' << kVersion << '\n';
+    return kDone;
+  }
+  std::vector<std::string> words = arguments;
+  const auto archiveFile = takeArchiveOption(words);
+  if (!archiveFile) return wrongUsage(err, "--archive braucht genau eine Datei.");
+  if (words.empty()) return wrongUsage(err);
+  const PersonsCommand* command = nullptr;
+  for (const PersonsCommand& candidate : personsCommands()) {
+    if (candidate.name == words.front()) command = &candidate;
+  }
+  if (!command) return wrongUsage(err, "Unbekannter Befehl \"" + words.front() + "\".");
+  const auto read =
+      readOptionWords({words.begin() + 1, words.end()}, command->valueOptions, command->flags);
+  if (!read) return wrongUsage(err, "Unbekannte, doppelte oder leere Angabe.");
+  if (read->positionals.size() < command->minimumWords ||
+      read->positionals.size() > command->maximumWords) {
+    return wrongUsage(err, "Falsche Zahl von Angaben für " + std::string(command->name) + ".");
+  }
+  const std::filesystem::path file =
+      *archiveFile ? pathFromUtf8(**archiveFile) : archive::defaultArchiveFile();
+  auto opened = Archive::open(file, command->access);
+  if (const Rejection* refused = rejection(opened)) {
+    err << refused->message << "\n";
+    return kRefused;
+  }
+  return command->run({*read, std::get<Archive>(opened), out, err});
+}
+
+}  // namespace kelvaro::cli

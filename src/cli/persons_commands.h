@@ -1,0 +1,45 @@
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "archive/archive.h"
+#include "cli/option_words.h"
+
+namespace kelvaro::cli {
+
+// What a command of kelvaro-persons gets: its words (after the command's
+// name), the opened archive and the two streams.
+struct PersonsInvocation {
+  const OptionWords& words;
+  archive::Archive& archive;
+  std::ostream& out;
+  std::ostream& err;
+};
+
+// One command of kelvaro-persons. A new command is one more row of
+// personsCommands(): its name, usage, options and action.
+struct PersonsCommand {
+  std::string_view name;
+  std::string_view usage;        // the line of the help after "kelvaro-persons [--archive DATEI]"
+  std::string_view description;  // one line of the help
+  std::vector<std::string> valueOptions;
+  std::vector<std::string> flags;
+  std::size_t minimumWords;  // words besides the options
+  std::size_t maximumWords;
+  archive::Archive::Access access;
+  int (*run)(const PersonsInvocation& invocation);
+};
+
+const std::vector<PersonsCommand>& personsCommands();
+
+// kelvaro-persons on `arguments` (the words after the program's name):
+// German help and messages; exit status 0 done, 2 refused (a message on
+// `err`), 1 wrong usage. Without --archive the archive of the program folder
+// (archive::defaultArchiveFile()).
+int runPersons(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+}  // namespace kelvaro::cli

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include <QWidget>
+
+#include "archive/archive.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+namespace kelvaro::ui {
+
+class PersonForm;
+class PersonListModel;
+class Platform;
+
+// The window "Personen": the persons of the archive in a list that a search
+// field filters as the user types and a click on a column heading sorts;
+// "Neu", "Ändern", "Löschen" (a deleted person can be brought back with
+// "Wiederherstellen" until the window closes), AAF import and export, and
+// "Transit-Datei …", which hands the chosen person to the window of a new
+// transit file. The archive stays open while the window is shown.
+class PersonsWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `archiveFile`: the archive; `aafFolder`: where the file dialogs of the
+  // import and the export open.
+  PersonsWindow(Platform& platform, std::filesystem::path archiveFile,
+                std::filesystem::path aafFolder, QWidget* parent);
+  ~PersonsWindow() override;
+
+  // Opens the archive and shows the window (or brings it to the front); an
+  // archive that cannot be opened is reported and the window stays closed.
+  void openWindow();
+
+ signals:
+  void transitFileRequested(const archive::Person& person);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void createControls();
+  void connectControls();
+  bool reload(std::optional<archive::PersonId> select = std::nullopt);
+  std::optional<archive::Person> chosenPerson() const;
+  void updateButtons();
+  void showCount();
+
+  void newPerson();
+  void editPerson();
+  void deletePerson();
+  void restorePerson();
+  void importAaf();
+  void exportAaf();
+  void requestTransitFile();
+  // Stores a person of the form: added, or changed where it has a number.
+  bool storePerson(const archive::Person& person);
+
+  Platform& platform_;
+  const std::filesystem::path archiveFile_;
+  const std::filesystem::path aafFolder_;
+  std::optional<archive::Archive> archive_;
+  std::vector<archive::Person> deletedPersons_;  // last deleted last
+
+  PersonListModel* persons_;
+  PersonForm* personForm_ = nullptr;  // made at its first use
+  QLineEdit* searchField_;
+  QTableView* personTable_;
+  QLabel* countLabel_;
+  QPushButton* newButton_;
+  QPushButton* editButton_;
+  QPushButton* deleteButton_;
+  QPushButton* restoreButton_;
+  QPushButton* importButton_;
+  QPushButton* exportButton_;
+  QPushButton* transitButton_;
+  QPushButton* closeButton_;
+};
+
+}  // namespace kelvaro::ui

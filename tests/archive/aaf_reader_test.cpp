@@ -1,0 +1,227 @@
+// Reading AAF: the records of the format's own examples, every form of a
+// field, the encodings and line ends, and records that must be refused
+// without stopping the others.
+#include "archive/aaf_reader.h"
+
+#include <gtest/gtest.h>
+
+#include "archive/person_builder.h"
+
+namespace kelvaro::testing {
+namespace {
+
+using archive::AafRecord;
+using archive::Person;
+
+std::vector<AafRecord> read(const std::string& text) { return archive::readAaf(text); }
+
+const Person& personOf(const AafRecord& record) {
+  if (const Rejection* refused = rejection(record.person)) ADD_FAILURE() << refused->message;
+  return std::get<Person>(record.person);
+}
+
+std::string faultOf(const AafRecord& record) {
+  const Rejection* refused = rejection(record.person);
+  return refused ? refused->message : "(kein Fehler)";
+}
+
+double arc(int degrees, int minutes, int seconds = 0) {
+  const int sign = degrees < 0 ? -1 : 1;
+  return archive::degreesOfArcSeconds(sign * (std::abs(degrees) * 3600 + minutes * 60 + seconds));
+}
+
+// The record the definition works through: the Julian day decides the
+// moment, the zone is the offset it implies (zone 1 h east plus 1 h summer).
+TEST(AafReader, TheDefinitionsWorkedExample) {
+  const auto records = read(
+      "#A93:Niehenke,Peter,*,9.5.1949,22:30,Hamm,D\n"
+      "#B93:2433046.354167,51n41,7e49,1he,1\n");
+  ASSERT_EQ(records.size(), 1u);
+  const Person& person = personOf(records[0]);
+  EXPECT_EQ(records[0].line, 1);
+  EXPECT_FALSE(records[0].withoutCoordinates);
+  EXPECT_EQ(person.name, "Niehenke");
+  EXPECT_EQ(person.firstName, "Peter");
+  EXPECT_EQ(person.kind, "");
+  EXPECT_EQ(person.birthDate.year, 1949);
+  EXPECT_EQ(person.birthTime, (archive::BirthTime{22, 30, 0, false}));
+  EXPECT_EQ(person.birthMoment, utc(1949, 5, 9, 20, 30));
+  EXPECT_EQ(person.zone, "+02:00");
+  EXPECT_EQ(person.latitude, arc(51, 41));
+  EXPECT_EQ(person.longitude, arc(7, 49));
+  EXPECT_EQ(person.place, "Hamm");
+  EXPECT_EQ(person.country, "D");
+}
+
+// Without a Julian day: zone difference plus summer time; a #ZNAM naming a
+// zone of the same offset becomes the zone, the comment the notes.
+TEST(AafReader, ZoneFromDifferenceAndSummerTime) {
+  const auto records = read(
+      "#:========= AAF-Beispieldatei: ============\n"
+      "#A93:Ferber,Tobias,m,27.9.1970,11:04,Kandel/Pfalz,D\n"
+      "#B93:*,49n05,8e11,1he,0\n"
+      "#ZNAM:Europe/Berlin\n"
+      "#COM:Programmierer der nützlichen AAF-DLL\n"
+      "#A93:Sen,Ravi,m,5.1.1990,4:05,Mumbai,IND\n"
+      "#B93:*,19n04:34,72e52:40,+05:30,0\n"
+      "#ZNAM:IST\n"
+      "#A93:Hopper,Grace,w,9.12.1906,9:00:30,New York,USA\n"
+      "#B93:*,40n42,74w00,5hw00,0\n"
+      "#A93:Sommer,Sonja,f,1.7.1990,12:00,Bonn,D\n"
+      "#B93:*,50n44,7e06,1,1\n");
+  ASSERT_EQ(records.size(), 4u);
+  const Person& ferber = personOf(records[0]);
+  EXPECT_EQ(records[0].line, 2);
+  EXPECT_EQ(ferber.zone, "Europe/Berlin");
+  EXPECT_EQ(ferber.zoneAbbreviation, "");
+  EXPECT_EQ(ferber.birthMoment, utc(1970, 9, 27, 10, 4));
+  EXPECT_EQ(ferber.notes, "Programmierer der nützlichen AAF-DLL");
+  const Person& sen = personOf(records[1]);
+  EXPECT_EQ(sen.zone, "+05:30");
+  EXPECT_EQ(sen.zoneAbbreviation, "IST");
+  EXPECT_EQ(sen.birthMoment, utc(1990, 1, 4, 22, 35));
+  EXPECT_EQ(sen.latitude, arc(19, 4, 34));
+  EXPECT_EQ(sen.longitude, arc(72, 52, 40));
+  const Person& hopper = personOf(records[2]);
+  EXPECT_EQ(hopper.zone, "-05:00");
+  EXPECT_EQ(hopper.longitude, arc(-74, 0));
+  EXPECT_EQ(hopper.birthTime, (archive::BirthTime{9, 0, 30, true}));
+  EXPECT_EQ(hopper.birthMoment, utc(1906, 12, 9, 14, 0, 30));
+  const Person& sommer = personOf(records[3]);
+  EXPECT_EQ(sommer.zone, "+02:00");
+  EXPECT_EQ(sommer.birthMoment, utc(1990, 7, 1, 10, 0));
+}
+
+// Local mean time ("L"): 5°27' east is 21 min 48 s; with the Julian day the
+// offset to the second comes from it.
+TEST(AafReader, LocalMeanTime) {
+  const auto records = read(
+      "#A93:Cezanne,Paul,m,19.1.1839,1:00,Aix-En-Provence,F\n"
+      "#B93:2392758.526528,43n31,5e27,*,L\n"
+      "#A93:Cezanne,Paul,m,19.1.1839,1:00,Aix-En-Provence,F\n"
+      "#B93:*,43n31,5e27,*,L\n");
+  ASSERT_EQ(records.size(), 2u);
+  for (const AafRecord& record : records) {
+    EXPECT_EQ(personOf(record).zone, "+00:21:48");
+    EXPECT_EQ(personOf(record).birthMoment, utc(1839, 1, 19, 0, 38, 12));
+  }
+}
+
+// Unknown values, blanks around fields, continuation lines, every line end,
+// and the blocks of a sub-horoscope.
+TEST(AafReader, UnknownsBlanksContinuationsAndLineEnds) {
+  const auto records = read(
+      "#A93:  Ereignis , * ,E, 24.12.1992 ,*,Frei\r\n"
+      "burg , D \r\n"
+      "#COM:erste\r"
+      "#LPOS:So16Sg53:00,Mo29Le06:17\r"
+      "#COM: zweite, mit Komma \n"
+      "#SRC:Standesamt\n"
+      "#VIA:Kollegin\n"
+      "#SUB1_ALT:^,^,^,^,09:22,^,^\n"
+      "#B93:*,40n42,74w00,5hw00,0\n"
+      "#COM:gehört zum Unterhoroskop\n"
+      "\n"
+      "#A93:Zweiter,*,m,1.1.1900,0:00,*,*\n");
+  ASSERT_EQ(records.size(), 2u);
+  const Person& event = personOf(records[0]);
+  EXPECT_TRUE(records[0].withoutCoordinates);
+  EXPECT_EQ(event.name, "Ereignis");
+  EXPECT_EQ(event.firstName, "");
+  EXPECT_EQ(event.kind, "E");
+  EXPECT_FALSE(event.birthTime);
+  EXPECT_FALSE(event.birthMoment);
+  EXPECT_EQ(event.place, "Freiburg");
+  EXPECT_EQ(event.country, "D");
+  EXPECT_EQ(event.notes, "erste\nzweite, mit Komma");
+  EXPECT_EQ(event.source, "Standesamt");
+  EXPECT_EQ(event.via, "Kollegin");
+  EXPECT_FALSE(event.latitude);
+  EXPECT_TRUE(archive::placeUnchecked(event));
+  EXPECT_EQ(records[1].line, 12);
+  EXPECT_EQ(personOf(records[1]).place, "");
+}
+
+TEST(AafReader, Windows1252AndUtf8AreRecognised) {
+  const std::string windows =
+      "#A93:M\xFC"
+      "ller,J\xFCrgen,m,1.2.1960,10:00,K\xF6ln,D\r\n";
+  const std::string utf8 = "\xEF\xBB\xBF#A93:Müller,Jürgen,m,1.2.1960,10:00,Köln,D\n";
+  for (const std::string& file : {windows, utf8}) {
+    const auto records = read(file);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(personOf(records[0]).name, "Müller");
+    EXPECT_EQ(personOf(records[0]).firstName, "Jürgen");
+    EXPECT_EQ(personOf(records[0]).place, "Köln");
+  }
+  // "€" is 0x80 in Windows-1252.
+  EXPECT_EQ(personOf(read("#A93:Euro\x80,*,m,1.2.1960,10:00,*,*\n")[0]).name, "Euro€");
+}
+
+// Each faulty record is reported with its line; the records around it are read.
+TEST(AafReader, FaultyRecordsLeaveTheOthersAlone) {
+  const auto records = read(
+      "#A93:Gut,Eins,m,1.2.1960,10:00,Köln,D\n"
+      "#A93:Garms,Martin,11.10.1958,1.10,Brilon-Wald, D\n"
+      "#A93:Datum,*,m,31.2.1970,10:00,Köln,D\n"
+      "#A93:Zeit,*,m,1.2.1970,25:00,Köln,D\n"
+      "#A93:Breite,*,m,1.2.1970,10:00,Köln,D\n"
+      "#B93:*,91n00,6e57,1he00,0\n"
+      "#A93:Tag,*,m,9.5.1950,22:30,Hamm,D\n"
+      "#B93:2433046.354167,51n41,7e49,1he,1\n"
+      "#A93:Julianisch,*,m,9.5.1949j,22:30,Hamm,D\n"
+      "#A93:Felder,*,m,9.5.1949,22:30,Hamm,D\n"
+      "#B93:*,51n41,7e49,1he\n"
+      "#A93:Zweimal,*,m,9.5.1949,22:30,Hamm,D\n"
+      "#B93:*,51n41,7e49,1he,1\n"
+      "#B93:*,51n41,7e49,1he,1\n"
+      "#A93:Alt,*,m,28.8.1749,12:00,Frankfurt,D\n"
+      "#A93:Zone,*,m,1.2.1970,10:00,Köln,D\n"
+      "#B93:*,50n56,6e57,1hx00,0\n"
+      "#A93:Sommer,*,m,1.2.1970,10:00,Köln,D\n"
+      "#B93:*,50n56,6e57,1he00,3\n"
+      "#A93:Gut,Zwei,m,1.2.1960,10:00,Köln,D\n");
+  const std::vector<std::pair<int, std::string>> expected = {
+      {1, "(kein Fehler)"},
+      {2, "#A93 hat 6 statt 7 Felder."},
+      {3, "Geburtsdatum: \"31.2.1970\" ist kein gültiges Datum. Bitte als TT.MM.JJJJ angeben."},
+      {4,
+       "Geburtszeit: \"25:00\" ist keine gültige Uhrzeit. Bitte als HH:MM oder HH:MM:SS "
+       "angeben (00:00 bis 23:59:59)."},
+      {5, "\"91n00\" ist keine Breite wie 49n05."},
+      {7, "Der julianische Tag passt nicht zu Datum und Zeit (Abstand +8762:00)."},
+      {9, "Daten im julianischen Kalender (\"9.5.1949j\") werden nicht übernommen."},
+      {10, "#B93 hat 4 statt 5 Felder."},
+      {12, "Der Datensatz hat zwei #B93-Blöcke."},
+      {15, "Geburtsdatum: Das Jahr 1749 liegt nicht zwischen 1800 und 2399."},
+      {16, "\"1hx00\" ist keine Zonendifferenz wie 1he00."},
+      {18, "\"3\" ist keine Sommerzeit (0, 1, 2 oder L)."},
+      {20, "(kein Fehler)"},
+  };
+  ASSERT_EQ(records.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(records[i].line, expected[i].first);
+    EXPECT_EQ(faultOf(records[i]), expected[i].second) << "record of line " << records[i].line;
+  }
+}
+
+TEST(AafReader, AZoneNameOfAnotherOffsetStaysAnAbbreviation) {
+  // Berlin had summer time on 1 July 1990: +02:00, not the +01:00 given.
+  const auto records = read(
+      "#A93:Falsch,*,m,1.7.1990,12:00,Bonn,D\n"
+      "#B93:*,50n44,7e06,1he00,0\n"
+      "#ZNAM:Europe/Berlin\n"
+      "#A93:Ohne,Zeit,m,1.7.1990,*,Bonn,D\n"
+      "#B93:*,50n44,7e06,*,*\n"
+      "#ZNAM:Europe/Berlin\n");
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(personOf(records[0]).zone, "+01:00");
+  EXPECT_EQ(personOf(records[0]).zoneAbbreviation, "Europe/Berlin");
+  EXPECT_EQ(personOf(records[0]).birthMoment, utc(1990, 7, 1, 11, 0));
+  // Without a time, the name is the best there is.
+  EXPECT_EQ(personOf(records[1]).zone, "Europe/Berlin");
+  EXPECT_FALSE(personOf(records[1]).birthMoment);
+}
+
+}  // namespace
+}  // namespace kelvaro::testing

@@ -1,0 +1,224 @@
+// kelvaro-persons: every command with its output and exit status, in
+// process, and the persons of the archive in kelvaro-make-transit.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "cli/persons_commands.h"
+#include "support/cli_runner.h"
+#include "support/temp_dir.h"
+
+namespace kelvaro::testing {
+namespace {
+
+struct Output {
+  std::string out;
+  std::string err;
+  int status;
+};
+
+class PersonsCli : public ::testing::Test {
+ protected:
+  Output persons(std::vector<std::string> words) {
+    words.insert(words.begin(), {"--archive", archive().string()});
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = cli::runPersons(words, out, err);
+    return {out.str(), err.str(), status};
+  }
+  std::filesystem::path archive() const { return dir_.path() / "personen.sqlite"; }
+  std::filesystem::path file(const std::string& name) const { return dir_.path() / name; }
+
+  Output addAnna(const std::string& note = "Klientin, seit 2019") {
+    return persons({"add", "--name=Müller", "--first-name=Anna", "--birth=05.03.1970 14:30",
+                    "--birth-zone=Europe/Berlin", "--birth-lat=50°56' N", "--birth-lon=6°57' O",
+                    "--place=Köln", "--country=D", "--kind=w", "--note=" + note});
+  }
+
+  TempDir dir_;
+};
+
+TEST_F(PersonsCli, AddListShowRemove) {
+  const Output added = addAnna();
+  EXPECT_EQ(added.status, 0) << added.err;
+  EXPECT_EQ(added.out, "1\n");
+  const Output twice = addAnna("noch einmal");
+  EXPECT_EQ(twice.status, 2);
+  EXPECT_EQ(twice.err, "Müller, Anna ist mit denselben Geburtsdaten schon im Archiv (Nummer 1).\n");
+  EXPECT_EQ(
+      persons({"add", "--name=Zorn", "--first-name=", "--birth=29.02.1984", "--birth-zone=+05:30",
+               "--birth-lat=-33.8667", "--birth-lon=151.2", "--place=Sydney"})
+          .out,
+      "2\n");
+
+  EXPECT_EQ(persons({"list"}).out, "     1  Müller, Anna" + std::string(20, ' ') +
+                                       "05.03.1970 14:30     Köln, D\n" + "     2  Zorn" +
+                                       std::string(28, ' ') + "29.02.1984" + std::string(11, ' ') +
+                                       "Sydney\n");
+  const std::string header =
+      "id\tname\tfirst_name\tbirth_date\tbirth_time\tzone\tplace\tcountry\tlatitude\t"
+      "longitude\n";
+  EXPECT_EQ(
+      persons({"list", "--tsv", "muell"}).out,
+      header + "1\tMüller\tAnna\t05.03.1970\t14:30\tEurope/Berlin\tKöln\tD\t50.9333\t6.9500\n");
+  EXPECT_EQ(persons({"list", "--tsv", "SYD"}).out,
+            header + "2\tZorn\t\t29.02.1984\t\t+05:30\tSydney\t\t-33.8667\t151.2000\n");
+
+  const Output shown = persons({"show", "1"});
+  EXPECT_EQ(shown.status, 0);
+  EXPECT_NE(shown.out.find("Geburt:       05.03.1970 14:30 (Europe/Berlin)\n"
+                           "Ort:          Köln, D\n"
+                           "Breite:       50°56' N\n"
+                           "Länge:        06°57' O\n"
+                           "Notizen:      Klientin, seit 2019\n"),
+            std::string::npos)
+      << shown.out;
+
+  EXPECT_EQ(persons({"remove", "1"}).status, 0);
+  const Output gone = persons({"show", "1"});
+  EXPECT_EQ(gone.status, 2);
+  EXPECT_EQ(gone.err, "Im Personenarchiv " + archive().string() +
+                          " gibt es keine Person mit der Nummer 1.\n");
+  EXPECT_EQ(persons({"remove", "eins"}).err, "\"eins\" ist keine Nummer einer Person.\n");
+  EXPECT_EQ(addAnna().out, "3\n");  // a number is never given twice
+}
+
+TEST_F(PersonsCli, RefusedEntriesAndWrongUsage) {
+  const Output zone =
+      persons({"add", "--name=A", "--first-name=B", "--birth=05.03.1970 14:30",
+               "--birth-zone=Europe/Koeln", "--birth-lat=50", "--birth-lon=7", "--place=X"});
+  EXPECT_EQ(zone.status, 2);
+  EXPECT_EQ(zone.err.substr(0, 37), "Zeitzone: Die Zeitzone \"Europe/Koeln\"");
+  const Output comma = persons({"add", "--name=A,B", "--first-name=B", "--birth=05.03.1970 14:30",
+                                "--birth-zone=UT", "--birth-lat=50", "--birth-lon=7", "--place=X"});
+  EXPECT_EQ(comma.status, 2);
+  EXPECT_EQ(comma.err,
+            "Name: Das Komma trennt im Austauschformat AAF die Felder und ist hier nicht "
+            "erlaubt.\n");
+  const Output skipped =
+      persons({"add", "--name=A", "--first-name=B", "--birth=31.03.2024 02:30",
+               "--birth-zone=Europe/Berlin", "--birth-lat=50", "--birth-lon=7", "--place=X"});
+  EXPECT_EQ(skipped.status, 2);
+  EXPECT_NE(skipped.err.find("gibt es in der Zeitzone Europe/Berlin nicht"), std::string::npos);
+  for (const std::vector<std::string>& wrong :
+       std::vector<std::vector<std::string>>{{},
+                                             {"lst"},
+                                             {"list", "a", "b"},
+                                             {"list", "--csv"},
+                                             {"show"},
+                                             {"add", "--name=A"},
+                                             {"export"},
+                                             {"import", "a.aaf", "--utf8"}}) {
+    const Output run = persons(wrong);
+    EXPECT_EQ(run.status, 1) << (wrong.empty() ? "" : wrong.front());
+    EXPECT_NE(run.err.find("Aufruf: kelvaro-persons"), std::string::npos);
+  }
+  std::ostringstream out, err;
+  EXPECT_EQ(cli::runPersons({"--help"}, out, err), 0);
+  EXPECT_NE(out.str().find("export [TEXT] ZIEL.aaf [--utf8]"), std::string::npos);
+  EXPECT_EQ(cli::runPersons({"--archive", "a", "--archive", "b", "list"}, out, err), 1);
+  EXPECT_EQ(persons({"list"}).out, "");  // nobody was added for all that
+}
+
+TEST_F(PersonsCli, ExportAndImport) {
+  addAnna();
+  persons({"add", "--name=Wałęsa", "--first-name=Lech", "--birth=29.09.1943 12:00",
+           "--birth-zone=Europe/Warsaw", "--birth-lat=52.1", "--birth-lon=18.2", "--place=Popowo"});
+  const Output refused = persons({"export", file("alle.aaf").string()});
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_EQ(refused.err,
+            "Bei Wałęsa, Lech steht das Zeichen \"ł\", das Windows-1252 nicht kennt. Bitte als "
+            "UTF-8 exportieren. (--utf8)\n");
+  EXPECT_FALSE(std::filesystem::exists(file("alle.aaf")));
+  const Output one = persons({"export", "müller", file("anna.aaf").string()});
+  EXPECT_EQ(one.out, "1 Person nach " + file("anna.aaf").string() + " exportiert.\n");
+  EXPECT_EQ(persons({"export", file("alle.aaf").string(), "--utf8"}).status, 0);
+
+  const std::string exported = std::filesystem::path(file("alle.aaf")).string();
+  const auto other = dir_.path() / "andere.sqlite";
+  std::ostringstream out, err;
+  EXPECT_EQ(cli::runPersons({"--archive", other.string(), "import", exported}, out, err), 0);
+  EXPECT_EQ(out.str(), "2 übernommen, 0 schon vorhanden, 0 fehlerhaft\n");
+  std::ostringstream again;
+  cli::runPersons({"--archive=" + other.string(), "import", exported}, again, err);
+  EXPECT_EQ(again.str(), "0 übernommen, 2 schon vorhanden, 0 fehlerhaft\n");
+  std::ostringstream listed;
+  cli::runPersons({"--archive", other.string(), "list", "--tsv"}, listed, err);
+  EXPECT_EQ(listed.str(), persons({"list", "--tsv"}).out);
+
+  std::ofstream(file("kaputt.aaf")) << "#A93:Kaputt,*,m,1.1.1970\n";
+  const Output faulty = persons({"import", file("kaputt.aaf").string()});
+  EXPECT_EQ(faulty.status, 0);
+  EXPECT_EQ(faulty.out,
+            "0 übernommen, 0 schon vorhanden, 1 fehlerhaft\n"
+            "Zeile 1: #A93 hat 4 statt 7 Felder.\n");
+  EXPECT_EQ(persons({"import", file("fehlt.aaf").string()}).status, 2);
+}
+
+// Without --archive: the archive of the program folder below HOME.
+TEST_F(PersonsCli, TheProgramFoldersArchiveByDefault) {
+  const char* home = std::getenv("HOME");
+  const std::string before = home ? home : "";
+  ::setenv("HOME", dir_.path().c_str(), 1);
+  std::filesystem::create_directories(dir_.path() / "Astro" / "Kelvaro");
+  std::ostringstream out, err;
+  const int status =
+      cli::runPersons({"add", "--name=A", "--first-name=B", "--birth=05.03.1970 14:30",
+                       "--birth-zone=UT", "--birth-lat=50", "--birth-lon=7", "--place=X"},
+                      out, err);
+  if (home) {
+    ::setenv("HOME", before.c_str(), 1);
+  } else {
+    ::unsetenv("HOME");
+  }
+  EXPECT_EQ(status, 0) << err.str();
+  EXPECT_TRUE(std::filesystem::exists(dir_.path() / "Astro" / "Kelvaro" / "personen.sqlite"));
+}
+
+// The same birth data give the same file, typed or from the archive.
+TEST_F(PersonsCli, MakeTransitOfAPersonIsTheFileOfItsBirthData) {
+  addAnna();
+  const std::vector<std::string> transit = {"--transit=08.12.2026 12:00", "--transit-zone=+01:00",
+                                            "--place=Köln", "--transit-lat=50.9333",
+                                            "--transit-lon=6.95"};
+  std::vector<std::string> byPerson = {makeTransitPath(), "--archive", archive().string(),
+                                       "--person=1"};
+  byPerson.insert(byPerson.end(), transit.begin(), transit.end());
+  byPerson.push_back(file("person.dat").string());
+  const ProcessOutput fromArchive = runProcess(byPerson);
+  ASSERT_EQ(fromArchive.status, 0) << fromArchive.err;
+  std::vector<std::string> typed = {makeTransitPath(),
+                                    "--name=Müller",
+                                    "--first-name=Anna",
+                                    "--birth=05.03.1970 14:30",
+                                    "--birth-zone=Europe/Berlin",
+                                    "--birth-lat=50°56' N",
+                                    "--birth-lon=6°57' O"};
+  typed.insert(typed.end(), transit.begin(), transit.end());
+  typed.push_back(file("typed.dat").string());
+  ASSERT_EQ(runProcess(typed).status, 0);
+  std::ifstream a(file("person.dat"), std::ios::binary), b(file("typed.dat"), std::ios::binary);
+  const std::string fromPerson{std::istreambuf_iterator<char>(a), {}};
+  EXPECT_EQ(fromPerson.size(), 2560u);
+  EXPECT_EQ(fromPerson, std::string(std::istreambuf_iterator<char>(b), {}));
+
+  // Refusals: no such person, birth data besides --person, a place to check.
+  byPerson[3] = "--person=7";
+  EXPECT_EQ(runProcess(byPerson).status, 2);
+  std::vector<std::string> both = byPerson;
+  both[3] = "--person=1";
+  both.insert(both.begin() + 1, "--name=X");
+  EXPECT_EQ(runProcess(both).status, 1);
+  std::ofstream(file("ohne.aaf")) << "#A93:Ohne,Ort,m,1.2.1970,10:00,Nirgendwo,XX\n";
+  persons({"import", file("ohne.aaf").string()});
+  byPerson[3] = "--person=2";
+  const ProcessOutput unchecked = runProcess(byPerson);
+  EXPECT_EQ(unchecked.status, 2);
+  EXPECT_EQ(unchecked.err,
+            "Bei Ohne, Ort fehlen Breite, Länge oder Zeitzone des Geburtsorts (Ort prüfen).\n");
+}
+
+}  // namespace
+}  // namespace kelvaro::testing

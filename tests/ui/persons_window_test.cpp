@@ -1,0 +1,358 @@
+// The window "Personen": reached from the start page and the main window,
+// new and changed persons, the search, sorting, deleting and bringing back,
+// AAF in and out, a damaged archive, and a person's transit file in two
+// clicks.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTableView>
+#include <fstream>
+#include <memory>
+
+#include "archive/archive.h"
+#include "core/transit_record.h"
+#include "loading/transit_file.h"
+#include "ui/new_transit_form.h"
+#include "ui/person_form.h"
+#include "ui/persons_window.h"
+#include "ui/support/qtest_main.h"
+#include "ui/support/ui_helpers.h"
+#include "ui/support/ui_run.h"
+#include "ui/support/ui_test_case.h"
+#include "ui/window_help.h"
+
+namespace kelvaro::testing {
+namespace {
+
+QLineEdit* field(QWidget& window, const char* name) { return child<QLineEdit>(window, name); }
+
+// Replaces the text of a field key by key, as a user does.
+void retype(QWidget& window, const char* name, const QString& text) {
+  QLineEdit* entry = field(window, name);
+  entry->setFocus();
+  entry->selectAll();
+  QTest::keyClick(entry, Qt::Key_Delete);
+  typeText(entry, text);
+}
+
+// The column of the list, top to bottom.
+QStringList column(QWidget& window, int index) {
+  auto* table = child<QTableView>(window, "PersonTable");
+  QStringList texts;
+  for (int row = 0; row < table->model()->rowCount(); ++row) {
+    texts << table->model()->index(row, index).data().toString();
+  }
+  return texts;
+}
+
+void chooseRow(QWidget& window, int row) {
+  child<QTableView>(window, "PersonTable")->selectRow(row);
+}
+
+}  // namespace
+
+class PersonsWindowTest : public UiTestCase {
+  Q_OBJECT
+
+  std::filesystem::path archiveFile() const {
+    return archive::archiveFileIn(run_->folders().program);
+  }
+
+  ui::PersonsWindow& openPersons(const char* button = "PersonsButton") {
+    click(child(run_->main(), button));
+    auto* window = run_->main().findChild<ui::PersonsWindow*>(QStringLiteral("PersonsWindow"));
+    if (window && !QTest::qWaitForWindowActive(window))
+      qWarning("the window did not become active");
+    return *window;
+  }
+
+  // "Neu …" with the fields of a person, then "Speichern".
+  ui::PersonForm& enterPerson(ui::PersonsWindow& persons, const QString& name,
+                              const QString& date) {
+    click(child(persons, "NewPerson"));
+    auto* form = persons.findChild<ui::PersonForm*>(QStringLiteral("PersonForm"));
+    if (!QTest::qWaitForWindowActive(form)) qWarning("the form did not become active");
+    retype(*form, "PersonName", name);
+    retype(*form, "PersonFirstName", QStringLiteral("Anna"));
+    retype(*form, "PersonBirthDate", date);
+    retype(*form, "PersonBirthTime", QStringLiteral("14:30"));
+    retype(*form, "PersonPlace", QStringLiteral("Köln"));
+    retype(*form, "PersonLatitude", QStringLiteral("50°56' N"));
+    retype(*form, "PersonLongitude", QStringLiteral("6°57' O"));
+    retype(*form, "PersonZone", QStringLiteral("Europe/Berlin"));
+    click(child(*form, "PersonSave"));
+    return *form;
+  }
+
+  void storePersons(const std::vector<archive::Person>& persons) {
+    auto opened = archive::Archive::open(archiveFile());
+    std::get<archive::Archive>(opened).storeAll(persons);
+  }
+
+  static archive::Person person(std::string name, std::string place, int day) {
+    archive::Person made;
+    made.name = std::move(name);
+    made.firstName = "Anna";
+    made.birthDate = {1970, 3, day};
+    made.birthTime = archive::BirthTime{14, 30, 0, false};
+    made.zone = "Europe/Berlin";
+    made.place = std::move(place);
+    made.latitude = 50.9333;
+    made.longitude = 6.95;
+    made.birthMoment = archive::momentOfBirth(made);
+    return made;
+  }
+
+  void setUp() override {
+    run_ = std::make_unique<UiRun>();
+    run_->start();
+  }
+
+ private slots:
+  void reachedFromTheStartPageAndTheMainWindow() {
+    QVERIFY(child(run_->main(), "PersonsButton")->isVisible());
+    QVERIFY(!child(run_->main(), "MainPersonsButton")->isVisible());
+    ui::PersonsWindow& persons = openPersons();
+    QVERIFY(persons.isVisible());
+    QCOMPARE(QApplication::focusWidget(), field(persons, "PersonSearch"));
+    QCOMPARE(child<QLabel>(persons, "PersonCount")->text(), QStringLiteral("0 Personen"));
+    QVERIFY(!child(persons, "EditPerson")->isEnabled());
+    QTest::keyClick(field(persons, "PersonSearch"), Qt::Key_F1);
+    QVERIFY(ui::windowHelp(persons)->isVisible());
+    ui::windowHelp(persons)->close();
+    persons.close();
+
+    run_->platform().chooseNext(run_->sample("mueller-juergen.dat"));
+    click(child(run_->main(), "Button2"));
+    run_->program().form2().accept();
+    click(child(run_->program().form4(), "Button1"));
+    QVERIFY(child(run_->main(), "MainPersonsButton")->isVisible());
+    QVERIFY(openPersons("MainPersonsButton").isVisible());
+  }
+
+  void newAndChangedPersonsWithRefusals() {
+    ui::PersonsWindow& persons = openPersons();
+    ui::PersonForm& form =
+        enterPerson(persons, QStringLiteral("Müller"), QStringLiteral("30.02.1970"));
+    QCOMPARE(run_->platform().boxes(),
+             oneBox(ui::BoxKind::error,
+                    "Geburtsdatum: \"30.02.1970\" ist kein gültiges Datum. "
+                    "Bitte als TT.MM.JJJJ angeben."));
+    QTRY_COMPARE(QApplication::focusWidget(), field(form, "PersonBirthDate"));
+    retype(form, "PersonBirthDate", QStringLiteral("05.03.1970"));
+    click(child(form, "PersonSave"));
+    QVERIFY(!form.isVisible());
+    QCOMPARE(column(persons, 0), QStringList{QStringLiteral("Müller")});
+    QCOMPARE(column(persons, 2), QStringList{QStringLiteral("05.03.1970")});
+
+    // The same birth again is refused; the form stays open.
+    run_->platform().forgetBoxes();
+    enterPerson(persons, QStringLiteral("Müller"), QStringLiteral("05.03.1970"));
+    QCOMPARE(run_->platform().boxes(),
+             oneBox(ui::BoxKind::error,
+                    "Müller, Anna steht mit denselben Geburtsdaten schon im Archiv."));
+    QVERIFY(form.isVisible());
+    click(child(form, "PersonCancel"));
+
+    chooseRow(persons, 0);
+    click(child(persons, "EditPerson"));
+    QCOMPARE(field(form, "PersonLatitude")->text(), QStringLiteral("50°56'00\" N"));
+    retype(form, "PersonPlace", QStringLiteral("Bonn"));
+    child<QPlainTextEdit>(form, "PersonNotes")->setPlainText(QStringLiteral("Klientin"));
+    click(child(form, "PersonSave"));
+    QCOMPARE(column(persons, 3), QStringList{QStringLiteral("Bonn")});
+    const auto stored = std::get<archive::Archive>(archive::Archive::open(archiveFile())).persons();
+    QCOMPARE(std::get<std::vector<archive::Person>>(stored).front().notes, std::string("Klientin"));
+    QCOMPARE(std::get<std::vector<archive::Person>>(stored).front().id, archive::PersonId{1});
+  }
+
+  void theSearchFiltersAsTheUserTypesAndColumnsSort() {
+    storePersons(
+        {person("Müller", "Köln", 5), person("Zander", "München", 7), person("Arndt", "Bonn", 6)});
+    ui::PersonsWindow& persons = openPersons();
+    QCOMPARE(column(persons, 0), (QStringList{QStringLiteral("Arndt"), QStringLiteral("Müller"),
+                                              QStringLiteral("Zander")}));
+    typeText(field(persons, "PersonSearch"), QStringLiteral("mu"));
+    QCOMPARE(column(persons, 0),
+             (QStringList{QStringLiteral("Müller"), QStringLiteral("Zander")}));  // München
+    QCOMPARE(child<QLabel>(persons, "PersonCount")->text(), QStringLiteral("2 von 3 Personen"));
+    typeText(field(persons, "PersonSearch"), QStringLiteral("el"));
+    QCOMPARE(column(persons, 0), QStringList{QStringLiteral("Müller")});  // "muel"
+    retype(persons, "PersonSearch", QString());
+    auto* header = child<QTableView>(persons, "PersonTable")->horizontalHeader();
+    const QPoint dateHeading(header->sectionViewportPosition(2) + header->sectionSize(2) / 2,
+                             header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, dateHeading);
+    QCOMPARE(column(persons, 2),
+             (QStringList{QStringLiteral("05.03.1970"), QStringLiteral("06.03.1970"),
+                          QStringLiteral("07.03.1970")}));
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, dateHeading);
+    QCOMPARE(column(persons, 0).front(), QStringLiteral("Zander"));
+  }
+
+  void deletedPersonsComeBackUntilTheWindowCloses() {
+    storePersons({person("Eins", "Köln", 5), person("Zwei", "Köln", 6)});
+    ui::PersonsWindow& persons = openPersons();
+    chooseRow(persons, 0);
+    run_->platform().answerNext(false);
+    click(child(persons, "DeletePerson"));
+    QCOMPARE(run_->platform().boxes(),
+             oneBox(ui::BoxKind::question,
+                    "Soll Eins, Anna (05.03.1970) aus dem Archiv gelöscht werden?"));
+    QCOMPARE(column(persons, 0).size(), 2);
+    QVERIFY(!child(persons, "RestorePerson")->isEnabled());
+    run_->platform().answerNext(true);
+    click(child(persons, "DeletePerson"));
+    QCOMPARE(column(persons, 0), QStringList{QStringLiteral("Zwei")});
+    click(child(persons, "RestorePerson"));
+    QCOMPARE(column(persons, 0), (QStringList{QStringLiteral("Eins"), QStringLiteral("Zwei")}));
+    chooseRow(persons, 0);
+    run_->platform().answerNext(true);
+    click(child(persons, "DeletePerson"));
+    click(child(persons, "ClosePersons"));
+    QVERIFY(!persons.isVisible());
+    openPersons();
+    QVERIFY(!child(persons, "RestorePerson")->isEnabled());
+    QCOMPARE(column(persons, 0), QStringList{QStringLiteral("Zwei")});
+  }
+
+  void aafInAndOut() {
+    const auto aaf = run_->folders().program / "klienten.aaf";
+    std::ofstream(aaf) << "#A93:Ferber,Tobias,m,27.9.1970,11:04,Kandel,D\n"
+                          "#B93:*,49n05,8e11,1he,0\n"
+                          "#A93:Kaputt,*,m,31.2.1970,1:00,X,D\n"
+                          "#A93:Wałęsa,Lech,m,29.9.1943,12:00,Popowo,PL\n"
+                          "#B93:*,52n06,18e12,1he00,0\n";
+    ui::PersonsWindow& persons = openPersons();
+    run_->platform().chooseNext(aaf.string());
+    click(child(persons, "ImportAaf"));
+    QCOMPARE(run_->platform().fileDialogFolders().back(), run_->folders().program);
+    QCOMPARE(run_->platform().boxes(),
+             oneBox(ui::BoxKind::information,
+                    "2 übernommen, 0 schon vorhanden, 1 fehlerhaft\nZeile 3: Geburtsdatum: "
+                    "\"31.2.1970\" ist kein gültiges Datum. Bitte als TT.MM.JJJJ angeben."));
+    QCOMPARE(column(persons, 0), (QStringList{QStringLiteral("Ferber"), QStringLiteral("Wałęsa")}));
+
+    // Windows-1252 has no "ł": the question, and UTF-8 on Yes.
+    const auto out = run_->folders().program / "export.aaf";
+    run_->platform().forgetBoxes();
+    run_->platform().saveNextAs(out.string()).answerNext(true);
+    click(child(persons, "ExportAaf"));
+    QCOMPARE(run_->platform().boxes().size(), std::size_t{2});
+    QCOMPARE(run_->platform().boxes().back(),
+             (ui::ShownBox{ui::BoxKind::information,
+                           "2 Personen nach " + out.string() + " exportiert."}));
+    std::ifstream written(out, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(written), {}};
+    QVERIFY(bytes.find("#A93:Wałęsa,Lech,m,29.9.1943,12:00,Popowo,PL\r\n") != std::string::npos);
+
+    // The search selects what is exported; Windows-1252 then.
+    typeText(field(persons, "PersonSearch"), QStringLiteral("kandel"));
+    run_->platform().saveNextAs(out.string());
+    click(child(persons, "ExportAaf"));
+    std::ifstream again(out, std::ios::binary);
+    const std::string ferber{std::istreambuf_iterator<char>(again), {}};
+    QVERIFY(ferber.find("#A93:Ferber,Tobias,m,27.9.1970,11:04,Kandel,D\r\n") != std::string::npos);
+    QVERIFY(ferber.find("Wa") == std::string::npos);
+  }
+
+  void aDamagedArchiveIsReportedAndKept() {
+    std::ofstream(archiveFile(), std::ios::binary) << std::string(5000, 'x');
+    click(child(run_->main(), "PersonsButton"));
+    auto* persons = run_->main().findChild<ui::PersonsWindow*>(QStringLiteral("PersonsWindow"));
+    QVERIFY(!persons->isVisible());
+    QCOMPARE(run_->platform().boxes().size(), std::size_t{1});
+    QVERIFY(run_->platform().boxes().front().text.find("kein lesbares Personenarchiv") !=
+            std::string::npos);
+    QCOMPARE(std::filesystem::file_size(archiveFile()), std::uintmax_t{5000});
+  }
+
+  // "Transit-Datei …" and "Speichern": the person's file, made at the
+  // transit place used last, and no second person in the archive.
+  void aPersonsTransitFileInTwoClicks() {
+    storePersons({person("Müller", "Köln", 5)});
+    {
+      auto opened = archive::Archive::open(archiveFile());
+      std::get<archive::Archive>(opened).rememberTransitPlace(
+          {"Bonn", "50°44' N", "07°06' O", "Europe/Berlin"});
+    }
+    ui::PersonsWindow& persons = openPersons();
+    chooseRow(persons, 0);
+    click(child(persons, "TransitFile"));
+    auto* form = run_->main().findChild<ui::NewTransitForm*>(QStringLiteral("NewTransitForm"));
+    QVERIFY(form && form->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    QCOMPARE(field(*form, "Name")->text(), QStringLiteral("Müller"));
+    QCOMPARE(field(*form, "Geburtsdatum")->text(), QStringLiteral("05.03.1970"));
+    QCOMPARE(field(*form, "Geburtszeit")->text(), QStringLiteral("14:30"));
+    QCOMPARE(field(*form, "Geburtsort")->text(), QStringLiteral("Köln"));
+    QCOMPARE(field(*form, "Geburtsbreite")->text(), QStringLiteral("50°56'00\" N"));
+    QCOMPARE(field(*form, "Ort")->text(), QStringLiteral("Bonn"));
+    QCOMPARE(field(*form, "Zeitzone")->text(), QStringLiteral("Europe/Berlin"));
+    QVERIFY(child<QCheckBox>(*form, "StoreInArchive")->isChecked());
+    QTRY_COMPARE(QApplication::focusWidget(), child(*form, "Speichern"));
+
+    run_->platform().answerNext(false);  // not loaded now
+    click(child(*form, "Speichern"));
+    QVERIFY(!form->isVisible());
+    QCOMPARE(run_->platform().boxes().size(), std::size_t{1});
+    const auto files = std::distance(std::filesystem::directory_iterator(run_->folders().transit),
+                                     std::filesystem::directory_iterator());
+    QCOMPARE(files, std::ptrdiff_t{1});
+    const auto opened = archive::Archive::open(archiveFile());
+    const archive::Archive& archive = std::get<archive::Archive>(opened);
+    QCOMPARE(std::get<std::vector<archive::Person>>(archive.persons()).size(), std::size_t{1});
+    QCOMPARE(std::get<std::optional<archive::TransitPlace>>(archive.lastTransitPlace())->place,
+             std::string("Bonn"));
+  }
+
+  // A new transit file stores its person (unless the box is cleared) and
+  // its transit place.
+  void theNewFileFormStoresThePerson() {
+    click(child(run_->main(), "NewTransitButton"));
+    auto* form = run_->main().findChild<ui::NewTransitForm*>(QStringLiteral("NewTransitForm"));
+    for (const auto& [name, text] : std::vector<std::pair<const char*, QString>>{
+             {"Name", QStringLiteral("Weiß")},
+             {"Vorname", QStringLiteral("Anna")},
+             {"Geburtsdatum", QStringLiteral("12.04.1981")},
+             {"Geburtszeit", QStringLiteral("06:30")},
+             {"Geburtsort", QStringLiteral("Hamm")},
+             {"Geburtsbreite", QStringLiteral("51°41' N")},
+             {"Geburtslaenge", QStringLiteral("7°49' O")},
+             {"Geburtszeitzone", QStringLiteral("Europe/Berlin")},
+             {"Ort", QStringLiteral("Sydney")},
+             {"Breite", QStringLiteral("33°52' S")},
+             {"Laenge", QStringLiteral("151°12' O")},
+             {"Zeitzone", QStringLiteral("Australia/Sydney")}}) {
+      retype(*form, name, text);
+    }
+    run_->platform().answerNext(false);
+    click(child(*form, "Speichern"));
+    QVERIFY(!form->isVisible());
+    ui::PersonsWindow& persons = openPersons();
+    QCOMPARE(column(persons, 0), QStringList{QStringLiteral("Weiß")});
+    QCOMPARE(column(persons, 3), QStringList{QStringLiteral("Hamm")});
+    persons.close();
+
+    click(child(run_->main(), "NewTransitButton"));
+    retype(*form, "Name", QStringLiteral("Zweite"));
+    retype(*form, "Geburtsdatum", QStringLiteral("12.04.1981"));
+    retype(*form, "Geburtszeit", QStringLiteral("06:30"));
+    for (const char* name : {"Geburtsbreite", "Breite"}) retype(*form, name, QStringLiteral("50"));
+    for (const char* name : {"Geburtslaenge", "Laenge"}) retype(*form, name, QStringLiteral("7"));
+    for (const char* name : {"Geburtszeitzone", "Zeitzone"})
+      retype(*form, name, QStringLiteral("UT"));
+    child<QCheckBox>(*form, "StoreInArchive")->setChecked(false);
+    run_->platform().answerNext(false);
+    click(child(*form, "Speichern"));
+    QCOMPARE(column(openPersons(), 0), QStringList{QStringLiteral("Weiß")});
+  }
+};
+
+}  // namespace kelvaro::testing
+
+KELVARO_QTEST_MAIN(kelvaro::testing::PersonsWindowTest)
+#include "persons_window_test.moc"
