@@ -39,4 +39,9 @@ std::optional<double> parseOrbText(std::string_view text) {
   return check.orb;
 }
 
+std::string orbTextRefusal(std::string_view typed) {
+  return "Orbis: \"" + std::string(typed) +
+         "\" ist kein Orbis. Bitte als G:MM angeben, z. B. 1:12 (höchstens 9:59).";
+}
+
 }  // namespace kelvaro

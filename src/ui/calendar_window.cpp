@@ -327,9 +327,7 @@ std::optional<timing::CalendarRequest> CalendarWindow::checkedRequest() {
   if (person_ && !orb.isEmpty()) {
     entry.orb = parseOrbText(toUtf8(orb));
     if (!entry.orb) {
-      platform_.showError(this, "Orbis: \"" + toUtf8(orb) +
-                                    "\" ist kein Orbis. Bitte als G:MM angeben, z. B. 1:12 "
-                                    "(höchstens 9:59).");
+      platform_.showError(this, orbTextRefusal(toUtf8(orb)));
       focusField(*orbEdit_);
       return std::nullopt;
     }
