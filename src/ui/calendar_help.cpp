@@ -56,7 +56,8 @@ constexpr std::string_view kHelp =
     "Dateien: „Speichern“ schreibt die Zeilen der Zeitleiste als Textdatei, „iCal exportieren "
     "…“ als iCalendar-Datei (.ics), die Kalenderprogramme einlesen: S und P als ganztägige "
     "Termine, T zur Minute. Ein erneuter Export derselben Zeilen ersetzt dort die Termine, "
-    "statt sie zu verdoppeln. Beide schlagen den Programm-Ordner vor (~/Astro/Kelvaro, unter "
+    "statt sie zu verdoppeln. „Als PDF speichern“ schreibt die Seiten, die „Drucken“ druckt, "
+    "in eine PDF-Datei. Alle drei schlagen den Programm-Ordner vor (~/Astro/Kelvaro, unter "
     "Windows C:\\Astro\\Kelvaro) und einen Namen aus der Person und dem Zeitraum; eine "
     "vorhandene Datei wird nur nach Rückfrage ersetzt. „Drucken“ druckt die Zeilen.";
 

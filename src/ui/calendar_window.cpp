@@ -96,6 +96,7 @@ CalendarWindow::CalendarWindow(Platform& platform, QWidget* parent, ResultHandle
   connect(computeButton_, &QPushButton::clicked, this, &CalendarWindow::computeClicked);
   connect(closeButton_, &QPushButton::clicked, this, &QDialog::reject);
   connect(printButton_, &QPushButton::clicked, this, &CalendarWindow::printClicked);
+  connect(pdfButton_, &QPushButton::clicked, this, &CalendarWindow::pdfClicked);
   connect(saveButton_, &QPushButton::clicked, this, &CalendarWindow::saveClicked);
   connect(exportButton_, &QPushButton::clicked, this, &CalendarWindow::exportClicked);
   for (QCheckBox* kind : {solarArcBox_, progressedBox_, transitBox_}) {
@@ -225,10 +226,11 @@ QWidget* CalendarWindow::createResultArea() {
   resultView_->setFont(fixedPitchFont(9, true));
   resultView_->setMinimumWidth(560);
   printButton_ = named(new QPushButton(QStringLiteral("Drucken")), "PrintButton");
+  pdfButton_ = named(new QPushButton(QStringLiteral("Als PDF speichern")), "PdfButton");
   saveButton_ = named(new QPushButton(QStringLiteral("Speichern")), "SaveButton");
   exportButton_ = named(new QPushButton(QStringLiteral("iCal exportieren …")), "ExportButton");
   auto* buttons = new QHBoxLayout;
-  for (QPushButton* button : {printButton_, saveButton_, exportButton_}) {
+  for (QPushButton* button : resultButtons()) {
     button->setEnabled(false);
     buttons->addWidget(button);
   }
@@ -294,9 +296,7 @@ void CalendarWindow::openFor(const chart::BirthData& person) {
     timeline_.reset();
     resultView_->clear();
     headingLabel_->clear();
-    for (QPushButton* button : {printButton_, saveButton_, exportButton_}) {
-      button->setEnabled(false);
-    }
+    for (QPushButton* button : resultButtons()) button->setEnabled(false);
   }
   showKinds();
   setModal(true);
@@ -408,9 +408,7 @@ void CalendarWindow::computeClicked() {
   headingLabel_->setText(toQString(timeline_->result.heading));
   resultView_->setLines(timeline_->result.lines);
   resultView_->showFromTop();
-  for (QPushButton* button : {printButton_, saveButton_, exportButton_}) {
-    button->setEnabled(true);
-  }
+  for (QPushButton* button : resultButtons()) button->setEnabled(true);
 }
 
 // The header of the printed and saved timeline: "Müller,Anna, Zeitleiste,
@@ -442,6 +440,23 @@ void CalendarWindow::printClicked() {
   if (const auto failure = printResultList(printer, header, timeline_->result.lines)) {
     platform_.showError(this, *failure);
   }
+}
+
+// "Als PDF speichern": the pages "Drucken" prints, into a PDF file.
+void CalendarWindow::pdfClicked() {
+  if (!timeline_) return;
+  const auto chosen = platform_.chooseSaveFile(this, resultFolder_ / proposedName("pdf"));
+  if (!chosen) return;
+  const TransitRecord header = headerRecord();
+  QPrinter printer;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(toQString(*chosen));
+  presetPageOrientation(printer, header, timeline_->result.lines);
+  if (const auto failure = printResultList(printer, header, timeline_->result.lines)) {
+    platform_.showError(this, *failure);
+    return;
+  }
+  platform_.showInformation(this, "Gespeichert unter\r" + *chosen);
 }
 
 // The save dialog in the result folder with a proposed name; it asks before

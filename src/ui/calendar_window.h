@@ -33,9 +33,10 @@ class Platform;
 // Faktoren" filter and the orb. It is shown modally without blocking. A
 // transit file knows no birth, so for it only T can be chosen, and
 // "Berechnen" hands the lines to the main window and closes; for a person
-// the lines stay in the window, with "Drucken", "Speichern" and "iCal
-// exportieren …". A computation longer than a quarter of a second shows a
-// progress bar whose "Abbrechen" stops it and leaves everything as it was.
+// the lines stay in the window, with "Drucken", "Als PDF speichern",
+// "Speichern" and "iCal exportieren …". A computation longer than a quarter
+// of a second shows a progress bar whose "Abbrechen" stops it and leaves
+// everything as it was.
 class CalendarWindow : public QDialog {
   Q_OBJECT
 
@@ -67,6 +68,7 @@ class CalendarWindow : public QDialog {
   std::optional<timing::CalendarRequest> checkedRequest();
   void focusRefused(timing::CalendarField field);
   void printClicked();
+  void pdfClicked();
   void saveClicked();
   void exportClicked();
   TransitRecord headerRecord() const;
@@ -110,8 +112,14 @@ class CalendarWindow : public QDialog {
   QLabel* headingLabel_;
   LineView* resultView_;
   QPushButton* printButton_;
+  QPushButton* pdfButton_;
   QPushButton* saveButton_;
   QPushButton* exportButton_;
+
+  // Drucken, Als PDF speichern, Speichern, iCal exportieren: for the lines shown.
+  std::array<QPushButton*, 4> resultButtons() const {
+    return {printButton_, pdfButton_, saveButton_, exportButton_};
+  }
 };
 
 }  // namespace kelvaro::ui

@@ -54,7 +54,7 @@ class TimelineWindowTest : public UiTestCase {
     for (const QCheckBox* box : factors) QVERIFY(box->isChecked());
     QVERIFY(child(*window_, "OrbEdit")->isVisible());
     QVERIFY(child(*window_, "TimelineList")->isVisible());
-    for (const char* button : {"PrintButton", "SaveButton", "ExportButton"}) {
+    for (const char* button : {"PrintButton", "PdfButton", "SaveButton", "ExportButton"}) {
       QVERIFY(!child(*window_, button)->isEnabled());
     }
     // Without T the bodies of T are not asked for, without S and P neither
@@ -77,7 +77,7 @@ class TimelineWindowTest : public UiTestCase {
     QCOMPARE(viewLines(*window_, "TimelineList"), expected->result.lines);
     QCOMPARE(text(*window_, "TimelineHeading"), std::string(timing::kTimelineHeading));
     QVERIFY(expected->result.lines.size() > 100);
-    for (const char* button : {"PrintButton", "SaveButton", "ExportButton"}) {
+    for (const char* button : {"PrintButton", "PdfButton", "SaveButton", "ExportButton"}) {
       QVERIFY(child(*window_, button)->isEnabled());
     }
   }
@@ -129,6 +129,23 @@ class TimelineWindowTest : public UiTestCase {
     QCOMPARE(run_->platform().printDialogCount(), 1);
     QVERIFY(std::filesystem::file_size(pdf) > 0);
     QVERIFY(run_->platform().boxes().empty());
+
+    // "Als PDF speichern": the same pages into the file chosen, without the
+    // print dialog; a folder that does not exist is reported.
+    const auto saved = run_->startFolder() / "gespeichert.pdf";
+    run_->platform().saveNextAs(saved.string());
+    click(child(*window_, "PdfButton"));
+    QCOMPARE(run_->platform().saveDialogFiles().back(),
+             run_->startFolder() / pathFromUtf8("Müller-Anna-Zeitleiste-01012026-31032026.pdf"));
+    QCOMPARE(run_->platform().printDialogCount(), 1);
+    QCOMPARE(bytesOf(saved).substr(0, 5), std::string("%PDF-"));
+    QCOMPARE(run_->platform().boxes(),
+             oneBox(BoxKind::information, "Gespeichert unter\r" + saved.string()));
+    run_->platform().forgetBoxes();
+    run_->platform().saveNextAs((run_->startFolder() / "fehlt" / "zeitleiste.pdf").string());
+    click(child(*window_, "PdfButton"));
+    QCOMPARE(run_->platform().boxes().size(), std::size_t{1});
+    QCOMPARE(run_->platform().boxes()[0].kind, BoxKind::error);
   }
 
   void refusesWithAMessage_data() {
