@@ -19,7 +19,10 @@
 #include "search/search_angle.h"
 #include "search/triple_search.h"
 #ifdef KELVARO_WITH_CALENDAR
-#include "chart/transit_calendar.h"
+#include "chart/chart_entry.h"
+#include "timing/calendar_entry.h"
+#include "timing/timeline.h"
+#include "timing/transit_calendar.h"
 #endif
 
 namespace kelvaro::bench {
@@ -117,18 +120,40 @@ Made correspondenceReport(const Sample& sample, double orb) {
 #ifdef KELVARO_WITH_CALENDAR
 // One year in Berlin, every body but the Moon (or every body), every point.
 Made calendarYear(const Sample& sample, bool withMoon) {
-  chart::CalendarRequest asked;
+  timing::CalendarRequest asked;
   asked.from = {2026, 1, 1};
   asked.to = {2026, 12, 31};
   asked.zone = std::get<chart::TimeZone>(chart::TimeZone::parse("Europe/Berlin"));
-  for (const int body : chart::kCalendarBodies) {
+  for (const int body : timing::kCalendarBodies) {
     if (withMoon || body != factor::MO) asked.bodies.push_back(body);
   }
-  return {{}, chart::transitCalendar(sample.record, asked).value().lines};
+  return {{}, timing::transitCalendar(sample.record, asked).value().lines};
 }
 
 Made calendarWithoutMoon(const Sample& sample, double) { return calendarYear(sample, false); }
 Made calendarWithMoon(const Sample& sample, double) { return calendarYear(sample, true); }
+
+// The timeline of the person of the sample file, in Berlin, every factor
+// and point: from 2026 on for `years` years.
+Made timelineOf(int years, timing::MoverChoice movers) {
+  static const chart::BirthData person = [] {
+    const auto checked = chart::checkChartEntry(
+        {"Müller", "Jürgen", "14.02.1958", "06:10", "Europe/Berlin", "53°33' N", "9°59' O", "",
+         "14.02.1958", "06:10", "Europe/Berlin", "53°33' N", "9°59' O"});
+    return chart::birthDataOf(std::get<chart::ChartRequest>(checked));
+  }();
+  timing::CalendarRequest asked;
+  asked.from = {2026, 1, 1};
+  asked.to = {2026 + years - 1, 12, 31};
+  asked.zone = person.zone;
+  asked.movers = movers;
+  asked.bodies = timing::defaultCalendarBodies();
+  asked.factors = timing::allDirectedFactors();
+  return {{}, timing::timeline(person, asked).value().result.lines};
+}
+
+Made timelineCentury(const Sample&, double) { return timelineOf(100, {true, true, false}); }
+Made timelineYear(const Sample&, double) { return timelineOf(1, {true, true, true}); }
 #endif
 
 constexpr Case kCases[] = {
@@ -149,6 +174,8 @@ constexpr Case kCases[] = {
 #ifdef KELVARO_WITH_CALENDAR
     {"calendar-year", false, calendarWithoutMoon, kTargetCalendarYear},
     {"calendar-year-moon", false, calendarWithMoon, kTargetCalendarYearWithMoon},
+    {"timeline-S+P-100-years", false, timelineCentury, kTargetTimelineCentury},
+    {"timeline-S+P+T-year", false, timelineYear, kTargetTimelineYear},
 #endif
 };
 

@@ -33,6 +33,10 @@ inline constexpr double kTargetMakeTransitRun = 20000;  // one transit file from
 // The transit calendar over one year, all 253 points: without the Moon, with it.
 inline constexpr double kTargetCalendarYear = 1e6;
 inline constexpr double kTargetCalendarYearWithMoon = 3e6;
+// A person's timeline, every factor and point: S and P over a hundred
+// years, and S, P and T (JU … PO) over one year.
+inline constexpr double kTargetTimelineCentury = 1e6;
+inline constexpr double kTargetTimelineYear = 1.5e6;
 // An AAF file of 10,000 records with #B93 into a new persons archive.
 inline constexpr double kTargetArchiveImport = 2e6;
 

@@ -14,22 +14,23 @@
 #include <string>
 #include <vector>
 
-#include "chart/calendar_entry.h"
 #include "chart/chart_entry.h"
 #include "chart/ephemeris.h"
 #include "chart/message_catalogue.h"
 #include "chart/place_choice.h"
-#include "chart/transit_calendar.h"
 #include "chart/transit_chart.h"
 #include "cli/terminal_message.h"
 #include "core/text_encoding.h"
 #include "fuzz_support.h"
 #include "output/transit_file_name.h"
+#include "timing/calendar_entry.h"
+#include "timing/transit_calendar.h"
 
 namespace {
 
 using namespace kelvaro;
 using namespace kelvaro::chart;
+using namespace kelvaro::timing;
 using fuzz::require;
 
 constexpr int kLongestCalendarDays = 3;  // keeps one run within milliseconds
@@ -146,27 +147,22 @@ void calendar(FuzzedDataProvider& data) {
   const std::string bodies = fuzz::consumeText(data);
   const std::string points = fuzz::consumeText(data);
   const std::string with = fuzz::consumeText(data);
-  const auto first = parseCalendarDate("Von", from);
-  const auto last = parseCalendarDate("Bis", to);
-  const auto zone = TimeZone::parse(zoneText);
   const auto bodyList = parseCalendarBodies(bodies);
   const auto pointChoice = parseCalendarPoints(points);
-  const auto factors = parseCalendarFactors(with);
-  if (!accepted(first) || !accepted(last) || !accepted(zone) || !accepted(bodyList) ||
-      !accepted(pointChoice) || !accepted(factors)) {
-    return;
-  }
-  CalendarRequest request;
-  request.from = std::get<LocalTime>(first);
-  request.to = std::get<LocalTime>(last);
-  if (const auto refused = checkCalendarRange(request.from, request.to)) {
+  if (!accepted(bodyList) || !accepted(pointChoice)) return;
+  CalendarEntry entry;
+  entry.from = from;
+  entry.to = to;
+  entry.zone = zoneText;
+  entry.bodies = std::get<std::vector<int>>(bodyList);
+  entry.points = std::get<CalendarPoints>(pointChoice);
+  entry.with = with;
+  const auto checked = checkCalendarEntry(entry);
+  if (const auto* refused = std::get_if<CalendarRefusal>(&checked)) {
     requireShowableMessage(refused->message);
     return;
   }
-  request.zone = std::get<TimeZone>(zone);
-  request.bodies = std::get<std::vector<int>>(bodyList);
-  request.points = std::get<CalendarPoints>(pointChoice);
-  request.with = std::get<std::vector<int>>(factors);
+  const CalendarRequest& request = std::get<CalendarRequest>(checked);
   const auto [begin, end] = calendarRange(request);
   require(end > begin, "an accepted range that is empty");
   if (end - begin > kLongestCalendarDays || request.bodies.size() > 2) return;

@@ -8,7 +8,6 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "cli/orb_option.h"
 #include "fuzz_support.h"
 #include "loading/orb_entry.h"
 #include "search/angle_search.h"
@@ -138,7 +137,7 @@ void orbEntry(FuzzedDataProvider& data) {
     require(again.valid && again.orb == check.orb, "the orb does not survive its entry");
     require(fuzz::isWellFormedUtf8(orbLabelText(check.orb)), "the orb label is not UTF-8");
   }
-  const auto option = cli::parseOrbOption(fuzz::consumeText(data));
+  const auto option = parseOrbText(fuzz::consumeText(data));
   if (option) require(*option > 0 && *option < 10, "--orb accepted an orb of 10° or more");
 }
 

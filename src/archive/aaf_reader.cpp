@@ -8,6 +8,7 @@
 #include "archive/julian_day.h"
 #include "archive/zone_lookup.h"
 #include "chart/time_zone.h"
+#include "core/entry_text.h"
 #include "core/text_encoding.h"
 
 namespace kelvaro::archive {
@@ -96,8 +97,6 @@ std::vector<RawRecord> recordsOf(std::string_view text) {
   }
   return records;
 }
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Takes a text apart from the front.
 class Cursor {
@@ -272,7 +271,9 @@ std::optional<chart::TimeZone> namedZone(const std::string& name) {
 std::chrono::sys_seconds localClock(const Person& person) {
   const chart::Date& date = person.birthDate;
   const BirthTime& time = *person.birthTime;
-  return std::chrono::sys_days{std::chrono::year{date.year} / date.month / date.day} +
+  return std::chrono::sys_days{std::chrono::year{date.year} /
+                               std::chrono::month{static_cast<unsigned>(date.month)} /
+                               std::chrono::day{static_cast<unsigned>(date.day)}} +
          std::chrono::hours{time.hour} + std::chrono::minutes{time.minute} +
          std::chrono::seconds{time.second};
 }

@@ -138,8 +138,7 @@ std::optional<std::chrono::sys_seconds> momentOfBirth(const Person& person) {
   if (rejection(zone)) return std::nullopt;
   const BirthTime& time = *person.birthTime;
   const auto moment = std::get<chart::TimeZone>(zone).toUniversal(
-      {person.birthDate.year, person.birthDate.month, person.birthDate.day, time.hour, time.minute,
-       time.second});
+      {person.birthDate, {time.hour, time.minute, time.second}});
   if (rejection(moment)) return std::nullopt;
   return std::get<std::chrono::sys_seconds>(moment);
 }

@@ -1,5 +1,7 @@
 #include "archive/person_birth.h"
 
+#include "archive/zone_lookup.h"
+
 namespace kelvaro::archive {
 
 chart::ChartEntry birthEntry(const Person& person) {
@@ -14,12 +16,36 @@ chart::ChartEntry birthEntry(const Person& person) {
   return entry;
 }
 
+namespace {
+
+Rejection placeMissing(const Person& person) {
+  return {"Bei " + displayName(person) +
+          " fehlen Breite, Länge oder Zeitzone des Geburtsorts (Ort prüfen)."};
+}
+
+}  // namespace
+
 Checked<chart::ChartEntry> chartEntryOf(const Person& person) {
-  if (placeUnchecked(person)) {
-    return Rejection{"Bei " + displayName(person) +
-                     " fehlen Breite, Länge oder Zeitzone des Geburtsorts (Ort prüfen)."};
-  }
+  if (placeUnchecked(person)) return placeMissing(person);
   return birthEntry(person);
+}
+
+Checked<chart::BirthData> birthDataOf(const Person& person) {
+  if (placeUnchecked(person)) return placeMissing(person);
+  auto zone = zoneNamed(person.zone);
+  if (const Rejection* refused = rejection(zone)) return *refused;
+  const BirthTime time = person.birthTime.value_or(BirthTime{12, 0, 0, false});
+  const auto moment = std::get<chart::TimeZone>(zone).toUniversal(
+      {person.birthDate, {time.hour, time.minute, time.second}});
+  if (const Rejection* refused = rejection(moment)) {
+    return Rejection{displayName(person) + ": " + refused->message};
+  }
+  return chart::BirthData{person.name,
+                          person.firstName,
+                          std::get<std::chrono::sys_seconds>(moment),
+                          std::get<chart::TimeZone>(std::move(zone)),
+                          *person.latitude,
+                          *person.longitude};
 }
 
 }  // namespace kelvaro::archive

@@ -21,6 +21,11 @@ chart::ChartEntry birthEntry(const Person& person);
 // made from it: coordinates or zone missing ("Ort prüfen").
 Checked<chart::ChartEntry> chartEntryOf(const Person& person);
 
+// The birth data of the person's timeline, the same birthEntry() gives a
+// transit file (noon for an unknown time), refused like chartEntryOf() where
+// the place is unchecked, or where the zone skips or repeats the birth time.
+Checked<chart::BirthData> birthDataOf(const Person& person);
+
 // True when birthEntry() put in noon for a birth time nobody knows.
 inline bool birthTimeUnknown(const Person& person) { return !person.birthTime; }
 

@@ -100,9 +100,7 @@ Checked<Person> checkPersonEntry(const PersonEntry& entry) {
   if (person.birthTime && !person.zone.empty()) {
     const auto zone = std::get<chart::TimeZone>(zoneNamed(person.zone));
     const BirthTime& time = *person.birthTime;
-    const auto moment =
-        zone.toUniversal({person.birthDate.year, person.birthDate.month, person.birthDate.day,
-                          time.hour, time.minute, time.second});
+    const auto moment = zone.toUniversal({person.birthDate, {time.hour, time.minute, time.second}});
     if (const Rejection* refused = rejection(moment))
       return Rejection{"Zeitzone: " + refused->message};
     person.birthMoment = std::get<std::chrono::sys_seconds>(moment);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "core/entry_text.h"
 #include "core/text_encoding.h"
 #include "core/windows1252_check.h"
 
@@ -13,36 +14,12 @@ namespace {
 
 constexpr std::string_view kDegreeSign = "\xC2\xB0";
 
-constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
-
-bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-// The length of the blank that begins (or ends) `text`: a space, a tab, a
-// line end or a no-break space; 0 where there is none.
-std::size_t blankAtFront(std::string_view text) {
-  if (!text.empty() && isBlank(text.front())) return 1;
-  return text.starts_with(kNoBreakSpace) ? kNoBreakSpace.size() : 0;
-}
-std::size_t blankAtBack(std::string_view text) {
-  if (!text.empty() && isBlank(text.back())) return 1;
-  return text.ends_with(kNoBreakSpace) ? kNoBreakSpace.size() : 0;
-}
-
-// Without the blanks around it.
-std::string_view trimmed(std::string_view text) {
-  while (const std::size_t blank = blankAtFront(text)) text.remove_prefix(blank);
-  while (const std::size_t blank = blankAtBack(text)) text.remove_suffix(blank);
-  return text;
-}
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 // A reader that takes a text apart from the front.
 class Cursor {
  public:
   explicit Cursor(std::string_view text) : rest_(text) {}
   bool atEnd() const { return rest_.empty(); }
-  void skipBlanks() { rest_ = trimmed(rest_); }
+  void skipBlanks() { rest_ = trimmedOfAnyBlank(rest_); }
   // A run of minDigits to maxDigits digits.
   std::optional<int> number(std::size_t minDigits, std::size_t maxDigits) {
     std::size_t n = 0;
@@ -74,13 +51,6 @@ std::string inQuotes(std::string_view text) {
 
 Rejection refuse(std::string_view label, const std::string& message) {
   return Rejection{std::string(label) + ": " + message};
-}
-
-bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int daysInMonth(int year, int month) {
-  constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
 }
 
 // "50.9333", "-6,95", "+12": a decimal number of degrees with at most one sign.
@@ -134,9 +104,8 @@ std::optional<double> sexagesimalDegrees(std::string_view text, std::string_view
 }
 
 Checked<double> checkCoordinate(std::string_view label, std::string_view text, bool latitude) {
-  const std::string_view entry = trimmed(text);
-  std::string upper(entry);
-  for (char& c : upper) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+  const std::string_view entry = trimmedOfAnyBlank(text);
+  const std::string upper = upperCasedAscii(entry);
   const auto value =
       latitude ? sexagesimalDegrees(upper, "N", 'S') : sexagesimalDegrees(upper, "OE", 'W');
   const auto degrees = value ? value : decimalDegrees(entry);
@@ -173,7 +142,7 @@ std::string coordinateText(double value, char positive, char negative, bool seco
 }  // namespace
 
 Checked<Date> checkDate(std::string_view label, std::string_view text) {
-  const std::string_view entry = trimmed(text);
+  const std::string_view entry = trimmedOfAnyBlank(text);
   Cursor cursor(entry);
   const auto day = cursor.number(1, 2);
   const bool dot1 = cursor.take(".");
@@ -193,7 +162,7 @@ Checked<Date> checkDate(std::string_view label, std::string_view text) {
 }
 
 Checked<ClockTime> checkTime(std::string_view label, std::string_view text) {
-  const std::string_view entry = trimmed(text);
+  const std::string_view entry = trimmedOfAnyBlank(text);
   Cursor cursor(entry);
   const auto hour = cursor.number(1, 2);
   const bool colon1 = cursor.take(":");
@@ -218,7 +187,7 @@ Checked<double> checkLongitude(std::string_view label, std::string_view text) {
 }
 
 Checked<std::string> checkTextField(std::string_view label, std::string_view text, bool required) {
-  const std::string entry(trimmed(text));
+  const std::string entry(trimmedOfAnyBlank(text));
   if (required && entry.empty()) return refuse(label, "Bitte angeben.");
   if (const auto missing = firstCharacterBeyondWindows1252(entry)) {
     std::string character;
@@ -230,6 +199,11 @@ Checked<std::string> checkTextField(std::string_view label, std::string_view tex
     return refuse(label, "Höchstens 255 Zeichen (eingegeben: " + std::to_string(length) + ").");
   }
   return entry;
+}
+
+BirthData birthDataOf(const ChartRequest& request) {
+  return {request.name,      request.firstName,     request.birth,
+          request.birthZone, request.birthLatitude, request.birthLongitude};
 }
 
 std::string latitudeText(double latitude) { return coordinateText(latitude, 'N', 'S'); }
@@ -260,8 +234,7 @@ std::optional<std::chrono::sys_seconds> universalMoment(const Date& date, const 
                                                         std::string_view label,
                                                         std::optional<ChartRefusal>& refusal) {
   if (refusal) return std::nullopt;
-  const LocalTime local{date.year, date.month, date.day, time.hour, time.minute, time.second};
-  const auto moment = zone.toUniversal(local);
+  const auto moment = zone.toUniversal(LocalTime{date, time});
   if (const Rejection* refused = rejection(moment)) {
     refusal = ChartRefusal{field, std::string(label) + ": " + refused->message};
     return std::nullopt;
@@ -316,9 +289,9 @@ std::variant<ChartRequest, ChartRefusal> checkChartEntry(const ChartEntry& entry
     return ChartRefusal{F::transitDate, "Transitdatum: Der Transitzeitpunkt liegt vor der Geburt."};
   }
   request.birth = *birth;
+  request.birthZone = birthZone;
   request.transit = *transit;
-  request.transitLocal = {transitDate.year, transitDate.month,  transitDate.day,
-                          transitTime.hour, transitTime.minute, transitTime.second};
+  request.transitLocal = {transitDate, transitTime};
   return request;
 }
 

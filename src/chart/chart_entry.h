@@ -5,6 +5,7 @@
 #include <string_view>
 #include <variant>
 
+#include "chart/date_time.h"
 #include "chart/time_zone.h"
 #include "core/checked.h"
 
@@ -12,18 +13,6 @@ namespace kelvaro::chart {
 
 // The checks of the typed birth and transit data. Every refusal is a German
 // message that names the field and what is wrong with it.
-
-struct Date {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-  friend bool operator==(const Date&, const Date&) = default;
-};
-struct ClockTime {
-  int hour = 0;
-  int minute = 0;
-  int second = 0;
-};
 
 // "DD.MM.YYYY" (day and month may have one digit), a real date, years 1800
 // to 2399.
@@ -83,6 +72,7 @@ struct ChartRequest {
   std::string firstName;
   std::string place;
   std::chrono::sys_seconds birth;  // UT
+  TimeZone birthZone = TimeZone::universal();
   double birthLatitude = 0;
   double birthLongitude = 0;
   std::chrono::sys_seconds transit;  // UT, not before the birth
@@ -90,6 +80,19 @@ struct ChartRequest {
   double transitLatitude = 0;
   double transitLongitude = 0;
 };
+
+// A person's birth, from which the radix, the progression and the solar
+// arc are computed.
+struct BirthData {
+  std::string name;
+  std::string firstName;
+  std::chrono::sys_seconds moment;  // UT
+  TimeZone zone = TimeZone::universal();
+  double latitude = 0;   // north positive
+  double longitude = 0;  // east positive
+};
+
+BirthData birthDataOf(const ChartRequest& request);
 
 // The first field that is refused, with its message.
 struct ChartRefusal {

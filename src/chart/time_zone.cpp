@@ -17,6 +17,8 @@ using date::hh_mm_ss;
 #include <optional>
 #include <sstream>
 
+#include "core/entry_text.h"
+
 namespace kelvaro::chart {
 namespace {
 
@@ -24,14 +26,6 @@ using std::chrono::seconds;
 
 constexpr std::string_view kZoneHint =
     "Bitte einen Namen wie Europe/Berlin, UT oder eine feste Abweichung wie +01:00 angeben.";
-
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // "+HH:MM" or "-HH:MM", or "+HH:MM:SS" (a local mean time), at most 14
 // hours; nullopt when the text is no offset.
@@ -54,23 +48,21 @@ std::optional<seconds> parseOffset(std::string_view text) {
 }
 
 date::local_seconds localSeconds(const LocalTime& local) {
-  const date::year_month_day day{date::year{local.year},
-                                 date::month{static_cast<unsigned>(local.month)},
-                                 date::day{static_cast<unsigned>(local.day)}};
-  return date::local_days{day} + std::chrono::hours{local.hour} +
-         std::chrono::minutes{local.minute} + seconds{local.second};
+  const date::year_month_day day{date::year{local.date.year},
+                                 date::month{static_cast<unsigned>(local.date.month)},
+                                 date::day{static_cast<unsigned>(local.date.day)}};
+  return date::local_days{day} + std::chrono::hours{local.time.hour} +
+         std::chrono::minutes{local.time.minute} + seconds{local.time.second};
 }
 
 LocalTime localTime(date::local_seconds moment) {
   const auto day = date::floor<date::days>(moment);
   const date::year_month_day ymd{day};
   const date::hh_mm_ss<seconds> clock{moment - day};
-  return {static_cast<int>(ymd.year()),
-          static_cast<int>(static_cast<unsigned>(ymd.month())),
-          static_cast<int>(static_cast<unsigned>(ymd.day())),
-          static_cast<int>(clock.hours().count()),
-          static_cast<int>(clock.minutes().count()),
-          static_cast<int>(clock.seconds().count())};
+  return {{static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+           static_cast<int>(static_cast<unsigned>(ymd.day()))},
+          {static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count()),
+           static_cast<int>(clock.seconds().count())}};
 }
 
 // The rule a compiled zone file states for the time after its last listed
@@ -191,13 +183,6 @@ std::string offsetText(seconds offset) {
     std::snprintf(text, sizeof text, "%c%02lld:%02lld:%02lld", total < 0 ? '-' : '+',
                   magnitude / 3600, magnitude / 60 % 60, magnitude % 60);
   }
-  return text;
-}
-
-std::string localTimeText(const LocalTime& local) {
-  char text[40];
-  std::snprintf(text, sizeof text, "%02d.%02d.%04d %02d:%02d:%02d", local.day, local.month,
-                local.year, local.hour, local.minute, local.second);
   return text;
 }
 

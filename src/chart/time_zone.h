@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "chart/date_time.h"
 #include "core/checked.h"
 
 namespace date {
@@ -12,17 +13,6 @@ class time_zone;
 }
 
 namespace kelvaro::chart {
-
-// A date and a clock time as read on a wall clock, in the Gregorian calendar.
-struct LocalTime {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-  int hour = 0;
-  int minute = 0;
-  int second = 0;
-  friend bool operator==(const LocalTime&, const LocalTime&) = default;
-};
 
 // The zone a local time is given in: a name of the system's tz database
 // ("Europe/Berlin"), universal time ("UT", "UTC") or a fixed offset from it
@@ -66,8 +56,5 @@ class TimeZone {
 
 // "+01:00", "-05:30", "+00:00"; "+00:21:48" where the offset has seconds.
 std::string offsetText(std::chrono::seconds offset);
-
-// "31.03.2024 02:30:00".
-std::string localTimeText(const LocalTime& local);
 
 }  // namespace kelvaro::chart

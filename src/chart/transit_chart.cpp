@@ -1,7 +1,6 @@
 #include "chart/transit_chart.h"
 
-#include <cstdio>
-
+#include "chart/directions.h"
 #include "chart/ephemeris.h"
 #include "core/factor.h"
 
@@ -17,39 +16,39 @@ void setBodies(TransitRecord& record, Variant variant, double julianDay) {
   }
 }
 
-std::string dateText(const LocalTime& local) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d.%02d.%04d", local.day, local.month, local.year);
-  return text;
-}
-
-std::string timeText(const LocalTime& local) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d:%02d:%02d", local.hour, local.minute, local.second);
-  return text;
+// R: every body, MC and AS of the birth place.
+void setRadix(TransitRecord& record, double birth, double latitude, double longitude) {
+  setBodies(record, Variant::r, birth);
+  const Angles angles = anglesAt(birth, latitude, longitude);
+  record.setPosition(Variant::r, factor::MC, angles.mc);
+  record.setPosition(Variant::r, factor::AS, angles.as);
 }
 
 }  // namespace
+
+TransitRecord radixRecord(const BirthData& birth) {
+  TransitRecord record;
+  setRadix(record, julianDayUt(birth.moment), birth.latitude, birth.longitude);
+  record.texts[0] = birth.name;
+  record.texts[1] = birth.firstName;
+  return record;
+}
 
 TransitRecord computeTransitRecord(const ChartRequest& request) {
   TransitRecord record;  // WI, GZ and Du start at 0
   const double birth = julianDayUt(request.birth);
   const double transit = julianDayUt(request.transit);
-  const double progressed = birth + (transit - birth) / kProgressionYear;
+  const double progressed = progressedDay(birth, transit);
 
-  setBodies(record, Variant::r, birth);
-  const Angles radix = anglesAt(birth, request.birthLatitude, request.birthLongitude);
-  record.setPosition(Variant::r, factor::MC, radix.mc);
-  record.setPosition(Variant::r, factor::AS, radix.as);
+  setRadix(record, birth, request.birthLatitude, request.birthLongitude);
+  const double radixMc = record.position(Variant::r, factor::MC);
 
   setBodies(record, Variant::p, progressed);
-  const double arc = normalizedDegrees(record.position(Variant::p, factor::SO) -
-                                       record.position(Variant::r, factor::SO));
-  const double progressedMc = normalizedDegrees(radix.mc + arc);
+  const double arc = solarArc(record.position(Variant::r, factor::SO), progressed).degrees;
+  const double progressedMc = normalizedDegrees(radixMc + arc);
   record.setPosition(Variant::p, factor::MC, progressedMc);
-  record.setPosition(
-      Variant::p, factor::AS,
-      ascendantForMc(progressedMc, request.birthLatitude, trueObliquity(progressed)));
+  record.setPosition(Variant::p, factor::AS,
+                     progressedAscendant(progressedMc, request.birthLatitude, progressed));
 
   for (int number = 1; number <= factor::kLastInTables; ++number) {
     record.setPosition(Variant::s, number,
@@ -64,8 +63,8 @@ TransitRecord computeTransitRecord(const ChartRequest& request) {
   record.texts = {request.name,
                   request.firstName,
                   request.place,
-                  dateText(request.transitLocal),
-                  timeText(request.transitLocal),
+                  dateText(request.transitLocal.date),
+                  clockText(request.transitLocal.time),
                   latitudeText(request.transitLatitude),
                   longitudeText(request.transitLongitude)};
   return record;

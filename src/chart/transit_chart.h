@@ -5,10 +5,6 @@
 
 namespace kelvaro::chart {
 
-// Length of the tropical year in days: a day after the birth stands for a
-// year of life in the progression.
-inline constexpr double kProgressionYear = 365.242189;
-
 // The four horoscopes of one person and the text fields of the file:
 //   R at the birth: MC and AS of the birth place, every body; WI = 0.
 //   P at jd_birth + (jd_transit − jd_birth) / 365.242189: every body; the
@@ -20,5 +16,8 @@ inline constexpr double kProgressionYear = 365.242189;
 // transit date and time as entered ("DD.MM.YYYY", "HH:MM:SS") and the
 // coordinates of the transit place.
 TransitRecord computeTransitRecord(const ChartRequest& request);
+
+// The radix alone, as above, with the name and first name as its texts.
+TransitRecord radixRecord(const BirthData& birth);
 
 }  // namespace kelvaro::chart

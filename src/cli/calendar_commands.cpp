@@ -1,9 +1,10 @@
+#include <algorithm>
 #include <memory>
 #include <string>
 
-#include "chart/calendar_entry.h"
-#include "chart/transit_calendar.h"
 #include "cli/command_set.h"
+#include "timing/calendar_entry.h"
+#include "timing/transit_calendar.h"
 
 namespace kelvaro::cli {
 namespace {
@@ -13,61 +14,50 @@ struct CalendarOptions {
   std::string from;
   std::string to;
   std::string zone = "Europe/Berlin";
-  std::string bodies;  // empty: every body but the Moon
+  std::string bodies;  // empty: the slow bodies, from JU on
   bool moon = false;
   std::string points = "all";
   std::string with;
 };
 
-// The request, or the message of the first option that is refused.
-Checked<chart::CalendarRequest> request(const CalendarOptions& options) {
-  using namespace chart;
-  CalendarRequest asked;
-  const auto from = parseCalendarDate("Von", options.from);
-  if (const Rejection* refused = rejection(from)) return *refused;
-  const auto to = parseCalendarDate("Bis", options.to);
-  if (const Rejection* refused = rejection(to)) return *refused;
-  asked.from = std::get<LocalTime>(from);
-  asked.to = std::get<LocalTime>(to);
-  if (auto refused = checkCalendarRange(asked.from, asked.to)) return *refused;
-
-  auto zone = TimeZone::parse(options.zone);
-  if (const Rejection* refused = rejection(zone)) return *refused;
-  asked.zone = std::get<TimeZone>(std::move(zone));
-
-  std::vector<int> named;
+// The entry of the options, or the message of a list that is refused.
+Checked<timing::CalendarEntry> entryOf(const CalendarOptions& options) {
+  using namespace timing;
+  CalendarEntry entry;
+  entry.from = options.from;
+  entry.to = options.to;
+  entry.zone = options.zone;
+  std::vector<int> named = defaultCalendarBodies();
   if (!options.bodies.empty()) {
     auto bodies = parseCalendarBodies(options.bodies);
     if (const Rejection* refused = rejection(bodies)) return *refused;
     named = std::get<std::vector<int>>(std::move(bodies));
   }
-  // Without --bodies every body but the Moon; --moon adds it either way.
+  // --moon adds the Moon either way.
   for (const int body : kCalendarBodies) {
-    const bool listed = options.bodies.empty()
-                            ? body != factor::MO
-                            : std::find(named.begin(), named.end(), body) != named.end();
-    if (listed || (body == factor::MO && options.moon)) asked.bodies.push_back(body);
+    const bool listed = std::find(named.begin(), named.end(), body) != named.end();
+    if (listed || (body == factor::MO && options.moon)) entry.bodies.push_back(body);
   }
-
   const auto points = parseCalendarPoints(options.points);
   if (const Rejection* refused = rejection(points)) return *refused;
-  asked.points = std::get<CalendarPoints>(points);
-  auto with = parseCalendarFactors(options.with);
-  if (const Rejection* refused = rejection(with)) return *refused;
-  asked.with = std::get<std::vector<int>>(std::move(with));
-  return asked;
+  entry.points = std::get<CalendarPoints>(points);
+  entry.with = options.with;
+  return entry;
 }
 
 CommandResult calendar(const Session& session, const CalendarOptions& options) {
-  const auto asked = request(options);
-  if (const Rejection* refused = rejection(asked))
+  const auto entry = entryOf(options);
+  if (const Rejection* refused = rejection(entry))
     return CommandResult::refused({refused->message});
-  auto result = chart::transitCalendar(session.record, std::get<chart::CalendarRequest>(asked));
+  const auto checked = timing::checkCalendarEntry(std::get<timing::CalendarEntry>(entry));
+  if (const auto* refusal = std::get_if<timing::CalendarRefusal>(&checked)) {
+    return CommandResult::refused({refusal->message});
+  }
+  auto result = timing::transitCalendar(session.record, std::get<timing::CalendarRequest>(checked));
   return CommandResult::listOf(std::move(*result));
 }
 
 }  // namespace
-
 void addCalendarCommands(CommandSet& commands) {
   auto options = std::make_shared<CalendarOptions>();
   CLI::App* command = commands.add(
@@ -80,8 +70,9 @@ void addCalendarCommands(CommandSet& commands) {
   command->add_option("--zone", options->zone,
                       "Zeitzone der Tage und Zeiten: Name wie Europe/Berlin, UT oder +01:00 "
                       "(Vorgabe Europe/Berlin)");
-  command->add_option("--bodies", options->bodies,
-                      "Transit-Körper, z. B. SA,UR (Vorgabe: alle außer dem Mond)");
+  command->add_option(
+      "--bodies", options->bodies,
+      "Transit-Körper, z. B. SA,UR (Vorgabe: JU, SA, UR, NE, PL, KN und CU bis PO)");
   command->add_flag("--moon", options->moon, "auch den Mond auflisten");
   command->add_option("--points", options->points,
                       "Radix-Punkte: factors, midpoints oder all (Vorgabe all)");

@@ -42,7 +42,8 @@ std::string helpText() {
   std::string text =
       "kelvaro-persons: das Personenarchiv von Kelvaro ohne Fenster.\n\n" + usageText() + "\n";
   for (const PersonsCommand& command : personsCommands()) {
-    text += "  " + std::string(command.name) + std::string(8 - command.name.size(), ' ') +
+    text += "  " + std::string(command.name) +
+            std::string(std::max<std::size_t>(10 - command.name.size(), 1), ' ') +
             std::string(command.description) + "\n";
   }
   text +=
@@ -61,25 +62,6 @@ int wrongUsage(std::ostream& err, const std::string& message = {}) {
 }
 
 std::string shown(const std::filesystem::path& file) { return utf8FromPath(file); }
-
-// The person of the number given as the command's word, or the exit status.
-std::variant<Person, int> personOfWord(const PersonsInvocation& call) {
-  const std::string& word = call.words.positionals.front();
-  const auto id = archive::personIdOf(word);
-  auto found =
-      id ? call.archive.find(*id) : Rejection{"\"" + word + "\" ist keine Nummer einer Person."};
-  if (const Rejection* refused = rejection(found)) {
-    call.err << refused->message << "\n";
-    return kRefused;
-  }
-  auto& person = std::get<std::optional<Person>>(found);
-  if (!person) {
-    call.err << "Im Personenarchiv " << shown(call.archive.file())
-             << " gibt es keine Person mit der Nummer " << *id << ".\n";
-    return kRefused;
-  }
-  return std::move(*person);
-}
 
 std::optional<std::vector<Person>> selectedPersons(const PersonsInvocation& call,
                                                    const std::string& query) {
@@ -285,6 +267,24 @@ std::optional<std::optional<std::string>> takeArchiveOption(std::vector<std::str
 
 }  // namespace
 
+std::variant<Person, int> personOfWord(const PersonsInvocation& call) {
+  const std::string& word = call.words.positionals.front();
+  const auto id = archive::personIdOf(word);
+  auto found =
+      id ? call.archive.find(*id) : Rejection{"\"" + word + "\" ist keine Nummer einer Person."};
+  if (const Rejection* refused = rejection(found)) {
+    call.err << refused->message << "\n";
+    return kRefused;
+  }
+  auto& person = std::get<std::optional<Person>>(found);
+  if (!person) {
+    call.err << "Im Personenarchiv " << shown(call.archive.file())
+             << " gibt es keine Person mit der Nummer " << *id << ".\n";
+    return kRefused;
+  }
+  return std::move(*person);
+}
+
 const std::vector<PersonsCommand>& personsCommands() {
   using Access = Archive::Access;
   static const std::vector<PersonsCommand> kCommands = {
@@ -339,6 +339,17 @@ const std::vector<PersonsCommand>& personsCommands() {
        2,
        Access::read,
        exportPersons},
+      {"timeline",
+       "timeline NUMMER --from=TT.MM.JJJJ --to=TT.MM.JJJJ [--movers=S,P,T] [--bodies=…] "
+       "[--points=factors|midpoints|all] [--with=…] [--zone=ZONE] [--orb=G:MM] [--ics ZIEL.ics]",
+       "die Zeitleiste einer Person: wann Solarbogen (S), Progression (P) und Transite (T) "
+       "Radix-Punkte auslösen; --ics: auch als iCalendar-Datei",
+       {"from", "to", "movers", "bodies", "points", "with", "zone", "orb", "ics"},
+       {},
+       1,
+       1,
+       Access::read,
+       personTimeline},
   };
   return kCommands;
 }

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "archive/archive.h"
@@ -35,6 +36,14 @@ struct PersonsCommand {
 };
 
 const std::vector<PersonsCommand>& personsCommands();
+
+// The person whose number is the command's first word; or, with the message
+// written on `err`, the exit status.
+std::variant<archive::Person, int> personOfWord(const PersonsInvocation& call);
+
+// kelvaro-persons timeline NUMMER --from=… --to=… …: the person's timeline
+// of S, P and T (persons_timeline.cpp).
+int personTimeline(const PersonsInvocation& call);
 
 // kelvaro-persons on `arguments` (the words after the program's name):
 // German help and messages; exit status 0 done, 2 refused (a message on

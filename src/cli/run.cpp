@@ -10,7 +10,6 @@
 
 #include "cli/command_line.h"
 #include "cli/command_words.h"
-#include "cli/orb_option.h"
 #include "cli/standard_streams.h"
 #include "cli/terminal_message.h"
 #include "core/system_error_text.h"
@@ -99,7 +98,7 @@ int runOnce(const std::vector<std::string>& arguments, std::ostream& out, std::o
   }
   if (markedFile) line.file = *markedFile;
 
-  const auto orb = parseOrbOption(line.orbText);
+  const auto orb = parseOrbText(line.orbText);
   if (!orb) {
     printMessage(err, kInvalidOrbMessage);
     return kExitRefused;

@@ -4,6 +4,45 @@
 
 namespace kelvaro {
 
+std::string_view trimmed(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
+namespace {
+
+constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
+
+bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// The length of the blank that begins (or ends) `text`; 0 where there is none.
+std::size_t blankAtFront(std::string_view text) {
+  if (!text.empty() && isBlank(text.front())) return 1;
+  return text.starts_with(kNoBreakSpace) ? kNoBreakSpace.size() : 0;
+}
+
+std::size_t blankAtBack(std::string_view text) {
+  if (!text.empty() && isBlank(text.back())) return 1;
+  return text.ends_with(kNoBreakSpace) ? kNoBreakSpace.size() : 0;
+}
+
+}  // namespace
+
+std::string_view trimmedOfAnyBlank(std::string_view text) {
+  while (const std::size_t blank = blankAtFront(text)) text.remove_prefix(blank);
+  while (const std::size_t blank = blankAtBack(text)) text.remove_suffix(blank);
+  return text;
+}
+
+std::string upperCasedAscii(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return upper;
+}
+
 EntryText::EntryText(std::string_view utf8) : chars_(utf8ToCodePoints(utf8)) {}
 
 char32_t EntryText::at(std::size_t position) const {

@@ -10,6 +10,20 @@
 
 namespace kelvaro {
 
+// The text without the blanks and tabs at either end.
+std::string_view trimmed(std::string_view text);
+
+// The text without the blanks of every kind at either end: spaces, tabs,
+// line ends, vertical tabs, form feeds and no-break spaces (UTF-8), which
+// all look like nothing in an entry field.
+std::string_view trimmedOfAnyBlank(std::string_view text);
+
+// '0' to '9'.
+constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The letters a–z upper-cased; every other byte stays.
+std::string upperCasedAscii(std::string_view text);
+
 // The text of an entry field, read by character position as every entry of
 // the searches is ("KN+JU": name at 1–2, operator at 3, name at 4–5).
 // Positions are 1-based, as the entries are described.

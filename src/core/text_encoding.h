@@ -10,6 +10,9 @@
 // count characters (not bytes) wherever a line is measured or cut.
 namespace kelvaro {
 
+// Longest text of a message or a header line that is cut, in characters.
+inline constexpr std::size_t kLineLimit = 255;
+
 // Every byte maps to one character; the bytes Windows-1252 leaves undefined
 // (0x81, 0x8D, 0x8F, 0x90, 0x9D) become the control characters of that number.
 std::string windows1252ToUtf8(std::string_view bytes);

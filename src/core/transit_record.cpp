@@ -6,7 +6,6 @@
 #include <cstring>
 #include <string_view>
 
-#include "core/line_buffer.h"
 #include "core/text_encoding.h"
 
 namespace kelvaro {

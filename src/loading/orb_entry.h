@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -21,6 +22,12 @@ struct OrbEntryCheck {
 // Degrees and minutes must be whole numbers without sign or with "+",
 // minutes at most 59, and the orb must not be 0.
 OrbEntryCheck checkOrbEntry(std::string_view degreesText, std::string_view minutesText);
+
+// The orb written as "D:MM" (at most one degree digit, at most two minute
+// characters), checked like the two fields; nothing when it is no orb.
+std::optional<double> parseOrbText(std::string_view text);
+// The message when parseOrbText refuses what was typed.
+std::string orbTextRefusal(std::string_view typed);
 
 // The texts the two fields show when the entry opens: "1" and "12" for 1.2.
 std::pair<std::string, std::string> orbEntryFieldTexts(double orb);

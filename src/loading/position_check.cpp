@@ -1,6 +1,5 @@
 #include "loading/position_check.h"
 
-#include "core/line_buffer.h"
 #include "core/text_encoding.h"
 
 namespace kelvaro {

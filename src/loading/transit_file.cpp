@@ -4,7 +4,6 @@
 #include <span>
 #include <system_error>
 
-#include "core/line_buffer.h"
 #include "core/system_error_text.h"
 #include "core/text_encoding.h"
 #include "loading/file_start.h"

@@ -1,6 +1,5 @@
 #include "output/result_file.h"
 
-#include "core/line_buffer.h"
 #include "core/text_encoding.h"
 
 namespace kelvaro {

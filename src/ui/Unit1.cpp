@@ -227,7 +227,8 @@ NewTransitForm& TForm1::newTransitForm() {
 }
 
 // The persons archive; its "Transit-Datei …" opens the window of a new
-// transit file with the person's birth data.
+// transit file with the person's birth data, its "Zeitleiste …" the calendar
+// window for the person's timeline.
 void TForm1::PersonsButtonClick() {
   if (!persons_) {
     persons_ = new PersonsWindow(platform_, archive::archiveFileIn(folders_.program),
@@ -236,8 +237,32 @@ void TForm1::PersonsButtonClick() {
             [this](const archive::Person& person) {
               newTransitForm().openForPerson(archive::birthEntry(person), person.place);
             });
+    connect(persons_, &PersonsWindow::timelineRequested, this, &TForm1::openTimeline);
   }
   persons_->openWindow();
+}
+
+// A person whose place is unchecked has no timeline; the message says why.
+void TForm1::openTimeline(const archive::Person& person) {
+  const auto birth = archive::birthDataOf(person);
+  if (const Rejection* refused = rejection(birth)) {
+    platform_.showError(persons_, refused->message);
+    return;
+  }
+  calendarWindow().openFor(std::get<chart::BirthData>(birth));
+}
+
+CalendarWindow& TForm1::calendarWindow() {
+  if (!calendar_) {
+    calendar_ = new CalendarWindow(
+        platform_, this,
+        [this](const SearchResult& result) {
+          hideEntryControls();
+          showResult(result);
+        },
+        savedWorkingFolder_);
+  }
+  return *calendar_;
 }
 
 void TForm1::loadMadeFile(const QString& path, bool load) {
@@ -316,13 +341,7 @@ void TForm1::Button15Click() {
 // until they come (a closed calendar brings none) everything stays as it is.
 void TForm1::Button16Click() {
   if (!record_) return;
-  if (!calendar_) {
-    calendar_ = new CalendarWindow(platform_, this, [this](const SearchResult& result) {
-      hideEntryControls();
-      showResult(result);
-    });
-  }
-  calendar_->openFor(*record_);
+  calendarWindow().openFor(*record_);
 }
 
 // The orb can be changed at any time once a file is loaded; what is already

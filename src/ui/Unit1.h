@@ -27,6 +27,10 @@ class QPushButton;
 class QRadioButton;
 class QScrollArea;
 
+namespace kelvaro::archive {
+struct Person;
+}
+
 namespace kelvaro::ui {
 
 class CalendarWindow;
@@ -100,6 +104,8 @@ class TForm1 : public QWidget {
   void NewTransitButtonClick();  // "Neue Transit-Datei …"
   void offerStart();
   NewTransitForm& newTransitForm();
+  CalendarWindow& calendarWindow();
+  void openTimeline(const archive::Person& person);
   void PersonsButtonClick();  // "Personen …"
   void loadMadeFile(const QString& path, bool load);
   void openOrbEntry(std::function<void()> afterwards);

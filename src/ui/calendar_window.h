@@ -1,14 +1,18 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <optional>
 
 #include <QDialog>
 
-#include "chart/transit_calendar.h"
+#include "chart/chart_entry.h"
 #include "core/search_result.h"
 #include "core/transit_record.h"
+#include "timing/calendar_entry.h"
+#include "timing/timeline.h"
+#include "timing/transit_calendar.h"
 
 class QCheckBox;
 class QDateEdit;
@@ -20,60 +24,110 @@ class QRadioButton;
 
 namespace kelvaro::ui {
 
+class LineView;
 class Platform;
 
-// The transit calendar: the range (Von, Bis), the zone, the transiting
-// bodies, the choice of points and the "mit Faktoren" filter. It is shown
-// modally without blocking; "Berechnen" hands the lines to the main window
-// and closes it. A computation longer than a quarter of a second shows a
-// progress bar whose "Abbrechen" stops it and leaves everything as it was.
+// The transit calendar of a loaded transit file and the timeline of a
+// person: the kinds that move (S, P, T), the range (Von, Bis), the zone, the
+// transiting bodies, the factors of S and P, the choice of points, the "mit
+// Faktoren" filter and the orb. It is shown modally without blocking. A
+// transit file knows no birth, so for it only T can be chosen, and
+// "Berechnen" hands the lines to the main window and closes; for a person
+// the lines stay in the window, with "Drucken", "Als PDF speichern",
+// "Speichern" and "iCal exportieren …". A computation longer than a quarter
+// of a second shows a progress bar whose "Abbrechen" stops it and leaves
+// everything as it was.
 class CalendarWindow : public QDialog {
   Q_OBJECT
 
  public:
   using ResultHandler = std::function<void(const SearchResult&)>;
-  // The computation of the calendar (chart::transitCalendar by default).
+  // The computation of a transit file's calendar (timing::transitCalendar
+  // by default).
   using Computation = std::function<std::optional<SearchResult>(
-      const TransitRecord&, const chart::CalendarRequest&, const chart::CalendarProgress&)>;
+      const TransitRecord&, const timing::CalendarRequest&, const timing::CalendarProgress&)>;
 
-  CalendarWindow(Platform& platform, QWidget* parent, ResultHandler onResult);
+  // `resultFolder`: where the timeline's files are proposed.
+  CalendarWindow(Platform& platform, QWidget* parent, ResultHandler onResult,
+                 std::filesystem::path resultFolder);
 
   // Replaces the computation; the window tests give one that fails.
   void setComputation(Computation computation) { computation_ = std::move(computation); }
 
-  // Shows the window for the loaded record. The fields keep what was
-  // entered before; the dates start at today and three months on.
+  // Shows the window for the loaded record (T only). The fields keep what
+  // was entered before; the dates start at today and three months on.
   void openFor(const TransitRecord& record);
+  // Shows the window for a person's timeline: S, P and T, the zone of the
+  // birth.
+  void openFor(const chart::BirthData& person);
 
  private:
   void createControls();
-  void Button1Click();  // "Berechnen"
-  // The request of the fields, or nothing after the message of a refused one.
-  std::optional<chart::CalendarRequest> checkedRequest();
-  std::optional<SearchResult> compute(const chart::CalendarRequest& request);
+  QLayout* createKindRow();
+  QLayout* createRangeGrid();
+  QGroupBox* createBodyGroup();
+  QGroupBox* createFactorGroup();
+  QGroupBox* createPointGroup();
+  QLayout* createFilterGrid();
+  QWidget* createResultArea();
+  void showKinds();
+  void computeClicked();
+  std::optional<timing::CalendarRequest> checkedRequest();
+  void focusRefused(timing::CalendarField field);
+  void printClicked();
+  void pdfClicked();
+  void saveClicked();
+  void exportClicked();
+  TransitRecord headerRecord() const;
+  std::string proposedName(const char* extension) const;
+  bool writeChosenFile(const char* extension, const std::string& bytes);
 
   Platform& platform_;
   ResultHandler onResult_;
   Computation computation_;
-  std::optional<TransitRecord> record_;
+  const std::filesystem::path resultFolder_;
+  std::optional<TransitRecord> record_;                  // a transit file's calendar
+  std::optional<chart::BirthData> person_;               // a person's timeline
+  std::optional<timing::CalendarRequest> shownRequest_;  // of the timeline shown
+  std::optional<timing::Timeline> timeline_;
 
-  QLabel* Label1;  // "Von"
-  QDateEdit* DateEdit1;
-  QLabel* Label2;  // "Bis"
-  QDateEdit* DateEdit2;
-  QLabel* Label3;  // "Zeitzone"
-  QLineEdit* Edit1;
-  QGroupBox* GroupBox1;                                            // "Transit-Körper"
-  std::array<QCheckBox*, chart::kCalendarBodies.size()> CheckBox;  // in body order
-  QGroupBox* GroupBox2;                                            // "Punkte"
-  QRadioButton* RadioButton1;                                      // "Faktoren"
-  QRadioButton* RadioButton2;                                      // "Halbsummen"
-  QRadioButton* RadioButton3;                                      // "beide"
-  QLabel* Label4;                                                  // "mit Faktoren"
-  QLineEdit* Edit2;
-  QLabel* Label5;        // the hint beside it
-  QPushButton* Button1;  // "Berechnen"
-  QPushButton* Button2;  // "Schließen"
+  QCheckBox* solarArcBox_;
+  QCheckBox* progressedBox_;
+  QCheckBox* transitBox_;
+  QLabel* fromLabel_;
+  QDateEdit* fromDateEdit_;
+  QLabel* toLabel_;
+  QDateEdit* toDateEdit_;
+  QLabel* zoneLabel_;
+  QLineEdit* zoneEdit_;
+  QGroupBox* bodyGroup_;
+  std::array<QCheckBox*, timing::kCalendarBodies.size()> bodyBoxes_;  // in body order
+  QGroupBox* factorGroup_;
+  std::array<QCheckBox*, factor::kLastInTables> factorBoxes_;  // MC … PO
+  QGroupBox* pointGroup_;
+  QRadioButton* factorsButton_;
+  QRadioButton* midpointsButton_;
+  QRadioButton* bothButton_;
+  QLabel* withLabel_;
+  QLineEdit* withEdit_;
+  QLabel* withHint_;
+  QLabel* orbLabel_;
+  QLineEdit* orbEdit_;
+  QLabel* orbHint_;
+  QPushButton* computeButton_;
+  QPushButton* closeButton_;
+  QWidget* resultArea_;
+  QLabel* headingLabel_;
+  LineView* resultView_;
+  QPushButton* printButton_;
+  QPushButton* pdfButton_;
+  QPushButton* saveButton_;
+  QPushButton* exportButton_;
+
+  // Drucken, Als PDF speichern, Speichern, iCal exportieren: for the lines shown.
+  std::array<QPushButton*, 4> resultButtons() const {
+    return {printButton_, pdfButton_, saveButton_, exportButton_};
+  }
 };
 
 }  // namespace kelvaro::ui

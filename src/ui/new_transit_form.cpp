@@ -18,6 +18,7 @@
 
 #include "archive/archive.h"
 #include "archive/person_entry.h"
+#include "chart/date_time.h"
 #include "chart/time_zone.h"
 #include "chart/transit_chart.h"
 #include "core/text_encoding.h"
@@ -108,8 +109,6 @@ std::vector<std::string> helpParagraphs(const std::filesystem::path& transitFold
   }
   return paragraphs;
 }
-
-QString twoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
 
 }  // namespace
 
@@ -270,9 +269,8 @@ void NewTransitForm::useLastTransitPlace() {
   Zeitzone->setText(toQString(place.zone));
   const chart::LocalTime now = std::get<chart::TimeZone>(zone).toLocal(
       std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
-  Datum->setText(twoDigits(now.day) + QLatin1Char('.') + twoDigits(now.month) + QLatin1Char('.') +
-                 QString::number(now.year));
-  Zeit->setText(twoDigits(now.hour) + QLatin1Char(':') + twoDigits(now.minute));
+  Datum->setText(toQString(chart::dateText(now.date)));
+  Zeit->setText(toQString(chart::minuteText(now.time)));
 }
 
 // After a file is written: the person into the archive (unless the box is
@@ -385,9 +383,8 @@ void NewTransitForm::showPresentMoment() {
   const auto zone = chart::TimeZone::parse(toUtf8(Zeitzone->text()));
   if (rejection(zone)) return;
   const chart::LocalTime now = std::get<chart::TimeZone>(zone).toLocal(*presentMoment_);
-  Datum->setText(twoDigits(now.day) + QLatin1Char('.') + twoDigits(now.month) + QLatin1Char('.') +
-                 QString::number(now.year));
-  Zeit->setText(twoDigits(now.hour) + QLatin1Char(':') + twoDigits(now.minute));
+  Datum->setText(toQString(chart::dateText(now.date)));
+  Zeit->setText(toQString(chart::minuteText(now.time)));
 }
 
 chart::ChartEntry NewTransitForm::entry() const {
@@ -453,7 +450,7 @@ void NewTransitForm::Speichern() {
 // transitFileName() with the transit date, in the transit folder; an
 // existing file is replaced only when the user agrees.
 bool NewTransitForm::writeFile(const chart::ChartRequest& request) {
-  const chart::LocalTime& day = request.transitLocal;
+  const chart::Date& day = request.transitLocal.date;
   const std::string name =
       transitFileName(request.name, request.firstName, day.day, day.month, day.year);
   const auto refused = fileNameRefusal(name);

@@ -42,6 +42,9 @@ const std::vector<std::string> kHelp = {
     "gewählten Person, den Transit jetzt, am zuletzt benutzten Transit-Ort. „Speichern“ dort "
     "schreibt die Datei.",
     "",
+    "Zeitleiste …: öffnet den Kalender für die gewählte Person: wann Solarbogen (S), "
+    "Progression (P) und Transite (T) ihre Radix-Punkte und Halbsummen auslösen.",
+    "",
     "AAF importieren …: liest eine Datei im Astrologischen Austauschformat (Windows-1252 oder "
     "UTF-8). Wer schon im Archiv steht (gleicher Name, Vorname, Ort und Geburtszeitpunkt), wird "
     "nicht doppelt aufgenommen; fehlerhafte Datensätze werden mit ihrer Zeile gemeldet und "
@@ -111,6 +114,7 @@ void PersonsWindow::createControls() {
   importButton_ = commandButton(this, "ImportAaf", QStringLiteral("AAF importieren …"));
   exportButton_ = commandButton(this, "ExportAaf", QStringLiteral("AAF exportieren …"));
   transitButton_ = commandButton(this, "TransitFile", QStringLiteral("Transit-Datei …"));
+  timelineButton_ = commandButton(this, "Timeline", QStringLiteral("Zeitleiste …"));
   closeButton_ = commandButton(this, "ClosePersons", QStringLiteral("Schließen"));
 
   auto* search = new QHBoxLayout;
@@ -126,6 +130,7 @@ void PersonsWindow::createControls() {
   }
   commands->addSpacing(12);
   commands->addWidget(transitButton_);
+  commands->addWidget(timelineButton_);
   commands->addSpacing(12);
   commands->addWidget(importButton_);
   commands->addWidget(exportButton_);
@@ -159,6 +164,9 @@ void PersonsWindow::connectControls() {
   connect(importButton_, &QPushButton::clicked, this, &PersonsWindow::importAaf);
   connect(exportButton_, &QPushButton::clicked, this, &PersonsWindow::exportAaf);
   connect(transitButton_, &QPushButton::clicked, this, &PersonsWindow::requestTransitFile);
+  connect(timelineButton_, &QPushButton::clicked, this, [this] {
+    if (const auto person = chosenPerson()) emit timelineRequested(*person);
+  });
   connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -215,7 +223,7 @@ std::optional<archive::Person> PersonsWindow::chosenPerson() const {
 
 void PersonsWindow::updateButtons() {
   const bool chosen = chosenPerson().has_value();
-  for (QPushButton* button : {editButton_, deleteButton_, transitButton_}) {
+  for (QPushButton* button : {editButton_, deleteButton_, transitButton_, timelineButton_}) {
     button->setEnabled(chosen);
   }
   restoreButton_->setEnabled(!deletedPersons_.empty());

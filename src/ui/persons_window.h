@@ -24,7 +24,8 @@ class Platform;
 // "Neu", "Ändern", "Löschen" (a deleted person can be brought back with
 // "Wiederherstellen" until the window closes), AAF import and export, and
 // "Transit-Datei …", which hands the chosen person to the window of a new
-// transit file. The archive stays open while the window is shown.
+// transit file, and "Zeitleiste …", which hands it to the calendar window.
+// The archive stays open while the window is shown.
 class PersonsWindow : public QWidget {
   Q_OBJECT
 
@@ -41,6 +42,7 @@ class PersonsWindow : public QWidget {
 
  signals:
   void transitFileRequested(const archive::Person& person);
+  void timelineRequested(const archive::Person& person);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -81,6 +83,7 @@ class PersonsWindow : public QWidget {
   QPushButton* importButton_;
   QPushButton* exportButton_;
   QPushButton* transitButton_;
+  QPushButton* timelineButton_;
   QPushButton* closeButton_;
 };
 

@@ -7,8 +7,9 @@
 // the content overview (its top and its grid), the main window with the
 // axis overview (top, house table, magic squares), the main window after a
 // typical search of each option (both methods of option 2, both ways of
-// option 3), the dial window, the transit calendar (its window and its
-// lines), and the help window. Runs without a display
+// option 3), the dial window, the transit calendar (its window, its help and
+// its lines), a person's timeline in the calendar window, and the help
+// window. Runs without a display
 // (QT_QPA_PLATFORM=offscreen); the program and transit folders are made in
 // a temporary folder.
 #include <cstdio>
@@ -27,8 +28,10 @@
 
 #include "archive/archive.h"
 #include "archive/person_entry.h"
+#include "chart/chart_entry.h"
 #include "core/text_encoding.h"
 #include "search/dial_pointer.h"
+#include "ui/calendar_window.h"
 #include "ui/dial_disc.h"
 #include "ui/dial_window.h"
 #include "ui/offscreen_screen.h"
@@ -39,6 +42,13 @@
 #include "ui/window_help.h"
 
 namespace {
+
+// The help that F1 opens in the window.
+QWidget* showHelp(QWidget& window) {
+  kelvaro::ui::HelpWindow* help = kelvaro::ui::windowHelp(window);
+  if (help) help->showHelp();
+  return help;
+}
 
 bool save(QWidget& window, const QString& folder, const char* name) {
   QApplication::processEvents();
@@ -229,8 +239,33 @@ bool saveCalendar(kelvaro::ui::TForm1& main, const QString& folder) {
   child<QDateEdit>(*window, "DateEdit1").setDate(QDate(2026, 1, 1));
   child<QDateEdit>(*window, "DateEdit2").setDate(QDate(2026, 3, 31));
   bool saved = save(*window, folder, "12-calendar-window.png");
+  if (auto* help = showHelp(*window)) {
+    saved &= save(*help, folder, "12-calendar-help.png");
+    help->hide();
+  }
   click(*window, "Button1");
   saved &= save(main, folder, "12-calendar-list.png");
+  return saved;
+}
+
+// The timeline of the README's example person in the calendar window: the
+// first quarter of 2026 with S, P and T and the orb 1°12'.
+bool saveTimeline(kelvaro::ui::TForm1& main, kelvaro::ui::Platform& platform,
+                  const std::filesystem::path& resultFolder, const QString& folder) {
+  const auto checked = kelvaro::chart::checkChartEntry(
+      {"Müller", "Anna", "05.03.1970", "14:30", "Europe/Berlin", "50°56' N", "6°57' O", "Köln",
+       "05.03.1970", "14:30", "Europe/Berlin", "50°56' N", "6°57' O"});
+  const auto* request = std::get_if<kelvaro::chart::ChartRequest>(&checked);
+  if (!request) return false;
+  kelvaro::ui::CalendarWindow window(platform, &main, {}, resultFolder);
+  window.openFor(kelvaro::chart::birthDataOf(*request));
+  child<QDateEdit>(window, "DateEdit1").setDate(QDate(2026, 1, 1));
+  child<QDateEdit>(window, "DateEdit2").setDate(QDate(2026, 3, 31));
+  child<QLineEdit>(window, "OrbEdit").setText(QStringLiteral("1:12"));
+  window.resize(1200, 700);
+  click(window, "Button1");
+  const bool saved = save(window, folder, "13-timeline.png");
+  window.close();
   return saved;
 }
 
@@ -291,6 +326,7 @@ int main(int argc, char** argv) {
   saved &= saveOptions(main, platform, folder);
   saved &= saveDial(main, folder);
   saved &= saveCalendar(main, folder);
+  saved &= saveTimeline(main, platform, folders.program, folder);
 
   platform.answerNext(true);
   click(main, "Button3");

@@ -7,8 +7,11 @@
 #include <sstream>
 
 #include "cli/persons_commands.h"
+#include "support/birth_data.h"
 #include "support/cli_runner.h"
 #include "support/temp_dir.h"
+#include "timing/calendar_entry.h"
+#include "timing/timeline.h"
 
 namespace kelvaro::testing {
 namespace {
@@ -218,6 +221,72 @@ TEST_F(PersonsCli, MakeTransitOfAPersonIsTheFileOfItsBirthData) {
   EXPECT_EQ(unchecked.status, 2);
   EXPECT_EQ(unchecked.err,
             "Bei Ohne, Ort fehlen Breite, Länge oder Zeitzone des Geburtsorts (Ort prüfen).\n");
+}
+
+// The timeline of a stored person is that of its birth data, in its birth
+// zone, with S, P and T and the calendar's bodies unless told otherwise.
+TEST_F(PersonsCli, TimelineOfAPerson) {
+  addAnna();
+  const auto ics = file("anna.ics");
+  const Output shown = persons({"timeline", "1", "--from=01.03.2026", "--to=30.04.2026",
+                                "--orb=1:12", "--ics", ics.string()});
+  ASSERT_EQ(shown.status, 0) << shown.err;
+  timing::CalendarRequest request;
+  request.from = {2026, 3, 1};
+  request.to = {2026, 4, 30};
+  request.zone = std::get<chart::TimeZone>(chart::TimeZone::parse("Europe/Berlin"));
+  request.movers = {true, true, true};
+  request.bodies = timing::defaultCalendarBodies();
+  request.factors = timing::allDirectedFactors();
+  request.orb = 1.2;
+  const auto expected = timing::timeline(birthData(kKoeln), request);
+  std::string lines;
+  for (const std::string_view line : expected->result.lines) lines += std::string(line) + "\n";
+  EXPECT_EQ(shown.out, lines);
+  EXPECT_TRUE(shown.out.starts_with(
+      "Zeitleiste für Müller, Anna vom 01.03.2026 bis 30.04.2026, Zeiten in Europe/Berlin\n"));
+  std::ifstream written(ics, std::ios::binary);
+  const std::string events{std::istreambuf_iterator<char>(written), {}};
+  EXPECT_TRUE(events.starts_with("BEGIN:VCALENDAR\r\n"));
+  std::size_t count = 0;
+  for (std::size_t at = 0; (at = events.find("BEGIN:VEVENT", at)) != std::string::npos; ++at) {
+    ++count;
+  }
+  EXPECT_EQ(count, expected->hits.size());
+
+  // Transits of Saturn alone (MC moves only as S and P), in UT.
+  const Output saturn = persons({"timeline", "1", "--from=01.01.2026", "--to=31.12.2027",
+                                 "--movers=T", "--bodies=sa,MC", "--zone=UT"});
+  ASSERT_EQ(saturn.status, 0) << saturn.err;
+  std::istringstream saturnLines(saturn.out);
+  std::string line;
+  std::getline(saturnLines, line);
+  EXPECT_TRUE(line.ends_with("Zeiten in UT")) << line;
+  int hits = 0;
+  for (; std::getline(saturnLines, line); ++hits) {
+    EXPECT_EQ(line.substr(timing::kHitTextColumn, 6), "SAt = ") << line;
+  }
+  EXPECT_GT(hits, 0);
+}
+
+TEST_F(PersonsCli, TimelineRefusals) {
+  addAnna();
+  const auto refused = [this](std::vector<std::string> options) {
+    options.insert(options.begin(), {"timeline", "1"});
+    return persons(options);
+  };
+  const Output noOrb = refused({"--from=01.01.2026", "--to=31.12.2026", "--orb=12"});
+  EXPECT_EQ(noOrb.status, 2);
+  EXPECT_EQ(noOrb.err,
+            "Orbis: \"12\" ist kein Orbis. Bitte als G:MM angeben, z. B. 1:12 (höchstens 9:59).\n");
+  EXPECT_EQ(refused({"--to=31.12.2026"}).status, 1);
+  EXPECT_EQ(refused({"--from=01.01.2026", "--to=31.12.2036"}).status, 2);
+  EXPECT_EQ(refused({"--from=01.01.2026", "--to=31.12.2026", "--movers=X"}).status, 2);
+  const Output unwritable =
+      refused({"--from=01.01.2026", "--to=31.01.2026", "--ics", file("fehlt/anna.ics").string()});
+  EXPECT_EQ(unwritable.status, 2);
+  EXPECT_NE(unwritable.err.find("lässt sich nicht schreiben"), std::string::npos) << unwritable.err;
+  EXPECT_EQ(persons({"timeline", "7", "--from=01.01.2026", "--to=31.12.2026"}).status, 2);
 }
 
 }  // namespace

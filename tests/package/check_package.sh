@@ -174,6 +174,12 @@ for page in "$root"/usr/share/man/man1/*.1.gz; do
       grep -q "^   $part\$" <<<"$text" || fail "man -l $name: no part $part"
     done
   fi
+  # kelvaro-cli(1) describes the calendar and every option of it.
+  if [[ $name == kelvaro-cli ]]; then
+    for option in calendar --from= --to= --zone= --bodies= --moon --points= --with=; do
+      grep -q -- "$option" <<<"$text" || fail "man -l $name: no $option"
+    done
+  fi
 done
 
 if ((failures > 0)); then

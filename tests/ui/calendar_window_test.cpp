@@ -15,14 +15,15 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "chart/transit_calendar.h"
 #include "loading/transit_file.h"
 #include "output/result_file.h"
+#include "timing/transit_calendar.h"
 #include "ui/calendar_window.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
 #include "ui/support/ui_test_case.h"
+#include "ui/window_help.h"
 
 namespace kelvaro::testing {
 
@@ -36,7 +37,13 @@ class CalendarWindowTest : public UiTestCase {
     run_ = std::make_unique<UiRun>();
     const std::string sample = run_->sample("weiss-anna.dat");
     record_ = std::get<TransitRecord>(loadTransitFile(sample));
-    QVERIFY(run_->loadToReady("weiss-anna.dat", QStringLiteral("130")));
+    run_->platform().chooseNext(sample);
+    ui::Program& program = run_->start();
+    click(child(program.form1(), "Button2"));
+    QVERIFY(QTest::qWaitForWindowActive(&program.form2()));
+    QVERIFY(typeIntoFocus(QStringLiteral("130")));
+    click(child(program.form4(), "Button1"));
+    run_->platform().forgetBoxes();
     QVERIFY(child(main(), "Button16")->isEnabled());
     click(child(main(), "Button16"));
     window_ = main().findChild<ui::CalendarWindow*>(QStringLiteral("CalendarWindow"));
@@ -49,13 +56,23 @@ class CalendarWindowTest : public UiTestCase {
     QCOMPARE(child<QDateEdit>(*window_, "DateEdit1")->date(), today);
     QCOMPARE(child<QDateEdit>(*window_, "DateEdit2")->date(), today.addMonths(3));
     QCOMPARE(child<QLineEdit>(*window_, "Edit1")->text(), QStringLiteral("Europe/Berlin"));
+    // The bodies that kelvaro-cli FILE calendar lists unless told otherwise.
     QStringList ticked;
-    for (QCheckBox* box : window_->findChildren<QCheckBox*>()) {
+    for (QCheckBox* box : child(*window_, "GroupBox1")->findChildren<QCheckBox*>()) {
       if (box->isChecked()) ticked << box->text();
     }
     ticked.sort();
     QCOMPARE(ticked.join(QLatin1Char(',')),
              QStringLiteral("AD,AP,CU,HA,JU,KN,KR,NE,PL,PO,SA,UR,VU,ZE"));
+    // A transit file knows no birth: T only.
+    QVERIFY(child<QCheckBox>(*window_, "CheckBoxT")->isChecked());
+    for (const char* name : {"CheckBoxS", "CheckBoxP"}) {
+      QVERIFY(!child<QCheckBox>(*window_, name)->isEnabled());
+      QVERIFY(!child<QCheckBox>(*window_, name)->isChecked());
+    }
+    QVERIFY(!child(*window_, "FactorGroup")->isVisible());
+    QVERIFY(!child(*window_, "OrbEdit")->isVisible());
+    QVERIFY(!child(*window_, "TimelineList")->isVisible());
     QVERIFY(child<QRadioButton>(*window_, "RadioButton3")->isChecked());
     QCOMPARE(child<QPushButton>(main(), "Button16")->text(), QStringLiteral("8  Transit-Kalender"));
     // The button stays clear of the option buttons and every entry control.
@@ -79,15 +96,15 @@ class CalendarWindowTest : public UiTestCase {
     child<QLineEdit>(*window_, "Edit2")->setText(QStringLiteral("mc, so"));
     click(child(*window_, "Button1"));
 
-    chart::CalendarRequest asked;
+    timing::CalendarRequest asked;
     asked.from = {2026, 1, 1};
     asked.to = {2026, 6, 30};
     asked.zone = std::get<chart::TimeZone>(chart::TimeZone::parse("Europe/Berlin"));
     asked.bodies = {factor::MA, factor::JU, factor::SA, 12, 13, 14, factor::KN, 15,
                     16,         17,         18,         19, 20, 21, factor::PO};
-    asked.points = chart::CalendarPoints::midpoints;
+    asked.points = timing::CalendarPoints::midpoints;
     asked.with = {factor::MC, factor::SO};
-    const auto expected = chart::transitCalendar(record_, asked);
+    const auto expected = timing::transitCalendar(record_, asked);
     QVERIFY(expected);
     QVERIFY(!window_->isVisible());
     QCOMPARE(text(main(), "Label3"),
@@ -133,7 +150,9 @@ class CalendarWindowTest : public UiTestCase {
     setRange(QDate(2026, 1, 1), to);
     child<QLineEdit>(*window_, "Edit1")->setText(zone);
     if (noBody) {
-      for (QCheckBox* box : window_->findChildren<QCheckBox*>()) box->setChecked(false);
+      for (QCheckBox* box : child(*window_, "GroupBox1")->findChildren<QCheckBox*>()) {
+        box->setChecked(false);
+      }
     }
     click(child(*window_, "Button1"));
     QCOMPARE(run_->platform().boxes(), oneBox(BoxKind::error, message));
@@ -147,8 +166,8 @@ class CalendarWindowTest : public UiTestCase {
   // and the window stays open and usable.
   void aFailedComputationIsReportedAndTheWindowStays() {
     const std::vector<std::string> before = viewLines(main(), "Memo3");
-    window_->setComputation([](const TransitRecord&, const chart::CalendarRequest&,
-                               const chart::CalendarProgress&) -> std::optional<SearchResult> {
+    window_->setComputation([](const TransitRecord&, const timing::CalendarRequest&,
+                               const timing::CalendarProgress&) -> std::optional<SearchResult> {
       throw std::runtime_error("ephemeris: error in file seorbel.txt");
     });
     setRange(QDate(2026, 1, 1), QDate(2026, 1, 2));
@@ -158,13 +177,13 @@ class CalendarWindowTest : public UiTestCase {
                                               "ephemeris: error in file seorbel.txt"));
     QVERIFY(window_->isVisible());
     QCOMPARE(viewLines(main(), "Memo3"), before);
-    window_->setComputation([](const TransitRecord& record, const chart::CalendarRequest& asked,
-                               const chart::CalendarProgress& progress) {
-      return chart::transitCalendar(record, asked, progress);
+    window_->setComputation([](const TransitRecord& record, const timing::CalendarRequest& asked,
+                               const timing::CalendarProgress& progress) {
+      return timing::transitCalendar(record, asked, progress);
     });
     click(child(*window_, "Button1"));
     QVERIFY(!window_->isVisible());
-    QCOMPARE(text(main(), "Label3"), std::string(chart::kCalendarHeading));
+    QCOMPARE(text(main(), "Label3"), std::string(timing::kCalendarHeading));
   }
 
   // Option 6 covers the list, its heading and its buttons with its own view
@@ -194,7 +213,7 @@ class CalendarWindowTest : public UiTestCase {
     click(child(main(), "Button16"));
     setRange(QDate(2026, 1, 1), QDate(2026, 1, 2));
     click(child(*window_, "Button1"));
-    const std::string calendar(chart::kCalendarHeading);
+    const std::string calendar(timing::kCalendarHeading);
     const auto expectCalendar = [&] {
       QVERIFY(!child(main(), "Memo1")->isVisible());
       QCOMPARE(text(main(), "Label3"), calendar);
@@ -212,11 +231,109 @@ class CalendarWindowTest : public UiTestCase {
     expectCalendar();
   }
 
+  // A date typed whole, after a click or a Tab into the field, replaces the
+  // date shown, whatever it was.
+  void typingADateReplacesIt_data() {
+    QTest::addColumn<QDate>("shown");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QDate>("date");
+    QTest::addRow("new year") << QDate(2026, 12, 8) << "01.01.2027" << QDate(2027, 1, 1);
+    QTest::addRow("year's end") << QDate(2026, 2, 14) << "31.12.2030" << QDate(2030, 12, 31);
+    QTest::addRow("leap day") << QDate(2026, 4, 30) << "29.02.2028" << QDate(2028, 2, 29);
+    QTest::addRow("short day and month") << QDate(2026, 12, 8) << "1.2.2027" << QDate(2027, 2, 1);
+    QTest::addRow("the same") << QDate(2026, 12, 8) << "08.12.2026" << QDate(2026, 12, 8);
+  }
+
+  void typingADateReplacesIt() {
+    QFETCH(QDate, shown);
+    QFETCH(QString, typed);
+    QFETCH(QDate, date);
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_));
+    for (const char* name : {"DateEdit1", "DateEdit2"}) {
+      auto* field = child<QDateEdit>(*window_, name);
+      field->setDate(shown);
+      child(*window_, "Edit1")->setFocus(Qt::OtherFocusReason);
+      QTest::mouseClick(field, Qt::LeftButton, {},
+                        QPoint(field->width() * 3 / 4, field->height() / 2));
+      QVERIFY(field->hasFocus());
+      QTest::keyClicks(field, typed);
+      QCOMPARE(field->date(), date);
+      // The same with the keyboard: Tab into the field.
+      field->setDate(shown);
+      child(*window_, "Edit1")->setFocus(Qt::OtherFocusReason);
+      field->setFocus(Qt::TabFocusReason);
+      QTest::keyClicks(field, typed);
+      QCOMPARE(field->date(), date);
+    }
+  }
+
+  // "Von" after "Bis", typed, is refused with a message.
+  void aStartAfterTheEndIsRefused() {
+    const std::vector<std::string> before = viewLines(main(), "Memo3");
+    setRange(QDate(2026, 1, 1), QDate(2026, 6, 30));
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_));
+    child(*window_, "DateEdit1")->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(child(*window_, "DateEdit1"), QStringLiteral("01.07.2026"));
+    click(child(*window_, "Button1"));
+    QCOMPARE(run_->platform().boxes(),
+             oneBox(BoxKind::error, "Das Ende 30.06.2026 liegt vor dem Anfang 01.07.2026."));
+    QVERIFY(window_->isVisible());
+    QCOMPARE(viewLines(main(), "Memo3"), before);
+  }
+
+  // Help by F1 and by "Hilfe": what the window is for, every entry with an
+  // example, the keys, where files go.
+  void hasItsHelp() {
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_));
+    QVERIFY(!ui::windowHelp(*window_) || !ui::windowHelp(*window_)->isVisible());
+    QTest::keyClick(child(*window_, "Edit1"), Qt::Key_F1);
+    ui::HelpWindow* help = ui::windowHelp(*window_);
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->windowTitle(), QStringLiteral("Hilfe – Transit-Kalender und Zeitleiste"));
+    const QString text = help->text();
+    for (const char* part :
+         {"22,5°-Scheibe", "Von, Bis", "01.01.2027", "Zeitzone", "Europe/Berlin", "Transit-Körper",
+          "Faktoren (S und P)", "Punkte", "MC,SO", "Orbis", "1:12", "(2/3)", "Escape", "F1",
+          "Abbrechen", "Speichern", "iCal exportieren", "~/Astro/Kelvaro"}) {
+      QVERIFY2(text.contains(QString::fromUtf8(part)), part);
+    }
+    help->hide();
+    click(child(*window_, "HelpButton"));
+    QVERIFY(help->isVisible());
+    help->hide();
+  }
+
+  // Laid out, not placed: every control lies inside the window, none on
+  // another, at the window's smallest size too.
+  void controlsKeepTheirPlaces() {
+    for (const QSize size : {window_->minimumSizeHint(), window_->sizeHint() * 3 / 2}) {
+      window_->resize(size);
+      QApplication::processEvents();
+      QList<QWidget*> shown;
+      for (QWidget* control : window_->findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(window_) || control->parentWidget() != window_) continue;
+        const QRect place = control->geometry();
+        QVERIFY2(window_->rect().contains(place), qPrintable(control->objectName()));
+        for (const QWidget* other : shown) {
+          QVERIFY2(!place.intersects(other->geometry()),
+                   qPrintable(control->objectName() + QLatin1Char('/') + other->objectName()));
+        }
+        shown << control;
+      }
+      QVERIFY(shown.size() > 10);
+    }
+  }
+
   // Abbrechen on the progress bar of a long computation: nothing changes.
   void cancelLeavesEverythingAsItWas() {
     const std::vector<std::string> before = viewLines(main(), "Memo3");
     setRange(QDate(2020, 1, 1), QDate(2029, 12, 31));
-    for (QCheckBox* box : window_->findChildren<QCheckBox*>()) box->setChecked(true);
+    for (QCheckBox* box : child(*window_, "GroupBox1")->findChildren<QCheckBox*>()) {
+      box->setChecked(true);
+    }
     bool sawProgress = false;
     QTimer::singleShot(600, [&sawProgress] {
       auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());

@@ -15,6 +15,7 @@
 #include "archive/archive.h"
 #include "core/transit_record.h"
 #include "loading/transit_file.h"
+#include "ui/calendar_window.h"
 #include "ui/new_transit_form.h"
 #include "ui/person_form.h"
 #include "ui/persons_window.h"
@@ -307,6 +308,37 @@ class PersonsWindowTest : public UiTestCase {
     QCOMPARE(std::get<std::vector<archive::Person>>(archive.persons()).size(), std::size_t{1});
     QCOMPARE(std::get<std::optional<archive::TransitPlace>>(archive.lastTransitPlace())->place,
              std::string("Bonn"));
+  }
+
+  // "Zeitleiste …": the calendar window for the chosen person, with S, P and
+  // T in the zone of the birth; a person whose place is to be checked has
+  // no timeline, and the message says why.
+  void aPersonsTimeline() {
+    archive::Person unchecked = person("Ohne", "Nirgendwo", 6);
+    unchecked.latitude.reset();
+    archive::Person zurich = person("Müller", "Zürich", 5);
+    zurich.zone = "Europe/Zurich";
+    storePersons({zurich, unchecked});
+    ui::PersonsWindow& persons = openPersons();
+    QVERIFY(!child(persons, "Timeline")->isEnabled());
+    chooseRow(persons, static_cast<int>(column(persons, 0).indexOf(QStringLiteral("Müller"))));
+    click(child(persons, "Timeline"));
+    auto* calendar = run_->main().findChild<ui::CalendarWindow*>(QStringLiteral("CalendarWindow"));
+    QVERIFY(calendar && calendar->isVisible());
+    QCOMPARE(calendar->windowTitle(), QStringLiteral("Zeitleiste – Müller, Anna"));
+    for (const char* kind : {"CheckBoxS", "CheckBoxP", "CheckBoxT"}) {
+      QVERIFY(child<QCheckBox>(*calendar, kind)->isChecked());
+    }
+    QCOMPARE(field(*calendar, "Edit1")->text(), QStringLiteral("Europe/Zurich"));
+    calendar->close();
+
+    chooseRow(persons, static_cast<int>(column(persons, 0).indexOf(QStringLiteral("Ohne"))));
+    click(child(persons, "Timeline"));
+    QVERIFY(!calendar->isVisible());
+    QCOMPARE(run_->platform().boxes(),
+             oneBox(ui::BoxKind::error,
+                    "Bei Ohne, Anna fehlen Breite, Länge oder Zeitzone des "
+                    "Geburtsorts (Ort prüfen)."));
   }
 
   // A new transit file stores its person (unless the box is cleared) and

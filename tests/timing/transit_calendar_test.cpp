@@ -1,4 +1,4 @@
-#include "chart/transit_calendar.h"
+#include "timing/transit_calendar.h"
 
 #include <gtest/gtest.h>
 
@@ -11,14 +11,16 @@
 #include "core/std_ho.h"
 #include "support/record_builder.h"
 
-namespace kelvaro::chart {
+namespace kelvaro::timing {
 namespace {
 
 using testing::RecordBuilder;
 
-TimeZone zone(std::string_view name) { return std::get<TimeZone>(TimeZone::parse(name)); }
+chart::TimeZone zone(std::string_view name) {
+  return std::get<chart::TimeZone>(chart::TimeZone::parse(name));
+}
 
-CalendarRequest request(LocalTime from, LocalTime to, std::string_view zoneName,
+CalendarRequest request(chart::Date from, chart::Date to, std::string_view zoneName,
                         std::vector<int> bodies) {
   CalendarRequest asked;
   asked.from = from;
@@ -63,7 +65,7 @@ TEST(TransitCalendar, AStationCrossesAPointThreeTimes) {
   // 27° is crossed forward, backward and forward again; so is 27.2185°, and
   // its first two crossings lie within three hours around the station.
   const std::vector<RadixPoint> points = {{factor::MC, 0, 27.0}, {factor::AS, 0, 27.2185}};
-  const auto from = julianDayUt(2024, 3, 20, 0);
+  const auto from = chart::julianDayUt(2024, 3, 20, 0);
   const auto hits = calendarHits(points, std::vector<int>{factor::ME}, from, from + 60);
   ASSERT_TRUE(hits);
   for (std::size_t point = 0; point < points.size(); ++point) {
@@ -78,7 +80,7 @@ TEST(TransitCalendar, AStationCrossesAPointThreeTimes) {
     EXPECT_FALSE(ofPoint[1].direct);
     EXPECT_TRUE(ofPoint[2].direct);
     for (const CalendarHit& hit : ofPoint) {
-      const BodyPosition at = bodyPosition(factor::ME, hit.julianDay);
+      const chart::BodyPosition at = chart::bodyPosition(factor::ME, hit.julianDay);
       // Within a minute of the moment (a fraction of an arc second at the station).
       EXPECT_LT(std::fabs(dialDistance(at.longitude, points[point].longitude)),
                 1e-6 + std::fabs(at.speed) / 1440);
@@ -160,20 +162,20 @@ TEST(TransitCalendar, PointsFollowTheChoiceAndTheFactorFilter) {
 TEST(TransitCalendar, TheMinuteShownIsTheNearest) {
   const auto noon =
       std::chrono::sys_days(std::chrono::year(2026) / 1 / 15) + std::chrono::hours(12);
-  const double julianNoon = julianDayUt(std::chrono::sys_seconds(noon));
+  const double julianNoon = chart::julianDayUt(std::chrono::sys_seconds(noon));
   const auto shown = [&](const char* zoneName, double seconds) {
     return shownMinute(zone(zoneName), julianNoon + seconds / 86400).local;
   };
-  EXPECT_EQ(shown("UT", 89.6), (LocalTime{2026, 1, 15, 12, 1, 0}));
-  EXPECT_EQ(shown("UT", 90.4), (LocalTime{2026, 1, 15, 12, 2, 0}));
-  EXPECT_EQ(shown("UT", 29.6), (LocalTime{2026, 1, 15, 12, 0, 0}));
-  EXPECT_EQ(shown("UT", 149.7), (LocalTime{2026, 1, 15, 12, 2, 0}));
-  EXPECT_EQ(shown("UT", -30.2), (LocalTime{2026, 1, 15, 11, 59, 0}));
-  EXPECT_EQ(shown("Europe/Berlin", 89.6), (LocalTime{2026, 1, 15, 13, 1, 0}));
-  EXPECT_EQ(shown("+05:30", 89.6), (LocalTime{2026, 1, 15, 17, 31, 0}));
+  EXPECT_EQ(shown("UT", 89.6), (chart::LocalTime{{2026, 1, 15}, {12, 1, 0}}));
+  EXPECT_EQ(shown("UT", 90.4), (chart::LocalTime{{2026, 1, 15}, {12, 2, 0}}));
+  EXPECT_EQ(shown("UT", 29.6), (chart::LocalTime{{2026, 1, 15}, {12, 0, 0}}));
+  EXPECT_EQ(shown("UT", 149.7), (chart::LocalTime{{2026, 1, 15}, {12, 2, 0}}));
+  EXPECT_EQ(shown("UT", -30.2), (chart::LocalTime{{2026, 1, 15}, {11, 59, 0}}));
+  EXPECT_EQ(shown("Europe/Berlin", 89.6), (chart::LocalTime{{2026, 1, 15}, {13, 1, 0}}));
+  EXPECT_EQ(shown("+05:30", 89.6), (chart::LocalTime{{2026, 1, 15}, {17, 31, 0}}));
   EXPECT_EQ(shownMinute(zone("Europe/Berlin"), julianNoon + 89.6 / 86400).ut,
             std::chrono::sys_seconds(noon + std::chrono::minutes(1)));
 }
 
 }  // namespace
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::timing

@@ -1,26 +1,35 @@
-#include "chart/transit_calendar.h"
+#include "timing/transit_calendar.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <variant>
 
-#include "chart/crossing_search.h"
 #include "chart/ephemeris.h"
 #include "core/std_ho.h"
+#include "timing/crossing_search.h"
 
-namespace kelvaro::chart {
+namespace kelvaro::timing {
 namespace {
 
 using std::chrono::seconds;
 
 constexpr std::size_t kPointWidth = 7;  // "MCr/SOr", "MCr    "
 
-// The first sample spacing of a body in days: short enough that no
-// retrograde loop fits between two samples. The search halves it wherever
-// the motion needs it (the Moon to about a day).
+bool contains(std::span<const int> factors, int number) {
+  return std::find(factors.begin(), factors.end(), number) != factors.end();
+}
+
+// "DD.MM.YYYY hh:mm  SAt = MCr/SOr  07°30'  direkt"
+std::string hitLine(const chart::LocalTime& shown, const CalendarHit& hit,
+                    const RadixPoint& point) {
+  return chart::dateText(shown.date) + " " + chart::minuteText(shown.time) + "  " +
+         hitText(hit.body, Variant::t, point, hit.direct);
+}
+
+}  // namespace
+
 double sampleStep(int body) {
   switch (body) {
     case factor::SO:
@@ -34,21 +43,15 @@ double sampleStep(int body) {
   }
 }
 
-bool contains(std::span<const int> factors, int number) {
-  return std::find(factors.begin(), factors.end(), number) != factors.end();
-}
-
-std::string dateText(const LocalTime& day) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d.%02d.%04d", day.day % 100, day.month % 100,
-                day.year % 10000);
-  return text;
-}
-
-std::string clockText(const LocalTime& time) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%02d:%02d", time.hour % 100, time.minute % 100);
-  return text;
+// Rounded once, from the exact time: rounding to the second first would
+// show 12:01:29.6 as 12:02.
+ShownMinute shownMinute(const chart::TimeZone& zone, double julianDay) {
+  const seconds offset = zone.offsetAt(chart::utMoment(julianDay));
+  const double localMinutes =
+      (chart::secondsSince1970(julianDay) + static_cast<double>(offset.count())) / 60;
+  const std::chrono::minutes localMinute(static_cast<long long>(std::floor(localMinutes + 0.5)));
+  const std::chrono::sys_seconds ut(localMinute - offset);
+  return {zone.toLocal(ut), ut};
 }
 
 std::string pointText(const RadixPoint& point) {
@@ -61,18 +64,14 @@ std::string pointText(const RadixPoint& point) {
   return text;
 }
 
-// "DD.MM.YYYY hh:mm  SAt = MCr/SOr  07°30'  direkt"
-std::string hitLine(const LocalTime& shown, const CalendarHit& hit, const RadixPoint& point) {
-  return dateText(shown) + " " + clockText(shown) + "  " + factorVariantName(hit.body, Variant::t) +
-         " = " + pointText(point) + "  " + winkel_text(point.longitude, 2, AngleMode::dial22) +
-         "  " + (hit.direct ? "direkt" : "rückläufig");
+std::string hitText(int factor, Variant variant, const RadixPoint& point, bool direct) {
+  return factorVariantName(factor, variant) + " = " + pointText(point) + "  " +
+         winkel_text(point.longitude, 2, AngleMode::dial22) + "  " +
+         (direct ? "direkt" : "rückläufig");
 }
 
-// Local midnight of a day in UT. A midnight that a clock change skips or
-// repeats is taken with the offset in effect just before it.
-std::chrono::sys_seconds midnight(const TimeZone& zone, LocalTime day) {
-  day.hour = day.minute = day.second = 0;
-  const Checked<std::chrono::sys_seconds> exact = zone.toUniversal(day);
+std::chrono::sys_seconds midnight(const chart::TimeZone& zone, const chart::Date& day) {
+  const Checked<std::chrono::sys_seconds> exact = zone.toUniversal({day, {}});
   if (const auto* moment = std::get_if<std::chrono::sys_seconds>(&exact)) return *moment;
   const auto asIfUt = std::chrono::sys_days(std::chrono::year_month_day(
       std::chrono::year(day.year), std::chrono::month(static_cast<unsigned>(day.month)),
@@ -81,27 +80,9 @@ std::chrono::sys_seconds midnight(const TimeZone& zone, LocalTime day) {
   return std::chrono::sys_seconds(asIfUt) - zone.offsetAt(before);
 }
 
-LocalTime nextDay(const LocalTime& day) {
-  const std::chrono::year_month_day next(
-      std::chrono::sys_days(std::chrono::year_month_day(
-          std::chrono::year(day.year), std::chrono::month(static_cast<unsigned>(day.month)),
-          std::chrono::day(static_cast<unsigned>(day.day)))) +
-      std::chrono::days(1));
-  return {static_cast<int>(next.year()), static_cast<int>(static_cast<unsigned>(next.month())),
-          static_cast<int>(static_cast<unsigned>(next.day()))};
-}
-
-}  // namespace
-
-// Rounded once, from the exact time: rounding to the second first would
-// show 12:01:29.6 as 12:02.
-ShownMinute shownMinute(const TimeZone& zone, double julianDay) {
-  const seconds offset = zone.offsetAt(utMoment(julianDay));
-  const double localMinutes =
-      (secondsSince1970(julianDay) + static_cast<double>(offset.count())) / 60;
-  const std::chrono::minutes localMinute(static_cast<long long>(std::floor(localMinutes + 0.5)));
-  const std::chrono::sys_seconds ut(localMinute - offset);
-  return {zone.toLocal(ut), ut};
+std::vector<int> defaultCalendarBodies() {
+  const auto* jupiter = std::find(kCalendarBodies.begin(), kCalendarBodies.end(), factor::JU);
+  return {jupiter, kCalendarBodies.end()};
 }
 
 std::vector<RadixPoint> radixPoints(const TransitRecord& record, CalendarPoints choice,
@@ -139,7 +120,7 @@ std::optional<std::vector<CalendarHit>> calendarHits(std::span<const RadixPoint>
   for (std::size_t index = 0; index < bodies.size(); ++index) {
     const int body = bodies[index];
     const MotionFunction motion = [body](double julianDay) {
-      const BodyPosition position = bodyPosition(body, julianDay);
+      const chart::BodyPosition position = chart::bodyPosition(body, julianDay);
       return Motion{position.longitude, position.speed};
     };
     KeepGoing keepGoing;
@@ -154,15 +135,15 @@ std::optional<std::vector<CalendarHit>> calendarHits(std::span<const RadixPoint>
       return std::nullopt;
     }
     for (const Crossing& crossing : crossings) {
-      hits.push_back({crossing.time, body, crossing.target, crossing.increasing});
+      hits.push_back({crossing.time, body, crossing.target, crossing.increasing, crossing.level});
     }
   }
   return hits;
 }
 
 std::pair<double, double> calendarRange(const CalendarRequest& request) {
-  return {julianDayUt(midnight(request.zone, request.from)),
-          julianDayUt(midnight(request.zone, nextDay(request.to)))};
+  return {chart::julianDayUt(midnight(request.zone, request.from)),
+          chart::julianDayUt(midnight(request.zone, chart::nextDay(request.to)))};
 }
 
 std::optional<SearchResult> transitCalendar(const TransitRecord& record,
@@ -195,12 +176,12 @@ std::optional<SearchResult> transitCalendar(const TransitRecord& record,
   SearchResult result;
   result.heading = std::string(kCalendarHeading);
   result.lines.reserveLines(rows.size() + 1, 48);  // a hit line has 46 to 50 characters
-  result.lines.push_back("Transit-Kalender vom " + dateText(request.from) + " bis " +
-                         dateText(request.to) + ", Zeiten in " + request.zone.name());
+  result.lines.push_back("Transit-Kalender vom " + chart::dateText(request.from) + " bis " +
+                         chart::dateText(request.to) + ", Zeiten in " + request.zone.name());
   for (const Row& row : rows) {
     result.lines.push_back(hitLine(row.shown.local, *row.hit, points[row.hit->point]));
   }
   return result;
 }
 
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::timing

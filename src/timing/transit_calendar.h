@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -13,17 +14,21 @@
 #include "core/factor.h"
 #include "core/search_result.h"
 #include "core/transit_record.h"
+#include "timing/movers.h"
 
 // The transit calendar: the moments at which a transiting body stands on a
 // radix point or a radix midpoint on the 22.5° dial, that is, when body
 // minus point is a multiple of 22.5°.
-namespace kelvaro::chart {
+namespace kelvaro::timing {
 
 // The transiting bodies, in the order of the list.
 inline constexpr std::array<int, 19> kCalendarBodies = {
     factor::SO, factor::MO, factor::ME, factor::VE, factor::MA, factor::JU, factor::SA,
     12,         13,         14,         factor::KN, 15,         16,         17,
     18,         19,         20,         21,         factor::PO};  // UR NE PL, CU … VU
+
+// The bodies listed unless others are chosen: the slow ones, from JU on.
+std::vector<int> defaultCalendarBodies();
 
 // The label above the result list.
 inline constexpr std::string_view kCalendarHeading =
@@ -49,7 +54,32 @@ struct CalendarHit {
   int body = 0;           // factor number of the transiting body
   std::size_t point = 0;  // index into the points
   bool direct = true;     // the body's longitude grows at that moment
+  double level = 0;       // the longitude crossed, unwrapped (see Crossing)
 };
+
+// The first sample spacing of a body's search in days: short enough that no
+// retrograde loop fits between two samples. The search halves it wherever
+// the motion needs it (the Moon to about a day).
+double sampleStep(int body);
+
+// The minute at which a moment is shown in a zone, rounded to the nearest,
+// and the UT moment of that minute.
+struct ShownMinute {
+  chart::LocalTime local;
+  std::chrono::sys_seconds ut;
+};
+ShownMinute shownMinute(const chart::TimeZone& zone, double julianDay);
+
+// Local midnight of a day in UT. A midnight that a clock change skips or
+// repeats is taken with the offset in effect just before it.
+std::chrono::sys_seconds midnight(const chart::TimeZone& zone, const chart::Date& day);
+
+// "MCr/SOr", "MCr    ": a point, padded to the width of a midpoint.
+std::string pointText(const RadixPoint& point);
+
+// "SAt = MCr/SOr  07°30'  direkt": a factor of a horoscope on a point, the
+// point's place on the dial, the direction of the motion.
+std::string hitText(int factor, Variant variant, const RadixPoint& point, bool direct);
 
 // Told the share of the work done (0 to 1); false cancels the computation.
 using CalendarProgress = std::function<bool(double done)>;
@@ -62,21 +92,18 @@ std::optional<std::vector<CalendarHit>> calendarHits(std::span<const RadixPoint>
                                                      double to,
                                                      const CalendarProgress& progress = {});
 
-// The minute a hit shows: the minute of the zone's clock nearest to it.
-struct ShownMinute {
-  LocalTime local;              // on the zone's clock, seconds 0
-  std::chrono::sys_seconds ut;  // the UT moment of that minute
-};
-ShownMinute shownMinute(const TimeZone& zone, double julianDay);
-
-// What the calendar is asked for; the dates are local days in the zone.
+// What the calendar (a transit file's: T only) or the timeline (a
+// person's: S, P and T) is asked for; the dates are local days in the zone.
 struct CalendarRequest {
-  LocalTime from;  // from 00:00 of this day …
-  LocalTime to;    // … to 24:00 of this one
-  TimeZone zone = TimeZone::universal();
-  std::vector<int> bodies;  // factor numbers in list order
+  chart::Date from;  // from 00:00 of this day …
+  chart::Date to;    // … to 24:00 of this one
+  chart::TimeZone zone = chart::TimeZone::universal();
+  MoverChoice movers;        // the kinds that move
+  std::vector<int> bodies;   // T: factor numbers in list order
+  std::vector<int> factors;  // S and P: factor numbers in table order
   CalendarPoints points = CalendarPoints::all;
-  std::vector<int> with;  // empty: every point
+  std::vector<int> with;      // empty: every point
+  std::optional<double> orb;  // S and P lines name the days within this orb
 };
 
 // The UT Julian days that begin and end the request's range.
@@ -89,4 +116,4 @@ std::optional<SearchResult> transitCalendar(const TransitRecord& record,
                                             const CalendarRequest& request,
                                             const CalendarProgress& progress = {});
 
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::timing

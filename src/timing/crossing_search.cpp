@@ -1,10 +1,12 @@
-#include "chart/crossing_search.h"
+#include "timing/crossing_search.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 
-namespace kelvaro::chart {
+#include "timing/motion_cubic.h"
+
+namespace kelvaro::timing {
 namespace {
 
 constexpr double kFullCircle = 360;
@@ -16,63 +18,6 @@ constexpr double kTimeTolerance = 1e-4;  // about 9 s
 constexpr double kShortestSpan = 1e-4;
 // A crossing is narrowed down to this span (days, about 1 ms).
 constexpr double kTimePrecision = 1e-8;
-
-struct Sample {
-  double time;
-  double value;  // the longitude, unwrapped to lie near the neighbouring sample
-  double speed;
-};
-
-// The cubic with the values and speeds of two samples at its ends, over the
-// interval scaled to s in [0, 1].
-class Cubic {
- public:
-  Cubic(const Sample& a, const Sample& b) : start_(a.time), end_(b.time), span_(b.time - a.time) {
-    c0_ = a.value;
-    c1_ = span_ * a.speed;
-    c2_ = 3 * (b.value - a.value) - span_ * (2 * a.speed + b.speed);
-    c3_ = 2 * (a.value - b.value) + span_ * (a.speed + b.speed);
-  }
-
-  double at(double s) const { return c0_ + s * (c1_ + s * (c2_ + s * c3_)); }
-  double timeAt(double s) const { return s == 1 ? end_ : start_ + span_ * s; }
-  double span() const { return span_; }
-
-  // The places where the cubic turns, strictly inside (0, 1), ascending;
-  // returns how many there are.
-  int turningPoints(std::array<double, 2>& places) const {
-    // Roots of c1 + 2 c2 s + 3 c3 s², computed without cancellation.
-    const double a = 3 * c3_;
-    const double b = 2 * c2_;
-    const double c = c1_;
-    std::array<double, 2> roots{};
-    int count = 0;
-    if (a == 0) {
-      if (b != 0) roots[count++] = -c / b;
-    } else {
-      const double discriminant = b * b - 4 * a * c;
-      if (discriminant >= 0) {
-        const double q = -0.5 * (b + std::copysign(std::sqrt(discriminant), b));
-        if (q != 0) {
-          roots[count++] = q / a;
-          roots[count++] = c / q;
-        }
-      }
-    }
-    int inside = 0;
-    for (int i = 0; i < count; ++i) {
-      if (roots[i] > 0 && roots[i] < 1) places[inside++] = roots[i];
-    }
-    if (inside == 2 && places[0] > places[1]) std::swap(places[0], places[1]);
-    return inside;
-  }
-
- private:
-  double start_;
-  double end_;
-  double span_;
-  double c0_, c1_, c2_, c3_;
-};
 
 class Search {
  public:
@@ -160,7 +105,7 @@ class Search {
            bool increasing) {
     if (s1 == 1 && g == v1) {
       // Exactly at the sample that ends the interval (and maybe the range).
-      record(cubic.timeAt(1), index, increasing);
+      record(cubic.timeAt(1), index, increasing, g);
       return;
     }
     double low = s0;
@@ -173,11 +118,13 @@ class Search {
         high = middle;
       }
     }
-    record(cubic.timeAt((low + high) / 2), index, increasing);
+    record(cubic.timeAt((low + high) / 2), index, increasing, g);
   }
 
-  void record(double time, std::size_t index, bool increasing) {
-    if (time >= range_.from && time < range_.to) crossings_.push_back({time, index, increasing});
+  void record(double time, std::size_t index, bool increasing, double level) {
+    if (time >= range_.from && time < range_.to) {
+      crossings_.push_back({time, index, increasing, level});
+    }
   }
 
   const MotionFunction& motion_;
@@ -189,10 +136,12 @@ class Search {
 
 }  // namespace
 
-bool findCrossings(const MotionFunction& motion, CrossingRange range,
-                   std::span<const double> targets, double spacing,
-                   std::vector<Crossing>& crossings, const KeepGoing& keepGoing) {
-  if (!(range.from < range.to) || !(range.step > 0) || targets.empty()) return true;
+std::optional<double> findCrossings(const MotionFunction& motion, CrossingRange range,
+                                    std::span<const double> targets, double spacing,
+                                    std::vector<Crossing>& crossings, const KeepGoing& keepGoing) {
+  if (!(range.from < range.to) || !(range.step > 0) || targets.empty()) {
+    return motion(range.to).longitude;  // nothing to search
+  }
   Search search(motion, range, targets, spacing, crossings);
   Sample a = search.first(range.from);
   for (long n = 1; a.time < range.to; ++n) {
@@ -200,9 +149,9 @@ bool findCrossings(const MotionFunction& motion, CrossingRange range,
     const Sample b = search.sample(next, a.value);
     search.interval(a, b);
     a = b;
-    if (keepGoing && !keepGoing(next)) return false;
+    if (keepGoing && !keepGoing(next)) return std::nullopt;
   }
-  return true;
+  return a.value;
 }
 
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::timing

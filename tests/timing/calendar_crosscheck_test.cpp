@@ -11,10 +11,10 @@
 #include <tuple>
 
 #include "chart/ephemeris.h"
-#include "chart/transit_calendar.h"
 #include "core/std_ho.h"
+#include "timing/transit_calendar.h"
 
-namespace kelvaro::chart {
+namespace kelvaro::timing {
 namespace {
 
 constexpr double kMinute = 1.0 / 1440;
@@ -38,12 +38,12 @@ std::vector<CalendarHit> independentSearch(const std::vector<RadixPoint>& points
     const double step = fineStep(body);
     std::vector<double> before(points.size());
     double t0 = from;
-    const double l0 = bodyPosition(body, t0).longitude;
+    const double l0 = chart::bodyPosition(body, t0).longitude;
     for (std::size_t p = 0; p < points.size(); ++p)
       before[p] = dialDistance(l0, points[p].longitude);
     while (t0 < to) {
       const double t1 = std::min(t0 + step, to);
-      const double l1 = bodyPosition(body, t1).longitude;
+      const double l1 = chart::bodyPosition(body, t1).longitude;
       for (std::size_t p = 0; p < points.size(); ++p) {
         const double d0 = before[p];
         const double d1 = dialDistance(l1, points[p].longitude);
@@ -51,7 +51,7 @@ std::vector<CalendarHit> independentSearch(const std::vector<RadixPoint>& points
         // A sign change without the jump from one end of the dial to the other.
         if ((d0 < 0) == (d1 < 0) || std::fabs(d1 - d0) > kDial / 2) continue;
         double t = t0 + (t1 - t0) * (-d0) / (d1 - d0);
-        const BodyPosition at = bodyPosition(body, t);
+        const chart::BodyPosition at = chart::bodyPosition(body, t);
         const double correction = -dialDistance(at.longitude, points[p].longitude) / at.speed;
         if (std::fabs(correction) < step) t += correction;
         if (t >= from && t < to) hits.push_back({t, body, p, d1 > d0});
@@ -65,7 +65,8 @@ std::vector<CalendarHit> independentSearch(const std::vector<RadixPoint>& points
 // A body that turns within a day of t: there two crossings may lie closer
 // together than the fine step, and a moment is less sharp.
 bool nearStation(int body, double t) {
-  return (bodyPosition(body, t - 1).speed < 0) != (bodyPosition(body, t + 1).speed < 0);
+  return (chart::bodyPosition(body, t - 1).speed < 0) !=
+         (chart::bodyPosition(body, t + 1).speed < 0);
 }
 
 // Matches the two lists per body, point and direction, in time order.
@@ -85,7 +86,7 @@ void compare(std::vector<CalendarHit> found, std::vector<CalendarHit> expected, 
     std::vector<double>& ours = calendar[key];
     const int body = std::get<0>(key);
     for (const double t : times) {
-      const double speed = std::fabs(bodyPosition(body, t).speed);
+      const double speed = std::fabs(chart::bodyPosition(body, t).speed);
       // Two minutes, or a hundredth of an arc second of motion near a station.
       const double tolerance = 2 * kMinute + 3e-6 / speed;
       const auto nearest = std::min_element(ours.begin(), ours.end(), [t](double a, double b) {
@@ -124,12 +125,13 @@ TEST(CalendarCrossCheck, AgreesWithAnIndependentSearch) {
     asked.from = {year(random), month(random), day(random)};
     const bool withMoon = round % 2 == 0;
     // Ten days with the Moon, six weeks without.
-    LocalTime to = asked.from;
+    chart::Date to = asked.from;
     to.day += withMoon ? 9 : 0;
     to.month = withMoon ? to.month : to.month % 12 + 1;
     to.year += asked.from.month == 12 && !withMoon ? 1 : 0;
     asked.to = to;
-    asked.zone = std::get<TimeZone>(TimeZone::parse(zones[static_cast<std::size_t>(round)]));
+    asked.zone =
+        std::get<chart::TimeZone>(chart::TimeZone::parse(zones[static_cast<std::size_t>(round)]));
     for (const int body : kCalendarBodies) {
       if (withMoon || body != factor::MO) asked.bodies.push_back(body);
     }
@@ -138,7 +140,7 @@ TEST(CalendarCrossCheck, AgreesWithAnIndependentSearch) {
     const auto found = calendarHits(points, asked.bodies, from, end);
     ASSERT_TRUE(found);
     const auto expected = independentSearch(points, asked.bodies, from, end);
-    SCOPED_TRACE(localTimeText(asked.from) + " " + asked.zone.name());
+    SCOPED_TRACE(chart::dateText(asked.from) + " " + asked.zone.name());
     EXPECT_GT(expected.size(), 100u);
     compare(*found, expected, from, end);
     const auto lines = transitCalendar(record, asked);
@@ -148,4 +150,4 @@ TEST(CalendarCrossCheck, AgreesWithAnIndependentSearch) {
 }
 
 }  // namespace
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::timing

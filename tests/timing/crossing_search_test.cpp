@@ -1,4 +1,4 @@
-#include "chart/crossing_search.h"
+#include "timing/crossing_search.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <numbers>
 #include <vector>
 
-namespace kelvaro::chart {
+namespace kelvaro::timing {
 namespace {
 
 constexpr double kMinute = 1.0 / 1440;
@@ -91,4 +91,4 @@ TEST(CrossingSearch, HalvesTheStepWhereTheMotionIsNotSmooth) {
 }
 
 }  // namespace
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::timing

@@ -1,0 +1,135 @@
+#include "timing/ical_export.h"
+
+#include <cstdint>
+#include <cstdio>
+
+#include "chart/ephemeris.h"
+
+namespace kelvaro::timing {
+namespace {
+
+constexpr std::size_t kLineOctets = 75;  // the longest content line, folded beyond
+
+// "20310314"
+std::string dateValue(const chart::Date& day) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d%02d%02d", day.year % 10000, day.month % 100,
+                day.day % 100);
+  return text;
+}
+
+chart::Date utcDay(std::chrono::sys_seconds moment) {
+  const std::chrono::year_month_day day(std::chrono::floor<std::chrono::days>(moment));
+  return {static_cast<int>(day.year()), static_cast<int>(static_cast<unsigned>(day.month())),
+          static_cast<int>(static_cast<unsigned>(day.day()))};
+}
+
+// "20311105T130700Z"
+std::string utcValue(std::chrono::sys_seconds moment) {
+  const auto day = std::chrono::floor<std::chrono::days>(moment);
+  const std::chrono::hh_mm_ss clock(moment - day);
+  char text[16];
+  std::snprintf(text, sizeof text, "T%02d%02d%02dZ", static_cast<int>(clock.hours().count()),
+                static_cast<int>(clock.minutes().count()),
+                static_cast<int>(clock.seconds().count()));
+  return dateValue(utcDay(moment)) + text;
+}
+
+// A TEXT value: backslash, semicolon, comma and line breaks escaped.
+std::string escaped(std::string_view text) {
+  std::string value;
+  for (const char c : text) {
+    if (c == '\\' || c == ';' || c == ',') value += '\\';
+    if (c == '\n') {
+      value += "\\n";
+    } else {
+      value += c;
+    }
+  }
+  return value;
+}
+
+// Appends a content line, folded into lines of at most 75 bytes (never
+// inside a UTF-8 character), each ended by CR LF.
+void appendLine(std::string& out, std::string_view line) {
+  std::size_t room = kLineOctets;
+  while (line.size() > room) {
+    std::size_t cut = room;
+    while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;
+    out.append(line.substr(0, cut));
+    out += "\r\n ";
+    line.remove_prefix(cut);
+    room = kLineOctets - 1;  // the blank that begins a continuation counts
+  }
+  out.append(line);
+  out += "\r\n";
+}
+
+// A name of the person that stays the same from export to export.
+std::string personKey(const chart::BirthData& birth) {
+  std::uint64_t hash = 14695981039346656037ULL;  // FNV-1a
+  const std::string key = birth.name + '\n' + birth.firstName + '\n' +
+                          std::to_string(birth.moment.time_since_epoch().count());
+  for (const char c : key) {
+    hash ^= static_cast<unsigned char>(c);
+    hash *= 1099511628211ULL;
+  }
+  char text[20];
+  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+  return text;
+}
+
+std::string pointName(const RadixPoint& point) {
+  std::string name = factorVariantName(point.first, Variant::r);
+  if (point.second != 0) name += "-" + factorVariantName(point.second, Variant::r);
+  return name;
+}
+
+std::string uidOf(const TimelineHit& hit, const RadixPoint& point, const std::string& person) {
+  const chart::Date day = utcDay(chart::utMoment(hit.julianDay));
+  return dateValue(day) + "-" + factorVariantName(hit.factor, variantOf(hit.kind)) + "-" +
+         pointName(point) + "-" + (hit.direct ? "d" : "r") + "-" + person + "@kelvaro";
+}
+
+void appendEvent(std::string& out, const TimelineHit& hit, const RadixPoint& point,
+                 std::string_view line, const std::string& title, const std::string& person,
+                 const std::string& stamp) {
+  appendLine(out, "BEGIN:VEVENT");
+  appendLine(out, "UID:" + uidOf(hit, point, person));
+  appendLine(out, "DTSTAMP:" + stamp);
+  if (hit.kind == MoverKind::transit) {
+    appendLine(out, "DTSTART:" + utcValue(hit.shown));
+  } else {
+    appendLine(out, "DTSTART;VALUE=DATE:" + dateValue(hit.shownLocal.date));
+    appendLine(out, "DTEND;VALUE=DATE:" + dateValue(chart::nextDay(hit.shownLocal.date)));
+  }
+  appendLine(out, "SUMMARY:" + escaped(line.substr(kHitTextColumn)));
+  appendLine(out, "DESCRIPTION:" + escaped(title + "\n" + std::string(line)));
+  appendLine(out, "TRANSP:TRANSPARENT");
+  appendLine(out, "END:VEVENT");
+}
+
+}  // namespace
+
+std::string icalendarText(const chart::BirthData& birth, const Timeline& timeline,
+                          std::chrono::sys_seconds stamp) {
+  const std::string person = personKey(birth);
+  const std::string stampValue = utcValue(stamp);
+  const std::string title(timeline.result.lines.empty() ? "" : timeline.result.lines[0]);
+  std::string out;
+  appendLine(out, "BEGIN:VCALENDAR");
+  appendLine(out, "VERSION:2.0");
+  appendLine(out, "PRODID:-//Kelvaro//Zeitleiste//DE");
+  appendLine(out, "CALSCALE:GREGORIAN");
+  appendLine(out, "METHOD:PUBLISH");
+  appendLine(out, "X-WR-CALNAME:" + escaped(title));
+  for (std::size_t i = 0; i < timeline.hits.size(); ++i) {
+    const TimelineHit& hit = timeline.hits[i];
+    appendEvent(out, hit, timeline.points[hit.point], timeline.result.lines[i + 1], title, person,
+                stampValue);
+  }
+  appendLine(out, "END:VCALENDAR");
+  return out;
+}
+
+}  // namespace kelvaro::timing

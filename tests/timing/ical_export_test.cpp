@@ -1,0 +1,133 @@
+#include "timing/ical_export.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "chart/ephemeris.h"
+#include "support/birth_data.h"
+#include "support/run_process.h"
+#include "support/temp_dir.h"
+#include "timing/calendar_entry.h"
+
+namespace kelvaro::timing {
+namespace {
+
+using namespace std::chrono;
+
+CalendarRequest request(chart::Date from, chart::Date to, std::string_view zone) {
+  CalendarRequest asked;
+  asked.from = from;
+  asked.to = to;
+  asked.zone = std::get<chart::TimeZone>(chart::TimeZone::parse(zone));
+  asked.movers = {true, true, true};
+  asked.bodies = defaultCalendarBodies();
+  asked.factors = allDirectedFactors();
+  asked.orb = 1.2;
+  return asked;
+}
+
+// The UIDs of the events in the order of the hits, read from the unfolded text.
+std::vector<std::string> uidsOf(std::string text) {
+  for (std::size_t fold; (fold = text.find("\r\n ")) != std::string::npos;) text.erase(fold, 3);
+  std::vector<std::string> uids;
+  std::istringstream lines(text);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.starts_with("UID:")) uids.push_back(line.substr(4, line.size() - 5));
+  }
+  return uids;
+}
+
+std::vector<std::string> split(const std::string& line, char separator) {
+  std::vector<std::string> parts;
+  std::istringstream in(line);
+  for (std::string part; std::getline(in, part, separator);) parts.push_back(part);
+  return parts;
+}
+
+// Read back by Debian's python3-icalendar: every hit is an event with the
+// line's text as its summary, S and P on the day shown, T at the minute
+// shown, in UTC.
+TEST(IcalExport, ARealParserReadsEveryHit) {
+  const chart::BirthData birth = testing::birthData(testing::kKoeln);
+  const auto shown = timeline(birth, request({2026, 3, 1}, {2026, 4, 30}, "Europe/Berlin"));
+  ASSERT_TRUE(shown);
+  testing::TempDir folder;
+  const auto file = folder.path() / "zeitleiste.ics";
+  std::ofstream(file, std::ios::binary)
+      << icalendarText(birth, *shown, sys_days{year{2026} / 12 / 8} + hours{12});
+
+  const auto read = testing::runProcess({"/usr/bin/python3", KELVARO_ICAL_READER, file.string()});
+  ASSERT_EQ(read.status, 0) << read.err;
+  std::vector<std::string> events;
+  std::istringstream lines(read.out);
+  for (std::string line; std::getline(lines, line);) events.push_back(line);
+  ASSERT_EQ(events.size(), shown->hits.size());
+  std::map<MoverKind, int> kinds;
+  for (std::size_t i = 0; i < events.size(); ++i) {
+    const TimelineHit& hit = shown->hits[i];
+    const std::string line(shown->result.lines[i + 1]);
+    const auto fields = split(events[i], '\t');
+    ASSERT_EQ(fields.size(), 3u) << events[i];
+    EXPECT_EQ(fields[2], line.substr(kHitTextColumn));
+    if (hit.kind == MoverKind::transit) {
+      const auto day = floor<days>(hit.shown);
+      const hh_mm_ss clock(hit.shown - day);
+      const year_month_day date(day);
+      char expected[32];
+      std::snprintf(expected, sizeof expected, "%04d-%02u-%02u %02d:%02d", int(date.year()),
+                    unsigned(date.month()), unsigned(date.day()), int(clock.hours().count()),
+                    int(clock.minutes().count()));
+      EXPECT_EQ(fields[1], expected) << line;
+    } else {
+      const chart::Date& day = hit.shownLocal.date;
+      char expected[16];
+      std::snprintf(expected, sizeof expected, "%04d-%02d-%02d", day.year, day.month, day.day);
+      EXPECT_EQ(fields[1], expected) << line;
+    }
+    ++kinds[hit.kind];
+  }
+  EXPECT_EQ(kinds.size(), 3u);
+}
+
+// The same hit has the same UID in every export, whatever the range, the
+// zone and the moment of the export; within one export every UID is new.
+TEST(IcalExport, TheSameHitKeepsItsUid) {
+  const chart::BirthData birth = testing::birthData(testing::kSydney);
+  const auto first = timeline(birth, request({2026, 1, 1}, {2026, 6, 30}, "Europe/Berlin"));
+  const auto second = timeline(birth, request({2026, 3, 1}, {2026, 12, 31}, "Australia/Sydney"));
+  ASSERT_TRUE(first && second);
+  const auto firstUids = uidsOf(icalendarText(birth, *first, sys_days{year{2026} / 1 / 1}));
+  const auto secondUids = uidsOf(icalendarText(birth, *second, sys_days{year{2027} / 1 / 1}));
+  ASSERT_EQ(firstUids.size(), first->hits.size());
+  ASSERT_EQ(secondUids.size(), second->hits.size());
+  EXPECT_EQ(std::set<std::string>(secondUids.begin(), secondUids.end()).size(), secondUids.size());
+
+  std::map<std::string, double> firstMoments;
+  for (std::size_t i = 0; i < firstUids.size(); ++i) {
+    firstMoments[firstUids[i]] = first->hits[i].julianDay;
+  }
+  const double overlapFrom = chart::julianDayUt(sys_days{year{2026} / 3 / 2});
+  const double overlapTo = chart::julianDayUt(sys_days{year{2026} / 6 / 30});
+  int shared = 0;
+  for (std::size_t i = 0; i < secondUids.size(); ++i) {
+    const double moment = second->hits[i].julianDay;
+    if (moment < overlapFrom || moment >= overlapTo) continue;
+    const auto same = firstMoments.find(secondUids[i]);
+    ASSERT_NE(same, firstMoments.end()) << secondUids[i];
+    EXPECT_NEAR(same->second, moment, 1.0 / 24) << secondUids[i];
+    ++shared;
+  }
+  EXPECT_GT(shared, 500);
+  // Another person's hits are others.
+  testing::Person other = testing::kSydney;
+  other.firstName = "Joe";
+  EXPECT_NE(uidsOf(icalendarText(testing::birthData(other), *first, {}))[0], firstUids[0]);
+}
+
+}  // namespace
+}  // namespace kelvaro::timing

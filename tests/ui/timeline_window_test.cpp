@@ -1,0 +1,236 @@
+// The calendar window opened for a person: the timeline with S, P and T, its
+// lines in the window, printed, saved and exported as iCalendar, and its
+// refusals.
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "core/text_encoding.h"
+#include "output/save.h"
+#include "support/birth_data.h"
+#include "timing/calendar_entry.h"
+#include "timing/timeline.h"
+#include "ui/calendar_window.h"
+#include "ui/support/qtest_main.h"
+#include "ui/support/ui_helpers.h"
+#include "ui/support/ui_run.h"
+#include "ui/support/ui_test_case.h"
+
+namespace kelvaro::testing {
+
+using ui::BoxKind;
+
+class TimelineWindowTest : public UiTestCase {
+  Q_OBJECT
+
+ protected:
+  void setUp() override {
+    run_ = std::make_unique<UiRun>();
+    run_->start();
+    birth_ = birthData(kKoeln);
+    window_ = new ui::CalendarWindow(run_->platform(), &run_->main(), {}, run_->startFolder());
+    window_->openFor(birth_);
+    QVERIFY(window_->isVisible() && window_->isModal());
+    child<QDateEdit>(*window_, "DateEdit1")->setDate(QDate(2026, 1, 1));
+    child<QDateEdit>(*window_, "DateEdit2")->setDate(QDate(2026, 3, 31));
+  }
+
+ private slots:
+  void opensWithSPAndTForThePerson() {
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Zeitleiste – Müller, Anna"));
+    for (const char* kind : {"CheckBoxS", "CheckBoxP", "CheckBoxT"}) {
+      QVERIFY(child<QCheckBox>(*window_, kind)->isEnabled());
+      QVERIFY(child<QCheckBox>(*window_, kind)->isChecked());
+    }
+    QCOMPARE(child<QLineEdit>(*window_, "Edit1")->text(), QStringLiteral("Europe/Berlin"));
+    const auto factors = child(*window_, "FactorGroup")->findChildren<QCheckBox*>();
+    QCOMPARE(factors.size(), 22);
+    for (const QCheckBox* box : factors) QVERIFY(box->isChecked());
+    QVERIFY(child(*window_, "OrbEdit")->isVisible());
+    QVERIFY(child(*window_, "TimelineList")->isVisible());
+    for (const char* button : {"PrintButton", "PdfButton", "SaveButton", "ExportButton"}) {
+      QVERIFY(!child(*window_, button)->isEnabled());
+    }
+    // Without T the bodies of T are not asked for, without S and P neither
+    // their factors nor the orb.
+    click(child(*window_, "CheckBoxT"));
+    QVERIFY(!child(*window_, "GroupBox1")->isEnabled());
+    click(child(*window_, "CheckBoxS"));
+    click(child(*window_, "CheckBoxP"));
+    QVERIFY(!child(*window_, "FactorGroup")->isEnabled());
+    QVERIFY(!child(*window_, "OrbEdit")->isEnabled());
+  }
+
+  void showsTheTimelineOfTheLibrary() {
+    child<QLineEdit>(*window_, "OrbEdit")->setText(QStringLiteral("1:12"));
+    click(child(*window_, "Button1"));
+    QVERIFY(window_->isVisible());
+    QVERIFY(run_->platform().boxes().empty());
+    const auto expected = timing::timeline(birth_, request());
+    QVERIFY(expected);
+    QCOMPARE(viewLines(*window_, "TimelineList"), expected->result.lines);
+    QCOMPARE(text(*window_, "TimelineHeading"), std::string(timing::kTimelineHeading));
+    QVERIFY(expected->result.lines.size() > 100);
+    for (const char* button : {"PrintButton", "PdfButton", "SaveButton", "ExportButton"}) {
+      QVERIFY(child(*window_, button)->isEnabled());
+    }
+  }
+
+  void savesExportsAndPrints() {
+    click(child(*window_, "Button1"));
+    const auto expected = timing::timeline(birth_, request());
+    QVERIFY(expected);
+    const auto text = run_->startFolder() / "zeitleiste.txt";
+    run_->platform().saveNextAs(text.string());
+    click(child(*window_, "SaveButton"));
+    QCOMPARE(run_->platform().saveDialogFiles().size(), std::size_t{1});
+    QCOMPARE(run_->platform().saveDialogFiles()[0],
+             run_->startFolder() / pathFromUtf8("Müller-Anna-Zeitleiste-01012026-31032026.txt"));
+    TransitRecord header;
+    header.texts = {"Müller", "Anna", "Zeitleiste", "01.01.2026", "31.03.2026", "", ""};
+    QCOMPARE(bytesOf(text), resultFileText(header, expected->result.lines));
+    QCOMPARE(run_->platform().boxes(),
+             oneBox(BoxKind::information, "Gespeichert unter\r" + text.string()));
+    run_->platform().forgetBoxes();
+
+    const auto calendar = run_->startFolder() / "zeitleiste.ics";
+    run_->platform().saveNextAs(calendar.string());
+    click(child(*window_, "ExportButton"));
+    QCOMPARE(run_->platform().saveDialogFiles()[1],
+             run_->startFolder() / pathFromUtf8("Müller-Anna-Zeitleiste-01012026-31032026.ics"));
+    const std::string events = bytesOf(calendar);
+    QVERIFY(events.starts_with("BEGIN:VCALENDAR\r\n"));
+    std::size_t count = 0;
+    for (std::size_t at = 0; (at = events.find("BEGIN:VEVENT", at)) != std::string::npos; ++at) {
+      ++count;
+    }
+    QCOMPARE(count, expected->hits.size());
+
+    // A cancelled dialog writes nothing; a folder that cannot be written says so.
+    run_->platform().forgetBoxes();
+    run_->platform().cancelNextSaveDialog();
+    click(child(*window_, "ExportButton"));
+    QVERIFY(run_->platform().boxes().empty());
+    run_->platform().saveNextAs((run_->startFolder() / "fehlt" / "zeitleiste.ics").string());
+    click(child(*window_, "ExportButton"));
+    QCOMPARE(run_->platform().boxes().size(), std::size_t{1});
+    QCOMPARE(run_->platform().boxes()[0].kind, BoxKind::error);
+    run_->platform().forgetBoxes();
+
+    const auto pdf = run_->startFolder() / "zeitleiste.pdf";
+    run_->platform().printNextTo(pdf);
+    click(child(*window_, "PrintButton"));
+    QCOMPARE(run_->platform().printDialogCount(), 1);
+    QVERIFY(std::filesystem::file_size(pdf) > 0);
+    QVERIFY(run_->platform().boxes().empty());
+
+    // "Als PDF speichern": the same pages into the file chosen, without the
+    // print dialog; a folder that does not exist is reported.
+    const auto saved = run_->startFolder() / "gespeichert.pdf";
+    run_->platform().saveNextAs(saved.string());
+    click(child(*window_, "PdfButton"));
+    QCOMPARE(run_->platform().saveDialogFiles().back(),
+             run_->startFolder() / pathFromUtf8("Müller-Anna-Zeitleiste-01012026-31032026.pdf"));
+    QCOMPARE(run_->platform().printDialogCount(), 1);
+    QCOMPARE(bytesOf(saved).substr(0, 5), std::string("%PDF-"));
+    QCOMPARE(run_->platform().boxes(),
+             oneBox(BoxKind::information, "Gespeichert unter\r" + saved.string()));
+    run_->platform().forgetBoxes();
+    run_->platform().saveNextAs((run_->startFolder() / "fehlt" / "zeitleiste.pdf").string());
+    click(child(*window_, "PdfButton"));
+    QCOMPARE(run_->platform().boxes().size(), std::size_t{1});
+    QCOMPARE(run_->platform().boxes()[0].kind, BoxKind::error);
+  }
+
+  void refusesWithAMessage_data() {
+    QTest::addColumn<QString>("orb");
+    QTest::addColumn<bool>("noKind");
+    QTest::addColumn<QDate>("to");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<std::string>("message");
+    const QDate later(2026, 3, 31);
+    QTest::addRow("orb") << "12" << false << later << "OrbEdit"
+                         << std::string(
+                                "Orbis: \"12\" ist kein Orbis. Bitte als G:MM angeben, "
+                                "z. B. 1:12 (höchstens 9:59).");
+    QTest::addRow("no kind") << "" << true << later << "CheckBoxT"
+                             << std::string("Bitte mindestens eine Art wählen: S, P oder T.");
+    QTest::addRow("eleven years") << "" << false << QDate(2037, 1, 1) << "DateEdit2"
+                                  << std::string(
+                                         "Der Zeitraum von 01.01.2026 bis 01.01.2037 ist länger "
+                                         "als 10 Jahre. Bitte einen kürzeren Zeitraum angeben. "
+                                         "Ohne T (Transite) sind bis zu 100 Jahre möglich.");
+  }
+
+  void refusesWithAMessage() {
+    QFETCH(QString, orb);
+    QFETCH(bool, noKind);
+    QFETCH(QDate, to);
+    QFETCH(QString, focus);
+    QFETCH(std::string, message);
+    child<QLineEdit>(*window_, "OrbEdit")->setText(orb);
+    if (noKind) {
+      for (const char* kind : {"CheckBoxS", "CheckBoxP", "CheckBoxT"}) {
+        child<QCheckBox>(*window_, kind)->setChecked(false);
+      }
+    }
+    child<QDateEdit>(*window_, "DateEdit2")->setDate(to);
+    click(child(*window_, "Button1"));
+    QCOMPARE(run_->platform().boxes(), oneBox(BoxKind::error, message));
+    QVERIFY(viewLines(*window_, "TimelineList").empty());
+    QVERIFY(window_->focusWidget());
+    QCOMPARE(window_->focusWidget()->objectName(), focus);
+  }
+
+  // Without T a century: the solar-arc MC of a lifetime.
+  void aCenturyWithoutTransits() {
+    child<QCheckBox>(*window_, "CheckBoxT")->setChecked(false);
+    child<QCheckBox>(*window_, "CheckBoxP")->setChecked(false);
+    for (QCheckBox* box : child(*window_, "FactorGroup")->findChildren<QCheckBox*>()) {
+      box->setChecked(box->text() == QStringLiteral("MC"));
+    }
+    child<QDateEdit>(*window_, "DateEdit1")->setDate(QDate(1970, 3, 5));
+    child<QDateEdit>(*window_, "DateEdit2")->setDate(QDate(2070, 3, 4));
+    click(child(*window_, "Button1"));
+    QVERIFY(run_->platform().boxes().empty());
+    const auto lines = viewLines(*window_, "TimelineList");
+    QVERIFY(lines.size() > 1000);
+    QVERIFY(lines.back().substr(6, 4) >= "2069");
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+      QVERIFY2(lines[i].substr(timing::kHitTextColumn, 6) == "MCs = ", lines[i].c_str());
+    }
+  }
+
+ private:
+  timing::CalendarRequest request() const {
+    timing::CalendarRequest asked;
+    asked.from = {2026, 1, 1};
+    asked.to = {2026, 3, 31};
+    asked.zone = birth_.zone;
+    asked.movers = {true, true, true};
+    asked.bodies = timing::defaultCalendarBodies();
+    asked.factors = timing::allDirectedFactors();
+    const QString orb = child<QLineEdit>(*window_, "OrbEdit")->text();
+    if (!orb.isEmpty()) asked.orb = 1.2;
+    return asked;
+  }
+
+  static std::string bytesOf(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+
+  chart::BirthData birth_;
+  ui::CalendarWindow* window_ = nullptr;
+};
+
+}  // namespace kelvaro::testing
+
+KELVARO_QTEST_MAIN(kelvaro::testing::TimelineWindowTest)
+#include "timeline_window_test.moc"
