@@ -27,8 +27,9 @@ foreach(folder IN LISTS KELVARO_WINDOWS_PREFIX)
     set(date_DIR ${folder}/CMake)
   endif()
 endforeach()
-# Qt for Windows is a release build.
-set(CMAKE_MAP_IMPORTED_CONFIG_MINGW Release)
+# Qt for Windows is a release build; the empty entry takes the libraries
+# found without configurations (SQLite) as they are.
+set(CMAKE_MAP_IMPORTED_CONFIG_MINGW "Release;")
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 namespace kelvaro::timing {
 namespace {
@@ -13,8 +14,8 @@ Motion looping(double t) { return {t + 2 * std::sin(t), 1 + 2 * std::cos(t)}; }
 
 TEST(MotionTrack, CountsThePassesOverALevelAndFindsTheTurns) {
   MotionTrack track(looping, 0, 0.1);
-  const double turnBack = 2 * M_PI / 3;  // x = 2π/3 + √3 ≈ 3.826
-  const double turnOn = 4 * M_PI / 3;    // x = 4π/3 − √3 ≈ 2.457
+  const double turnBack = 2 * std::numbers::pi / 3;  // x = 2π/3 + √3 ≈ 3.826
+  const double turnOn = 4 * std::numbers::pi / 3;    // x = 4π/3 − √3 ≈ 2.457
   const auto turns = track.turns(0, 7);
   ASSERT_EQ(turns.size(), 2u);
   EXPECT_NEAR(turns[0].time, turnBack, 1e-4);
