@@ -18,7 +18,8 @@ constexpr std::size_t kFullLineLength = 1 + kEntriesPerLine * kEntryLength;
 struct Member {
   double longitude;
   std::array<char, 3> name;  // "MCr"
-  bool excluded;             // SO in variant s never takes part
+  FactorVariant factor;
+  bool excluded;  // SO in variant s never takes part
 };
 
 using Members = std::array<Member, kMemberCount>;
@@ -35,6 +36,7 @@ Members members(const TransitRecord& record) {
     for (const Variant v : kVariants) {
       all[memberIndex(number, v)] = {record.position(v, number),
                                      {name[0], name[1], variantLetter(v)},
+                                     {number, v},
                                      number == factor::SO && v == Variant::s};
     }
   }
@@ -44,8 +46,13 @@ Members members(const TransitRecord& record) {
 // One section of the list: the sums or the midpoints at the search angle.
 class Section {
  public:
-  Section(const Members& members, double orb, double searchAngle, char op, ResultText& lines)
-      : members_(members), orb_(orb), angle_(searchAngle), op_(op), lines_(lines) {}
+  Section(const Members& members, double orb, double searchAngle, char op, SearchResult& result)
+      : members_(members),
+        orb_(orb),
+        angle_(searchAngle),
+        op_(op),
+        lines_(result.lines),
+        factors_(result.factors) {}
 
   // All entries with the first member `first` and a second member from the
   // index range [from, end), leaving out [skipFrom, skipTo): the variants of
@@ -73,6 +80,8 @@ class Section {
     const char entry[kEntryLength] = {a.name[0], a.name[1], a.name[2], op_,
                                       b.name[0], b.name[1], b.name[2], ' '};
     line_.append(entry, kEntryLength);
+    factors_.add(lines_.size(), a.factor);
+    factors_.add(lines_.size(), b.factor);
     if (++count_ >= kEntriesPerLine) {
       lines_.push_back(std::move(line_));
       line_.assign(1, ' ');
@@ -85,6 +94,7 @@ class Section {
   double angle_;
   char op_;
   ResultText& lines_;
+  LineFactors& factors_;
   std::string line_;
   int count_ = 0;
 };
@@ -93,8 +103,8 @@ class Section {
 // with one, it runs over the whole range, except the chosen factor's own
 // variants before the first member's.
 void listSection(const Members& members, double orb, double searchAngle,
-                 std::optional<int> chosenFactor, char op, ResultText& lines) {
-  Section section(members, orb, searchAngle, op, lines);
+                 std::optional<int> chosenFactor, char op, SearchResult& result) {
+  Section section(members, orb, searchAngle, op, result);
   for (int number = 1; number <= kLastFactor; ++number) {
     if (chosenFactor && number != *chosenFactor) continue;
     const std::size_t ownFirst = memberIndex(number, Variant::r);
@@ -133,10 +143,10 @@ SearchResult angleSearch(const TransitRecord& record, double orb, double searchA
   lines.reserveLines(chosenFactor ? 32 : 160, 100);
   lines.push_back("Summen in der Achse " + angleText);
   const Members all = members(record);
-  listSection(all, orb, searchAngle, chosenFactor, '+', lines);
+  listSection(all, orb, searchAngle, chosenFactor, '+', result);
   lines.push_back("******************");
   lines.push_back("Halbsummen in der Achse " + angleText);
-  listSection(all, orb, searchAngle, chosenFactor, '/', lines);
+  listSection(all, orb, searchAngle, chosenFactor, '/', result);
   return result;
 }
 

@@ -1,7 +1,10 @@
 #include "search/angle_search.h"
 
+#include <optional>
 #include <set>
 #include <sstream>
+#include <string_view>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -114,6 +117,45 @@ TEST(AngleSearch, DistancesEqualToTheOrbOrItsWrapLimitAreNoHits) {
   for (const char* miss :
        {"MCr+WIr", "WIr+WIp", "WIr+POt", "ASr+ASp", "ASr+POt", "MCr+ASr", "MCr/WIr", "MCp+MCs"}) {
     EXPECT_EQ(entries.count(miss), 0u) << miss;
+  }
+}
+
+// The factor variants a line names, read from its text: "MCr+WIp" names
+// MCr and WIp; words of another form name none.
+std::vector<FactorVariant> namedFactors(std::string_view line) {
+  std::vector<FactorVariant> factors;
+  std::istringstream words{std::string(line)};
+  for (std::string word; words >> word;) {
+    if (word.size() != 7 || (word[3] != '+' && word[3] != '/')) continue;
+    for (const std::string& half : {word.substr(0, 3), word.substr(4, 3)}) {
+      const auto number = lookupFactor(half.substr(0, 2));
+      const auto variant = variantFromLetter(static_cast<unsigned char>(half[2]));
+      if (number && variant) factors.push_back({*number, *variant});
+    }
+  }
+  return factors;
+}
+
+// Each line carries exactly the factors its entries name, so the dial marks
+// what the user reads; the headings and the separator carry none.
+TEST(AngleSearch, EveryLineCarriesTheFactorsOfItsEntries) {
+  const TransitRecord record = RecordBuilder(0)
+                                   .at(Variant::r, factor::MC, 10)
+                                   .at(Variant::t, factor::KN, 3.25)
+                                   .at(Variant::s, factor::PO, 17)
+                                   .build();
+  for (const std::optional<int> chosen : {std::optional<int>{}, std::optional{factor::KN}}) {
+    const SearchResult result = angleSearch(record, 1.0, 10, chosen);
+    std::size_t named = 0;
+    for (std::size_t k = 0; k < result.lines.size(); ++k) {
+      const auto carried = result.factors[k];
+      EXPECT_EQ(std::vector<FactorVariant>(carried.begin(), carried.end()),
+                namedFactors(result.lines[k]))
+          << result.lines[k];
+      named += carried.size();
+    }
+    EXPECT_GT(named, 0u);
+    EXPECT_TRUE(result.factors[0].empty());  // "Summen in der Achse 10:00"
   }
 }
 

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "core/factor.h"
+
+namespace kelvaro {
+
+// The factor variants each line of a result names, in the order the line
+// names them (a pair "KNt/JUs" gives KNt, then JUs), so that views and
+// exports know them without reading them back out of the text. Lines
+// without factors (headings, separators) have none.
+class LineFactors {
+ public:
+  // Adds a factor to line `line`: the last line that has factors so far, or
+  // a later one (the lines in between have none).
+  void add(std::size_t line, FactorVariant factor);
+
+  // Room for `factors` factors on `lines` lines.
+  void reserve(std::size_t factors, std::size_t lines);
+
+  // The factors of line `line`; none for a line without (or beyond the last).
+  std::span<const FactorVariant> operator[](std::size_t line) const;
+
+  bool empty() const { return factors_.empty(); }
+
+  friend bool operator==(const LineFactors&, const LineFactors&) = default;
+
+ private:
+  std::vector<FactorVariant> factors_;
+  // Per line up to the last with factors: where its factors end in factors_.
+  std::vector<std::uint32_t> ends_;
+};
+
+}  // namespace kelvaro
