@@ -97,7 +97,7 @@ LoadSteps loadSample(testing::UiRun& run, ui::Program& program, const std::strin
   settle();
   steps.contentOverview = millisSince(start);
   ui::TForm4& overview = program.form4();
-  require(overview.isVisible() && !testing::viewLines(overview, "Memo1").empty(),
+  require(overview.isVisible() && !testing::textLines(overview, "Memo1").empty(),
           "the content overview did not show its lines");
 
   start = Clock::now();

@@ -57,9 +57,15 @@ Widget* child(QWidget& window, const char* name) {
   }
 }
 
-// The lines of a text view or a line view of the window.
+// The lines of a line view of the window (the result lists, the dial's list).
 inline std::vector<std::string> viewLines(QWidget& window, const char* name) {
-  const QWidget* view = child(window, name);
+  const auto* view = child<ui::LineView>(window, name);
+  return view ? view->lines().lines() : std::vector<std::string>{};
+}
+
+// The lines of a text view of the window, as they stand.
+inline std::vector<std::string> textLines(QWidget& window, const char* name) {
+  const auto* view = child<QPlainTextEdit>(window, name);
   return view ? ui::linesOf(*view) : std::vector<std::string>{};
 }
 
