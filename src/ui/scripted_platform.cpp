@@ -22,6 +22,16 @@ ScriptedPlatform& ScriptedPlatform::answerNext(bool yes) {
   return *this;
 }
 
+ScriptedPlatform& ScriptedPlatform::saveNextAs(std::filesystem::path file) {
+  savedFiles_.emplace_back(std::move(file));
+  return *this;
+}
+
+ScriptedPlatform& ScriptedPlatform::cancelNextSaveDialog() {
+  savedFiles_.emplace_back(std::nullopt);
+  return *this;
+}
+
 ScriptedPlatform& ScriptedPlatform::printNextTo(std::filesystem::path pdf) {
   printers_.emplace_back(std::move(pdf));
   return *this;
@@ -61,6 +71,20 @@ std::optional<std::string> ScriptedPlatform::chooseFile(
   std::optional<std::string> chosen = std::move(files_.front());
   files_.pop_front();
   return chosen;
+}
+
+std::optional<std::string> ScriptedPlatform::chooseSaveFile(
+    QWidget*, const std::string& title, const std::filesystem::path& folder,
+    const std::string& proposedName, const std::vector<std::string>& filters) {
+  saveDialogs_.push_back({title, folder, proposedName, filters});
+  if (savedFiles_.empty()) {
+    unscripted_.push_back("save dialog " + title);
+    return std::nullopt;
+  }
+  const std::optional<std::filesystem::path> chosen = std::move(savedFiles_.front());
+  savedFiles_.pop_front();
+  if (!chosen) return std::nullopt;
+  return utf8FromPath(*chosen);
 }
 
 bool ScriptedPlatform::setUpPrinter(QWidget*, QPrinter& printer) {
