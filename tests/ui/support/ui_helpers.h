@@ -102,11 +102,11 @@ inline std::vector<ui::ShownBox> oneBox(ui::BoxKind kind, std::string text) {
 inline void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
 
 // The command buttons of the main window: the six options, restart, print,
-// save, the dial and the transit calendar.
+// save, the dial, the transit calendar and the PDF.
 inline const std::vector<const char*>& commandButtonNames() {
-  static const std::vector<const char*> names = {"Button10", "Button3",  "Button13", "Button14",
-                                                 "Button1",  "Button5",  "Button4",  "Button6",
-                                                 "Button7",  "Button15", "Button16"};
+  static const std::vector<const char*> names = {
+      "Button10", "Button3", "Button13", "Button14", "Button1",  "Button5",
+      "Button4",  "Button6", "Button7",  "Button15", "Button16", "SavePdfButton"};
   return names;
 }
 
