@@ -11,7 +11,8 @@
 // Each step is timed from the user's last keystroke or click to the lines
 // shown: the orb entry to the content overview, "Weiter zur Suche" to the
 // axis overview, and every search option with the entries the other
-// benchmarks use, and a year of the transit calendar.
+// benchmarks use, a year of the transit calendar, and the dial sheet
+// written as a PDF file.
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -47,6 +48,7 @@ constexpr double kTargetStartMillis = 300;
 constexpr double kTargetFrameMillis = 16;  // one frame
 constexpr double kTargetPeakMegabytes = 60;
 constexpr double kTargetCalendarMillis = 1000;
+constexpr double kTargetSheetMillis = 300;
 
 double millisSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -187,6 +189,25 @@ class Options {
     require(disc.frames() > frames, "the dial was not painted anew");
     require(!testing::viewLines(*dial, "DialList").empty(), "the dial showed no list");
     mouse(disc, QEvent::MouseButtonRelease, at(7.5), Qt::LeftButton);
+    dial->close();
+    return millis;
+  }
+
+  // The dial sheet as a PDF file: from the click on "Als PDF speichern …"
+  // to the file written and reported.
+  double dialSheetPdf() {
+    clickButton("Button15");
+    auto* dial = testing::child<ui::DialWindow>(main_, "DialWindow");
+    require(dial && QTest::qWaitForWindowExposed(dial), "the dial did not open");
+    settle();
+    run_.platform().forgetBoxes();
+    const Clock::time_point start = Clock::now();
+    testing::click(testing::child(*dial, "DialPdf"));
+    const double millis = millisSince(start);
+    const auto& boxes = run_.platform().boxes();
+    require(boxes.size() == 1 && boxes[0].kind == ui::BoxKind::information,
+            "the dial sheet was not saved");
+    run_.platform().forgetBoxes();
     dial->close();
     return millis;
   }
@@ -362,6 +383,14 @@ int measure() {
     calendar.values.push_back(Options(run, program.form1()).calendarYear());
   }
   rows.push_back(std::move(calendar));
+  Row sheet{"window/dial-sheet-pdf", {}, kTargetSheetMillis};
+  for (int k = 0; k < kRepetitions; ++k) {
+    testing::UiRun run;
+    ui::Program& program = startWindows(run);
+    loadSample(run, program, orbKeys(kDefaultOrb));
+    sheet.values.push_back(Options(run, program.form1()).dialSheetPdf());
+  }
+  rows.push_back(std::move(sheet));
   require(runQuietly(ownPath(), {"--all"}) == 0, "the measured run through the options failed");
   rows.push_back(
       {"window/peak-memory-every-option-at-9:59", {peakMegabytesOfRuns()}, kTargetPeakMegabytes});
