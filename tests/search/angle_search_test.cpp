@@ -8,11 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include "support/named_factors.h"
 #include "support/record_builder.h"
 
 namespace kelvaro {
 namespace {
 
+using testing::namedFactors;
 using testing::RecordBuilder;
 
 // Every entry of the listed lines ("MCr+WIp"), sums and midpoints together.
@@ -118,22 +120,6 @@ TEST(AngleSearch, DistancesEqualToTheOrbOrItsWrapLimitAreNoHits) {
        {"MCr+WIr", "WIr+WIp", "WIr+POt", "ASr+ASp", "ASr+POt", "MCr+ASr", "MCr/WIr", "MCp+MCs"}) {
     EXPECT_EQ(entries.count(miss), 0u) << miss;
   }
-}
-
-// The factor variants a line names, read from its text: "MCr+WIp" names
-// MCr and WIp; words of another form name none.
-std::vector<FactorVariant> namedFactors(std::string_view line) {
-  std::vector<FactorVariant> factors;
-  std::istringstream words{std::string(line)};
-  for (std::string word; words >> word;) {
-    if (word.size() != 7 || (word[3] != '+' && word[3] != '/')) continue;
-    for (const std::string& half : {word.substr(0, 3), word.substr(4, 3)}) {
-      const auto number = lookupFactor(half.substr(0, 2));
-      const auto variant = variantFromLetter(static_cast<unsigned char>(half[2]));
-      if (number && variant) factors.push_back({*number, *variant});
-    }
-  }
-  return factors;
 }
 
 // Each line carries exactly the factors its entries name, so the dial marks

@@ -18,6 +18,7 @@
 #include "output/print_support.h"
 #include "search/angle_search.h"
 #include "search/dial_pointer.h"
+#include "support/named_factors.h"
 #include "ui/dial_disc.h"
 #include "ui/dial_window.h"
 #include "ui/line_view.h"
@@ -29,19 +30,6 @@
 
 namespace kelvaro::testing {
 namespace {
-
-// The factor variants a line of the list names, read from its text.
-std::vector<FactorVariant> namedFactors(const std::string& line) {
-  std::vector<FactorVariant> factors;
-  std::istringstream words(line);
-  for (std::string word; words >> word;) {
-    for (const std::string& half : {word.substr(0, 3), word.substr(4, 3)}) {
-      factors.push_back({*lookupFactor(half.substr(0, 2)),
-                         *variantFromLetter(static_cast<unsigned char>(half[2]))});
-    }
-  }
-  return factors;
-}
 
 bool hasLine(const std::vector<std::vector<std::string>>& pages, const std::string& wanted) {
   for (const auto& page : pages) {

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/factor.h"
+
+namespace kelvaro::testing {
+
+// The factor variants of the pairs a result line names, read from its text:
+// every word of the form "MCr+WIp" or "KNt/POs" (a comma after it allowed)
+// names both of its factor variants, in their order; other words none.
+inline std::vector<FactorVariant> namedFactors(std::string_view line) {
+  std::vector<FactorVariant> factors;
+  std::istringstream words{std::string(line)};
+  for (std::string word; words >> word;) {
+    if (word.ends_with(',')) word.pop_back();
+    if (word.size() != 7 || (word[3] != '+' && word[3] != '/')) continue;
+    std::vector<FactorVariant> pair;
+    for (const std::string& half : {word.substr(0, 3), word.substr(4, 3)}) {
+      const auto number = lookupFactor(half.substr(0, 2));
+      const auto variant = variantFromLetter(static_cast<unsigned char>(half[2]));
+      if (number && variant) pair.push_back({*number, *variant});
+    }
+    if (pair.size() == 2) factors.insert(factors.end(), pair.begin(), pair.end());
+  }
+  return factors;
+}
+
+}  // namespace kelvaro::testing
