@@ -350,6 +350,19 @@ double peakMegabytesOfRuns() {
   return static_cast<double>(usage.ru_maxrss) / 1024;  // kilobytes on Linux
 }
 
+// One step, each repetition in a run of its own after a load at the default orb.
+Row stepAfterLoad(const char* name, double target, double (Options::*step)()) {
+  Row row{name, {}, target};
+  for (int k = 0; k < kRepetitions; ++k) {
+    testing::UiRun run;
+    ui::Program& program = startWindows(run);
+    loadSample(run, program, orbKeys(kDefaultOrb));
+    Options options(run, program.form1());
+    row.values.push_back((options.*step)());
+  }
+  return row;
+}
+
 int measure() {
   std::vector<Row> rows;
   rows.push_back(timedRuns("window/start-to-introduction", "--start", kTargetStartMillis));
@@ -375,22 +388,10 @@ int measure() {
     }
     for (Row& row : orbRows) rows.push_back(std::move(row));
   }
-  Row calendar{"window/calendar-year-slow-bodies", {}, kTargetCalendarMillis};
-  for (int k = 0; k < kRepetitions; ++k) {
-    testing::UiRun run;
-    ui::Program& program = startWindows(run);
-    loadSample(run, program, orbKeys(kDefaultOrb));
-    calendar.values.push_back(Options(run, program.form1()).calendarYear());
-  }
-  rows.push_back(std::move(calendar));
-  Row sheet{"window/dial-sheet-pdf", {}, kTargetSheetMillis};
-  for (int k = 0; k < kRepetitions; ++k) {
-    testing::UiRun run;
-    ui::Program& program = startWindows(run);
-    loadSample(run, program, orbKeys(kDefaultOrb));
-    sheet.values.push_back(Options(run, program.form1()).dialSheetPdf());
-  }
-  rows.push_back(std::move(sheet));
+  rows.push_back(stepAfterLoad("window/calendar-year-slow-bodies", kTargetCalendarMillis,
+                               &Options::calendarYear));
+  rows.push_back(
+      stepAfterLoad("window/dial-sheet-pdf", kTargetSheetMillis, &Options::dialSheetPdf));
   require(runQuietly(ownPath(), {"--all"}) == 0, "the measured run through the options failed");
   rows.push_back(
       {"window/peak-memory-every-option-at-9:59", {peakMegabytesOfRuns()}, kTargetPeakMegabytes});

@@ -2,11 +2,8 @@
 
 namespace kelvaro {
 
-void LineFactors::add(std::size_t line, FactorVariant factor) {
-  const auto end = static_cast<std::uint32_t>(factors_.size());
-  if (ends_.size() <= line) ends_.resize(line + 1, end);
-  factors_.push_back(factor);
-  ++ends_[line];
+void LineFactors::openLine(std::size_t line) {
+  ends_.resize(line + 1, static_cast<std::uint32_t>(factors_.size()));
 }
 
 void LineFactors::reserve(std::size_t factors, std::size_t lines) {

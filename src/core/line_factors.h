@@ -16,8 +16,22 @@ namespace kelvaro {
 class LineFactors {
  public:
   // Adds a factor to line `line`: the last line that has factors so far, or
-  // a later one (the lines in between have none).
-  void add(std::size_t line, FactorVariant factor);
+  // a later one (the lines in between have none). Searches call it for every
+  // entry they write, so it is made to be inlined.
+  void add(std::size_t line, FactorVariant factor) {
+    if (ends_.size() <= line) openLine(line);
+    factors_.push_back(factor);
+    ++ends_.back();
+  }
+
+  // The fast way for a search that lists many entries: the factors of the
+  // line being made, one by one, then endLine() with the line's number
+  // (later than any line that has factors so far).
+  void push(FactorVariant factor) { factors_.push_back(factor); }
+  void endLine(std::size_t line) {
+    ends_.resize(line + 1, ends_.empty() ? 0 : ends_.back());
+    ends_.back() = static_cast<std::uint32_t>(factors_.size());
+  }
 
   // Room for `factors` factors on `lines` lines.
   void reserve(std::size_t factors, std::size_t lines);
@@ -30,6 +44,9 @@ class LineFactors {
   friend bool operator==(const LineFactors&, const LineFactors&) = default;
 
  private:
+  // Makes `line` the last line, after lines without factors.
+  void openLine(std::size_t line);
+
   std::vector<FactorVariant> factors_;
   // Per line up to the last with factors: where its factors end in factors_.
   std::vector<std::uint32_t> ends_;

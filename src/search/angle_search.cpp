@@ -1,6 +1,7 @@
 #include "search/angle_search.h"
 
 #include <array>
+#include <cstdint>
 
 #include "core/entry_text.h"
 #include "core/std_ho.h"
@@ -10,7 +11,8 @@ namespace {
 
 constexpr int kLastFactor = factor::kLastInTables;  // PO: GZ and Du never take part
 constexpr std::size_t kMemberCount = kLastFactor * kVariants.size();
-constexpr int kEntriesPerLine = 14;
+static_assert(kMemberCount <= 256, "a hit is kept as the member's index in one byte");
+constexpr std::size_t kEntriesPerLine = 14;
 constexpr std::size_t kEntryLength = 8;  // "MCr+WIp "
 constexpr std::size_t kFullLineLength = 1 + kEntriesPerLine * kEntryLength;
 
@@ -18,8 +20,8 @@ constexpr std::size_t kFullLineLength = 1 + kEntriesPerLine * kEntryLength;
 struct Member {
   double longitude;
   std::array<char, 3> name;  // "MCr"
+  bool excluded;             // SO in variant s never takes part
   FactorVariant factor;
-  bool excluded;  // SO in variant s never takes part
 };
 
 using Members = std::array<Member, kMemberCount>;
@@ -36,8 +38,8 @@ Members members(const TransitRecord& record) {
     for (const Variant v : kVariants) {
       all[memberIndex(number, v)] = {record.position(v, number),
                                      {name[0], name[1], variantLetter(v)},
-                                     {number, v},
-                                     number == factor::SO && v == Variant::s};
+                                     number == factor::SO && v == Variant::s,
+                                     {number, v}};
     }
   }
   return all;
@@ -61,17 +63,23 @@ class Section {
                        std::size_t skipTo) {
     const Member& a = members_[first];
     if (a.excluded) return;
-    line_.assign(1, ' ');
-    count_ = 0;
+    // The hits first, in a loop of their own that keeps its few values in
+    // registers; then their entries.
+    std::array<std::uint8_t, kMemberCount> hits;
+    std::size_t hitCount = 0;
     for (std::size_t second = from; second < kMemberCount; ++second) {
       if (second == skipFrom) second = skipTo;
       const Member& b = members_[second];
       if (b.excluded) continue;
       const double v = op_ == '+' ? modus22(a.longitude + b.longitude)
                                   : modus22((a.longitude + b.longitude) / 2);
-      if (orbHit(angle_, v, orb_)) addEntry(a, b);
+      if (orbHit(angle_, v, orb_)) hits[hitCount++] = static_cast<std::uint8_t>(second);
     }
-    if (count_ > 0) lines_.push_back(std::move(line_));
+    if (hitCount == 0) return;
+    line_.assign(1, ' ');
+    count_ = 0;
+    for (std::size_t k = 0; k < hitCount; ++k) addEntry(a, members_[hits[k]]);
+    if (count_ > 0) pushLine();
   }
 
  private:
@@ -80,13 +88,18 @@ class Section {
     const char entry[kEntryLength] = {a.name[0], a.name[1], a.name[2], op_,
                                       b.name[0], b.name[1], b.name[2], ' '};
     line_.append(entry, kEntryLength);
-    factors_.add(lines_.size(), a.factor);
-    factors_.add(lines_.size(), b.factor);
+    factors_.push(a.factor);
+    factors_.push(b.factor);
     if (++count_ >= kEntriesPerLine) {
-      lines_.push_back(std::move(line_));
+      pushLine();
       line_.assign(1, ' ');
       count_ = 0;
     }
+  }
+
+  void pushLine() {
+    factors_.endLine(lines_.size());
+    lines_.push_back(std::move(line_));
   }
 
   const Members& members_;
@@ -96,7 +109,7 @@ class Section {
   ResultText& lines_;
   LineFactors& factors_;
   std::string line_;
-  int count_ = 0;
+  std::size_t count_ = 0;
 };
 
 // Without a chosen factor the second member starts at the first one itself;
@@ -141,6 +154,7 @@ SearchResult angleSearch(const TransitRecord& record, double orb, double searchA
                        : " Suche nach allen Summen und Halbsummen in der Achse " + angleText;
   ResultText& lines = result.lines;
   lines.reserveLines(chosenFactor ? 32 : 160, 100);
+  result.factors.reserve(chosenFactor ? 32 * 28 : 160 * 28, chosenFactor ? 32 : 160);
   lines.push_back("Summen in der Achse " + angleText);
   const Members all = members(record);
   listSection(all, orb, searchAngle, chosenFactor, '+', result);

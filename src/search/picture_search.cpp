@@ -60,9 +60,9 @@ class PairTest {
     return orbHit(axisValue_, dial, orb_);
   }
 
-  // " MOr/SAt", and its two factor variants to line `lineNumber`.
-  void appendEntry(std::string& line, LineFactors& factors, std::size_t lineNumber, int i,
-                   Variant x, int j, Variant y) const {
+  // " MOr/SAt", and its two factor variants to those of the line.
+  void appendEntry(std::string& line, LineFactors& factors, int i, Variant x, int j,
+                   Variant y) const {
     const std::string_view first = factorName(i);
     const std::string_view second = factorName(j);
     const char entry[kPairEntryLength] = {' ',
@@ -74,8 +74,8 @@ class PairTest {
                                           second[1],
                                           variantLetter(y)};  // "SAt"
     line.append(std::string_view(entry, kPairEntryLength));
-    factors.add(lineNumber, {i, x});
-    factors.add(lineNumber, {j, y});
+    factors.push({i, x});
+    factors.push({j, y});
   }
 
  private:
@@ -141,9 +141,10 @@ void singleVariantLines(const PairTest& test, const PictureAxis& axis, const Pan
     for (int j = order.firstPartner(i); j <= kLastFactor; ++j) {
       if (singleFactorOnly && j != i) continue;
       if (order.examined(i, x, j, y) && test.hit(i, x, j, y)) {
-        test.appendEntry(line, result.factors, lines.size(), i, x, j, y);
+        test.appendEntry(line, result.factors, i, x, j, y);
       }
     }
+    result.factors.endLine(lines.size());
     lines.push_back(line);
   }
 }
@@ -197,11 +198,13 @@ void allVariantsLines(const PairTest& test, const PictureAxis& axis, const Panel
         for (std::size_t yi = 0; yi < right.count; ++yi) {
           const Variant y = right.variants[yi];
           if (!order.examined(i, x, j, y) || !test.hit(i, x, j, y)) continue;
-          test.appendEntry(line, result.factors, lines.size(), i, x, j, y);
+          test.appendEntry(line, result.factors, i, x, j, y);
           ++grid[std::min(i, j)][std::max(i, j)];
         }
       }
-      if (!line.empty()) lines.push_back(line);
+      if (line.empty()) continue;  // no entry, so no factors either
+      result.factors.endLine(lines.size());
+      lines.push_back(line);
     }
   }
   lines.push_back(" ");

@@ -31,5 +31,31 @@ TEST(LineFactors, EachLineKeepsItsOwnFactorsInOrderAndSkippedLinesHaveNone) {
   EXPECT_TRUE(factors[1000].empty());
 }
 
+// A search that lists many entries pushes a line's factors and ends the
+// line; that keeps the same factors per line as adding them one by one.
+TEST(LineFactors, PushedAndEndedLinesEqualAddedOnes) {
+  const FactorVariant saP{factor::SA, Variant::p};
+  const FactorVariant juT{factor::JU, Variant::t};
+  LineFactors added;
+  added.add(2, saP);
+  added.add(2, juT);
+  added.add(5, juT);
+  LineFactors pushed;
+  pushed.push(saP);
+  pushed.push(juT);
+  pushed.endLine(2);
+  pushed.endLine(3);  // a line that names none
+  pushed.push(juT);
+  pushed.endLine(5);
+  EXPECT_TRUE(pushed[3].empty());
+  EXPECT_TRUE(pushed[4].empty());
+  EXPECT_EQ(asVector(pushed[2]), asVector(added[2]));
+  EXPECT_EQ(asVector(pushed[5]), asVector(added[5]));
+  pushed.add(5, saP);  // both ways mix on the last line
+  added.add(5, saP);
+  EXPECT_EQ(asVector(pushed[5]), (std::vector<FactorVariant>{juT, saP}));
+  EXPECT_EQ(asVector(pushed[5]), asVector(added[5]));
+}
+
 }  // namespace
 }  // namespace kelvaro

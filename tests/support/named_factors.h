@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/factor.h"
+#include "core/search_result.h"
 
 namespace kelvaro::testing {
 
@@ -27,6 +28,30 @@ inline std::vector<FactorVariant> namedFactors(std::string_view line) {
     if (pair.size() == 2) factors.insert(factors.end(), pair.begin(), pair.end());
   }
   return factors;
+}
+
+// The lines of `result` whose carried factors differ from those their text
+// names, each with what it carries; `carried` receives how many factors the
+// lines carry in all.
+inline std::vector<std::string> linesNotCarryingTheirFactors(const SearchResult& result,
+                                                             std::size_t& carried) {
+  std::vector<std::string> wrong;
+  carried = 0;
+  for (std::size_t k = 0; k < result.lines.size(); ++k) {
+    const auto factors = result.factors[k];
+    carried += factors.size();
+    if (std::vector<FactorVariant>(factors.begin(), factors.end()) ==
+        namedFactors(result.lines[k])) {
+      continue;
+    }
+    std::string line(result.lines[k]);
+    line += "  carries";
+    for (const FactorVariant factor : factors) {
+      line += ' ' + factorVariantName(factor.factor, factor.variant);
+    }
+    wrong.push_back(line);
+  }
+  return wrong;
 }
 
 }  // namespace kelvaro::testing
