@@ -25,9 +25,12 @@ class LineFactors {
   }
 
   // The fast way for a search that lists many entries: the factors of the
-  // line being made, one by one, then endLine() with the line's number
-  // (later than any line that has factors so far).
+  // line being made, one by one or several at once, then endLine() with the
+  // line's number (later than any line that has factors so far).
   void push(FactorVariant factor) { factors_.push_back(factor); }
+  void push(std::span<const FactorVariant> factors) {
+    factors_.insert(factors_.end(), factors.begin(), factors.end());
+  }
   void endLine(std::size_t line) {
     ends_.resize(line + 1, ends_.empty() ? 0 : ends_.back());
     ends_.back() = static_cast<std::uint32_t>(factors_.size());

@@ -1,5 +1,6 @@
 #include "search/angle_search.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -64,7 +65,7 @@ class Section {
     const Member& a = members_[first];
     if (a.excluded) return;
     // The hits first, in a loop of their own that keeps its few values in
-    // registers; then their entries.
+    // registers.
     std::array<std::uint8_t, kMemberCount> hits;
     std::size_t hitCount = 0;
     for (std::size_t second = from; second < kMemberCount; ++second) {
@@ -75,41 +76,36 @@ class Section {
                                   : modus22((a.longitude + b.longitude) / 2);
       if (orbHit(angle_, v, orb_)) hits[hitCount++] = static_cast<std::uint8_t>(second);
     }
-    if (hitCount == 0) return;
-    line_.assign(1, ' ');
-    count_ = 0;
-    for (std::size_t k = 0; k < hitCount; ++k) addEntry(a, members_[hits[k]]);
-    if (count_ > 0) pushLine();
-  }
-
- private:
-  void addEntry(const Member& a, const Member& b) {
-    if (count_ == 0) line_.reserve(kFullLineLength);
-    const char entry[kEntryLength] = {a.name[0], a.name[1], a.name[2], op_,
-                                      b.name[0], b.name[1], b.name[2], ' '};
-    line_.append(entry, kEntryLength);
-    factors_.push(a.factor);
-    factors_.push(b.factor);
-    if (++count_ >= kEntriesPerLine) {
-      pushLine();
-      line_.assign(1, ' ');
-      count_ = 0;
+    // Then their entries, at most 14 to a line, each line's factors handed
+    // over at once.
+    for (std::size_t start = 0; start < hitCount; start += kEntriesPerLine) {
+      const std::size_t end = std::min(hitCount, start + kEntriesPerLine);
+      std::array<FactorVariant, 2 * kEntriesPerLine> factors;
+      // " MCr+WIp SOr+MOt " …: a blank, then each entry with its own blank.
+      line_.assign(1 + (end - start) * kEntryLength, ' ');
+      char* entry = line_.data() + 1;
+      for (std::size_t k = start; k < end; ++k, entry += kEntryLength) {
+        const Member& b = members_[hits[k]];
+        const char written[kEntryLength - 1] = {a.name[0], a.name[1], a.name[2], op_,
+                                                b.name[0], b.name[1], b.name[2]};
+        std::copy(std::begin(written), std::end(written), entry);
+        factors[2 * (k - start)] = a.factor;
+        factors[2 * (k - start) + 1] = b.factor;
+      }
+      factors_.push(std::span(factors).first(2 * (end - start)));
+      factors_.endLine(lines_.size());
+      lines_.push_back(line_);
     }
   }
 
-  void pushLine() {
-    factors_.endLine(lines_.size());
-    lines_.push_back(std::move(line_));
-  }
-
+ private:
   const Members& members_;
   double orb_;
   double angle_;
   char op_;
   ResultText& lines_;
   LineFactors& factors_;
-  std::string line_;
-  std::size_t count_ = 0;
+  std::string line_;  // the line being made, its room kept from line to line
 };
 
 // Without a chosen factor the second member starts at the first one itself;
