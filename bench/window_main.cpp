@@ -14,7 +14,8 @@
 // Each step is timed from the user's last keystroke or click to the lines
 // shown: the orb entry to the content overview, "Weiter zur Suche" to the
 // axis overview, and every search option with the entries the other
-// benchmarks use, and a year of the transit calendar.
+// benchmarks use, a year of the transit calendar, and the dial sheet
+// written as a PDF file.
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -54,6 +55,7 @@ constexpr double kTargetFrameMillis = 16;  // one frame
 constexpr double kTargetPeakMegabytes = 60;
 constexpr double kTargetCalendarMillis = 1000;
 constexpr double kTargetPersonsOpenMillis = 300;
+constexpr double kTargetSheetMillis = 300;
 
 double millisSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -104,7 +106,7 @@ LoadSteps loadSample(testing::UiRun& run, ui::Program& program, const std::strin
   settle();
   steps.contentOverview = millisSince(start);
   ui::TForm4& overview = program.form4();
-  require(overview.isVisible() && !testing::viewLines(overview, "Memo1").empty(),
+  require(overview.isVisible() && !testing::textLines(overview, "Memo1").empty(),
           "the content overview did not show its lines");
 
   start = Clock::now();
@@ -194,6 +196,25 @@ class Options {
     require(disc.frames() > frames, "the dial was not painted anew");
     require(!testing::viewLines(*dial, "DialList").empty(), "the dial showed no list");
     mouse(disc, QEvent::MouseButtonRelease, at(7.5), Qt::LeftButton);
+    dial->close();
+    return millis;
+  }
+
+  // The dial sheet as a PDF file: from the click on "Als PDF speichern …"
+  // to the file written and reported.
+  double dialSheetPdf() {
+    clickButton("Button15");
+    auto* dial = testing::child<ui::DialWindow>(main_, "DialWindow");
+    require(dial && QTest::qWaitForWindowExposed(dial), "the dial did not open");
+    settle();
+    run_.platform().forgetBoxes();
+    const Clock::time_point start = Clock::now();
+    testing::click(testing::child(*dial, "DialPdf"));
+    const double millis = millisSince(start);
+    const auto& boxes = run_.platform().boxes();
+    require(boxes.size() == 1 && boxes[0].kind == ui::BoxKind::information,
+            "the dial sheet was not saved");
+    run_.platform().forgetBoxes();
     dial->close();
     return millis;
   }
@@ -383,6 +404,19 @@ void measurePersons(std::vector<Row>& rows) {
   rows.push_back(std::move(personsKeystroke));
 }
 
+// One step, each repetition in a run of its own after a load at the default orb.
+Row stepAfterLoad(const char* name, double target, double (Options::*step)()) {
+  Row row{name, {}, target};
+  for (int k = 0; k < kRepetitions; ++k) {
+    testing::UiRun run;
+    ui::Program& program = startWindows(run);
+    loadSample(run, program, orbKeys(kDefaultOrb));
+    Options options(run, program.form1());
+    row.values.push_back((options.*step)());
+  }
+  return row;
+}
+
 int measure() {
   std::vector<Row> rows;
   rows.push_back(timedRuns("window/start-to-introduction", "--start", kTargetStartMillis));
@@ -408,14 +442,10 @@ int measure() {
     }
     for (Row& row : orbRows) rows.push_back(std::move(row));
   }
-  Row calendar{"window/calendar-year-slow-bodies", {}, kTargetCalendarMillis};
-  for (int k = 0; k < kRepetitions; ++k) {
-    testing::UiRun run;
-    ui::Program& program = startWindows(run);
-    loadSample(run, program, orbKeys(kDefaultOrb));
-    calendar.values.push_back(Options(run, program.form1()).calendarYear());
-  }
-  rows.push_back(std::move(calendar));
+  rows.push_back(stepAfterLoad("window/calendar-year-slow-bodies", kTargetCalendarMillis,
+                               &Options::calendarYear));
+  rows.push_back(
+      stepAfterLoad("window/dial-sheet-pdf", kTargetSheetMillis, &Options::dialSheetPdf));
   measurePersons(rows);
   require(runQuietly(ownPath(), {"--all"}) == 0, "the measured run through the options failed");
   rows.push_back(

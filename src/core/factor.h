@@ -54,4 +54,11 @@ std::optional<int> lookupFactor(std::string_view twoCharacters);
 // Name and variant letter, e.g. "KNt".
 std::string factorVariantName(int number, Variant v);
 
+// One factor in one of the four horoscopes, e.g. KN in the transit (KNt).
+struct FactorVariant {
+  int factor = 0;  // 1 (MC) … 24 (Du)
+  Variant variant{};
+  friend bool operator==(const FactorVariant&, const FactorVariant&) = default;
+};
+
 }  // namespace kelvaro

@@ -2,15 +2,18 @@
 
 #include <string>
 
+#include "core/line_factors.h"
 #include "core/result_text.h"
 
 namespace kelvaro {
 
 // What an overview or a search shows: the text of the heading label above
-// the result list and the lines of the list, in one text.
+// the result list and the lines of the list, in one text, with the factor
+// variants each line names (searches that fill them say so).
 struct SearchResult {
   std::string heading;
   ResultText lines;
+  LineFactors factors = {};  // none unless the search fills them
 
   friend bool operator==(const SearchResult&, const SearchResult&) = default;
 };

@@ -23,6 +23,13 @@ ResultText printedLines(const TransitRecord& record, const ResultText& lines) {
   return framedLines(printHeader(record), lines, true);
 }
 
+ResultText printedBodyLines(const ResultText& lines) {
+  ResultText out{lines.empty() ? "" : lines.front(), kBlankLine};
+  out.reserve(out.text().size() + lines.text().size(), out.size() + lines.size());
+  for (std::size_t k = 1; k < lines.size(); ++k) out.push_back(lines[k]);
+  return out;
+}
+
 ResultText savedLines(const TransitRecord& record, const ResultText& lines) {
   return framedLines(saveHeader(record), lines, false);
 }

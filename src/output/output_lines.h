@@ -10,6 +10,10 @@ namespace kelvaro {
 // An empty source counts as one empty line.
 ResultText printedLines(const TransitRecord& record, const ResultText& lines);
 
+// The printed lines below the header and its blank line: the first source
+// line, a blank line, the second to the last source line.
+ResultText printedBodyLines(const ResultText& lines);
+
 // The lines as saved: the same as printed with the save header and without
 // the blank line after the first source line.
 ResultText savedLines(const TransitRecord& record, const ResultText& lines);

@@ -1,6 +1,8 @@
 #include "search/angle_search.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "core/entry_text.h"
 #include "core/std_ho.h"
@@ -10,7 +12,8 @@ namespace {
 
 constexpr int kLastFactor = factor::kLastInTables;  // PO: GZ and Du never take part
 constexpr std::size_t kMemberCount = kLastFactor * kVariants.size();
-constexpr int kEntriesPerLine = 14;
+static_assert(kMemberCount <= 256, "a hit is kept as the member's index in one byte");
+constexpr std::size_t kEntriesPerLine = 14;
 constexpr std::size_t kEntryLength = 8;  // "MCr+WIp "
 constexpr std::size_t kFullLineLength = 1 + kEntriesPerLine * kEntryLength;
 
@@ -19,6 +22,7 @@ struct Member {
   double longitude;
   std::array<char, 3> name;  // "MCr"
   bool excluded;             // SO in variant s never takes part
+  FactorVariant factor;
 };
 
 using Members = std::array<Member, kMemberCount>;
@@ -35,7 +39,8 @@ Members members(const TransitRecord& record) {
     for (const Variant v : kVariants) {
       all[memberIndex(number, v)] = {record.position(v, number),
                                      {name[0], name[1], variantLetter(v)},
-                                     number == factor::SO && v == Variant::s};
+                                     number == factor::SO && v == Variant::s,
+                                     {number, v}};
     }
   }
   return all;
@@ -44,8 +49,13 @@ Members members(const TransitRecord& record) {
 // One section of the list: the sums or the midpoints at the search angle.
 class Section {
  public:
-  Section(const Members& members, double orb, double searchAngle, char op, ResultText& lines)
-      : members_(members), orb_(orb), angle_(searchAngle), op_(op), lines_(lines) {}
+  Section(const Members& members, double orb, double searchAngle, char op, SearchResult& result)
+      : members_(members),
+        orb_(orb),
+        angle_(searchAngle),
+        op_(op),
+        lines_(result.lines),
+        factors_(result.factors) {}
 
   // All entries with the first member `first` and a second member from the
   // index range [from, end), leaving out [skipFrom, skipTo): the variants of
@@ -54,47 +64,56 @@ class Section {
                        std::size_t skipTo) {
     const Member& a = members_[first];
     if (a.excluded) return;
-    line_.assign(1, ' ');
-    count_ = 0;
+    // The hits first, in a loop of their own that keeps its few values in
+    // registers.
+    std::array<std::uint8_t, kMemberCount> hits;
+    std::size_t hitCount = 0;
     for (std::size_t second = from; second < kMemberCount; ++second) {
       if (second == skipFrom) second = skipTo;
       const Member& b = members_[second];
       if (b.excluded) continue;
       const double v = op_ == '+' ? modus22(a.longitude + b.longitude)
                                   : modus22((a.longitude + b.longitude) / 2);
-      if (orbHit(angle_, v, orb_)) addEntry(a, b);
+      if (orbHit(angle_, v, orb_)) hits[hitCount++] = static_cast<std::uint8_t>(second);
     }
-    if (count_ > 0) lines_.push_back(std::move(line_));
+    // Then their entries, at most 14 to a line, each line's factors handed
+    // over at once.
+    for (std::size_t start = 0; start < hitCount; start += kEntriesPerLine) {
+      const std::size_t end = std::min(hitCount, start + kEntriesPerLine);
+      std::array<FactorVariant, 2 * kEntriesPerLine> factors;
+      // " MCr+WIp SOr+MOt " …: a blank, then each entry with its own blank.
+      line_.assign(1 + (end - start) * kEntryLength, ' ');
+      char* entry = line_.data() + 1;
+      for (std::size_t k = start; k < end; ++k, entry += kEntryLength) {
+        const Member& b = members_[hits[k]];
+        const char written[kEntryLength - 1] = {a.name[0], a.name[1], a.name[2], op_,
+                                                b.name[0], b.name[1], b.name[2]};
+        std::copy(std::begin(written), std::end(written), entry);
+        factors[2 * (k - start)] = a.factor;
+        factors[2 * (k - start) + 1] = b.factor;
+      }
+      factors_.push(std::span(factors).first(2 * (end - start)));
+      factors_.endLine(lines_.size());
+      lines_.push_back(line_);
+    }
   }
 
  private:
-  void addEntry(const Member& a, const Member& b) {
-    if (count_ == 0) line_.reserve(kFullLineLength);
-    const char entry[kEntryLength] = {a.name[0], a.name[1], a.name[2], op_,
-                                      b.name[0], b.name[1], b.name[2], ' '};
-    line_.append(entry, kEntryLength);
-    if (++count_ >= kEntriesPerLine) {
-      lines_.push_back(std::move(line_));
-      line_.assign(1, ' ');
-      count_ = 0;
-    }
-  }
-
   const Members& members_;
   double orb_;
   double angle_;
   char op_;
   ResultText& lines_;
-  std::string line_;
-  int count_ = 0;
+  LineFactors& factors_;
+  std::string line_;  // the line being made, its room kept from line to line
 };
 
 // Without a chosen factor the second member starts at the first one itself;
 // with one, it runs over the whole range, except the chosen factor's own
 // variants before the first member's.
 void listSection(const Members& members, double orb, double searchAngle,
-                 std::optional<int> chosenFactor, char op, ResultText& lines) {
-  Section section(members, orb, searchAngle, op, lines);
+                 std::optional<int> chosenFactor, char op, SearchResult& result) {
+  Section section(members, orb, searchAngle, op, result);
   for (int number = 1; number <= kLastFactor; ++number) {
     if (chosenFactor && number != *chosenFactor) continue;
     const std::size_t ownFirst = memberIndex(number, Variant::r);
@@ -131,12 +150,13 @@ SearchResult angleSearch(const TransitRecord& record, double orb, double searchA
                        : " Suche nach allen Summen und Halbsummen in der Achse " + angleText;
   ResultText& lines = result.lines;
   lines.reserveLines(chosenFactor ? 32 : 160, 100);
+  result.factors.reserve(chosenFactor ? 32 * 28 : 160 * 28, chosenFactor ? 32 : 160);
   lines.push_back("Summen in der Achse " + angleText);
   const Members all = members(record);
-  listSection(all, orb, searchAngle, chosenFactor, '+', lines);
+  listSection(all, orb, searchAngle, chosenFactor, '+', result);
   lines.push_back("******************");
   lines.push_back("Halbsummen in der Achse " + angleText);
-  listSection(all, orb, searchAngle, chosenFactor, '/', lines);
+  listSection(all, orb, searchAngle, chosenFactor, '/', result);
   return result;
 }
 

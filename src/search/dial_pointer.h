@@ -1,11 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
-#include <utility>
-#include <vector>
-
-#include "core/factor.h"
 
 // The pointer of the 22.5° dial. It stands on whole minutes from 00°00' to
 // 22°59', the angles option 3 accepts; 22°30' and above lie on the dial
@@ -28,9 +23,5 @@ std::string pointerText(int pointer);
 
 // Whether a factor at this dial value stands in the pointer's axis.
 bool inPointerAxis(double dialValue, int pointer, double orb);
-
-// The factor variants of the entries ("MCr+WIp", "KNt/JUs") of one line of
-// the angle search, in their order; none for its other lines.
-std::vector<std::pair<int, Variant>> factorsOfLine(std::string_view line);
 
 }  // namespace kelvaro

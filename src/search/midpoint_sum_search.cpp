@@ -8,7 +8,8 @@ namespace {
 
 struct ReferencePoint {
   std::string text;  // "MCr/MCr"
-  double value;      // dial value
+  FactorVariant factor;
+  double value;  // dial value
   std::uint16_t MidpointSumHits::*counter;
 };
 
@@ -35,10 +36,11 @@ ReferencePoints referencePoints(const TransitRecord& record) {
         if (axis.number == factor::SO && v == Variant::s) continue;
         const std::string name = factorVariantName(axis.number, v);
         const double longitude = record.position(v, axis.number);
-        points[next++] =
-            op == '/'
-                ? ReferencePoint{name + '/' + name, modus22(longitude), axis.midpoints}
-                : ReferencePoint{name + '+' + name, modus22(longitude + longitude), axis.sums};
+        const FactorVariant factor{axis.number, v};
+        points[next++] = op == '/' ? ReferencePoint{name + '/' + name, factor, modus22(longitude),
+                                                    axis.midpoints}
+                                   : ReferencePoint{name + '+' + name, factor,
+                                                    modus22(longitude + longitude), axis.sums};
       }
     }
   }
@@ -91,6 +93,9 @@ MidpointSumSearch midpointSumSearch(const TransitRecord& record, double orb,
     for (const Variant y : kVariants) {
       const double c = combinationValue(entry.op, record.position(x, entry.first),
                                         record.position(y, entry.second));
+      const std::size_t lineNumber = lines.size();
+      search.result.factors.add(lineNumber, {entry.first, x});
+      search.result.factors.add(lineNumber, {entry.second, y});
       std::string line = factorVariantName(entry.first, x);
       line.reserve(240);
       line += entry.op;
@@ -102,6 +107,7 @@ MidpointSumSearch midpointSumSearch(const TransitRecord& record, double orb,
         if (!orbHit(c, point.value, orb)) continue;
         line += point.text;
         line += ", ";
+        search.result.factors.add(lineNumber, point.factor);
         ++(search.hits.*point.counter);
       }
       lines.push_back(std::move(line));

@@ -48,6 +48,8 @@ struct MidpointSumHits {
   friend bool operator==(const MidpointSumHits&, const MidpointSumHits&) = default;
 };
 
+// Each combination line carries its two factor variants, then those of the
+// axes it stands in ("MCr/MCr" gives MCr), in their order.
 struct MidpointSumSearch {
   SearchResult result;  // heading label and the 20 lines of the result list
   MidpointSumHits hits;

@@ -60,8 +60,9 @@ class PairTest {
     return orbHit(axisValue_, dial, orb_);
   }
 
-  // " MOr/SAt"
-  void appendEntry(std::string& line, int i, Variant x, int j, Variant y) const {
+  // " MOr/SAt", and its two factor variants to those of the line.
+  void appendEntry(std::string& line, LineFactors& factors, int i, Variant x, int j,
+                   Variant y) const {
     const std::string_view first = factorName(i);
     const std::string_view second = factorName(j);
     const char entry[kPairEntryLength] = {' ',
@@ -73,6 +74,8 @@ class PairTest {
                                           second[1],
                                           variantLetter(y)};  // "SAt"
     line.append(std::string_view(entry, kPairEntryLength));
+    factors.push({i, x});
+    factors.push({j, y});
   }
 
  private:
@@ -125,7 +128,8 @@ std::string kindWording(PictureKind kind) {
 }
 
 void singleVariantLines(const PairTest& test, const PictureAxis& axis, const PanelChoices& choices,
-                        bool singleFactorOnly, ResultText& lines) {
+                        bool singleFactorOnly, SearchResult& result) {
+  ResultText& lines = result.lines;
   const Variant x = *singleVariant(choices.left);
   const Variant y = *singleVariant(choices.right);
   lines.push_back(choiceText(choices) +
@@ -136,8 +140,11 @@ void singleVariantLines(const PairTest& test, const PictureAxis& axis, const Pan
     line.clear();
     for (int j = order.firstPartner(i); j <= kLastFactor; ++j) {
       if (singleFactorOnly && j != i) continue;
-      if (order.examined(i, x, j, y) && test.hit(i, x, j, y)) test.appendEntry(line, i, x, j, y);
+      if (order.examined(i, x, j, y) && test.hit(i, x, j, y)) {
+        test.appendEntry(line, result.factors, i, x, j, y);
+      }
     }
+    result.factors.endLine(lines.size());
     lines.push_back(line);
   }
 }
@@ -175,7 +182,8 @@ std::string gridRow(const HitGrid& grid, int i) {
 }
 
 void allVariantsLines(const PairTest& test, const PictureAxis& axis, const PanelChoices& choices,
-                      ResultText& lines) {
+                      SearchResult& result) {
+  ResultText& lines = result.lines;
   lines.push_back(choiceText(choices) + kindWording(choices.kind) + axis.text);
   const VariantRange left = variantsOf(choices.left);
   const VariantRange right = variantsOf(choices.right);
@@ -190,11 +198,13 @@ void allVariantsLines(const PairTest& test, const PictureAxis& axis, const Panel
         for (std::size_t yi = 0; yi < right.count; ++yi) {
           const Variant y = right.variants[yi];
           if (!order.examined(i, x, j, y) || !test.hit(i, x, j, y)) continue;
-          test.appendEntry(line, i, x, j, y);
+          test.appendEntry(line, result.factors, i, x, j, y);
           ++grid[std::min(i, j)][std::max(i, j)];
         }
       }
-      if (!line.empty()) lines.push_back(line);
+      if (line.empty()) continue;  // no entry, so no factors either
+      result.factors.endLine(lines.size());
+      lines.push_back(line);
     }
   }
   lines.push_back(" ");
@@ -224,6 +234,7 @@ PictureAxis entryAxis(const TransitRecord& record, const FreeAxisEntry& entry) {
   if (longitude > 360) longitude -= 360;
   axis.text = entry.stored + " " + winkel_text(longitude, 2, AngleMode::dial22) + ",  " +
               placeInZodiac(longitude);
+  axis.factors = {{entry.factor1, entry.variant1}, {entry.factor2, entry.variant2}};
   return axis;
 }
 
@@ -247,14 +258,15 @@ SearchResult pictureSearch(const TransitRecord& record, double orb, const Pictur
                            const PanelChoices& choices, bool singleFactorOnly) {
   SearchResult result;
   result.heading = "Suche in  " + axis.text;
+  for (const FactorVariant factor : axis.factors) result.factors.add(0, factor);
   const PairTest test(record, orb, axis, choices.kind);
   if (singleVariant(choices.left) && singleVariant(choices.right)) {
     result.lines.reserveLines(1 + kLastFactor, 100);
     singleVariantLines(test, axis, choices, singleFactorOnly && asksSingleFactorQuestion(choices),
-                       result.lines);
+                       result);
   } else {
     result.lines.reserveLines(1 + 4 * kLastFactor + 2 + kLastFactor, 100);
-    allVariantsLines(test, axis, choices, result.lines);
+    allVariantsLines(test, axis, choices, result);
   }
   return result;
 }

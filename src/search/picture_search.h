@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/search_result.h"
 #include "core/transit_record.h"
@@ -18,6 +19,7 @@ struct PictureAxis {
   double value = 0;  // compared with the dial value of every pair
   std::string text;  // axis text of the heading and the first line
   bool angleMode = false;
+  std::vector<FactorVariant> factors;  // those the axis text names: F1 and F2, none for an angle
 };
 
 // The axis of an accepted free-axis entry: F1 and F2 combined by the
@@ -42,7 +44,9 @@ bool asksSingleFactorQuestion(const PanelChoices& choices);
 std::string_view singleFactorQuestion(PictureKind kind);
 
 // Runs the search. `singleFactorOnly` is the answer to the single-factor
-// question and is ignored when the choices do not ask it.
+// question and is ignored when the choices do not ask it. The first line
+// carries the axis's factor variants, each line of pairs theirs, both of
+// each pair, in their order.
 SearchResult pictureSearch(const TransitRecord& record, double orb, const PictureAxis& axis,
                            const PanelChoices& choices, bool singleFactorOnly);
 

@@ -88,7 +88,8 @@ struct FactorTexts {
 };
 
 void appendPictureLines(const TransitRecord& record, double orb, const Picture& picture,
-                        ResultText& lines) {
+                        SearchResult& result) {
+  ResultText& lines = result.lines;
   std::array<std::array<FactorTexts, 4>, 4> texts;
   for (std::size_t k = 0; k < 4; ++k) {
     for (std::size_t v = 0; v < 4; ++v) {
@@ -115,6 +116,7 @@ void appendPictureLines(const TransitRecord& record, double orb, const Picture& 
             if (k > 0) line += ops[k];
             line += factorName(picture.factors[k]);
             line += variantLetter(kVariants[variant[k]]);
+            result.factors.add(lines.size(), {picture.factors[k], kVariants[variant[k]]});
           }
           line += "  ";
           for (std::size_t k = 0; k < 4; ++k) {
@@ -157,7 +159,7 @@ QuadroOutcome quadroSearch(const TransitRecord& record, double orb, std::string_
   result.lines.push_back("Vorhandene Planetenbilder mit den obigen Faktoren:");
   result.lines.push_back(" ");
   result.lines.push_back(kQuadroColumnHeader);
-  appendPictureLines(record, orb, picture, result.lines);
+  appendPictureLines(record, orb, picture, result);
   result.lines.push_back(" ");
   result.lines.push_back(" Zu den Halbsummen- und Summen-Ergebnissen:");
   result.lines.push_back(" Hier sind die jeweiligen MCp-Häuser und der Zodiak mit angegeben.");

@@ -38,6 +38,7 @@ struct QuadroOutcome {
 // Runs the search on an entry of kQuadroEntryLength characters (the window
 // runs it on no other length). Factor names are upper-cased; the checks are
 // the four factors, then "=" at character 6, then "+" or "/" at 3 and 9.
+// Each picture line carries its four factor variants, in its order.
 QuadroOutcome quadroSearch(const TransitRecord& record, double orb, std::string_view entry);
 
 }  // namespace kelvaro

@@ -26,6 +26,7 @@
 #include "loading/content_overview.h"
 #include "loading/position_check.h"
 #include "loading/transit_file.h"
+#include "output/page_file.h"
 #include "output/print.h"
 #include "output/result_file.h"
 #include "output/save.h"
@@ -38,6 +39,7 @@
 #include "ui/intro_text.h"
 #include "ui/line_view.h"
 #include "ui/new_transit_form.h"
+#include "ui/pdf_save.h"
 #include "ui/persons_window.h"
 #include "ui/platform.h"
 #include "ui/save_question.h"
@@ -72,6 +74,8 @@ void TForm1::useWindows(TForm2& orbEntry, TForm3& help, TForm4& contentOverview)
           [this] { printLines(form4_, ResultText(form4_->lines())); });
   connect(form4_, &TForm4::saveClicked, this,
           [this] { saveLines(form4_, ResultText(form4_->lines())); });
+  connect(form4_, &TForm4::savePdfClicked, this,
+          [this] { savePdfOf(form4_, ResultText(form4_->lines())); });
 }
 
 void TForm1::connectControls() {
@@ -91,6 +95,7 @@ void TForm1::connectControls() {
   connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
   connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
   connect(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
+  connect(SavePdfButton, &QPushButton::clicked, this, &TForm1::SavePdfButtonClick);
   connect(Button12, &QPushButton::clicked, this, &TForm1::Button12Click);
   connect(Label7, &ClickableLabel::clicked, this, &TForm1::Label7Click);
 }
@@ -329,6 +334,8 @@ void TForm1::Button6Click() { printLines(this, Memo3->lines()); }
 
 void TForm1::Button7Click() { saveLines(this, Memo3->lines()); }
 
+void TForm1::SavePdfButtonClick() { savePdfOf(this, Memo3->lines()); }
+
 void TForm1::Button12Click() { form3_->showHelp(); }
 
 void TForm1::Button15Click() {
@@ -360,6 +367,17 @@ void TForm1::printLines(QWidget* parent, const ResultText& lines) {
   if (const auto failure = printResultList(printer, *record_, lines)) {
     platform_.showError(parent, *failure);
   }
+}
+
+// The pages the print gives, in the orientation it would be preset to, as a
+// PDF file beside the saved result lists.
+void TForm1::savePdfOf(QWidget* parent, const ResultText& lines) {
+  if (!record_) return;
+  const QPageLayout layout = printoutPageLayout(
+      pageOrientationFor(printoutPageLayout(), kPrintoutResolution, *record_, lines));
+  Printout printout = resultListPrintout(*record_, lines);
+  savePdf(platform_, parent, savedWorkingFolder_, printoutFileName(*record_, PageFormat::pdf),
+          printout, layout);
 }
 
 // Result files go into the folder that was current at the start, which also
@@ -404,7 +422,7 @@ void TForm1::fitToScreen() {
 // The order in which they are enabled when a load is done.
 std::vector<QPushButton*> TForm1::commandButtons() const {
   return {Button1,  Button3, Button4, Button5,  Button10, Button13,
-          Button14, Button6, Button7, Button15, Button16};
+          Button14, Button6, Button7, Button15, Button16, SavePdfButton};
 }
 
 std::vector<QWidget*> TForm1::entryControls() const {

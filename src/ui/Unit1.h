@@ -113,19 +113,20 @@ class TForm1 : public QWidget {
   void zeigen();  // the axis overview, then the ready state
 
   // Command buttons.
-  void Button10Click();  // option 1
-  void Button3Click();   // option 2
-  void Button13Click();  // option 3
-  void Button14Click();  // option 4
-  void Button1Click();   // option 5
-  void Button5Click();   // option 6
-  void Button15Click();  // "7  Gradscheibe"
-  void Button16Click();  // "8  Transit-Kalender"
-  void Button4Click();   // "Noch einmal von vorne"
-  void Button6Click();   // "Drucken"
-  void Button7Click();   // "Speichern"
-  void Button12Click();  // "Hilfe"
-  void Label7Click();    // the orb label
+  void Button10Click();       // option 1
+  void Button3Click();        // option 2
+  void Button13Click();       // option 3
+  void Button14Click();       // option 4
+  void Button1Click();        // option 5
+  void Button5Click();        // option 6
+  void Button15Click();       // "7  Gradscheibe"
+  void Button16Click();       // "8  Transit-Kalender"
+  void Button4Click();        // "Noch einmal von vorne"
+  void Button6Click();        // "Drucken"
+  void Button7Click();        // "Speichern"
+  void SavePdfButtonClick();  // "Als PDF speichern …"
+  void Button12Click();       // "Hilfe"
+  void Label7Click();         // the orb label
 
   // Entry events of the options (Unit1Options.cpp). The checks run on every
   // change of their field, the program's own changes included, and Enter
@@ -157,6 +158,7 @@ class TForm1 : public QWidget {
   // Printing and saving the lines of a view, for this window and TForm4.
   void printLines(QWidget* parent, const ResultText& lines);
   void saveLines(QWidget* parent, const ResultText& lines);
+  void savePdfOf(QWidget* parent, const ResultText& lines);
 
   void fitToScreen();
 
@@ -208,15 +210,16 @@ class TForm1 : public QWidget {
 
   // Upper panel.
   QFrame* Panel1;
-  QLabel* Panel2;          // the top bar
-  QLabel* Label3;          // heading of the result list
-  ClickableLabel* Label7;  // orb label
-  QFrame* Panel3;          // frame of the result list
-  LineView* Memo3;         // result list
-  LineView* Memo1;         // second text view (option 6)
-  QPushButton* Button6;    // "Drucken"
-  QPushButton* Button7;    // "Speichern"
-  QLabel* Label20;         // axis labels, left to right
+  QLabel* Panel2;              // the top bar
+  QLabel* Label3;              // heading of the result list
+  ClickableLabel* Label7;      // orb label
+  QFrame* Panel3;              // frame of the result list
+  LineView* Memo3;             // result list
+  LineView* Memo1;             // second text view (option 6)
+  QPushButton* Button6;        // "Drucken"
+  QPushButton* Button7;        // "Speichern"
+  QPushButton* SavePdfButton;  // "Als PDF speichern …"
+  QLabel* Label20;             // axis labels, left to right
   QLabel* Label21;
   QLabel* Label1;
   QLabel* Label2;

@@ -126,9 +126,11 @@ void TForm1::createUpperPanel() {
   Panel3 = panel(Panel1, "Panel3", colour::skyBlue, {6, 52, 1004, 444});
   Memo3 = resultView(Panel3, "Memo3", {5, 5, 994, 434});
 
+  SavePdfButton =
+      button(Panel1, "SavePdfButton", QStringLiteral("Als PDF speichern …"), {714, 486, 124, 22});
   Button6 = button(Panel1, "Button6", QStringLiteral("Drucken"), {842, 486, 80, 22});
   Button7 = button(Panel1, "Button7", QStringLiteral("Speichern"), {926, 486, 80, 22});
-  for (QPushButton* small : {Button6, Button7}) small->setFont(captionFont(8, true));
+  for (QPushButton* small : {SavePdfButton, Button6, Button7}) small->setFont(captionFont(8, true));
 
   // The second text view of option 6 lies over the result frame and covers
   // the print and save buttons while it is shown.

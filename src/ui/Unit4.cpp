@@ -22,12 +22,15 @@ TForm4::TForm4() {
   Memo1->setTabChangesFocus(true);
 
   Button1 = button(this, "Button1", QStringLiteral("Weiter zur Suche"), {8, 598, 180, 32});
+  SavePdfButton =
+      button(this, "SavePdfButton", QStringLiteral("Als PDF speichern …"), {356, 598, 168, 32});
   Button2 = button(this, "Button2", QStringLiteral("Drucken"), {532, 598, 136, 32});
   Button3 = button(this, "Button3", QStringLiteral("Speichern"), {676, 598, 136, 32});
 
   connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
   connect(Button2, &QPushButton::clicked, this, &TForm4::printClicked);
   connect(Button3, &QPushButton::clicked, this, &TForm4::saveClicked);
+  connect(SavePdfButton, &QPushButton::clicked, this, &TForm4::savePdfClicked);
 }
 
 void TForm4::showOverview(const ResultText& lines) {

@@ -15,7 +15,8 @@ namespace kelvaro::ui {
 // TForm4, the content overview: the sums in several axes and their count
 // grid, shown modally without blocking after the orb entry of every load.
 // "Weiter zur Suche" closes it with OK; printing and saving its text are
-// done by the main window, which holds the record (printClicked, saveClicked).
+// done by the main window, which holds the record (printClicked,
+// saveClicked, savePdfClicked).
 class TForm4 : public QDialog {
   Q_OBJECT
 
@@ -31,15 +32,17 @@ class TForm4 : public QDialog {
  signals:
   void printClicked();
   void saveClicked();
+  void savePdfClicked();
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
   QPlainTextEdit* Memo1;
-  QPushButton* Button1;  // "Weiter zur Suche"
-  QPushButton* Button2;  // "Drucken"
-  QPushButton* Button3;  // "Speichern"
+  QPushButton* Button1;        // "Weiter zur Suche"
+  QPushButton* Button2;        // "Drucken"
+  QPushButton* Button3;        // "Speichern"
+  QPushButton* SavePdfButton;  // "Als PDF speichern …"
 };
 
 }  // namespace kelvaro::ui

@@ -448,7 +448,8 @@ void CalendarWindow::printClicked() {
 // "Als PDF speichern": the pages "Drucken" prints, into a PDF file.
 void CalendarWindow::pdfClicked() {
   if (!timeline_) return;
-  const auto chosen = platform_.chooseSaveFile(this, resultFolder_ / proposedName("pdf"));
+  const auto chosen = platform_.chooseSaveFile(this, "Als PDF speichern", resultFolder_,
+                                               proposedName("pdf"), {"PDF-Dokument (*.pdf)"});
   if (!chosen) return;
   const TransitRecord header = headerRecord();
   QPrinter printer;
@@ -464,8 +465,10 @@ void CalendarWindow::pdfClicked() {
 
 // The save dialog in the result folder with a proposed name; it asks before
 // it replaces a file, and the file is replaced only by a complete new one.
-bool CalendarWindow::writeChosenFile(const char* extension, const std::string& bytes) {
-  const auto chosen = platform_.chooseSaveFile(this, resultFolder_ / proposedName(extension));
+bool CalendarWindow::writeChosenFile(const std::string& title, const char* extension,
+                                     const std::string& fileType, const std::string& bytes) {
+  const auto chosen =
+      platform_.chooseSaveFile(this, title, resultFolder_, proposedName(extension), {fileType});
   if (!chosen) return false;
   const std::filesystem::path target = pathFromUtf8(*chosen);
   if (const std::error_code error = replaceFileContents(target, bytes)) {
@@ -479,13 +482,15 @@ bool CalendarWindow::writeChosenFile(const char* extension, const std::string& b
 
 void CalendarWindow::saveClicked() {
   if (!timeline_) return;
-  writeChosenFile("txt", resultFileText(headerRecord(), timeline_->result.lines));
+  writeChosenFile("Speichern", "txt", "Textdatei (*.txt)",
+                  resultFileText(headerRecord(), timeline_->result.lines));
 }
 
 void CalendarWindow::exportClicked() {
   if (!timeline_) return;
   const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-  writeChosenFile("ics", timing::icalendarText(*person_, *timeline_, now));
+  writeChosenFile("iCal exportieren", "ics", "iCalendar-Datei (*.ics)",
+                  timing::icalendarText(*person_, *timeline_, now));
 }
 
 }  // namespace kelvaro::ui

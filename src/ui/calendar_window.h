@@ -80,7 +80,8 @@ class CalendarWindow : public QDialog {
   void exportClicked();
   TransitRecord headerRecord() const;
   std::string proposedName(const char* extension) const;
-  bool writeChosenFile(const char* extension, const std::string& bytes);
+  bool writeChosenFile(const std::string& title, const char* extension, const std::string& fileType,
+                       const std::string& bytes);
 
   Platform& platform_;
   ResultHandler onResult_;

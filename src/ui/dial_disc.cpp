@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -19,24 +18,8 @@
 namespace kelvaro::ui {
 namespace {
 
-constexpr double kNumberRoom = 24;  // outside the scale: the degree numbers
-constexpr double kLongTick = 10;
-constexpr double kShortTick = 5;
-// Of the scale radius: where ring r begins. At the smallest size this keeps
-// each ring's band a name's diagonal high and leaves ring r room for all 22
-// names side by side.
-constexpr double kInnerShare = 0.38;
-constexpr int kTicksPerDegree = 6;  // one every 10'
 constexpr int kWheelNotch = 120;
 constexpr int kWheelStep = 10;  // minutes a notch
-
-QPointF qt(DialPoint p) { return {p.x, p.y}; }
-
-QFont nameFont() { return captionFont(8, true); }
-
-// Qt counts angles counter-clockwise from three o'clock in 1/16 degree; the
-// dial starts at the top and one dial degree is 16° of the circle.
-int qtAngle(double dialValue) { return static_cast<int>(std::lround((90 + dialValue * 16) * 16)); }
 
 }  // namespace
 
@@ -45,6 +28,12 @@ DialDisc::DialDisc(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
   setMinimumSize(480, 480);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, colour::navy);
+  colours.setColor(QPalette::WindowText, colour::yellow);
+  colours.setColor(QPalette::Text, colour::cream);
+  colours.setColor(QPalette::Mid, colour::skyBlue);
+  setPalette(colours);
 }
 
 void DialDisc::showRecord(const TransitRecord& record, double orb) {
@@ -64,7 +53,7 @@ void DialDisc::setRingShown(Variant variant, bool shown) {
   relayout();
 }
 
-void DialDisc::setMarked(std::vector<std::pair<int, Variant>> marked) {
+void DialDisc::setMarked(std::vector<FactorVariant> marked) {
   marked_ = std::move(marked);
   update();
 }
@@ -81,22 +70,19 @@ QPointF DialDisc::widgetPoint(DialPoint point) const {
   return {width() / 2.0 + point.x, height() / 2.0 + point.y};
 }
 
-double DialDisc::scaleRadius() const {
-  return std::max(10.0, std::min(width(), height()) / 2.0 - kNumberRoom);
+DialLook DialDisc::look() const {
+  const QPalette& colours = palette();
+  const QColor ground = colours.color(QPalette::Window);
+  return {{ground, colours.color(QPalette::Text), colours.color(QPalette::WindowText),
+           colours.color(QPalette::Mid), colours.color(QPalette::WindowText), ground},
+          captionFont(8, true),
+          captionFont(9, true)};
 }
 
 void DialDisc::relayout() {
   background_ = QPixmap();
   update();
-  if (!record_) return;
-  const QFontMetricsF metrics(nameFont());
-  double widest = 0;
-  for (int number = 1; number <= factor::kLastInTables; ++number) {
-    widest = std::max(widest, metrics.horizontalAdvance(toQString(factorName(number))));
-  }
-  const double radius = scaleRadius();
-  geometry_ = {radius * kInnerShare, radius - kLongTick - 4, widest + 4, metrics.height()};
-  layout_ = layoutDial(*record_, shownRings_, geometry_);
+  picture_ = DialPicture(record_ ? &*record_ : nullptr, shownRings_, size(), look());
 }
 
 void DialDisc::resizeEvent(QResizeEvent* event) {
@@ -106,135 +92,53 @@ void DialDisc::resizeEvent(QResizeEvent* event) {
 
 // ---- Painting -------------------------------------------------------------
 
+// The kept picture is made anew when it was painted for another pixel
+// ratio (the window moved to another screen) or in other colours.
+void DialDisc::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange) relayout();
+}
+
 void DialDisc::paintEvent(QPaintEvent*) {
   ++frames_;
-  if (background_.isNull()) paintBackground();
+  if (background_.isNull() || background_.devicePixelRatio() != devicePixelRatioF()) {
+    paintBackground();
+  }
   QPainter painter(this);
   painter.drawPixmap(0, 0, background_);
   if (!record_) return;
   painter.setRenderHint(QPainter::Antialiasing);
   painter.translate(width() / 2.0, height() / 2.0);
-  paintPointer(painter);
-  paintHighlights(painter);
+  picture_.paintPointer(painter, pointer_, orb_);
+  picture_.paintHighlights(painter, pointer_, orb_, marked_);
 }
 
 void DialDisc::paintBackground() {
   const qreal ratio = devicePixelRatioF();
   background_ = QPixmap(size() * ratio);
   background_.setDevicePixelRatio(ratio);
-  background_.fill(colour::navy);
+  background_.fill(picture_.look().colours.ground);
   QPainter painter(&background_);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.translate(width() / 2.0, height() / 2.0);
-  paintScale(painter);
-  paintNames(painter);
-}
-
-void DialDisc::paintScale(QPainter& painter) const {
-  const double radius = scaleRadius();
-  painter.setPen(QPen(colour::skyBlue, 1, Qt::DotLine));
-  for (std::size_t ring = 0; ring < 4; ++ring) {
-    if (!shownRings_[ring] || !record_) continue;
-    const double r = layout_.ringRadius[ring];
-    painter.drawEllipse(QPointF(), r, r);
-  }
-  painter.setPen(QPen(colour::cream, 1.5));
-  painter.drawEllipse(QPointF(), radius, radius);
-  painter.setFont(captionFont(9, true));
-  const int ticks = static_cast<int>(kDial) * kTicksPerDegree + kTicksPerDegree / 2;
-  for (int tick = 0; tick < ticks; ++tick) {
-    const double value = static_cast<double>(tick) / kTicksPerDegree;
-    const bool whole = tick % kTicksPerDegree == 0;
-    painter.setPen(QPen(colour::cream, whole ? 1.5 : 1));
-    painter.drawLine(qt(pointOnDial(value, radius - (whole ? kLongTick : kShortTick))),
-                     qt(pointOnDial(value, radius)));
-    if (!whole) continue;
-    const QPointF at = qt(pointOnDial(value, radius + kNumberRoom / 2));
-    painter.setPen(colour::yellow);
-    painter.drawText(QRectF(at.x() - 14, at.y() - 9, 28, 18), Qt::AlignCenter,
-                     QString::number(tick / kTicksPerDegree));
-  }
-  painter.setBrush(colour::cream);
-  painter.setPen(Qt::NoPen);
-  painter.drawEllipse(QPointF(), 2.5, 2.5);
-  painter.setBrush(Qt::NoBrush);
-}
-
-void DialDisc::paintNames(QPainter& painter) const {
-  painter.setFont(nameFont());
-  for (const DialName& name : layout_.names) {
-    const QPointF mark = qt(name.truePlace);
-    painter.setPen(QPen(colour::skyBlue, 1));
-    const double leader =
-        std::hypot(name.leaderStart.x - name.truePlace.x, name.leaderStart.y - name.truePlace.y);
-    if (leader > 1) {
-      painter.drawLine(qt(name.leaderStart), mark);
-    }
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour::cream);
-    painter.drawEllipse(mark, 2, 2);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(colour::cream);
-    painter.drawText(nameBox(name), Qt::AlignCenter, toQString(factorName(name.factor)));
-  }
-}
-
-void DialDisc::paintPointer(QPainter& painter) const {
-  const double radius = scaleRadius();
-  const double place = dialPlace(pointerAngle(pointer_));
-  QColor sector = colour::yellow;
-  sector.setAlpha(70);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(sector);
-  painter.drawPie(QRectF(-radius, -radius, 2 * radius, 2 * radius), qtAngle(place - orb_),
-                  qtAngle(2 * orb_) - qtAngle(0));
-  painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(colour::yellow, 2));
-  painter.drawLine(QPointF(), qt(pointOnDial(place, radius)));
-}
-
-// Names in the pointer's axis stand out in yellow; marked ones get a frame.
-void DialDisc::paintHighlights(QPainter& painter) const {
-  painter.setFont(nameFont());
-  for (const DialName& name : layout_.names) {
-    const QRectF box = nameBox(name);
-    if (inPointerAxis(name.dialValue, pointer_, orb_)) {
-      painter.fillRect(box, colour::navy);
-      painter.setPen(colour::yellow);
-      painter.drawText(box, Qt::AlignCenter, toQString(factorName(name.factor)));
-    }
-    if (std::find(marked_.begin(), marked_.end(), std::pair{name.factor, name.variant}) !=
-        marked_.end()) {
-      painter.setPen(QPen(colour::yellow, 1.5));
-      painter.drawRect(box);
-    }
-  }
-}
-
-QRectF DialDisc::nameBox(const DialName& name) const {
-  return {name.centre.x - geometry_.nameWidth / 2, name.centre.y - geometry_.nameHeight / 2,
-          geometry_.nameWidth, geometry_.nameHeight};
+  picture_.paintFixed(painter);
 }
 
 // ---- The user's moves -------------------------------------------------------
 
-const DialName* DialDisc::nameAt(QPointF position) const {
-  const QPointF onDial = position - QPointF(width() / 2.0, height() / 2.0);
-  for (const DialName& name : layout_.names) {
-    if (nameBox(name).contains(onDial)) return &name;
-  }
-  return nullptr;
+QPointF DialDisc::fromCentre(QPointF position) const {
+  return position - QPointF(width() / 2.0, height() / 2.0);
 }
 
 void DialDisc::pointAt(QPointF position) {
-  const QPointF onDial = position - QPointF(width() / 2.0, height() / 2.0);
+  const QPointF onDial = fromCentre(position);
   if (std::hypot(onDial.x(), onDial.y()) < 1) return;
   setPointer(pointerAt(dialValueAt({onDial.x(), onDial.y()})));
 }
 
 void DialDisc::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !record_) return QWidget::mousePressEvent(event);
-  if (const DialName* name = nameAt(event->position())) {
+  if (const DialName* name = picture_.nameAt(fromCentre(event->position()))) {
     setPointer(pointerAt(name->dialValue));
     return;
   }
@@ -283,7 +187,7 @@ void DialDisc::wheelEvent(QWheelEvent* event) {
 bool DialDisc::event(QEvent* event) {
   if (event->type() != QEvent::ToolTip) return QWidget::event(event);
   const auto* help = static_cast<QHelpEvent*>(event);
-  if (const DialName* name = nameAt(help->pos())) {
+  if (const DialName* name = picture_.nameAt(fromCentre(help->pos()))) {
     QToolTip::showText(help->globalPos(),
                        toQString(factorVariantName(name->factor, name->variant) + "  " +
                                  winkel_text(name->dialValue, 2, AngleMode::dial22)),

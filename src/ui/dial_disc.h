@@ -2,13 +2,14 @@
 
 #include <array>
 #include <optional>
-#include <utility>
 #include <vector>
 
 #include <QPixmap>
 #include <QWidget>
 
+#include "core/factor.h"
 #include "core/transit_record.h"
+#include "output/dial_picture.h"
 #include "search/dial_layout.h"
 
 namespace kelvaro::ui {
@@ -18,9 +19,12 @@ namespace kelvaro::ui {
 // click on the disc or on a name (the pointer jumps onto that factor), with
 // the arrow keys (±1'), Page Up/Down (±1°) and the wheel (±10' a notch).
 //
-// Everything but the pointer, its orb and the marks is painted once into a
-// picture that is kept until the size, the record or the rings change, so a
-// move of the pointer repaints little.
+// Its colours come from its palette: the ground (Window), the pointer and
+// the names in its axis (WindowText), scale and names (Text) and the rings
+// (Mid). Everything but the pointer, its orb and the marks is painted once
+// into a picture that is kept until the size, the record, the rings, the
+// palette or the screen's pixel ratio change, so a move of the pointer
+// repaints little.
 class DialDisc : public QWidget {
   Q_OBJECT
 
@@ -30,25 +34,28 @@ class DialDisc : public QWidget {
   void showRecord(const TransitRecord& record, double orb);
   void setOrb(double orb);
   void setRingShown(Variant variant, bool shown);
+  const std::array<bool, 4>& shownRings() const { return shownRings_; }
   // Factor variants drawn with a frame, e.g. those of a chosen list line.
-  void setMarked(std::vector<std::pair<int, Variant>> marked);
-  const std::vector<std::pair<int, Variant>>& marked() const { return marked_; }
+  void setMarked(std::vector<FactorVariant> marked);
+  const std::vector<FactorVariant>& marked() const { return marked_; }
 
   int pointer() const { return pointer_; }
   void setPointer(int pointer);
 
-  const DialLayout& layout() const { return layout_; }
-  const DialGeometry& geometry() const { return geometry_; }
+  const DialLayout& layout() const { return picture_.layout(); }
+  const DialGeometry& geometry() const { return picture_.geometry(); }
   // Where a name or a dial value is drawn, in the widget's coordinates.
   QPointF widgetPoint(DialPoint point) const;
-  // Frames painted so far.
+  // Frames painted so far, and the pixel ratio of the kept picture.
   int frames() const { return frames_; }
+  qreal backgroundRatio() const { return background_.devicePixelRatio(); }
 
  signals:
   void pointerMoved(int pointer);
 
  protected:
   bool event(QEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -58,23 +65,17 @@ class DialDisc : public QWidget {
   void wheelEvent(QWheelEvent* event) override;
 
  private:
-  double scaleRadius() const;
+  DialLook look() const;
   void relayout();
   void paintBackground();
-  void paintScale(QPainter& painter) const;
-  void paintNames(QPainter& painter) const;
-  void paintPointer(QPainter& painter) const;
-  void paintHighlights(QPainter& painter) const;
-  QRectF nameBox(const DialName& name) const;
-  const DialName* nameAt(QPointF position) const;
+  QPointF fromCentre(QPointF position) const;
   void pointAt(QPointF position);
 
   std::optional<TransitRecord> record_;
   double orb_ = 0;
   std::array<bool, 4> shownRings_ = {true, true, true, true};
-  std::vector<std::pair<int, Variant>> marked_;
-  DialLayout layout_;
-  DialGeometry geometry_;
+  std::vector<FactorVariant> marked_;
+  DialPicture picture_;
   QPixmap background_;
   int pointer_ = 0;
   bool dragging_ = false;

@@ -1,28 +1,34 @@
 #include "ui/dial_window.h"
 
-#include <QBuffer>
+#include <variant>
+
+#include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
-#include <QTextBlock>
 #include <QVBoxLayout>
 
-#include "output/picture_save.h"
-#include "output/print.h"
+#include "core/text_encoding.h"
+#include "output/page_file.h"
+#include "output/printout.h"
 #include "search/angle_search.h"
 #include "search/dial_pointer.h"
 #include "ui/dial_disc.h"
+#include "ui/dial_help.h"
+#include "ui/line_view.h"
+#include "ui/pdf_save.h"
 #include "ui/platform.h"
-#include "ui/save_question.h"
 #include "ui/text_view.h"
+#include "ui/window_help.h"
 #include "ui/window_style.h"
 
 namespace kelvaro::ui {
 namespace {
+
+const QString kTitle = QStringLiteral("Gradscheibe 22,5°");
 
 constexpr std::array<const char*, 4> kRingCaptions = {"r  Radix", "p  Progression", "s  Solarbogen",
                                                       "t  Transit"};
@@ -36,18 +42,42 @@ QPushButton* smallButton(QWidget* parent, const char* name, const QString& capti
   return button;
 }
 
+// The keys that move the pointer, pressed without a modifier.
+bool isPointerKey(const QKeyEvent& key) {
+  if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+  switch (key.key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::string personText(const TransitRecord& record) {
+  return record.firstName().empty() ? record.surname()
+                                    : record.surname() + ", " + record.firstName();
+}
+
 }  // namespace
 
 DialWindow::DialWindow(Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window), platform_(platform) {
   setObjectName(QStringLiteral("DialWindow"));
-  setWindowTitle(QStringLiteral("Gradscheibe 22,5°"));
+  setWindowTitle(kTitle);
   fillBackground(*this, colour::navy);
   setTextColour(*this, colour::yellow);
   setFont(captionFont(9, true));
   setMinimumSize(880, 560);
-  resize(1100, 720);
+  resize(1280, 760);
 
+  person_ = new QLabel(this);
+  person_->setObjectName(QStringLiteral("DialPerson"));
+  person_->setFont(captionFont(11, true));
   disc_ = new DialDisc(this);
   pointerLabel_ = new QLabel(this);
   pointerLabel_->setObjectName(QStringLiteral("DialPointer"));
@@ -67,21 +97,25 @@ DialWindow::DialWindow(Platform& platform, QWidget* parent)
   }
   ringRow->addStretch();
 
-  list_ = new QPlainTextEdit(this);
+  list_ = new LineView(this);
   list_->setObjectName(QStringLiteral("DialList"));
-  list_->setReadOnly(true);
-  list_->setFont(fixedPitchFont(9, true));
-  list_->setLineWrapMode(QPlainTextEdit::WidgetWidth);  // the 14 entries of a line wrap at blanks
+  list_->setAccessibleName(QStringLiteral("Liste am Zeiger"));
+  list_->setFont(fixedPitchFont(8, true));
   setBaseColour(*list_, colour::cream);
-  list_->viewport()->installEventFilter(this);
+  list_->installEventFilter(this);
   list_->setToolTip(
       QStringLiteral("Doppelklick auf eine Zeile: ihre Faktoren auf der Scheibe zeigen"));
 
   print_ = smallButton(this, "DialPrint", QStringLiteral("Drucken"));
+  savePdf_ = smallButton(this, "DialPdf", QStringLiteral("Als PDF speichern …"));
   save_ = smallButton(this, "DialSave", QStringLiteral("Bild speichern"));
+  QPushButton* help = addWindowHelp(*this, kTitle, dialHelpParagraphs());
+  help->setFont(captionFont(9, true));
   auto* buttons = new QHBoxLayout;
+  buttons->addWidget(help);
   buttons->addStretch();
   buttons->addWidget(print_);
+  buttons->addWidget(savePdf_);
   buttons->addWidget(save_);
 
   auto* side = new QVBoxLayout;
@@ -90,13 +124,18 @@ DialWindow::DialWindow(Platform& platform, QWidget* parent)
   side->addWidget(heading_);
   side->addWidget(list_, 1);
   side->addLayout(buttons);
+  auto* left = new QVBoxLayout;
+  left->addWidget(person_);
+  left->addWidget(disc_, 1);
   auto* columns = new QHBoxLayout(this);
-  columns->addWidget(disc_, 3);
-  columns->addLayout(side, 2);
+  columns->addLayout(left, 4);
+  columns->addLayout(side, 5);
 
   connect(disc_, &DialDisc::pointerMoved, this, &DialWindow::showPointerList);
+  connect(list_, &LineView::lineDoubleClicked, this, &DialWindow::markLine);
   connect(print_, &QPushButton::clicked, this, &DialWindow::print);
-  connect(save_, &QPushButton::clicked, this, &DialWindow::savePicture);
+  connect(savePdf_, &QPushButton::clicked, this, &DialWindow::savePdf);
+  connect(save_, &QPushButton::clicked, this, &DialWindow::saveSheet);
 }
 
 void DialWindow::showDial(const TransitRecord& record, double orb,
@@ -104,6 +143,10 @@ void DialWindow::showDial(const TransitRecord& record, double orb,
   record_ = record;
   orb_ = orb;
   saveFolder_ = saveFolder;
+  setWindowTitle(kTitle + QStringLiteral(" – ") + toQString(personText(record)) +
+                 QStringLiteral(", ") + toQString(record.date()));
+  person_->setText(toQString(personText(record) + "   Transit: " + record.date() + ", " +
+                             record.time() + ", " + record.place()));
   disc_->showRecord(record, orb);
   showPointerList();
   show();
@@ -121,52 +164,72 @@ void DialWindow::setOrb(double orb) {
 void DialWindow::showPointerList() {
   pointerLabel_->setText(toQString(pointerText(disc_->pointer())));
   if (!record_) return;
-  const SearchResult result =
-      angleSearch(*record_, orb_, pointerAngle(disc_->pointer()), std::nullopt);
-  heading_->setText(toQString(result.heading));
-  setLines(*list_, result.lines);
+  pointerList_ = angleSearch(*record_, orb_, pointerAngle(disc_->pointer()), std::nullopt);
+  heading_->setText(toQString(pointerList_.heading));
+  list_->setLines(pointerList_.lines);
 }
 
-// A double-click on a line of the list marks its factors on the disc.
+// The keys that move the pointer move it wherever the focus is in the
+// window, also after a click in the list; Shift with them selects there.
 bool DialWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == list_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
-    const auto* click = static_cast<QMouseEvent*>(event);
-    markLine(list_->cursorForPosition(click->position().toPoint()).blockNumber());
+  if (watched == list_ && event->type() == QEvent::KeyPress &&
+      isPointerKey(*static_cast<QKeyEvent*>(event))) {
+    QApplication::sendEvent(disc_, event);
+    return true;
   }
   return QWidget::eventFilter(watched, event);
 }
 
-void DialWindow::markLine(int block) {
-  const QTextBlock line = list_->document()->findBlockByNumber(block);
-  disc_->setMarked(factorsOfLine(toUtf8(line.text())));
+// A double-click on a line marks exactly the factors it names.
+void DialWindow::markLine(qsizetype line) {
+  const auto factors = pointerList_.factors[static_cast<std::size_t>(line)];
+  disc_->setMarked({factors.begin(), factors.end()});
+}
+
+DialSheetContent DialWindow::sheet() const {
+  return {*record_, orb_, disc_->pointer(), disc_->shownRings(), disc_->marked(), pointerList_};
 }
 
 void DialWindow::print() {
   if (!record_) return;
   QPrinter printer;
   if (!platform_.setUpPrinter(this, printer)) return;
-  const QImage picture = disc_->grab().toImage();
-  if (const auto failure =
-          printPictureWithLines(printer, *record_, picture, ResultText(linesOf(*list_)))) {
-    platform_.showError(this, *failure);
-  }
+  Printout printout = dialSheetPrintout(sheet(), false);
+  if (const auto failure = printPages(printer, printout)) platform_.showError(this, *failure);
 }
 
-void DialWindow::savePicture() {
+void DialWindow::savePdf() {
   if (!record_) return;
-  QByteArray png;
-  QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  disc_->grab().save(&buffer, "PNG");
-  const std::string_view bytes(png.constData(), static_cast<std::size_t>(png.size()));
-  const ExistingFile existing =
-      askAboutExistingFile(platform_, this, saveFolder_, dialPictureFileName(*record_));
-  const Checked<SavedFile> saved = saveDialPicture(saveFolder_, *record_, bytes, existing);
-  if (const Rejection* failure = rejection(saved)) {
-    platform_.showError(this, failure->message);
-  } else {
-    platform_.showInformation(this, std::get<SavedFile>(saved).information);
+  Printout printout = dialSheetPrintout(sheet(), false);
+  ui::savePdf(platform_, this, saveFolder_, dialSheetFileName(*record_, PageFormat::pdf), printout,
+              printoutPageLayout());
+}
+
+// "Bild speichern": the sheet in the format the chosen name's extension
+// names; the file dialog has asked before replacing a file.
+void DialWindow::saveSheet() {
+  if (!record_) return;
+  const std::optional<std::string> chosen = platform_.chooseSaveFile(
+      this, "Bild speichern", saveFolder_, dialSheetFileName(*record_, PageFormat::png),
+      {"PNG-Bild (*.png)", "SVG-Grafik (*.svg)", "PDF-Dokument (*.pdf)"});
+  if (!chosen) return;
+  const std::filesystem::path target = pathFromUtf8(*chosen);
+  const std::optional<PageFormat> format = pageFormatOf(target);
+  if (!format) {
+    return platform_.showError(this,
+                               "Das Blatt lässt sich nur als PNG, SVG oder PDF speichern; "
+                               "bitte einen Namen mit der Endung .png, .svg oder .pdf "
+                               "wählen:\r" +
+                                   *chosen);
   }
+  Printout printout = dialSheetPrintout(sheet(), *format != PageFormat::pdf);
+  const Checked<std::string> bytes = printoutFile(printout, *format);
+  if (const Rejection* failure = rejection(bytes))
+    return platform_.showError(this, failure->message);
+  if (auto failure = writePageFile(target, std::get<std::string>(bytes))) {
+    return platform_.showError(this, *failure);
+  }
+  platform_.showInformation(this, "Das Blatt der Gradscheibe wurde gespeichert unter\r" + *chosen);
 }
 
 }  // namespace kelvaro::ui

@@ -6,23 +6,25 @@
 
 #include <QWidget>
 
+#include "core/search_result.h"
 #include "core/transit_record.h"
+#include "output/dial_sheet.h"
 
 class QCheckBox;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace kelvaro::ui {
 
 class DialDisc;
+class LineView;
 class Platform;
 
 // The window "Gradscheibe 22,5°": the dial of the loaded record beside the
 // list of what stands at its pointer, which is the angle search of option 3
 // at the pointer's value over all factors. Not modal; the main window opens
 // it, keeps it up to date on every change of the orb and closes it on a
-// restart.
+// restart. It prints and saves the dial sheet, made from the list's result.
 class DialWindow : public QWidget {
   Q_OBJECT
 
@@ -30,33 +32,40 @@ class DialWindow : public QWidget {
   DialWindow(Platform& platform, QWidget* parent);
 
   // Shows the dial of this record (or brings the window to the front).
-  // `saveFolder` receives the saved pictures.
+  // `saveFolder` receives the saved sheets.
   void showDial(const TransitRecord& record, double orb, const std::filesystem::path& saveFolder);
   // A new orb: the pointer's sector and its list follow.
   void setOrb(double orb);
 
   DialDisc& disc() { return *disc_; }
+  // The list at the pointer as the window shows it.
+  const SearchResult& pointerList() const { return pointerList_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void showPointerList();
-  void markLine(int block);
+  void markLine(qsizetype line);
+  DialSheetContent sheet() const;
   void print();
-  void savePicture();
+  void savePdf();
+  void saveSheet();
 
   Platform& platform_;
   std::optional<TransitRecord> record_;
   double orb_ = 0;
   std::filesystem::path saveFolder_;
+  SearchResult pointerList_;
 
+  QLabel* person_;
   DialDisc* disc_;
   QLabel* pointerLabel_;
   QLabel* heading_;
   std::array<QCheckBox*, 4> rings_;
-  QPlainTextEdit* list_;
+  LineView* list_;
   QPushButton* print_;
+  QPushButton* savePdf_;
   QPushButton* save_;
 };
 

@@ -1,8 +1,9 @@
 #include "ui/line_view.h"
 
 #include <algorithm>
-#include <cstring>
+#include <cmath>
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -12,10 +13,10 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTimerEvent>
 
+#include "ui/line_view_access.h"
 #include "ui/text_view.h"
 
 namespace kelvaro::ui {
@@ -58,33 +59,57 @@ std::size_t utf16Length(std::string_view line) {
 }  // namespace
 
 LineView::LineView(QWidget* parent) : QAbstractScrollArea(parent) {
+  useLineViewAccess();
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setCursor(Qt::IBeamCursor);
   updateScrollBars();
 }
 
 void LineView::setLines(ResultText lines) {
+  const bool reading = QAccessible::isActive();
+  const QString before = reading ? text() : QString();
   lines_ = splitAtLineBreaks(std::move(lines));
-  widest_ = widestLine();
+  lineOffsets_.clear();
   anchor_ = cursor_ = {};
+  measureWidest();
   updateScrollBars();
   viewport()->update();
+  if (reading) {
+    QAccessibleTextUpdateEvent update(this, 0, before, text());
+    QAccessible::updateAccessibility(&update);
+  }
 }
 
-// No line has more UTF-16 units than bytes, so only lines longer in bytes
-// than the widest so far are counted.
-std::size_t LineView::widestLine() const {
-  std::size_t widest = 0;
-  for (const std::string_view line : lines_) {
-    if (line.size() > widest) widest = std::max(widest, utf16Length(line));
+// The line of the most characters is measured at once; a line that is wider
+// in pixels all the same (wide characters, a proportional font) widens the
+// scroll range when it is painted. No line has more UTF-16 units than
+// bytes, so only lines longer in bytes than the longest so far are counted.
+void LineView::measureWidest() {
+  std::size_t most = 0;
+  std::size_t longest = 0;
+  for (std::size_t k = 0; k < lines_.size(); ++k) {
+    const std::string_view line = lines_[k];
+    if (line.size() <= most) continue;
+    if (const std::size_t units = utf16Length(line); units > most) {
+      most = units;
+      longest = k;
+    }
   }
-  return widest;
+  const QString line = lineText(longest);
+  widest_ = advance(line, line.size());
+}
+
+void LineView::fitWidth(double lineWidth) {
+  if (lineWidth <= widest_) return;
+  widest_ = lineWidth;
+  updateScrollBars();
 }
 
 void LineView::showFromTop() {
   anchor_ = cursor_ = {};
   verticalScrollBar()->setValue(0);
   horizontalScrollBar()->setValue(0);
+  selectionChanged();
 }
 
 void LineView::showLastLine() {
@@ -93,9 +118,24 @@ void LineView::showLastLine() {
 }
 
 void LineView::selectAll() {
-  anchor_ = {};
-  cursor_ = lines_.empty() ? Place{} : Place{lines_.size() - 1, lineText(lines_.size() - 1).size()};
+  select({},
+         lines_.empty() ? Place{} : Place{lines_.size() - 1, lineText(lines_.size() - 1).size()});
+}
+
+void LineView::select(Place anchor, Place cursor) {
+  anchor_ = anchor;
+  cursor_ = cursor;
   viewport()->update();
+  selectionChanged();
+}
+
+// A screen reader follows the cursor and the selection.
+void LineView::selectionChanged() {
+  if (!QAccessible::isActive()) return;
+  QAccessibleTextSelectionEvent selection(this, offsetOf(std::min(anchor_, cursor_)),
+                                          offsetOf(std::max(anchor_, cursor_)));
+  selection.setCursorPosition(offsetOf(cursor_));
+  QAccessible::updateAccessibility(&selection);
 }
 
 QString LineView::selectedText() const {
@@ -122,10 +162,74 @@ QString LineView::lineText(std::size_t line) const {
   return line < lines_.size() ? toQString(lines_[line]) : QString();
 }
 
+QString LineView::text() const {
+  std::string_view all = lines_.text();
+  if (!all.empty()) all.remove_suffix(1);  // the end of the last line
+  return toQString(all);
+}
+
+const std::vector<int>& LineView::lineOffsets() const {
+  if (lineOffsets_.empty() && !lines_.empty()) {
+    lineOffsets_.reserve(lines_.size());
+    int offset = 0;
+    for (const std::string_view line : lines_) {
+      lineOffsets_.push_back(offset);
+      offset += static_cast<int>(utf16Length(line)) + 1;
+    }
+  }
+  return lineOffsets_;
+}
+
+int LineView::offsetOf(Place place) const {
+  if (lines_.empty()) return 0;
+  return lineOffsets()[std::min(place.line, lines_.size() - 1)] + static_cast<int>(place.column);
+}
+
+LineView::Place LineView::placeOfOffset(int offset) const {
+  if (lines_.empty()) return {};
+  const std::vector<int>& starts = lineOffsets();
+  const auto after = std::upper_bound(starts.begin(), starts.end(), std::max(0, offset));
+  const auto line = static_cast<std::size_t>(after - starts.begin() - 1);
+  const qsizetype column = std::max(0, offset) - starts[line];
+  return {line, std::min(column, lineText(line).size())};
+}
+
 int LineView::lineHeight() const { return std::max(1, fontMetrics().height()); }
 
-int LineView::charWidth() const {
-  return std::max(1, fontMetrics().horizontalAdvance(QLatin1Char('M')));
+// The width of the first `columns` characters of `text` as they are painted.
+double LineView::advance(const QString& text, qsizetype columns) const {
+  if (columns <= 0) return 0;
+  return QFontMetricsF(font()).horizontalAdvance(text, static_cast<int>(columns));
+}
+
+// The column whose left edge lies nearest to `x` (from the line's start),
+// found by halving: each step measures a piece of the line as painted.
+qsizetype LineView::columnAt(const QString& text, double x) const {
+  qsizetype low = 0;
+  qsizetype high = text.size();
+  while (low < high) {
+    const qsizetype middle = (low + high) / 2;
+    if (advance(text, middle) < x) {
+      low = middle + 1;
+    } else {
+      high = middle;
+    }
+  }
+  if (low > 0 && x - advance(text, low - 1) < advance(text, low) - x) --low;
+  if (low > 0 && low < text.size() && text[low].isLowSurrogate()) --low;
+  return low;
+}
+
+QRect LineView::characterRect(Place place) const {
+  const QString line = lineText(place.line);
+  const double left = kMargin - horizontalScrollBar()->value() + advance(line, place.column);
+  const double right =
+      place.column < line.size()
+          ? kMargin - horizontalScrollBar()->value() + advance(line, place.column + 1)
+          : left + QFontMetricsF(font()).horizontalAdvance(QLatin1Char(' '));
+  const int row = static_cast<int>(place.line) - verticalScrollBar()->value();
+  const int top = firstLineTop() + row * lineHeight();
+  return QRectF(left, top, right - left, lineHeight()).toAlignedRect();
 }
 
 // The margin lies above the first line only; a view scrolled down starts
@@ -143,14 +247,12 @@ void LineView::updateScrollBars() {
   vertical->setRange(0, std::max(0, static_cast<int>(lines_.size()) - visible));
   vertical->setPageStep(visible);
   vertical->setSingleStep(1);
-  // As wide as a text view lays out its widest line, margins included.
-  const double widest =
-      QFontMetricsF(font()).horizontalAdvance(QLatin1Char('M')) * static_cast<double>(widest_);
-  const int width = static_cast<int>(widest + 2 * kMargin);
+  // As wide as the widest line is painted, margins included.
+  const int width = static_cast<int>(std::ceil(widest_)) + 2 * kMargin;
   QScrollBar* horizontal = horizontalScrollBar();
   horizontal->setRange(0, std::max(0, width - viewport()->width()));
   horizontal->setPageStep(viewport()->width());
-  horizontal->setSingleStep(charWidth() * 2);
+  horizontal->setSingleStep(std::max(1, fontMetrics().averageCharWidth()) * 2);
 }
 
 void LineView::resizeEvent(QResizeEvent* event) {
@@ -160,36 +262,40 @@ void LineView::resizeEvent(QResizeEvent* event) {
 
 void LineView::changeEvent(QEvent* event) {
   QAbstractScrollArea::changeEvent(event);
-  if (event->type() == QEvent::FontChange) updateScrollBars();
+  if (event->type() != QEvent::FontChange) return;
+  measureWidest();
+  updateScrollBars();
 }
 
 // Only the lines in sight are converted and drawn; the selection is
-// highlighted behind its text, which is drawn again in the highlight's colour.
+// highlighted behind its text, which is drawn again in the highlight's
+// colour. A painted line wider than any before widens the scroll range.
 void LineView::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(viewport());
-  const QFontMetrics metrics = fontMetrics();
+  const QFontMetricsF metrics(font());
   const int height = lineHeight();
-  const int left = kMargin - horizontalScrollBar()->value();
+  const double left = kMargin - horizontalScrollBar()->value();
   const Place from = std::min(anchor_, cursor_);
   const Place to = std::max(anchor_, cursor_);
   const int bottom = viewport()->height();
   std::size_t line = static_cast<std::size_t>(verticalScrollBar()->value());
   for (int top = firstLineTop(); line < lines_.size() && top < bottom; ++line, top += height) {
     const QString text = lineText(line);
+    const QPointF baseline(left, top + metrics.ascent());
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(left, top + metrics.ascent(), text);
+    painter.drawText(baseline, text);
+    fitWidth(advance(text, text.size()));
     if (from == to || line < from.line || line > to.line) continue;
     const qsizetype start = line == from.line ? from.column : 0;
     const qsizetype end = line == to.line ? to.column : text.size();
-    const int x = left + metrics.horizontalAdvance(text.left(start));
-    int width = metrics.horizontalAdvance(text.mid(start, end - start));
+    double width = advance(text, end) - advance(text, start);
     if (line < to.line) width += metrics.horizontalAdvance(QLatin1Char(' '));  // the line end
-    const QRect selected(x, top, width, height);
+    const QRectF selected(left + advance(text, start), top, width, height);
     painter.fillRect(selected, palette().brush(QPalette::Highlight));
     painter.save();
     painter.setClipRect(selected);
     painter.setPen(palette().color(QPalette::HighlightedText));
-    painter.drawText(left, top + metrics.ascent(), text);
+    painter.drawText(baseline, text);
     painter.restore();
   }
 }
@@ -202,15 +308,12 @@ LineView::Place LineView::placeAt(const QPoint& point) const {
   const std::size_t line = static_cast<std::size_t>(
       std::clamp(verticalScrollBar()->value() + row, 0, static_cast<int>(lines_.size()) - 1));
   const int x = point.x() - kMargin + horizontalScrollBar()->value();
-  const qsizetype column = (std::max(0, x) + charWidth() / 2) / charWidth();
-  return {line, std::min(column, lineText(line).size())};
+  return {line, columnAt(lineText(line), x)};
 }
 
 void LineView::placeCursor(Place place, bool keepAnchor) {
-  cursor_ = place;
-  if (!keepAnchor) anchor_ = place;
   ensureVisible(place);
-  viewport()->update();
+  select(keepAnchor ? anchor_ : place, place);
 }
 
 void LineView::ensureVisible(Place place) {
@@ -219,7 +322,7 @@ void LineView::ensureVisible(Place place) {
   if (line < vertical->value()) vertical->setValue(line);
   if (line >= vertical->value() + visibleLineCount())
     vertical->setValue(line - visibleLineCount() + 1);
-  const int x = kMargin + static_cast<int>(place.column) * charWidth();
+  const int x = kMargin + static_cast<int>(advance(lineText(place.line), place.column));
   QScrollBar* horizontal = horizontalScrollBar();
   if (x < horizontal->value()) horizontal->setValue(x - kMargin);
   if (x >= horizontal->value() + viewport()->width())
@@ -346,7 +449,7 @@ void LineView::timerEvent(QTimerEvent* event) {
 }
 
 // A double click selects the word under the mouse: the run of characters
-// between blanks.
+// between blanks; the line is reported to whoever acts on it.
 void LineView::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || lines_.empty()) return;
   const Place place = placeAt(event->position().toPoint());
@@ -355,9 +458,8 @@ void LineView::mouseDoubleClickEvent(QMouseEvent* event) {
   qsizetype end = place.column;
   while (start > 0 && !text[start - 1].isSpace()) --start;
   while (end < text.size() && !text[end].isSpace()) ++end;
-  anchor_ = {place.line, start};
-  cursor_ = {place.line, end};
-  viewport()->update();
+  select({place.line, start}, {place.line, end});
+  emit lineDoubleClicked(static_cast<qsizetype>(place.line));
 }
 
 // The menu a read-only text view offers, in Qt's own (translated) words.
@@ -373,12 +475,6 @@ void LineView::contextMenuEvent(QContextMenuEvent* event) {
   all->setShortcut(QKeySequence::SelectAll);
   all->setEnabled(!lines_.empty());
   menu.exec(event->globalPos());
-}
-
-std::vector<std::string> linesOf(const QWidget& view) {
-  if (const auto* lines = qobject_cast<const LineView*>(&view)) return lines->lines().lines();
-  if (const auto* text = qobject_cast<const QPlainTextEdit*>(&view)) return linesOf(*text);
-  return {};
 }
 
 }  // namespace kelvaro::ui

@@ -17,6 +17,8 @@ namespace kelvaro::ui {
 // straight from the lines' one buffer. It scrolls line by line as a text
 // view does, and the user selects with the mouse or Shift and the keys,
 // Ctrl+A selects everything and Ctrl+C copies the selection as plain text.
+// Widths are measured from the characters as painted, so any font lines
+// up. A screen reader reads it as a read-only text (see line_view_access.h).
 class LineView : public QAbstractScrollArea {
   Q_OBJECT
 
@@ -43,6 +45,26 @@ class LineView : public QAbstractScrollArea {
   QString selectedText() const;
   void copy() const;
 
+  // The whole text, lines joined by "\n", and places in it as offsets
+  // (UTF-16 units from its start), as a screen reader asks for them.
+  QString text() const;
+  int offsetOf(Place place) const;
+  Place placeOfOffset(int offset) const;
+  // The selection from `anchor` to `cursor` (where the cursor stands).
+  void select(Place anchor, Place cursor);
+  Place anchor() const { return anchor_; }
+  Place cursor() const { return cursor_; }
+  // Where a character is painted, in the viewport's coordinates, and the
+  // place nearest to a point of the viewport.
+  QRect characterRect(Place place) const;
+  Place placeAt(const QPoint& point) const;
+  // Scrolls until `place` is in sight.
+  void ensureVisible(Place place);
+
+ signals:
+  // A double click on a line (its index in lines()).
+  void lineDoubleClicked(qsizetype line);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -58,19 +80,23 @@ class LineView : public QAbstractScrollArea {
  private:
   QString lineText(std::size_t line) const;
   int lineHeight() const;
-  int charWidth() const;
   int firstLineTop() const;
   int visibleLineCount() const;
-  Place placeAt(const QPoint& point) const;
+  double advance(const QString& text, qsizetype columns) const;
+  qsizetype columnAt(const QString& text, double x) const;
   bool moveCursor(const QKeyEvent& event);
   bool scrollByKey(const QKeyEvent& event);
   void placeCursor(Place place, bool keepAnchor);
-  void ensureVisible(Place place);
   void updateScrollBars();
-  std::size_t widestLine() const;
+  void measureWidest();
+  void fitWidth(double lineWidth);
+  void selectionChanged();
+  const std::vector<int>& lineOffsets() const;
 
   ResultText lines_;
-  std::size_t widest_ = 0;  // characters of the widest line
+  double widest_ = 0;  // pixels of the widest line measured so far
+  // Where each line starts in text(); made when a screen reader asks.
+  mutable std::vector<int> lineOffsets_;
   Place anchor_;
   Place cursor_;
   // While a drag stands past the top or bottom edge, the selection goes on
@@ -78,8 +104,5 @@ class LineView : public QAbstractScrollArea {
   QBasicTimer dragScroll_;
   QPoint dragPoint_;
 };
-
-// The lines of a text view or a line view as they are shown.
-std::vector<std::string> linesOf(const QWidget& view);
 
 }  // namespace kelvaro::ui

@@ -13,11 +13,16 @@
 #include "ui/german_locale.h"
 #include "ui/program.h"
 #include "ui/qt_platform.h"
+#include "ui/sheet_command.h"
 
 int main(int argc, char** argv) {
   if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
     std::cout << "kelvaro " << kelvaro::kVersion << "\n";
     return 0;
+  }
+  // kelvaro --sheet …: the dial sheet without a window.
+  if (kelvaro::ui::asksForSheet(std::vector<std::string>(argv + 1, argv + argc))) {
+    return kelvaro::ui::runSheetProgram(argc, argv);
   }
   // The program speaks German, Qt's own dialogs too.
   kelvaro::ui::GermanLocale german;

@@ -314,7 +314,8 @@ void PersonsWindow::importAaf() {
 
 void PersonsWindow::exportAaf() {
   const std::vector<archive::Person> shown = persons_->shownPersons();
-  const auto target = platform_.chooseSaveFile(this, aafFolder_ / "personen.aaf");
+  const auto target = platform_.chooseSaveFile(this, "AAF exportieren", aafFolder_, "personen.aaf",
+                                               {"AAF-Datei (*.aaf)"});
   if (!target) return;
   auto text = archive::aafFile(shown, archive::AafEncoding::windows1252);
   if (const Rejection* refused = rejection(text)) {

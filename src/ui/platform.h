@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QPrinter;
 class QWidget;
@@ -10,7 +11,7 @@ class QWidget;
 namespace kelvaro::ui {
 
 // Everything the windows ask of the desktop besides their own widgets: the
-// message boxes, the file-open dialog and the print dialog. The program uses
+// message boxes, the file dialogs and the print dialog. The program uses
 // the Qt implementation; tests use a scripted one that records every box and
 // answers from a script, so no test ever waits in a nested event loop.
 //
@@ -32,11 +33,14 @@ class Platform {
   virtual std::optional<std::string> chooseFile(QWidget* parent,
                                                 const std::filesystem::path& initialFolder) = 0;
 
-  // The save dialog, opened on `suggested` (a full path); it asks before it
-  // replaces a file. The chosen file's full path (UTF-8), or nothing when the
-  // user cancelled.
-  virtual std::optional<std::string> chooseSaveFile(QWidget* parent,
-                                                    const std::filesystem::path& suggested) = 0;
+  // The save dialog titled `title`, opened in `folder` with `proposedName`
+  // filled in, offering the file types of `filters` ("PNG-Bild (*.png)"),
+  // the first one chosen. The dialog asks before it replaces a file that
+  // exists. The chosen file's full path (UTF-8), or nothing when cancelled.
+  virtual std::optional<std::string> chooseSaveFile(QWidget* parent, const std::string& title,
+                                                    const std::filesystem::path& folder,
+                                                    const std::string& proposedName,
+                                                    const std::vector<std::string>& filters) = 0;
 
   // The print dialog, which configures `printer`; false when cancelled.
   virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;

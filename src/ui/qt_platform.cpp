@@ -23,6 +23,13 @@ QMessageBox::StandardButton runBox(QWidget* parent, QMessageBox::Icon icon, cons
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+// The extension a filter such as "PNG-Bild (*.png)" names: "png".
+QString filterSuffix(const QString& filter) {
+  const qsizetype dot = filter.lastIndexOf(QLatin1String("*."));
+  const qsizetype end = filter.indexOf(QLatin1Char(')'), dot);
+  return dot < 0 ? QString() : filter.mid(dot + 2, end - dot - 2);
+}
+
 }  // namespace
 
 void QtPlatform::showError(QWidget* parent, const std::string& text) {
@@ -46,12 +53,24 @@ std::optional<std::string> QtPlatform::chooseFile(QWidget* parent,
   return toUtf8(QDir::toNativeSeparators(chosen));
 }
 
-std::optional<std::string> QtPlatform::chooseSaveFile(QWidget* parent,
-                                                      const std::filesystem::path& suggested) {
-  const QString chosen =
-      QFileDialog::getSaveFileName(parent, QStringLiteral("Speichern unter"), pathText(suggested));
-  if (chosen.isEmpty()) return std::nullopt;
-  return toUtf8(QDir::toNativeSeparators(chosen));
+// A name typed without an extension gets that of the chosen file type.
+std::optional<std::string> QtPlatform::chooseSaveFile(QWidget* parent, const std::string& title,
+                                                      const std::filesystem::path& folder,
+                                                      const std::string& proposedName,
+                                                      const std::vector<std::string>& filters) {
+  QFileDialog dialog(parent, toQString(title), pathText(folder));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  QStringList types;
+  for (const std::string& filter : filters) types << toQString(filter);
+  dialog.setNameFilters(types);
+  if (!types.isEmpty()) dialog.setDefaultSuffix(filterSuffix(types.front()));
+  QObject::connect(
+      &dialog, &QFileDialog::filterSelected, &dialog,
+      [&dialog](const QString& filter) { dialog.setDefaultSuffix(filterSuffix(filter)); });
+  dialog.selectFile(toQString(proposedName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return toUtf8(QDir::toNativeSeparators(dialog.selectedFiles().front()));
 }
 
 bool QtPlatform::setUpPrinter(QWidget* parent, QPrinter& printer) {

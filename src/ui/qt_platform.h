@@ -12,8 +12,10 @@ class QtPlatform final : public Platform {
   bool askYesNo(QWidget* parent, const std::string& text) override;
   std::optional<std::string> chooseFile(QWidget* parent,
                                         const std::filesystem::path& initialFolder) override;
-  std::optional<std::string> chooseSaveFile(QWidget* parent,
-                                            const std::filesystem::path& suggested) override;
+  std::optional<std::string> chooseSaveFile(QWidget* parent, const std::string& title,
+                                            const std::filesystem::path& folder,
+                                            const std::string& proposedName,
+                                            const std::vector<std::string>& filters) override;
   bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
 };
 

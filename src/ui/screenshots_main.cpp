@@ -7,7 +7,8 @@
 // the content overview (its top and its grid), the main window with the
 // axis overview (top, house table, magic squares), the main window after a
 // typical search of each option (both methods of option 2, both ways of
-// option 3), the dial window, the transit calendar (its window, its help and
+// option 3), the dial window with its help and its sheet (the PNG that
+// "Bild speichern" writes), the transit calendar (its window, its help and
 // its lines), a person's timeline in the calendar window, and the help
 // window. Runs without a display
 // (QT_QPA_PLATFORM=offscreen); the program and transit folders are made in
@@ -19,6 +20,7 @@
 #include <QApplication>
 #include <QDateEdit>
 #include <QDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -213,8 +215,10 @@ bool saveOptions(kelvaro::ui::TForm1& main, kelvaro::ui::ScriptedPlatform& platf
 }
 
 // The dial after the load, then with its pointer on the Sun of the radix
-// and the first line of its list marked.
-bool saveDial(kelvaro::ui::TForm1& main, const QString& folder) {
+// and the first line of its list marked; its help; and its sheet, saved as
+// a PNG file through "Bild speichern".
+bool saveDial(kelvaro::ui::TForm1& main, kelvaro::ui::ScriptedPlatform& platform,
+              const QString& folder) {
   click(main, "Button15");
   auto& dial = child<kelvaro::ui::DialWindow>(main, "DialWindow");
   bool saved = save(dial, folder, "12-dial.png");
@@ -224,9 +228,25 @@ bool saveDial(kelvaro::ui::TForm1& main, const QString& folder) {
       disc.setPointer(kelvaro::pointerAt(name.dialValue));
     }
   }
-  const auto lines = kelvaro::ui::linesOf(child<QPlainTextEdit>(dial, "DialList"));
-  if (lines.size() > 1) disc.setMarked(kelvaro::factorsOfLine(lines[1]));
+  const auto marked = dial.pointerList().factors[1];
+  disc.setMarked({marked.begin(), marked.end()});
   saved &= save(dial, folder, "12-dial-pointer.png");
+
+  click(dial, "HelpButton");
+  if (auto* help = kelvaro::ui::windowHelp(dial)) {
+    saved &= save(*help, folder, "12-dial-help.png");
+    help->close();
+  }
+
+  const QString sheet = folder + QStringLiteral("/12-dial-sheet.png");
+  platform.saveNextAs(sheet.toStdU16String());
+  click(dial, "DialSave");
+  if (QFileInfo::exists(sheet)) {
+    std::printf("%s\n", qPrintable(sheet));
+  } else {
+    std::fprintf(stderr, "kelvaro-screenshots: cannot write %s\n", qPrintable(sheet));
+    saved = false;
+  }
   dial.close();
   return saved;
 }
@@ -324,7 +344,7 @@ int main(int argc, char** argv) {
   main.resize(main.width(), 750);
 
   saved &= saveOptions(main, platform, folder);
-  saved &= saveDial(main, folder);
+  saved &= saveDial(main, platform, folder);
   saved &= saveCalendar(main, folder);
   saved &= saveTimeline(main, platform, folders.program, folder);
 

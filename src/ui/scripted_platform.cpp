@@ -17,18 +17,18 @@ ScriptedPlatform& ScriptedPlatform::cancelNextFileDialog() {
   return *this;
 }
 
-ScriptedPlatform& ScriptedPlatform::saveNextAs(std::string path) {
-  saves_.emplace_back(std::move(path));
+ScriptedPlatform& ScriptedPlatform::answerNext(bool yes) {
+  answers_.push_back(yes);
+  return *this;
+}
+
+ScriptedPlatform& ScriptedPlatform::saveNextAs(std::filesystem::path file) {
+  savedFiles_.emplace_back(std::move(file));
   return *this;
 }
 
 ScriptedPlatform& ScriptedPlatform::cancelNextSaveDialog() {
-  saves_.emplace_back(std::nullopt);
-  return *this;
-}
-
-ScriptedPlatform& ScriptedPlatform::answerNext(bool yes) {
-  answers_.push_back(yes);
+  savedFiles_.emplace_back(std::nullopt);
   return *this;
 }
 
@@ -74,15 +74,17 @@ std::optional<std::string> ScriptedPlatform::chooseFile(
 }
 
 std::optional<std::string> ScriptedPlatform::chooseSaveFile(
-    QWidget*, const std::filesystem::path& suggested) {
-  saveDialogs_.push_back(suggested);
-  if (saves_.empty()) {
-    unscripted_.push_back("save dialog for " + utf8FromPath(suggested));
+    QWidget*, const std::string& title, const std::filesystem::path& folder,
+    const std::string& proposedName, const std::vector<std::string>& filters) {
+  saveDialogs_.push_back({title, folder, proposedName, filters});
+  if (savedFiles_.empty()) {
+    unscripted_.push_back("save dialog " + title);
     return std::nullopt;
   }
-  std::optional<std::string> chosen = std::move(saves_.front());
-  saves_.pop_front();
-  return chosen;
+  const std::optional<std::filesystem::path> chosen = std::move(savedFiles_.front());
+  savedFiles_.pop_front();
+  if (!chosen) return std::nullopt;
+  return utf8FromPath(*chosen);
 }
 
 bool ScriptedPlatform::setUpPrinter(QWidget*, QPrinter& printer) {

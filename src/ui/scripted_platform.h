@@ -12,6 +12,14 @@ namespace kelvaro::ui {
 
 enum class BoxKind { error, information, question };
 
+// One save dialog as the windows opened it.
+struct SaveDialog {
+  std::string title;
+  std::filesystem::path folder;
+  std::string proposedName;
+  std::vector<std::string> filters;
+};
+
 // One message box as the windows showed it.
 struct ShownBox {
   BoxKind kind;
@@ -28,11 +36,11 @@ class ScriptedPlatform : public Platform {
   // The file dialog's next answers, in order.
   ScriptedPlatform& chooseNext(std::string path);
   ScriptedPlatform& cancelNextFileDialog();
-  // The save dialog's next answers, in order.
-  ScriptedPlatform& saveNextAs(std::string path);
-  ScriptedPlatform& cancelNextSaveDialog();
   // The next answers of question boxes, in order: true for Yes.
   ScriptedPlatform& answerNext(bool yes);
+  // The next save dialogs: the file chosen (a full path), or cancelled.
+  ScriptedPlatform& saveNextAs(std::filesystem::path file);
+  ScriptedPlatform& cancelNextSaveDialog();
   // The next print dialog: accepted with PDF output into `pdf`, or cancelled.
   ScriptedPlatform& printNextTo(std::filesystem::path pdf);
   ScriptedPlatform& cancelNextPrintDialog();
@@ -41,8 +49,7 @@ class ScriptedPlatform : public Platform {
   void forgetBoxes() { boxes_.clear(); }
   // The initial folder of every file dialog opened so far.
   const std::vector<std::filesystem::path>& fileDialogFolders() const { return fileDialogs_; }
-  // The suggested file of every save dialog opened so far.
-  const std::vector<std::filesystem::path>& saveDialogFiles() const { return saveDialogs_; }
+  const std::vector<SaveDialog>& saveDialogs() const { return saveDialogs_; }
   int printDialogCount() const { return printDialogs_; }
   // A description of every dialog or question that had no scripted answer.
   const std::vector<std::string>& unscripted() const { return unscripted_; }
@@ -52,14 +59,16 @@ class ScriptedPlatform : public Platform {
   bool askYesNo(QWidget* parent, const std::string& text) override;
   std::optional<std::string> chooseFile(QWidget* parent,
                                         const std::filesystem::path& initialFolder) override;
-  std::optional<std::string> chooseSaveFile(QWidget* parent,
-                                            const std::filesystem::path& suggested) override;
+  std::optional<std::string> chooseSaveFile(QWidget* parent, const std::string& title,
+                                            const std::filesystem::path& folder,
+                                            const std::string& proposedName,
+                                            const std::vector<std::string>& filters) override;
   bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
 
  private:
   std::deque<std::optional<std::string>> files_;
-  std::deque<std::optional<std::string>> saves_;
-  std::vector<std::filesystem::path> saveDialogs_;
+  std::deque<std::optional<std::filesystem::path>> savedFiles_;
+  std::vector<SaveDialog> saveDialogs_;
   std::deque<bool> answers_;
   std::deque<std::optional<std::filesystem::path>> printers_;
   std::vector<ShownBox> boxes_;

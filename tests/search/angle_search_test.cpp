@@ -1,15 +1,20 @@
 #include "search/angle_search.h"
 
+#include <optional>
 #include <set>
 #include <sstream>
+#include <string_view>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "support/named_factors.h"
 #include "support/record_builder.h"
 
 namespace kelvaro {
 namespace {
 
+using testing::linesNotCarryingTheirFactors;
 using testing::RecordBuilder;
 
 // Every entry of the listed lines ("MCr+WIp"), sums and midpoints together.
@@ -114,6 +119,23 @@ TEST(AngleSearch, DistancesEqualToTheOrbOrItsWrapLimitAreNoHits) {
   for (const char* miss :
        {"MCr+WIr", "WIr+WIp", "WIr+POt", "ASr+ASp", "ASr+POt", "MCr+ASr", "MCr/WIr", "MCp+MCs"}) {
     EXPECT_EQ(entries.count(miss), 0u) << miss;
+  }
+}
+
+// Each line carries exactly the factors its entries name, so the dial marks
+// what the user reads; the headings and the separator carry none.
+TEST(AngleSearch, EveryLineCarriesTheFactorsOfItsEntries) {
+  const TransitRecord record = RecordBuilder(0)
+                                   .at(Variant::r, factor::MC, 10)
+                                   .at(Variant::t, factor::KN, 3.25)
+                                   .at(Variant::s, factor::PO, 17)
+                                   .build();
+  for (const std::optional<int> chosen : {std::optional<int>{}, std::optional{factor::KN}}) {
+    const SearchResult result = angleSearch(record, 1.0, 10, chosen);
+    std::size_t carried = 0;
+    EXPECT_EQ(linesNotCarryingTheirFactors(result, carried), std::vector<std::string>{});
+    EXPECT_GT(carried, 0u);
+    EXPECT_TRUE(result.factors[0].empty());  // "Summen in der Achse 10:00"
   }
 }
 

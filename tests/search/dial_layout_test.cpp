@@ -156,15 +156,5 @@ TEST(DialPointer, JumpsToTheNearestMinuteAndWrapsAtTheTop) {
   EXPECT_FALSE(inPointerAxis(1.0, 0, 1.0));  // exactly the orb away
 }
 
-TEST(DialPointer, FactorsOfAListedLine) {
-  using F = std::pair<int, Variant>;
-  EXPECT_EQ(factorsOfLine(" MCr+WIp KNt/POs "), (std::vector<F>{{factor::MC, Variant::r},
-                                                                {factor::WI, Variant::p},
-                                                                {factor::KN, Variant::t},
-                                                                {factor::PO, Variant::s}}));
-  EXPECT_TRUE(factorsOfLine("Summen in der Achse 07:30").empty());
-  EXPECT_TRUE(factorsOfLine("******************").empty());
-}
-
 }  // namespace
 }  // namespace kelvaro

@@ -106,6 +106,31 @@ TEST(MidpointSumSearch, WritesEveryHitInReferenceOrderAndCountsThem) {
   EXPECT_EQ(search.hits, (MidpointSumHits{13, 1, 3, 3, 8, 0}));
 }
 
+// A combination line carries its two factor variants, then the one of each
+// axis it stands in; the other lines carry none.
+TEST(MidpointSumSearch, CombinationLinesCarryTheirFactorsAndTheirAxes) {
+  const TransitRecord record = axesRecord()
+                                   .everywhere(factor::KN, 0.5)
+                                   .at(Variant::r, factor::KN, 4)
+                                   .at(Variant::r, factor::JU, 6)
+                                   .build();
+  const SearchResult result = midpointSumSearch(record, 1.0, accepted("kn+ju")).result;
+  using F = FactorVariant;
+  const auto factorsOf = [&](std::size_t line) {
+    return std::vector<F>(result.factors[line].begin(), result.factors[line].end());
+  };
+  ASSERT_EQ(result.lines[2], "KNr+JUr,10°00' steht in MCr/MCr, SOr+SOr, SOp+SOp, SOt+SOt, ");
+  EXPECT_EQ(factorsOf(2), (std::vector<F>{{factor::KN, Variant::r},
+                                          {factor::JU, Variant::r},
+                                          {factor::MC, Variant::r},
+                                          {factor::SO, Variant::r},
+                                          {factor::SO, Variant::p},
+                                          {factor::SO, Variant::t}}));
+  ASSERT_EQ(result.lines[3], "KNr+JUp,04°00' steht in ");
+  EXPECT_EQ(factorsOf(3), (std::vector<F>{{factor::KN, Variant::r}, {factor::JU, Variant::p}}));
+  for (const std::size_t other : {0u, 1u, 18u, 19u}) EXPECT_TRUE(factorsOf(other).empty());
+}
+
 TEST(MidpointSumSearch, WithoutHitsEveryCountReadsDoubleZero) {
   const TransitRecord record = RecordBuilder(0).everywhere(factor::KN, 5).build();
   const MidpointSumSearch search = midpointSumSearch(record, 1.2, accepted("KN/JU"));

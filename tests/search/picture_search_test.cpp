@@ -5,11 +5,13 @@
 #include <algorithm>
 
 #include "core/text_encoding.h"
+#include "support/named_factors.h"
 #include "support/record_builder.h"
 
 namespace kelvaro {
 namespace {
 
+using testing::linesNotCarryingTheirFactors;
 using testing::RecordBuilder;
 using namespace factor;
 
@@ -264,6 +266,25 @@ TEST(PictureSearch, WritesLongLinesWholeAndCountsAllHits) {
   EXPECT_EQ(poRow.substr(poRow.size() - 8), " 16| 16|");
   EXPECT_EQ(lines[lines.size() - 20].substr(0, 17), "   SO........  9|");  // no SOs
   EXPECT_EQ(lines.back(), "   PO" + std::string(21 * 4, '.') + " 16|");
+}
+
+// Every line carries exactly the factor variants its text names: the axis
+// in the first line, the pairs in theirs; the grid carries none.
+TEST(PictureSearch, EveryLineCarriesTheFactorsItNames) {
+  const TransitRecord record = RecordBuilder(0)
+                                   .at(Variant::r, MO, 40)
+                                   .at(Variant::t, SA, 77)
+                                   .at(Variant::p, KN, 133)
+                                   .at(Variant::t, JU, 250)
+                                   .build();
+  const PictureAxis entry = entryAxis(record, entryOf("KNp+JUt"));
+  for (const auto& [axis, choices] : {std::pair{entry, kAllSlashAll}, std::pair{entry, kRSlashT},
+                                      std::pair{kMidDial, kAllSlashAll}}) {
+    const SearchResult result = pictureSearch(record, 3.0, axis, choices, false);
+    std::size_t carried = 0;
+    EXPECT_EQ(linesNotCarryingTheirFactors(result, carried), std::vector<std::string>{});
+    EXPECT_GT(carried, 2u);
+  }
 }
 
 }  // namespace

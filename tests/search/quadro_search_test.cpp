@@ -97,6 +97,27 @@ TEST(QuadroSearch, TriesEveryVariantPairOfTwoFactorsAndUnorderedPairsOfOne) {
   EXPECT_EQ(pictures[255], "KNt+JUt=MOt/SAt");
 }
 
+// Each picture line carries its four factor variants in the order of its
+// name; the lines around the pictures carry none.
+TEST(QuadroSearch, EveryPictureLineCarriesItsFourFactors) {
+  const SearchResult result = quadroSearch(RecordBuilder().build(), kOrb, "KN+KN=MO/SA").result;
+  const auto pictures = picturesOf(result);
+  ASSERT_EQ(pictures.size(), 160u);
+  for (std::size_t k = 0; k < result.lines.size(); ++k) {
+    const auto carried = result.factors[k];
+    if (k < 4 || k >= 4 + pictures.size()) {
+      EXPECT_TRUE(carried.empty()) << result.lines[k];
+      continue;
+    }
+    const std::string& picture = pictures[k - 4];
+    ASSERT_EQ(carried.size(), 4u) << picture;
+    for (std::size_t f = 0; f < 4; ++f) {
+      const std::string name = picture.substr(f * 4, 3);  // "KNr", "JUp", …
+      EXPECT_EQ(factorVariantName(carried[f].factor, carried[f].variant), name) << picture;
+    }
+  }
+}
+
 // KNr + JUr = 120.75 and MOr/SAr = 8.25 meet; the houses count from MCp = 90.
 TEST(QuadroSearch, PictureLineShowsLongitudesDialHousesAndSigns) {
   const auto record = RecordBuilder()

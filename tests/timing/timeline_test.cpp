@@ -199,7 +199,7 @@ TEST(Timeline, LinesGoByDayThenSPTThenFactorAndPoint) {
   ASSERT_TRUE(result);
   ASSERT_EQ(result->result.lines.size(), result->hits.size() + 1);
   const auto key = [](const TimelineHit& h) {
-    const long place = h.kind == MoverKind::transit
+    const long long place = h.kind == MoverKind::transit
                            ? std::find(kCalendarBodies.begin(), kCalendarBodies.end(), h.factor) -
                                  kCalendarBodies.begin()
                            : h.factor;

@@ -182,7 +182,7 @@ class UiBadInputTest : public UiTestCase {
     QVERIFY(!orbEntry.isVisible());
     ui::TForm4& overview = program.form4();
     QVERIFY(overview.isVisible());
-    QCOMPARE(viewLines(overview, "Memo1"), asShown(vier_summen(record, 1.2).lines()));
+    QCOMPARE(textLines(overview, "Memo1"), asShown(vier_summen(record, 1.2).lines()));
     click(child(overview, "Button1"));
     QCOMPARE(main.state(), ui::TForm1::State::ready);
     QCOMPARE(viewLines(main, "Memo3"), asShown(axisOverview(record, 1.2).lines.lines()));

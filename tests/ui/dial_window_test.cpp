@@ -1,30 +1,46 @@
 // The dial window: opened from the main window, its pointer moved by keys,
 // wheel, clicks and drags, its list the angle search at the pointer, kept up
-// to date on an orb change and closed on a restart.
+// to date on an orb change and closed on a restart; its sheet printed and
+// saved, its help.
 #include <cmath>
 #include <fstream>
 #include <memory>
 #include <numbers>
+#include <sstream>
 #include <variant>
 
-#include <QPlainTextEdit>
+#include <QImage>
 #include <QPushButton>
-#include <QTextBlock>
 #include <QWheelEvent>
 
 #include "core/text_encoding.h"
 #include "loading/transit_file.h"
-#include "output/picture_save.h"
+#include "output/free_file_name.h"
+#include "output/page_file.h"
+#include "output/print_support.h"
 #include "search/angle_search.h"
 #include "search/dial_pointer.h"
+#include "support/named_factors.h"
 #include "ui/dial_disc.h"
 #include "ui/dial_window.h"
+#include "ui/line_view.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
 #include "ui/support/ui_test_case.h"
+#include "ui/window_help.h"
 
 namespace kelvaro::testing {
+namespace {
+
+bool hasLine(const std::vector<std::vector<std::string>>& pages, const std::string& wanted) {
+  for (const auto& page : pages) {
+    if (std::find(page.begin(), page.end(), wanted) != page.end()) return true;
+  }
+  return false;
+}
+
+}  // namespace
 
 class DialWindowTest : public UiTestCase {
   Q_OBJECT
@@ -44,7 +60,10 @@ class DialWindowTest : public UiTestCase {
 
  private slots:
   void opensOnTheLoadedRecord() {
-    QCOMPARE(dial_->windowTitle(), QStringLiteral("Gradscheibe 22,5°"));
+    const std::string person = record_.surname() + ", " + record_.firstName();
+    QCOMPARE(dial_->windowTitle().toStdString(),
+             "Gradscheibe 22,5° – " + person + ", " + record_.date());
+    QVERIFY(text(*dial_, "DialPerson").starts_with(person + "   Transit: " + record_.date()));
     QVERIFY(!dial_->isModal());
     QCOMPARE(dial_->disc().layout().names.size(), std::size_t{88});
     expectPointer(0, 0.5);
@@ -104,14 +123,41 @@ class DialWindowTest : public UiTestCase {
     expectPointer(disc.pointer(), 0.5);
   }
 
+  // Exactly the factors the line names are marked, the line as long as it
+  // is: the list shows each line whole, never wrapped.
   void doubleClickMarksTheFactorsOfALine() {
-    auto* list = child<QPlainTextEdit>(*dial_, "DialList");
-    const QTextBlock line = list->document()->findBlockByNumber(1);
-    const QRect place = list->cursorRect(QTextCursor(line));
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, place.center() + QPoint(20, 0));
-    const auto marked = factorsOfLine(line.text().toStdString());
-    QVERIFY(!marked.empty());
-    QCOMPARE(dial_->disc().marked(), marked);
+    ui::DialDisc& disc = dial_->disc();
+    disc.setPointer(7 * 60 + 30);
+    auto* list = child<ui::LineView>(*dial_, "DialList");
+    const std::vector<std::string> lines = viewLines(*dial_, "DialList");
+    std::size_t longest = 1;
+    for (std::size_t k = 1; k < lines.size(); ++k) {
+      if (lines[k].starts_with(' ') && lines[k].size() > lines[longest].size()) longest = k;
+    }
+    QVERIFY(lines[longest].size() > 60);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                       list->characterRect({longest, 3}).center());
+    const std::vector<FactorVariant> marked = namedFactors(lines[longest]);
+    QCOMPARE(disc.marked().size(), marked.size());
+    QVERIFY(disc.marked() == marked);
+  }
+
+  // After a click in the list the arrow keys still move the pointer; with
+  // Shift they select in the list.
+  void arrowKeysMoveThePointerAfterAClickInTheList() {
+    auto* list = child<ui::LineView>(*dial_, "DialList");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->characterRect({0, 0}).center());
+    QVERIFY(list->hasFocus());
+    QTest::keyClick(list, Qt::Key_Right);
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_PageUp);
+    expectPointer(62, 0.5);
+    QTest::keyClick(list, Qt::Key_Left);
+    expectPointer(61, 0.5);
+    QTest::keyClick(list, Qt::Key_End, Qt::ShiftModifier);
+    QVERIFY(!list->selectedText().isEmpty());
+    QTest::keyClick(list, Qt::Key_Left, Qt::ShiftModifier);
+    expectPointer(61, 0.5);
   }
 
   void orbChangeRedrawsAndRestartCloses() {
@@ -137,51 +183,127 @@ class DialWindowTest : public UiTestCase {
     QCOMPARE(viewLines(*dial_, "DialList"), angleSearch(anna, 1.2, 0, std::nullopt).lines);
   }
 
-  void printsAndSavesThePicture() {
+  // "Drucken" prints the sheet: who, the pointer, the orb, the page number.
+  void printsTheSheet() {
     const std::filesystem::path pdf = run_->startFolder() / "scheibe.pdf";
     run_->platform().printNextTo(pdf);
     click(child(*dial_, "DialPrint"));
     QCOMPARE(run_->platform().printDialogCount(), 1);
-    QVERIFY(std::filesystem::file_size(pdf) > 0);
+    const auto pages = pagesOf(pdfText(pdf));
+    QVERIFY(!pages.empty());
+    QVERIFY(hasLine(pages, record_.surname() + ", " + record_.firstName()));
+    QVERIFY(hasLine(pages, "Zeiger 00°00' Orbis: 00:30"));
+    QVERIFY(hasLine(pages, "Seite 1 von " + std::to_string(pages.size())));
+    QVERIFY(run_->platform().boxes().empty());
+  }
 
-    click(child(*dial_, "DialSave"));
-    const std::filesystem::path png = run_->startFile(dialPictureFileName(record_));
-    std::ifstream in(png, std::ios::binary);
-    char magic[4] = {};
-    in.read(magic, 4);
-    in.close();
-    QCOMPARE(std::string(magic + 1, 3), std::string("PNG"));
-    QCOMPARE(run_->platform().boxes().size(), std::size_t{1});
-    QCOMPARE(run_->platform().boxes()[0].kind, ui::BoxKind::information);
+  // "Als PDF speichern …" writes the sheet beside the result files without
+  // a dialog; a second time it asks, and No keeps the first file.
+  void savesTheSheetAsPdfWithoutADialog() {
+    const std::filesystem::path pdf =
+        run_->startFolder() / dialSheetFileName(record_, PageFormat::pdf);
+    click(child(*dial_, "DialPdf"));
+    QVERIFY(std::filesystem::exists(pdf));
+    QVERIFY(hasLine(pagesOf(pdfText(pdf)), "Zeiger 00°00' Orbis: 00:30"));
+    QCOMPARE(run_->platform().printDialogCount(), 0);
+    QCOMPARE(
+        run_->platform().boxes(),
+        oneBox(ui::BoxKind::information, "Das PDF wurde im Programm-Ordner gespeichert unter\r" +
+                                             dialSheetFileName(record_, PageFormat::pdf)));
 
-    // A second picture asks before it replaces the first; Nein keeps it.
-    const std::string name = dialPictureFileName(record_);
-    std::string second = name;
-    second.replace(second.size() - 4, 4, " (2).png");
-    const std::string question = "Die Datei " + name + " gibt es schon. Ersetzen?";
+    writeFile(pdf, "das erste");
+    const std::filesystem::path second =
+        pdf.parent_path() / pathFromUtf8(numberedFileName(utf8FromPath(pdf.filename()), 2));
     run_->platform().forgetBoxes();
-    run_->platform().answerNext(false).answerNext(true);
-    click(child(*dial_, "DialSave"));
-    click(child(*dial_, "DialSave"));
-    const std::string saved =
-        "Das Bild der Gradscheibe wurde im Programm-Ordner gespeichert unter\r";
-    QCOMPARE(run_->platform().boxes(),
-             (std::vector<ui::ShownBox>{{ui::BoxKind::question, question},
-                                        {ui::BoxKind::information, saved + second},
-                                        {ui::BoxKind::question, question},
-                                        {ui::BoxKind::information, saved + name}}));
-    QVERIFY(std::filesystem::exists(run_->startFile(second)));
-    run_->platform().forgetBoxes();
+    run_->platform().answerNext(false);
+    click(child(*dial_, "DialPdf"));
+    QCOMPARE(run_->platform().boxes().front(),
+             (ui::ShownBox{ui::BoxKind::question, "Die Datei " +
+                                                      dialSheetFileName(record_, PageFormat::pdf) +
+                                                      " gibt es schon. Ersetzen?"}));
+    QCOMPARE(contentsOf(pdf), std::string("das erste"));
+    QVERIFY(second.filename().string().ends_with("_Gradscheibe (2).pdf"));
+    QVERIFY(contentsOf(second).starts_with("%PDF"));
 
-    // A save that fails is reported: a folder stands where the picture goes
-    // (the working folder itself cannot go while in use on Windows), and
-    // replacing it is refused.
-    std::filesystem::remove(png);
-    std::filesystem::create_directory(png);
     run_->platform().answerNext(true);
+    click(child(*dial_, "DialPdf"));
+    QVERIFY(contentsOf(pdf).starts_with("%PDF"));
+  }
+
+  // "Bild speichern" asks in the result folder with a proposed name and
+  // writes the format the chosen name ends in.
+  void savesTheSheetInTheChosenFormat() {
+    const std::filesystem::path folder = run_->startFolder();
+    run_->platform().saveNextAs(folder / "blatt.png");
     click(child(*dial_, "DialSave"));
-    QCOMPARE(run_->platform().boxes().size(), std::size_t{2});
+    QCOMPARE(run_->platform().saveDialogs().size(), std::size_t{1});
+    const ui::SaveDialog& asked = run_->platform().saveDialogs()[0];
+    QCOMPARE(asked.folder, folder);
+    QCOMPARE(asked.proposedName, dialSheetFileName(record_, PageFormat::png));
+    QCOMPARE(asked.filters, (std::vector<std::string>{"PNG-Bild (*.png)", "SVG-Grafik (*.svg)",
+                                                      "PDF-Dokument (*.pdf)"}));
+    QImage png;
+    QVERIFY(png.load(QString::fromStdString((folder / "blatt.png").string()), "PNG"));
+    QCOMPARE(png.size(), QSize(2480, 3508));
+    QCOMPARE(png.pixelColor(5, 5), QColor(Qt::white));
+
+    run_->platform().saveNextAs(folder / "blatt.SVG").saveNextAs(folder / "blatt.pdf");
+    click(child(*dial_, "DialSave"));
+    click(child(*dial_, "DialSave"));
+    QVERIFY(contentsOf(folder / "blatt.SVG").find("<svg") != std::string::npos);
+    QVERIFY(hasLine(pagesOf(pdfText(folder / "blatt.pdf")), "Zeiger 00°00' Orbis: 00:30"));
+    QCOMPARE(run_->platform().boxes().size(), std::size_t{3});
+    for (const ui::ShownBox& box : run_->platform().boxes()) {
+      QCOMPARE(box.kind, ui::BoxKind::information);
+    }
+  }
+
+  void refusedSheetSavesSayWhyAndWriteNothing() {
+    const std::filesystem::path folder = run_->startFolder();
+    run_->platform().cancelNextSaveDialog().saveNextAs(folder / "blatt.jpg");
+    click(child(*dial_, "DialSave"));
+    QVERIFY(run_->platform().boxes().empty());
+    click(child(*dial_, "DialSave"));
+    QCOMPARE(run_->platform().boxes().size(), std::size_t{1});
+    QCOMPARE(run_->platform().boxes()[0].kind, ui::BoxKind::error);
+    QVERIFY(!std::filesystem::exists(folder / "blatt.jpg"));
+
+    // A folder that does not exist, and a folder where the PDF would go
+    // (replacing it is refused), are reported.
+    run_->platform().saveNextAs(folder / "fehlt" / "blatt.png");
+    click(child(*dial_, "DialSave"));
+    std::filesystem::create_directory(folder /
+                                      pathFromUtf8(dialSheetFileName(record_, PageFormat::pdf)));
+    run_->platform().answerNext(true);
+    click(child(*dial_, "DialPdf"));
+    QCOMPARE(run_->platform().boxes().size(), std::size_t{4});
     QCOMPARE(run_->platform().boxes()[1].kind, ui::BoxKind::error);
+    QCOMPARE(run_->platform().boxes()[2].kind, ui::BoxKind::question);
+    QCOMPARE(run_->platform().boxes()[3].kind, ui::BoxKind::error);
+    QVERIFY(run_->platform().unscripted().empty());
+  }
+
+  void f1OpensTheHelp() {
+    QTest::keyClick(&dial_->disc(), Qt::Key_F1);
+    ui::HelpWindow* help = ui::windowHelp(*dial_);
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->windowTitle(), QStringLiteral("Hilfe – Gradscheibe 22,5°"));
+    for (const char* part : {"Zeiger 07°30'", "Doppelklick", "Bild ab", "Als PDF speichern",
+                             "Bild speichern", "~/Astro/Kelvaro"}) {
+      QVERIFY2(help->text().contains(QString::fromUtf8(part)), part);
+    }
+    help->close();
+  }
+
+  // The kept picture of the disc follows a new palette.
+  void theDiscFollowsItsPalette() {
+    ui::DialDisc& disc = dial_->disc();
+    const QPoint corner(2, 2);
+    QCOMPARE(disc.grab().toImage().pixelColor(corner), QColor(0, 0, 128));
+    QPalette colours = disc.palette();
+    colours.setColor(QPalette::Window, QColor(0, 96, 0));
+    disc.setPalette(colours);
+    QCOMPARE(disc.grab().toImage().pixelColor(corner), QColor(0, 96, 0));
   }
 
  private:

@@ -53,7 +53,7 @@ class MainWindowTest : public UiTestCase {
     QCOMPARE(QApplication::focusWidget(), child(main, "Button2"));
     QVERIFY(child(main, "Panel5")->isVisible());
 
-    const std::vector<std::string> intro = viewLines(main, "Memo4");
+    const std::vector<std::string> intro = textLines(main, "Memo4");
     QVERIFY(intro.size() > std::size_t{36});
     QCOMPARE(intro[0], std::string(" "));
     QCOMPARE(intro[1], std::string(" Kelvaro ermöglicht die Analyse eines mit Norlin-10.8 ff "
@@ -114,7 +114,7 @@ class MainWindowTest : public UiTestCase {
     ui::TForm4& overview = program.form4();
     QVERIFY(overview.isVisible() && overview.isModal());
     QCOMPARE(overview.windowTitle(), QStringLiteral("Die Inhaltsübersicht"));
-    QCOMPARE(viewLines(overview, "Memo1"), vier_summen(record, 0.5));
+    QCOMPARE(textLines(overview, "Memo1"), vier_summen(record, 0.5));
     QVERIFY(QTest::qWaitForWindowActive(&overview));
     QCOMPARE(QApplication::focusWidget(), child(overview, "Button1"));
     QCOMPARE(main.state(), ui::TForm1::State::loading);
@@ -331,7 +331,7 @@ class MainWindowTest : public UiTestCase {
     QCOMPARE(help.windowTitle(), QStringLiteral("Hilfe"));
     QCOMPARE(help.size(), QSize(526, 548));
     QVERIFY(!(help.windowFlags() & Qt::WindowCloseButtonHint));
-    const std::vector<std::string> lines = viewLines(help, "Memo1");
+    const std::vector<std::string> lines = textLines(help, "Memo1");
     QCOMPARE(lines.front(),
              std::string("Einige Erläuterungen zur Anwendung dieser speziellen Auswahl:"));
     QCOMPARE(std::count(lines.begin(), lines.end(), std::string(".")), 1);

@@ -12,6 +12,9 @@
 #include "core/text_encoding.h"
 #include "loading/content_overview.h"
 #include "loading/transit_file.h"
+#include "output/free_file_name.h"
+#include "output/page_file.h"
+#include "output/print_support.h"
 #include "output/result_file.h"
 #include "output/save.h"
 #include "ui/support/qtest_main.h"
@@ -25,11 +28,6 @@ namespace {
 
 using ui::BoxKind;
 using ui::ShownBox;
-
-std::string contentsOf(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // The files of a folder, by name.
 std::vector<std::filesystem::path> filesIn(const std::filesystem::path& folder) {
@@ -151,6 +149,59 @@ class OutputButtonsTest : public UiTestCase {
     QCOMPARE(run_->platform().printDialogCount(), 1);
     QVERIFY(std::filesystem::file_size(pdf) > 0);
     QVERIFY(run_->platform().boxes().empty());
+  }
+
+  // "Als PDF speichern …" writes the pages the print gives beside the
+  // result files, without the print dialog.
+  void savePdfFromBothWindows() {
+    QFETCH(bool, fromMainWindow);
+    if (fromMainWindow) finishLoad();
+    QWidget& window =
+        fromMainWindow ? static_cast<QWidget&>(run_->main()) : run_->program().form4();
+    const std::vector<std::string> lines = fromMainWindow
+                                               ? viewLines(run_->main(), "Memo3")
+                                               : textLines(run_->program().form4(), "Memo1");
+    const std::string name = printoutFileName(record_, PageFormat::pdf);
+    click(child(window, "SavePdfButton"));
+    QCOMPARE(run_->platform().printDialogCount(), 0);
+    QCOMPARE(run_->platform().boxes(),
+             oneBox(BoxKind::information,
+                    "Das PDF wurde im Programm-Ordner gespeichert unter\r" + name));
+    const auto pages = pagesOf(pdfText(run_->startFolder() / name));
+    QVERIFY(!pages.empty());
+    for (std::size_t k = 0; k < pages.size(); ++k) {
+      QCOMPARE(pages[k].front(), printHeader(record_));
+      const std::string foot =
+          "Seite " + std::to_string(k + 1) + " von " + std::to_string(pages.size());
+      QVERIFY2(std::find(pages[k].begin(), pages[k].end(), foot) != pages[k].end(), foot.c_str());
+    }
+    QCOMPARE(pages[0][2], pagesOf(lines[0] + "\n").front().front());
+  }
+
+  void savePdfFromBothWindows_data() { printFromBothWindows_data(); }
+
+  // An earlier PDF is replaced only when the user says so; otherwise the
+  // new one takes the next free name, and the box names it.
+  void savePdfAsksBeforeReplacing() {
+    finishLoad();
+    const std::filesystem::path earlier =
+        run_->startFolder() / printoutFileName(record_, PageFormat::pdf);
+    writeFile(earlier, "früher");
+    const std::filesystem::path second =
+        earlier.parent_path() / pathFromUtf8(numberedFileName(utf8FromPath(earlier.filename()), 2));
+    run_->platform().answerNext(false);
+    click(child(run_->main(), "SavePdfButton"));
+    QCOMPARE(contentsOf(earlier), std::string("früher"));
+    QVERIFY(contentsOf(second).starts_with("%PDF"));
+    QCOMPARE(run_->platform().boxes().size(), std::size_t{2});
+    QCOMPARE(run_->platform().boxes()[0].kind, BoxKind::question);
+    QCOMPARE(run_->platform().boxes()[1].text,
+             "Das PDF wurde im Programm-Ordner gespeichert unter\r" + second.filename().string());
+
+    run_->platform().answerNext(true);
+    click(child(run_->main(), "SavePdfButton"));
+    QVERIFY(contentsOf(earlier).starts_with("%PDF"));
+    QCOMPARE(filesIn(run_->startFolder()).size(), std::size_t{2});
   }
 
   void cancelledPrintDoesNothing() {

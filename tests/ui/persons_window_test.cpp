@@ -240,7 +240,7 @@ class PersonsWindowTest : public UiTestCase {
     // Windows-1252 has no "ł": the question, and UTF-8 on Yes.
     const auto out = run_->folders().program / "export.aaf";
     run_->platform().forgetBoxes();
-    run_->platform().saveNextAs(out.string()).answerNext(true);
+    run_->platform().saveNextAs(out).answerNext(true);
     click(child(persons, "ExportAaf"));
     QCOMPARE(run_->platform().boxes().size(), std::size_t{2});
     QCOMPARE(run_->platform().boxes().back(),
@@ -252,7 +252,7 @@ class PersonsWindowTest : public UiTestCase {
 
     // The search selects what is exported; Windows-1252 then.
     typeText(field(persons, "PersonSearch"), QStringLiteral("kandel"));
-    run_->platform().saveNextAs(out.string());
+    run_->platform().saveNextAs(out);
     click(child(persons, "ExportAaf"));
     std::ifstream again(out, std::ios::binary);
     const std::string ferber{std::istreambuf_iterator<char>(again), {}};

@@ -577,7 +577,7 @@ class SearchOptionsTest : public UiTestCase {
   void magicSquareViewCoversTheResultList() {
     click(button("Button5"));
     QWidget* view = child(main(), "Memo1");
-    for (const char* name : {"Memo3", "Button6", "Button7"}) {
+    for (const char* name : {"Memo3", "Button6", "Button7", "SavePdfButton"}) {
       QWidget* covered = child(main(), name);
       const QPoint centre = covered->mapTo(&main(), covered->rect().center());
       QWidget* seen = main().childAt(centre);

@@ -26,6 +26,11 @@ namespace kelvaro::testing {
 
 using ui::BoxKind;
 
+// The file a save dialog proposed: its folder and name.
+std::filesystem::path proposed(const ui::SaveDialog& dialog) {
+  return dialog.folder / pathFromUtf8(dialog.proposedName);
+}
+
 class TimelineWindowTest : public UiTestCase {
   Q_OBJECT
 
@@ -87,10 +92,10 @@ class TimelineWindowTest : public UiTestCase {
     const auto expected = timing::timeline(birth_, request());
     QVERIFY(expected);
     const auto text = run_->startFolder() / "zeitleiste.txt";
-    run_->platform().saveNextAs(text.string());
+    run_->platform().saveNextAs(text);
     click(child(*window_, "SaveButton"));
-    QCOMPARE(run_->platform().saveDialogFiles().size(), std::size_t{1});
-    QCOMPARE(run_->platform().saveDialogFiles()[0],
+    QCOMPARE(run_->platform().saveDialogs().size(), std::size_t{1});
+    QCOMPARE(proposed(run_->platform().saveDialogs()[0]),
              run_->startFolder() / pathFromUtf8("Müller-Anna-Zeitleiste-01012026-31032026.txt"));
     TransitRecord header;
     header.texts = {"Müller", "Anna", "Zeitleiste", "01.01.2026", "31.03.2026", "", ""};
@@ -100,9 +105,9 @@ class TimelineWindowTest : public UiTestCase {
     run_->platform().forgetBoxes();
 
     const auto calendar = run_->startFolder() / "zeitleiste.ics";
-    run_->platform().saveNextAs(calendar.string());
+    run_->platform().saveNextAs(calendar);
     click(child(*window_, "ExportButton"));
-    QCOMPARE(run_->platform().saveDialogFiles()[1],
+    QCOMPARE(proposed(run_->platform().saveDialogs()[1]),
              run_->startFolder() / pathFromUtf8("Müller-Anna-Zeitleiste-01012026-31032026.ics"));
     const std::string events = bytesOf(calendar);
     QVERIFY(events.starts_with("BEGIN:VCALENDAR\r\n"));
@@ -117,7 +122,7 @@ class TimelineWindowTest : public UiTestCase {
     run_->platform().cancelNextSaveDialog();
     click(child(*window_, "ExportButton"));
     QVERIFY(run_->platform().boxes().empty());
-    run_->platform().saveNextAs((run_->startFolder() / "fehlt" / "zeitleiste.ics").string());
+    run_->platform().saveNextAs(run_->startFolder() / "fehlt" / "zeitleiste.ics");
     click(child(*window_, "ExportButton"));
     QCOMPARE(run_->platform().boxes().size(), std::size_t{1});
     QCOMPARE(run_->platform().boxes()[0].kind, BoxKind::error);
@@ -133,16 +138,16 @@ class TimelineWindowTest : public UiTestCase {
     // "Als PDF speichern": the same pages into the file chosen, without the
     // print dialog; a folder that does not exist is reported.
     const auto saved = run_->startFolder() / "gespeichert.pdf";
-    run_->platform().saveNextAs(saved.string());
+    run_->platform().saveNextAs(saved);
     click(child(*window_, "PdfButton"));
-    QCOMPARE(run_->platform().saveDialogFiles().back(),
+    QCOMPARE(proposed(run_->platform().saveDialogs().back()),
              run_->startFolder() / pathFromUtf8("Müller-Anna-Zeitleiste-01012026-31032026.pdf"));
     QCOMPARE(run_->platform().printDialogCount(), 1);
     QCOMPARE(bytesOf(saved).substr(0, 5), std::string("%PDF-"));
     QCOMPARE(run_->platform().boxes(),
              oneBox(BoxKind::information, "Gespeichert unter\r" + saved.string()));
     run_->platform().forgetBoxes();
-    run_->platform().saveNextAs((run_->startFolder() / "fehlt" / "zeitleiste.pdf").string());
+    run_->platform().saveNextAs(run_->startFolder() / "fehlt" / "zeitleiste.pdf");
     click(child(*window_, "PdfButton"));
     QCOMPARE(run_->platform().boxes().size(), std::size_t{1});
     QCOMPARE(run_->platform().boxes()[0].kind, BoxKind::error);

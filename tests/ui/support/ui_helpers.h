@@ -58,9 +58,15 @@ Widget* child(QWidget& window, const char* name) {
   }
 }
 
-// The lines of a text view or a line view of the window.
+// The lines of a line view of the window (the result lists, the dial's list).
 inline std::vector<std::string> viewLines(QWidget& window, const char* name) {
-  const QWidget* view = child(window, name);
+  const auto* view = child<ui::LineView>(window, name);
+  return view ? view->lines().lines() : std::vector<std::string>{};
+}
+
+// The lines of a text view of the window, as they stand.
+inline std::vector<std::string> textLines(QWidget& window, const char* name) {
+  const auto* view = child<QPlainTextEdit>(window, name);
   return view ? ui::linesOf(*view) : std::vector<std::string>{};
 }
 
@@ -108,11 +114,11 @@ inline void typeText(QWidget* widget, const QString& text) {
 }
 
 // The command buttons of the main window: the six options, restart, print,
-// save, the dial and the transit calendar.
+// save, the dial, the transit calendar and the PDF.
 inline const std::vector<const char*>& commandButtonNames() {
-  static const std::vector<const char*> names = {"Button10", "Button3",  "Button13", "Button14",
-                                                 "Button1",  "Button5",  "Button4",  "Button6",
-                                                 "Button7",  "Button15", "Button16"};
+  static const std::vector<const char*> names = {
+      "Button10", "Button3", "Button13", "Button14", "Button1",  "Button5",
+      "Button4",  "Button6", "Button7",  "Button15", "Button16", "SavePdfButton"};
   return names;
 }
 

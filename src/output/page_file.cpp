@@ -1,0 +1,55 @@
+#include "output/page_file.h"
+
+#include <array>
+
+#include "core/system_error_text.h"
+#include "core/text_encoding.h"
+#include "output/file_replace.h"
+#include "output/result_file.h"
+
+namespace kelvaro {
+namespace {
+
+constexpr std::array<std::string_view, 3> kExtensions = {".pdf", ".png", ".svg"};
+
+std::string withoutTxt(std::string name) {
+  if (name.ends_with(".txt")) name.resize(name.size() - 4);
+  return name;
+}
+
+char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+}  // namespace
+
+std::string_view pageFormatExtension(PageFormat format) {
+  return kExtensions[static_cast<std::size_t>(format)];
+}
+
+std::optional<PageFormat> pageFormatOf(const std::filesystem::path& file) {
+  std::string extension = utf8FromPath(file.extension());
+  for (char& c : extension) c = lowerAscii(c);
+  for (std::size_t k = 0; k < kExtensions.size(); ++k) {
+    if (extension == kExtensions[k]) return static_cast<PageFormat>(k);
+  }
+  return std::nullopt;
+}
+
+std::string printoutFileName(const TransitRecord& record, PageFormat format) {
+  return withoutTxt(resultFileName(record)) + std::string(pageFormatExtension(format));
+}
+
+std::string dialSheetFileName(const TransitRecord& record, PageFormat format) {
+  return withoutTxt(resultFileName(record)) + "_Gradscheibe" +
+         std::string(pageFormatExtension(format));
+}
+
+std::optional<std::string> writePageFile(const std::filesystem::path& target,
+                                         std::string_view bytes) {
+  if (const std::error_code error = replaceFileContents(target, bytes)) {
+    return "Die Datei " + utf8FromPath(target) +
+           " lässt sich nicht speichern: " + systemErrorText(error);
+  }
+  return std::nullopt;
+}
+
+}  // namespace kelvaro

@@ -1,0 +1,21 @@
+#include "output/print_font.h"
+
+#include <algorithm>
+
+#include <QFontMetricsF>
+
+namespace kelvaro {
+
+QFont printFont(QFont font) {
+  font.setFamily("courier new");
+  font.setStyleHint(QFont::TypeWriter);
+  return font;
+}
+
+std::size_t charactersAcross(const QFontMetricsF& metrics, double width) {
+  const double advance = metrics.horizontalAdvance(QLatin1Char('M'));
+  if (advance <= 0) return 0;
+  return static_cast<std::size_t>(std::max(1.0, width / advance));
+}
+
+}  // namespace kelvaro

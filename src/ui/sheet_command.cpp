@@ -1,0 +1,166 @@
+#include "ui/sheet_command.h"
+
+#include <array>
+#include <cmath>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <variant>
+
+#include <CLI/CLI.hpp>
+#include <QGuiApplication>
+
+#include "cli/parser_texts.h"
+#include "cli/standard_streams.h"
+#include "core/text_encoding.h"
+#include "loading/axis_overview.h"
+#include "loading/content_overview.h"
+#include "loading/orb_entry.h"
+#include "loading/transit_file.h"
+#include "output/dial_sheet.h"
+#include "output/line_pages.h"
+#include "output/output_lines.h"
+#include "output/page_file.h"
+#include "search/search_angle.h"
+
+namespace kelvaro::ui {
+namespace {
+
+constexpr int kExitDone = 0;
+constexpr int kExitUsage = 1;
+constexpr int kExitRefused = 2;
+
+struct SheetLine {
+  std::string out;
+  std::string orb = "1:12";
+  std::string pointer = "0:00";
+  std::string rings = "rpst";
+  std::string file;
+};
+
+void declare(CLI::App& app, SheetLine& line) {
+  app.allow_windows_style_options(false);
+  cli::useGermanTexts(app);
+  app.add_option("--sheet", line.out,
+                 "das Blatt in AUSGABE schreiben: .pdf mit Inhalts- und Achsenübersicht, "
+                 ".svg oder .png nur das Blatt")
+      ->option_text("AUSGABE")
+      ->required();
+  app.add_option("--orb", line.orb, "der Orbis als G:MM (Vorgabe 1:12)")->option_text("G:MM");
+  app.add_option("--pointer", line.pointer, "der Zeiger als G:MM, 0:00 bis 22:59 (Vorgabe 0:00)")
+      ->option_text("G:MM");
+  app.add_option("--rings", line.rings, "die gezeigten Ringe, Buchstaben aus rpst (Vorgabe rpst)")
+      ->option_text("RINGE");
+  app.add_option("DATEI", line.file, "die Transit-Datei")->required();
+}
+
+// The pointer in minutes from "D:MM", checked as the angle of option 3.
+std::optional<int> parsePointer(std::string_view text) {
+  const std::size_t colon = text.find(':');
+  if (colon == std::string_view::npos) return std::nullopt;
+  const SearchAngleCheck check = checkSearchAngle(text.substr(0, colon), text.substr(colon + 1));
+  if (!check.valid) return std::nullopt;
+  return static_cast<int>(std::lround(check.angle * 60));
+}
+
+// The rings named by their letters, each at most once, at least one.
+std::optional<std::array<bool, 4>> parseRings(std::string_view text) {
+  std::array<bool, 4> shown{};
+  for (const char letter : text) {
+    const auto variant = variantFromLetter(static_cast<unsigned char>(letter));
+    if (!variant || shown[static_cast<std::size_t>(variantIndex(*variant))]) return std::nullopt;
+    shown[static_cast<std::size_t>(variantIndex(*variant))] = true;
+  }
+  if (text.empty()) return std::nullopt;
+  return shown;
+}
+
+std::unique_ptr<PageSource> printedList(const ResultText& lines) {
+  return std::make_unique<LinePages>(printedBodyLines(lines));
+}
+
+// What OUT is to hold, or the message why the line asks for nothing valid.
+Checked<Printout> sheetPrintout(const SheetLine& line, PageFormat format) {
+  const std::optional<double> orb = parseOrbText(line.orb);
+  if (!orb) return Rejection{orbTextRefusal(line.orb)};
+  const std::optional<int> pointer = parsePointer(line.pointer);
+  if (!pointer) {
+    return Rejection{"Ungültiger Zeiger »" + line.pointer +
+                     "«: erwartet G:MM von 0:00 bis 22:59, zum Beispiel 7:30."};
+  }
+  const auto rings = parseRings(line.rings);
+  if (!rings) {
+    return Rejection{
+        "Ungültige Ringe »" + line.rings +
+        "«: erlaubt sind die Buchstaben r, p, s und t, jeder einmal, zum Beispiel rpst."};
+  }
+  LoadResult loaded = loadTransitFile(line.file);
+  if (const auto* failure = std::get_if<LoadFailure>(&loaded)) return Rejection{failure->message};
+  const TransitRecord& record = std::get<TransitRecord>(loaded);
+
+  const bool alone = format != PageFormat::pdf;
+  Printout printout = dialSheetPrintout(dialSheetContent(record, *orb, *pointer, *rings), alone);
+  if (!alone) {
+    printout.add(printedList(vier_summen(record, *orb)));
+    printout.add(printedList(axisOverview(record, *orb).lines));
+  }
+  return printout;
+}
+
+// Messages use "\r" for their line breaks; the terminal gets "\n".
+int refuse(std::ostream& err, std::string message) {
+  for (char& c : message) {
+    if (c == '\r') c = '\n';
+  }
+  err << "kelvaro --sheet: " << message << '\n';
+  return kExitRefused;
+}
+
+// Qt's own notes (in English, about the desktop it does not use here) stay
+// off stderr, which carries only the command's German messages.
+void ignoreQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+}  // namespace
+
+bool asksForSheet(const std::vector<std::string>& arguments) {
+  for (const std::string& word : arguments) {
+    if (word == "--sheet" || word.starts_with("--sheet=")) return true;
+  }
+  return false;
+}
+
+int runSheet(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+  CLI::App app{"kelvaro --sheet: das Blatt der Gradscheibe ohne Fenster schreiben."};
+  app.name("kelvaro");
+  SheetLine line;
+  declare(app, line);
+  try {
+    app.parse(std::vector<std::string>(arguments.rbegin(), arguments.rend()));
+  } catch (const CLI::ParseError& error) {
+    return app.exit(error, out, err) == 0 ? kExitDone : kExitUsage;
+  }
+
+  const std::filesystem::path target = pathFromUtf8(line.out);
+  const std::optional<PageFormat> format = pageFormatOf(target);
+  if (!format) {
+    return refuse(err, "Unbekanntes Format »" + line.out + "«: erlaubt sind .pdf, .svg und .png.");
+  }
+  Checked<Printout> printout = sheetPrintout(line, *format);
+  if (const Rejection* refused = rejection(printout)) return refuse(err, refused->message);
+  const Checked<std::string> bytes = printoutFile(std::get<Printout>(printout), *format);
+  if (const Rejection* failure = rejection(bytes)) return refuse(err, failure->message);
+  if (auto failure = writePageFile(target, std::get<std::string>(bytes))) {
+    return refuse(err, *failure);
+  }
+  return kExitDone;
+}
+
+int runSheetProgram(int argc, char** argv) {
+  const std::vector<std::string> arguments = cli::utf8Arguments(argc, argv);
+  qInstallMessageHandler(&ignoreQtMessages);
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  return runSheet(arguments, std::cout, std::cerr);
+}
+
+}  // namespace kelvaro::ui

@@ -1,0 +1,139 @@
+// kelvaro --sheet: the dial sheet and the overviews written without a
+// window, for both samples; every refusal with exit status 2, a German
+// message and nothing left behind.
+#include <filesystem>
+#include <numeric>
+#include <sstream>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "loading/transit_file.h"
+#include "output/print_support.h"
+#include "support/run_process.h"
+#include "support/temp_dir.h"
+
+namespace kelvaro {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::pagesOf;
+using testing::pdfText;
+using testing::runProcess;
+using testing::TempDir;
+
+std::string samplePath(const std::string& name) {
+  return std::string(KELVARO_SAMPLES_DIR) + "/" + name;
+}
+
+// kelvaro with these arguments, without a display whatever the environment says.
+testing::ProcessOutput sheet(const std::vector<std::string>& arguments) {
+  std::vector<std::string> command = {
+      "/usr/bin/env",        "-u",           "DISPLAY", "-u", "WAYLAND_DISPLAY",
+      "QT_QPA_PLATFORM=xcb", KELVARO_PROGRAM};
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  return runProcess(command);
+}
+
+bool has(const std::vector<std::string>& page, const std::string& wanted) {
+  return std::find(page.begin(), page.end(), wanted) != page.end();
+}
+
+bool contains(const std::vector<std::string>& page, const std::string& part) {
+  return std::any_of(page.begin(), page.end(),
+                     [&](const std::string& line) { return line.find(part) != std::string::npos; });
+}
+
+// The mean brightness (0 … 1) of page 1, rendered grey by pdftoppm.
+double brightnessOfFirstPage(const fs::path& pdf) {
+  const auto run = runProcess({PDFTOPPM, "-gray", "-r", "30", "-f", "1", "-l", "1", pdf.string()});
+  EXPECT_EQ(run.status, 0) << run.err;
+  std::istringstream pgm(run.out);
+  std::string magic;
+  int width = 0;
+  int height = 0;
+  int most = 0;
+  pgm >> magic >> width >> height >> most;
+  pgm.get();
+  EXPECT_EQ(magic, "P5");
+  const std::string pixels = run.out.substr(static_cast<std::size_t>(pgm.tellg()));
+  EXPECT_EQ(pixels.size(), static_cast<std::size_t>(width * height));
+  const double sum = std::accumulate(pixels.begin(), pixels.end(), 0.0, [](double s, char c) {
+    return s + static_cast<unsigned char>(c);
+  });
+  return sum / static_cast<double>(pixels.size()) / most;
+}
+
+TEST(SheetCommand, WritesTheSheetAndTheOverviewsForBothSamples) {
+  for (const char* name : {"mueller-juergen.dat", "weiss-anna.dat"}) {
+    const TransitRecord record = std::get<TransitRecord>(loadTransitFile(samplePath(name)));
+    TempDir dir;
+    const fs::path out = dir.path() / "blatt.pdf";
+    const auto run = sheet({"--sheet", out.string(), "--orb", "1:12", "--pointer", "7:30",
+                            "--rings", "rpst", samplePath(name)});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+
+    const auto pages = pagesOf(pdfText(out));
+    ASSERT_GE(pages.size(), 3u) << name;
+    const std::string count = std::to_string(pages.size());
+    const auto& first = pages.front();
+    EXPECT_TRUE(has(first, record.surname() + ", " + record.firstName())) << name;
+    EXPECT_TRUE(contains(first, record.date())) << name;
+    EXPECT_TRUE(has(first, "Zeiger 07°30' Orbis: 01:12")) << name;
+    EXPECT_TRUE(has(first, "Seite 1 von " + count)) << name;
+    EXPECT_TRUE(has(pages.back(), "Seite " + count + " von " + count)) << name;
+    EXPECT_GT(brightnessOfFirstPage(out), 0.9) << name;
+  }
+}
+
+TEST(SheetCommand, PicturesHoldTheSheetAlone) {
+  TempDir dir;
+  const auto svg =
+      sheet({"--sheet", (dir.path() / "blatt.svg").string(), samplePath("weiss-anna.dat")});
+  ASSERT_EQ(svg.status, 0) << svg.err;
+  const std::string text = testing::contentsOf(dir.path() / "blatt.svg");
+  EXPECT_NE(text.find("<svg"), std::string::npos);
+  EXPECT_NE(text.find("Zeiger 00°00'"), std::string::npos);
+  EXPECT_NE(text.find("Seite 1 von 1"), std::string::npos);
+
+  const auto png = sheet({"--sheet", (dir.path() / "blatt.png").string(), "--rings", "t",
+                          samplePath("weiss-anna.dat")});
+  ASSERT_EQ(png.status, 0) << png.err;
+  EXPECT_EQ(testing::contentsOf(dir.path() / "blatt.png").substr(1, 3), "PNG");
+}
+
+TEST(SheetCommand, RefusalsSayWhyAndLeaveNothingBehind) {
+  TempDir dir;
+  const std::string out = (dir.path() / "blatt.pdf").string();
+  const std::string file = samplePath("mueller-juergen.dat");
+  const std::vector<std::pair<std::vector<std::string>, std::string>> refusals = {
+      {{"--sheet", out, (dir.path() / "fehlt.dat").string()}, "fehlt.dat"},
+      {{"--sheet", out, "--orb", "0:00", file}, "Orbis: \"0:00\" ist kein Orbis."},
+      {{"--sheet", out, "--orb", "12", file}, "Orbis: \"12\" ist kein Orbis."},
+      {{"--sheet", out, "--pointer", "23:00", file}, "Ungültiger Zeiger »23:00«"},
+      {{"--sheet", out, "--pointer", "7:60", file}, "Ungültiger Zeiger »7:60«"},
+      {{"--sheet", out, "--rings", "rx", file}, "Ungültige Ringe »rx«"},
+      {{"--sheet", out, "--rings", "rr", file}, "Ungültige Ringe »rr«"},
+      {{"--sheet", (dir.path() / "blatt.jpg").string(), file}, "Unbekanntes Format"},
+      {{"--sheet", (dir.path() / "weg" / "blatt.pdf").string(), file},
+       "lässt sich nicht speichern"},
+  };
+  for (const auto& [arguments, message] : refusals) {
+    const auto run = sheet(arguments);
+    EXPECT_EQ(run.status, 2) << message;
+    EXPECT_TRUE(run.err.starts_with("kelvaro --sheet: ")) << run.err;
+    EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(fs::is_empty(dir.path())) << message;
+  }
+  const auto usage = sheet({"--sheet", out});
+  EXPECT_EQ(usage.status, 1);
+  EXPECT_NE(usage.err.find("DATEI"), std::string::npos) << usage.err;
+  EXPECT_TRUE(fs::is_empty(dir.path()));
+}
+
+}  // namespace
+}  // namespace kelvaro
