@@ -199,10 +199,11 @@ TEST(Timeline, LinesGoByDayThenSPTThenFactorAndPoint) {
   ASSERT_TRUE(result);
   ASSERT_EQ(result->result.lines.size(), result->hits.size() + 1);
   const auto key = [](const TimelineHit& h) {
-    const long long place = h.kind == MoverKind::transit
-                           ? std::find(kCalendarBodies.begin(), kCalendarBodies.end(), h.factor) -
-                                 kCalendarBodies.begin()
-                           : h.factor;
+    const long long place =
+        h.kind == MoverKind::transit
+            ? std::find(kCalendarBodies.begin(), kCalendarBodies.end(), h.factor) -
+                  kCalendarBodies.begin()
+            : h.factor;
     return std::make_tuple(h.shown, h.kind, place, h.point);
   };
   std::map<MoverKind, int> kinds;
