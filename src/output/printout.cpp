@@ -14,7 +14,9 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QStringList>
+#ifdef KELVARO_HAVE_SVG
 #include <QSvgGenerator>
+#endif
 
 #include "core/system_error_text.h"
 #include "output/print_font.h"
@@ -222,6 +224,7 @@ QByteArray pngBytes(Printout& printout, const QPageLayout& layout) {
   return bytes;
 }
 
+#ifdef KELVARO_HAVE_SVG
 QByteArray svgBytes(Printout& printout, const QPageLayout& layout) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
@@ -236,6 +239,7 @@ QByteArray svgBytes(Printout& printout, const QPageLayout& layout) {
   paintFirstPage(svg, printout, layout, kSvgResolution);
   return bytes;
 }
+#endif
 
 }  // namespace
 
@@ -276,8 +280,14 @@ Checked<std::string> printoutFile(Printout& printout, PageFormat format,
       bytes = pngBytes(printout, layout);
       break;
     case PageFormat::svg:
+#ifdef KELVARO_HAVE_SVG
       bytes = svgBytes(printout, layout);
       break;
+#else
+      return Rejection{
+          "Diese Ausgabe von Kelvaro schreibt keine SVG-Dateien; bitte PNG oder PDF "
+          "wählen."};
+#endif
   }
   if (bytes.isEmpty()) return Rejection{"Die Seiten lassen sich nicht zusammenstellen."};
   return bytes.toStdString();

@@ -189,6 +189,8 @@ class DialWindowTest : public UiTestCase {
     run_->platform().printNextTo(pdf);
     click(child(*dial_, "DialPrint"));
     QCOMPARE(run_->platform().printDialogCount(), 1);
+    QVERIFY(std::filesystem::file_size(pdf) > 0);
+    if (!kReadsPdfText) return;
     const auto pages = pagesOf(pdfText(pdf));
     QVERIFY(!pages.empty());
     QVERIFY(hasLine(pages, record_.surname() + ", " + record_.firstName()));
@@ -204,7 +206,7 @@ class DialWindowTest : public UiTestCase {
         run_->startFolder() / dialSheetFileName(record_, PageFormat::pdf);
     click(child(*dial_, "DialPdf"));
     QVERIFY(std::filesystem::exists(pdf));
-    QVERIFY(hasLine(pagesOf(pdfText(pdf)), "Zeiger 00°00' Orbis: 00:30"));
+    QVERIFY(!kReadsPdfText || hasLine(pagesOf(pdfText(pdf)), "Zeiger 00°00' Orbis: 00:30"));
     QCOMPARE(run_->platform().printDialogCount(), 0);
     QCOMPARE(
         run_->platform().boxes(),
@@ -247,12 +249,22 @@ class DialWindowTest : public UiTestCase {
     QCOMPARE(png.size(), QSize(2480, 3508));
     QCOMPARE(png.pixelColor(5, 5), QColor(Qt::white));
 
+#ifdef KELVARO_HAVE_SVG
     run_->platform().saveNextAs(folder / "blatt.SVG").saveNextAs(folder / "blatt.pdf");
     click(child(*dial_, "DialSave"));
     click(child(*dial_, "DialSave"));
     QVERIFY(contentsOf(folder / "blatt.SVG").find("<svg") != std::string::npos);
-    QVERIFY(hasLine(pagesOf(pdfText(folder / "blatt.pdf")), "Zeiger 00°00' Orbis: 00:30"));
-    QCOMPARE(run_->platform().boxes().size(), std::size_t{3});
+#else
+    run_->platform().saveNextAs(folder / "blatt.pdf");
+    click(child(*dial_, "DialSave"));
+#endif
+    QVERIFY(!kReadsPdfText ||
+            hasLine(pagesOf(pdfText(folder / "blatt.pdf")), "Zeiger 00°00' Orbis: 00:30"));
+#ifdef KELVARO_HAVE_SVG
+    QCOMPARE(run_->platform().boxes().size(), std::size_t{3});  // PNG, SVG and PDF saved
+#else
+    QCOMPARE(run_->platform().boxes().size(), std::size_t{2});  // PNG and PDF saved
+#endif
     for (const ui::ShownBox& box : run_->platform().boxes()) {
       QCOMPARE(box.kind, ui::BoxKind::information);
     }

@@ -167,6 +167,7 @@ class OutputButtonsTest : public UiTestCase {
     QCOMPARE(run_->platform().boxes(),
              oneBox(BoxKind::information,
                     "Das PDF wurde im Programm-Ordner gespeichert unter\r" + name));
+    if (!kReadsPdfText) return;
     const auto pages = pagesOf(pdfText(run_->startFolder() / name));
     QVERIFY(!pages.empty());
     for (std::size_t k = 0; k < pages.size(); ++k) {
