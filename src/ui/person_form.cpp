@@ -130,6 +130,7 @@ void PersonForm::createControls() {
   cancelButton_->setObjectName(QStringLiteral("PersonCancel"));
   for (QPushButton* button : {saveButton_, cancelButton_}) button->setAutoDefault(false);
   auto* buttons = new QHBoxLayout;
+  // F1 and the "Hilfe" button open the help.
   buttons->addWidget(addWindowHelp(*this, QStringLiteral("Person"), kHelp));
   buttons->addStretch();
   buttons->addWidget(saveButton_);

@@ -135,6 +135,7 @@ void PersonsWindow::createControls() {
   commands->addWidget(importButton_);
   commands->addWidget(exportButton_);
   commands->addStretch();
+  // F1 and the "Hilfe" button open the help.
   commands->addWidget(addWindowHelp(*this, QStringLiteral("Personen"), kHelp));
   commands->addWidget(closeButton_);
 
