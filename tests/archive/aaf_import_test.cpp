@@ -6,6 +6,7 @@
 #include <sqlite3.h>
 
 #include "archive/person_builder.h"
+#include "core/text_encoding.h"
 #include "support/temp_dir.h"
 
 namespace kelvaro::testing {
@@ -103,7 +104,7 @@ TEST(AafImport, AFailedImportChangesNothing) {
   imported(fixture.archive, "#A93:Vorher,*,m,1.1.1980,12:00,Graz,A\n#B93:*,47n04,15e27,1he00,0\n");
   {
     sqlite3* other = nullptr;
-    sqlite3_open((fixture.dir.path() / "personen.sqlite").c_str(), &other);
+    sqlite3_open(utf8FromPath(fixture.dir.path() / "personen.sqlite").c_str(), &other);
     sqlite3_exec(other,
                  "CREATE TRIGGER stop BEFORE INSERT ON persons WHEN NEW.name = 'Niehenke' "
                  "BEGIN SELECT RAISE(ABORT, 'voll'); END",

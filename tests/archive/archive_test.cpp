@@ -13,6 +13,7 @@
 #include "archive/person_builder.h"
 #include "archive/person_search.h"
 #include "archive/schema.h"
+#include "core/text_encoding.h"
 #include "support/temp_dir.h"
 
 namespace kelvaro::testing {
@@ -42,7 +43,9 @@ std::string bytesOf(const std::filesystem::path& file) {
 // A connection of another program (or of a second Kelvaro) to the same file.
 class OtherConnection {
  public:
-  explicit OtherConnection(const std::filesystem::path& file) { sqlite3_open(file.c_str(), &db_); }
+  explicit OtherConnection(const std::filesystem::path& file) {
+    sqlite3_open(utf8FromPath(file).c_str(), &db_);
+  }
   ~OtherConnection() { sqlite3_close(db_); }
   int run(const char* sql) { return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr); }
   std::string text(const char* sql) {
