@@ -1,6 +1,7 @@
 #include "core/result_text.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace kelvaro {
 
@@ -30,6 +31,21 @@ void ResultText::pushPieces(std::initializer_list<std::string_view> pieces) {
   starts_.push_back(buffer_.size());
   for (const std::string_view piece : pieces) buffer_ += piece;
   buffer_ += '\n';
+}
+
+ResultText::Writer::Writer(ResultText& text, std::size_t bytes) : text_(text) {
+  const std::size_t start = text.buffer_.size();
+  text.buffer_.resize(start + bytes);
+  next_ = text.buffer_.data() + start;
+  end_ = next_ + bytes;
+}
+
+ResultText::Writer::~Writer() {
+  text_.buffer_.resize(static_cast<std::size_t>(next_ - text_.buffer_.data()));
+}
+
+void ResultText::Writer::outgrown() {
+  throw std::length_error("ResultText::Writer: a line beyond the room");
 }
 
 std::string_view ResultText::operator[](std::size_t k) const {

@@ -2,11 +2,14 @@
 
 #include <compare>
 #include <cstddef>
+#include <cstring>
 #include <initializer_list>
 #include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/short_text.h"
 
 namespace kelvaro {
 
@@ -16,6 +19,7 @@ namespace kelvaro {
 class ResultText {
  public:
   class const_iterator;
+  class Writer;
 
   ResultText() = default;
   ResultText(std::initializer_list<std::string_view> lines);
@@ -95,6 +99,66 @@ class ResultText::const_iterator {
   const ResultText* text_ = nullptr;
   std::size_t k_ = 0;
 };
+
+// Lines written straight into the end of the text, for the longest lists:
+// room for `bytes` bytes is made once and what is left unwritten is given
+// back when the writer ends. A short text is copied as its whole array, so
+// each line asks for room up to ShortText::kCapacity bytes beyond its text;
+// a line that finds no such room is refused with std::length_error.
+class ResultText::Writer {
+ public:
+  class Line;
+
+  Writer(ResultText& text, std::size_t bytes);
+  ~Writer();
+  Writer(const Writer&) = delete;
+  Writer& operator=(const Writer&) = delete;
+
+  // A line that writes at most `bytes` bytes (over-copies included).
+  Line beginLine(std::size_t bytes);
+  void endLine(Line line);
+
+ private:
+  [[noreturn]] static void outgrown();
+
+  ResultText& text_;
+  char* next_;
+  char* end_;
+};
+
+// One line being written, piece by piece. It is a value that holds where the
+// next byte goes, so the pieces chain without a round trip through memory.
+class ResultText::Writer::Line {
+ public:
+  Line& operator<<(const ShortText& piece) {
+    std::memcpy(next_, piece.bytes.data(), ShortText::kCapacity);
+    next_ += piece.size;
+    return *this;
+  }
+  template <std::size_t N>
+  Line& operator<<(const char (&literal)[N]) {
+    std::memcpy(next_, literal, N - 1);
+    next_ += N - 1;
+    return *this;
+  }
+
+ private:
+  friend class Writer;
+  explicit Line(char* start) : next_(start) {}
+
+  char* next_;
+};
+
+inline ResultText::Writer::Line ResultText::Writer::beginLine(std::size_t bytes) {
+  if (bytes >= static_cast<std::size_t>(end_ - next_)) outgrown();  // and the line end
+  text_.starts_.push_back(static_cast<std::size_t>(next_ - text_.buffer_.data()));
+  return Line(next_);
+}
+
+inline void ResultText::Writer::endLine(Line line) {
+  *line.next_++ = '\n';
+  next_ = line.next_;
+}
 
 inline ResultText::const_iterator ResultText::begin() const { return {this, 0}; }
 inline ResultText::const_iterator ResultText::end() const { return {this, size()}; }

@@ -77,14 +77,12 @@ DegreesMinutes carried(std::int64_t degrees, std::int64_t minutes) {
 // numbers below 3600, so seconds / 60 rounded half down is their quotient,
 // plus one when more than 30 seconds remain.
 DegreesMinutes splitOnDial(double a) {
-  const double reduced = a < kDial ? a : a - kDial;
-  const int degrees = static_cast<int>(reduced);
-  const int seconds = static_cast<int>((reduced - degrees) * 3600);
-  return carried(degrees, seconds / 60 + (seconds % 60 > 30 ? 1 : 0));
+  const int minute = dialMinute(a);
+  return {minute / 60, minute % 60};
 }
 
 // "DD°MM'" of degrees and minutes below 100, written forward in place.
-ShortText smallAngleText(bool negative, DegreesMinutes split) {
+constexpr ShortText smallAngleText(bool negative, DegreesMinutes split) {
   const auto writeTwoDigits = [](char* out, std::int64_t v) {
     out[0] = static_cast<char>('0' + v / 10);
     out[1] = static_cast<char>('0' + v % 10);
@@ -120,10 +118,7 @@ int truncToInt(double x) {
   return static_cast<int>(t);
 }
 
-double placeOnDial(double v) {
-  if (v >= 0 && v <= kDial) return v;
-  // Up to 45 the remainder is v − 22.5, which is exact there (fmod is too).
-  if (v > kDial && v < 2 * kDial) return v - kDial;
+double placeFarOnDial(double v) {
   const double r = std::fmod(v, kDial);
   return r < 0 ? r + kDial : r;
 }
@@ -172,9 +167,20 @@ std::string winkel_text(double x, int width, AngleMode mode) {
   return degreesAndMinutes(x < 0, degrees, width, minutes);
 }
 
+// The text of every minute of the dial, made by the compiler.
+constexpr std::array<ShortText, kLastDialMinute + 1> kDialMinuteTexts = [] {
+  std::array<ShortText, kLastDialMinute + 1> texts;
+  for (int minute = 0; minute <= kLastDialMinute; ++minute) {
+    texts[static_cast<std::size_t>(minute)] = smallAngleText(false, {minute / 60, minute % 60});
+  }
+  return texts;
+}();
+
 ShortText dialText(double x) {
   const double a = std::fabs(x);
-  if (a < 2 * kDial) return smallAngleText(x < 0, splitOnDial(a));
+  if (a < 2 * kDial) {
+    return x < 0 ? smallAngleText(true, splitOnDial(a)) : dialMinuteText(dialMinute(a));
+  }
   const auto [degrees, minutes] = splitAngle(a, AngleMode::dial22);
   std::array<char, kMaxAngleText> buffer;
   char* const end = buffer.data() + buffer.size();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -46,7 +47,13 @@ double sumAsLongitude(double a, double b);
 // A value below 0 or above 22.5 brought onto the dial: fmod(v, 22.5), plus
 // 22.5 when negative. Values from 0 to 22.5 are returned as they are, so the
 // comparisons of ordinary dial values keep their exact boundaries.
-double placeOnDial(double v);
+double placeFarOnDial(double v);  // the values below 0 or from 45 on
+inline double placeOnDial(double v) {
+  if (v >= 0 && v <= kDial) return v;
+  // Up to 45 the remainder is v − 22.5, which is exact there (fmod is too).
+  if (v > kDial && v < 2 * kDial) return v - kDial;
+  return placeFarOnDial(v);
+}
 
 // Two dial values meet when, placed on the dial, d = |a − b| < orb or
 // d > 22.5 − orb (both strict). A negative difference keeps its sign in the
@@ -62,7 +69,9 @@ inline bool orbHit(double a, double b, double orb) {
     b = placeOnDial(b);
   }
   const double d = std::fabs(a - b);
-  return d < orb || d > kDial - orb;
+  // Both comparisons without a branch between them: whether a value meets is
+  // as good as random, and a mispredicted branch costs more than the second.
+  return (d < orb) | (d > kDial - orb);
 }
 
 // MC house 1–12 of a factor (MC itself is always house 10).
@@ -85,6 +94,22 @@ std::string winkel_text(double x, int width, AngleMode mode);
 // winkel_text(x, 2, AngleMode::dial22), the dial value text of every list,
 // held in place for the lists that write thousands of them.
 ShortText dialText(double x);
+// The minute of the dial (0 … kLastDialMinute) that dialText shows for
+// 0 ≤ a < 45, and its text: the longest lists show tens of thousands of
+// them. Below 22.5 the value itself is split, above it a − 22.5 (which is
+// exact there); whole degrees, and the minutes of the truncated seconds
+// rounded half down, 60 of them carried into the degrees.
+inline constexpr int kLastDialMinute = 22 * 60 + 30;
+inline int dialMinute(double a) {
+  const double reduced = a < kDial ? a : a - kDial;
+  const int degrees = static_cast<int>(reduced);
+  const int seconds = static_cast<int>((reduced - degrees) * 3600);
+  return degrees * 60 + seconds / 60 + (seconds % 60 > 30 ? 1 : 0);
+}
+extern const std::array<ShortText, kLastDialMinute + 1> kDialMinuteTexts;
+inline const ShortText& dialMinuteText(int minute) {
+  return kDialMinuteTexts.at(static_cast<std::size_t>(minute));
+}
 inline std::string dialString(double x) { return std::string(dialText(x).view()); }
 // "DDD°MM'".
 std::string grad3_text(double x);

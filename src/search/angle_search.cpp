@@ -64,17 +64,20 @@ class Section {
                        std::size_t skipTo) {
     const Member& a = members_[first];
     if (a.excluded) return;
-    // The hits first, in a loop of their own that keeps its few values in
-    // registers.
+    // The values first, in a loop without a branch that depends on them, so
+    // that the processor works on several at once; then the hits among them,
+    // each written and counted only when it is one.
+    std::array<double, kMemberCount> values;
+    for (std::size_t second = from; second < kMemberCount; ++second) {
+      const double sum = a.longitude + members_[second].longitude;
+      values[second] = modus22(op_ == '+' ? sum : sum / 2);
+    }
     std::array<std::uint8_t, kMemberCount> hits;
     std::size_t hitCount = 0;
     for (std::size_t second = from; second < kMemberCount; ++second) {
       if (second == skipFrom) second = skipTo;
-      const Member& b = members_[second];
-      if (b.excluded) continue;
-      const double v = op_ == '+' ? modus22(a.longitude + b.longitude)
-                                  : modus22((a.longitude + b.longitude) / 2);
-      if (orbHit(angle_, v, orb_)) hits[hitCount++] = static_cast<std::uint8_t>(second);
+      hits[hitCount] = static_cast<std::uint8_t>(second);
+      hitCount += !members_[second].excluded && orbHit(angle_, values[second], orb_);
     }
     // Then their entries, at most 14 to a line, each line's factors handed
     // over at once.

@@ -1,7 +1,8 @@
 #include "search/magic_square.h"
 
+#include <algorithm>
+
 #include "core/entry_text.h"
-#include "core/fixed_line.h"
 #include "core/short_text.h"
 #include "core/std_ho.h"
 
@@ -64,73 +65,115 @@ ListLines buildLists(const TransitRecord& record, double orb, int factorNumber, 
   return built;
 }
 
+// "DD°MM'": the sums and midpoints of dial values lie between 0 and 45.
+constexpr std::size_t kDialTextBytes = 7;
+
 // The sums and midpoints of one axis entry x with every complement entry and
-// their texts, made once each: neighbouring pictures share them. One object
-// serves every axis entry, so its arrays are allocated once.
+// the texts of their dial minutes, made once each: neighbouring pictures
+// share them. One object serves every axis entry, so its arrays are
+// allocated once; the values are made in plain loops over arrays, which the
+// compiler runs several at a time.
 class PictureValues {
  public:
   explicit PictureValues(const std::vector<MagicSquareEntry>& complement)
-      : complement_(complement) {
-    values_.reserve(complement.size());
+      : size_(complement.size()),
+        dials_(size_),
+        positions_(size_),
+        sums_(size_),
+        midpoints_(size_),
+        sumTexts_(size_),
+        midpointTexts_(size_) {
+    for (std::size_t i = 0; i < size_; ++i) {
+      dials_[i] = complement[i].dial;
+      positions_[i] = complement[i].position;
+    }
+    offTheDialTexts_.reserve(2 * size_);  // the texts pointed to never move
   }
 
   void setAxisEntry(const MagicSquareEntry& x) {
-    values_.clear();
-    for (const MagicSquareEntry& c : complement_) {
-      const double sumValue = x.dial + c.dial;
-      const double midpointValue = modus22(midpoint(x.position, c.position));
-      values_.emplace_back(sumValue, midpointValue);
+    for (std::size_t i = 0; i < size_; ++i) {
+      sums_[i] = x.dial + dials_[i];
+      midpoints_[i] = modus22(midpoint(x.position, positions_[i]));
+    }
+    offTheDialTexts_.clear();
+    longestText_ = kDialTextBytes;
+    for (std::size_t i = 0; i < size_; ++i) {
+      sumTexts_[i] = &textOf(sums_[i]);
+      midpointTexts_[i] = &textOf(midpoints_[i]);
     }
   }
 
-  double sum(std::size_t i) const { return values_[i].sum; }
-  double midpointValue(std::size_t i) const { return values_[i].midpoint; }
-  const ShortText& sumText(std::size_t i) const { return values_[i].sumText; }
-  const ShortText& midpointText(std::size_t i) const { return values_[i].midpointText; }
+  // The longest of the texts of this axis entry.
+  std::size_t longestText() const { return longestText_; }
+
+  double sum(std::size_t i) const { return sums_[i]; }
+  double midpointValue(std::size_t i) const { return midpoints_[i]; }
+  const ShortText& sumText(std::size_t i) const { return *sumTexts_[i]; }
+  const ShortText& midpointText(std::size_t i) const { return *midpointTexts_[i]; }
 
  private:
-  // The texts are made in place: copying one right after it was written
-  // byte by byte would stall the processor.
-  struct Values {
-    Values(double sumValue, double midpointValue)
-        : sum(sumValue),
-          midpoint(midpointValue),
-          sumText(dialText(sumValue)),
-          midpointText(dialText(midpointValue)) {}
+  // Positions of a damaged file may lie off the circle, and their values off
+  // the dial twice over: those take the text made for any value.
+  const ShortText& textOf(double value) {
+    if (value >= 0 && value < 2 * kDial) return dialMinuteText(dialMinute(value));
+    const ShortText& made = offTheDialTexts_.emplace_back(dialText(value));
+    longestText_ = std::max<std::size_t>(longestText_, made.size);
+    return made;
+  }
 
-    double sum;
-    double midpoint;
-    ShortText sumText;
-    ShortText midpointText;
-  };
+  std::size_t size_;
+  std::vector<double> dials_;
+  std::vector<double> positions_;
+  std::vector<double> sums_;
+  std::vector<double> midpoints_;
+  std::vector<const ShortText*> sumTexts_;
+  std::vector<const ShortText*> midpointTexts_;
+  std::vector<ShortText> offTheDialTexts_;
+  std::size_t longestText_ = kDialTextBytes;
+};
 
-  const std::vector<MagicSquareEntry>& complement_;
-  std::vector<Values> values_;
+// The most bytes the lines of a picture take: four names and literals, four
+// dial texts and literals, a blank line.
+struct PictureBounds {
+  std::size_t names;
+  std::size_t values;
+
+  PictureBounds(const ShortText& xName, std::size_t longestName, std::size_t longestValue)
+      : names(4 * (xName.size + longestName) + 25), values(4 * longestValue + 24) {}
+  std::size_t picture() const { return names + values + 1 + 3; }  // the line ends too
 };
 
 // The pictures of axis entry x with each complement entry d and the one that
-// follows it: the sums, and the midpoints when they meet as well.
+// follows it: the sums, and the midpoints when they meet as well; then a
+// blank line.
 void appendPictures(const ShortText& xName, const std::vector<ShortText>& complementNames,
-                    PictureValues& values, double orb, ResultText& lines) {
-  for (std::size_t d = 0; d + 1 < complementNames.size(); ++d) {
+                    std::size_t longestName, const PictureValues& values, double orb,
+                    ResultText& lines) {
+  const std::size_t pairs = complementNames.size() - 1;
+  const PictureBounds bounds(xName, longestName, values.longestText());
+  constexpr std::size_t kOverCopy = ShortText::kCapacity;
+  ResultText::Writer out(lines, pairs * bounds.picture() + 2 + kOverCopy);
+  for (std::size_t d = 0; d < pairs; ++d) {
     const std::size_t j = d + 1;
     if (!orbHit(values.sum(d), values.sum(j), orb)) continue;
 
     // "X + D = X + J       X / D = X / J" and the dial values below each side.
     const ShortText& dName = complementNames[d];
     const ShortText& jName = complementNames[j];
-    FixedLine names;
-    FixedLine dialValues;
+    const bool midpointsMeet = orbHit(values.midpointValue(d), values.midpointValue(j), orb);
+    auto names = out.beginLine(bounds.names + kOverCopy);
     names << xName << " + " << dName << " = " << xName << " + " << jName << "       ";
+    if (midpointsMeet) names << xName << " / " << dName << " = " << xName << " / " << jName;
+    out.endLine(names);
+    auto dialValues = out.beginLine(bounds.values + kOverCopy);
     dialValues << "  " << values.sumText(d) << "      " << values.sumText(j);
-    if (orbHit(values.midpointValue(d), values.midpointValue(j), orb)) {
-      names << xName << " / " << dName << " = " << xName << " / " << jName;
+    if (midpointsMeet) {
       dialValues << "          " << values.midpointText(d) << "      " << values.midpointText(j);
     }
-    lines.push_back(names.view());
-    lines.push_back(dialValues.view());
-    lines.push_back(" ");
+    out.endLine(dialValues);
+    out.endLine(out.beginLine(1) << " ");
   }
+  out.endLine(out.beginLine(1) << " ");
 }
 
 ResultText openingLines() { return {" ", "Das magische Quadrat"}; }
@@ -187,11 +230,13 @@ MagicSquareStep magicSquareEntryStep(const TransitRecord& record, double orb,
     complementNames.reserve(lists.complement.size());
     for (const MagicSquareEntry& listed : lists.complement)
       complementNames.push_back(ShortText::of(nameOf(listed)));
+    std::size_t longestName = 0;
+    for (const ShortText& name : complementNames)
+      longestName = std::max<std::size_t>(longestName, name.size);
     PictureValues values(lists.complement);
     for (const MagicSquareEntry& x : lists.axis) {
       values.setAxisEntry(x);
-      appendPictures(ShortText::of(nameOf(x)), complementNames, values, orb, lines);
-      lines.push_back(" ");
+      appendPictures(ShortText::of(nameOf(x)), complementNames, longestName, values, orb, lines);
     }
   }
   step.showsInformation = true;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 
 namespace kelvaro {
 namespace {
@@ -49,6 +51,32 @@ TEST(ResultText, IteratesLikeTheLinesOfAVector) {
   for (int k = 0; k < 1000; ++k) grown.push_back(std::string(static_cast<std::size_t>(k % 7), 'x'));
   EXPECT_EQ(grown[999], "xxxxx");
   EXPECT_EQ(grown.text().size(), 1000u + 142u * 21u + 15u);  // line ends and the x
+}
+
+TEST(ResultTextWriter, WritesLinesInPlaceAndGivesBackTheRoomLeft) {
+  ResultText text{"Kopf"};
+  {
+    ResultText::Writer out(text, 64);
+    auto line = out.beginLine(40);
+    line << ShortText::of("KNt") << " + " << ShortText::of("") << ShortText::of("07°30'") << "=";
+    out.endLine(line);
+    out.endLine(out.beginLine(0));
+  }
+  text.push_back("Ende");
+  EXPECT_EQ(text.text(), "Kopf\nKNt + 07°30'=\n\nEnde\n");
+  EXPECT_EQ(text.lines(), (std::vector<std::string>{"Kopf", "KNt + 07°30'=", "", "Ende"}));
+}
+
+TEST(ResultTextWriter, RefusesALineBeyondItsRoomAndKeepsTheLinesBefore) {
+  ResultText text;
+  {
+    ResultText::Writer out(text, 40);
+    out.endLine(out.beginLine(20) << ShortText::of("erste Zeile"));
+    // 12 bytes are written, 28 left: a line end and 27 bytes fit, 28 do not.
+    EXPECT_THROW(out.beginLine(28), std::length_error);
+    out.endLine(out.beginLine(27) << "zweite");
+  }
+  EXPECT_EQ(text.lines(), (std::vector<std::string>{"erste Zeile", "zweite"}));
 }
 
 }  // namespace
