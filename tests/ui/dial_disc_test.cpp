@@ -1,6 +1,7 @@
 // The disc's kept picture on two screens of different pixel ratio: moved
 // to the sharper screen, the disc paints its picture anew for that ratio.
 #include <QApplication>
+#include <QDir>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QWindow>
@@ -46,8 +47,13 @@ int main(int argc, char** argv) {
     {"name": "a", "x": 0, "y": 0, "width": 1280, "height": 800, "logicalDpi": 96},
     {"name": "b", "x": 1280, "y": 0, "width": 1280, "height": 800, "logicalDpi": 192}]})");
   file.close();
-  qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toUtf8());
+  // The platform's arguments are parted by colons, so the file is named
+  // relative to the working folder: a Windows path has a colon of its own.
+  const QString startFolder = QDir::currentPath();
+  QDir::setCurrent(dir.path());
+  qputenv("QT_QPA_PLATFORM", "offscreen:configfile=screens.json");
   QApplication app(argc, argv);
+  QDir::setCurrent(startFolder);  // so that the folder can go at the end
   kelvaro::testing::DialDiscTest test;
   return QTest::qExec(&test, argc, argv);
 }

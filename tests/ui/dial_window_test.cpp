@@ -203,7 +203,7 @@ class DialWindowTest : public UiTestCase {
   // a dialog; a second time it asks, and No keeps the first file.
   void savesTheSheetAsPdfWithoutADialog() {
     const std::filesystem::path pdf =
-        run_->startFolder() / dialSheetFileName(record_, PageFormat::pdf);
+        run_->startFolder() / pathFromUtf8(dialSheetFileName(record_, PageFormat::pdf));
     click(child(*dial_, "DialPdf"));
     QVERIFY(std::filesystem::exists(pdf));
     QVERIFY(!kReadsPdfText || hasLine(pagesOf(pdfText(pdf)), "Zeiger 00°00' Orbis: 00:30"));
@@ -224,7 +224,7 @@ class DialWindowTest : public UiTestCase {
                                                       dialSheetFileName(record_, PageFormat::pdf) +
                                                       " gibt es schon. Ersetzen?"}));
     QCOMPARE(contentsOf(pdf), std::string("das erste"));
-    QVERIFY(second.filename().string().ends_with("_Gradscheibe (2).pdf"));
+    QVERIFY(utf8FromPath(second.filename()).ends_with("_Gradscheibe (2).pdf"));
     QVERIFY(contentsOf(second).starts_with("%PDF"));
 
     run_->platform().answerNext(true);

@@ -168,7 +168,7 @@ class OutputButtonsTest : public UiTestCase {
              oneBox(BoxKind::information,
                     "Das PDF wurde im Programm-Ordner gespeichert unter\r" + name));
     if (!kReadsPdfText) return;
-    const auto pages = pagesOf(pdfText(run_->startFolder() / name));
+    const auto pages = pagesOf(pdfText(run_->startFolder() / pathFromUtf8(name)));
     QVERIFY(!pages.empty());
     for (std::size_t k = 0; k < pages.size(); ++k) {
       QCOMPARE(pages[k].front(), printHeader(record_));
@@ -186,7 +186,7 @@ class OutputButtonsTest : public UiTestCase {
   void savePdfAsksBeforeReplacing() {
     finishLoad();
     const std::filesystem::path earlier =
-        run_->startFolder() / printoutFileName(record_, PageFormat::pdf);
+        run_->startFolder() / pathFromUtf8(printoutFileName(record_, PageFormat::pdf));
     writeFile(earlier, "früher");
     const std::filesystem::path second =
         earlier.parent_path() / pathFromUtf8(numberedFileName(utf8FromPath(earlier.filename()), 2));
@@ -196,8 +196,9 @@ class OutputButtonsTest : public UiTestCase {
     QVERIFY(contentsOf(second).starts_with("%PDF"));
     QCOMPARE(run_->platform().boxes().size(), std::size_t{2});
     QCOMPARE(run_->platform().boxes()[0].kind, BoxKind::question);
-    QCOMPARE(run_->platform().boxes()[1].text,
-             "Das PDF wurde im Programm-Ordner gespeichert unter\r" + second.filename().string());
+    QCOMPARE(
+        run_->platform().boxes()[1].text,
+        "Das PDF wurde im Programm-Ordner gespeichert unter\r" + utf8FromPath(second.filename()));
 
     run_->platform().answerNext(true);
     click(child(run_->main(), "SavePdfButton"));

@@ -15,6 +15,7 @@
 #include "archive/archive.h"
 #include "core/transit_record.h"
 #include "loading/transit_file.h"
+#include "output/print_support.h"
 #include "ui/calendar_window.h"
 #include "ui/new_transit_form.h"
 #include "ui/person_form.h"
@@ -246,16 +247,14 @@ class PersonsWindowTest : public UiTestCase {
     QCOMPARE(run_->platform().boxes().back(),
              (ui::ShownBox{ui::BoxKind::information,
                            "2 Personen nach " + out.string() + " exportiert."}));
-    std::ifstream written(out, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(written), {}};
-    QVERIFY(bytes.find("#A93:Wałęsa,Lech,m,29.9.1943,12:00,Popowo,PL\r\n") != std::string::npos);
+    QVERIFY(contentsOf(out).find("#A93:Wałęsa,Lech,m,29.9.1943,12:00,Popowo,PL\r\n") !=
+            std::string::npos);
 
     // The search selects what is exported; Windows-1252 then.
     typeText(field(persons, "PersonSearch"), QStringLiteral("kandel"));
     run_->platform().saveNextAs(out);
     click(child(persons, "ExportAaf"));
-    std::ifstream again(out, std::ios::binary);
-    const std::string ferber{std::istreambuf_iterator<char>(again), {}};
+    const std::string ferber = contentsOf(out);
     QVERIFY(ferber.find("#A93:Ferber,Tobias,m,27.9.1970,11:04,Kandel,D\r\n") != std::string::npos);
     QVERIFY(ferber.find("Wa") == std::string::npos);
   }

@@ -17,6 +17,7 @@
 
 #include "core/std_ho.h"
 #include "loading/transit_file.h"
+#include "output/print_support.h"
 #include "output/result_file.h"
 #include "output/save.h"
 #include "search/angle_search.h"
@@ -28,6 +29,7 @@
 #include "search/quadro_search.h"
 #include "search/search_angle.h"
 #include "search/triple_search.h"
+#include "ui/line_view.h"
 #include "ui/option_captions.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
@@ -55,11 +57,6 @@ using ui::ShownBox;
 constexpr double kOrb = 1.5;  // typed as 1 and 30 into the orb entry
 
 std::string utf8(std::string_view text) { return std::string(text); }
-
-std::string contentsOf(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 FreeAxisEntry freeAxisEntry(std::string_view text) {
   return std::get<FreeAxisEntry>(checkFreeAxisEntry(text));
@@ -631,12 +628,12 @@ class SearchOptionsTest : public UiTestCase {
 
   // Dragging with the mouse selects from the press to where the mouse is.
   void resultListSelectsByDragging() {
-    auto* view = child<QAbstractScrollArea>(main(), "Memo3");
+    auto* view = child<ui::LineView>(main(), "Memo3");
     const std::vector<std::string> lines = resultList();
-    const QFontMetrics metrics(view->font());
-    const auto at = [&](int line, int column) {
-      return QPoint(4 + column * metrics.horizontalAdvance(QLatin1Char('M')),
-                    4 + line * metrics.height() + metrics.height() / 2);
+    // Just right of a character's left edge, as the view lays it out.
+    const auto at = [&](std::size_t line, qsizetype column) {
+      const QRect character = view->characterRect({line, column});
+      return QPoint(character.left() + 1, character.center().y());
     };
     QWidget* viewport = view->viewport();
     QTest::mousePress(viewport, Qt::LeftButton, {}, at(0, 3));
