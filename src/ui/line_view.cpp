@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTextLayout>
 #include <QTimerEvent>
 
 #include "ui/line_view_access.h"
@@ -283,8 +284,14 @@ void LineView::paintEvent(QPaintEvent* /*event*/) {
     const QString text = lineText(line);
     const QPointF baseline(left, top + metrics.ascent());
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(baseline, text);
-    fitWidth(advance(text, text.size()));
+    // Laid out once for both its drawing and its width: shaping a long line
+    // costs more than anything else here.
+    QTextLayout layout(text, font(), viewport());
+    layout.beginLayout();
+    QTextLine laidOut = layout.createLine();
+    layout.endLayout();
+    laidOut.draw(&painter, {left, baseline.y() - laidOut.ascent()});
+    fitWidth(laidOut.naturalTextWidth());
     if (from == to || line < from.line || line > to.line) continue;
     const qsizetype start = line == from.line ? from.column : 0;
     const qsizetype end = line == to.line ? to.column : text.size();
