@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "chart/ephemeris.h"
+#include "timing/calendar_entry.h"
 
 namespace kelvaro::timing {
 namespace {
@@ -233,6 +234,18 @@ void yearTicks(double from, double to, const LocalDays& days, std::vector<TimeTi
 
 std::string_view germanMonthName(int month) {
   return kMonthNames.at(static_cast<std::size_t>(month - 1));
+}
+
+CalendarRequest ephemerisRequest(const chart::BirthData& birth, int year) {
+  CalendarRequest request;
+  request.from = {year, 1, 1};
+  request.to = {year, 12, 31};
+  request.zone = birth.zone;
+  request.movers = {true, true, true};
+  request.bodies = defaultCalendarBodies();
+  request.factors = allDirectedFactors();
+  request.with = std::get<std::vector<int>>(parseCalendarFactors(kEphemerisDefaultWith));
+  return request;
 }
 
 EphemerisLayout ephemerisLayout(const Movers& movers, const CalendarRequest& request,

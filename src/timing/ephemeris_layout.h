@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "chart/chart_entry.h"
 #include "chart/time_zone.h"
 #include "timing/movers.h"
 #include "timing/timeline.h"
@@ -83,6 +84,11 @@ struct EphemerisLayout {
   std::vector<CurveLabel> curveLabels;
   std::vector<HitMark> marks;
 };
+
+// What the ephemeris of a person shows unless asked otherwise: one calendar
+// year in the zone of the birth, S, P and T, the calendar's bodies for T and
+// every factor for S and P, the points of kEphemerisDefaultWith.
+CalendarRequest ephemerisRequest(const chart::BirthData& birth, int year);
 
 // The layout of a timeline computed for `request`: every mover the request
 // names, sampled once over its range (S and P from the birth on).
