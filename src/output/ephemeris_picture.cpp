@@ -5,7 +5,9 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+
 #include <QPolygonF>
+#include "output/print_font.h"
 
 namespace kelvaro {
 namespace {
@@ -14,10 +16,6 @@ const QColor kGridColour(225, 225, 225);
 const QColor kScaleColour(90, 90, 90);
 const QColor kRadixColour(150, 150, 150);
 const QColor kTodayColour(230, 120, 0);
-
-QString text(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 // The first point of a stretch at or after a moment.
 std::size_t firstFrom(const std::vector<timing::CurvePoint>& points, double julianDay) {
@@ -62,7 +60,7 @@ EphemerisView EphemerisPicture::viewIn(const QPaintDevice* device, const QRectF&
   const QFontMetricsF metrics(font_, device);
   double widest = 0;
   for (const timing::RadixLine& line : layout_->radixLines) {
-    widest = std::max(widest, metrics.horizontalAdvance(text(line.label)));
+    widest = std::max(widest, metrics.horizontalAdvance(printedText(line.label)));
   }
   const double space = metrics.averageCharWidth();
   const double left = widest + 2 * space;
@@ -107,7 +105,7 @@ void EphemerisPicture::paintGrid(QPainter& painter, const EphemerisView& view) c
     painter.setPen(kScaleColour);
     painter.drawText(
         QPointF(plot.right() + space, y + metrics.ascent() / 2 - metrics.descent() / 2),
-        text(line.label));
+        printedText(line.label));
   }
   for (const timing::TimeTick& mark : timing::timeTicks(view.from, view.to, zone_)) {
     const double x = view.pixelOf({mark.julianDay, 0}).x();
@@ -120,7 +118,7 @@ void EphemerisPicture::paintGrid(QPainter& painter, const EphemerisView& view) c
     painter.drawLine(QPointF(x, plot.bottom()),
                      QPointF(x, plot.bottom() + (labelled ? tick : tick / 2)));
     if (!labelled) continue;
-    const QString label = text(mark.label);
+    const QString label = printedText(mark.label);
     const double width = metrics.horizontalAdvance(label);
     const double left =
         std::clamp(x - width / 2, plot.left() - space, plot.right() + space - width);
@@ -149,7 +147,7 @@ void EphemerisPicture::paintRadixLines(QPainter& painter, const EphemerisView& v
       painter.drawLine(QPointF(view.plot.left() - space * 0.8, places[k]),
                        QPointF(view.plot.left(), wanted[k]));
     }
-    const QString label = text(lines[k].label);
+    const QString label = printedText(lines[k].label);
     painter.drawText(QPointF(view.plot.left() - space - metrics.horizontalAdvance(label),
                              places[k] + half - metrics.descent() / 2),
                      label);
@@ -186,7 +184,7 @@ void EphemerisPicture::paintCurveLabels(QPainter& painter, const EphemerisView& 
   for (const timing::CurveLabel& label : layout_->curveLabels) {
     if (label.at.julianDay < view.from || label.at.julianDay > view.to) continue;
     const timing::EphemerisCurve& curve = layout_->curves[label.curve];
-    const QString name = text(curve.name);
+    const QString name = printedText(curve.name);
     const QPointF at = view.pixelOf(label.at);
     const double width = metrics.horizontalAdvance(name);
     const double left =
@@ -208,17 +206,18 @@ void EphemerisPicture::paintCurveLabels(QPainter& painter, const EphemerisView& 
 void EphemerisPicture::paintMarks(QPainter& painter, const EphemerisView& view,
                                   std::optional<std::size_t> chosen) const {
   const QFontMetricsF metrics(font_, painter.device());
-  const double radius = metrics.height() / 5;
+  const double radius = metrics.height() / 4.5;
   const auto& marks = layout_->marks;
   for (std::size_t k = 0; k < marks.size(); ++k) {
     const timing::HitMark& mark = marks[k];
     if (mark.at.julianDay < view.from || mark.at.julianDay > view.to) continue;
-    const QPointF at = view.pixelOf(mark.at);
+    const QColor colour = moverColour(mark.kind);
     const bool isChosen = chosen == k;
-    painter.setPen(QPen(isChosen ? QColor(Qt::black) : QColor(Qt::white), lineWidth(metrics)));
-    painter.setBrush(moverColour(mark.kind));
+    painter.setPen(isChosen ? QPen(Qt::black, 2 * lineWidth(metrics))
+                            : QPen(colour.darker(170), lineWidth(metrics) * 0.8));
+    painter.setBrush(colour);
     const double r = isChosen ? radius * 2 : radius;
-    painter.drawEllipse(at, r, r);
+    painter.drawEllipse(view.pixelOf(mark.at), r, r);
   }
   painter.setBrush(Qt::NoBrush);
 }

@@ -3,23 +3,13 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include "output/print_font.h"
+
 #include "chart/ephemeris.h"
 #include "timing/timeline.h"
 
 namespace kelvaro {
 namespace {
-
-QString text(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-QFont sansFont(double points, bool bold) {
-  QFont font(QStringLiteral("Arial"));
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  return font;
-}
 
 std::string personText(const chart::BirthData& birth) {
   return birth.firstName.empty() ? birth.name : birth.name + ", " + birth.firstName;
@@ -65,13 +55,13 @@ std::string moversText(const timing::MoverChoice& movers) {
 
 EphemerisSheet::EphemerisSheet(EphemerisSheetContent content)
     : content_(std::move(content)),
-      picture_(&content_.layout, content_.request.zone, sansFont(7, false)) {}
+      picture_(&content_.layout, content_.request.zone, sheetFont(7, false)) {}
 
 int EphemerisSheet::layOut(QPainter&, QSizeF) { return 1; }
 
 void EphemerisSheet::paintPage(QPainter& painter, int, const QRectF& body) {
   const double top = paintHead(painter, body);
-  const QFontMetricsF legend(sansFont(9, false), painter.device());
+  const QFontMetricsF legend(sheetFont(9, false), painter.device());
   const QRectF area(body.left(), top, body.width(),
                     body.bottom() - top - legend.lineSpacing() * 1.5);
   const auto& layout = content_.layout;
@@ -80,20 +70,21 @@ void EphemerisSheet::paintPage(QPainter& painter, int, const QRectF& body) {
 }
 
 double EphemerisSheet::paintHead(QPainter& painter, const QRectF& body) const {
-  const QFont titleFont = sansFont(16, true);
-  const QFont infoFont = sansFont(10, false);
+  const QFont titleFont = sheetFont(16, true);
+  const QFont infoFont = sheetFont(10, false);
   const QFontMetricsF title(titleFont, painter.device());
   const QFontMetricsF info(infoFont, painter.device());
   double top = body.top();
   painter.setPen(Qt::black);
   painter.setFont(titleFont);
-  painter.drawText(QPointF(body.left(), top + title.ascent()),
-                   QStringLiteral("Grafische Ephemeride: ") + text(personText(content_.birth)));
+  painter.drawText(
+      QPointF(body.left(), top + title.ascent()),
+      QStringLiteral("Grafische Ephemeride: ") + printedText(personText(content_.birth)));
   top += title.lineSpacing();
   painter.setFont(infoFont);
   for (const std::string& line :
        {birthText(content_.birth, content_.place), rangeText(content_.request)}) {
-    painter.drawText(QPointF(body.left(), top + info.ascent()), text(line));
+    painter.drawText(QPointF(body.left(), top + info.ascent()), printedText(line));
     top += info.lineSpacing();
   }
   return top + info.lineSpacing() * 0.5;
@@ -102,7 +93,7 @@ double EphemerisSheet::paintHead(QPainter& painter, const QRectF& body) const {
 // Coloured strokes for the kinds of movers, a dashed one for going back,
 // a dot for a hit and a grey stroke for the radix points.
 void EphemerisSheet::paintLegend(QPainter& painter, QPointF at) const {
-  const QFont font = sansFont(9, false);
+  const QFont font = sheetFont(9, false);
   const QFontMetricsF metrics(font, painter.device());
   const double stroke = metrics.averageCharWidth() * 3;
   const double gap = metrics.averageCharWidth() * 2;

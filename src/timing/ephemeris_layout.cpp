@@ -7,16 +7,22 @@
 
 #include "chart/ephemeris.h"
 #include "timing/calendar_entry.h"
+#include "timing/motion_cubic.h"
 
 namespace kelvaro::timing {
 namespace {
 
-// A curve is sampled at least this often over its range, at most this
-// often, and so that the mover goes no farther than kDegreesPerStep from
-// one sample to the next: finer than the picture's pixels on a page.
-constexpr double kLeastSamples = 400;
+// A curve is computed at least this often over its range, at most this
+// often, and so that the mover goes no farther than kDegreesPerStep from one
+// computed place to the next; between them it is drawn along the cubic
+// through their places and speeds, in pieces of at most kDegreesPerPiece and
+// at least kLeastPieces over the range: finer than a page's pixels.
+constexpr double kLeastSamples = 60;
 constexpr double kMostSamples = 40000;
-constexpr double kDegreesPerStep = 0.2;
+constexpr double kDegreesPerStep = 2;
+constexpr double kDegreesPerPiece = 0.2;
+constexpr double kLeastPieces = 500;
+constexpr int kMostPiecesPerStep = 32;
 
 constexpr int kMostDayLabels = 16;
 constexpr int kMostMonthLabels = 16;
@@ -29,29 +35,41 @@ constexpr std::array<std::string_view, 12> kMonthNames = {
     "Januar", "Februar", "März",      "April",   "Mai",      "Juni",
     "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
 
-struct Sample {
-  double julianDay;
-  double longitude;
-  double speed;
-};
-
 double dialPlace(double longitude) {
   double place = std::fmod(longitude, kDialDegrees);
   if (place < 0) place += kDialDegrees;
   return place >= kDialDegrees ? 0 : place;
 }
 
-// The motion over [from, to], denser where it is fast.
+// The places computed between two samples along their cubic, `b` last.
+void addPieces(const Sample& a, Sample b, double shortest, std::vector<Sample>& samples) {
+  b.value = a.value + std::remainder(b.value - a.value, 360.0);
+  const double pieces =
+      std::max(std::abs(b.value - a.value) / kDegreesPerPiece, (b.time - a.time) / shortest);
+  const int count = std::clamp(static_cast<int>(std::ceil(pieces)), 1, kMostPiecesPerStep);
+  const Cubic cubic(a, b);
+  for (int k = 1; k < count; ++k) {
+    const double s = static_cast<double>(k) / count;
+    samples.push_back({cubic.timeAt(s), cubic.at(s), cubic.speedAt(s)});
+  }
+  samples.push_back(b);
+}
+
+// The motion over [from, to], computed more often where it is fast, and
+// drawn in pieces between.
 std::vector<Sample> samplesOf(const MotionFunction& motion, double from, double to) {
   std::vector<Sample> samples;
   const double longest = (to - from) / kLeastSamples;
   const double shortest = (to - from) / kMostSamples;
-  for (double t = from;;) {
-    const Motion m = motion(t);
-    samples.push_back({t, m.longitude, m.speed});
-    if (t >= to) break;
-    const double step = kDegreesPerStep / std::max(std::abs(m.speed), 1e-9);
+  const double piece = (to - from) / kLeastPieces;
+  const Motion first = motion(from);
+  samples.push_back({from, first.longitude, first.speed});
+  for (double t = from; t < to;) {
+    const Sample last = samples.back();
+    const double step = kDegreesPerStep / std::max(std::abs(last.speed), 1e-9);
     t = std::min(to, t + std::clamp(step, shortest, longest));
+    const Motion m = motion(t);
+    addPieces(last, {t, m.longitude, m.speed}, piece, samples);
   }
   return samples;
 }
@@ -66,14 +84,14 @@ void beginStretch(std::vector<CurveStretch>& stretches, CurvePoint first, bool r
 std::vector<CurveStretch> stretchesOf(const std::vector<Sample>& samples) {
   std::vector<CurveStretch> stretches;
   if (samples.empty()) return stretches;
-  double unwrapped = dialPlace(samples.front().longitude);
-  beginStretch(stretches, {samples.front().julianDay, unwrapped}, samples.front().speed < 0, false);
+  double unwrapped = dialPlace(samples.front().value);
+  beginStretch(stretches, {samples.front().time, unwrapped}, samples.front().speed < 0, false);
   double lane = 0;  // the turn of the dial the mover is on
   for (std::size_t k = 1; k < samples.size(); ++k) {
     const Sample& before = samples[k - 1];
     const Sample& now = samples[k];
     const double previous = unwrapped;
-    unwrapped += std::remainder(now.longitude - before.longitude, 360.0);
+    unwrapped += std::remainder(now.value - before.value, 360.0);
     const bool retrograde = now.speed < 0;
     if (retrograde != stretches.back().retrograde) {
       beginStretch(stretches, stretches.back().points.back(), retrograde, false);
@@ -83,12 +101,12 @@ std::vector<CurveStretch> stretchesOf(const std::vector<Sample>& samples) {
     while (nowLane != lane) {
       const double edge = (up ? lane + 1 : lane) * kDialDegrees;
       const double share = (edge - previous) / (unwrapped - previous);
-      const double at = before.julianDay + share * (now.julianDay - before.julianDay);
+      const double at = before.time + share * (now.time - before.time);
       stretches.back().points.push_back({at, up ? kDialDegrees : 0});
       beginStretch(stretches, {at, up ? 0 : kDialDegrees}, retrograde, true);
       lane += up ? 1 : -1;
     }
-    stretches.back().points.push_back({now.julianDay, unwrapped - lane * kDialDegrees});
+    stretches.back().points.push_back({now.time, unwrapped - lane * kDialDegrees});
   }
   return stretches;
 }
@@ -104,7 +122,7 @@ void addSolarArcs(const Movers& movers, const CalendarRequest& request, double f
   for (const int factor : request.factors) {
     std::vector<Sample> moved = arc;
     const double radix = movers.radix().position(Variant::r, factor);
-    for (Sample& sample : moved) sample.longitude += radix;
+    for (Sample& sample : moved) sample.value += radix;
     curves.push_back(curveOf(MoverKind::solarArc, factor, stretchesOf(moved)));
   }
 }
@@ -185,7 +203,11 @@ int labelStep(double count, int most, std::initializer_list<int> choices) {
   return *(choices.end() - 1);
 }
 
-std::string twoDigits(int value) { return (value < 10 ? "0" : "") + std::to_string(value); }
+std::string twoDigits(int value) {
+  std::string digits = std::to_string(value);
+  if (value < 10) digits.insert(digits.begin(), '0');
+  return digits;
+}
 
 void dayTicks(double from, double to, const LocalDays& days, std::vector<TimeTick>& ticks) {
   const int step = labelStep(to - from, kMostDayLabels, {1, 2, 5, 10});
@@ -209,7 +231,10 @@ void monthTicks(double from, double to, const LocalDays& days, std::vector<TimeT
       std::string label;
       if ((day.month - 1) % step == 0) {
         label = germanMonthName(day.month);
-        if (day.month == 1 || !yearShown) label += " " + std::to_string(day.year);
+        if (day.month == 1 || !yearShown) {
+          label += ' ';
+          label += std::to_string(day.year);
+        }
         yearShown = true;
       }
       ticks.push_back({at, label});

@@ -1,20 +1,17 @@
 #include "ui/ephemeris_command.h"
 
 #include <algorithm>
-#include <iostream>
-
-#include <QGuiApplication>
 
 #include "archive/archive.h"
 #include "archive/archive_location.h"
 #include "archive/person_birth.h"
 #include "cli/option_words.h"
-#include "cli/standard_streams.h"
 #include "cli/timeline_options.h"
 #include "core/text_encoding.h"
 #include "output/ephemeris_sheet.h"
 #include "output/page_file.h"
 #include "timing/ephemeris_layout.h"
+#include "ui/offscreen_command.h"
 
 namespace kelvaro::ui {
 namespace {
@@ -58,10 +55,6 @@ Checked<Printout> ephemerisOf(const cli::OptionWords& words) {
   return ephemerisPrintout(ephemerisSheetContent(born, found.place, asked, *timeline));
 }
 
-// Qt's own notes (in English, about the desktop it does not use here) stay
-// off stderr, which carries only the command's German messages.
-void ignoreQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
-
 }  // namespace
 
 bool asksForEphemeris(const std::vector<std::string>& arguments) {
@@ -102,12 +95,6 @@ int runEphemeris(const std::vector<std::string>& arguments, std::ostream& out, s
   return kExitDone;
 }
 
-int runEphemerisProgram(int argc, char** argv) {
-  const std::vector<std::string> arguments = cli::utf8Arguments(argc, argv);
-  qInstallMessageHandler(&ignoreQtMessages);
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  return runEphemeris(arguments, std::cout, std::cerr);
-}
+int runEphemerisProgram(int argc, char** argv) { return runOffscreen(argc, argv, &runEphemeris); }
 
 }  // namespace kelvaro::ui

@@ -37,6 +37,7 @@
 #include "ui/calendar_window.h"
 #include "ui/dial_disc.h"
 #include "ui/dial_window.h"
+#include "ui/ephemeris_window.h"
 #include "ui/offscreen_screen.h"
 #include "ui/persons_window.h"
 #include "ui/program.h"
