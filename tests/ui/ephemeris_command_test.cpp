@@ -19,15 +19,11 @@ namespace {
 namespace fs = std::filesystem;
 using testing::pagesOf;
 using testing::pdfText;
-using testing::runProcess;
 using testing::TempDir;
 
+// kelvaro with these arguments, without a display whatever the environment says.
 testing::ProcessOutput kelvaro(const std::vector<std::string>& arguments) {
-  std::vector<std::string> command = {
-      "/usr/bin/env",        "-u",           "DISPLAY", "-u", "WAYLAND_DISPLAY",
-      "QT_QPA_PLATFORM=xcb", KELVARO_PROGRAM};
-  command.insert(command.end(), arguments.begin(), arguments.end());
-  return runProcess(command);
+  return testing::runWithoutDisplay(KELVARO_PROGRAM, arguments);
 }
 
 archive::Person person(std::string place, double latitude) {
