@@ -2,12 +2,14 @@
 // of the list, a click on a mark chooses its line there, "Heute" and the
 // wheel move what is shown.
 #include <cmath>
+#include <filesystem>
 
 #include <QDateEdit>
 #include <QDateTime>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "core/text_encoding.h"
 #include "support/birth_data.h"
 #include "ui/calendar_window.h"
 #include "ui/ephemeris_canvas.h"
@@ -68,6 +70,17 @@ class EphemerisWindowTest : public UiTestCase {
     QCOMPARE(list->anchor().line, *alone + 1);
     QCOMPARE(list->cursor().line, *alone + 1);
     QCOMPARE(list->selectedText().toStdString(), viewLines(*calendar_, "TimelineList")[*alone + 1]);
+  }
+
+  void savesTheSheetAsPdfInTheResultFolder() {
+    click(child(*ephemeris_, "PdfButton"));
+    const auto pdf =
+        run_->startFolder() / pathFromUtf8("Müller-Anna-Ephemeride-01012026-30062026.pdf");
+    QVERIFY(std::filesystem::exists(pdf) && std::filesystem::file_size(pdf) > 1000);
+    const auto& boxes = run_->platform().boxes();
+    QCOMPARE(boxes.size(), std::size_t{1});
+    QVERIFY(boxes[0].kind == ui::BoxKind::information);
+    QVERIFY(boxes[0].text.ends_with("Müller-Anna-Ephemeride-01012026-30062026.pdf"));
   }
 
   void wheelZoomsAndTodayCentres() {
