@@ -11,6 +11,7 @@
 //                                 runs every option and the dial; writes its peak memory
 //                                 into FILE
 //   kelvaro_window_bench --persons the rows of the persons window only
+//   kelvaro_window_bench --ephemeris the rows of the graphic ephemeris only
 //
 // Each step is timed from the user's last keystroke or click to the lines
 // shown: the orb entry to the content overview, "Weiter zur Suche" to the
@@ -32,13 +33,19 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QDateEdit>
+#include <QImage>
+#include <QPainter>
 #include <QtTest>
 
 #include "archive/archive.h"
 #include "bench/cases.h"
 #include "bench/persons_data.h"
 #include "bench/quiet_process.h"
+#include "output/ephemeris_picture.h"
 #include "search/dial_layout.h"
+#include "tests/support/birth_data.h"
+#include "timing/calendar_entry.h"
+#include "timing/ephemeris_layout.h"
 #include "ui/dial_disc.h"
 #include "ui/dial_window.h"
 #include "ui/offscreen_screen.h"
@@ -57,6 +64,9 @@ constexpr double kTargetPeakMegabytes = 60;
 constexpr double kTargetCalendarMillis = 1000;
 constexpr double kTargetPersonsOpenMillis = 300;
 constexpr double kTargetSheetMillis = 300;
+constexpr double kTargetEphemerisYearMillis = 100;
+constexpr double kTargetEphemerisCenturyMillis = 300;
+constexpr std::size_t kEphemerisLines = 30;
 
 double millisSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -421,6 +431,40 @@ void measurePersons(std::vector<Row>& rows) {
   rows.push_back(std::move(personsKeystroke));
 }
 
+// The graphic ephemeris of a person from 2026 on: its timeline computed
+// beforehand and cut to its first 30 lines, then, timed, laid out (the
+// curves sampled) and painted whole into an image of a large window.
+Row ephemerisRow(const char* name, double target, int years, timing::MoverChoice movers) {
+  const chart::BirthData birth = testing::birthData(testing::kKoeln);
+  timing::CalendarRequest asked = timing::ephemerisRequest(birth, 2026);
+  asked.to = {2026 + years - 1, 12, 31};
+  asked.movers = movers;
+  timing::Timeline timeline = timing::timeline(birth, asked).value();
+  require(timeline.hits.size() >= kEphemerisLines, "the timeline has too few lines");
+  timeline.hits.resize(kEphemerisLines);
+  Row row{name, {}, target};
+  for (int k = 0; k < kRepetitions; ++k) {
+    const Clock::time_point start = Clock::now();
+    const timing::Movers moving(birth);
+    const timing::EphemerisLayout layout = timing::ephemerisLayout(moving, asked, timeline);
+    QImage image(1600, 900, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    const EphemerisPicture picture(&layout, asked.zone, QApplication::font());
+    picture.paint(painter, picture.viewIn(&image, QRectF(image.rect()), layout.from, layout.to));
+    painter.end();
+    row.values.push_back(millisSince(start));
+  }
+  return row;
+}
+
+void measureEphemeris(std::vector<Row>& rows) {
+  rows.push_back(ephemerisRow("ephemeris/transits-year-30-lines", kTargetEphemerisYearMillis, 1,
+                              {false, false, true}));
+  rows.push_back(ephemerisRow("ephemeris/S+P-100-years-30-lines", kTargetEphemerisCenturyMillis,
+                              100, {true, true, false}));
+}
+
 // One step, each repetition in a run of its own after a load at the default orb.
 Row stepAfterLoad(const char* name, double target, double (Options::*step)()) {
   Row row{name, {}, target};
@@ -464,6 +508,7 @@ int measure() {
   rows.push_back(
       stepAfterLoad("window/dial-sheet-pdf", kTargetSheetMillis, &Options::dialSheetPdf));
   measurePersons(rows);
+  measureEphemeris(rows);
   rows.push_back({"window/peak-memory-every-option-at-9:59",
                   {peakMegabytesOfRun("--all")},
                   kTargetPeakMegabytes});
@@ -484,6 +529,11 @@ int main(int argc, char** argv) {
   if (mode == "--persons") {
     std::vector<Row> rows;
     measurePersons(rows);
+    return printTable(rows);
+  }
+  if (mode == "--ephemeris") {
+    std::vector<Row> rows;
+    measureEphemeris(rows);
     return printTable(rows);
   }
   if (mode == "--start" || mode == "--all") {

@@ -6,6 +6,7 @@
 
 #include "archive/person_birth.h"
 #include "cli/persons_commands.h"
+#include "cli/timeline_options.h"
 #include "core/system_error_text.h"
 #include "core/text_encoding.h"
 #include "loading/orb_entry.h"
@@ -21,67 +22,15 @@ constexpr int kDone = 0;
 constexpr int kUsage = 1;
 constexpr int kRefused = 2;
 
-// --bodies names the factors that move: T takes those of them the calendar
-// lists, S and P all of them. Without it, T has the calendar's slow bodies
-// and S and P every factor.
-Checked<std::monostate> setMovingFactors(const OptionWords& words, timing::CalendarEntry& entry) {
-  entry.bodies = timing::defaultCalendarBodies();
-  entry.factors = timing::allDirectedFactors();
-  if (!words.has("bodies")) return std::monostate{};
-  auto named = timing::parseCalendarFactors(words.value("bodies"));
-  if (const Rejection* refused = rejection(named)) return *refused;
-  entry.factors = std::get<std::vector<int>>(std::move(named));
-  entry.bodies.clear();
-  for (const int body : timing::kCalendarBodies) {
-    if (std::find(entry.factors.begin(), entry.factors.end(), body) != entry.factors.end()) {
-      entry.bodies.push_back(body);
-    }
-  }
-  return std::monostate{};
-}
-
-// The entry of the options; the zone is the birth zone unless --zone names one.
-Checked<timing::CalendarEntry> entryOf(const OptionWords& words, const chart::BirthData& birth) {
-  timing::CalendarEntry entry;
-  entry.from = words.value("from");
-  entry.to = words.value("to");
-  entry.zone = words.has("zone") ? words.value("zone") : birth.zone.name();
-  entry.movers = {true, true, true};
-  if (words.has("movers")) {
-    auto movers = timing::parseMovers(words.value("movers"));
-    if (const Rejection* refused = rejection(movers)) return *refused;
-    entry.movers = std::get<timing::MoverChoice>(movers);
-  }
-  if (const auto set = setMovingFactors(words, entry); const Rejection* refused = rejection(set)) {
-    return *refused;
-  }
-  if (words.has("points")) {
-    const auto points = timing::parseCalendarPoints(words.value("points"));
-    if (const Rejection* refused = rejection(points)) return *refused;
-    entry.points = std::get<timing::CalendarPoints>(points);
-  }
-  entry.with = words.value("with");
-  if (words.has("orb")) {
-    entry.orb = parseOrbText(words.value("orb"));
-    if (!entry.orb) return Rejection{orbTextRefusal(words.value("orb"))};
-  }
-  return entry;
-}
-
 // The request of the options for the person, or nothing (the message written).
 std::optional<timing::CalendarRequest> requestOf(const PersonsInvocation& call,
                                                  const chart::BirthData& birth) {
-  const auto entry = entryOf(call.words, birth);
-  if (const Rejection* refused = rejection(entry)) {
+  auto request = timelineRequestOf(call.words, birth);
+  if (const Rejection* refused = rejection(request)) {
     call.err << refused->message << "\n";
     return std::nullopt;
   }
-  auto checked = timing::checkCalendarEntry(std::get<timing::CalendarEntry>(entry));
-  if (const auto* refusal = std::get_if<timing::CalendarRefusal>(&checked)) {
-    call.err << refusal->message << "\n";
-    return std::nullopt;
-  }
-  return std::get<timing::CalendarRequest>(std::move(checked));
+  return std::get<timing::CalendarRequest>(std::move(request));
 }
 
 }  // namespace

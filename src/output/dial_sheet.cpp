@@ -24,18 +24,6 @@ constexpr int kSmallestListPoints = 4;
 constexpr std::array<const char*, 4> kRingNames = {"r Radix", "p Progression", "s Solarbogen",
                                                    "t Transit"};
 
-QString text(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-QFont sansFont(double points, bool bold) {
-  QFont font(QStringLiteral("Arial"));
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  return font;
-}
-
 // Fonts in the dial's own units, which the page's scale turns into sizes.
 DialLook paperLook() {
   QFont names(QStringLiteral("Arial"));
@@ -48,13 +36,13 @@ DialLook paperLook() {
 }
 
 QString personText(const TransitRecord& record) {
-  if (record.firstName().empty()) return text(record.surname());
-  return text(record.surname() + ", " + record.firstName());
+  if (record.firstName().empty()) return printedText(record.surname());
+  return printedText(record.surname() + ", " + record.firstName());
 }
 
 QString transitText(const TransitRecord& record) {
   return QStringLiteral("Transit: ") +
-         text(record.date() + ", " + record.time() + ", " + record.place());
+         printedText(record.date() + ", " + record.time() + ", " + record.place());
 }
 
 QString ringLegend(const std::array<bool, 4>& shown) {
@@ -85,7 +73,7 @@ QFont fittedListFont(const QPaintDevice* device, const SearchResult& list, doubl
     const QFontMetricsF metrics(font, device);
     double widest = 0;
     for (const std::string_view line : lines) {
-      widest = std::max(widest, metrics.horizontalAdvance(text(line)));
+      widest = std::max(widest, metrics.horizontalAdvance(printedText(line)));
     }
     if (widest <= width) break;
   }
@@ -112,10 +100,10 @@ DialSheet::DialSheet(DialSheetContent content, bool onePage)
 
 int DialSheet::layOut(QPainter& painter, QSizeF body) {
   const QPaintDevice* device = painter.device();
-  const QFontMetricsF title(sansFont(16, true), device);
-  const QFontMetricsF info(sansFont(11, false), device);
-  const QFontMetricsF pointer(sansFont(12, true), device);
-  const QFontMetricsF legend(sansFont(10, false), device);
+  const QFontMetricsF title(sheetFont(16, true), device);
+  const QFontMetricsF info(sheetFont(11, false), device);
+  const QFontMetricsF pointer(sheetFont(12, true), device);
+  const QFontMetricsF legend(sheetFont(10, false), device);
   const double dialTop = title.lineSpacing() + info.lineSpacing() * 1.6;
   dialSide_ = std::max(0.0, std::min(body.width(), body.height() / 2));
   listTop_ = dialTop + dialSide_ + info.lineSpacing() * 0.6 + pointer.lineSpacing() +
@@ -144,10 +132,10 @@ void DialSheet::paintPage(QPainter& painter, int page, const QRectF& body) {
 
 void DialSheet::paintHead(QPainter& painter, const QRectF& body) const {
   const QPaintDevice* device = painter.device();
-  const QFont titleFont = sansFont(16, true);
-  const QFont infoFont = sansFont(11, false);
-  const QFont pointerFont = sansFont(12, true);
-  const QFont legendFont = sansFont(10, false);
+  const QFont titleFont = sheetFont(16, true);
+  const QFont infoFont = sheetFont(11, false);
+  const QFont pointerFont = sheetFont(12, true);
+  const QFont legendFont = sheetFont(10, false);
   const QFontMetricsF title(titleFont, device);
   const QFontMetricsF info(infoFont, device);
   const QFontMetricsF pointer(pointerFont, device);
@@ -174,14 +162,15 @@ void DialSheet::paintHead(QPainter& painter, const QRectF& body) const {
   painter.restore();
   top += dialSide_ + info.lineSpacing() * 0.6;
 
-  const QString pointerLine = text(pointerText(content_.pointer));
+  const QString pointerLine = printedText(pointerText(content_.pointer));
   painter.setFont(pointerFont);
   painter.setPen(kAccent);
   painter.drawText(QPointF(body.left(), top + pointer.ascent()), pointerLine);
   painter.setPen(Qt::black);
   const double orbLeft =
       body.left() + pointer.horizontalAdvance(pointerLine + QStringLiteral("    "));
-  painter.drawText(QPointF(orbLeft, top + pointer.ascent()), text(orbLabelText(content_.orb)));
+  painter.drawText(QPointF(orbLeft, top + pointer.ascent()),
+                   printedText(orbLabelText(content_.orb)));
   top += pointer.lineSpacing();
   painter.setFont(legendFont);
   painter.drawText(QPointF(body.left(), top + legend.ascent()), ringLegend(content_.shownRings));
@@ -201,7 +190,7 @@ void DialSheet::paintLines(QPainter& painter, std::size_t first, std::size_t cou
     const bool last = k + 1 == first + count;
     const QString line = onePage_ && last && left > 0
                              ? QStringLiteral("… und %1 weitere Zeilen").arg(left + 1)
-                             : text(lines[k]);
+                             : printedText(lines[k]);
     painter.drawText(QPointF(body.left(), top + metrics.ascent()), line);
     top += metrics.lineSpacing();
   }

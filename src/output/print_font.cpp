@@ -12,6 +12,18 @@ QFont printFont(QFont font) {
   return font;
 }
 
+QFont sheetFont(double points, bool bold) {
+  QFont font(QStringLiteral("Arial"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  return font;
+}
+
+QString printedText(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
 std::size_t charactersAcross(const QFontMetricsF& metrics, double width) {
   const double advance = metrics.horizontalAdvance(QLatin1Char('M'));
   if (advance <= 0) return 0;

@@ -26,6 +26,8 @@ class Cubic {
   }
 
   double at(double s) const { return c0_ + s * (c1_ + s * (c2_ + s * c3_)); }
+  // The speed at s, per unit of time.
+  double speedAt(double s) const { return (c1_ + s * (2 * c2_ + 3 * s * c3_)) / span_; }
   double timeAt(double s) const { return s == 1 ? end_ : start_ + span_ * s; }
   double span() const { return span_; }
 

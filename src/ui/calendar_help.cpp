@@ -59,7 +59,11 @@ constexpr std::string_view kHelp =
     "statt sie zu verdoppeln. „Als PDF speichern“ schreibt die Seiten, die „Drucken“ druckt, "
     "in eine PDF-Datei. Alle drei schlagen den Programm-Ordner vor (~/Astro/Kelvaro, unter "
     "Windows C:\\Astro\\Kelvaro) und einen Namen aus der Person und dem Zeitraum; eine "
-    "vorhandene Datei wird nur nach Rückfrage ersetzt. „Drucken“ druckt die Zeilen.";
+    "vorhandene Datei wird nur nach Rückfrage ersetzt. „Drucken“ druckt die Zeilen.\n"
+    "\n"
+    "„Grafische Ephemeride“ zeigt die berechnete Zeitleiste als Bild: die Kurven der bewegten "
+    "Faktoren auf der 22,5°-Scheibe über der Zeit, die gewählten Punkte als Linien und jede "
+    "Zeile der Liste als Punkt. Ein Klick auf einen Punkt wählt seine Zeile hier in der Liste.";
 
 }  // namespace
 

@@ -27,7 +27,9 @@
 #include "ui/calendar_help.h"
 #include "ui/date_field.h"
 #include "ui/entry_field.h"
+#include "ui/ephemeris_window.h"
 #include "ui/line_view.h"
+#include "ui/named_controls.h"
 #include "ui/platform.h"
 #include "ui/text_view.h"
 #include "ui/window_help.h"
@@ -40,12 +42,6 @@ constexpr int kProgressSteps = 1000;
 constexpr int kProgressDelayMs = 250;  // shorter computations show no progress bar
 constexpr int kBodyColumns = 5;
 constexpr int kFactorColumns = 6;
-
-template <typename Widget>
-Widget* named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 QLabel* hint(const QString& text, const char* name) {
   auto* label = named(new QLabel(text), name);
@@ -100,6 +96,7 @@ CalendarWindow::CalendarWindow(Platform& platform, QWidget* parent, ResultHandle
   connect(pdfButton_, &QPushButton::clicked, this, &CalendarWindow::pdfClicked);
   connect(saveButton_, &QPushButton::clicked, this, &CalendarWindow::saveClicked);
   connect(exportButton_, &QPushButton::clicked, this, &CalendarWindow::exportClicked);
+  connect(ephemerisButton_, &QPushButton::clicked, this, &CalendarWindow::ephemerisClicked);
   for (QCheckBox* kind : {solarArcBox_, progressedBox_, transitBox_}) {
     connect(kind, &QCheckBox::toggled, this, &CalendarWindow::showKinds);
   }
@@ -230,6 +227,8 @@ QWidget* CalendarWindow::createResultArea() {
   pdfButton_ = named(new QPushButton(QStringLiteral("Als PDF speichern")), "PdfButton");
   saveButton_ = named(new QPushButton(QStringLiteral("Speichern")), "SaveButton");
   exportButton_ = named(new QPushButton(QStringLiteral("iCal exportieren …")), "ExportButton");
+  ephemerisButton_ =
+      named(new QPushButton(QStringLiteral("Grafische Ephemeride")), "EphemerisButton");
   auto* buttons = new QHBoxLayout;
   for (QPushButton* button : resultButtons()) {
     button->setEnabled(false);
@@ -491,6 +490,23 @@ void CalendarWindow::exportClicked() {
   const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
   writeChosenFile("iCal exportieren", "ics", "iCalendar-Datei (*.ics)",
                   timing::icalendarText(*person_, *timeline_, now));
+}
+
+// The ephemeris of the timeline shown; its marks choose lines of the list.
+void CalendarWindow::ephemerisClicked() {
+  if (!timeline_) return;
+  if (!ephemerisWindow_) {
+    ephemerisWindow_ = new EphemerisWindow(platform_, this, resultFolder_);
+    connect(ephemerisWindow_, &EphemerisWindow::lineChosen, this, &CalendarWindow::selectLine);
+  }
+  ephemerisWindow_->showTimeline(*person_, "", *shownRequest_, *timeline_);
+}
+
+void CalendarWindow::selectLine(std::size_t line) {
+  if (line >= resultView_->lines().size()) return;
+  const auto length = toQString(resultView_->lines()[line]).size();
+  resultView_->select({line, 0}, {line, length});
+  resultView_->ensureVisible({line, 0});
 }
 
 }  // namespace kelvaro::ui

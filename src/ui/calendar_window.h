@@ -24,6 +24,7 @@ class QRadioButton;
 
 namespace kelvaro::ui {
 
+class EphemerisWindow;
 class LineView;
 class Platform;
 
@@ -34,7 +35,8 @@ class Platform;
 // transit file knows no birth, so for it only T can be chosen, and
 // "Berechnen" hands the lines to the main window and closes; for a person
 // the lines stay in the window, with "Drucken", "Als PDF speichern",
-// "Speichern" and "iCal exportieren …". A computation longer than a quarter
+// "Speichern", "iCal exportieren …" and "Grafische Ephemeride", whose marks
+// choose lines of the list. A computation longer than a quarter
 // of a second shows a progress bar whose "Abbrechen" stops it and leaves
 // everything as it was.
 class CalendarWindow : public QDialog {
@@ -78,6 +80,8 @@ class CalendarWindow : public QDialog {
   void pdfClicked();
   void saveClicked();
   void exportClicked();
+  void ephemerisClicked();
+  void selectLine(std::size_t line);
   TransitRecord headerRecord() const;
   std::string proposedName(const char* extension) const;
   bool writeChosenFile(const std::string& title, const char* extension, const std::string& fileType,
@@ -124,10 +128,18 @@ class CalendarWindow : public QDialog {
   QPushButton* pdfButton_;
   QPushButton* saveButton_;
   QPushButton* exportButton_;
+  QPushButton* ephemerisButton_;
+  EphemerisWindow* ephemerisWindow_ = nullptr;  // made when first asked for
 
-  // Drucken, Als PDF speichern, Speichern, iCal exportieren: for the lines shown.
-  std::array<QPushButton*, 4> resultButtons() const {
-    return {printButton_, pdfButton_, saveButton_, exportButton_};
+ public:
+  // The window of the graphic ephemeris, once it was opened.
+  EphemerisWindow* ephemerisWindow() const { return ephemerisWindow_; }
+
+ private:
+  // Drucken, Als PDF speichern, Speichern, iCal exportieren, Grafische
+  // Ephemeride: for the lines shown.
+  std::array<QPushButton*, 5> resultButtons() const {
+    return {printButton_, pdfButton_, saveButton_, exportButton_, ephemerisButton_};
   }
 };
 

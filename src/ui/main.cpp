@@ -2,6 +2,7 @@
 //
 //   kelvaro [QT OPTIONS]
 //   kelvaro --version
+//   kelvaro --sheet …, kelvaro --ephemeris …: sheets without a window
 #include <cstring>
 #include <iostream>
 
@@ -9,6 +10,7 @@
 #include <QIcon>
 
 #include "core/version.h"
+#include "ui/ephemeris_command.h"
 #include "ui/first_start.h"
 #include "ui/german_locale.h"
 #include "ui/program.h"
@@ -23,6 +25,10 @@ int main(int argc, char** argv) {
   // kelvaro --sheet …: the dial sheet without a window.
   if (kelvaro::ui::asksForSheet(std::vector<std::string>(argv + 1, argv + argc))) {
     return kelvaro::ui::runSheetProgram(argc, argv);
+  }
+  // kelvaro --ephemeris …: a person's graphic ephemeris without a window.
+  if (kelvaro::ui::asksForEphemeris(std::vector<std::string>(argv + 1, argv + argc))) {
+    return kelvaro::ui::runEphemerisProgram(argc, argv);
   }
   // The program speaks German, Qt's own dialogs too.
   kelvaro::ui::GermanLocale german;

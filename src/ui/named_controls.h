@@ -19,6 +19,13 @@ Widget* named(Widget* widget, const char* name, const QRect& geometry) {
   return widget;
 }
 
+// The same for a window laid out by its layouts.
+template <typename Widget>
+Widget* named(Widget* widget, const char* name) {
+  widget->setObjectName(QString::fromLatin1(name));
+  return widget;
+}
+
 QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
 QPushButton* button(QWidget* parent, const char* name, const QString& caption,
                     const QRect& geometry);

@@ -1,5 +1,8 @@
 #include "ui/persons_window.h"
 
+#include <chrono>
+
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -11,9 +14,12 @@
 
 #include "archive/aaf_import.h"
 #include "archive/aaf_writer.h"
+#include "archive/person_birth.h"
 #include "core/system_error_text.h"
 #include "core/text_encoding.h"
 #include "output/file_replace.h"
+#include "timing/ephemeris_layout.h"
+#include "ui/ephemeris_window.h"
 #include "ui/person_form.h"
 #include "ui/person_list_model.h"
 #include "ui/platform.h"
@@ -44,6 +50,11 @@ const std::vector<std::string> kHelp = {
     "",
     "Zeitleiste …: öffnet den Kalender für die gewählte Person: wann Solarbogen (S), "
     "Progression (P) und Transite (T) ihre Radix-Punkte und Halbsummen auslösen.",
+    "",
+    "Grafische Ephemeride …: zeigt das laufende Jahr der gewählten Person als Bild: die Kurven "
+    "von Solarbogen, Progression und Transiten über den Radixpunkten und Halbsummen mit MC, SO, "
+    "AS oder MO. Andere Zeiträume und Punkte wählt man in der Zeitleiste und öffnet dort die "
+    "grafische Ephemeride.",
     "",
     "AAF importieren …: liest eine Datei im Astrologischen Austauschformat (Windows-1252 oder "
     "UTF-8). Wer schon im Archiv steht (gleicher Name, Vorname, Ort und Geburtszeitpunkt), wird "
@@ -115,6 +126,7 @@ void PersonsWindow::createControls() {
   exportButton_ = commandButton(this, "ExportAaf", QStringLiteral("AAF exportieren …"));
   transitButton_ = commandButton(this, "TransitFile", QStringLiteral("Transit-Datei …"));
   timelineButton_ = commandButton(this, "Timeline", QStringLiteral("Zeitleiste …"));
+  ephemerisButton_ = commandButton(this, "Ephemeris", QStringLiteral("Grafische Ephemeride …"));
   closeButton_ = commandButton(this, "ClosePersons", QStringLiteral("Schließen"));
 
   auto* search = new QHBoxLayout;
@@ -131,6 +143,7 @@ void PersonsWindow::createControls() {
   commands->addSpacing(12);
   commands->addWidget(transitButton_);
   commands->addWidget(timelineButton_);
+  commands->addWidget(ephemerisButton_);
   commands->addSpacing(12);
   commands->addWidget(importButton_);
   commands->addWidget(exportButton_);
@@ -168,6 +181,7 @@ void PersonsWindow::connectControls() {
   connect(timelineButton_, &QPushButton::clicked, this, [this] {
     if (const auto person = chosenPerson()) emit timelineRequested(*person);
   });
+  connect(ephemerisButton_, &QPushButton::clicked, this, &PersonsWindow::openEphemeris);
   connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -224,7 +238,8 @@ std::optional<archive::Person> PersonsWindow::chosenPerson() const {
 
 void PersonsWindow::updateButtons() {
   const bool chosen = chosenPerson().has_value();
-  for (QPushButton* button : {editButton_, deleteButton_, transitButton_, timelineButton_}) {
+  for (QPushButton* button :
+       {editButton_, deleteButton_, transitButton_, timelineButton_, ephemerisButton_}) {
     button->setEnabled(chosen);
   }
   restoreButton_->setEnabled(!deletedPersons_.empty());
@@ -338,6 +353,25 @@ void PersonsWindow::exportAaf() {
 
 void PersonsWindow::requestTransitFile() {
   if (const auto person = chosenPerson()) emit transitFileRequested(*person);
+}
+
+// The ephemeris of the chosen person for the current year; a person whose
+// place is unchecked has none, and the message says why.
+void PersonsWindow::openEphemeris() {
+  const auto person = chosenPerson();
+  if (!person) return;
+  const auto birth = archive::birthDataOf(*person);
+  if (const Rejection* refused = rejection(birth))
+    return platform_.showError(this, refused->message);
+  const chart::BirthData& born = std::get<chart::BirthData>(birth);
+  const auto today =
+      born.zone.toLocal(std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
+  const timing::CalendarRequest request = timing::ephemerisRequest(born, today.date.year);
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  auto timeline = timing::timeline(born, request);
+  QApplication::restoreOverrideCursor();
+  if (!ephemerisWindow_) ephemerisWindow_ = new EphemerisWindow(platform_, this, aafFolder_);
+  ephemerisWindow_->showTimeline(born, person->place, request, std::move(*timeline));
 }
 
 }  // namespace kelvaro::ui

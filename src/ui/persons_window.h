@@ -15,6 +15,7 @@ class QTableView;
 
 namespace kelvaro::ui {
 
+class EphemerisWindow;
 class PersonForm;
 class PersonListModel;
 class Platform;
@@ -54,6 +55,7 @@ class PersonsWindow : public QWidget {
   std::optional<archive::Person> chosenPerson() const;
   void updateButtons();
   void showCount();
+  void openEphemeris();
 
   void newPerson();
   void editPerson();
@@ -84,6 +86,8 @@ class PersonsWindow : public QWidget {
   QPushButton* exportButton_;
   QPushButton* transitButton_;
   QPushButton* timelineButton_;
+  QPushButton* ephemerisButton_;
+  EphemerisWindow* ephemerisWindow_ = nullptr;  // made when first asked for
   QPushButton* closeButton_;
 };
 

@@ -9,7 +9,8 @@
 // typical search of each option (both methods of option 2, both ways of
 // option 3), the dial window with its help and its sheet (the PNG that
 // "Bild speichern" writes), the transit calendar (its window, its help and
-// its lines), a person's timeline in the calendar window, and the help
+// its lines), a person's timeline in the calendar window, its graphic
+// ephemeris (a year of transits, sixty years of S and P), and the help
 // window. Runs without a display
 // (QT_QPA_PLATFORM=offscreen); the program and transit folders are made in
 // a temporary folder.
@@ -36,6 +37,7 @@
 #include "ui/calendar_window.h"
 #include "ui/dial_disc.h"
 #include "ui/dial_window.h"
+#include "ui/ephemeris_window.h"
 #include "ui/offscreen_screen.h"
 #include "ui/persons_window.h"
 #include "ui/program.h"
@@ -268,6 +270,31 @@ bool saveCalendar(kelvaro::ui::TForm1& main, const QString& folder) {
   return saved;
 }
 
+// The graphic ephemeris of the timeline window's person: a year of
+// transits, then sixty years of S and P, for the points with MC, SO, AS or MO.
+bool saveEphemeris(kelvaro::ui::CalendarWindow& window, const QString& folder) {
+  const auto show = [&window](QDate from, QDate to, bool directions) {
+    child<QDateEdit>(window, "DateEdit1").setDate(from);
+    child<QDateEdit>(window, "DateEdit2").setDate(to);
+    child<QAbstractButton>(window, "CheckBoxS").setChecked(directions);
+    child<QAbstractButton>(window, "CheckBoxP").setChecked(directions);
+    child<QAbstractButton>(window, "CheckBoxT").setChecked(!directions);
+    child<QLineEdit>(window, "Edit2").setText(QStringLiteral("MC,SO,AS,MO"));
+    child<QLineEdit>(window, "OrbEdit").clear();
+    click(window, "Button1");
+    click(window, "EphemerisButton");
+    return window.ephemerisWindow();
+  };
+  QWidget* year = show(QDate(2026, 1, 1), QDate(2026, 12, 31), false);
+  if (!year) return false;
+  year->resize(1400, 800);
+  bool saved = save(*year, folder, "14-ephemeris-transits-year.png");
+  QWidget* sixty = show(QDate(1990, 1, 1), QDate(2049, 12, 31), true);
+  saved &= save(*sixty, folder, "14-ephemeris-S-P-60-years.png");
+  sixty->close();
+  return saved;
+}
+
 // The timeline of the README's example person in the calendar window: the
 // first quarter of 2026 with S, P and T and the orb 1°12'.
 bool saveTimeline(kelvaro::ui::TForm1& main, kelvaro::ui::Platform& platform,
@@ -284,7 +311,8 @@ bool saveTimeline(kelvaro::ui::TForm1& main, kelvaro::ui::Platform& platform,
   child<QLineEdit>(window, "OrbEdit").setText(QStringLiteral("1:12"));
   window.resize(1200, 700);
   click(window, "Button1");
-  const bool saved = save(window, folder, "13-timeline.png");
+  bool saved = save(window, folder, "13-timeline.png");
+  saved &= saveEphemeris(window, folder);
   window.close();
   return saved;
 }

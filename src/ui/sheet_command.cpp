@@ -2,16 +2,13 @@
 
 #include <array>
 #include <cmath>
-#include <iostream>
 #include <memory>
 #include <optional>
 #include <variant>
 
 #include <CLI/CLI.hpp>
-#include <QGuiApplication>
 
 #include "cli/parser_texts.h"
-#include "cli/standard_streams.h"
 #include "core/text_encoding.h"
 #include "loading/axis_overview.h"
 #include "loading/content_overview.h"
@@ -22,6 +19,7 @@
 #include "output/output_lines.h"
 #include "output/page_file.h"
 #include "search/search_angle.h"
+#include "ui/offscreen_command.h"
 
 namespace kelvaro::ui {
 namespace {
@@ -116,10 +114,6 @@ int refuse(std::ostream& err, std::string message) {
   return kExitRefused;
 }
 
-// Qt's own notes (in English, about the desktop it does not use here) stay
-// off stderr, which carries only the command's German messages.
-void ignoreQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
-
 }  // namespace
 
 bool asksForSheet(const std::vector<std::string>& arguments) {
@@ -155,12 +149,6 @@ int runSheet(const std::vector<std::string>& arguments, std::ostream& out, std::
   return kExitDone;
 }
 
-int runSheetProgram(int argc, char** argv) {
-  const std::vector<std::string> arguments = cli::utf8Arguments(argc, argv);
-  qInstallMessageHandler(&ignoreQtMessages);
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  return runSheet(arguments, std::cout, std::cerr);
-}
+int runSheetProgram(int argc, char** argv) { return runOffscreen(argc, argv, &runSheet); }
 
 }  // namespace kelvaro::ui

@@ -20,4 +20,14 @@ ProcessOutput runProcess(const std::vector<std::string>& command,
 // shell passes the bare name of a program it found on the PATH.
 ProcessOutput runProcessNamed(const std::string& program, const std::vector<std::string>& argv);
 
+// A program with arguments and without a display, whatever the environment
+// says: no DISPLAY, no WAYLAND_DISPLAY, Qt asked for X11.
+inline ProcessOutput runWithoutDisplay(const std::string& program,
+                                       const std::vector<std::string>& arguments) {
+  std::vector<std::string> command = {
+      "/usr/bin/env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM=xcb", program};
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  return runProcess(command);
+}
+
 }  // namespace kelvaro::testing

@@ -4,6 +4,7 @@
 // clicks.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,10 +14,13 @@
 #include <memory>
 
 #include "archive/archive.h"
+#include "archive/person_birth.h"
 #include "core/transit_record.h"
 #include "loading/transit_file.h"
 #include "output/print_support.h"
+#include "timing/ephemeris_layout.h"
 #include "ui/calendar_window.h"
+#include "ui/ephemeris_window.h"
 #include "ui/new_transit_form.h"
 #include "ui/person_form.h"
 #include "ui/persons_window.h"
@@ -334,6 +338,37 @@ class PersonsWindowTest : public UiTestCase {
     chooseRow(persons, static_cast<int>(column(persons, 0).indexOf(QStringLiteral("Ohne"))));
     click(child(persons, "Timeline"));
     QVERIFY(!calendar->isVisible());
+    QCOMPARE(run_->platform().boxes(),
+             oneBox(ui::BoxKind::error,
+                    "Bei Ohne, Anna fehlen Breite, Länge oder Zeitzone des "
+                    "Geburtsorts (Ort prüfen)."));
+  }
+
+  // "Grafische Ephemeride …": the current year of the chosen person with S,
+  // P and T and the points with MC, SO, AS or MO; an unchecked place is
+  // refused with the timeline's message.
+  void aPersonsEphemeris() {
+    archive::Person unchecked = person("Ohne", "Nirgendwo", 6);
+    unchecked.latitude.reset();
+    const archive::Person koeln = person("Müller", "Köln", 5);
+    storePersons({koeln, unchecked});
+    ui::PersonsWindow& persons = openPersons();
+    QVERIFY(!child(persons, "Ephemeris")->isEnabled());
+    chooseRow(persons, static_cast<int>(column(persons, 0).indexOf(QStringLiteral("Müller"))));
+    click(child(persons, "Ephemeris"));
+    auto* ephemeris = persons.findChild<ui::EphemerisWindow*>(QStringLiteral("EphemerisWindow"));
+    QVERIFY(ephemeris && ephemeris->isVisible());
+    const chart::BirthData birth = std::get<chart::BirthData>(archive::birthDataOf(koeln));
+    const int year = QDate::currentDate().year();
+    const auto expected = timing::timeline(birth, timing::ephemerisRequest(birth, year));
+    QVERIFY(expected && ephemeris->timeline().result.lines == expected->result.lines);
+    QVERIFY(ephemeris->timeline().result.lines.front().find("vom 01.01." + std::to_string(year)) !=
+            std::string::npos);
+    ephemeris->close();
+
+    chooseRow(persons, static_cast<int>(column(persons, 0).indexOf(QStringLiteral("Ohne"))));
+    click(child(persons, "Ephemeris"));
+    QVERIFY(!ephemeris->isVisible());
     QCOMPARE(run_->platform().boxes(),
              oneBox(ui::BoxKind::error,
                     "Bei Ohne, Anna fehlen Breite, Länge oder Zeitzone des "

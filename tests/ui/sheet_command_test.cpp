@@ -30,11 +30,7 @@ std::string samplePath(const std::string& name) {
 
 // kelvaro with these arguments, without a display whatever the environment says.
 testing::ProcessOutput sheet(const std::vector<std::string>& arguments) {
-  std::vector<std::string> command = {
-      "/usr/bin/env",        "-u",           "DISPLAY", "-u", "WAYLAND_DISPLAY",
-      "QT_QPA_PLATFORM=xcb", KELVARO_PROGRAM};
-  command.insert(command.end(), arguments.begin(), arguments.end());
-  return runProcess(command);
+  return testing::runWithoutDisplay(KELVARO_PROGRAM, arguments);
 }
 
 bool has(const std::vector<std::string>& page, const std::string& wanted) {

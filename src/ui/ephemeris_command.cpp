@@ -1,0 +1,100 @@
+#include "ui/ephemeris_command.h"
+
+#include <algorithm>
+
+#include "archive/archive.h"
+#include "archive/archive_location.h"
+#include "archive/person_birth.h"
+#include "cli/option_words.h"
+#include "cli/timeline_options.h"
+#include "core/text_encoding.h"
+#include "output/ephemeris_sheet.h"
+#include "output/page_file.h"
+#include "timing/ephemeris_layout.h"
+#include "ui/offscreen_command.h"
+
+namespace kelvaro::ui {
+namespace {
+
+constexpr int kExitDone = 0;
+constexpr int kExitUsage = 1;
+constexpr int kExitRefused = 2;
+
+constexpr std::string_view kUsage =
+    "Aufruf: kelvaro --ephemeris AUSGABE --person NUMMER [--archive DATEI]\n"
+    "        --from=TT.MM.JJJJ --to=TT.MM.JJJJ [--movers=S,P,T] [--bodies=…] [--with=…]\n"
+    "        [--zone=ZONE]\n"
+    "Schreibt die grafische Ephemeride einer Person aus dem Personenarchiv als\n"
+    "AUSGABE (.pdf, .png oder .svg). Vorgaben: S, P und T; die Radixpunkte und\n"
+    "Halbsummen mit MC, SO, AS oder MO; die Zone der Geburt.\n";
+
+int wrongUsage(std::ostream& err, std::string_view message) {
+  err << "kelvaro --ephemeris: " << message << '\n' << kUsage;
+  return kExitUsage;
+}
+
+int refuse(std::ostream& err, std::string_view message) {
+  err << "kelvaro --ephemeris: " << message << '\n';
+  return kExitRefused;
+}
+
+// What OUT is to hold, or why the options ask for nothing valid.
+Checked<Printout> ephemerisOf(const cli::OptionWords& words) {
+  const std::filesystem::path archiveFile =
+      words.has("archive") ? pathFromUtf8(words.value("archive")) : archive::defaultArchiveFile();
+  auto person = archive::findPerson(words.value("person"), archiveFile);
+  if (const Rejection* refused = rejection(person)) return *refused;
+  const archive::Person& found = std::get<archive::Person>(person);
+  auto birth = archive::birthDataOf(found);
+  if (const Rejection* refused = rejection(birth)) return *refused;
+  const chart::BirthData& born = std::get<chart::BirthData>(birth);
+  auto request = cli::timelineRequestOf(words, born, timing::kEphemerisDefaultWith);
+  if (const Rejection* refused = rejection(request)) return *refused;
+  const timing::CalendarRequest& asked = std::get<timing::CalendarRequest>(request);
+  const auto timeline = timing::timeline(born, asked);
+  return ephemerisPrintout(ephemerisSheetContent(born, found.place, asked, *timeline));
+}
+
+}  // namespace
+
+bool asksForEphemeris(const std::vector<std::string>& arguments) {
+  for (const std::string& word : arguments) {
+    if (word == "--ephemeris" || word.starts_with("--ephemeris=")) return true;
+  }
+  return false;
+}
+
+int runEphemeris(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+  if (std::find(arguments.begin(), arguments.end(), "--help") != arguments.end()) {
+    out << kUsage;
+    return kExitDone;
+  }
+  const auto words = cli::readOptionWords(arguments, {"ephemeris", "person", "archive", "from",
+                                                      "to", "movers", "bodies", "with", "zone"});
+  if (!words || !words->positionals.empty()) {
+    return wrongUsage(err, "Unbekannte, doppelte oder leere Angabe.");
+  }
+  for (const char* required : {"ephemeris", "person", "from", "to"}) {
+    if (!words->has(required))
+      return wrongUsage(err, std::string("Die Angabe --") + required + " fehlt.");
+  }
+  const std::string outName = words->value("ephemeris");
+  const std::filesystem::path target = pathFromUtf8(outName);
+  const std::optional<PageFormat> format = pageFormatOf(target);
+  if (!format) {
+    return refuse(err, "Unbekanntes Format »" + outName + "«: erlaubt sind .pdf, .svg und .png.");
+  }
+  Checked<Printout> printout = ephemerisOf(*words);
+  if (const Rejection* refused = rejection(printout)) return refuse(err, refused->message);
+  const Checked<std::string> bytes =
+      printoutFile(std::get<Printout>(printout), *format, ephemerisPageLayout());
+  if (const Rejection* failure = rejection(bytes)) return refuse(err, failure->message);
+  if (auto failure = writePageFile(target, std::get<std::string>(bytes))) {
+    return refuse(err, *failure);
+  }
+  return kExitDone;
+}
+
+int runEphemerisProgram(int argc, char** argv) { return runOffscreen(argc, argv, &runEphemeris); }
+
+}  // namespace kelvaro::ui

@@ -1,0 +1,136 @@
+// kelvaro --ephemeris: a person's graphic ephemeris written without a
+// window, as PDF, PNG and SVG; every refusal with its exit status, a German
+// message and nothing left behind.
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "archive/archive.h"
+#include "output/print_support.h"
+#include "support/run_process.h"
+#include "support/temp_dir.h"
+
+namespace kelvaro {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::pagesOf;
+using testing::pdfText;
+using testing::TempDir;
+
+// kelvaro with these arguments, without a display whatever the environment says.
+testing::ProcessOutput kelvaro(const std::vector<std::string>& arguments) {
+  return testing::runWithoutDisplay(KELVARO_PROGRAM, arguments);
+}
+
+archive::Person person(std::string place, double latitude) {
+  archive::Person made;
+  made.name = "Müller";
+  made.firstName = "Anna";
+  made.birthDate = {1970, 3, 5};
+  made.birthTime = archive::BirthTime{14, 30, 0, false};
+  made.zone = "Europe/Berlin";
+  made.place = std::move(place);
+  made.latitude = latitude;
+  made.longitude = 6.95;
+  made.birthMoment = archive::momentOfBirth(made);
+  return made;
+}
+
+// An archive with a person (number 1) and one whose place is unchecked (2).
+fs::path archiveIn(const fs::path& folder) {
+  const fs::path file = folder / "personen.sqlite";
+  auto opened = archive::Archive::open(file);
+  auto& archive = std::get<archive::Archive>(opened);
+  archive.store(person("Köln", 50.9333));
+  archive::Person unchecked = person("Irgendwo", 50.9333);
+  unchecked.latitude.reset();
+  unchecked.birthMoment.reset();
+  archive.store(unchecked);
+  return file;
+}
+
+TEST(EphemerisCommand, WritesTheSheetAsPdfPngAndSvg) {
+  TempDir data;
+  const std::string archive = archiveIn(data.path()).string();
+  TempDir dir;
+  const fs::path pdf = dir.path() / "ephemeride.pdf";
+  const auto run = kelvaro({"--ephemeris", pdf.string(), "--person", "1", "--archive", archive,
+                            "--from=01.01.2031", "--to=31.12.2031", "--movers=S,P,T"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  if (testing::kReadsPdfText) {
+    const auto pages = pagesOf(pdfText(pdf));
+    ASSERT_EQ(pages.size(), 1U);
+    const std::string text = pdfText(pdf);
+    for (const char* wanted : {"Grafische Ephemeride: Müller, Anna", "in Köln", "Seite 1 von 1",
+                               "Zeitraum: 01.01.2031 bis 31.12.2031", "Januar 2031", "MCr"}) {
+      EXPECT_NE(text.find(wanted), std::string::npos) << wanted;
+    }
+  }
+  const auto png =
+      kelvaro({"--ephemeris", (dir.path() / "e.png").string(), "--person", "1", "--archive",
+               archive, "--from=01.01.1990", "--to=31.12.2049", "--movers=S,P", "--with=MC,SO"});
+  ASSERT_EQ(png.status, 0) << png.err;
+  EXPECT_EQ(testing::contentsOf(dir.path() / "e.png").substr(1, 3), "PNG");
+  const auto svg =
+      kelvaro({"--ephemeris", (dir.path() / "e.svg").string(), "--person", "1", "--archive",
+               archive, "--from=01.03.2031", "--to=31.03.2031", "--bodies=SA,UR"});
+  ASSERT_EQ(svg.status, 0) << svg.err;
+  EXPECT_NE(testing::contentsOf(dir.path() / "e.svg").find("<svg"), std::string::npos);
+}
+
+TEST(EphemerisCommand, RefusalsSayWhyAndLeaveNothingBehind) {
+  TempDir data;
+  const std::string archive = archiveIn(data.path()).string();
+  TempDir dir;
+  const std::string out = (dir.path() / "e.pdf").string();
+  const auto line = [&](std::vector<std::string> extra) {
+    std::vector<std::string> words = {"--ephemeris", out, "--archive",         archive,
+                                      "--person",    "1", "--from=01.01.2031", "--to=31.12.2031"};
+    for (std::string& word : extra) {
+      const auto key = word.substr(0, word.find('='));
+      const auto same = std::find_if(words.begin(), words.end(), [&](const std::string& w) {
+        return w.starts_with(key + "=") || w == key;
+      });
+      if (same == words.end()) {
+        words.push_back(word);
+      } else if (*same == key) {
+        *(same + 1) = word.substr(key.size() + 1);
+      } else {
+        *same = word;
+      }
+    }
+    return words;
+  };
+  const std::vector<std::pair<std::vector<std::string>, std::string>> refusals = {
+      {line({"--person=7"}), "keine Person mit der Nummer 7"},
+      {line({"--person=x"}), "keine Nummer"},
+      {line({"--person=2"}), "Ort prüfen"},
+      {line({"--from=31.02.2031"}), "31.02.2031"},
+      {line({"--to=01.01.2045"}), "länger als 10 Jahre"},
+      {line({"--movers=X"}), "X"},
+      {line({"--with=MC,QQ"}), "QQ"},
+      {line({"--ephemeris=" + (dir.path() / "e.jpg").string()}), "Unbekanntes Format"},
+      {line({"--ephemeris=" + (dir.path() / "weg" / "e.pdf").string()}),
+       "lässt sich nicht speichern"},
+  };
+  for (const auto& [arguments, message] : refusals) {
+    const auto run = kelvaro(arguments);
+    EXPECT_EQ(run.status, 2) << message << ": " << run.err;
+    EXPECT_TRUE(run.err.starts_with("kelvaro --ephemeris: ")) << run.err;
+    EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(fs::is_empty(dir.path())) << message;
+  }
+  const auto usage = kelvaro({"--ephemeris", out, "--person", "1"});
+  EXPECT_EQ(usage.status, 1);
+  EXPECT_NE(usage.err.find("--from"), std::string::npos) << usage.err;
+  EXPECT_TRUE(fs::is_empty(dir.path()));
+}
+
+}  // namespace
+}  // namespace kelvaro

@@ -1,0 +1,109 @@
+// The graphic ephemeris opened from a person's timeline: one mark per line
+// of the list, a click on a mark chooses its line there, "Heute" and the
+// wheel move what is shown.
+#include <cmath>
+#include <filesystem>
+
+#include <QDateEdit>
+#include <QDateTime>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "core/text_encoding.h"
+#include "support/birth_data.h"
+#include "ui/calendar_window.h"
+#include "ui/ephemeris_canvas.h"
+#include "ui/ephemeris_window.h"
+#include "ui/line_view.h"
+#include "ui/support/qtest_main.h"
+#include "ui/support/ui_helpers.h"
+#include "ui/support/ui_run.h"
+#include "ui/support/ui_test_case.h"
+#include "ui/window_help.h"
+
+namespace kelvaro::testing {
+
+class EphemerisWindowTest : public UiTestCase {
+  Q_OBJECT
+
+ protected:
+  void setUp() override {
+    run_ = std::make_unique<UiRun>();
+    run_->start();
+    calendar_ = new ui::CalendarWindow(run_->platform(), &run_->main(), {}, run_->startFolder());
+    calendar_->openFor(birthData(kKoeln));
+    child<QDateEdit>(*calendar_, "DateEdit1")->setDate(QDate(2026, 1, 1));
+    child<QDateEdit>(*calendar_, "DateEdit2")->setDate(QDate(2026, 6, 30));
+    child<QLineEdit>(*calendar_, "Edit2")->setText(QStringLiteral("MC,SO,AS,MO"));
+    click(child(*calendar_, "Button1"));
+    click(child(*calendar_, "EphemerisButton"));
+    ephemeris_ = calendar_->ephemerisWindow();
+  }
+
+ private slots:
+  void opensWithOneMarkPerListLine() {
+    QVERIFY(ephemeris_ && ephemeris_->isVisible());
+    QCOMPARE(ephemeris_->windowTitle(), QStringLiteral("Grafische Ephemeride"));
+    QVERIFY(ui::windowHelp(*ephemeris_) != nullptr);
+    const auto lines = viewLines(*calendar_, "TimelineList");
+    QVERIFY(lines.size() > 5);
+    QCOMPARE(ephemeris_->timeline().hits.size() + 1, lines.size());
+    // Every mark is in sight and shows its list line as tooltip.
+    const ui::EphemerisCanvas& canvas = ephemeris_->canvas();
+    for (std::size_t mark = 0; mark + 1 < lines.size(); ++mark) {
+      QVERIFY(canvas.rect().contains(canvas.pixelOfMark(mark)));
+      QCOMPARE(canvas.tooltipOf(mark).toStdString(), lines[mark + 1]);
+    }
+  }
+
+  void aClickOnAMarkChoosesItsLineInTheList() {
+    ui::EphemerisCanvas& canvas = ephemeris_->canvas();
+    const std::size_t marks = ephemeris_->timeline().hits.size();
+    std::optional<std::size_t> alone;  // the last mark nothing else covers
+    for (std::size_t mark = 0; mark < marks; ++mark) {
+      if (canvas.markAt(canvas.pixelOfMark(mark)) == mark) alone = mark;
+    }
+    QVERIFY(alone && *alone > 0);
+    QTest::mouseClick(&canvas, Qt::LeftButton, {}, canvas.pixelOfMark(*alone));
+    QVERIFY(canvas.chosenMark() == alone);
+    auto* list = child<ui::LineView>(*calendar_, "TimelineList");
+    QCOMPARE(list->anchor().line, *alone + 1);
+    QCOMPARE(list->cursor().line, *alone + 1);
+    QCOMPARE(list->selectedText().toStdString(), viewLines(*calendar_, "TimelineList")[*alone + 1]);
+  }
+
+  void savesTheSheetAsPdfInTheResultFolder() {
+    click(child(*ephemeris_, "PdfButton"));
+    const auto pdf =
+        run_->startFolder() / pathFromUtf8("Müller-Anna-Ephemeride-01012026-30062026.pdf");
+    QVERIFY(std::filesystem::exists(pdf) && std::filesystem::file_size(pdf) > 1000);
+    const auto& boxes = run_->platform().boxes();
+    QCOMPARE(boxes.size(), std::size_t{1});
+    QVERIFY(boxes[0].kind == ui::BoxKind::information);
+    QVERIFY(boxes[0].text.ends_with("Müller-Anna-Ephemeride-01012026-30062026.pdf"));
+  }
+
+  void wheelZoomsAndTodayCentres() {
+    ui::EphemerisCanvas& canvas = ephemeris_->canvas();
+    const double from = canvas.shownFrom();
+    const double to = canvas.shownTo();
+    canvas.zoom(0.5, (from + to) / 2);
+    QVERIFY(std::abs((canvas.shownTo() - canvas.shownFrom()) - (to - from) / 2) < 1e-6);
+    click(child(*ephemeris_, "WholeRangeButton"));
+    QCOMPARE(canvas.shownFrom(), from);
+    QCOMPARE(canvas.shownTo(), to);
+    click(child(*ephemeris_, "TodayButton"));
+    const double now = 2440587.5 + static_cast<double>(QDateTime::currentSecsSinceEpoch()) / 86400;
+    QVERIFY(std::abs((canvas.shownFrom() + canvas.shownTo()) / 2 - now) < 0.01);
+    QVERIFY(std::abs((canvas.shownTo() - canvas.shownFrom()) - (to - from)) < 1e-6);
+  }
+
+ private:
+  ui::CalendarWindow* calendar_ = nullptr;
+  ui::EphemerisWindow* ephemeris_ = nullptr;
+};
+
+}  // namespace kelvaro::testing
+
+KELVARO_QTEST_MAIN(kelvaro::testing::EphemerisWindowTest)
+#include "ephemeris_window_test.moc"
