@@ -2,7 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
+#include <tuple>
 
+#include "core/dial_rows.h"
 #include "core/std_ho.h"
 #include "loading/overview_axes.h"
 
@@ -33,29 +36,53 @@ void appendHeading(ResultText& lines, const TransitRecord& record) {
   lines.push_back(" ");
 }
 
+// The longitudes of the factors AS … PO, four variants each, at
+// (number − AS) × 4 + variant: the partners of every sum in one row.
+using Members = std::array<double, kFactorCount * kVariants.size()>;
+
+std::size_t memberIndex(int factorNumber) {
+  return static_cast<std::size_t>(factorNumber - kFirstFactor) * kVariants.size();
+}
+
+Members longitudes(const TransitRecord& record) {
+  Members all{};
+  for (int i = kFirstFactor; i <= kLastFactor; ++i) {
+    for (const Variant v : kVariants) {
+      all[memberIndex(i) + static_cast<std::size_t>(variantIndex(v))] = record.position(v, i);
+    }
+  }
+  return all;
+}
+
 // One line per factor variant listing its sums with later factors that hit
-// two or more axes; every hit is counted in the grid.
+// two or more axes; every hit is counted in the grid. The axis hits of a
+// whole row are counted first, then read.
 void appendSumsInSeveralAxes(ResultText& lines, const TransitRecord& record,
                              const std::array<double, 4>& axes, double orb, HitGrid& hits) {
+  const Members members = longitudes(record);
+  std::array<double, std::tuple_size_v<Members>> counts{};
   std::string line;
   for (int i = kFirstFactor; i <= kLastFactor; ++i) {
     const std::string_view name = factorName(i);
+    const std::size_t partnersFrom = memberIndex(i + 1);
+    const std::size_t partnerCount = members.size() - partnersFrom;
     for (Variant v : kVariants) {
       // The entry "ASr+KNt, " is built in place; its first four characters
       // are the row label "ASr+".
       std::array<char, 9> entry = {name[0], name[1], variantLetter(v), '+', 0, 0, 0, ',', ' '};
       const std::string_view label(entry.data(), 4);
+      const auto partners = std::span(members).subspan(partnersFrom);
+      countPairHits(record.position(v, i), partners, Pairing::sum, axes, orb,
+                    std::span(counts).first(partnerCount));
       line.clear();
-      const double position = record.position(v, i);
+      const double* count = counts.data();
       for (int j = i + 1; j <= kLastFactor; ++j) {
         const std::string_view partner = factorName(j);
         int pairHits = 0;
         for (Variant w : kVariants) {
-          const double s = modus22(position + record.position(w, j));
-          const int count = orbHit(s, axes[0], orb) + orbHit(s, axes[1], orb) +
-                            orbHit(s, axes[2], orb) + orbHit(s, axes[3], orb);
-          pairHits += count;
-          if (count < 2) continue;
+          const auto found = static_cast<int>(*count++);
+          pairHits += found;
+          if (found < 2) continue;
           entry[4] = partner[0];
           entry[5] = partner[1];
           entry[6] = variantLetter(w);

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
 
+#include "core/dial_rows.h"
 #include "core/entry_text.h"
 #include "core/std_ho.h"
 
@@ -12,7 +14,6 @@ namespace {
 
 constexpr int kLastFactor = factor::kLastInTables;  // PO: GZ and Du never take part
 constexpr std::size_t kMemberCount = kLastFactor * kVariants.size();
-static_assert(kMemberCount <= 256, "a hit is kept as the member's index in one byte");
 constexpr std::size_t kEntriesPerLine = 14;
 constexpr std::size_t kEntryLength = 8;  // "MCr+WIp "
 constexpr std::size_t kFullLineLength = 1 + kEntriesPerLine * kEntryLength;
@@ -21,26 +22,26 @@ constexpr std::size_t kFullLineLength = 1 + kEntriesPerLine * kEntryLength;
 struct Member {
   double longitude;
   std::array<char, 3> name;  // "MCr"
-  bool excluded;             // SO in variant s never takes part
   FactorVariant factor;
 };
 
 using Members = std::array<Member, kMemberCount>;
 
-std::size_t memberIndex(int number, Variant v) {
+constexpr std::size_t memberIndex(int number, Variant v) {
   return static_cast<std::size_t>(number - 1) * kVariants.size() +
          static_cast<std::size_t>(variantIndex(v));
 }
+
+// The solar-arc Sun never takes part.
+constexpr std::size_t kSolarArcSun = memberIndex(factor::SO, Variant::s);
 
 Members members(const TransitRecord& record) {
   Members all{};
   for (int number = 1; number <= kLastFactor; ++number) {
     const std::string_view name = factorName(number);
     for (const Variant v : kVariants) {
-      all[memberIndex(number, v)] = {record.position(v, number),
-                                     {name[0], name[1], variantLetter(v)},
-                                     number == factor::SO && v == Variant::s,
-                                     {number, v}};
+      all[memberIndex(number, v)] = {
+          record.position(v, number), {name[0], name[1], variantLetter(v)}, {number, v}};
     }
   }
   return all;
@@ -55,7 +56,9 @@ class Section {
         angle_(searchAngle),
         op_(op),
         lines_(result.lines),
-        factors_(result.factors) {}
+        factors_(result.factors) {
+    for (std::size_t k = 0; k < kMemberCount; ++k) longitudes_[k] = members[k].longitude;
+  }
 
   // All entries with the first member `first` and a second member from the
   // index range [from, end), leaving out [skipFrom, skipTo): the variants of
@@ -63,39 +66,36 @@ class Section {
   void listFirstMember(std::size_t first, std::size_t from, std::size_t skipFrom,
                        std::size_t skipTo) {
     const Member& a = members_[first];
-    if (a.excluded) return;
-    // The values first, in a loop without a branch that depends on them, so
-    // that the processor works on several at once; then the hits among them,
-    // each written and counted only when it is one.
-    std::array<double, kMemberCount> values;
-    for (std::size_t second = from; second < kMemberCount; ++second) {
-      const double sum = a.longitude + members_[second].longitude;
-      values[second] = modus22(op_ == '+' ? sum : sum / 2);
+    if (first == kSolarArcSun) return;
+    // The values and their hits first, in loops without a branch that
+    // depends on them; then the hits are listed, each as one write.
+    const std::size_t count = kMemberCount - from;
+    const auto counts = std::span(counts_).first(count);
+    countPairHits(a.longitude, std::span(longitudes_).subspan(from),
+                  op_ == '+' ? Pairing::sum : Pairing::midpoint, std::array{angle_}, orb_, counts);
+    // What the list leaves out counts no hit: the skipped members and the
+    // solar-arc Sun.
+    for (std::size_t second = std::max(from, skipFrom); second < skipTo; ++second) {
+      counts[second - from] = 0;
     }
-    std::array<std::uint8_t, kMemberCount> hits;
-    std::size_t hitCount = 0;
-    for (std::size_t second = from; second < kMemberCount; ++second) {
-      if (second == skipFrom) second = skipTo;
-      hits[hitCount] = static_cast<std::uint8_t>(second);
-      hitCount += !members_[second].excluded && orbHit(angle_, values[second], orb_);
-    }
+    if (kSolarArcSun >= from) counts[kSolarArcSun - from] = 0;
+    const std::size_t hitCount = placesOfHits(counts, places_);
     // Then their entries, at most 14 to a line, each line's factors handed
     // over at once.
     for (std::size_t start = 0; start < hitCount; start += kEntriesPerLine) {
       const std::size_t end = std::min(hitCount, start + kEntriesPerLine);
-      std::array<FactorVariant, 2 * kEntriesPerLine> factors;
       // " MCr+WIp SOr+MOt " …: a blank, then each entry with its own blank.
       line_.assign(1 + (end - start) * kEntryLength, ' ');
       char* entry = line_.data() + 1;
       for (std::size_t k = start; k < end; ++k, entry += kEntryLength) {
-        const Member& b = members_[hits[k]];
+        const Member& b = members_[from + places_[k]];
         const char written[kEntryLength - 1] = {a.name[0], a.name[1], a.name[2], op_,
                                                 b.name[0], b.name[1], b.name[2]};
         std::copy(std::begin(written), std::end(written), entry);
-        factors[2 * (k - start)] = a.factor;
-        factors[2 * (k - start) + 1] = b.factor;
+        lineFactors_[2 * (k - start)] = a.factor;
+        lineFactors_[2 * (k - start) + 1] = b.factor;
       }
-      factors_.push(std::span(factors).first(2 * (end - start)));
+      factors_.push(std::span(lineFactors_).first(2 * (end - start)));
       factors_.endLine(lines_.size());
       lines_.push_back(line_);
     }
@@ -109,6 +109,10 @@ class Section {
   ResultText& lines_;
   LineFactors& factors_;
   std::string line_;  // the line being made, its room kept from line to line
+  std::array<double, kMemberCount> longitudes_{};
+  std::array<double, kMemberCount> counts_{};
+  std::array<std::uint16_t, kMemberCount> places_{};
+  std::array<FactorVariant, 2 * kEntriesPerLine> lineFactors_;
 };
 
 // Without a chosen factor the second member starts at the first one itself;

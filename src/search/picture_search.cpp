@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
 
+#include "core/dial_rows.h"
 #include "core/std_ho.h"
 
 namespace kelvaro {
@@ -12,6 +14,7 @@ namespace {
 constexpr int kFirstFactor = factor::MC;
 constexpr int kLastFactor = factor::kLastInTables;  // PO
 constexpr std::size_t kPairEntryLength = 8;
+constexpr std::size_t kMostMembers = (kLastFactor - kFirstFactor + 1) * kVariants.size();
 
 // Counters per pair of factors (i, j), i ≤ j, numbered from 1; a pair
 // examined with its second factor first counts in the cell (j, i).
@@ -51,6 +54,8 @@ class PairTest {
 
   static bool takesPart(int n, Variant v) { return n != factor::SO || v != Variant::s; }
 
+  double longitude(int n, Variant v) const { return longitudes_[variantIndex(v)][n]; }
+
   bool hit(int i, Variant x, int j, Variant y) const {
     if (!takesPart(i, x) || !takesPart(j, y)) return false;
     const double l = longitudes_[variantIndex(x)][i];
@@ -58,6 +63,14 @@ class PairTest {
     const double dial =
         kind_ == PictureKind::midpoint ? modus22(midpoint(l, r)) : modus22(sum(l, r));
     return orbHit(axisValue_, dial, orb_);
+  }
+
+  // hits[k] is 1 where the pair of (i, x) with the longitude others[k] meets
+  // the axis, else 0.
+  void rowHits(int i, Variant x, std::span<const double> others, std::span<double> hits) const {
+    countPairHits(longitude(i, x), others,
+                  kind_ == PictureKind::midpoint ? Pairing::midpoint : Pairing::sum,
+                  std::array{axisValue_}, orb_, hits);
   }
 
   // " MOr/SAt", and its two factor variants to those of the line.
@@ -188,19 +201,37 @@ void allVariantsLines(const PairTest& test, const PictureAxis& axis, const Panel
   const VariantRange left = variantsOf(choices.left);
   const VariantRange right = variantsOf(choices.right);
   const PairOrder order(choices);
+  // The right-hand longitudes in the order the loops examine them: factor by
+  // factor, the chosen variants of each. A row of pairs is examined at once.
+  std::array<double, kMostMembers> others{};
+  std::size_t memberCount = 0;
+  for (int j = kFirstFactor; j <= kLastFactor; ++j) {
+    for (std::size_t yi = 0; yi < right.count; ++yi) {
+      others[memberCount++] = test.longitude(j, right.variants[yi]);
+    }
+  }
+  std::array<double, kMostMembers> hits{};
+  std::array<std::uint16_t, kMostMembers> hitPlaces{};
   HitGrid grid{};
   std::string line;
   for (int i = kFirstFactor; i <= kLastFactor; ++i) {
+    const auto from = static_cast<std::size_t>(order.firstPartner(i) - kFirstFactor) * right.count;
+    const std::size_t rowLength = memberCount - from;
     for (std::size_t xi = 0; xi < left.count; ++xi) {
       const Variant x = left.variants[xi];
+      if (!PairTest::takesPart(i, x)) continue;  // no pair, so no line
+      test.rowHits(i, x, std::span(others).subspan(from, rowLength),
+                   std::span(hits).first(rowLength));
+      const std::size_t hitCount =
+          placesOfHits(std::span(hits).first(rowLength), std::span(hitPlaces));
       line.clear();
-      for (int j = order.firstPartner(i); j <= kLastFactor; ++j) {
-        for (std::size_t yi = 0; yi < right.count; ++yi) {
-          const Variant y = right.variants[yi];
-          if (!order.examined(i, x, j, y) || !test.hit(i, x, j, y)) continue;
-          test.appendEntry(line, result.factors, i, x, j, y);
-          ++grid[std::min(i, j)][std::max(i, j)];
-        }
+      for (std::size_t h = 0; h < hitCount; ++h) {
+        const std::size_t member = from + hitPlaces[h];
+        const int j = kFirstFactor + static_cast<int>(member / right.count);
+        const Variant y = right.variants[member % right.count];
+        if (!PairTest::takesPart(j, y) || !order.examined(i, x, j, y)) continue;
+        test.appendEntry(line, result.factors, i, x, j, y);
+        ++grid[std::min(i, j)][std::max(i, j)];
       }
       if (line.empty()) continue;  // no entry, so no factors either
       result.factors.endLine(lines.size());
