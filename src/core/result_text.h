@@ -135,6 +135,11 @@ class ResultText::Writer::Line {
     next_ += piece.size;
     return *this;
   }
+  Line& operator<<(std::string_view piece) {
+    std::memcpy(next_, piece.data(), piece.size());
+    next_ += piece.size();
+    return *this;
+  }
   template <std::size_t N>
   Line& operator<<(const char (&literal)[N]) {
     std::memcpy(next_, literal, N - 1);

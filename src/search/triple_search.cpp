@@ -1,7 +1,10 @@
 #include "search/triple_search.h"
 
 #include <array>
+#include <cstdint>
+#include <span>
 
+#include "core/dial_rows.h"
 #include "core/entry_text.h"
 #include "core/short_text.h"
 #include "core/std_ho.h"
@@ -58,6 +61,13 @@ class RightSide {
   };
 
   RightSide(const TransitRecord& record, const TripleEntry& entry) {
+    for (int x = 1; x <= kLastFourth; ++x) {
+      const std::string_view name = factorName(x);
+      for (std::size_t i = 0; i < kVariantCount; ++i) {
+        const char text[] = {name[0], name[1], variantLetter(kVariants[i])};
+        fourthNames_[index(0, x, i)] = ShortText::of({text, sizeof text});
+      }
+    }
     for (std::size_t e = 0; e < kVariantCount; ++e) {
       const double third = record.position(kVariants[e], entry.third);
       for (int x = 1; x <= kLastFourth; ++x) {
@@ -74,11 +84,14 @@ class RightSide {
     return {k / (kLastFourth * kVariantCount), x, k % kVariantCount};
   }
 
-  double value(std::size_t k) const { return values_[k]; }
+  std::span<const double> values() const { return values_; }
 
-  std::string_view text(std::size_t k) {
+  // "MOr": the fourth factor and its variant.
+  const ShortText& fourthName(std::size_t k) const { return fourthNames_[k % fourthNames_.size()]; }
+
+  const ShortText& text(std::size_t k) {
     if (texts_[k].size == 0) texts_[k] = dialText(values_[k]);  // a dial text is never empty
-    return texts_[k].view();
+    return texts_[k];
   }
 
  private:
@@ -88,6 +101,7 @@ class RightSide {
 
   std::array<double, kSize> values_{};
   std::array<ShortText, kSize> texts_;
+  std::array<ShortText, kLastFourth * kVariantCount> fourthNames_;
 };
 
 // With X = F3 the right side F3e op F3i is F3i op F3e again, so it is listed
@@ -151,13 +165,10 @@ SearchResult tripleSearch(const TransitRecord& record, double orb, const TripleE
   SearchResult result;
   result.heading = heading(entry, allFactors);
   ResultText& lines = result.lines;
-  // At most every combination, or 64 per variant of F1, F2 and F3 as fourth
-  // factor; a solution line has at most 212 characters (with all 12 axes).
-  // Room that stays unused costs no memory the system has to provide.
-  constexpr std::size_t kCombinations = kVariantCount * kVariantCount * kVariantCount;
-  constexpr std::size_t kLongestLine = 15 + 2 + 7 + 1 + 7 + 12 * 15;
-  lines.reserveLines(4 + kCombinations * kVariantCount * (allFactors ? kLastFourth : 3) + 3,
-                     kLongestLine);
+  // Room for a list of ordinary length; the lines of each left value are
+  // written into room made for them (ResultText::Writer), so a longer list
+  // grows the text as it goes.
+  lines.reserveLines(1024, 64);
   lines.push_back(result.heading);
   lines.push_back(
       "(mit Prüfung der MC- und SO- Summen- und Halbsummen-Achsen, jeweils r/r, r+r, p/p, p+p, "
@@ -168,6 +179,8 @@ SearchResult tripleSearch(const TransitRecord& record, double orb, const TripleE
   const std::array<AxisRow, 12> rows = axisRows(record);
   RightSide right(record, entry);
   Counts counts{};
+  std::array<double, RightSide::kSize> hits{};
+  std::array<std::uint16_t, RightSide::kSize> places{};
   // The solar-arc Sun takes no part: a combination is skipped when one of its
   // members is SO in variant s.
   const auto solarArcSun = [](int number, std::size_t v) {
@@ -179,31 +192,41 @@ SearchResult tripleSearch(const TransitRecord& record, double orb, const TripleE
       if (solarArcSun(entry.first, a) || solarArcSun(entry.second, b)) continue;
       const double left = combine(entry.firstOp, record.position(kVariants[a], entry.first),
                                   record.position(kVariants[b], entry.second));
-      // Made once per left value, on its first solution.
-      std::string leftText;
-      std::string axesText;
-      std::array<std::string, kVariantCount> members;  // "VEr+JUp=KNt+" per variant of F3
-      // One pass over the right-hand values, which are in listing order: the
-      // orb test comes first, as it rules out most combinations.
-      for (std::size_t k = 0; k < RightSide::kSize; ++k) {
-        if (!orbHit(left, right.value(k), orb)) continue;
-        const auto [e, x, i] = RightSide::combination(k);
+      // The right-hand values are in listing order. The orb test comes first,
+      // for all of them at once, as it rules out most combinations; then the
+      // solutions among the hits.
+      countAxisHits(right.values(), std::array{left}, orb, std::span(hits));
+      const std::size_t hitCount = placesOfHits(hits, places);
+      std::size_t solutionCount = 0;
+      for (std::size_t h = 0; h < hitCount; ++h) {
+        const auto [e, x, i] = RightSide::combination(places[h]);
         if (solarArcSun(entry.third, e) || solarArcSun(x, i)) continue;
-        if (!listed(entry, allFactors, e, x, i)) continue;
-        if (leftText.empty()) {
-          leftText = "  " + dialString(left) + "=";
-          for (const AxisRow& row : rows) {
-            if (orbHit(row.value, left, orb)) axesText += row.text;
-          }
+        if (listed(entry, allFactors, e, x, i)) places[solutionCount++] = places[h];
+      }
+      if (solutionCount == 0) continue;
+
+      // Their lines, each "VEr+JUp=KNt+MOr  07°40'=07°41' MCr+MCr=07°40'…",
+      // written in place; the same left value and axes on every line.
+      const ShortText leftDial = dialText(left);
+      std::string axesText;
+      for (const AxisRow& row : rows) {
+        if (orbHit(row.value, left, orb)) axesText += row.text;
+      }
+      std::array<ShortText, kVariantCount> members;  // "VEr+JUp=KNt+" per variant of F3
+      const std::size_t lineRoom = 3 * ShortText::kCapacity + 4 + leftDial.size + axesText.size();
+      ResultText::Writer out(lines, solutionCount * lineRoom + 1);
+      for (std::size_t s = 0; s < solutionCount; ++s) {
+        const std::size_t k = places[s];
+        const auto [e, x, i] = RightSide::combination(k);
+        if (members[e].size == 0) {
+          members[e] = ShortText::of(factorVariantName(entry.first, kVariants[a]) + entry.firstOp +
+                                     factorVariantName(entry.second, kVariants[b]) + "=" +
+                                     factorVariantName(entry.third, kVariants[e]) + entry.secondOp);
         }
-        if (members[e].empty()) {
-          members[e] = factorVariantName(entry.first, kVariants[a]) + entry.firstOp +
-                       factorVariantName(entry.second, kVariants[b]) + "=" +
-                       factorVariantName(entry.third, kVariants[e]) + entry.secondOp;
-        }
-        const std::string_view name = factorName(x);
-        const char fourth[] = {name[0], name[1], variantLetter(kVariants[i])};
-        lines.pushPieces({members[e], {fourth, sizeof fourth}, leftText, right.text(k), axesText});
+        auto line = out.beginLine(lineRoom);
+        line << members[e] << right.fourthName(k) << "  " << leftDial << "=" << right.text(k)
+             << std::string_view(axesText);
+        out.endLine(line);
         ++counts[static_cast<std::size_t>(x - 1)];
       }
     }
