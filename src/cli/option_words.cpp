@@ -41,4 +41,15 @@ std::optional<OptionWords> readOptionWords(const std::vector<std::string>& words
   return read;
 }
 
+bool namesOption(const std::vector<std::string>& words, std::string_view key) {
+  for (const std::string_view word : words) {
+    if (!word.starts_with("--")) continue;
+    const std::string_view named = word.substr(2);
+    if (named == key || (named.starts_with(key) && named.substr(key.size()).starts_with('='))) {
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace kelvaro::cli

@@ -30,4 +30,8 @@ std::optional<OptionWords> readOptionWords(const std::vector<std::string>& words
                                            const std::vector<std::string>& valueOptions,
                                            const std::vector<std::string>& flags = {});
 
+// Whether a word of the command line is the option `--key`, alone or as
+// "--key=value": the program's modes are chosen by such an option.
+bool namesOption(const std::vector<std::string>& words, std::string_view key);
+
 }  // namespace kelvaro::cli

@@ -58,10 +58,7 @@ Checked<Printout> ephemerisOf(const cli::OptionWords& words) {
 }  // namespace
 
 bool asksForEphemeris(const std::vector<std::string>& arguments) {
-  for (const std::string& word : arguments) {
-    if (word == "--ephemeris" || word.starts_with("--ephemeris=")) return true;
-  }
-  return false;
+  return cli::namesOption(arguments, "ephemeris");
 }
 
 int runEphemeris(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {

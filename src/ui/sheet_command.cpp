@@ -8,6 +8,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/option_words.h"
 #include "cli/parser_texts.h"
 #include "core/text_encoding.h"
 #include "loading/axis_overview.h"
@@ -117,10 +118,7 @@ int refuse(std::ostream& err, std::string message) {
 }  // namespace
 
 bool asksForSheet(const std::vector<std::string>& arguments) {
-  for (const std::string& word : arguments) {
-    if (word == "--sheet" || word.starts_with("--sheet=")) return true;
-  }
-  return false;
+  return cli::namesOption(arguments, "sheet");
 }
 
 int runSheet(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
