@@ -22,6 +22,11 @@ std::uint64_t mark(bool condition) { return std::bit_cast<std::uint64_t>(when(co
 // Below this size the rounding in wholePart is exact.
 constexpr double kExactlyRounded = 0x1p50;
 
+// A pair value x below this size gives |x × 10 / 225| far below
+// kExactlyRounded, and modus22(x) between −22.5 and 22.5 give or take a
+// rounding: well inside the range of placeNear.
+constexpr double kOrdinaryPair = 1e9;
+
 // std::trunc, sign of zero included, for |q| below kExactlyRounded: adding and
 // taking away 1.5 × 2^52 rounds to the nearest whole number, and one less is
 // taken where that rounded up.
@@ -90,7 +95,9 @@ void countPairHits(double first, std::span<const double> others, Pairing how,
     const double x = (first + others[k]) * scale;
     const double turns = x * 10 / 225;  // modus22, step by step
     const double v = x - wholePart(turns) * kDial;
-    beyond |= mark(!(std::fabs(turns) < kExactlyRounded)) | outsideNear(v);
+    // Below kOrdinaryPair wholePart is exact and the value lies where
+    // placeNear covers it: one test for both.
+    beyond |= mark(!(std::fabs(x) < kOrdinaryPair));
     counts[k] = test.nearCount(v);
   }
   if (beyond == 0) return;

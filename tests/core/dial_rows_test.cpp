@@ -35,6 +35,8 @@ std::vector<double> ordinaryLongitudes() {
 std::vector<double> withDamagedValues() {
   std::vector<double> values = ordinaryLongitudes();
   values.insert(values.begin() + 3, {-22.5, -1e-300, -200.0, 1e20, -1e300, kNaN, kInfinity});
+  // Where whole turns of the dial are no longer whole numbers of a double.
+  for (double huge = 1e16; huge < 1e18; huge *= 1.37) values.push_back(huge);
   return values;
 }
 
