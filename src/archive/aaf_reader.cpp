@@ -29,22 +29,13 @@ struct RawRecord {
 
 using Fields = std::vector<std::string>;
 
-// Blanks as the C locale knows them: space, tab, line and form feed, CR, VT.
-bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-std::string trimmed(std::string_view text) {
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-  return std::string(text);
-}
-
 // The comma-separated fields of a block, each trimmed.
 Fields fieldsOf(std::string_view data) {
   Fields fields;
   std::size_t start = 0;
   for (;;) {
     const std::size_t comma = data.find(',', start);
-    fields.push_back(trimmed(data.substr(start, comma - start)));
+    fields.emplace_back(trimmedOfAnyBlank(data.substr(start, comma - start)));
     if (comma == std::string_view::npos) return fields;
     start = comma + 1;
   }
@@ -340,10 +331,10 @@ Checked<AafRecord> recordOf(const RawRecord& raw) {
       if (b93) return Rejection{"Der Datensatz hat zwei #B93-Blöcke."};
       b93 = &chunk;
     } else if (chunk.id == "COM") {
-      notes.push_back(trimmed(chunk.data));
+      notes.emplace_back(trimmedOfAnyBlank(chunk.data));
     } else if (single) {
       if (!single->empty()) return Rejection{"Der Datensatz hat zwei #" + chunk.id + "-Blöcke."};
-      *single = valueOf(trimmed(chunk.data));
+      *single = valueOf(std::string(trimmedOfAnyBlank(chunk.data)));
     }
   }
   for (const std::string& line : notes) person.notes += (person.notes.empty() ? "" : "\n") + line;

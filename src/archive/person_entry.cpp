@@ -6,18 +6,12 @@
 #include "archive/zone_lookup.h"
 #include "chart/chart_entry.h"
 #include "chart/time_zone.h"
+#include "core/entry_text.h"
 
 namespace kelvaro::archive {
 namespace {
 
 constexpr std::string_view kKinds[] = {"", "m", "w", "f", "e", "l", "o"};
-
-std::string trimmed(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  return std::string(text);
-}
 
 // Each line trimmed, trailing empty lines dropped, CR LF as LF.
 std::string trimmedLines(const std::string& notes) {
@@ -28,7 +22,7 @@ std::string trimmedLines(const std::string& notes) {
     if (end == std::string::npos) end = notes.size();
     std::string line = notes.substr(start, end - start);
     if (line.ends_with('\r')) line.pop_back();
-    result += (start == 0 ? "" : "\n") + trimmed(line);
+    result += (start == 0 ? "" : "\n") + std::string(trimmed(line));
     start = end + 1;
   }
   while (result.ends_with('\n')) result.pop_back();
@@ -82,7 +76,7 @@ Checked<Person> checkPersonEntry(const PersonEntry& entry) {
   }
   take(chart::checkDate("Geburtsdatum", entry.birthDate), refusal,
        [&](const chart::Date& date) { person.birthDate = date; });
-  person.birthTime = birthTimeOf(trimmed(entry.birthTime), refusal);
+  person.birthTime = birthTimeOf(std::string(trimmed(entry.birthTime)), refusal);
   person.zone = trimmed(entry.zone);
   if (!person.zone.empty()) {
     auto zone = zoneNamed(person.zone);

@@ -178,7 +178,7 @@ std::vector<DegreeLine> degreeLines() {
   return lines;
 }
 
-std::string trimmed(std::string text) {
+std::string withoutTrailingBlanks(std::string text) {
   text.erase(text.find_last_not_of(' ') + 1);
   return text;
 }
@@ -280,7 +280,8 @@ EphemerisLayout ephemerisLayout(const Movers& movers, const CalendarRequest& req
   layout.degreeLines = degreeLines();
   for (std::size_t index = 0; index < timeline.points.size(); ++index) {
     const RadixPoint& point = timeline.points[index];
-    layout.radixLines.push_back({dialPlace(point.longitude), trimmed(pointText(point)), index});
+    layout.radixLines.push_back(
+        {dialPlace(point.longitude), withoutTrailingBlanks(pointText(point)), index});
   }
   layout.curves = curvesOf(movers, request);
   layout.curveLabels = curveLabelsOf(layout.curves);
