@@ -15,19 +15,16 @@ namespace {
 double when(bool condition, double value) { return condition ? value : 0.0; }
 
 // Marks whether a value is one the loop does not cover. Marks are gathered
-// with a bitwise or, which the compiler does in vector registers; a sum of
-// doubles it would have to add up one by one, in order.
+// with a bitwise or: a sum of doubles would have to be added up one by one,
+// in order, a chain the loop would wait for.
 std::uint64_t mark(bool condition) { return std::bit_cast<std::uint64_t>(when(condition, 1.0)); }
 
-// Below this size the rounding in wholePart is exact.
-constexpr double kExactlyRounded = 0x1p50;
-
-// A pair value x below this size gives |x × 10 / 225| far below
-// kExactlyRounded, and modus22(x) between −22.5 and 22.5 give or take a
+// A pair value x below this size gives |x × 10 / 225| far below 2^50, where
+// wholePart is exact, and modus22(x) between −22.5 and 22.5 give or take a
 // rounding: well inside the range of placeNear.
 constexpr double kOrdinaryPair = 1e9;
 
-// std::trunc, sign of zero included, for |q| below kExactlyRounded: adding and
+// std::trunc, sign of zero included, for |q| below 2^50: adding and
 // taking away 1.5 × 2^52 rounds to the nearest whole number, and one less is
 // taken where that rounded up.
 double wholePart(double q) {
