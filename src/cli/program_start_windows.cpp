@@ -5,23 +5,10 @@
 #include <string>
 
 #include "cli/program_start.h"
+#include "core/running_program.h"
 
 namespace kelvaro::cli {
 namespace {
-
-std::filesystem::path runningProgram() {
-  std::wstring name(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length =
-        ::GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
-    if (length == 0) return {};
-    if (length < name.size()) {
-      name.resize(length);
-      return name;
-    }
-    name.resize(name.size() * 2);
-  }
-}
 
 // This process's command line after its program name, as it was given
 // (program names are quoted whole, without escapes).
