@@ -19,14 +19,15 @@ struct AtlasPlace {
   unsigned population = 0;  // inhabitants
 };
 
-// False where the program was built without the atlas; the coordinates and
-// the zone are then typed by hand.
+// False where the program has no atlas (neither Debian's geonames library
+// nor the atlas files); the coordinates and the zone are then typed by hand.
 bool atlasAvailable();
 
 // The places whose German or English name holds the words of `query` as
 // whole words, in their order ("Frankfurt" finds Frankfurt am Main, "Frank"
 // finds nothing), case and accents compared as the atlas compares them
-// ("koln" finds Köln); the most populous first, at most `limit` of them.
+// ("koln" and "koeln" find Köln); the most populous first, at most `limit`
+// of them.
 std::vector<AtlasPlace> findPlaces(std::string_view query, std::size_t limit = 50);
 
 // "Köln, Nordrhein-Westfalen, Deutschland" (parts the atlas lacks left out).
