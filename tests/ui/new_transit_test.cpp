@@ -129,7 +129,7 @@ class NewTransitTest : public UiTestCase {
     run_->platform().answerNext(true);
     click(child(form, "Speichern"));
     QVERIFY(!form.isVisible());
-    const auto file = run_->folders().transit / "Müller--08122026.dat";
+    const auto file = run_->folders().transit / pathFromUtf8("Müller--08122026.dat");
     QVERIFY(std::filesystem::exists(file));
     QCOMPARE(run_->platform().boxes().size(), std::size_t{1});  // the question to load
     // The usual road: the orb entry opens on the new record.
