@@ -269,6 +269,14 @@ std::optional<std::string> printPages(QPrinter& printer, Printout& printout) {
   return error;
 }
 
+bool writesSvg() {
+#ifdef KELVARO_HAVE_SVG
+  return true;
+#else
+  return false;
+#endif
+}
+
 Checked<std::string> printoutFile(Printout& printout, PageFormat format,
                                   const QPageLayout& layout) {
   QByteArray bytes;

@@ -64,6 +64,10 @@ inline constexpr int kPrintoutResolution = 96;
 // with what the system reported.
 std::optional<std::string> printPages(QPrinter& printer, Printout& printout);
 
+// Whether this build writes SVG: it needs Qt's SVG module, which the Qt of
+// the Windows program lacks.
+bool writesSvg();
+
 // The bytes of the printout's file in a format, laid out on `layout`: a PDF
 // of every page at kPrintoutResolution, or a picture of the first page (PNG
 // at 300 dpi, SVG), on white; or the message why they could not be made.

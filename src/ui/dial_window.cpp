@@ -211,7 +211,9 @@ void DialWindow::saveSheet() {
   if (!record_) return;
   const std::optional<std::string> chosen = platform_.chooseSaveFile(
       this, "Bild speichern", saveFolder_, dialSheetFileName(*record_, PageFormat::png),
-      {"PNG-Bild (*.png)", "SVG-Grafik (*.svg)", "PDF-Dokument (*.pdf)"});
+      writesSvg() ? std::vector<std::string>{"PNG-Bild (*.png)", "SVG-Grafik (*.svg)",
+                                             "PDF-Dokument (*.pdf)"}
+                  : std::vector<std::string>{"PNG-Bild (*.png)", "PDF-Dokument (*.pdf)"});
   if (!chosen) return;
   const std::filesystem::path target = pathFromUtf8(*chosen);
   const std::optional<PageFormat> format = pageFormatOf(target);

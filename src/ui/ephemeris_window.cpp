@@ -10,6 +10,7 @@
 
 #include "chart/ephemeris.h"
 #include "core/text_encoding.h"
+#include "output/printout.h"
 #include "ui/ephemeris_canvas.h"
 #include "ui/named_controls.h"
 #include "ui/pdf_save.h"
@@ -147,7 +148,8 @@ void EphemerisWindow::savePicture() {
   if (!sheet_) return;
   const std::optional<std::string> chosen = platform_.chooseSaveFile(
       this, "Als Bild speichern", resultFolder_, proposedName(PageFormat::png),
-      {"PNG-Bild (*.png)", "SVG-Grafik (*.svg)"});
+      writesSvg() ? std::vector<std::string>{"PNG-Bild (*.png)", "SVG-Grafik (*.svg)"}
+                  : std::vector<std::string>{"PNG-Bild (*.png)"});
   if (!chosen) return;
   const std::filesystem::path target = pathFromUtf8(*chosen);
   const std::optional<PageFormat> format = pageFormatOf(target);
