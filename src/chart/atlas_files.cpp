@@ -27,18 +27,13 @@ bool readNumber(std::string_view text, Number& value) {
 }
 
 void writeForms(std::ostream& out, const FoldedName& name) {
-  out << '\t' << name.words << '\t' << (name.ascii == name.words ? "" : name.ascii) << '\t'
-      << (name.germanAscii == name.ascii ? "" : name.germanAscii);
+  out << '\t' << name.words << '\t' << name.ascii << '\t' << name.germanAscii;
 }
 
 // Three fields as written by writeForms; nullopt where the words are empty.
 std::optional<FoldedName> readForms(const std::string_view* fields) {
   if (fields[0].empty()) return std::nullopt;
-  FoldedName name;
-  name.words = fields[0];
-  name.ascii = fields[1].empty() ? name.words : std::string(fields[1]);
-  name.germanAscii = fields[2].empty() ? name.ascii : std::string(fields[2]);
-  return name;
+  return FoldedName{std::string(fields[0]), std::string(fields[1]), std::string(fields[2])};
 }
 
 // The fields of a line; false unless it has exactly kFields.

@@ -29,9 +29,9 @@ struct AtlasFiles {
 void writePlacesHeader(std::ostream& out);
 // A place's line, fields parted by tabs: name, state, country, country
 // code, zone, latitude, longitude (shortest exact decimals), population,
-// then the English and the German folded name: words, ASCII, German ASCII,
-// each with its outer blanks (" köln "), the ASCII forms empty where equal
-// to the form before, the German name's three empty where it is the English.
+// then the English and the German folded name: words, ASCII, German ASCII
+// as FoldedName holds them (" köln ", " koln ", " koeln "), the German
+// name's three empty where it is the English.
 void writePlace(std::ostream& out, const AtlasPlace& place, const SearchablePlace& names);
 
 // The places of such lines; false for any other text (`atlas` then holds

@@ -55,12 +55,11 @@ std::string inAscii(const std::string& text, const char* locale) {
 FoldedName foldedName(const char* name) {
   FoldedName folded;
   folded.words = foldedWords(name);
-  if (g_str_is_ascii(folded.words.c_str())) {
-    folded.ascii = folded.germanAscii = folded.words;  // most names: no accents to take off
-  } else {
-    folded.ascii = inAscii(folded.words, "C");
-    folded.germanAscii = inAscii(folded.words, "de");
-  }
+  if (g_str_is_ascii(folded.words.c_str())) return folded;  // most names: no accents
+  folded.ascii = inAscii(folded.words, "C");
+  folded.germanAscii = inAscii(folded.words, "de");
+  if (folded.germanAscii == folded.ascii) folded.germanAscii.clear();
+  if (folded.ascii == folded.words) folded.ascii.clear();
   return folded;
 }
 
