@@ -39,6 +39,9 @@ inline constexpr double kTargetTimelineCentury = 1e6;
 inline constexpr double kTargetTimelineYear = 1.5e6;
 // An AAF file of 10,000 records with #B93 into a new persons archive.
 inline constexpr double kTargetArchiveImport = 2e6;
+// Four searches of the place atlas, as typing a place name makes them: each
+// well below what a typist notices.
+inline constexpr double kTargetAtlasSearches = 4 * 10000;
 
 // The record every case works on, and the file it was loaded from.
 struct Sample {

@@ -31,6 +31,7 @@
 #ifdef KELVARO_WITH_ARCHIVE
 #include "archive/aaf_import.h"
 #include "bench/persons_data.h"
+#include "chart/place_atlas.h"
 #endif
 #include "bench/quiet_process.h"
 #include "bench/table_reporter.h"
@@ -125,6 +126,21 @@ void registerArchiveImport() {
       ->Unit(benchmark::kMicrosecond)
       ->UseRealTime();
 }
+
+// Four searches of the place atlas, as the new-transit window makes them
+// while a place name is typed (at most 30 places each); the atlas is read
+// beforehand.
+void registerAtlasSearch() {
+  if (!chart::atlasAvailable()) return;
+  benchmark::RegisterBenchmark("atlas/find-30", [](benchmark::State& state) {
+    chart::findPlaces("Köln", 30);
+    for (auto _ : state) {
+      for (const char* typed : {"Köln", "Frankfurt", "San", "Koeln"}) {
+        benchmark::DoNotOptimize(chart::findPlaces(typed, 30));
+      }
+    }
+  })->Unit(benchmark::kMicrosecond);
+}
 #endif
 
 void registerAll(const Sample& sample) {
@@ -175,6 +191,7 @@ void registerAll(const Sample& sample) {
 #endif
 #ifdef KELVARO_WITH_ARCHIVE
   registerArchiveImport();
+  registerAtlasSearch();
 #endif
 }
 
@@ -184,6 +201,7 @@ double targetOf(const std::string& name) {
   if (name.rfind("cli/", 0) == 0) return kTargetCliRun;
   if (name.rfind("make-transit/", 0) == 0) return kTargetMakeTransitRun;
   if (name.rfind("archive/", 0) == 0) return kTargetArchiveImport;
+  if (name.rfind("atlas/", 0) == 0) return kTargetAtlasSearches;
   for (const Measurement& m : measurements()) {
     if (m.name == name) return m.targetMicros;
   }
