@@ -66,12 +66,12 @@ void appendSumsInSeveralAxes(ResultText& lines, const TransitRecord& record,
     const std::string_view name = factorName(i);
     const std::size_t partnersFrom = memberIndex(i + 1);
     const std::size_t partnerCount = members.size() - partnersFrom;
+    const auto partners = std::span(members).subspan(partnersFrom);
     for (Variant v : kVariants) {
       // The entry "ASr+KNt, " is built in place; its first four characters
       // are the row label "ASr+".
       std::array<char, 9> entry = {name[0], name[1], variantLetter(v), '+', 0, 0, 0, ',', ' '};
       const std::string_view label(entry.data(), 4);
-      const auto partners = std::span(members).subspan(partnersFrom);
       countPairHits(record.position(v, i), partners, Pairing::sum, axes, orb,
                     std::span(counts).first(partnerCount));
       line.clear();

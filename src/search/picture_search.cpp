@@ -58,8 +58,8 @@ class PairTest {
 
   bool hit(int i, Variant x, int j, Variant y) const {
     if (!takesPart(i, x) || !takesPart(j, y)) return false;
-    const double l = longitudes_[variantIndex(x)][i];
-    const double r = longitudes_[variantIndex(y)][j];
+    const double l = longitude(i, x);
+    const double r = longitude(j, y);
     const double dial =
         kind_ == PictureKind::midpoint ? modus22(midpoint(l, r)) : modus22(sum(l, r));
     return orbHit(axisValue_, dial, orb_);
