@@ -1,5 +1,7 @@
 #include "ui/dial_help.h"
 
+#include "output/printout.h"
+
 namespace kelvaro::ui {
 
 std::vector<std::string> dialHelpParagraphs() {
@@ -45,10 +47,13 @@ std::vector<std::string> dialHelpParagraphs() {
       ".pdf«). Gibt es die Datei schon, fragt das Programm, ob es sie ersetzen soll; bei "
       "»Nein« erhält die neue Datei den nächsten freien Namen mit » (2)«.",
       "",
-      "»Bild speichern« fragt in einem Dateidialog, der im selben Ordner öffnet und einen "
-      "Namen vorschlägt, wohin das Blatt gehen soll, und bietet PNG (300 dpi, A4), SVG und "
-      "PDF an; die Endung des Namens wählt das Format (Beispiel: »Blatt.svg«). Der Dialog "
-      "fragt, bevor er eine vorhandene Datei ersetzt.",
+      std::string("»Bild speichern« fragt in einem Dateidialog, der im selben Ordner öffnet "
+                  "und einen Namen vorschlägt, wohin das Blatt gehen soll, und bietet ") +
+          (writesSvg() ? "PNG (300 dpi, A4), SVG und PDF an; die Endung des Namens wählt das "
+                         "Format (Beispiel: »Blatt.svg«)."
+                       : "PNG (300 dpi, A4) und PDF an; die Endung des Namens wählt das Format "
+                         "(Beispiel: »Blatt.png«).") +
+          " Der Dialog fragt, bevor er eine vorhandene Datei ersetzt.",
   };
 }
 

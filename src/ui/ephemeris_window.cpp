@@ -38,8 +38,10 @@ std::vector<std::string> ephemerisHelp() {
       "Ziehen mit gedrückter Taste verschiebt ihn. „Heute“ markiert den heutigen Tag und "
       "stellt ihn in die Mitte, „Ganzer Zeitraum“ zeigt wieder alles.",
       "",
-      "„Drucken“, „Als PDF speichern“ und „Als Bild speichern …“ (PNG oder SVG) geben das "
-      "Blatt mit Namen, Geburtsdaten, Zeitraum, Bild und Legende aus, quer auf einer Seite.",
+      std::string("„Drucken“, „Als PDF speichern“ und „Als Bild speichern …“ ") +
+          (writesSvg() ? "(PNG oder SVG)" : "(PNG)") +
+          " geben das Blatt mit Namen, Geburtsdaten, Zeitraum, Bild und Legende aus, quer auf "
+          "einer Seite.",
   };
 }
 
