@@ -3,13 +3,16 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <sstream>
 
+#include "core/decimal_text.h"
 #include "core/text_encoding.h"
 
 namespace kelvaro {
 namespace {
+
+// A position's column: its 17 significant digits, padded with blanks.
+constexpr std::size_t kPositionWidth = 20;
 
 Rejection lineError(int lineNumber, const std::string& what) {
   return {"Zeile " + std::to_string(lineNumber) + ": " + what};
@@ -112,9 +115,10 @@ std::string describeTransitRecord(const TransitRecord& record) {
   for (int number = 1; number <= factor::kCount; ++number) {
     text += factorName(number);
     for (Variant v : kVariants) {
-      char buffer[32];
-      std::snprintf(buffer, sizeof buffer, " %-20.17g", record.position(v, number));
-      text += buffer;
+      const std::string value = generalDecimal(record.position(v, number), 17);
+      text += ' ';
+      text += value;
+      if (value.size() < kPositionWidth) text.append(kPositionWidth - value.size(), ' ');
     }
     while (text.back() == ' ') text.pop_back();
     text += "\n";

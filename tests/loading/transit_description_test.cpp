@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/german_locale.h"
 #include "support/record_builder.h"
 
 namespace kelvaro {
@@ -37,6 +38,22 @@ TEST(TransitDescription, RoundTripsThroughItsText) {
                           .text(4, "07:00:00")
                           .build();
   const auto parsed = parseTransitDescription(describeTransitRecord(record));
+  ASSERT_EQ(rejection(parsed), nullptr);
+  EXPECT_EQ(std::get<TransitRecord>(parsed), record);
+}
+
+TEST(TransitDescription, IsTheSameTextUnderAGermanLocale) {
+  const auto record = testing::RecordBuilder(1.0 / 3)
+                          .at(Variant::r, factor::MC, 123.456)
+                          .at(Variant::t, factor::PO, -1e308)
+                          .build();
+  const std::string inC = describeTransitRecord(record);
+  const testing::GermanLocale german;
+#ifndef _WIN32
+  ASSERT_TRUE(german.inEffect()) << "the locale de_DE.UTF-8 is missing (scripts/install-deps)";
+#endif
+  EXPECT_EQ(describeTransitRecord(record), inC);
+  const auto parsed = parseTransitDescription(inC);
   ASSERT_EQ(rejection(parsed), nullptr);
   EXPECT_EQ(std::get<TransitRecord>(parsed), record);
 }
