@@ -9,6 +9,7 @@
 #include "archive/julian_day.h"
 #include "archive/zone_lookup.h"
 #include "chart/time_zone.h"
+#include "core/decimal_text.h"
 #include "core/text_encoding.h"
 #include "core/windows1252_check.h"
 
@@ -71,9 +72,7 @@ std::pair<std::string, std::string> zoneFields(const Person& person) {
 
 std::string julianDayField(const Person& person) {
   if (!person.birthMoment) return "*";
-  char text[40];
-  std::snprintf(text, sizeof text, "%.6f", julianDayOf(*person.birthMoment));
-  return text;
+  return fixedDecimal(julianDayOf(*person.birthMoment), 6);
 }
 
 std::string timeField(const Person& person) {

@@ -6,6 +6,7 @@
 
 #include "archive/aaf_reader.h"
 #include "archive/person_builder.h"
+#include "support/german_locale.h"
 
 namespace kelvaro::testing {
 namespace {
@@ -125,6 +126,25 @@ TEST(AafWriter, ExportThenImportGivesTheSamePersons) {
       EXPECT_EQ(back[i], withoutBookkeeping(persons[i])) << persons[i].name;
     }
   }
+}
+
+// A German desktop gives printf a decimal comma; the Julian day keeps its
+// point, and the file reads back under that locale too.
+TEST(AafWriter, WritesTheSameBytesUnderAGermanLocale) {
+  Person person = cologne();
+  person.birthTime = archive::BirthTime{14, 31, 7, true};
+  person.birthMoment = archive::momentOfBirth(person);
+  const std::string inC = written({person}, AafEncoding::utf8);
+  ASSERT_NE(inC.find("#B93:2440651.0"), std::string::npos) << inC;
+  const GermanLocale german;
+#ifndef _WIN32
+  ASSERT_TRUE(german.inEffect()) << "the locale de_DE.UTF-8 is missing (scripts/install-deps)";
+#endif
+  const std::string inGerman = written({person}, AafEncoding::utf8);
+  EXPECT_EQ(inGerman, inC);
+  const std::vector<Person> back = readBack(inGerman);
+  ASSERT_EQ(back.size(), 1u);
+  EXPECT_EQ(back[0], withoutBookkeeping(person));
 }
 
 TEST(AafWriter, Windows1252RefusesWhatItCannotHold) {
