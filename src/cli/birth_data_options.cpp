@@ -15,6 +15,7 @@
 #include "chart/transit_chart.h"
 #include "cli/option_words.h"
 #include "cli/terminal_message.h"
+#include "core/decimal_text.h"
 #include "core/text_encoding.h"
 #include "output/transit_file_write.h"
 
@@ -133,8 +134,8 @@ std::optional<std::string> lookUpPlace(Options& options, std::ostream& errors) {
   const chart::AtlasPlace& place = std::get<chart::AtlasPlace>(chosen);
   errors << "Ort aus dem Ortsatlas: " << chart::placeDescription(place) << "\n";
   options.emplace("place", place.name);
-  options.emplace("transit-lat", std::to_string(place.latitude));
-  options.emplace("transit-lon", std::to_string(place.longitude));
+  options.emplace("transit-lat", fixedDecimal(place.latitude, 6));
+  options.emplace("transit-lon", fixedDecimal(place.longitude, 6));
   options.emplace("transit-zone", place.zone);
   return std::nullopt;
 }

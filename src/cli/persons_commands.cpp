@@ -11,6 +11,7 @@
 #include "archive/person_entry.h"
 #include "archive/person_search.h"
 #include "chart/chart_entry.h"
+#include "core/decimal_text.h"
 #include "core/system_error_text.h"
 #include "core/text_encoding.h"
 #include "core/version.h"
@@ -82,9 +83,7 @@ std::string padded(const std::string& text, std::size_t width) {
 
 std::string decimal(const std::optional<double>& degrees) {
   if (!degrees) return {};
-  char text[32];
-  std::snprintf(text, sizeof text, "%.4f", *degrees);
-  return text;
+  return fixedDecimal(*degrees, 4);
 }
 
 std::string placeText(const Person& person) {
@@ -105,9 +104,9 @@ int list(const PersonsInvocation& call) {
   }
   for (const Person& person : *persons) {
     if (tsv) {
-      call.out << person.id << '\t' << person.name << '\t' << person.firstName << '\t'
-               << archive::birthDateText(person) << '\t' << archive::birthTimeText(person) << '\t'
-               << person.zone << '\t' << person.place << '\t' << person.country << '\t'
+      call.out << std::to_string(person.id) << '\t' << person.name << '\t' << person.firstName
+               << '\t' << archive::birthDateText(person) << '\t' << archive::birthTimeText(person)
+               << '\t' << person.zone << '\t' << person.place << '\t' << person.country << '\t'
                << decimal(person.latitude) << '\t' << decimal(person.longitude) << '\n';
       continue;
     }
@@ -191,10 +190,10 @@ int add(const PersonsInvocation& call) {
   const archive::Stored& where = std::get<archive::Stored>(stored);
   if (!where.added) {
     call.err << archive::displayName(person) << " ist mit denselben Geburtsdaten schon im Archiv"
-             << " (Nummer " << where.id << ").\n";
+             << " (Nummer " << std::to_string(where.id) << ").\n";
     return kRefused;
   }
-  call.out << where.id << '\n';
+  call.out << std::to_string(where.id) << '\n';
   return kDone;
 }
 
@@ -236,8 +235,8 @@ int exportPersons(const PersonsInvocation& call) {
              << ".\n";
     return kRefused;
   }
-  call.out << persons->size() << (persons->size() == 1 ? " Person" : " Personen") << " nach "
-           << target << " exportiert.\n";
+  call.out << std::to_string(persons->size()) << (persons->size() == 1 ? " Person" : " Personen")
+           << " nach " << target << " exportiert.\n";
   return kDone;
 }
 
