@@ -34,4 +34,20 @@ WrittenFile writeIntoFolder(const std::filesystem::path& folder, const std::stri
   return {name, std::make_error_code(std::errc::file_exists)};
 }
 
+WrittenFile writeBesideEarlier(const std::filesystem::path& target, std::string_view bytes) {
+  const std::filesystem::path name = target.filename();
+  if (name.empty() || name == "." || name == "..") {  // a folder: the write reports it
+    return {utf8FromPath(target), writeFileContents(target, bytes, ExistingFile::keep)};
+  }
+  const std::filesystem::path folder = target.parent_path();
+  const std::string asGiven = utf8FromPath(name);
+  const WrittenFile written = writeIntoFolder(folder, asGiven, bytes, ExistingFile::keep);
+  if (written.name == asGiven) return {utf8FromPath(target), written.error};
+  return {utf8FromPath(folder / pathFromUtf8(written.name)), written.error};
+}
+
+std::string takenNameNote(const std::string& given, const std::string& written) {
+  return "Die Datei " + given + " gibt es schon; geschrieben als " + written + ".";
+}
+
 }  // namespace kelvaro

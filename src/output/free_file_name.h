@@ -26,4 +26,14 @@ struct WrittenFile {
 WrittenFile writeIntoFolder(const std::filesystem::path& folder, const std::string& name,
                             std::string_view bytes, ExistingFile existing);
 
+// A file a command line names: written as `target`, or where a file of that
+// name is there, under the first free name beside it ("Zeitleiste (2).ics");
+// an earlier file is never replaced. `name` is the path written (UTF-8), the
+// target's folder with the name taken.
+WrittenFile writeBesideEarlier(const std::filesystem::path& target, std::string_view bytes);
+
+// The note a command line gives when the name it was given was taken:
+// "Die Datei X gibt es schon; geschrieben als Y." (UTF-8 paths).
+std::string takenNameNote(const std::string& given, const std::string& written);
+
 }  // namespace kelvaro

@@ -5,6 +5,7 @@
 #include "core/system_error_text.h"
 #include "core/text_encoding.h"
 #include "output/file_replace.h"
+#include "output/free_file_name.h"
 #include "output/result_file.h"
 
 namespace kelvaro {
@@ -18,6 +19,10 @@ std::string withoutTxt(std::string name) {
 }
 
 char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string pageFileFailure(const std::string& file, const std::error_code& error) {
+  return "Die Datei " + file + " lässt sich nicht speichern: " + systemErrorText(error);
+}
 
 }  // namespace
 
@@ -46,10 +51,15 @@ std::string dialSheetFileName(const TransitRecord& record, PageFormat format) {
 std::optional<std::string> writePageFile(const std::filesystem::path& target,
                                          std::string_view bytes) {
   if (const std::error_code error = replaceFileContents(target, bytes)) {
-    return "Die Datei " + utf8FromPath(target) +
-           " lässt sich nicht speichern: " + systemErrorText(error);
+    return pageFileFailure(utf8FromPath(target), error);
   }
   return std::nullopt;
+}
+
+Checked<std::string> writeNewPageFile(const std::filesystem::path& target, std::string_view bytes) {
+  const WrittenFile written = writeBesideEarlier(target, bytes);
+  if (written.error) return Rejection{pageFileFailure(written.name, written.error)};
+  return written.name;
 }
 
 }  // namespace kelvaro

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/checked.h"
 #include "core/transit_record.h"
 
 // Files of printed pages: a printout saved as PDF, the dial sheet saved as
@@ -29,5 +30,10 @@ std::string dialSheetFileName(const TransitRecord& record, PageFormat format);
 // complete new one. Returns the error message when that failed.
 std::optional<std::string> writePageFile(const std::filesystem::path& target,
                                          std::string_view bytes);
+
+// Writes `bytes` as the file `target`, or where a file of that name is
+// there, under the next free name beside it ("Blatt (2).pdf"): the command
+// lines never replace a file. The path written (UTF-8), or the message.
+Checked<std::string> writeNewPageFile(const std::filesystem::path& target, std::string_view bytes);
 
 }  // namespace kelvaro

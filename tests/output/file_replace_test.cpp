@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "core/system_error_text.h"
+#include "core/text_encoding.h"
 #include "output/free_file_name.h"
 #include "support/temp_dir.h"
 
@@ -72,6 +73,23 @@ TEST(FreeFileName, TheNumberStandsBeforeTheExtension) {
   EXPECT_EQ(written.name, "a (3).txt");
   EXPECT_EQ(readAll(dir.path() / "a (3).txt"), "3");
   EXPECT_EQ(readAll(dir.path() / "a.txt"), "1");
+}
+
+TEST(FreeFileName, ACommandLinesFileGoesBesideAnEarlierOne) {
+  TempDir dir;
+  const fs::path target = dir.path() / "Zeitleiste.ics";
+  const WrittenFile first = writeBesideEarlier(target, "1");
+  EXPECT_FALSE(first.error);
+  EXPECT_EQ(first.name, utf8FromPath(target));
+  const WrittenFile second = writeBesideEarlier(target, "2");
+  EXPECT_FALSE(second.error);
+  EXPECT_EQ(second.name, utf8FromPath(dir.path() / "Zeitleiste (2).ics"));
+  EXPECT_EQ(readAll(target), "1");
+  EXPECT_EQ(readAll(dir.path() / "Zeitleiste (2).ics"), "2");
+  EXPECT_EQ(takenNameNote("Zeitleiste.ics", "Zeitleiste (2).ics"),
+            "Die Datei Zeitleiste.ics gibt es schon; geschrieben als Zeitleiste (2).ics.");
+  // A name that is a folder is not numbered: the write fails.
+  EXPECT_TRUE(writeBesideEarlier(dir.path() / ".", "3").error);
 }
 
 #ifndef _WIN32
