@@ -48,4 +48,9 @@ Checked<chart::BirthData> birthDataOf(const Person& person) {
                           *person.longitude};
 }
 
+std::string noonNote(const Person& person, std::string_view what) {
+  return "Hinweis: Die Geburtszeit von " + displayName(person) + " ist unbekannt; " +
+         std::string(what) + " ist für 12:00 Uhr Ortszeit berechnet.";
+}
+
 }  // namespace kelvaro::archive

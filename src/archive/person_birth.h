@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "archive/person.h"
 #include "chart/chart_entry.h"
 #include "core/checked.h"
@@ -28,5 +31,10 @@ Checked<chart::BirthData> birthDataOf(const Person& person);
 
 // True when birthEntry() put in noon for a birth time nobody knows.
 inline bool birthTimeUnknown(const Person& person) { return !person.birthTime; }
+
+// The note beside whatever is computed for noon because nobody knows the
+// birth time: "Hinweis: Die Geburtszeit von Müller, Anna ist unbekannt; die
+// Zeitleiste ist für 12:00 Uhr Ortszeit berechnet." (`what`: "die Zeitleiste").
+std::string noonNote(const Person& person, std::string_view what);
 
 }  // namespace kelvaro::archive

@@ -105,8 +105,7 @@ std::optional<int> takePersonFromArchive(Options& options, std::ostream& errors)
   options["birth-lat"] = birth.birthLatitude;
   options["birth-lon"] = birth.birthLongitude;
   if (archive::birthTimeUnknown(person)) {
-    errors << "Hinweis: Die Geburtszeit von " << archive::displayName(person)
-           << " ist unbekannt; die Transit-Datei ist für 12:00 Uhr Ortszeit berechnet.\n";
+    errors << archive::noonNote(person, "die Transit-Datei") << "\n";
   }
   return std::nullopt;
 }

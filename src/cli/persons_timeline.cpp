@@ -10,7 +10,7 @@
 #include "core/system_error_text.h"
 #include "core/text_encoding.h"
 #include "loading/orb_entry.h"
-#include "output/file_replace.h"
+#include "output/free_file_name.h"
 #include "timing/calendar_entry.h"
 #include "timing/ical_export.h"
 #include "timing/timeline.h"
@@ -44,7 +44,8 @@ int personTimeline(const PersonsInvocation& call) {
   }
   auto found = personOfWord(call);
   if (const int* status = std::get_if<int>(&found)) return *status;
-  const auto birth = archive::birthDataOf(std::get<archive::Person>(found));
+  const archive::Person& stored = std::get<archive::Person>(found);
+  const auto birth = archive::birthDataOf(stored);
   if (const Rejection* refused = rejection(birth)) {
     call.err << refused->message << "\n";
     return kRefused;
@@ -52,17 +53,22 @@ int personTimeline(const PersonsInvocation& call) {
   const chart::BirthData& person = std::get<chart::BirthData>(birth);
   const auto request = requestOf(call, person);
   if (!request) return kRefused;
+  if (archive::birthTimeUnknown(stored)) {
+    call.err << archive::noonNote(stored, "die Zeitleiste") << "\n";
+  }
   const auto timeline = timing::timeline(person, *request);
   for (const std::string_view line : timeline->result.lines) call.out << line << '\n';
   if (!call.words.has("ics")) return kDone;
   const std::string target = call.words.value("ics");
   const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-  if (const auto error = replaceFileContents(pathFromUtf8(target),
-                                             timing::icalendarText(person, *timeline, now))) {
-    call.err << "Die Datei " << target << " lässt sich nicht schreiben: " << systemErrorText(error)
-             << ".\n";
+  const WrittenFile written =
+      writeBesideEarlier(pathFromUtf8(target), timing::icalendarText(person, *timeline, now));
+  if (written.error) {
+    call.err << "Die Datei " << written.name
+             << " lässt sich nicht schreiben: " << systemErrorText(written.error) << ".\n";
     return kRefused;
   }
+  if (written.name != target) call.err << takenNameNote(target, written.name) << "\n";
   return kDone;
 }
 

@@ -1,0 +1,82 @@
+// kelvaro-persons timeline: its iCalendar file never replaces an earlier
+// one, and a birth time nobody knows is noon with a note.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "cli/persons_commands.h"
+#include "core/text_encoding.h"
+#include "support/temp_dir.h"
+
+namespace kelvaro::testing {
+namespace {
+
+struct Outcome {
+  std::string out;
+  std::string err;
+  int status;
+};
+
+class PersonsTimeline : public ::testing::Test {
+ protected:
+  Outcome persons(std::vector<std::string> words) {
+    words.insert(words.begin(), {"--archive", utf8FromPath(dir_.path() / "personen.sqlite")});
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = cli::runPersons(words, out, err);
+    return {out.str(), err.str(), status};
+  }
+  std::string file(const std::string& name) const { return utf8FromPath(dir_.path() / name); }
+  std::string contentOf(const std::string& name) const {
+    std::ifstream in(dir_.path() / name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  void add(const std::string& name, const std::string& birth) {
+    ASSERT_EQ(persons({"add", "--name=" + name, "--first-name=Anna", "--birth=" + birth,
+                       "--birth-zone=Europe/Berlin", "--birth-lat=50°56' N", "--birth-lon=6°57' O",
+                       "--place=Köln"})
+                  .status,
+              0);
+  }
+
+  TempDir dir_;
+};
+
+TEST_F(PersonsTimeline, AnEarlierCalendarFileIsKeptAndTheNextFreeNameTaken) {
+  add("Müller", "05.03.1970 14:30");
+  const std::vector<std::string> words = {"timeline",        "1",     "--from=01.01.2026",
+                                          "--to=31.01.2026", "--ics", file("anna.ics")};
+  const Outcome first = persons(words);
+  ASSERT_EQ(first.status, 0) << first.err;
+  EXPECT_EQ(first.err, "");
+  const std::string earlier = contentOf("anna.ics");
+  ASSERT_TRUE(earlier.starts_with("BEGIN:VCALENDAR"));
+
+  const Outcome second = persons(words);
+  ASSERT_EQ(second.status, 0) << second.err;
+  EXPECT_EQ(second.out, first.out);
+  EXPECT_EQ(second.err, "Die Datei " + file("anna.ics") + " gibt es schon; geschrieben als " +
+                            file("anna (2).ics") + ".\n");
+  EXPECT_EQ(contentOf("anna.ics"), earlier);
+  EXPECT_TRUE(contentOf("anna (2).ics").starts_with("BEGIN:VCALENDAR"));
+}
+
+TEST_F(PersonsTimeline, AnUnknownBirthTimeIsNoonWithANote) {
+  add("Ohnezeit", "05.03.1970");
+  add("Mittag", "05.03.1970 12:00");
+  const std::vector<std::string> range = {"--from=01.01.2026", "--to=31.03.2026"};
+  const Outcome unknown = persons({"timeline", "1", range[0], range[1]});
+  const Outcome noon = persons({"timeline", "2", range[0], range[1]});
+  ASSERT_EQ(unknown.status, 0) << unknown.err;
+  EXPECT_EQ(unknown.err,
+            "Hinweis: Die Geburtszeit von Ohnezeit, Anna ist unbekannt; die Zeitleiste ist für "
+            "12:00 Uhr Ortszeit berechnet.\n");
+  EXPECT_EQ(noon.err, "");
+  // The same lines as for a birth at noon, the heading's name aside.
+  const auto body = [](const std::string& out) { return out.substr(out.find('\n')); };
+  EXPECT_EQ(body(unknown.out), body(noon.out));
+}
+
+}  // namespace
+}  // namespace kelvaro::testing
