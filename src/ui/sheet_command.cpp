@@ -4,18 +4,22 @@
 #include <cmath>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <variant>
 
 #include <CLI/CLI.hpp>
 
 #include "cli/option_words.h"
 #include "cli/parser_texts.h"
+#include "cli/terminal_message.h"
 #include "core/text_encoding.h"
 #include "loading/axis_overview.h"
 #include "loading/content_overview.h"
 #include "loading/orb_entry.h"
+#include "loading/position_check.h"
 #include "loading/transit_file.h"
 #include "output/dial_sheet.h"
+#include "output/free_file_name.h"
 #include "output/line_pages.h"
 #include "output/output_lines.h"
 #include "output/page_file.h"
@@ -78,8 +82,21 @@ std::unique_ptr<PageSource> printedList(const ResultText& lines) {
   return std::make_unique<LinePages>(printedBodyLines(lines));
 }
 
+void tell(std::ostream& err, std::string_view message) {
+  err << "kelvaro --sheet: " << cli::terminalMessage(message) << '\n';
+}
+
+// Messages use "\r" for their line breaks, and may quote any argument: the
+// terminal gets "\n" and replacement characters for what is no UTF-8.
+int refuse(std::ostream& err, std::string_view message) {
+  tell(err, message);
+  return kExitRefused;
+}
+
 // What OUT is to hold, or the message why the line asks for nothing valid.
-Checked<Printout> sheetPrintout(const SheetLine& line, PageFormat format) {
+// A file with positions off the circle is drawn all the same, with the
+// warning kelvaro-cli gives.
+Checked<Printout> sheetPrintout(const SheetLine& line, PageFormat format, std::ostream& err) {
   const std::optional<double> orb = parseOrbText(line.orb);
   if (!orb) return Rejection{orbTextRefusal(line.orb)};
   const std::optional<int> pointer = parsePointer(line.pointer);
@@ -96,6 +113,7 @@ Checked<Printout> sheetPrintout(const SheetLine& line, PageFormat format) {
   LoadResult loaded = loadTransitFile(line.file);
   if (const auto* failure = std::get_if<LoadFailure>(&loaded)) return Rejection{failure->message};
   const TransitRecord& record = std::get<TransitRecord>(loaded);
+  if (hasPositionsOutsideCircle(record)) tell(err, outsidePositionsQuestion(line.file));
 
   const bool alone = format != PageFormat::pdf;
   Printout printout = dialSheetPrintout(dialSheetContent(record, *orb, *pointer, *rings), alone);
@@ -104,15 +122,6 @@ Checked<Printout> sheetPrintout(const SheetLine& line, PageFormat format) {
     printout.add(printedList(axisOverview(record, *orb).lines));
   }
   return printout;
-}
-
-// Messages use "\r" for their line breaks; the terminal gets "\n".
-int refuse(std::ostream& err, std::string message) {
-  for (char& c : message) {
-    if (c == '\r') c = '\n';
-  }
-  err << "kelvaro --sheet: " << message << '\n';
-  return kExitRefused;
 }
 
 }  // namespace
@@ -129,7 +138,11 @@ int runSheet(const std::vector<std::string>& arguments, std::ostream& out, std::
   try {
     app.parse(std::vector<std::string>(arguments.rbegin(), arguments.rend()));
   } catch (const CLI::ParseError& error) {
-    return app.exit(error, out, err) == 0 ? kExitDone : kExitUsage;
+    // Help goes to `out` as it is; usage errors may quote any argument.
+    std::ostringstream usage;
+    const int status = app.exit(error, out, usage);
+    err << cli::terminalMessage(usage.str());
+    return status == 0 ? kExitDone : kExitUsage;
   }
 
   const std::filesystem::path target = pathFromUtf8(line.out);
@@ -137,12 +150,14 @@ int runSheet(const std::vector<std::string>& arguments, std::ostream& out, std::
   if (!format) {
     return refuse(err, "Unbekanntes Format »" + line.out + "«: erlaubt sind .pdf, .svg und .png.");
   }
-  Checked<Printout> printout = sheetPrintout(line, *format);
+  Checked<Printout> printout = sheetPrintout(line, *format, err);
   if (const Rejection* refused = rejection(printout)) return refuse(err, refused->message);
   const Checked<std::string> bytes = printoutFile(std::get<Printout>(printout), *format);
   if (const Rejection* failure = rejection(bytes)) return refuse(err, failure->message);
-  if (auto failure = writePageFile(target, std::get<std::string>(bytes))) {
-    return refuse(err, *failure);
+  const Checked<std::string> written = writeNewPageFile(target, std::get<std::string>(bytes));
+  if (const Rejection* failure = rejection(written)) return refuse(err, failure->message);
+  if (std::get<std::string>(written) != line.out) {
+    tell(err, takenNameNote(line.out, std::get<std::string>(written)));
   }
   return kExitDone;
 }

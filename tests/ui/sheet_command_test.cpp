@@ -12,6 +12,7 @@
 
 #include "loading/transit_file.h"
 #include "output/print_support.h"
+#include "support/record_builder.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
 
@@ -129,6 +130,48 @@ TEST(SheetCommand, RefusalsSayWhyAndLeaveNothingBehind) {
   EXPECT_EQ(usage.status, 1);
   EXPECT_NE(usage.err.find("DATEI"), std::string::npos) << usage.err;
   EXPECT_TRUE(fs::is_empty(dir.path()));
+}
+
+// A second run with the same OUT keeps the first file and takes the next
+// free name, as kelvaro-cli --save does.
+TEST(SheetCommand, AnEarlierFileIsKeptAndTheNextFreeNameTaken) {
+  TempDir dir;
+  const fs::path out = dir.path() / "blatt.png";
+  ASSERT_EQ(sheet({"--sheet", out.string(), samplePath("weiss-anna.dat")}).status, 0);
+  const std::string first = testing::contentsOf(out);
+  const auto again = sheet({"--sheet", out.string(), "--rings", "t", samplePath("weiss-anna.dat")});
+  ASSERT_EQ(again.status, 0) << again.err;
+  const fs::path second = dir.path() / "blatt (2).png";
+  EXPECT_EQ(again.err, "kelvaro --sheet: Die Datei " + out.string() +
+                           " gibt es schon; geschrieben als " + second.string() + ".\n");
+  EXPECT_EQ(testing::contentsOf(out), first);
+  EXPECT_NE(testing::contentsOf(second), first);
+}
+
+// A file with positions off the circle is drawn with kelvaro-cli's warning;
+// an argument that is no UTF-8 is shown with replacement characters.
+TEST(SheetCommand, WarnsOfPositionsOffTheCircleAndEchoesNoRawBytes) {
+  TempDir dir;
+  const std::string odd =
+      dir.write("odd.dat", testing::RecordBuilder(10).at(Variant::t, factor::SA, 400).bytes());
+  const auto drawn = sheet({"--sheet", (dir.path() / "odd.pdf").string(), odd});
+  EXPECT_EQ(drawn.status, 0);
+  EXPECT_EQ(drawn.err, "kelvaro --sheet: Die Datei " + odd +
+                           " enthält Positionen außerhalb von 0° bis 360° und ist wohl keine "
+                           "Transit-Datei. Trotzdem laden?\n");
+  EXPECT_TRUE(fs::exists(dir.path() / "odd.pdf"));
+
+  const std::string raw = "\xFF\xFE";
+  for (const auto& arguments : std::vector<std::vector<std::string>>{
+           {"--sheet", (dir.path() / (raw + ".jpg")).string(), odd},
+           {"--sheet", (dir.path() / "a.pdf").string(), (dir.path() / raw).string()},
+           {"--sheet", (dir.path() / "a.pdf").string(), "--orb", raw, odd},
+           {"--sheet", (dir.path() / "a.pdf").string(), odd, raw}}) {
+    const auto run = sheet(arguments);
+    EXPECT_NE(run.status, 0);
+    EXPECT_EQ(run.err.find(raw), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("\uFFFD\uFFFD"), std::string::npos) << run.err;
+  }
 }
 
 }  // namespace
