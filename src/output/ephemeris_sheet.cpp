@@ -6,6 +6,7 @@
 #include "output/print_font.h"
 
 #include "chart/ephemeris.h"
+#include "loading/orb_entry.h"
 #include "timing/timeline.h"
 
 namespace kelvaro {
@@ -26,8 +27,11 @@ std::string birthText(const chart::BirthData& birth, const std::string& place) {
 }
 
 std::string rangeText(const timing::CalendarRequest& request) {
-  return "Zeitraum: " + chart::dateText(request.from) + " bis " + chart::dateText(request.to) +
-         ", Zeiten in " + request.zone.name() + "; bewegt: " + moversText(request.movers);
+  std::string text = "Zeitraum: " + chart::dateText(request.from) + " bis " +
+                     chart::dateText(request.to) + ", Zeiten in " + request.zone.name() +
+                     "; bewegt: " + moversText(request.movers);
+  if (request.orb) text += "; " + orbLabelText(*request.orb) + " (S und P)";
+  return text;
 }
 
 }  // namespace

@@ -6,9 +6,11 @@
 #include "archive/archive_location.h"
 #include "archive/person_birth.h"
 #include "cli/option_words.h"
+#include "cli/terminal_message.h"
 #include "cli/timeline_options.h"
 #include "core/text_encoding.h"
 #include "output/ephemeris_sheet.h"
+#include "output/free_file_name.h"
 #include "output/page_file.h"
 #include "timing/ephemeris_layout.h"
 #include "ui/offscreen_command.h"
@@ -23,23 +25,32 @@ constexpr int kExitRefused = 2;
 constexpr std::string_view kUsage =
     "Aufruf: kelvaro --ephemeris AUSGABE --person NUMMER [--archive DATEI]\n"
     "        --from=TT.MM.JJJJ --to=TT.MM.JJJJ [--movers=S,P,T] [--bodies=…] [--with=…]\n"
-    "        [--zone=ZONE]\n"
+    "        [--points=factors|midpoints|all] [--zone=ZONE] [--orb=G:MM]\n"
     "Schreibt die grafische Ephemeride einer Person aus dem Personenarchiv als\n"
     "AUSGABE (.pdf, .png oder .svg). Vorgaben: S, P und T; die Radixpunkte und\n"
-    "Halbsummen mit MC, SO, AS oder MO; die Zone der Geburt.\n";
+    "Halbsummen mit MC, SO, AS oder MO; die Zone der Geburt. Ein Orbis steht\n"
+    "im Kopf des Blatts (er gilt für S und P).\n";
+
+// Messages may quote any argument: what is no UTF-8 shows as replacement
+// characters.
+void tell(std::ostream& err, std::string_view message) {
+  err << "kelvaro --ephemeris: " << cli::terminalMessage(message) << '\n';
+}
 
 int wrongUsage(std::ostream& err, std::string_view message) {
-  err << "kelvaro --ephemeris: " << message << '\n' << kUsage;
+  tell(err, message);
+  err << kUsage;
   return kExitUsage;
 }
 
 int refuse(std::ostream& err, std::string_view message) {
-  err << "kelvaro --ephemeris: " << message << '\n';
+  tell(err, message);
   return kExitRefused;
 }
 
-// What OUT is to hold, or why the options ask for nothing valid.
-Checked<Printout> ephemerisOf(const cli::OptionWords& words) {
+// What OUT is to hold, or why the options ask for nothing valid. A birth
+// time nobody knows is noon, with the note of the timeline on `err`.
+Checked<Printout> ephemerisOf(const cli::OptionWords& words, std::ostream& err) {
   const std::filesystem::path archiveFile =
       words.has("archive") ? pathFromUtf8(words.value("archive")) : archive::defaultArchiveFile();
   auto person = archive::findPerson(words.value("person"), archiveFile);
@@ -51,6 +62,7 @@ Checked<Printout> ephemerisOf(const cli::OptionWords& words) {
   auto request = cli::timelineRequestOf(words, born, timing::kEphemerisDefaultWith);
   if (const Rejection* refused = rejection(request)) return *refused;
   const timing::CalendarRequest& asked = std::get<timing::CalendarRequest>(request);
+  if (archive::birthTimeUnknown(found)) tell(err, archive::noonNote(found, "die Ephemeride"));
   const auto timeline = timing::timeline(born, asked);
   return ephemerisPrintout(ephemerisSheetContent(born, found.place, asked, *timeline));
 }
@@ -66,8 +78,9 @@ int runEphemeris(const std::vector<std::string>& arguments, std::ostream& out, s
     out << kUsage;
     return kExitDone;
   }
-  const auto words = cli::readOptionWords(arguments, {"ephemeris", "person", "archive", "from",
-                                                      "to", "movers", "bodies", "with", "zone"});
+  const auto words =
+      cli::readOptionWords(arguments, {"ephemeris", "person", "archive", "from", "to", "movers",
+                                       "bodies", "with", "zone", "points", "orb"});
   if (!words || !words->positionals.empty()) {
     return wrongUsage(err, "Unbekannte, doppelte oder leere Angabe.");
   }
@@ -81,13 +94,15 @@ int runEphemeris(const std::vector<std::string>& arguments, std::ostream& out, s
   if (!format) {
     return refuse(err, "Unbekanntes Format »" + outName + "«: erlaubt sind .pdf, .svg und .png.");
   }
-  Checked<Printout> printout = ephemerisOf(*words);
+  Checked<Printout> printout = ephemerisOf(*words, err);
   if (const Rejection* refused = rejection(printout)) return refuse(err, refused->message);
   const Checked<std::string> bytes =
       printoutFile(std::get<Printout>(printout), *format, ephemerisPageLayout());
   if (const Rejection* failure = rejection(bytes)) return refuse(err, failure->message);
-  if (auto failure = writePageFile(target, std::get<std::string>(bytes))) {
-    return refuse(err, *failure);
+  const Checked<std::string> written = writeNewPageFile(target, std::get<std::string>(bytes));
+  if (const Rejection* failure = rejection(written)) return refuse(err, failure->message);
+  if (std::get<std::string>(written) != outName) {
+    tell(err, takenNameNote(outName, std::get<std::string>(written)));
   }
   return kExitDone;
 }

@@ -40,7 +40,8 @@ archive::Person person(std::string place, double latitude) {
   return made;
 }
 
-// An archive with a person (number 1) and one whose place is unchecked (2).
+// An archive with a person (number 1), one whose place is unchecked (2) and
+// one whose birth time nobody knows (3).
 fs::path archiveIn(const fs::path& folder) {
   const fs::path file = folder / "personen.sqlite";
   auto opened = archive::Archive::open(file);
@@ -50,6 +51,11 @@ fs::path archiveIn(const fs::path& folder) {
   unchecked.latitude.reset();
   unchecked.birthMoment.reset();
   archive.store(unchecked);
+  archive::Person noTime = person("Köln", 50.9333);
+  noTime.name = "Ohnezeit";
+  noTime.birthTime.reset();
+  noTime.birthMoment.reset();
+  archive.store(noTime);
   return file;
 }
 
@@ -130,6 +136,64 @@ TEST(EphemerisCommand, RefusalsSayWhyAndLeaveNothingBehind) {
   EXPECT_EQ(usage.status, 1);
   EXPECT_NE(usage.err.find("--from"), std::string::npos) << usage.err;
   EXPECT_TRUE(fs::is_empty(dir.path()));
+}
+
+// --points and --orb, as kelvaro-persons timeline takes them; a birth time
+// nobody knows is noon, with a note.
+TEST(EphemerisCommand, TakesPointsAndOrbAndNotesAnUnknownBirthTime) {
+  TempDir data;
+  const std::string archive = archiveIn(data.path()).string();
+  TempDir dir;
+  const fs::path pdf = dir.path() / "e.pdf";
+  const auto run =
+      kelvaro({"--ephemeris", pdf.string(), "--person", "3", "--archive", archive,
+               "--from=01.01.2031", "--to=31.12.2031", "--points=factors", "--orb=1:30"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err,
+            "kelvaro --ephemeris: Hinweis: Die Geburtszeit von Ohnezeit, Anna ist unbekannt; "
+            "die Ephemeride ist für 12:00 Uhr Ortszeit berechnet.\n");
+  if (testing::kReadsPdfText) {
+    const std::string text = pdfText(pdf);
+    EXPECT_NE(text.find("Orbis: 01:30 (S und P)"), std::string::npos) << text;
+    EXPECT_NE(text.find("MCr"), std::string::npos) << text;
+    EXPECT_EQ(text.find("MCr/"), std::string::npos) << text;  // no midpoints
+  }
+  const auto refused =
+      kelvaro({"--ephemeris", (dir.path() / "f.pdf").string(), "--person", "1", "--archive",
+               archive, "--from=01.01.2031", "--to=31.12.2031", "--orb=1:99"});
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_NE(refused.err.find("1:99"), std::string::npos) << refused.err;
+}
+
+// A second run with the same OUT keeps the first file and takes the next
+// free name; an OUT that is no UTF-8 is shown with replacement characters.
+TEST(EphemerisCommand, AnEarlierFileIsKeptAndNoRawBytesAreEchoed) {
+  TempDir data;
+  const std::string archive = archiveIn(data.path()).string();
+  TempDir dir;
+  const fs::path out = dir.path() / "e.svg";
+  const auto line = [&](const fs::path& target, const std::string& to) {
+    return std::vector<std::string>{
+        "--ephemeris", target.string(), "--person",          "1",
+        "--archive",   archive,         "--from=01.01.2031", "--to=" + to};
+  };
+  ASSERT_EQ(kelvaro(line(out, "31.03.2031")).status, 0);
+  const std::string first = testing::contentsOf(out);
+  const auto again = kelvaro(line(out, "30.06.2031"));
+  ASSERT_EQ(again.status, 0) << again.err;
+  const fs::path second = dir.path() / "e (2).svg";
+  EXPECT_EQ(again.err, "kelvaro --ephemeris: Die Datei " + out.string() +
+                           " gibt es schon; geschrieben als " + second.string() + ".\n");
+  EXPECT_EQ(testing::contentsOf(out), first);
+  EXPECT_NE(testing::contentsOf(second), first);
+
+  const std::string raw = "\xFF\xFE";
+  for (const auto& arguments : {line(dir.path() / (raw + ".jpg"), "31.03.2031"), line(out, raw)}) {
+    const auto run = kelvaro(arguments);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err.find(raw), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("\uFFFD\uFFFD"), std::string::npos) << run.err;
+  }
 }
 
 }  // namespace
