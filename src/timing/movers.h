@@ -16,6 +16,10 @@
 //   P  the bodies at their places at p(t), MC at R MC + a(t), AS the
 //      ascendant of that MC at the birth latitude (WI stays at 0);
 //   T  the bodies of the transit calendar at t.
+// The Hamburg bodies CU … PO come smoothed between whole days (see
+// smooth_bodies.h), here and in the transit calendar. What P computes
+// otherwise than the radix (AS, the smoothed bodies) goes from the radix
+// place as it moves, so that at the birth S and P stand exactly on R.
 namespace kelvaro::timing {
 
 // In the order of the list.
@@ -66,6 +70,8 @@ class Movers {
   double birth_;
   double latitude_;
   TransitRecord radix_;
+  double ascendantAtBirth_;  // the ascendant of the radix MC at the birth latitude
+  std::array<double, factor::kLastInTables + 1> smoothedAtBirth_{};  // CU … PO at the birth
 };
 
 }  // namespace kelvaro::timing

@@ -9,6 +9,7 @@
 #include "chart/ephemeris.h"
 #include "core/std_ho.h"
 #include "timing/crossing_search.h"
+#include "timing/smooth_bodies.h"
 
 namespace kelvaro::timing {
 namespace {
@@ -119,10 +120,7 @@ std::optional<std::vector<CalendarHit>> calendarHits(std::span<const RadixPoint>
   const double bodyCount = static_cast<double>(bodies.size());
   for (std::size_t index = 0; index < bodies.size(); ++index) {
     const int body = bodies[index];
-    const MotionFunction motion = [body](double julianDay) {
-      const chart::BodyPosition position = chart::bodyPosition(body, julianDay);
-      return Motion{position.longitude, position.speed};
-    };
+    const MotionFunction motion = [body](double julianDay) { return bodyMotion(body, julianDay); };
     KeepGoing keepGoing;
     if (progress) {
       keepGoing = [&](double time) {

@@ -9,6 +9,7 @@
 #include "chart/ephemeris.h"
 #include "chart/transit_chart.h"
 #include "support/birth_data.h"
+#include "timing/smooth_bodies.h"
 
 namespace kelvaro::timing {
 namespace {
@@ -31,7 +32,16 @@ TEST(Movers, StandWhereTheTransitFilesPutThem) {
       EXPECT_EQ(movers.radix().position(Variant::r, f), file.position(Variant::r, f)) << f;
       for (const MoverKind kind : kMoverKinds) {
         if (!moves(kind, f)) continue;
-        EXPECT_NEAR(movers.motion(kind, f, t).longitude, file.position(variantOf(kind), f), 1e-9)
+        // The Hamburg bodies are joined smoothly between whole days: within
+        // a few thousandths of an arc second of the ephemeris, within a few
+        // arc seconds while the Sun passes them.
+        const double sun = file.position(variantOf(kind), factor::SO);
+        const bool nearSun =
+            std::fabs(std::remainder(file.position(variantOf(kind), f) - sun, 360.0)) < 3;
+        const double tolerance =
+            isSmoothedBody(f) && kind != MoverKind::solarArc ? (nearSun ? 2e-3 : 1e-6) : 1e-9;
+        EXPECT_NEAR(movers.motion(kind, f, t).longitude, file.position(variantOf(kind), f),
+                    tolerance)
             << factorVariantName(f, variantOf(kind));
       }
     }

@@ -248,5 +248,34 @@ TEST(Timeline, DirectionsBeginAtTheBirthAndCancelLeavesNothing) {
   EXPECT_LT(seen, 0.6);
 }
 
+// At the birth S and P stand on the radix; that is no hit. The progressed
+// AS is the ascendant of the progressed MC, which misses the radix AS by
+// rounding: it used to "reach" it at once (ASp = ASr on the day of birth).
+TEST(Timeline, NoMoverReachesItsOwnRadixPlaceAtTheBirth) {
+  int births = 0;
+  for (const char* date : {"03.06.1985", "11.06.1985", "27.06.1985"}) {
+    for (const char* time : {"00:07", "03:07", "03:41", "06:41", "18:41", "21:07", "21:41"}) {
+      const testing::Person person = {"Geburt",        "",         date,      time,
+                                      "Europe/Berlin", "52°31' N", "13°24' O"};
+      const chart::BirthData birth = testing::birthData(person);
+      const Movers movers(birth);
+      EXPECT_EQ(movers.motion(MoverKind::progressed, factor::AS, movers.birth()).longitude,
+                movers.radix().position(Variant::r, factor::AS))
+          << date << " " << time;
+      const chart::Date day = birth.zone.toLocal(birth.moment).date;
+      auto asked = request(day, chart::nextDay(day), kDirections);
+      asked.points = CalendarPoints::factors;
+      const auto result = timeline(birth, asked);
+      ASSERT_TRUE(result);
+      for (const TimelineHit& hit : result->hits) {
+        EXPECT_NE(hit.factor, result->points[hit.point].first)
+            << date << " " << time << ": " << result->result.lines[1];
+      }
+      ++births;
+    }
+  }
+  EXPECT_EQ(births, 21);
+}
+
 }  // namespace
 }  // namespace kelvaro::timing
