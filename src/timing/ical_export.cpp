@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <map>
 
 #include "chart/ephemeris.h"
 
@@ -85,17 +86,27 @@ std::string pointName(const RadixPoint& point) {
   return name;
 }
 
-std::string uidOf(const TimelineHit& hit, const RadixPoint& point, const std::string& person) {
+// What the UID of a hit is made of: its day in UT, mover, point and direction.
+std::string hitKey(const TimelineHit& hit, const RadixPoint& point) {
   const chart::Date day = utcDay(chart::utMoment(hit.julianDay));
   return dateValue(day) + "-" + factorVariantName(hit.factor, variantOf(hit.kind)) + "-" +
-         pointName(point) + "-" + (hit.direct ? "d" : "r") + "-" + person + "@kelvaro";
+         pointName(point) + "-" + (hit.direct ? "d" : "r");
 }
 
-void appendEvent(std::string& out, const TimelineHit& hit, const RadixPoint& point,
-                 std::string_view line, const std::string& title, const std::string& person,
-                 const std::string& stamp) {
+// A hit's UID; `repeat` counts the earlier hits of the file with the same
+// key (a body that turns may pass a place twice in one direction on one
+// day), so that every UID of the file is its own and the first keeps the
+// UID it has always had.
+std::string uidOf(const std::string& key, int repeat, const std::string& person) {
+  std::string uid = key + "-" + person;
+  if (repeat > 0) uid += "-" + std::to_string(repeat + 1);
+  return uid + "@kelvaro";
+}
+
+void appendEvent(std::string& out, const TimelineHit& hit, std::string_view uid,
+                 std::string_view line, const std::string& title, const std::string& stamp) {
   appendLine(out, "BEGIN:VEVENT");
-  appendLine(out, "UID:" + uidOf(hit, point, person));
+  appendLine(out, "UID:" + std::string(uid));
   appendLine(out, "DTSTAMP:" + stamp);
   if (hit.kind == MoverKind::transit) {
     appendLine(out, "DTSTART:" + utcValue(hit.shown));
@@ -123,10 +134,12 @@ std::string icalendarText(const chart::BirthData& birth, const Timeline& timelin
   appendLine(out, "CALSCALE:GREGORIAN");
   appendLine(out, "METHOD:PUBLISH");
   appendLine(out, "X-WR-CALNAME:" + escaped(title));
+  std::map<std::string, int> earlier;  // the hits of each key so far
   for (std::size_t i = 0; i < timeline.hits.size(); ++i) {
     const TimelineHit& hit = timeline.hits[i];
-    appendEvent(out, hit, timeline.points[hit.point], timeline.result.lines[i + 1], title, person,
-                stampValue);
+    const std::string key = hitKey(hit, timeline.points[hit.point]);
+    const std::string uid = uidOf(key, earlier[key]++, person);
+    appendEvent(out, hit, uid, timeline.result.lines[i + 1], title, stampValue);
   }
   appendLine(out, "END:VCALENDAR");
   return out;

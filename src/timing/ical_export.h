@@ -11,7 +11,9 @@
 // as events at the minute it shows, in UTC. The summary is the line's text
 // without its date. A hit's UID is made of what the hit is (its day in UT,
 // mover, point, direction and the person), so that the same hit has the same
-// UID in every export and a calendar that imports it again updates it.
+// UID in every export and a calendar that imports it again updates it; a
+// second hit of the same day, mover, point and direction in one file gets
+// "-2" before the "@" (a third "-3"), so that no UID stands twice.
 namespace kelvaro::timing {
 
 // The file's text: UTF-8, lines ended by CR LF and folded at 75 bytes;

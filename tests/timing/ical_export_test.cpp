@@ -133,5 +133,39 @@ TEST(IcalExport, TheSameHitKeepsItsUid) {
   EXPECT_NE(uidsOf(icalendarText(testing::birthData(other), *first, {}))[0], firstUids[0]);
 }
 
+// A body that turns may pass the same place twice in one direction on one
+// UT day: the second event gets a UID of its own, the first keeps its UID.
+TEST(IcalExport, EveryUidOfAFileIsItsOwn) {
+  const chart::BirthData birth = testing::birthData(testing::kKoeln);
+  const auto shown = timeline(birth, request({2026, 3, 1}, {2026, 3, 31}, "UT"));
+  ASSERT_TRUE(shown && shown->hits.size() > 3);
+  Timeline doubled = *shown;
+  const std::size_t copied = 2;
+  doubled.hits.insert(doubled.hits.begin() + copied + 1, doubled.hits[copied]);
+  doubled.result.lines = ResultText();
+  for (std::size_t i = 0; i < shown->result.lines.size(); ++i) {
+    doubled.result.lines.push_back(shown->result.lines[i]);
+    if (i == copied + 1) doubled.result.lines.push_back(shown->result.lines[i]);
+  }
+  const sys_seconds stamp = sys_days{year{2026} / 12 / 8};
+  const auto plain = uidsOf(icalendarText(birth, *shown, stamp));
+  const std::string text = icalendarText(birth, doubled, stamp);
+  const auto uids = uidsOf(text);
+  ASSERT_EQ(uids.size(), plain.size() + 1);
+  EXPECT_EQ(std::vector<std::string>(uids.begin(), uids.begin() + copied + 1),
+            std::vector<std::string>(plain.begin(), plain.begin() + copied + 1));
+  const std::string& first = uids[copied];
+  EXPECT_EQ(uids[copied + 1], first.substr(0, first.find('@')) + "-2@kelvaro");
+  EXPECT_EQ(std::vector<std::string>(uids.begin() + copied + 2, uids.end()),
+            std::vector<std::string>(plain.begin() + copied + 1, plain.end()));
+#ifndef _WIN32
+  testing::TempDir folder;
+  const auto file = folder.path() / "doppelt.ics";
+  std::ofstream(file, std::ios::binary) << text;
+  const auto read = testing::runProcess({"/usr/bin/python3", KELVARO_ICAL_READER, file.string()});
+  EXPECT_EQ(read.status, 0) << read.err;
+#endif
+}
+
 }  // namespace
 }  // namespace kelvaro::timing
