@@ -254,7 +254,9 @@ void TForm1::openTimeline(const archive::Person& person) {
     platform_.showError(persons_, refused->message);
     return;
   }
-  calendarWindow().openFor(std::get<chart::BirthData>(birth));
+  const std::string note =
+      archive::birthTimeUnknown(person) ? archive::noonNote(person, "die Zeitleiste") : "";
+  calendarWindow().openFor(std::get<chart::BirthData>(birth), note);
 }
 
 CalendarWindow& TForm1::calendarWindow() {

@@ -220,6 +220,9 @@ QLayout* CalendarWindow::createFilterGrid() {
 QWidget* CalendarWindow::createResultArea() {
   resultArea_ = named(new QWidget, "TimelineArea");
   headingLabel_ = named(new QLabel, "TimelineHeading");
+  noteLabel_ = named(new QLabel, "TimelineNote");
+  noteLabel_->setWordWrap(true);
+  noteLabel_->hide();
   resultView_ = named(new LineView, "TimelineList");
   resultView_->setFont(fixedPitchFont(9, true));
   resultView_->setMinimumWidth(560);
@@ -237,6 +240,7 @@ QWidget* CalendarWindow::createResultArea() {
   buttons->addStretch(1);
   auto* column = new QVBoxLayout(resultArea_);
   column->setContentsMargins(0, 0, 0, 0);
+  column->addWidget(noteLabel_);
   column->addWidget(headingLabel_);
   column->addWidget(resultView_, 1);
   column->addLayout(buttons);
@@ -279,7 +283,9 @@ void CalendarWindow::openFor(const TransitRecord& record) {
   computeButton_->setFocus(Qt::OtherFocusReason);
 }
 
-void CalendarWindow::openFor(const chart::BirthData& person) {
+void CalendarWindow::openFor(const chart::BirthData& person, const std::string& note) {
+  noteLabel_->setText(toQString(note));
+  noteLabel_->setVisible(!note.empty());
   const bool samePerson = person_ && person_->name == person.name &&
                           person_->firstName == person.firstName &&
                           person_->moment == person.moment;

@@ -60,8 +60,9 @@ class CalendarWindow : public QDialog {
   // was entered before; the dates start at today and three months on.
   void openFor(const TransitRecord& record);
   // Shows the window for a person's timeline: S, P and T, the zone of the
-  // birth.
-  void openFor(const chart::BirthData& person);
+  // birth. `note` stands above the lines (the note on a birth time nobody
+  // knows), empty for none.
+  void openFor(const chart::BirthData& person, const std::string& note = {});
 
  private:
   void createControls();
@@ -123,6 +124,7 @@ class CalendarWindow : public QDialog {
   QPushButton* closeButton_;
   QWidget* resultArea_;
   QLabel* headingLabel_;
+  QLabel* noteLabel_;  // the note on a birth time nobody knows
   LineView* resultView_;
   QPushButton* printButton_;
   QPushButton* pdfButton_;

@@ -344,6 +344,28 @@ class PersonsWindowTest : public UiTestCase {
                     "Geburtsorts (Ort prüfen)."));
   }
 
+  // A birth time nobody knows is noon, and the timeline says so above its lines.
+  void aPersonsTimelineNotesAnUnknownBirthTime() {
+    archive::Person noTime = person("Ohnezeit", "Köln", 6);
+    noTime.birthTime.reset();
+    noTime.birthMoment.reset();
+    storePersons({person("Müller", "Köln", 5), noTime});
+    ui::PersonsWindow& persons = openPersons();
+    const auto open = [&](const char* name) {
+      chooseRow(persons, static_cast<int>(column(persons, 0).indexOf(QString::fromUtf8(name))));
+      click(child(persons, "Timeline"));
+      auto* calendar =
+          run_->main().findChild<ui::CalendarWindow*>(QStringLiteral("CalendarWindow"));
+      return child<QLabel>(*calendar, "TimelineNote");
+    };
+    const QLabel* note = open("Ohnezeit");
+    QVERIFY(note->isVisible());
+    QCOMPARE(note->text(), QStringLiteral("Hinweis: Die Geburtszeit von Ohnezeit, Anna ist "
+                                          "unbekannt; die Zeitleiste ist für 12:00 Uhr Ortszeit "
+                                          "berechnet."));
+    QVERIFY(!open("Müller")->isVisible());
+  }
+
   // "Grafische Ephemeride …": the current year of the chosen person with S,
   // P and T and the points with MC, SO, AS or MO; an unchecked place is
   // refused with the timeline's message.
