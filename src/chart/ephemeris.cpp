@@ -79,17 +79,30 @@ std::optional<int> ephemerisBody(int factorNumber) {
 
 bool isBodyFactor(int factorNumber) { return ephemerisBody(factorNumber).has_value(); }
 
-BodyPosition bodyPosition(int factorNumber, double julianDayUt) {
+namespace {
+
+// Longitude and, with SEFLG_SPEED in `flags`, the speed of a body factor.
+std::array<double, 6> calculated(int factorNumber, double julianDayUt, int flags) {
   const auto body = ephemerisBody(factorNumber);
   if (!body) throw std::invalid_argument("no ephemeris body for this factor");
   std::array<double, 6> result{};
   std::array<char, AS_MAXCH> error{};
   const std::scoped_lock lock(libraryLock());
-  const int flags = kEphemerisFlag | SEFLG_SPEED;
-  if (swe_calc_ut(julianDayUt, *body, flags, result.data(), error.data()) < 0) {
+  if (swe_calc_ut(julianDayUt, *body, kEphemerisFlag | flags, result.data(), error.data()) < 0) {
     throw std::runtime_error(std::string("ephemeris: ") + error.data());
   }
+  return result;
+}
+
+}  // namespace
+
+BodyPosition bodyPosition(int factorNumber, double julianDayUt) {
+  const std::array<double, 6> result = calculated(factorNumber, julianDayUt, SEFLG_SPEED);
   return {normalizedDegrees(result[0]), result[3]};
+}
+
+double bodyLongitude(int factorNumber, double julianDayUt) {
+  return normalizedDegrees(calculated(factorNumber, julianDayUt, 0)[0]);
 }
 
 Angles anglesAt(double julianDayUt, double latitude, double longitude) {

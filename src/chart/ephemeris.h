@@ -29,6 +29,10 @@ struct BodyPosition {
 // the years 1800 to 2399. Throws std::invalid_argument for a factor that is
 // no body and std::runtime_error when the library cannot compute it.
 BodyPosition bodyPosition(int factorNumber, double julianDayUt);
+// The longitude alone, in about half the time (the library computes the
+// speed from further positions); it differs from bodyPosition()'s by less
+// than a billionth of a degree.
+double bodyLongitude(int factorNumber, double julianDayUt);
 
 struct Angles {
   double mc = 0;  // medium coeli, [0, 360)

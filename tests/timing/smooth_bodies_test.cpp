@@ -57,9 +57,10 @@ TEST(SmoothBodies, APointIsPassedOnceWhereTheEphemerisJumps) {
   }
 }
 
-// At 0:00 UT the ephemeris' place itself; in between within a hundredth of
-// an arc second of it but in the days about the Sun's passing; and a speed
-// that changes its sign only at the two stations of a year.
+// At 0:00 UT the ephemeris' place (to a billionth of a degree); in between
+// within a hundredth of an arc second of it but in the days about the Sun's
+// passing; and a speed that changes its sign only at the two stations of a
+// year.
 TEST(SmoothBodies, FollowTheEphemerisAndTurnOnlyAtTheirStations) {
   const double from = dayOf(2026y / 1 / 1);
   for (int body = kCupido; body <= factor::PO; ++body) {
@@ -70,7 +71,9 @@ TEST(SmoothBodies, FollowTheEphemerisAndTurnOnlyAtTheirStations) {
     for (double t = from; t < from + 365; t += 1.0 / 6) {
       const Motion smooth = bodyMotion(body, t);
       const chart::BodyPosition ephemeris = chart::bodyPosition(body, t);
-      if (std::fmod(t - from, 1.0) == 0) EXPECT_EQ(smooth.longitude, ephemeris.longitude) << t;
+      if (std::fmod(t - from, 1.0) == 0) {
+        EXPECT_LT(distance(smooth.longitude, ephemeris.longitude), 1e-9) << t;
+      }
       const double sun = chart::bodyPosition(factor::SO, t).longitude;
       if (distance(ephemeris.longitude, sun) > 3) {
         EXPECT_LT(distance(smooth.longitude, ephemeris.longitude), 0.01 * kArcSecond) << t;
