@@ -19,12 +19,17 @@ std::string contentOf(const std::filesystem::path& file) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// The lines of an iCalendar file but the moment of the export.
-std::string withoutStamp(const std::string& text) {
+// The lines of an output but those that name the moment they were made:
+// the export's DTSTAMP, the person's times of creation and change.
+std::string withoutMoments(const std::string& text) {
   std::string kept;
   std::istringstream lines(text);
   for (std::string line; std::getline(lines, line);) {
-    if (!line.starts_with("DTSTAMP:")) kept += line + "\n";
+    if (line.starts_with("DTSTAMP:") || line.starts_with("Angelegt:") ||
+        line.starts_with("Geändert:")) {
+      continue;
+    }
+    kept += line + "\n";
   }
   return kept;
 }
@@ -65,6 +70,7 @@ std::vector<std::string> session() {
   persons({"list"});
   persons({"list", "--tsv"});
   persons({"show", "12345"});
+  written.back() = withoutMoments(written.back());
   const std::string aaf = utf8FromPath(dir.path() / "alle.aaf");
   persons({"export", aaf, "--utf8"});
   written.back() = contentOf(dir.path() / "alle.aaf");
@@ -74,7 +80,7 @@ std::vector<std::string> session() {
   const std::string ics = utf8FromPath(dir.path() / "zeitleiste.ics");
   persons(
       {"timeline", "12345", "--from=01.01.2026", "--to=31.03.2026", "--orb=1:30", "--ics", ics});
-  written.push_back(withoutStamp(contentOf(dir.path() / "zeitleiste.ics")));
+  written.push_back(withoutMoments(contentOf(dir.path() / "zeitleiste.ics")));
   return written;
 }
 
