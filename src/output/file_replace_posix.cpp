@@ -1,10 +1,13 @@
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <random>
 #include <string>
@@ -16,6 +19,72 @@ namespace {
 
 std::error_code lastError() { return {errno, std::generic_category()}; }
 
+// While a temporary file is written, a signal that would end the program
+// (Ctrl+C, kill, a closed terminal) removes it first, so that a half-written
+// hidden file is never left behind. The handlers stand only while the file
+// exists and only for signals left to their default action; one file at a
+// time (the programs write one file at a time).
+class InterruptCleanup {
+ public:
+  explicit InterruptCleanup(const std::filesystem::path& file) {
+    const std::string& name = file.native();
+    if (name.size() >= pendingPath_.size()) return;
+    std::memcpy(pendingPath_.data(), name.c_str(), name.size() + 1);
+    pending_ = 1;
+    for (std::size_t i = 0; i < kSignals.size(); ++i) {
+      struct sigaction current {};
+      if (::sigaction(kSignals[i], nullptr, &current) != 0 || current.sa_handler != SIG_DFL) {
+        continue;
+      }
+      struct sigaction cleanup {};
+      cleanup.sa_handler = &removeAndEnd;
+      sigemptyset(&cleanup.sa_mask);
+      installed_[i] = ::sigaction(kSignals[i], &cleanup, &previous_[i]) == 0;
+    }
+  }
+  ~InterruptCleanup() {
+    for (std::size_t i = 0; i < kSignals.size(); ++i) {
+      if (installed_[i]) ::sigaction(kSignals[i], &previous_[i], nullptr);
+    }
+    pending_ = 0;
+  }
+  InterruptCleanup(const InterruptCleanup&) = delete;
+  InterruptCleanup& operator=(const InterruptCleanup&) = delete;
+
+  // Holds the signals back while the file is made and handed over: one that
+  // comes meanwhile waits until the file can be removed.
+  class Held {
+   public:
+    Held() {
+      sigset_t signals;
+      sigemptyset(&signals);
+      for (const int number : kSignals) sigaddset(&signals, number);
+      ::pthread_sigmask(SIG_BLOCK, &signals, &previous_);
+    }
+    ~Held() { ::pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
+    Held(const Held&) = delete;
+    Held& operator=(const Held&) = delete;
+
+   private:
+    sigset_t previous_{};
+  };
+
+ private:
+  // Async-signal-safe: removes the file, then ends the program by the
+  // signal's default action once the handler returns.
+  static void removeAndEnd(int number) {
+    if (pending_ != 0) ::unlink(pendingPath_.data());
+    ::signal(number, SIG_DFL);
+    ::raise(number);
+  }
+
+  static constexpr std::array<int, 3> kSignals = {SIGINT, SIGTERM, SIGHUP};
+  static inline volatile std::sig_atomic_t pending_ = 0;
+  static inline std::array<char, 4096> pendingPath_{};
+  std::array<struct sigaction, kSignals.size()> previous_{};
+  std::array<bool, kSignals.size()> installed_{};
+};
+
 // An open temporary file beside the target; removed again unless kept.
 class TemporaryFile {
  public:
@@ -26,6 +95,7 @@ class TemporaryFile {
 
   // Creates a new file with a name of its own (never an existing one) in `folder`.
   std::error_code create(const std::filesystem::path& folder) {
+    const InterruptCleanup::Held held;
     std::random_device seed;
     const std::string stem = ".kelvaro-" + std::to_string(seed()) + "-";
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -33,6 +103,7 @@ class TemporaryFile {
       fd_ = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
       if (fd_ >= 0) {
         path_ = std::move(candidate);
+        cleanup_.emplace(path_);
         return {};
       }
       if (errno != EEXIST) return lastError();
@@ -104,6 +175,7 @@ class TemporaryFile {
   std::filesystem::path path_;
   int fd_ = -1;
   bool kept_ = false;
+  std::optional<InterruptCleanup> cleanup_;  // ends after the file is removed or renamed
 };
 
 // The status of the file that has the target's name, nothing where there is

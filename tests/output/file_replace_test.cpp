@@ -3,9 +3,11 @@
 #ifndef _WIN32  // named pipes, devices, owners and permission bits are POSIX
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif  // _WIN32
 
+#include <csignal>
 #include <fstream>
 #include <iterator>
 
@@ -116,6 +118,33 @@ TEST(FileReplace, OnlyAPlainFileIsReplaced) {
     EXPECT_TRUE(fs::is_character_file(device));
   }
   EXPECT_EQ(entriesIn(dir.path()), hasDevice ? 4u : 3u);
+}
+
+// Killed while the temporary file is written (Ctrl+C, kill, a closed
+// terminal): the program ends by the signal and leaves nothing behind.
+TEST(FileReplace, AnInterruptedWriteLeavesNoTemporaryFile) {
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    TempDir dir;
+    const fs::path target = dir.path() / "zeitleiste.ics";
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      const std::string bytes(std::size_t{1} << 26, 'x');  // a write that takes a while
+      writeFileContents(target, bytes, ExistingFile::keep);
+      ::_exit(0);
+    }
+    bool started = false;  // the temporary file is there
+    for (int wait = 0; wait < 20000 && !started; ++wait) {
+      started = entriesIn(dir.path()) > 0;
+      if (!started) ::usleep(500);
+    }
+    ::kill(child, signal);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(started);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+    EXPECT_EQ(entriesIn(dir.path()), 0u) << signal;
+  }
 }
 
 TEST(FileReplace, AReplacedFileKeepsItsPermissionBits) {
