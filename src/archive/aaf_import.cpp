@@ -1,14 +1,11 @@
 #include "archive/aaf_import.h"
 
-#include <cerrno>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <utility>
 
+#include "archive/aaf_file.h"
 #include "archive/aaf_reader.h"
 #include "archive/person_search.h"
-#include "core/system_error_text.h"
 #include "core/text_encoding.h"
 
 namespace kelvaro::archive {
@@ -119,18 +116,9 @@ Checked<ImportReport> importAaf(Archive& archive, std::string_view bytes,
 
 Checked<ImportReport> importAafFile(Archive& archive, const std::filesystem::path& file,
                                     const PlaceFinder& findPlaces) {
-  std::error_code error;
-  if (std::filesystem::is_directory(file, error)) {
-    return Rejection{"Die AAF-Datei " + utf8FromPath(file) + " ist ein Ordner."};
-  }
-  errno = 0;
-  std::ifstream in(file, std::ios::binary);
-  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (!in && !in.eof()) {
-    return Rejection{"Die AAF-Datei " + utf8FromPath(file) +
-                     " lässt sich nicht lesen: " + systemErrorText(errno ? errno : EIO) + "."};
-  }
-  return importAaf(archive, bytes, findPlaces);
+  const auto bytes = readAafFile(file);
+  if (const Rejection* refused = rejection(bytes)) return *refused;
+  return importAaf(archive, std::get<std::string>(bytes), findPlaces);
 }
 
 }  // namespace kelvaro::archive
