@@ -272,12 +272,20 @@ Checked<Stored> Archive::store(const Person& person) {
 }
 
 Checked<StoredAll> Archive::storeAll(const std::vector<Person>& persons) {
+  auto next = persons.begin();
+  return storeEach([&]() -> std::optional<Person> {
+    if (next == persons.end()) return std::nullopt;
+    return *next++;
+  });
+}
+
+Checked<StoredAll> Archive::storeEach(const std::function<std::optional<Person>()>& next) {
   return guarded(file_, [&] {
     StoredAll counts;
     WriteTransaction transaction(*database_);
     PersonWriter writer(*database_);
-    for (const Person& person : persons) {
-      if (writer.store(person).added) {
+    while (const std::optional<Person> person = next()) {
+      if (writer.store(*person).added) {
         ++counts.added;
       } else {
         ++counts.present;
