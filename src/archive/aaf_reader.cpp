@@ -403,16 +403,16 @@ Checked<AafRecord> recordOf(const RawRecord& raw) {
   for (const std::string& line : notes) person.notes += (person.notes.empty() ? "" : "\n") + line;
   while (person.notes.ends_with('\n')) person.notes.pop_back();
   zoneName = valueOf(zoneName);
+  // Without #B93 nothing but a #ZNAM tells the zone.
+  Location at;
   if (b93) {
-    const auto location = locationOf(*b93);
+    auto location = locationOf(*b93);
     if (const Rejection* refused = rejection(location)) return *refused;
-    const Location& at = std::get<Location>(location);
+    at = std::get<Location>(std::move(location));
     if (at.latitude) person.latitude = degreesOfArcSeconds(*at.latitude);
     if (at.longitude) person.longitude = degreesOfArcSeconds(*at.longitude);
-    if (auto fault = placeInTime(person, at, zoneName)) return Rejection{*fault};
-  } else {
-    person.zoneAbbreviation = zoneName;
   }
+  if (auto fault = placeInTime(person, at, zoneName)) return Rejection{*fault};
   if (auto fault = personFault(person)) return Rejection{*fault};
   return AafRecord{raw.line, std::move(person), b93 == nullptr};
 }

@@ -215,14 +215,20 @@ TEST(AafReader, AZoneNameOfAnotherOffsetStaysAnAbbreviation) {
       "#ZNAM:Europe/Berlin\n"
       "#A93:Ohne,Zeit,m,1.7.1990,*,Bonn,D\n"
       "#B93:*,50n44,7e06,*,*\n"
+      "#ZNAM:Europe/Berlin\n"
+      "#A93:Ohne,B93,m,1.7.1990,12:00,Bonn,D\n"
       "#ZNAM:Europe/Berlin\n");
-  ASSERT_EQ(records.size(), 2u);
+  ASSERT_EQ(records.size(), 3u);
   EXPECT_EQ(personOf(records[0]).zone, "+01:00");
   EXPECT_EQ(personOf(records[0]).zoneAbbreviation, "Europe/Berlin");
   EXPECT_EQ(personOf(records[0]).birthMoment, utc(1990, 7, 1, 11, 0));
   // Without a time, the name is the best there is.
   EXPECT_EQ(personOf(records[1]).zone, "Europe/Berlin");
   EXPECT_FALSE(personOf(records[1]).birthMoment);
+  // Without #B93 the name alone tells the zone (and the export writes it so).
+  EXPECT_EQ(personOf(records[2]).zone, "Europe/Berlin");
+  EXPECT_EQ(personOf(records[2]).zoneAbbreviation, "");
+  EXPECT_EQ(personOf(records[2]).birthMoment, utc(1990, 7, 1, 10, 0));
 }
 
 // The Julian day decides the moment only where the rest of the record
