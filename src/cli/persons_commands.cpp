@@ -53,8 +53,11 @@ std::string helpText() {
       "\nOhne --archive gilt das Archiv im Programmordner: ~/Astro/Kelvaro/personen.sqlite\n"
       "(unter Windows C:\\Astro\\Kelvaro\\personen.sqlite).\n"
       "ZONE: Europe/Berlin, UT oder +01:00; BREITE/LÄNGE: 50.9333 oder 50°56' N, 06°57' O.\n"
-      "Exit-Status: 0 erledigt, 2 abgelehnt (die Meldung steht auf der Fehlerausgabe),\n"
-      "1 falscher Aufruf.\n";
+      "Nur add und import legen ein fehlendes Archiv an. export ersetzt keine Datei, sondern\n"
+      "nimmt den nächsten freien Namen.\n"
+      "Exit-Status: 0 erledigt, 2 abgelehnt (die Meldung steht auf der Fehlerausgabe; auch\n"
+      "bei fehlerhaften Datensätzen eines Imports und wenn sich die Ausgabe nicht schreiben\n"
+      "ließ), 1 falscher Aufruf.\n";
   return text;
 }
 
