@@ -13,7 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::uintmax_t kMegabyte = 1024 * 1024;
+constexpr std::uintmax_t kMegabyte = std::uintmax_t{1024} * 1024;
 
 std::string named(const fs::path& file) { return "Die AAF-Datei " + utf8FromPath(file); }
 

@@ -18,7 +18,7 @@
 namespace kelvaro::archive {
 namespace {
 
-constexpr std::size_t kRecordLimit = 64 * 1024;  // bytes of text kept of one record
+constexpr std::size_t kRecordLimit = std::size_t{64} * 1024;  // bytes of text kept of one record
 constexpr std::size_t kListedLines = 20;
 constexpr std::chrono::hours kMostOffset{14};
 constexpr std::chrono::seconds kJulianDayTolerance{60};
