@@ -148,10 +148,12 @@ TEST_F(PersonsCli, MessagesNameTheOptionAndShowAnyBytesAsText) {
     EXPECT_TRUE(run.err.starts_with(message + "\nAufruf: kelvaro-persons")) << run.err;
   }
   EXPECT_EQ(persons({"show", "\xFF"}).err, "\"\uFFFD\" ist keine Nummer einer Person.\n");
+#ifndef _WIN32  // file names there are characters, not bytes
   const Output import = persons({"import", file("M\xFCller.aaf").string()});
   EXPECT_EQ(import.status, 2);
   EXPECT_EQ(import.err, "Die AAF-Datei " + file("M\uFFFDller.aaf").string() +
                             " lässt sich nicht lesen: Datei oder Ordner nicht vorhanden.\n");
+#endif
 }
 
 // A missing archive is an error for every command that reads or changes
