@@ -130,5 +130,27 @@ TEST(AafImport, FilesWithoutRecordsOrUnreadableAreRefused) {
                 " lässt sich nicht lesen: Datei oder Ordner nicht vorhanden.");
 }
 
+// Every faulty record counts; the report lists the first 100 and says how
+// many more there are, then which lines were read as Windows-1252.
+TEST(AafImport, LongListsOfFaultsAreCutAndMixedEncodingsNamed) {
+  Fixture fixture;
+  std::string text = "#A93:M\xFCller,Anna,w,1.2.1960,10:00,K\xF6ln,D\n#B93:*,50n56,6e57,1he00,0\n";
+  for (int i = 0; i < 150; ++i) text += "#A93:Weiß\n";
+  const auto report = imported(fixture.archive, text);
+  EXPECT_EQ(report.added, 1);
+  EXPECT_EQ(report.faulty, 150);
+  const std::string shown = archive::reportText(report);
+  EXPECT_TRUE(
+      shown.starts_with("1 übernommen, 0 schon vorhanden, 150 fehlerhaft\n"
+                        "Zeile 3: #A93 hat 1 statt 7 Felder.\n"));
+  EXPECT_NE(shown.find("\nZeile 102: #A93 hat 1 statt 7 Felder.\n"
+                       "… und 50 weitere fehlerhafte Datensätze\n"
+                       "Zeile 1 ist kein UTF-8 und wurde als Windows-1252 gelesen, die übrigen "
+                       "Zeilen als UTF-8."),
+            std::string::npos)
+      << shown;
+  EXPECT_EQ(fixture.persons()[0].name, "Müller");
+}
+
 }  // namespace
 }  // namespace kelvaro::testing
