@@ -70,6 +70,18 @@ class MainWindowTest : public UiTestCase {
     }
     QVERIFY(news.find(run_->folders().transit.string()) != std::string::npos);
     QVERIFY(news.find(run_->folders().program.string()) != std::string::npos);
+    // Its first paragraph tells a reader without the program that writes
+    // transit files where they come from here and where they are kept.
+    std::string opening;
+    for (auto line = intro.begin() + 37; line != intro.end() && *line != " "; ++line) {
+      opening += *line + "\n";
+    }
+    for (const std::string& named :
+         {std::string("\"Personen …\""), std::string("\"Neue Transit-Datei …\""),
+          ui::toUtf8(ui::pathText(run_->folders().transit))}) {
+      QVERIFY2(opening.find(named) != std::string::npos, named.c_str());
+    }
+    QVERIFY(news.find(" Kelvaro kann außerdem:") > news.find(opening));
 
     // Before a load nothing can be started but "Weiter".
     for (const char* name : commandButtonNames()) QVERIFY2(!child(main, name)->isEnabled(), name);
