@@ -426,8 +426,8 @@ std::vector<QPushButton*> TForm1::commandButtons() const {
 }
 
 std::vector<QWidget*> TForm1::entryControls() const {
-  return {Panel4, Label16, Label17, Edit2,  Edit3,   Edit4,   Edit5, Edit6, Edit8,
-          Memo1,  Label18, Label11, Label9, Label15, Label22, Edit1, Edit7};
+  return {Panel4, Label16, Label17, Edit2,   Edit3,  Edit4,   Edit5,   Edit6, Label23,
+          Edit8,  Memo1,   Label18, Label11, Label9, Label15, Label22, Edit1, Edit7};
 }
 
 // Left to right, in the order of the overview's axis labels.

@@ -200,13 +200,16 @@ void TForm1::createEntryControls() {
   Label18 = label(this, "Label18", QStringLiteral("Faktor"), {540, 596, 80, 20});
   Edit5 = edit(this, "Edit5", {540, 618, 60, 28});
 
+  Label23 = label(this, "Label23", QStringLiteral("Gleichung F1+F2=F3+ oder F1/F2=F3/"),
+                  {400, 578, 320, 20});
   Edit6 = edit(this, "Edit6", {400, 600, 180, 28});
+  Label23->setBuddy(Edit6);
 
   Label22 = label(this, "Label22", QStringLiteral("Geben Sie eine beliebige Faktor-Variante ein "),
                   {400, 570, 360, 20});
   Edit8 = edit(this, "Edit8", {400, 592, 70, 28});
 
-  for (QLabel* text : {Label9, Label11, Label15, Label16, Label17, Label18, Label22}) {
+  for (QLabel* text : {Label9, Label11, Label15, Label16, Label17, Label18, Label22, Label23}) {
     text->setFont(prompt);
   }
   for (QLineEdit* entry : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit7}) entry->setFont(field);
