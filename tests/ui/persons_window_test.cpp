@@ -12,9 +12,11 @@
 #include <QTableView>
 #include <fstream>
 #include <memory>
+#include <tuple>
 
 #include "archive/archive.h"
 #include "archive/person_birth.h"
+#include "chart/place_atlas.h"
 #include "core/transit_record.h"
 #include "loading/transit_file.h"
 #include "output/print_support.h"
@@ -173,6 +175,76 @@ class PersonsWindowTest : public UiTestCase {
     const auto stored = std::get<archive::Archive>(archive::Archive::open(archiveFile())).persons();
     QCOMPARE(std::get<std::vector<archive::Person>>(stored).front().notes, std::string("Klientin"));
     QCOMPARE(std::get<std::vector<archive::Person>>(stored).front().id, archive::PersonId{1});
+  }
+
+  // An imported kind shows as it is and is saved unchanged, also one the
+  // box does not offer; the kind the user chooses is saved as chosen.
+  void theFormKeepsEveryKind() {
+    archive::Person female = person("Weiblich", "Köln", 5);
+    female.kind = "f";
+    archive::Person other = person("Anders", "Köln", 6);
+    other.kind = "x";
+    storePersons({female, other});
+    ui::PersonsWindow& persons = openPersons();
+    for (const auto& [name, kind, caption] : {std::tuple{"Anders", "x", "x – so gespeichert"},
+                                              std::tuple{"Weiblich", "f", "f – weiblich"}}) {
+      chooseRow(persons, static_cast<int>(column(persons, 0).indexOf(QString::fromUtf8(name))));
+      click(child(persons, "EditPerson"));
+      auto* form = persons.findChild<ui::PersonForm*>(QStringLiteral("PersonForm"));
+      QCOMPARE(child<QComboBox>(*form, "PersonKind")->currentText(), QString::fromUtf8(caption));
+      retype(*form, "PersonSource", QStringLiteral("Geburtsurkunde"));
+      click(child(*form, "PersonSave"));
+      QVERIFY2(!form->isVisible(), name);
+      auto opened = archive::Archive::open(archiveFile());
+      const auto stored =
+          std::get<std::vector<archive::Person>>(std::get<archive::Archive>(opened).persons());
+      const auto saved = std::find_if(stored.begin(), stored.end(),
+                                      [&](const archive::Person& p) { return p.name == name; });
+      QCOMPARE(saved->kind, std::string(kind));
+      QCOMPARE(saved->source, std::string("Geburtsurkunde"));
+    }
+    // The next person does not find the kept kind offered.
+    click(child(persons, "NewPerson"));
+    auto* form = persons.findChild<ui::PersonForm*>(QStringLiteral("PersonForm"));
+    auto* kinds = child<QComboBox>(*form, "PersonKind");
+    QCOMPARE(kinds->currentText(), QStringLiteral("unbekannt"));
+    QCOMPARE(kinds->findText(QStringLiteral("x – so gespeichert")), -1);
+    click(child(*form, "PersonCancel"));
+  }
+
+  // Tab goes through the fields top to bottom, then the buttons; Enter in
+  // "Ort" searches the atlas and fills the country, and opens no help.
+  void theFormGoesFieldByFieldAndEnterOnlySearches() {
+    ui::PersonsWindow& persons = openPersons();
+    click(child(persons, "NewPerson"));
+    auto* form = persons.findChild<ui::PersonForm*>(QStringLiteral("PersonForm"));
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    QTRY_COMPARE(QApplication::focusWidget(), child(*form, "PersonName"));
+    QStringList order{QApplication::focusWidget()->objectName()};
+    for (int step = 0; step < 15; ++step) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      order << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(order,
+             (QStringList{"PersonName", "PersonFirstName", "PersonKind", "PersonBirthDate",
+                          "PersonBirthTime", "PersonPlace", "PersonCountry", "PersonLatitude",
+                          "PersonLongitude", "PersonZone", "PersonSource", "PersonVia",
+                          "PersonNotes", "HelpButton", "PersonSave", "PersonCancel"}));
+
+    retype(*form, "PersonCountry", QStringLiteral("F"));
+    retype(*form, "PersonPlace", chart::atlasAvailable() ? QStringLiteral("Koeln") : QString());
+    QTest::keyClick(field(*form, "PersonPlace"), Qt::Key_Return);
+    QVERIFY(!ui::windowHelp(*form) || !ui::windowHelp(*form)->isVisible());
+    QVERIFY(form->isVisible());
+    if (chart::atlasAvailable()) {
+      QCOMPARE(field(*form, "PersonPlace")->text(), QStringLiteral("Köln"));
+      QCOMPARE(field(*form, "PersonCountry")->text(), QStringLiteral("D"));
+      QCOMPARE(field(*form, "PersonZone")->text(), QStringLiteral("Europe/Berlin"));
+      QCOMPARE(QApplication::focusWidget(), child(*form, "PersonCountry"));
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    QVERIFY(ui::windowHelp(*form)->isVisible());
+    QVERIFY(run_->platform().boxes().empty());
   }
 
   void theSearchFiltersAsTheUserTypesAndColumnsSort() {
