@@ -192,9 +192,9 @@ void TForm1::weiter() {
 // ends the program.
 bool TForm1::chooseAndLoad() {
   for (;;) {
-    const std::optional<std::string> chosen = madeFile_
-                                                  ? std::exchange(madeFile_, std::nullopt)
-                                                  : platform_.chooseFile(this, folders_.transit);
+    const std::optional<std::string> chosen =
+        madeFile_ ? std::exchange(madeFile_, std::nullopt)
+                  : platform_.chooseFile(this, folders_.transit, {});
     if (!chosen) {
       platform_.showInformation(this, std::string(kNoFileMessage));
       beenden();

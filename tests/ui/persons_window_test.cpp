@@ -5,10 +5,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStandardPaths>
 #include <QTableView>
 #include <fstream>
 #include <memory>
@@ -307,7 +309,13 @@ class PersonsWindowTest : public UiTestCase {
     ui::PersonsWindow& persons = openPersons();
     run_->platform().chooseNext(aaf.string());
     click(child(persons, "ImportAaf"));
-    QCOMPARE(run_->platform().fileDialogFolders().back(), run_->folders().program);
+    // The first dialog opens in the user's documents (or home), AAF files first.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString firstFolder = QDir(documents).exists() ? documents : QDir::homePath();
+    QCOMPARE(ui::pathText(run_->platform().fileDialogFolders().back()),
+             QDir::toNativeSeparators(firstFolder));
+    const std::vector<std::string> aafTypes = {"AAF-Dateien (*.aaf *.AAF)", "Alle Dateien (*)"};
+    QCOMPARE(run_->platform().fileDialogFilters().back(), aafTypes);
     QCOMPARE(run_->platform().boxes(),
              oneBox(ui::BoxKind::information,
                     "2 übernommen, 0 schon vorhanden, 1 fehlerhaft\nZeile 3: Geburtsdatum: "
@@ -319,6 +327,9 @@ class PersonsWindowTest : public UiTestCase {
     run_->platform().forgetBoxes();
     run_->platform().saveNextAs(out).answerNext(true);
     click(child(persons, "ExportAaf"));
+    // The export's dialog opens where the import's file was chosen.
+    QCOMPARE(run_->platform().saveDialogs().back().folder, run_->folders().program);
+    QCOMPARE(run_->platform().saveDialogs().back().filters, aafTypes);
     QCOMPARE(run_->platform().boxes().size(), std::size_t{2});
     QCOMPARE(run_->platform().boxes().back(),
              (ui::ShownBox{ui::BoxKind::information,
@@ -333,6 +344,15 @@ class PersonsWindowTest : public UiTestCase {
     const std::string ferber = contentsOf(out);
     QVERIFY(ferber.find("#A93:Ferber,Tobias,m,27.9.1970,11:04,Kandel,D\r\n") != std::string::npos);
     QVERIFY(ferber.find("Wa") == std::string::npos);
+
+    // The next start opens the AAF dialogs there too.
+    const auto elsewhere = run_->startFolder() / "ausgabe.aaf";
+    run_->platform().saveNextAs(elsewhere);
+    click(child(persons, "ExportAaf"));
+    run_->start();
+    run_->platform().cancelNextFileDialog();
+    click(child(openPersons(), "ImportAaf"));
+    QCOMPARE(run_->platform().fileDialogFolders().back(), run_->startFolder());
   }
 
   void aDamagedArchiveIsReportedAndKept() {
