@@ -95,6 +95,33 @@ class MainWindowTest : public UiTestCase {
     QCOMPARE(main.state(), ui::TForm1::State::initial);
   }
 
+  // "0112" and Enter typed fast: the orb entry closes at the second minute
+  // digit, and what follows must not act on the content overview, which
+  // stays until the user goes on.
+  void keysTypedAheadDoNotSkipTheOverview() {
+    run_ = std::make_unique<UiRun>();
+    run_->platform().chooseNext(run_->sample("mueller-juergen.dat"));
+    ui::Program& program = run_->start();
+    click(child(program.form1(), "Button2"));
+    QVERIFY(QTest::qWaitForWindowActive(&program.form2()));
+    QVERIFY(typeIntoFocus(QStringLiteral("011")));
+    QVERIFY(!program.form2().isVisible());
+    ui::TForm4& overview = program.form4();
+    QVERIFY(overview.isVisible());
+    const std::vector<std::string> shown = textLines(overview, "Memo1");
+    QTest::keyClick(child(overview, "Memo1"), Qt::Key_2);
+    QTest::keyClick(child(overview, "Button1"), Qt::Key_Return);
+    QVERIFY(overview.isVisible());
+    QCOMPARE(program.form1().state(), ui::TForm1::State::loading);
+    QCOMPARE(textLines(overview, "Memo1"), shown);
+    // Once it could be read, Enter on "Weiter zur Suche" goes on.
+    QTest::qWait(static_cast<int>(ui::TForm4::kTypedAheadTime.count()) + 100);
+    QTest::keyClick(child(overview, "Button1"), Qt::Key_Return);
+    QVERIFY(!overview.isVisible());
+    QCOMPARE(program.form1().state(), ui::TForm1::State::ready);
+    QCOMPARE(program.form1().orb(), 11.0 / 60.0);
+  }
+
   void wholeRoadOfOneLoad() {
     run_ = std::make_unique<UiRun>();
     const std::string sample = run_->sample("mueller-juergen.dat");
