@@ -104,7 +104,8 @@ DialWindow::DialWindow(Platform& platform, QWidget* parent)
   setBaseColour(*list_, colour::cream);
   list_->installEventFilter(this);
   list_->setToolTip(
-      QStringLiteral("Doppelklick auf eine Zeile: ihre Faktoren auf der Scheibe zeigen"));
+      QStringLiteral("Doppelklick auf eine Summe oder Halbsumme: ihre Faktoren auf der Scheibe "
+                     "zeigen"));
 
   print_ = smallButton(this, "DialPrint", QStringLiteral("Drucken"));
   savePdf_ = smallButton(this, "DialPdf", QStringLiteral("Als PDF speichern …"));
@@ -132,7 +133,7 @@ DialWindow::DialWindow(Platform& platform, QWidget* parent)
   columns->addLayout(side, 5);
 
   connect(disc_, &DialDisc::pointerMoved, this, &DialWindow::showPointerList);
-  connect(list_, &LineView::lineDoubleClicked, this, &DialWindow::markLine);
+  connect(list_, &LineView::lineDoubleClicked, this, &DialWindow::markAt);
   connect(print_, &QPushButton::clicked, this, &DialWindow::print);
   connect(savePdf_, &QPushButton::clicked, this, &DialWindow::savePdf);
   connect(save_, &QPushButton::clicked, this, &DialWindow::saveSheet);
@@ -180,9 +181,15 @@ bool DialWindow::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-// A double-click on a line marks exactly the factors it names.
-void DialWindow::markLine(qsizetype line) {
-  const auto factors = pointerList_.factors[static_cast<std::size_t>(line)];
+// A double-click on an entry of a line marks exactly the factors of that
+// entry; one between two entries changes nothing, one on a line without
+// factors (a heading) clears the marks.
+void DialWindow::markAt(qsizetype line, qsizetype column) {
+  const auto lineFactors = pointerList_.factors[static_cast<std::size_t>(line)];
+  const auto factors = pointerList_.entries ? entryFactorsAt(lineFactors, *pointerList_.entries,
+                                                             static_cast<std::size_t>(column))
+                                            : lineFactors;
+  if (factors.empty() && !lineFactors.empty()) return;
   disc_->setMarked({factors.begin(), factors.end()});
 }
 

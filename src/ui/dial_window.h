@@ -46,7 +46,7 @@ class DialWindow : public QWidget {
 
  private:
   void showPointerList();
-  void markLine(qsizetype line);
+  void markAt(qsizetype line, qsizetype column);
   DialSheetContent sheet() const;
   void print();
   void savePdf();
