@@ -89,6 +89,10 @@ CalendarWindow::CalendarWindow(Platform& platform, QWidget* parent, ResultHandle
   setObjectName(QStringLiteral("CalendarWindow"));
   setWindowTitle(QStringLiteral("Transit-Kalender"));
   setFont(captionFont(9, true));
+  // The window paints all of its area itself, at any size: maximised, what
+  // lies beside its controls is its own background, never what the screen
+  // showed before.
+  setAutoFillBackground(true);
   createControls();
   connect(computeButton_, &QPushButton::clicked, this, &CalendarWindow::computeClicked);
   connect(closeButton_, &QPushButton::clicked, this, &QDialog::reject);
