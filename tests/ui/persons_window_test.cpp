@@ -32,6 +32,7 @@
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
 #include "ui/support/ui_test_case.h"
+#include "ui/timeline_choices.h"
 #include "ui/window_help.h"
 
 namespace kelvaro::testing {
@@ -406,8 +407,8 @@ class PersonsWindowTest : public UiTestCase {
   }
 
   // "Zeitleiste …": the calendar window for the chosen person, with S, P and
-  // T in the zone of the birth; a person whose place is to be checked has
-  // no timeline, and the message says why.
+  // T in the zone of the user's clock; a person whose place is to be checked
+  // has no timeline, and the message says why.
   void aPersonsTimeline() {
     archive::Person unchecked = person("Ohne", "Nirgendwo", 6);
     unchecked.latitude.reset();
@@ -424,7 +425,8 @@ class PersonsWindowTest : public UiTestCase {
     for (const char* kind : {"CheckBoxS", "CheckBoxP", "CheckBoxT"}) {
       QVERIFY(child<QCheckBox>(*calendar, kind)->isChecked());
     }
-    QCOMPARE(field(*calendar, "Edit1")->text(), QStringLiteral("Europe/Zurich"));
+    QCOMPARE(field(*calendar, "Edit1")->text(),
+             ui::toQString(ui::userZoneName().value_or("Europe/Zurich")));
     calendar->close();
 
     chooseRow(persons, static_cast<int>(column(persons, 0).indexOf(QStringLiteral("Ohne"))));
