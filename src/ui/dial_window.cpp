@@ -21,6 +21,7 @@
 #include "ui/line_view.h"
 #include "ui/pdf_save.h"
 #include "ui/platform.h"
+#include "ui/screen_fit.h"
 #include "ui/text_view.h"
 #include "ui/window_help.h"
 #include "ui/window_style.h"
@@ -150,7 +151,14 @@ void DialWindow::showDial(const TransitRecord& record, double orb,
                              record.time() + ", " + record.place()));
   disc_->showRecord(record, orb);
   showPointerList();
+  const bool first = !isVisible() && !fitted_;
   show();
+  if (first) {
+    // On a laptop screen the window's bottom row of buttons stays in sight.
+    fitted_ = true;
+    fitOnScreen(*this);
+    fitAgainWhenFramed(*this, [this] { fitOnScreen(*this); });
+  }
   raise();
   activateWindow();
   disc_->setFocus(Qt::OtherFocusReason);
