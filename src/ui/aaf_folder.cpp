@@ -24,8 +24,8 @@ std::filesystem::path pathOf(const QString& text) { return pathFromUtf8(toUtf8(t
 }  // namespace
 
 const std::vector<std::string>& aafFileTypes() {
-  static const std::vector<std::string> types = {"AAF-Dateien (*.aaf *.AAF)", "Alle Dateien (*)"};
-  return types;
+  static const std::vector<std::string> kTypes = {"AAF-Dateien (*.aaf *.AAF)", "Alle Dateien (*)"};
+  return kTypes;
 }
 
 std::filesystem::path aafFolder() {

@@ -40,8 +40,11 @@ void DateField::keyPressEvent(QKeyEvent* event) {
   QDateEdit::keyPressEvent(event);
 }
 
-// Tab leaves the field as in every other field of the window.
-bool DateField::focusNextPrevChild(bool next) { return QWidget::focusNextPrevChild(next); }
+// Tab leaves the field as in every other field of the window: the date
+// edit's own step through day, month and year is passed over on purpose.
+bool DateField::focusNextPrevChild(bool next) {
+  return QWidget::focusNextPrevChild(next);  // NOLINT(bugprone-parent-virtual-call)
+}
 
 bool DateField::typeInto(QKeyEvent* event) {
   const QString text = event->text();
