@@ -79,6 +79,13 @@ bool inCountry(const chart::AtlasPlace& place, std::string_view country) {
   return code == upper(place.countryCode) || foldedText(country) == foldedText(place.country);
 }
 
+std::string aafCountryCode(const chart::AtlasPlace& place) {
+  for (const auto& [vehicle, iso] : kVehicleCodes) {
+    if (place.countryCode == iso) return std::string(vehicle);
+  }
+  return place.countryCode;
+}
+
 std::vector<chart::AtlasPlace> atlasPlaces(std::string_view name) {
   return chart::findPlaces(name, 50);
 }

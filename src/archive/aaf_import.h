@@ -47,4 +47,9 @@ Checked<ImportReport> importAaf(Archive& archive, std::string_view bytes,
 // or the country's name ("Deutschland").
 bool inCountry(const chart::AtlasPlace& place, std::string_view country);
 
+// The country of an atlas place as AAF records name it: the international
+// vehicle code ("D" for Germany), or the ISO code where no other is known
+// ("CH", "PL").
+std::string aafCountryCode(const chart::AtlasPlace& place);
+
 }  // namespace kelvaro::archive

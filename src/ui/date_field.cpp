@@ -26,11 +26,6 @@ DateField::DateField(int firstYear, int lastYear, QWidget* parent) : QDateEdit(p
   setDateRange(QDate(firstYear, 1, 1), QDate(lastYear, 12, 31));
 }
 
-void DateField::focusInEvent(QFocusEvent* event) {
-  QDateEdit::focusInEvent(event);
-  fresh_ = true;
-}
-
 void DateField::focusOutEvent(QFocusEvent* event) {
   endTyping();
   QDateEdit::focusOutEvent(event);
@@ -41,9 +36,14 @@ void DateField::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
-  fresh_ = false;
   endTyping();
   QDateEdit::keyPressEvent(event);
+}
+
+// Tab leaves the field as in every other field of the window: the date
+// edit's own step through day, month and year is passed over on purpose.
+bool DateField::focusNextPrevChild(bool next) {
+  return QWidget::focusNextPrevChild(next);  // NOLINT(bugprone-parent-virtual-call)
 }
 
 bool DateField::typeInto(QKeyEvent* event) {
@@ -51,7 +51,7 @@ bool DateField::typeInto(QKeyEvent* event) {
   const bool digit = text.size() == 1 && text.front().isDigit();
   const bool dot = text == QLatin1String(".") || text == QLatin1String(",");
   if (!typing_) {
-    if (!digit || !fresh_) return false;
+    if (!digit) return false;
     typing_ = true;
     typed_.clear();
   }
@@ -66,7 +66,6 @@ bool DateField::typeInto(QKeyEvent* event) {
   const QDate date = typedDate(typed_);
   if (date.isValid() && date >= minimumDate() && date <= maximumDate()) {
     typing_ = false;
-    fresh_ = false;
     setDate(date);
     lineEdit()->setText(textFromDateTime(dateTime()));
   }

@@ -97,6 +97,22 @@ TEST(AafImport, PlacesWithoutCoordinatesFromTheAtlas) {
   EXPECT_FALSE(byName["Fünf"].latitude);
 }
 
+// The country written for an atlas place is the code AAF files use, and an
+// import finds the place in that country again.
+TEST(AafImport, CountryCodeOfAnAtlasPlace) {
+  const std::vector<std::pair<chart::AtlasPlace, std::string>> cases = {
+      {{"Köln", "", "Deutschland", "DE", "Europe/Berlin", 50.93, 6.95}, "D"},
+      {{"Graz", "", "Österreich", "AT", "Europe/Vienna", 47.07, 15.45}, "A"},
+      {{"Boston", "", "Vereinigte Staaten", "US", "America/New_York", 42.36, -71.06}, "USA"},
+      {{"Bern", "", "Schweiz", "CH", "Europe/Zurich", 46.95, 7.45}, "CH"},
+      {{"Popowo", "", "Polen", "PL", "Europe/Warsaw", 52.1, 18.2}, "PL"},
+  };
+  for (const auto& [place, code] : cases) {
+    EXPECT_EQ(archive::aafCountryCode(place), code) << place.name;
+    EXPECT_TRUE(archive::inCountry(place, archive::aafCountryCode(place))) << place.name;
+  }
+}
+
 // An import that fails half-way (a trigger stands for a full disk) leaves
 // the archive as it was.
 TEST(AafImport, AFailedImportChangesNothing) {
