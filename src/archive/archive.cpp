@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "archive/archive_failure.h"
+#include "archive/archive_opening.h"
 #include "archive/database.h"
 #include "archive/person_search.h"
 #include "archive/schema.h"
@@ -160,42 +161,6 @@ Failure guardedChange(const std::filesystem::path& file, Work work) {
 
 std::string shown(const std::filesystem::path& file) { return utf8FromPath(file); }
 
-// Reads the file without writing a byte (a read-only connection), and
-// refuses it unless it is an archive of ours, whole and not newer.
-std::optional<std::string> checkExisting(const std::filesystem::path& file,
-                                         std::chrono::milliseconds busyTimeout) {
-  try {
-    Database probe(file, SQLITE_OPEN_READONLY, busyTimeout);
-    const Recognition found = recognise(probe);
-    switch (found.kind) {
-      case DatabaseKind::foreign:
-        return "Die Datei " + shown(file) +
-               " ist die Datenbank eines anderen Programms, kein Personenarchiv von Kelvaro. Sie "
-               "bleibt, wie sie ist.";
-      case DatabaseKind::newer:
-        return "Das Personenarchiv " + shown(file) +
-               " stammt von einer neueren Kelvaro-Version (Schema " +
-               std::to_string(found.version) + "). Es bleibt, wie es ist.";
-      case DatabaseKind::damaged:
-        return damagedMessage(file);
-      case DatabaseKind::empty:
-        return std::nullopt;
-      case DatabaseKind::archive:
-        break;
-    }
-    Statement check = probe.prepare("PRAGMA quick_check");
-    if (!check.step() || check.text(0) != "ok") return damagedMessage(file);
-    return std::nullopt;
-  } catch (const DatabaseFailure& failure) {
-    const int code = failure.code & 0xFF;
-    if (code == SQLITE_BUSY || code == SQLITE_LOCKED || code == SQLITE_CANTOPEN ||
-        code == SQLITE_PERM) {
-      return failureMessage(failure, file);
-    }
-    return damagedMessage(file);
-  }
-}
-
 // An empty archive in memory, for reading a file that does not exist yet.
 std::unique_ptr<Database> emptyArchive() {
   auto database = std::make_unique<Database>(":memory:", SQLITE_OPEN_READWRITE, kBusyTimeout);
@@ -205,8 +170,10 @@ std::unique_ptr<Database> emptyArchive() {
 
 }  // namespace
 
-Archive::Archive(std::filesystem::path file, std::unique_ptr<Database> database)
-    : file_(std::move(file)), database_(std::move(database)) {}
+Archive::Archive(std::filesystem::path file, std::unique_ptr<Database> database, bool onDisk)
+    : file_(std::move(file)), database_(std::move(database)) {
+  if (onDisk) held_.emplace(file_);
+}
 Archive::Archive(Archive&&) noexcept = default;
 Archive& Archive::operator=(Archive&&) noexcept = default;
 Archive::~Archive() = default;
@@ -219,28 +186,53 @@ Checked<Archive> Archive::open(const std::filesystem::path& file, Access access,
     return Rejection{"Das Personenarchiv " + shown(file) + " ist ein Ordner, keine Datei."};
   }
   const bool exists = std::filesystem::exists(status);
-  if (exists && std::filesystem::file_size(file, error) > 0) {
-    if (auto refused = checkExisting(file, busyTimeout)) return Rejection{*refused};
+  if (exists && !std::filesystem::is_regular_file(status)) {
+    return Rejection{"Das Personenarchiv " + shown(file) +
+                     " ist keine gewöhnliche Datei (sondern etwa ein Gerät oder eine benannte "
+                     "Pipe). Sie bleibt, wie sie ist."};
   }
   if (!exists && access == Access::read) {
-    return guarded(file, [&] { return Archive(file, emptyArchive()); });
+    return guarded(file, [&] { return Archive(file, emptyArchive(), false); });
   }
-  return guarded(file, [&] {
+  if (!exists) {
+    if (auto failure = createArchiveFile(file, busyTimeout)) return Rejection{*failure};
+  }
+  auto opening = Database::Opening::usual;
+  if (std::filesystem::file_size(file, error) > 0 || error) {
+    Verdict verdict = examineExisting(file, busyTimeout, opening);
+    // A healthy archive that cannot get its -shm (a read-only or full disk)
+    // is read as it is, where no log holds changes beyond it; a change is
+    // refused as write-protected, or with the full disk.
+    if (verdict.unwritable() && !hasLogContent(file) &&
+        !examineExisting(file, busyTimeout, Database::Opening::immutable).refusal) {
+      if (access == Access::read) {
+        opening = Database::Opening::immutable;
+        verdict = {};
+      } else if (verdict.failure != FailureKind::full) {
+        verdict.refusal = readOnlyMessage(file);
+      }
+    }
+    if (verdict.refusal) return Rejection{*verdict.refusal};
+  }
+  try {
     // Reading opens for writing too (the library falls back to reading where
     // the file is write-protected): the last connection to close folds the
     // write-ahead log back into the file and removes it. Nothing else is written.
-    const int flags =
-        access == Access::read ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
-    auto database = std::make_unique<Database>(file, flags, busyTimeout);
-    const Recognition found = recognise(*database);
-    if (access == Access::read) {
-      if (found.kind == DatabaseKind::empty) database = emptyArchive();
-      return Archive(file, std::move(database));
+    auto database = std::make_unique<Database>(file, SQLITE_OPEN_READWRITE, busyTimeout, opening);
+    Recognition found = recognise(*database);
+    if (auto refused = refusalOf(found, file)) return Rejection{*refused};
+    if (access == Access::write) {
+      database->execute("PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL");
+      if (found.kind == DatabaseKind::empty || found.version < kSchemaVersion) {
+        found = upgrade(*database);
+        if (auto refused = refusalOf(found, file)) return Rejection{*refused};
+      }
     }
-    database->execute("PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL");
-    if (found.kind == DatabaseKind::empty || found.version < kSchemaVersion) upgrade(*database);
-    return Archive(file, std::move(database));
-  });
+    if (found.kind == DatabaseKind::empty) return Archive(file, emptyArchive(), false);
+    return Archive(file, std::move(database), true);
+  } catch (const DatabaseFailure& failure) {
+    return Rejection{failureMessage(failure, file)};
+  }
 }
 
 Checked<std::vector<Person>> Archive::persons() const {

@@ -10,6 +10,7 @@
 
 #include "archive/person.h"
 #include "core/checked.h"
+#include "core/held_files.h"
 
 namespace kelvaro::archive {
 
@@ -90,9 +91,11 @@ class Archive {
   Failure rememberTransitPlace(const TransitPlace& place);
 
  private:
-  Archive(std::filesystem::path file, std::unique_ptr<Database> database);
+  // `onDisk`: the connection holds `file` (not an empty archive in memory).
+  Archive(std::filesystem::path file, std::unique_ptr<Database> database, bool onDisk);
 
   std::filesystem::path file_;
+  std::optional<HeldFile> held_;  // let go after the connection is closed
   std::unique_ptr<Database> database_;
 };
 

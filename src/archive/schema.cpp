@@ -43,29 +43,35 @@ bool hasTable(Database& database, const char* name) {
 }  // namespace
 
 Recognition recognise(Database& database) {
+  ReadTransaction snapshot(database);
   const std::int64_t mark = database.integer("PRAGMA application_id");
   const std::int64_t version = database.integer("PRAGMA user_version");
   const std::int64_t tables = database.integer("SELECT count(*) FROM sqlite_schema");
   if (mark == 0 && version == 0 && tables == 0) return {DatabaseKind::empty, 0};
   if (mark != kApplicationId) return {DatabaseKind::foreign, version};
   if (version > kSchemaVersion) return {DatabaseKind::newer, version};
-  if (version > 0 && !(hasTable(database, "persons") && hasTable(database, "settings"))) {
+  if (version <= 0) return {DatabaseKind::unknownVersion, version};
+  if (!(hasTable(database, "persons") && hasTable(database, "settings"))) {
     return {DatabaseKind::damaged, version};
   }
   return {DatabaseKind::archive, version};
 }
 
-void upgrade(Database& database) {
+Recognition upgrade(Database& database) {
   WriteTransaction transaction(database);
   // Read again inside the transaction: another program may have upgraded it meanwhile.
-  const std::int64_t from = database.integer("PRAGMA user_version");
-  if (from >= kSchemaVersion) return;
-  for (std::int64_t version = from; version < kSchemaVersion; ++version) {
+  const Recognition found = recognise(database);
+  if (found.kind != DatabaseKind::empty &&
+      !(found.kind == DatabaseKind::archive && found.version < kSchemaVersion)) {
+    return found;
+  }
+  for (std::int64_t version = found.version; version < kSchemaVersion; ++version) {
     database.execute(kSteps[version]);
   }
   database.execute(("PRAGMA application_id = " + std::to_string(kApplicationId)).c_str());
   database.execute(("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
   transaction.commit();
+  return {DatabaseKind::archive, kSchemaVersion};
 }
 
 }  // namespace kelvaro::archive

@@ -41,6 +41,10 @@ enum class ExistingFile {
 std::error_code writeFileContents(const std::filesystem::path& target, std::string_view bytes,
                                   ExistingFile existing);
 
+// Moves the file `from` to `to` in one step, only where no file has that
+// name yet (std::errc::file_exists otherwise); both in one folder.
+std::error_code moveIfFree(const std::filesystem::path& from, const std::filesystem::path& to);
+
 inline std::error_code replaceFileContents(const std::filesystem::path& target,
                                            std::string_view bytes) {
   return writeFileContents(target, bytes, ExistingFile::replace);
