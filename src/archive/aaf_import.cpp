@@ -8,6 +8,7 @@
 
 #include "archive/aaf_reader.h"
 #include "archive/person_search.h"
+#include "core/held_files.h"
 #include "core/system_error_text.h"
 #include "core/text_encoding.h"
 
@@ -122,6 +123,12 @@ Checked<ImportReport> importAafFile(Archive& archive, const std::filesystem::pat
   std::error_code error;
   if (std::filesystem::is_directory(file, error)) {
     return Rejection{"Die AAF-Datei " + utf8FromPath(file) + " ist ein Ordner."};
+  }
+  // Reading it would drop the locks of the archive (see held_files.h).
+  if (isHeldFile(file)) {
+    return Rejection{"Die Datei " + utf8FromPath(file) +
+                     " gehört zum Personenarchiv, das gerade geöffnet ist, und ist keine "
+                     "AAF-Datei. Sie wird nicht gelesen."};
   }
   errno = 0;
   std::ifstream in(file, std::ios::binary);

@@ -12,6 +12,7 @@ namespace kelvaro {
 enum class ReplaceRefusal {
   notAPlainFile = 1,  // a named pipe, a device, a symbolic link …
   writeProtected,     // a file without any write permission
+  heldDatabase,       // the persons archive this process has open (see held_files.h)
 };
 std::error_code make_error_code(ReplaceRefusal refusal);
 
@@ -25,8 +26,9 @@ namespace kelvaro {
 // What becomes of a file that already has the target's name.
 enum class ExistingFile {
   // Replaced by the new content, keeping its permission bits (and its owner,
-  // where the system allows). A folder, anything that is no plain file, and
-  // a file the user may not write are refused and stay as they are.
+  // where the system allows). A folder, anything that is no plain file, a
+  // file the user may not write, and the open persons archive are refused
+  // and stay as they are.
   replace,
   // Kept as it is: the write fails with std::errc::file_exists.
   keep,

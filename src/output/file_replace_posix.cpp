@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "core/held_files.h"
 #include "output/file_replace.h"
 
 namespace kelvaro {
@@ -147,6 +148,7 @@ std::error_code writeFileContents(const std::filesystem::path& target, std::stri
   const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
   std::optional<struct stat> replaced;
   if (existing == ExistingFile::replace) {
+    if (isHeldFile(target)) return ReplaceRefusal::heldDatabase;
     if (auto refused = replaceableFile(target, replaced)) return refused;
   }
   TemporaryFile temporary;

@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "core/held_files.h"
 #include "core/windows_error.h"
 #include "output/file_replace.h"
 
@@ -131,6 +132,7 @@ std::error_code writeFileContents(const std::filesystem::path& target, std::stri
   const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
   std::optional<DWORD> replaced;
   if (existing == ExistingFile::replace) {
+    if (isHeldFile(target)) return ReplaceRefusal::heldDatabase;
     if (auto refused = replaceableFile(target, replaced)) return refused;
   }
   TemporaryFile temporary;

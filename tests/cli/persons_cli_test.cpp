@@ -161,6 +161,26 @@ TEST_F(PersonsCli, ExportAndImport) {
   EXPECT_EQ(persons({"import", file("fehlt.aaf").string()}).status, 2);
 }
 
+// The archive itself (or its log) named as the AAF file: reading or
+// replacing it would drop the locks SQLite holds on it, or destroy it.
+TEST_F(PersonsCli, TheArchiveIsNeitherImportedNorReplaced) {
+  addAnna();
+  for (const std::string suffix : {"", "-wal"}) {
+    const std::string named = archive().string() + suffix;
+    const Output imported = persons({"import", named});
+    EXPECT_EQ(imported.status, 2);
+    EXPECT_EQ(imported.err, "Die Datei " + named +
+                                " gehört zum Personenarchiv, das gerade geöffnet ist, und ist "
+                                "keine AAF-Datei. Sie wird nicht gelesen.\n");
+    const Output exported = persons({"export", named});
+    EXPECT_EQ(exported.status, 2);
+    EXPECT_EQ(exported.err, "Die Datei " + named +
+                                " lässt sich nicht schreiben: Die vorhandene Datei gehört zum "
+                                "Personenarchiv, das gerade geöffnet ist.\n");
+  }
+  EXPECT_NE(persons({"list", "--tsv"}).out.find("Müller\tAnna"), std::string::npos);
+}
+
 #ifndef _WIN32  // the program folder on Windows is C:/Astro/Kelvaro, not below HOME
 // Without --archive: the archive of the program folder below HOME.
 TEST_F(PersonsCli, TheProgramFoldersArchiveByDefault) {

@@ -1,13 +1,25 @@
-// The Qt message boxes of the running program: symbol, German buttons, and
-// "\r" shown as a line break. Each box is answered by a timer, as a user
-// would click it.
+// The Qt message boxes and file dialogs of the running program: symbol,
+// German buttons, and "\r" shown as a line break; file dialogs that open
+// none of the files they show and refuse the open persons archive. Each box
+// and dialog is answered by a timer, as a user would click it.
 #include <QAbstractButton>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
+#include <fstream>
+#include <functional>
 
+#include "archive/archive.h"
+#include "core/text_encoding.h"
+#include "support/temp_dir.h"
 #include "ui/qt_platform.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/watchdog.h"
+#ifdef Q_OS_LINUX
+#include "ui/support/opened_files.h"
+#endif
 
 namespace kelvaro::testing {
 namespace {
@@ -20,11 +32,16 @@ struct SeenBox {
   Qt::TextFormat format = Qt::AutoText;
 };
 
-// Answers the next message box by clicking the button with this caption.
+// Answers the next message box, once it is shown, by clicking the button
+// with this caption.
 void answerNextBox(SeenBox& seen, const QString& caption) {
-  QTimer::singleShot(0, [&seen, caption] {
+  auto* poll = new QTimer;
+  poll->setInterval(10);
+  QObject::connect(poll, &QTimer::timeout, [poll, &seen, caption] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box) return;
+    poll->stop();
+    poll->deleteLater();
     seen.icon = box->icon();
     seen.text = box->text();
     seen.format = box->textFormat();
@@ -33,7 +50,48 @@ void answerNextBox(SeenBox& seen, const QString& caption) {
       if (button->text() == caption) button->click();
     }
   });
+  poll->start();
 }
+
+// Waits until the open file dialog lists `count` entries with their types
+// (`listed` says whether it did), then runs `answer` on it.
+void whenDialogListed(int count, bool& listed, std::function<void(QFileDialog&)> answer) {
+  listed = false;
+  QTimer::singleShot(0, [count, &listed, answer] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    auto* model = dialog->findChild<QFileSystemModel*>();
+    const auto allListed = [&] {
+      const QModelIndex folder = model->index(dialog->directory().absolutePath());
+      if (model->rowCount(folder) < count) return false;
+      for (int row = 0; row < count; ++row) {
+        if (model->index(row, 2, folder).data().toString().isEmpty()) return false;
+      }
+      return true;
+    };
+    listed = QTest::qWaitFor(allListed, 5000);
+    QTest::qWait(200);  // the icons, fetched beside the types
+    answer(*dialog);
+  });
+}
+
+// Types the name of a file into the dialog and presses Enter, as a user does.
+void choose(QFileDialog& dialog, const char* name) {
+  auto* entry = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  entry->setFocus();
+  QTest::keyClicks(entry, QString::fromUtf8(name));
+  QTest::keyClick(entry, Qt::Key_Return);
+}
+
+// A folder with an open archive (with its -wal and -shm) and an AAF file.
+struct ArchiveFolder {
+  ArchiveFolder() {
+    std::ofstream(dir.path() / "klienten.aaf") << "#A93:Weiß,Anna,w,12.4.1981,6:30,Köln,D\n";
+  }
+
+  TempDir dir;
+  Checked<archive::Archive> opened = archive::Archive::open(dir.path() / "personen.sqlite");
+};
 
 }  // namespace
 
@@ -82,6 +140,50 @@ class QtPlatformTest : public QObject {
     QCOMPARE(seen.icon, QMessageBox::Question);
     seen.buttons.sort();
     QCOMPARE(seen.buttons, (QStringList{QStringLiteral("Ja"), QStringLiteral("Nein")}));
+  }
+
+#ifdef Q_OS_LINUX
+  // Qt typed every file it listed by its first bytes: one read of the open
+  // archive dropped the locks SQLite holds on it.
+  void fileDialogsOpenNoFileTheyShow() {
+    ArchiveFolder folder;
+    OpenedFiles opened(folder.dir.path());
+    QVERIFY(opened.watching());
+    bool listed = false;
+    whenDialogListed(4, listed, [](QFileDialog& dialog) { dialog.reject(); });
+    QCOMPARE(platform_.chooseFile(nullptr, folder.dir.path()), std::nullopt);
+    QVERIFY(listed);
+    whenDialogListed(4, listed, [](QFileDialog& dialog) { dialog.reject(); });
+    QCOMPARE(platform_.chooseSaveFile(nullptr, "AAF exportieren", folder.dir.path(), "personen.aaf",
+                                      {"Alle Dateien (*)"}),
+             std::nullopt);
+    QVERIFY(listed);
+    QCOMPARE(opened.names(), std::set<std::string>{});
+  }
+#endif
+
+  // The archive and its companions are neither read nor replaced by what a
+  // dialog chose: a message says why.
+  void theOpenArchiveIsNotChosen() {
+    ArchiveFolder folder;
+    bool listed = false;
+    for (const char* name : {"personen.sqlite", "personen.sqlite-wal"}) {
+      SeenBox seen;
+      whenDialogListed(4, listed, [&](QFileDialog& dialog) {
+        answerNextBox(seen, QStringLiteral("OK"));
+        choose(dialog, name);
+      });
+      QCOMPARE(platform_.chooseFile(nullptr, folder.dir.path()), std::nullopt);
+      QCOMPARE(seen.icon, QMessageBox::Critical);
+      QVERIFY2(seen.text.contains(QStringLiteral("gehört zum Personenarchiv, das gerade geöffnet "
+                                                 "ist. Sie lässt sich hier weder öffnen noch "
+                                                 "ersetzen.")),
+               qPrintable(seen.text));
+    }
+    // Another file of the folder is chosen as ever.
+    whenDialogListed(4, listed, [](QFileDialog& dialog) { choose(dialog, "klienten.aaf"); });
+    QCOMPARE(platform_.chooseFile(nullptr, folder.dir.path()),
+             utf8FromPath(folder.dir.path() / "klienten.aaf"));
   }
 
   // A box nobody answers is closed by the watchdog, and reported.
