@@ -47,8 +47,9 @@ std::string helpText() {
             std::string(command.description) + "\n";
   }
   text +=
-      "\nOhne --archive gilt das Archiv im Programmordner: ~/Astro/Kelvaro/personen.sqlite\n"
-      "(unter Windows C:\\Astro\\Kelvaro\\personen.sqlite).\n"
+      "\nOhne --archive gilt personen.sqlite im Datenordner des Benutzers: ~/.local/share/kelvaro\n"
+      "($XDG_DATA_HOME/kelvaro; unter Windows %APPDATA%\\Kelvaro). Ein Archiv früherer\n"
+      "Versionen im Programmordner ~/Astro/Kelvaro zieht beim ersten Aufruf dorthin um.\n"
       "ZONE: Europe/Berlin, UT oder +01:00; BREITE/LÄNGE: 50.9333 oder 50°56' N, 06°57' O.\n"
       "Exit-Status: 0 erledigt, 2 abgelehnt (die Meldung steht auf der Fehlerausgabe),\n"
       "1 falscher Aufruf.\n";
@@ -379,8 +380,14 @@ int runPersons(const std::vector<std::string>& arguments, std::ostream& out, std
       read->positionals.size() > command->maximumWords) {
     return wrongUsage(err, "Falsche Zahl von Angaben für " + std::string(command->name) + ".");
   }
-  const std::filesystem::path file =
-      *archiveFile ? pathFromUtf8(**archiveFile) : archive::defaultArchiveFile();
+  std::filesystem::path file;
+  if (*archiveFile) {
+    file = pathFromUtf8(**archiveFile);
+  } else {
+    const archive::ArchiveChoice chosen = archive::defaultArchive();
+    if (!chosen.note.empty()) err << chosen.note << "\n";
+    file = chosen.file;
+  }
   auto opened = Archive::open(file, command->access);
   if (const Rejection* refused = rejection(opened)) {
     err << refused->message << "\n";

@@ -48,7 +48,7 @@ int personTimeline(const PersonsInvocation& call);
 // kelvaro-persons on `arguments` (the words after the program's name):
 // German help and messages; exit status 0 done, 2 refused (a message on
 // `err`), 1 wrong usage. Without --archive the archive of the program folder
-// (archive::defaultArchiveFile()).
+// (archive::defaultArchive()).
 int runPersons(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
 }  // namespace kelvaro::cli

@@ -39,9 +39,16 @@ int refuse(std::ostream& err, std::string_view message) {
 }
 
 // What OUT is to hold, or why the options ask for nothing valid.
-Checked<Printout> ephemerisOf(const cli::OptionWords& words) {
-  const std::filesystem::path archiveFile =
-      words.has("archive") ? pathFromUtf8(words.value("archive")) : archive::defaultArchiveFile();
+// A note about the archive itself (it has moved) goes to `err`.
+Checked<Printout> ephemerisOf(const cli::OptionWords& words, std::ostream& err) {
+  std::filesystem::path archiveFile;
+  if (words.has("archive")) {
+    archiveFile = pathFromUtf8(words.value("archive"));
+  } else {
+    const archive::ArchiveChoice chosen = archive::defaultArchive();
+    if (!chosen.note.empty()) err << "kelvaro --ephemeris: " << chosen.note << '\n';
+    archiveFile = chosen.file;
+  }
   auto person = archive::findPerson(words.value("person"), archiveFile);
   if (const Rejection* refused = rejection(person)) return *refused;
   const archive::Person& found = std::get<archive::Person>(person);
@@ -81,7 +88,7 @@ int runEphemeris(const std::vector<std::string>& arguments, std::ostream& out, s
   if (!format) {
     return refuse(err, "Unbekanntes Format »" + outName + "«: erlaubt sind .pdf, .svg und .png.");
   }
-  Checked<Printout> printout = ephemerisOf(*words);
+  Checked<Printout> printout = ephemerisOf(*words, err);
   if (const Rejection* refused = rejection(printout)) return refuse(err, refused->message);
   const Checked<std::string> bytes =
       printoutFile(std::get<Printout>(printout), *format, ephemerisPageLayout());

@@ -33,7 +33,9 @@ namespace {
 const std::vector<std::string> kHelp = {
     "Das Personenarchiv hält die Geburtsdaten Ihrer Klienten fest, damit eine neue "
     "Transit-Datei ohne erneutes Eintippen entsteht. Es liegt in der Datei personen.sqlite "
-    "im Programmordner.",
+    "im Datenordner des Benutzers (unter Windows %APPDATA%\\Kelvaro, sonst "
+    "~/.local/share/kelvaro), wo kein Dateidialog von Kelvaro hinschaut; ein Archiv im "
+    "Programmordner früherer Versionen zieht beim ersten Öffnen dorthin um.",
     "",
     "Suchen: Was Sie in das Suchfeld tippen, filtert die Liste sofort nach Name, Vorname und "
     "Ort; Groß- und Kleinschreibung zählen nicht, und „Muller“, „Mueller“ und „Müller“ finden "

@@ -181,25 +181,52 @@ TEST_F(PersonsCli, TheArchiveIsNeitherImportedNorReplaced) {
   EXPECT_NE(persons({"list", "--tsv"}).out.find("Müller\tAnna"), std::string::npos);
 }
 
-#ifndef _WIN32  // the program folder on Windows is C:/Astro/Kelvaro, not below HOME
-// Without --archive: the archive of the program folder below HOME.
-TEST_F(PersonsCli, TheProgramFoldersArchiveByDefault) {
-  const char* home = std::getenv("HOME");
-  const std::string before = home ? home : "";
-  ::setenv("HOME", dir_.path().c_str(), 1);
-  std::filesystem::create_directories(dir_.path() / "Astro" / "Kelvaro");
+#ifndef _WIN32  // the folders on Windows are %APPDATA% and C:/Astro/Kelvaro, not below HOME
+// Runs kelvaro-persons without --archive, HOME the test's folder.
+Output withHome(const std::filesystem::path& home, const std::vector<std::string>& words) {
+  const char* earlier = std::getenv("HOME");
+  const std::string before = earlier ? earlier : "";
+  ::setenv("HOME", home.c_str(), 1);
+  ::unsetenv("XDG_DATA_HOME");
   std::ostringstream out, err;
-  const int status =
-      cli::runPersons({"add", "--name=A", "--first-name=B", "--birth=05.03.1970 14:30",
-                       "--birth-zone=UT", "--birth-lat=50", "--birth-lon=7", "--place=X"},
-                      out, err);
-  if (home) {
+  const int status = cli::runPersons(words, out, err);
+  if (earlier) {
     ::setenv("HOME", before.c_str(), 1);
   } else {
     ::unsetenv("HOME");
   }
-  EXPECT_EQ(status, 0) << err.str();
-  EXPECT_TRUE(std::filesystem::exists(dir_.path() / "Astro" / "Kelvaro" / "personen.sqlite"));
+  return {out.str(), err.str(), status};
+}
+
+// Without --archive: the archive of the user's data folder, made with it.
+TEST_F(PersonsCli, TheDataFoldersArchiveByDefault) {
+  const Output added =
+      withHome(dir_.path(), {"add", "--name=A", "--first-name=B", "--birth=05.03.1970 14:30",
+                             "--birth-zone=UT", "--birth-lat=50", "--birth-lon=7", "--place=X"});
+  EXPECT_EQ(added.status, 0) << added.err;
+  EXPECT_TRUE(std::filesystem::exists(dir_.path() / ".local/share/kelvaro/personen.sqlite"));
+}
+
+// The archive of the program folder of earlier versions moves to the data
+// folder at the first call, the old file kept aside; later calls use it.
+TEST_F(PersonsCli, AnEarlierArchiveMovesToTheDataFolderOnce) {
+  addAnna();
+  const std::string listed = persons({"list"}).out;
+  const auto program = dir_.path() / "Astro" / "Kelvaro";
+  std::filesystem::create_directories(program);
+  std::filesystem::rename(archive(), program / "personen.sqlite");
+
+  const Output moved = withHome(dir_.path(), {"list"});
+  EXPECT_EQ(moved.status, 0);
+  EXPECT_EQ(moved.out, listed);
+  const auto data = dir_.path() / ".local" / "share" / "kelvaro";
+  EXPECT_EQ(moved.err, "Das Personenarchiv ist in den Datenordner " + data.string() +
+                           " umgezogen. Die bisherige Datei bleibt als " +
+                           (program / "personen.sqlite.verschoben").string() + " erhalten.\n");
+  EXPECT_FALSE(std::filesystem::exists(program / "personen.sqlite"));
+  const Output later = withHome(dir_.path(), {"list"});
+  EXPECT_EQ(later.out, listed);
+  EXPECT_EQ(later.err, "");
 }
 #endif
 

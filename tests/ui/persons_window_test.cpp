@@ -15,6 +15,7 @@
 
 #include "archive/archive.h"
 #include "archive/person_birth.h"
+#include "core/text_encoding.h"
 #include "core/transit_record.h"
 #include "loading/transit_file.h"
 #include "output/print_support.h"
@@ -64,7 +65,8 @@ class PersonsWindowTest : public UiTestCase {
   Q_OBJECT
 
   std::filesystem::path archiveFile() const {
-    return archive::archiveFileIn(run_->folders().program);
+    std::filesystem::create_directories(run_->folders().data);
+    return archive::archiveFileIn(run_->folders().data);
   }
 
   ui::PersonsWindow& openPersons(const char* button = "PersonsButton") {
@@ -272,6 +274,23 @@ class PersonsWindowTest : public UiTestCase {
     QVERIFY(run_->platform().boxes().front().text.find("kein lesbares Personenarchiv") !=
             std::string::npos);
     QCOMPARE(std::filesystem::file_size(archiveFile()), std::uintmax_t{5000});
+  }
+
+  // The archive of the program folder of earlier versions moves to the data
+  // folder when the window first needs it, and the user is told.
+  void anEarlierArchiveMovesAtTheFirstUse() {
+    const auto earlier = archive::archiveFileIn(run_->folders().program);
+    {
+      auto opened = archive::Archive::open(earlier);
+      std::get<archive::Archive>(opened).storeAll({person("Weiß", "Köln", 12)});
+    }
+    ui::PersonsWindow& persons = openPersons();
+    QCOMPARE(column(persons, 0), QStringList{QStringLiteral("Weiß")});
+    QCOMPARE(run_->platform().boxes().size(), std::size_t{1});
+    QVERIFY(run_->platform().boxes().front().text.starts_with(
+        "Das Personenarchiv ist in den Datenordner " + utf8FromPath(run_->folders().data)));
+    QVERIFY(std::filesystem::exists(archiveFile()));
+    QVERIFY(!std::filesystem::exists(earlier));
   }
 
   // "Transit-Datei …" and "Speichern": the person's file, made at the
