@@ -4,17 +4,15 @@
 // and dialog is answered by a timer, as a user would click it.
 #include <QAbstractButton>
 #include <QFileDialog>
-#include <QFileSystemModel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 #include <fstream>
-#include <functional>
 
 #include "archive/archive.h"
 #include "core/text_encoding.h"
 #include "support/temp_dir.h"
 #include "ui/qt_platform.h"
+#include "ui/support/file_dialog_answers.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/watchdog.h"
 #ifdef Q_OS_LINUX
@@ -51,36 +49,6 @@ void answerNextBox(SeenBox& seen, const QString& caption) {
     }
   });
   poll->start();
-}
-
-// Waits until the open file dialog lists `count` entries with their types
-// (`listed` says whether it did), then runs `answer` on it.
-void whenDialogListed(int count, bool& listed, std::function<void(QFileDialog&)> answer) {
-  listed = false;
-  QTimer::singleShot(0, [count, &listed, answer] {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (!dialog) return;
-    auto* model = dialog->findChild<QFileSystemModel*>();
-    const auto allListed = [&] {
-      const QModelIndex folder = model->index(dialog->directory().absolutePath());
-      if (model->rowCount(folder) < count) return false;
-      for (int row = 0; row < count; ++row) {
-        if (model->index(row, 2, folder).data().toString().isEmpty()) return false;
-      }
-      return true;
-    };
-    listed = QTest::qWaitFor(allListed, 5000);
-    QTest::qWait(200);  // the icons, fetched beside the types
-    answer(*dialog);
-  });
-}
-
-// Types the name of a file into the dialog and presses Enter, as a user does.
-void choose(QFileDialog& dialog, const char* name) {
-  auto* entry = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-  entry->setFocus();
-  QTest::keyClicks(entry, QString::fromUtf8(name));
-  QTest::keyClick(entry, Qt::Key_Return);
 }
 
 // A folder with an open archive (with its -wal and -shm) and an AAF file.
@@ -171,7 +139,7 @@ class QtPlatformTest : public QObject {
       SeenBox seen;
       whenDialogListed(4, listed, [&](QFileDialog& dialog) {
         answerNextBox(seen, QStringLiteral("OK"));
-        choose(dialog, name);
+        chooseInDialog(dialog, name);
       });
       QCOMPARE(platform_.chooseFile(nullptr, folder.dir.path()), std::nullopt);
       QCOMPARE(seen.icon, QMessageBox::Critical);
@@ -181,7 +149,8 @@ class QtPlatformTest : public QObject {
                qPrintable(seen.text));
     }
     // Another file of the folder is chosen as ever.
-    whenDialogListed(4, listed, [](QFileDialog& dialog) { choose(dialog, "klienten.aaf"); });
+    whenDialogListed(4, listed,
+                     [](QFileDialog& dialog) { chooseInDialog(dialog, "klienten.aaf"); });
     QCOMPARE(platform_.chooseFile(nullptr, folder.dir.path()),
              utf8FromPath(folder.dir.path() / "klienten.aaf"));
   }
