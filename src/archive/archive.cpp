@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "archive/archive_backup.h"
 #include "archive/archive_failure.h"
 #include "archive/archive_opening.h"
 #include "archive/database.h"
@@ -161,6 +162,11 @@ Failure guardedChange(const std::filesystem::path& file, Work work) {
 
 std::string shown(const std::filesystem::path& file) { return utf8FromPath(file); }
 
+bool wholeDatabase(Database& database) {
+  Statement check = database.prepare("PRAGMA integrity_check");
+  return check.step() && check.text(0) == "ok";
+}
+
 // An empty archive in memory, for reading a file that does not exist yet.
 std::unique_ptr<Database> emptyArchive() {
   auto database = std::make_unique<Database>(":memory:", SQLITE_OPEN_READWRITE, kBusyTimeout);
@@ -256,6 +262,7 @@ Checked<std::optional<Person>> Archive::find(PersonId id) const {
 
 Checked<Stored> Archive::store(const Person& person) {
   if (auto fault = personFault(person)) return Rejection{*fault};
+  if (auto failure = backUpBeforeChange(false)) return Rejection{*failure};
   return guarded(file_, [&] {
     WriteTransaction transaction(*database_);
     const Stored stored = PersonWriter(*database_).store(person);
@@ -265,6 +272,7 @@ Checked<Stored> Archive::store(const Person& person) {
 }
 
 Checked<StoredAll> Archive::storeAll(const std::vector<Person>& persons) {
+  if (auto failure = backUpBeforeChange(true)) return Rejection{*failure};
   return guarded(file_, [&] {
     StoredAll counts;
     WriteTransaction transaction(*database_);
@@ -283,6 +291,7 @@ Checked<StoredAll> Archive::storeAll(const std::vector<Person>& persons) {
 
 Failure Archive::update(const Person& person) {
   if (auto fault = personFault(person)) return fault;
+  if (auto failure = backUpBeforeChange(false)) return failure;
   return guardedChange(file_, [&] {
     WriteTransaction transaction(*database_);
     Statement change = database_->prepare(
@@ -299,6 +308,7 @@ Failure Archive::update(const Person& person) {
 }
 
 Failure Archive::remove(PersonId id) {
+  if (auto failure = backUpBeforeChange(false)) return failure;
   return guardedChange(file_, [&] {
     WriteTransaction transaction(*database_);
     database_->prepare("DELETE FROM persons WHERE id = ?1").bind(1, std::int64_t{id}).step();
@@ -307,6 +317,7 @@ Failure Archive::remove(PersonId id) {
 }
 
 Failure Archive::restore(const Person& person) {
+  if (auto failure = backUpBeforeChange(false)) return failure;
   return guardedChange(file_, [&] {
     WriteTransaction transaction(*database_);
     Statement insert = database_->prepare(
@@ -335,6 +346,7 @@ Checked<std::optional<TransitPlace>> Archive::lastTransitPlace() const {
 }
 
 Failure Archive::rememberTransitPlace(const TransitPlace& place) {
+  if (auto failure = backUpBeforeChange(false)) return failure;
   return guardedChange(file_, [&] {
     WriteTransaction transaction(*database_);
     Statement write =
@@ -347,6 +359,40 @@ Failure Archive::rememberTransitPlace(const TransitPlace& place) {
     }
     transaction.commit();
   });
+}
+
+Failure Archive::backUpBeforeChange(bool always) {
+  const std::string today = backupDay();
+  if (!held_ || (!always && lastBackupDay_ == today)) return std::nullopt;
+  try {
+    if (database_->integer("SELECT count(*) FROM persons") == 0) return std::nullopt;
+  } catch (const DatabaseFailure& failure) {
+    return failureMessage(failure, file_);
+  }
+  if (always || !hasBackupOfDay(file_, today)) {
+    auto written = writeBackup(*database_, file_);
+    if (const Rejection* refused = rejection(written)) return refused->message;
+  }
+  lastBackupDay_ = today;
+  return std::nullopt;
+}
+
+Failure Archive::restoreBackup(const std::filesystem::path& backupFile) {
+  try {
+    // Opened before the backup of the state before, which may make room by
+    // removing the oldest one: this one's content stays readable.
+    Database backup(backupFile, SQLITE_OPEN_READONLY, kBusyTimeout);
+    const Recognition found = recognise(backup);
+    if (found.kind == DatabaseKind::empty) return damagedMessage(backupFile);
+    if (auto refused = refusalOf(found, backupFile)) return refused;
+    if (!wholeDatabase(backup)) return damagedMessage(backupFile);
+    if (auto failure = backUpBeforeChange(true)) return failure;
+    backup.copyInto(*database_);
+    if (found.version < kSchemaVersion) upgrade(*database_);
+    return std::nullopt;
+  } catch (const DatabaseFailure& failure) {
+    return failureMessage(failure, file_);
+  }
 }
 
 std::optional<PersonId> personIdOf(std::string_view text) {

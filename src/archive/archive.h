@@ -49,7 +49,10 @@ struct TransitPlace {
 // transaction in a write-ahead log, flushed to the disk before it counts, so
 // that a kill at any moment loses at most the change in flight. A file that
 // is damaged, of another program or of a newer Kelvaro is refused and never
-// written to. Every function reports failures as German messages.
+// written to. Before the first change of each day and before every import
+// (storeAll()) the archive is copied into a backup (archive_backup.h); where
+// that fails, the change is refused. Every function reports failures as
+// German messages.
 class Archive {
  public:
   enum class Access {
@@ -90,13 +93,22 @@ class Archive {
   Checked<std::optional<TransitPlace>> lastTransitPlace() const;
   Failure rememberTransitPlace(const TransitPlace& place);
 
+  // Replaces the whole archive with the backup `backupFile` (an archive of
+  // ours, whole) in one step, after a backup of the state before.
+  Failure restoreBackup(const std::filesystem::path& backupFile);
+
  private:
   // `onDisk`: the connection holds `file` (not an empty archive in memory).
   Archive(std::filesystem::path file, std::unique_ptr<Database> database, bool onDisk);
 
+  // The backup before a change: always, or only before the first change of
+  // the day. None of an archive without persons.
+  Failure backUpBeforeChange(bool always);
+
   std::filesystem::path file_;
   std::optional<HeldFile> held_;  // let go after the connection is closed
   std::unique_ptr<Database> database_;
+  std::string lastBackupDay_;  // the day a backup was made or found
 };
 
 // The number of a person as written ("12"); nothing for anything else.

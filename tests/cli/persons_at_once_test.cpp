@@ -30,9 +30,11 @@ TEST(PersonsAtOnce, FourProgramsMakingANewArchiveAddFourPersons) {
     for (std::string line; std::getline(text, line);) lines.insert(line);
     ASSERT_EQ(lines, (std::multiset<std::string>{"1", "2", "3", "4"})) << "round " << round;
   }
-  // Only the archives: no temporary file is left.
-  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+  // Only the archives and their backups: no temporary file is left.
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.path())) {
+    if (entry.is_directory()) continue;
     EXPECT_EQ(entry.path().extension(), ".sqlite") << entry.path();
+    EXPECT_FALSE(entry.path().filename().string().starts_with(".")) << entry.path();
   }
 }
 
