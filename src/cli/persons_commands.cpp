@@ -50,6 +50,8 @@ std::string helpText() {
       "\nOhne --archive gilt personen.sqlite im Datenordner des Benutzers: ~/.local/share/kelvaro\n"
       "($XDG_DATA_HOME/kelvaro; unter Windows %APPDATA%\\Kelvaro). Ein Archiv früherer\n"
       "Versionen im Programmordner ~/Astro/Kelvaro zieht beim ersten Aufruf dorthin um.\n"
+      "Vor der ersten Änderung eines Tages und vor jedem Import sichert Kelvaro das Archiv in\n"
+      "den Ordner Sicherungen daneben (die letzten 10 bleiben).\n"
       "ZONE: Europe/Berlin, UT oder +01:00; BREITE/LÄNGE: 50.9333 oder 50°56' N, 06°57' O.\n"
       "Exit-Status: 0 erledigt, 2 abgelehnt (die Meldung steht auf der Fehlerausgabe),\n"
       "1 falscher Aufruf.\n";
@@ -340,6 +342,25 @@ const std::vector<PersonsCommand>& personsCommands() {
        2,
        Access::read,
        exportPersons},
+      {"backups",
+       "backups",
+       "die Sicherungen des Archivs, die neueste zuerst: Nummer, Zeitpunkt, Personen, Datei",
+       {},
+       {},
+       0,
+       0,
+       Access::read,
+       listBackups},
+      {"restore",
+       "restore NUMMER",
+       "das Archiv auf die Sicherung dieser Nummer (siehe backups) zurücksetzen; der Stand "
+       "davor wird vorher gesichert",
+       {},
+       {},
+       1,
+       1,
+       Access::write,
+       restoreBackup},
       {"timeline",
        "timeline NUMMER --from=TT.MM.JJJJ --to=TT.MM.JJJJ [--movers=S,P,T] [--bodies=…] "
        "[--points=factors|midpoints|all] [--with=…] [--zone=ZONE] [--orb=G:MM] [--ics ZIEL.ics]",

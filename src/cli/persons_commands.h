@@ -41,6 +41,12 @@ const std::vector<PersonsCommand>& personsCommands();
 // written on `err`, the exit status.
 std::variant<archive::Person, int> personOfWord(const PersonsInvocation& call);
 
+// kelvaro-persons backups: the archive's backups, the newest first, each
+// with its number, time, persons and file; kelvaro-persons restore NUMMER:
+// the archive back to that backup (persons_backups.cpp).
+int listBackups(const PersonsInvocation& call);
+int restoreBackup(const PersonsInvocation& call);
+
 // kelvaro-persons timeline NUMMER --from=… --to=… …: the person's timeline
 // of S, P and T (persons_timeline.cpp).
 int personTimeline(const PersonsInvocation& call);

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include "cli/option_words.h"
@@ -159,6 +160,35 @@ TEST_F(PersonsCli, ExportAndImport) {
             "0 übernommen, 0 schon vorhanden, 1 fehlerhaft\n"
             "Zeile 1: #A93 hat 4 statt 7 Felder.\n");
   EXPECT_EQ(persons({"import", file("fehlt.aaf").string()}).status, 2);
+}
+
+// The backup made before the day's first change, listed and restored; the
+// state before the restore is a backup then.
+TEST_F(PersonsCli, BackupsAndRestore) {
+  const std::string folder = (dir_.path() / "Sicherungen").string();
+  EXPECT_EQ(persons({"backups"}).out, "Keine Sicherungen in " + folder + ".\n");
+  addAnna();
+  persons({"add", "--name=Zorn", "--first-name=", "--birth=29.02.1984", "--birth-zone=+05:30",
+           "--birth-lat=-33.8667", "--birth-lon=151.2", "--place=Sydney"});
+  EXPECT_EQ(persons({"remove", "1"}).status, 0);
+  const std::string listed = persons({"backups"}).out;
+  const std::regex line(R"(  1  \d\d\.\d\d\.\d{4} \d\d:\d\d:\d\d       1 Person  )" + folder +
+                        R"(/personen-[-0-9]+\.sqlite\n)");
+  EXPECT_TRUE(std::regex_match(listed, line)) << listed;
+
+  const Output restored = persons({"restore", "1"});
+  EXPECT_EQ(restored.status, 0) << restored.err;
+  EXPECT_EQ(restored.out, "Sicherung vom " + listed.substr(5, 19) +
+                              " (1 Person) wiederhergestellt; der Stand davor ist gesichert.\n");
+  EXPECT_EQ(persons({"list"}).out.find("     1  Müller, Anna"), 0u);
+  EXPECT_NE(persons({"backups"}).out.find("  2  "), std::string::npos);
+  for (const std::string wrong : {"0", "3", "x", "-1"}) {
+    const Output refused = persons({"restore", wrong});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err, "\"" + wrong +
+                               "\" ist keine Nummer einer Sicherung (kelvaro-persons backups "
+                               "zeigt sie).\n");
+  }
 }
 
 // The archive itself (or its log) named as the AAF file: reading or
