@@ -197,7 +197,13 @@ Checked<std::filesystem::path> writeBackup(Database& database,
     return refused(reasonOf(failure));
   }
   const std::string stamp = stampOf(localNow());
-  for (int number = 1; number < 100; ++number) {
+  // Within one second the numbers go on after the highest there, also where
+  // an earlier one of that second was removed as the oldest.
+  int first = 1;
+  for (const Named& named : namedBackups(archiveFile)) {
+    if (named.name.stamp == stamp) first = std::max(first, named.name.number + 1);
+  }
+  for (int number = first; number < first + 100; ++number) {
     const std::string name =
         stem + "-" + stamp + (number == 1 ? "" : "-" + std::to_string(number)) + ".sqlite";
     const std::filesystem::path backup = folder / pathFromUtf8(name);
