@@ -52,6 +52,8 @@ FailureKind failureKind(const DatabaseFailure& failure) {
       return refusedWriting(error) ? FailureKind::readOnly : FailureKind::cannotOpen;
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
+    case SQLITE_ERROR:  // the archive's tables are not as Kelvaro made them
+    case SQLITE_MISMATCH:
       return FailureKind::damaged;
     case SQLITE_IOERR:
       return FailureKind::disk;

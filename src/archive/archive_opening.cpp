@@ -28,12 +28,14 @@ bool present(const std::filesystem::path& file) {
 // The -wal and -shm that a read-only connection made beside a refused file:
 // a connection that may write removes them when it closes as the last one
 // (with the file's lock, so never while another program uses them). It only
-// reads; with no -journal and an empty -wal nothing is rolled back or copied
-// into the file.
+// reads; with an empty -journal (or none) and an empty -wal nothing is
+// rolled back or copied into the file.
 void closeLogMadeByExamination(const std::filesystem::path& file) {
   const auto log = withSuffix(file, "-wal");
   if (!present(log) && !present(withSuffix(file, "-shm"))) return;
-  if (present(withSuffix(file, "-journal")) || hasLogContent(file)) return;
+  std::error_code error;
+  const auto journal = std::filesystem::file_size(withSuffix(file, "-journal"), error);
+  if ((!error && journal > 0) || hasLogContent(file)) return;
   try {
     Database closer(file, SQLITE_OPEN_READWRITE, std::chrono::milliseconds(0));
     closer.integer("SELECT count(*) FROM sqlite_schema");
@@ -85,9 +87,9 @@ std::string readOnlyMessage(const std::filesystem::path& file) {
 
 Verdict examineExisting(const std::filesystem::path& file, std::chrono::milliseconds busyTimeout,
                         Database::Opening opening) {
-  const bool hadLog = present(withSuffix(file, "-wal")) || present(withSuffix(file, "-shm"));
+  const bool hadBoth = present(withSuffix(file, "-wal")) && present(withSuffix(file, "-shm"));
   Verdict verdict = examine(file, busyTimeout, opening);
-  if (verdict.refusal && !hadLog) closeLogMadeByExamination(file);
+  if (verdict.refusal && !hadBoth) closeLogMadeByExamination(file);
   return verdict;
 }
 

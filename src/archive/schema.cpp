@@ -1,5 +1,7 @@
 #include "archive/schema.h"
 
+#include <algorithm>
+
 namespace kelvaro::archive {
 namespace {
 
@@ -33,11 +35,15 @@ constexpr const char* kSteps[] = {
 };
 static_assert(std::size(kSteps) == kSchemaVersion);
 
-bool hasTable(Database& database, const char* name) {
-  Statement query =
-      database.prepare("SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name = ?1");
-  query.bind(1, std::string_view(name));
-  return query.step() && query.integer(0) > 0;
+// Whether the table has every one of these columns (a file of ours whose
+// schema was changed has lost one).
+bool hasColumns(Database& database, std::string_view table, std::string_view columns) {
+  Statement query = database.prepare(
+      "SELECT count(*) FROM pragma_table_info(?1) WHERE instr(',' || ?2 || ',', ',' || name || "
+      "',') > 0");
+  query.bind(1, table).bind(2, columns);
+  const auto found = query.step() ? query.integer(0) : 0;
+  return found == 1 + static_cast<std::int64_t>(std::count(columns.begin(), columns.end(), ','));
 }
 
 }  // namespace
@@ -51,7 +57,10 @@ Recognition recognise(Database& database) {
   if (mark != kApplicationId) return {DatabaseKind::foreign, version};
   if (version > kSchemaVersion) return {DatabaseKind::newer, version};
   if (version <= 0) return {DatabaseKind::unknownVersion, version};
-  if (!(hasTable(database, "persons") && hasTable(database, "settings"))) {
+  if (!hasColumns(database, "persons",
+                  "id,name,first_name,kind,birth_date,birth_time,zone,zone_abbreviation,"
+                  "birth_ut,place,country,latitude,longitude,source,via,notes,created,changed") ||
+      !hasColumns(database, "settings", "key,value")) {
     return {DatabaseKind::damaged, version};
   }
   return {DatabaseKind::archive, version};

@@ -20,7 +20,7 @@ enum class DatabaseKind {
   archive,         // an archive of this or an older schema
   newer,           // an archive of a newer Kelvaro
   foreign,         // another program's database
-  damaged,         // marked as ours, but its tables are missing
+  damaged,         // marked as ours, but its tables or columns are missing
   unknownVersion,  // marked as ours, with a schema version of 0 or below
 };
 

@@ -50,10 +50,10 @@ std::string refusalOf(const std::filesystem::path& file, Archive::Access access)
   return rejection(opened) ? rejection(opened)->message : "(geöffnet)";
 }
 
-// Another program's database, a newer Kelvaro's archive and archives with a
+// Another program's database, a newer Kelvaro's archive, archives with a
 // schema version of 0 or below (which once indexed the upgrade steps out of
-// bounds): refused with their messages, for reading and for writing, and
-// left byte for byte, with no -wal or -shm beside them.
+// bounds) and one whose table lacks columns: refused with their messages, for reading and for
+// writing, and left byte for byte, with no -wal or -shm beside them.
 TEST(ArchiveOpen, RefusedDatabasesKeepEveryByteAndGetNothingBeside) {
   TempDir dir;
   const std::string mark = "PRAGMA application_id = " + std::to_string(archive::kApplicationId);
@@ -62,6 +62,8 @@ TEST(ArchiveOpen, RefusedDatabasesKeepEveryByteAndGetNothingBeside) {
       {"neuer.sqlite", mark + "; PRAGMA user_version = 9; CREATE TABLE persons (id INTEGER)"},
       {"null.sqlite", mark + "; CREATE TABLE persons (id INTEGER)"},
       {"negativ.sqlite", mark + "; PRAGMA user_version = -3; CREATE TABLE persons (id INTEGER)"},
+      {"spalten.sqlite", mark + "; PRAGMA user_version = 1; CREATE TABLE persons (id, name);"
+                                "CREATE TABLE settings (key, value)"},
   };
   for (const auto& [name, sql] : databases) makeDatabase(dir.path() / name, sql);
   const std::set<std::string> before = namesIn(dir.path());
@@ -70,6 +72,7 @@ TEST(ArchiveOpen, RefusedDatabasesKeepEveryByteAndGetNothingBeside) {
       {"neuer.sqlite", "stammt von einer neueren Kelvaro-Version (Schema 9)"},
       {"null.sqlite", "trägt die ungültige Schema-Version 0 und ist damit beschädigt"},
       {"negativ.sqlite", "trägt die ungültige Schema-Version -3 und ist damit beschädigt"},
+      {"spalten.sqlite", "ist kein lesbares Personenarchiv (beschädigt oder keine Datenbank)"},
   };
   for (const auto& [name, message] : expected) {
     const auto file = dir.path() / name;
