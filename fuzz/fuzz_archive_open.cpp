@@ -19,6 +19,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -64,6 +65,11 @@ const std::filesystem::path& workFolder() {
         std::filesystem::is_directory(shm, error) ? shm : std::filesystem::temp_directory_path();
     return base / ("kelvaro-fuzz-archive-" + std::to_string(::getpid()));
   }();
+  static const bool removedAtExit = std::atexit([] {
+                                      std::error_code ignored;
+                                      std::filesystem::remove_all(workFolder(), ignored);
+                                    }) == 0;
+  (void)removedAtExit;
   return folder;
 }
 

@@ -170,6 +170,10 @@ std::vector<Backup> backupsOf(const std::filesystem::path& archiveFile) {
   return backups;
 }
 
+std::size_t backupCount(const std::filesystem::path& archiveFile) {
+  return namedBackups(archiveFile).size();
+}
+
 std::string backupDay() { return stampOf(localNow()).substr(0, 10); }
 
 bool hasBackupOfDay(const std::filesystem::path& archiveFile, const std::string& day) {

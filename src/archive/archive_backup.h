@@ -29,6 +29,8 @@ std::filesystem::path backupFolder(const std::filesystem::path& archiveFile);
 
 // The backups of `archiveFile`, the newest first, with their persons counted.
 std::vector<Backup> backupsOf(const std::filesystem::path& archiveFile);
+// How many backups of `archiveFile` there are (read from their names only).
+std::size_t backupCount(const std::filesystem::path& archiveFile);
 
 // Today's date, local time, as a backup names it ("2026-12-09").
 std::string backupDay();

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 
+#include "archive/archive_backup.h"
 #include "core/text_encoding.h"
 #ifdef _WIN32
 #include "core/windows_error.h"
@@ -65,7 +66,16 @@ FailureKind failureKind(const DatabaseFailure& failure) {
 std::string damagedMessage(const std::filesystem::path& file) {
   return "Die Datei " + shown(file) +
          " ist kein lesbares Personenarchiv (beschädigt oder keine Datenbank). Sie bleibt, wie "
-         "sie ist.";
+         "sie ist." +
+         recoveryNote(file);
+}
+
+std::string recoveryNote(const std::filesystem::path& file) {
+  if (backupCount(file) == 0) return {};
+  return " Im Ordner " + shown(backupFolder(file)) +
+         " liegen Sicherungen dieses Archivs: Wer die Datei umbenennt, kann danach eine davon "
+         "wiederherstellen („Sicherung wiederherstellen …“ im Fenster Personen oder "
+         "kelvaro-persons restore).";
 }
 
 std::string failureMessage(const DatabaseFailure& failure, const std::filesystem::path& file) {

@@ -28,7 +28,11 @@ std::string failureMessage(const DatabaseFailure& failure, const std::filesystem
 std::string examinationMessage(const DatabaseFailure& failure, const std::filesystem::path& file);
 
 // "Die Datei … ist kein lesbares Personenarchiv …": a damaged file or no
-// database at all.
+// database at all; with recoveryNote().
 std::string damagedMessage(const std::filesystem::path& file);
+
+// Where the archive `file` has backups: where they are and how one comes
+// back (" Im Ordner … liegen Sicherungen …"); empty otherwise.
+std::string recoveryNote(const std::filesystem::path& file);
 
 }  // namespace kelvaro::archive

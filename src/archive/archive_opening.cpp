@@ -71,7 +71,8 @@ std::optional<std::string> refusalOf(const Recognition& found, const std::filesy
              "). Es bleibt, wie es ist.";
     case DatabaseKind::unknownVersion:
       return "Das Personenarchiv " + shown(file) + " trägt die ungültige Schema-Version " +
-             std::to_string(found.version) + " und ist damit beschädigt. Es bleibt, wie es ist.";
+             std::to_string(found.version) + " und ist damit beschädigt. Es bleibt, wie es ist." +
+             recoveryNote(file);
     case DatabaseKind::damaged:
       return damagedMessage(file);
     case DatabaseKind::empty:

@@ -121,6 +121,32 @@ TEST(ArchiveBackup, RestoringReplacesTheArchiveAfterABackupOfIt) {
   EXPECT_GT(value(archive.store(cologne("Neu"))).id, 2);
 }
 
+// The archive itself damaged: its message names the backups, and after the
+// damaged file is renamed a backup brings the persons back.
+TEST(ArchiveBackup, ADamagedArchiveComesBackFromItsBackup) {
+  TempDir dir;
+  const auto file = dir.path() / "personen.sqlite";
+  {
+    Archive archive = openArchive(file);
+    value(archive.storeAll({cologne("Müller"), cologne("Weiß")}));
+    value(archive.storeAll({cologne("Zorn")}));
+  }
+  std::ofstream(file, std::ios::binary) << std::string(8192, 'x');
+  const auto damaged = Archive::open(file);
+  ASSERT_TRUE(rejection(damaged));
+  EXPECT_NE(rejection(damaged)->message.find(
+                " Im Ordner " + utf8FromPath(dir.path() / "Sicherungen") +
+                " liegen Sicherungen dieses Archivs: Wer die Datei umbenennt, kann danach eine "
+                "davon wiederherstellen"),
+            std::string::npos)
+      << rejection(damaged)->message;
+
+  std::filesystem::rename(file, dir.path() / "personen-kaputt.sqlite");
+  Archive fresh = openArchive(file);
+  EXPECT_EQ(fresh.restoreBackup(archive::backupsOf(file).front().file), std::nullopt);
+  EXPECT_EQ(namesIn(fresh), (std::vector<std::string>{"Müller", "Weiß"}));
+}
+
 // A file that is no whole archive of ours is not restored; the archive stays.
 TEST(ArchiveBackup, ABrokenBackupIsNotRestored) {
   TempDir dir;
