@@ -26,7 +26,7 @@ int listBackups(const PersonsInvocation& call) {
   }
   for (std::size_t i = 0; i < backups.size(); ++i) {
     char number[32];
-    std::snprintf(number, sizeof number, "%3llu  ", static_cast<unsigned long long>(i + 1));
+    std::snprintf(number, sizeof number, "%3llu  ", static_cast<unsigned long long>(i) + 1);
     std::string persons = personsText(backups[i].persons);
     persons.insert(0, persons.size() < 13 ? 13 - persons.size() : 0, ' ');
     call.out << number << backups[i].taken << "  " << persons << "  "
