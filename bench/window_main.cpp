@@ -299,7 +299,8 @@ struct PersonsSteps {
 };
 
 PersonsSteps personsWindow(testing::UiRun& run, ui::Program& program) {
-  auto opened = archive::Archive::open(archive::archiveFileIn(run.folders().program));
+  std::filesystem::create_directories(run.folders().data);
+  auto opened = archive::Archive::open(archive::archiveFileIn(run.folders().data));
   require(!rejection(opened), "the archive did not open");
   require(
       !rejection(std::get<archive::Archive>(opened).storeAll(generatedPersons(kArchivePersons))),

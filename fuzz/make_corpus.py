@@ -232,7 +232,47 @@ def aaf_seeds():
     return files
 
 
+# fuzz_archive_open: the forms of the file, as the target numbers them.
+ARCHIVE_BYTES, ARCHIVE_CHANGED, ARCHIVE_WITH_LOG, ARCHIVE_WITH_JOURNAL = range(4)
+
+
+def archive_input(form, write, changes=(), beside=b""):
+    """The bytes the target reads as this form and access, with (offset, byte)
+    changes to the real archive and the bytes of its -wal or -journal: the
+    choices from the back (form, access, the number of changes, per change
+    the offset's two bytes and the byte), the rest from the front."""
+    back = [form, write]
+    if form != ARCHIVE_BYTES:
+        back.append(len(changes))
+        for offset, value in changes:
+            back += [offset >> 8, offset & 0xFF, value]
+    return beside + bytes(reversed(back))
+
+
+def archive_open_seeds():
+    header = b"SQLite format 3\0" + bytes([16, 0, 2, 2]) + bytes(80)
+    seeds = [archive_input(form, write)
+             for form in (ARCHIVE_BYTES, ARCHIVE_CHANGED) for write in (0, 1)]
+    seeds.append(archive_input(ARCHIVE_BYTES, 1, beside=header))
+    seeds.append(archive_input(ARCHIVE_BYTES, 0, beside=b"#A93:Weiss,Anna,w,12.4.1981,6:30,Koeln,D\n"))
+    # The real archive with its header's fields changed: the schema version
+    # (offset 60) to 0, 2 and 255, the mark (68), the page size (16), the
+    # write-ahead flags (18, 19), the page count (28), a byte of the schema.
+    for changes in ([(63, 0)], [(63, 2)], [(60, 255)], [(68, 0)], [(16, 2)], [(18, 1), (19, 1)],
+                    [(31, 1)], [(4096 + 200, 0x41)]):
+        for write in (0, 1):
+            seeds.append(archive_input(ARCHIVE_CHANGED, write, changes))
+    # A -wal and a -journal that begin as SQLite's do (their magic numbers).
+    log = b"\x37\x7f\x06\x82" + bytes(28)
+    journal = bytes([0xD9, 0xD5, 0x05, 0xF9, 0x20, 0xA1, 0x63, 0xD7]) + bytes(20)
+    for form, beside in ((ARCHIVE_WITH_LOG, log), (ARCHIVE_WITH_JOURNAL, journal)):
+        for write in (0, 1):
+            seeds.append(archive_input(form, write, beside=beside))
+    return seeds
+
+
 def main():
+    write("fuzz_archive_open", archive_open_seeds())
     write("fuzz_transit_file", transit_file_seeds())
     write("fuzz_entries", entries_seeds())
     write("fuzz_cli", cli_seeds())

@@ -4,6 +4,7 @@
 #include <span>
 
 #include "archive/file_kind.h"
+#include "core/held_files.h"
 #include "core/system_error_text.h"
 #include "core/text_encoding.h"
 #include "loading/file_start.h"
@@ -53,6 +54,12 @@ Checked<std::string> readAafFile(const fs::path& file) {
   if (error) return unreadable(file, error);
   if (const auto kind = otherKindText(status.type())) {
     return Rejection{named(file) + " ist " + *kind + ", keine Datei."};
+  }
+  // Reading it would drop the locks of the archive (see held_files.h).
+  if (isHeldFile(file)) {
+    return Rejection{"Die Datei " + utf8FromPath(file) +
+                     " gehört zum Personenarchiv, das gerade geöffnet ist, und ist keine "
+                     "AAF-Datei. Sie wird nicht gelesen."};
   }
   const std::uintmax_t size = fs::file_size(file, error);
   if (error) return unreadable(file, error);

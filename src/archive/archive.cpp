@@ -7,7 +7,9 @@
 #include <cstdio>
 #include <utility>
 
+#include "archive/archive_backup.h"
 #include "archive/archive_failure.h"
+#include "archive/archive_opening.h"
 #include "archive/database.h"
 #include "archive/file_kind.h"
 #include "archive/person_search.h"
@@ -161,40 +163,9 @@ Failure guardedChange(const std::filesystem::path& file, Work work) {
 
 std::string shown(const std::filesystem::path& file) { return utf8FromPath(file); }
 
-// Reads the file without writing a byte (a read-only connection), and
-// refuses it unless it is an archive of ours, whole and not newer.
-std::optional<std::string> checkExisting(const std::filesystem::path& file,
-                                         std::chrono::milliseconds busyTimeout) {
-  try {
-    Database probe(file, SQLITE_OPEN_READONLY, busyTimeout);
-    const Recognition found = recognise(probe);
-    switch (found.kind) {
-      case DatabaseKind::foreign:
-        return "Die Datei " + shown(file) +
-               " ist die Datenbank eines anderen Programms, kein Personenarchiv von Kelvaro. Sie "
-               "bleibt, wie sie ist.";
-      case DatabaseKind::newer:
-        return "Das Personenarchiv " + shown(file) +
-               " stammt von einer neueren Kelvaro-Version (Schema " +
-               std::to_string(found.version) + "). Es bleibt, wie es ist.";
-      case DatabaseKind::damaged:
-        return damagedMessage(file);
-      case DatabaseKind::empty:
-        return std::nullopt;
-      case DatabaseKind::archive:
-        break;
-    }
-    Statement check = probe.prepare("PRAGMA quick_check");
-    if (!check.step() || check.text(0) != "ok") return damagedMessage(file);
-    return std::nullopt;
-  } catch (const DatabaseFailure& failure) {
-    const int code = failure.code & 0xFF;
-    if (code == SQLITE_BUSY || code == SQLITE_LOCKED || code == SQLITE_CANTOPEN ||
-        code == SQLITE_PERM) {
-      return failureMessage(failure, file);
-    }
-    return damagedMessage(file);
-  }
+bool wholeDatabase(Database& database) {
+  Statement check = database.prepare("PRAGMA integrity_check");
+  return check.step() && check.text(0) == "ok";
 }
 
 // An empty archive in memory, for reading a file that does not exist yet.
@@ -206,8 +177,10 @@ std::unique_ptr<Database> emptyArchive() {
 
 }  // namespace
 
-Archive::Archive(std::filesystem::path file, std::unique_ptr<Database> database)
-    : file_(std::move(file)), database_(std::move(database)) {}
+Archive::Archive(std::filesystem::path file, std::unique_ptr<Database> database, bool onDisk)
+    : file_(std::move(file)), database_(std::move(database)) {
+  if (onDisk) held_.emplace(file_);
+}
 Archive::Archive(Archive&&) noexcept = default;
 Archive& Archive::operator=(Archive&&) noexcept = default;
 Archive::~Archive() = default;
@@ -218,28 +191,53 @@ Checked<Archive> Archive::open(const std::filesystem::path& file, Access access,
   std::error_code error;
   const auto status = std::filesystem::status(file, error);
   const bool exists = std::filesystem::exists(status);
-  if (exists && std::filesystem::file_size(file, error) > 0) {
-    if (auto refused = checkExisting(file, busyTimeout)) return Rejection{*refused};
-  }
   if (!exists && access == Access::read) {
-    return guarded(file, [&] { return Archive(file, emptyArchive()); });
+    return guarded(file, [&] { return Archive(file, emptyArchive(), false); });
   }
-  return guarded(file, [&] {
+  bool made = false;
+  if (!exists) {
+    const auto created = createArchiveFile(file, busyTimeout);
+    if (const Rejection* refused = rejection(created)) return *refused;
+    made = std::get<bool>(created);
+  }
+  auto opening = Database::Opening::usual;
+  if (std::filesystem::file_size(file, error) > 0 || error) {
+    Verdict verdict = examineExisting(file, busyTimeout, opening);
+    // A healthy archive that cannot get its -shm (a read-only or full disk)
+    // is read as it is, where no log holds changes beyond it; a change is
+    // refused as write-protected, or with the full disk.
+    if (verdict.unwritable() && !hasLogContent(file) &&
+        !examineExisting(file, busyTimeout, Database::Opening::immutable).refusal) {
+      if (access == Access::read) {
+        opening = Database::Opening::immutable;
+        verdict = {};
+      } else if (verdict.failure != FailureKind::full) {
+        verdict.refusal = readOnlyMessage(file);
+      }
+    }
+    if (verdict.refusal) return Rejection{*verdict.refusal};
+  }
+  try {
     // Reading opens for writing too (the library falls back to reading where
     // the file is write-protected): the last connection to close folds the
     // write-ahead log back into the file and removes it. Nothing else is written.
-    const int flags =
-        access == Access::read ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
-    auto database = std::make_unique<Database>(file, flags, busyTimeout);
-    const Recognition found = recognise(*database);
-    if (access == Access::read) {
-      if (found.kind == DatabaseKind::empty) database = emptyArchive();
-      return Archive(file, std::move(database));
+    auto database = std::make_unique<Database>(file, SQLITE_OPEN_READWRITE, busyTimeout, opening);
+    Recognition found = recognise(*database);
+    if (auto refused = refusalOf(found, file)) return Rejection{*refused};
+    if (access == Access::write) {
+      database->execute("PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL");
+      if (found.kind == DatabaseKind::empty || found.version < kSchemaVersion) {
+        found = upgrade(*database);
+        if (auto refused = refusalOf(found, file)) return Rejection{*refused};
+      }
     }
-    database->execute("PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL");
-    if (found.kind == DatabaseKind::empty || found.version < kSchemaVersion) upgrade(*database);
-    return Archive(file, std::move(database));
-  });
+    if (found.kind == DatabaseKind::empty) return Archive(file, emptyArchive(), false);
+    Archive opened(file, std::move(database), true);
+    opened.made_ = made;
+    return opened;
+  } catch (const DatabaseFailure& failure) {
+    return Rejection{failureMessage(failure, file)};
+  }
 }
 
 Checked<std::vector<Person>> Archive::persons() const {
@@ -263,6 +261,7 @@ Checked<std::optional<Person>> Archive::find(PersonId id) const {
 
 Checked<Stored> Archive::store(const Person& person) {
   if (auto fault = personFault(person)) return Rejection{*fault};
+  if (auto failure = backUpBeforeChange(false)) return Rejection{*failure};
   return guarded(file_, [&] {
     WriteTransaction transaction(*database_);
     const Stored stored = PersonWriter(*database_).store(person);
@@ -280,6 +279,7 @@ Checked<StoredAll> Archive::storeAll(const std::vector<Person>& persons) {
 }
 
 Checked<StoredAll> Archive::storeEach(const std::function<std::optional<Person>()>& next) {
+  if (auto failure = backUpBeforeChange(true)) return Rejection{*failure};
   return guarded(file_, [&] {
     StoredAll counts;
     WriteTransaction transaction(*database_);
@@ -298,6 +298,7 @@ Checked<StoredAll> Archive::storeEach(const std::function<std::optional<Person>(
 
 Failure Archive::update(const Person& person) {
   if (auto fault = personFault(person)) return fault;
+  if (auto failure = backUpBeforeChange(false)) return failure;
   return guardedChange(file_, [&] {
     WriteTransaction transaction(*database_);
     Statement change = database_->prepare(
@@ -314,6 +315,7 @@ Failure Archive::update(const Person& person) {
 }
 
 Failure Archive::remove(PersonId id) {
+  if (auto failure = backUpBeforeChange(false)) return failure;
   return guardedChange(file_, [&] {
     WriteTransaction transaction(*database_);
     database_->prepare("DELETE FROM persons WHERE id = ?1").bind(1, std::int64_t{id}).step();
@@ -322,6 +324,7 @@ Failure Archive::remove(PersonId id) {
 }
 
 Failure Archive::restore(const Person& person) {
+  if (auto failure = backUpBeforeChange(false)) return failure;
   return guardedChange(file_, [&] {
     WriteTransaction transaction(*database_);
     Statement insert = database_->prepare(
@@ -350,6 +353,7 @@ Checked<std::optional<TransitPlace>> Archive::lastTransitPlace() const {
 }
 
 Failure Archive::rememberTransitPlace(const TransitPlace& place) {
+  if (auto failure = backUpBeforeChange(false)) return failure;
   return guardedChange(file_, [&] {
     WriteTransaction transaction(*database_);
     Statement write =
@@ -362,6 +366,40 @@ Failure Archive::rememberTransitPlace(const TransitPlace& place) {
     }
     transaction.commit();
   });
+}
+
+Failure Archive::backUpBeforeChange(bool always) {
+  const std::string today = backupDay();
+  if (!held_ || (!always && lastBackupDay_ == today)) return std::nullopt;
+  try {
+    if (database_->integer("SELECT count(*) FROM persons") == 0) return std::nullopt;
+  } catch (const DatabaseFailure& failure) {
+    return failureMessage(failure, file_);
+  }
+  if (always || !hasBackupOfDay(file_, today)) {
+    auto written = writeBackup(*database_, file_);
+    if (const Rejection* refused = rejection(written)) return refused->message;
+  }
+  lastBackupDay_ = today;
+  return std::nullopt;
+}
+
+Failure Archive::restoreBackup(const std::filesystem::path& backupFile) {
+  try {
+    // Opened before the backup of the state before, which may make room by
+    // removing the oldest one: this one's content stays readable.
+    Database backup(backupFile, SQLITE_OPEN_READONLY, kBusyTimeout);
+    const Recognition found = recognise(backup);
+    if (found.kind == DatabaseKind::empty) return damagedMessage(backupFile);
+    if (auto refused = refusalOf(found, backupFile)) return refused;
+    if (!wholeDatabase(backup)) return damagedMessage(backupFile);
+    if (auto failure = backUpBeforeChange(true)) return failure;
+    backup.copyInto(*database_);
+    if (found.version < kSchemaVersion) upgrade(*database_);
+    return std::nullopt;
+  } catch (const DatabaseFailure& failure) {
+    return failureMessage(failure, file_);
+  }
 }
 
 std::optional<PersonId> personIdOf(std::string_view text) {

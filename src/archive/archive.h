@@ -11,6 +11,7 @@
 
 #include "archive/person.h"
 #include "core/checked.h"
+#include "core/held_files.h"
 
 namespace kelvaro::archive {
 
@@ -49,7 +50,10 @@ struct TransitPlace {
 // transaction in a write-ahead log, flushed to the disk before it counts, so
 // that a kill at any moment loses at most the change in flight. A file that
 // is damaged, of another program or of a newer Kelvaro is refused and never
-// written to. Every function reports failures as German messages.
+// written to. Before the first change of each day and before every import
+// (storeAll(), storeEach()) the archive is copied into a backup (archive_backup.h); where
+// that fails, the change is refused. Every function reports failures as
+// German messages.
 class Archive {
  public:
   enum class Access {
@@ -67,6 +71,8 @@ class Archive {
   ~Archive();
 
   const std::filesystem::path& file() const { return file_; }
+  // Whether open() made the file (not another program at the same time).
+  bool made() const { return made_; }
 
   // Every person, in the order of their numbers (sortByName() orders them).
   Checked<std::vector<Person>> persons() const;
@@ -93,11 +99,23 @@ class Archive {
   Checked<std::optional<TransitPlace>> lastTransitPlace() const;
   Failure rememberTransitPlace(const TransitPlace& place);
 
+  // Replaces the whole archive with the backup `backupFile` (an archive of
+  // ours, whole) in one step, after a backup of the state before.
+  Failure restoreBackup(const std::filesystem::path& backupFile);
+
  private:
-  Archive(std::filesystem::path file, std::unique_ptr<Database> database);
+  // `onDisk`: the connection holds `file` (not an empty archive in memory).
+  Archive(std::filesystem::path file, std::unique_ptr<Database> database, bool onDisk);
+
+  // The backup before a change: always, or only before the first change of
+  // the day. None of an archive without persons.
+  Failure backUpBeforeChange(bool always);
 
   std::filesystem::path file_;
+  std::optional<HeldFile> held_;  // let go after the connection is closed
   std::unique_ptr<Database> database_;
+  std::string lastBackupDay_;  // the day a backup was made or found
+  bool made_ = false;
 };
 
 // The number of a person as written ("12"); nothing for anything else.

@@ -2,18 +2,53 @@
 
 #include <sqlite3.h>
 
+#include <cstdio>
+#include <string_view>
 #include <utility>
 
 #include "core/text_encoding.h"
 
 namespace kelvaro::archive {
+namespace {
+
+// "file:///…?immutable=1": the absolute path in a URI, every byte but
+// letters, digits, "/" and "-._~" written as %XX.
+std::string immutableUri(const std::filesystem::path& file) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(file, error);
+  std::string uri = "file://";
+  const std::string path = utf8FromPath(error ? file : absolute);
+  if (!path.starts_with('/')) uri += '/';  // C:/… on Windows
+  for (const char c : path) {
+    const auto byte = static_cast<unsigned char>(c);
+    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                       std::string_view("/-._~").find(c) != std::string_view::npos;
+    if (plain) {
+      uri += c;
+    } else if (c == '\\') {
+      uri += '/';
+    } else {
+      char escaped[4];
+      std::snprintf(escaped, sizeof escaped, "%%%02X", byte);
+      uri += escaped;
+    }
+  }
+  return uri + "?immutable=1";
+}
+
+}  // namespace
 
 Database::Database(const std::filesystem::path& file, int flags,
-                   std::chrono::milliseconds busyTimeout) {
-  const int opened = sqlite3_open_v2(utf8FromPath(file).c_str(), &handle_, flags, nullptr);
+                   std::chrono::milliseconds busyTimeout, Opening opening) {
+  const std::string name = opening == Opening::immutable ? immutableUri(file) : utf8FromPath(file);
+  if (opening == Opening::immutable) flags = SQLITE_OPEN_READONLY | SQLITE_OPEN_URI;
+  const int opened = sqlite3_open_v2(name.c_str(), &handle_, flags, nullptr);
   if (opened != SQLITE_OK) {
     DatabaseFailure failure{opened, handle_ ? sqlite3_errmsg(handle_) : sqlite3_errstr(opened)};
-    if (handle_) failure.code = sqlite3_extended_errcode(handle_);
+    if (handle_) {
+      failure.code = sqlite3_extended_errcode(handle_);
+      failure.systemError = sqlite3_system_errno(handle_);
+    }
     sqlite3_close(handle_);
     handle_ = nullptr;
     throw failure;
@@ -35,7 +70,8 @@ Database& Database::operator=(Database&& other) noexcept {
 }
 
 void Database::fail(int code) const {
-  throw DatabaseFailure{code, handle_ ? sqlite3_errmsg(handle_) : sqlite3_errstr(code)};
+  throw DatabaseFailure{code, handle_ ? sqlite3_errmsg(handle_) : sqlite3_errstr(code),
+                        handle_ ? sqlite3_system_errno(handle_) : 0};
 }
 
 void Database::execute(const char* sql) {
@@ -59,6 +95,20 @@ std::int64_t Database::integer(std::string_view sql) {
 std::int64_t Database::lastInsertId() const { return sqlite3_last_insert_rowid(handle_); }
 
 int Database::changes() const { return sqlite3_changes(handle_); }
+
+bool Database::autocommit() const { return sqlite3_get_autocommit(handle_) != 0; }
+
+void Database::copyInto(Database& target) {
+  sqlite3_backup* copy = sqlite3_backup_init(target.handle_, "main", handle_, "main");
+  if (!copy) target.fail(sqlite3_extended_errcode(target.handle_));
+  const int stepped = sqlite3_backup_step(copy, -1);
+  const int finished = sqlite3_backup_finish(copy);
+  if (stepped != SQLITE_DONE) {
+    // The library's own code for what stopped it (busy, full disk …).
+    throw DatabaseFailure{stepped, sqlite3_errstr(stepped), sqlite3_system_errno(target.handle_)};
+  }
+  if (finished != SQLITE_OK) target.fail(sqlite3_extended_errcode(target.handle_));
+}
 
 Statement::Statement(Statement&& other) noexcept
     : database_(other.database_), statement_(std::exchange(other.statement_, nullptr)) {}
@@ -118,6 +168,20 @@ std::int64_t Statement::integer(int column) const {
 }
 
 double Statement::real(int column) const { return sqlite3_column_double(statement_, column); }
+
+ReadTransaction::ReadTransaction(Database& database)
+    : database_(database), open_(database.autocommit()) {
+  if (open_) database_.execute("BEGIN");
+}
+
+ReadTransaction::~ReadTransaction() {
+  if (!open_) return;
+  try {
+    database_.execute("COMMIT");
+  } catch (const DatabaseFailure&) {
+    // Nothing was written; the library ends the transaction anyway.
+  }
+}
 
 WriteTransaction::WriteTransaction(Database& database) : database_(database) {
   database_.execute("BEGIN IMMEDIATE");

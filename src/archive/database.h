@@ -16,8 +16,9 @@ namespace kelvaro::archive {
 // It stays inside the archive, whose public functions turn it into a German
 // message (see archive_failure.h).
 struct DatabaseFailure {
-  int code;
+  int code;  // extended result code
   std::string detail;
+  int systemError = 0;  // the errno (or Windows error) behind it, 0 when none
 };
 
 class Statement;
@@ -26,8 +27,16 @@ class Statement;
 // DatabaseFailure when the library reports an error.
 class Database {
  public:
+  enum class Opening {
+    usual,
+    // Read-only and without any lock, -wal or -shm: for a file that no
+    // program can change, as on a read-only disk.
+    immutable,
+  };
+
   // `flags` are the library's open flags (read-only, read-write, create).
-  Database(const std::filesystem::path& file, int flags, std::chrono::milliseconds busyTimeout);
+  Database(const std::filesystem::path& file, int flags, std::chrono::milliseconds busyTimeout,
+           Opening opening = Opening::usual);
   ~Database();
   Database(Database&& other) noexcept;
   Database& operator=(Database&& other) noexcept;
@@ -42,6 +51,13 @@ class Database {
 
   std::int64_t lastInsertId() const;
   int changes() const;
+  // False while a transaction is open.
+  bool autocommit() const;
+
+  // Copies the whole database, page by page, over `target` (SQLite's backup
+  // API): in one transaction of the target, which other connections see
+  // whole or not at all.
+  void copyInto(Database& target);
 
  private:
   friend class Statement;
@@ -100,6 +116,20 @@ template <>
 inline std::optional<std::string> Statement::optional<std::string>(int column) const {
   return isNull(column) ? std::nullopt : std::optional<std::string>(text(column));
 }
+
+// A read transaction: what it reads is one moment of the file, whatever
+// other programs commit meanwhile. Inside an open transaction it does nothing.
+class ReadTransaction {
+ public:
+  explicit ReadTransaction(Database& database);
+  ~ReadTransaction();
+  ReadTransaction(const ReadTransaction&) = delete;
+  ReadTransaction& operator=(const ReadTransaction&) = delete;
+
+ private:
+  Database& database_;
+  bool open_;
+};
 
 // A write transaction: BEGIN IMMEDIATE takes the write lock at once (waiting
 // for it up to the busy timeout); without commit() it is rolled back.

@@ -39,7 +39,7 @@ constexpr const char* kUsage =
     "--place, --transit-lat, --transit-lon und --transit-zone können dann entfallen.\n"
     "--country=DE wählt unter gleichnamigen Orten die des Landes (Ländercode).\n"
     "--person nimmt die Geburtsdaten der Person mit dieser Nummer aus dem Personenarchiv\n"
-    "(ohne --archive: ~/Astro/Kelvaro/personen.sqlite).\n";
+    "(ohne --archive: ~/.local/share/kelvaro/personen.sqlite).\n";
 
 const std::vector<std::string> kOptions = {
     "name",        "first-name",   "birth",        "birth-zone", "birth-lat",
@@ -84,9 +84,15 @@ std::optional<int> takePersonFromArchive(Options& options, std::ostream& errors)
       return 1;
     }
   }
-  const auto found = archive::findPerson(options["person"], options.contains("archive")
-                                                                ? pathFromUtf8(options["archive"])
-                                                                : archive::defaultArchiveFile());
+  std::filesystem::path archiveFile;
+  if (options.contains("archive")) {
+    archiveFile = pathFromUtf8(options["archive"]);
+  } else {
+    const archive::ArchiveChoice chosen = archive::defaultArchive();
+    if (!chosen.note.empty()) errors << chosen.note << "\n";
+    archiveFile = chosen.file;
+  }
+  const auto found = archive::findPerson(options["person"], archiveFile);
   if (const Rejection* refused = rejection(found)) {
     errors << refused->message << "\n";
     return 2;

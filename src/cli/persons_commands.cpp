@@ -51,8 +51,11 @@ std::string helpText() {
             std::string(command.description) + "\n";
   }
   text +=
-      "\nOhne --archive gilt das Archiv im Programmordner: ~/Astro/Kelvaro/personen.sqlite\n"
-      "(unter Windows C:\\Astro\\Kelvaro\\personen.sqlite).\n"
+      "\nOhne --archive gilt personen.sqlite im Datenordner des Benutzers: ~/.local/share/kelvaro\n"
+      "($XDG_DATA_HOME/kelvaro; unter Windows %APPDATA%\\Kelvaro). Ein Archiv früherer\n"
+      "Versionen im Programmordner ~/Astro/Kelvaro zieht beim ersten Aufruf dorthin um.\n"
+      "Vor der ersten Änderung eines Tages und vor jedem Import sichert Kelvaro das Archiv in\n"
+      "den Ordner Sicherungen daneben (die letzten 10 bleiben).\n"
       "ZONE: Europe/Berlin, UT oder +01:00; BREITE/LÄNGE: 50.9333 oder 50°56' N, 06°57' O.\n"
       "Nur add und import legen ein fehlendes Archiv an. export ersetzt keine Datei, sondern\n"
       "nimmt den nächsten freien Namen.\n"
@@ -227,6 +230,12 @@ int remove(const PersonsInvocation& call) {
 }
 
 int import(const PersonsInvocation& call) {
+  // An archive that is there is opened first: then the reader knows its
+  // files and refuses one of them named as the AAF file (held_files.h).
+  std::error_code error;
+  if (std::filesystem::exists(call.archive.file(), error) && !call.archive.open(call.err)) {
+    return kRefused;
+  }
   const auto bytes = archive::readAafFile(pathFromUtf8(call.words.positionals.front()));
   if (const Rejection* refused = rejection(bytes)) {
     call.err << refused->message << "\n";
@@ -393,6 +402,25 @@ const std::vector<PersonsCommand>& personsCommands() {
        2,
        ArchiveUse::read,
        exportPersons},
+      {"backups",
+       "backups",
+       "die Sicherungen des Archivs, die neueste zuerst: Nummer, Zeitpunkt, Personen, Datei",
+       {},
+       {},
+       0,
+       0,
+       ArchiveUse::read,
+       listBackups},
+      {"restore",
+       "restore NUMMER",
+       "das Archiv auf die Sicherung dieser Nummer (siehe backups) zurücksetzen; der Stand "
+       "davor wird vorher gesichert",
+       {},
+       {},
+       1,
+       1,
+       ArchiveUse::change,
+       restoreBackup},
       {"timeline",
        "timeline NUMMER --from=TT.MM.JJJJ --to=TT.MM.JJJJ [--movers=S,P,T] [--bodies=…] "
        "[--points=factors|midpoints|all] [--with=…] [--zone=ZONE] [--orb=G:MM] [--ics ZIEL.ics]",
@@ -435,8 +463,15 @@ int runPersons(const std::vector<std::string>& arguments, std::ostream& out, std
       options.positionals.size() > command->maximumWords) {
     return wrongUsage(messages, "Falsche Zahl von Angaben für " + std::string(command->name) + ".");
   }
-  PersonsArchive archive(*archiveFile ? pathFromUtf8(**archiveFile) : archive::defaultArchiveFile(),
-                         command->archiveUse);
+  std::filesystem::path file;
+  if (*archiveFile) {
+    file = pathFromUtf8(**archiveFile);
+  } else {
+    const archive::ArchiveChoice chosen = archive::defaultArchive();
+    if (!chosen.note.empty()) messages << chosen.note << "\n";
+    file = chosen.file;
+  }
+  PersonsArchive archive(file, command->archiveUse);
   const int status = command->run({options, archive, out, messages});
   if (archive.made()) {
     messages << "Das Personenarchiv " << shown(archive.file()) << " ist neu angelegt.\n";
@@ -468,7 +503,7 @@ archive::Archive* PersonsArchive::open(std::ostream& err) {
     err << refused->message << "\n";
     return nullptr;
   }
-  made_ = missing;
+  made_ = std::get<Archive>(opened).made();
   opened_.emplace(std::get<Archive>(std::move(opened)));
   return &*opened_;
 }

@@ -70,6 +70,12 @@ const std::vector<PersonsCommand>& personsCommands();
 // written on `err`, the exit status.
 std::variant<archive::Person, int> personOfWord(const PersonsInvocation& call);
 
+// kelvaro-persons backups: the archive's backups, the newest first, each
+// with its number, time, persons and file; kelvaro-persons restore NUMMER:
+// the archive back to that backup (persons_backups.cpp).
+int listBackups(const PersonsInvocation& call);
+int restoreBackup(const PersonsInvocation& call);
+
 // kelvaro-persons timeline NUMMER --from=… --to=… …: the person's timeline
 // of S, P and T (persons_timeline.cpp).
 int personTimeline(const PersonsInvocation& call);
@@ -78,7 +84,7 @@ int personTimeline(const PersonsInvocation& call);
 // German help and messages; exit status 0 done, 2 refused (a message on
 // `err`: also for an import with faulty records and for output that could
 // not be written), 1 wrong usage. Without --archive the archive of the
-// program folder (archive::defaultArchiveFile()).
+// user's data folder (archive::defaultArchive()).
 int runPersons(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
 }  // namespace kelvaro::cli

@@ -12,6 +12,7 @@ namespace kelvaro {
 enum class ReplaceRefusal {
   notAPlainFile = 1,  // a named pipe, a device, a symbolic link …
   writeProtected,     // a file without any write permission
+  heldDatabase,       // the persons archive this process has open (see held_files.h)
 };
 std::error_code make_error_code(ReplaceRefusal refusal);
 
@@ -25,8 +26,9 @@ namespace kelvaro {
 // What becomes of a file that already has the target's name.
 enum class ExistingFile {
   // Replaced by the new content, keeping its permission bits (and its owner,
-  // where the system allows). A folder, anything that is no plain file, and
-  // a file the user may not write are refused and stay as they are.
+  // where the system allows). A folder, anything that is no plain file, a
+  // file the user may not write, and the open persons archive are refused
+  // and stay as they are.
   replace,
   // Kept as it is: the write fails with std::errc::file_exists.
   keep,
@@ -40,6 +42,10 @@ enum class ExistingFile {
 // program. Returns the system's error, or an empty error_code on success.
 std::error_code writeFileContents(const std::filesystem::path& target, std::string_view bytes,
                                   ExistingFile existing);
+
+// Moves the file `from` to `to` in one step, only where no file has that
+// name yet (std::errc::file_exists otherwise); both in one folder.
+std::error_code moveIfFree(const std::filesystem::path& from, const std::filesystem::path& to);
 
 inline std::error_code replaceFileContents(const std::filesystem::path& target,
                                            std::string_view bytes) {

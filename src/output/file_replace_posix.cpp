@@ -12,6 +12,7 @@
 #include <random>
 #include <string>
 
+#include "core/held_files.h"
 #include "output/file_replace.h"
 
 namespace kelvaro {
@@ -85,6 +86,19 @@ class InterruptCleanup {
   std::array<bool, kSignals.size()> installed_{};
 };
 
+// Moves the file to `target` only if no file has that name; a file system
+// that cannot do that in one step gets a second link, which fails as well
+// when the name is taken.
+std::error_code renameIfFree(const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+    return {};
+  }
+  if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return lastError();
+  if (::link(from.c_str(), to.c_str()) != 0) return lastError();
+  ::unlink(from.c_str());
+  return {};
+}
+
 // An open temporary file beside the target; removed again unless kept.
 class TemporaryFile {
  public:
@@ -151,7 +165,7 @@ class TemporaryFile {
   std::error_code renameOnto(const std::filesystem::path& target, ExistingFile existing) {
     if (existing == ExistingFile::replace) {
       if (::rename(path_.c_str(), target.c_str()) != 0) return lastError();
-    } else if (auto error = renameIfFree(target)) {
+    } else if (auto error = renameIfFree(path_, target)) {
       return error;
     }
     kept_ = true;
@@ -159,19 +173,6 @@ class TemporaryFile {
   }
 
  private:
-  // Moves the file to `target` only if no file has that name; a file system
-  // that cannot do that in one step gets a second link, which fails as well
-  // when the name is taken.
-  std::error_code renameIfFree(const std::filesystem::path& target) {
-    if (::renameat2(AT_FDCWD, path_.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
-      return {};
-    }
-    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return lastError();
-    if (::link(path_.c_str(), target.c_str()) != 0) return lastError();
-    ::unlink(path_.c_str());
-    return {};
-  }
-
   std::filesystem::path path_;
   int fd_ = -1;
   bool kept_ = false;
@@ -205,6 +206,12 @@ void syncFolder(const std::filesystem::path& folder) {
 
 }  // namespace
 
+std::error_code moveIfFree(const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (auto error = renameIfFree(from, to)) return error;
+  syncFolder(to.parent_path().empty() ? "." : to.parent_path());
+  return {};
+}
+
 std::error_code writeFileContents(const std::filesystem::path& target, std::string_view bytes,
                                   ExistingFile existing) {
   // Beyond a file-size limit write() then fails with EFBIG instead of the
@@ -213,6 +220,7 @@ std::error_code writeFileContents(const std::filesystem::path& target, std::stri
   const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
   std::optional<struct stat> replaced;
   if (existing == ExistingFile::replace) {
+    if (isHeldFile(target)) return ReplaceRefusal::heldDatabase;
     if (auto refused = replaceableFile(target, replaced)) return refused;
   }
   TemporaryFile temporary;

@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "core/held_files.h"
 #include "core/windows_error.h"
 #include "output/file_replace.h"
 
@@ -121,11 +122,17 @@ std::error_code replaceableFile(const std::filesystem::path& target,
 
 }  // namespace
 
+std::error_code moveIfFree(const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (!::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) return lastWindowsError();
+  return {};
+}
+
 std::error_code writeFileContents(const std::filesystem::path& target, std::string_view bytes,
                                   ExistingFile existing) {
   const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
   std::optional<DWORD> replaced;
   if (existing == ExistingFile::replace) {
+    if (isHeldFile(target)) return ReplaceRefusal::heldDatabase;
     if (auto refused = replaceableFile(target, replaced)) return refused;
   }
   TemporaryFile temporary;

@@ -15,6 +15,8 @@ class ReplaceRefusalCategory final : public std::error_category {
                "eine Pipe oder ein Gerät)";
       case ReplaceRefusal::writeProtected:
         return "Die vorhandene Datei ist schreibgeschützt";
+      case ReplaceRefusal::heldDatabase:
+        return "Die vorhandene Datei gehört zum Personenarchiv, das gerade geöffnet ist";
     }
     return "Die vorhandene Datei lässt sich nicht ersetzen";
   }

@@ -20,6 +20,7 @@
 #include <QStyle>
 
 #include "archive/archive.h"
+#include "archive/archive_move.h"
 #include "archive/person_birth.h"
 #include "core/version.h"
 #include "loading/axis_overview.h"
@@ -227,10 +228,20 @@ void TForm1::NewTransitButtonClick() { newTransitForm().openEntry(); }
 NewTransitForm& TForm1::newTransitForm() {
   if (!newTransitForm_) {
     newTransitForm_ = new NewTransitForm(platform_, folders_.transit, this);
-    newTransitForm_->useArchive(archive::archiveFileIn(folders_.program));
+    newTransitForm_->useArchive(archiveFile());
     connect(newTransitForm_, &NewTransitForm::made, this, &TForm1::loadMadeFile);
   }
   return *newTransitForm_;
+}
+
+const std::filesystem::path& TForm1::archiveFile() {
+  if (!archiveFile_) {
+    const archive::ArchiveChoice chosen = archive::archiveAfterMove(
+        archive::archiveFileIn(folders_.program), archive::archiveFileIn(folders_.data));
+    if (!chosen.note.empty()) platform_.showInformation(this, chosen.note);
+    archiveFile_ = chosen.file;
+  }
+  return *archiveFile_;
 }
 
 // The persons archive; its "Transit-Datei …" opens the window of a new
@@ -238,8 +249,7 @@ NewTransitForm& TForm1::newTransitForm() {
 // window for the person's timeline.
 void TForm1::PersonsButtonClick() {
   if (!persons_) {
-    persons_ = new PersonsWindow(platform_, archive::archiveFileIn(folders_.program),
-                                 folders_.program, this);
+    persons_ = new PersonsWindow(platform_, archiveFile(), folders_.program, this);
     connect(persons_, &PersonsWindow::transitFileRequested, this,
             [this](const archive::Person& person) {
               newTransitForm().openForPerson(archive::birthEntry(person), person.place);

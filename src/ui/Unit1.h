@@ -107,6 +107,9 @@ class TForm1 : public QWidget {
   CalendarWindow& calendarWindow();
   void openTimeline(const archive::Person& person);
   void PersonsButtonClick();  // "Personen …"
+  // The persons archive of the data folder, moved there from the program
+  // folder of earlier versions at the first use (and the user told).
+  const std::filesystem::path& archiveFile();
   void loadMadeFile(const QString& path, bool load);
   void openOrbEntry(std::function<void()> afterwards);
   void showContentOverview();
@@ -183,10 +186,11 @@ class TForm1 : public QWidget {
   TForm2* form2_ = nullptr;
   TForm3* form3_ = nullptr;
   TForm4* form4_ = nullptr;
-  DialWindow* dial_ = nullptr;                // made when first opened
-  NewTransitForm* newTransitForm_ = nullptr;  // made at its first use
-  CalendarWindow* calendar_ = nullptr;        // made when first opened
-  PersonsWindow* persons_ = nullptr;          // made when first opened
+  DialWindow* dial_ = nullptr;                        // made when first opened
+  NewTransitForm* newTransitForm_ = nullptr;          // made at its first use
+  CalendarWindow* calendar_ = nullptr;                // made when first opened
+  PersonsWindow* persons_ = nullptr;                  // made when first opened
+  std::optional<std::filesystem::path> archiveFile_;  // found at its first use
   State state_ = State::initial;
   std::optional<std::string> madeFile_;  // a new transit file the next load takes, not asking
 

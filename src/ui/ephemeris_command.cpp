@@ -49,10 +49,17 @@ int refuse(std::ostream& err, std::string_view message) {
 }
 
 // What OUT is to hold, or why the options ask for nothing valid. A birth
-// time nobody knows is noon, with the note of the timeline on `err`.
+// time nobody knows is noon, with the note of the timeline on `err`; a note
+// about the archive itself (it has moved) goes there too.
 Checked<Printout> ephemerisOf(const cli::OptionWords& words, std::ostream& err) {
-  const std::filesystem::path archiveFile =
-      words.has("archive") ? pathFromUtf8(words.value("archive")) : archive::defaultArchiveFile();
+  std::filesystem::path archiveFile;
+  if (words.has("archive")) {
+    archiveFile = pathFromUtf8(words.value("archive"));
+  } else {
+    const archive::ArchiveChoice chosen = archive::defaultArchive();
+    if (!chosen.note.empty()) err << "kelvaro --ephemeris: " << chosen.note << '\n';
+    archiveFile = chosen.file;
+  }
   auto person = archive::findPerson(words.value("person"), archiveFile);
   if (const Rejection* refused = rejection(person)) return *refused;
   const archive::Person& found = std::get<archive::Person>(person);

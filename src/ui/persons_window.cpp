@@ -20,6 +20,7 @@
 #include "output/file_replace.h"
 #include "timing/ephemeris_layout.h"
 #include "ui/aaf_folder.h"
+#include "ui/backups_dialog.h"
 #include "ui/ephemeris_window.h"
 #include "ui/person_form.h"
 #include "ui/person_list_model.h"
@@ -34,7 +35,9 @@ namespace {
 const std::vector<std::string> kHelp = {
     "Das Personenarchiv hält die Geburtsdaten Ihrer Klienten fest, damit eine neue "
     "Transit-Datei ohne erneutes Eintippen entsteht. Es liegt in der Datei personen.sqlite "
-    "im Programmordner.",
+    "im Datenordner des Benutzers (unter Windows %APPDATA%\\Kelvaro, sonst "
+    "~/.local/share/kelvaro), wo kein Dateidialog von Kelvaro hinschaut; ein Archiv im "
+    "Programmordner früherer Versionen zieht beim ersten Öffnen dorthin um.",
     "",
     "Suchen: Was Sie in das Suchfeld tippen, filtert die Liste sofort nach Name, Vorname und "
     "Ort; Groß- und Kleinschreibung zählen nicht, und „Muller“, „Mueller“ und „Müller“ finden "
@@ -66,6 +69,11 @@ const std::vector<std::string> kHelp = {
     "AAF exportieren …: schreibt die Personen der Liste (bei einer Suche nur die gefundenen) "
     "als AAF in Windows-1252, wie andere Programme es lesen; Namen mit Zeichen, die "
     "Windows-1252 nicht kennt, können als UTF-8 geschrieben werden.",
+    "",
+    "Sicherung wiederherstellen …: Vor der ersten Änderung eines Tages und vor jedem Import "
+    "sichert Kelvaro das ganze Archiv in den Ordner Sicherungen daneben; die letzten zehn "
+    "Sicherungen bleiben. Hier wählen Sie eine davon (mit Datum, Uhrzeit und Zahl der "
+    "Personen); sie ersetzt das Archiv, nachdem der jetzige Stand selbst gesichert ist.",
 };
 
 QPushButton* commandButton(QWidget* parent, const char* name, const QString& caption) {
@@ -125,6 +133,8 @@ void PersonsWindow::createControls() {
   restoreButton_ = commandButton(this, "RestorePerson", QStringLiteral("Wiederherstellen"));
   importButton_ = commandButton(this, "ImportAaf", QStringLiteral("AAF importieren …"));
   exportButton_ = commandButton(this, "ExportAaf", QStringLiteral("AAF exportieren …"));
+  backupButton_ =
+      commandButton(this, "RestoreBackup", QStringLiteral("Sicherung wiederherstellen …"));
   transitButton_ = commandButton(this, "TransitFile", QStringLiteral("Transit-Datei …"));
   timelineButton_ = commandButton(this, "Timeline", QStringLiteral("Zeitleiste …"));
   ephemerisButton_ = commandButton(this, "Ephemeris", QStringLiteral("Grafische Ephemeride …"));
@@ -148,6 +158,8 @@ void PersonsWindow::createControls() {
   commands->addSpacing(12);
   commands->addWidget(importButton_);
   commands->addWidget(exportButton_);
+  commands->addSpacing(12);
+  commands->addWidget(backupButton_);
   commands->addStretch();
   // F1 and the "Hilfe" button open the help.
   commands->addWidget(addWindowHelp(*this, QStringLiteral("Personen"), kHelp));
@@ -178,6 +190,7 @@ void PersonsWindow::connectControls() {
   connect(restoreButton_, &QPushButton::clicked, this, &PersonsWindow::restorePerson);
   connect(importButton_, &QPushButton::clicked, this, &PersonsWindow::importAaf);
   connect(exportButton_, &QPushButton::clicked, this, &PersonsWindow::exportAaf);
+  connect(backupButton_, &QPushButton::clicked, this, &PersonsWindow::restoreArchiveBackup);
   connect(transitButton_, &QPushButton::clicked, this, &PersonsWindow::requestTransitFile);
   connect(timelineButton_, &QPushButton::clicked, this, [this] {
     if (const auto person = chosenPerson()) emit timelineRequested(*person);
@@ -352,6 +365,41 @@ void PersonsWindow::exportAaf() {
   platform_.showInformation(this, std::to_string(shown.size()) +
                                       (shown.size() == 1 ? " Person" : " Personen") + " nach " +
                                       *target + " exportiert.");
+}
+
+// The backups to choose from; the chosen one, after a question, replaces the
+// archive (after a backup of the state before) and the list shows it.
+void PersonsWindow::restoreArchiveBackup() {
+  std::vector<archive::Backup> backups = archive::backupsOf(archiveFile_);
+  if (backups.empty()) {
+    platform_.showInformation(
+        this,
+        "Es gibt noch keine Sicherung des Personenarchivs. Kelvaro legt sie vor der ersten "
+        "Änderung eines Tages und vor jedem Import im Ordner " +
+            utf8FromPath(archive::backupFolder(archiveFile_)) + " an.");
+    return;
+  }
+  if (!backupsDialog_) backupsDialog_ = new BackupsDialog(this);
+  backupsDialog_->openWith(std::move(backups), [this](const archive::Backup& backup) {
+    const std::string persons =
+        backup.persons
+            ? std::to_string(*backup.persons) + (*backup.persons == 1 ? " Person" : " Personen")
+            : "unlesbar";
+    if (!platform_.askYesNo(this, "Soll das Personenarchiv auf den Stand vom " + backup.taken +
+                                      " (" + persons +
+                                      ") zurückgesetzt werden? Der jetzige Stand wird vorher "
+                                      "gesichert.")) {
+      return;
+    }
+    if (const auto failure = archive_->restoreBackup(backup.file)) {
+      platform_.showError(this, *failure);
+      return;
+    }
+    deletedPersons_.clear();  // what was deleted before is the backup's business now
+    reload();
+    platform_.showInformation(this,
+                              "Die Sicherung vom " + backup.taken + " ist wiederhergestellt.");
+  });
 }
 
 void PersonsWindow::requestTransitFile() {

@@ -15,6 +15,7 @@ class QTableView;
 
 namespace kelvaro::ui {
 
+class BackupsDialog;
 class EphemerisWindow;
 class PersonForm;
 class PersonListModel;
@@ -64,6 +65,7 @@ class PersonsWindow : public QWidget {
   void restorePerson();
   void importAaf();
   void exportAaf();
+  void restoreArchiveBackup();
   void requestTransitFile();
   // Stores a person of the form: added, or changed where it has a number.
   bool storePerson(const archive::Person& person);
@@ -85,6 +87,8 @@ class PersonsWindow : public QWidget {
   QPushButton* restoreButton_;
   QPushButton* importButton_;
   QPushButton* exportButton_;
+  QPushButton* backupButton_;
+  BackupsDialog* backupsDialog_ = nullptr;  // made at its first use
   QPushButton* transitButton_;
   QPushButton* timelineButton_;
   QPushButton* ephemerisButton_;

@@ -4,18 +4,24 @@
 
 #include <QDir>
 
+#include "archive/archive_location.h"
+
 namespace kelvaro::ui {
 
 ProgramFolders defaultProgramFolders() {
 #ifdef Q_OS_WIN
-  return {R"(C:\Astro\Kelvaro)", R"(C:\astro\transdat)"};
+  ProgramFolders folders{R"(C:\Astro\Kelvaro)", R"(C:\astro\transdat)", {}};
 #else
-  return programFoldersIn(std::filesystem::path(QDir::homePath().toStdU16String()));
+  ProgramFolders folders =
+      programFoldersIn(std::filesystem::path(QDir::homePath().toStdU16String()));
 #endif
+  folders.data = archive::archiveFolder();
+  return folders;
 }
 
 ProgramFolders programFoldersIn(const std::filesystem::path& home) {
-  ProgramFolders folders{home / "Astro" / "Kelvaro", home / "Astro" / "transdat"};
+  ProgramFolders folders{home / "Astro" / "Kelvaro", home / "Astro" / "transdat",
+                         archive::archiveFolderIn(home)};
   const std::filesystem::path earlier = home / "astro" / "transdat";
   std::error_code ignored;
   if (!std::filesystem::is_directory(folders.transit, ignored) &&

@@ -7,6 +7,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "core/held_files.h"
+#include "core/text_encoding.h"
+#include "ui/file_dialog.h"
 #include "ui/text_view.h"
 
 namespace kelvaro::ui {
@@ -40,6 +43,22 @@ QStringList nameFilters(const std::vector<std::string>& filters) {
   return types;
 }
 
+// The chosen file's full path; nothing after a cancel, and nothing (with a
+// message) for a file of the open persons archive, which only SQLite may
+// open (see held_files.h).
+std::optional<std::string> chosenFile(Platform& platform, QFileDialog& dialog) {
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  const std::string chosen = toUtf8(QDir::toNativeSeparators(dialog.selectedFiles().front()));
+  if (isHeldFile(pathFromUtf8(chosen))) {
+    platform.showError(dialog.parentWidget(),
+                       "Die Datei " + chosen +
+                           " gehört zum Personenarchiv, das gerade geöffnet ist. Sie lässt sich "
+                           "hier weder öffnen noch ersetzen.");
+    return std::nullopt;
+  }
+  return chosen;
+}
+
 }  // namespace
 
 void QtPlatform::showError(QWidget* parent, const std::string& text) {
@@ -58,11 +77,11 @@ bool QtPlatform::askYesNo(QWidget* parent, const std::string& text) {
 std::optional<std::string> QtPlatform::chooseFile(QWidget* parent,
                                                   const std::filesystem::path& initialFolder,
                                                   const std::vector<std::string>& filters) {
-  const QString chosen =
-      QFileDialog::getOpenFileName(parent, QStringLiteral("Öffnen"), pathText(initialFolder),
-                                   nameFilters(filters).join(QStringLiteral(";;")));
-  if (chosen.isEmpty()) return std::nullopt;
-  return toUtf8(QDir::toNativeSeparators(chosen));
+  QFileDialog dialog(parent, QStringLiteral("Öffnen"), pathText(initialFolder));
+  setUpFileDialog(dialog);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  if (!filters.empty()) dialog.setNameFilters(nameFilters(filters));
+  return chosenFile(*this, dialog);
 }
 
 // A name typed without an extension gets that of the chosen file type.
@@ -71,6 +90,7 @@ std::optional<std::string> QtPlatform::chooseSaveFile(QWidget* parent, const std
                                                       const std::string& proposedName,
                                                       const std::vector<std::string>& filters) {
   QFileDialog dialog(parent, toQString(title), pathText(folder));
+  setUpFileDialog(dialog);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   const QStringList types = nameFilters(filters);
@@ -80,8 +100,7 @@ std::optional<std::string> QtPlatform::chooseSaveFile(QWidget* parent, const std
       &dialog, &QFileDialog::filterSelected, &dialog,
       [&dialog](const QString& filter) { dialog.setDefaultSuffix(filterSuffix(filter)); });
   dialog.selectFile(toQString(proposedName));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return toUtf8(QDir::toNativeSeparators(dialog.selectedFiles().front()));
+  return chosenFile(*this, dialog);
 }
 
 bool QtPlatform::setUpPrinter(QWidget* parent, QPrinter& printer) {

@@ -130,9 +130,10 @@ bool saveNewTransit(kelvaro::ui::TForm1& main, const QString& folder) {
   return saved;
 }
 
-// A few persons in the archive of the program folder, as typed.
-void storeSamplePersons(const std::filesystem::path& programFolder) {
-  auto opened = kelvaro::archive::Archive::open(kelvaro::archive::archiveFileIn(programFolder));
+// A few persons in the archive of the data folder, as typed.
+void storeSamplePersons(const std::filesystem::path& dataFolder) {
+  std::filesystem::create_directories(dataFolder);
+  auto opened = kelvaro::archive::Archive::open(kelvaro::archive::archiveFileIn(dataFolder));
   if (kelvaro::rejection(opened)) return;
   auto& archive = std::get<kelvaro::archive::Archive>(opened);
   const kelvaro::archive::PersonEntry persons[] = {
@@ -336,12 +337,11 @@ int main(int argc, char** argv) {
   // The pictures show the choices of a first start, whatever this user chose.
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path());
   const std::filesystem::path root(home.path().toStdU16String());
-  const kelvaro::ui::ProgramFolders folders{root / "Astro" / "Kelvaro",
-                                            root / "Astro" / "transdat"};
+  const kelvaro::ui::ProgramFolders folders = kelvaro::ui::programFoldersIn(root);
   std::filesystem::create_directories(folders.program);
   std::filesystem::create_directories(folders.transit);
 
-  storeSamplePersons(folders.program);
+  storeSamplePersons(folders.data);
   kelvaro::ui::ScriptedPlatform platform;
   platform.chooseNext(kelvaro::utf8FromPath(transitFile));
   kelvaro::ui::Program program(platform, folders);

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include "cli/option_words.h"
@@ -292,25 +293,101 @@ TEST_F(PersonsCli, ExportAndImport) {
   EXPECT_EQ(persons({"import", file("fehlt.aaf").string()}).status, 2);
 }
 
-#ifndef _WIN32  // the program folder on Windows is C:/Astro/Kelvaro, not below HOME
-// Without --archive: the archive of the program folder below HOME.
-TEST_F(PersonsCli, TheProgramFoldersArchiveByDefault) {
-  const char* home = std::getenv("HOME");
-  const std::string before = home ? home : "";
-  ::setenv("HOME", dir_.path().c_str(), 1);
-  std::filesystem::create_directories(dir_.path() / "Astro" / "Kelvaro");
+// The backup made before the day's first change, listed and restored; the
+// state before the restore is a backup then.
+TEST_F(PersonsCli, BackupsAndRestore) {
+  const std::string folder = (dir_.path() / "Sicherungen").string();
+  EXPECT_EQ(persons({"backups"}).out, "Keine Sicherungen in " + folder + ".\n");
+  addAnna();
+  persons({"add", "--name=Zorn", "--first-name=", "--birth=29.02.1984", "--birth-zone=+05:30",
+           "--birth-lat=-33.8667", "--birth-lon=151.2", "--place=Sydney"});
+  EXPECT_EQ(persons({"remove", "1"}).status, 0);
+  const std::string listed = persons({"backups"}).out;
+  const std::regex line(R"(  1  \d\d\.\d\d\.\d{4} \d\d:\d\d:\d\d       1 Person  )" + folder +
+                        R"(/personen-[-0-9]+\.sqlite\n)");
+  EXPECT_TRUE(std::regex_match(listed, line)) << listed;
+
+  const Output restored = persons({"restore", "1"});
+  EXPECT_EQ(restored.status, 0) << restored.err;
+  EXPECT_EQ(restored.out, "Sicherung vom " + listed.substr(5, 19) +
+                              " (1 Person) wiederhergestellt; der Stand davor ist gesichert.\n");
+  EXPECT_EQ(persons({"list"}).out.find("     1  Müller, Anna"), 0u);
+  EXPECT_NE(persons({"backups"}).out.find("  2  "), std::string::npos);
+  for (const std::string wrong : {"0", "3", "x", "-1"}) {
+    const Output refused = persons({"restore", wrong});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err, "\"" + wrong +
+                               "\" ist keine Nummer einer Sicherung (kelvaro-persons backups "
+                               "zeigt sie).\n");
+  }
+}
+
+// The archive itself (or its log) named as the AAF file: reading or
+// replacing it would drop the locks SQLite holds on it, or destroy it.
+TEST_F(PersonsCli, TheArchiveIsNeitherImportedNorReplaced) {
+  addAnna();
+  for (const std::string suffix : {"", "-wal"}) {
+    const std::string named = archive().string() + suffix;
+    const Output imported = persons({"import", named});
+    EXPECT_EQ(imported.status, 2);
+    EXPECT_EQ(imported.err, "Die Datei " + named +
+                                " gehört zum Personenarchiv, das gerade geöffnet ist, und ist "
+                                "keine AAF-Datei. Sie wird nicht gelesen.\n");
+    // The export keeps the archive's file as it keeps any earlier file.
+    const Output exported = persons({"export", named});
+    EXPECT_EQ(exported.status, 0) << exported.err;
+    EXPECT_EQ(exported.err.rfind("Die Datei " + named + " gibt es schon; geschrieben als ", 0), 0u)
+        << exported.err;
+  }
+  EXPECT_NE(persons({"list", "--tsv"}).out.find("Müller\tAnna"), std::string::npos);
+}
+
+#ifndef _WIN32  // the folders on Windows are %APPDATA% and C:/Astro/Kelvaro, not below HOME
+// Runs kelvaro-persons without --archive, HOME the test's folder.
+Output withHome(const std::filesystem::path& home, const std::vector<std::string>& words) {
+  const char* earlier = std::getenv("HOME");
+  const std::string before = earlier ? earlier : "";
+  ::setenv("HOME", home.c_str(), 1);
+  ::unsetenv("XDG_DATA_HOME");
   std::ostringstream out, err;
-  const int status =
-      cli::runPersons({"add", "--name=A", "--first-name=B", "--birth=05.03.1970 14:30",
-                       "--birth-zone=UT", "--birth-lat=50", "--birth-lon=7", "--place=X"},
-                      out, err);
-  if (home) {
+  const int status = cli::runPersons(words, out, err);
+  if (earlier) {
     ::setenv("HOME", before.c_str(), 1);
   } else {
     ::unsetenv("HOME");
   }
-  EXPECT_EQ(status, 0) << err.str();
-  EXPECT_TRUE(std::filesystem::exists(dir_.path() / "Astro" / "Kelvaro" / "personen.sqlite"));
+  return {out.str(), err.str(), status};
+}
+
+// Without --archive: the archive of the user's data folder, made with it.
+TEST_F(PersonsCli, TheDataFoldersArchiveByDefault) {
+  const Output added =
+      withHome(dir_.path(), {"add", "--name=A", "--first-name=B", "--birth=05.03.1970 14:30",
+                             "--birth-zone=UT", "--birth-lat=50", "--birth-lon=7", "--place=X"});
+  EXPECT_EQ(added.status, 0) << added.err;
+  EXPECT_TRUE(std::filesystem::exists(dir_.path() / ".local/share/kelvaro/personen.sqlite"));
+}
+
+// The archive of the program folder of earlier versions moves to the data
+// folder at the first call, the old file kept aside; later calls use it.
+TEST_F(PersonsCli, AnEarlierArchiveMovesToTheDataFolderOnce) {
+  addAnna();
+  const std::string listed = persons({"list"}).out;
+  const auto program = dir_.path() / "Astro" / "Kelvaro";
+  std::filesystem::create_directories(program);
+  std::filesystem::rename(archive(), program / "personen.sqlite");
+
+  const Output moved = withHome(dir_.path(), {"list"});
+  EXPECT_EQ(moved.status, 0);
+  EXPECT_EQ(moved.out, listed);
+  const auto data = dir_.path() / ".local" / "share" / "kelvaro";
+  EXPECT_EQ(moved.err, "Das Personenarchiv ist in den Datenordner " + data.string() +
+                           " umgezogen. Die bisherige Datei bleibt als " +
+                           (program / "personen.sqlite.verschoben").string() + " erhalten.\n");
+  EXPECT_FALSE(std::filesystem::exists(program / "personen.sqlite"));
+  const Output later = withHome(dir_.path(), {"list"});
+  EXPECT_EQ(later.out, listed);
+  EXPECT_EQ(later.err, "");
 }
 #endif
 

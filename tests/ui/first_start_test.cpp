@@ -33,7 +33,7 @@ class FirstStartTest : public QObject {
     writeFile(samples / "mueller.dat", std::string(2560, 'm'));
     writeFile(samples / "mueller.txt", "text");
     const ui::ProgramFolders folders{dir.path() / "Astro" / "Kelvaro",
-                                     dir.path() / "astro" / "transdat"};
+                                     dir.path() / "astro" / "transdat", dir.path() / "Daten"};
 
     ui::prepareFoldersOnFirstStart(folders, samples);
 
@@ -49,7 +49,8 @@ class FirstStartTest : public QObject {
     const auto samples = dir.path() / "samples";
     std::filesystem::create_directories(samples);
     writeFile(samples / "mueller.dat", "sample");
-    const ui::ProgramFolders folders{dir.path() / "Kelvaro", dir.path() / "transdat"};
+    const ui::ProgramFolders folders{dir.path() / "Kelvaro", dir.path() / "transdat",
+                                     dir.path() / "Daten"};
     std::filesystem::create_directories(folders.transit);
     writeFile(folders.transit / "mueller.dat", "the user's own");
 
@@ -68,7 +69,8 @@ class FirstStartTest : public QObject {
   void goesOnWhereAFolderCannotBeMade() {
     TempDir dir;
     writeFile(dir.path() / "Kelvaro", "in the way");
-    const ui::ProgramFolders folders{dir.path() / "Kelvaro" / "sub", dir.path() / "transdat"};
+    const ui::ProgramFolders folders{dir.path() / "Kelvaro" / "sub", dir.path() / "transdat",
+                                     dir.path() / "Daten"};
 
     ui::prepareFoldersOnFirstStart(folders, dir.path() / "no-samples");
 

@@ -195,6 +195,7 @@ class MainWindowTest : public UiTestCase {
     const ui::ProgramFolders fresh = ui::programFoldersIn(home.path());
     QCOMPARE(fresh.program, home.path() / "Astro" / "Kelvaro");
     QCOMPARE(fresh.transit, home.path() / "Astro" / "transdat");
+    QCOMPARE(fresh.data, home.path() / ".local" / "share" / "kelvaro");
     std::filesystem::create_directories(home.path() / "astro" / "transdat");
     QVERIFY(std::filesystem::equivalent(ui::programFoldersIn(home.path()).transit,
                                         home.path() / "astro" / "transdat"));

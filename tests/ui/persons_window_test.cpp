@@ -12,17 +12,21 @@
 #include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QTableWidget>
 #include <fstream>
 #include <memory>
 #include <tuple>
 
 #include "archive/archive.h"
+#include "archive/archive_backup.h"
 #include "archive/person_birth.h"
 #include "chart/place_atlas.h"
+#include "core/text_encoding.h"
 #include "core/transit_record.h"
 #include "loading/transit_file.h"
 #include "output/print_support.h"
 #include "timing/ephemeris_layout.h"
+#include "ui/backups_dialog.h"
 #include "ui/calendar_window.h"
 #include "ui/ephemeris_window.h"
 #include "ui/new_transit_form.h"
@@ -69,7 +73,8 @@ class PersonsWindowTest : public UiTestCase {
   Q_OBJECT
 
   std::filesystem::path archiveFile() const {
-    return archive::archiveFileIn(run_->folders().program);
+    std::filesystem::create_directories(run_->folders().data);
+    return archive::archiveFileIn(run_->folders().data);
   }
 
   ui::PersonsWindow& openPersons(const char* button = "PersonsButton") {
@@ -365,6 +370,58 @@ class PersonsWindowTest : public UiTestCase {
     QVERIFY(run_->platform().boxes().front().text.find("kein lesbares Personenarchiv") !=
             std::string::npos);
     QCOMPARE(std::filesystem::file_size(archiveFile()), std::uintmax_t{5000});
+  }
+
+  // "Sicherung wiederherstellen …": the backups with time and persons; the
+  // chosen one, after the question, replaces the archive and the list.
+  void aBackupIsRestoredInTheWindow() {
+    ui::PersonsWindow& persons = openPersons();
+    click(child(persons, "RestoreBackup"));
+    QCOMPARE(run_->platform().boxes().size(), std::size_t{1});
+    QVERIFY(run_->platform().boxes().back().text.starts_with(
+        "Es gibt noch keine Sicherung des Personenarchivs."));
+    persons.close();
+
+    storePersons({person("Weiß", "Köln", 12), person("Müller", "Bonn", 13)});
+    storePersons({person("Zorn", "Sydney", 14)});  // an import: the two are backed up
+    ui::PersonsWindow& again = openPersons();
+    QCOMPARE(column(again, 0).size(), 3);
+    for (const bool yes : {false, true}) {
+      click(child(again, "RestoreBackup"));
+      auto* dialog = again.findChild<ui::BackupsDialog*>(QStringLiteral("BackupsDialog"));
+      QVERIFY(dialog && QTest::qWaitForWindowActive(dialog));
+      auto* table = child<QTableWidget>(*dialog, "BackupTable");
+      QCOMPARE(table->rowCount(), 1);  // the question was no change to back up
+      QCOMPARE(table->item(0, 1)->text(), QStringLiteral("2"));
+      run_->platform().answerNext(yes);
+      click(child(*dialog, "RestoreChosenBackup"));
+      QVERIFY(!dialog->isVisible());
+      const auto& boxes = run_->platform().boxes();
+      QVERIFY(boxes[boxes.size() - (yes ? 2 : 1)].text.starts_with(
+          "Soll das Personenarchiv auf den Stand vom "));
+      if (!yes) QCOMPARE(column(again, 0).size(), 3);
+    }
+    QCOMPARE(column(again, 0), (QStringList{QStringLiteral("Müller"), QStringLiteral("Weiß")}));
+    QVERIFY(run_->platform().boxes().back().text.ends_with(" ist wiederhergestellt."));
+    // The state before the restore is the newest backup.
+    QCOMPARE(archive::backupsOf(archiveFile()).front().persons, 3);
+  }
+
+  // The archive of the program folder of earlier versions moves to the data
+  // folder when the window first needs it, and the user is told.
+  void anEarlierArchiveMovesAtTheFirstUse() {
+    const auto earlier = archive::archiveFileIn(run_->folders().program);
+    {
+      auto opened = archive::Archive::open(earlier);
+      std::get<archive::Archive>(opened).storeAll({person("Weiß", "Köln", 12)});
+    }
+    ui::PersonsWindow& persons = openPersons();
+    QCOMPARE(column(persons, 0), QStringList{QStringLiteral("Weiß")});
+    QCOMPARE(run_->platform().boxes().size(), std::size_t{1});
+    QVERIFY(run_->platform().boxes().front().text.starts_with(
+        "Das Personenarchiv ist in den Datenordner " + utf8FromPath(run_->folders().data)));
+    QVERIFY(std::filesystem::exists(archiveFile()));
+    QVERIFY(!std::filesystem::exists(earlier));
   }
 
   // "Transit-Datei …" and "Speichern": the person's file, made at the

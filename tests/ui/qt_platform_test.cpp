@@ -1,6 +1,7 @@
-// The Qt message boxes of the running program: symbol, German buttons, and
-// "\r" shown as a line break. Each box is answered by a timer, as a user
-// would click it.
+// The Qt message boxes and file dialogs of the running program: symbol,
+// German buttons, and "\r" shown as a line break; file dialogs that open
+// none of the files they show and refuse the open persons archive. Each box
+// and dialog is answered by a timer, as a user would click it.
 #include <QAbstractButton>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -8,9 +9,16 @@
 #include <filesystem>
 #include <fstream>
 
+#include "archive/archive.h"
+#include "core/text_encoding.h"
+#include "support/temp_dir.h"
 #include "ui/qt_platform.h"
+#include "ui/support/file_dialog_answers.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/watchdog.h"
+#ifdef Q_OS_LINUX
+#include "ui/support/opened_files.h"
+#endif
 
 namespace kelvaro::testing {
 namespace {
@@ -23,11 +31,16 @@ struct SeenBox {
   Qt::TextFormat format = Qt::AutoText;
 };
 
-// Answers the next message box by clicking the button with this caption.
+// Answers the next message box, once it is shown, by clicking the button
+// with this caption.
 void answerNextBox(SeenBox& seen, const QString& caption) {
-  QTimer::singleShot(0, [&seen, caption] {
+  auto* poll = new QTimer;
+  poll->setInterval(10);
+  QObject::connect(poll, &QTimer::timeout, [poll, &seen, caption] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box) return;
+    poll->stop();
+    poll->deleteLater();
     seen.icon = box->icon();
     seen.text = box->text();
     seen.format = box->textFormat();
@@ -36,7 +49,18 @@ void answerNextBox(SeenBox& seen, const QString& caption) {
       if (button->text() == caption) button->click();
     }
   });
+  poll->start();
 }
+
+// A folder with an open archive (with its -wal and -shm) and an AAF file.
+struct ArchiveFolder {
+  ArchiveFolder() {
+    std::ofstream(dir.path() / "klienten.aaf") << "#A93:Weiß,Anna,w,12.4.1981,6:30,Köln,D\n";
+  }
+
+  TempDir dir;
+  Checked<archive::Archive> opened = archive::Archive::open(dir.path() / "personen.sqlite");
+};
 
 }  // namespace
 
@@ -116,6 +140,51 @@ class QtPlatformTest : public QObject {
         platform_.chooseSaveFile(nullptr, "AAF exportieren", here, "personen.aaf", types);
     QVERIFY(saved && std::filesystem::path(*saved) == here / "export.aaf");
     QCOMPARE(offered.size(), 2);
+  }
+
+#ifdef Q_OS_LINUX
+  // Qt typed every file it listed by its first bytes: one read of the open
+  // archive dropped the locks SQLite holds on it.
+  void fileDialogsOpenNoFileTheyShow() {
+    ArchiveFolder folder;
+    OpenedFiles opened(folder.dir.path());
+    QVERIFY(opened.watching());
+    bool listed = false;
+    whenDialogListed(4, listed, [](QFileDialog& dialog) { dialog.reject(); });
+    QCOMPARE(platform_.chooseFile(nullptr, folder.dir.path(), {}), std::nullopt);
+    QVERIFY(listed);
+    whenDialogListed(4, listed, [](QFileDialog& dialog) { dialog.reject(); });
+    QCOMPARE(platform_.chooseSaveFile(nullptr, "AAF exportieren", folder.dir.path(), "personen.aaf",
+                                      {"Alle Dateien (*)"}),
+             std::nullopt);
+    QVERIFY(listed);
+    QCOMPARE(opened.names(), std::set<std::string>{});
+  }
+#endif
+
+  // The archive and its companions are neither read nor replaced by what a
+  // dialog chose: a message says why.
+  void theOpenArchiveIsNotChosen() {
+    ArchiveFolder folder;
+    bool listed = false;
+    for (const char* name : {"personen.sqlite", "personen.sqlite-wal"}) {
+      SeenBox seen;
+      whenDialogListed(4, listed, [&](QFileDialog& dialog) {
+        answerNextBox(seen, QStringLiteral("OK"));
+        chooseInDialog(dialog, name);
+      });
+      QCOMPARE(platform_.chooseFile(nullptr, folder.dir.path(), {}), std::nullopt);
+      QCOMPARE(seen.icon, QMessageBox::Critical);
+      QVERIFY2(seen.text.contains(QStringLiteral("gehört zum Personenarchiv, das gerade geöffnet "
+                                                 "ist. Sie lässt sich hier weder öffnen noch "
+                                                 "ersetzen.")),
+               qPrintable(seen.text));
+    }
+    // Another file of the folder is chosen as ever.
+    whenDialogListed(4, listed,
+                     [](QFileDialog& dialog) { chooseInDialog(dialog, "klienten.aaf"); });
+    QCOMPARE(platform_.chooseFile(nullptr, folder.dir.path(), {}),
+             utf8FromPath(folder.dir.path() / "klienten.aaf"));
   }
 
   // A box nobody answers is closed by the watchdog, and reported.

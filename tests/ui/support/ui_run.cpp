@@ -46,9 +46,7 @@ bool UiRun::enterOrbAndContinue(const QString& orbKeys) {
   return main().state() == ui::TForm1::State::ready && QTest::qWaitForWindowActive(&main());
 }
 
-ui::ProgramFolders UiRun::folders() const {
-  return {dir_.path() / "home" / "Astro" / "Kelvaro", dir_.path() / "home" / "Astro" / "transdat"};
-}
+ui::ProgramFolders UiRun::folders() const { return ui::programFoldersIn(dir_.path() / "home"); }
 
 std::filesystem::path UiRun::startFile(const std::string& name) const {
   return start_ / pathFromUtf8(name);
