@@ -79,7 +79,7 @@ void settle() { QCoreApplication::processEvents(); }
 // Creates the windows; returns once the introduction is on the screen.
 ui::Program& startWindows(testing::UiRun& run) {
   ui::Program& program = run.start();
-  if (!QTest::qWaitForWindowExposed(&program.form1())) {
+  if (!QTest::qWaitForWindowExposed(&program.mainWindow())) {
     std::fprintf(stderr, "kelvaro_window_bench: the main window was never shown\n");
     std::exit(2);
   }
@@ -103,11 +103,11 @@ struct LoadSteps {
 // typed as degrees and minutes ("959" for 9:59), the content overview, then
 // the axis overview.
 LoadSteps loadSample(testing::UiRun& run, ui::Program& program, const std::string& orbKeys) {
-  ui::TForm1& main = program.form1();
+  ui::MainWindow& main = program.mainWindow();
   run.platform().chooseNext(run.sample("mueller-juergen.dat"));
   testing::click(testing::child(main, "Button2"));
   settle();
-  require(QTest::qWaitForWindowActive(&program.form2()), "the orb entry did not open");
+  require(QTest::qWaitForWindowActive(&program.orbDialog()), "the orb entry did not open");
 
   LoadSteps steps;
   const QString keys = QString::fromStdString(orbKeys);
@@ -116,7 +116,7 @@ LoadSteps loadSample(testing::UiRun& run, ui::Program& program, const std::strin
   require(testing::typeIntoFocus(keys.right(1)), "no field has the focus");
   settle();
   steps.contentOverview = millisSince(start);
-  ui::TForm4& overview = program.form4();
+  ui::ContentOverviewWindow& overview = program.contentOverview();
   require(overview.isVisible() && !testing::textLines(overview, "Memo1").empty(),
           "the content overview did not show its lines");
 
@@ -136,7 +136,7 @@ LoadSteps loadSample(testing::UiRun& run, ui::Program& program, const std::strin
 // click, after a load.
 class Options {
  public:
-  Options(testing::UiRun& run, ui::TForm1& main) : run_(run), main_(main) {}
+  Options(testing::UiRun& run, ui::MainWindow& main) : run_(run), main_(main) {}
 
   double midpointSum() {
     clickButton("Button10");
@@ -287,7 +287,7 @@ class Options {
   }
 
   testing::UiRun& run_;
-  ui::TForm1& main_;
+  ui::MainWindow& main_;
 };
 
 // The persons window on an archive of 10,000 generated persons: from the
@@ -307,10 +307,10 @@ PersonsSteps personsWindow(testing::UiRun& run, ui::Program& program) {
       "the persons were not stored");
   PersonsSteps steps;
   Clock::time_point start = Clock::now();
-  testing::click(testing::child(program.form1(), "PersonsButton"));
+  testing::click(testing::child(program.mainWindow(), "PersonsButton"));
   settle();
   steps.open = millisSince(start);
-  QWidget* persons = testing::child(program.form1(), "PersonsWindow");
+  QWidget* persons = testing::child(program.mainWindow(), "PersonsWindow");
   auto* table = testing::child<QAbstractItemView>(*persons, "PersonTable");
   require(table->model()->rowCount() == kArchivePersons, "the persons window did not list them");
   require(QTest::qWaitForWindowActive(persons), "the persons window did not become active");
@@ -473,7 +473,7 @@ Row stepAfterLoad(const char* name, double target, double (Options::*step)()) {
     testing::UiRun run;
     ui::Program& program = startWindows(run);
     loadSample(run, program, orbKeys(kDefaultOrb));
-    Options options(run, program.form1());
+    Options options(run, program.mainWindow());
     row.values.push_back((options.*step)());
   }
   return row;
@@ -497,7 +497,7 @@ int measure() {
       const LoadSteps steps = loadSample(run, program, orbKeys(orb));
       orbRows[0].values.push_back(steps.contentOverview);
       orbRows[1].values.push_back(steps.axisOverview);
-      Options options(run, program.form1());
+      Options options(run, program.mainWindow());
       for (std::size_t i = 0; i < std::size(kOptionSteps); ++i) {
         orbRows[2 + i].values.push_back((options.*kOptionSteps[i].run)());
       }
@@ -542,7 +542,7 @@ int main(int argc, char** argv) {
     kelvaro::ui::Program& program = startWindows(run);
     if (mode == "--all") {
       loadSample(run, program, orbKeys(kLargestOrb));
-      Options options(run, program.form1());
+      Options options(run, program.mainWindow());
       for (const OptionStep& step : kOptionSteps) (options.*step.run)();
     }
     if (argc > 2) writeOwnPeak(argv[2]);

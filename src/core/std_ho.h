@@ -23,8 +23,6 @@
 //   winkel_text   an angle as "DD°MM'" ("Winkel": angle)
 //   grad3_text    an angle as "DDD°MM'" ("Grad": degree); grad3_kurz without the first digit
 //   vier_summen   "four sums": the content overview (loading/content_overview.h)
-//   TForm1–TForm4 the windows: TForm1 main window (Unit1), TForm2 orb entry (Unit2),
-//                 TForm3 help (Unit3), TForm4 content overview (Unit4)
 namespace kelvaro {
 
 inline constexpr double kDial = 22.5;

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "ui/Unit1.h"
-#include "ui/Unit2.h"
-#include "ui/Unit3.h"
-#include "ui/Unit4.h"
+#include <memory>
+
+#include "ui/content_overview_window.h"
+#include "ui/main_window.h"
+#include "ui/orb_dialog.h"
+#include "ui/window_help.h"
 
 class QApplication;
 
@@ -15,16 +17,16 @@ class Program {
  public:
   Program(Platform& platform, ProgramFolders folders);
 
-  TForm1& form1() { return form1_; }
-  TForm2& form2() { return form2_; }
-  TForm3& form3() { return form3_; }
-  TForm4& form4() { return form4_; }
+  MainWindow& mainWindow() { return mainWindow_; }
+  OrbDialog& orbDialog() { return orbDialog_; }
+  HelpWindow& panelHelp() { return *panelHelp_; }
+  ContentOverviewWindow& contentOverview() { return contentOverview_; }
 
  private:
-  TForm1 form1_;
-  TForm2 form2_;
-  TForm3 form3_;
-  TForm4 form4_;
+  MainWindow mainWindow_;
+  OrbDialog orbDialog_;
+  std::unique_ptr<HelpWindow> panelHelp_;
+  ContentOverviewWindow contentOverview_;
 };
 
 // A whole run: creates the windows, then runs the event loop until the main

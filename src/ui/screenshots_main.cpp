@@ -99,7 +99,7 @@ void type(const QString& text) {
 
 // The window of a new transit file, filled in as a user would (the birth
 // place from the atlas where the build has it), then closed unsaved.
-bool saveNewTransit(kelvaro::ui::TForm1& main, const QString& folder) {
+bool saveNewTransit(kelvaro::ui::MainWindow& main, const QString& folder) {
   click(main, "NewTransitButton");
   auto* form = main.findChild<QDialog*>(QStringLiteral("NewTransitForm"));
   if (!form) return false;
@@ -152,7 +152,7 @@ void storeSamplePersons(const std::filesystem::path& dataFolder) {
 }
 
 // The persons window with its persons, after a search, and its help.
-bool savePersons(kelvaro::ui::TForm1& main, const QString& folder) {
+bool savePersons(kelvaro::ui::MainWindow& main, const QString& folder) {
   click(main, "PersonsButton");
   auto* persons = main.findChild<kelvaro::ui::PersonsWindow*>(QStringLiteral("PersonsWindow"));
   if (!persons) return false;
@@ -171,7 +171,7 @@ bool savePersons(kelvaro::ui::TForm1& main, const QString& folder) {
 
 // Each option with a typical entry, as the user would start it; the
 // questions are answered from the script.
-bool saveOptions(kelvaro::ui::TForm1& main, kelvaro::ui::ScriptedPlatform& platform,
+bool saveOptions(kelvaro::ui::MainWindow& main, kelvaro::ui::ScriptedPlatform& platform,
                  const QString& folder) {
   main.activateWindow();  // typed keys and focus moves need the active window
   QApplication::processEvents();
@@ -221,7 +221,7 @@ bool saveOptions(kelvaro::ui::TForm1& main, kelvaro::ui::ScriptedPlatform& platf
 // The dial after the load, then with its pointer on the Sun of the radix
 // and the first line of its list marked; its help; and its sheet, saved as
 // a PNG file through "Bild speichern".
-bool saveDial(kelvaro::ui::TForm1& main, kelvaro::ui::ScriptedPlatform& platform,
+bool saveDial(kelvaro::ui::MainWindow& main, kelvaro::ui::ScriptedPlatform& platform,
               const QString& folder) {
   click(main, "Button15");
   auto& dial = child<kelvaro::ui::DialWindow>(main, "DialWindow");
@@ -256,7 +256,7 @@ bool saveDial(kelvaro::ui::TForm1& main, kelvaro::ui::ScriptedPlatform& platform
 }
 
 // The transit calendar of the first quarter of 2026, its window and its lines.
-bool saveCalendar(kelvaro::ui::TForm1& main, const QString& folder) {
+bool saveCalendar(kelvaro::ui::MainWindow& main, const QString& folder) {
   click(main, "Button16");
   auto* window = main.findChild<QDialog*>(QStringLiteral("CalendarWindow"));
   if (!window) return false;
@@ -299,7 +299,7 @@ bool saveEphemeris(kelvaro::ui::CalendarWindow& window, const QString& folder) {
 
 // The timeline of the README's example person in the calendar window: the
 // first quarter of 2026 with S, P and T and the orb 1°12'.
-bool saveTimeline(kelvaro::ui::TForm1& main, kelvaro::ui::Platform& platform,
+bool saveTimeline(kelvaro::ui::MainWindow& main, kelvaro::ui::Platform& platform,
                   const std::filesystem::path& resultFolder, const QString& folder) {
   const auto checked = kelvaro::chart::checkChartEntry(
       {"Müller", "Anna", "05.03.1970", "14:30", "Europe/Berlin", "50°56' N", "6°57' O", "Köln",
@@ -345,23 +345,23 @@ int main(int argc, char** argv) {
   kelvaro::ui::ScriptedPlatform platform;
   platform.chooseNext(kelvaro::utf8FromPath(transitFile));
   kelvaro::ui::Program program(platform, folders);
-  kelvaro::ui::TForm1& main = program.form1();
+  kelvaro::ui::MainWindow& main = program.mainWindow();
   if (main.hasEnded()) return 2;
 
   bool saved = save(main, folder, "1-intro.png");
   saved &= savePersons(main, folder);
   saved &= saveNewTransit(main, folder);
   child<QPushButton>(main, "Button2").click();
-  if (!program.form2().isVisible()) {
+  if (!program.orbDialog().isVisible()) {
     std::fprintf(stderr, "kelvaro-screenshots: %s did not load\n", argv[2]);
     return 2;
   }
-  saved &= save(program.form2(), folder, "2-orb-entry.png");
-  program.form2().accept();
-  saved &= save(program.form4(), folder, "3-content-overview.png");
-  scrollToEnd(child<QPlainTextEdit>(program.form4(), "Memo1"));
-  saved &= save(program.form4(), folder, "3-content-overview-grid.png");
-  child<QPushButton>(program.form4(), "Button1").click();
+  saved &= save(program.orbDialog(), folder, "2-orb-entry.png");
+  program.orbDialog().accept();
+  saved &= save(program.contentOverview(), folder, "3-content-overview.png");
+  scrollToEnd(child<QPlainTextEdit>(program.contentOverview(), "Memo1"));
+  saved &= save(program.contentOverview(), folder, "3-content-overview-grid.png");
+  child<QPushButton>(program.contentOverview(), "Button1").click();
   saved &= save(main, folder, "4-ready.png");
   QScrollBar& down = *child<QAbstractScrollArea>(main, "Memo3").verticalScrollBar();
   down.setValue(down.maximum() / 2);
@@ -383,6 +383,6 @@ int main(int argc, char** argv) {
   click(main, "Button3");
   type(QStringLiteral("KNt+JUp"));
   click(main, "Button12");
-  saved &= save(program.form3(), folder, "11-help.png");
+  saved &= save(program.panelHelp(), folder, "11-help.png");
   return saved ? 0 : 2;
 }

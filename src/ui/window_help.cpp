@@ -6,6 +6,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "ui/help_text.h"
 #include "ui/text_view.h"
 #include "ui/window_style.h"
 
@@ -34,6 +35,19 @@ HelpWindow::HelpWindow(const QString& title, const std::vector<std::string>& par
   layout->setContentsMargins(12, 12, 12, 12);
   layout->addWidget(page_, 1);
   layout->addWidget(closeButton_, 0, Qt::AlignHCenter);
+}
+
+std::unique_ptr<HelpWindow> HelpWindow::variantPanelHelp() {
+  auto help = std::make_unique<HelpWindow>(QString(), helpLines(), nullptr);
+  help->setObjectName(QStringLiteral("PanelHelp"));
+  help->setWindowTitle(QStringLiteral("Hilfe"));
+  help->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  help->setFixedSize(526, 548);
+  help->move(40, 80);
+  help->page_->setObjectName(QStringLiteral("Memo1"));
+  help->closeButton_->setObjectName(QStringLiteral("Button1"));
+  help->closeButton_->setFixedSize(100, 32);
+  return help;
 }
 
 void HelpWindow::showHelp() {

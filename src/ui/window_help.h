@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,9 +12,9 @@ class QPushButton;
 
 namespace kelvaro::ui {
 
-// The help of one window, in the help window's style: a cream page of
-// paragraphs on a navy frame with "gelesen" below. It is not modal; there is
-// only ever one per window, and Escape or "gelesen" closes it.
+// The help of one window: a cream page of paragraphs on a navy frame with
+// "gelesen" below. It is not modal; there is only ever one per window, and
+// Escape or "gelesen" closes it.
 class HelpWindow : public QWidget {
   Q_OBJECT
 
@@ -21,6 +22,11 @@ class HelpWindow : public QWidget {
   // `paragraphs`: one entry per paragraph (the page wraps them), empty
   // entries between paragraphs.
   HelpWindow(const QString& title, const std::vector<std::string>& paragraphs, QWidget* owner);
+
+  // The help of the main window's variant panel, a window of its own: titled
+  // "Hilfe", fixed at 526 × 548 without a close button in its frame. Its page
+  // and button keep their given names, Memo1 and Button1.
+  static std::unique_ptr<HelpWindow> variantPanelHelp();
 
   // Shows the window, or brings it to the front when it is already open.
   void showHelp();

@@ -156,7 +156,7 @@ class UiBadInputTest : public UiTestCase {
       run_->platform().chooseNext(run_->sample("weiss-anna.dat"));
     if (outcome == int(Outcome::asksFirst)) run_->platform().answerNext(true);
     ui::Program& program = run_->start();
-    ui::TForm1& main = program.form1();
+    ui::MainWindow& main = program.mainWindow();
     click(child(main, "Button2"));
 
     if (outcome == int(Outcome::ends)) {
@@ -169,22 +169,22 @@ class UiBadInputTest : public UiTestCase {
       QCOMPARE(run_->platform().boxes(),
                oneBox(BoxKind::error, std::get<LoadFailure>(loadTransitFile(path)).message));
       QCOMPARE(run_->platform().fileDialogFolders().size(), std::size_t{2});
-      QVERIFY(program.form2().isVisible());
+      QVERIFY(program.orbDialog().isVisible());
       return;
     }
 
     // The whole road: header line, orb entry, content overview, axis overview.
     const TransitRecord record = std::get<TransitRecord>(loadTransitFile(path));
     QCOMPARE(text(main, "Panel2"), headerLine(record));
-    ui::TForm2& orbEntry = program.form2();
+    ui::OrbDialog& orbEntry = program.orbDialog();
     QVERIFY(QTest::qWaitForWindowActive(&orbEntry));
     QVERIFY(typeIntoFocus(QStringLiteral("112")));
     QVERIFY(!orbEntry.isVisible());
-    ui::TForm4& overview = program.form4();
+    ui::ContentOverviewWindow& overview = program.contentOverview();
     QVERIFY(overview.isVisible());
     QCOMPARE(textLines(overview, "Memo1"), asShown(vier_summen(record, 1.2).lines()));
     click(child(overview, "Button1"));
-    QCOMPARE(main.state(), ui::TForm1::State::ready);
+    QCOMPARE(main.state(), ui::MainWindow::State::ready);
     QCOMPARE(viewLines(main, "Memo3"), asShown(axisOverview(record, 1.2).lines.lines()));
     std::vector<ShownBox> boxes = oneBox(BoxKind::information, std::string(kSearchesReadyMessage));
     if (outcome == int(Outcome::asksFirst)) {
@@ -326,7 +326,7 @@ class UiBadInputTest : public UiTestCase {
     QFETCH(QString, fieldText);
     QFETCH(QStringList, list);
     QVERIFY(walkToReady());
-    ui::TForm1& main = run_->main();
+    ui::MainWindow& main = run_->main();
     const std::vector<std::string> before = viewLines(main, "Memo3");
     for (bool answer : answers) run_->platform().answerNext(answer);
 
@@ -352,7 +352,7 @@ class UiBadInputTest : public UiTestCase {
       for (const QString& line : list) expected.push_back(ui::toUtf8(line));
     }
     QCOMPARE(viewLines(main, "Memo3"), asShown(expected));
-    QCOMPARE(main.state(), ui::TForm1::State::ready);
+    QCOMPARE(main.state(), ui::MainWindow::State::ready);
   }
 
   // Texts pasted into the degrees and then the minutes field of the orb
@@ -381,8 +381,8 @@ class UiBadInputTest : public UiTestCase {
     run_ = std::make_unique<UiRun>();
     run_->platform().chooseNext(run_->sample("mueller-juergen.dat"));
     ui::Program& program = run_->start();
-    click(child(program.form1(), "Button2"));
-    ui::TForm2& orbEntry = program.form2();
+    click(child(program.mainWindow(), "Button2"));
+    ui::OrbDialog& orbEntry = program.orbDialog();
     QVERIFY(QTest::qWaitForWindowActive(&orbEntry));
 
     // The degrees field has the focus with its text selected: the paste
@@ -404,8 +404,8 @@ class UiBadInputTest : public UiTestCase {
     QVERIFY(child<QLineEdit>(orbEntry, "Edit1")->text().size() <= 1);
     QVERIFY(child<QLineEdit>(orbEntry, "Edit2")->text().size() <= 2);
     if (accepted) {
-      QCOMPARE(text(program.form1(), "Label7"), orbLabelText(orb));
-      QVERIFY(program.form4().isVisible());
+      QCOMPARE(text(program.mainWindow(), "Label7"), orbLabelText(orb));
+      QVERIFY(program.contentOverview().isVisible());
     }
   }
 

@@ -41,10 +41,10 @@ class CalendarWindowTest : public UiTestCase {
     record_ = std::get<TransitRecord>(loadTransitFile(sample));
     run_->platform().chooseNext(sample);
     ui::Program& program = run_->start();
-    click(child(program.form1(), "Button2"));
-    QVERIFY(QTest::qWaitForWindowActive(&program.form2()));
+    click(child(program.mainWindow(), "Button2"));
+    QVERIFY(QTest::qWaitForWindowActive(&program.orbDialog()));
     QVERIFY(typeIntoFocus(QStringLiteral("130")));
-    click(child(program.form4(), "Button1"));
+    click(child(program.contentOverview(), "Button1"));
     run_->platform().forgetBoxes();
     QVERIFY(child(main(), "Button16")->isEnabled());
     click(child(main(), "Button16"));
@@ -400,7 +400,7 @@ class CalendarWindowTest : public UiTestCase {
   }
 
  private:
-  ui::TForm1& main() { return run_->main(); }
+  ui::MainWindow& main() { return run_->main(); }
 
   void setRange(const QDate& from, const QDate& to) {
     child<QDateEdit>(*window_, "DateEdit1")->setDate(from);

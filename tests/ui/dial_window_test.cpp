@@ -180,10 +180,10 @@ class DialWindowTest : public UiTestCase {
   }
 
   void orbChangeRedrawsAndRestartCloses() {
-    ui::TForm1& main = run_->main();
+    ui::MainWindow& main = run_->main();
     const int frames = dial_->disc().frames();
     click(child(main, "Label7"));
-    QVERIFY(QTest::qWaitForWindowActive(&run_->program().form2()));
+    QVERIFY(QTest::qWaitForWindowActive(&run_->program().orbDialog()));
     QVERIFY(typeIntoFocus(QStringLiteral("2\b\n")));  // orb 2:00
     expectPointer(0, 2.0);
     QTRY_VERIFY(dial_->disc().frames() > frames);
@@ -193,9 +193,9 @@ class DialWindowTest : public UiTestCase {
     QVERIFY(!dial_->isVisible());
     QVERIFY(!child(main, "Button15")->isEnabled());
     click(child(main, "Button2"));
-    QVERIFY(QTest::qWaitForWindowActive(&run_->program().form2()));
+    QVERIFY(QTest::qWaitForWindowActive(&run_->program().orbDialog()));
     QVERIFY(typeIntoFocus(QStringLiteral("\x1b")));
-    click(child(run_->program().form4(), "Button1"));
+    click(child(run_->program().contentOverview(), "Button1"));
     click(child(main, "Button15"));
     QVERIFY(dial_->isVisible());
     const auto anna = std::get<TransitRecord>(loadTransitFile(run_->sample("weiss-anna.dat")));

@@ -1,4 +1,4 @@
-// The main window TForm1 along the road of a load, its failures, the orb
+// The main window MainWindow along the road of a load, its failures, the orb
 // label, the restart, the help window and the end of the program.
 #include <memory>
 #include <variant>
@@ -43,7 +43,7 @@ class MainWindowTest : public UiTestCase {
 
   void startShowsTheIntroduction() {
     run_ = std::make_unique<UiRun>();
-    ui::TForm1& main = run_->start().form1();
+    ui::MainWindow& main = run_->start().mainWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main));
 
     QCOMPARE(main.windowTitle(), QStringLiteral("Kelvaro 5.5"));
@@ -90,9 +90,9 @@ class MainWindowTest : public UiTestCase {
     QCOMPARE(text(main, "Label3"), std::string());
     QCOMPARE(text(main, "Label7"), std::string());
     click(child(main, "Label7"));  // the empty orb label opens nothing before a load
-    QVERIFY(!run_->program().form2().isVisible());
+    QVERIFY(!run_->program().orbDialog().isVisible());
     QVERIFY(run_->platform().boxes().empty());
-    QCOMPARE(main.state(), ui::TForm1::State::initial);
+    QCOMPARE(main.state(), ui::MainWindow::State::initial);
   }
 
   // "0112" and Enter typed fast: the orb entry closes at the second minute
@@ -102,24 +102,24 @@ class MainWindowTest : public UiTestCase {
     run_ = std::make_unique<UiRun>();
     run_->platform().chooseNext(run_->sample("mueller-juergen.dat"));
     ui::Program& program = run_->start();
-    click(child(program.form1(), "Button2"));
-    QVERIFY(QTest::qWaitForWindowActive(&program.form2()));
+    click(child(program.mainWindow(), "Button2"));
+    QVERIFY(QTest::qWaitForWindowActive(&program.orbDialog()));
     QVERIFY(typeIntoFocus(QStringLiteral("011")));
-    QVERIFY(!program.form2().isVisible());
-    ui::TForm4& overview = program.form4();
+    QVERIFY(!program.orbDialog().isVisible());
+    ui::ContentOverviewWindow& overview = program.contentOverview();
     QVERIFY(overview.isVisible());
     const std::vector<std::string> shown = textLines(overview, "Memo1");
     QTest::keyClick(child(overview, "Memo1"), Qt::Key_2);
     QTest::keyClick(child(overview, "Button1"), Qt::Key_Return);
     QVERIFY(overview.isVisible());
-    QCOMPARE(program.form1().state(), ui::TForm1::State::loading);
+    QCOMPARE(program.mainWindow().state(), ui::MainWindow::State::loading);
     QCOMPARE(textLines(overview, "Memo1"), shown);
     // Once it could be read, Enter on "Weiter zur Suche" goes on.
-    QTest::qWait(static_cast<int>(ui::TForm4::kTypedAheadTime.count()) + 100);
+    QTest::qWait(static_cast<int>(ui::ContentOverviewWindow::kTypedAheadTime.count()) + 100);
     QTest::keyClick(child(overview, "Button1"), Qt::Key_Return);
     QVERIFY(!overview.isVisible());
-    QCOMPARE(program.form1().state(), ui::TForm1::State::ready);
-    QCOMPARE(program.form1().orb(), 11.0 / 60.0);
+    QCOMPARE(program.mainWindow().state(), ui::MainWindow::State::ready);
+    QCOMPARE(program.mainWindow().orb(), 11.0 / 60.0);
   }
 
   void wholeRoadOfOneLoad() {
@@ -127,7 +127,7 @@ class MainWindowTest : public UiTestCase {
     const std::string sample = run_->sample("mueller-juergen.dat");
     const TransitRecord record = recordOf(sample);
     ui::Program& program = run_->start();
-    ui::TForm1& main = program.form1();
+    ui::MainWindow& main = program.mainWindow();
     run_->platform().chooseNext(sample);
 
     click(child(main, "Button2"));
@@ -140,7 +140,7 @@ class MainWindowTest : public UiTestCase {
     QCOMPARE(text(main, "Panel2"), headerLine(record));
 
     // The orb entry opens with 1.2 and is typed into as a user would.
-    ui::TForm2& orbEntry = program.form2();
+    ui::OrbDialog& orbEntry = program.orbDialog();
     QVERIFY(orbEntry.isVisible() && orbEntry.isModal());
     QVERIFY(QTest::qWaitForWindowActive(&orbEntry));
     QCOMPARE(child<QLineEdit>(orbEntry, "Edit1")->text(), QStringLiteral("1"));
@@ -150,13 +150,13 @@ class MainWindowTest : public UiTestCase {
     QCOMPARE(text(main, "Label7"), std::string("Orbis: 00:30"));
 
     // The content overview, modal, with the sums for the new orb.
-    ui::TForm4& overview = program.form4();
+    ui::ContentOverviewWindow& overview = program.contentOverview();
     QVERIFY(overview.isVisible() && overview.isModal());
     QCOMPARE(overview.windowTitle(), QStringLiteral("Die Inhaltsübersicht"));
     QCOMPARE(textLines(overview, "Memo1"), vier_summen(record, 0.5));
     QVERIFY(QTest::qWaitForWindowActive(&overview));
     QCOMPARE(QApplication::focusWidget(), child(overview, "Button1"));
-    QCOMPARE(main.state(), ui::TForm1::State::loading);
+    QCOMPARE(main.state(), ui::MainWindow::State::loading);
     QVERIFY(run_->platform().boxes().empty());
 
     click(child(overview, "Button1"));  // "Weiter zur Suche"
@@ -171,14 +171,14 @@ class MainWindowTest : public UiTestCase {
     for (const char* name : commandButtonNames()) QVERIFY2(child(main, name)->isEnabled(), name);
     QCOMPARE(run_->platform().boxes(),
              oneBox(BoxKind::information, std::string(kSearchesReadyMessage)));
-    QCOMPARE(main.state(), ui::TForm1::State::ready);
+    QCOMPARE(main.state(), ui::MainWindow::State::ready);
     QCOMPARE(main.orb(), 0.5);
     QVERIFY(run_->platform().unscripted().empty());
   }
 
   void missingProgramFolderEndsTheProgram() {
     run_ = std::make_unique<UiRun>(false);
-    ui::TForm1& main = run_->start().form1();
+    ui::MainWindow& main = run_->start().mainWindow();
     const std::string folder = ui::toUtf8(ui::pathText(run_->folders().program));
     QCOMPARE(run_->platform().boxes(),
              oneBox(BoxKind::error, "Verzeichnis " + folder + " nicht gefunden"));
@@ -226,15 +226,15 @@ class MainWindowTest : public UiTestCase {
       run_->platform().chooseNext(path);
       expected = "Ladeversuch mit " + path + " ging daneben";
     }
-    ui::TForm1& main = run_->start().form1();
-    QSignalSpy ended(&main, &ui::TForm1::ended);
+    ui::MainWindow& main = run_->start().mainWindow();
+    QSignalSpy ended(&main, &ui::MainWindow::ended);
 
     click(child(main, "Button2"));
     QCOMPARE(run_->platform().boxes(), oneBox(static_cast<BoxKind>(boxKind), expected));
     QCOMPARE(ended.size(), 1);
     QVERIFY(main.hasEnded());
     QVERIFY(!main.isVisible());
-    QVERIFY(!run_->program().form2().isVisible());
+    QVERIFY(!run_->program().orbDialog().isVisible());
     QCOMPARE(std::filesystem::current_path(), run_->startFolder());
   }
 
@@ -247,15 +247,15 @@ class MainWindowTest : public UiTestCase {
         run_->sample("weiss-anna.dat"));
     ui::Program& program = run_->start();
 
-    click(child(program.form1(), "Button2"));
+    click(child(program.mainWindow(), "Button2"));
     const std::vector<ShownBox>& boxes = run_->platform().boxes();
     QCOMPARE(boxes.size(), std::size_t{2});
     QCOMPARE(boxes[0].kind, BoxKind::error);
     QCOMPARE(boxes[0].text, std::get<LoadFailure>(loadTransitFile(missing)).message);
     QCOMPARE(boxes[1].text, "Die Datei " + folder + " lässt sich nicht öffnen: Ist ein Ordner");
     QCOMPARE(run_->platform().fileDialogFolders().size(), std::size_t{3});
-    QVERIFY(!program.form1().hasEnded());
-    QVERIFY(program.form2().isVisible());
+    QVERIFY(!program.mainWindow().hasEnded());
+    QVERIFY(program.orbDialog().isVisible());
   }
 
   // A file that is no transit file (here the README, run from the source
@@ -270,25 +270,25 @@ class MainWindowTest : public UiTestCase {
     run_->platform().chooseNext(readme.string()).chooseNext(sample).answerNext(false);
     ui::Program& program = run_->start();
 
-    click(child(program.form1(), "Button2"));
+    click(child(program.mainWindow(), "Button2"));
     QCOMPARE(run_->platform().boxes(),
              oneBox(BoxKind::question, "Die Datei " + readme.string() +
                                            " enthält Positionen außerhalb von 0° bis 360° und ist "
                                            "wohl keine Transit-Datei. Trotzdem laden?"));
     QCOMPARE(run_->platform().fileDialogFolders().size(), std::size_t{2});
-    QCOMPARE(text(program.form1(), "Panel2"), headerLine(recordOf(sample)));
-    QVERIFY(program.form2().isVisible());
+    QCOMPARE(text(program.mainWindow(), "Panel2"), headerLine(recordOf(sample)));
+    QVERIFY(program.orbDialog().isVisible());
   }
 
   // The orb label reopens the entry at any time; nothing shown is redone.
   void orbLabelChangesTheOrb() {
     QVERIFY(walkToReady("mueller-juergen.dat"));
-    ui::TForm1& main = run_->main();
+    ui::MainWindow& main = run_->main();
     const std::vector<std::string> shown = viewLines(main, "Memo3");
     run_->platform().forgetBoxes();
 
     click(child(main, "Label7"));
-    ui::TForm2& orbEntry = run_->program().form2();
+    ui::OrbDialog& orbEntry = run_->program().orbDialog();
     QVERIFY(orbEntry.isVisible());
     QVERIFY(QTest::qWaitForWindowActive(&orbEntry));
     QCOMPARE(child<QLineEdit>(orbEntry, "Edit1")->text(), QStringLiteral("0"));
@@ -298,13 +298,13 @@ class MainWindowTest : public UiTestCase {
     QCOMPARE(text(main, "Label7"), std::string("Orbis: 02:00"));
     QCOMPARE(main.orb(), 2.0);
     QCOMPARE(viewLines(main, "Memo3"), shown);
-    QVERIFY(!run_->program().form4().isVisible());
+    QVERIFY(!run_->program().contentOverview().isVisible());
     QVERIFY(run_->platform().boxes().empty());
   }
 
   void restartLoadsAgain() {
     QVERIFY(walkToReady("mueller-juergen.dat"));
-    ui::TForm1& main = run_->main();
+    ui::MainWindow& main = run_->main();
     child(main, "Panel4")->show();  // as options 2 and 3 leave it
     const std::string anna = run_->sample("weiss-anna.dat");
     run_->platform().chooseNext(anna);
@@ -312,7 +312,7 @@ class MainWindowTest : public UiTestCase {
     const std::string muellersHeader = text(main, "Panel2");
     click(child(main, "Button4"));
     // The choice of the start again: a file ("Weiter") or a new transit file.
-    QCOMPARE(main.state(), ui::TForm1::State::initial);
+    QCOMPARE(main.state(), ui::MainWindow::State::initial);
     QVERIFY(child(main, "Panel5")->isVisible());
     QVERIFY(child(main, "NewTransitButton")->isVisible());
     QTRY_COMPARE(QApplication::focusWidget(), child(main, "Button2"));
@@ -325,19 +325,19 @@ class MainWindowTest : public UiTestCase {
     QCOMPARE(text(main, "Panel2"), muellersHeader);
 
     QVERIFY(typeIntoFocus(QStringLiteral("\n")));  // "Weiter"
-    QCOMPARE(main.state(), ui::TForm1::State::loading);
+    QCOMPARE(main.state(), ui::MainWindow::State::loading);
     QVERIFY(!child(main, "Panel5")->isVisible());
     QCOMPARE(text(main, "Panel2"), headerLine(recordOf(anna)));
     // The old orb stays in the label until the new entry is closed.
     QCOMPARE(text(main, "Label7"), std::string("Orbis: 00:30"));
-    ui::TForm2& orbEntry = run_->program().form2();
+    ui::OrbDialog& orbEntry = run_->program().orbDialog();
     QVERIFY(QTest::qWaitForWindowActive(&orbEntry));
     QCOMPARE(child<QLineEdit>(orbEntry, "Edit2")->text(), QStringLiteral("12"));
 
     QVERIFY(typeIntoFocus(QStringLiteral("\x1b")));  // closed without a check: orb 1.2
     QCOMPARE(text(main, "Label7"), std::string("Orbis: 01:12"));
-    click(child(run_->program().form4(), "Button1"));
-    QCOMPARE(main.state(), ui::TForm1::State::ready);
+    click(child(run_->program().contentOverview(), "Button1"));
+    QCOMPARE(main.state(), ui::MainWindow::State::ready);
     QCOMPARE(viewLines(main, "Memo3"), axisOverview(recordOf(anna), 1.2).lines);
     for (const char* name : commandButtonNames()) QVERIFY2(child(main, name)->isEnabled(), name);
   }
@@ -367,7 +367,7 @@ class MainWindowTest : public UiTestCase {
   void helpWindowIsOneWindow() {
     run_ = std::make_unique<UiRun>();
     ui::Program& program = run_->start();
-    ui::TForm3& help = program.form3();
+    ui::HelpWindow& help = program.panelHelp();
     QCOMPARE(help.windowTitle(), QStringLiteral("Hilfe"));
     QCOMPARE(help.size(), QSize(526, 548));
     QVERIFY(!(help.windowFlags() & Qt::WindowCloseButtonHint));
@@ -376,8 +376,8 @@ class MainWindowTest : public UiTestCase {
              std::string("Einige Erläuterungen zur Anwendung dieser speziellen Auswahl:"));
     QCOMPARE(std::count(lines.begin(), lines.end(), std::string(".")), 1);
 
-    child(program.form1(), "Panel4")->show();
-    QPushButton* hilfe = child<QPushButton>(program.form1(), "Button12");
+    child(program.mainWindow(), "Panel4")->show();
+    QPushButton* hilfe = child<QPushButton>(program.mainWindow(), "Button12");
     click(hilfe);
     QVERIFY(help.isVisible());
     QCOMPARE(help.windowModality(), Qt::NonModal);
@@ -387,7 +387,7 @@ class MainWindowTest : public UiTestCase {
     QCOMPARE(help.pos(), place);
     int helpWindows = 0;
     for (QWidget* window : QApplication::topLevelWidgets()) {
-      if (qobject_cast<ui::TForm3*>(window) && window->isVisible()) ++helpWindows;
+      if (qobject_cast<ui::HelpWindow*>(window) && window->isVisible()) ++helpWindows;
     }
     QCOMPARE(helpWindows, 1);
 
@@ -401,8 +401,8 @@ class MainWindowTest : public UiTestCase {
 
   void closingEndsTheProgramAtTheRoot() {
     run_ = std::make_unique<UiRun>();
-    ui::TForm1& main = run_->start().form1();
-    QSignalSpy ended(&main, &ui::TForm1::ended);
+    ui::MainWindow& main = run_->start().mainWindow();
+    QSignalSpy ended(&main, &ui::MainWindow::ended);
     QVERIFY(main.close());
     QCOMPARE(ended.size(), 1);
     QVERIFY(main.hasEnded());
@@ -422,7 +422,7 @@ class MainWindowTest : public UiTestCase {
     run_->platform().cancelNextFileDialog();
     QTimer::singleShot(0, [closeWindow] {
       for (QWidget* window : QApplication::topLevelWidgets()) {
-        auto* main = qobject_cast<ui::TForm1*>(window);
+        auto* main = qobject_cast<ui::MainWindow*>(window);
         if (main && closeWindow) main->close();
         if (main && !closeWindow) child<QPushButton>(*main, "Button2")->click();
       }
@@ -444,13 +444,13 @@ class MainWindowTest : public UiTestCase {
 
   void enterStartsTheLoad() {
     run_ = std::make_unique<UiRun>();
-    ui::TForm1& main = run_->start().form1();
+    ui::MainWindow& main = run_->start().mainWindow();
     run_->platform().chooseNext(run_->sample("weiss-anna.dat"));
     QVERIFY(QTest::qWaitForWindowActive(&main));
     child(main, "Memo4")->setFocus();
     QVERIFY(typeIntoFocus(QStringLiteral("\n")));
     QCOMPARE(run_->platform().fileDialogFolders().size(), std::size_t{1});
-    QVERIFY(run_->program().form2().isVisible());
+    QVERIFY(run_->program().orbDialog().isVisible());
   }
 
  private:

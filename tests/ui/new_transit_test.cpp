@@ -135,15 +135,15 @@ class NewTransitTest : public UiTestCase {
     QCOMPARE(run_->platform().boxes().size(), std::size_t{1});  // the question to load
     // The usual road: the orb entry opens on the new record.
     ui::Program& program = run_->program();
-    QVERIFY(program.form2().isVisible());
+    QVERIFY(program.orbDialog().isVisible());
     QVERIFY(run_->main().record().has_value());
     QCOMPARE(run_->main().record()->surname(), std::string("Müller"));
     QCOMPARE(run_->main().record()->place(), std::string("Sydney"));
     QCOMPARE(run_->main().record()->coordinate1(), std::string("33°52' S"));
     QVERIFY(run_->platform().fileDialogFolders().empty());
-    program.form2().accept();
-    click(child(program.form4(), "Button1"));
-    QCOMPARE(run_->main().state(), ui::TForm1::State::ready);
+    program.orbDialog().accept();
+    click(child(program.contentOverview(), "Button1"));
+    QCOMPARE(run_->main().state(), ui::MainWindow::State::ready);
   }
 
   void refusedFieldsGetTheirBoxAndTheFocus() {
@@ -168,7 +168,7 @@ class NewTransitTest : public UiTestCase {
     QVERIFY(form.isVisible());
     click(child(form, "Abbrechen"));
     QVERIFY(!form.isVisible());
-    QCOMPARE(run_->main().state(), ui::TForm1::State::initial);
+    QCOMPARE(run_->main().state(), ui::MainWindow::State::initial);
   }
 
   // The present moment keeps its instant: a zone typed for the transit, or

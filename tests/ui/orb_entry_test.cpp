@@ -1,4 +1,4 @@
-// The orb entry TForm2, driven key by key as a user types.
+// The orb entry OrbDialog, driven key by key as a user types.
 #include <memory>
 
 #include <QKeyEvent>
@@ -7,7 +7,7 @@
 #include <QSignalSpy>
 
 #include "loading/orb_entry.h"
-#include "ui/Unit2.h"
+#include "ui/orb_dialog.h"
 #include "ui/scripted_platform.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
@@ -45,7 +45,7 @@ class OrbEntryTest : public QObject {
   void init() {
     watchdog_.start();
     platform_ = std::make_unique<FocusTakingPlatform>();
-    form2_ = std::make_unique<ui::TForm2>(*platform_);
+    form2_ = std::make_unique<ui::OrbDialog>(*platform_);
   }
   void cleanup() {
     form2_.reset();
@@ -259,7 +259,7 @@ class OrbEntryTest : public QObject {
 
   Watchdog watchdog_;
   std::unique_ptr<FocusTakingPlatform> platform_;
-  std::unique_ptr<ui::TForm2> form2_;
+  std::unique_ptr<ui::OrbDialog> form2_;
 };
 
 }  // namespace kelvaro::testing

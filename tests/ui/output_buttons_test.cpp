@@ -49,17 +49,17 @@ class OutputButtonsTest : public UiTestCase {
     record_ = std::get<TransitRecord>(loadTransitFile(sample_));
     run_->platform().chooseNext(sample_);
     ui::Program& program = run_->start();
-    click(child(program.form1(), "Button2"));
-    QVERIFY(QTest::qWaitForWindowActive(&program.form2()));
+    click(child(program.mainWindow(), "Button2"));
+    QVERIFY(QTest::qWaitForWindowActive(&program.orbDialog()));
     QVERIFY(typeIntoFocus(QStringLiteral("030")));
-    QVERIFY(program.form4().isVisible());
+    QVERIFY(program.contentOverview().isVisible());
   }
 
  private slots:
 
   // The content overview saves its text as the user sees it, edits included.
   void saveFromTheContentOverview() {
-    ui::TForm4& overview = run_->program().form4();
+    ui::ContentOverviewWindow& overview = run_->program().contentOverview();
     auto* view = child<QPlainTextEdit>(overview, "Memo1");
     view->moveCursor(QTextCursor::End);
     view->insertPlainText(QStringLiteral("\nNotiz"));
@@ -143,7 +143,7 @@ class OutputButtonsTest : public UiTestCase {
     run_->platform().printNextTo(pdf);
     if (fromMainWindow) finishLoad();
     QWidget& window =
-        fromMainWindow ? static_cast<QWidget&>(run_->main()) : run_->program().form4();
+        fromMainWindow ? static_cast<QWidget&>(run_->main()) : run_->program().contentOverview();
 
     click(child(window, fromMainWindow ? "Button6" : "Button2"));
     QCOMPARE(run_->platform().printDialogCount(), 1);
@@ -157,10 +157,10 @@ class OutputButtonsTest : public UiTestCase {
     QFETCH(bool, fromMainWindow);
     if (fromMainWindow) finishLoad();
     QWidget& window =
-        fromMainWindow ? static_cast<QWidget&>(run_->main()) : run_->program().form4();
-    const std::vector<std::string> lines = fromMainWindow
-                                               ? viewLines(run_->main(), "Memo3")
-                                               : textLines(run_->program().form4(), "Memo1");
+        fromMainWindow ? static_cast<QWidget&>(run_->main()) : run_->program().contentOverview();
+    const std::vector<std::string> lines =
+        fromMainWindow ? viewLines(run_->main(), "Memo3")
+                       : textLines(run_->program().contentOverview(), "Memo1");
     const std::string name = printoutFileName(record_, PageFormat::pdf);
     click(child(window, "SavePdfButton"));
     QCOMPARE(run_->platform().printDialogCount(), 0);
@@ -208,7 +208,7 @@ class OutputButtonsTest : public UiTestCase {
 
   void cancelledPrintDoesNothing() {
     run_->platform().cancelNextPrintDialog();
-    click(child(run_->program().form4(), "Button2"));
+    click(child(run_->program().contentOverview(), "Button2"));
     QCOMPARE(run_->platform().printDialogCount(), 1);
     QVERIFY(run_->platform().boxes().empty());
     QVERIFY(filesIn(run_->startFolder()).empty());
@@ -216,14 +216,14 @@ class OutputButtonsTest : public UiTestCase {
 
   void failedPrintShowsAnError() {
     run_->platform().printNextTo(run_->startFolder() / "fehlt" / "druck.pdf");
-    click(child(run_->program().form4(), "Button2"));
+    click(child(run_->program().contentOverview(), "Button2"));
     QCOMPARE(run_->platform().boxes().size(), std::size_t{1});
     QCOMPARE(run_->platform().boxes()[0].kind, BoxKind::error);
   }
 
  private:
   void finishLoad() {
-    click(child(run_->program().form4(), "Button1"));
+    click(child(run_->program().contentOverview(), "Button1"));
     run_->platform().forgetBoxes();
   }
 

@@ -143,8 +143,8 @@ class PersonsWindowTest : public UiTestCase {
 
     run_->platform().chooseNext(run_->sample("mueller-juergen.dat"));
     click(child(run_->main(), "Button2"));
-    run_->program().form2().accept();
-    click(child(run_->program().form4(), "Button1"));
+    run_->program().orbDialog().accept();
+    click(child(run_->program().contentOverview(), "Button1"));
     QVERIFY(child(run_->main(), "MainPersonsButton")->isVisible());
     QVERIFY(openPersons("MainPersonsButton").isVisible());
   }

@@ -137,7 +137,7 @@ class SearchOptionsTest : public UiTestCase {
     QCOMPARE(resultList(), midpointSumSearch(record_, kOrb, entry).result.lines);
 
     click(child(main(), "Label7"));
-    QVERIFY(QTest::qWaitForWindowActive(&run_->program().form2()));
+    QVERIFY(QTest::qWaitForWindowActive(&run_->program().orbDialog()));
     QVERIFY(typeIntoFocus(QStringLiteral("2\b\n")));
     QCOMPARE(main().orb(), 2.0);
     main().activateWindow();
@@ -710,7 +710,7 @@ class SearchOptionsTest : public UiTestCase {
   bool loadInto(const std::string& sample) {
     run_->platform().chooseNext(sample);
     ui::Program& program = run_->start();
-    click(child(program.form1(), "Button2"));
+    click(child(program.mainWindow(), "Button2"));
     return finishLoad();
   }
 
@@ -733,7 +733,7 @@ class SearchOptionsTest : public UiTestCase {
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
   }
 
-  ui::TForm1& main() { return run_->main(); }
+  ui::MainWindow& main() { return run_->main(); }
   QPushButton* button(const char* name) { return child<QPushButton>(main(), name); }
   QLineEdit* field(const char* name) { return child<QLineEdit>(main(), name); }
   std::vector<std::string> resultList() { return viewLines(main(), "Memo3"); }

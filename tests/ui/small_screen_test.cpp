@@ -24,7 +24,7 @@ class SmallScreenTest : public UiTestCase {
     run_ = std::make_unique<UiRun>();
     run_->platform().chooseNext(run_->sample("mueller-juergen.dat"));
     ui::Program& program = run_->start();
-    ui::TForm1& main = program.form1();
+    ui::MainWindow& main = program.mainWindow();
     const QRect area = main.screen()->availableGeometry();
     QCOMPARE(area.size(), QSize(1366, 728));
     QVERIFY(area.contains(main.frameGeometry()));
@@ -33,10 +33,10 @@ class SmallScreenTest : public UiTestCase {
     QVERIFY(!scroll->verticalScrollBar()->isVisible());
 
     click(child(main, "Button2"));
-    QVERIFY(QTest::qWaitForWindowActive(&program.form2()));
+    QVERIFY(QTest::qWaitForWindowActive(&program.orbDialog()));
     QVERIFY(typeIntoFocus(QStringLiteral("112")));
-    click(child(program.form4(), "Button1"));
-    QCOMPARE(main.state(), ui::TForm1::State::ready);
+    click(child(program.contentOverview(), "Button1"));
+    QCOMPARE(main.state(), ui::MainWindow::State::ready);
     QVERIFY(area.contains(main.frameGeometry()));
     QVERIFY(!scroll->verticalScrollBar()->isVisible());
     QVERIFY(!scroll->horizontalScrollBar()->isVisible());
@@ -68,13 +68,13 @@ class SmallScreenTest : public UiTestCase {
   // rest keeps its place.
   void aMaximisedWindowUsesTheWidth() {
     run_ = std::make_unique<UiRun>();
-    ui::TForm1& intro = run_->start().form1();
+    ui::MainWindow& intro = run_->start().mainWindow();
     intro.showMaximized();
     QTRY_COMPARE(intro.frameGeometry().width(), 1366);
     QVERIFY(std::abs(child(intro, "Panel5")->geometry().center().x() - intro.width() / 2) <= 8);
 
     QVERIFY(run_->loadToReady("mueller-juergen.dat", QStringLiteral("112")));
-    ui::TForm1& main = run_->main();
+    ui::MainWindow& main = run_->main();
     main.showMaximized();
     QTRY_COMPARE(main.frameGeometry().width(), 1366);
     QCOMPARE(child(main, "Memo3")->width(), 994 + main.width() - 1024);
@@ -113,7 +113,7 @@ class SmallScreenTest : public UiTestCase {
   }
 
  private:
-  static void expectSeenWhole(ui::TForm1& main, const std::vector<const char*>& names) {
+  static void expectSeenWhole(ui::MainWindow& main, const std::vector<const char*>& names) {
     for (const char* name : names) {
       QWidget* control = child(main, name);
       QVERIFY2(control->isVisible(), name);

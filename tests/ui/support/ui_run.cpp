@@ -36,14 +36,14 @@ bool UiRun::loadToReady(const std::string& sampleName, const QString& orbKeys) {
 }
 
 bool UiRun::enterOrbAndContinue(const QString& orbKeys) {
-  if (!QTest::qWaitForWindowActive(&program_->form2())) return false;
+  if (!QTest::qWaitForWindowActive(&program_->orbDialog())) return false;
   if (!typeIntoFocus(orbKeys)) return false;
-  click(child(program_->form4(), "Button1"));
+  click(child(program_->contentOverview(), "Button1"));
   platform_.forgetBoxes();
   // A window system gives the main window its activation back when the modal
   // windows close; the offscreen platform leaves that to the caller.
   main().activateWindow();
-  return main().state() == ui::TForm1::State::ready && QTest::qWaitForWindowActive(&main());
+  return main().state() == ui::MainWindow::State::ready && QTest::qWaitForWindowActive(&main());
 }
 
 ui::ProgramFolders UiRun::folders() const { return ui::programFoldersIn(dir_.path() / "home"); }

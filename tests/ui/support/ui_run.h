@@ -28,7 +28,7 @@ class UiRun {
   // Creates the four windows; the main window's start-up runs.
   ui::Program& start();
   ui::Program& program() { return *program_; }
-  ui::TForm1& main() { return program_->form1(); }
+  ui::MainWindow& main() { return program_->mainWindow(); }
 
   // The usual road of a load: start, "Weiter" to the sample (a copy in the
   // transit folder), the orb typed as keys ("030" for 0:30) and the content

@@ -40,24 +40,24 @@ class LineView;
 class NewTransitForm;
 class PersonsWindow;
 class Platform;
-class TForm2;
-class TForm3;
-class TForm4;
+class OrbDialog;
+class HelpWindow;
+class ContentOverviewWindow;
 
 // Captions of the degrees and minutes fields of option 3, which it shows
 // again at every start.
 inline constexpr std::string_view kDegreesCaption = "G";
 inline constexpr std::string_view kMinutesCaption = "M";
 
-// TForm1, the main window: the introduction, the road of one load (file,
+// MainWindow, the main window: the introduction, the road of one load (file,
 // orb entry, content overview, axis overview), the result list with its
 // print and save buttons, the six search options, restart and close. It
 // holds the state that lives between user actions.
 //
-// The program ends through beenden() or by closing the window: the window
+// The program ends through quit() or by closing the window: the window
 // then reports ended() (main() quits the event loop on it) and hasEnded()
 // stays true.
-class TForm1 : public QWidget {
+class MainWindow : public QWidget {
   Q_OBJECT
 
  public:
@@ -66,10 +66,10 @@ class TForm1 : public QWidget {
   // Runs the start-up: caption, intro, and the change of the working folder
   // to folders.program. When that folder is missing the program has ended
   // before the constructor returns.
-  TForm1(Platform& platform, ProgramFolders folders);
+  MainWindow(Platform& platform, ProgramFolders folders);
 
   // The other three windows, created after this one.
-  void useWindows(TForm2& orbEntry, TForm3& help, TForm4& contentOverview);
+  void useWindows(OrbDialog& orbEntry, HelpWindow& help, ContentOverviewWindow& contentOverview);
 
   State state() const { return state_; }
   bool hasEnded() const { return state_ == State::ended; }
@@ -93,63 +93,63 @@ class TForm1 : public QWidget {
 
  private:
   // Start and end.
-  void FormCreate();
-  void beenden();
+  void startUp();
+  void quit();
   void endProgram();
 
   // The road of one load.
-  void Button2Click();  // "Weiter"
-  void weiter();
+  void continueClicked();  // "Weiter"
+  void startLoad();
   bool chooseAndLoad();
-  void NewTransitButtonClick();  // "Neue Transit-Datei …"
+  void newTransitClicked();  // "Neue Transit-Datei …"
   void offerStart();
   NewTransitForm& newTransitForm();
   CalendarWindow& calendarWindow();
   void openTimeline(const archive::Person& person);
-  void PersonsButtonClick();  // "Personen …"
+  void personsClicked();  // "Personen …"
   // The persons archive of the data folder, moved there from the program
   // folder of earlier versions at the first use (and the user told).
   const std::filesystem::path& archiveFile();
   void loadMadeFile(const QString& path, bool load);
   void openOrbEntry(std::function<void()> afterwards);
   void showContentOverview();
-  void zeigen();  // the axis overview, then the ready state
+  void showAxisOverview();  // the axis overview, then the ready state
 
   // Command buttons.
-  void Button10Click();       // option 1
-  void Button3Click();        // option 2
-  void Button13Click();       // option 3
-  void Button14Click();       // option 4
-  void Button1Click();        // option 5
-  void Button5Click();        // option 6
-  void Button15Click();       // "7  Gradscheibe"
-  void Button16Click();       // "8  Transit-Kalender"
-  void Button4Click();        // "Noch einmal von vorne"
-  void Button6Click();        // "Drucken"
-  void Button7Click();        // "Speichern"
-  void SavePdfButtonClick();  // "Als PDF speichern …"
-  void Button12Click();       // "Hilfe"
-  void Label7Click();         // the orb label
+  void axisSearchClicked();     // option 1
+  void freeAxisClicked();       // option 2
+  void angleSearchClicked();    // option 3
+  void tripleSearchClicked();   // option 4
+  void correspondingClicked();  // option 5
+  void magicSquareClicked();    // option 6
+  void dialClicked();           // "7  Gradscheibe"
+  void calendarClicked();       // "8  Transit-Kalender"
+  void restartClicked();        // "Noch einmal von vorne"
+  void printListClicked();      // "Drucken"
+  void saveListClicked();       // "Speichern"
+  void savePdfOfListClicked();  // "Als PDF speichern …"
+  void panelHelpClicked();      // "Hilfe"
+  void orbLabelClicked();       // the orb label
 
-  // Entry events of the options (Unit1Options.cpp). The checks run on every
+  // Entry events of the options (search_options.cpp). The checks run on every
   // change of their field, the program's own changes included, and Enter
   // runs them again on the text as it stands; the degrees and minutes fields
   // of option 3 hand the focus on only when the user types.
   void connectOptionControls();
-  void Edit2Change();  // option 1
-  void Edit1Change();  // option 2, method 1
-  void RadioButtonClick(int id);
-  void PBild_suche();
-  void Edit7Change();  // option 2, method 2
-  void Edit3Change();  // option 3: degrees, minutes, factor
-  void Edit3Enter();
-  void Edit4Change();
-  void Edit4Enter();
-  void Edit4Exit();
+  void axisSearchEntryChanged();  // option 1
+  void freeAxisEntryChanged();    // option 2, method 1
+  void panelChoiceClicked(int id);
+  void searchPanelChoice();
+  void quadroEntryChanged();  // option 2, method 2
+  void degreesEdited();       // option 3: degrees, minutes, factor
+  void degreesReturnPressed();
+  void minutesEdited();
+  void minutesReturnPressed();
+  void minutesFieldLeft();
   void acceptSearchAngle();
-  void Edit5Change();
-  void Edit6Change();  // option 4
-  void Edit8Change();  // option 6
+  void factorChanged();
+  void equationChanged();      // option 4
+  void magicVariantChanged();  // option 6
 
   void refuseEntry(QLineEdit& field, const std::string& message);
   void showVariantPanel();
@@ -158,7 +158,7 @@ class TForm1 : public QWidget {
   // its own view and heading while it is active.
   void setListHeading(const std::string& heading);
 
-  // Printing and saving the lines of a view, for this window and TForm4.
+  // Printing and saving the lines of a view, for this window and ContentOverviewWindow.
   void printLines(QWidget* parent, const ResultText& lines);
   void saveLines(QWidget* parent, const ResultText& lines);
   void savePdfOf(QWidget* parent, const ResultText& lines);
@@ -171,7 +171,7 @@ class TForm1 : public QWidget {
   std::vector<QWidget*> entryControls() const;
   std::array<QLabel*, kAxisLabelCount> axisLabels() const;
 
-  // Building the controls (Unit1Layout.cpp).
+  // Building the controls (main_window_layout.cpp).
   void createControls();
   void createUpperPanel();
   void createOptionButtons();
@@ -183,9 +183,9 @@ class TForm1 : public QWidget {
 
   Platform& platform_;
   const ProgramFolders folders_;
-  TForm2* form2_ = nullptr;
-  TForm3* form3_ = nullptr;
-  TForm4* form4_ = nullptr;
+  OrbDialog* orbDialog_ = nullptr;
+  HelpWindow* panelHelp_ = nullptr;
+  ContentOverviewWindow* contentOverview_ = nullptr;
   DialWindow* dial_ = nullptr;                        // made when first opened
   NewTransitForm* newTransitForm_ = nullptr;          // made at its first use
   CalendarWindow* calendar_ = nullptr;                // made when first opened
@@ -210,78 +210,69 @@ class TForm1 : public QWidget {
   QString listHeading_;  // the heading of the result list's lines
 
   // Holds all controls; scrolls where the screen is smaller than the window.
-  QScrollArea* ScrollBox1;
+  QScrollArea* scrollArea_;
 
   // Upper panel.
-  QFrame* Panel1;
-  QLabel* Panel2;              // the top bar
-  QLabel* Label3;              // heading of the result list
-  ClickableLabel* Label7;      // orb label
-  QFrame* Panel3;              // frame of the result list
-  LineView* Memo3;             // result list
-  LineView* Memo1;             // second text view (option 6)
-  QPushButton* Button6;        // "Drucken"
-  QPushButton* Button7;        // "Speichern"
-  QPushButton* SavePdfButton;  // "Als PDF speichern …"
-  QLabel* Label20;             // axis labels, left to right
-  QLabel* Label21;
-  QLabel* Label1;
-  QLabel* Label2;
-  QLabel* Label8;
-  QLabel* Label10;
-  QLabel* Label12;
-  QLabel* Label13;
-  QLabel* Label14;
-  QLabel* Label19;
+  QFrame* upperPanel_;
+  QLabel* topBar_;                                     // the top bar
+  QLabel* listHeadingLabel_;                           // heading of the result list
+  ClickableLabel* orbLabel_;                           // orb label
+  QFrame* resultFrame_;                                // frame of the result list
+  LineView* resultList_;                               // result list
+  LineView* magicSquareView_;                          // second text view (option 6)
+  QPushButton* printButton_;                           // "Drucken"
+  QPushButton* saveButton_;                            // "Speichern"
+  QPushButton* savePdfButton_;                         // "Als PDF speichern …"
+  std::array<QLabel*, kAxisLabelCount> axisLabels_{};  // left to right, as the overview's
 
   // Option buttons and restart.
-  QPushButton* Button10;
-  QPushButton* Button3;
-  QPushButton* Button13;
-  QPushButton* Button14;
-  QPushButton* Button1;
-  QPushButton* Button5;
-  QPushButton* Button15;  // "7  Gradscheibe"
-  QPushButton* Button16;  // "8  Transit-Kalender"
-  QPushButton* Button4;
-  QPushButton* MainPersonsButton;  // "Personen …", at any time after the introduction
+  QPushButton* axisSearchButton_;
+  QPushButton* freeAxisButton_;
+  QPushButton* angleSearchButton_;
+  QPushButton* tripleSearchButton_;
+  QPushButton* correspondingButton_;
+  QPushButton* magicSquareButton_;
+  QPushButton* dialButton_;      // "7  Gradscheibe"
+  QPushButton* calendarButton_;  // "8  Transit-Kalender"
+  QPushButton* restartButton_;
+  QPushButton* personsButton_;  // "Personen …", at any time after the introduction
 
   // Entry controls of the options.
-  QLineEdit* Edit2;  // option 1
-  QLabel* Label11;
-  QLabel* Label9;  // option 2
-  QLabel* Label15;
-  QLineEdit* Edit1;
-  QLineEdit* Edit7;
-  QLabel* Label16;  // option 3
-  QLineEdit* Edit3;
-  QLabel* Label17;
-  QLineEdit* Edit4;
-  QLabel* Label18;
-  QLineEdit* Edit5;
-  QLineEdit* Edit6;  // option 4
-  QLabel* Label23;   // its prompt
-  QLabel* Label22;   // option 6
-  QLineEdit* Edit8;
+  QLineEdit* axisSearchField_;  // option 1
+  QLabel* axisSearchCaption_;
+  QLabel* freeAxisPrompt_;  // option 2
+  QLabel* freeAxisExample_;
+  QLineEdit* freeAxisField_;
+  QLineEdit* quadroField_;
+  QLabel* degreesCaption_;  // option 3
+  QLineEdit* degreesField_;
+  QLabel* minutesCaption_;
+  QLineEdit* minutesField_;
+  QLabel* factorCaption_;
+  QLineEdit* factorField_;
+  QLineEdit* equationField_;    // option 4
+  QLabel* equationPrompt_;      // its prompt
+  QLabel* magicVariantPrompt_;  // option 6
+  QLineEdit* magicVariantField_;
 
   // Variant panel.
-  QFrame* Panel4;
-  QLabel* Label6;
-  QLabel* Label4;
-  QLabel* Label5;
-  QGroupBox* RadioGroup1;
-  QGroupBox* RadioGroup2;
-  QGroupBox* RadioGroup3;
-  std::array<QRadioButton*, 12> RadioButton;  // RadioButton1 … RadioButton12 at [0] … [11]
-  QButtonGroup* radioButtons_;                // makes the twelve one exclusive group
-  QPushButton* Button12;                      // "Hilfe"
+  QFrame* variantPanel_;
+  QLabel* panelInstruction_;
+  QLabel* panelLeftColumn_;
+  QLabel* panelRightColumn_;
+  QGroupBox* leftVariants_;
+  QGroupBox* pictureKinds_;
+  QGroupBox* rightVariants_;
+  std::array<QRadioButton*, 12> panelButtons_;  // RadioButton1 … RadioButton12 at [0] … [11]
+  QButtonGroup* panelButtonGroup_;              // makes the twelve one exclusive group
+  QPushButton* panelHelpButton_;                // "Hilfe"
 
   // Intro panel.
-  QFrame* Panel5;
-  QPlainTextEdit* Memo4;
-  QPushButton* Button2;           // "Weiter"
-  QPushButton* NewTransitButton;  // "Neue Transit-Datei …"
-  QPushButton* PersonsButton;     // "Personen …"
+  QFrame* introPanel_;
+  QPlainTextEdit* introText_;
+  QPushButton* continueButton_;      // "Weiter"
+  QPushButton* newTransitButton_;    // "Neue Transit-Datei …"
+  QPushButton* introPersonsButton_;  // "Personen …"
 };
 
 }  // namespace kelvaro::ui

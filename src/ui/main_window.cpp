@@ -1,4 +1,4 @@
-#include "ui/Unit1.h"
+#include "ui/main_window.h"
 
 #include <system_error>
 #include <utility>
@@ -31,21 +31,21 @@
 #include "output/print.h"
 #include "output/result_file.h"
 #include "output/save.h"
-#include "ui/Unit2.h"
-#include "ui/Unit3.h"
-#include "ui/Unit4.h"
 #include "ui/calendar_window.h"
 #include "ui/clickable_label.h"
+#include "ui/content_overview_window.h"
 #include "ui/dial_window.h"
 #include "ui/intro_text.h"
 #include "ui/line_view.h"
 #include "ui/new_transit_form.h"
+#include "ui/orb_dialog.h"
 #include "ui/pdf_save.h"
 #include "ui/persons_window.h"
 #include "ui/platform.h"
 #include "ui/save_question.h"
 #include "ui/screen_fit.h"
 #include "ui/text_view.h"
+#include "ui/window_help.h"
 
 namespace kelvaro::ui {
 namespace {
@@ -59,54 +59,55 @@ std::string folderMissingMessage(const std::filesystem::path& folder) {
 
 }  // namespace
 
-TForm1::TForm1(Platform& platform, ProgramFolders folders)
+MainWindow::MainWindow(Platform& platform, ProgramFolders folders)
     : platform_(platform), folders_(std::move(folders)) {
   setObjectName(QStringLiteral("TForm1"));
   createControls();
   connectControls();
   connectOptionControls();
-  FormCreate();
+  startUp();
 }
 
-void TForm1::useWindows(TForm2& orbEntry, TForm3& help, TForm4& contentOverview) {
-  form2_ = &orbEntry;
-  form3_ = &help;
-  form4_ = &contentOverview;
-  connect(form4_, &TForm4::printClicked, this,
-          [this] { printLines(form4_, ResultText(form4_->lines())); });
-  connect(form4_, &TForm4::saveClicked, this,
-          [this] { saveLines(form4_, ResultText(form4_->lines())); });
-  connect(form4_, &TForm4::savePdfClicked, this,
-          [this] { savePdfOf(form4_, ResultText(form4_->lines())); });
+void MainWindow::useWindows(OrbDialog& orbEntry, HelpWindow& help,
+                            ContentOverviewWindow& contentOverview) {
+  orbDialog_ = &orbEntry;
+  panelHelp_ = &help;
+  contentOverview_ = &contentOverview;
+  connect(contentOverview_, &ContentOverviewWindow::printClicked, this,
+          [this] { printLines(contentOverview_, ResultText(contentOverview_->lines())); });
+  connect(contentOverview_, &ContentOverviewWindow::saveClicked, this,
+          [this] { saveLines(contentOverview_, ResultText(contentOverview_->lines())); });
+  connect(contentOverview_, &ContentOverviewWindow::savePdfClicked, this,
+          [this] { savePdfOf(contentOverview_, ResultText(contentOverview_->lines())); });
 }
 
-void TForm1::connectControls() {
-  connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
-  connect(NewTransitButton, &QPushButton::clicked, this, &TForm1::NewTransitButtonClick);
-  for (QPushButton* persons : {PersonsButton, MainPersonsButton}) {
-    connect(persons, &QPushButton::clicked, this, &TForm1::PersonsButtonClick);
+void MainWindow::connectControls() {
+  connect(continueButton_, &QPushButton::clicked, this, &MainWindow::continueClicked);
+  connect(newTransitButton_, &QPushButton::clicked, this, &MainWindow::newTransitClicked);
+  for (QPushButton* persons : {introPersonsButton_, personsButton_}) {
+    connect(persons, &QPushButton::clicked, this, &MainWindow::personsClicked);
   }
-  connect(Button10, &QPushButton::clicked, this, &TForm1::Button10Click);
-  connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
-  connect(Button13, &QPushButton::clicked, this, &TForm1::Button13Click);
-  connect(Button14, &QPushButton::clicked, this, &TForm1::Button14Click);
-  connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
-  connect(Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
-  connect(Button15, &QPushButton::clicked, this, &TForm1::Button15Click);
-  connect(Button16, &QPushButton::clicked, this, &TForm1::Button16Click);
-  connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
-  connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
-  connect(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
-  connect(SavePdfButton, &QPushButton::clicked, this, &TForm1::SavePdfButtonClick);
-  connect(Button12, &QPushButton::clicked, this, &TForm1::Button12Click);
-  connect(Label7, &ClickableLabel::clicked, this, &TForm1::Label7Click);
+  connect(axisSearchButton_, &QPushButton::clicked, this, &MainWindow::axisSearchClicked);
+  connect(freeAxisButton_, &QPushButton::clicked, this, &MainWindow::freeAxisClicked);
+  connect(angleSearchButton_, &QPushButton::clicked, this, &MainWindow::angleSearchClicked);
+  connect(tripleSearchButton_, &QPushButton::clicked, this, &MainWindow::tripleSearchClicked);
+  connect(correspondingButton_, &QPushButton::clicked, this, &MainWindow::correspondingClicked);
+  connect(magicSquareButton_, &QPushButton::clicked, this, &MainWindow::magicSquareClicked);
+  connect(dialButton_, &QPushButton::clicked, this, &MainWindow::dialClicked);
+  connect(calendarButton_, &QPushButton::clicked, this, &MainWindow::calendarClicked);
+  connect(restartButton_, &QPushButton::clicked, this, &MainWindow::restartClicked);
+  connect(printButton_, &QPushButton::clicked, this, &MainWindow::printListClicked);
+  connect(saveButton_, &QPushButton::clicked, this, &MainWindow::saveListClicked);
+  connect(savePdfButton_, &QPushButton::clicked, this, &MainWindow::savePdfOfListClicked);
+  connect(panelHelpButton_, &QPushButton::clicked, this, &MainWindow::panelHelpClicked);
+  connect(orbLabel_, &ClickableLabel::clicked, this, &MainWindow::orbLabelClicked);
 }
 
 // ---- Start and end -------------------------------------------------------
 
-void TForm1::FormCreate() {
+void MainWindow::startUp() {
   setWindowTitle(QStringLiteral("Kelvaro ") + QString::fromUtf8(kVersion));
-  Panel4->hide();
+  variantPanel_->hide();
   hideEntryControls();
   setCommandButtonsEnabled(false);
   resize(1025, 752);
@@ -122,35 +123,35 @@ void TForm1::FormCreate() {
   std::filesystem::current_path(folders_.program, error);
   if (error) {
     platform_.showError(this, folderMissingMessage(folders_.program));
-    beenden();
+    quit();
     return;
   }
 
   activateWindow();
-  Button2->setFocus(Qt::OtherFocusReason);
-  Memo3->clear();
-  Memo4->appendPlainText(toQString(greetingLine()));
+  continueButton_->setFocus(Qt::OtherFocusReason);
+  resultList_->clear();
+  introText_->appendPlainText(toQString(greetingLine()));
   for (const std::string& line :
        introNewsLines(toUtf8(pathText(folders_.transit)), toUtf8(pathText(folders_.program)))) {
-    Memo4->appendPlainText(toQString(line));
+    introText_->appendPlainText(toQString(line));
   }
-  showFromTop(*Memo4);
+  showFromTop(*introText_);
 }
 
 // The orderly end after a fatal condition: back to the folder of the start.
-void TForm1::beenden() {
+void MainWindow::quit() {
   std::error_code ignored;
   std::filesystem::current_path(savedWorkingFolder_, ignored);
   hide();
   endProgram();
 }
 
-void TForm1::endProgram() {
+void MainWindow::endProgram() {
   state_ = State::ended;
   emit ended();
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   if (state_ != State::ended) {
     std::error_code ignored;
     std::filesystem::current_path(rootFolder(), ignored);
@@ -160,10 +161,10 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 // Enter starts "Weiter" while the introduction is shown, wherever the focus is.
-void TForm1::keyPressEvent(QKeyEvent* event) {
+void MainWindow::keyPressEvent(QKeyEvent* event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-  if (enter && Button2->isVisible()) {
-    Button2->click();
+  if (enter && continueButton_->isVisible()) {
+    continueButton_->click();
     return;
   }
   QWidget::keyPressEvent(event);
@@ -171,21 +172,21 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
 
 // ---- The road of one load ------------------------------------------------
 
-void TForm1::Button2Click() { weiter(); }
+void MainWindow::continueClicked() { startLoad(); }
 
 // File, record, orb entry; the content overview and the axis overview follow
 // when the modal windows before them close.
-void TForm1::weiter() {
+void MainWindow::startLoad() {
   resize(1024, 750);
   fitToScreen();
-  Panel5->hide();
-  Button2->hide();
-  MainPersonsButton->show();
-  Memo3->clear();
+  introPanel_->hide();
+  continueButton_->hide();
+  personsButton_->show();
+  resultList_->clear();
   state_ = State::loading;
   if (!chooseAndLoad()) return;
   orb_ = kOrbAfterLoad;
-  Panel2->setText(toQString(headerLine(*record_)));
+  topBar_->setText(toQString(headerLine(*record_)));
   openOrbEntry([this] { showContentOverview(); });
 }
 
@@ -193,14 +194,14 @@ void TForm1::weiter() {
 // can pick another, and so does the answer No to loading a file that holds
 // no transit data; a cancelled dialog or a file without a usable record
 // ends the program.
-bool TForm1::chooseAndLoad() {
+bool MainWindow::chooseAndLoad() {
   for (;;) {
     const std::optional<std::string> chosen =
         madeFile_ ? std::exchange(madeFile_, std::nullopt)
                   : platform_.chooseFile(this, folders_.transit, {});
     if (!chosen) {
       platform_.showInformation(this, std::string(kNoFileMessage));
-      beenden();
+      quit();
       return false;
     }
     LoadResult loaded = loadTransitFile(*chosen);
@@ -215,7 +216,7 @@ bool TForm1::chooseAndLoad() {
     const LoadFailure& failure = std::get<LoadFailure>(loaded);
     platform_.showError(this, failure.message);
     if (failure.kind == LoadFailure::Kind::unreadable) {
-      beenden();
+      quit();
       return false;
     }
   }
@@ -223,18 +224,18 @@ bool TForm1::chooseAndLoad() {
 
 // The window of a new transit file; a file made there and to be loaded
 // takes the usual road, as if chosen in the file dialog.
-void TForm1::NewTransitButtonClick() { newTransitForm().openEntry(); }
+void MainWindow::newTransitClicked() { newTransitForm().openEntry(); }
 
-NewTransitForm& TForm1::newTransitForm() {
+NewTransitForm& MainWindow::newTransitForm() {
   if (!newTransitForm_) {
     newTransitForm_ = new NewTransitForm(platform_, folders_.transit, this);
     newTransitForm_->useArchive(archiveFile());
-    connect(newTransitForm_, &NewTransitForm::made, this, &TForm1::loadMadeFile);
+    connect(newTransitForm_, &NewTransitForm::made, this, &MainWindow::loadMadeFile);
   }
   return *newTransitForm_;
 }
 
-const std::filesystem::path& TForm1::archiveFile() {
+const std::filesystem::path& MainWindow::archiveFile() {
   if (!archiveFile_) {
     const archive::ArchiveChoice chosen = archive::archiveAfterMove(
         archive::archiveFileIn(folders_.program), archive::archiveFileIn(folders_.data));
@@ -247,20 +248,20 @@ const std::filesystem::path& TForm1::archiveFile() {
 // The persons archive; its "Transit-Datei …" opens the window of a new
 // transit file with the person's birth data, its "Zeitleiste …" the calendar
 // window for the person's timeline.
-void TForm1::PersonsButtonClick() {
+void MainWindow::personsClicked() {
   if (!persons_) {
     persons_ = new PersonsWindow(platform_, archiveFile(), folders_.program, this);
     connect(persons_, &PersonsWindow::transitFileRequested, this,
             [this](const archive::Person& person) {
               newTransitForm().openForPerson(archive::birthEntry(person), person.place);
             });
-    connect(persons_, &PersonsWindow::timelineRequested, this, &TForm1::openTimeline);
+    connect(persons_, &PersonsWindow::timelineRequested, this, &MainWindow::openTimeline);
   }
   persons_->openWindow();
 }
 
 // A person whose place is unchecked has no timeline; the message says why.
-void TForm1::openTimeline(const archive::Person& person) {
+void MainWindow::openTimeline(const archive::Person& person) {
   const auto birth = archive::birthDataOf(person);
   if (const Rejection* refused = rejection(birth)) {
     platform_.showError(persons_, refused->message);
@@ -271,7 +272,7 @@ void TForm1::openTimeline(const archive::Person& person) {
   calendarWindow().openFor(std::get<chart::BirthData>(birth), note);
 }
 
-CalendarWindow& TForm1::calendarWindow() {
+CalendarWindow& MainWindow::calendarWindow() {
   if (!calendar_) {
     calendar_ = new CalendarWindow(
         platform_, this,
@@ -284,37 +285,38 @@ CalendarWindow& TForm1::calendarWindow() {
   return *calendar_;
 }
 
-void TForm1::loadMadeFile(const QString& path, bool load) {
+void MainWindow::loadMadeFile(const QString& path, bool load) {
   if (!load) return;
   madeFile_ = toUtf8(path);
-  weiter();
+  startLoad();
 }
 
-void TForm1::openOrbEntry(std::function<void()> afterwards) {
+void MainWindow::openOrbEntry(std::function<void()> afterwards) {
   connect(
-      form2_, &QDialog::finished, this,
+      orbDialog_, &QDialog::finished, this,
       [this, afterwards = std::move(afterwards)] {
-        orb_ = form2_->orb();
-        Label7->setText(toQString(orbLabelText(orb_)));
+        orb_ = orbDialog_->orb();
+        orbLabel_->setText(toQString(orbLabelText(orb_)));
         if (dial_ && dial_->isVisible()) dial_->setOrb(orb_);
         if (afterwards) afterwards();
       },
       Qt::SingleShotConnection);
-  form2_->openEntry(orb_);
+  orbDialog_->openEntry(orb_);
 }
 
-void TForm1::showContentOverview() {
-  connect(form4_, &QDialog::finished, this, &TForm1::zeigen, Qt::SingleShotConnection);
-  form4_->showOverview(vier_summen(*record_, orb_));
+void MainWindow::showContentOverview() {
+  connect(contentOverview_, &QDialog::finished, this, &MainWindow::showAxisOverview,
+          Qt::SingleShotConnection);
+  contentOverview_->showOverview(vier_summen(*record_, orb_));
 }
 
-void TForm1::zeigen() {
+void MainWindow::showAxisOverview() {
   AxisOverview overview = axisOverview(*record_, orb_);
   const std::array<QLabel*, kAxisLabelCount> labels = axisLabels();
   for (std::size_t i = 0; i < labels.size(); ++i) labels[i]->setText(toQString(overview.labels[i]));
   setListHeading(overview.heading);
-  Memo3->setLines(std::move(overview.lines));
-  Memo3->showFromTop();
+  resultList_->setLines(std::move(overview.lines));
+  resultList_->showFromTop();
   platform_.showInformation(this, std::string(kSearchesReadyMessage));
   setCommandButtonsEnabled(true);
   state_ = State::ready;
@@ -322,37 +324,37 @@ void TForm1::zeigen() {
 
 // ---- Command buttons -----------------------------------------------------
 
-void TForm1::Button4Click() {
+void MainWindow::restartClicked() {
   const QString blank = QStringLiteral(" ");
   setListHeading(" ");
-  Label9->setText(blank);
+  freeAxisPrompt_->setText(blank);
   for (QLabel* axis : axisLabels()) axis->setText(blank);
   setCommandButtonsEnabled(false);
   hideEntryControls();
   if (dial_) dial_->close();
-  Memo3->clear();
+  resultList_->clear();
   offerStart();
 }
 
 // The choice of the start once more: "Weiter" to a file, or a new transit
 // file. The introduction stays as it was.
-void TForm1::offerStart() {
+void MainWindow::offerStart() {
   state_ = State::initial;
-  Panel5->show();
-  Button2->show();
+  introPanel_->show();
+  continueButton_->show();
   activateWindow();
-  Button2->setFocus(Qt::OtherFocusReason);
+  continueButton_->setFocus(Qt::OtherFocusReason);
 }
 
-void TForm1::Button6Click() { printLines(this, Memo3->lines()); }
+void MainWindow::printListClicked() { printLines(this, resultList_->lines()); }
 
-void TForm1::Button7Click() { saveLines(this, Memo3->lines()); }
+void MainWindow::saveListClicked() { saveLines(this, resultList_->lines()); }
 
-void TForm1::SavePdfButtonClick() { savePdfOf(this, Memo3->lines()); }
+void MainWindow::savePdfOfListClicked() { savePdfOf(this, resultList_->lines()); }
 
-void TForm1::Button12Click() { form3_->showHelp(); }
+void MainWindow::panelHelpClicked() { panelHelp_->showHelp(); }
 
-void TForm1::Button15Click() {
+void MainWindow::dialClicked() {
   if (!record_) return;
   if (!dial_) dial_ = new DialWindow(platform_, this);
   dial_->showDial(*record_, orb_, savedWorkingFolder_);
@@ -360,7 +362,7 @@ void TForm1::Button15Click() {
 
 // The calendar's lines go into the result list like those of any search;
 // until they come (a closed calendar brings none) everything stays as it is.
-void TForm1::Button16Click() {
+void MainWindow::calendarClicked() {
   if (!record_) return;
   calendarWindow().openFor(*record_);
 }
@@ -368,12 +370,12 @@ void TForm1::Button16Click() {
 // The orb can be changed at any time once a file is loaded; what is already
 // shown stays as it is. Before the first load the label is empty, and a
 // click on it opens nothing: the load asks for the orb anyway.
-void TForm1::Label7Click() {
-  if (!record_ || state_ == State::ended || form2_->isVisible()) return;
+void MainWindow::orbLabelClicked() {
+  if (!record_ || state_ == State::ended || orbDialog_->isVisible()) return;
   openOrbEntry({});
 }
 
-void TForm1::printLines(QWidget* parent, const ResultText& lines) {
+void MainWindow::printLines(QWidget* parent, const ResultText& lines) {
   if (!record_) return;
   QPrinter printer;
   presetPageOrientation(printer, *record_, lines);
@@ -385,7 +387,7 @@ void TForm1::printLines(QWidget* parent, const ResultText& lines) {
 
 // The pages the print gives, in the orientation it would be preset to, as a
 // PDF file beside the saved result lists.
-void TForm1::savePdfOf(QWidget* parent, const ResultText& lines) {
+void MainWindow::savePdfOf(QWidget* parent, const ResultText& lines) {
   if (!record_) return;
   const QPageLayout layout = printoutPageLayout(
       pageOrientationFor(printoutPageLayout(), kPrintoutResolution, *record_, lines));
@@ -396,7 +398,7 @@ void TForm1::savePdfOf(QWidget* parent, const ResultText& lines) {
 
 // Result files go into the folder that was current at the start, which also
 // stays the working folder afterwards.
-void TForm1::saveLines(QWidget* parent, const ResultText& lines) {
+void MainWindow::saveLines(QWidget* parent, const ResultText& lines) {
   if (!record_) return;
   std::error_code ignored;  // a missing folder is reported by the save itself
   std::filesystem::current_path(savedWorkingFolder_, ignored);
@@ -415,11 +417,11 @@ void TForm1::saveLines(QWidget* parent, const ResultText& lines) {
 // scrolls only where the area is narrower than the design or lower than the
 // content's smallest height; a scroll bar for one direction takes its room
 // from the other. Larger screens change nothing.
-void TForm1::fitToScreen() {
+void MainWindow::fitToScreen() {
   fitOnScreen(*this, [this](QSize room) {
-    const QSize smallest = ScrollBox1->widget()->minimumSize();
+    const QSize smallest = scrollArea_->widget()->minimumSize();
     QSize fitted = size();
-    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ScrollBox1);
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrollArea_);
     if (smallest.height() > room.height()) fitted.rwidth() += bar;
     if (smallest.width() > room.width()) fitted.rheight() += bar;
     return fitted;
@@ -429,34 +431,36 @@ void TForm1::fitToScreen() {
 // ---- Groups of controls --------------------------------------------------
 
 // The order in which they are enabled when a load is done.
-std::vector<QPushButton*> TForm1::commandButtons() const {
-  return {Button1,  Button3, Button4, Button5,  Button10, Button13,
-          Button14, Button6, Button7, Button15, Button16, SavePdfButton};
+std::vector<QPushButton*> MainWindow::commandButtons() const {
+  return {correspondingButton_, freeAxisButton_,    restartButton_,      magicSquareButton_,
+          axisSearchButton_,    angleSearchButton_, tripleSearchButton_, printButton_,
+          saveButton_,          dialButton_,        calendarButton_,     savePdfButton_};
 }
 
-std::vector<QWidget*> TForm1::entryControls() const {
-  return {Panel4, Label16, Label17, Edit2,   Edit3,  Edit4,   Edit5,   Edit6, Label23,
-          Edit8,  Memo1,   Label18, Label11, Label9, Label15, Label22, Edit1, Edit7};
+std::vector<QWidget*> MainWindow::entryControls() const {
+  return {variantPanel_,      degreesCaption_,    minutesCaption_,  axisSearchField_,
+          degreesField_,      minutesField_,      factorField_,     equationField_,
+          equationPrompt_,    magicVariantField_, magicSquareView_, factorCaption_,
+          axisSearchCaption_, freeAxisPrompt_,    freeAxisExample_, magicVariantPrompt_,
+          freeAxisField_,     quadroField_};
 }
 
 // Left to right, in the order of the overview's axis labels.
-std::array<QLabel*, kAxisLabelCount> TForm1::axisLabels() const {
-  return {Label20, Label21, Label1, Label2, Label8, Label10, Label12, Label13, Label14, Label19};
-}
+std::array<QLabel*, kAxisLabelCount> MainWindow::axisLabels() const { return axisLabels_; }
 
-void TForm1::setCommandButtonsEnabled(bool enabled) {
+void MainWindow::setCommandButtonsEnabled(bool enabled) {
   for (QPushButton* command : commandButtons()) command->setEnabled(enabled);
 }
 
 // Leaving option 6 uncovers the result list: its heading and its print and
 // save buttons come back with it.
-void TForm1::hideEntryControls() {
-  const bool magicSquareShown = !Memo1->isHidden();
+void MainWindow::hideEntryControls() {
+  const bool magicSquareShown = !magicSquareView_->isHidden();
   for (QWidget* control : entryControls()) control->hide();
   if (!magicSquareShown) return;
-  Label3->setText(listHeading_);
-  Button6->show();
-  Button7->show();
+  listHeadingLabel_->setText(listHeading_);
+  printButton_->show();
+  saveButton_->show();
 }
 
 }  // namespace kelvaro::ui

@@ -14,16 +14,16 @@ class QPushButton;
 
 namespace kelvaro::ui {
 
-// TForm4, the content overview: the sums in several axes and their count
+// ContentOverviewWindow, the content overview: the sums in several axes and their count
 // grid, shown modally without blocking after the orb entry of every load.
 // "Weiter zur Suche" closes it with OK; printing and saving its text are
 // done by the main window, which holds the record (printClicked,
 // saveClicked, savePdfClicked).
-class TForm4 : public QDialog {
+class ContentOverviewWindow : public QDialog {
   Q_OBJECT
 
  public:
-  TForm4();
+  ContentOverviewWindow();
 
   // How long after the window came up a key press counts as typed ahead
   // for an earlier window, and is dropped.
@@ -45,12 +45,12 @@ class TForm4 : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QPlainTextEdit* Memo1;
-  QPushButton* Button1;        // "Weiter zur Suche"
-  QPushButton* Button2;        // "Drucken"
-  QPushButton* Button3;        // "Speichern"
-  QPushButton* SavePdfButton;  // "Als PDF speichern …"
-  QElapsedTimer shown_;        // since the window came up
+  QPlainTextEdit* text_;
+  QPushButton* continueButton_;  // "Weiter zur Suche"
+  QPushButton* printButton_;     // "Drucken"
+  QPushButton* saveButton_;      // "Speichern"
+  QPushButton* savePdfButton_;   // "Als PDF speichern …"
+  QElapsedTimer shown_;          // since the window came up
 };
 
 }  // namespace kelvaro::ui

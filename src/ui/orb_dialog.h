@@ -10,16 +10,16 @@ namespace kelvaro::ui {
 
 class Platform;
 
-// TForm2, the orb entry: whole degrees and minutes of the orb in two fields,
+// OrbDialog, the orb entry: whole degrees and minutes of the orb in two fields,
 // checked when the minutes are left (by their second digit, Enter, Tab or a
 // click) or by "OK".
 // It is shown modally without blocking (open(), then QDialog::finished), and
 // however it closes it reports Accepted; orb() then holds the orb it leaves.
-class TForm2 : public QDialog {
+class OrbDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TForm2(Platform& platform);
+  explicit OrbDialog(Platform& platform);
 
   // Shows the entry for `orb`: the degrees field gets Trunc(orb), the minutes
   // field the rounded minutes, and the degrees field the focus.
@@ -35,11 +35,11 @@ class TForm2 : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void Edit1Change();
-  void Edit2Change();
-  void Edit1Enter();
-  void Edit2Enter();
-  void Edit2Exit();
+  void degreesEdited();
+  void minutesEdited();
+  void degreesReturnPressed();
+  void minutesReturnPressed();
+  void checkOrb();
 
   Platform& platform_;
   double orb_ = 0;
@@ -47,11 +47,11 @@ class TForm2 : public QDialog {
   bool closing_ = false;
   bool selectOnActivation_ = false;  // the entry has just opened and is not active yet
 
-  QLineEdit* Edit1;      // degrees, one character
-  QLineEdit* Edit2;      // minutes, two characters
-  QLabel* Label1;        // "Grad"
-  QLabel* Label2;        // "Minuten"
-  QPushButton* Button1;  // "OK"
+  QLineEdit* degreesField_;  // degrees, one character
+  QLineEdit* minutesField_;  // minutes, two characters
+  QLabel* degreesCaption_;   // "Grad"
+  QLabel* minutesCaption_;   // "Minuten"
+  QPushButton* okButton_;    // "OK"
 };
 
 }  // namespace kelvaro::ui
