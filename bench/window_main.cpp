@@ -46,11 +46,11 @@
 #include "tests/support/birth_data.h"
 #include "timing/calendar_entry.h"
 #include "timing/ephemeris_layout.h"
-#include "ui/dial_disc.h"
-#include "ui/dial_window.h"
-#include "ui/offscreen_screen.h"
+#include "ui/platform/offscreen_screen.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
+#include "ui/widgets/dial_disc.h"
+#include "ui/windows/dial_window.h"
 
 namespace kelvaro::bench {
 namespace {

@@ -48,7 +48,7 @@ function(kelvaro_qtest name)
   target_compile_options(${name} PRIVATE ${KELVARO_WARNINGS})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} Qt6::Test)
   # Under Wine in the build folder, where the offscreen screen's file goes
-  # (see ui/offscreen_screen.h).
+  # (see ui/platform/offscreen_screen.h).
   if(WIN32)
     set(folder ${CMAKE_BINARY_DIR})
   else()

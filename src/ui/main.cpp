@@ -10,12 +10,12 @@
 #include <QIcon>
 
 #include "core/version.h"
-#include "ui/ephemeris_command.h"
-#include "ui/first_start.h"
-#include "ui/german_locale.h"
-#include "ui/program.h"
-#include "ui/qt_platform.h"
-#include "ui/sheet_command.h"
+#include "offscreen/ephemeris_command.h"
+#include "offscreen/sheet_command.h"
+#include "ui/platform/first_start.h"
+#include "ui/platform/german_locale.h"
+#include "ui/platform/qt_platform.h"
+#include "ui/windows/program.h"
 
 int main(int argc, char** argv) {
   if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
@@ -23,12 +23,12 @@ int main(int argc, char** argv) {
     return 0;
   }
   // kelvaro --sheet …: the dial sheet without a window.
-  if (kelvaro::ui::asksForSheet(std::vector<std::string>(argv + 1, argv + argc))) {
-    return kelvaro::ui::runSheetProgram(argc, argv);
+  if (kelvaro::offscreen::asksForSheet(std::vector<std::string>(argv + 1, argv + argc))) {
+    return kelvaro::offscreen::runSheetProgram(argc, argv);
   }
   // kelvaro --ephemeris …: a person's graphic ephemeris without a window.
-  if (kelvaro::ui::asksForEphemeris(std::vector<std::string>(argv + 1, argv + argc))) {
-    return kelvaro::ui::runEphemerisProgram(argc, argv);
+  if (kelvaro::offscreen::asksForEphemeris(std::vector<std::string>(argv + 1, argv + argc))) {
+    return kelvaro::offscreen::runEphemerisProgram(argc, argv);
   }
   // The program speaks German, Qt's own dialogs too.
   kelvaro::ui::GermanLocale german;

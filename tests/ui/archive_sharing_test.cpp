@@ -12,14 +12,14 @@
 #include "archive/archive.h"
 #include "core/text_encoding.h"
 #include "support/run_process.h"
-#include "ui/person_form.h"
-#include "ui/persons_window.h"
-#include "ui/qt_platform.h"
+#include "ui/platform/qt_platform.h"
 #include "ui/support/file_dialog_answers.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
 #include "ui/support/ui_test_case.h"
+#include "ui/windows/person_form.h"
+#include "ui/windows/persons_window.h"
 
 namespace kelvaro::testing {
 namespace {

@@ -31,7 +31,7 @@
 #include "ui/support/ui_run.h"
 #include "ui/support/ui_test_case.h"
 #include "ui/support/watchdog.h"
-#include "ui/text_view.h"
+#include "ui/widgets/text_view.h"
 
 namespace kelvaro::testing {
 namespace {

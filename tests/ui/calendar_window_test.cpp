@@ -20,12 +20,12 @@
 #include "loading/transit_file.h"
 #include "output/result_file.h"
 #include "timing/transit_calendar.h"
-#include "ui/calendar_window.h"
+#include "ui/help/window_help.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
 #include "ui/support/ui_test_case.h"
-#include "ui/window_help.h"
+#include "ui/windows/calendar_window.h"
 
 namespace kelvaro::testing {
 

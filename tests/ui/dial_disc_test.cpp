@@ -7,8 +7,8 @@
 #include <QWindow>
 #include <QtTest>
 
-#include "ui/dial_disc.h"
 #include "ui/support/watchdog.h"
+#include "ui/widgets/dial_disc.h"
 
 namespace kelvaro::testing {
 

@@ -21,14 +21,14 @@
 #include "search/angle_search.h"
 #include "search/dial_pointer.h"
 #include "support/named_factors.h"
-#include "ui/dial_disc.h"
-#include "ui/dial_window.h"
-#include "ui/line_view.h"
+#include "ui/help/window_help.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
 #include "ui/support/ui_test_case.h"
-#include "ui/window_help.h"
+#include "ui/widgets/dial_disc.h"
+#include "ui/widgets/line_view.h"
+#include "ui/windows/dial_window.h"
 
 namespace kelvaro::testing {
 namespace {

@@ -11,15 +11,15 @@
 
 #include "core/text_encoding.h"
 #include "support/birth_data.h"
-#include "ui/calendar_window.h"
-#include "ui/ephemeris_canvas.h"
-#include "ui/ephemeris_window.h"
-#include "ui/line_view.h"
+#include "ui/help/window_help.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
 #include "ui/support/ui_test_case.h"
-#include "ui/window_help.h"
+#include "ui/widgets/ephemeris_canvas.h"
+#include "ui/widgets/line_view.h"
+#include "ui/windows/calendar_window.h"
+#include "ui/windows/ephemeris_window.h"
 
 namespace kelvaro::testing {
 

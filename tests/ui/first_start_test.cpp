@@ -4,7 +4,7 @@
 #include <QTest>
 
 #include "support/temp_dir.h"
-#include "ui/first_start.h"
+#include "ui/platform/first_start.h"
 
 namespace kelvaro::testing {
 namespace {

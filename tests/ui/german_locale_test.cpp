@@ -9,7 +9,7 @@
 #include <QTreeView>
 
 #include "support/temp_dir.h"
-#include "ui/german_locale.h"
+#include "ui/platform/german_locale.h"
 #include "ui/support/ui_test_case.h"
 
 namespace kelvaro::testing {

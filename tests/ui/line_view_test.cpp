@@ -7,10 +7,10 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 
-#include "ui/line_view.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_test_case.h"
+#include "ui/widgets/line_view.h"
 
 namespace kelvaro::testing {
 

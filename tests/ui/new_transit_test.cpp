@@ -15,12 +15,12 @@
 #include "chart/time_zone.h"
 #include "core/text_encoding.h"
 #include "core/transit_record.h"
-#include "ui/new_transit_form.h"
+#include "ui/help/window_help.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
 #include "ui/support/ui_test_case.h"
-#include "ui/window_help.h"
+#include "ui/windows/new_transit_form.h"
 
 namespace kelvaro::testing {
 namespace {

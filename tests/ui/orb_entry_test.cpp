@@ -7,11 +7,11 @@
 #include <QSignalSpy>
 
 #include "loading/orb_entry.h"
-#include "ui/orb_dialog.h"
-#include "ui/scripted_platform.h"
+#include "ui/platform/scripted_platform.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/watchdog.h"
+#include "ui/windows/orb_dialog.h"
 
 namespace kelvaro::testing {
 namespace {

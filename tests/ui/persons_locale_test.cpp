@@ -9,11 +9,11 @@
 #include "archive/aaf_reader.h"
 #include "archive/archive.h"
 #include "output/print_support.h"
-#include "ui/german_locale.h"
-#include "ui/offscreen_screen.h"
-#include "ui/persons_window.h"
+#include "ui/platform/german_locale.h"
+#include "ui/platform/offscreen_screen.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_test_case.h"
+#include "ui/windows/persons_window.h"
 
 namespace kelvaro::testing {
 

@@ -12,7 +12,7 @@
 #include "archive/archive.h"
 #include "core/text_encoding.h"
 #include "support/temp_dir.h"
-#include "ui/qt_platform.h"
+#include "ui/platform/qt_platform.h"
 #include "ui/support/file_dialog_answers.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/watchdog.h"

@@ -29,13 +29,13 @@
 #include "search/quadro_search.h"
 #include "search/search_angle.h"
 #include "search/triple_search.h"
-#include "ui/line_view.h"
-#include "ui/option_captions.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
 #include "ui/support/ui_test_case.h"
 #include "ui/support/watchdog.h"
+#include "ui/widgets/line_view.h"
+#include "ui/widgets/option_captions.h"
 
 Q_DECLARE_METATYPE(std::string)
 

@@ -6,11 +6,11 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
-#include "ui/dial_window.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
 #include "ui/support/ui_test_case.h"
+#include "ui/windows/dial_window.h"
 
 namespace kelvaro::testing {
 

@@ -17,12 +17,12 @@
 #include "support/birth_data.h"
 #include "timing/calendar_entry.h"
 #include "timing/timeline.h"
-#include "ui/calendar_window.h"
+#include "ui/platform/timeline_choices.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
 #include "ui/support/ui_test_case.h"
-#include "ui/timeline_choices.h"
+#include "ui/windows/calendar_window.h"
 
 namespace kelvaro::testing {
 

@@ -4,10 +4,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/help/window_help.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_test_case.h"
-#include "ui/window_help.h"
 
 namespace kelvaro::testing {
 

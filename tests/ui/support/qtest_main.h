@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "ui/offscreen_screen.h"
+#include "ui/platform/offscreen_screen.h"
 
 // The main() of a window test: no display needed, never a native dialog,
 // one offscreen screen of width × height, and the settings the program

@@ -11,9 +11,9 @@
 #include <QWidget>
 #include <QtTest>
 
-#include "ui/line_view.h"
-#include "ui/scripted_platform.h"
-#include "ui/text_view.h"
+#include "ui/platform/scripted_platform.h"
+#include "ui/widgets/line_view.h"
+#include "ui/widgets/text_view.h"
 
 // Readable failure messages for the values the window tests compare.
 namespace QTest {

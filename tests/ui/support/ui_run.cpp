@@ -4,8 +4,8 @@
 #include <fstream>
 
 #include "core/text_encoding.h"
+#include "ui/platform/user_settings.h"
 #include "ui/support/ui_helpers.h"
-#include "ui/user_settings.h"
 
 namespace kelvaro::testing {
 

@@ -8,8 +8,8 @@
 #include <QString>
 
 #include "support/temp_dir.h"
-#include "ui/program.h"
-#include "ui/scripted_platform.h"
+#include "ui/platform/scripted_platform.h"
+#include "ui/windows/program.h"
 
 namespace kelvaro::testing {
 

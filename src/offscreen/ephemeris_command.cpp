@@ -1,0 +1,122 @@
+#include "offscreen/ephemeris_command.h"
+
+#include <algorithm>
+
+#include "archive/archive.h"
+#include "archive/archive_location.h"
+#include "archive/person_birth.h"
+#include "cli/option_words.h"
+#include "cli/terminal_message.h"
+#include "cli/timeline_options.h"
+#include "core/text_encoding.h"
+#include "offscreen/offscreen_command.h"
+#include "output/ephemeris_sheet.h"
+#include "output/free_file_name.h"
+#include "output/page_file.h"
+#include "timing/ephemeris_layout.h"
+
+namespace kelvaro::offscreen {
+namespace {
+
+constexpr int kExitDone = 0;
+constexpr int kExitUsage = 1;
+constexpr int kExitRefused = 2;
+
+constexpr std::string_view kUsage =
+    "Aufruf: kelvaro --ephemeris AUSGABE --person NUMMER [--archive DATEI]\n"
+    "        --from=TT.MM.JJJJ --to=TT.MM.JJJJ [--movers=S,P,T] [--bodies=…] [--with=…]\n"
+    "        [--points=factors|midpoints|all] [--zone=ZONE] [--orb=G:MM]\n"
+    "Schreibt die grafische Ephemeride einer Person aus dem Personenarchiv als\n"
+    "AUSGABE (.pdf, .png oder .svg). Vorgaben: S, P und T; die Radixpunkte und\n"
+    "Halbsummen mit MC, SO, AS oder MO; die Zone der Geburt. Ein Orbis steht\n"
+    "im Kopf des Blatts (er gilt für S und P).\n";
+
+// Messages may quote any argument: what is no UTF-8 shows as replacement
+// characters.
+void tell(std::ostream& err, std::string_view message) {
+  err << "kelvaro --ephemeris: " << cli::terminalMessage(message) << '\n';
+}
+
+int wrongUsage(std::ostream& err, std::string_view message) {
+  tell(err, message);
+  err << kUsage;
+  return kExitUsage;
+}
+
+int refuse(std::ostream& err, std::string_view message) {
+  tell(err, message);
+  return kExitRefused;
+}
+
+// What OUT is to hold, or why the options ask for nothing valid. A birth
+// time nobody knows is noon, with the note of the timeline on `err`; a note
+// about the archive itself (it has moved) goes there too.
+Checked<Printout> ephemerisOf(const cli::OptionWords& words, std::ostream& err) {
+  std::filesystem::path archiveFile;
+  if (words.has("archive")) {
+    archiveFile = pathFromUtf8(words.value("archive"));
+  } else {
+    const archive::ArchiveChoice chosen = archive::defaultArchive();
+    if (!chosen.note.empty()) err << "kelvaro --ephemeris: " << chosen.note << '\n';
+    archiveFile = chosen.file;
+  }
+  auto person = archive::findPerson(words.value("person"), archiveFile);
+  if (const Rejection* refused = rejection(person)) return *refused;
+  const archive::Person& found = std::get<archive::Person>(person);
+  auto birth = archive::birthDataOf(found);
+  if (const Rejection* refused = rejection(birth)) return *refused;
+  const chart::BirthData& born = std::get<chart::BirthData>(birth);
+  auto request = cli::timelineRequestOf(words, born, timing::kEphemerisDefaultWith);
+  if (const Rejection* refused = rejection(request)) return *refused;
+  const timing::CalendarRequest& asked = std::get<timing::CalendarRequest>(request);
+  if (archive::birthTimeUnknown(found)) tell(err, archive::noonNote(found, "die Ephemeride"));
+  const auto timeline = timing::timeline(born, asked);
+  return ephemerisPrintout(ephemerisSheetContent(born, found.place, asked, *timeline));
+}
+
+}  // namespace
+
+bool asksForEphemeris(const std::vector<std::string>& arguments) {
+  return cli::namesOption(arguments, "ephemeris");
+}
+
+int runEphemeris(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+  if (std::find(arguments.begin(), arguments.end(), "--help") != arguments.end()) {
+    out << kUsage;
+    return kExitDone;
+  }
+  const auto read =
+      cli::readOptionWords(arguments, {"ephemeris", "person", "archive", "from", "to", "movers",
+                                       "bodies", "with", "zone", "points", "orb"});
+  if (const Rejection* refused = rejection(read)) return wrongUsage(err, refused->message);
+  const cli::OptionWords* words = &std::get<cli::OptionWords>(read);
+  if (!words->positionals.empty()) {
+    return wrongUsage(err, "Unerwartete Angabe \"" + showableUtf8(words->positionals.front()) +
+                               "\" (Optionen beginnen mit --).");
+  }
+  for (const char* required : {"ephemeris", "person", "from", "to"}) {
+    if (!words->has(required))
+      return wrongUsage(err, std::string("Die Angabe --") + required + " fehlt.");
+  }
+  const std::string outName = words->value("ephemeris");
+  const std::filesystem::path target = pathFromUtf8(outName);
+  const std::optional<PageFormat> format = pageFormatOf(target);
+  if (!format) {
+    return refuse(err, "Unbekanntes Format »" + outName + "«: erlaubt sind .pdf, .svg und .png.");
+  }
+  Checked<Printout> printout = ephemerisOf(*words, err);
+  if (const Rejection* refused = rejection(printout)) return refuse(err, refused->message);
+  const Checked<std::string> bytes =
+      printoutFile(std::get<Printout>(printout), *format, ephemerisPageLayout());
+  if (const Rejection* failure = rejection(bytes)) return refuse(err, failure->message);
+  const Checked<std::string> written = writeNewPageFile(target, std::get<std::string>(bytes));
+  if (const Rejection* failure = rejection(written)) return refuse(err, failure->message);
+  if (std::get<std::string>(written) != outName) {
+    tell(err, takenNameNote(outName, std::get<std::string>(written)));
+  }
+  return kExitDone;
+}
+
+int runEphemerisProgram(int argc, char** argv) { return runOffscreen(argc, argv, &runEphemeris); }
+
+}  // namespace kelvaro::offscreen

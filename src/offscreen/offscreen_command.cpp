@@ -1,0 +1,25 @@
+#include "offscreen/offscreen_command.h"
+
+#include <iostream>
+
+#include <QGuiApplication>
+
+#include "cli/standard_streams.h"
+
+namespace kelvaro::offscreen {
+namespace {
+
+// Qt's notes are in English and about the desktop it does not use here.
+void ignoreQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+}  // namespace
+
+int runOffscreen(int argc, char** argv, OffscreenCommand command) {
+  const std::vector<std::string> arguments = cli::utf8Arguments(argc, argv);
+  qInstallMessageHandler(&ignoreQtMessages);
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  return command(arguments, std::cout, std::cerr);
+}
+
+}  // namespace kelvaro::offscreen

@@ -1,0 +1,172 @@
+#include "offscreen/sheet_command.h"
+
+#include <array>
+#include <cmath>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <variant>
+
+#include <CLI/CLI.hpp>
+
+#include "cli/option_words.h"
+#include "cli/parser_texts.h"
+#include "cli/terminal_message.h"
+#include "core/std_ho.h"
+#include "core/text_encoding.h"
+#include "loading/axis_overview.h"
+#include "loading/content_overview.h"
+#include "loading/orb_entry.h"
+#include "loading/position_check.h"
+#include "loading/transit_file.h"
+#include "offscreen/offscreen_command.h"
+#include "output/dial_sheet.h"
+#include "output/free_file_name.h"
+#include "output/line_pages.h"
+#include "output/output_lines.h"
+#include "output/page_file.h"
+#include "search/search_angle.h"
+
+namespace kelvaro::offscreen {
+namespace {
+
+constexpr int kExitDone = 0;
+constexpr int kExitUsage = 1;
+constexpr int kExitRefused = 2;
+
+struct SheetLine {
+  std::string out;
+  std::string orb = "1:12";
+  std::string pointer = "0:00";
+  std::string rings = "rpst";
+  std::string file;
+};
+
+void declare(CLI::App& app, SheetLine& line) {
+  app.allow_windows_style_options(false);
+  cli::useGermanTexts(app);
+  app.add_option("--sheet", line.out,
+                 "das Blatt in AUSGABE schreiben: .pdf mit Inhalts- und Achsenübersicht, "
+                 ".svg oder .png nur das Blatt")
+      ->option_text("AUSGABE")
+      ->required();
+  app.add_option("--orb", line.orb, "der Orbis als G:MM (Vorgabe 1:12)")->option_text("G:MM");
+  app.add_option("--pointer", line.pointer, "der Zeiger als G:MM, 0:00 bis 22:29 (Vorgabe 0:00)")
+      ->option_text("G:MM");
+  app.add_option("--rings", line.rings, "die gezeigten Ringe, Buchstaben aus rpst (Vorgabe rpst)")
+      ->option_text("RINGE");
+  app.add_option("DATEI", line.file, "die Transit-Datei")->required();
+}
+
+// The pointer in minutes from "D:MM", checked as the angle of option 3 and
+// on the dial, which measures 22°30': from 0:00 to 22:29.
+std::optional<int> parsePointer(std::string_view text) {
+  const std::size_t colon = text.find(':');
+  if (colon == std::string_view::npos) return std::nullopt;
+  const SearchAngleCheck check = checkSearchAngle(text.substr(0, colon), text.substr(colon + 1));
+  if (!check.valid) return std::nullopt;
+  const int minutes = static_cast<int>(std::lround(check.angle * 60));
+  if (minutes >= kLastDialMinute) return std::nullopt;
+  return minutes;
+}
+
+// The rings named by their letters, each at most once, at least one.
+std::optional<std::array<bool, 4>> parseRings(std::string_view text) {
+  std::array<bool, 4> shown{};
+  for (const char letter : text) {
+    const auto variant = variantFromLetter(static_cast<unsigned char>(letter));
+    if (!variant || shown[static_cast<std::size_t>(variantIndex(*variant))]) return std::nullopt;
+    shown[static_cast<std::size_t>(variantIndex(*variant))] = true;
+  }
+  if (text.empty()) return std::nullopt;
+  return shown;
+}
+
+std::unique_ptr<PageSource> printedList(const ResultText& lines) {
+  return std::make_unique<LinePages>(printedBodyLines(lines));
+}
+
+void tell(std::ostream& err, std::string_view message) {
+  err << "kelvaro --sheet: " << cli::terminalMessage(message) << '\n';
+}
+
+// Messages use "\r" for their line breaks, and may quote any argument: the
+// terminal gets "\n" and replacement characters for what is no UTF-8.
+int refuse(std::ostream& err, std::string_view message) {
+  tell(err, message);
+  return kExitRefused;
+}
+
+// What OUT is to hold, or the message why the line asks for nothing valid.
+// A file with positions off the circle is drawn all the same, with the
+// warning kelvaro-cli gives.
+Checked<Printout> sheetPrintout(const SheetLine& line, PageFormat format, std::ostream& err) {
+  const std::optional<double> orb = parseOrbText(line.orb);
+  if (!orb) return Rejection{orbTextRefusal(line.orb)};
+  const std::optional<int> pointer = parsePointer(line.pointer);
+  if (!pointer) {
+    return Rejection{"Ungültiger Zeiger »" + line.pointer +
+                     "«: erwartet G:MM auf der Scheibe von 22°30', also von 0:00 bis 22:29, "
+                     "zum Beispiel 7:30."};
+  }
+  const auto rings = parseRings(line.rings);
+  if (!rings) {
+    return Rejection{
+        "Ungültige Ringe »" + line.rings +
+        "«: erlaubt sind die Buchstaben r, p, s und t, jeder einmal, zum Beispiel rpst."};
+  }
+  LoadResult loaded = loadTransitFile(line.file);
+  if (const auto* failure = std::get_if<LoadFailure>(&loaded)) return Rejection{failure->message};
+  const TransitRecord& record = std::get<TransitRecord>(loaded);
+  if (hasPositionsOutsideCircle(record)) tell(err, outsidePositionsQuestion(line.file));
+
+  const bool alone = format != PageFormat::pdf;
+  Printout printout = dialSheetPrintout(dialSheetContent(record, *orb, *pointer, *rings), alone);
+  if (!alone) {
+    printout.add(printedList(vier_summen(record, *orb)));
+    printout.add(printedList(axisOverview(record, *orb).lines));
+  }
+  return printout;
+}
+
+}  // namespace
+
+bool asksForSheet(const std::vector<std::string>& arguments) {
+  return cli::namesOption(arguments, "sheet");
+}
+
+int runSheet(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+  CLI::App app{"kelvaro --sheet: das Blatt der Gradscheibe ohne Fenster schreiben."};
+  app.name("kelvaro");
+  SheetLine line;
+  declare(app, line);
+  try {
+    app.parse(std::vector<std::string>(arguments.rbegin(), arguments.rend()));
+  } catch (const CLI::ParseError& error) {
+    // Help goes to `out` as it is; usage errors may quote any argument.
+    std::ostringstream usage;
+    const int status = app.exit(error, out, usage);
+    err << cli::terminalMessage(usage.str());
+    return status == 0 ? kExitDone : kExitUsage;
+  }
+
+  const std::filesystem::path target = pathFromUtf8(line.out);
+  const std::optional<PageFormat> format = pageFormatOf(target);
+  if (!format) {
+    return refuse(err, "Unbekanntes Format »" + line.out + "«: erlaubt sind .pdf, .svg und .png.");
+  }
+  Checked<Printout> printout = sheetPrintout(line, *format, err);
+  if (const Rejection* refused = rejection(printout)) return refuse(err, refused->message);
+  const Checked<std::string> bytes = printoutFile(std::get<Printout>(printout), *format);
+  if (const Rejection* failure = rejection(bytes)) return refuse(err, failure->message);
+  const Checked<std::string> written = writeNewPageFile(target, std::get<std::string>(bytes));
+  if (const Rejection* failure = rejection(written)) return refuse(err, failure->message);
+  if (std::get<std::string>(written) != line.out) {
+    tell(err, takenNameNote(line.out, std::get<std::string>(written)));
+  }
+  return kExitDone;
+}
+
+int runSheetProgram(int argc, char** argv) { return runOffscreen(argc, argv, &runSheet); }
+
+}  // namespace kelvaro::offscreen

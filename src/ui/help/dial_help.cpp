@@ -1,0 +1,62 @@
+#include "ui/help/dial_help.h"
+
+#include "output/printout.h"
+
+namespace kelvaro::ui {
+
+std::vector<std::string> dialHelpParagraphs() {
+  return {
+      "Die Gradscheibe zeigt die geladene Transit-Datei auf der 22,5°-Scheibe: jeden Faktor "
+      "von MC bis PO in seinen vier Varianten, Radix (r) innen, dann Progression (p), "
+      "Solarbogen (s) und Transit (t) außen. Der Zeiger sucht eine Achse: rechts stehen alle "
+      "Summen und Halbsummen, die mit dem eingestellten Orbis auf dem Winkel des Zeigers "
+      "liegen, dieselbe Liste wie Option 3 über alle Faktoren. Über der Scheibe stehen der "
+      "Name und der Transit der Datei.",
+      "",
+      "Der Zeiger: Ziehen Sie ihn mit der Maus, klicken Sie auf die Skala oder auf einen "
+      "Namen, dann springt er auf diesen Faktor (Beispiel: ein Klick auf »SO« im innersten "
+      "Ring stellt ihn auf die Sonne des Radix). Er steht auf ganzen Minuten von 00°00' bis "
+      "22°59'; über der Liste steht sein Winkel, zum Beispiel »Zeiger 07°30'«.",
+      "",
+      "Die Ringe: Die Kästchen »r  Radix«, »p  Progression«, »s  Solarbogen« und "
+      "»t  Transit« zeigen einen Ring oder blenden ihn aus (Beispiel: nur »t« angekreuzt "
+      "zeigt die Transite allein). Die Liste bleibt dabei vollständig.",
+      "",
+      "Der Orbis ist der des Hauptfensters (Beispiel: »Orbis: 01:12« gilt 1°12' zu beiden "
+      "Seiten des Zeigers, auf der Scheibe als heller Sektor). Ein Klick auf die "
+      "Orbis-Anzeige im Hauptfenster ändert ihn; Scheibe und Liste folgen sofort.",
+      "",
+      "Die Liste: Ein Doppelklick auf eine Summe oder Halbsumme einer Zeile rahmt auf der "
+      "Scheibe genau ihre beiden Faktoren ein (Beispiel: ein Doppelklick auf »KNt/POs« in der "
+      "Zeile » MCr+WIp KNt/POs« rahmt KNt und POs). Lange Zeilen laufen nach rechts weiter; "
+      "die Bildlaufleiste unter der Liste zeigt ihr Ende. Mit der Maus oder mit Umschalt und den "
+      "Pfeiltasten markieren Sie Text, Strg+C "
+      "kopiert ihn, Strg+A markiert alles.",
+      "",
+      "Die Tasten: Pfeil rechts oder auf stellt den Zeiger eine Bogenminute vor, Pfeil links "
+      "oder ab eine zurück, Bild auf und Bild ab ein Grad, das Mausrad 10 Bogenminuten je "
+      "Raste. Die Pfeiltasten stellen den Zeiger auch, nachdem Sie in die Liste geklickt "
+      "haben. F1 öffnet diese Hilfe, Escape schließt sie.",
+      "",
+      "»Drucken« druckt das Blatt der Gradscheibe auf weißem Papier: Name, Datum, Zeit und "
+      "Ort des Transits, die Scheibe mit Zeiger und Orbis-Sektor, Zeiger und Orbis, die "
+      "Legende der Ringe und die Liste. Jede Seite trägt die Kopfzeile und »Seite n von m«.",
+      "",
+      "»Als PDF speichern …« schreibt dasselbe Blatt ohne Druckdialog als PDF-Datei in den "
+      "Ordner der Ergebnisdateien, in dem auch »Speichern« die Listen ablegt (der "
+      "Programm-Ordner, gewöhnlich ~/Astro/Kelvaro), unter dem Namen der Ergebnisdateien mit "
+      "»_Gradscheibe.pdf« (Beispiel: »Müller,Jürgen München_05_03_2007_14_30_00_Gradscheibe"
+      ".pdf«). Gibt es die Datei schon, fragt das Programm, ob es sie ersetzen soll; bei "
+      "»Nein« erhält die neue Datei den nächsten freien Namen mit » (2)«.",
+      "",
+      std::string("»Bild speichern« fragt in einem Dateidialog, der im selben Ordner öffnet "
+                  "und einen Namen vorschlägt, wohin das Blatt gehen soll, und bietet ") +
+          (writesSvg() ? "PNG (300 dpi, A4), SVG und PDF an; die Endung des Namens wählt das "
+                         "Format (Beispiel: »Blatt.svg«)."
+                       : "PNG (300 dpi, A4) und PDF an; die Endung des Namens wählt das Format "
+                         "(Beispiel: »Blatt.png«).") +
+          " Der Dialog fragt, bevor er eine vorhandene Datei ersetzt.",
+  };
+}
+
+}  // namespace kelvaro::ui

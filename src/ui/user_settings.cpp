@@ -1,9 +1,0 @@
-#include "ui/user_settings.h"
-
-namespace kelvaro::ui {
-
-UserSettings::UserSettings()
-    : QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Kelvaro"),
-                QStringLiteral("Kelvaro")) {}
-
-}  // namespace kelvaro::ui

@@ -1,0 +1,22 @@
+#include "ui/widgets/named_controls.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace kelvaro::ui {
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+  return named(new QLabel(text, parent), name, geometry);
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption,
+                    const QRect& geometry) {
+  return named(new QPushButton(caption, parent), name, geometry);
+}
+
+QLineEdit* edit(QWidget* parent, const char* name, const QRect& geometry) {
+  return named(new QLineEdit(parent), name, geometry);
+}
+
+}  // namespace kelvaro::ui

@@ -1,0 +1,278 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <QWidget>
+
+#include "core/search_result.h"
+#include "core/transit_record.h"
+#include "loading/axis_overview.h"
+#include "loading/orb_entry.h"
+#include "search/free_axis_entry.h"
+#include "ui/platform/program_folders.h"
+
+class QButtonGroup;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+
+namespace kelvaro::archive {
+struct Person;
+}
+
+namespace kelvaro::ui {
+
+class CalendarWindow;
+class ClickableLabel;
+class DialWindow;
+class LineView;
+class NewTransitForm;
+class PersonsWindow;
+class Platform;
+class OrbDialog;
+class HelpWindow;
+class ContentOverviewWindow;
+
+// Captions of the degrees and minutes fields of option 3, which it shows
+// again at every start.
+inline constexpr std::string_view kDegreesCaption = "G";
+inline constexpr std::string_view kMinutesCaption = "M";
+
+// MainWindow, the main window: the introduction, the road of one load (file,
+// orb entry, content overview, axis overview), the result list with its
+// print and save buttons, the six search options, restart and close. It
+// holds the state that lives between user actions.
+//
+// The program ends through quit() or by closing the window: the window
+// then reports ended() (main() quits the event loop on it) and hasEnded()
+// stays true.
+class MainWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  enum class State { initial, loading, ready, ended };
+
+  // Runs the start-up: caption, intro, and the change of the working folder
+  // to folders.program. When that folder is missing the program has ended
+  // before the constructor returns.
+  MainWindow(Platform& platform, ProgramFolders folders);
+
+  // The other three windows, created after this one.
+  void useWindows(OrbDialog& orbEntry, HelpWindow& help, ContentOverviewWindow& contentOverview);
+
+  State state() const { return state_; }
+  bool hasEnded() const { return state_ == State::ended; }
+
+  const std::optional<TransitRecord>& record() const { return record_; }
+  double orb() const { return orb_; }
+  const std::filesystem::path& savedWorkingFolder() const { return savedWorkingFolder_; }
+
+  // State the searches share between user actions.
+  const std::string& storedEntry() const { return storedEntry_; }
+  bool angleMode() const { return angleMode_; }
+  double searchAngle() const { return searchAngle_; }
+
+ signals:
+  void ended();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Start and end.
+  void startUp();
+  void quit();
+  void endProgram();
+
+  // The road of one load.
+  void continueClicked();  // "Weiter"
+  void startLoad();
+  bool chooseAndLoad();
+  void newTransitClicked();  // "Neue Transit-Datei …"
+  void offerStart();
+  NewTransitForm& newTransitForm();
+  CalendarWindow& calendarWindow();
+  void openTimeline(const archive::Person& person);
+  void personsClicked();  // "Personen …"
+  // The persons archive of the data folder, moved there from the program
+  // folder of earlier versions at the first use (and the user told).
+  const std::filesystem::path& archiveFile();
+  void loadMadeFile(const QString& path, bool load);
+  void openOrbEntry(std::function<void()> afterwards);
+  void showContentOverview();
+  void showAxisOverview();  // the axis overview, then the ready state
+
+  // Command buttons.
+  void axisSearchClicked();     // option 1
+  void freeAxisClicked();       // option 2
+  void angleSearchClicked();    // option 3
+  void tripleSearchClicked();   // option 4
+  void correspondingClicked();  // option 5
+  void magicSquareClicked();    // option 6
+  void dialClicked();           // "7  Gradscheibe"
+  void calendarClicked();       // "8  Transit-Kalender"
+  void restartClicked();        // "Noch einmal von vorne"
+  void printListClicked();      // "Drucken"
+  void saveListClicked();       // "Speichern"
+  void savePdfOfListClicked();  // "Als PDF speichern …"
+  void panelHelpClicked();      // "Hilfe"
+  void orbLabelClicked();       // the orb label
+
+  // Entry events of the options (search_options.cpp). The checks run on every
+  // change of their field, the program's own changes included, and Enter
+  // runs them again on the text as it stands; the degrees and minutes fields
+  // of option 3 hand the focus on only when the user types.
+  void connectOptionControls();
+  void axisSearchEntryChanged();  // option 1
+  void freeAxisEntryChanged();    // option 2, method 1
+  void panelChoiceClicked(int id);
+  void searchPanelChoice();
+  void quadroEntryChanged();  // option 2, method 2
+  void degreesEdited();       // option 3: degrees, minutes, factor
+  void degreesReturnPressed();
+  void minutesEdited();
+  void minutesReturnPressed();
+  void minutesFieldLeft();
+  void acceptSearchAngle();
+  void factorChanged();
+  void equationChanged();      // option 4
+  void magicVariantChanged();  // option 6
+
+  void refuseEntry(QLineEdit& field, const std::string& message);
+  void showVariantPanel();
+  void showResult(SearchResult result);
+  // The heading of what the result list shows; option 6 covers both with
+  // its own view and heading while it is active.
+  void setListHeading(const std::string& heading);
+
+  // Printing and saving the lines of a view, for this window and ContentOverviewWindow.
+  void printLines(QWidget* parent, const ResultText& lines);
+  void saveLines(QWidget* parent, const ResultText& lines);
+  void savePdfOf(QWidget* parent, const ResultText& lines);
+
+  void fitToScreen();
+
+  void setCommandButtonsEnabled(bool enabled);
+  void hideEntryControls();
+  std::vector<QPushButton*> commandButtons() const;
+  std::vector<QWidget*> entryControls() const;
+  std::array<QLabel*, kAxisLabelCount> axisLabels() const;
+
+  // Building the controls (main_window_layout.cpp).
+  void createControls();
+  void createUpperPanel();
+  void createOptionButtons();
+  void createEntryControls();
+  void createVariantPanel();
+  void createIntroPanel();
+  void createScrollArea();
+  void connectControls();
+
+  Platform& platform_;
+  const ProgramFolders folders_;
+  OrbDialog* orbDialog_ = nullptr;
+  HelpWindow* panelHelp_ = nullptr;
+  ContentOverviewWindow* contentOverview_ = nullptr;
+  DialWindow* dial_ = nullptr;                        // made when first opened
+  NewTransitForm* newTransitForm_ = nullptr;          // made at its first use
+  CalendarWindow* calendar_ = nullptr;                // made when first opened
+  PersonsWindow* persons_ = nullptr;                  // made when first opened
+  std::optional<std::filesystem::path> archiveFile_;  // found at its first use
+  State state_ = State::initial;
+  std::optional<std::string> madeFile_;  // a new transit file the next load takes, not asking
+
+  // State shared by the overviews and the searches.
+  std::optional<TransitRecord> record_;
+  double orb_ = kOrbAfterLoad;
+  std::string storedEntry_;
+  bool angleMode_ = false;
+  std::optional<PanelVariant> leftChoice_;  // the variant panel: nothing chosen at the start
+  std::optional<PictureKind> kindChoice_;
+  std::optional<PanelVariant> rightChoice_;
+  std::optional<FreeAxisEntry> freeAxisEntry_;  // the axis of the panel's searches in method 1
+  double searchAngle_ = 0;
+  bool allFactors_ = false;     // option 4: the fourth factor from all factors
+  bool checkingAngle_ = false;  // the angle check runs: its own focus moves start no other
+  std::filesystem::path savedWorkingFolder_;
+  QString listHeading_;  // the heading of the result list's lines
+
+  // Holds all controls; scrolls where the screen is smaller than the window.
+  QScrollArea* scrollArea_;
+
+  // Upper panel.
+  QFrame* upperPanel_;
+  QLabel* topBar_;                                     // the top bar
+  QLabel* listHeadingLabel_;                           // heading of the result list
+  ClickableLabel* orbLabel_;                           // orb label
+  QFrame* resultFrame_;                                // frame of the result list
+  LineView* resultList_;                               // result list
+  LineView* magicSquareView_;                          // second text view (option 6)
+  QPushButton* printButton_;                           // "Drucken"
+  QPushButton* saveButton_;                            // "Speichern"
+  QPushButton* savePdfButton_;                         // "Als PDF speichern …"
+  std::array<QLabel*, kAxisLabelCount> axisLabels_{};  // left to right, as the overview's
+
+  // Option buttons and restart.
+  QPushButton* axisSearchButton_;
+  QPushButton* freeAxisButton_;
+  QPushButton* angleSearchButton_;
+  QPushButton* tripleSearchButton_;
+  QPushButton* correspondingButton_;
+  QPushButton* magicSquareButton_;
+  QPushButton* dialButton_;      // "7  Gradscheibe"
+  QPushButton* calendarButton_;  // "8  Transit-Kalender"
+  QPushButton* restartButton_;
+  QPushButton* personsButton_;  // "Personen …", at any time after the introduction
+
+  // Entry controls of the options.
+  QLineEdit* axisSearchField_;  // option 1
+  QLabel* axisSearchCaption_;
+  QLabel* freeAxisPrompt_;  // option 2
+  QLabel* freeAxisExample_;
+  QLineEdit* freeAxisField_;
+  QLineEdit* quadroField_;
+  QLabel* degreesCaption_;  // option 3
+  QLineEdit* degreesField_;
+  QLabel* minutesCaption_;
+  QLineEdit* minutesField_;
+  QLabel* factorCaption_;
+  QLineEdit* factorField_;
+  QLineEdit* equationField_;    // option 4
+  QLabel* equationPrompt_;      // its prompt
+  QLabel* magicVariantPrompt_;  // option 6
+  QLineEdit* magicVariantField_;
+
+  // Variant panel.
+  QFrame* variantPanel_;
+  QLabel* panelInstruction_;
+  QLabel* panelLeftColumn_;
+  QLabel* panelRightColumn_;
+  QGroupBox* leftVariants_;
+  QGroupBox* pictureKinds_;
+  QGroupBox* rightVariants_;
+  std::array<QRadioButton*, 12> panelButtons_;  // RadioButton1 … RadioButton12 at [0] … [11]
+  QButtonGroup* panelButtonGroup_;              // makes the twelve one exclusive group
+  QPushButton* panelHelpButton_;                // "Hilfe"
+
+  // Intro panel.
+  QFrame* introPanel_;
+  QPlainTextEdit* introText_;
+  QPushButton* continueButton_;      // "Weiter"
+  QPushButton* newTransitButton_;    // "Neue Transit-Datei …"
+  QPushButton* introPersonsButton_;  // "Personen …"
+};
+
+}  // namespace kelvaro::ui

@@ -1,0 +1,497 @@
+#include "ui/windows/new_transit_form.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimeZone>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <chrono>
+#include <exception>
+#include <system_error>
+
+#include "archive/archive.h"
+#include "archive/person_entry.h"
+#include "chart/date_time.h"
+#include "chart/time_zone.h"
+#include "chart/transit_chart.h"
+#include "core/text_encoding.h"
+#include "output/file_name_check.h"
+#include "output/transit_file_name.h"
+#include "output/transit_file_write.h"
+#include "ui/help/window_help.h"
+#include "ui/platform/platform.h"
+#include "ui/widgets/entry_field.h"
+#include "ui/widgets/text_view.h"
+#include "ui/widgets/window_style.h"
+
+namespace kelvaro::ui {
+namespace {
+
+constexpr std::chrono::milliseconds kTypingPause{250};
+
+QLineEdit* entryField(QWidget* parent, const char* name, const QString& placeholder = {}) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(QString::fromLatin1(name));
+  field->setPlaceholderText(placeholder);
+  return field;
+}
+
+// The atlas places that match a place field, below it; always there (so the
+// window keeps its size), left out where the build has no atlas.
+QListWidget* matchList(QWidget* parent, const char* name) {
+  auto* list = new QListWidget(parent);
+  list->setObjectName(QString::fromLatin1(name));
+  list->setFixedHeight(66);
+  list->setVisible(chart::atlasAvailable());
+  return list;
+}
+
+// Label and field side by side in a grid row, from column `column` on.
+void addRow(QGridLayout& grid, int row, int column, const QString& caption, QWidget* field,
+            int span = 1) {
+  auto* label = new QLabel(caption);
+  label->setBuddy(field);
+  grid.addWidget(label, row, column);
+  grid.addWidget(field, row, column + 1, 1, span);
+}
+
+// The system's zone, UT where the tz database does not know it.
+chart::TimeZone systemZone() {
+  const auto parsed = chart::TimeZone::parse(QTimeZone::systemTimeZoneId().toStdString());
+  return rejection(parsed) ? chart::TimeZone::universal() : std::get<chart::TimeZone>(parsed);
+}
+
+// The form's help; "%1" stands for the transit folder.
+const char* const kHelp[] = {
+    "In diesem Fenster entsteht aus Geburtsdaten und einem Transit-Zeitpunkt eine Transit-Datei "
+    "mit Radix, Progression, Sonnenbogen und Transit, die Kelvaro danach laden kann.",
+    "",
+    "Name und Vorname: so, wie sie in der Auswertung stehen sollen, z. B. Müller und Anna. Der "
+    "Dateiname entsteht daraus und aus dem Transit-Datum: Müller-Anna-08122026.dat.",
+    "",
+    "Geburtsdatum und Datum: Tag, Monat und vierstelliges Jahr, z. B. 24.12.1960. Geburtszeit "
+    "und Zeit: Stunden und Minuten, z. B. 14:30 (Sekunden dürfen folgen: 14:30:15), in der "
+    "Zeitzone des Ortes.",
+    "",
+    "Geburtsort und Ort: Tippen Sie die ersten Buchstaben, z. B. Köln; die Liste darunter zeigt "
+    "die passenden Orte des Ortsatlas. Ein Klick oder die Eingabetaste übernimmt Ort, Breite, "
+    "Länge und Zeitzone. Findet der Atlas nichts, prüfen Sie die Schreibweise oder tragen Sie "
+    "die Werte selbst ein.",
+    "",
+    "Breite und Länge: in Grad und Minuten mit Himmelsrichtung, z. B. 50°56' N und 06°57' O "
+    "(S für Süd, W für West), oder als Dezimalzahl, z. B. 50.9333. Zeitzone: ein Name wie "
+    "Europe/Berlin, UT oder ein fester Abstand wie +01:00.",
+    "",
+    "Der Transit steht zunächst auf jetzt, am Geburtsort. Wählen Sie einen anderen Ort, so "
+    "bleibt es derselbe Augenblick, in der Zeitzone des neuen Ortes.",
+    "",
+    "Tasten: Tab springt zum nächsten Feld, die Eingabetaste in einem Ortsfeld übernimmt den "
+    "ersten Ort der Liste (sie speichert nie), Esc oder „Abbrechen“ schließt das Fenster, ohne "
+    "etwas zu schreiben.",
+    "",
+    "„Speichern“ schreibt die Datei in den Transit-Ordner (%1). Gibt es sie schon, fragt "
+    "Kelvaro, bevor es sie ersetzt; danach können Sie sie gleich laden.",
+};
+
+std::vector<std::string> helpParagraphs(const std::filesystem::path& transitFolder) {
+  std::vector<std::string> paragraphs(std::begin(kHelp), std::end(kHelp));
+  for (std::string& paragraph : paragraphs) {
+    if (const auto at = paragraph.find("%1"); at != std::string::npos) {
+      paragraph.replace(at, 2, utf8FromPath(transitFolder));
+    }
+  }
+  return paragraphs;
+}
+
+}  // namespace
+
+NewTransitForm::NewTransitForm(Platform& platform, std::filesystem::path transitFolder,
+                               QWidget* parent)
+    : QDialog(parent),
+      platform_(platform),
+      transitFolder_(std::move(transitFolder)),
+      makeRecord_(chart::computeTransitRecord) {
+  setObjectName(QStringLiteral("NewTransitForm"));
+  setWindowTitle(QStringLiteral("Neue Transit-Datei"));
+  setFont(captionFont(10, true));
+  createControls();
+  birthSearch_ = {Geburtsort,
+                  GeburtsortTreffer,
+                  Geburtsbreite,
+                  Geburtslaenge,
+                  Geburtszeitzone,
+                  new QTimer(this),
+                  {}};
+  transitSearch_ = {Ort, OrtTreffer, Breite, Laenge, Zeitzone, new QTimer(this), {}};
+  connectPlaceSearch(birthSearch_);
+  connectPlaceSearch(transitSearch_);
+  for (QLineEdit* birth : {Geburtsort, Geburtsbreite, Geburtslaenge, Geburtszeitzone}) {
+    connect(birth, &QLineEdit::textChanged, this, &NewTransitForm::followBirthPlace);
+  }
+  for (QLineEdit* transit : {Ort, Breite, Laenge, Zeitzone}) {
+    connect(transit, &QLineEdit::textEdited, this, [this] { transitFollowsBirth_ = false; });
+  }
+  for (QLineEdit* typed : {Datum, Zeit}) {
+    connect(typed, &QLineEdit::textEdited, this, [this] { presentMoment_.reset(); });
+  }
+  connect(Zeitzone, &QLineEdit::textChanged, this, &NewTransitForm::showPresentMoment);
+  connect(SpeichernButton, &QPushButton::clicked, this, &NewTransitForm::Speichern);
+  connect(AbbrechenButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void NewTransitForm::createControls() {
+  const QString atlasHint = chart::atlasAvailable() ? QStringLiteral("Ort suchen, z. B. Köln")
+                                                    : QStringLiteral("Ortsname");
+  auto* person = new QGroupBox(QStringLiteral("Geburt"), this);
+  auto* birth = new QGridLayout(person);
+  Name = entryField(person, "Name");
+  Vorname = entryField(person, "Vorname");
+  Geburtsdatum = entryField(person, "Geburtsdatum", QStringLiteral("TT.MM.JJJJ"));
+  Geburtszeit = entryField(person, "Geburtszeit", QStringLiteral("HH:MM"));
+  Geburtsort = entryField(person, "Geburtsort", atlasHint);
+  GeburtsortTreffer = matchList(person, "GeburtsortTreffer");
+  Geburtsbreite = entryField(person, "Geburtsbreite", QStringLiteral("z. B. 50°56' N"));
+  Geburtslaenge = entryField(person, "Geburtslaenge", QStringLiteral("z. B. 06°57' O"));
+  Geburtszeitzone = entryField(person, "Geburtszeitzone", QStringLiteral("z. B. Europe/Berlin"));
+  addRow(*birth, 0, 0, QStringLiteral("Name"), Name, 3);
+  addRow(*birth, 1, 0, QStringLiteral("Vorname"), Vorname, 3);
+  addRow(*birth, 2, 0, QStringLiteral("Geburtsdatum"), Geburtsdatum);
+  addRow(*birth, 2, 2, QStringLiteral("Geburtszeit"), Geburtszeit);
+  addRow(*birth, 3, 0, QStringLiteral("Geburtsort"), Geburtsort, 3);
+  birth->addWidget(GeburtsortTreffer, 4, 1, 1, 3);
+  addRow(*birth, 5, 0, QStringLiteral("Breite"), Geburtsbreite);
+  addRow(*birth, 5, 2, QStringLiteral("Länge"), Geburtslaenge);
+  addRow(*birth, 6, 0, QStringLiteral("Zeitzone"), Geburtszeitzone);
+
+  auto* moment = new QGroupBox(QStringLiteral("Transit"), this);
+  auto* transit = new QGridLayout(moment);
+  Ort = entryField(moment, "Ort", atlasHint);
+  OrtTreffer = matchList(moment, "OrtTreffer");
+  Datum = entryField(moment, "Datum", QStringLiteral("TT.MM.JJJJ"));
+  Zeit = entryField(moment, "Zeit", QStringLiteral("HH:MM"));
+  Zeitzone = entryField(moment, "Zeitzone", QStringLiteral("z. B. Europe/Berlin"));
+  Breite = entryField(moment, "Breite", QStringLiteral("z. B. 50°56' N"));
+  Laenge = entryField(moment, "Laenge", QStringLiteral("z. B. 06°57' O"));
+  addRow(*transit, 0, 0, QStringLiteral("Ort"), Ort, 3);
+  transit->addWidget(OrtTreffer, 1, 1, 1, 3);
+  addRow(*transit, 2, 0, QStringLiteral("Datum"), Datum);
+  addRow(*transit, 2, 2, QStringLiteral("Zeit"), Zeit);
+  addRow(*transit, 3, 0, QStringLiteral("Zeitzone"), Zeitzone);
+  addRow(*transit, 4, 0, QStringLiteral("Breite"), Breite);
+  addRow(*transit, 4, 2, QStringLiteral("Länge"), Laenge);
+
+  SpeichernButton = new QPushButton(QStringLiteral("Speichern"), this);
+  SpeichernButton->setObjectName(QStringLiteral("Speichern"));
+  AbbrechenButton = new QPushButton(QStringLiteral("Abbrechen"), this);
+  AbbrechenButton->setObjectName(QStringLiteral("Abbrechen"));
+  // Enter in a field never saves by accident.
+  for (QPushButton* button : {SpeichernButton, AbbrechenButton}) button->setAutoDefault(false);
+  storeInArchiveBox_ = new QCheckBox(QStringLiteral("Im Personenarchiv speichern"), this);
+  storeInArchiveBox_->setObjectName(QStringLiteral("StoreInArchive"));
+  storeInArchiveBox_->setChecked(true);
+  storeInArchiveBox_->hide();  // until there is an archive
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(
+      addWindowHelp(*this, QStringLiteral("Neue Transit-Datei"), helpParagraphs(transitFolder_)));
+  buttons->addWidget(storeInArchiveBox_);
+  buttons->addStretch();
+  buttons->addWidget(SpeichernButton);
+  buttons->addWidget(AbbrechenButton);
+
+  auto* all = new QVBoxLayout(this);
+  all->addWidget(person);
+  all->addWidget(moment);
+  all->addLayout(buttons);
+  setMinimumWidth(560);
+}
+
+void NewTransitForm::openEntry() {
+  for (QLineEdit* cleared : {Name, Vorname, Geburtsdatum, Geburtszeit, Geburtsort, Geburtsbreite,
+                             Geburtslaenge, Geburtszeitzone, Ort, Breite, Laenge}) {
+    cleared->clear();
+  }
+  for (PlaceSearch* search : {&birthSearch_, &transitSearch_}) {
+    search->found.clear();
+    search->matches->clear();
+  }
+  transitFollowsBirth_ = true;
+  // The minute shown is the moment: the seconds would be lost in the field.
+  presentMoment_ = std::chrono::floor<std::chrono::minutes>(std::chrono::system_clock::now());
+  Zeitzone->setText(toQString(systemZone().name()));
+  showPresentMoment();
+  setModal(true);
+  show();
+  activateWindow();
+  focusField(*Name);
+}
+
+void NewTransitForm::useArchive(std::filesystem::path archiveFile) {
+  archiveFile_ = std::move(archiveFile);
+  storeInArchiveBox_->show();
+}
+
+void NewTransitForm::openForPerson(const chart::ChartEntry& birth, const std::string& birthPlace) {
+  openEntry();
+  Name->setText(toQString(birth.name));
+  Vorname->setText(toQString(birth.firstName));
+  Geburtsdatum->setText(toQString(birth.birthDate));
+  Geburtszeit->setText(toQString(birth.birthTime));
+  Geburtszeitzone->setText(toQString(birth.birthZone));
+  Geburtsort->setText(toQString(birthPlace));
+  Geburtsbreite->setText(toQString(birth.birthLatitude));
+  Geburtslaenge->setText(toQString(birth.birthLongitude));
+  useLastTransitPlace();
+  SpeichernButton->setFocus(Qt::OtherFocusReason);
+}
+
+// The transit place the last file was made for, with the present moment of
+// its zone; without one the transit place stays the birth place.
+void NewTransitForm::useLastTransitPlace() {
+  if (archiveFile_.empty()) return;
+  auto opened = archive::Archive::open(archiveFile_, archive::Archive::Access::read);
+  if (rejection(opened)) return;
+  const auto last = std::get<archive::Archive>(opened).lastTransitPlace();
+  if (rejection(last) || !std::get<std::optional<archive::TransitPlace>>(last)) return;
+  const archive::TransitPlace& place = *std::get<std::optional<archive::TransitPlace>>(last);
+  const auto zone = chart::TimeZone::parse(place.zone);
+  if (rejection(zone)) return;
+  transitFollowsBirth_ = false;
+  Ort->setText(toQString(place.place));
+  Breite->setText(toQString(place.latitude));
+  Laenge->setText(toQString(place.longitude));
+  Zeitzone->setText(toQString(place.zone));
+  const chart::LocalTime now = std::get<chart::TimeZone>(zone).toLocal(
+      std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
+  Datum->setText(toQString(chart::dateText(now.date)));
+  Zeit->setText(toQString(chart::minuteText(now.time)));
+}
+
+// After a file is written: the person into the archive (unless the box is
+// cleared, or it is there already) and the transit place for the next time.
+// A failure of the archive is reported; the file is written all the same.
+void NewTransitForm::storeInArchive() {
+  if (archiveFile_.empty()) return;
+  auto opened = archive::Archive::open(archiveFile_);
+  if (const Rejection* refused = rejection(opened)) {
+    if (storeInArchiveBox_->isChecked()) platform_.showError(this, refused->message);
+    return;
+  }
+  archive::Archive& archive = std::get<archive::Archive>(opened);
+  archive.rememberTransitPlace({toUtf8(Ort->text().trimmed()), toUtf8(Breite->text().trimmed()),
+                                toUtf8(Laenge->text().trimmed()),
+                                toUtf8(Zeitzone->text().trimmed())});
+  if (!storeInArchiveBox_->isChecked()) return;
+  const chart::ChartEntry typed = entry();
+  archive::PersonEntry person;
+  person.name = typed.name;
+  person.firstName = typed.firstName;
+  person.birthDate = typed.birthDate;
+  person.birthTime = typed.birthTime;
+  person.zone = typed.birthZone;
+  person.place = toUtf8(Geburtsort->text());
+  person.latitude = typed.birthLatitude;
+  person.longitude = typed.birthLongitude;
+  const auto checked = archive::checkPersonEntry(person);
+  const auto stored = rejection(checked) ? Checked<archive::Stored>(*rejection(checked))
+                                         : archive.store(std::get<archive::Person>(checked));
+  if (const Rejection* refused = rejection(stored)) {
+    platform_.showError(this,
+                        "Die Transit-Datei ist geschrieben, die Person aber nicht im "
+                        "Personenarchiv gespeichert:\r" +
+                            refused->message);
+  }
+}
+
+// Typing in a place field lists the atlas places of that name; Enter there
+// (or a click on a match) takes the first (or the clicked) one. A search
+// through the atlas takes a noticeable moment, so it waits for a pause in
+// the typing; Enter searches at once.
+void NewTransitForm::connectPlaceSearch(PlaceSearch& search) {
+  if (!chart::atlasAvailable()) return;
+  search.pause->setSingleShot(true);
+  search.pause->setInterval(kTypingPause);
+  connect(search.pause, &QTimer::timeout, this, [this, &search] { searchPlaces(search); });
+  connect(search.place, &QLineEdit::textEdited, search.pause, qOverload<>(&QTimer::start));
+  connect(search.place, &QLineEdit::returnPressed, this, [this, &search] {
+    if (search.pause->isActive()) {
+      search.pause->stop();
+      searchPlaces(search);
+    }
+    if (!search.found.empty()) choosePlace(search, 0);
+  });
+  connect(
+      search.matches, &QListWidget::itemActivated, this,
+      [this, &search](QListWidgetItem* item) { choosePlace(search, search.matches->row(item)); });
+  connect(search.matches, &QListWidget::itemClicked, this, [this, &search](QListWidgetItem* item) {
+    choosePlace(search, search.matches->row(item));
+  });
+}
+
+void NewTransitForm::searchPlaces(PlaceSearch& search) {
+  const std::string typed = toUtf8(search.place->text().trimmed());
+  search.found =
+      utf8Length(typed) >= 2 ? chart::findPlaces(typed, 30) : std::vector<chart::AtlasPlace>{};
+  search.matches->clear();
+  for (const chart::AtlasPlace& place : search.found) {
+    search.matches->addItem(toQString(chart::placeLabel(place) + "  (" + place.zone + ")"));
+  }
+  if (search.found.empty() && utf8Length(typed) >= 2) {
+    // A line to read, not to choose: it says why the list stays empty.
+    auto* none = new QListWidgetItem(
+        QStringLiteral("Kein Ort gefunden. Bitte die Schreibweise prüfen oder Breite, Länge "
+                       "und Zeitzone selbst eintragen."),
+        search.matches);
+    none->setFlags(Qt::NoItemFlags);
+  }
+}
+
+void NewTransitForm::choosePlace(PlaceSearch& search, int row) {
+  if (row < 0 || row >= static_cast<int>(search.found.size())) return;
+  const chart::AtlasPlace place = search.found[static_cast<std::size_t>(row)];
+  search.place->setText(toQString(place.name));
+  search.latitude->setText(toQString(chart::latitudeEntryText(place.latitude)));
+  search.longitude->setText(toQString(chart::longitudeEntryText(place.longitude)));
+  search.zone->setText(toQString(place.zone));
+  search.found.clear();
+  search.matches->clear();
+  if (&search == &transitSearch_) transitFollowsBirth_ = false;
+  focusNextChild();
+}
+
+// The transit place is the birth place, with its zone, until the user
+// gives the transit its own.
+void NewTransitForm::followBirthPlace() {
+  if (!transitFollowsBirth_) return;
+  Ort->setText(Geburtsort->text());
+  Breite->setText(Geburtsbreite->text());
+  Laenge->setText(Geburtslaenge->text());
+  Zeitzone->setText(Geburtszeitzone->text());
+}
+
+// The present moment, as long as the user has not typed a date or a time,
+// on the clock of the zone the field names (the fields stay as they are
+// while it names none).
+void NewTransitForm::showPresentMoment() {
+  if (!presentMoment_) return;
+  const auto zone = chart::TimeZone::parse(toUtf8(Zeitzone->text()));
+  if (rejection(zone)) return;
+  const chart::LocalTime now = std::get<chart::TimeZone>(zone).toLocal(*presentMoment_);
+  Datum->setText(toQString(chart::dateText(now.date)));
+  Zeit->setText(toQString(chart::minuteText(now.time)));
+}
+
+chart::ChartEntry NewTransitForm::entry() const {
+  const auto text = [](const QLineEdit* field) { return toUtf8(field->text()); };
+  return {text(Name),
+          text(Vorname),
+          text(Geburtsdatum),
+          text(Geburtszeit),
+          text(Geburtszeitzone),
+          text(Geburtsbreite),
+          text(Geburtslaenge),
+          text(Ort),
+          text(Datum),
+          text(Zeit),
+          text(Zeitzone),
+          text(Breite),
+          text(Laenge)};
+}
+
+QLineEdit* NewTransitForm::field(chart::ChartField which) const {
+  using F = chart::ChartField;
+  switch (which) {
+    case F::name:
+      return Name;
+    case F::firstName:
+      return Vorname;
+    case F::birthDate:
+      return Geburtsdatum;
+    case F::birthTime:
+      return Geburtszeit;
+    case F::birthZone:
+      return Geburtszeitzone;
+    case F::birthLatitude:
+      return Geburtsbreite;
+    case F::birthLongitude:
+      return Geburtslaenge;
+    case F::place:
+      return Ort;
+    case F::transitDate:
+      return Datum;
+    case F::transitTime:
+      return Zeit;
+    case F::transitZone:
+      return Zeitzone;
+    case F::transitLatitude:
+      return Breite;
+    case F::transitLongitude:
+      return Laenge;
+  }
+  return Name;
+}
+
+void NewTransitForm::Speichern() {
+  const auto checked = chart::checkChartEntry(entry());
+  if (const auto* refusal = std::get_if<chart::ChartRefusal>(&checked)) {
+    platform_.showError(this, refusal->message);
+    focusField(*field(refusal->field));
+    return;
+  }
+  writeFile(std::get<chart::ChartRequest>(checked));
+}
+
+// transitFileName() with the transit date, in the transit folder; an
+// existing file is replaced only when the user agrees.
+bool NewTransitForm::writeFile(const chart::ChartRequest& request) {
+  const chart::Date& day = request.transitLocal.date;
+  const std::string name =
+      transitFileName(request.name, request.firstName, day.day, day.month, day.year);
+  const auto refused = fileNameRefusal(name);
+  if (const auto refusal = refused ? refused : transitFileNameLengthRefusal(name)) {
+    platform_.showError(this, *refusal);
+    focusField(*Name);
+    return false;
+  }
+  std::error_code error;
+  std::filesystem::create_directories(transitFolder_, error);
+  const std::filesystem::path target = transitFolder_ / pathFromUtf8(name);
+  const std::string shown = toUtf8(pathText(target));
+  if (std::filesystem::exists(target, error) &&
+      !platform_.askYesNo(this,
+                          "Die Datei " + shown + " gibt es schon.\rSoll sie ersetzt werden?")) {
+    return false;
+  }
+  const std::optional<TransitRecord> record = computedRecord(request);
+  if (!record) return false;
+  if (const auto failure = writeTransitFile(target, *record)) {
+    platform_.showError(this, *failure);
+    return false;
+  }
+  storeInArchive();
+  const bool load = platform_.askYesNo(
+      this, "Die Transit-Datei " + shown + " ist gespeichert.\rSoll sie jetzt geladen werden?");
+  accept();
+  emit made(toQString(utf8FromPath(target)), load);
+  return true;
+}
+
+// The record, or nothing after the message of a computation that failed
+// (which it should not): the window stays open with everything entered.
+std::optional<TransitRecord> NewTransitForm::computedRecord(const chart::ChartRequest& request) {
+  try {
+    return makeRecord_(request);
+  } catch (const std::exception& error) {
+    platform_.showError(
+        this, "Die Transit-Datei lässt sich nicht berechnen: " + std::string(error.what()));
+    return std::nullopt;
+  }
+}
+
+}  // namespace kelvaro::ui

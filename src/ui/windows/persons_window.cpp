@@ -1,0 +1,428 @@
+#include "ui/windows/persons_window.h"
+
+#include <chrono>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "archive/aaf_import.h"
+#include "archive/aaf_writer.h"
+#include "archive/person_birth.h"
+#include "core/system_error_text.h"
+#include "core/text_encoding.h"
+#include "output/file_replace.h"
+#include "timing/ephemeris_layout.h"
+#include "ui/help/window_help.h"
+#include "ui/platform/aaf_folder.h"
+#include "ui/platform/platform.h"
+#include "ui/widgets/person_list_model.h"
+#include "ui/widgets/text_view.h"
+#include "ui/widgets/window_style.h"
+#include "ui/windows/backups_dialog.h"
+#include "ui/windows/ephemeris_window.h"
+#include "ui/windows/person_form.h"
+
+namespace kelvaro::ui {
+namespace {
+
+const std::vector<std::string> kHelp = {
+    "Das Personenarchiv hält die Geburtsdaten Ihrer Klienten fest, damit eine neue "
+    "Transit-Datei ohne erneutes Eintippen entsteht. Es liegt in der Datei personen.sqlite "
+    "im Datenordner des Benutzers (unter Windows %APPDATA%\\Kelvaro, sonst "
+    "~/.local/share/kelvaro), wo kein Dateidialog von Kelvaro hinschaut; ein Archiv im "
+    "Programmordner früherer Versionen zieht beim ersten Öffnen dorthin um.",
+    "",
+    "Suchen: Was Sie in das Suchfeld tippen, filtert die Liste sofort nach Name, Vorname und "
+    "Ort; Groß- und Kleinschreibung zählen nicht, und „Muller“, „Mueller“ und „Müller“ finden "
+    "alle Müller. Ein Klick auf eine Spaltenüberschrift sortiert nach dieser Spalte, ein "
+    "zweiter umgekehrt.",
+    "",
+    "Neu, Ändern, Löschen: „Neu“ nimmt eine Person auf, „Ändern“ (oder ein Doppelklick) "
+    "ändert die gewählte. „Löschen“ fragt vorher; „Wiederherstellen“ holt gelöschte Personen "
+    "mit ihrer Nummer zurück, solange dieses Fenster offen ist.",
+    "",
+    "Transit-Datei …: öffnet das Fenster einer neuen Transit-Datei mit den Geburtsdaten der "
+    "gewählten Person, den Transit jetzt, am zuletzt benutzten Transit-Ort. „Speichern“ dort "
+    "schreibt die Datei.",
+    "",
+    "Zeitleiste …: öffnet den Kalender für die gewählte Person: wann Solarbogen (S), "
+    "Progression (P) und Transite (T) ihre Radix-Punkte und Halbsummen auslösen.",
+    "",
+    "Grafische Ephemeride …: zeigt das laufende Jahr der gewählten Person als Bild: die Kurven "
+    "von Solarbogen, Progression und Transiten über den Radixpunkten und Halbsummen mit MC, SO, "
+    "AS oder MO. Andere Zeiträume und Punkte wählt man in der Zeitleiste und öffnet dort die "
+    "grafische Ephemeride.",
+    "",
+    "AAF importieren …: liest eine Datei im Astrologischen Austauschformat (Windows-1252 oder "
+    "UTF-8). Wer schon im Archiv steht (gleicher Name, Vorname, Ort und Geburtszeitpunkt), wird "
+    "nicht doppelt aufgenommen; fehlerhafte Datensätze werden mit ihrer Zeile gemeldet und "
+    "halten die anderen nicht auf. Datensätze ohne Koordinaten bekommen sie aus dem Ortsatlas, "
+    "wenn Ort und Land genau einen Ort nennen, sonst stehen sie mit „Ort prüfen“ in der Liste.",
+    "",
+    "AAF exportieren …: schreibt die Personen der Liste (bei einer Suche nur die gefundenen) "
+    "als AAF in Windows-1252, wie andere Programme es lesen; Namen mit Zeichen, die "
+    "Windows-1252 nicht kennt, können als UTF-8 geschrieben werden.",
+    "",
+    "Sicherung wiederherstellen …: Vor der ersten Änderung eines Tages und vor jedem Import "
+    "sichert Kelvaro das ganze Archiv in den Ordner Sicherungen daneben; die letzten zehn "
+    "Sicherungen bleiben. Hier wählen Sie eine davon (mit Datum, Uhrzeit und Zahl der "
+    "Personen); sie ersetzt das Archiv, nachdem der jetzige Stand selbst gesichert ist.",
+};
+
+QPushButton* commandButton(QWidget* parent, const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+PersonsWindow::PersonsWindow(Platform& platform, std::filesystem::path archiveFile,
+                             std::filesystem::path resultFolder, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      platform_(platform),
+      archiveFile_(std::move(archiveFile)),
+      resultFolder_(std::move(resultFolder)) {
+  setObjectName(QStringLiteral("PersonsWindow"));
+  setWindowTitle(QStringLiteral("Personen"));
+  setFont(captionFont(10));
+  createControls();
+  connectControls();
+  resize(820, 560);
+}
+
+PersonsWindow::~PersonsWindow() = default;
+
+void PersonsWindow::createControls() {
+  searchField_ = new QLineEdit(this);
+  searchField_->setObjectName(QStringLiteral("PersonSearch"));
+  searchField_->setPlaceholderText(QStringLiteral("Name, Vorname oder Ort"));
+  searchField_->setClearButtonEnabled(true);
+  countLabel_ = new QLabel(this);
+  countLabel_->setObjectName(QStringLiteral("PersonCount"));
+
+  persons_ = new PersonListModel(this);
+  personTable_ = new QTableView(this);
+  personTable_->setObjectName(QStringLiteral("PersonTable"));
+  personTable_->setModel(persons_);
+  personTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  personTable_->setSelectionMode(QAbstractItemView::SingleSelection);
+  personTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  personTable_->setSortingEnabled(true);
+  personTable_->sortByColumn(PersonListModel::name, Qt::AscendingOrder);
+  personTable_->verticalHeader()->hide();
+  // Rows of one height: the view lays out ten thousand of them at once.
+  personTable_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  personTable_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+  personTable_->horizontalHeader()->setStretchLastSection(true);
+  for (int column = 0; column < PersonListModel::place; ++column) {
+    personTable_->setColumnWidth(column, 140);
+  }
+
+  newButton_ = commandButton(this, "NewPerson", QStringLiteral("Neu …"));
+  editButton_ = commandButton(this, "EditPerson", QStringLiteral("Ändern …"));
+  deleteButton_ = commandButton(this, "DeletePerson", QStringLiteral("Löschen"));
+  restoreButton_ = commandButton(this, "RestorePerson", QStringLiteral("Wiederherstellen"));
+  importButton_ = commandButton(this, "ImportAaf", QStringLiteral("AAF importieren …"));
+  exportButton_ = commandButton(this, "ExportAaf", QStringLiteral("AAF exportieren …"));
+  backupButton_ =
+      commandButton(this, "RestoreBackup", QStringLiteral("Sicherung wiederherstellen …"));
+  transitButton_ = commandButton(this, "TransitFile", QStringLiteral("Transit-Datei …"));
+  timelineButton_ = commandButton(this, "Timeline", QStringLiteral("Zeitleiste …"));
+  ephemerisButton_ = commandButton(this, "Ephemeris", QStringLiteral("Grafische Ephemeride …"));
+  closeButton_ = commandButton(this, "ClosePersons", QStringLiteral("Schließen"));
+
+  auto* search = new QHBoxLayout;
+  auto* searchCaption = new QLabel(QStringLiteral("&Suchen"), this);
+  searchCaption->setBuddy(searchField_);
+  search->addWidget(searchCaption);
+  search->addWidget(searchField_, 1);
+  search->addWidget(countLabel_);
+
+  auto* commands = new QVBoxLayout;
+  for (QPushButton* button : {newButton_, editButton_, deleteButton_, restoreButton_}) {
+    commands->addWidget(button);
+  }
+  commands->addSpacing(12);
+  commands->addWidget(transitButton_);
+  commands->addWidget(timelineButton_);
+  commands->addWidget(ephemerisButton_);
+  commands->addSpacing(12);
+  commands->addWidget(importButton_);
+  commands->addWidget(exportButton_);
+  commands->addSpacing(12);
+  commands->addWidget(backupButton_);
+  commands->addStretch();
+  // F1 and the "Hilfe" button open the help.
+  commands->addWidget(addWindowHelp(*this, QStringLiteral("Personen"), kHelp));
+  commands->addWidget(closeButton_);
+
+  auto* body = new QHBoxLayout;
+  body->addWidget(personTable_, 1);
+  body->addLayout(commands);
+
+  auto* all = new QVBoxLayout(this);
+  all->addLayout(search);
+  all->addLayout(body, 1);
+}
+
+void PersonsWindow::connectControls() {
+  connect(searchField_, &QLineEdit::textChanged, this, [this](const QString& text) {
+    persons_->setSearchText(text);
+    showCount();
+    updateButtons();
+  });
+  connect(personTable_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &PersonsWindow::updateButtons);
+  connect(persons_, &QAbstractItemModel::modelReset, this, &PersonsWindow::updateButtons);
+  connect(personTable_, &QTableView::doubleClicked, this, &PersonsWindow::editPerson);
+  connect(newButton_, &QPushButton::clicked, this, &PersonsWindow::newPerson);
+  connect(editButton_, &QPushButton::clicked, this, &PersonsWindow::editPerson);
+  connect(deleteButton_, &QPushButton::clicked, this, &PersonsWindow::deletePerson);
+  connect(restoreButton_, &QPushButton::clicked, this, &PersonsWindow::restorePerson);
+  connect(importButton_, &QPushButton::clicked, this, &PersonsWindow::importAaf);
+  connect(exportButton_, &QPushButton::clicked, this, &PersonsWindow::exportAaf);
+  connect(backupButton_, &QPushButton::clicked, this, &PersonsWindow::restoreArchiveBackup);
+  connect(transitButton_, &QPushButton::clicked, this, &PersonsWindow::requestTransitFile);
+  connect(timelineButton_, &QPushButton::clicked, this, [this] {
+    if (const auto person = chosenPerson()) emit timelineRequested(*person);
+  });
+  connect(ephemerisButton_, &QPushButton::clicked, this, &PersonsWindow::openEphemeris);
+  connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void PersonsWindow::openWindow() {
+  if (!archive_) {
+    auto opened = archive::Archive::open(archiveFile_);
+    if (const Rejection* refused = rejection(opened)) {
+      platform_.showError(parentWidget(), refused->message);
+      return;
+    }
+    archive_.emplace(std::get<archive::Archive>(std::move(opened)));
+    if (!reload()) {
+      archive_.reset();
+      return;
+    }
+  }
+  show();
+  raise();
+  activateWindow();
+  searchField_->setFocus(Qt::OtherFocusReason);
+}
+
+// Closing lets go of the archive; the deleted persons are gone for good then.
+void PersonsWindow::closeEvent(QCloseEvent* event) {
+  deletedPersons_.clear();
+  archive_.reset();
+  QWidget::closeEvent(event);
+}
+
+bool PersonsWindow::reload(std::optional<archive::PersonId> select) {
+  auto all = archive_->persons();
+  if (const Rejection* refused = rejection(all)) {
+    platform_.showError(this, refused->message);
+    return false;
+  }
+  persons_->setPersons(std::get<std::vector<archive::Person>>(std::move(all)));
+  if (select) {
+    const int row = persons_->rowOf(*select);
+    if (row >= 0) {
+      personTable_->selectRow(row);
+      personTable_->scrollTo(persons_->index(row, 0));
+    }
+  }
+  showCount();
+  updateButtons();
+  return true;
+}
+
+std::optional<archive::Person> PersonsWindow::chosenPerson() const {
+  const QModelIndexList rows = personTable_->selectionModel()->selectedRows();
+  if (rows.isEmpty()) return std::nullopt;
+  return persons_->person(rows.front().row());
+}
+
+void PersonsWindow::updateButtons() {
+  const bool chosen = chosenPerson().has_value();
+  for (QPushButton* button :
+       {editButton_, deleteButton_, transitButton_, timelineButton_, ephemerisButton_}) {
+    button->setEnabled(chosen);
+  }
+  restoreButton_->setEnabled(!deletedPersons_.empty());
+}
+
+void PersonsWindow::showCount() {
+  const int shown = persons_->rowCount();
+  const int all = persons_->personCount();
+  countLabel_->setText(shown == all ? QStringLiteral("%1 Personen").arg(all)
+                                    : QStringLiteral("%1 von %2 Personen").arg(shown).arg(all));
+}
+
+bool PersonsWindow::storePerson(const archive::Person& person) {
+  if (person.id != 0) {
+    if (const auto failure = archive_->update(person)) {
+      platform_.showError(personForm_, *failure);
+      return false;
+    }
+    reload(person.id);
+    return true;
+  }
+  const auto stored = archive_->store(person);
+  if (const Rejection* refused = rejection(stored)) {
+    platform_.showError(personForm_, refused->message);
+    return false;
+  }
+  const archive::Stored& where = std::get<archive::Stored>(stored);
+  if (!where.added) {
+    platform_.showError(personForm_, archive::displayName(person) +
+                                         " steht mit denselben Geburtsdaten schon im Archiv.");
+    reload(where.id);
+    return false;
+  }
+  reload(where.id);
+  return true;
+}
+
+void PersonsWindow::newPerson() {
+  if (!personForm_) personForm_ = new PersonForm(platform_, this);
+  personForm_->openNew([this](const archive::Person& person) { return storePerson(person); });
+}
+
+void PersonsWindow::editPerson() {
+  const auto person = chosenPerson();
+  if (!person) return;
+  if (!personForm_) personForm_ = new PersonForm(platform_, this);
+  personForm_->openFor(*person,
+                       [this](const archive::Person& changed) { return storePerson(changed); });
+}
+
+void PersonsWindow::deletePerson() {
+  const auto person = chosenPerson();
+  if (!person || !platform_.askYesNo(this, "Soll " + archive::displayName(*person) + " (" +
+                                               archive::birthDateText(*person) +
+                                               ") aus dem Archiv gelöscht werden?")) {
+    return;
+  }
+  if (const auto failure = archive_->remove(person->id)) {
+    platform_.showError(this, *failure);
+    return;
+  }
+  deletedPersons_.push_back(*person);
+  reload();
+}
+
+void PersonsWindow::restorePerson() {
+  if (deletedPersons_.empty()) return;
+  const archive::Person person = deletedPersons_.back();
+  if (const auto failure = archive_->restore(person)) {
+    platform_.showError(this, *failure);
+    return;
+  }
+  deletedPersons_.pop_back();
+  reload(person.id);
+}
+
+void PersonsWindow::importAaf() {
+  const auto chosen = platform_.chooseFile(this, aafFolder(), aafFileTypes());
+  if (!chosen) return;
+  rememberAafFolder(pathFromUtf8(*chosen));
+  const auto report = archive::importAafFile(*archive_, pathFromUtf8(*chosen));
+  if (const Rejection* refused = rejection(report)) {
+    platform_.showError(this, refused->message);
+    return;
+  }
+  reload();
+  platform_.showInformation(this, archive::reportText(std::get<archive::ImportReport>(report)));
+}
+
+void PersonsWindow::exportAaf() {
+  const std::vector<archive::Person> shown = persons_->shownPersons();
+  const auto target = platform_.chooseSaveFile(this, "AAF exportieren", aafFolder(), "personen.aaf",
+                                               aafFileTypes());
+  if (!target) return;
+  rememberAafFolder(pathFromUtf8(*target));
+  auto text = archive::aafFile(shown, archive::AafEncoding::windows1252);
+  if (const Rejection* refused = rejection(text)) {
+    if (!platform_.askYesNo(this, refused->message + "\rSoll die Datei als UTF-8 geschrieben "
+                                                     "werden?")) {
+      return;
+    }
+    text = archive::aafFile(shown, archive::AafEncoding::utf8);
+  }
+  if (const auto error = replaceFileContents(pathFromUtf8(*target), std::get<std::string>(text))) {
+    platform_.showError(this, "Die Datei " + *target +
+                                  " lässt sich nicht schreiben: " + systemErrorText(error) + ".");
+    return;
+  }
+  platform_.showInformation(this, std::to_string(shown.size()) +
+                                      (shown.size() == 1 ? " Person" : " Personen") + " nach " +
+                                      *target + " exportiert.");
+}
+
+// The backups to choose from; the chosen one, after a question, replaces the
+// archive (after a backup of the state before) and the list shows it.
+void PersonsWindow::restoreArchiveBackup() {
+  std::vector<archive::Backup> backups = archive::backupsOf(archiveFile_);
+  if (backups.empty()) {
+    platform_.showInformation(
+        this,
+        "Es gibt noch keine Sicherung des Personenarchivs. Kelvaro legt sie vor der ersten "
+        "Änderung eines Tages und vor jedem Import im Ordner " +
+            utf8FromPath(archive::backupFolder(archiveFile_)) + " an.");
+    return;
+  }
+  if (!backupsDialog_) backupsDialog_ = new BackupsDialog(this);
+  backupsDialog_->openWith(std::move(backups), [this](const archive::Backup& backup) {
+    const std::string persons =
+        backup.persons
+            ? std::to_string(*backup.persons) + (*backup.persons == 1 ? " Person" : " Personen")
+            : "unlesbar";
+    if (!platform_.askYesNo(this, "Soll das Personenarchiv auf den Stand vom " + backup.taken +
+                                      " (" + persons +
+                                      ") zurückgesetzt werden? Der jetzige Stand wird vorher "
+                                      "gesichert.")) {
+      return;
+    }
+    if (const auto failure = archive_->restoreBackup(backup.file)) {
+      platform_.showError(this, *failure);
+      return;
+    }
+    deletedPersons_.clear();  // what was deleted before is the backup's business now
+    reload();
+    platform_.showInformation(this,
+                              "Die Sicherung vom " + backup.taken + " ist wiederhergestellt.");
+  });
+}
+
+void PersonsWindow::requestTransitFile() {
+  if (const auto person = chosenPerson()) emit transitFileRequested(*person);
+}
+
+// The ephemeris of the chosen person for the current year; a person whose
+// place is unchecked has none, and the message says why.
+void PersonsWindow::openEphemeris() {
+  const auto person = chosenPerson();
+  if (!person) return;
+  const auto birth = archive::birthDataOf(*person);
+  if (const Rejection* refused = rejection(birth))
+    return platform_.showError(this, refused->message);
+  const chart::BirthData& born = std::get<chart::BirthData>(birth);
+  const auto today =
+      born.zone.toLocal(std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
+  const timing::CalendarRequest request = timing::ephemerisRequest(born, today.date.year);
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  auto timeline = timing::timeline(born, request);
+  QApplication::restoreOverrideCursor();
+  if (!ephemerisWindow_) ephemerisWindow_ = new EphemerisWindow(platform_, this, resultFolder_);
+  ephemerisWindow_->showTimeline(born, person->place, request, std::move(*timeline));
+}
+
+}  // namespace kelvaro::ui
