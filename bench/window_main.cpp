@@ -41,7 +41,7 @@
 #include "bench/cases.h"
 #include "bench/persons_data.h"
 #include "bench/quiet_process.h"
-#include "output/ephemeris_picture.h"
+#include "print/ephemeris_picture.h"
 #include "search/dial_layout.h"
 #include "tests/support/birth_data.h"
 #include "timing/calendar_entry.h"

@@ -10,9 +10,9 @@
 #include "cli/timeline_options.h"
 #include "core/text_encoding.h"
 #include "offscreen/offscreen_command.h"
-#include "output/ephemeris_sheet.h"
 #include "output/free_file_name.h"
 #include "output/page_file.h"
+#include "print/ephemeris_sheet.h"
 #include "timing/ephemeris_layout.h"
 
 namespace kelvaro::offscreen {

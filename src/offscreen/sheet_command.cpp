@@ -20,11 +20,11 @@
 #include "loading/position_check.h"
 #include "loading/transit_file.h"
 #include "offscreen/offscreen_command.h"
-#include "output/dial_sheet.h"
 #include "output/free_file_name.h"
-#include "output/line_pages.h"
 #include "output/output_lines.h"
 #include "output/page_file.h"
+#include "print/dial_sheet.h"
+#include "print/line_pages.h"
 #include "search/search_angle.h"
 
 namespace kelvaro::offscreen {

@@ -17,7 +17,7 @@
 #include "loading/transit_file.h"
 #include "output/free_file_name.h"
 #include "output/page_file.h"
-#include "output/print_support.h"
+#include "print/print_support.h"
 #include "search/angle_search.h"
 #include "search/dial_pointer.h"
 #include "support/named_factors.h"

@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 
 #include "archive/archive.h"
-#include "output/print_support.h"
+#include "print/print_support.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
 

@@ -8,7 +8,7 @@
 
 #include "archive/aaf_reader.h"
 #include "archive/archive.h"
-#include "output/print_support.h"
+#include "print/print_support.h"
 #include "ui/platform/german_locale.h"
 #include "ui/platform/offscreen_screen.h"
 #include "ui/support/ui_helpers.h"

@@ -24,7 +24,7 @@
 #include "core/text_encoding.h"
 #include "core/transit_record.h"
 #include "loading/transit_file.h"
-#include "output/print_support.h"
+#include "print/print_support.h"
 #include "timing/ephemeris_layout.h"
 #include "ui/help/window_help.h"
 #include "ui/platform/timeline_choices.h"

@@ -17,9 +17,9 @@
 
 #include "core/std_ho.h"
 #include "loading/transit_file.h"
-#include "output/print_support.h"
 #include "output/result_file.h"
 #include "output/save.h"
+#include "print/print_support.h"
 #include "search/angle_search.h"
 #include "search/correspondences.h"
 #include "search/free_axis_entry.h"

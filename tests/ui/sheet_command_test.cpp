@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "loading/transit_file.h"
-#include "output/print_support.h"
+#include "print/print_support.h"
 #include "support/record_builder.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"

@@ -1,6 +1,6 @@
 #include "ui/help/dial_help.h"
 
-#include "output/printout.h"
+#include "print/printout.h"
 
 namespace kelvaro::ui {
 

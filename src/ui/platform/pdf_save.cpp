@@ -7,7 +7,7 @@
 #include "output/file_name_check.h"
 #include "output/free_file_name.h"
 #include "output/page_file.h"
-#include "output/printout.h"
+#include "print/printout.h"
 #include "ui/platform/platform.h"
 #include "ui/platform/save_question.h"
 

@@ -9,7 +9,7 @@
 
 #include "core/factor.h"
 #include "core/transit_record.h"
-#include "output/dial_picture.h"
+#include "print/dial_picture.h"
 #include "search/dial_layout.h"
 
 namespace kelvaro::ui {

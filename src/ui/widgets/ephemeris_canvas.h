@@ -6,7 +6,7 @@
 #include <QPoint>
 #include <QWidget>
 
-#include "output/ephemeris_picture.h"
+#include "print/ephemeris_picture.h"
 #include "timing/timeline.h"
 
 namespace kelvaro::ui {

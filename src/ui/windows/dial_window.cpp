@@ -13,7 +13,7 @@
 
 #include "core/text_encoding.h"
 #include "output/page_file.h"
-#include "output/printout.h"
+#include "print/printout.h"
 #include "search/angle_search.h"
 #include "search/dial_pointer.h"
 #include "ui/help/dial_help.h"

@@ -8,7 +8,7 @@
 
 #include "core/search_result.h"
 #include "core/transit_record.h"
-#include "output/dial_sheet.h"
+#include "print/dial_sheet.h"
 
 class QCheckBox;
 class QLabel;

@@ -10,7 +10,7 @@
 
 #include "chart/ephemeris.h"
 #include "core/text_encoding.h"
-#include "output/printout.h"
+#include "print/printout.h"
 #include "ui/help/window_help.h"
 #include "ui/platform/pdf_save.h"
 #include "ui/platform/platform.h"

@@ -7,7 +7,7 @@
 
 #include <QDialog>
 
-#include "output/ephemeris_sheet.h"
+#include "print/ephemeris_sheet.h"
 #include "timing/timeline.h"
 
 class QLabel;

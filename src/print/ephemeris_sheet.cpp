@@ -1,9 +1,9 @@
-#include "output/ephemeris_sheet.h"
+#include "print/ephemeris_sheet.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 
-#include "output/print_font.h"
+#include "print/print_font.h"
 
 #include "chart/ephemeris.h"
 #include "loading/orb_entry.h"

@@ -8,7 +8,7 @@
 #include "core/result_text.h"
 #include "core/transit_record.h"
 #include "output/output_lines.h"
-#include "output/printout.h"
+#include "print/printout.h"
 
 class QPrinter;
 

@@ -1,4 +1,4 @@
-#include "output/printout.h"
+#include "print/printout.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -19,7 +19,7 @@
 #endif
 
 #include "core/system_error_text.h"
-#include "output/print_font.h"
+#include "print/print_font.h"
 
 namespace kelvaro {
 namespace {

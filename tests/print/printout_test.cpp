@@ -1,17 +1,17 @@
 // The page painter: every page with the header on top and "Seite n von m"
 // at the foot, counted over all sources; the same pages to a printer and
 // to a PDF file; the first page as a picture on white.
-#include "output/printout.h"
+#include "print/printout.h"
 
 #include <QImage>
 #include <QPrinter>
 
 #include <gtest/gtest.h>
 
-#include "output/line_pages.h"
-#include "output/print.h"
-#include "output/print_support.h"
 #include "output/result_file.h"
+#include "print/line_pages.h"
+#include "print/print.h"
+#include "print/print_support.h"
 #include "support/record_builder.h"
 #include "support/temp_dir.h"
 

@@ -1,4 +1,4 @@
-#include "output/line_pages.h"
+#include "print/line_pages.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include <QPainter>
 
 #include "output/line_wrap.h"
-#include "output/print_font.h"
+#include "print/print_font.h"
 
 namespace kelvaro {
 

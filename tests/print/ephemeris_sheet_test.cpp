@@ -1,12 +1,12 @@
 // The sheet of a graphic ephemeris: who, born when and where, the range and
 // the movers, the picture and its legend, on one landscape page on white.
-#include "output/ephemeris_sheet.h"
+#include "print/ephemeris_sheet.h"
 
 #include <QImage>
 
 #include <gtest/gtest.h>
 
-#include "output/print_support.h"
+#include "print/print_support.h"
 #include "support/birth_data.h"
 #include "support/temp_dir.h"
 #include "timing/calendar_entry.h"

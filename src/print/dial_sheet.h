@@ -8,8 +8,8 @@
 #include "core/factor.h"
 #include "core/search_result.h"
 #include "core/transit_record.h"
-#include "output/dial_picture.h"
-#include "output/printout.h"
+#include "print/dial_picture.h"
+#include "print/printout.h"
 
 namespace kelvaro {
 

@@ -1,15 +1,15 @@
 // The dial sheet: who, when and where, the pointer, the orb, the legend of
 // the shown rings and the whole list at the pointer, on white paper in
 // black and one accent colour.
-#include "output/dial_sheet.h"
+#include "print/dial_sheet.h"
 
 #include <QImage>
 
 #include <gtest/gtest.h>
 
 #include "loading/transit_file.h"
-#include "output/print_support.h"
 #include "output/result_file.h"
+#include "print/print_support.h"
 #include "support/temp_dir.h"
 
 namespace kelvaro {

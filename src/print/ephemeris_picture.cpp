@@ -1,4 +1,4 @@
-#include "output/ephemeris_picture.h"
+#include "print/ephemeris_picture.h"
 
 #include <algorithm>
 #include <vector>
@@ -7,7 +7,7 @@
 #include <QPainter>
 
 #include <QPolygonF>
-#include "output/print_font.h"
+#include "print/print_font.h"
 
 namespace kelvaro {
 namespace {

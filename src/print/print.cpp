@@ -1,4 +1,4 @@
-#include "output/print.h"
+#include "print/print.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,9 +8,9 @@
 #include <QPrinter>
 
 #include "core/text_encoding.h"
-#include "output/line_pages.h"
-#include "output/print_font.h"
 #include "output/result_file.h"
+#include "print/line_pages.h"
+#include "print/print_font.h"
 
 namespace kelvaro {
 

@@ -1,4 +1,4 @@
-#include "output/dial_picture.h"
+#include "print/dial_picture.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,8 +5,8 @@
 #include <QPageLayout>
 
 #include "chart/chart_entry.h"
-#include "output/ephemeris_picture.h"
-#include "output/printout.h"
+#include "print/ephemeris_picture.h"
+#include "print/printout.h"
 #include "timing/ephemeris_layout.h"
 #include "timing/timeline.h"
 #include "timing/transit_calendar.h"

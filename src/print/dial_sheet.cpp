@@ -1,4 +1,4 @@
-#include "output/dial_sheet.h"
+#include "print/dial_sheet.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,8 +7,8 @@
 #include <QPainter>
 
 #include "loading/orb_entry.h"
-#include "output/print_font.h"
 #include "output/result_file.h"
+#include "print/print_font.h"
 #include "search/angle_search.h"
 #include "search/dial_pointer.h"
 

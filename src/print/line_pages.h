@@ -7,7 +7,7 @@
 #include <QFont>
 
 #include "core/result_text.h"
-#include "output/printout.h"
+#include "print/printout.h"
 
 namespace kelvaro {
 

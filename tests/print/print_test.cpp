@@ -1,4 +1,4 @@
-#include "output/print.h"
+#include "print/print.h"
 
 #include <QPrinter>
 
@@ -6,8 +6,8 @@
 
 #include "loading/content_overview.h"
 #include "loading/transit_file.h"
-#include "output/print_support.h"
 #include "output/result_file.h"
+#include "print/print_support.h"
 #include "search/free_axis_entry.h"
 #include "search/picture_search.h"
 #include "support/record_builder.h"

@@ -1,4 +1,4 @@
-#include "output/print_font.h"
+#include "print/print_font.h"
 
 #include <algorithm>
 
