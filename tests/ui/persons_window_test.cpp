@@ -255,6 +255,29 @@ class PersonsWindowTest : public UiTestCase {
     QVERIFY(run_->platform().boxes().empty());
   }
 
+  // kelvaro-persons adds while the window is open: the window shows it once
+  // the user comes back to it, with the search and the chosen person kept.
+  void showsWhatAnotherProgramAddedWhenActivatedAgain() {
+    storePersons({person("Müller", "Köln", 5), person("Arndt", "Bonn", 6)});
+    ui::PersonsWindow& persons = openPersons();
+    typeText(field(persons, "PersonSearch"), QStringLiteral("n"));
+    chooseRow(persons, 1);
+    QCOMPARE(child<QLabel>(persons, "PersonCount")->text(), QStringLiteral("2 Personen"));
+    storePersons({person("Zander", "Bonn", 7)});
+    QWidget terminal;  // the user goes to another program's window, and comes back
+    terminal.show();
+    terminal.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&terminal));
+    persons.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&persons));
+    QCOMPARE(column(persons, 0), (QStringList{QStringLiteral("Arndt"), QStringLiteral("Müller"),
+                                              QStringLiteral("Zander")}));
+    QCOMPARE(child<QLabel>(persons, "PersonCount")->text(), QStringLiteral("3 Personen"));
+    const auto rows = child<QTableView>(persons, "PersonTable")->selectionModel()->selectedRows();
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.front().data().toString(), QStringLiteral("Müller"));
+  }
+
   void theSearchFiltersAsTheUserTypesAndColumnsSort() {
     storePersons(
         {person("Müller", "Köln", 5), person("Zander", "München", 7), person("Arndt", "Bonn", 6)});
