@@ -320,6 +320,11 @@ TEST_F(PersonsCli, BackupsAndRestore) {
                                "\" ist keine Nummer einer Sicherung (kelvaro-persons backups "
                                "zeigt sie).\n");
   }
+  // A damaged archive, renamed as its message advises, comes back from a backup.
+  std::filesystem::rename(archive(), file("personen-beschaedigt.sqlite"));
+  const Output fromBackup = persons({"restore", "2"});  // the first, of Müller alone
+  EXPECT_EQ(fromBackup.status, 0) << fromBackup.err;
+  EXPECT_EQ(persons({"list"}).out.find("     1  Müller, Anna"), 0u);
 }
 
 // The archive itself (or its log) named as the AAF file: reading or
