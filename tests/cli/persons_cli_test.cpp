@@ -303,8 +303,11 @@ TEST_F(PersonsCli, BackupsAndRestore) {
            "--birth-lat=-33.8667", "--birth-lon=151.2", "--place=Sydney"});
   EXPECT_EQ(persons({"remove", "1"}).status, 0);
   const std::string listed = persons({"backups"}).out;
-  const std::regex line(R"(  1  \d\d\.\d\d\.\d{4} \d\d:\d\d:\d\d       1 Person  )" + folder +
-                        R"(/personen-[-0-9]+\.sqlite\n)");
+  // The folder as a pattern of itself (on Windows it holds backslashes).
+  const std::string folderPattern =
+      std::regex_replace(folder, std::regex(R"([.^$|()\[\]{}*+?\\])"), R"(\$&)");
+  const std::regex line(R"(  1  \d\d\.\d\d\.\d{4} \d\d:\d\d:\d\d       1 Person  )" +
+                        folderPattern + R"([/\\]personen-[-0-9]+\.sqlite\n)");
   EXPECT_TRUE(std::regex_match(listed, line)) << listed;
 
   const Output restored = persons({"restore", "1"});
