@@ -175,7 +175,7 @@ TEST(AafReader, FaultyRecordsLeaveTheOthersAlone) {
       "#A93:Zweimal,*,m,9.5.1949,22:30,Hamm,D\n"
       "#B93:*,51n41,7e49,1he,1\n"
       "#B93:*,51n41,7e49,1he,1\n"
-      "#A93:Alt,*,m,28.8.1749,12:00,Frankfurt,D\n"
+      "#A93:Alt,*,m,28.8.3001,12:00,Frankfurt,D\n"
       "#A93:Zone,*,m,1.2.1970,10:00,Köln,D\n"
       "#B93:*,50n56,6e57,1hx00,0\n"
       "#A93:Sommer,*,m,1.2.1970,10:00,Köln,D\n"
@@ -193,7 +193,7 @@ TEST(AafReader, FaultyRecordsLeaveTheOthersAlone) {
       {9, "Daten im julianischen Kalender (\"9.5.1949j\") werden nicht übernommen."},
       {10, "#B93 hat 4 statt 5 Felder."},
       {12, "Der Datensatz hat zwei #B93-Blöcke."},
-      {15, "Geburtsdatum: Das Jahr 1749 liegt nicht zwischen 1800 und 2399."},
+      {15, "Geburtsdatum: Das Jahr 3001 liegt nicht zwischen 1000 und 2999."},
       {16, "\"1hx00\" ist keine Zonendifferenz wie 1he00."},
       {18, "\"3\" ist keine Sommerzeit (0, 1, 2 oder L)."},
       {20, "(kein Fehler)"},
