@@ -211,14 +211,16 @@ Checked<Location> locationOf(const Chunk& chunk) {
   return location;
 }
 
+// "14.4.1452" in the calendar of its day (Julian before 15.10.1582);
+// "…g" Gregorian and "…j" Julian whatever the day.
 Checked<chart::Date> dateOf(const std::string& field) {
   std::string text = field;
-  if (text.ends_with('g') || text.ends_with('G')) text.pop_back();
-  if (text.ends_with('j') || text.ends_with('J')) {
-    return Rejection{"Daten im julianischen Kalender (\"" + field + "\") werden nicht übernommen."};
-  }
+  std::optional<chart::Calendar> calendar;
+  if (text.ends_with('g') || text.ends_with('G')) calendar = chart::Calendar::gregorian;
+  if (text.ends_with('j') || text.ends_with('J')) calendar = chart::Calendar::julian;
+  if (calendar) text.pop_back();
   if (unknown(text)) return Rejection{"Das Geburtsdatum fehlt."};
-  return chart::checkDate("Geburtsdatum", text);
+  return chart::checkDate("Geburtsdatum", text, calendar);
 }
 
 Checked<std::optional<BirthTime>> timeOf(const std::string& field) {
@@ -260,13 +262,9 @@ std::optional<chart::TimeZone> namedZone(const std::string& name) {
 // The local time of the record as a moment read on a UT clock: the local
 // time minus this gives the offset from UT.
 std::chrono::sys_seconds localClock(const Person& person) {
-  const chart::Date& date = person.birthDate;
   const BirthTime& time = *person.birthTime;
-  return std::chrono::sys_days{std::chrono::year{date.year} /
-                               std::chrono::month{static_cast<unsigned>(date.month)} /
-                               std::chrono::day{static_cast<unsigned>(date.day)}} +
-         std::chrono::hours{time.hour} + std::chrono::minutes{time.minute} +
-         std::chrono::seconds{time.second};
+  return chart::daysOf(person.birthDate) + std::chrono::hours{time.hour} +
+         std::chrono::minutes{time.minute} + std::chrono::seconds{time.second};
 }
 
 // The zone the fields of #B93 give: difference plus summer time, or the

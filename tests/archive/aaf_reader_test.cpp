@@ -107,6 +107,32 @@ TEST(AafReader, LocalMeanTime) {
   }
 }
 
+// Before 15.10.1582 a date is Julian; "j" and "g" name the calendar of any
+// date. The Julian day of #B93 (local mean time of 10e55, 0:43:40) fits
+// the Julian date of 1452 only.
+TEST(AafReader, JulianAndGregorianDates) {
+  const auto records = read(
+      "#A93:da Vinci,Leonardo,m,14.4.1452,20:56,Vinci,I\n"
+      "#B93:2251505.341898,43n47,10e55,*,L\n"
+      "#A93:da Vinci,Leonardo,m,23.4.1452g,20:56,Vinci,I\n"
+      "#B93:2251505.341898,43n47,10e55,*,L\n"
+      "#A93:Gregorianisch,*,m,14.4.1452G,20:56,Vinci,I\n"
+      "#B93:2251505.341898,43n47,10e55,*,L\n"
+      "#A93:Julianisch,*,m,24.12.1600j,12:00,Vinci,I\n"
+      "#A93:Julianisch,*,m,3.1.1601J,12:00,Vinci,I\n");
+  ASSERT_EQ(records.size(), 5u);
+  for (std::size_t i : {0, 1}) {
+    EXPECT_EQ(personOf(records[i]).birthDate, (chart::Date{1452, 4, 14}));
+    EXPECT_EQ(personOf(records[i]).zone, "+00:43:40");
+    EXPECT_EQ(personOf(records[i]).birthMoment, utc(1452, 4, 23, 20, 12, 20));
+  }
+  EXPECT_EQ(faultOf(records[2]),
+            "Der julianische Tag passt nicht zu Datum und Zeit (Abstand "
+            "-215:16:20).");
+  EXPECT_EQ(personOf(records[3]).birthDate, (chart::Date{1601, 1, 3}));
+  EXPECT_EQ(personOf(records[4]).birthDate, (chart::Date{1601, 1, 13}));
+}
+
 // Unknown values, blanks around fields, continuation lines, every line end,
 // and the blocks of a sub-horoscope.
 TEST(AafReader, UnknownsBlanksContinuationsAndLineEnds) {
@@ -169,7 +195,7 @@ TEST(AafReader, FaultyRecordsLeaveTheOthersAlone) {
       "#B93:*,91n00,6e57,1he00,0\n"
       "#A93:Tag,*,m,9.5.1950,22:30,Hamm,D\n"
       "#B93:2433046.354167,51n41,7e49,1he,1\n"
-      "#A93:Julianisch,*,m,9.5.1949j,22:30,Hamm,D\n"
+      "#A93:Julianisch,*,m,30.2.1949j,22:30,Hamm,D\n"
       "#A93:Felder,*,m,9.5.1949,22:30,Hamm,D\n"
       "#B93:*,51n41,7e49,1he\n"
       "#A93:Zweimal,*,m,9.5.1949,22:30,Hamm,D\n"
@@ -190,7 +216,7 @@ TEST(AafReader, FaultyRecordsLeaveTheOthersAlone) {
        "angeben (00:00 bis 23:59:59)."},
       {5, "\"91n00\" ist keine Breite wie 49n05."},
       {7, "Der julianische Tag passt nicht zu Datum und Zeit (Abstand +8762:00)."},
-      {9, "Daten im julianischen Kalender (\"9.5.1949j\") werden nicht übernommen."},
+      {9, "Geburtsdatum: \"30.2.1949\" ist kein gültiges Datum. Bitte als TT.MM.JJJJ angeben."},
       {10, "#B93 hat 4 statt 5 Felder."},
       {12, "Der Datensatz hat zwei #B93-Blöcke."},
       {15, "Geburtsdatum: Das Jahr 3001 liegt nicht zwischen 1000 und 2999."},
