@@ -31,7 +31,8 @@ std::vector<std::string> helpLines() {
       "Faktoren gesucht, wie bei den anderen Verfahren.",
       "",
       "Eine neue Transit-Datei: Mit \"Neue Transit-Datei …\" neben \"Weiter\" berechnet Kelvaro "
-      "die vier Horoskope selbst. Geben Sie Name, Vorname, Geburtsdatum (TT.MM.JJJJ), "
+      "die vier Horoskope selbst. Geben Sie Name, Vorname, Geburtsdatum (TT.MM.JJJJ, vor dem "
+      "15.10.1582 julianisch), "
       "Geburtszeit (HH:MM) und Geburtsort ein; die Ortssuche zeigt passende Orte, und Ihre Wahl "
       "füllt Breite, Länge und Zeitzone. Für den Transit gelten Ort, Datum und Zeit (vorgegeben: "
       "jetzt) mit Zeitzone. Zeitzonen sind Namen wie Europe/Berlin, UT oder feste Abweichungen "

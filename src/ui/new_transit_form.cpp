@@ -25,6 +25,7 @@
 #include "output/file_name_check.h"
 #include "output/transit_file_name.h"
 #include "output/transit_file_write.h"
+#include "ui/date_field.h"
 #include "ui/entry_field.h"
 #include "ui/platform.h"
 #include "ui/text_view.h"
@@ -76,9 +77,12 @@ const char* const kHelp[] = {
     "Name und Vorname: so, wie sie in der Auswertung stehen sollen, z. B. Müller und Anna. Der "
     "Dateiname entsteht daraus und aus dem Transit-Datum: Müller-Anna-08122026.dat.",
     "",
-    "Geburtsdatum und Datum: Tag, Monat und vierstelliges Jahr, z. B. 24.12.1960. Geburtszeit "
-    "und Zeit: Stunden und Minuten, z. B. 14:30 (Sekunden dürfen folgen: 14:30:15), in der "
-    "Zeitzone des Ortes.",
+    "Geburtsdatum und Datum: Tag, Monat und vierstelliges Jahr, z. B. 24.12.1960, in den "
+    "Jahren 1000 bis 2999. Ein Datum vor dem 15.10.1582 gilt im julianischen Kalender: Auf den "
+    "04.10.1582 folgte der 15.10.1582. Geburtszeit und Zeit: Stunden und Minuten, z. B. 14:30 "
+    "(Sekunden dürfen folgen: 14:30:15), in der Zeitzone des Ortes; vor der Einführung der "
+    "Zonenzeit gilt die mittlere Ortszeit, die die Zeitzone dafür angibt (für Europe/Rome die "
+    "von Rom).",
     "",
     "Geburtsort und Ort: Tippen Sie die ersten Buchstaben, z. B. Köln; die Liste darunter zeigt "
     "die passenden Orte des Ortsatlas. Ein Klick oder die Eingabetaste übernimmt Ort, Breite, "
@@ -154,6 +158,7 @@ void NewTransitForm::createControls() {
   Name = entryField(person, "Name");
   Vorname = entryField(person, "Vorname");
   Geburtsdatum = entryField(person, "Geburtsdatum", QStringLiteral("TT.MM.JJJJ"));
+  Geburtsdatum->setToolTip(dateEntryHint());
   Geburtszeit = entryField(person, "Geburtszeit", QStringLiteral("HH:MM"));
   Geburtsort = entryField(person, "Geburtsort", atlasHint);
   GeburtsortTreffer = matchList(person, "GeburtsortTreffer");
@@ -175,6 +180,7 @@ void NewTransitForm::createControls() {
   Ort = entryField(moment, "Ort", atlasHint);
   OrtTreffer = matchList(moment, "OrtTreffer");
   Datum = entryField(moment, "Datum", QStringLiteral("TT.MM.JJJJ"));
+  Datum->setToolTip(dateEntryHint());
   Zeit = entryField(moment, "Zeit", QStringLiteral("HH:MM"));
   Zeitzone = entryField(moment, "Zeitzone", QStringLiteral("z. B. Europe/Berlin"));
   Breite = entryField(moment, "Breite", QStringLiteral("z. B. 50°56' N"));

@@ -11,6 +11,7 @@
 #include "archive/person_entry.h"
 #include "chart/chart_entry.h"
 #include "chart/place_atlas.h"
+#include "ui/date_field.h"
 #include "ui/entry_field.h"
 #include "ui/platform.h"
 #include "ui/text_view.h"
@@ -31,8 +32,9 @@ const std::vector<std::string> kHelp = {
     "Personenarchiv gespeichert werden.",
     "",
     "Name oder Vorname muss angegeben sein. Das Geburtsdatum wird als TT.MM.JJJJ geschrieben "
-    "(Jahre 1800 bis 2399), die Geburtszeit als hh:mm oder hh:mm:ss; eine leere Geburtszeit "
-    "heißt: unbekannt.",
+    "(Jahre 1000 bis 2999; ein Datum vor dem 15.10.1582 gilt im julianischen Kalender), die "
+    "Geburtszeit als hh:mm oder hh:mm:ss; eine leere Geburtszeit heißt: unbekannt. Vor der "
+    "Einführung der Zonenzeit gilt die mittlere Ortszeit, die die Zeitzone dafür angibt.",
     "",
     "Die Zeitzone ist ein Name wie Europe/Berlin, UT oder eine feste Abweichung wie +01:00. "
     "Breite und Länge werden in Grad geschrieben (50.9333 oder 50°56' N, 06°57' O) und auf die "
@@ -95,6 +97,7 @@ void PersonForm::createControls() {
     kindBox_->addItem(QString::fromUtf8(caption), QString::fromLatin1(code));
   }
   birthDateField_ = field(this, "PersonBirthDate", QStringLiteral("TT.MM.JJJJ"));
+  birthDateField_->setToolTip(dateEntryHint());
   birthTimeField_ = field(this, "PersonBirthTime", QStringLiteral("hh:mm (leer: unbekannt)"));
   zoneField_ = field(this, "PersonZone", QStringLiteral("Europe/Berlin"));
   placeField_ = field(this, "PersonPlace",
