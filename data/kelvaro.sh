@@ -9,6 +9,8 @@
 # the program starts all the same, so that it can say what is missing.
 #
 #   kelvaro [ARGS...]           the program, with ARGS passed on
+#   kelvaro --sheet … / --ephemeris …
+#                               the same, started in the caller's folder
 #   kelvaro --folders-only      only the folders, without the program
 #
 # KELVARO_PROGRAM and KELVARO_SAMPLES name the program and the folder of the
@@ -46,5 +48,12 @@ fi
 if [ "${1:-}" = --folders-only ]; then
   exit 0
 fi
+# A sheet or an ephemeris written without a window stays where it is asked
+# for: relative names mean the caller's folder.
+for argument in "$@"; do
+  case $argument in
+    --sheet | --sheet=* | --ephemeris | --ephemeris=*) exec "$program" "$@" ;;
+  esac
+done
 cd "$program_folder" 2>/dev/null || true
 exec "$program" "$@"

@@ -206,11 +206,38 @@ def chart_entries_seeds():
     return seeds
 
 
+def aaf_seeds():
+    """AAF files: the format's examples, every form of a field, both
+    encodings and their mix, sub-horoscopes, and records at the limits."""
+    files = [
+        b"#A93:Niehenke,Peter,*,9.5.1949,22:30,Hamm,D\n#B93:2433046.354167,51n41,7e49,1he,1\n",
+        b"#: Beispiel\r\n#A93:Ferber,Tobias,m,27.9.1970,11:04,Kandel/Pfalz,D\r\n"
+        b"#B93:*,49n05,8e11,1he,0\r\n#ZNAM:Europe/Berlin\r\n#COM:Programmierer\r\n",
+        b"#A93:Cezanne,Paul,m,19.1.1839,1:00,Aix-En-Provence,F\n"
+        b"#B93:2392758.526528,43n31,5e27,0e21:48,m\n",
+        b"#A93:Cezanne,Paul,m,19.1.1839,1:00,Aix-En-Provence,F\n#B93:*,43n31,5e27,*,L\n",
+        b"#A93:Sen,Ravi,m,5.1.1990,4:05,Mumbai,IND\n#B93:*,19n04:34,72e52:40,+05:30,0\n"
+        b"#ZNAM:IST\n#SRC:Geburtsurkunde\n#VIA:Kollegin\n",
+        b"#A93:Hopper,Grace,w,9.12.1906,9:00:30,New York,USA\n#B93:*,40n42,74w00,5hw00,*\n",
+        b"#A93:M\xc3\xbcller,J\xc3\xbcrgen,m,1.2.1960,10:00,K\xc3\xb6ln,D\n"
+        b"#A93:M\xfcller,Anna,w,1.2.1960,10:00,K\xf6ln,D\n#B93:2437331.875,50n56,6e57,1he00,0\n",
+        b"\xef\xbb\xbf#A93:Ereignis,*,e,24.12.1992,*,Frei\nburg,D\n#COM:erste\r"
+        b"#SUB1_ALT:^,^,^,^,09:22,^,^\n#B93:*,40n42,74w00,5hw00,0\n",
+        b"#A93:Ohne,Zeit,m,1.2.1970,*,K\xf6ln,D\n#B93:2440618.875,50n56,6e57,1he00,0\n",
+        b"#A93:Pol,*,m,1.2.1970,10:00,*,*\n#B93:*,89s59,180w00,14he00,2\n"
+        b"#A93:Pol,*,m,1.2.1970,10:00,*,*\n#B93:*,90n00,0e00,0he00,0\n",
+        b"#A93:Alt,*,m,1.1.1800,0:00,*,*\n#B93:2378496.5,0n00,0e00,0he00,0\n"
+        b"#A93:Neu,*,m,31.12.2399,23:59:59,*,*\n#B93:*,0n00,0e00,12hw00,0\n",
+    ]
+    return files
+
+
 def main():
     write("fuzz_transit_file", transit_file_seeds())
     write("fuzz_entries", entries_seeds())
     write("fuzz_cli", cli_seeds())
     write("fuzz_chart_entries", chart_entries_seeds())
+    write("fuzz_aaf", aaf_seeds())
 
 
 if __name__ == "__main__":

@@ -1,18 +1,17 @@
 #include "archive/aaf_import.h"
 
-#include <cerrno>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <utility>
 
+#include "archive/aaf_file.h"
 #include "archive/aaf_reader.h"
 #include "archive/person_search.h"
-#include "core/system_error_text.h"
 #include "core/text_encoding.h"
 
 namespace kelvaro::archive {
 namespace {
+
+constexpr std::size_t kListedFaults = 100;
 
 // International vehicle codes of the countries (as AAF writes them) whose
 // ISO codes differ.
@@ -80,6 +79,13 @@ bool inCountry(const chart::AtlasPlace& place, std::string_view country) {
   return code == upper(place.countryCode) || foldedText(country) == foldedText(place.country);
 }
 
+std::string aafCountryCode(const chart::AtlasPlace& place) {
+  for (const auto& [vehicle, iso] : kVehicleCodes) {
+    if (place.countryCode == iso) return std::string(vehicle);
+  }
+  return place.countryCode;
+}
+
 std::vector<chart::AtlasPlace> atlasPlaces(std::string_view name) {
   return chart::findPlaces(name, 50);
 }
@@ -87,50 +93,55 @@ std::vector<chart::AtlasPlace> atlasPlaces(std::string_view name) {
 std::string reportText(const ImportReport& report) {
   std::string text = std::to_string(report.added) + " übernommen, " +
                      std::to_string(report.present) + " schon vorhanden, " +
-                     std::to_string(report.faults.size()) + " fehlerhaft";
+                     std::to_string(report.faulty) + " fehlerhaft";
   for (const std::string& fault : report.faults) text += "\n" + fault;
+  if (const std::size_t more = static_cast<std::size_t>(report.faulty) - report.faults.size()) {
+    text += "\n… und " + std::to_string(more) + " weitere fehlerhafte Datensätze";
+  }
+  if (report.encodingNote) text += "\n" + *report.encodingNote;
   return text;
 }
 
 Checked<ImportReport> importAaf(Archive& archive, std::string_view bytes,
                                 const PlaceFinder& findPlaces) {
   ImportReport report;
-  std::vector<Person> persons;
   AtlasLookup atlas(findPlaces);
-  std::vector<AafRecord> records = readAaf(bytes);
-  if (records.empty()) {
+  AafReader reader(bytes);
+  std::optional<AafRecord> record = reader.next();
+  if (!record) {
     return Rejection{"Die Datei enthält keinen AAF-Datensatz (keine Zeile \"#A93:\")."};
   }
-  for (AafRecord& record : records) {
-    if (const Rejection* refused = rejection(record.person)) {
-      report.faults.push_back("Zeile " + std::to_string(record.line) + ": " + refused->message);
-      continue;
+  // The faultless persons, one by one; the faulty records into the report.
+  const auto nextPerson = [&]() -> std::optional<Person> {
+    for (; record; record = reader.next()) {
+      if (const Rejection* refused = rejection(record->person)) {
+        if (report.faults.size() < kListedFaults) {
+          report.faults.push_back("Zeile " + std::to_string(record->line) + ": " +
+                                  refused->message);
+        }
+        ++report.faulty;
+        continue;
+      }
+      Person person = std::get<Person>(std::move(record->person));
+      if (record->withoutCoordinates) atlas.complete(person);
+      record = reader.next();
+      return person;
     }
-    Person& person = std::get<Person>(record.person);
-    if (record.withoutCoordinates) atlas.complete(person);
-    persons.push_back(std::move(person));
-  }
-  const auto stored = archive.storeAll(persons);
+    return std::nullopt;
+  };
+  const auto stored = archive.storeEach(nextPerson);
   if (const Rejection* refused = rejection(stored)) return *refused;
   report.added = std::get<StoredAll>(stored).added;
   report.present = std::get<StoredAll>(stored).present;
+  report.encodingNote = mixedEncodingNote(reader.encoding());
   return report;
 }
 
 Checked<ImportReport> importAafFile(Archive& archive, const std::filesystem::path& file,
                                     const PlaceFinder& findPlaces) {
-  std::error_code error;
-  if (std::filesystem::is_directory(file, error)) {
-    return Rejection{"Die AAF-Datei " + utf8FromPath(file) + " ist ein Ordner."};
-  }
-  errno = 0;
-  std::ifstream in(file, std::ios::binary);
-  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (!in && !in.eof()) {
-    return Rejection{"Die AAF-Datei " + utf8FromPath(file) +
-                     " lässt sich nicht lesen: " + systemErrorText(errno ? errno : EIO) + "."};
-  }
-  return importAaf(archive, bytes, findPlaces);
+  const auto bytes = readAafFile(file);
+  if (const Rejection* refused = rejection(bytes)) return *refused;
+  return importAaf(archive, std::get<std::string>(bytes), findPlaces);
 }
 
 }  // namespace kelvaro::archive

@@ -1,12 +1,17 @@
 #include "archive/aaf_reader.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <optional>
+#include <utility>
 #include <variant>
 
 #include "archive/julian_day.h"
 #include "archive/zone_lookup.h"
+#include "chart/chart_entry.h"
+#include "chart/date_time.h"
 #include "chart/time_zone.h"
 #include "core/entry_text.h"
 #include "core/text_encoding.h"
@@ -14,17 +19,43 @@
 namespace kelvaro::archive {
 namespace {
 
+constexpr std::size_t kRecordLimit = std::size_t{64} * 1024;  // bytes of text kept of one record
+constexpr std::size_t kListedLines = 20;
+constexpr std::chrono::hours kMostOffset{14};
+constexpr std::chrono::seconds kJulianDayTolerance{60};
+// Julian days of the years Kelvaro computes charts for (01.01.1000 Julian to
+// 31.12.2999), with a day to spare: beyond them a day cannot fit its date.
+constexpr double kFirstJulianDay = 2086306.5;
+constexpr double kLastJulianDay = 2816788.5;
+
+// The blocks of a record that make the person.
+constexpr std::string_view kUsedBlocks[] = {"A93", "B93", "ZNAM", "SRC", "VIA", "COM"};
+
 // One block: "#B93:…" with its continuation lines.
 struct Chunk {
   std::string id;  // "A93", "B93", "COM", …
   std::string data;
-  int line = 0;
 };
 
+// The blocks of one record, as far as they fit into kRecordLimit.
 struct RawRecord {
   int line = 0;
-  std::vector<Chunk> chunks;  // after the #A93, up to a #SUB
+  std::vector<Chunk> chunks;  // #A93 first, then the used blocks up to a #SUB
   bool inSubHoroscope = false;
+  bool tooLong = false;
+  std::size_t size = 0;
+
+  // Whether `bytes` (raw, before decoding) still fit; marks the record
+  // too long otherwise.
+  bool fits(std::size_t bytes) {
+    if (size + bytes > kRecordLimit) tooLong = true;
+    return !tooLong;
+  }
+  void keep(std::string& into, const std::string& text) {
+    size += text.size();
+    if (size > kRecordLimit) tooLong = true;
+    if (!tooLong) into += text;
+  }
 };
 
 using Fields = std::vector<std::string>;
@@ -44,49 +75,9 @@ Fields fieldsOf(std::string_view data) {
 bool unknown(const std::string& field) { return field == "*"; }
 std::string valueOf(const std::string& field) { return unknown(field) ? std::string() : field; }
 
-std::vector<std::string_view> linesOf(std::string_view text) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) {
-      lines.push_back(text.substr(start));
-      break;
-    }
-    lines.push_back(text.substr(start, end - start));
-    start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-  }
-  return lines;
-}
-
-std::vector<RawRecord> recordsOf(std::string_view text) {
-  std::vector<RawRecord> records;
-  Chunk* open = nullptr;  // the block a continuation line belongs to
-  int number = 0;
-  for (const std::string_view line : linesOf(text)) {
-    ++number;
-    if (!line.starts_with('#')) {
-      if (open) open->data += line;
-      continue;
-    }
-    open = nullptr;
-    const std::size_t colon = line.find(':');
-    if (colon == std::string_view::npos || colon == 1) continue;  // "#:" comments
-    Chunk chunk{std::string(line.substr(1, colon - 1)), std::string(line.substr(colon + 1)),
-                number};
-    if (chunk.id == "A93") {
-      records.push_back({number, {std::move(chunk)}, false});
-      open = &records.back().chunks.back();
-    } else if (!records.empty() && !records.back().inSubHoroscope) {
-      if (chunk.id.starts_with("SUB")) {
-        records.back().inSubHoroscope = true;
-        continue;
-      }
-      records.back().chunks.push_back(std::move(chunk));
-      open = &records.back().chunks.back();
-    }
-  }
-  return records;
+bool beyondAscii(std::string_view bytes) {
+  return std::any_of(bytes.begin(), bytes.end(),
+                     [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
 // Takes a text apart from the front.
@@ -168,12 +159,23 @@ std::optional<std::chrono::seconds> zoneDifferenceOf(const std::string& text) {
 // What #B93 says, field by field; nothing for "*".
 struct Location {
   std::optional<double> julianDay;
+  std::string julianDayText;              // as written, for messages
   std::optional<std::int64_t> latitude;   // arc seconds
   std::optional<std::int64_t> longitude;  // arc seconds
   std::optional<std::chrono::seconds> difference;
   std::optional<int> summerHours;
-  bool localMeanTime = false;  // summer time "L"
+  bool localMeanTime = false;  // summer time "L" or "m"
 };
+
+std::optional<double> julianDayOf(const std::string& text) {
+  double day = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, day, std::chars_format::fixed);
+  if (error != std::errc() || stop != end || !(day >= kFirstJulianDay && day <= kLastJulianDay)) {
+    return std::nullopt;
+  }
+  return day;
+}
 
 Checked<Location> locationOf(const Chunk& chunk) {
   const Fields fields = fieldsOf(chunk.data);
@@ -181,18 +183,16 @@ Checked<Location> locationOf(const Chunk& chunk) {
     return Rejection{"#B93 hat " + std::to_string(fields.size()) + " statt 5 Felder."};
   }
   Location location;
-  if (!unknown(fields[0])) {
-    double day = 0;
-    const char* end = fields[0].data() + fields[0].size();
-    const auto [stop, error] =
-        std::from_chars(fields[0].data(), end, day, std::chars_format::fixed);
-    if (error != std::errc() || stop != end || !std::isfinite(day)) {
-      return Rejection{"\"" + fields[0] + "\" ist kein julianischer Tag."};
-    }
-    location.julianDay = day;
+  if (!unknown(fields[0]) && !(location.julianDay = julianDayOf(fields[0]))) {
+    return Rejection{"\"" + fields[0] + "\" ist kein julianischer Tag der Jahre 1000 bis 2999."};
   }
+  location.julianDayText = fields[0];
   if (!unknown(fields[1]) && !(location.latitude = arcSecondsOf(fields[1], 90, "n", 's'))) {
     return Rejection{"\"" + fields[1] + "\" ist keine Breite wie 49n05."};
+  }
+  if (location.latitude && !chart::latitudeInRange(degreesOfArcSeconds(*location.latitude))) {
+    return Rejection{"Breite: \"" + fields[1] + "\" liegt außerhalb von " +
+                     chart::coordinateRangeText(true) + "."};
   }
   if (!unknown(fields[2]) && !(location.longitude = arcSecondsOf(fields[2], 180, "eo", 'w'))) {
     return Rejection{"\"" + fields[2] + "\" ist keine Länge wie 8e11."};
@@ -201,12 +201,12 @@ Checked<Location> locationOf(const Chunk& chunk) {
     return Rejection{"\"" + fields[3] + "\" ist keine Zonendifferenz wie 1he00."};
   }
   const std::string& summer = fields[4];
-  if (summer == "L" || summer == "l") {
+  if (summer == "L" || summer == "l" || summer == "m" || summer == "M") {
     location.localMeanTime = true;
   } else if (summer.size() == 1 && summer[0] >= '0' && summer[0] <= '2') {
     location.summerHours = summer[0] - '0';
   } else if (!unknown(summer)) {
-    return Rejection{"\"" + summer + "\" ist keine Sommerzeit (0, 1, 2 oder L)."};
+    return Rejection{"\"" + summer + "\" ist keine Sommerzeit (0, 1, 2, L oder m)."};
   }
   return location;
 }
@@ -267,32 +267,87 @@ std::chrono::sys_seconds localClock(const Person& person) {
          std::chrono::minutes{time.minute} + std::chrono::seconds{time.second};
 }
 
+// The local mean time of a longitude (arc seconds, east positive): 4
+// minutes a degree, to the second.
+std::chrono::seconds localMeanOffset(std::int64_t longitude) {
+  return std::chrono::seconds{(longitude * 240 + (longitude >= 0 ? 1800 : -1800)) / 3600};
+}
+
 // The zone the fields of #B93 give: difference plus summer time, or the
 // local mean time of the longitude; nothing when they do not say.
 std::optional<std::chrono::seconds> fixedOffsetOf(const Location& location) {
   if (location.localMeanTime) {
     if (!location.longitude) return std::nullopt;
-    return std::chrono::seconds{
-        (*location.longitude * 240 + (*location.longitude >= 0 ? 1800 : -1800)) / 3600};
+    return localMeanOffset(*location.longitude);
   }
   if (!location.difference) return std::nullopt;
   return *location.difference + std::chrono::hours{location.summerHours.value_or(0)};
 }
 
-// Moment, zone and abbreviation from #B93 and #ZNAM (see readAaf()).
+// Every offset from UT the fields of #B93 allow, the one they mean first:
+// the local mean time for "L" and "m" (and the difference, which may write
+// it out), else the difference plus the summer hours (0, 1 or 2 where the
+// summer time is unknown). Empty when they do not say.
+std::vector<std::chrono::seconds> offsetsOf(const Location& location) {
+  std::vector<std::chrono::seconds> offsets;
+  if (const auto meant = fixedOffsetOf(location)) offsets.push_back(*meant);
+  if (!location.difference) return offsets;
+  if (location.localMeanTime) {
+    offsets.push_back(*location.difference);
+  } else if (!location.summerHours) {
+    offsets.push_back(*location.difference + std::chrono::hours{1});
+    offsets.push_back(*location.difference + std::chrono::hours{2});
+  }
+  return offsets;
+}
+
+// "09.05.1949 20:30:00 UT", the date in the calendar of its day.
+std::string universalText(std::chrono::sys_seconds moment) {
+  const auto day = std::chrono::floor<std::chrono::days>(moment);
+  const std::chrono::hh_mm_ss time{moment - day};
+  return chart::localTimeText({chart::dateOf(day),
+                               {static_cast<int>(time.hours().count()),
+                                static_cast<int>(time.minutes().count()),
+                                static_cast<int>(time.seconds().count())}}) +
+         " UT";
+}
+
+// Why the Julian day of #B93 does not fit the rest of the record (see
+// AafReader); nothing when it fits.
+std::optional<std::string> julianDayFault(const Person& person, const Location& location,
+                                          std::chrono::sys_seconds moment) {
+  const std::string day =
+      "Der julianische Tag " + location.julianDayText + " (" + universalText(moment) + ")";
+  if (!person.birthTime) {
+    const std::chrono::sys_seconds midnight{chart::daysOf(person.birthDate)};
+    if (moment >= midnight - kMostOffset &&
+        moment < midnight + std::chrono::days{1} + kMostOffset) {
+      return std::nullopt;
+    }
+    return day + " fällt nicht auf das Geburtsdatum " + birthDateText(person) + ".";
+  }
+  const std::chrono::seconds implied = localClock(person) - moment;
+  const auto offsets = offsetsOf(location);
+  if (offsets.empty()) {
+    if (std::chrono::abs(implied) <= kMostOffset) return std::nullopt;
+    return day + " passt nicht zu Datum und Zeit (Abstand " + chart::offsetText(implied) + ").";
+  }
+  for (const std::chrono::seconds offset : offsets) {
+    if (std::chrono::abs(implied - offset) <= kJulianDayTolerance) return std::nullopt;
+  }
+  return day + " passt nicht zu Datum, Zeit und Zone (" +
+         universalText(localClock(person) - offsets.front()) + ").";
+}
+
+// Moment, zone and abbreviation from #B93 and #ZNAM (see AafReader).
 std::optional<std::string> placeInTime(Person& person, const Location& location,
                                        const std::string& zoneName) {
   const auto named = namedZone(zoneName);
   if (location.julianDay) {
-    person.birthMoment = momentOfJulianDay(*location.julianDay);
-    if (person.birthTime) {
-      const std::chrono::seconds offset = localClock(person) - *person.birthMoment;
-      if (std::chrono::abs(offset) > std::chrono::hours{14}) {
-        return "Der julianische Tag passt nicht zu Datum und Zeit (Abstand " +
-               chart::offsetText(offset) + ").";
-      }
-      person.zone = chart::offsetText(offset);
-    }
+    const auto moment = momentOfJulianDay(*location.julianDay);
+    if (auto fault = julianDayFault(person, location, moment)) return fault;
+    person.birthMoment = moment;
+    if (person.birthTime) person.zone = chart::offsetText(localClock(person) - moment);
   }
   if (person.zone.empty()) {
     if (const auto offset = fixedOffsetOf(location)) person.zone = chart::offsetText(*offset);
@@ -313,6 +368,10 @@ std::optional<std::string> placeInTime(Person& person, const Location& location,
 
 // The blocks of the record besides #A93, into the person.
 Checked<AafRecord> recordOf(const RawRecord& raw) {
+  if (raw.tooLong) {
+    return Rejection{"Der Datensatz ist länger als " + std::to_string(kRecordLimit / 1024) +
+                     " KB; so lange Angaben nimmt das Archiv nicht."};
+  }
   auto checked = personOfA93(raw.chunks.front());
   if (const Rejection* refused = rejection(checked)) return *refused;
   Person person = std::get<Person>(std::move(checked));
@@ -338,39 +397,109 @@ Checked<AafRecord> recordOf(const RawRecord& raw) {
   for (const std::string& line : notes) person.notes += (person.notes.empty() ? "" : "\n") + line;
   while (person.notes.ends_with('\n')) person.notes.pop_back();
   zoneName = valueOf(zoneName);
+  // Without #B93 nothing but a #ZNAM tells the zone.
+  Location at;
   if (b93) {
-    const auto location = locationOf(*b93);
+    auto location = locationOf(*b93);
     if (const Rejection* refused = rejection(location)) return *refused;
-    const Location& at = std::get<Location>(location);
+    at = std::get<Location>(std::move(location));
     if (at.latitude) person.latitude = degreesOfArcSeconds(*at.latitude);
     if (at.longitude) person.longitude = degreesOfArcSeconds(*at.longitude);
-    if (auto fault = placeInTime(person, at, zoneName)) return Rejection{*fault};
-  } else {
-    person.zoneAbbreviation = zoneName;
   }
+  if (auto fault = placeInTime(person, at, zoneName)) return Rejection{*fault};
   if (auto fault = personFault(person)) return Rejection{*fault};
   return AafRecord{raw.line, std::move(person), b93 == nullptr};
 }
 
 }  // namespace
 
-std::string aafText(std::string_view bytes) {
-  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
-  const std::string asUtf8(bytes);
-  if (codePointsToUtf8(utf8ToCodePoints(asUtf8)) == asUtf8) return asUtf8;
-  return windows1252ToUtf8(bytes);
+std::optional<std::string> mixedEncodingNote(const AafLineEncodings& encoding) {
+  if (encoding.utf8Lines == 0 || encoding.windows1252Lines == 0) return std::nullopt;
+  const std::vector<int>& listed = encoding.firstWindows1252Lines;
+  const std::size_t total = static_cast<std::size_t>(encoding.windows1252Lines);
+  std::string text = total == 1 ? "Zeile " : "Zeilen ";
+  for (std::size_t i = 0; i < listed.size(); ++i) {
+    const bool last = i + 1 == total;
+    text += (i == 0 ? "" : last ? " und " : ", ") + std::to_string(listed[i]);
+  }
+  if (listed.size() < total) text += ", … (insgesamt " + std::to_string(total) + ")";
+  return text + (total == 1 ? " ist kein UTF-8 und wurde" : " sind kein UTF-8 und wurden") +
+         " als Windows-1252 gelesen, die übrigen Zeilen als UTF-8.";
+}
+
+AafReader::AafReader(std::string_view bytes) : rest_(bytes) {
+  if (rest_.starts_with("\xEF\xBB\xBF")) rest_.remove_prefix(3);
+}
+
+std::optional<AafReader::Line> AafReader::takeLine() {
+  if (rest_.empty()) return std::nullopt;
+  const std::size_t end = std::min(rest_.find_first_of("\r\n"), rest_.size());
+  Line line{rest_.substr(0, end), ++lineCount_, true};
+  rest_.remove_prefix(end == rest_.size() ? end
+                                          : end + (rest_.compare(end, 2, "\r\n") == 0 ? 2 : 1));
+  if (beyondAscii(line.bytes)) {
+    line.utf8 = isUtf8(line.bytes);
+    if (line.utf8) {
+      ++encoding_.utf8Lines;
+    } else {
+      ++encoding_.windows1252Lines;
+      if (encoding_.firstWindows1252Lines.size() < kListedLines) {
+        encoding_.firstWindows1252Lines.push_back(line.number);
+      }
+    }
+  }
+  return line;
+}
+
+std::optional<AafRecord> AafReader::next() {
+  const auto text = [](const Line& line, std::string_view bytes) {
+    return line.utf8 ? std::string(bytes) : windows1252ToUtf8(bytes);
+  };
+  std::optional<Line> line = std::exchange(pending_, std::nullopt);
+  if (!line) line = takeLine();
+  while (line && !line->bytes.starts_with("#A93:")) line = takeLine();
+  if (!line) return std::nullopt;
+
+  RawRecord raw{line->number, {}, false, false, 0};
+  raw.chunks.push_back({"A93", {}});
+  if (raw.fits(line->bytes.size()))
+    raw.keep(raw.chunks.back().data, text(*line, line->bytes.substr(5)));
+  Chunk* open = &raw.chunks.back();  // the block a continuation line belongs to
+  while ((line = takeLine())) {
+    if (!line->bytes.starts_with('#')) {
+      if (open && raw.fits(line->bytes.size())) raw.keep(open->data, text(*line, line->bytes));
+      continue;
+    }
+    open = nullptr;
+    const std::size_t colon = line->bytes.find(':');
+    if (colon == std::string_view::npos || colon == 1) continue;  // "#:" comments
+    const std::string_view id = line->bytes.substr(1, colon - 1);
+    if (id == "A93") {
+      pending_ = line;
+      break;
+    }
+    if (raw.inSubHoroscope) continue;
+    if (id.starts_with("SUB")) {
+      raw.inSubHoroscope = true;
+      continue;
+    }
+    if (std::find(std::begin(kUsedBlocks), std::end(kUsedBlocks), id) == std::end(kUsedBlocks) ||
+        !raw.fits(line->bytes.size())) {
+      continue;
+    }
+    raw.chunks.push_back({std::string(id), {}});
+    open = &raw.chunks.back();
+    raw.keep(open->data, text(*line, line->bytes.substr(colon + 1)));
+  }
+  auto record = recordOf(raw);
+  if (const Rejection* refused = rejection(record)) return AafRecord{raw.line, *refused, false};
+  return std::get<AafRecord>(std::move(record));
 }
 
 std::vector<AafRecord> readAaf(std::string_view bytes) {
   std::vector<AafRecord> records;
-  for (const RawRecord& raw : recordsOf(aafText(bytes))) {
-    auto record = recordOf(raw);
-    if (const Rejection* refused = rejection(record)) {
-      records.push_back({raw.line, *refused, false});
-    } else {
-      records.push_back(std::get<AafRecord>(std::move(record)));
-    }
-  }
+  AafReader reader(bytes);
+  while (auto record = reader.next()) records.push_back(std::move(*record));
   return records;
 }
 

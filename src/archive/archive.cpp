@@ -9,6 +9,7 @@
 
 #include "archive/archive_failure.h"
 #include "archive/database.h"
+#include "archive/file_kind.h"
 #include "archive/person_search.h"
 #include "archive/schema.h"
 #include "core/text_encoding.h"
@@ -213,11 +214,9 @@ Archive::~Archive() = default;
 
 Checked<Archive> Archive::open(const std::filesystem::path& file, Access access,
                                std::chrono::milliseconds busyTimeout) {
+  if (auto fault = archiveFileFault(file)) return Rejection{*fault};
   std::error_code error;
   const auto status = std::filesystem::status(file, error);
-  if (std::filesystem::is_directory(status)) {
-    return Rejection{"Das Personenarchiv " + shown(file) + " ist ein Ordner, keine Datei."};
-  }
   const bool exists = std::filesystem::exists(status);
   if (exists && std::filesystem::file_size(file, error) > 0) {
     if (auto refused = checkExisting(file, busyTimeout)) return Rejection{*refused};
@@ -273,12 +272,20 @@ Checked<Stored> Archive::store(const Person& person) {
 }
 
 Checked<StoredAll> Archive::storeAll(const std::vector<Person>& persons) {
+  auto next = persons.begin();
+  return storeEach([&]() -> std::optional<Person> {
+    if (next == persons.end()) return std::nullopt;
+    return *next++;
+  });
+}
+
+Checked<StoredAll> Archive::storeEach(const std::function<std::optional<Person>()>& next) {
   return guarded(file_, [&] {
     StoredAll counts;
     WriteTransaction transaction(*database_);
     PersonWriter writer(*database_);
-    for (const Person& person : persons) {
-      if (writer.store(person).added) {
+    while (const std::optional<Person> person = next()) {
+      if (writer.store(*person).added) {
         ++counts.added;
       } else {
         ++counts.present;

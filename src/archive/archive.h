@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -80,6 +81,9 @@ class Archive {
   // store() for a whole list in one transaction: all of them or, after a
   // failure, none. The list must hold faultless persons only.
   Checked<StoredAll> storeAll(const std::vector<Person>& persons);
+  // The same for the persons `next` gives one after the other (nothing after
+  // the last), so that a long list is never held in memory whole.
+  Checked<StoredAll> storeEach(const std::function<std::optional<Person>()>& next);
   // Saves the fields of the person with person.id.
   Failure update(const Person& person);
   Failure remove(PersonId id);

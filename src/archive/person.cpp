@@ -88,11 +88,11 @@ std::optional<std::string> birthFault(const Person& person) {
 }
 
 std::optional<std::string> coordinateFault(const Person& person) {
-  if (person.latitude && !(std::fabs(*person.latitude) <= 90)) {
-    return "Breite: Sie liegt außerhalb von 90° S bis 90° N.";
+  if (person.latitude && !chart::latitudeInRange(*person.latitude)) {
+    return "Breite: Sie liegt außerhalb von " + chart::coordinateRangeText(true) + ".";
   }
-  if (person.longitude && !(std::fabs(*person.longitude) <= 180)) {
-    return "Länge: Sie liegt außerhalb von 180° W bis 180° O.";
+  if (person.longitude && !chart::longitudeInRange(*person.longitude)) {
+    return "Länge: Sie liegt außerhalb von " + chart::coordinateRangeText(false) + ".";
   }
   return std::nullopt;
 }

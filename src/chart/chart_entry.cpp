@@ -114,10 +114,9 @@ Checked<double> checkCoordinate(std::string_view label, std::string_view text, b
     return refuse(label,
                   inQuotes(entry) + " ist keine Angabe in Grad. Bitte als " + form + " angeben.");
   }
-  const double limit = latitude ? 89 + 59 / 60.0 : 180.0;
-  if (std::fabs(*degrees) > limit + 1e-9) {
-    return refuse(label, inQuotes(entry) + " liegt außerhalb von " +
-                             (latitude ? "89°59' S bis 89°59' N." : "180° W bis 180° O."));
+  if (!(latitude ? latitudeInRange(*degrees) : longitudeInRange(*degrees))) {
+    return refuse(label,
+                  inQuotes(entry) + " liegt außerhalb von " + coordinateRangeText(latitude) + ".");
   }
   return *degrees;
 }
@@ -140,6 +139,14 @@ std::string coordinateText(double value, char positive, char negative, bool seco
 }
 
 }  // namespace
+
+// Beyond the limit by less than rounding makes (a typed 89°59' is 89.98333…).
+bool latitudeInRange(double degrees) { return std::fabs(degrees) <= 89 + 59 / 60.0 + 1e-9; }
+bool longitudeInRange(double degrees) { return std::fabs(degrees) <= 180 + 1e-9; }
+
+std::string coordinateRangeText(bool latitude) {
+  return latitude ? "89°59' S bis 89°59' N" : "180° W bis 180° O";
+}
 
 Checked<Date> checkDate(std::string_view label, std::string_view text,
                         std::optional<Calendar> written) {

@@ -28,6 +28,13 @@ Checked<Date> checkDate(std::string_view label, std::string_view text,
 // "HH:MM" or "HH:MM:SS", 24 hours (the hour may have one digit, minutes
 // and seconds have two).
 Checked<ClockTime> checkTime(std::string_view label, std::string_view text);
+// The ranges every way into the program takes a place's coordinates in:
+// latitudes at most 89°59' from the equator (at the poles the houses are not
+// defined), longitudes at most 180° from Greenwich; in degrees, north and
+// east positive. Its text names the range ("89°59' S bis 89°59' N").
+bool latitudeInRange(double degrees);
+bool longitudeInRange(double degrees);
+std::string coordinateRangeText(bool latitude);
 // Decimal degrees, north positive ("50.9333", "-33,87"), or degrees, minutes
 // and optional seconds with N or S ("50°56' N", "50°56'30\" S"); at most
 // 89°59' from the equator.

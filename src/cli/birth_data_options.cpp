@@ -60,16 +60,16 @@ struct Usage {
 };
 
 // Every argument an option of the list, "--key=value" or "--key value",
-// each at most once, and one target file name; nothing when the arguments
-// are not that.
-std::optional<Usage> readArguments(const std::vector<std::string>& arguments) {
+// each at most once, and one target file name; refused with the message of
+// what is wrong (empty for a missing or second target).
+Checked<Usage> readArguments(const std::vector<std::string>& arguments) {
   std::vector<std::string> known = kOptions;
   known.insert(known.end(), {"person", "archive"});
-  auto words = cli::readOptionWords(arguments, known);
-  if (!words || words->positionals.size() != 1 || words->positionals.front().empty()) {
-    return std::nullopt;
-  }
-  return Usage{std::move(words->options), words->positionals.front()};
+  auto read = cli::readOptionWords(arguments, known);
+  if (const Rejection* refused = rejection(read)) return *refused;
+  cli::OptionWords& words = std::get<cli::OptionWords>(read);
+  if (words.positionals.size() != 1 || words.positionals.front().empty()) return Rejection{};
+  return Usage{std::move(words.options), words.positionals.front()};
 }
 
 // Fills the birth options from the person of --person in the archive.
@@ -157,11 +157,13 @@ bool isBirthDataForm(const std::vector<std::string>& arguments) {
 }
 
 int makeTransitFromBirthData(const std::vector<std::string>& arguments, std::ostream& errors) {
-  auto usage = readArguments(arguments);
-  if (!usage) {
+  auto read = readArguments(arguments);
+  if (const Rejection* refused = rejection(read)) {
+    if (!refused->message.empty()) errors << refused->message << "\n";
     errors << kUsage;
     return 1;
   }
+  Usage* usage = &std::get<Usage>(read);
   Options& options = usage->options;
   if (const auto status = takePersonFromArchive(options, errors)) return *status;
   if (options.contains("country") && !options.contains("place-lookup")) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/text_encoding.h"
+
 namespace kelvaro::cli {
 namespace {
 
@@ -11,9 +13,9 @@ bool listed(const std::vector<std::string>& list, const std::string& key) {
 
 }  // namespace
 
-std::optional<OptionWords> readOptionWords(const std::vector<std::string>& words,
-                                           const std::vector<std::string>& valueOptions,
-                                           const std::vector<std::string>& flags) {
+Checked<OptionWords> readOptionWords(const std::vector<std::string>& words,
+                                     const std::vector<std::string>& valueOptions,
+                                     const std::vector<std::string>& flags) {
   OptionWords read;
   for (std::size_t i = 0; i < words.size(); ++i) {
     const std::string& word = words[i];
@@ -23,20 +25,25 @@ std::optional<OptionWords> readOptionWords(const std::vector<std::string>& words
     }
     const std::size_t equals = word.find('=');
     const std::string key = word.substr(2, equals == std::string::npos ? equals : equals - 2);
-    if (listed(flags, key) && equals == std::string::npos) {
-      if (!read.flags.insert(key).second) return std::nullopt;
+    // A word may hold any bytes; the message shows them as text.
+    const std::string named = "Die Angabe --" + showableUtf8(key);
+    if (listed(flags, key)) {
+      if (equals != std::string::npos) return Rejection{named + " nimmt keinen Wert."};
+      if (!read.flags.insert(key).second) return Rejection{named + " steht doppelt da."};
       continue;
     }
-    if (!listed(valueOptions, key)) return std::nullopt;
+    if (!listed(valueOptions, key)) {
+      return Rejection{"Unbekannte Angabe \"--" + showableUtf8(key) + "\"."};
+    }
     std::string value;
     if (equals != std::string::npos) {
       value = word.substr(equals + 1);
     } else if (i + 1 < words.size()) {
       value = words[++i];
     } else {
-      return std::nullopt;
+      return Rejection{named + " braucht einen Wert."};
     }
-    if (!read.options.emplace(key, value).second) return std::nullopt;
+    if (!read.options.emplace(key, value).second) return Rejection{named + " steht doppelt da."};
   }
   return read;
 }

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/checked.h"
+
 namespace kelvaro::cli {
 
 // The words of a command line taken apart: options with a value, written
@@ -24,11 +26,12 @@ struct OptionWords {
   }
 };
 
-// Nothing when a word names an option or flag of neither list, an option
-// lacks its value, or one is given twice.
-std::optional<OptionWords> readOptionWords(const std::vector<std::string>& words,
-                                           const std::vector<std::string>& valueOptions,
-                                           const std::vector<std::string>& flags = {});
+// Refused, with a German message that names the option, when a word names an
+// option or flag of neither list, an option lacks its value, a flag has one,
+// or one is given twice.
+Checked<OptionWords> readOptionWords(const std::vector<std::string>& words,
+                                     const std::vector<std::string>& valueOptions,
+                                     const std::vector<std::string>& flags = {});
 
 // Whether a word of the command line is the option `--key`, alone or as
 // "--key=value": the program's modes are chosen by such an option.

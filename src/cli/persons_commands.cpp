@@ -1,21 +1,24 @@
 #include "cli/persons_commands.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <optional>
 #include <variant>
 
+#include "archive/aaf_file.h"
 #include "archive/aaf_import.h"
 #include "archive/aaf_writer.h"
 #include "archive/archive_location.h"
 #include "archive/person_entry.h"
 #include "archive/person_search.h"
 #include "chart/chart_entry.h"
+#include "cli/terminal_message.h"
 #include "core/decimal_text.h"
 #include "core/system_error_text.h"
 #include "core/text_encoding.h"
 #include "core/version.h"
-#include "output/file_replace.h"
+#include "output/free_file_name.h"
 
 namespace kelvaro::cli {
 namespace {
@@ -51,8 +54,11 @@ std::string helpText() {
       "\nOhne --archive gilt das Archiv im Programmordner: ~/Astro/Kelvaro/personen.sqlite\n"
       "(unter Windows C:\\Astro\\Kelvaro\\personen.sqlite).\n"
       "ZONE: Europe/Berlin, UT oder +01:00; BREITE/LÄNGE: 50.9333 oder 50°56' N, 06°57' O.\n"
-      "Exit-Status: 0 erledigt, 2 abgelehnt (die Meldung steht auf der Fehlerausgabe),\n"
-      "1 falscher Aufruf.\n";
+      "Nur add und import legen ein fehlendes Archiv an. export ersetzt keine Datei, sondern\n"
+      "nimmt den nächsten freien Namen.\n"
+      "Exit-Status: 0 erledigt, 2 abgelehnt (die Meldung steht auf der Fehlerausgabe; auch\n"
+      "bei fehlerhaften Datensätzen eines Imports und wenn sich die Ausgabe nicht schreiben\n"
+      "ließ), 1 falscher Aufruf.\n";
   return text;
 }
 
@@ -64,9 +70,14 @@ int wrongUsage(std::ostream& err, const std::string& message = {}) {
 
 std::string shown(const std::filesystem::path& file) { return utf8FromPath(file); }
 
+// Why the output could not be written, after a failed flush.
+std::string outputFailure() { return systemErrorText(errno ? errno : EIO); }
+
 std::optional<std::vector<Person>> selectedPersons(const PersonsInvocation& call,
                                                    const std::string& query) {
-  auto all = call.archive.persons();
+  Archive* archive = call.archive.open(call.err);
+  if (!archive) return std::nullopt;
+  auto all = archive->persons();
   if (const Rejection* refused = rejection(all)) {
     call.err << refused->message << "\n";
     return std::nullopt;
@@ -182,7 +193,9 @@ int add(const PersonsInvocation& call) {
     return kRefused;
   }
   const Person& person = std::get<Person>(checked);
-  const auto stored = call.archive.store(person);
+  Archive* archive = call.archive.open(call.err);
+  if (!archive) return kRefused;
+  const auto stored = archive->store(person);
   if (const Rejection* refused = rejection(stored)) {
     call.err << refused->message << "\n";
     return kRefused;
@@ -193,14 +206,20 @@ int add(const PersonsInvocation& call) {
              << " (Nummer " << std::to_string(where.id) << ").\n";
     return kRefused;
   }
-  call.out << std::to_string(where.id) << '\n';
+  errno = 0;
+  if (!(call.out << std::to_string(where.id) << '\n').flush()) {
+    call.err << archive::displayName(person) << " ist mit der Nummer " << std::to_string(where.id)
+             << " im Archiv gespeichert, aber die Nummer ließ sich nicht ausgeben: "
+             << outputFailure() << ".\n";
+    return kRefused;
+  }
   return kDone;
 }
 
 int remove(const PersonsInvocation& call) {
   auto found = personOfWord(call);
   if (const int* status = std::get_if<int>(&found)) return *status;
-  if (const auto failure = call.archive.remove(std::get<Person>(found).id)) {
+  if (const auto failure = call.archive.open(call.err)->remove(std::get<Person>(found).id)) {
     call.err << *failure << "\n";
     return kRefused;
   }
@@ -208,13 +227,34 @@ int remove(const PersonsInvocation& call) {
 }
 
 int import(const PersonsInvocation& call) {
-  const auto report =
-      archive::importAafFile(call.archive, pathFromUtf8(call.words.positionals.front()));
-  if (const Rejection* refused = rejection(report)) {
+  const auto bytes = archive::readAafFile(pathFromUtf8(call.words.positionals.front()));
+  if (const Rejection* refused = rejection(bytes)) {
     call.err << refused->message << "\n";
     return kRefused;
   }
-  call.out << archive::reportText(std::get<archive::ImportReport>(report)) << '\n';
+  Archive* archive = call.archive.open(call.err);
+  if (!archive) return kRefused;
+  const auto imported = archive::importAaf(*archive, std::get<std::string>(bytes));
+  if (const Rejection* refused = rejection(imported)) {
+    call.err << refused->message << "\n";
+    return kRefused;
+  }
+  const archive::ImportReport& report = std::get<archive::ImportReport>(imported);
+  const std::string text = archive::reportText(report) + "\n";
+  errno = 0;
+  if (!(call.out << text).flush()) {
+    call.err << "Der Bericht des Imports ließ sich nicht ausgeben (" << outputFailure()
+             << "); er lautet:\n"
+             << text;
+    return kRefused;
+  }
+  if (report.faulty > 0) {
+    call.err << report.faulty
+             << (report.faulty == 1 ? " Datensatz ist fehlerhaft und wurde"
+                                    : " Datensätze sind fehlerhaft und wurden")
+             << " nicht übernommen (siehe oben).\n";
+    return kRefused;
+  }
   return kDone;
 }
 
@@ -229,14 +269,25 @@ int exportPersons(const PersonsInvocation& call) {
     call.err << refused->message << " (--utf8)\n";
     return kRefused;
   }
-  const std::string& target = words.back();
-  if (const auto error = replaceFileContents(pathFromUtf8(target), std::get<std::string>(text))) {
-    call.err << "Die Datei " << target << " lässt sich nicht schreiben: " << systemErrorText(error)
-             << ".\n";
+  const std::filesystem::path target = pathFromUtf8(words.back());
+  std::error_code ignored;
+  if (!target.has_filename() || std::filesystem::is_directory(target, ignored)) {
+    call.err << "Das Ziel " << words.back()
+             << " ist ein Ordner; bitte den Namen der AAF-Datei angeben.\n";
     return kRefused;
   }
+  // An earlier file stays: the persons go under the next free name beside it.
+  const WrittenFile written = writeBesideEarlier(target, std::get<std::string>(text));
+  if (written.error) {
+    call.err << "Die Datei " << showableUtf8(written.name)
+             << " lässt sich nicht schreiben: " << systemErrorText(written.error) << ".\n";
+    return kRefused;
+  }
+  if (written.name != words.back()) {
+    call.err << showableUtf8(takenNameNote(words.back(), written.name)) << "\n";
+  }
   call.out << std::to_string(persons->size()) << (persons->size() == 1 ? " Person" : " Personen")
-           << " nach " << target << " exportiert.\n";
+           << " nach " << showableUtf8(written.name) << " exportiert.\n";
   return kDone;
 }
 
@@ -269,8 +320,13 @@ std::optional<std::optional<std::string>> takeArchiveOption(std::vector<std::str
 std::variant<Person, int> personOfWord(const PersonsInvocation& call) {
   const std::string& word = call.words.positionals.front();
   const auto id = archive::personIdOf(word);
-  auto found =
-      id ? call.archive.find(*id) : Rejection{"\"" + word + "\" ist keine Nummer einer Person."};
+  if (!id) {
+    call.err << "\"" << word << "\" ist keine Nummer einer Person.\n";
+    return kRefused;
+  }
+  Archive* archive = call.archive.open(call.err);
+  if (!archive) return kRefused;
+  auto found = archive->find(*id);
   if (const Rejection* refused = rejection(found)) {
     call.err << refused->message << "\n";
     return kRefused;
@@ -285,7 +341,6 @@ std::variant<Person, int> personOfWord(const PersonsInvocation& call) {
 }
 
 const std::vector<PersonsCommand>& personsCommands() {
-  using Access = Archive::Access;
   static const std::vector<PersonsCommand> kCommands = {
       {"list",
        "list [TEXT] [--tsv]",
@@ -295,9 +350,9 @@ const std::vector<PersonsCommand>& personsCommands() {
        {"tsv"},
        0,
        1,
-       Access::read,
+       ArchiveUse::read,
        list},
-      {"show", "show NUMMER", "alles über eine Person", {}, {}, 1, 1, Access::read, show},
+      {"show", "show NUMMER", "alles über eine Person", {}, {}, 1, 1, ArchiveUse::read, show},
       {"add",
        "add --name=NAME --first-name=VORNAME --birth=\"TT.MM.JJJJ hh:mm\" --birth-zone=ZONE "
        "--birth-lat=BREITE --birth-lon=LÄNGE --place=ORT [--country=XX] [--kind=m|w|e] "
@@ -308,7 +363,7 @@ const std::vector<PersonsCommand>& personsCommands() {
        {},
        0,
        0,
-       Access::write,
+       ArchiveUse::create,
        add},
       {"remove",
        "remove NUMMER",
@@ -317,7 +372,7 @@ const std::vector<PersonsCommand>& personsCommands() {
        {},
        1,
        1,
-       Access::write,
+       ArchiveUse::change,
        remove},
       {"import",
        "import DATEI.aaf",
@@ -326,7 +381,7 @@ const std::vector<PersonsCommand>& personsCommands() {
        {},
        1,
        1,
-       Access::write,
+       ArchiveUse::create,
        import},
       {"export",
        "export [TEXT] ZIEL.aaf [--utf8]",
@@ -336,7 +391,7 @@ const std::vector<PersonsCommand>& personsCommands() {
        {"utf8"},
        1,
        2,
-       Access::read,
+       ArchiveUse::read,
        exportPersons},
       {"timeline",
        "timeline NUMMER --from=TT.MM.JJJJ --to=TT.MM.JJJJ [--movers=S,P,T] [--bodies=…] "
@@ -347,7 +402,7 @@ const std::vector<PersonsCommand>& personsCommands() {
        {},
        1,
        1,
-       Access::read,
+       ArchiveUse::read,
        personTimeline},
   };
   return kCommands;
@@ -362,30 +417,60 @@ int runPersons(const std::vector<std::string>& arguments, std::ostream& out, std
     out << kProgram << ' ' << kVersion << '\n';
     return kDone;
   }
+  TerminalMessageStream messages(err);
   std::vector<std::string> words = arguments;
   const auto archiveFile = takeArchiveOption(words);
-  if (!archiveFile) return wrongUsage(err, "--archive braucht genau eine Datei.");
-  if (words.empty()) return wrongUsage(err);
+  if (!archiveFile) return wrongUsage(messages, "--archive braucht genau eine Datei.");
+  if (words.empty()) return wrongUsage(messages);
   const PersonsCommand* command = nullptr;
   for (const PersonsCommand& candidate : personsCommands()) {
     if (candidate.name == words.front()) command = &candidate;
   }
-  if (!command) return wrongUsage(err, "Unbekannter Befehl \"" + words.front() + "\".");
+  if (!command) return wrongUsage(messages, "Unbekannter Befehl \"" + words.front() + "\".");
   const auto read =
       readOptionWords({words.begin() + 1, words.end()}, command->valueOptions, command->flags);
-  if (!read) return wrongUsage(err, "Unbekannte, doppelte oder leere Angabe.");
-  if (read->positionals.size() < command->minimumWords ||
-      read->positionals.size() > command->maximumWords) {
-    return wrongUsage(err, "Falsche Zahl von Angaben für " + std::string(command->name) + ".");
+  if (const Rejection* refused = rejection(read)) return wrongUsage(messages, refused->message);
+  const OptionWords& options = std::get<OptionWords>(read);
+  if (options.positionals.size() < command->minimumWords ||
+      options.positionals.size() > command->maximumWords) {
+    return wrongUsage(messages, "Falsche Zahl von Angaben für " + std::string(command->name) + ".");
   }
-  const std::filesystem::path file =
-      *archiveFile ? pathFromUtf8(**archiveFile) : archive::defaultArchiveFile();
-  auto opened = Archive::open(file, command->access);
-  if (const Rejection* refused = rejection(opened)) {
-    err << refused->message << "\n";
+  PersonsArchive archive(*archiveFile ? pathFromUtf8(**archiveFile) : archive::defaultArchiveFile(),
+                         command->archiveUse);
+  const int status = command->run({options, archive, out, messages});
+  if (archive.made()) {
+    messages << "Das Personenarchiv " << shown(archive.file()) << " ist neu angelegt.\n";
+  }
+  // A command that failed has said why; one that did its work must not end
+  // with success when its lines did not reach stdout. (errno is left as the
+  // failed write of the lines or the flush set it.)
+  if (status == kDone && !out.flush()) {
+    messages << "kelvaro-persons: Die Ausgabe ließ sich nicht schreiben: " << outputFailure()
+             << ".\n";
     return kRefused;
   }
-  return command->run({*read, std::get<Archive>(opened), out, err});
+  return status;
+}
+
+archive::Archive* PersonsArchive::open(std::ostream& err) {
+  if (opened_) return &*opened_;
+  std::error_code error;
+  const bool missing =
+      std::filesystem::status(file_, error).type() == std::filesystem::file_type::not_found;
+  if (missing && use_ != ArchiveUse::create) {
+    err << "Das Personenarchiv " << shown(file_)
+        << " gibt es nicht. Es entsteht mit dem ersten add oder import.\n";
+    return nullptr;
+  }
+  auto opened = Archive::open(
+      file_, use_ == ArchiveUse::read ? Archive::Access::read : Archive::Access::write);
+  if (const Rejection* refused = rejection(opened)) {
+    err << refused->message << "\n";
+    return nullptr;
+  }
+  made_ = missing;
+  opened_.emplace(std::get<Archive>(std::move(opened)));
+  return &*opened_;
 }
 
 }  // namespace kelvaro::cli

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -12,11 +14,38 @@
 
 namespace kelvaro::cli {
 
+// How a command of kelvaro-persons uses the archive.
+enum class ArchiveUse {
+  read,    // a missing archive is an error
+  change,  // changes what is there; a missing archive is an error
+  create,  // adds persons: a missing archive is made, and the user told so
+};
+
+// The archive of a command, opened when the command first needs it, after
+// its own checks: a refused entry or an unreadable file makes no archive.
+class PersonsArchive {
+ public:
+  PersonsArchive(std::filesystem::path file, ArchiveUse use) : file_(std::move(file)), use_(use) {}
+
+  // The opened archive; nothing after a refusal, whose German message went to `err`.
+  archive::Archive* open(std::ostream& err);
+  const std::filesystem::path& file() const { return file_; }
+  // Whether open() made the archive.
+  bool made() const { return made_; }
+
+ private:
+  std::filesystem::path file_;
+  ArchiveUse use_;
+  std::optional<archive::Archive> opened_;
+  bool made_ = false;
+};
+
 // What a command of kelvaro-persons gets: its words (after the command's
-// name), the opened archive and the two streams.
+// name), its archive and the two streams (messages on `err` show any bytes
+// as text).
 struct PersonsInvocation {
   const OptionWords& words;
-  archive::Archive& archive;
+  PersonsArchive& archive;
   std::ostream& out;
   std::ostream& err;
 };
@@ -31,7 +60,7 @@ struct PersonsCommand {
   std::vector<std::string> flags;
   std::size_t minimumWords;  // words besides the options
   std::size_t maximumWords;
-  archive::Archive::Access access;
+  ArchiveUse archiveUse;
   int (*run)(const PersonsInvocation& invocation);
 };
 
@@ -47,8 +76,9 @@ int personTimeline(const PersonsInvocation& call);
 
 // kelvaro-persons on `arguments` (the words after the program's name):
 // German help and messages; exit status 0 done, 2 refused (a message on
-// `err`), 1 wrong usage. Without --archive the archive of the program folder
-// (archive::defaultArchiveFile()).
+// `err`: also for an import with faulty records and for output that could
+// not be written), 1 wrong usage. Without --archive the archive of the
+// program folder (archive::defaultArchiveFile()).
 int runPersons(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
 }  // namespace kelvaro::cli

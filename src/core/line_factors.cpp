@@ -17,4 +17,14 @@ std::span<const FactorVariant> LineFactors::operator[](std::size_t line) const {
   return std::span<const FactorVariant>(factors_).subspan(start, ends_[line] - start);
 }
 
+std::span<const FactorVariant> entryFactorsAt(std::span<const FactorVariant> lineFactors,
+                                              const EntryColumns& entries, std::size_t column) {
+  if (entries.step == 0 || entries.factorsPerEntry == 0 || column < entries.first) return {};
+  const std::size_t entry = (column - entries.first) / entries.step;
+  const std::size_t within = (column - entries.first) % entries.step;
+  const std::size_t start = entry * entries.factorsPerEntry;
+  if (within >= entries.width || start + entries.factorsPerEntry > lineFactors.size()) return {};
+  return lineFactors.subspan(start, entries.factorsPerEntry);
+}
+
 }  // namespace kelvaro

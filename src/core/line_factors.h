@@ -55,4 +55,21 @@ class LineFactors {
   std::vector<std::uint32_t> ends_;
 };
 
+// Where the entries of a line stand, for results whose lines are rows of
+// equal entries (the angle search: " MCr+WIp SOr+MOt …"): entry k takes the
+// characters [first + k × step, first + k × step + width) of its line and
+// names the line's factors [k × factorsPerEntry, (k + 1) × factorsPerEntry).
+struct EntryColumns {
+  std::size_t first = 0;
+  std::size_t width = 0;
+  std::size_t step = 0;
+  std::size_t factorsPerEntry = 0;
+  friend bool operator==(const EntryColumns&, const EntryColumns&) = default;
+};
+
+// The factors of the entry at character `column` of a line that names
+// `lineFactors`; none where the column lies beside every entry.
+std::span<const FactorVariant> entryFactorsAt(std::span<const FactorVariant> lineFactors,
+                                              const EntryColumns& entries, std::size_t column);
+
 }  // namespace kelvaro

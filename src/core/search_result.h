@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/line_factors.h"
@@ -14,6 +15,9 @@ struct SearchResult {
   std::string heading;
   ResultText lines;
   LineFactors factors = {};  // none unless the search fills them
+  // Where the lines are rows of equal entries (as the angle search's are),
+  // where each entry stands.
+  std::optional<EntryColumns> entries = {};
 
   friend bool operator==(const SearchResult&, const SearchResult&) = default;
 };

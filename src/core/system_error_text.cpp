@@ -27,6 +27,11 @@ std::string systemErrorText(int error) {
       return "Datei zu groß";
     case EEXIST:
       return "Datei ist schon vorhanden";
+    case EIO:
+      return "Ein-/Ausgabefehler";
+    case ENXIO:
+    case ENODEV:
+      return "Kein solches Gerät";
 #ifdef EDQUOT
     case EDQUOT:
       return "Speicherkontingent überschritten";

@@ -154,6 +154,20 @@ std::string showableUtf8(std::string_view utf8) {
   return out;
 }
 
+bool isUtf8(std::string_view bytes) {
+  for (std::size_t pos = 0; pos < bytes.size();) {
+    if (static_cast<unsigned char>(bytes[pos]) < 0x80) {
+      ++pos;
+      continue;
+    }
+    // A malformed sequence decodes to U+FFFD from one byte; U+FFFD written
+    // in the text takes its three.
+    const std::size_t start = pos;
+    if (decodeAt(bytes, pos) == kReplacement && pos - start != 3) return false;
+  }
+  return true;
+}
+
 std::size_t utf8Length(std::string_view utf8) {
   std::size_t count = 0;
   for (std::size_t pos = 0; pos < utf8.size(); ++count) skipCharacter(utf8, pos);

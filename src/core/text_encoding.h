@@ -29,6 +29,9 @@ std::string codePointsToUtf8(std::u32string_view codePoints);
 // be shown (the bytes of a file name, say, that are no UTF-8).
 std::string showableUtf8(std::string_view utf8);
 void appendUtf8(std::string& out, char32_t codePoint);
+// Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or
+// code points beyond U+10FFFF).
+bool isUtf8(std::string_view bytes);
 
 // Number of characters (code points) of a UTF-8 string.
 std::size_t utf8Length(std::string_view utf8);

@@ -25,11 +25,12 @@ int openForReading(const std::filesystem::path& path) {
   return fd;
 }
 
-std::size_t readUpTo(int fd, std::span<unsigned char> bytes) {
+std::size_t readUpTo(int fd, std::span<unsigned char> bytes, std::error_code& readError) {
   std::size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
+    if (n < 0) readError = lastError();
     if (n <= 0) break;
     done += static_cast<std::size_t>(n);
   }
@@ -40,12 +41,13 @@ std::size_t readUpTo(int fd, std::span<unsigned char> bytes) {
 
 FileStart readFileStart(const std::filesystem::path& path, std::span<unsigned char> bytes) {
   std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) return {0, {EISDIR, std::generic_category()}};
+  if (std::filesystem::is_directory(path, ec)) return {0, {EISDIR, std::generic_category()}, {}};
   const int fd = openForReading(path);
-  if (fd < 0) return {0, lastError()};
-  const std::size_t size = readUpTo(fd, bytes);
+  if (fd < 0) return {0, lastError(), {}};
+  FileStart start;
+  start.size = readUpTo(fd, bytes, start.readError);
   ::close(fd);
-  return {size, {}};
+  return start;
 }
 
 }  // namespace kelvaro

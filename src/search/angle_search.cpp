@@ -155,6 +155,7 @@ SearchResult angleSearch(const TransitRecord& record, double orb, double searchA
                        ? " Suche nach " + std::string(factorName(*chosenFactor)) +
                              "-Summen und -Halbsummen in der Achse " + angleText
                        : " Suche nach allen Summen und Halbsummen in der Achse " + angleText;
+  result.entries = EntryColumns{1, kEntryLength - 1, kEntryLength, 2};
   ResultText& lines = result.lines;
   lines.reserveLines(chosenFactor ? 32 : 160, 100);
   result.factors.reserve(chosenFactor ? 32 * 28 : 160 * 28, chosenFactor ? 32 : 160);

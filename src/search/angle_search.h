@@ -32,7 +32,8 @@ Checked<int> checkAngleFactor(std::string_view text);
 // factor variants is listed once, the lower factor number first; with one,
 // only the pairs that contain it, the chosen factor always first. SO in
 // variant s never takes part. At most 14 entries per line. Each line carries
-// the factor variants of its entries, both of each pair, in their order.
+// the factor variants of its entries, both of each pair, in their order, and
+// the result says where each entry stands.
 SearchResult angleSearch(const TransitRecord& record, double orb, double searchAngle,
                          std::optional<int> chosenFactor);
 

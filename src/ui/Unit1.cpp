@@ -43,6 +43,7 @@
 #include "ui/persons_window.h"
 #include "ui/platform.h"
 #include "ui/save_question.h"
+#include "ui/screen_fit.h"
 #include "ui/text_view.h"
 
 namespace kelvaro::ui {
@@ -113,6 +114,7 @@ void TForm1::FormCreate() {
   }
   show();
   fitToScreen();
+  fitAgainWhenFramed(*this, [this] { fitToScreen(); });
 
   std::error_code error;
   savedWorkingFolder_ = std::filesystem::current_path(error);
@@ -192,9 +194,9 @@ void TForm1::weiter() {
 // ends the program.
 bool TForm1::chooseAndLoad() {
   for (;;) {
-    const std::optional<std::string> chosen = madeFile_
-                                                  ? std::exchange(madeFile_, std::nullopt)
-                                                  : platform_.chooseFile(this, folders_.transit);
+    const std::optional<std::string> chosen =
+        madeFile_ ? std::exchange(madeFile_, std::nullopt)
+                  : platform_.chooseFile(this, folders_.transit, {});
     if (!chosen) {
       platform_.showInformation(this, std::string(kNoFileMessage));
       beenden();
@@ -404,19 +406,14 @@ void TForm1::saveLines(QWidget* parent, const ResultText& lines) {
 // content's smallest height; a scroll bar for one direction takes its room
 // from the other. Larger screens change nothing.
 void TForm1::fitToScreen() {
-  const QScreen* shown = screen();
-  if (shown == nullptr) return;
-  const QRect area = shown->availableGeometry();
-  const QSize frame = frameGeometry().size() - size();
-  const QSize room = area.size() - frame;
-  if (width() <= room.width() && height() <= room.height()) return;
-  const QSize smallest = ScrollBox1->widget()->minimumSize();
-  QSize fitted = size();
-  const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ScrollBox1);
-  if (smallest.height() > room.height()) fitted.rwidth() += bar;
-  if (smallest.width() > room.width()) fitted.rheight() += bar;
-  resize(fitted.boundedTo(room));
-  move(area.left() + (room.width() - width()) / 2, area.top());
+  fitOnScreen(*this, [this](QSize room) {
+    const QSize smallest = ScrollBox1->widget()->minimumSize();
+    QSize fitted = size();
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ScrollBox1);
+    if (smallest.height() > room.height()) fitted.rwidth() += bar;
+    if (smallest.width() > room.width()) fitted.rheight() += bar;
+    return fitted;
+  });
 }
 
 // ---- Groups of controls --------------------------------------------------
@@ -428,8 +425,8 @@ std::vector<QPushButton*> TForm1::commandButtons() const {
 }
 
 std::vector<QWidget*> TForm1::entryControls() const {
-  return {Panel4, Label16, Label17, Edit2,  Edit3,   Edit4,   Edit5, Edit6, Edit8,
-          Memo1,  Label18, Label11, Label9, Label15, Label22, Edit1, Edit7};
+  return {Panel4, Label16, Label17, Edit2,   Edit3,  Edit4,   Edit5,   Edit6, Label23,
+          Edit8,  Memo1,   Label18, Label11, Label9, Label15, Label22, Edit1, Edit7};
 }
 
 // Left to right, in the order of the overview's axis labels.

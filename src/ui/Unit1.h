@@ -256,6 +256,7 @@ class TForm1 : public QWidget {
   QLabel* Label18;
   QLineEdit* Edit5;
   QLineEdit* Edit6;  // option 4
+  QLabel* Label23;   // its prompt
   QLabel* Label22;   // option 6
   QLineEdit* Edit8;
 

@@ -1,6 +1,8 @@
 // The controls of the main window and their places. The window is laid out
 // in fixed pixel positions for a client area of 1024 × 750; a lower window
-// gives the views less height and moves the rows below them up.
+// gives the views less height and moves the rows below them up, a wider one
+// gives the result list the width and keeps the right-hand controls at the
+// right edge.
 #include <QButtonGroup>
 #include <QFrame>
 #include <QGroupBox>
@@ -14,11 +16,11 @@
 
 #include "ui/Unit1.h"
 #include "ui/clickable_label.h"
-#include "ui/height_reflow.h"
 #include "ui/intro_text.h"
 #include "ui/line_view.h"
 #include "ui/named_controls.h"
 #include "ui/option_captions.h"
+#include "ui/reflow.h"
 #include "ui/text_view.h"
 #include "ui/window_style.h"
 
@@ -70,23 +72,29 @@ void TForm1::createControls() {
 }
 
 // The controls move onto a client widget in a scroll area that fills the
-// window. The client follows the window's height: the result list, the
-// second view and the introduction take what there is, and the rows below
-// them move with the bottom, so a laptop screen shows every control. Only a
-// window narrower than the design, or lower than its smallest height, shows
-// scroll bars.
+// window. The client follows the window's size: the result list, the second
+// view and the introduction take the height there is, and the rows below
+// them move with the bottom, so a laptop screen shows every control; the
+// upper panel and its views take the width there is (a maximised window
+// shows longer lines), the controls at its right move with the right edge,
+// and the introduction stays in the middle. Only a window narrower than the
+// design, or lower than its smallest height, shows scroll bars.
 void TForm1::createScrollArea() {
   auto* client = new QWidget;
   client->setObjectName(QStringLiteral("Client"));
   fillBackground(*client, colour::black);
-  client->setMinimumWidth(kDesignedClient.width());
   for (QWidget* control : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
     control->setParent(client);
   }
-  auto* reflow = new HeightReflow(*client, kDesignedClient.height(), kSmallestClientHeight);
-  for (QWidget* view :
-       std::initializer_list<QWidget*>{Panel1, Panel3, Memo3, Memo1, Panel5, Memo4}) {
-    reflow->stretch(*view);
+  auto* reflow = new Reflow(*client, kDesignedClient, kSmallestClientHeight);
+  for (QWidget* view : std::initializer_list<QWidget*>{Panel1, Panel3, Memo3, Memo1}) {
+    reflow->stretch(*view, Qt::Vertical | Qt::Horizontal);
+  }
+  for (QWidget* view : std::initializer_list<QWidget*>{Panel5, Memo4}) {
+    reflow->stretch(*view, Qt::Vertical);
+  }
+  for (QWidget* bar : std::initializer_list<QWidget*>{Panel2, Label3}) {
+    reflow->stretch(*bar, Qt::Horizontal);
   }
   // Below the upper panel: the options, their entries and "Noch einmal von
   // vorne"; in it, the row of "Drucken" and the axis labels; in the intro,
@@ -94,6 +102,11 @@ void TForm1::createScrollArea() {
   reflow->moveBelow(*client, Panel1->geometry().bottom());
   reflow->moveBelow(*Panel1, Button6->y());
   reflow->moveBelow(*Panel5, Button2->y());
+  for (QWidget* right : std::initializer_list<QWidget*>{Label7, SavePdfButton, Button6, Button7,
+                                                        Panel4, Button4, MainPersonsButton}) {
+    reflow->moveRight(*right);
+  }
+  reflow->keepCentred(*Panel5);
 
   ScrollBox1 = new QScrollArea(this);
   ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
@@ -200,13 +213,16 @@ void TForm1::createEntryControls() {
   Label18 = label(this, "Label18", QStringLiteral("Faktor"), {540, 596, 80, 20});
   Edit5 = edit(this, "Edit5", {540, 618, 60, 28});
 
+  Label23 = label(this, "Label23", QStringLiteral("Gleichung F1+F2=F3+ oder F1/F2=F3/"),
+                  {400, 578, 320, 20});
   Edit6 = edit(this, "Edit6", {400, 600, 180, 28});
+  Label23->setBuddy(Edit6);
 
   Label22 = label(this, "Label22", QStringLiteral("Geben Sie eine beliebige Faktor-Variante ein "),
                   {400, 570, 360, 20});
   Edit8 = edit(this, "Edit8", {400, 592, 70, 28});
 
-  for (QLabel* text : {Label9, Label11, Label15, Label16, Label17, Label18, Label22}) {
+  for (QLabel* text : {Label9, Label11, Label15, Label16, Label17, Label18, Label22, Label23}) {
     text->setFont(prompt);
   }
   for (QLineEdit* entry : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit7}) entry->setFont(field);

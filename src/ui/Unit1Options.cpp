@@ -301,6 +301,7 @@ void TForm1::Edit5Change() {
 void TForm1::Button14Click() {
   hideEntryControls();
   allFactors_ = !platform_.askYesNo(this, std::string(kTripleQuestion));
+  Label23->show();
   Edit6->show();
   focusField(*Edit6);  // the equation of an earlier use stays
 }

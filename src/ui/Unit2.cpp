@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 
 #include "loading/orb_entry.h"
@@ -18,20 +19,27 @@ TForm2::TForm2(Platform& platform) : platform_(platform) {
   setObjectName(QStringLiteral("TForm2"));
   setWindowTitle(QStringLiteral("                      Orbis-Eingabe"));
   useFixedDialogFrame(*this);
-  setFixedSize(300, 100);
+  setFixedSize(300, 120);
   setFont(captionFont(10, true));
 
-  Edit1 = edit(this, "Edit1", {40, 34, 32, 28});
+  Edit1 = edit(this, "Edit1", {40, 24, 32, 28});
   Edit1->setMaxLength(1);
-  Label1 = label(this, "Label1", QStringLiteral("Grad"), {80, 34, 60, 28});
-  Edit2 = edit(this, "Edit2", {150, 34, 40, 28});
+  Label1 = label(this, "Label1", QStringLiteral("Grad"), {80, 24, 60, 28});
+  Edit2 = edit(this, "Edit2", {150, 24, 40, 28});
   Edit2->setMaxLength(2);
-  Label2 = label(this, "Label2", QStringLiteral("Minuten"), {198, 34, 80, 28});
+  Label2 = label(this, "Label2", QStringLiteral("Minuten"), {198, 24, 80, 28});
+  // "OK" checks the entry as leaving the minutes does. It is no default
+  // button (Enter moves between the fields) and takes no focus, so a click
+  // on it checks once, not once more for the minutes it would leave.
+  Button1 = button(this, "Button1", QStringLiteral("OK"), {110, 72, 80, 30});
+  Button1->setAutoDefault(false);
+  Button1->setFocusPolicy(Qt::NoFocus);
 
   connect(Edit1, &QLineEdit::textEdited, this, &TForm2::Edit1Change);
   connect(Edit2, &QLineEdit::textEdited, this, &TForm2::Edit2Change);
   connect(Edit1, &QLineEdit::returnPressed, this, &TForm2::Edit1Enter);
   connect(Edit2, &QLineEdit::returnPressed, this, &TForm2::Edit2Enter);
+  connect(Button1, &QPushButton::clicked, this, &TForm2::Edit2Exit);
   Edit1->installEventFilter(this);
   Edit2->installEventFilter(this);
 }

@@ -4,12 +4,15 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace kelvaro::ui {
 
 class Platform;
 
-// TForm2, the orb entry: whole degrees and minutes of the orb in two fields.
+// TForm2, the orb entry: whole degrees and minutes of the orb in two fields,
+// checked when the minutes are left (by their second digit, Enter, Tab or a
+// click) or by "OK".
 // It is shown modally without blocking (open(), then QDialog::finished), and
 // however it closes it reports Accepted; orb() then holds the orb it leaves.
 class TForm2 : public QDialog {
@@ -44,10 +47,11 @@ class TForm2 : public QDialog {
   bool closing_ = false;
   bool selectOnActivation_ = false;  // the entry has just opened and is not active yet
 
-  QLineEdit* Edit1;  // degrees, one character
-  QLineEdit* Edit2;  // minutes, two characters
-  QLabel* Label1;    // "Grad"
-  QLabel* Label2;    // "Minuten"
+  QLineEdit* Edit1;      // degrees, one character
+  QLineEdit* Edit2;      // minutes, two characters
+  QLabel* Label1;        // "Grad"
+  QLabel* Label2;        // "Minuten"
+  QPushButton* Button1;  // "OK"
 };
 
 }  // namespace kelvaro::ui

@@ -28,6 +28,8 @@ TForm4::TForm4() {
   Button3 = button(this, "Button3", QStringLiteral("Speichern"), {676, 598, 136, 32});
 
   connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+  installEventFilter(this);
+  for (QWidget* control : findChildren<QWidget*>()) control->installEventFilter(this);
   connect(Button2, &QPushButton::clicked, this, &TForm4::printClicked);
   connect(Button3, &QPushButton::clicked, this, &TForm4::saveClicked);
   connect(SavePdfButton, &QPushButton::clicked, this, &TForm4::savePdfClicked);
@@ -47,6 +49,20 @@ void TForm4::showEvent(QShowEvent* event) {
   setWindowTitle(QStringLiteral("Die Inhaltsübersicht"));
   QDialog::showEvent(event);
   Button1->setFocus(Qt::OtherFocusReason);
+  shown_.start();
+}
+
+// The orb entry closes by itself on the second digit of the minutes; an
+// Enter typed after it (to confirm, as elsewhere) or a further digit would
+// otherwise reach "Weiter zur Suche" before the overview could be read.
+// Keys pressed in the first moments after the window came up are dropped;
+// from then on Enter goes on as usual.
+bool TForm4::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && shown_.isValid() &&
+      !shown_.hasExpired(kTypedAheadTime.count())) {
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace kelvaro::ui

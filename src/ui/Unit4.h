@@ -1,9 +1,11 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <vector>
 
 #include <QDialog>
+#include <QElapsedTimer>
 
 #include "core/result_text.h"
 
@@ -23,6 +25,10 @@ class TForm4 : public QDialog {
  public:
   TForm4();
 
+  // How long after the window came up a key press counts as typed ahead
+  // for an earlier window, and is dropped.
+  static constexpr std::chrono::milliseconds kTypedAheadTime{600};
+
   // Puts the lines into the text view and shows the window.
   void showOverview(const ResultText& lines);
 
@@ -36,6 +42,7 @@ class TForm4 : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QPlainTextEdit* Memo1;
@@ -43,6 +50,7 @@ class TForm4 : public QDialog {
   QPushButton* Button2;        // "Drucken"
   QPushButton* Button3;        // "Speichern"
   QPushButton* SavePdfButton;  // "Als PDF speichern …"
+  QElapsedTimer shown_;        // since the window came up
 };
 
 }  // namespace kelvaro::ui

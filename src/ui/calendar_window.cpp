@@ -32,6 +32,7 @@
 #include "ui/named_controls.h"
 #include "ui/platform.h"
 #include "ui/text_view.h"
+#include "ui/timeline_choices.h"
 #include "ui/window_help.h"
 #include "ui/window_style.h"
 
@@ -89,6 +90,10 @@ CalendarWindow::CalendarWindow(Platform& platform, QWidget* parent, ResultHandle
   setObjectName(QStringLiteral("CalendarWindow"));
   setWindowTitle(QStringLiteral("Transit-Kalender"));
   setFont(captionFont(9, true));
+  // The window paints all of its area itself, at any size: maximised, what
+  // lies beside its controls is its own background, never what the screen
+  // showed before.
+  setAutoFillBackground(true);
   createControls();
   connect(computeButton_, &QPushButton::clicked, this, &CalendarWindow::computeClicked);
   connect(closeButton_, &QPushButton::clicked, this, &QDialog::reject);
@@ -295,10 +300,7 @@ void CalendarWindow::openFor(const chart::BirthData& person, const std::string& 
   if (!person.firstName.empty()) title += ", " + person.firstName;
   setWindowTitle(QStringLiteral("Zeitleiste – ") + toQString(title));
   if (!samePerson) {
-    solarArcBox_->setChecked(true);
-    progressedBox_->setChecked(true);
-    transitBox_->setChecked(true);
-    zoneEdit_->setText(toQString(person.zone.name()));
+    showTimelineChoices(rememberedTimelineChoices().value_or(TimelineChoices{}));
     timeline_.reset();
     resultView_->clear();
     headingLabel_->clear();
@@ -309,6 +311,42 @@ void CalendarWindow::openFor(const chart::BirthData& person, const std::string& 
   show();
   activateWindow();
   computeButton_->setFocus(Qt::OtherFocusReason);
+}
+
+// The choices of the last timeline, or those of a first one: S, P and T,
+// the usual bodies, both kinds of points, no orb, and the zone of the
+// user's own clock (where the program does not know it, the birth's).
+void CalendarWindow::showTimelineChoices(const TimelineChoices& choices) {
+  solarArcBox_->setChecked(choices.movers[0]);
+  progressedBox_->setChecked(choices.movers[1]);
+  transitBox_->setChecked(choices.movers[2]);
+  for (std::size_t i = 0; i < bodyBoxes_.size(); ++i) {
+    bodyBoxes_[i]->setChecked(std::find(choices.bodies.begin(), choices.bodies.end(),
+                                        timing::kCalendarBodies[i]) != choices.bodies.end());
+  }
+  factorsButton_->setChecked(choices.points == timing::CalendarPoints::factors);
+  midpointsButton_->setChecked(choices.points == timing::CalendarPoints::midpoints);
+  bothButton_->setChecked(choices.points == timing::CalendarPoints::all);
+  const std::string zone =
+      !choices.zone.empty() ? choices.zone : userZoneName().value_or(person_->zone.name());
+  zoneEdit_->setText(toQString(zone));
+  orbEdit_->setText(toQString(choices.orb));
+}
+
+TimelineChoices CalendarWindow::timelineChoices() const {
+  TimelineChoices choices;
+  choices.movers = {solarArcBox_->isChecked(), progressedBox_->isChecked(),
+                    transitBox_->isChecked()};
+  choices.bodies.clear();
+  for (std::size_t i = 0; i < bodyBoxes_.size(); ++i) {
+    if (bodyBoxes_[i]->isChecked()) choices.bodies.push_back(timing::kCalendarBodies[i]);
+  }
+  choices.points = factorsButton_->isChecked()     ? timing::CalendarPoints::factors
+                   : midpointsButton_->isChecked() ? timing::CalendarPoints::midpoints
+                                                   : timing::CalendarPoints::all;
+  choices.zone = toUtf8(zoneEdit_->text().trimmed());
+  choices.orb = toUtf8(orbEdit_->text().trimmed());
+  return choices;
 }
 
 std::optional<timing::CalendarRequest> CalendarWindow::checkedRequest() {
@@ -406,6 +444,7 @@ void CalendarWindow::computeClicked() {
     auto computed = timing::timeline(*person_, *request, shown);
     if (!computed) return;
     timeline_ = std::move(computed);
+    rememberTimelineChoices(timelineChoices());
   } catch (const std::exception& failure) {
     progress.close();
     platform_.showError(this, std::string(record_ ? "Der Transit-Kalender" : "Die Zeitleiste") +

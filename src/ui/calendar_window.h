@@ -27,6 +27,7 @@ namespace kelvaro::ui {
 class EphemerisWindow;
 class LineView;
 class Platform;
+struct TimelineChoices;
 
 // The transit calendar of a loaded transit file and the timeline of a
 // person: the kinds that move (S, P, T), the range (Von, Bis), the zone, the
@@ -38,7 +39,9 @@ class Platform;
 // "Speichern", "iCal exportieren …" and "Grafische Ephemeride", whose marks
 // choose lines of the list. A computation longer than a quarter
 // of a second shows a progress bar whose "Abbrechen" stops it and leaves
-// everything as it was.
+// everything as it was. A timeline computed keeps its choices (kinds,
+// bodies, points, zone, orb) for the next one, also after a restart of the
+// program; the first one shows the zone of the user's own clock.
 class CalendarWindow : public QDialog {
   Q_OBJECT
 
@@ -74,6 +77,8 @@ class CalendarWindow : public QDialog {
   QLayout* createFilterGrid();
   QWidget* createResultArea();
   void showKinds();
+  void showTimelineChoices(const TimelineChoices& choices);
+  TimelineChoices timelineChoices() const;
   void computeClicked();
   std::optional<timing::CalendarRequest> checkedRequest();
   void focusRefused(timing::CalendarField field);

@@ -27,11 +27,6 @@ DateField::DateField(int firstYear, int lastYear, QWidget* parent) : QDateEdit(p
   setToolTip(dateEntryHint());
 }
 
-void DateField::focusInEvent(QFocusEvent* event) {
-  QDateEdit::focusInEvent(event);
-  fresh_ = true;
-}
-
 void DateField::focusOutEvent(QFocusEvent* event) {
   endTyping();
   QDateEdit::focusOutEvent(event);
@@ -42,9 +37,14 @@ void DateField::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
-  fresh_ = false;
   endTyping();
   QDateEdit::keyPressEvent(event);
+}
+
+// Tab leaves the field as in every other field of the window: the date
+// edit's own step through day, month and year is passed over on purpose.
+bool DateField::focusNextPrevChild(bool next) {
+  return QWidget::focusNextPrevChild(next);  // NOLINT(bugprone-parent-virtual-call)
 }
 
 bool DateField::typeInto(QKeyEvent* event) {
@@ -52,7 +52,7 @@ bool DateField::typeInto(QKeyEvent* event) {
   const bool digit = text.size() == 1 && text.front().isDigit();
   const bool dot = text == QLatin1String(".") || text == QLatin1String(",");
   if (!typing_) {
-    if (!digit || !fresh_) return false;
+    if (!digit) return false;
     typing_ = true;
     typed_.clear();
   }
@@ -67,7 +67,6 @@ bool DateField::typeInto(QKeyEvent* event) {
   const QDate date = typedDate(typed_);
   if (date.isValid() && date >= minimumDate() && date <= maximumDate()) {
     typing_ = false;
-    fresh_ = false;
     setDate(date);
     lineEdit()->setText(textFromDateTime(dateTime()));
   }

@@ -26,9 +26,11 @@ std::vector<std::string> dialHelpParagraphs() {
       "Seiten des Zeigers, auf der Scheibe als heller Sektor). Ein Klick auf die "
       "Orbis-Anzeige im Hauptfenster ändert ihn; Scheibe und Liste folgen sofort.",
       "",
-      "Die Liste: Ein Doppelklick auf eine Zeile rahmt auf der Scheibe genau die Faktoren "
-      "dieser Zeile ein (Beispiel: die Zeile » MCr+WIp KNt/POs« rahmt MCr, WIp, KNt und "
-      "POs). Mit der Maus oder mit Umschalt und den Pfeiltasten markieren Sie Text, Strg+C "
+      "Die Liste: Ein Doppelklick auf eine Summe oder Halbsumme einer Zeile rahmt auf der "
+      "Scheibe genau ihre beiden Faktoren ein (Beispiel: ein Doppelklick auf »KNt/POs« in der "
+      "Zeile » MCr+WIp KNt/POs« rahmt KNt und POs). Lange Zeilen laufen nach rechts weiter; "
+      "die Bildlaufleiste unter der Liste zeigt ihr Ende. Mit der Maus oder mit Umschalt und den "
+      "Pfeiltasten markieren Sie Text, Strg+C "
       "kopiert ihn, Strg+A markiert alles.",
       "",
       "Die Tasten: Pfeil rechts oder auf stellt den Zeiger eine Bogenminute vor, Pfeil links "

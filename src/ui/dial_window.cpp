@@ -21,6 +21,7 @@
 #include "ui/line_view.h"
 #include "ui/pdf_save.h"
 #include "ui/platform.h"
+#include "ui/screen_fit.h"
 #include "ui/text_view.h"
 #include "ui/window_help.h"
 #include "ui/window_style.h"
@@ -104,7 +105,8 @@ DialWindow::DialWindow(Platform& platform, QWidget* parent)
   setBaseColour(*list_, colour::cream);
   list_->installEventFilter(this);
   list_->setToolTip(
-      QStringLiteral("Doppelklick auf eine Zeile: ihre Faktoren auf der Scheibe zeigen"));
+      QStringLiteral("Doppelklick auf eine Summe oder Halbsumme: ihre Faktoren auf der Scheibe "
+                     "zeigen"));
 
   print_ = smallButton(this, "DialPrint", QStringLiteral("Drucken"));
   savePdf_ = smallButton(this, "DialPdf", QStringLiteral("Als PDF speichern …"));
@@ -132,7 +134,7 @@ DialWindow::DialWindow(Platform& platform, QWidget* parent)
   columns->addLayout(side, 5);
 
   connect(disc_, &DialDisc::pointerMoved, this, &DialWindow::showPointerList);
-  connect(list_, &LineView::lineDoubleClicked, this, &DialWindow::markLine);
+  connect(list_, &LineView::lineDoubleClicked, this, &DialWindow::markAt);
   connect(print_, &QPushButton::clicked, this, &DialWindow::print);
   connect(savePdf_, &QPushButton::clicked, this, &DialWindow::savePdf);
   connect(save_, &QPushButton::clicked, this, &DialWindow::saveSheet);
@@ -149,7 +151,14 @@ void DialWindow::showDial(const TransitRecord& record, double orb,
                              record.time() + ", " + record.place()));
   disc_->showRecord(record, orb);
   showPointerList();
+  const bool first = !isVisible() && !fitted_;
   show();
+  if (first) {
+    // On a laptop screen the window's bottom row of buttons stays in sight.
+    fitted_ = true;
+    fitOnScreen(*this);
+    fitAgainWhenFramed(*this, [this] { fitOnScreen(*this); });
+  }
   raise();
   activateWindow();
   disc_->setFocus(Qt::OtherFocusReason);
@@ -180,9 +189,15 @@ bool DialWindow::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-// A double-click on a line marks exactly the factors it names.
-void DialWindow::markLine(qsizetype line) {
-  const auto factors = pointerList_.factors[static_cast<std::size_t>(line)];
+// A double-click on an entry of a line marks exactly the factors of that
+// entry; one between two entries changes nothing, one on a line without
+// factors (a heading) clears the marks.
+void DialWindow::markAt(qsizetype line, qsizetype column) {
+  const auto lineFactors = pointerList_.factors[static_cast<std::size_t>(line)];
+  const auto factors = pointerList_.entries ? entryFactorsAt(lineFactors, *pointerList_.entries,
+                                                             static_cast<std::size_t>(column))
+                                            : lineFactors;
+  if (factors.empty() && !lineFactors.empty()) return;
   disc_->setMarked({factors.begin(), factors.end()});
 }
 

@@ -46,7 +46,7 @@ class DialWindow : public QWidget {
 
  private:
   void showPointerList();
-  void markLine(qsizetype line);
+  void markAt(qsizetype line, qsizetype column);
   DialSheetContent sheet() const;
   void print();
   void savePdf();
@@ -57,6 +57,7 @@ class DialWindow : public QWidget {
   double orb_ = 0;
   std::filesystem::path saveFolder_;
   SearchResult pointerList_;
+  bool fitted_ = false;  // to the screen, when first shown
 
   QLabel* person_;
   DialDisc* disc_;

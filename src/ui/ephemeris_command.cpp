@@ -78,11 +78,14 @@ int runEphemeris(const std::vector<std::string>& arguments, std::ostream& out, s
     out << kUsage;
     return kExitDone;
   }
-  const auto words =
+  const auto read =
       cli::readOptionWords(arguments, {"ephemeris", "person", "archive", "from", "to", "movers",
                                        "bodies", "with", "zone", "points", "orb"});
-  if (!words || !words->positionals.empty()) {
-    return wrongUsage(err, "Unbekannte, doppelte oder leere Angabe.");
+  if (const Rejection* refused = rejection(read)) return wrongUsage(err, refused->message);
+  const cli::OptionWords* words = &std::get<cli::OptionWords>(read);
+  if (!words->positionals.empty()) {
+    return wrongUsage(err, "Unerwartete Angabe \"" + showableUtf8(words->positionals.front()) +
+                               "\" (Optionen beginnen mit --).");
   }
   for (const char* required : {"ephemeris", "person", "from", "to"}) {
     if (!words->has(required))

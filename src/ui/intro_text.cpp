@@ -70,6 +70,11 @@ std::vector<std::string> introNewsLines(const std::string& transitFolder,
                                         const std::string& programFolder) {
   return {
       " ",
+      " Eine Transit-Datei entsteht auch ohne weiteres Programm hier in Kelvaro: aus einer",
+      " Person des Archivs (\"Personen …\", dann \"Transit-Datei …\") oder aus Geburtsdaten",
+      " (\"Neue Transit-Datei …\"), und Kelvaro legt Transit-Dateien im Transit-Ordner",
+      " dieses Systems ab: " + transitFolder,
+      " ",
       " Kelvaro kann außerdem:",
       " - mit \"Neue Transit-Datei …\" neben \"Weiter\" eine Transit-Datei selbst berechnen,",
       "   aus den Geburtsdaten einer Person und einem Transit-Ort mit Datum und Uhrzeit;",

@@ -13,8 +13,10 @@ std::vector<std::string> introLines(const std::string& programFolder);
 // The last line of the introduction: the greeting and the signature.
 std::string greetingLine();
 
-// The paragraph after the greeting: what Kelvaro does beyond the analysis
-// of a file, and the folders it keeps its files in on this system.
+// The paragraph after the greeting: for readers without the program that
+// writes transit files, where a transit file comes from here and where it
+// is kept; then what Kelvaro does beyond the analysis of a file, and the
+// folders it keeps its files in on this system.
 std::vector<std::string> introNewsLines(const std::string& transitFolder,
                                         const std::string& programFolder);
 

@@ -466,7 +466,8 @@ void LineView::mouseDoubleClickEvent(QMouseEvent* event) {
   while (start > 0 && !text[start - 1].isSpace()) --start;
   while (end < text.size() && !text[end].isSpace()) ++end;
   select({place.line, start}, {place.line, end});
-  emit lineDoubleClicked(static_cast<qsizetype>(place.line));
+  emit lineDoubleClicked(static_cast<qsizetype>(place.line),
+                         QStringView(text).left(place.column).toUcs4().size());
 }
 
 // The menu a read-only text view offers, in Qt's own (translated) words.

@@ -62,8 +62,9 @@ class LineView : public QAbstractScrollArea {
   void ensureVisible(Place place);
 
  signals:
-  // A double click on a line (its index in lines()).
-  void lineDoubleClicked(qsizetype line);
+  // A double click on a line (its index in lines()), at the character
+  // `column` of it (counted as characters, not UTF-16 units).
+  void lineDoubleClicked(qsizetype line, qsizetype column);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

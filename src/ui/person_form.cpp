@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "archive/aaf_import.h"
 #include "archive/person_entry.h"
 #include "chart/chart_entry.h"
 #include "chart/place_atlas.h"
@@ -21,11 +22,13 @@
 namespace kelvaro::ui {
 namespace {
 
-// The kinds of AAF, as the box offers them.
+// The kinds a person can be given, as the box offers them ("f" is how AAF
+// files of other programs write "weiblich").
 constexpr std::pair<const char*, const char*> kKinds[] = {
-    {"", "unbekannt"},     {"m", "m – männlich"}, {"w", "w – weiblich"},
+    {"", "unbekannt"},     {"m", "m – männlich"}, {"w", "w – weiblich"},     {"f", "f – weiblich"},
     {"e", "e – Ereignis"}, {"l", "l – Land"},     {"o", "o – Organisation"},
 };
+constexpr int kOfferedKinds = static_cast<int>(std::size(kKinds));
 
 const std::vector<std::string> kHelp = {
     "Hier stehen die Geburtsdaten einer Person (oder eines Ereignisses), wie sie im "
@@ -39,10 +42,13 @@ const std::vector<std::string> kHelp = {
     "Die Zeitzone ist ein Name wie Europe/Berlin, UT oder eine feste Abweichung wie +01:00. "
     "Breite und Länge werden in Grad geschrieben (50.9333 oder 50°56' N, 06°57' O) und auf die "
     "Bogensekunde gerundet gespeichert. Enter im Feld Ort sucht den Ort im Ortsatlas und setzt "
-    "Breite, Länge und Zeitzone.",
+    "Land, Breite, Länge und Zeitzone.",
     "",
     "Fehlen Breite, Länge oder Zeitzone, steht die Person mit „Ort prüfen“ in der Liste; eine "
     "Transit-Datei lässt sich dann noch nicht machen.",
+    "",
+    "Die Art ist m (männlich), w oder f (weiblich), e (Ereignis), l (Land) oder o "
+    "(Organisation). Eine andere Art aus einer AAF-Datei bleibt beim Speichern, wie sie war.",
     "",
     "Kommas sind in Name, Vorname, Ort und Land nicht erlaubt: Das Austauschformat AAF trennt "
     "damit seine Felder. In „Über“, in der Quelle und in den Notizen sind sie erlaubt.",
@@ -86,6 +92,19 @@ PersonForm::PersonForm(Platform& platform, QWidget* parent) : QDialog(parent), p
   connect(saveButton_, &QPushButton::clicked, this, &PersonForm::save);
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
   connect(placeField_, &QLineEdit::returnPressed, this, &PersonForm::takePlaceFromAtlas);
+}
+
+// Tab goes through the fields as they stand, top to bottom, then to the
+// buttons from left to right.
+void PersonForm::orderTabs(const QFormLayout& fields, const std::vector<QWidget*>& buttons) {
+  std::vector<QWidget*> chain;
+  for (int row = 0; row < fields.rowCount(); ++row) {
+    if (QLayoutItem* item = fields.itemAt(row, QFormLayout::FieldRole)) {
+      chain.push_back(item->widget());
+    }
+  }
+  chain.insert(chain.end(), buttons.begin(), buttons.end());
+  for (std::size_t k = 1; k < chain.size(); ++k) setTabOrder(chain[k - 1], chain[k]);
 }
 
 void PersonForm::createControls() {
@@ -134,10 +153,12 @@ void PersonForm::createControls() {
   for (QPushButton* button : {saveButton_, cancelButton_}) button->setAutoDefault(false);
   auto* buttons = new QHBoxLayout;
   // F1 and the "Hilfe" button open the help.
-  buttons->addWidget(addWindowHelp(*this, QStringLiteral("Person"), kHelp));
+  QPushButton* help = addWindowHelp(*this, QStringLiteral("Person"), kHelp);
+  buttons->addWidget(help);
   buttons->addStretch();
   buttons->addWidget(saveButton_);
   buttons->addWidget(cancelButton_);
+  orderTabs(*fields, {help, saveButton_, cancelButton_});
 
   auto* all = new QVBoxLayout(this);
   all->addLayout(fields);
@@ -161,7 +182,7 @@ void PersonForm::showEntry(const archive::PersonEntry& entry, Store store) {
   store_ = std::move(store);
   nameField_->setText(toQString(entry.name));
   firstNameField_->setText(toQString(entry.firstName));
-  kindBox_->setCurrentIndex(std::max(0, kindBox_->findData(toQString(entry.kind))));
+  showKind(toQString(entry.kind));
   birthDateField_->setText(toQString(entry.birthDate));
   birthTimeField_->setText(toQString(entry.birthTime));
   zoneField_->setText(toQString(entry.zone));
@@ -176,6 +197,18 @@ void PersonForm::showEntry(const archive::PersonEntry& entry, Store store) {
   show();
   activateWindow();
   focusField(*nameField_);
+}
+
+// A kind the box does not offer (read from another program's AAF file)
+// gets an entry of its own, so that the person keeps it when saved.
+void PersonForm::showKind(const QString& kind) {
+  while (kindBox_->count() > kOfferedKinds) kindBox_->removeItem(kOfferedKinds);
+  int shown = kindBox_->findData(kind);
+  if (shown < 0) {
+    kindBox_->addItem(kind + QStringLiteral(" – so gespeichert"), kind);
+    shown = kOfferedKinds;
+  }
+  kindBox_->setCurrentIndex(shown);
 }
 
 archive::PersonEntry PersonForm::entry() const {
@@ -220,7 +253,11 @@ QWidget* PersonForm::fieldOfMessage(const std::string& message) const {
 }
 
 void PersonForm::save() {
-  const auto checked = archive::checkPersonEntry(entry());
+  archive::PersonEntry typed = entry();
+  // A kept kind is not checked: it is the stored one, unchanged.
+  const bool keptKind = kindBox_->currentIndex() >= kOfferedKinds;
+  if (keptKind) typed.kind.clear();
+  const auto checked = archive::checkPersonEntry(typed);
   if (const Rejection* refused = rejection(checked)) {
     platform_.showError(this, refused->message);
     QWidget* wrong = fieldOfMessage(refused->message);
@@ -232,13 +269,14 @@ void PersonForm::save() {
     return;
   }
   archive::Person person = std::get<archive::Person>(checked);
+  if (keptKind) person.kind = toUtf8(kindBox_->currentData().toString());
   person.id = edited_.id;
   person.created = edited_.created;
   if (store_ && store_(person)) accept();
 }
 
 // Enter in the place field: the atlas's first place of that name, where the
-// build has an atlas; the coordinates and the zone follow it.
+// build has an atlas; the country, the coordinates and the zone follow it.
 void PersonForm::takePlaceFromAtlas() {
   const std::string typed = toUtf8(placeField_->text().trimmed());
   if (!chart::atlasAvailable() || typed.empty()) return;
@@ -249,6 +287,7 @@ void PersonForm::takePlaceFromAtlas() {
   }
   const chart::AtlasPlace& place = places.front();
   placeField_->setText(toQString(place.name));
+  countryField_->setText(toQString(archive::aafCountryCode(place)));
   latitudeField_->setText(toQString(chart::latitudeEntryText(place.latitude)));
   longitudeField_->setText(toQString(chart::longitudeEntryText(place.longitude)));
   zoneField_->setText(toQString(place.zone));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include <QDialog>
 
@@ -8,6 +9,7 @@
 #include "archive/person_entry.h"
 
 class QComboBox;
+class QFormLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -35,6 +37,8 @@ class PersonForm : public QDialog {
 
  private:
   void createControls();
+  void orderTabs(const QFormLayout& fields, const std::vector<QWidget*>& buttons);
+  void showKind(const QString& kind);
   void showEntry(const archive::PersonEntry& entry, Store store);
   void save();
   archive::PersonEntry entry() const;

@@ -19,6 +19,7 @@
 #include "core/text_encoding.h"
 #include "output/file_replace.h"
 #include "timing/ephemeris_layout.h"
+#include "ui/aaf_folder.h"
 #include "ui/ephemeris_window.h"
 #include "ui/person_form.h"
 #include "ui/person_list_model.h"
@@ -77,11 +78,11 @@ QPushButton* commandButton(QWidget* parent, const char* name, const QString& cap
 }  // namespace
 
 PersonsWindow::PersonsWindow(Platform& platform, std::filesystem::path archiveFile,
-                             std::filesystem::path aafFolder, QWidget* parent)
+                             std::filesystem::path resultFolder, QWidget* parent)
     : QWidget(parent, Qt::Window),
       platform_(platform),
       archiveFile_(std::move(archiveFile)),
-      aafFolder_(std::move(aafFolder)) {
+      resultFolder_(std::move(resultFolder)) {
   setObjectName(QStringLiteral("PersonsWindow"));
   setWindowTitle(QStringLiteral("Personen"));
   setFont(captionFont(10));
@@ -317,8 +318,9 @@ void PersonsWindow::restorePerson() {
 }
 
 void PersonsWindow::importAaf() {
-  const auto chosen = platform_.chooseFile(this, aafFolder_);
+  const auto chosen = platform_.chooseFile(this, aafFolder(), aafFileTypes());
   if (!chosen) return;
+  rememberAafFolder(pathFromUtf8(*chosen));
   const auto report = archive::importAafFile(*archive_, pathFromUtf8(*chosen));
   if (const Rejection* refused = rejection(report)) {
     platform_.showError(this, refused->message);
@@ -330,9 +332,10 @@ void PersonsWindow::importAaf() {
 
 void PersonsWindow::exportAaf() {
   const std::vector<archive::Person> shown = persons_->shownPersons();
-  const auto target = platform_.chooseSaveFile(this, "AAF exportieren", aafFolder_, "personen.aaf",
-                                               {"AAF-Datei (*.aaf)"});
+  const auto target = platform_.chooseSaveFile(this, "AAF exportieren", aafFolder(), "personen.aaf",
+                                               aafFileTypes());
   if (!target) return;
+  rememberAafFolder(pathFromUtf8(*target));
   auto text = archive::aafFile(shown, archive::AafEncoding::windows1252);
   if (const Rejection* refused = rejection(text)) {
     if (!platform_.askYesNo(this, refused->message + "\rSoll die Datei als UTF-8 geschrieben "
@@ -370,7 +373,7 @@ void PersonsWindow::openEphemeris() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   auto timeline = timing::timeline(born, request);
   QApplication::restoreOverrideCursor();
-  if (!ephemerisWindow_) ephemerisWindow_ = new EphemerisWindow(platform_, this, aafFolder_);
+  if (!ephemerisWindow_) ephemerisWindow_ = new EphemerisWindow(platform_, this, resultFolder_);
   ephemerisWindow_->showTimeline(born, person->place, request, std::move(*timeline));
 }
 

@@ -31,10 +31,11 @@ class PersonsWindow : public QWidget {
   Q_OBJECT
 
  public:
-  // `archiveFile`: the archive; `aafFolder`: where the file dialogs of the
-  // import and the export open.
+  // `archiveFile`: the archive; `resultFolder`: where the graphic
+  // ephemeris proposes its files. The AAF dialogs open where the user chose
+  // an AAF file last (aaf_folder.h).
   PersonsWindow(Platform& platform, std::filesystem::path archiveFile,
-                std::filesystem::path aafFolder, QWidget* parent);
+                std::filesystem::path resultFolder, QWidget* parent);
   ~PersonsWindow() override;
 
   // Opens the archive and shows the window (or brings it to the front); an
@@ -69,7 +70,7 @@ class PersonsWindow : public QWidget {
 
   Platform& platform_;
   const std::filesystem::path archiveFile_;
-  const std::filesystem::path aafFolder_;
+  const std::filesystem::path resultFolder_;
   std::optional<archive::Archive> archive_;
   std::vector<archive::Person> deletedPersons_;  // last deleted last
 

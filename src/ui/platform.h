@@ -28,10 +28,13 @@ class Platform {
   // A confirmation box with the buttons Yes and No; true for Yes.
   virtual bool askYesNo(QWidget* parent, const std::string& text) = 0;
 
-  // The file-open dialog, opened in `initialFolder`, showing every file.
-  // The chosen file's full path (UTF-8), or nothing when the user cancelled.
+  // The file-open dialog, opened in `initialFolder`, offering the file
+  // types of `filters` ("AAF-Dateien (*.aaf *.AAF)"), the first one chosen;
+  // without filters it shows every file. The chosen file's full path
+  // (UTF-8), or nothing when the user cancelled.
   virtual std::optional<std::string> chooseFile(QWidget* parent,
-                                                const std::filesystem::path& initialFolder) = 0;
+                                                const std::filesystem::path& initialFolder,
+                                                const std::vector<std::string>& filters) = 0;
 
   // The save dialog titled `title`, opened in `folder` with `proposedName`
   // filled in, offering the file types of `filters` ("PNG-Bild (*.png)"),

@@ -23,11 +23,21 @@ QMessageBox::StandardButton runBox(QWidget* parent, QMessageBox::Icon icon, cons
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-// The extension a filter such as "PNG-Bild (*.png)" names: "png".
+// The extension a filter such as "PNG-Bild (*.png)" names first: "png";
+// none for "Alle Dateien (*)".
 QString filterSuffix(const QString& filter) {
-  const qsizetype dot = filter.lastIndexOf(QLatin1String("*."));
-  const qsizetype end = filter.indexOf(QLatin1Char(')'), dot);
-  return dot < 0 ? QString() : filter.mid(dot + 2, end - dot - 2);
+  const qsizetype dot = filter.indexOf(QLatin1String("*."));
+  if (dot < 0) return {};
+  qsizetype end = dot + 2;
+  while (end < filter.size() && filter[end] != QLatin1Char(' ') && filter[end] != QLatin1Char(')'))
+    ++end;
+  return filter.mid(dot + 2, end - dot - 2);
+}
+
+QStringList nameFilters(const std::vector<std::string>& filters) {
+  QStringList types;
+  for (const std::string& filter : filters) types << toQString(filter);
+  return types;
 }
 
 }  // namespace
@@ -46,9 +56,11 @@ bool QtPlatform::askYesNo(QWidget* parent, const std::string& text) {
 }
 
 std::optional<std::string> QtPlatform::chooseFile(QWidget* parent,
-                                                  const std::filesystem::path& initialFolder) {
+                                                  const std::filesystem::path& initialFolder,
+                                                  const std::vector<std::string>& filters) {
   const QString chosen =
-      QFileDialog::getOpenFileName(parent, QStringLiteral("Öffnen"), pathText(initialFolder));
+      QFileDialog::getOpenFileName(parent, QStringLiteral("Öffnen"), pathText(initialFolder),
+                                   nameFilters(filters).join(QStringLiteral(";;")));
   if (chosen.isEmpty()) return std::nullopt;
   return toUtf8(QDir::toNativeSeparators(chosen));
 }
@@ -61,8 +73,7 @@ std::optional<std::string> QtPlatform::chooseSaveFile(QWidget* parent, const std
   QFileDialog dialog(parent, toQString(title), pathText(folder));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
-  QStringList types;
-  for (const std::string& filter : filters) types << toQString(filter);
+  const QStringList types = nameFilters(filters);
   dialog.setNameFilters(types);
   if (!types.isEmpty()) dialog.setDefaultSuffix(filterSuffix(types.front()));
   QObject::connect(

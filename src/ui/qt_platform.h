@@ -10,8 +10,8 @@ class QtPlatform final : public Platform {
   void showError(QWidget* parent, const std::string& text) override;
   void showInformation(QWidget* parent, const std::string& text) override;
   bool askYesNo(QWidget* parent, const std::string& text) override;
-  std::optional<std::string> chooseFile(QWidget* parent,
-                                        const std::filesystem::path& initialFolder) override;
+  std::optional<std::string> chooseFile(QWidget* parent, const std::filesystem::path& initialFolder,
+                                        const std::vector<std::string>& filters) override;
   std::optional<std::string> chooseSaveFile(QWidget* parent, const std::string& title,
                                             const std::filesystem::path& folder,
                                             const std::string& proposedName,

@@ -27,6 +27,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include "archive/archive.h"
@@ -332,6 +333,8 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(argv[1]);
 
   QTemporaryDir home;
+  // The pictures show the choices of a first start, whatever this user chose.
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path());
   const std::filesystem::path root(home.path().toStdU16String());
   const kelvaro::ui::ProgramFolders folders{root / "Astro" / "Kelvaro",
                                             root / "Astro" / "transdat"};

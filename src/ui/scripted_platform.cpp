@@ -61,9 +61,11 @@ bool ScriptedPlatform::askYesNo(QWidget*, const std::string& text) {
   return yes;
 }
 
-std::optional<std::string> ScriptedPlatform::chooseFile(
-    QWidget*, const std::filesystem::path& initialFolder) {
+std::optional<std::string> ScriptedPlatform::chooseFile(QWidget*,
+                                                        const std::filesystem::path& initialFolder,
+                                                        const std::vector<std::string>& filters) {
   fileDialogs_.push_back(initialFolder);
+  fileDialogFilters_.push_back(filters);
   if (files_.empty()) {
     unscripted_.push_back("file dialog in " + utf8FromPath(initialFolder));
     return std::nullopt;

@@ -49,6 +49,10 @@ class ScriptedPlatform : public Platform {
   void forgetBoxes() { boxes_.clear(); }
   // The initial folder of every file dialog opened so far.
   const std::vector<std::filesystem::path>& fileDialogFolders() const { return fileDialogs_; }
+  // The file types every file dialog offered (none: every file).
+  const std::vector<std::vector<std::string>>& fileDialogFilters() const {
+    return fileDialogFilters_;
+  }
   const std::vector<SaveDialog>& saveDialogs() const { return saveDialogs_; }
   int printDialogCount() const { return printDialogs_; }
   // A description of every dialog or question that had no scripted answer.
@@ -57,8 +61,8 @@ class ScriptedPlatform : public Platform {
   void showError(QWidget* parent, const std::string& text) override;
   void showInformation(QWidget* parent, const std::string& text) override;
   bool askYesNo(QWidget* parent, const std::string& text) override;
-  std::optional<std::string> chooseFile(QWidget* parent,
-                                        const std::filesystem::path& initialFolder) override;
+  std::optional<std::string> chooseFile(QWidget* parent, const std::filesystem::path& initialFolder,
+                                        const std::vector<std::string>& filters) override;
   std::optional<std::string> chooseSaveFile(QWidget* parent, const std::string& title,
                                             const std::filesystem::path& folder,
                                             const std::string& proposedName,
@@ -73,6 +77,7 @@ class ScriptedPlatform : public Platform {
   std::deque<std::optional<std::filesystem::path>> printers_;
   std::vector<ShownBox> boxes_;
   std::vector<std::filesystem::path> fileDialogs_;
+  std::vector<std::vector<std::string>> fileDialogFilters_;
   int printDialogs_ = 0;
   std::vector<std::string> unscripted_;
 };

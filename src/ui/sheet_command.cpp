@@ -12,6 +12,7 @@
 #include "cli/option_words.h"
 #include "cli/parser_texts.h"
 #include "cli/terminal_message.h"
+#include "core/std_ho.h"
 #include "core/text_encoding.h"
 #include "loading/axis_overview.h"
 #include "loading/content_overview.h"
@@ -50,20 +51,23 @@ void declare(CLI::App& app, SheetLine& line) {
       ->option_text("AUSGABE")
       ->required();
   app.add_option("--orb", line.orb, "der Orbis als G:MM (Vorgabe 1:12)")->option_text("G:MM");
-  app.add_option("--pointer", line.pointer, "der Zeiger als G:MM, 0:00 bis 22:59 (Vorgabe 0:00)")
+  app.add_option("--pointer", line.pointer, "der Zeiger als G:MM, 0:00 bis 22:29 (Vorgabe 0:00)")
       ->option_text("G:MM");
   app.add_option("--rings", line.rings, "die gezeigten Ringe, Buchstaben aus rpst (Vorgabe rpst)")
       ->option_text("RINGE");
   app.add_option("DATEI", line.file, "die Transit-Datei")->required();
 }
 
-// The pointer in minutes from "D:MM", checked as the angle of option 3.
+// The pointer in minutes from "D:MM", checked as the angle of option 3 and
+// on the dial, which measures 22°30': from 0:00 to 22:29.
 std::optional<int> parsePointer(std::string_view text) {
   const std::size_t colon = text.find(':');
   if (colon == std::string_view::npos) return std::nullopt;
   const SearchAngleCheck check = checkSearchAngle(text.substr(0, colon), text.substr(colon + 1));
   if (!check.valid) return std::nullopt;
-  return static_cast<int>(std::lround(check.angle * 60));
+  const int minutes = static_cast<int>(std::lround(check.angle * 60));
+  if (minutes >= kLastDialMinute) return std::nullopt;
+  return minutes;
 }
 
 // The rings named by their letters, each at most once, at least one.
@@ -102,7 +106,8 @@ Checked<Printout> sheetPrintout(const SheetLine& line, PageFormat format, std::o
   const std::optional<int> pointer = parsePointer(line.pointer);
   if (!pointer) {
     return Rejection{"Ungültiger Zeiger »" + line.pointer +
-                     "«: erwartet G:MM von 0:00 bis 22:59, zum Beispiel 7:30."};
+                     "«: erwartet G:MM auf der Scheibe von 22°30', also von 0:00 bis 22:29, "
+                     "zum Beispiel 7:30."};
   }
   const auto rings = parseRings(line.rings);
   if (!rings) {

@@ -60,6 +60,9 @@ QPushButton* addWindowHelp(QWidget& window, const QString& title,
   auto* button = new QPushButton(QStringLiteral("Hilfe"), &window);
   button->setObjectName(QStringLiteral("HelpButton"));
   button->setToolTip(QStringLiteral("Hilfe zu diesem Fenster (F1)"));
+  // Enter in a field of a dialog acts on its default button; the help opens
+  // only by F1 or a click, never as a dialog's default.
+  button->setAutoDefault(false);
   QObject::connect(button, &QPushButton::clicked, help, &HelpWindow::showHelp);
 
   auto* key = new QShortcut(QKeySequence(Qt::Key_F1), &window);

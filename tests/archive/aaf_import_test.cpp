@@ -97,6 +97,22 @@ TEST(AafImport, PlacesWithoutCoordinatesFromTheAtlas) {
   EXPECT_FALSE(byName["Fünf"].latitude);
 }
 
+// The country written for an atlas place is the code AAF files use, and an
+// import finds the place in that country again.
+TEST(AafImport, CountryCodeOfAnAtlasPlace) {
+  const std::vector<std::pair<chart::AtlasPlace, std::string>> cases = {
+      {{"Köln", "", "Deutschland", "DE", "Europe/Berlin", 50.93, 6.95}, "D"},
+      {{"Graz", "", "Österreich", "AT", "Europe/Vienna", 47.07, 15.45}, "A"},
+      {{"Boston", "", "Vereinigte Staaten", "US", "America/New_York", 42.36, -71.06}, "USA"},
+      {{"Bern", "", "Schweiz", "CH", "Europe/Zurich", 46.95, 7.45}, "CH"},
+      {{"Popowo", "", "Polen", "PL", "Europe/Warsaw", 52.1, 18.2}, "PL"},
+  };
+  for (const auto& [place, code] : cases) {
+    EXPECT_EQ(archive::aafCountryCode(place), code) << place.name;
+    EXPECT_TRUE(archive::inCountry(place, archive::aafCountryCode(place))) << place.name;
+  }
+}
+
 // An import that fails half-way (a trigger stands for a full disk) leaves
 // the archive as it was.
 TEST(AafImport, AFailedImportChangesNothing) {
@@ -128,6 +144,28 @@ TEST(AafImport, FilesWithoutRecordsOrUnreadableAreRefused) {
   EXPECT_EQ(rejection(missing)->message,
             "Die AAF-Datei " + (fixture.dir.path() / "fehlt.aaf").string() +
                 " lässt sich nicht lesen: Datei oder Ordner nicht vorhanden.");
+}
+
+// Every faulty record counts; the report lists the first 100 and says how
+// many more there are, then which lines were read as Windows-1252.
+TEST(AafImport, LongListsOfFaultsAreCutAndMixedEncodingsNamed) {
+  Fixture fixture;
+  std::string text = "#A93:M\xFCller,Anna,w,1.2.1960,10:00,K\xF6ln,D\n#B93:*,50n56,6e57,1he00,0\n";
+  for (int i = 0; i < 150; ++i) text += "#A93:Weiß\n";
+  const auto report = imported(fixture.archive, text);
+  EXPECT_EQ(report.added, 1);
+  EXPECT_EQ(report.faulty, 150);
+  const std::string shown = archive::reportText(report);
+  EXPECT_TRUE(
+      shown.starts_with("1 übernommen, 0 schon vorhanden, 150 fehlerhaft\n"
+                        "Zeile 3: #A93 hat 1 statt 7 Felder.\n"));
+  EXPECT_NE(shown.find("\nZeile 102: #A93 hat 1 statt 7 Felder.\n"
+                       "… und 50 weitere fehlerhafte Datensätze\n"
+                       "Zeile 1 ist kein UTF-8 und wurde als Windows-1252 gelesen, die übrigen "
+                       "Zeilen als UTF-8."),
+            std::string::npos)
+      << shown;
+  EXPECT_EQ(fixture.persons()[0].name, "Müller");
 }
 
 }  // namespace

@@ -215,13 +215,15 @@ TEST(AafReader, FaultyRecordsLeaveTheOthersAlone) {
        "Geburtszeit: \"25:00\" ist keine gültige Uhrzeit. Bitte als HH:MM oder HH:MM:SS "
        "angeben (00:00 bis 23:59:59)."},
       {5, "\"91n00\" ist keine Breite wie 49n05."},
-      {7, "Der julianische Tag passt nicht zu Datum und Zeit (Abstand +8762:00)."},
+      {7,
+       "Der julianische Tag 2433046.354167 (09.05.1949 20:30:00 UT) passt nicht zu Datum, Zeit "
+       "und Zone (09.05.1950 20:30:00 UT)."},
       {9, "Geburtsdatum: \"30.2.1949\" ist kein gültiges Datum. Bitte als TT.MM.JJJJ angeben."},
       {10, "#B93 hat 4 statt 5 Felder."},
       {12, "Der Datensatz hat zwei #B93-Blöcke."},
       {15, "Geburtsdatum: Das Jahr 3001 liegt nicht zwischen 1000 und 2999."},
       {16, "\"1hx00\" ist keine Zonendifferenz wie 1he00."},
-      {18, "\"3\" ist keine Sommerzeit (0, 1, 2 oder L)."},
+      {18, "\"3\" ist keine Sommerzeit (0, 1, 2, L oder m)."},
       {20, "(kein Fehler)"},
   };
   ASSERT_EQ(records.size(), expected.size());
@@ -239,14 +241,123 @@ TEST(AafReader, AZoneNameOfAnotherOffsetStaysAnAbbreviation) {
       "#ZNAM:Europe/Berlin\n"
       "#A93:Ohne,Zeit,m,1.7.1990,*,Bonn,D\n"
       "#B93:*,50n44,7e06,*,*\n"
+      "#ZNAM:Europe/Berlin\n"
+      "#A93:Ohne,B93,m,1.7.1990,12:00,Bonn,D\n"
       "#ZNAM:Europe/Berlin\n");
-  ASSERT_EQ(records.size(), 2u);
+  ASSERT_EQ(records.size(), 3u);
   EXPECT_EQ(personOf(records[0]).zone, "+01:00");
   EXPECT_EQ(personOf(records[0]).zoneAbbreviation, "Europe/Berlin");
   EXPECT_EQ(personOf(records[0]).birthMoment, utc(1990, 7, 1, 11, 0));
   // Without a time, the name is the best there is.
   EXPECT_EQ(personOf(records[1]).zone, "Europe/Berlin");
   EXPECT_FALSE(personOf(records[1]).birthMoment);
+  // Without #B93 the name alone tells the zone (and the export writes it so).
+  EXPECT_EQ(personOf(records[2]).zone, "Europe/Berlin");
+  EXPECT_EQ(personOf(records[2]).zoneAbbreviation, "");
+  EXPECT_EQ(personOf(records[2]).birthMoment, utc(1990, 7, 1, 10, 0));
+}
+
+// The Julian day decides the moment only where the rest of the record
+// agrees: within a minute of the moment date, time and zone give; on the
+// birth date where the time is unknown.
+TEST(AafReader, AJulianDayMustFitTheRecord) {
+  const std::string koeln = "#A93:Köln,*,m,1.2.1970,10:00,Köln,D\n#B93:";
+  const auto records = read(koeln + "2440619.375694,50n56,6e57,1he00,0\n" +  // 21:01 UT
+                            koeln + "2440618.875347,50n56,6e57,1he00,0\n" +  // 09:00:30 UT
+                            koeln + "2440618.875,50n56,6e57,*,*\n" +
+                            "#A93:Bonn,*,m,1.7.1990,12:00,Bonn,D\n"
+                            "#B93:2448073.916667,50n44,7e06,1he00,*\n"  // summer time unknown
+                            "#A93:Ohne,Zeit,m,1.2.1970,*,Köln,D\n"
+                            "#B93:2441348.875,50n56,6e57,1he00,0\n"  // two years later
+                            "#A93:Ohne,Zeit,m,1.2.1970,*,Köln,D\n"
+                            "#B93:2440618.875,50n56,6e57,1he00,0\n"
+                            "#A93:Fern,*,m,1.2.1970,10:00,Köln,D\n"
+                            "#B93:99999999,50n56,6e57,1he00,0\n");
+  ASSERT_EQ(records.size(), 7u);
+  EXPECT_EQ(faultOf(records[0]),
+            "Der julianische Tag 2440619.375694 (01.02.1970 21:01:00 UT) passt nicht zu Datum, "
+            "Zeit und Zone (01.02.1970 09:00:00 UT).");
+  EXPECT_EQ(personOf(records[1]).birthMoment, utc(1970, 2, 1, 9, 0, 30));
+  EXPECT_EQ(personOf(records[2]).zone, "+01:00");  // no zone given: the day's offset
+  EXPECT_EQ(personOf(records[3]).zone, "+02:00");
+  EXPECT_EQ(faultOf(records[4]),
+            "Der julianische Tag 2441348.875 (01.02.1972 09:00:00 UT) fällt nicht auf das "
+            "Geburtsdatum 01.02.1970.");
+  EXPECT_EQ(personOf(records[5]).birthMoment, utc(1970, 2, 1, 9, 0));
+  EXPECT_EQ(faultOf(records[6]), "\"99999999\" ist kein julianischer Tag der Jahre 1800 bis 2399.");
+}
+
+// The format's own example writes the local mean time as "m" and its
+// difference out; both forms come in with the offset of the longitude.
+TEST(AafReader, LocalMeanTimeAsTheFormatsExampleWritesIt) {
+  for (const char* b93 : {"#B93:2392758.526528,43n31,5e27,0e21:48,m\n",
+                          "#B93:*,43n31,5e27,0e21:48,m\n", "#B93:*,43n31,5e27,*,M\n"}) {
+    const auto records =
+        read(std::string("#A93:Cezanne,Paul,m,19.1.1839,1:00,Aix-En-Provence,F\n") + b93);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(personOf(records[0]).zone, "+00:21:48") << b93;
+    EXPECT_EQ(personOf(records[0]).birthMoment, utc(1839, 1, 19, 0, 38, 12)) << b93;
+  }
+}
+
+// The latitudes every entry of a place takes, the same as kelvaro-persons add.
+TEST(AafReader, LatitudesBeyond89Degrees59MinutesAreFaulty) {
+  for (const char* latitude : {"90n00", "90s00", "89n59:59"}) {
+    const auto records = read(std::string("#A93:Pol,*,m,1.2.1970,10:00,*,*\n#B93:*,") + latitude +
+                              ",0e00,0he00,0\n");
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(faultOf(records[0]), std::string("Breite: \"") + latitude +
+                                       "\" liegt außerhalb von 89°59' S bis 89°59' N.");
+  }
+  const auto edge = read("#A93:Nah,*,m,1.2.1970,10:00,*,*\n#B93:*,89s59,180w00,0he00,0\n");
+  EXPECT_EQ(personOf(edge[0]).latitude, arc(-89, 59));
+}
+
+// Each line is read by its own encoding; a file that mixes them says which
+// lines were read as Windows-1252.
+TEST(AafReader, EachLineIsReadInItsOwnEncoding) {
+  archive::AafReader reader(
+      "#A93:Müller,Jürgen,m,1.2.1960,10:00,Köln,D\n"
+      "#A93:M\xFCller,Anna,w,1.2.1960,10:00,K\xF6ln,D\n"
+      "#COM:ohne Umlaut\n"
+      "#COM:mit \x80\n");
+  std::vector<std::string> names;
+  while (auto record = reader.next()) names.push_back(personOf(*record).name);
+  EXPECT_EQ(names, (std::vector<std::string>{"Müller", "Müller"}));
+  EXPECT_EQ(archive::mixedEncodingNote(reader.encoding()),
+            "Zeilen 2 und 4 sind kein UTF-8 und wurden als Windows-1252 gelesen, die übrigen "
+            "Zeilen als UTF-8.");
+  // One encoding throughout: nothing to say.
+  archive::AafReader windows("#A93:M\xFCller,Anna,w,1.2.1960,10:00,K\xF6ln,D\n");
+  while (windows.next()) {
+  }
+  EXPECT_EQ(archive::mixedEncodingNote(windows.encoding()), std::nullopt);
+  std::string many = "#A93:Müller,Jürgen,m,1.2.1960,10:00,Köln,D\n";
+  for (int i = 0; i < 25; ++i) many += "#COM:\xE4\n";
+  archive::AafReader long_(many);
+  while (long_.next()) {
+  }
+  EXPECT_EQ(archive::mixedEncodingNote(long_.encoding()),
+            "Zeilen 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, … "
+            "(insgesamt 25) sind kein UTF-8 und wurden als Windows-1252 gelesen, die übrigen "
+            "Zeilen als UTF-8.");
+}
+
+// A record keeps at most 64 KB of text; blocks Kelvaro does not use are
+// read past however long they are.
+TEST(AafReader, OverlongRecordsAreFaultyAndTheNextIsRead) {
+  const std::string good = "#A93:Gut,*,m,1.2.1960,10:00,Köln,D\n";
+  const auto records =
+      read("#A93:Lang,*,m,1.2.1960,10:00,Köln,D\n#COM:" + std::string(70000, 'x') + "\n" + good +
+           "#LPOS:" + std::string(1 << 20, 'y') + "\n" + "#A93:Fortsetzung,*,m,1.2.1960," +
+           std::string(70000, '1') + "\n" + good);
+  ASSERT_EQ(records.size(), 4u);
+  EXPECT_EQ(faultOf(records[0]),
+            "Der Datensatz ist länger als 64 KB; so lange Angaben nimmt das Archiv nicht.");
+  EXPECT_EQ(personOf(records[1]).name, "Gut");
+  EXPECT_EQ(records[2].line, 5);
+  EXPECT_EQ(faultOf(records[2]), faultOf(records[0]));
+  EXPECT_EQ(personOf(records[3]).name, "Gut");
 }
 
 }  // namespace

@@ -170,9 +170,15 @@ TEST(Archive, PersonsWithFaultsAreRefused) {
   zone.zone = "Europe/Koeln";
   EXPECT_NE(refusal(zone).find("Zeitzone: Die Zeitzone \"Europe/Koeln\" ist unbekannt."),
             std::string::npos);
-  Person north = cologne();
-  north.latitude = 90.5;
-  EXPECT_EQ(refusal(north), "Breite: Sie liegt außerhalb von 90° S bis 90° N.");
+  // The range of every entry of a place: no pole, no 89°59'59".
+  for (const double latitude : {90.5, 90.0, -90.0, archive::degreesOfArcSeconds(323999)}) {
+    Person north = cologne();
+    north.latitude = latitude;
+    EXPECT_EQ(refusal(north), "Breite: Sie liegt außerhalb von 89°59' S bis 89°59' N.");
+  }
+  Person nan = cologne();
+  nan.longitude = std::nan("");
+  EXPECT_EQ(refusal(nan), "Länge: Sie liegt außerhalb von 180° W bis 180° O.");
   Person notes = cologne();
   notes.notes = std::string(10001, 'x');
   EXPECT_EQ(refusal(notes), "Notizen: Höchstens 10000 Zeichen (eingegeben: 10001).");

@@ -120,14 +120,18 @@ TEST(MakeTransitFromBirthData, WrongUsageExitsWithOne) {
   unknown["colour"] = "blue";
   Options missing = cologneOptions();
   missing.erase("place");
-  EXPECT_EQ(makeTransit(unknown, target).status, 1);
+  const ProcessOutput colour = makeTransit(unknown, target);
+  EXPECT_EQ(colour.status, 1);
+  EXPECT_TRUE(colour.err.starts_with("Unbekannte Angabe \"--colour\".\n")) << colour.err;
   EXPECT_EQ(makeTransit(missing, target).status, 1);
   EXPECT_EQ(makeTransit(cologneOptions(), "").status, 1);
   EXPECT_EQ(runProcess({makeTransitPath(), "--name", target}).status, 1);  // the name, no target
   std::vector<std::string> command = {makeTransitPath(), "--name=A", "--name", "B"};
   for (const auto& [key, value] : cologneOptions()) command.push_back("--" + key + "=" + value);
   command.push_back(target);
-  EXPECT_EQ(runProcess(command).status, 1);
+  const ProcessOutput twice = runProcess(command);
+  EXPECT_EQ(twice.status, 1);
+  EXPECT_TRUE(twice.err.starts_with("Die Angabe --name steht doppelt da.\n")) << twice.err;
   EXPECT_FALSE(std::filesystem::exists(target));
 }
 

@@ -2,6 +2,7 @@
 // process, and the persons of the archive in kelvaro-make-transit.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -13,6 +14,9 @@
 #include "support/temp_dir.h"
 #include "timing/calendar_entry.h"
 #include "timing/timeline.h"
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace kelvaro::testing {
 namespace {
@@ -123,7 +127,132 @@ TEST_F(PersonsCli, RefusedEntriesAndWrongUsage) {
   EXPECT_EQ(cli::runPersons({"--help"}, out, err), 0);
   EXPECT_NE(out.str().find("export [TEXT] ZIEL.aaf [--utf8]"), std::string::npos);
   EXPECT_EQ(cli::runPersons({"--archive", "a", "--archive", "b", "list"}, out, err), 1);
-  EXPECT_EQ(persons({"list"}).out, "");  // nobody was added for all that
+  // Nobody was added for all that: a refused entry makes no archive.
+  EXPECT_FALSE(std::filesystem::exists(archive()));
+}
+
+// Usage errors name the option; whatever bytes an argument holds, the
+// messages show them as text.
+TEST_F(PersonsCli, MessagesNameTheOptionAndShowAnyBytesAsText) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> named = {
+      {{"list", "--csv"}, "Unbekannte Angabe \"--csv\"."},
+      {{"list", "--\xFF"}, "Unbekannte Angabe \"--\uFFFD\"."},
+      {{"list", "--tsv", "--tsv"}, "Die Angabe --tsv steht doppelt da."},
+      {{"list", "--tsv=ja"}, "Die Angabe --tsv nimmt keinen Wert."},
+      {{"add", "--name"}, "Die Angabe --name braucht einen Wert."},
+      {{"fo\xFC"}, "Unbekannter Befehl \"fo\uFFFD\"."},
+  };
+  for (const auto& [words, message] : named) {
+    const Output run = persons(words);
+    EXPECT_EQ(run.status, 1) << message;
+    EXPECT_TRUE(run.err.starts_with(message + "\nAufruf: kelvaro-persons")) << run.err;
+  }
+  EXPECT_EQ(persons({"show", "\xFF"}).err, "\"\uFFFD\" ist keine Nummer einer Person.\n");
+#ifndef _WIN32  // file names there are characters, not bytes
+  const Output import = persons({"import", file("M\xFCller.aaf").string()});
+  EXPECT_EQ(import.status, 2);
+  EXPECT_EQ(import.err, "Die AAF-Datei " + file("M\uFFFDller.aaf").string() +
+                            " lässt sich nicht lesen: Datei oder Ordner nicht vorhanden.\n");
+#endif
+}
+
+// A missing archive is an error for every command that reads or changes
+// it; add and import make it and say so.
+TEST_F(PersonsCli, OnlyAddAndImportMakeAnArchive) {
+  const std::string missing = "Das Personenarchiv " + archive().string() +
+                              " gibt es nicht. Es entsteht mit dem ersten add oder import.\n";
+  for (const std::vector<std::string>& words : std::vector<std::vector<std::string>>{
+           {"list"},
+           {"show", "1"},
+           {"remove", "1"},
+           {"export", file("alle.aaf").string()},
+           {"timeline", "1", "--from=01.01.2026", "--to=31.12.2026"}}) {
+    const Output run = persons(words);
+    EXPECT_EQ(run.status, 2) << words.front();
+    EXPECT_EQ(run.err, missing) << words.front();
+    EXPECT_EQ(run.out, "");
+  }
+  EXPECT_EQ(persons({"import", file("fehlt.aaf").string()}).status, 2);
+  EXPECT_FALSE(std::filesystem::exists(archive()));
+  EXPECT_FALSE(std::filesystem::exists(file("alle.aaf")));
+
+  const Output added = addAnna();
+  EXPECT_EQ(added.out, "1\n");
+  EXPECT_EQ(added.err, "Das Personenarchiv " + archive().string() + " ist neu angelegt.\n");
+  EXPECT_EQ(persons({"remove", "1"}).err, "");
+  std::ofstream(file("anna.aaf")) << "#A93:Müller,Anna,w,5.3.1970,14:30,Köln,D\n";
+  const auto other = file("andere.sqlite");
+  std::ostringstream out, err;
+  EXPECT_EQ(
+      cli::runPersons({"--archive", other.string(), "import", file("anna.aaf").string()}, out, err),
+      0);
+  EXPECT_EQ(err.str(), "Das Personenarchiv " + other.string() + " ist neu angelegt.\n");
+}
+
+// An earlier file of the export's name stays; the persons take the next
+// free name, and the user is told.
+TEST_F(PersonsCli, ExportKeepsAnEarlierFile) {
+  addAnna();
+  std::ofstream(file("anna.aaf")) << "früher";
+  const Output run = persons({"export", file("anna.aaf").string()});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "Die Datei " + file("anna.aaf").string() + " gibt es schon; geschrieben als " +
+                         file("anna (2).aaf").string() + ".\n");
+  EXPECT_EQ(run.out, "1 Person nach " + file("anna (2).aaf").string() + " exportiert.\n");
+  std::ifstream earlier(file("anna.aaf")), written(file("anna (2).aaf"));
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(earlier), {}), "früher");
+  EXPECT_NE(std::string(std::istreambuf_iterator<char>(written), {}).find("#A93:M"),
+            std::string::npos);
+  const Output folder = persons({"export", dir_.path().string()});
+  EXPECT_EQ(folder.status, 2);
+  EXPECT_EQ(folder.err, "Das Ziel " + dir_.path().string() +
+                            " ist ein Ordner; bitte den Namen der AAF-Datei angeben.\n");
+}
+
+// A stream whose every write fails, as stdout on a full disk.
+class FullDisk : public std::streambuf {
+ protected:
+  int_type overflow(int_type) override {
+    errno = ENOSPC;
+    return traits_type::eof();
+  }
+  std::streamsize xsputn(const char*, std::streamsize) override {
+    errno = ENOSPC;
+    return 0;
+  }
+};
+
+// Output that does not reach stdout is no success; what was stored stays,
+// and the message names the new person's number or repeats the report.
+TEST_F(PersonsCli, OutputThatCannotBeWrittenIsNoSuccess) {
+  addAnna();
+  const auto onFullDisk = [this](std::vector<std::string> words) {
+    words.insert(words.begin(), {"--archive", archive().string()});
+    FullDisk full;
+    std::ostream out(&full);
+    std::ostringstream err;
+    const int status = cli::runPersons(words, out, err);
+    return Output{"", err.str(), status};
+  };
+  const Output list = onFullDisk({"list"});
+  EXPECT_EQ(list.status, 2);
+  EXPECT_EQ(list.err,
+            "kelvaro-persons: Die Ausgabe ließ sich nicht schreiben: Kein Platz mehr auf dem "
+            "Datenträger.\n");
+  const Output added = onFullDisk({"add", "--name=Weiß", "--first-name=Anna",
+                                   "--birth=12.04.1981 06:30", "--birth-zone=Europe/Berlin",
+                                   "--birth-lat=50°56' N", "--birth-lon=06°57' O", "--place=Köln"});
+  EXPECT_EQ(added.status, 2);
+  EXPECT_EQ(added.err,
+            "Weiß, Anna ist mit der Nummer 2 im Archiv gespeichert, aber die Nummer ließ sich "
+            "nicht ausgeben: Kein Platz mehr auf dem Datenträger.\n");
+  EXPECT_NE(persons({"list"}).out.find("Weiß, Anna"), std::string::npos);
+  std::ofstream(file("eins.aaf")) << "#A93:Eins,*,m,1.2.1970,10:00,*,*\n";
+  const Output imported = onFullDisk({"import", file("eins.aaf").string()});
+  EXPECT_EQ(imported.status, 2);
+  EXPECT_EQ(imported.err,
+            "Der Bericht des Imports ließ sich nicht ausgeben (Kein Platz mehr auf dem "
+            "Datenträger); er lautet:\n1 übernommen, 0 schon vorhanden, 0 fehlerhaft\n");
 }
 
 TEST_F(PersonsCli, ExportAndImport) {
@@ -152,12 +281,14 @@ TEST_F(PersonsCli, ExportAndImport) {
   cli::runPersons({"--archive", other.string(), "list", "--tsv"}, listed, err);
   EXPECT_EQ(listed.str(), persons({"list", "--tsv"}).out);
 
+  // Faulty records make the import fail, the report printed all the same.
   std::ofstream(file("kaputt.aaf")) << "#A93:Kaputt,*,m,1.1.1970\n";
   const Output faulty = persons({"import", file("kaputt.aaf").string()});
-  EXPECT_EQ(faulty.status, 0);
+  EXPECT_EQ(faulty.status, 2);
   EXPECT_EQ(faulty.out,
             "0 übernommen, 0 schon vorhanden, 1 fehlerhaft\n"
             "Zeile 1: #A93 hat 4 statt 7 Felder.\n");
+  EXPECT_EQ(faulty.err, "1 Datensatz ist fehlerhaft und wurde nicht übernommen (siehe oben).\n");
   EXPECT_EQ(persons({"import", file("fehlt.aaf").string()}).status, 2);
 }
 
@@ -225,6 +356,52 @@ TEST_F(PersonsCli, MakeTransitOfAPersonIsTheFileOfItsBirthData) {
   EXPECT_EQ(unchecked.status, 2);
   EXPECT_EQ(unchecked.err,
             "Bei Ohne, Ort fehlen Breite, Länge oder Zeitzone des Geburtsorts (Ort prüfen).\n");
+}
+
+// The programs themselves: stdout on a full disk, and a named pipe as the
+// archive, which nothing may open (it would wait for a writer for ever).
+TEST_F(PersonsCli, TheProgramsOnAFullDiskAndWithAPipeAsTheArchive) {
+  const std::vector<std::string> add = {KELVARO_PERSONS,
+                                        "--archive",
+                                        archive().string(),
+                                        "add",
+                                        "--name=Weiß",
+                                        "--first-name=Anna",
+                                        "--birth=12.04.1981 06:30",
+                                        "--birth-zone=Europe/Berlin",
+                                        "--birth-lat=50°56' N",
+                                        "--birth-lon=06°57' O",
+                                        "--place=Köln"};
+  const ProcessOutput added = runProcess(add, "/dev/full");
+  EXPECT_EQ(added.status, 2);
+  EXPECT_TRUE(
+      added.err.starts_with("Weiß, Anna ist mit der Nummer 1 im Archiv gespeichert, aber "
+                            "die Nummer ließ sich nicht ausgeben: Kein Platz mehr"))
+      << added.err;
+  const ProcessOutput listed =
+      runProcess({KELVARO_PERSONS, "--archive", archive().string(), "list"}, "/dev/full");
+  EXPECT_EQ(listed.status, 2);
+  EXPECT_NE(listed.err.find("Die Ausgabe ließ sich nicht schreiben"), std::string::npos);
+
+  const auto pipe = file("pipe.sqlite");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const std::string refused =
+      "Das Personenarchiv " + pipe.string() + " ist eine benannte Pipe, keine Datei.\n";
+  std::vector<std::string> intoPipe = add;
+  intoPipe[2] = pipe.string();
+  for (const std::vector<std::string>& command :
+       {std::vector<std::string>{KELVARO_PERSONS, "--archive", pipe.string(), "list"}, intoPipe}) {
+    const ProcessOutput run = runProcess(command);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, refused);
+  }
+  const ProcessOutput transit =
+      runProcess({makeTransitPath(), "--archive", pipe.string(), "--person=1",
+                  "--transit=08.12.2026 12:00", "--transit-zone=+01:00", "--place=Köln",
+                  "--transit-lat=50.9333", "--transit-lon=6.95", file("t.dat").string()});
+  EXPECT_EQ(transit.status, 2);
+  EXPECT_EQ(transit.err, refused);
+  EXPECT_TRUE(std::filesystem::is_fifo(pipe));
 }
 #endif
 

@@ -33,6 +33,26 @@ TEST(LineFactors, EachLineKeepsItsOwnFactorsInOrderAndSkippedLinesHaveNone) {
 
 // A search that lists many entries pushes a line's factors and ends the
 // line; that keeps the same factors per line as adding them one by one.
+// Entries of 7 characters one blank apart, after a leading blank, with two
+// factors each: the characters of the second entry lead to its two factors,
+// the blanks and what lies beyond the last entry to none.
+TEST(LineFactors, TheEntryAtAColumn) {
+  const FactorVariant mcR{factor::MC, Variant::r};
+  const FactorVariant knT{factor::KN, Variant::t};
+  const FactorVariant poS{factor::PO, Variant::s};
+  const FactorVariant soP{factor::SO, Variant::p};
+  const std::vector<FactorVariant> line = {mcR, knT, poS, soP};  // " MCr+KNt POs/SOp"
+  const EntryColumns entries{1, 7, 8, 2};
+  EXPECT_TRUE(entryFactorsAt(line, entries, 0).empty());
+  EXPECT_EQ(asVector(entryFactorsAt(line, entries, 1)), (std::vector{mcR, knT}));
+  EXPECT_EQ(asVector(entryFactorsAt(line, entries, 7)), (std::vector{mcR, knT}));
+  EXPECT_TRUE(entryFactorsAt(line, entries, 8).empty());
+  EXPECT_EQ(asVector(entryFactorsAt(line, entries, 9)), (std::vector{poS, soP}));
+  EXPECT_EQ(asVector(entryFactorsAt(line, entries, 15)), (std::vector{poS, soP}));
+  EXPECT_TRUE(entryFactorsAt(line, entries, 17).empty());  // no third entry
+  EXPECT_TRUE(entryFactorsAt({}, entries, 3).empty());
+}
+
 TEST(LineFactors, PushedAndEndedLinesEqualAddedOnes) {
   const FactorVariant saP{factor::SA, Variant::p};
   const FactorVariant juT{factor::JU, Variant::t};

@@ -13,6 +13,7 @@ TEST(SystemErrorText, FileErrorsReadGerman) {
   EXPECT_EQ(systemErrorText(EISDIR), "Ist ein Ordner");
   EXPECT_EQ(systemErrorText(EACCES), systemErrorText(EPERM));
   EXPECT_EQ(systemErrorText(ENOSPC), "Kein Platz mehr auf dem Datenträger");
+  EXPECT_EQ(systemErrorText(EIO), "Ein-/Ausgabefehler");  // a failing disk, /proc/self/mem
 }
 
 TEST(SystemErrorText, OtherErrorsKeepTheSystemText) {

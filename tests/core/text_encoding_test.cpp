@@ -38,5 +38,15 @@ TEST(Utf8, DecodesToCodePoints) {
   EXPECT_EQ(utf8ToCodePoints("\xC0\x80"), U"\uFFFD\uFFFD");  // overlong
 }
 
+TEST(Utf8, TellsWellFormedFromMalformed) {
+  for (const char* good : {"", "Müller", "€ 😀", "\xEF\xBF\xBD" /* U+FFFD itself */}) {
+    EXPECT_TRUE(isUtf8(good)) << good;
+  }
+  for (const char* bad : {"M\xFCller", "\xC3", "\xC0\x80", "\xED\xA0\x80" /* surrogate */,
+                          "\xF4\x90\x80\x80" /* beyond U+10FFFF */, "ab\x80"}) {
+    EXPECT_FALSE(isUtf8(bad)) << bad;
+  }
+}
+
 }  // namespace
 }  // namespace kelvaro

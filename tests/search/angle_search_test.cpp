@@ -139,5 +139,32 @@ TEST(AngleSearch, EveryLineCarriesTheFactorsOfItsEntries) {
   }
 }
 
+// Each character of an entry leads to exactly the factors that entry names
+// (the dial marks the sum or midpoint clicked); the blanks to none.
+TEST(AngleSearch, EachEntrySaysWhereItStands) {
+  const TransitRecord record = RecordBuilder(0).at(Variant::t, factor::KN, 3.25).build();
+  const SearchResult result = angleSearch(record, 2.0, 0, std::nullopt);
+  ASSERT_TRUE(result.entries.has_value());
+  std::size_t entries = 0;
+  for (std::size_t line = 0; line < result.lines.size(); ++line) {
+    const std::string text(result.lines[line]);
+    const auto lineFactors = result.factors[line];
+    for (std::size_t column = 0; column <= text.size(); ++column) {
+      const auto factors = entryFactorsAt(lineFactors, *result.entries, column);
+      const bool onEntry = column < text.size() && text[column] != ' ' && !lineFactors.empty();
+      if (!onEntry) {
+        EXPECT_TRUE(factors.empty()) << line << ":" << column;
+        continue;
+      }
+      const std::size_t start = text.rfind(' ', column) + 1;
+      const std::vector<FactorVariant> named = testing::namedFactors(text.substr(start, 7));
+      EXPECT_EQ(std::vector<FactorVariant>(factors.begin(), factors.end()), named)
+          << line << ":" << column;
+      entries += column == start ? 1 : 0;
+    }
+  }
+  EXPECT_GT(entries, 200u);
+}
+
 }  // namespace
 }  // namespace kelvaro

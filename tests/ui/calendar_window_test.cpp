@@ -9,7 +9,9 @@
 
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QImage>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -265,7 +267,56 @@ class CalendarWindowTest : public UiTestCase {
       field->setFocus(Qt::TabFocusReason);
       QTest::keyClicks(field, typed);
       QCOMPARE(field->date(), date);
+      // Wherever the cursor stands, after the arrow keys or Home, and
+      // again at once after a date typed.
+      field->setDate(shown);
+      QTest::keyClick(field, Qt::Key_Home);
+      QTest::keyClick(field, Qt::Key_Right);
+      QTest::keyClicks(field, typed);
+      QCOMPARE(field->date(), date);
+      QTest::keyClicks(field, QStringLiteral("05.06.2029"));
+      QCOMPARE(field->date(), QDate(2029, 6, 5));
+      QTest::keyClicks(field, typed);
+      QCOMPARE(field->date(), date);
     }
+  }
+
+  // Tab goes from field to field, not through the day, month and year, and
+  // a date typed after Shift+Tab back into the field replaces it.
+  void tabGoesFromDateToDate() {
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_));
+    auto* from = child<QDateEdit>(*window_, "DateEdit1");
+    auto* to = child<QDateEdit>(*window_, "DateEdit2");
+    to->setDate(QDate(2026, 9, 9));
+    from->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(from, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), to);
+    QTest::keyClick(to, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), child(*window_, "Edit1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), to);
+    QTest::keyClicks(to, QStringLiteral("01.01.2026"));
+    QCOMPARE(to->date(), QDate(2026, 1, 1));
+    QTest::keyClick(to, Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), from);
+  }
+
+  // Maximised, the window paints every pixel of its area itself (nothing
+  // of what the screen showed before shines through beside its controls).
+  void paintsAllOfItsAreaMaximised() {
+    window_->showMaximized();
+    QTRY_VERIFY(window_->width() > 1500);
+    QPixmap shown(window_->size());
+    const QColor leftOver(255, 0, 255);
+    shown.fill(leftOver);
+    window_->render(&shown, {}, {}, QWidget::DrawChildren);
+    const QImage image = shown.toImage();
+    int leftOvers = 0;
+    for (int y = 0; y < image.height(); y += 4) {
+      for (int x = 0; x < image.width(); x += 4) leftOvers += image.pixelColor(x, y) == leftOver;
+    }
+    QCOMPARE(leftOvers, 0);
   }
 
   // "Von" after "Bis", typed, is refused with a message.

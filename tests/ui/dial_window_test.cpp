@@ -123,9 +123,10 @@ class DialWindowTest : public UiTestCase {
     expectPointer(disc.pointer(), 0.5);
   }
 
-  // Exactly the factors the line names are marked, the line as long as it
-  // is: the list shows each line whole, never wrapped.
-  void doubleClickMarksTheFactorsOfALine() {
+  // A double click marks exactly the two factors of the sum or midpoint
+  // clicked, also one far to the right of a long line, which the list
+  // scrolls to: lines are shown whole, never wrapped.
+  void doubleClickMarksTheFactorsOfOneEntry() {
     ui::DialDisc& disc = dial_->disc();
     disc.setPointer(7 * 60 + 30);
     auto* list = child<ui::LineView>(*dial_, "DialList");
@@ -135,11 +136,29 @@ class DialWindowTest : public UiTestCase {
       if (lines[k].starts_with(' ') && lines[k].size() > lines[longest].size()) longest = k;
     }
     QVERIFY(lines[longest].size() > 60);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
-                       list->characterRect({longest, 3}).center());
-    const std::vector<FactorVariant> marked = namedFactors(lines[longest]);
-    QCOMPARE(disc.marked().size(), marked.size());
-    QVERIFY(disc.marked() == marked);
+    const auto doubleClick = [&](qsizetype column) {
+      list->ensureVisible({longest, column});
+      QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                         list->characterRect({longest, column}).center());
+    };
+    // " MCr+WIp SOr+MOt …": entries of 7 characters, one blank apart.
+    for (const qsizetype entry :
+         {qsizetype{0}, qsizetype{2}, (qsizetype(lines[longest].size()) - 2) / 8}) {
+      doubleClick(1 + entry * 8 + 5);
+      const std::vector<FactorVariant> marked =
+          namedFactors(lines[longest].substr(static_cast<std::size_t>(1 + entry * 8), 7));
+      QCOMPARE(marked.size(), std::size_t{2});
+      QVERIFY2(disc.marked() == marked, lines[longest].c_str());
+    }
+    // The blank between two entries leaves the marks; a heading clears them.
+    const std::vector<FactorVariant> before = disc.marked();
+    doubleClick(8);
+    QVERIFY(disc.marked() == before);
+    doubleClick(0);
+    QVERIFY(disc.marked() == before);
+    list->ensureVisible({0, 0});
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->characterRect({0, 2}).center());
+    QVERIFY(disc.marked().empty());
   }
 
   // After a click in the list the arrow keys still move the pointer; with

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "archive/archive.h"
 #include "output/print_support.h"
@@ -112,7 +113,11 @@ TEST(EphemerisCommand, RefusalsSayWhyAndLeaveNothingBehind) {
     }
     return words;
   };
+  // A named pipe as the archive would hold whatever opens it.
+  const fs::path pipe = data.path() / "pipe.sqlite";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
   const std::vector<std::pair<std::vector<std::string>, std::string>> refusals = {
+      {line({"--archive=" + pipe.string()}), "ist eine benannte Pipe, keine Datei"},
       {line({"--person=7"}), "keine Person mit der Nummer 7"},
       {line({"--person=x"}), "keine Nummer"},
       {line({"--person=2"}), "Ort prüfen"},
@@ -135,6 +140,14 @@ TEST(EphemerisCommand, RefusalsSayWhyAndLeaveNothingBehind) {
   const auto usage = kelvaro({"--ephemeris", out, "--person", "1"});
   EXPECT_EQ(usage.status, 1);
   EXPECT_NE(usage.err.find("--from"), std::string::npos) << usage.err;
+  // A usage error names the option.
+  for (const auto& [word, message] : std::vector<std::pair<std::string, std::string>>{
+           {"--orbs=1", "Unbekannte Angabe \"--orbs\"."},
+           {"--from=02.01.2031", "Die Angabe --from steht doppelt da."}}) {
+    const auto named = kelvaro({"--ephemeris", out, "--person", "1", "--from=01.01.2031", word});
+    EXPECT_EQ(named.status, 1);
+    EXPECT_TRUE(named.err.starts_with("kelvaro --ephemeris: " + message + "\n")) << named.err;
+  }
   EXPECT_TRUE(fs::is_empty(dir.path()));
 }
 

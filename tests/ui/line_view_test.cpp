@@ -109,6 +109,7 @@ class LineViewTest : public UiTestCase {
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at(*view, 1, 3));
     QCOMPARE(clicked.size(), 1);
     QCOMPARE(clicked.front().front().value<qsizetype>(), qsizetype{1});
+    QCOMPARE(clicked.front().back().value<qsizetype>(), qsizetype{3});
     QCOMPARE(view->selectedText(), QStringLiteral("MCr+WIp"));
   }
 

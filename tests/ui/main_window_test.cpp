@@ -70,6 +70,18 @@ class MainWindowTest : public UiTestCase {
     }
     QVERIFY(news.find(run_->folders().transit.string()) != std::string::npos);
     QVERIFY(news.find(run_->folders().program.string()) != std::string::npos);
+    // Its first paragraph tells a reader without the program that writes
+    // transit files where they come from here and where they are kept.
+    std::string opening;
+    for (auto line = intro.begin() + 37; line != intro.end() && *line != " "; ++line) {
+      opening += *line + "\n";
+    }
+    for (const std::string& named :
+         {std::string("\"Personen …\""), std::string("\"Neue Transit-Datei …\""),
+          ui::toUtf8(ui::pathText(run_->folders().transit))}) {
+      QVERIFY2(opening.find(named) != std::string::npos, named.c_str());
+    }
+    QVERIFY(news.find(" Kelvaro kann außerdem:") > news.find(opening));
 
     // Before a load nothing can be started but "Weiter".
     for (const char* name : commandButtonNames()) QVERIFY2(!child(main, name)->isEnabled(), name);
@@ -81,6 +93,33 @@ class MainWindowTest : public UiTestCase {
     QVERIFY(!run_->program().form2().isVisible());
     QVERIFY(run_->platform().boxes().empty());
     QCOMPARE(main.state(), ui::TForm1::State::initial);
+  }
+
+  // "0112" and Enter typed fast: the orb entry closes at the second minute
+  // digit, and what follows must not act on the content overview, which
+  // stays until the user goes on.
+  void keysTypedAheadDoNotSkipTheOverview() {
+    run_ = std::make_unique<UiRun>();
+    run_->platform().chooseNext(run_->sample("mueller-juergen.dat"));
+    ui::Program& program = run_->start();
+    click(child(program.form1(), "Button2"));
+    QVERIFY(QTest::qWaitForWindowActive(&program.form2()));
+    QVERIFY(typeIntoFocus(QStringLiteral("011")));
+    QVERIFY(!program.form2().isVisible());
+    ui::TForm4& overview = program.form4();
+    QVERIFY(overview.isVisible());
+    const std::vector<std::string> shown = textLines(overview, "Memo1");
+    QTest::keyClick(child(overview, "Memo1"), Qt::Key_2);
+    QTest::keyClick(child(overview, "Button1"), Qt::Key_Return);
+    QVERIFY(overview.isVisible());
+    QCOMPARE(program.form1().state(), ui::TForm1::State::loading);
+    QCOMPARE(textLines(overview, "Memo1"), shown);
+    // Once it could be read, Enter on "Weiter zur Suche" goes on.
+    QTest::qWait(static_cast<int>(ui::TForm4::kTypedAheadTime.count()) + 100);
+    QTest::keyClick(child(overview, "Button1"), Qt::Key_Return);
+    QVERIFY(!overview.isVisible());
+    QCOMPARE(program.form1().state(), ui::TForm1::State::ready);
+    QCOMPARE(program.form1().orb(), 11.0 / 60.0);
   }
 
   void wholeRoadOfOneLoad() {

@@ -3,6 +3,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 
 #include "loading/orb_entry.h"
@@ -206,6 +207,33 @@ class OrbEntryTest : public QObject {
     QCOMPARE(platform_->boxes().size(), std::size_t{1});
     QVERIFY(form2_->isVisible());
     QCOMPARE(QApplication::focusWidget(), edit1());
+  }
+
+  // "OK" checks as leaving the minutes does, once, wherever the focus is;
+  // Enter still moves between the fields.
+  void okChecksTheEntry() {
+    QSignalSpy finished(form2_.get(), &QDialog::finished);
+    QVERIFY(open(1.2));
+    auto* ok = child<QPushButton>(*form2_, "Button1");
+    QCOMPARE(ok->text(), QStringLiteral("OK"));
+    QVERIFY(ok->isVisible());
+    QVERIFY(typeIntoFocus(QStringLiteral("\n")));
+    QVERIFY(form2_->isVisible());
+    QCOMPARE(QApplication::focusWidget(), edit2());
+    QVERIFY(typeIntoFocus(QStringLiteral("0")));  // minutes "0": the focus stays there
+    click(ok);
+    QVERIFY(!form2_->isVisible());
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(form2_->orb(), 1.0);
+    QVERIFY(platform_->boxes().empty());
+
+    QVERIFY(open(1.2));
+    QVERIFY(typeIntoFocus(QStringLiteral("00")));
+    click(ok);
+    QCOMPARE(platform_->boxes(), oneBox(BoxKind::error, std::string(kInvalidOrbMessage)));
+    QVERIFY(form2_->isVisible());
+    QCOMPARE(QApplication::focusWidget(), edit1());
+    QCOMPARE(finished.size(), 1);
   }
 
   // Closed in any other way, the entry reports OK and checks nothing.

@@ -5,16 +5,20 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStandardPaths>
 #include <QTableView>
 #include <fstream>
 #include <memory>
+#include <tuple>
 
 #include "archive/archive.h"
 #include "archive/person_birth.h"
+#include "chart/place_atlas.h"
 #include "core/transit_record.h"
 #include "loading/transit_file.h"
 #include "output/print_support.h"
@@ -28,6 +32,7 @@
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
 #include "ui/support/ui_test_case.h"
+#include "ui/timeline_choices.h"
 #include "ui/window_help.h"
 
 namespace kelvaro::testing {
@@ -175,6 +180,76 @@ class PersonsWindowTest : public UiTestCase {
     QCOMPARE(std::get<std::vector<archive::Person>>(stored).front().id, archive::PersonId{1});
   }
 
+  // An imported kind shows as it is and is saved unchanged, also one the
+  // box does not offer; the kind the user chooses is saved as chosen.
+  void theFormKeepsEveryKind() {
+    archive::Person female = person("Weiblich", "Köln", 5);
+    female.kind = "f";
+    archive::Person other = person("Anders", "Köln", 6);
+    other.kind = "x";
+    storePersons({female, other});
+    ui::PersonsWindow& persons = openPersons();
+    for (const auto& [name, kind, caption] : {std::tuple{"Anders", "x", "x – so gespeichert"},
+                                              std::tuple{"Weiblich", "f", "f – weiblich"}}) {
+      chooseRow(persons, static_cast<int>(column(persons, 0).indexOf(QString::fromUtf8(name))));
+      click(child(persons, "EditPerson"));
+      auto* form = persons.findChild<ui::PersonForm*>(QStringLiteral("PersonForm"));
+      QCOMPARE(child<QComboBox>(*form, "PersonKind")->currentText(), QString::fromUtf8(caption));
+      retype(*form, "PersonSource", QStringLiteral("Geburtsurkunde"));
+      click(child(*form, "PersonSave"));
+      QVERIFY2(!form->isVisible(), name);
+      auto opened = archive::Archive::open(archiveFile());
+      const auto stored =
+          std::get<std::vector<archive::Person>>(std::get<archive::Archive>(opened).persons());
+      const auto saved = std::find_if(stored.begin(), stored.end(),
+                                      [&](const archive::Person& p) { return p.name == name; });
+      QCOMPARE(saved->kind, std::string(kind));
+      QCOMPARE(saved->source, std::string("Geburtsurkunde"));
+    }
+    // The next person does not find the kept kind offered.
+    click(child(persons, "NewPerson"));
+    auto* form = persons.findChild<ui::PersonForm*>(QStringLiteral("PersonForm"));
+    auto* kinds = child<QComboBox>(*form, "PersonKind");
+    QCOMPARE(kinds->currentText(), QStringLiteral("unbekannt"));
+    QCOMPARE(kinds->findText(QStringLiteral("x – so gespeichert")), -1);
+    click(child(*form, "PersonCancel"));
+  }
+
+  // Tab goes through the fields top to bottom, then the buttons; Enter in
+  // "Ort" searches the atlas and fills the country, and opens no help.
+  void theFormGoesFieldByFieldAndEnterOnlySearches() {
+    ui::PersonsWindow& persons = openPersons();
+    click(child(persons, "NewPerson"));
+    auto* form = persons.findChild<ui::PersonForm*>(QStringLiteral("PersonForm"));
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    QTRY_COMPARE(QApplication::focusWidget(), child(*form, "PersonName"));
+    QStringList order{QApplication::focusWidget()->objectName()};
+    for (int step = 0; step < 15; ++step) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      order << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(order,
+             (QStringList{"PersonName", "PersonFirstName", "PersonKind", "PersonBirthDate",
+                          "PersonBirthTime", "PersonPlace", "PersonCountry", "PersonLatitude",
+                          "PersonLongitude", "PersonZone", "PersonSource", "PersonVia",
+                          "PersonNotes", "HelpButton", "PersonSave", "PersonCancel"}));
+
+    retype(*form, "PersonCountry", QStringLiteral("F"));
+    retype(*form, "PersonPlace", chart::atlasAvailable() ? QStringLiteral("Koeln") : QString());
+    QTest::keyClick(field(*form, "PersonPlace"), Qt::Key_Return);
+    QVERIFY(!ui::windowHelp(*form) || !ui::windowHelp(*form)->isVisible());
+    QVERIFY(form->isVisible());
+    if (chart::atlasAvailable()) {
+      QCOMPARE(field(*form, "PersonPlace")->text(), QStringLiteral("Köln"));
+      QCOMPARE(field(*form, "PersonCountry")->text(), QStringLiteral("D"));
+      QCOMPARE(field(*form, "PersonZone")->text(), QStringLiteral("Europe/Berlin"));
+      QCOMPARE(QApplication::focusWidget(), child(*form, "PersonCountry"));
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    QVERIFY(ui::windowHelp(*form)->isVisible());
+    QVERIFY(run_->platform().boxes().empty());
+  }
+
   void theSearchFiltersAsTheUserTypesAndColumnsSort() {
     storePersons(
         {person("Müller", "Köln", 5), person("Zander", "München", 7), person("Arndt", "Bonn", 6)});
@@ -235,7 +310,13 @@ class PersonsWindowTest : public UiTestCase {
     ui::PersonsWindow& persons = openPersons();
     run_->platform().chooseNext(aaf.string());
     click(child(persons, "ImportAaf"));
-    QCOMPARE(run_->platform().fileDialogFolders().back(), run_->folders().program);
+    // The first dialog opens in the user's documents (or home), AAF files first.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString firstFolder = QDir(documents).exists() ? documents : QDir::homePath();
+    QCOMPARE(ui::pathText(run_->platform().fileDialogFolders().back()),
+             QDir::toNativeSeparators(firstFolder));
+    const std::vector<std::string> aafTypes = {"AAF-Dateien (*.aaf *.AAF)", "Alle Dateien (*)"};
+    QCOMPARE(run_->platform().fileDialogFilters().back(), aafTypes);
     QCOMPARE(run_->platform().boxes(),
              oneBox(ui::BoxKind::information,
                     "2 übernommen, 0 schon vorhanden, 1 fehlerhaft\nZeile 3: Geburtsdatum: "
@@ -247,6 +328,9 @@ class PersonsWindowTest : public UiTestCase {
     run_->platform().forgetBoxes();
     run_->platform().saveNextAs(out).answerNext(true);
     click(child(persons, "ExportAaf"));
+    // The export's dialog opens where the import's file was chosen.
+    QCOMPARE(run_->platform().saveDialogs().back().folder, run_->folders().program);
+    QCOMPARE(run_->platform().saveDialogs().back().filters, aafTypes);
     QCOMPARE(run_->platform().boxes().size(), std::size_t{2});
     QCOMPARE(run_->platform().boxes().back(),
              (ui::ShownBox{ui::BoxKind::information,
@@ -261,6 +345,15 @@ class PersonsWindowTest : public UiTestCase {
     const std::string ferber = contentsOf(out);
     QVERIFY(ferber.find("#A93:Ferber,Tobias,m,27.9.1970,11:04,Kandel,D\r\n") != std::string::npos);
     QVERIFY(ferber.find("Wa") == std::string::npos);
+
+    // The next start opens the AAF dialogs there too.
+    const auto elsewhere = run_->startFolder() / "ausgabe.aaf";
+    run_->platform().saveNextAs(elsewhere);
+    click(child(persons, "ExportAaf"));
+    run_->start();
+    run_->platform().cancelNextFileDialog();
+    click(child(openPersons(), "ImportAaf"));
+    QCOMPARE(run_->platform().fileDialogFolders().back(), run_->startFolder());
   }
 
   void aDamagedArchiveIsReportedAndKept() {
@@ -314,8 +407,8 @@ class PersonsWindowTest : public UiTestCase {
   }
 
   // "Zeitleiste …": the calendar window for the chosen person, with S, P and
-  // T in the zone of the birth; a person whose place is to be checked has
-  // no timeline, and the message says why.
+  // T in the zone of the user's clock; a person whose place is to be checked
+  // has no timeline, and the message says why.
   void aPersonsTimeline() {
     archive::Person unchecked = person("Ohne", "Nirgendwo", 6);
     unchecked.latitude.reset();
@@ -332,7 +425,8 @@ class PersonsWindowTest : public UiTestCase {
     for (const char* kind : {"CheckBoxS", "CheckBoxP", "CheckBoxT"}) {
       QVERIFY(child<QCheckBox>(*calendar, kind)->isChecked());
     }
-    QCOMPARE(field(*calendar, "Edit1")->text(), QStringLiteral("Europe/Zurich"));
+    QCOMPARE(field(*calendar, "Edit1")->text(),
+             ui::toQString(ui::userZoneName().value_or("Europe/Zurich")));
     calendar->close();
 
     chooseRow(persons, static_cast<int>(column(persons, 0).indexOf(QStringLiteral("Ohne"))));

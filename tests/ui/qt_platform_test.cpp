@@ -2,8 +2,11 @@
 // "\r" shown as a line break. Each box is answered by a timer, as a user
 // would click it.
 #include <QAbstractButton>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QTimer>
+#include <filesystem>
+#include <fstream>
 
 #include "ui/qt_platform.h"
 #include "ui/support/qtest_main.h"
@@ -82,6 +85,37 @@ class QtPlatformTest : public QObject {
     QCOMPARE(seen.icon, QMessageBox::Question);
     seen.buttons.sort();
     QCOMPARE(seen.buttons, (QStringList{QStringLiteral("Ja"), QStringLiteral("Nein")}));
+  }
+
+  // The AAF dialogs: their folder and file types; a name typed without an
+  // extension gets the first type's.
+  void fileDialogsOfferTheirTypes() {
+    const QTemporaryDir folder;
+    const std::filesystem::path here(folder.path().toStdString());
+    std::ofstream(here / "kunden.AAF") << "#A93:\n";
+    const std::vector<std::string> types = {"AAF-Dateien (*.aaf *.AAF)", "Alle Dateien (*)"};
+    QStringList offered;
+    QString openedIn;
+    const auto answer = [&](const QString& name) {
+      QTimer::singleShot(0, [&, name] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        offered = dialog->nameFilters();
+        openedIn = dialog->directory().absolutePath();
+        dialog->selectFile(name);
+        static_cast<QDialog*>(dialog)->accept();
+      });
+    };
+    answer(QStringLiteral("kunden.AAF"));
+    const auto chosen = platform_.chooseFile(nullptr, here, types);
+    QVERIFY(chosen && std::filesystem::path(*chosen) == here / "kunden.AAF");
+    QCOMPARE(offered, (QStringList{QString::fromUtf8(types[0]), QString::fromUtf8(types[1])}));
+    QCOMPARE(openedIn, folder.path());
+    answer(QStringLiteral("export"));
+    const auto saved =
+        platform_.chooseSaveFile(nullptr, "AAF exportieren", here, "personen.aaf", types);
+    QVERIFY(saved && std::filesystem::path(*saved) == here / "export.aaf");
+    QCOMPARE(offered.size(), 2);
   }
 
   // A box nobody answers is closed by the watchdog, and reported.

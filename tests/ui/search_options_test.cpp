@@ -467,7 +467,7 @@ class SearchOptionsTest : public UiTestCase {
     run_->platform().answerNext(onlyFromTheEntry);
     click(button("Button14"));
     QCOMPARE(run_->platform().boxes(), oneBox(BoxKind::question, utf8(kTripleQuestion)));
-    QCOMPARE(shownEntryControls(), names({"Edit6"}));
+    QCOMPARE(shownEntryControls(), names({"Label23", "Edit6"}));
     QVERIFY(hasFocus("Edit6"));
     const std::vector<std::string> before = resultList();
 
@@ -684,10 +684,10 @@ class SearchOptionsTest : public UiTestCase {
         {"Button3", 1, {"Label9", "Label15", "Edit1"}},
         {"Button13", -1, {"Label16", "Label17", "Edit3", "Edit4"}},
         {"Button3", 0, {"Label9", "Edit7"}},
-        {"Button14", 0, {"Edit6"}},
+        {"Button14", 0, {"Label23", "Edit6"}},
         {"Button1", -1, {}},
         {"Button10", -1, {"Edit2", "Label11"}},
-        {"Button14", 1, {"Edit6"}},
+        {"Button14", 1, {"Label23", "Edit6"}},
         {"Button5", -1, {"Label22", "Edit8", "Memo1"}},
     };
     for (const Start& start : starts) {
@@ -697,6 +697,12 @@ class SearchOptionsTest : public UiTestCase {
       QVERIFY2(!overlapping(), start.button);
     }
     QVERIFY(run_->platform().unscripted().empty());
+    // The equation field has its prompt above it, as option 1's field has.
+    auto* prompt = child<QLabel>(main(), "Label23");
+    QCOMPARE(prompt->buddy(), child(main(), "Edit6"));
+    QCOMPARE(prompt->x(), child(main(), "Edit6")->x());
+    QVERIFY(prompt->geometry().bottom() < child(main(), "Edit6")->y());
+    QCOMPARE(prompt->font(), child<QLabel>(main(), "Label11")->font());
   }
 
  private:

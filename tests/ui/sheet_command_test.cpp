@@ -2,6 +2,7 @@
 // window, for both samples; every refusal with exit status 2, a German
 // message and nothing left behind.
 #include <filesystem>
+#include <fstream>
 #include <numeric>
 #include <sstream>
 #include <string>
@@ -111,6 +112,8 @@ TEST(SheetCommand, RefusalsSayWhyAndLeaveNothingBehind) {
       {{"--sheet", out, "--orb", "0:00", file}, "Orbis: \"0:00\" ist kein Orbis."},
       {{"--sheet", out, "--orb", "12", file}, "Orbis: \"12\" ist kein Orbis."},
       {{"--sheet", out, "--pointer", "23:00", file}, "Ungültiger Zeiger »23:00«"},
+      {{"--sheet", out, "--pointer", "22:45", file}, "Ungültiger Zeiger »22:45«"},
+      {{"--sheet", out, "--pointer", "22:30", file}, "von 0:00 bis 22:29"},
       {{"--sheet", out, "--pointer", "7:60", file}, "Ungültiger Zeiger »7:60«"},
       {{"--sheet", out, "--rings", "rx", file}, "Ungültige Ringe »rx«"},
       {{"--sheet", out, "--rings", "rr", file}, "Ungültige Ringe »rr«"},
@@ -171,6 +174,59 @@ TEST(SheetCommand, WarnsOfPositionsOffTheCircleAndEchoesNoRawBytes) {
     EXPECT_NE(run.status, 0);
     EXPECT_EQ(run.err.find(raw), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("\uFFFD\uFFFD"), std::string::npos) << run.err;
+  }
+}
+
+// The program started by its launcher, as the installed "kelvaro" is, in
+// `folder` with `home` as HOME.
+testing::ProcessOutput launched(const fs::path& folder, const fs::path& home,
+                                const std::string& program,
+                                const std::vector<std::string>& arguments) {
+  std::vector<std::string> command = {"/bin/sh",
+                                      "-c",
+                                      "cd \"$1\" && shift && exec /usr/bin/env \"$@\"",
+                                      "sh",
+                                      folder.string(),
+                                      "HOME=" + home.string(),
+                                      "KELVARO_PROGRAM=" + program,
+                                      "KELVARO_SAMPLES=" + std::string(KELVARO_SAMPLES_DIR),
+                                      "/bin/sh",
+                                      KELVARO_LAUNCHER};
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  return testing::runWithoutDisplay(command.front(),
+                                    std::vector<std::string>(command.begin() + 1, command.end()));
+}
+
+// Written from the command line, the sheet goes where its relative name
+// points from the caller's folder, and the file is read from there: the
+// launcher starts the window program in the program folder, but a sheet
+// or an ephemeris in the folder it was called in.
+TEST(SheetCommand, RelativeNamesMeanTheCallersFolder) {
+  TempDir dir;
+  const fs::path work = dir.path() / "arbeit";
+  fs::create_directories(work / "blätter");
+  fs::copy_file(samplePath("weiss-anna.dat"), work / "weiss-anna.dat");
+  const auto run =
+      launched(work, dir.path() / "home", KELVARO_PROGRAM,
+               {"--sheet", "blätter/weiss.png", "--pointer", "7:30", "weiss-anna.dat"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(testing::contentsOf(work / "blätter" / "weiss.png").substr(1, 3), "PNG");
+  EXPECT_TRUE(fs::is_empty(dir.path() / "home" / "Astro" / "Kelvaro"));
+
+  // Which folder each way of starting gets.
+  const fs::path probe = dir.path() / "probe";
+  std::ofstream(probe) << "#!/bin/sh\necho \"$PWD\"\n";
+  fs::permissions(probe, fs::perms::owner_all);
+  const fs::path programFolder = dir.path() / "home" / "Astro" / "Kelvaro";
+  for (const auto& [arguments, folder] : std::vector<std::pair<std::vector<std::string>, fs::path>>{
+           {{"--sheet", "a.pdf", "b.dat"}, work},
+           {{"--orb", "2:00", "--sheet=a.svg", "b.dat"}, work},
+           {{"--ephemeris", "a.pdf", "--person", "1"}, work},
+           {{"--ephemeris=a.pdf"}, work},
+           {{}, programFolder},
+           {{"--version"}, programFolder}}) {
+    const auto started = launched(work, dir.path() / "home", probe.string(), arguments);
+    EXPECT_EQ(started.out, folder.string() + "\n") << started.err;
   }
 }
 

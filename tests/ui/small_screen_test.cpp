@@ -6,6 +6,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include "ui/dial_window.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
@@ -60,6 +61,55 @@ class SmallScreenTest : public UiTestCase {
     expectSeenWhole(main, {"Edit1", "Label9", "Panel4"});
     click(child(main, "Button5"));
     expectSeenWhole(main, {"Edit8", "Label22", "Memo1"});
+  }
+
+  // Maximised, the window's content takes the screen's width: the result
+  // list gets it, the controls at the right stand at the right edge, the
+  // rest keeps its place.
+  void aMaximisedWindowUsesTheWidth() {
+    run_ = std::make_unique<UiRun>();
+    ui::TForm1& intro = run_->start().form1();
+    intro.showMaximized();
+    QTRY_COMPARE(intro.frameGeometry().width(), 1366);
+    QVERIFY(std::abs(child(intro, "Panel5")->geometry().center().x() - intro.width() / 2) <= 8);
+
+    QVERIFY(run_->loadToReady("mueller-juergen.dat", QStringLiteral("112")));
+    ui::TForm1& main = run_->main();
+    main.showMaximized();
+    QTRY_COMPARE(main.frameGeometry().width(), 1366);
+    QCOMPARE(child(main, "Memo3")->width(), 994 + main.width() - 1024);
+    for (const char* name : {"Label7", "Button7", "Button4"}) {
+      const QRect place(child(main, name)->mapTo(&main, QPoint(0, 0)), child(main, name)->size());
+      QVERIFY2(main.width() - place.right() < 24, name);
+    }
+    // "Personen …" beside the restart, as before.
+    QCOMPARE(child(main, "Button4")->x() - child(main, "MainPersonsButton")->geometry().right(), 9);
+    QCOMPARE(child(main, "Button10")->mapTo(&main, QPoint(0, 0)).x(), 8);
+    std::vector<const char*> controls = commandButtonNames();
+    for (const char* name : axisLabelNames()) controls.push_back(name);
+    expectSeenWhole(main, controls);
+    run_->platform().answerNext(true);
+    click(child(main, "Button3"));
+    QVERIFY(typeIntoFocus(QStringLiteral("KNt+JUp")));
+    expectSeenWhole(main, {"Edit1", "Label9", "Panel4", "Button4"});
+    QVERIFY(!child(main, "Panel4")->geometry().intersects(child(main, "Button4")->geometry()));
+  }
+
+  // The dial window, larger than the screen, fits on it with its list and
+  // its buttons.
+  void theDialWindowFits() {
+    run_ = std::make_unique<UiRun>();
+    QVERIFY(run_->loadToReady("mueller-juergen.dat", QStringLiteral("112")));
+    click(child(run_->main(), "Button15"));
+    auto* dial = child<ui::DialWindow>(run_->main(), "DialWindow");
+    QVERIFY(QTest::qWaitForWindowExposed(dial));
+    QVERIFY(dial->screen()->availableGeometry().contains(dial->frameGeometry()));
+    for (const char* name : {"DialList", "HelpButton", "DialPrint", "DialPdf", "DialSave"}) {
+      QWidget* control = child(*dial, name);
+      QVERIFY2(control->isVisible(), name);
+      QVERIFY2(dial->rect().contains(QRect(control->mapTo(dial, QPoint(0, 0)), control->size())),
+               name);
+    }
   }
 
  private:

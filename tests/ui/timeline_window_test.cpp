@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include "core/text_encoding.h"
 #include "output/save.h"
@@ -21,6 +22,7 @@
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
 #include "ui/support/ui_test_case.h"
+#include "ui/timeline_choices.h"
 
 namespace kelvaro::testing {
 
@@ -36,9 +38,16 @@ class TimelineWindowTest : public UiTestCase {
 
  protected:
   void setUp() override {
+    // The user's clock shows New York's time (the zone of the birth is
+    // Berlin's); Windows takes its zone from the system instead.
+    qputenv("TZ", "America/New_York");
     run_ = std::make_unique<UiRun>();
     run_->start();
     birth_ = birthData(kKoeln);
+    openWindow();
+  }
+
+  void openWindow() {
     window_ = new ui::CalendarWindow(run_->platform(), &run_->main(), {}, run_->startFolder());
     window_->openFor(birth_);
     QVERIFY(window_->isVisible() && window_->isModal());
@@ -53,7 +62,12 @@ class TimelineWindowTest : public UiTestCase {
       QVERIFY(child<QCheckBox>(*window_, kind)->isEnabled());
       QVERIFY(child<QCheckBox>(*window_, kind)->isChecked());
     }
-    QCOMPARE(child<QLineEdit>(*window_, "Edit1")->text(), QStringLiteral("Europe/Berlin"));
+    // The times are shown on the user's clock, not the birth's.
+#ifndef Q_OS_WIN
+    QCOMPARE(ui::userZoneName(), std::optional<std::string>("America/New_York"));
+#endif
+    QCOMPARE(child<QLineEdit>(*window_, "Edit1")->text(),
+             ui::toQString(ui::userZoneName().value_or(birth_.zone.name())));
     const auto factors = child(*window_, "FactorGroup")->findChildren<QCheckBox*>();
     QCOMPARE(factors.size(), 22);
     for (const QCheckBox* box : factors) QVERIFY(box->isChecked());
@@ -193,6 +207,42 @@ class TimelineWindowTest : public UiTestCase {
     QCOMPARE(window_->focusWidget()->objectName(), focus);
   }
 
+  // What was chosen for a timeline computed comes back in the next one,
+  // also in a new window of a new start; a first one has the usual choices.
+  void theChoicesOfTheLastTimelineComeBack() {
+    click(child(*window_, "CheckBoxP"));
+    click(child(*window_, "CheckBoxSO"));
+    click(child(*window_, "CheckBoxPL"));
+    click(child(*window_, "RadioButton1"));  // Faktoren
+    child<QLineEdit>(*window_, "Edit1")->setText(QStringLiteral("Asia/Tokyo"));
+    child<QLineEdit>(*window_, "OrbEdit")->setText(QStringLiteral("1:12"));
+    window_->close();
+    openWindow();  // nothing computed: nothing kept
+    QVERIFY(child<QCheckBox>(*window_, "CheckBoxP")->isChecked());
+    QVERIFY(child<QRadioButton>(*window_, "RadioButton3")->isChecked());
+    click(child(*window_, "CheckBoxP"));
+    click(child(*window_, "CheckBoxSO"));
+    click(child(*window_, "CheckBoxPL"));
+    click(child(*window_, "RadioButton1"));
+    child<QLineEdit>(*window_, "Edit1")->setText(QStringLiteral("Asia/Tokyo"));
+    child<QLineEdit>(*window_, "OrbEdit")->setText(QStringLiteral("1:12"));
+    click(child(*window_, "Button1"));
+    QVERIFY(run_->platform().boxes().empty());
+    window_->close();
+
+    run_->start();  // the next start of the program
+    openWindow();
+    QVERIFY(child<QCheckBox>(*window_, "CheckBoxS")->isChecked());
+    QVERIFY(!child<QCheckBox>(*window_, "CheckBoxP")->isChecked());
+    QVERIFY(child<QCheckBox>(*window_, "CheckBoxT")->isChecked());
+    QVERIFY(child<QCheckBox>(*window_, "CheckBoxSO")->isChecked());
+    QVERIFY(!child<QCheckBox>(*window_, "CheckBoxPL")->isChecked());
+    QVERIFY(child<QCheckBox>(*window_, "CheckBoxJU")->isChecked());
+    QVERIFY(child<QRadioButton>(*window_, "RadioButton1")->isChecked());
+    QCOMPARE(child<QLineEdit>(*window_, "Edit1")->text(), QStringLiteral("Asia/Tokyo"));
+    QCOMPARE(child<QLineEdit>(*window_, "OrbEdit")->text(), QStringLiteral("1:12"));
+  }
+
   // Without T a century: the solar-arc MC of a lifetime.
   void aCenturyWithoutTransits() {
     child<QCheckBox>(*window_, "CheckBoxT")->setChecked(false);
@@ -217,7 +267,8 @@ class TimelineWindowTest : public UiTestCase {
     timing::CalendarRequest asked;
     asked.from = {2026, 1, 1};
     asked.to = {2026, 3, 31};
-    asked.zone = birth_.zone;
+    asked.zone = std::get<chart::TimeZone>(
+        chart::TimeZone::parse(child<QLineEdit>(*window_, "Edit1")->text().toStdString()));
     asked.movers = {true, true, true};
     asked.bodies = timing::defaultCalendarBodies();
     asked.factors = timing::allDirectedFactors();

@@ -125,8 +125,9 @@ inline const std::vector<const char*>& commandButtonNames() {
 // The entry controls of the six options, the variant panel and Memo1 included.
 inline const std::vector<const char*>& entryControlNames() {
   static const std::vector<const char*> names = {
-      "Edit1",   "Edit2",   "Edit3",   "Edit4",   "Edit5",   "Edit6",   "Edit7", "Edit8", "Label9",
-      "Label11", "Label15", "Label16", "Label17", "Label18", "Label22", "Memo1", "Panel4"};
+      "Edit1",   "Edit2",   "Edit3",   "Edit4",   "Edit5",   "Edit6",
+      "Edit7",   "Edit8",   "Label9",  "Label11", "Label15", "Label16",
+      "Label17", "Label18", "Label22", "Label23", "Memo1",   "Panel4"};
   return names;
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/text_encoding.h"
 #include "ui/support/ui_helpers.h"
+#include "ui/user_settings.h"
 
 namespace kelvaro::testing {
 
@@ -14,6 +15,7 @@ UiRun::UiRun(bool withProgramFolder)
   std::filesystem::create_directories(folders().transit);
   if (withProgramFolder) std::filesystem::create_directories(folders().program);
   std::filesystem::current_path(start_);
+  ui::UserSettings().clear();  // every run starts as the user's first
 }
 
 UiRun::~UiRun() {

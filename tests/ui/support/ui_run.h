@@ -13,7 +13,8 @@
 
 namespace kelvaro::testing {
 
-// One run of the program inside a temporary folder, never the real home:
+// One run of the program inside a temporary folder, never the real home,
+// with the settings of a user's first start:
 // a start folder (the working folder when the program starts, where result
 // files are saved), the program folder and the transit folder. The process's
 // working folder is put back when the run ends.
