@@ -305,10 +305,10 @@ std::vector<std::chrono::seconds> offsetsOf(const Location& location) {
 std::string universalText(std::chrono::sys_seconds moment) {
   const auto day = std::chrono::floor<std::chrono::days>(moment);
   const std::chrono::hh_mm_ss time{moment - day};
-  return chart::localTimeText({chart::dateOf(day),
-                               {static_cast<int>(time.hours().count()),
-                                static_cast<int>(time.minutes().count()),
-                                static_cast<int>(time.seconds().count())}}) +
+  return chart::localTimeText(
+             {chart::dateOf(day),
+              {static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
+               static_cast<int>(time.seconds().count())}}) +
          " UT";
 }
 

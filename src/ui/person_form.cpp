@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -41,8 +42,9 @@ const std::vector<std::string> kHelp = {
     "",
     "Die Zeitzone ist ein Name wie Europe/Berlin, UT oder eine feste Abweichung wie +01:00. "
     "Breite und Länge werden in Grad geschrieben (50.9333 oder 50°56' N, 06°57' O) und auf die "
-    "Bogensekunde gerundet gespeichert. Enter im Feld Ort sucht den Ort im Ortsatlas und setzt "
-    "Land, Breite, Länge und Zeitzone.",
+    "Bogensekunde gerundet gespeichert. Enter im Feld Ort sucht den Ort im Ortsatlas (die Orte "
+    "mit 500 und mehr Einwohnern, der größte zuerst) und setzt Land (den Ländercode wie D, A "
+    "oder CH; der deutsche Name des Landes steht daneben), Breite, Länge und Zeitzone.",
     "",
     "Fehlen Breite, Länge oder Zeitzone, steht die Person mit „Ort prüfen“ in der Liste; eine "
     "Transit-Datei lässt sich dann noch nicht machen.",
@@ -123,6 +125,10 @@ void PersonForm::createControls() {
                       chart::atlasAvailable() ? QStringLiteral("Ort, Enter sucht im Ortsatlas")
                                               : QStringLiteral("Ort"));
   countryField_ = field(this, "PersonCountry", QStringLiteral("z. B. D, A, CH"));
+  countryNameLabel_ = new QLabel(this);
+  countryNameLabel_->setObjectName(QStringLiteral("PersonCountryName"));
+  // The name belongs to the code the atlas filled in, not to one typed.
+  connect(countryField_, &QLineEdit::textEdited, countryNameLabel_, &QLabel::clear);
   latitudeField_ = field(this, "PersonLatitude", QStringLiteral("50°56' N"));
   longitudeField_ = field(this, "PersonLongitude", QStringLiteral("06°57' O"));
   sourceField_ = field(this, "PersonSource");
@@ -138,7 +144,12 @@ void PersonForm::createControls() {
   fields->addRow(QStringLiteral("&Geburtsdatum"), birthDateField_);
   fields->addRow(QStringLiteral("Geburts&zeit"), birthTimeField_);
   fields->addRow(QStringLiteral("&Ort"), placeField_);
-  fields->addRow(QStringLiteral("&Land"), countryField_);
+  auto* country = new QHBoxLayout;
+  country->addWidget(countryField_);
+  country->addWidget(countryNameLabel_, 1);
+  auto* countryCaption = new QLabel(QStringLiteral("&Land"), this);
+  countryCaption->setBuddy(countryField_);
+  fields->addRow(countryCaption, country);
   fields->addRow(QStringLiteral("&Breite"), latitudeField_);
   fields->addRow(QStringLiteral("Län&ge"), longitudeField_);
   fields->addRow(QStringLiteral("Zeit&zone"), zoneField_);
@@ -188,6 +199,7 @@ void PersonForm::showEntry(const archive::PersonEntry& entry, Store store) {
   zoneField_->setText(toQString(entry.zone));
   placeField_->setText(toQString(entry.place));
   countryField_->setText(toQString(entry.country));
+  countryNameLabel_->clear();
   latitudeField_->setText(toQString(entry.latitude));
   longitudeField_->setText(toQString(entry.longitude));
   sourceField_->setText(toQString(entry.source));
@@ -288,6 +300,7 @@ void PersonForm::takePlaceFromAtlas() {
   const chart::AtlasPlace& place = places.front();
   placeField_->setText(toQString(place.name));
   countryField_->setText(toQString(archive::aafCountryCode(place)));
+  countryNameLabel_->setText(toQString(place.country));
   latitudeField_->setText(toQString(chart::latitudeEntryText(place.latitude)));
   longitudeField_->setText(toQString(chart::longitudeEntryText(place.longitude)));
   zoneField_->setText(toQString(place.zone));

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QTableView>
+#include <array>
 #include <fstream>
 #include <memory>
 #include <tuple>
@@ -244,6 +245,22 @@ class PersonsWindowTest : public UiTestCase {
       QCOMPARE(field(*form, "PersonCountry")->text(), QStringLiteral("D"));
       QCOMPARE(field(*form, "PersonZone")->text(), QStringLiteral("Europe/Berlin"));
       QCOMPARE(QApplication::focusWidget(), child(*form, "PersonCountry"));
+      // Small places too: the code for the exchange file, the German name beside it; a
+      // code typed over it leaves no name that is not its own.
+      const std::vector<std::array<QString, 4>> small = {
+          {"Gengenbach", "D", "Deutschland", "Europe/Berlin"},
+          {"Bad Ischl", "A", "Österreich", "Europe/Vienna"},
+          {"Brig", "CH", "Schweiz", "Europe/Zurich"}};
+      for (const auto& [place, code, country, zone] : small) {
+        retype(*form, "PersonPlace", place);
+        QTest::keyClick(field(*form, "PersonPlace"), Qt::Key_Return);
+        QCOMPARE(field(*form, "PersonPlace")->text(), place);
+        QCOMPARE(field(*form, "PersonCountry")->text(), code);
+        QCOMPARE(form->findChild<QLabel*>("PersonCountryName")->text(), country);
+        QCOMPARE(field(*form, "PersonZone")->text(), zone);
+      }
+      retype(*form, "PersonCountry", QStringLiteral("F"));
+      QVERIFY(form->findChild<QLabel*>("PersonCountryName")->text().isEmpty());
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     QVERIFY(ui::windowHelp(*form)->isVisible());
