@@ -140,6 +140,9 @@ bool AtlasFiles::readPlaceLines() {
   std::string_view text = places_;
   std::string_view line;
   if (!nextLine(text, at, line) || line != kPlacesHeader) return false;
+  const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+  lineStarts_.reserve(lines);
+  nameStarts_.reserve(lines);
   while (at < text.size()) {
     const std::size_t start = at;
     if (!nextLine(text, at, line)) return false;
@@ -163,6 +166,7 @@ bool AtlasFiles::readWordLines(std::string_view text) {
   std::size_t at = 0;
   std::string_view line;
   if (!nextLine(text, at, line) || line != kWordsHeader) return false;
+  reserveWords(text.substr(at));
   wordStarts_.push_back(0);
   postingStarts_.push_back(0);
   while (at < text.size()) {
@@ -192,9 +196,27 @@ bool AtlasFiles::readWordLines(std::string_view text) {
     wordStarts_.push_back(static_cast<std::uint32_t>(words_.size()));
     postingStarts_.push_back(static_cast<std::uint32_t>(postings_.size()));
   }
-  words_.shrink_to_fit();
-  postings_.shrink_to_fit();
   return true;
+}
+
+// Room for the words and places of the lines of "words.tsv" at once: grown
+// step by step, the index would take up to twice its memory on the way.
+void AtlasFiles::reserveWords(std::string_view lines) {
+  std::size_t words = 0, bytes = 0, postings = 0;
+  for (std::size_t at = 0; at < lines.size();) {
+    std::size_t end = lines.find('\n', at);
+    if (end == std::string_view::npos) end = lines.size();
+    const std::string_view line = lines.substr(at, end - at);
+    const std::size_t tab = std::min(line.find('\t'), line.size());
+    ++words;
+    bytes += tab;
+    postings += 1 + static_cast<std::size_t>(std::count(line.begin() + tab, line.end(), ','));
+    at = end + 1;
+  }
+  words_.reserve(bytes);
+  wordStarts_.reserve(words + 1);
+  postingStarts_.reserve(words + 1);
+  postings_.reserve(postings);
 }
 
 std::string_view AtlasFiles::line(std::size_t index) const {

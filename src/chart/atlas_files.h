@@ -61,6 +61,7 @@ class AtlasFiles {
  private:
   bool readPlaceLines();
   bool readWordLines(std::string_view words);
+  void reserveWords(std::string_view lines);
   std::string_view line(std::size_t index) const;
   std::string_view word(std::size_t index) const;
 
