@@ -39,6 +39,11 @@ std::vector<std::string> helpLines() {
       "wie +01:00; eine Uhrzeit, die es wegen einer Zeitumstellung nicht oder zweimal gibt, "
       "verlangt die Abweichung. \"Speichern\" legt <Name>-<Vorname>-<TTMMJJJJ>.dat mit dem "
       "Transitdatum im Transit-Ordner ab und lädt die Datei auf Wunsch sofort.",
+      "",
+      "Über Kelvaro: Die Positionen berechnet die Swiss Ephemeris (AGPL-3.0). Der Ortsatlas "
+      "enthält die Orte mit 500 und mehr Einwohnern aus den Daten von GeoNames "
+      "(www.geonames.org), lizenziert unter Creative Commons Namensnennung 4.0 (CC BY 4.0); die "
+      "deutschen Namen der Länder stammen aus Debians iso-codes.",
   };
 }
 
