@@ -16,6 +16,7 @@
 #include <exception>
 #include <system_error>
 
+#include "archive/aaf_import.h"
 #include "archive/archive.h"
 #include "archive/person_entry.h"
 #include "chart/date_time.h"
@@ -302,6 +303,11 @@ void NewTransitForm::storeInArchive() {
   person.birthTime = typed.birthTime;
   person.zone = typed.birthZone;
   person.place = toUtf8(Geburtsort->text());
+  // The country of the atlas place the birth place was taken from, as long
+  // as the place is still its name.
+  if (birthSearch_.chosen && person.place == birthSearch_.chosen->name) {
+    person.country = archive::aafCountryCode(*birthSearch_.chosen);
+  }
   person.latitude = typed.birthLatitude;
   person.longitude = typed.birthLongitude;
   const auto checked = archive::checkPersonEntry(person);
@@ -365,6 +371,7 @@ void NewTransitForm::choosePlace(PlaceSearch& search, int row) {
   search.latitude->setText(toQString(chart::latitudeEntryText(place.latitude)));
   search.longitude->setText(toQString(chart::longitudeEntryText(place.longitude)));
   search.zone->setText(toQString(place.zone));
+  search.chosen = place;
   search.found.clear();
   search.matches->clear();
   if (&search == &transitSearch_) transitFollowsBirth_ = false;

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QTableView>
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <memory>
@@ -548,6 +549,27 @@ class PersonsWindowTest : public UiTestCase {
     run_->platform().answerNext(false);
     click(child(*form, "Speichern"));
     QCOMPARE(column(openPersons(), 0), QStringList{QStringLiteral("Weiß")});
+    if (!chart::atlasAvailable()) return;
+
+    // A birth place from the atlas brings its country's code along.
+    click(child(run_->main(), "NewTransitButton"));
+    retype(*form, "Name", QStringLiteral("Dritte"));
+    retype(*form, "Geburtsdatum", QStringLiteral("01.03.1540"));
+    retype(*form, "Geburtszeit", QStringLiteral("12:00"));
+    retype(*form, "Geburtsort", QStringLiteral("Bad Ischl"));
+    QTest::keyClick(field(*form, "Geburtsort"), Qt::Key_Return);
+    QCOMPARE(field(*form, "Geburtszeitzone")->text(), QStringLiteral("Europe/Vienna"));
+    child<QCheckBox>(*form, "StoreInArchive")->setChecked(true);
+    run_->platform().answerNext(false);
+    click(child(*form, "Speichern"));
+    QVERIFY(!form->isVisible());
+    const auto stored = std::get<archive::Archive>(archive::Archive::open(archiveFile())).persons();
+    const auto& all = std::get<std::vector<archive::Person>>(stored);
+    const auto third = std::find_if(all.begin(), all.end(),
+                                    [](const archive::Person& p) { return p.name == "Dritte"; });
+    QVERIFY(third != all.end());
+    QCOMPARE(third->place, std::string("Bad Ischl"));
+    QCOMPARE(third->country, std::string("A"));
   }
 };
 
