@@ -157,7 +157,8 @@ Checked<Date> checkDate(std::string_view label, std::string_view text,
   const auto month = cursor.number(1, 2);
   const bool dot2 = cursor.take(".");
   const auto year = cursor.number(1, 4);
-  const bool read = day && dot1 && month && dot2 && year && *year >= 1000 && cursor.atEnd();
+  // A year of three digits gets the range of the years; fewer, the form of a date.
+  const bool read = day && dot1 && month && dot2 && year && *year >= 100 && cursor.atEnd();
   const Date given = read ? Date{*year, *month, *day} : Date{};
   const bool exists =
       read && (written ? isDayIn(*written, given) : isDayIn(calendarOf(given), given));

@@ -62,6 +62,11 @@ TEST(ChartEntry, DatesAndTimes) {
   }
   EXPECT_EQ(rejection(checkDate("Geburtsdatum", "01.01.3000"))->message,
             "Geburtsdatum: Das Jahr 3000 liegt nicht zwischen 1000 und 2999.");
+  EXPECT_EQ(rejection(checkDate("Geburtsdatum", "31.12.0999"))->message,
+            "Geburtsdatum: Das Jahr 999 liegt nicht zwischen 1000 und 2999.");
+  // Two digits are no year of that range but a date written short.
+  EXPECT_EQ(rejection(checkDate("Datum", "01.01.20"))->message,
+            "Datum: \"01.01.20\" ist kein gültiges Datum. Bitte als TT.MM.JJJJ angeben.");
   const auto time = checkTime("Zeit", "7:05");
   ASSERT_FALSE(rejection(time));
   EXPECT_EQ(std::get<ClockTime>(time).hour, 7);
