@@ -133,8 +133,9 @@ NewTransitForm::NewTransitForm(Platform& platform, std::filesystem::path transit
                   Geburtslaenge,
                   Geburtszeitzone,
                   new QTimer(this),
+                  {},
                   {}};
-  transitSearch_ = {Ort, OrtTreffer, Breite, Laenge, Zeitzone, new QTimer(this), {}};
+  transitSearch_ = {Ort, OrtTreffer, Breite, Laenge, Zeitzone, new QTimer(this), {}, {}};
   connectPlaceSearch(birthSearch_);
   connectPlaceSearch(transitSearch_);
   for (QLineEdit* birth : {Geburtsort, Geburtsbreite, Geburtslaenge, Geburtszeitzone}) {
