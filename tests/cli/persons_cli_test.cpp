@@ -443,6 +443,45 @@ TEST_F(PersonsCli, MakeTransitOfAPersonIsTheFileOfItsBirthData) {
             "Bei Ohne, Ort fehlen Breite, Länge oder Zeitzone des Geburtsorts (Ort prüfen).\n");
 }
 
+// A chart of 1452 from an exchange file: the Julian date, the Julian day
+// and the local mean time of 10e56 (+00:43:44) give the same transit file as
+// the birth data typed; marked Gregorian ("23.4.1452g") the same day.
+TEST_F(PersonsCli, AChartOf1452ImportsAndMakesItsTransitFile) {
+  std::ofstream(file("vinci.aaf")) << "#A93:da Vinci,Leonardo,m,14.4.1452,20:56,Vinci,I\n"
+                                      "#B93:2251505.341852,43n45,10e56,*,L\n"
+                                      "#A93:da Vinci,Gregorianisch,m,23.4.1452g,20:56,Vinci,I\n"
+                                      "#B93:*,43n45,10e56,*,L\n";
+  const Output imported = persons({"import", file("vinci.aaf").string()});
+  ASSERT_EQ(imported.status, 0) << imported.err;
+  EXPECT_TRUE(imported.out.starts_with("2 übernommen, 0 schon vorhanden, 0 fehlerhaft"))
+      << imported.out;
+  const std::vector<std::string> transit = {"--transit=01.01.1500 12:00",
+                                            "--transit-zone=Europe/Rome", "--place=Vinci",
+                                            "--transit-lat=43°45' N", "--transit-lon=10°56' O"};
+  std::vector<std::string> typed = {makeTransitPath(),        "--name=da Vinci",
+                                    "--first-name=Leonardo",  "--birth=14.04.1452 20:56",
+                                    "--birth-zone=+00:43:44", "--birth-lat=43°45' N",
+                                    "--birth-lon=10°56' O"};
+  typed.insert(typed.end(), transit.begin(), transit.end());
+  typed.push_back(file("typed.dat").string());
+  ASSERT_EQ(runProcess(typed).status, 0);
+  std::ifstream typedFile(file("typed.dat"), std::ios::binary);
+  const std::string expected{std::istreambuf_iterator<char>(typedFile), {}};
+  for (const char* number : {"1", "2"}) {
+    std::vector<std::string> byPerson = {makeTransitPath(), "--archive", archive().string(),
+                                         std::string("--person=") + number};
+    byPerson.insert(byPerson.end(), transit.begin(), transit.end());
+    byPerson.push_back(file("person.dat").string());
+    const ProcessOutput made = runProcess(byPerson);
+    ASSERT_EQ(made.status, 0) << made.err;
+    std::ifstream madeFile(file("person.dat"), std::ios::binary);
+    std::string bytes{std::istreambuf_iterator<char>(madeFile), {}};
+    // The first name differs in the second record; the positions may not.
+    EXPECT_EQ(bytes.substr(1792), expected.substr(1792)) << number;
+    if (std::string(number) == "1") EXPECT_EQ(bytes, expected);
+  }
+}
+
 // The programs themselves: stdout on a full disk, and a named pipe as the
 // archive, which nothing may open (it would wait for a writer for ever).
 TEST_F(PersonsCli, TheProgramsOnAFullDiskAndWithAPipeAsTheArchive) {
