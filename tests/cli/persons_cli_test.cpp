@@ -478,7 +478,9 @@ TEST_F(PersonsCli, AChartOf1452ImportsAndMakesItsTransitFile) {
     std::string bytes{std::istreambuf_iterator<char>(madeFile), {}};
     // The first name differs in the second record; the positions may not.
     EXPECT_EQ(bytes.substr(1792), expected.substr(1792)) << number;
-    if (std::string(number) == "1") EXPECT_EQ(bytes, expected);
+    if (std::string(number) == "1") {
+      EXPECT_EQ(bytes, expected);
+    }
   }
 }
 
