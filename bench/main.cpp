@@ -31,6 +31,9 @@
 #ifdef KELVARO_WITH_ARCHIVE
 #include "archive/aaf_import.h"
 #include "bench/persons_data.h"
+#include "chart/atlas_files.h"
+#include "chart/atlas_search.h"
+#include "chart/atlas_source.h"
 #include "chart/place_atlas.h"
 #endif
 #include "bench/quiet_process.h"
@@ -140,6 +143,49 @@ void registerAtlasSearch() {
       }
     }
   })->Unit(benchmark::kMicrosecond);
+  // The first query of a program: the files read, then one search.
+  benchmark::RegisterBenchmark("atlas-first/read-and-find", [](benchmark::State& state) {
+    const auto folders = chart::atlas_source::atlasFolders();
+    for (auto _ : state) {
+      for (const auto& folder : folders) {
+        const auto files = chart::AtlasFiles::read(folder);
+        if (!files) continue;
+        benchmark::DoNotOptimize(chart::matchingPlaces(*files, "Gengenbach", 30));
+        break;
+      }
+    }
+  })->Unit(benchmark::kMicrosecond);
+  // Each further query, one at a time: whole names, beginnings, other
+  // spellings, names of many places.
+  benchmark::RegisterBenchmark("atlas-query/one", [](benchmark::State& state) {
+    chart::findPlaces("Köln", 30);
+    const char* const queries[] = {"Gengenbach", "Bad Isch",    "Brig",  "KÖLN",  "Cologne",
+                                   "San",        "Springfield", "Koeln", "Sankt", "New"};
+    std::size_t next = 0;
+    for (auto _ : state) {
+      benchmark::DoNotOptimize(chart::findPlaces(queries[next], 30));
+      next = (next + 1) % std::size(queries);
+    }
+  })->Unit(benchmark::kMicrosecond);
+}
+
+// Resident memory of the process in megabytes (Linux; 0 elsewhere).
+double residentMegabytes() {
+  std::FILE* file = std::fopen("/proc/self/statm", "r");
+  if (!file) return 0;
+  long pages = 0, resident = 0;
+  const bool read = std::fscanf(file, "%ld %ld", &pages, &resident) == 2;
+  std::fclose(file);
+  return read ? static_cast<double>(resident) * 4096 / (1024 * 1024) : 0;
+}
+
+// What the atlas adds to the program's memory once read, against its target.
+void reportAtlasMemory() {
+  const double before = residentMegabytes();
+  if (!chart::atlasAvailable() || before == 0) return;
+  const double grown = residentMegabytes() - before;
+  std::printf("%-32s  %10.1f MB  target %.0f MB  %s\n", "atlas/memory", grown,
+              kTargetAtlasMegabytes, grown <= kTargetAtlasMegabytes ? "yes" : "NO");
 }
 #endif
 
@@ -202,6 +248,8 @@ double targetOf(const std::string& name) {
   if (name.rfind("make-transit/", 0) == 0) return kTargetMakeTransitRun;
   if (name.rfind("archive/", 0) == 0) return kTargetArchiveImport;
   if (name.rfind("atlas/", 0) == 0) return kTargetAtlasSearches;
+  if (name.rfind("atlas-first/", 0) == 0) return kTargetAtlasFirstQuery;
+  if (name.rfind("atlas-query/", 0) == 0) return kTargetAtlasQuery;
   for (const Measurement& m : measurements()) {
     if (m.name == name) return m.targetMicros;
   }
@@ -258,6 +306,9 @@ int main(int argc, char** argv) {
   }
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+#ifdef KELVARO_WITH_ARCHIVE
+  if (table) reportAtlasMemory();  // before the atlas rows are registered, which read it
+#endif
   registerAll(sample);
   if (table) {
     TableReporter reporter(targetOf);

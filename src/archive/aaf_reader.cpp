@@ -11,6 +11,7 @@
 #include "archive/julian_day.h"
 #include "archive/zone_lookup.h"
 #include "chart/chart_entry.h"
+#include "chart/date_time.h"
 #include "chart/time_zone.h"
 #include "core/entry_text.h"
 #include "core/text_encoding.h"
@@ -22,10 +23,10 @@ constexpr std::size_t kRecordLimit = std::size_t{64} * 1024;  // bytes of text k
 constexpr std::size_t kListedLines = 20;
 constexpr std::chrono::hours kMostOffset{14};
 constexpr std::chrono::seconds kJulianDayTolerance{60};
-// Julian days of the years Kelvaro computes transit files for (1800 to
-// 2399), with a day to spare: beyond them a day cannot fit its date.
-constexpr double kFirstJulianDay = 2378495.5;
-constexpr double kLastJulianDay = 2597642.5;
+// Julian days of the years Kelvaro computes charts for (01.01.1000 Julian to
+// 31.12.2999), with a day to spare: beyond them a day cannot fit its date.
+constexpr double kFirstJulianDay = 2086306.5;
+constexpr double kLastJulianDay = 2816788.5;
 
 // The blocks of a record that make the person.
 constexpr std::string_view kUsedBlocks[] = {"A93", "B93", "ZNAM", "SRC", "VIA", "COM"};
@@ -183,7 +184,7 @@ Checked<Location> locationOf(const Chunk& chunk) {
   }
   Location location;
   if (!unknown(fields[0]) && !(location.julianDay = julianDayOf(fields[0]))) {
-    return Rejection{"\"" + fields[0] + "\" ist kein julianischer Tag der Jahre 1800 bis 2399."};
+    return Rejection{"\"" + fields[0] + "\" ist kein julianischer Tag der Jahre 1000 bis 2999."};
   }
   location.julianDayText = fields[0];
   if (!unknown(fields[1]) && !(location.latitude = arcSecondsOf(fields[1], 90, "n", 's'))) {
@@ -210,14 +211,16 @@ Checked<Location> locationOf(const Chunk& chunk) {
   return location;
 }
 
+// "14.4.1452" in the calendar of its day (Julian before 15.10.1582);
+// "…g" Gregorian and "…j" Julian whatever the day.
 Checked<chart::Date> dateOf(const std::string& field) {
   std::string text = field;
-  if (text.ends_with('g') || text.ends_with('G')) text.pop_back();
-  if (text.ends_with('j') || text.ends_with('J')) {
-    return Rejection{"Daten im julianischen Kalender (\"" + field + "\") werden nicht übernommen."};
-  }
+  std::optional<chart::Calendar> calendar;
+  if (text.ends_with('g') || text.ends_with('G')) calendar = chart::Calendar::gregorian;
+  if (text.ends_with('j') || text.ends_with('J')) calendar = chart::Calendar::julian;
+  if (calendar) text.pop_back();
   if (unknown(text)) return Rejection{"Das Geburtsdatum fehlt."};
-  return chart::checkDate("Geburtsdatum", text);
+  return chart::checkDate("Geburtsdatum", text, calendar);
 }
 
 Checked<std::optional<BirthTime>> timeOf(const std::string& field) {
@@ -259,13 +262,9 @@ std::optional<chart::TimeZone> namedZone(const std::string& name) {
 // The local time of the record as a moment read on a UT clock: the local
 // time minus this gives the offset from UT.
 std::chrono::sys_seconds localClock(const Person& person) {
-  const chart::Date& date = person.birthDate;
   const BirthTime& time = *person.birthTime;
-  return std::chrono::sys_days{std::chrono::year{date.year} /
-                               std::chrono::month{static_cast<unsigned>(date.month)} /
-                               std::chrono::day{static_cast<unsigned>(date.day)}} +
-         std::chrono::hours{time.hour} + std::chrono::minutes{time.minute} +
-         std::chrono::seconds{time.second};
+  return chart::daysOf(person.birthDate) + std::chrono::hours{time.hour} +
+         std::chrono::minutes{time.minute} + std::chrono::seconds{time.second};
 }
 
 // The local mean time of a longitude (arc seconds, east positive): 4
@@ -302,17 +301,15 @@ std::vector<std::chrono::seconds> offsetsOf(const Location& location) {
   return offsets;
 }
 
-// "09.05.1949 20:30:00 UT"
+// "09.05.1949 20:30:00 UT", the date in the calendar of its day.
 std::string universalText(std::chrono::sys_seconds moment) {
   const auto day = std::chrono::floor<std::chrono::days>(moment);
-  const std::chrono::year_month_day date{day};
   const std::chrono::hh_mm_ss time{moment - day};
-  char text[48];
-  std::snprintf(text, sizeof text, "%02u.%02u.%04d %02d:%02d:%02d UT",
-                static_cast<unsigned>(date.day()), static_cast<unsigned>(date.month()),
-                static_cast<int>(date.year()), static_cast<int>(time.hours().count()),
-                static_cast<int>(time.minutes().count()), static_cast<int>(time.seconds().count()));
-  return text;
+  return chart::localTimeText(
+             {chart::dateOf(day),
+              {static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
+               static_cast<int>(time.seconds().count())}}) +
+         " UT";
 }
 
 // Why the Julian day of #B93 does not fit the rest of the record (see
@@ -322,10 +319,7 @@ std::optional<std::string> julianDayFault(const Person& person, const Location& 
   const std::string day =
       "Der julianische Tag " + location.julianDayText + " (" + universalText(moment) + ")";
   if (!person.birthTime) {
-    const chart::Date& date = person.birthDate;
-    const std::chrono::sys_seconds midnight{std::chrono::sys_days{
-        std::chrono::year{date.year} / std::chrono::month{static_cast<unsigned>(date.month)} /
-        std::chrono::day{static_cast<unsigned>(date.day)}}};
+    const std::chrono::sys_seconds midnight{chart::daysOf(person.birthDate)};
     if (moment >= midnight - kMostOffset &&
         moment < midnight + std::chrono::days{1} + kMostOffset) {
       return std::nullopt;

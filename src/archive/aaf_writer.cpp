@@ -89,10 +89,12 @@ std::string timeField(const Person& person) {
 
 void appendRecord(std::string& out, const Person& person) {
   const chart::Date& date = person.birthDate;
+  // A Julian date says so, for readers that take every date as Gregorian.
+  const char* calendar = chart::calendarOf(date) == chart::Calendar::julian ? "j" : "";
   out += "\n#A93:" + orStar(person.name) + "," + orStar(person.firstName) + "," +
          orStar(person.kind) + "," + std::to_string(date.day) + "." + std::to_string(date.month) +
-         "." + std::to_string(date.year) + "," + timeField(person) + "," + orStar(person.place) +
-         "," + orStar(person.country) + "\n";
+         "." + std::to_string(date.year) + calendar + "," + timeField(person) + "," +
+         orStar(person.place) + "," + orStar(person.country) + "\n";
   const auto [difference, summer] = zoneFields(person);
   out += "#B93:" + julianDayField(person) + "," + coordinateField(person.latitude, 'n', 's') + "," +
          coordinateField(person.longitude, 'e', 'w') + "," + difference + "," + summer + "\n";

@@ -1,25 +1,56 @@
 #include "chart/atlas_search.h"
 
-#include <algorithm>
+#include <span>
 
 namespace kelvaro::chart {
+namespace {
 
-bool FoldedName::holds(std::string_view query) const {
-  return words.find(query) != std::string::npos || ascii.find(query) != std::string::npos ||
-         germanAscii.find(query) != std::string::npos;
+bool partsNames(char c) { return c == ' ' || c == '|'; }
+
+// The words of a folded query (" frankfurt am main "), and them as a
+// phrase ("frankfurt am main").
+std::vector<std::string_view> wordsOf(std::string_view query) {
+  std::vector<std::string_view> words;
+  while (!query.empty()) {
+    const std::size_t blank = query.find(' ');
+    if (blank != 0) words.push_back(query.substr(0, blank));
+    query.remove_prefix(blank == std::string_view::npos ? query.size() : blank + 1);
+  }
+  return words;
 }
 
-std::vector<const SearchablePlace*> matchingPlaces(const std::vector<SearchablePlace>& places,
-                                                   std::string_view query, std::size_t limit) {
-  std::vector<const SearchablePlace*> found;
-  for (const SearchablePlace& place : places) {
-    if (place.german.holds(query) || place.english.holds(query)) found.push_back(&place);
+}  // namespace
+
+bool namesHold(std::string_view names, std::string_view phrase) {
+  if (phrase.empty()) return false;
+  for (std::size_t at = names.find(phrase); at != std::string_view::npos;
+       at = names.find(phrase, at + 1)) {
+    const std::size_t end = at + phrase.size();
+    if ((at == 0 || partsNames(names[at - 1])) && (end == names.size() || partsNames(names[end])))
+      return true;
   }
-  std::stable_sort(found.begin(), found.end(),
-                   [](const SearchablePlace* a, const SearchablePlace* b) {
-                     return a->population > b->population;
-                   });
-  if (found.size() > limit) found.resize(limit);
+  return false;
+}
+
+std::vector<std::size_t> matchingPlaces(const AtlasFiles& atlas, std::string_view query,
+                                        std::size_t limit) {
+  const std::vector<std::string_view> words = wordsOf(query);
+  if (words.empty() || limit == 0) return {};
+  // The places of the rarest word are the fewest to compare.
+  std::span<const std::uint32_t> candidates;
+  for (const std::string_view word : words) {
+    const auto places = atlas.placesWithWord(word);
+    if (places.empty()) return {};
+    if (candidates.empty() || places.size() < candidates.size()) candidates = places;
+  }
+  const std::string_view phrase(
+      words.front().data(),
+      static_cast<std::size_t>(words.back().data() + words.back().size() - words.front().data()));
+  std::vector<std::size_t> found;
+  for (const std::uint32_t place : candidates) {
+    if (namesHold(atlas.names(place), phrase)) found.push_back(place);
+    if (found.size() == limit) break;
+  }
   return found;
 }
 

@@ -1,40 +1,25 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
 #include <string_view>
 #include <vector>
 
-// The search of the place atlas over names folded beforehand, the same
-// whichever source the places come from.
+#include "chart/atlas_files.h"
+
+// The search of the place atlas: a query's words, folded as the names were,
+// looked up in the index of the names' words, then compared with the names
+// of the places that hold them all.
 namespace kelvaro::chart {
 
-// A name's words as the atlas compares them: folded (case and compatible
-// forms ignored), each between blanks (" münchen "); and the same in ASCII
-// as English writes it (" munchen ") and as German writes it (" muenchen ").
-// An ASCII form equal to the form before it is left empty, which most
-// names' are: the search then has less to scan.
-struct FoldedName {
-  std::string words;
-  std::string ascii;
-  std::string germanAscii;
+// Whether one of the names ("köln|koln|koeln", folded, parted by "|") holds
+// the words of `phrase` ("frankfurt am main", parted by single blanks) as
+// whole words in their order.
+bool namesHold(std::string_view names, std::string_view phrase);
 
-  // Whether the folded words of a query (" frankfurt ") stand in one of
-  // the forms, as whole words in their order.
-  bool holds(std::string_view query) const;
-};
-
-// One place's names as the search compares them.
-struct SearchablePlace {
-  std::size_t source = 0;  // the place's number in its atlas
-  unsigned population = 0;
-  FoldedName english;
-  FoldedName german;
-};
-
-// The places whose German or English name holds the folded query, the most
-// populous first (equal ones in the atlas' order), at most `limit` of them.
-std::vector<const SearchablePlace*> matchingPlaces(const std::vector<SearchablePlace>& places,
-                                                   std::string_view query, std::size_t limit);
+// The places whose names hold the words of the folded query
+// (" frankfurt am main "), the most populous first (the order of the
+// atlas), at most `limit` of them.
+std::vector<std::size_t> matchingPlaces(const AtlasFiles& atlas, std::string_view query,
+                                        std::size_t limit);
 
 }  // namespace kelvaro::chart

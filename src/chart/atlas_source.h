@@ -1,28 +1,21 @@
 #pragma once
 
-#include <cstddef>
-#include <string>
-#include <string_view>
+#include <filesystem>
 #include <vector>
 
-#include "chart/atlas_search.h"
-#include "chart/place_atlas.h"
+#include "chart/atlas_files.h"
 
-// The places of the atlas the program is built with: Debian's geonames
-// library where the build has it (atlas_source_geonames.cpp), else the
-// files exported from it at build time (atlas_source_files.cpp; Windows).
+// The atlas files the programs read.
 namespace kelvaro::chart::atlas_source {
 
-// False where there are no places (no library, no files).
-bool available();
+// The folders the files are looked for in, in this order: the one
+// KELVARO_ATLAS names (that one alone, where it is set); the folder "atlas"
+// beside the program (the Windows setup installs it there); the installed
+// data folder (/usr/share/kelvaro/atlas); the atlas of the build tree.
+std::vector<std::filesystem::path> atlasFolders();
 
-// A query's words, folded as the names were (" frankfurt am main ").
-std::string foldedWords(std::string_view utf8);
-
-// Every place's names, folded once for all searches.
-const std::vector<SearchablePlace>& names();
-
-// The place of a SearchablePlace's `source`.
-AtlasPlace place(std::size_t source);
+// The atlas of the first folder that holds it whole, read on the first
+// call; nullptr where none does.
+const AtlasFiles* atlas();
 
 }  // namespace kelvaro::chart::atlas_source

@@ -148,7 +148,8 @@ std::string coordinateRangeText(bool latitude) {
   return latitude ? "89°59' S bis 89°59' N" : "180° W bis 180° O";
 }
 
-Checked<Date> checkDate(std::string_view label, std::string_view text) {
+Checked<Date> checkDate(std::string_view label, std::string_view text,
+                        std::optional<Calendar> written) {
   const std::string_view entry = trimmedOfAnyBlank(text);
   Cursor cursor(entry);
   const auto day = cursor.number(1, 2);
@@ -156,16 +157,27 @@ Checked<Date> checkDate(std::string_view label, std::string_view text) {
   const auto month = cursor.number(1, 2);
   const bool dot2 = cursor.take(".");
   const auto year = cursor.number(1, 4);
-  if (!day || !dot1 || !month || !dot2 || !year || *year < 1000 || !cursor.atEnd() || *month < 1 ||
-      *month > 12 || *day < 1 || *day > daysInMonth(*year, *month)) {
+  // A year of three digits gets the range of the years; fewer, the form of a date.
+  const bool read = day && dot1 && month && dot2 && year && *year >= 100 && cursor.atEnd();
+  const Date given = read ? Date{*year, *month, *day} : Date{};
+  const bool exists =
+      read && (written ? isDayIn(*written, given) : isDayIn(calendarOf(given), given));
+  if (!exists) {
     return refuse(label,
                   inQuotes(entry) + " ist kein gültiges Datum. Bitte als TT.MM.JJJJ angeben.");
   }
-  if (*year < 1800 || *year > 2399) {
-    return refuse(label,
-                  "Das Jahr " + std::to_string(*year) + " liegt nicht zwischen 1800 und 2399.");
+  if (!written && !isCalendarDay(given)) {
+    return refuse(label, "Den " + dateText(given) +
+                             " gibt es nicht: Auf den 04.10.1582 (julianischer Kalender) folgte "
+                             "der 15.10.1582 (gregorianischer Kalender).");
   }
-  return Date{*year, *month, *day};
+  const Date date = written ? dateOf(daysIn(*written, given)) : given;
+  if (date.year < kFirstYear || date.year > kLastYear) {
+    return refuse(label, "Das Jahr " + std::to_string(date.year) + " liegt nicht zwischen " +
+                             std::to_string(kFirstYear) + " und " + std::to_string(kLastYear) +
+                             ".");
+  }
+  return date;
 }
 
 Checked<ClockTime> checkTime(std::string_view label, std::string_view text) {

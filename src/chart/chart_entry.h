@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -14,9 +15,16 @@ namespace kelvaro::chart {
 // The checks of the typed birth and transit data. Every refusal is a German
 // message that names the field and what is wrong with it.
 
-// "DD.MM.YYYY" (day and month may have one digit), a real date, years 1800
-// to 2399.
-Checked<Date> checkDate(std::string_view label, std::string_view text);
+// The years a transit file can be computed for.
+inline constexpr int kFirstYear = 1000;
+inline constexpr int kLastYear = 2999;
+
+// "DD.MM.YYYY" (day and month may have one digit), a real date, years 1000
+// to 2999, in the calendar of its day (Julian before 15.10.1582). A date
+// `written` in a named calendar is taken in that one and returned in the
+// calendar of its day ("24.12.1600" Julian is the 03.01.1601).
+Checked<Date> checkDate(std::string_view label, std::string_view text,
+                        std::optional<Calendar> written = std::nullopt);
 // "HH:MM" or "HH:MM:SS", 24 hours (the hour may have one digit, minutes
 // and seconds have two).
 Checked<ClockTime> checkTime(std::string_view label, std::string_view text);

@@ -1,20 +1,21 @@
 #include "chart/place_atlas.h"
 
+#include "chart/atlas_search.h"
 #include "chart/atlas_source.h"
 #include "core/text_encoding.h"
 
 namespace kelvaro::chart {
 
-bool atlasAvailable() { return atlas_source::available(); }
+bool atlasAvailable() { return atlas_source::atlas() != nullptr; }
 
 std::vector<AtlasPlace> findPlaces(std::string_view query, std::size_t limit) {
-  if (!atlas_source::available()) return {};
+  const AtlasFiles* atlas = atlas_source::atlas();
+  if (atlas == nullptr) return {};
   // The folding needs UTF-8.
-  const std::string wanted = atlas_source::foldedWords(showableUtf8(query));
-  if (wanted == " ") return {};
+  const std::string wanted = atlas->folding().foldedWords(showableUtf8(query));
   std::vector<AtlasPlace> places;
-  for (const SearchablePlace* found : matchingPlaces(atlas_source::names(), wanted, limit)) {
-    places.push_back(atlas_source::place(found->source));
+  for (const std::size_t found : matchingPlaces(*atlas, wanted, limit)) {
+    places.push_back(atlas->place(found));
   }
   return places;
 }

@@ -48,19 +48,15 @@ std::optional<seconds> parseOffset(std::string_view text) {
 }
 
 date::local_seconds localSeconds(const LocalTime& local) {
-  const date::year_month_day day{date::year{local.date.year},
-                                 date::month{static_cast<unsigned>(local.date.month)},
-                                 date::day{static_cast<unsigned>(local.date.day)}};
-  return date::local_days{day} + std::chrono::hours{local.time.hour} +
-         std::chrono::minutes{local.time.minute} + seconds{local.time.second};
+  return date::local_days{daysOf(local.date).time_since_epoch()} +
+         std::chrono::hours{local.time.hour} + std::chrono::minutes{local.time.minute} +
+         seconds{local.time.second};
 }
 
 LocalTime localTime(date::local_seconds moment) {
   const auto day = date::floor<date::days>(moment);
-  const date::year_month_day ymd{day};
   const date::hh_mm_ss<seconds> clock{moment - day};
-  return {{static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
-           static_cast<int>(static_cast<unsigned>(ymd.day()))},
+  return {dateOf(std::chrono::sys_days{day.time_since_epoch()}),
           {static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count()),
            static_cast<int>(clock.seconds().count())}};
 }

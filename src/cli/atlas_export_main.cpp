@@ -1,9 +1,10 @@
-// kelvaro-atlas-export: writes the place atlas of Debian's geonames library
-// into a folder as the files the Windows program reads (its setup installs
-// them in the folder "atlas" beside the program). A build tool, not
-// installed.
+// kelvaro-atlas-export: makes the place atlas from GeoNames' table of
+// places ("cities500.txt") and writes its files into a folder: the build
+// runs it for the build tree and the Debian package, scripts/test-windows
+// for the Windows setup (which installs them in the folder "atlas" beside
+// the program). A build tool, not installed.
 //
-//   kelvaro-atlas-export FOLDER
+//   kelvaro-atlas-export CITIES500.TXT ORDNER
 #include <iostream>
 
 #include "chart/atlas_export.h"
@@ -12,11 +13,11 @@
 
 int main(int argc, char** argv) {
   using namespace kelvaro;
-  if (argc != 2) {
-    std::cerr << "Aufruf: kelvaro-atlas-export ORDNER\n";
+  if (argc != 3) {
+    std::cerr << "Aufruf: kelvaro-atlas-export CITIES500.TXT ORDNER\n";
     return 1;
   }
-  if (const auto failure = chart::exportAtlas(pathFromUtf8(argv[1]))) {
+  if (const auto failure = chart::exportAtlas(pathFromUtf8(argv[1]), pathFromUtf8(argv[2]))) {
     std::cerr << cli::terminalMessage(*failure) << "\n";
     return 2;
   }

@@ -9,6 +9,7 @@
 #include "archive/archive.h"
 #include "archive/archive_location.h"
 #include "archive/person_birth.h"
+#include "chart/atlas_source.h"
 #include "chart/chart_entry.h"
 #include "chart/place_atlas.h"
 #include "chart/place_choice.h"
@@ -35,6 +36,7 @@ constexpr const char* kUsage =
     "           (--place-lookup=ORT [--country=LAND] | --place=ORT --transit-lat=BREITE\n"
     "           --transit-lon=LÄNGE) ZIEL.dat\n"
     "ZONE: Europe/Berlin, UT oder +01:00; BREITE/LÄNGE: 50.9333 oder 50°56' N, 06°57' O.\n"
+    "Jahre 1000 bis 2999; ein Datum vor dem 15.10.1582 gilt im julianischen Kalender.\n"
     "--place-lookup nimmt Ort, Breite, Länge und Zeitzone des Transits aus dem Ortsatlas;\n"
     "--place, --transit-lat, --transit-lon und --transit-zone können dann entfallen.\n"
     "--country=DE wählt unter gleichnamigen Orten die des Landes (Ländercode).\n"
@@ -130,8 +132,14 @@ std::optional<std::string> lookUpPlace(Options& options, std::ostream& errors) {
   const auto lookup = options.find("place-lookup");
   if (lookup == options.end()) return std::nullopt;
   if (!chart::atlasAvailable()) {
-    return "Dieses Programm enthält keinen Ortsatlas. Bitte --transit-lat, --transit-lon und "
-           "--transit-zone angeben.";
+    std::string folders;
+    for (const auto& folder : chart::atlas_source::atlasFolders()) {
+      folders += (folders.empty() ? "" : " oder ") + utf8FromPath(folder);
+    }
+    if (folders.empty()) folders = "dem Ordner, den KELVARO_ATLAS nennt";
+    return "Dieses Programm findet keinen Ortsatlas (die Dateien places.tsv, words.tsv und "
+           "folding.tsv in " +
+           folders + "). Bitte --transit-lat, --transit-lon und --transit-zone angeben.";
   }
   const auto chosen = chart::chooseAtlasPlace(lookup->second, chart::findPlaces(lookup->second),
                                               options["country"]);

@@ -414,12 +414,12 @@ const std::vector<PersonsCommand>& personsCommands() {
       {"restore",
        "restore NUMMER",
        "das Archiv auf die Sicherung dieser Nummer (siehe backups) zurücksetzen; der Stand "
-       "davor wird vorher gesichert",
+       "davor wird vorher gesichert (ein fehlendes Archiv entsteht so aus der Sicherung)",
        {},
        {},
        1,
        1,
-       ArchiveUse::change,
+       ArchiveUse::create,
        restoreBackup},
       {"timeline",
        "timeline NUMMER --from=TT.MM.JJJJ --to=TT.MM.JJJJ [--movers=S,P,T] [--bodies=…] "

@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "chart/chart_entry.h"
 #include "chart/date_time.h"
 #include "core/checked.h"
 #include "timing/transit_calendar.h"
@@ -16,8 +17,8 @@
 namespace kelvaro::timing {
 
 // The years of the ephemeris, as every date is checked.
-inline constexpr int kFirstCalendarYear = 1800;
-inline constexpr int kLastCalendarYear = 2399;
+inline constexpr int kFirstCalendarYear = chart::kFirstYear;
+inline constexpr int kLastCalendarYear = chart::kLastYear;
 // The longest range with transits, and with S and P alone.
 inline constexpr int kLongestCalendarYears = 10;
 inline constexpr int kLongestDirectionYears = 100;
@@ -44,7 +45,7 @@ struct CalendarRefusal {
 };
 
 // The request of an entry, or the first field refused with its message: the
-// dates (1800 to 2399), the range (not backwards; at most ten years with T,
+// dates (1000 to 2999), the range (not backwards; at most ten years with T,
 // a hundred with S and P alone), the zone, at least one kind of mover, a
 // body for T, a factor for S and P, the factors of `with`.
 std::variant<CalendarRequest, CalendarRefusal> checkCalendarEntry(const CalendarEntry& entry);

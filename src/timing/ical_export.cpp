@@ -11,18 +11,18 @@ namespace {
 
 constexpr std::size_t kLineOctets = 75;  // the longest content line, folded beyond
 
-// "20310314"
-std::string dateValue(const chart::Date& day) {
+// "20310314": iCalendar writes every day in the Gregorian calendar, also
+// the days before 1582.
+std::string dateValue(std::chrono::sys_days days) {
+  const std::chrono::year_month_day day(days);
   char text[16];
-  std::snprintf(text, sizeof text, "%04d%02d%02d", day.year % 10000, day.month % 100,
-                day.day % 100);
+  std::snprintf(text, sizeof text, "%04d%02u%02u", static_cast<int>(day.year()) % 10000,
+                static_cast<unsigned>(day.month()) % 100, static_cast<unsigned>(day.day()) % 100);
   return text;
 }
 
-chart::Date utcDay(std::chrono::sys_seconds moment) {
-  const std::chrono::year_month_day day(std::chrono::floor<std::chrono::days>(moment));
-  return {static_cast<int>(day.year()), static_cast<int>(static_cast<unsigned>(day.month())),
-          static_cast<int>(static_cast<unsigned>(day.day()))};
+std::chrono::sys_days utcDay(std::chrono::sys_seconds moment) {
+  return std::chrono::floor<std::chrono::days>(moment);
 }
 
 // "20311105T130700Z"
@@ -88,9 +88,9 @@ std::string pointName(const RadixPoint& point) {
 
 // What the UID of a hit is made of: its day in UT, mover, point and direction.
 std::string hitKey(const TimelineHit& hit, const RadixPoint& point) {
-  const chart::Date day = utcDay(chart::utMoment(hit.julianDay));
-  return dateValue(day) + "-" + factorVariantName(hit.factor, variantOf(hit.kind)) + "-" +
-         pointName(point) + "-" + (hit.direct ? "d" : "r");
+  return dateValue(utcDay(chart::utMoment(hit.julianDay))) + "-" +
+         factorVariantName(hit.factor, variantOf(hit.kind)) + "-" + pointName(point) + "-" +
+         (hit.direct ? "d" : "r");
 }
 
 // A hit's UID; `repeat` counts the earlier hits of the file with the same
@@ -111,8 +111,9 @@ void appendEvent(std::string& out, const TimelineHit& hit, std::string_view uid,
   if (hit.kind == MoverKind::transit) {
     appendLine(out, "DTSTART:" + utcValue(hit.shown));
   } else {
-    appendLine(out, "DTSTART;VALUE=DATE:" + dateValue(hit.shownLocal.date));
-    appendLine(out, "DTEND;VALUE=DATE:" + dateValue(chart::nextDay(hit.shownLocal.date)));
+    const std::chrono::sys_days day = chart::daysOf(hit.shownLocal.date);
+    appendLine(out, "DTSTART;VALUE=DATE:" + dateValue(day));
+    appendLine(out, "DTEND;VALUE=DATE:" + dateValue(day + std::chrono::days(1)));
   }
   appendLine(out, "SUMMARY:" + escaped(line.substr(kHitTextColumn)));
   appendLine(out, "DESCRIPTION:" + escaped(title + "\n" + std::string(line)));

@@ -74,9 +74,7 @@ std::string hitText(int factor, Variant variant, const RadixPoint& point, bool d
 std::chrono::sys_seconds midnight(const chart::TimeZone& zone, const chart::Date& day) {
   const Checked<std::chrono::sys_seconds> exact = zone.toUniversal({day, {}});
   if (const auto* moment = std::get_if<std::chrono::sys_seconds>(&exact)) return *moment;
-  const auto asIfUt = std::chrono::sys_days(std::chrono::year_month_day(
-      std::chrono::year(day.year), std::chrono::month(static_cast<unsigned>(day.month)),
-      std::chrono::day(static_cast<unsigned>(day.day))));
+  const std::chrono::sys_days asIfUt = chart::daysOf(day);
   const std::chrono::sys_seconds before(asIfUt - std::chrono::hours(24));
   return std::chrono::sys_seconds(asIfUt) - zone.offsetAt(before);
 }

@@ -107,6 +107,32 @@ TEST(AafReader, LocalMeanTime) {
   }
 }
 
+// Before 15.10.1582 a date is Julian; "j" and "g" name the calendar of any
+// date. The Julian day of #B93 (local mean time of 10e55, 0:43:40) fits
+// the Julian date of 1452 only.
+TEST(AafReader, JulianAndGregorianDates) {
+  const auto records = read(
+      "#A93:da Vinci,Leonardo,m,14.4.1452,20:56,Vinci,I\n"
+      "#B93:2251505.341898,43n47,10e55,*,L\n"
+      "#A93:da Vinci,Leonardo,m,23.4.1452g,20:56,Vinci,I\n"
+      "#B93:2251505.341898,43n47,10e55,*,L\n"
+      "#A93:Gregorianisch,*,m,14.4.1452G,20:56,Vinci,I\n"
+      "#B93:2251505.341898,43n47,10e55,*,L\n"
+      "#A93:Julianisch,*,m,24.12.1600j,12:00,Vinci,I\n"
+      "#A93:Julianisch,*,m,3.1.1601J,12:00,Vinci,I\n");
+  ASSERT_EQ(records.size(), 5u);
+  for (std::size_t i : {0, 1}) {
+    EXPECT_EQ(personOf(records[i]).birthDate, (chart::Date{1452, 4, 14}));
+    EXPECT_EQ(personOf(records[i]).zone, "+00:43:40");
+    EXPECT_EQ(personOf(records[i]).birthMoment, utc(1452, 4, 23, 20, 12, 20));
+  }
+  EXPECT_EQ(faultOf(records[2]),
+            "Der julianische Tag 2251505.341898 (14.04.1452 20:12:20 UT) passt nicht zu Datum, "
+            "Zeit und Zone (05.04.1452 20:12:20 UT).");
+  EXPECT_EQ(personOf(records[3]).birthDate, (chart::Date{1601, 1, 3}));
+  EXPECT_EQ(personOf(records[4]).birthDate, (chart::Date{1601, 1, 13}));
+}
+
 // Unknown values, blanks around fields, continuation lines, every line end,
 // and the blocks of a sub-horoscope.
 TEST(AafReader, UnknownsBlanksContinuationsAndLineEnds) {
@@ -169,13 +195,13 @@ TEST(AafReader, FaultyRecordsLeaveTheOthersAlone) {
       "#B93:*,91n00,6e57,1he00,0\n"
       "#A93:Tag,*,m,9.5.1950,22:30,Hamm,D\n"
       "#B93:2433046.354167,51n41,7e49,1he,1\n"
-      "#A93:Julianisch,*,m,9.5.1949j,22:30,Hamm,D\n"
+      "#A93:Julianisch,*,m,30.2.1949j,22:30,Hamm,D\n"
       "#A93:Felder,*,m,9.5.1949,22:30,Hamm,D\n"
       "#B93:*,51n41,7e49,1he\n"
       "#A93:Zweimal,*,m,9.5.1949,22:30,Hamm,D\n"
       "#B93:*,51n41,7e49,1he,1\n"
       "#B93:*,51n41,7e49,1he,1\n"
-      "#A93:Alt,*,m,28.8.1749,12:00,Frankfurt,D\n"
+      "#A93:Alt,*,m,28.8.3001,12:00,Frankfurt,D\n"
       "#A93:Zone,*,m,1.2.1970,10:00,Köln,D\n"
       "#B93:*,50n56,6e57,1hx00,0\n"
       "#A93:Sommer,*,m,1.2.1970,10:00,Köln,D\n"
@@ -192,10 +218,10 @@ TEST(AafReader, FaultyRecordsLeaveTheOthersAlone) {
       {7,
        "Der julianische Tag 2433046.354167 (09.05.1949 20:30:00 UT) passt nicht zu Datum, Zeit "
        "und Zone (09.05.1950 20:30:00 UT)."},
-      {9, "Daten im julianischen Kalender (\"9.5.1949j\") werden nicht übernommen."},
+      {9, "Geburtsdatum: \"30.2.1949\" ist kein gültiges Datum. Bitte als TT.MM.JJJJ angeben."},
       {10, "#B93 hat 4 statt 5 Felder."},
       {12, "Der Datensatz hat zwei #B93-Blöcke."},
-      {15, "Geburtsdatum: Das Jahr 1749 liegt nicht zwischen 1800 und 2399."},
+      {15, "Geburtsdatum: Das Jahr 3001 liegt nicht zwischen 1000 und 2999."},
       {16, "\"1hx00\" ist keine Zonendifferenz wie 1he00."},
       {18, "\"3\" ist keine Sommerzeit (0, 1, 2, L oder m)."},
       {20, "(kein Fehler)"},
@@ -258,7 +284,7 @@ TEST(AafReader, AJulianDayMustFitTheRecord) {
             "Der julianische Tag 2441348.875 (01.02.1972 09:00:00 UT) fällt nicht auf das "
             "Geburtsdatum 01.02.1970.");
   EXPECT_EQ(personOf(records[5]).birthMoment, utc(1970, 2, 1, 9, 0));
-  EXPECT_EQ(faultOf(records[6]), "\"99999999\" ist kein julianischer Tag der Jahre 1800 bis 2399.");
+  EXPECT_EQ(faultOf(records[6]), "\"99999999\" ist kein julianischer Tag der Jahre 1000 bis 2999.");
 }
 
 // The format's own example writes the local mean time as "m" and its

@@ -118,6 +118,14 @@ TEST(AafWriter, ExportThenImportGivesTheSamePersons) {
   notes.via = "Praxis Weber";
   notes.notes = "Klientin seit 2019\n\nTermin #2: Saturn";
   persons.push_back(notes);
+  // Before standard time, in the local mean time of Rome; a Julian date.
+  Person historical = cologne("da Vinci", "Leonardo");
+  historical.birthDate = {1452, 4, 14};
+  historical.birthTime = archive::BirthTime{20, 56, 0, false};
+  historical.zone = "Europe/Rome";
+  historical.birthMoment = archive::momentOfBirth(historical);
+  persons.push_back(historical);
+  EXPECT_NE(written(persons, AafEncoding::utf8).find(",14.4.1452j,20:56,"), std::string::npos);
 
   for (const AafEncoding encoding : {AafEncoding::windows1252, AafEncoding::utf8}) {
     const std::vector<Person> back = readBack(written(persons, encoding));

@@ -11,6 +11,7 @@
 
 #include "archive/archive.h"
 #include "archive/person_builder.h"
+#include "core/text_encoding.h"
 #include "support/temp_dir.h"
 
 namespace kelvaro::testing {
@@ -104,7 +105,7 @@ TEST_F(ArchiveMove, AFileThatIsNoArchiveOfOursStays) {
     std::filesystem::remove(earlier());
     if (content.empty()) {
       sqlite3* db = nullptr;
-      sqlite3_open(earlier().c_str(), &db);
+      sqlite3_open(utf8FromPath(earlier()).c_str(), &db);
       sqlite3_exec(db, "CREATE TABLE kunden (name TEXT)", nullptr, nullptr, nullptr);
       sqlite3_close(db);
     } else {

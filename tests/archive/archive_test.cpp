@@ -161,8 +161,8 @@ TEST(Archive, PersonsWithFaultsAreRefused) {
   EXPECT_EQ(refusal(cologne("*")),
             "Name: Ein Stern allein bedeutet im Austauschformat AAF „unbekannt“.");
   Person old = cologne();
-  old.birthDate.year = 1749;
-  EXPECT_EQ(refusal(old), "Geburtsdatum: Das Jahr 1749 liegt nicht zwischen 1800 und 2399.");
+  old.birthDate.year = 3001;
+  EXPECT_EQ(refusal(old), "Geburtsdatum: Das Jahr 3001 liegt nicht zwischen 1000 und 2999.");
   Person feb30 = cologne();
   feb30.birthDate = {1970, 2, 30};
   EXPECT_NE(refusal(feb30).find("kein gültiges Datum"), std::string::npos);

@@ -54,13 +54,19 @@ TEST(ChartEntry, DatesAndTimes) {
   EXPECT_FALSE(rejection(checkDate("Datum", "29.02.2000")));
   EXPECT_FALSE(rejection(checkDate("Datum", "1.3.1800")));
   EXPECT_FALSE(rejection(checkDate("Datum", "31.12.2399")));
+  EXPECT_FALSE(rejection(checkDate("Datum", "01.01.1000")));
+  EXPECT_FALSE(rejection(checkDate("Datum", "31.12.2999")));
   for (const char* bad : {"29.02.1900", "31.04.2000", "00.01.2000", "01.13.2000", "01.01.20",
-                          "01-01-2000", "01.01.2000 12:00"}) {
+                          "01-01-2000", "01.01.2000 12:00", "31.12.0999"}) {
     EXPECT_TRUE(rejection(checkDate("Datum", bad))) << bad;
   }
-  EXPECT_EQ(rejection(checkDate("Geburtsdatum", "31.12.1799"))->message,
-            "Geburtsdatum: Das Jahr 1799 liegt nicht zwischen 1800 und 2399.");
-  EXPECT_TRUE(rejection(checkDate("Datum", "01.01.2400")));
+  EXPECT_EQ(rejection(checkDate("Geburtsdatum", "01.01.3000"))->message,
+            "Geburtsdatum: Das Jahr 3000 liegt nicht zwischen 1000 und 2999.");
+  EXPECT_EQ(rejection(checkDate("Geburtsdatum", "31.12.0999"))->message,
+            "Geburtsdatum: Das Jahr 999 liegt nicht zwischen 1000 und 2999.");
+  // Two digits are no year of that range but a date written short.
+  EXPECT_EQ(rejection(checkDate("Datum", "01.01.20"))->message,
+            "Datum: \"01.01.20\" ist kein gültiges Datum. Bitte als TT.MM.JJJJ angeben.");
   const auto time = checkTime("Zeit", "7:05");
   ASSERT_FALSE(rejection(time));
   EXPECT_EQ(std::get<ClockTime>(time).hour, 7);
@@ -68,6 +74,31 @@ TEST(ChartEntry, DatesAndTimes) {
   for (const char* bad : {"", "24:00", "12:60", "12:00:60", "12", "12:00:", "12.00"}) {
     EXPECT_TRUE(rejection(checkTime("Zeit", bad))) << bad;
   }
+}
+
+// Before 15.10.1582 a date is Julian: its leap years are every fourth; the
+// days that the change of calendar left out do not exist.
+TEST(ChartEntry, DatesBeforeTheGregorianCalendarAreJulian) {
+  const auto date = [](const char* text, std::optional<Calendar> written = std::nullopt) {
+    const auto checked = checkDate("Geburtsdatum", text, written);
+    return rejection(checked) ? Date{} : std::get<Date>(checked);
+  };
+  EXPECT_EQ(date("14.4.1452"), (Date{1452, 4, 14}));
+  EXPECT_EQ(date("29.02.1500"), (Date{1500, 2, 29}));  // a Julian leap day
+  EXPECT_EQ(date("04.10.1582"), (Date{1582, 10, 4}));
+  EXPECT_EQ(date("15.10.1582"), (Date{1582, 10, 15}));
+  EXPECT_EQ(date("29.02.1700"), Date{});  // Gregorian from 1582 on
+  EXPECT_EQ(rejection(checkDate("Geburtsdatum", "10.10.1582"))->message,
+            "Geburtsdatum: Den 10.10.1582 gibt es nicht: Auf den 04.10.1582 (julianischer "
+            "Kalender) folgte der 15.10.1582 (gregorianischer Kalender).");
+  // A date marked with its calendar, in the calendar of its day.
+  EXPECT_EQ(date("10.10.1582", Calendar::gregorian), (Date{1582, 9, 30}));
+  EXPECT_EQ(date("23.04.1452", Calendar::gregorian), (Date{1452, 4, 14}));
+  EXPECT_EQ(date("24.12.1600", Calendar::julian), (Date{1601, 1, 3}));
+  EXPECT_EQ(date("29.02.1700", Calendar::julian), (Date{1700, 3, 11}));
+  EXPECT_EQ(date("29.02.1500", Calendar::gregorian), Date{});
+  EXPECT_EQ(rejection(checkDate("Geburtsdatum", "31.12.2999", Calendar::julian))->message,
+            "Geburtsdatum: Das Jahr 3000 liegt nicht zwischen 1000 und 2999.");
 }
 
 ChartEntry cologne() {

@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <swephexp.h>
+
+#include <array>
+
+#include "chart/chart_entry.h"
 #include "chart/ephemeris.h"
+#include "chart/time_zone.h"
 #include "core/factor.h"
 
 namespace kelvaro::chart {
@@ -87,6 +93,51 @@ TEST(TransitChart, ATransitAtTheBirthProgressesNothing) {
           << factorVariantName(number, v);
     }
   }
+}
+
+// A birth of 1452: the Julian date, the local mean time of Rome (+00:49:56,
+// as the zone database has it before standard time) and the positions of
+// the radix as the library computes them with its analytical theory from
+// its own Julian calendar, to an arc second.
+TEST(TransitChart, ABirthOf1452AgreesWithTheLibrarysOwnComputation) {
+  const auto zone = TimeZone::parse("Europe/Rome");
+  ASSERT_FALSE(rejection(zone));
+  const auto moment = std::get<TimeZone>(zone).toUniversal({{1452, 4, 14}, {20, 56, 0}});
+  ASSERT_FALSE(rejection(moment));
+  BirthData birth;
+  birth.moment = std::get<sys_seconds>(moment);
+  birth.latitude = 43.75;
+  birth.longitude = 10 + 56 / 60.0;
+  const TransitRecord record = radixRecord(birth);
+
+  const double ut = 20 + 56 / 60.0 - (49 * 60 + 56) / 3600.0;
+  const double julianDay = swe_julday(1452, 4, 14, ut, SE_JUL_CAL);
+  EXPECT_NEAR(julianDayUt(birth.moment), julianDay, 1e-8);
+  constexpr double kArcSecond = 1 / 3600.0;
+  const std::array<std::pair<int, int>, 10> bodies = {{{factor::SO, SE_SUN},
+                                                       {factor::MO, SE_MOON},
+                                                       {factor::ME, SE_MERCURY},
+                                                       {factor::VE, SE_VENUS},
+                                                       {factor::MA, SE_MARS},
+                                                       {factor::JU, SE_JUPITER},
+                                                       {factor::SA, SE_SATURN},
+                                                       {factor::SA + 1, SE_URANUS},
+                                                       {factor::SA + 2, SE_NEPTUNE},
+                                                       {factor::SA + 3, SE_PLUTO}}};
+  for (const auto& [number, body] : bodies) {
+    std::array<double, 6> position{};
+    std::array<char, 256> error{};
+    ASSERT_GE(swe_calc_ut(julianDay, body, SEFLG_MOSEPH, position.data(), error.data()), 0);
+    EXPECT_LT(arcDistance(record.position(Variant::r, number), position[0]), kArcSecond) << number;
+  }
+  std::array<double, 13> cusps{};
+  std::array<double, 10> ascmc{};
+  swe_houses_ex(julianDay, SEFLG_MOSEPH, birth.latitude, birth.longitude, 'O', cusps.data(),
+                ascmc.data());
+  EXPECT_LT(arcDistance(record.position(Variant::r, factor::AS), ascmc[0]), kArcSecond);
+  EXPECT_LT(arcDistance(record.position(Variant::r, factor::MC), ascmc[1]), kArcSecond);
+  // Nine days later (the Gregorian reading) the Sun would stand about 9° further.
+  EXPECT_NEAR(record.position(Variant::r, factor::SO), 33.6, 0.1);
 }
 
 }  // namespace

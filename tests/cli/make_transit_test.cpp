@@ -152,8 +152,7 @@ TEST(MakeTransitFromBirthData, PlaceLookupFillsTheTransitPlace) {
   EXPECT_EQ(record.coordinate1(), "50°56' N");
   EXPECT_EQ(record.coordinate2(), "06°57' O");
   EXPECT_EQ(run.err,
-            "Ort aus dem Ortsatlas: Köln, Nordrhein-Westfalen, Deutschland, 50°56' N, 06°57' O, "
-            "Europe/Berlin\n");
+            "Ort aus dem Ortsatlas: Köln, Deutschland, 50°56' N, 06°57' O, Europe/Berlin\n");
   options["place-lookup"] = "Nirgendheim am Nichts";
   EXPECT_EQ(makeTransit(options, (dir.path() / "other.dat").string()).status, 2);
 }
@@ -177,7 +176,7 @@ TEST(MakeTransitFromBirthData, PlaceLookupNeverGuesses) {
     GTEST_SKIP() << "built without the place atlas";
   }
   std::filesystem::remove(target);
-  for (const char* start : {"x", "Köl"}) {
+  for (const char* start : {"Xqzvk", "Gengenba"}) {
     const ProcessOutput run = lookUp(start);
     EXPECT_EQ(run.status, 2) << start;
     EXPECT_EQ(run.err, "Der Ort \"" + std::string(start) + "\" steht nicht im Ortsatlas.\n");

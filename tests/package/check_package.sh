@@ -60,6 +60,9 @@ expected=(
 for size in 16 24 32 48 64 128 256; do
   expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
+for atlas in places words folding; do
+  expected+=("/usr/share/kelvaro/atlas/$atlas.tsv")
+done
 for sample in "$(dirname "$0")"/../../samples/*; do
   expected+=("/usr/share/kelvaro/samples/$(basename "$sample")")
 done

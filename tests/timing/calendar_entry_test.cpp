@@ -49,8 +49,8 @@ TEST(CalendarEntry, RangesAreTenYearsWithTransitsAndAHundredWithoutThem) {
                 "Das Ende 01.01.2025 liegt vor dem Anfang 02.01.2025.");
   expectRefused(entry("01.01.2025", "2026", kSP), CalendarField::to,
                 "Bis: \"2026\" ist kein gültiges Datum. Bitte als TT.MM.JJJJ angeben.");
-  expectRefused(entry("01.01.1799", "01.01.1800", kSP), CalendarField::from,
-                "Von: Das Jahr 1799 liegt nicht zwischen 1800 und 2399.");
+  expectRefused(entry("01.01.2999", "01.01.3000", kSP), CalendarField::to,
+                "Bis: Das Jahr 3000 liegt nicht zwischen 1000 und 2999.");
 }
 
 TEST(CalendarEntry, EveryChosenKindNeedsSomethingThatMoves) {

@@ -13,6 +13,9 @@
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTableWidget>
+
+#include <algorithm>
+#include <array>
 #include <fstream>
 #include <memory>
 #include <tuple>
@@ -249,10 +252,49 @@ class PersonsWindowTest : public UiTestCase {
       QCOMPARE(field(*form, "PersonCountry")->text(), QStringLiteral("D"));
       QCOMPARE(field(*form, "PersonZone")->text(), QStringLiteral("Europe/Berlin"));
       QCOMPARE(QApplication::focusWidget(), child(*form, "PersonCountry"));
+      // Small places too: the code for the exchange file, the German name beside it; a
+      // code typed over it leaves no name that is not its own.
+      const std::vector<std::array<QString, 4>> small = {
+          {"Gengenbach", "D", "Deutschland", "Europe/Berlin"},
+          {"Bad Ischl", "A", "Österreich", "Europe/Vienna"},
+          {"Brig", "CH", "Schweiz", "Europe/Zurich"}};
+      for (const auto& [place, code, country, zone] : small) {
+        retype(*form, "PersonPlace", place);
+        QTest::keyClick(field(*form, "PersonPlace"), Qt::Key_Return);
+        QCOMPARE(field(*form, "PersonPlace")->text(), place);
+        QCOMPARE(field(*form, "PersonCountry")->text(), code);
+        QCOMPARE(form->findChild<QLabel*>("PersonCountryName")->text(), country);
+        QCOMPARE(field(*form, "PersonZone")->text(), zone);
+      }
+      retype(*form, "PersonCountry", QStringLiteral("F"));
+      QVERIFY(form->findChild<QLabel*>("PersonCountryName")->text().isEmpty());
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     QVERIFY(ui::windowHelp(*form)->isVisible());
     QVERIFY(run_->platform().boxes().empty());
+  }
+
+  // kelvaro-persons adds while the window is open: the window shows it once
+  // the user comes back to it, with the search and the chosen person kept.
+  void showsWhatAnotherProgramAddedWhenActivatedAgain() {
+    storePersons({person("Müller", "Köln", 5), person("Arndt", "Bonn", 6)});
+    ui::PersonsWindow& persons = openPersons();
+    typeText(field(persons, "PersonSearch"), QStringLiteral("n"));
+    chooseRow(persons, 1);
+    QCOMPARE(child<QLabel>(persons, "PersonCount")->text(), QStringLiteral("2 Personen"));
+    storePersons({person("Zander", "Bonn", 7)});
+    QWidget terminal;  // the user goes to another program's window, and comes back
+    terminal.show();
+    terminal.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&terminal));
+    persons.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&persons));
+    QCOMPARE(column(persons, 0), (QStringList{QStringLiteral("Arndt"), QStringLiteral("Müller"),
+                                              QStringLiteral("Zander")}));
+    QCOMPARE(child<QLabel>(persons, "PersonCount")->text(), QStringLiteral("3 Personen"));
+    const auto rows = child<QTableView>(persons, "PersonTable")->selectionModel()->selectedRows();
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.front().data().toString(), QStringLiteral("Müller"));
   }
 
   void theSearchFiltersAsTheUserTypesAndColumnsSort() {
@@ -588,6 +630,27 @@ class PersonsWindowTest : public UiTestCase {
     run_->platform().answerNext(false);
     click(child(*form, "Speichern"));
     QCOMPARE(column(openPersons(), 0), QStringList{QStringLiteral("Weiß")});
+    if (!chart::atlasAvailable()) return;
+
+    // A birth place from the atlas brings its country's code along.
+    click(child(run_->main(), "NewTransitButton"));
+    retype(*form, "Name", QStringLiteral("Dritte"));
+    retype(*form, "Geburtsdatum", QStringLiteral("01.03.1540"));
+    retype(*form, "Geburtszeit", QStringLiteral("12:00"));
+    retype(*form, "Geburtsort", QStringLiteral("Bad Ischl"));
+    QTest::keyClick(field(*form, "Geburtsort"), Qt::Key_Return);
+    QCOMPARE(field(*form, "Geburtszeitzone")->text(), QStringLiteral("Europe/Vienna"));
+    child<QCheckBox>(*form, "StoreInArchive")->setChecked(true);
+    run_->platform().answerNext(false);
+    click(child(*form, "Speichern"));
+    QVERIFY(!form->isVisible());
+    const auto stored = std::get<archive::Archive>(archive::Archive::open(archiveFile())).persons();
+    const auto& all = std::get<std::vector<archive::Person>>(stored);
+    const auto third = std::find_if(all.begin(), all.end(),
+                                    [](const archive::Person& p) { return p.name == "Dritte"; });
+    QVERIFY(third != all.end());
+    QCOMPARE(third->place, std::string("Bad Ischl"));
+    QCOMPARE(third->country, std::string("A"));
   }
 };
 

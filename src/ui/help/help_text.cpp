@@ -31,13 +31,19 @@ std::vector<std::string> helpLines() {
       "Faktoren gesucht, wie bei den anderen Verfahren.",
       "",
       "Eine neue Transit-Datei: Mit \"Neue Transit-Datei …\" neben \"Weiter\" berechnet Kelvaro "
-      "die vier Horoskope selbst. Geben Sie Name, Vorname, Geburtsdatum (TT.MM.JJJJ), "
+      "die vier Horoskope selbst. Geben Sie Name, Vorname, Geburtsdatum (TT.MM.JJJJ, vor dem "
+      "15.10.1582 julianisch), "
       "Geburtszeit (HH:MM) und Geburtsort ein; die Ortssuche zeigt passende Orte, und Ihre Wahl "
       "füllt Breite, Länge und Zeitzone. Für den Transit gelten Ort, Datum und Zeit (vorgegeben: "
       "jetzt) mit Zeitzone. Zeitzonen sind Namen wie Europe/Berlin, UT oder feste Abweichungen "
       "wie +01:00; eine Uhrzeit, die es wegen einer Zeitumstellung nicht oder zweimal gibt, "
       "verlangt die Abweichung. \"Speichern\" legt <Name>-<Vorname>-<TTMMJJJJ>.dat mit dem "
       "Transitdatum im Transit-Ordner ab und lädt die Datei auf Wunsch sofort.",
+      "",
+      "Über Kelvaro: Die Positionen berechnet die Swiss Ephemeris (AGPL-3.0). Der Ortsatlas "
+      "enthält die Orte mit 500 und mehr Einwohnern aus den Daten von GeoNames "
+      "(www.geonames.org), lizenziert unter Creative Commons Namensnennung 4.0 (CC BY 4.0); die "
+      "deutschen Namen der Länder stammen aus Debians iso-codes.",
   };
 }
 

@@ -24,6 +24,7 @@ DateField::DateField(int firstYear, int lastYear, QWidget* parent) : QDateEdit(p
   setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
   setCalendarPopup(true);
   setDateRange(QDate(firstYear, 1, 1), QDate(lastYear, 12, 31));
+  setToolTip(dateEntryHint());
 }
 
 void DateField::focusOutEvent(QFocusEvent* event) {
@@ -79,6 +80,13 @@ void DateField::endTyping() {
   lineEdit()->setText(textFromDateTime(dateTime()));
 }
 
+QString dateEntryHint() {
+  return QStringLiteral(
+      "TT.MM.JJJJ, Jahre 1000 bis 2999; ein Datum vor dem 15.10.1582 gilt im julianischen "
+      "Kalender");
+}
+
+// The date as it is shown: a date before 15.10.1582 is Julian.
 chart::Date dayOf(const QDateEdit& field) {
   const QDate date = field.date();
   return {date.year(), date.month(), date.day()};

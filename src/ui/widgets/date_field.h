@@ -37,4 +37,7 @@ class DateField : public QDateEdit {
 
 chart::Date dayOf(const QDateEdit& field);
 
+// What every date entry says of its dates: the years and the calendar.
+QString dateEntryHint();
+
 }  // namespace kelvaro::ui

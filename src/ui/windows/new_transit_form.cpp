@@ -16,6 +16,7 @@
 #include <exception>
 #include <system_error>
 
+#include "archive/aaf_import.h"
 #include "archive/archive.h"
 #include "archive/person_entry.h"
 #include "chart/date_time.h"
@@ -27,6 +28,7 @@
 #include "output/transit_file_write.h"
 #include "ui/help/window_help.h"
 #include "ui/platform/platform.h"
+#include "ui/widgets/date_field.h"
 #include "ui/widgets/entry_field.h"
 #include "ui/widgets/text_view.h"
 #include "ui/widgets/window_style.h"
@@ -76,9 +78,12 @@ const char* const kHelp[] = {
     "Name und Vorname: so, wie sie in der Auswertung stehen sollen, z. B. Müller und Anna. Der "
     "Dateiname entsteht daraus und aus dem Transit-Datum: Müller-Anna-08122026.dat.",
     "",
-    "Geburtsdatum und Datum: Tag, Monat und vierstelliges Jahr, z. B. 24.12.1960. Geburtszeit "
-    "und Zeit: Stunden und Minuten, z. B. 14:30 (Sekunden dürfen folgen: 14:30:15), in der "
-    "Zeitzone des Ortes.",
+    "Geburtsdatum und Datum: Tag, Monat und vierstelliges Jahr, z. B. 24.12.1960, in den "
+    "Jahren 1000 bis 2999. Ein Datum vor dem 15.10.1582 gilt im julianischen Kalender: Auf den "
+    "04.10.1582 folgte der 15.10.1582. Geburtszeit und Zeit: Stunden und Minuten, z. B. 14:30 "
+    "(Sekunden dürfen folgen: 14:30:15), in der Zeitzone des Ortes; vor der Einführung der "
+    "Zonenzeit gilt die mittlere Ortszeit, die die Zeitzone dafür angibt (für Europe/Rome die "
+    "von Rom).",
     "",
     "Geburtsort und Ort: Tippen Sie die ersten Buchstaben, z. B. Köln; die Liste darunter zeigt "
     "die passenden Orte des Ortsatlas. Ein Klick oder die Eingabetaste übernimmt Ort, Breite, "
@@ -128,8 +133,9 @@ NewTransitForm::NewTransitForm(Platform& platform, std::filesystem::path transit
                   Geburtslaenge,
                   Geburtszeitzone,
                   new QTimer(this),
+                  {},
                   {}};
-  transitSearch_ = {Ort, OrtTreffer, Breite, Laenge, Zeitzone, new QTimer(this), {}};
+  transitSearch_ = {Ort, OrtTreffer, Breite, Laenge, Zeitzone, new QTimer(this), {}, {}};
   connectPlaceSearch(birthSearch_);
   connectPlaceSearch(transitSearch_);
   for (QLineEdit* birth : {Geburtsort, Geburtsbreite, Geburtslaenge, Geburtszeitzone}) {
@@ -154,6 +160,7 @@ void NewTransitForm::createControls() {
   Name = entryField(person, "Name");
   Vorname = entryField(person, "Vorname");
   Geburtsdatum = entryField(person, "Geburtsdatum", QStringLiteral("TT.MM.JJJJ"));
+  Geburtsdatum->setToolTip(dateEntryHint());
   Geburtszeit = entryField(person, "Geburtszeit", QStringLiteral("HH:MM"));
   Geburtsort = entryField(person, "Geburtsort", atlasHint);
   GeburtsortTreffer = matchList(person, "GeburtsortTreffer");
@@ -175,6 +182,7 @@ void NewTransitForm::createControls() {
   Ort = entryField(moment, "Ort", atlasHint);
   OrtTreffer = matchList(moment, "OrtTreffer");
   Datum = entryField(moment, "Datum", QStringLiteral("TT.MM.JJJJ"));
+  Datum->setToolTip(dateEntryHint());
   Zeit = entryField(moment, "Zeit", QStringLiteral("HH:MM"));
   Zeitzone = entryField(moment, "Zeitzone", QStringLiteral("z. B. Europe/Berlin"));
   Breite = entryField(moment, "Breite", QStringLiteral("z. B. 50°56' N"));
@@ -296,6 +304,11 @@ void NewTransitForm::storeInArchive() {
   person.birthTime = typed.birthTime;
   person.zone = typed.birthZone;
   person.place = toUtf8(Geburtsort->text());
+  // The country of the atlas place the birth place was taken from, as long
+  // as the place is still its name.
+  if (birthSearch_.chosen && person.place == birthSearch_.chosen->name) {
+    person.country = archive::aafCountryCode(*birthSearch_.chosen);
+  }
   person.latitude = typed.birthLatitude;
   person.longitude = typed.birthLongitude;
   const auto checked = archive::checkPersonEntry(person);
@@ -359,6 +372,7 @@ void NewTransitForm::choosePlace(PlaceSearch& search, int row) {
   search.latitude->setText(toQString(chart::latitudeEntryText(place.latitude)));
   search.longitude->setText(toQString(chart::longitudeEntryText(place.longitude)));
   search.zone->setText(toQString(place.zone));
+  search.chosen = place;
   search.found.clear();
   search.matches->clear();
   if (&search == &transitSearch_) transitFollowsBirth_ = false;

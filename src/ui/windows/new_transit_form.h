@@ -66,6 +66,7 @@ class NewTransitForm : public QDialog {
     QLineEdit* zone;
     QTimer* pause;  // runs from the last keystroke to the search
     std::vector<chart::AtlasPlace> found;
+    std::optional<chart::AtlasPlace> chosen;  // the atlas place taken last
   };
 
   void createControls();

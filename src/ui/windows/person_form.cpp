@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include "chart/place_atlas.h"
 #include "ui/help/window_help.h"
 #include "ui/platform/platform.h"
+#include "ui/widgets/date_field.h"
 #include "ui/widgets/entry_field.h"
 #include "ui/widgets/text_view.h"
 #include "ui/widgets/window_style.h"
@@ -34,13 +36,15 @@ const std::vector<std::string> kHelp = {
     "Personenarchiv gespeichert werden.",
     "",
     "Name oder Vorname muss angegeben sein. Das Geburtsdatum wird als TT.MM.JJJJ geschrieben "
-    "(Jahre 1800 bis 2399), die Geburtszeit als hh:mm oder hh:mm:ss; eine leere Geburtszeit "
-    "heißt: unbekannt.",
+    "(Jahre 1000 bis 2999; ein Datum vor dem 15.10.1582 gilt im julianischen Kalender), die "
+    "Geburtszeit als hh:mm oder hh:mm:ss; eine leere Geburtszeit heißt: unbekannt. Vor der "
+    "Einführung der Zonenzeit gilt die mittlere Ortszeit, die die Zeitzone dafür angibt.",
     "",
     "Die Zeitzone ist ein Name wie Europe/Berlin, UT oder eine feste Abweichung wie +01:00. "
     "Breite und Länge werden in Grad geschrieben (50.9333 oder 50°56' N, 06°57' O) und auf die "
-    "Bogensekunde gerundet gespeichert. Enter im Feld Ort sucht den Ort im Ortsatlas und setzt "
-    "Land, Breite, Länge und Zeitzone.",
+    "Bogensekunde gerundet gespeichert. Enter im Feld Ort sucht den Ort im Ortsatlas (die Orte "
+    "mit 500 und mehr Einwohnern, der größte zuerst) und setzt Land (den Ländercode wie D, A "
+    "oder CH; der deutsche Name des Landes steht daneben), Breite, Länge und Zeitzone.",
     "",
     "Fehlen Breite, Länge oder Zeitzone, steht die Person mit „Ort prüfen“ in der Liste; eine "
     "Transit-Datei lässt sich dann noch nicht machen.",
@@ -114,12 +118,17 @@ void PersonForm::createControls() {
     kindBox_->addItem(QString::fromUtf8(caption), QString::fromLatin1(code));
   }
   birthDateField_ = field(this, "PersonBirthDate", QStringLiteral("TT.MM.JJJJ"));
+  birthDateField_->setToolTip(dateEntryHint());
   birthTimeField_ = field(this, "PersonBirthTime", QStringLiteral("hh:mm (leer: unbekannt)"));
   zoneField_ = field(this, "PersonZone", QStringLiteral("Europe/Berlin"));
   placeField_ = field(this, "PersonPlace",
                       chart::atlasAvailable() ? QStringLiteral("Ort, Enter sucht im Ortsatlas")
                                               : QStringLiteral("Ort"));
   countryField_ = field(this, "PersonCountry", QStringLiteral("z. B. D, A, CH"));
+  countryNameLabel_ = new QLabel(this);
+  countryNameLabel_->setObjectName(QStringLiteral("PersonCountryName"));
+  // The name belongs to the code the atlas filled in, not to one typed.
+  connect(countryField_, &QLineEdit::textEdited, countryNameLabel_, &QLabel::clear);
   latitudeField_ = field(this, "PersonLatitude", QStringLiteral("50°56' N"));
   longitudeField_ = field(this, "PersonLongitude", QStringLiteral("06°57' O"));
   sourceField_ = field(this, "PersonSource");
@@ -135,7 +144,12 @@ void PersonForm::createControls() {
   fields->addRow(QStringLiteral("&Geburtsdatum"), birthDateField_);
   fields->addRow(QStringLiteral("Geburts&zeit"), birthTimeField_);
   fields->addRow(QStringLiteral("&Ort"), placeField_);
-  fields->addRow(QStringLiteral("&Land"), countryField_);
+  auto* country = new QHBoxLayout;
+  country->addWidget(countryField_);
+  country->addWidget(countryNameLabel_, 1);
+  auto* countryCaption = new QLabel(QStringLiteral("&Land"), this);
+  countryCaption->setBuddy(countryField_);
+  fields->addRow(countryCaption, country);
   fields->addRow(QStringLiteral("&Breite"), latitudeField_);
   fields->addRow(QStringLiteral("Län&ge"), longitudeField_);
   fields->addRow(QStringLiteral("Zeit&zone"), zoneField_);
@@ -185,6 +199,7 @@ void PersonForm::showEntry(const archive::PersonEntry& entry, Store store) {
   zoneField_->setText(toQString(entry.zone));
   placeField_->setText(toQString(entry.place));
   countryField_->setText(toQString(entry.country));
+  countryNameLabel_->clear();
   latitudeField_->setText(toQString(entry.latitude));
   longitudeField_->setText(toQString(entry.longitude));
   sourceField_->setText(toQString(entry.source));
@@ -285,6 +300,7 @@ void PersonForm::takePlaceFromAtlas() {
   const chart::AtlasPlace& place = places.front();
   placeField_->setText(toQString(place.name));
   countryField_->setText(toQString(archive::aafCountryCode(place)));
+  countryNameLabel_->setText(toQString(place.country));
   latitudeField_->setText(toQString(chart::latitudeEntryText(place.latitude)));
   longitudeField_->setText(toQString(chart::longitudeEntryText(place.longitude)));
   zoneField_->setText(toQString(place.zone));

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+class QLabel;
+
 #include "archive/person.h"
 #include "archive/person_entry.h"
 
@@ -57,6 +59,7 @@ class PersonForm : public QDialog {
   QLineEdit* zoneField_;
   QLineEdit* placeField_;
   QLineEdit* countryField_;
+  QLabel* countryNameLabel_;  // the German name of the atlas place's country
   QLineEdit* latitudeField_;
   QLineEdit* longitudeField_;
   QLineEdit* sourceField_;

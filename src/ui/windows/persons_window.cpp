@@ -225,13 +225,32 @@ void PersonsWindow::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
 }
 
+// What another program (kelvaro-persons, a second Kelvaro) changed in the
+// archive shows when the user comes back to the window; the chosen person
+// stays chosen. A read that fails now says so at the next action instead.
+void PersonsWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !archive_) return;
+  auto all = archive_->persons();
+  if (rejection(all)) return;
+  const auto chosen = chosenPerson();
+  showPersons(std::get<std::vector<archive::Person>>(std::move(all)),
+              chosen ? std::optional(chosen->id) : std::nullopt);
+}
+
 bool PersonsWindow::reload(std::optional<archive::PersonId> select) {
   auto all = archive_->persons();
   if (const Rejection* refused = rejection(all)) {
     platform_.showError(this, refused->message);
     return false;
   }
-  persons_->setPersons(std::get<std::vector<archive::Person>>(std::move(all)));
+  showPersons(std::get<std::vector<archive::Person>>(std::move(all)), select);
+  return true;
+}
+
+void PersonsWindow::showPersons(std::vector<archive::Person> all,
+                                std::optional<archive::PersonId> select) {
+  persons_->setPersons(std::move(all));
   if (select) {
     const int row = persons_->rowOf(*select);
     if (row >= 0) {
@@ -241,7 +260,6 @@ bool PersonsWindow::reload(std::optional<archive::PersonId> select) {
   }
   showCount();
   updateButtons();
-  return true;
 }
 
 std::optional<archive::Person> PersonsWindow::chosenPerson() const {
@@ -262,7 +280,8 @@ void PersonsWindow::updateButtons() {
 void PersonsWindow::showCount() {
   const int shown = persons_->rowCount();
   const int all = persons_->personCount();
-  countLabel_->setText(shown == all ? QStringLiteral("%1 Personen").arg(all)
+  countLabel_->setText(shown == all ? (all == 1 ? QStringLiteral("1 Person")
+                                                : QStringLiteral("%1 Personen").arg(all))
                                     : QStringLiteral("%1 von %2 Personen").arg(shown).arg(all));
 }
 

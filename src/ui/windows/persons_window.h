@@ -49,11 +49,13 @@ class PersonsWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void createControls();
   void connectControls();
   bool reload(std::optional<archive::PersonId> select = std::nullopt);
+  void showPersons(std::vector<archive::Person> all, std::optional<archive::PersonId> select);
   std::optional<archive::Person> chosenPerson() const;
   void updateButtons();
   void showCount();
