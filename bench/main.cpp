@@ -31,10 +31,10 @@
 #ifdef KELVARO_WITH_ARCHIVE
 #include "archive/aaf_import.h"
 #include "bench/persons_data.h"
-#include "chart/atlas_files.h"
-#include "chart/atlas_search.h"
-#include "chart/atlas_source.h"
-#include "chart/place_atlas.h"
+#include "atlas/atlas_files.h"
+#include "atlas/atlas_search.h"
+#include "atlas/atlas_source.h"
+#include "atlas/place_atlas.h"
 #endif
 #include "bench/quiet_process.h"
 #include "bench/table_reporter.h"
@@ -106,7 +106,7 @@ void registerArchiveImport() {
       [](benchmark::State& state) {
         const std::string aaf = generatedAaf(kArchivePersons);
         const auto file = std::filesystem::temp_directory_path() / "kelvaro-bench-personen.sqlite";
-        const auto noAtlas = [](std::string_view) { return std::vector<chart::AtlasPlace>{}; };
+        const auto noAtlas = [](std::string_view) { return std::vector<atlas::AtlasPlace>{}; };
         for (auto _ : state) {
           state.PauseTiming();
           for (const char* suffix : {"", "-wal", "-shm"}) {
@@ -134,23 +134,23 @@ void registerArchiveImport() {
 // while a place name is typed (at most 30 places each); the atlas is read
 // beforehand.
 void registerAtlasSearch() {
-  if (!chart::atlasAvailable()) return;
+  if (!atlas::atlasAvailable()) return;
   benchmark::RegisterBenchmark("atlas/find-30", [](benchmark::State& state) {
-    chart::findPlaces("Köln", 30);
+    atlas::findPlaces("Köln", 30);
     for (auto _ : state) {
       for (const char* typed : {"Köln", "Frankfurt", "San", "Koeln"}) {
-        benchmark::DoNotOptimize(chart::findPlaces(typed, 30));
+        benchmark::DoNotOptimize(atlas::findPlaces(typed, 30));
       }
     }
   })->Unit(benchmark::kMicrosecond);
   // The first query of a program: the files read, then one search.
   benchmark::RegisterBenchmark("atlas-first/read-and-find", [](benchmark::State& state) {
-    const auto folders = chart::atlas_source::atlasFolders();
+    const auto folders = atlas::atlasFolders();
     for (auto _ : state) {
       for (const auto& folder : folders) {
-        const auto files = chart::AtlasFiles::read(folder);
+        const auto files = atlas::AtlasFiles::read(folder);
         if (!files) continue;
-        benchmark::DoNotOptimize(chart::matchingPlaces(*files, "Gengenbach", 30));
+        benchmark::DoNotOptimize(atlas::matchingPlaces(*files, "Gengenbach", 30));
         break;
       }
     }
@@ -158,12 +158,12 @@ void registerAtlasSearch() {
   // Each further query, one at a time: whole names, beginnings, other
   // spellings, names of many places.
   benchmark::RegisterBenchmark("atlas-query/one", [](benchmark::State& state) {
-    chart::findPlaces("Köln", 30);
+    atlas::findPlaces("Köln", 30);
     const char* const queries[] = {"Gengenbach", "Bad Isch",    "Brig",  "KÖLN",  "Cologne",
                                    "San",        "Springfield", "Koeln", "Sankt", "New"};
     std::size_t next = 0;
     for (auto _ : state) {
-      benchmark::DoNotOptimize(chart::findPlaces(queries[next], 30));
+      benchmark::DoNotOptimize(atlas::findPlaces(queries[next], 30));
       next = (next + 1) % std::size(queries);
     }
   })->Unit(benchmark::kMicrosecond);
@@ -182,7 +182,7 @@ double residentMegabytes() {
 // What the atlas adds to the program's memory once read, against its target.
 void reportAtlasMemory() {
   const double before = residentMegabytes();
-  if (!chart::atlasAvailable() || before == 0) return;
+  if (!atlas::atlasAvailable() || before == 0) return;
   const double grown = residentMegabytes() - before;
   std::printf("%-32s  %10.1f MB  target %.0f MB  %s\n", "atlas/memory", grown,
               kTargetAtlasMegabytes, grown <= kTargetAtlasMegabytes ? "yes" : "NO");

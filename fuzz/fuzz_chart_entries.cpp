@@ -16,7 +16,7 @@
 
 #include "chart/chart_entry.h"
 #include "chart/ephemeris.h"
-#include "chart/message_catalogue.h"
+#include "atlas/message_catalogue.h"
 #include "chart/place_choice.h"
 #include "chart/transit_chart.h"
 #include "cli/terminal_message.h"

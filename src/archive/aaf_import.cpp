@@ -31,11 +31,11 @@ std::string upper(std::string_view text) {
 }
 
 // The one atlas place of the record's place and country, if there is exactly one.
-std::optional<chart::AtlasPlace> onlyPlace(const Person& person, const PlaceFinder& findPlaces) {
+std::optional<atlas::AtlasPlace> onlyPlace(const Person& person, const PlaceFinder& findPlaces) {
   if (person.place.empty()) return std::nullopt;
   const std::string wanted = foldedText(person.place);
-  std::optional<chart::AtlasPlace> found;
-  for (const chart::AtlasPlace& place : findPlaces(person.place)) {
+  std::optional<atlas::AtlasPlace> found;
+  for (const atlas::AtlasPlace& place : findPlaces(person.place)) {
     if (foldedText(place.name) != wanted ||
         (!person.country.empty() && !inCountry(place, person.country))) {
       continue;
@@ -57,7 +57,7 @@ class AtlasLookup {
     auto cached = found_.find(key);
     if (cached == found_.end()) cached = found_.emplace(key, onlyPlace(person, findPlaces_)).first;
     if (!cached->second) return;
-    const chart::AtlasPlace& place = *cached->second;
+    const atlas::AtlasPlace& place = *cached->second;
     person.latitude = roundedToArcSecond(place.latitude);
     person.longitude = roundedToArcSecond(place.longitude);
     person.zone = place.zone;
@@ -66,12 +66,12 @@ class AtlasLookup {
 
  private:
   const PlaceFinder& findPlaces_;
-  std::map<std::pair<std::string, std::string>, std::optional<chart::AtlasPlace>> found_;
+  std::map<std::pair<std::string, std::string>, std::optional<atlas::AtlasPlace>> found_;
 };
 
 }  // namespace
 
-bool inCountry(const chart::AtlasPlace& place, std::string_view country) {
+bool inCountry(const atlas::AtlasPlace& place, std::string_view country) {
   const std::string code = upper(country);
   for (const auto& [vehicle, iso] : kVehicleCodes) {
     if (code == vehicle) return place.countryCode == iso;
@@ -79,15 +79,15 @@ bool inCountry(const chart::AtlasPlace& place, std::string_view country) {
   return code == upper(place.countryCode) || foldedText(country) == foldedText(place.country);
 }
 
-std::string aafCountryCode(const chart::AtlasPlace& place) {
+std::string aafCountryCode(const atlas::AtlasPlace& place) {
   for (const auto& [vehicle, iso] : kVehicleCodes) {
     if (place.countryCode == iso) return std::string(vehicle);
   }
   return place.countryCode;
 }
 
-std::vector<chart::AtlasPlace> atlasPlaces(std::string_view name) {
-  return chart::findPlaces(name, 50);
+std::vector<atlas::AtlasPlace> atlasPlaces(std::string_view name) {
+  return atlas::findPlaces(name, 50);
 }
 
 std::string reportText(const ImportReport& report) {

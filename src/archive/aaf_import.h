@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "archive/archive.h"
-#include "chart/place_atlas.h"
+#include "atlas/place_atlas.h"
 
 namespace kelvaro::archive {
 
@@ -26,9 +26,9 @@ struct ImportReport {
 // encoding.
 std::string reportText(const ImportReport& report);
 
-// The atlas places of a name (chart::findPlaces); tests give their own.
-using PlaceFinder = std::function<std::vector<chart::AtlasPlace>(std::string_view name)>;
-std::vector<chart::AtlasPlace> atlasPlaces(std::string_view name);
+// The atlas places of a name (atlas::findPlaces); tests give their own.
+using PlaceFinder = std::function<std::vector<atlas::AtlasPlace>(std::string_view name)>;
+std::vector<atlas::AtlasPlace> atlasPlaces(std::string_view name);
 
 // Imports the records of an AAF file (see readAafFile()) into the archive,
 // in one transaction: after any failure (unreadable file, busy or full disk)
@@ -45,11 +45,11 @@ Checked<ImportReport> importAaf(Archive& archive, std::string_view bytes,
 // Whether an atlas place lies in the country an AAF record names: by the
 // international vehicle code AAF uses ("D", "A", "CH"), the ISO code ("DE")
 // or the country's name ("Deutschland").
-bool inCountry(const chart::AtlasPlace& place, std::string_view country);
+bool inCountry(const atlas::AtlasPlace& place, std::string_view country);
 
 // The country of an atlas place as AAF records name it: the international
 // vehicle code ("D" for Germany), or the ISO code where no other is known
 // ("CH", "PL").
-std::string aafCountryCode(const chart::AtlasPlace& place);
+std::string aafCountryCode(const atlas::AtlasPlace& place);
 
 }  // namespace kelvaro::archive

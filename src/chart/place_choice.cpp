@@ -25,19 +25,19 @@ std::string thousands(unsigned number) {
   return digits;
 }
 
-std::string candidateLine(const AtlasPlace& place) {
-  return "  " + placeLabel(place) + " (" + place.countryCode + "), " + thousands(place.population) +
+std::string candidateLine(const atlas::AtlasPlace& place) {
+  return "  " + atlas::placeLabel(place) + " (" + place.countryCode + "), " + thousands(place.population) +
          " Einwohner";
 }
 
 }  // namespace
 
-Checked<AtlasPlace> chooseAtlasPlace(std::string_view name, std::vector<AtlasPlace> found,
+Checked<atlas::AtlasPlace> chooseAtlasPlace(std::string_view name, std::vector<atlas::AtlasPlace> found,
                                      std::string_view countryCode) {
   const std::string quoted = "\"" + std::string(name) + "\"";
   const std::string country = upperCased(countryCode);
   if (!country.empty()) {
-    std::erase_if(found, [&country](const AtlasPlace& place) {
+    std::erase_if(found, [&country](const atlas::AtlasPlace& place) {
       return upperCased(place.countryCode) != country;
     });
   }
@@ -60,8 +60,8 @@ Checked<AtlasPlace> chooseAtlasPlace(std::string_view name, std::vector<AtlasPla
   return Rejection{message};
 }
 
-std::string placeDescription(const AtlasPlace& place) {
-  return placeLabel(place) + ", " + latitudeText(place.latitude) + ", " +
+std::string placeDescription(const atlas::AtlasPlace& place) {
+  return atlas::placeLabel(place) + ", " + latitudeText(place.latitude) + ", " +
          longitudeText(place.longitude) + ", " + place.zone;
 }
 

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "chart/place_atlas.h"
+#include "atlas/place_atlas.h"
 #include "core/checked.h"
 
 namespace kelvaro::chart {
@@ -15,10 +15,10 @@ namespace kelvaro::chart {
 // country's. One place left is taken; of several, the first only when it has
 // at least ten times the inhabitants of the next. Otherwise the refusal
 // lists up to ten of them with country and inhabitants.
-Checked<AtlasPlace> chooseAtlasPlace(std::string_view name, std::vector<AtlasPlace> found,
+Checked<atlas::AtlasPlace> chooseAtlasPlace(std::string_view name, std::vector<atlas::AtlasPlace> found,
                                      std::string_view countryCode);
 
 // "Köln, Nordrhein-Westfalen, Deutschland, 50°56' N, 06°57' O, Europe/Berlin"
-std::string placeDescription(const AtlasPlace& place);
+std::string placeDescription(const atlas::AtlasPlace& place);
 
 }  // namespace kelvaro::chart

@@ -7,7 +7,7 @@
 //   kelvaro-atlas-export CITIES500.TXT ORDNER
 #include <iostream>
 
-#include "chart/atlas_export.h"
+#include "atlas/atlas_export.h"
 #include "cli/terminal_message.h"
 #include "core/text_encoding.h"
 
@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     std::cerr << "Aufruf: kelvaro-atlas-export CITIES500.TXT ORDNER\n";
     return 1;
   }
-  if (const auto failure = chart::exportAtlas(pathFromUtf8(argv[1]), pathFromUtf8(argv[2]))) {
+  if (const auto failure = atlas::exportAtlas(pathFromUtf8(argv[1]), pathFromUtf8(argv[2]))) {
     std::cerr << cli::terminalMessage(*failure) << "\n";
     return 2;
   }

@@ -9,9 +9,9 @@
 #include "archive/archive.h"
 #include "archive/archive_location.h"
 #include "archive/person_birth.h"
-#include "chart/atlas_source.h"
+#include "atlas/atlas_source.h"
 #include "chart/chart_entry.h"
-#include "chart/place_atlas.h"
+#include "atlas/place_atlas.h"
 #include "chart/place_choice.h"
 #include "chart/transit_chart.h"
 #include "cli/option_words.h"
@@ -131,9 +131,9 @@ std::pair<std::string, std::string> dateAndTime(const std::string& moment) {
 std::optional<std::string> lookUpPlace(Options& options, std::ostream& errors) {
   const auto lookup = options.find("place-lookup");
   if (lookup == options.end()) return std::nullopt;
-  if (!chart::atlasAvailable()) {
+  if (!atlas::atlasAvailable()) {
     std::string folders;
-    for (const auto& folder : chart::atlas_source::atlasFolders()) {
+    for (const auto& folder : atlas::atlasFolders()) {
       folders += (folders.empty() ? "" : " oder ") + utf8FromPath(folder);
     }
     if (folders.empty()) folders = "dem Ordner, den KELVARO_ATLAS nennt";
@@ -141,10 +141,10 @@ std::optional<std::string> lookUpPlace(Options& options, std::ostream& errors) {
            "folding.tsv in " +
            folders + "). Bitte --transit-lat, --transit-lon und --transit-zone angeben.";
   }
-  const auto chosen = chart::chooseAtlasPlace(lookup->second, chart::findPlaces(lookup->second),
+  const auto chosen = chart::chooseAtlasPlace(lookup->second, atlas::findPlaces(lookup->second),
                                               options["country"]);
   if (const Rejection* refused = rejection(chosen)) return refused->message;
-  const chart::AtlasPlace& place = std::get<chart::AtlasPlace>(chosen);
+  const atlas::AtlasPlace& place = std::get<atlas::AtlasPlace>(chosen);
   errors << "Ort aus dem Ortsatlas: " << chart::placeDescription(place) << "\n";
   options.emplace("place", place.name);
   options.emplace("transit-lat", fixedDecimal(place.latitude, 6));

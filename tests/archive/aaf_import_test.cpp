@@ -61,7 +61,7 @@ TEST(AafImport, PlacesWithoutCoordinatesFromTheAtlas) {
   int lookups = 0;
   const archive::PlaceFinder atlas = [&](std::string_view name) {
     ++lookups;
-    std::vector<chart::AtlasPlace> places = {
+    std::vector<atlas::AtlasPlace> places = {
         {"Kandel", "Rheinland-Pfalz", "Deutschland", "DE", "Europe/Berlin", 49.0833, 8.1833},
         {"Springfield", "Illinois", "Vereinigte Staaten", "US", "America/Chicago", 39.8, -89.64},
         {"Springfield", "Massachusetts", "Vereinigte Staaten", "US", "America/New_York", 42.1,
@@ -100,7 +100,7 @@ TEST(AafImport, PlacesWithoutCoordinatesFromTheAtlas) {
 // The country written for an atlas place is the code AAF files use, and an
 // import finds the place in that country again.
 TEST(AafImport, CountryCodeOfAnAtlasPlace) {
-  const std::vector<std::pair<chart::AtlasPlace, std::string>> cases = {
+  const std::vector<std::pair<atlas::AtlasPlace, std::string>> cases = {
       {{"Köln", "", "Deutschland", "DE", "Europe/Berlin", 50.93, 6.95}, "D"},
       {{"Graz", "", "Österreich", "AT", "Europe/Vienna", 47.07, 15.45}, "A"},
       {{"Boston", "", "Vereinigte Staaten", "US", "America/New_York", 42.36, -71.06}, "USA"},

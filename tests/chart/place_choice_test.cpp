@@ -5,8 +5,8 @@
 namespace kelvaro::chart {
 namespace {
 
-AtlasPlace place(const char* name, const char* state, const char* code, unsigned population) {
-  AtlasPlace found;
+atlas::AtlasPlace place(const char* name, const char* state, const char* code, unsigned population) {
+  atlas::AtlasPlace found;
   found.name = name;
   found.state = state;
   found.country = std::string(code) == "US" ? "Vereinigte Staaten" : "Deutschland";
@@ -18,20 +18,20 @@ AtlasPlace place(const char* name, const char* state, const char* code, unsigned
   return found;
 }
 
-std::string messageOf(const Checked<AtlasPlace>& chosen) {
+std::string messageOf(const Checked<atlas::AtlasPlace>& chosen) {
   return rejection(chosen) ? rejection(chosen)->message : "";
 }
 
 TEST(PlaceChoice, OnePlaceOrAClearLeaderIsTaken) {
   const auto one = chooseAtlasPlace("Köln", {place("Köln", "NRW", "DE", 1000000)}, "");
   ASSERT_EQ(messageOf(one), "");
-  EXPECT_EQ(placeDescription(std::get<AtlasPlace>(one)),
+  EXPECT_EQ(placeDescription(std::get<atlas::AtlasPlace>(one)),
             "Köln, NRW, Deutschland, 50°56' N, 06°57' O, Europe/Berlin");
   const auto leader = chooseAtlasPlace("Frankfurt",
                                        {place("Frankfurt am Main", "Hessen", "DE", 650000),
                                         place("Frankfurt (Oder)", "Brandenburg", "DE", 65000)},
                                        "");
-  EXPECT_EQ(std::get<AtlasPlace>(leader).name, "Frankfurt am Main");
+  EXPECT_EQ(std::get<atlas::AtlasPlace>(leader).name, "Frankfurt am Main");
   // Just below ten times as many: no guess.
   EXPECT_NE(messageOf(chooseAtlasPlace("Frankfurt",
                                        {place("Frankfurt am Main", "Hessen", "DE", 649999),
@@ -41,10 +41,10 @@ TEST(PlaceChoice, OnePlaceOrAClearLeaderIsTaken) {
 }
 
 TEST(PlaceChoice, SeveralOfOneSizeAreListedUnlessTheCountryDecides) {
-  std::vector<AtlasPlace> found = {place("Springfield", "Illinois", "US", 116565),
+  std::vector<atlas::AtlasPlace> found = {place("Springfield", "Illinois", "US", 116565),
                                    place("Springfield", "Missouri", "US", 166810),
                                    place("Springfield", "Hessen", "DE", 3000)};
-  EXPECT_EQ(std::get<AtlasPlace>(chooseAtlasPlace("Springfield", found, "de")).state, "Hessen");
+  EXPECT_EQ(std::get<atlas::AtlasPlace>(chooseAtlasPlace("Springfield", found, "de")).state, "Hessen");
   EXPECT_EQ(messageOf(chooseAtlasPlace("Springfield", found, "US")),
             "Den Ort \"Springfield\" gibt es im Ortsatlas 2-mal. Bitte das Land mit --country "
             "angeben (z. B. --country=US) oder den Namen genauer schreiben:"
@@ -55,7 +55,7 @@ TEST(PlaceChoice, SeveralOfOneSizeAreListedUnlessTheCountryDecides) {
   EXPECT_EQ(messageOf(chooseAtlasPlace("Nirgendwo", {}, "")),
             "Der Ort \"Nirgendwo\" steht nicht im Ortsatlas.");
   // At most ten are listed.
-  const std::vector<AtlasPlace> many(12, place("Berg", "Bayern", "DE", 500));
+  const std::vector<atlas::AtlasPlace> many(12, place("Berg", "Bayern", "DE", 500));
   const std::string listed = messageOf(chooseAtlasPlace("Berg", many, ""));
   EXPECT_EQ(std::count(listed.begin(), listed.end(), '\r'), 11);
   EXPECT_TRUE(listed.ends_with("\r  …"));

@@ -11,7 +11,7 @@
 #include <stdexcept>
 
 #include "chart/chart_entry.h"
-#include "chart/place_atlas.h"
+#include "atlas/place_atlas.h"
 #include "chart/time_zone.h"
 #include "core/text_encoding.h"
 #include "core/transit_record.h"
@@ -101,7 +101,7 @@ class NewTransitTest : public UiTestCase {
 
  private slots:
   void cologneFromTheAtlasInAFewKeystrokesAndItLoads() {
-    if (!chart::atlasAvailable()) QSKIP("built without the place atlas");
+    if (!atlas::atlasAvailable()) QSKIP("built without the place atlas");
     ui::NewTransitForm& form = openForm();
     QVERIFY(form.isVisible());
     QCOMPARE(QApplication::focusWidget(), field(form, "Name"));
@@ -277,7 +277,7 @@ class NewTransitTest : public UiTestCase {
          {"Geburtsbreite", "Geburtslaenge", "Geburtszeitzone", "Breite", "Laenge", "Zeitzone"}) {
       QVERIFY2(field(form, name)->placeholderText().startsWith(QStringLiteral("z. B. ")), name);
     }
-    if (!chart::atlasAvailable()) return;
+    if (!atlas::atlasAvailable()) return;
     typeInto(form, "Geburtsort", QStringLiteral("Kölnxq"));
     auto* matches = child<QListWidget>(form, "GeburtsortTreffer");
     QTRY_COMPARE(matches->count(), 1);

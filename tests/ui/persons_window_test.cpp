@@ -23,7 +23,7 @@
 #include "archive/archive.h"
 #include "archive/archive_backup.h"
 #include "archive/person_birth.h"
-#include "chart/place_atlas.h"
+#include "atlas/place_atlas.h"
 #include "core/text_encoding.h"
 #include "core/transit_record.h"
 #include "loading/transit_file.h"
@@ -243,11 +243,11 @@ class PersonsWindowTest : public UiTestCase {
                           "PersonNotes", "HelpButton", "PersonSave", "PersonCancel"}));
 
     retype(*form, "PersonCountry", QStringLiteral("F"));
-    retype(*form, "PersonPlace", chart::atlasAvailable() ? QStringLiteral("Koeln") : QString());
+    retype(*form, "PersonPlace", atlas::atlasAvailable() ? QStringLiteral("Koeln") : QString());
     QTest::keyClick(field(*form, "PersonPlace"), Qt::Key_Return);
     QVERIFY(!ui::windowHelp(*form) || !ui::windowHelp(*form)->isVisible());
     QVERIFY(form->isVisible());
-    if (chart::atlasAvailable()) {
+    if (atlas::atlasAvailable()) {
       QCOMPARE(field(*form, "PersonPlace")->text(), QStringLiteral("Köln"));
       QCOMPARE(field(*form, "PersonCountry")->text(), QStringLiteral("D"));
       QCOMPARE(field(*form, "PersonZone")->text(), QStringLiteral("Europe/Berlin"));
@@ -630,7 +630,7 @@ class PersonsWindowTest : public UiTestCase {
     run_->platform().answerNext(false);
     click(child(*form, "Speichern"));
     QCOMPARE(column(openPersons(), 0), QStringList{QStringLiteral("Weiß")});
-    if (!chart::atlasAvailable()) return;
+    if (!atlas::atlasAvailable()) return;
 
     // A birth place from the atlas brings its country's code along.
     click(child(run_->main(), "NewTransitButton"));

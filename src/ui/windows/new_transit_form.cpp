@@ -51,7 +51,7 @@ QListWidget* matchList(QWidget* parent, const char* name) {
   auto* list = new QListWidget(parent);
   list->setObjectName(QString::fromLatin1(name));
   list->setFixedHeight(66);
-  list->setVisible(chart::atlasAvailable());
+  list->setVisible(atlas::atlasAvailable());
   return list;
 }
 
@@ -153,7 +153,7 @@ NewTransitForm::NewTransitForm(Platform& platform, std::filesystem::path transit
 }
 
 void NewTransitForm::createControls() {
-  const QString atlasHint = chart::atlasAvailable() ? QStringLiteral("Ort suchen, z. B. Köln")
+  const QString atlasHint = atlas::atlasAvailable() ? QStringLiteral("Ort suchen, z. B. Köln")
                                                     : QStringLiteral("Ortsname");
   auto* person = new QGroupBox(QStringLiteral("Geburt"), this);
   auto* birth = new QGridLayout(person);
@@ -327,7 +327,7 @@ void NewTransitForm::storeInArchive() {
 // through the atlas takes a noticeable moment, so it waits for a pause in
 // the typing; Enter searches at once.
 void NewTransitForm::connectPlaceSearch(PlaceSearch& search) {
-  if (!chart::atlasAvailable()) return;
+  if (!atlas::atlasAvailable()) return;
   search.pause->setSingleShot(true);
   search.pause->setInterval(kTypingPause);
   connect(search.pause, &QTimer::timeout, this, [this, &search] { searchPlaces(search); });
@@ -350,10 +350,10 @@ void NewTransitForm::connectPlaceSearch(PlaceSearch& search) {
 void NewTransitForm::searchPlaces(PlaceSearch& search) {
   const std::string typed = toUtf8(search.place->text().trimmed());
   search.found =
-      utf8Length(typed) >= 2 ? chart::findPlaces(typed, 30) : std::vector<chart::AtlasPlace>{};
+      utf8Length(typed) >= 2 ? atlas::findPlaces(typed, 30) : std::vector<atlas::AtlasPlace>{};
   search.matches->clear();
-  for (const chart::AtlasPlace& place : search.found) {
-    search.matches->addItem(toQString(chart::placeLabel(place) + "  (" + place.zone + ")"));
+  for (const atlas::AtlasPlace& place : search.found) {
+    search.matches->addItem(toQString(atlas::placeLabel(place) + "  (" + place.zone + ")"));
   }
   if (search.found.empty() && utf8Length(typed) >= 2) {
     // A line to read, not to choose: it says why the list stays empty.
@@ -367,7 +367,7 @@ void NewTransitForm::searchPlaces(PlaceSearch& search) {
 
 void NewTransitForm::choosePlace(PlaceSearch& search, int row) {
   if (row < 0 || row >= static_cast<int>(search.found.size())) return;
-  const chart::AtlasPlace place = search.found[static_cast<std::size_t>(row)];
+  const atlas::AtlasPlace place = search.found[static_cast<std::size_t>(row)];
   search.place->setText(toQString(place.name));
   search.latitude->setText(toQString(chart::latitudeEntryText(place.latitude)));
   search.longitude->setText(toQString(chart::longitudeEntryText(place.longitude)));

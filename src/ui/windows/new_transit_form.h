@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "chart/chart_entry.h"
-#include "chart/place_atlas.h"
+#include "atlas/place_atlas.h"
 #include "core/transit_record.h"
 
 class QCheckBox;
@@ -65,8 +65,8 @@ class NewTransitForm : public QDialog {
     QLineEdit* longitude;
     QLineEdit* zone;
     QTimer* pause;  // runs from the last keystroke to the search
-    std::vector<chart::AtlasPlace> found;
-    std::optional<chart::AtlasPlace> chosen;  // the atlas place taken last
+    std::vector<atlas::AtlasPlace> found;
+    std::optional<atlas::AtlasPlace> chosen;  // the atlas place taken last
   };
 
   void createControls();

@@ -12,7 +12,7 @@
 #include "archive/aaf_import.h"
 #include "archive/person_entry.h"
 #include "chart/chart_entry.h"
-#include "chart/place_atlas.h"
+#include "atlas/place_atlas.h"
 #include "ui/help/window_help.h"
 #include "ui/platform/platform.h"
 #include "ui/widgets/date_field.h"
@@ -122,7 +122,7 @@ void PersonForm::createControls() {
   birthTimeField_ = field(this, "PersonBirthTime", QStringLiteral("hh:mm (leer: unbekannt)"));
   zoneField_ = field(this, "PersonZone", QStringLiteral("Europe/Berlin"));
   placeField_ = field(this, "PersonPlace",
-                      chart::atlasAvailable() ? QStringLiteral("Ort, Enter sucht im Ortsatlas")
+                      atlas::atlasAvailable() ? QStringLiteral("Ort, Enter sucht im Ortsatlas")
                                               : QStringLiteral("Ort"));
   countryField_ = field(this, "PersonCountry", QStringLiteral("z. B. D, A, CH"));
   countryNameLabel_ = new QLabel(this);
@@ -291,13 +291,13 @@ void PersonForm::save() {
 // build has an atlas; the country, the coordinates and the zone follow it.
 void PersonForm::takePlaceFromAtlas() {
   const std::string typed = toUtf8(placeField_->text().trimmed());
-  if (!chart::atlasAvailable() || typed.empty()) return;
-  const auto places = chart::findPlaces(typed, 1);
+  if (!atlas::atlasAvailable() || typed.empty()) return;
+  const auto places = atlas::findPlaces(typed, 1);
   if (places.empty()) {
     platform_.showError(this, "Ort: \"" + typed + "\" steht nicht im Ortsatlas.");
     return;
   }
-  const chart::AtlasPlace& place = places.front();
+  const atlas::AtlasPlace& place = places.front();
   placeField_->setText(toQString(place.name));
   countryField_->setText(toQString(archive::aafCountryCode(place)));
   countryNameLabel_->setText(toQString(place.country));

@@ -1,4 +1,4 @@
-#include "chart/atlas_files.h"
+#include "atlas/atlas_files.h"
 
 #include <algorithm>
 #include <array>
@@ -8,7 +8,7 @@
 #include <map>
 #include <sstream>
 
-namespace kelvaro::chart {
+namespace kelvaro::atlas {
 namespace {
 
 constexpr std::string_view kPlacesHeader = "# kelvaro places 2";
@@ -263,4 +263,4 @@ std::span<const std::uint32_t> AtlasFiles::placesWithWord(std::string_view wante
       postingStarts_[low], postingStarts_[low + 1] - postingStarts_[low]);
 }
 
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::atlas

@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <vector>
 
-#include "chart/atlas_files.h"
+#include "atlas/atlas_files.h"
 
 // The atlas files the programs read.
-namespace kelvaro::chart::atlas_source {
+namespace kelvaro::atlas {
 
 // The folders the files are looked for in, in this order: the one
 // KELVARO_ATLAS names (that one alone, where it is set); the folder "atlas"
@@ -16,6 +16,6 @@ std::vector<std::filesystem::path> atlasFolders();
 
 // The atlas of the first folder that holds it whole, read on the first
 // call; nullptr where none does.
-const AtlasFiles* atlas();
+const AtlasFiles* sharedAtlas();
 
-}  // namespace kelvaro::chart::atlas_source
+}  // namespace kelvaro::atlas

@@ -1,11 +1,11 @@
-#include "chart/atlas_source.h"
+#include "atlas/atlas_source.h"
 
 #include <cstdlib>
 
 #include "core/running_program.h"
 #include "core/text_encoding.h"
 
-namespace kelvaro::chart::atlas_source {
+namespace kelvaro::atlas {
 
 std::vector<std::filesystem::path> atlasFolders() {
   if (const char* folder = std::getenv("KELVARO_ATLAS"); folder && *folder) {
@@ -24,7 +24,7 @@ std::vector<std::filesystem::path> atlasFolders() {
   return folders;
 }
 
-const AtlasFiles* atlas() {
+const AtlasFiles* sharedAtlas() {
   static const std::optional<AtlasFiles> kFiles = []() -> std::optional<AtlasFiles> {
     for (const std::filesystem::path& folder : atlasFolders()) {
       std::error_code error;
@@ -36,4 +36,4 @@ const AtlasFiles* atlas() {
   return kFiles ? &*kFiles : nullptr;
 }
 
-}  // namespace kelvaro::chart::atlas_source
+}  // namespace kelvaro::atlas

@@ -6,14 +6,14 @@
 #include <string_view>
 #include <vector>
 
-#include "chart/atlas_entries.h"
-#include "chart/fold_table.h"
+#include "atlas/atlas_entries.h"
+#include "atlas/fold_table.h"
 
 // The build's making of the atlas files (kelvaro-atlas-export): GeoNames'
 // places, the German names of Debian's geonames library and of iso-codes,
 // every name folded by GLib's Unicode rules. Only the build uses these
 // libraries; the programs read the files.
-namespace kelvaro::chart {
+namespace kelvaro::atlas {
 
 // A text's words folded as the atlas compares them, between blanks
 // (" frankfurt am main "): case and compatible forms ignored.
@@ -35,4 +35,4 @@ LibraryNames libraryNames();
 std::optional<std::string> exportAtlas(const std::filesystem::path& cities,
                                        const std::filesystem::path& folder);
 
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::atlas

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "chart/fold_table.h"
-#include "chart/place_atlas.h"
+#include "atlas/fold_table.h"
+#include "atlas/place_atlas.h"
 
 // The place atlas as files, made at build time from GeoNames' places
 // (kelvaro-atlas-export) and read by the programs on every system:
@@ -23,8 +23,8 @@
 //   byte order, each with the numbers of the lines (0 = the first place)
 //   whose names hold it, ascending, each written as its distance to the
 //   one before ("köln<TAB>17,2,5033");
-// - "folding.tsv": the folding of a query's characters (chart/fold_table.h).
-namespace kelvaro::chart {
+// - "folding.tsv": the folding of a query's characters (atlas/fold_table.h).
+namespace kelvaro::atlas {
 
 inline constexpr const char* kPlacesFile = "places.tsv";
 inline constexpr const char* kWordsFile = "words.tsv";
@@ -75,4 +75,4 @@ class AtlasFiles {
   FoldTable folding_;
 };
 
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::atlas

@@ -1,4 +1,4 @@
-#include "chart/atlas_export.h"
+#include "atlas/atlas_export.h"
 
 #include <geonames/geonames.h>
 #include <glib.h>
@@ -7,11 +7,11 @@
 #include <fstream>
 #include <memory>
 
-#include "chart/atlas_files.h"
-#include "chart/message_catalogue.h"
+#include "atlas/atlas_files.h"
+#include "atlas/message_catalogue.h"
 #include "core/text_encoding.h"
 
-namespace kelvaro::chart {
+namespace kelvaro::atlas {
 namespace {
 
 constexpr gunichar kLastCodePoint = 0x10FFFF;
@@ -164,4 +164,4 @@ std::optional<std::string> exportAtlas(const std::filesystem::path& cities,
   return std::nullopt;
 }
 
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::atlas

@@ -1,12 +1,12 @@
-#include "chart/atlas_files.h"
+#include "atlas/atlas_files.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "chart/atlas_search.h"
+#include "atlas/atlas_search.h"
 
-namespace kelvaro::chart {
+namespace kelvaro::atlas {
 namespace {
 
 AtlasEntry entry(std::string name, unsigned population, std::vector<std::string> names) {
@@ -158,4 +158,4 @@ TEST(AtlasSearch, WholeWordsInTheirOrderWithinOneName) {
 }
 
 }  // namespace
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::atlas

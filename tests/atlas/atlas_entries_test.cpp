@@ -1,8 +1,8 @@
-#include "chart/atlas_entries.h"
+#include "atlas/atlas_entries.h"
 
 #include <gtest/gtest.h>
 
-namespace kelvaro::chart {
+namespace kelvaro::atlas {
 namespace {
 
 GeoNamesPlace place(std::uint32_t id, std::string name, std::string country, std::string admin1,
@@ -114,4 +114,4 @@ TEST(AtlasEntries, TheMostPopulousFirstAndEveryNameOnce) {
 }
 
 }  // namespace
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::atlas

@@ -1,13 +1,13 @@
-#include "chart/atlas_export.h"
+#include "atlas/atlas_export.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "chart/atlas_files.h"
-#include "chart/atlas_source.h"
+#include "atlas/atlas_files.h"
+#include "atlas/atlas_source.h"
 
-namespace kelvaro::chart {
+namespace kelvaro::atlas {
 namespace {
 
 TEST(AtlasExport, FoldedFormsOfAName) {
@@ -24,7 +24,7 @@ TEST(AtlasExport, FoldedFormsOfAName) {
 // Queries are folded by the table; the names were folded by GLib. Shown on
 // the names of the atlas (queries are names) and on typed forms.
 TEST(AtlasExport, TheFoldTableFoldsAsGlib) {
-  const AtlasFiles* atlas = atlas_source::atlas();
+  const AtlasFiles* atlas = sharedAtlas();
   if (atlas == nullptr) GTEST_SKIP() << "no atlas in the build tree";
   const FoldTable table = unicodeFoldTable();
   std::size_t differing = 0;
@@ -75,4 +75,4 @@ TEST(AtlasExport, FilesOfASmallTable) {
 }
 
 }  // namespace
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::atlas

@@ -1,9 +1,9 @@
-#include "chart/geonames_places.h"
+#include "atlas/geonames_places.h"
 
 #include <array>
 #include <charconv>
 
-namespace kelvaro::chart {
+namespace kelvaro::atlas {
 namespace {
 
 constexpr std::size_t kFields = 19;
@@ -85,4 +85,4 @@ GeoNamesTable readGeoNamesTable(std::istream& in) {
   return table;
 }
 
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::atlas

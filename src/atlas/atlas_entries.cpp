@@ -1,11 +1,11 @@
-#include "chart/atlas_entries.h"
+#include "atlas/atlas_entries.h"
 
 #include <algorithm>
 #include <cmath>
 #include <set>
 #include <utility>
 
-namespace kelvaro::chart {
+namespace kelvaro::atlas {
 namespace {
 
 bool allLetters(std::string_view code) {
@@ -151,4 +151,4 @@ std::vector<AtlasEntry> atlasEntries(const std::vector<GeoNamesPlace>& places,
   return entries;
 }
 
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::atlas

@@ -6,12 +6,12 @@
 #include <string_view>
 #include <vector>
 
-#include "chart/message_catalogue.h"
+#include "atlas/message_catalogue.h"
 
 // The German names of the countries (ISO 3166-1) and of their regions
 // (ISO 3166-2), from Debian's iso-codes: the lists of codes and English
 // names as JSON, their translations as message catalogues.
-namespace kelvaro::chart {
+namespace kelvaro::atlas {
 
 // The objects of a JSON text whose values are strings ({"alpha_2": "DE",
 // "name": "Germany"}), each as its keys and values, in their order; other
@@ -39,4 +39,4 @@ class IsoNames {
   std::map<std::string, std::string> regions_;
 };
 
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::atlas

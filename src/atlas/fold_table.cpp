@@ -1,4 +1,4 @@
-#include "chart/fold_table.h"
+#include "atlas/fold_table.h"
 
 #include <algorithm>
 #include <charconv>
@@ -6,7 +6,7 @@
 
 #include "core/text_encoding.h"
 
-namespace kelvaro::chart {
+namespace kelvaro::atlas {
 namespace {
 
 constexpr std::string_view kHeader = "# kelvaro folding 1";
@@ -102,4 +102,4 @@ std::optional<FoldTable> FoldTable::read(std::istream& in) {
   return table;
 }
 
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::atlas

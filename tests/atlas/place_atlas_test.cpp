@@ -1,9 +1,9 @@
-#include "chart/place_atlas.h"
+#include "atlas/place_atlas.h"
 
 #include <gtest/gtest.h>
 
 #ifdef KELVARO_CITIES500_TABLE
-#include "chart/geonames_places.h"
+#include "atlas/geonames_places.h"
 #endif
 
 #include <algorithm>
@@ -16,7 +16,7 @@
 #include <thread>
 #include <vector>
 
-namespace kelvaro::chart {
+namespace kelvaro::atlas {
 namespace {
 
 std::vector<std::string> names(const std::vector<AtlasPlace>& places) {
@@ -178,4 +178,4 @@ TEST(PlaceLabel, LeavesOutWhatTheAtlasLacks) {
 }
 
 }  // namespace
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::atlas

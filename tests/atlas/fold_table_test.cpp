@@ -1,10 +1,10 @@
-#include "chart/fold_table.h"
+#include "atlas/fold_table.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-namespace kelvaro::chart {
+namespace kelvaro::atlas {
 namespace {
 
 // Digits and small letters fold to themselves, capitals and ß to other text.
@@ -51,4 +51,4 @@ TEST(FoldTable, RefusesOtherText) {
 }
 
 }  // namespace
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::atlas

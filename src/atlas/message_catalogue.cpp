@@ -1,11 +1,11 @@
-#include "chart/message_catalogue.h"
+#include "atlas/message_catalogue.h"
 
 #include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <optional>
 
-namespace kelvaro::chart {
+namespace kelvaro::atlas {
 namespace {
 
 constexpr std::uint32_t kMagic = 0x950412de;
@@ -80,4 +80,4 @@ const std::string* MessageCatalogue::find(const std::string& id) const {
   return found == translations_.end() ? nullptr : &found->second;
 }
 
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::atlas

@@ -9,7 +9,7 @@
 
 // GeoNames' table of places ("cities500.txt": every place of 500
 // inhabitants or more), from which the build makes the atlas files.
-namespace kelvaro::chart {
+namespace kelvaro::atlas {
 
 // One line of the table: its fields as GeoNames writes them.
 struct GeoNamesPlace {
@@ -37,4 +37,4 @@ struct GeoNamesTable {
 };
 GeoNamesTable readGeoNamesTable(std::istream& in);
 
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::atlas

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace kelvaro::chart {
+namespace kelvaro::atlas {
 
 // A place of the offline atlas (GeoNames' places of 500 inhabitants or
 // more), names in German where the atlas knows them.
@@ -38,4 +38,4 @@ std::vector<AtlasPlace> findPlaces(std::string_view query, std::size_t limit = 5
 // region tells places of one name apart (parts the atlas lacks left out).
 std::string placeLabel(const AtlasPlace& place);
 
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::atlas

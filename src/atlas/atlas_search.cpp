@@ -1,8 +1,8 @@
-#include "chart/atlas_search.h"
+#include "atlas/atlas_search.h"
 
 #include <span>
 
-namespace kelvaro::chart {
+namespace kelvaro::atlas {
 namespace {
 
 bool partsNames(char c) { return c == ' ' || c == '|'; }
@@ -54,4 +54,4 @@ std::vector<std::size_t> matchingPlaces(const AtlasFiles& atlas, std::string_vie
   return found;
 }
 
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::atlas

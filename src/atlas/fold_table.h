@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-namespace kelvaro::chart {
+namespace kelvaro::atlas {
 
 // How the atlas folds the characters of a query where the Unicode library
 // that folded its names is not at hand (Windows): the characters that belong
@@ -46,4 +46,4 @@ class FoldTable {
   std::unordered_map<char32_t, std::string> folds_;  // the other word characters
 };
 
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::atlas

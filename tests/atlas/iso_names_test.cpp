@@ -1,8 +1,8 @@
-#include "chart/iso_names.h"
+#include "atlas/iso_names.h"
 
 #include <gtest/gtest.h>
 
-namespace kelvaro::chart {
+namespace kelvaro::atlas {
 namespace {
 
 TEST(IsoNames, FlatJsonObjects) {
@@ -46,4 +46,4 @@ TEST(IsoNames, GermanNamesOfDebiansLists) {
 }
 
 }  // namespace
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::atlas

@@ -1,15 +1,15 @@
-#include "chart/place_atlas.h"
+#include "atlas/place_atlas.h"
 
-#include "chart/atlas_search.h"
-#include "chart/atlas_source.h"
+#include "atlas/atlas_search.h"
+#include "atlas/atlas_source.h"
 #include "core/text_encoding.h"
 
-namespace kelvaro::chart {
+namespace kelvaro::atlas {
 
-bool atlasAvailable() { return atlas_source::atlas() != nullptr; }
+bool atlasAvailable() { return sharedAtlas() != nullptr; }
 
 std::vector<AtlasPlace> findPlaces(std::string_view query, std::size_t limit) {
-  const AtlasFiles* atlas = atlas_source::atlas();
+  const AtlasFiles* atlas = sharedAtlas();
   if (atlas == nullptr) return {};
   // The folding needs UTF-8.
   const std::string wanted = atlas->folding().foldedWords(showableUtf8(query));
@@ -28,4 +28,4 @@ std::string placeLabel(const AtlasPlace& place) {
   return label;
 }
 
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::atlas

@@ -7,15 +7,15 @@
 #include <string_view>
 #include <vector>
 
-#include "chart/atlas_files.h"
-#include "chart/geonames_places.h"
-#include "chart/iso_names.h"
+#include "atlas/atlas_files.h"
+#include "atlas/geonames_places.h"
+#include "atlas/iso_names.h"
 
 // GeoNames' places made into the entries of the atlas files: German names
 // where they are known, the country's German name, the region where it
 // tells places of one name apart, every name folded for the search, the
 // most populous first.
-namespace kelvaro::chart {
+namespace kelvaro::atlas {
 
 // A place of Debian's geonames library (about 24,000 towns), with its
 // German name where the library has one.
@@ -49,4 +49,4 @@ std::vector<AtlasEntry> atlasEntries(const std::vector<GeoNamesPlace>& places,
                                      const LibraryNames& library, const IsoNames& iso,
                                      const NameFolding& fold);
 
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::atlas

@@ -1,4 +1,4 @@
-#include "chart/iso_names.h"
+#include "atlas/iso_names.h"
 
 #include <fstream>
 #include <optional>
@@ -6,7 +6,7 @@
 
 #include "core/text_encoding.h"
 
-namespace kelvaro::chart {
+namespace kelvaro::atlas {
 namespace {
 
 std::string fileText(const std::filesystem::path& file) {
@@ -147,4 +147,4 @@ const std::string* IsoNames::region(const std::string& code) const {
   return found == regions_.end() || found->second.empty() ? nullptr : &found->second;
 }
 
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::atlas

@@ -4,12 +4,12 @@
 #include <string_view>
 #include <vector>
 
-#include "chart/atlas_files.h"
+#include "atlas/atlas_files.h"
 
 // The search of the place atlas: a query's words, folded as the names were,
 // looked up in the index of the names' words, then compared with the names
 // of the places that hold them all.
-namespace kelvaro::chart {
+namespace kelvaro::atlas {
 
 // Whether one of the names ("köln|koln|koeln", folded, parted by "|") holds
 // the words of `phrase` ("frankfurt am main", parted by single blanks) as
@@ -22,4 +22,4 @@ bool namesHold(std::string_view names, std::string_view phrase);
 std::vector<std::size_t> matchingPlaces(const AtlasFiles& atlas, std::string_view query,
                                         std::size_t limit);
 
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::atlas

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <unordered_map>
 
-namespace kelvaro::chart {
+namespace kelvaro::atlas {
 
 // The translations of one compiled message catalogue (a gettext ".mo" file),
 // read once into memory: each message id with its translation. Reading it
@@ -28,4 +28,4 @@ class MessageCatalogue {
   std::unordered_map<std::string, std::string> translations_;
 };
 
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::atlas

@@ -1,4 +1,4 @@
-#include "chart/message_catalogue.h"
+#include "atlas/message_catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace kelvaro::chart {
+namespace kelvaro::atlas {
 namespace {
 
 void appendWord(std::string& bytes, std::uint32_t word, bool bigEndian) {
@@ -80,4 +80,4 @@ TEST(MessageCatalogue, AnythingElseIsAnEmptyCatalogue) {
 }
 
 }  // namespace
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::atlas

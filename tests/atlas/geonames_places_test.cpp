@@ -1,10 +1,10 @@
-#include "chart/geonames_places.h"
+#include "atlas/geonames_places.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-namespace kelvaro::chart {
+namespace kelvaro::atlas {
 namespace {
 
 // A line of GeoNames' table with its 19 fields.
@@ -56,4 +56,4 @@ TEST(GeoNamesPlaces, FaultyLinesAreNoPlaces) {
 }
 
 }  // namespace
-}  // namespace kelvaro::chart
+}  // namespace kelvaro::atlas
