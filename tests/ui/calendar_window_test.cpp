@@ -41,7 +41,7 @@ class CalendarWindowTest : public UiTestCase {
     record_ = std::get<TransitRecord>(loadTransitFile(sample));
     run_->platform().chooseNext(sample);
     ui::Program& program = run_->start();
-    click(child(program.mainWindow(), "Button2"));
+    click(child(program.mainWindow(), "CloseButton"));
     QVERIFY(QTest::qWaitForWindowActive(&program.orbDialog()));
     QVERIFY(typeIntoFocus(QStringLiteral("130")));
     click(child(program.contentOverview(), "Button1"));
@@ -55,27 +55,27 @@ class CalendarWindowTest : public UiTestCase {
  private slots:
   void opensWithItsDefaults() {
     const QDate today = QDate::currentDate();
-    QCOMPARE(child<QDateEdit>(*window_, "DateEdit1")->date(), today);
-    QCOMPARE(child<QDateEdit>(*window_, "DateEdit2")->date(), today.addMonths(3));
-    QCOMPARE(child<QLineEdit>(*window_, "Edit1")->text(), QStringLiteral("Europe/Berlin"));
+    QCOMPARE(child<QDateEdit>(*window_, "FromDate")->date(), today);
+    QCOMPARE(child<QDateEdit>(*window_, "ToDate")->date(), today.addMonths(3));
+    QCOMPARE(child<QLineEdit>(*window_, "ZoneEdit")->text(), QStringLiteral("Europe/Berlin"));
     // The bodies that kelvaro-cli FILE calendar lists unless told otherwise.
     QStringList ticked;
-    for (QCheckBox* box : child(*window_, "GroupBox1")->findChildren<QCheckBox*>()) {
+    for (QCheckBox* box : child(*window_, "BodyGroup")->findChildren<QCheckBox*>()) {
       if (box->isChecked()) ticked << box->text();
     }
     ticked.sort();
     QCOMPARE(ticked.join(QLatin1Char(',')),
              QStringLiteral("AD,AP,CU,HA,JU,KN,KR,NE,PL,PO,SA,UR,VU,ZE"));
     // A transit file knows no birth: T only.
-    QVERIFY(child<QCheckBox>(*window_, "CheckBoxT")->isChecked());
-    for (const char* name : {"CheckBoxS", "CheckBoxP"}) {
+    QVERIFY(child<QCheckBox>(*window_, "TransitBox")->isChecked());
+    for (const char* name : {"SolarArcBox", "ProgressedBox"}) {
       QVERIFY(!child<QCheckBox>(*window_, name)->isEnabled());
       QVERIFY(!child<QCheckBox>(*window_, name)->isChecked());
     }
     QVERIFY(!child(*window_, "FactorGroup")->isVisible());
     QVERIFY(!child(*window_, "OrbEdit")->isVisible());
     QVERIFY(!child(*window_, "TimelineList")->isVisible());
-    QVERIFY(child<QRadioButton>(*window_, "RadioButton3")->isChecked());
+    QVERIFY(child<QRadioButton>(*window_, "BothButton")->isChecked());
     QCOMPARE(child<QPushButton>(main(), "Button16")->text(), QStringLiteral("8  Transit-Kalender"));
     // The button stays clear of the option buttons and every entry control.
     const QRect own = child(main(), "Button16")->geometry();
@@ -93,10 +93,10 @@ class CalendarWindowTest : public UiTestCase {
 
   void computesIntoTheResultListAndSaves() {
     setRange(QDate(2026, 1, 1), QDate(2026, 6, 30));
-    child<QCheckBox>(*window_, "CheckBoxMA")->setChecked(true);
-    child<QRadioButton>(*window_, "RadioButton2")->setChecked(true);
-    child<QLineEdit>(*window_, "Edit2")->setText(QStringLiteral("mc, so"));
-    click(child(*window_, "Button1"));
+    child<QCheckBox>(*window_, "BodyBoxMA")->setChecked(true);
+    child<QRadioButton>(*window_, "MidpointsOnlyButton")->setChecked(true);
+    child<QLineEdit>(*window_, "WithEdit")->setText(QStringLiteral("mc, so"));
+    click(child(*window_, "ComputeButton"));
 
     timing::CalendarRequest asked;
     asked.from = {2026, 1, 1};
@@ -130,14 +130,14 @@ class CalendarWindowTest : public UiTestCase {
     QTest::addColumn<QString>("focus");
     QTest::addColumn<std::string>("message");
     const QDate later(2026, 2, 1);
-    QTest::addRow("zone") << "Mars/Olympus" << false << later << "Edit1"
+    QTest::addRow("zone") << "Mars/Olympus" << false << later << "ZoneEdit"
                           << std::string(
                                  "Die Zeitzone \"Mars/Olympus\" ist unbekannt. Bitte einen "
                                  "Namen wie Europe/Berlin, UT oder eine feste Abweichung "
                                  "wie +01:00 angeben.");
-    QTest::addRow("no body") << "UT" << true << later << "CheckBoxSO"
+    QTest::addRow("no body") << "UT" << true << later << "BodyBoxSO"
                              << std::string("Bitte mindestens einen Himmelskörper angeben.");
-    QTest::addRow("backwards") << "UT" << false << QDate(2025, 12, 31) << "DateEdit2"
+    QTest::addRow("backwards") << "UT" << false << QDate(2025, 12, 31) << "ToDate"
                                << std::string(
                                       "Das Ende 31.12.2025 liegt vor dem Anfang 01.01.2026.");
   }
@@ -150,13 +150,13 @@ class CalendarWindowTest : public UiTestCase {
     QFETCH(std::string, message);
     const std::vector<std::string> before = viewLines(main(), "Memo3");
     setRange(QDate(2026, 1, 1), to);
-    child<QLineEdit>(*window_, "Edit1")->setText(zone);
+    child<QLineEdit>(*window_, "ZoneEdit")->setText(zone);
     if (noBody) {
-      for (QCheckBox* box : child(*window_, "GroupBox1")->findChildren<QCheckBox*>()) {
+      for (QCheckBox* box : child(*window_, "BodyGroup")->findChildren<QCheckBox*>()) {
         box->setChecked(false);
       }
     }
-    click(child(*window_, "Button1"));
+    click(child(*window_, "ComputeButton"));
     QCOMPARE(run_->platform().boxes(), oneBox(BoxKind::error, message));
     QVERIFY(window_->isVisible());
     QCOMPARE(viewLines(main(), "Memo3"), before);
@@ -173,7 +173,7 @@ class CalendarWindowTest : public UiTestCase {
       throw std::runtime_error("ephemeris: error in file seorbel.txt");
     });
     setRange(QDate(2026, 1, 1), QDate(2026, 1, 2));
-    click(child(*window_, "Button1"));
+    click(child(*window_, "ComputeButton"));
     QCOMPARE(run_->platform().boxes(), oneBox(BoxKind::error,
                                               "Der Transit-Kalender lässt sich nicht berechnen: "
                                               "ephemeris: error in file seorbel.txt"));
@@ -183,7 +183,7 @@ class CalendarWindowTest : public UiTestCase {
                                const timing::CalendarProgress& progress) {
       return timing::transitCalendar(record, asked, progress);
     });
-    click(child(*window_, "Button1"));
+    click(child(*window_, "ComputeButton"));
     QVERIFY(!window_->isVisible());
     QCOMPARE(text(main(), "Label3"), std::string(timing::kCalendarHeading));
   }
@@ -192,7 +192,7 @@ class CalendarWindowTest : public UiTestCase {
   // and heading; the calendar changes that only when its lines come, and
   // leaving option 6 shows the list with its own heading and buttons.
   void headingListAndButtonsBelongTogether() {
-    click(child(*window_, "Button2"));  // the calendar of setUp closed
+    click(child(*window_, "CloseButton"));  // the calendar of setUp closed
     main().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main()));
     const std::string overview = text(main(), "Label3");
@@ -209,12 +209,12 @@ class CalendarWindowTest : public UiTestCase {
     click(child(main(), "Button16"));
     QVERIFY(window_->isVisible());
     expectMagicSquare();
-    click(child(*window_, "Button2"));
+    click(child(*window_, "CloseButton"));
     expectMagicSquare();
 
     click(child(main(), "Button16"));
     setRange(QDate(2026, 1, 1), QDate(2026, 1, 2));
-    click(child(*window_, "Button1"));
+    click(child(*window_, "ComputeButton"));
     const std::string calendar(timing::kCalendarHeading);
     const auto expectCalendar = [&] {
       QVERIFY(!child(main(), "Memo1")->isVisible());
@@ -252,10 +252,10 @@ class CalendarWindowTest : public UiTestCase {
     QFETCH(QDate, date);
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_));
-    for (const char* name : {"DateEdit1", "DateEdit2"}) {
+    for (const char* name : {"FromDate", "ToDate"}) {
       auto* field = child<QDateEdit>(*window_, name);
       field->setDate(shown);
-      child(*window_, "Edit1")->setFocus(Qt::OtherFocusReason);
+      child(*window_, "ZoneEdit")->setFocus(Qt::OtherFocusReason);
       QTest::mouseClick(field, Qt::LeftButton, {},
                         QPoint(field->width() * 3 / 4, field->height() / 2));
       QVERIFY(field->hasFocus());
@@ -263,7 +263,7 @@ class CalendarWindowTest : public UiTestCase {
       QCOMPARE(field->date(), date);
       // The same with the keyboard: Tab into the field.
       field->setDate(shown);
-      child(*window_, "Edit1")->setFocus(Qt::OtherFocusReason);
+      child(*window_, "ZoneEdit")->setFocus(Qt::OtherFocusReason);
       field->setFocus(Qt::TabFocusReason);
       QTest::keyClicks(field, typed);
       QCOMPARE(field->date(), date);
@@ -286,14 +286,14 @@ class CalendarWindowTest : public UiTestCase {
   void tabGoesFromDateToDate() {
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_));
-    auto* from = child<QDateEdit>(*window_, "DateEdit1");
-    auto* to = child<QDateEdit>(*window_, "DateEdit2");
+    auto* from = child<QDateEdit>(*window_, "FromDate");
+    auto* to = child<QDateEdit>(*window_, "ToDate");
     to->setDate(QDate(2026, 9, 9));
     from->setFocus(Qt::TabFocusReason);
     QTest::keyClick(from, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), to);
     QTest::keyClick(to, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), child(*window_, "Edit1"));
+    QCOMPARE(QApplication::focusWidget(), child(*window_, "ZoneEdit"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QCOMPARE(QApplication::focusWidget(), to);
     QTest::keyClicks(to, QStringLiteral("01.01.2026"));
@@ -325,9 +325,9 @@ class CalendarWindowTest : public UiTestCase {
     setRange(QDate(2026, 1, 1), QDate(2026, 6, 30));
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_));
-    child(*window_, "DateEdit1")->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(child(*window_, "DateEdit1"), QStringLiteral("01.07.2026"));
-    click(child(*window_, "Button1"));
+    child(*window_, "FromDate")->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(child(*window_, "FromDate"), QStringLiteral("01.07.2026"));
+    click(child(*window_, "ComputeButton"));
     QCOMPARE(run_->platform().boxes(),
              oneBox(BoxKind::error, "Das Ende 30.06.2026 liegt vor dem Anfang 01.07.2026."));
     QVERIFY(window_->isVisible());
@@ -340,7 +340,7 @@ class CalendarWindowTest : public UiTestCase {
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_));
     QVERIFY(!ui::windowHelp(*window_) || !ui::windowHelp(*window_)->isVisible());
-    QTest::keyClick(child(*window_, "Edit1"), Qt::Key_F1);
+    QTest::keyClick(child(*window_, "ZoneEdit"), Qt::Key_F1);
     ui::HelpWindow* help = ui::windowHelp(*window_);
     QVERIFY(help && help->isVisible());
     QCOMPARE(help->windowTitle(), QStringLiteral("Hilfe – Transit-Kalender und Zeitleiste"));
@@ -382,7 +382,7 @@ class CalendarWindowTest : public UiTestCase {
   void cancelLeavesEverythingAsItWas() {
     const std::vector<std::string> before = viewLines(main(), "Memo3");
     setRange(QDate(2020, 1, 1), QDate(2029, 12, 31));
-    for (QCheckBox* box : child(*window_, "GroupBox1")->findChildren<QCheckBox*>()) {
+    for (QCheckBox* box : child(*window_, "BodyGroup")->findChildren<QCheckBox*>()) {
       box->setChecked(true);
     }
     bool sawProgress = false;
@@ -392,7 +392,7 @@ class CalendarWindowTest : public UiTestCase {
       sawProgress = progress->isVisible();
       click(progress->findChild<QPushButton*>());
     });
-    click(child(*window_, "Button1"));
+    click(child(*window_, "ComputeButton"));
     QVERIFY(sawProgress);
     QVERIFY(window_->isVisible());
     QCOMPARE(viewLines(main(), "Memo3"), before);
@@ -403,8 +403,8 @@ class CalendarWindowTest : public UiTestCase {
   ui::MainWindow& main() { return run_->main(); }
 
   void setRange(const QDate& from, const QDate& to) {
-    child<QDateEdit>(*window_, "DateEdit1")->setDate(from);
-    child<QDateEdit>(*window_, "DateEdit2")->setDate(to);
+    child<QDateEdit>(*window_, "FromDate")->setDate(from);
+    child<QDateEdit>(*window_, "ToDate")->setDate(to);
   }
 
   TransitRecord record_;

@@ -32,10 +32,10 @@ class EphemerisWindowTest : public UiTestCase {
     run_->start();
     calendar_ = new ui::CalendarWindow(run_->platform(), &run_->main(), {}, run_->startFolder());
     calendar_->openFor(birthData(kKoeln));
-    child<QDateEdit>(*calendar_, "DateEdit1")->setDate(QDate(2026, 1, 1));
-    child<QDateEdit>(*calendar_, "DateEdit2")->setDate(QDate(2026, 6, 30));
-    child<QLineEdit>(*calendar_, "Edit2")->setText(QStringLiteral("MC,SO,AS,MO"));
-    click(child(*calendar_, "Button1"));
+    child<QDateEdit>(*calendar_, "FromDate")->setDate(QDate(2026, 1, 1));
+    child<QDateEdit>(*calendar_, "ToDate")->setDate(QDate(2026, 6, 30));
+    child<QLineEdit>(*calendar_, "WithEdit")->setText(QStringLiteral("MC,SO,AS,MO"));
+    click(child(*calendar_, "ComputeButton"));
     click(child(*calendar_, "EphemerisButton"));
     ephemeris_ = calendar_->ephemerisWindow();
   }

@@ -521,10 +521,10 @@ class PersonsWindowTest : public UiTestCase {
     auto* calendar = run_->main().findChild<ui::CalendarWindow*>(QStringLiteral("CalendarWindow"));
     QVERIFY(calendar && calendar->isVisible());
     QCOMPARE(calendar->windowTitle(), QStringLiteral("Zeitleiste – Müller, Anna"));
-    for (const char* kind : {"CheckBoxS", "CheckBoxP", "CheckBoxT"}) {
+    for (const char* kind : {"SolarArcBox", "ProgressedBox", "TransitBox"}) {
       QVERIFY(child<QCheckBox>(*calendar, kind)->isChecked());
     }
-    QCOMPARE(field(*calendar, "Edit1")->text(),
+    QCOMPARE(field(*calendar, "ZoneEdit")->text(),
              ui::toQString(ui::userZoneName().value_or("Europe/Zurich")));
     calendar->close();
 

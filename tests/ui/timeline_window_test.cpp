@@ -51,14 +51,14 @@ class TimelineWindowTest : public UiTestCase {
     window_ = new ui::CalendarWindow(run_->platform(), &run_->main(), {}, run_->startFolder());
     window_->openFor(birth_);
     QVERIFY(window_->isVisible() && window_->isModal());
-    child<QDateEdit>(*window_, "DateEdit1")->setDate(QDate(2026, 1, 1));
-    child<QDateEdit>(*window_, "DateEdit2")->setDate(QDate(2026, 3, 31));
+    child<QDateEdit>(*window_, "FromDate")->setDate(QDate(2026, 1, 1));
+    child<QDateEdit>(*window_, "ToDate")->setDate(QDate(2026, 3, 31));
   }
 
  private slots:
   void opensWithSPAndTForThePerson() {
     QCOMPARE(window_->windowTitle(), QStringLiteral("Zeitleiste – Müller, Anna"));
-    for (const char* kind : {"CheckBoxS", "CheckBoxP", "CheckBoxT"}) {
+    for (const char* kind : {"SolarArcBox", "ProgressedBox", "TransitBox"}) {
       QVERIFY(child<QCheckBox>(*window_, kind)->isEnabled());
       QVERIFY(child<QCheckBox>(*window_, kind)->isChecked());
     }
@@ -66,7 +66,7 @@ class TimelineWindowTest : public UiTestCase {
 #ifndef Q_OS_WIN
     QCOMPARE(ui::userZoneName(), std::optional<std::string>("America/New_York"));
 #endif
-    QCOMPARE(child<QLineEdit>(*window_, "Edit1")->text(),
+    QCOMPARE(child<QLineEdit>(*window_, "ZoneEdit")->text(),
              ui::toQString(ui::userZoneName().value_or(birth_.zone.name())));
     const auto factors = child(*window_, "FactorGroup")->findChildren<QCheckBox*>();
     QCOMPARE(factors.size(), 22);
@@ -78,17 +78,17 @@ class TimelineWindowTest : public UiTestCase {
     }
     // Without T the bodies of T are not asked for, without S and P neither
     // their factors nor the orb.
-    click(child(*window_, "CheckBoxT"));
-    QVERIFY(!child(*window_, "GroupBox1")->isEnabled());
-    click(child(*window_, "CheckBoxS"));
-    click(child(*window_, "CheckBoxP"));
+    click(child(*window_, "TransitBox"));
+    QVERIFY(!child(*window_, "BodyGroup")->isEnabled());
+    click(child(*window_, "SolarArcBox"));
+    click(child(*window_, "ProgressedBox"));
     QVERIFY(!child(*window_, "FactorGroup")->isEnabled());
     QVERIFY(!child(*window_, "OrbEdit")->isEnabled());
   }
 
   void showsTheTimelineOfTheLibrary() {
     child<QLineEdit>(*window_, "OrbEdit")->setText(QStringLiteral("1:12"));
-    click(child(*window_, "Button1"));
+    click(child(*window_, "ComputeButton"));
     QVERIFY(window_->isVisible());
     QVERIFY(run_->platform().boxes().empty());
     const auto expected = timing::timeline(birth_, request());
@@ -102,7 +102,7 @@ class TimelineWindowTest : public UiTestCase {
   }
 
   void savesExportsAndPrints() {
-    click(child(*window_, "Button1"));
+    click(child(*window_, "ComputeButton"));
     const auto expected = timing::timeline(birth_, request());
     QVERIFY(expected);
     const auto text = run_->startFolder() / "zeitleiste.txt";
@@ -178,9 +178,9 @@ class TimelineWindowTest : public UiTestCase {
                          << std::string(
                                 "Orbis: \"12\" ist kein Orbis. Bitte als G:MM angeben, "
                                 "z. B. 1:12 (höchstens 9:59).");
-    QTest::addRow("no kind") << "" << true << later << "CheckBoxT"
+    QTest::addRow("no kind") << "" << true << later << "TransitBox"
                              << std::string("Bitte mindestens eine Art wählen: S, P oder T.");
-    QTest::addRow("eleven years") << "" << false << QDate(2037, 1, 1) << "DateEdit2"
+    QTest::addRow("eleven years") << "" << false << QDate(2037, 1, 1) << "ToDate"
                                   << std::string(
                                          "Der Zeitraum von 01.01.2026 bis 01.01.2037 ist länger "
                                          "als 10 Jahre. Bitte einen kürzeren Zeitraum angeben. "
@@ -195,12 +195,12 @@ class TimelineWindowTest : public UiTestCase {
     QFETCH(std::string, message);
     child<QLineEdit>(*window_, "OrbEdit")->setText(orb);
     if (noKind) {
-      for (const char* kind : {"CheckBoxS", "CheckBoxP", "CheckBoxT"}) {
+      for (const char* kind : {"SolarArcBox", "ProgressedBox", "TransitBox"}) {
         child<QCheckBox>(*window_, kind)->setChecked(false);
       }
     }
-    child<QDateEdit>(*window_, "DateEdit2")->setDate(to);
-    click(child(*window_, "Button1"));
+    child<QDateEdit>(*window_, "ToDate")->setDate(to);
+    click(child(*window_, "ComputeButton"));
     QCOMPARE(run_->platform().boxes(), oneBox(BoxKind::error, message));
     QVERIFY(viewLines(*window_, "TimelineList").empty());
     QVERIFY(window_->focusWidget());
@@ -210,49 +210,49 @@ class TimelineWindowTest : public UiTestCase {
   // What was chosen for a timeline computed comes back in the next one,
   // also in a new window of a new start; a first one has the usual choices.
   void theChoicesOfTheLastTimelineComeBack() {
-    click(child(*window_, "CheckBoxP"));
-    click(child(*window_, "CheckBoxSO"));
-    click(child(*window_, "CheckBoxPL"));
-    click(child(*window_, "RadioButton1"));  // Faktoren
-    child<QLineEdit>(*window_, "Edit1")->setText(QStringLiteral("Asia/Tokyo"));
+    click(child(*window_, "ProgressedBox"));
+    click(child(*window_, "BodyBoxSO"));
+    click(child(*window_, "BodyBoxPL"));
+    click(child(*window_, "FactorsOnlyButton"));  // Faktoren
+    child<QLineEdit>(*window_, "ZoneEdit")->setText(QStringLiteral("Asia/Tokyo"));
     child<QLineEdit>(*window_, "OrbEdit")->setText(QStringLiteral("1:12"));
     window_->close();
     openWindow();  // nothing computed: nothing kept
-    QVERIFY(child<QCheckBox>(*window_, "CheckBoxP")->isChecked());
-    QVERIFY(child<QRadioButton>(*window_, "RadioButton3")->isChecked());
-    click(child(*window_, "CheckBoxP"));
-    click(child(*window_, "CheckBoxSO"));
-    click(child(*window_, "CheckBoxPL"));
-    click(child(*window_, "RadioButton1"));
-    child<QLineEdit>(*window_, "Edit1")->setText(QStringLiteral("Asia/Tokyo"));
+    QVERIFY(child<QCheckBox>(*window_, "ProgressedBox")->isChecked());
+    QVERIFY(child<QRadioButton>(*window_, "BothButton")->isChecked());
+    click(child(*window_, "ProgressedBox"));
+    click(child(*window_, "BodyBoxSO"));
+    click(child(*window_, "BodyBoxPL"));
+    click(child(*window_, "FactorsOnlyButton"));
+    child<QLineEdit>(*window_, "ZoneEdit")->setText(QStringLiteral("Asia/Tokyo"));
     child<QLineEdit>(*window_, "OrbEdit")->setText(QStringLiteral("1:12"));
-    click(child(*window_, "Button1"));
+    click(child(*window_, "ComputeButton"));
     QVERIFY(run_->platform().boxes().empty());
     window_->close();
 
     run_->start();  // the next start of the program
     openWindow();
-    QVERIFY(child<QCheckBox>(*window_, "CheckBoxS")->isChecked());
-    QVERIFY(!child<QCheckBox>(*window_, "CheckBoxP")->isChecked());
-    QVERIFY(child<QCheckBox>(*window_, "CheckBoxT")->isChecked());
-    QVERIFY(child<QCheckBox>(*window_, "CheckBoxSO")->isChecked());
-    QVERIFY(!child<QCheckBox>(*window_, "CheckBoxPL")->isChecked());
-    QVERIFY(child<QCheckBox>(*window_, "CheckBoxJU")->isChecked());
-    QVERIFY(child<QRadioButton>(*window_, "RadioButton1")->isChecked());
-    QCOMPARE(child<QLineEdit>(*window_, "Edit1")->text(), QStringLiteral("Asia/Tokyo"));
+    QVERIFY(child<QCheckBox>(*window_, "SolarArcBox")->isChecked());
+    QVERIFY(!child<QCheckBox>(*window_, "ProgressedBox")->isChecked());
+    QVERIFY(child<QCheckBox>(*window_, "TransitBox")->isChecked());
+    QVERIFY(child<QCheckBox>(*window_, "BodyBoxSO")->isChecked());
+    QVERIFY(!child<QCheckBox>(*window_, "BodyBoxPL")->isChecked());
+    QVERIFY(child<QCheckBox>(*window_, "BodyBoxJU")->isChecked());
+    QVERIFY(child<QRadioButton>(*window_, "FactorsOnlyButton")->isChecked());
+    QCOMPARE(child<QLineEdit>(*window_, "ZoneEdit")->text(), QStringLiteral("Asia/Tokyo"));
     QCOMPARE(child<QLineEdit>(*window_, "OrbEdit")->text(), QStringLiteral("1:12"));
   }
 
   // Without T a century: the solar-arc MC of a lifetime.
   void aCenturyWithoutTransits() {
-    child<QCheckBox>(*window_, "CheckBoxT")->setChecked(false);
-    child<QCheckBox>(*window_, "CheckBoxP")->setChecked(false);
+    child<QCheckBox>(*window_, "TransitBox")->setChecked(false);
+    child<QCheckBox>(*window_, "ProgressedBox")->setChecked(false);
     for (QCheckBox* box : child(*window_, "FactorGroup")->findChildren<QCheckBox*>()) {
       box->setChecked(box->text() == QStringLiteral("MC"));
     }
-    child<QDateEdit>(*window_, "DateEdit1")->setDate(QDate(1970, 3, 5));
-    child<QDateEdit>(*window_, "DateEdit2")->setDate(QDate(2070, 3, 4));
-    click(child(*window_, "Button1"));
+    child<QDateEdit>(*window_, "FromDate")->setDate(QDate(1970, 3, 5));
+    child<QDateEdit>(*window_, "ToDate")->setDate(QDate(2070, 3, 4));
+    click(child(*window_, "ComputeButton"));
     QVERIFY(run_->platform().boxes().empty());
     const auto lines = viewLines(*window_, "TimelineList");
     QVERIFY(lines.size() > 1000);
@@ -268,7 +268,7 @@ class TimelineWindowTest : public UiTestCase {
     asked.from = {2026, 1, 1};
     asked.to = {2026, 3, 31};
     asked.zone = std::get<chart::TimeZone>(
-        chart::TimeZone::parse(child<QLineEdit>(*window_, "Edit1")->text().toStdString()));
+        chart::TimeZone::parse(child<QLineEdit>(*window_, "ZoneEdit")->text().toStdString()));
     asked.movers = {true, true, true};
     asked.bodies = timing::defaultCalendarBodies();
     asked.factors = timing::allDirectedFactors();

@@ -260,14 +260,14 @@ bool saveCalendar(kelvaro::ui::MainWindow& main, const QString& folder) {
   click(main, "Button16");
   auto* window = main.findChild<QDialog*>(QStringLiteral("CalendarWindow"));
   if (!window) return false;
-  child<QDateEdit>(*window, "DateEdit1").setDate(QDate(2026, 1, 1));
-  child<QDateEdit>(*window, "DateEdit2").setDate(QDate(2026, 3, 31));
+  child<QDateEdit>(*window, "FromDate").setDate(QDate(2026, 1, 1));
+  child<QDateEdit>(*window, "ToDate").setDate(QDate(2026, 3, 31));
   bool saved = save(*window, folder, "12-calendar-window.png");
   if (auto* help = showHelp(*window)) {
     saved &= save(*help, folder, "12-calendar-help.png");
     help->hide();
   }
-  click(*window, "Button1");
+  click(*window, "ComputeButton");
   saved &= save(main, folder, "12-calendar-list.png");
   return saved;
 }
@@ -276,14 +276,14 @@ bool saveCalendar(kelvaro::ui::MainWindow& main, const QString& folder) {
 // transits, then sixty years of S and P, for the points with MC, SO, AS or MO.
 bool saveEphemeris(kelvaro::ui::CalendarWindow& window, const QString& folder) {
   const auto show = [&window](QDate from, QDate to, bool directions) {
-    child<QDateEdit>(window, "DateEdit1").setDate(from);
-    child<QDateEdit>(window, "DateEdit2").setDate(to);
-    child<QAbstractButton>(window, "CheckBoxS").setChecked(directions);
-    child<QAbstractButton>(window, "CheckBoxP").setChecked(directions);
-    child<QAbstractButton>(window, "CheckBoxT").setChecked(!directions);
-    child<QLineEdit>(window, "Edit2").setText(QStringLiteral("MC,SO,AS,MO"));
+    child<QDateEdit>(window, "FromDate").setDate(from);
+    child<QDateEdit>(window, "ToDate").setDate(to);
+    child<QAbstractButton>(window, "SolarArcBox").setChecked(directions);
+    child<QAbstractButton>(window, "ProgressedBox").setChecked(directions);
+    child<QAbstractButton>(window, "TransitBox").setChecked(!directions);
+    child<QLineEdit>(window, "WithEdit").setText(QStringLiteral("MC,SO,AS,MO"));
     child<QLineEdit>(window, "OrbEdit").clear();
-    click(window, "Button1");
+    click(window, "ComputeButton");
     click(window, "EphemerisButton");
     return window.ephemerisWindow();
   };
@@ -308,11 +308,11 @@ bool saveTimeline(kelvaro::ui::MainWindow& main, kelvaro::ui::Platform& platform
   if (!request) return false;
   kelvaro::ui::CalendarWindow window(platform, &main, {}, resultFolder);
   window.openFor(kelvaro::chart::birthDataOf(*request));
-  child<QDateEdit>(window, "DateEdit1").setDate(QDate(2026, 1, 1));
-  child<QDateEdit>(window, "DateEdit2").setDate(QDate(2026, 3, 31));
+  child<QDateEdit>(window, "FromDate").setDate(QDate(2026, 1, 1));
+  child<QDateEdit>(window, "ToDate").setDate(QDate(2026, 3, 31));
   child<QLineEdit>(window, "OrbEdit").setText(QStringLiteral("1:12"));
   window.resize(1200, 700);
-  click(window, "Button1");
+  click(window, "ComputeButton");
   bool saved = save(window, folder, "13-timeline.png");
   saved &= saveEphemeris(window, folder);
   window.close();

@@ -112,9 +112,9 @@ void CalendarWindow::createControls() {
   buttons->addWidget(
       addWindowHelp(*this, QStringLiteral("Transit-Kalender und Zeitleiste"), calendarHelp()));
   buttons->addStretch(1);
-  computeButton_ = named(new QPushButton(QStringLiteral("Berechnen")), "Button1");
+  computeButton_ = named(new QPushButton(QStringLiteral("Berechnen")), "ComputeButton");
   computeButton_->setDefault(true);
-  closeButton_ = named(new QPushButton(QStringLiteral("Schließen")), "Button2");
+  closeButton_ = named(new QPushButton(QStringLiteral("Schließen")), "CloseButton");
   buttons->addWidget(computeButton_);
   buttons->addWidget(closeButton_);
 
@@ -134,9 +134,9 @@ void CalendarWindow::createControls() {
 }
 
 QLayout* CalendarWindow::createKindRow() {
-  solarArcBox_ = named(new QCheckBox(QStringLiteral("S  Solarbogen")), "CheckBoxS");
-  progressedBox_ = named(new QCheckBox(QStringLiteral("P  Progression")), "CheckBoxP");
-  transitBox_ = named(new QCheckBox(QStringLiteral("T  Transite")), "CheckBoxT");
+  solarArcBox_ = named(new QCheckBox(QStringLiteral("S  Solarbogen")), "SolarArcBox");
+  progressedBox_ = named(new QCheckBox(QStringLiteral("P  Progression")), "ProgressedBox");
+  transitBox_ = named(new QCheckBox(QStringLiteral("T  Transite")), "TransitBox");
   transitBox_->setChecked(true);
   auto* row = new QHBoxLayout;
   for (QCheckBox* kind : {solarArcBox_, progressedBox_, transitBox_}) row->addWidget(kind);
@@ -145,17 +145,17 @@ QLayout* CalendarWindow::createKindRow() {
 }
 
 QLayout* CalendarWindow::createRangeGrid() {
-  fromLabel_ = named(new QLabel(QStringLiteral("Von")), "Label1");
+  fromLabel_ = named(new QLabel(QStringLiteral("Von")), "FromLabel");
   fromDateEdit_ =
-      named(new DateField(timing::kFirstCalendarYear, timing::kLastCalendarYear), "DateEdit1");
-  toLabel_ = named(new QLabel(QStringLiteral("Bis")), "Label2");
+      named(new DateField(timing::kFirstCalendarYear, timing::kLastCalendarYear), "FromDate");
+  toLabel_ = named(new QLabel(QStringLiteral("Bis")), "ToLabel");
   toDateEdit_ =
-      named(new DateField(timing::kFirstCalendarYear, timing::kLastCalendarYear), "DateEdit2");
+      named(new DateField(timing::kFirstCalendarYear, timing::kLastCalendarYear), "ToDate");
   const QDate today = QDate::currentDate();
   fromDateEdit_->setDate(today);
   toDateEdit_->setDate(today.addMonths(3));
-  zoneLabel_ = named(new QLabel(QStringLiteral("Zeitzone")), "Label3");
-  zoneEdit_ = named(new QLineEdit(QStringLiteral("Europe/Berlin")), "Edit1");
+  zoneLabel_ = named(new QLabel(QStringLiteral("Zeitzone")), "ZoneLabel");
+  zoneEdit_ = named(new QLineEdit(QStringLiteral("Europe/Berlin")), "ZoneEdit");
   fromLabel_->setBuddy(fromDateEdit_);
   toLabel_->setBuddy(toDateEdit_);
   zoneLabel_->setBuddy(zoneEdit_);
@@ -172,10 +172,10 @@ QLayout* CalendarWindow::createRangeGrid() {
 }
 
 QGroupBox* CalendarWindow::createBodyGroup() {
-  bodyGroup_ = named(new QGroupBox(QStringLiteral("Transit-Körper (T)")), "GroupBox1");
+  bodyGroup_ = named(new QGroupBox(QStringLiteral("Transit-Körper (T)")), "BodyGroup");
   const std::vector<int> ticked = timing::defaultCalendarBodies();
   fillFactorGrid(*bodyGroup_, bodyBoxes_, timing::kCalendarBodies, kBodyColumns,
-                 QStringLiteral("CheckBox"), [&ticked](int body) {
+                 QStringLiteral("BodyBox"), [&ticked](int body) {
                    return std::find(ticked.begin(), ticked.end(), body) != ticked.end();
                  });
   return bodyGroup_;
@@ -189,10 +189,10 @@ QGroupBox* CalendarWindow::createFactorGroup() {
 }
 
 QGroupBox* CalendarWindow::createPointGroup() {
-  pointGroup_ = named(new QGroupBox(QStringLiteral("Punkte")), "GroupBox2");
-  factorsButton_ = named(new QRadioButton(QStringLiteral("Faktoren")), "RadioButton1");
-  midpointsButton_ = named(new QRadioButton(QStringLiteral("Halbsummen")), "RadioButton2");
-  bothButton_ = named(new QRadioButton(QStringLiteral("beide")), "RadioButton3");
+  pointGroup_ = named(new QGroupBox(QStringLiteral("Punkte")), "PointGroup");
+  factorsButton_ = named(new QRadioButton(QStringLiteral("Faktoren")), "FactorsOnlyButton");
+  midpointsButton_ = named(new QRadioButton(QStringLiteral("Halbsummen")), "MidpointsOnlyButton");
+  bothButton_ = named(new QRadioButton(QStringLiteral("beide")), "BothButton");
   bothButton_->setChecked(true);
   auto* row = new QHBoxLayout(pointGroup_);
   for (QRadioButton* choice : {factorsButton_, midpointsButton_, bothButton_}) {
@@ -203,9 +203,9 @@ QGroupBox* CalendarWindow::createPointGroup() {
 }
 
 QLayout* CalendarWindow::createFilterGrid() {
-  withLabel_ = named(new QLabel(QStringLiteral("mit Faktoren")), "Label4");
-  withEdit_ = named(new QLineEdit, "Edit2");
-  withHint_ = hint(QStringLiteral("z. B. MC,SO; leer: alle"), "Label5");
+  withLabel_ = named(new QLabel(QStringLiteral("mit Faktoren")), "WithLabel");
+  withEdit_ = named(new QLineEdit, "WithEdit");
+  withHint_ = hint(QStringLiteral("z. B. MC,SO; leer: alle"), "WithHint");
   orbLabel_ = named(new QLabel(QStringLiteral("Orbis (S und P)")), "OrbLabel");
   orbEdit_ = named(new QLineEdit, "OrbEdit");
   orbHint_ = hint(QStringLiteral("z. B. 1:12; leer: ohne"), "OrbHint");
