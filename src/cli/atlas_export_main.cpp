@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "atlas/atlas_export.h"
+#include "cli/exit_status.h"
 #include "cli/terminal_message.h"
 #include "core/text_encoding.h"
 
@@ -15,11 +16,11 @@ int main(int argc, char** argv) {
   using namespace kelvaro;
   if (argc != 3) {
     std::cerr << "Aufruf: kelvaro-atlas-export CITIES500.TXT ORDNER\n";
-    return 1;
+    return cli::kExitUsage;
   }
   if (const auto failure = atlas::exportAtlas(pathFromUtf8(argv[1]), pathFromUtf8(argv[2]))) {
     std::cerr << cli::terminalMessage(*failure) << "\n";
-    return 2;
+    return cli::kExitRefused;
   }
-  return 0;
+  return cli::kExitDone;
 }

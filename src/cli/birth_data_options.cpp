@@ -1,4 +1,5 @@
 #include "cli/birth_data_options.h"
+#include "cli/exit_status.h"
 
 #include <algorithm>
 #include <map>
@@ -10,8 +11,8 @@
 #include "archive/archive_location.h"
 #include "archive/person_birth.h"
 #include "atlas/atlas_source.h"
-#include "chart/chart_entry.h"
 #include "atlas/place_atlas.h"
+#include "chart/chart_entry.h"
 #include "chart/place_choice.h"
 #include "chart/transit_chart.h"
 #include "cli/option_words.h"
@@ -77,13 +78,13 @@ Checked<Usage> readArguments(const std::vector<std::string>& arguments) {
 // well, 2 for a person the archive does not give.
 std::optional<int> takePersonFromArchive(Options& options, std::ostream& errors) {
   if (!options.contains("person")) {
-    if (options.contains("archive")) return errors << kUsage, 1;
+    if (options.contains("archive")) return errors << kUsage, cli::kExitUsage;
     return std::nullopt;
   }
   for (const std::string& key : kBirthOptions) {
     if (options.contains(key)) {
       errors << "--person und --" << key << " schließen einander aus.\n" << kUsage;
-      return 1;
+      return cli::kExitUsage;
     }
   }
   std::filesystem::path archiveFile;
@@ -97,13 +98,13 @@ std::optional<int> takePersonFromArchive(Options& options, std::ostream& errors)
   const auto found = archive::findPerson(options["person"], archiveFile);
   if (const Rejection* refused = rejection(found)) {
     errors << refused->message << "\n";
-    return 2;
+    return cli::kExitRefused;
   }
   const archive::Person& person = std::get<archive::Person>(found);
   const auto entry = archive::chartEntryOf(person);
   if (const Rejection* refused = rejection(entry)) {
     errors << refused->message << "\n";
-    return 2;
+    return cli::kExitRefused;
   }
   const chart::ChartEntry& birth = std::get<chart::ChartEntry>(entry);
   options["name"] = birth.name;
@@ -167,23 +168,23 @@ int makeTransitFromBirthData(const std::vector<std::string>& arguments, std::ost
   if (const Rejection* refused = rejection(read)) {
     if (!refused->message.empty()) errors << refused->message << "\n";
     errors << kUsage;
-    return 1;
+    return cli::kExitUsage;
   }
   Usage* usage = &std::get<Usage>(read);
   Options& options = usage->options;
   if (const auto status = takePersonFromArchive(options, errors)) return *status;
   if (options.contains("country") && !options.contains("place-lookup")) {
     errors << "Die Angabe --country gilt nur mit --place-lookup.\n" << kUsage;
-    return 1;
+    return cli::kExitUsage;
   }
   if (const auto refused = lookUpPlace(options, errors)) {
     errors << cli::terminalMessage(*refused) << "\n";
-    return 2;
+    return cli::kExitRefused;
   }
   for (const std::string& key : kOptions) {
     if (key != "place-lookup" && key != "country" && !options.contains(key)) {
       errors << "Die Angabe --" << key << " fehlt.\n" << kUsage;
-      return 1;
+      return cli::kExitUsage;
     }
   }
   chart::ChartEntry entry;
@@ -201,14 +202,14 @@ int makeTransitFromBirthData(const std::vector<std::string>& arguments, std::ost
   const auto checked = chart::checkChartEntry(entry);
   if (const auto* refusal = std::get_if<chart::ChartRefusal>(&checked)) {
     errors << cli::terminalMessage(refusal->message) << "\n";
-    return 2;
+    return cli::kExitRefused;
   }
   const TransitRecord record = chart::computeTransitRecord(std::get<chart::ChartRequest>(checked));
   if (const auto failure = writeTransitFile(pathFromUtf8(usage->target), record)) {
     errors << cli::terminalMessage(*failure) << "\n";
-    return 2;
+    return cli::kExitRefused;
   }
-  return 0;
+  return cli::kExitDone;
 }
 
 }  // namespace kelvaro

@@ -14,6 +14,7 @@
 #include <variant>
 #include <vector>
 
+#include "cli/exit_status.h"
 #include "cli/standard_streams.h"
 #include "cli/terminal_message.h"
 #include "core/text_encoding.h"
@@ -27,14 +28,9 @@
 namespace {
 
 using namespace kelvaro;
-
-constexpr int kWritten = 0;
-constexpr int kWrongUsage = 1;
-constexpr int kRefused = 2;
-
 int refuse(const std::string& message) {
   std::cerr << cli::terminalMessage(message) << "\n";
-  return kRefused;
+  return cli::kExitRefused;
 }
 
 // The first form: the readable text of SOURCE becomes the file TARGET, which
@@ -50,13 +46,13 @@ int makeFromText(const std::string& source, const std::string& target) {
           writeTransitFile(pathFromUtf8(target), std::get<TransitRecord>(parsed))) {
     return refuse(*failure);
   }
-  return kWritten;
+  return cli::kExitDone;
 }
 
 int run(const std::vector<std::string>& arguments) {
   if (arguments.size() == 1 && arguments[0] == "--version") {
     std::cout << "kelvaro-make-transit " << kVersion << "\n";
-    return kWritten;
+    return cli::kExitDone;
   }
 #ifdef KELVARO_HAVE_CHART
   if (isBirthDataForm(arguments)) return makeTransitFromBirthData(arguments, std::cerr);
@@ -66,7 +62,7 @@ int run(const std::vector<std::string>& arguments) {
 #endif
   if (arguments.size() != 2) {
     std::cerr << usage;
-    return kWrongUsage;
+    return cli::kExitUsage;
   }
   return makeFromText(arguments[0], arguments[1]);
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "archive/archive_backup.h"
+#include "cli/exit_status.h"
 #include "cli/persons_commands.h"
 #include "core/text_encoding.h"
 
@@ -22,7 +23,7 @@ int listBackups(const PersonsInvocation& call) {
   if (backups.empty()) {
     call.out << "Keine Sicherungen in " << utf8FromPath(archive::backupFolder(call.archive.file()))
              << ".\n";
-    return 0;
+    return kExitDone;
   }
   for (std::size_t i = 0; i < backups.size(); ++i) {
     char number[32];
@@ -32,7 +33,7 @@ int listBackups(const PersonsInvocation& call) {
     call.out << number << backups[i].taken << "  " << persons << "  "
              << utf8FromPath(backups[i].file) << '\n';
   }
-  return 0;
+  return kExitDone;
 }
 
 int restoreBackup(const PersonsInvocation& call) {
@@ -44,18 +45,18 @@ int restoreBackup(const PersonsInvocation& call) {
       number > backups.size()) {
     call.err << "\"" << word
              << "\" ist keine Nummer einer Sicherung (kelvaro-persons backups zeigt sie).\n";
-    return 2;
+    return kExitRefused;
   }
   const archive::Backup& chosen = backups[number - 1];
   archive::Archive* opened = call.archive.open(call.err);
-  if (!opened) return 2;
+  if (!opened) return kExitRefused;
   if (const auto failure = opened->restoreBackup(chosen.file)) {
     call.err << *failure << "\n";
-    return 2;
+    return kExitRefused;
   }
   call.out << "Sicherung vom " << chosen.taken << " (" << personsText(chosen.persons)
            << ") wiederhergestellt; der Stand davor ist gesichert.\n";
-  return 0;
+  return kExitDone;
 }
 
 }  // namespace kelvaro::cli

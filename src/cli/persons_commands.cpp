@@ -1,4 +1,5 @@
 #include "cli/persons_commands.h"
+#include "cli/exit_status.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -25,10 +26,6 @@ namespace {
 
 using archive::Archive;
 using archive::Person;
-
-constexpr int kDone = 0;
-constexpr int kUsage = 1;
-constexpr int kRefused = 2;
 
 constexpr std::string_view kProgram = "kelvaro-persons";
 
@@ -68,7 +65,7 @@ std::string helpText() {
 int wrongUsage(std::ostream& err, const std::string& message = {}) {
   if (!message.empty()) err << message << "\n";
   err << usageText();
-  return kUsage;
+  return kExitUsage;
 }
 
 std::string shown(const std::filesystem::path& file) { return utf8FromPath(file); }
@@ -110,7 +107,7 @@ int list(const PersonsInvocation& call) {
   const std::string query =
       call.words.positionals.empty() ? std::string() : call.words.positionals.front();
   const auto persons = selectedPersons(call, query);
-  if (!persons) return kRefused;
+  if (!persons) return kExitRefused;
   const bool tsv = call.words.flags.contains("tsv");
   if (tsv) {
     call.out << "id\tname\tfirst_name\tbirth_date\tbirth_time\tzone\tplace\tcountry\tlatitude\t"
@@ -131,7 +128,7 @@ int list(const PersonsInvocation& call) {
              << "  " << placeText(person)
              << (archive::placeUnchecked(person) ? "  (Ort prüfen)" : "") << '\n';
   }
-  return kDone;
+  return kExitDone;
 }
 
 int show(const PersonsInvocation& call) {
@@ -165,7 +162,7 @@ int show(const PersonsInvocation& call) {
   }
   line("Angelegt:", person.created + " UT");
   line("Geändert:", person.changed + " UT");
-  return kDone;
+  return kExitDone;
 }
 
 int add(const PersonsInvocation& call) {
@@ -193,30 +190,30 @@ int add(const PersonsInvocation& call) {
   const auto checked = archive::checkPersonEntry(entry);
   if (const Rejection* refused = rejection(checked)) {
     call.err << refused->message << "\n";
-    return kRefused;
+    return kExitRefused;
   }
   const Person& person = std::get<Person>(checked);
   Archive* archive = call.archive.open(call.err);
-  if (!archive) return kRefused;
+  if (!archive) return kExitRefused;
   const auto stored = archive->store(person);
   if (const Rejection* refused = rejection(stored)) {
     call.err << refused->message << "\n";
-    return kRefused;
+    return kExitRefused;
   }
   const archive::Stored& where = std::get<archive::Stored>(stored);
   if (!where.added) {
     call.err << archive::displayName(person) << " ist mit denselben Geburtsdaten schon im Archiv"
              << " (Nummer " << std::to_string(where.id) << ").\n";
-    return kRefused;
+    return kExitRefused;
   }
   errno = 0;
   if (!(call.out << std::to_string(where.id) << '\n').flush()) {
     call.err << archive::displayName(person) << " ist mit der Nummer " << std::to_string(where.id)
              << " im Archiv gespeichert, aber die Nummer ließ sich nicht ausgeben: "
              << outputFailure() << ".\n";
-    return kRefused;
+    return kExitRefused;
   }
-  return kDone;
+  return kExitDone;
 }
 
 int remove(const PersonsInvocation& call) {
@@ -224,9 +221,9 @@ int remove(const PersonsInvocation& call) {
   if (const int* status = std::get_if<int>(&found)) return *status;
   if (const auto failure = call.archive.open(call.err)->remove(std::get<Person>(found).id)) {
     call.err << *failure << "\n";
-    return kRefused;
+    return kExitRefused;
   }
-  return kDone;
+  return kExitDone;
 }
 
 int import(const PersonsInvocation& call) {
@@ -234,19 +231,19 @@ int import(const PersonsInvocation& call) {
   // files and refuses one of them named as the AAF file (held_files.h).
   std::error_code error;
   if (std::filesystem::exists(call.archive.file(), error) && !call.archive.open(call.err)) {
-    return kRefused;
+    return kExitRefused;
   }
   const auto bytes = archive::readAafFile(pathFromUtf8(call.words.positionals.front()));
   if (const Rejection* refused = rejection(bytes)) {
     call.err << refused->message << "\n";
-    return kRefused;
+    return kExitRefused;
   }
   Archive* archive = call.archive.open(call.err);
-  if (!archive) return kRefused;
+  if (!archive) return kExitRefused;
   const auto imported = archive::importAaf(*archive, std::get<std::string>(bytes));
   if (const Rejection* refused = rejection(imported)) {
     call.err << refused->message << "\n";
-    return kRefused;
+    return kExitRefused;
   }
   const archive::ImportReport& report = std::get<archive::ImportReport>(imported);
   const std::string text = archive::reportText(report) + "\n";
@@ -255,49 +252,49 @@ int import(const PersonsInvocation& call) {
     call.err << "Der Bericht des Imports ließ sich nicht ausgeben (" << outputFailure()
              << "); er lautet:\n"
              << text;
-    return kRefused;
+    return kExitRefused;
   }
   if (report.faulty > 0) {
     call.err << report.faulty
              << (report.faulty == 1 ? " Datensatz ist fehlerhaft und wurde"
                                     : " Datensätze sind fehlerhaft und wurden")
              << " nicht übernommen (siehe oben).\n";
-    return kRefused;
+    return kExitRefused;
   }
-  return kDone;
+  return kExitDone;
 }
 
 int exportPersons(const PersonsInvocation& call) {
   const std::vector<std::string>& words = call.words.positionals;
   const auto persons = selectedPersons(call, words.size() == 2 ? words.front() : std::string());
-  if (!persons) return kRefused;
+  if (!persons) return kExitRefused;
   const auto encoding = call.words.flags.contains("utf8") ? archive::AafEncoding::utf8
                                                           : archive::AafEncoding::windows1252;
   const auto text = archive::aafFile(*persons, encoding);
   if (const Rejection* refused = rejection(text)) {
     call.err << refused->message << " (--utf8)\n";
-    return kRefused;
+    return kExitRefused;
   }
   const std::filesystem::path target = pathFromUtf8(words.back());
   std::error_code ignored;
   if (!target.has_filename() || std::filesystem::is_directory(target, ignored)) {
     call.err << "Das Ziel " << words.back()
              << " ist ein Ordner; bitte den Namen der AAF-Datei angeben.\n";
-    return kRefused;
+    return kExitRefused;
   }
   // An earlier file stays: the persons go under the next free name beside it.
   const WrittenFile written = writeBesideEarlier(target, std::get<std::string>(text));
   if (written.error) {
     call.err << "Die Datei " << showableUtf8(written.name)
              << " lässt sich nicht schreiben: " << systemErrorText(written.error) << ".\n";
-    return kRefused;
+    return kExitRefused;
   }
   if (written.name != words.back()) {
     call.err << showableUtf8(takenNameNote(words.back(), written.name)) << "\n";
   }
   call.out << std::to_string(persons->size()) << (persons->size() == 1 ? " Person" : " Personen")
            << " nach " << showableUtf8(written.name) << " exportiert.\n";
-  return kDone;
+  return kExitDone;
 }
 
 // Takes "--archive FILE" (or "--archive=FILE") out of the words, wherever it stands.
@@ -331,20 +328,20 @@ std::variant<Person, int> personOfWord(const PersonsInvocation& call) {
   const auto id = archive::personIdOf(word);
   if (!id) {
     call.err << "\"" << word << "\" ist keine Nummer einer Person.\n";
-    return kRefused;
+    return kExitRefused;
   }
   Archive* archive = call.archive.open(call.err);
-  if (!archive) return kRefused;
+  if (!archive) return kExitRefused;
   auto found = archive->find(*id);
   if (const Rejection* refused = rejection(found)) {
     call.err << refused->message << "\n";
-    return kRefused;
+    return kExitRefused;
   }
   auto& person = std::get<std::optional<Person>>(found);
   if (!person) {
     call.err << "Im Personenarchiv " << shown(call.archive.file())
              << " gibt es keine Person mit der Nummer " << *id << ".\n";
-    return kRefused;
+    return kExitRefused;
   }
   return std::move(*person);
 }
@@ -439,11 +436,11 @@ const std::vector<PersonsCommand>& personsCommands() {
 int runPersons(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
   if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
     out << helpText();
-    return kDone;
+    return kExitDone;
   }
   if (arguments.size() == 1 && arguments[0] == "--version") {
     out << kProgram << ' ' << kVersion << '\n';
-    return kDone;
+    return kExitDone;
   }
   TerminalMessageStream messages(err);
   std::vector<std::string> words = arguments;
@@ -479,10 +476,10 @@ int runPersons(const std::vector<std::string>& arguments, std::ostream& out, std
   // A command that failed has said why; one that did its work must not end
   // with success when its lines did not reach stdout. (errno is left as the
   // failed write of the lines or the flush set it.)
-  if (status == kDone && !out.flush()) {
+  if (status == kExitDone && !out.flush()) {
     messages << "kelvaro-persons: Die Ausgabe ließ sich nicht schreiben: " << outputFailure()
              << ".\n";
-    return kRefused;
+    return kExitRefused;
   }
   return status;
 }

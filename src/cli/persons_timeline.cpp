@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "archive/person_birth.h"
+#include "cli/exit_status.h"
 #include "cli/persons_commands.h"
 #include "cli/timeline_options.h"
 #include "core/system_error_text.h"
@@ -17,10 +18,6 @@
 
 namespace kelvaro::cli {
 namespace {
-
-constexpr int kDone = 0;
-constexpr int kUsage = 1;
-constexpr int kRefused = 2;
 
 // The request of the options for the person, or nothing (the message written).
 std::optional<timing::CalendarRequest> requestOf(const PersonsInvocation& call,
@@ -39,7 +36,7 @@ int personTimeline(const PersonsInvocation& call) {
   for (const char* required : {"from", "to"}) {
     if (!call.words.has(required)) {
       call.err << "Die Angabe --" << required << " fehlt.\n";
-      return kUsage;
+      return kExitUsage;
     }
   }
   auto found = personOfWord(call);
@@ -48,17 +45,17 @@ int personTimeline(const PersonsInvocation& call) {
   const auto birth = archive::birthDataOf(stored);
   if (const Rejection* refused = rejection(birth)) {
     call.err << refused->message << "\n";
-    return kRefused;
+    return kExitRefused;
   }
   const chart::BirthData& person = std::get<chart::BirthData>(birth);
   const auto request = requestOf(call, person);
-  if (!request) return kRefused;
+  if (!request) return kExitRefused;
   if (archive::birthTimeUnknown(stored)) {
     call.err << archive::noonNote(stored, "die Zeitleiste") << "\n";
   }
   const auto timeline = timing::timeline(person, *request);
   for (const std::string_view line : timeline->result.lines) call.out << line << '\n';
-  if (!call.words.has("ics")) return kDone;
+  if (!call.words.has("ics")) return kExitDone;
   const std::string target = call.words.value("ics");
   const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
   const WrittenFile written =
@@ -66,10 +63,10 @@ int personTimeline(const PersonsInvocation& call) {
   if (written.error) {
     call.err << "Die Datei " << written.name
              << " lässt sich nicht schreiben: " << systemErrorText(written.error) << ".\n";
-    return kRefused;
+    return kExitRefused;
   }
   if (written.name != target) call.err << takenNameNote(target, written.name) << "\n";
-  return kDone;
+  return kExitDone;
 }
 
 }  // namespace kelvaro::cli

@@ -5,16 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "cli/exit_status.h"
 #include "loading/transit_file.h"
 
 namespace kelvaro::cli {
 
 class CommandSet;
-
-// Exit statuses of kelvaro-cli.
-inline constexpr int kExitDone = 0;
-inline constexpr int kExitUsage = 1;
-inline constexpr int kExitRefused = 2;
 
 // Reads the transit file named on the command line.
 using TransitLoader = std::function<LoadResult(const std::string& path)>;

@@ -5,6 +5,7 @@
 #include "archive/archive.h"
 #include "archive/archive_location.h"
 #include "archive/person_birth.h"
+#include "cli/exit_status.h"
 #include "cli/option_words.h"
 #include "cli/terminal_message.h"
 #include "cli/timeline_options.h"
@@ -18,9 +19,9 @@
 namespace kelvaro::offscreen {
 namespace {
 
-constexpr int kExitDone = 0;
-constexpr int kExitUsage = 1;
-constexpr int kExitRefused = 2;
+using cli::kExitDone;
+using cli::kExitRefused;
+using cli::kExitUsage;
 
 constexpr std::string_view kUsage =
     "Aufruf: kelvaro --ephemeris AUSGABE --person NUMMER [--archive DATEI]\n"

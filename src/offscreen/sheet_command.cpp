@@ -9,6 +9,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/exit_status.h"
 #include "cli/option_words.h"
 #include "cli/parser_texts.h"
 #include "cli/terminal_message.h"
@@ -30,9 +31,9 @@
 namespace kelvaro::offscreen {
 namespace {
 
-constexpr int kExitDone = 0;
-constexpr int kExitUsage = 1;
-constexpr int kExitRefused = 2;
+using cli::kExitDone;
+using cli::kExitRefused;
+using cli::kExitUsage;
 
 struct SheetLine {
   std::string out;
