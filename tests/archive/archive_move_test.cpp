@@ -12,17 +12,13 @@
 #include "archive/archive.h"
 #include "archive/person_builder.h"
 #include "core/text_encoding.h"
+#include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
 namespace kelvaro::testing {
 namespace {
 
 using archive::Archive;
-
-std::string bytesOf(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::vector<std::string> namesIn(const std::filesystem::path& file) {
   auto opened = Archive::open(file, Archive::Access::read);
@@ -74,11 +70,11 @@ TEST_F(ArchiveMove, MovesOnceAndKeepsTheOldFileAside) {
   // Later: the archive of the data folder, without a word; an archive that
   // reappeared at the old place is left alone.
   std::filesystem::copy_file(aside(), earlier());
-  const std::string bytes = bytesOf(earlier());
+  const std::string bytes = testing::fileBytes(earlier());
   const auto later = archive::archiveAfterMove(earlier(), current());
   EXPECT_EQ(later.file, current());
   EXPECT_EQ(later.note, "");
-  EXPECT_EQ(bytesOf(earlier()), bytes);
+  EXPECT_EQ(testing::fileBytes(earlier()), bytes);
   EXPECT_FALSE(std::filesystem::exists(aside().string() + "-2"));
 }
 
@@ -111,11 +107,11 @@ TEST_F(ArchiveMove, AFileThatIsNoArchiveOfOursStays) {
     } else {
       std::ofstream(earlier(), std::ios::binary) << content;
     }
-    const std::string bytes = bytesOf(earlier());
+    const std::string bytes = testing::fileBytes(earlier());
     const auto stayed = archive::archiveAfterMove(earlier(), current());
     EXPECT_EQ(stayed.file, earlier());
     EXPECT_EQ(stayed.note, "");
-    EXPECT_EQ(bytesOf(earlier()), bytes);
+    EXPECT_EQ(testing::fileBytes(earlier()), bytes);
     EXPECT_FALSE(std::filesystem::exists(current()));
   }
 }

@@ -15,6 +15,7 @@
 #ifndef _WIN32
 #include <sys/stat.h>
 
+#include "support/file_bytes.h"
 #include "support/sandbox.h"
 #endif
 
@@ -22,11 +23,6 @@ namespace kelvaro::testing {
 namespace {
 
 using archive::Archive;
-
-std::string bytesOf(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::set<std::string> namesIn(const std::filesystem::path& folder) {
   std::set<std::string> names;
@@ -76,12 +72,12 @@ TEST(ArchiveOpen, RefusedDatabasesKeepEveryByteAndGetNothingBeside) {
   };
   for (const auto& [name, message] : expected) {
     const auto file = dir.path() / name;
-    const std::string bytes = bytesOf(file);
+    const std::string bytes = testing::fileBytes(file);
     for (const auto access : {Archive::Access::read, Archive::Access::write}) {
       EXPECT_NE(refusalOf(file, access).find(message), std::string::npos)
           << name << ": " << refusalOf(file, access);
     }
-    EXPECT_EQ(bytesOf(file), bytes) << name;
+    EXPECT_EQ(testing::fileBytes(file), bytes) << name;
   }
   EXPECT_EQ(namesIn(dir.path()), before);
 }
@@ -118,7 +114,7 @@ std::string makeArchiveIn(const std::filesystem::path& folder) {
 std::string checkReadButNotWritten(const std::filesystem::path& folder,
                                    const std::string& message) {
   const auto file = folder / "personen.sqlite";
-  const std::string bytes = bytesOf(file);
+  const std::string bytes = testing::fileBytes(file);
   auto read = Archive::open(file, Archive::Access::read);
   if (const Rejection* refused = rejection(read)) return "reading: " + refused->message;
   const auto persons = std::get<Archive>(read).persons();
@@ -127,7 +123,7 @@ std::string checkReadButNotWritten(const std::filesystem::path& folder,
   }
   const std::string refused = refusalOf(file, Archive::Access::write);
   if (refused.find(message) == std::string::npos) return "writing: " + refused;
-  if (bytesOf(file) != bytes) return "the archive changed";
+  if (testing::fileBytes(file) != bytes) return "the archive changed";
   return {};
 }
 

@@ -14,6 +14,7 @@
 #include "archive/person_search.h"
 #include "archive/schema.h"
 #include "core/text_encoding.h"
+#include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
 namespace kelvaro::testing {
@@ -33,11 +34,6 @@ template <typename T>
 T value(Checked<T> checked) {
   if (const Rejection* refused = rejection(checked)) ADD_FAILURE() << refused->message;
   return std::get<T>(std::move(checked));
-}
-
-std::string bytesOf(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // A connection of another program (or of a second Kelvaro) to the same file.
@@ -250,14 +246,14 @@ TEST(Archive, FilesThatAreNoArchiveOfOursAreRefusedUntouched) {
       {newer, "stammt von einer neueren Kelvaro-Version (Schema 9)"},
   };
   for (const auto& [file, message] : cases) {
-    const std::string before = bytesOf(file);
+    const std::string before = testing::fileBytes(file);
     for (const auto access : {Archive::Access::write, Archive::Access::read}) {
       const auto opened = Archive::open(file, access);
       ASSERT_TRUE(rejection(opened)) << file;
       EXPECT_NE(rejection(opened)->message.find(message), std::string::npos)
           << rejection(opened)->message;
     }
-    EXPECT_EQ(bytesOf(file), before) << file;
+    EXPECT_EQ(testing::fileBytes(file), before) << file;
   }
 }
 

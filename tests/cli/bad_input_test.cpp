@@ -25,6 +25,7 @@
 #include "search/search_angle.h"
 #include "search/triple_search.h"
 #include "support/cli_runner.h"
+#include "support/file_bytes.h"
 #include "support/record_builder.h"
 #include "support/sandbox.h"
 #include "support/temp_dir.h"
@@ -87,17 +88,12 @@ std::string successErr(const Words& command) {
   return command[0] == "overview" ? printed(kSearchesReadyMessage) : "";
 }
 
-std::string readAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 bool isWellFormedUtf8(const std::string& text) {
   return codePointsToUtf8(utf8ToCodePoints(text)) == text;
 }
 
 std::vector<unsigned char> sampleBytes() {
-  const std::string bytes = readAll(testing::samplePath("mueller-juergen.dat"));
+  const std::string bytes = testing::fileBytes(testing::samplePath("mueller-juergen.dat"));
   return {bytes.begin(), bytes.end()};
 }
 
@@ -218,7 +214,7 @@ TEST(CliBadInput, ExtremePositionsGiveResultsAndSurviveDescribe) {
     const std::string made = (dir.path() / (c.name + "-neu.dat")).string();
     const ProcessOutput make = testing::runProcess({testing::makeTransitPath(), source, made});
     ASSERT_EQ(make.status, 0) << c.name << ": " << make.err;
-    EXPECT_EQ(readAll(made), readAll(path)) << c.name;
+    EXPECT_EQ(testing::fileBytes(made), testing::fileBytes(path)) << c.name;
   }
 }
 

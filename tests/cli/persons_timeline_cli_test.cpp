@@ -7,6 +7,7 @@
 
 #include "cli/persons_commands.h"
 #include "core/text_encoding.h"
+#include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
 namespace kelvaro::testing {
@@ -29,8 +30,7 @@ class PersonsTimeline : public ::testing::Test {
   }
   std::string file(const std::string& name) const { return utf8FromPath(dir_.path() / name); }
   std::string contentOf(const std::string& name) const {
-    std::ifstream in(dir_.path() / name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return testing::fileBytes(dir_.path() / name);
   }
   void add(const std::string& name, const std::string& birth) {
     ASSERT_EQ(persons({"add", "--name=" + name, "--first-name=Anna", "--birth=" + birth,

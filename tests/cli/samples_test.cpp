@@ -4,15 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "support/cli_runner.h"
+#include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
 namespace kelvaro {
 namespace {
-
-std::string readAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // The bundled transit files are exactly what their readable sources produce.
 TEST(Samples, AreMadeFromTheirTextSources) {
@@ -22,9 +18,9 @@ TEST(Samples, AreMadeFromTheirTextSources) {
     const auto run =
         testing::runProcess({testing::makeTransitPath(), testing::samplePath(name + ".txt"), made});
     ASSERT_EQ(run.status, 0) << run.err;
-    const std::string bytes = readAll(made);
+    const std::string bytes = testing::fileBytes(made);
     EXPECT_EQ(bytes.size(), 2560u);
-    EXPECT_EQ(bytes, readAll(testing::samplePath(name + ".dat"))) << name;
+    EXPECT_EQ(bytes, testing::fileBytes(testing::samplePath(name + ".dat"))) << name;
   }
 }
 
@@ -36,7 +32,7 @@ TEST(Samples, DescribeReadsBackTheSource) {
   std::ofstream(source) << described.out;
   const std::string made = (dir.path() / "again.dat").string();
   ASSERT_EQ(testing::runProcess({testing::makeTransitPath(), source, made}).status, 0);
-  EXPECT_EQ(readAll(made), readAll(testing::samplePath("weiss-anna.dat")));
+  EXPECT_EQ(testing::fileBytes(made), testing::fileBytes(testing::samplePath("weiss-anna.dat")));
 }
 
 TEST(Samples, MakeTransitReportsErrorsInTheSource) {

@@ -16,6 +16,7 @@
 #include "core/system_error_text.h"
 #include "core/text_encoding.h"
 #include "output/free_file_name.h"
+#include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
 namespace kelvaro {
@@ -23,11 +24,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::TempDir;
-
-std::string readAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::size_t entriesIn(const fs::path& folder) {
   return static_cast<std::size_t>(
@@ -43,11 +39,11 @@ TEST(FileReplace, AWriteProtectedFileIsRefusedAndKept) {
   const std::error_code error = replaceFileContents(file, "spaeter");
   EXPECT_EQ(error, make_error_code(ReplaceRefusal::writeProtected));
   EXPECT_EQ(systemErrorText(error), "Die vorhandene Datei ist schreibgeschützt");
-  EXPECT_EQ(readAll(file), "frueher");
+  EXPECT_EQ(testing::fileBytes(file), "frueher");
   EXPECT_EQ(entriesIn(dir.path()), 1u);
   fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
   EXPECT_FALSE(replaceFileContents(file, "spaeter"));
-  EXPECT_EQ(readAll(file), "spaeter");
+  EXPECT_EQ(testing::fileBytes(file), "spaeter");
 }
 
 TEST(FileReplace, KeepingAFileFailsWhereItsNameIsTaken) {
@@ -55,10 +51,10 @@ TEST(FileReplace, KeepingAFileFailsWhereItsNameIsTaken) {
   const fs::path file = dir.path() / "alt.txt";
   std::ofstream(file) << "frueher";
   EXPECT_EQ(writeFileContents(file, "spaeter", ExistingFile::keep), std::errc::file_exists);
-  EXPECT_EQ(readAll(file), "frueher");
+  EXPECT_EQ(testing::fileBytes(file), "frueher");
   EXPECT_EQ(entriesIn(dir.path()), 1u);
   EXPECT_FALSE(writeFileContents(dir.path() / "neu.txt", "neu", ExistingFile::keep));
-  EXPECT_EQ(readAll(dir.path() / "neu.txt"), "neu");
+  EXPECT_EQ(testing::fileBytes(dir.path() / "neu.txt"), "neu");
 }
 
 TEST(FreeFileName, TheNumberStandsBeforeTheExtension) {
@@ -73,8 +69,8 @@ TEST(FreeFileName, TheNumberStandsBeforeTheExtension) {
   const WrittenFile written = writeIntoFolder(dir.path(), "a.txt", "3", ExistingFile::keep);
   EXPECT_FALSE(written.error);
   EXPECT_EQ(written.name, "a (3).txt");
-  EXPECT_EQ(readAll(dir.path() / "a (3).txt"), "3");
-  EXPECT_EQ(readAll(dir.path() / "a.txt"), "1");
+  EXPECT_EQ(testing::fileBytes(dir.path() / "a (3).txt"), "3");
+  EXPECT_EQ(testing::fileBytes(dir.path() / "a.txt"), "1");
 }
 
 TEST(FreeFileName, ACommandLinesFileGoesBesideAnEarlierOne) {
@@ -86,8 +82,8 @@ TEST(FreeFileName, ACommandLinesFileGoesBesideAnEarlierOne) {
   const WrittenFile second = writeBesideEarlier(target, "2");
   EXPECT_FALSE(second.error);
   EXPECT_EQ(second.name, utf8FromPath(dir.path() / "Zeitleiste (2).ics"));
-  EXPECT_EQ(readAll(target), "1");
-  EXPECT_EQ(readAll(dir.path() / "Zeitleiste (2).ics"), "2");
+  EXPECT_EQ(testing::fileBytes(target), "1");
+  EXPECT_EQ(testing::fileBytes(dir.path() / "Zeitleiste (2).ics"), "2");
   EXPECT_EQ(takenNameNote("Zeitleiste.ics", "Zeitleiste (2).ics"),
             "Die Datei Zeitleiste.ics gibt es schon; geschrieben als Zeitleiste (2).ics.");
   // A name that is a folder is not numbered: the write fails.
@@ -113,7 +109,7 @@ TEST(FileReplace, OnlyAPlainFileIsReplaced) {
   }
   EXPECT_TRUE(fs::is_fifo(pipe));
   EXPECT_TRUE(fs::is_symlink(link));
-  EXPECT_EQ(readAll(elsewhere), "frueher");
+  EXPECT_EQ(testing::fileBytes(elsewhere), "frueher");
   if (hasDevice) {
     EXPECT_TRUE(fs::is_character_file(device));
   }
@@ -157,7 +153,7 @@ TEST(FileReplace, AReplacedFileKeepsItsPermissionBits) {
     struct stat status {};
     ASSERT_EQ(::stat(file.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 07777, mode);
-    EXPECT_EQ(readAll(file), "spaeter");
+    EXPECT_EQ(testing::fileBytes(file), "spaeter");
   }
 }
 #endif  // _WIN32

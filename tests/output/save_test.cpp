@@ -14,6 +14,7 @@
 
 #include "output/file_name_check.h"
 #include "output/result_file.h"
+#include "support/file_bytes.h"
 #include "support/record_builder.h"
 #include "support/sandbox.h"
 #include "support/temp_dir.h"
@@ -45,11 +46,6 @@ TransitRecord person(const std::string& surname = "Müller", const std::string& 
 
 fs::path utf8Path(const std::string& utf8) {
   return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-std::string readAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::vector<std::string> filesIn(const fs::path& folder) {
@@ -88,7 +84,7 @@ TEST(Save, WritesTheFileByteForByteAndReturnsTheInformationText) {
                   "so müssen Sie den Namen der bereits vorhandenen Datei ändern,\r"
                   "damit sie nicht überschrieben wird.");
     EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{kFileName});
-    EXPECT_EQ(readAll(dir.path() / utf8Path(kFileName)),
+    EXPECT_EQ(testing::fileBytes(dir.path() / utf8Path(kFileName)),
               " \r\n" + kHeaderBytes + "\r\n \r\n" + c.body);
   }
 }
@@ -100,7 +96,7 @@ TEST(Save, ASecondSaveReplacesTheFirst) {
             "");
   ASSERT_EQ(messageOf(saveResultList(dir.path(), person(), {"zweite"}, ExistingFile::replace)), "");
   EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{kFileName});
-  EXPECT_EQ(readAll(dir.path() / utf8Path(kFileName)),
+  EXPECT_EQ(testing::fileBytes(dir.path() / utf8Path(kFileName)),
             " \r\n" + kHeaderBytes + "\r\n \r\nzweite\r\n");
 }
 
@@ -120,9 +116,10 @@ TEST(Save, ASaveThatKeepsTheEarlierFileTakesTheNextFreeName) {
   fs::create_directory(dir.path() / utf8Path(third));
   const auto fourth = saveResultList(dir.path(), person(), {"dritte"}, ExistingFile::keep);
   EXPECT_EQ(std::get<SavedFile>(fourth).name, "Müller,Jürgen München_05_03_2007_14_30_00 (4).txt");
-  EXPECT_EQ(readAll(dir.path() / utf8Path(kFileName)),
+  EXPECT_EQ(testing::fileBytes(dir.path() / utf8Path(kFileName)),
             " \r\n" + kHeaderBytes + "\r\n \r\nerste\r\n");
-  EXPECT_EQ(readAll(dir.path() / utf8Path(second)), " \r\n" + kHeaderBytes + "\r\n \r\nzweite\r\n");
+  EXPECT_EQ(testing::fileBytes(dir.path() / utf8Path(second)),
+            " \r\n" + kHeaderBytes + "\r\n \r\nzweite\r\n");
   EXPECT_EQ(filesIn(dir.path()).size(), 4u);
 }
 
@@ -212,7 +209,7 @@ TEST(Save, AFailureWhileWritingKeepsTheEarlierFileWhole) {
   TempDir dir;
   ASSERT_EQ(messageOf(saveResultList(dir.path(), person(), {"frueher"}, ExistingFile::replace)),
             "");
-  const std::string earlier = readAll(dir.path() / utf8Path(kFileName));
+  const std::string earlier = testing::fileBytes(dir.path() / utf8Path(kFileName));
 
   const std::vector<std::string> longList(200, std::string(60, 'x'));
   Checked<SavedFile> saved;
@@ -222,7 +219,7 @@ TEST(Save, AFailureWhileWritingKeepsTheEarlierFileWhole) {
   }
   EXPECT_NE(messageOf(saved).find("lässt sich nicht speichern: Datei zu groß"), std::string::npos)
       << messageOf(saved);
-  EXPECT_EQ(readAll(dir.path() / utf8Path(kFileName)), earlier);
+  EXPECT_EQ(testing::fileBytes(dir.path() / utf8Path(kFileName)), earlier);
   EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{kFileName});
 }
 
@@ -233,7 +230,8 @@ std::string checkAfterFailure(const fs::path& folder, const std::string& earlier
   const std::string expected = "Die Datei " + (folder / utf8Path(kFileName)).string() +
                                " lässt sich nicht speichern: " + reason;
   if (messageOf(saved) != expected) return "message: " + messageOf(saved);
-  if (readAll(folder / utf8Path(kFileName)) != earlier) return "the earlier file changed";
+  if (testing::fileBytes(folder / utf8Path(kFileName)) != earlier)
+    return "the earlier file changed";
   for (const std::string& name : filesIn(folder)) {
     if (name != kFileName && name != "voll") return "left behind: " + name;
   }
@@ -244,7 +242,7 @@ TEST(Save, AFullDiskIsReportedAndTheEarlierFileSurvives) {
   const auto outcome = testing::inPrivateTmpfs(64, [](const fs::path& folder) -> std::string {
     if (!messageOf(saveResultList(folder, person(), {"frueher"}, ExistingFile::replace)).empty())
       return "first save failed";
-    const std::string earlier = readAll(folder / utf8Path(kFileName));
+    const std::string earlier = testing::fileBytes(folder / utf8Path(kFileName));
     if (std::string error = testing::fillUp(folder); !error.empty()) return error;
     const auto saved =
         saveResultList(folder, person(), {"spaeter", "und noch mehr"}, ExistingFile::replace);
@@ -258,7 +256,7 @@ TEST(Save, AReadOnlyDiskIsReportedAndTheEarlierFileSurvives) {
   const auto outcome = testing::inPrivateTmpfs(64, [](const fs::path& folder) -> std::string {
     if (!messageOf(saveResultList(folder, person(), {"frueher"}, ExistingFile::replace)).empty())
       return "first save failed";
-    const std::string earlier = readAll(folder / utf8Path(kFileName));
+    const std::string earlier = testing::fileBytes(folder / utf8Path(kFileName));
     if (std::string error = testing::remountReadOnly(folder); !error.empty()) return error;
     const auto saved = saveResultList(folder, person(), {"spaeter"}, ExistingFile::replace);
     return checkAfterFailure(folder, earlier, saved, "Schreibgeschütztes Dateisystem");
@@ -271,7 +269,7 @@ TEST(Save, AReadOnlyFolderIsReportedAndTheEarlierFileSurvives) {
   TempDir dir;
   ASSERT_EQ(messageOf(saveResultList(dir.path(), person(), {"frueher"}, ExistingFile::replace)),
             "");
-  const std::string earlier = readAll(dir.path() / utf8Path(kFileName));
+  const std::string earlier = testing::fileBytes(dir.path() / utf8Path(kFileName));
   fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec |
                                   fs::perms::others_read | fs::perms::others_exec);
   const auto outcome = testing::asOrdinaryUser([&]() -> std::string {

@@ -3,6 +3,7 @@
 
 #include <QTest>
 
+#include "support/file_bytes.h"
 #include "support/temp_dir.h"
 #include "ui/platform/first_start.h"
 
@@ -11,11 +12,6 @@ namespace {
 
 void writeFile(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string readFile(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), {}};
 }
 
 }  // namespace
@@ -38,7 +34,7 @@ class FirstStartTest : public QObject {
     ui::prepareFoldersOnFirstStart(folders, samples);
 
     QVERIFY(std::filesystem::is_directory(folders.program));
-    QCOMPARE(readFile(folders.transit / "mueller.dat"), std::string(2560, 'm'));
+    QCOMPARE(testing::fileBytes(folders.transit / "mueller.dat"), std::string(2560, 'm'));
     QVERIFY(!std::filesystem::exists(folders.transit / "mueller.txt"));
   }
 
@@ -57,7 +53,7 @@ class FirstStartTest : public QObject {
     ui::prepareFoldersOnFirstStart(folders, samples);
     ui::prepareFoldersOnFirstStart(folders, samples);
 
-    QCOMPARE(readFile(folders.transit / "mueller.dat"), std::string("the user's own"));
+    QCOMPARE(testing::fileBytes(folders.transit / "mueller.dat"), std::string("the user's own"));
     QCOMPARE(std::distance(std::filesystem::directory_iterator(folders.transit),
                            std::filesystem::directory_iterator()),
              1);

@@ -15,6 +15,7 @@
 #include "core/text_encoding.h"
 #include "output/save.h"
 #include "support/birth_data.h"
+#include "support/file_bytes.h"
 #include "timing/calendar_entry.h"
 #include "timing/timeline.h"
 #include "ui/platform/timeline_choices.h"
@@ -113,7 +114,7 @@ class TimelineWindowTest : public UiTestCase {
              run_->startFolder() / pathFromUtf8("Müller-Anna-Zeitleiste-01012026-31032026.txt"));
     TransitRecord header;
     header.texts = {"Müller", "Anna", "Zeitleiste", "01.01.2026", "31.03.2026", "", ""};
-    QCOMPARE(bytesOf(text), resultFileText(header, expected->result.lines));
+    QCOMPARE(testing::fileBytes(text), resultFileText(header, expected->result.lines));
     QCOMPARE(run_->platform().boxes(),
              oneBox(BoxKind::information, "Gespeichert unter\r" + text.string()));
     run_->platform().forgetBoxes();
@@ -123,7 +124,7 @@ class TimelineWindowTest : public UiTestCase {
     click(child(*window_, "ExportButton"));
     QCOMPARE(proposed(run_->platform().saveDialogs()[1]),
              run_->startFolder() / pathFromUtf8("Müller-Anna-Zeitleiste-01012026-31032026.ics"));
-    const std::string events = bytesOf(calendar);
+    const std::string events = testing::fileBytes(calendar);
     QVERIFY(events.starts_with("BEGIN:VCALENDAR\r\n"));
     std::size_t count = 0;
     for (std::size_t at = 0; (at = events.find("BEGIN:VEVENT", at)) != std::string::npos; ++at) {
@@ -157,7 +158,7 @@ class TimelineWindowTest : public UiTestCase {
     QCOMPARE(proposed(run_->platform().saveDialogs().back()),
              run_->startFolder() / pathFromUtf8("Müller-Anna-Zeitleiste-01012026-31032026.pdf"));
     QCOMPARE(run_->platform().printDialogCount(), 1);
-    QCOMPARE(bytesOf(saved).substr(0, 5), std::string("%PDF-"));
+    QCOMPARE(testing::fileBytes(saved).substr(0, 5), std::string("%PDF-"));
     QCOMPARE(run_->platform().boxes(),
              oneBox(BoxKind::information, "Gespeichert unter\r" + saved.string()));
     run_->platform().forgetBoxes();
@@ -275,11 +276,6 @@ class TimelineWindowTest : public UiTestCase {
     const QString orb = child<QLineEdit>(*window_, "OrbEdit")->text();
     if (!orb.isEmpty()) asked.orb = 1.2;
     return asked;
-  }
-
-  static std::string bytesOf(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
 
   chart::BirthData birth_;
