@@ -127,29 +127,38 @@ NewTransitForm::NewTransitForm(Platform& platform, std::filesystem::path transit
   setWindowTitle(QStringLiteral("Neue Transit-Datei"));
   setFont(captionFont(10, true));
   createControls();
-  birthSearch_ = {Geburtsort,
-                  GeburtsortTreffer,
-                  Geburtsbreite,
-                  Geburtslaenge,
-                  Geburtszeitzone,
+  birthSearch_ = {birthPlaceEdit_,
+                  birthPlaceMatches_,
+                  birthLatitudeEdit_,
+                  birthLongitudeEdit_,
+                  birthZoneEdit_,
                   new QTimer(this),
                   {},
                   {}};
-  transitSearch_ = {Ort, OrtTreffer, Breite, Laenge, Zeitzone, new QTimer(this), {}, {}};
+  transitSearch_ = {transitPlaceEdit_,
+                    transitPlaceMatches_,
+                    transitLatitudeEdit_,
+                    transitLongitudeEdit_,
+                    transitZoneEdit_,
+                    new QTimer(this),
+                    {},
+                    {}};
   connectPlaceSearch(birthSearch_);
   connectPlaceSearch(transitSearch_);
-  for (QLineEdit* birth : {Geburtsort, Geburtsbreite, Geburtslaenge, Geburtszeitzone}) {
+  for (QLineEdit* birth :
+       {birthPlaceEdit_, birthLatitudeEdit_, birthLongitudeEdit_, birthZoneEdit_}) {
     connect(birth, &QLineEdit::textChanged, this, &NewTransitForm::followBirthPlace);
   }
-  for (QLineEdit* transit : {Ort, Breite, Laenge, Zeitzone}) {
+  for (QLineEdit* transit :
+       {transitPlaceEdit_, transitLatitudeEdit_, transitLongitudeEdit_, transitZoneEdit_}) {
     connect(transit, &QLineEdit::textEdited, this, [this] { transitFollowsBirth_ = false; });
   }
-  for (QLineEdit* typed : {Datum, Zeit}) {
+  for (QLineEdit* typed : {transitDateEdit_, transitTimeEdit_}) {
     connect(typed, &QLineEdit::textEdited, this, [this] { presentMoment_.reset(); });
   }
-  connect(Zeitzone, &QLineEdit::textChanged, this, &NewTransitForm::showPresentMoment);
-  connect(SpeichernButton, &QPushButton::clicked, this, &NewTransitForm::Speichern);
-  connect(AbbrechenButton, &QPushButton::clicked, this, &QDialog::reject);
+  connect(transitZoneEdit_, &QLineEdit::textChanged, this, &NewTransitForm::showPresentMoment);
+  connect(saveButton_, &QPushButton::clicked, this, &NewTransitForm::saveClicked);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void NewTransitForm::createControls() {
@@ -157,50 +166,50 @@ void NewTransitForm::createControls() {
                                                     : QStringLiteral("Ortsname");
   auto* person = new QGroupBox(QStringLiteral("Geburt"), this);
   auto* birth = new QGridLayout(person);
-  Name = entryField(person, "Name");
-  Vorname = entryField(person, "Vorname");
-  Geburtsdatum = entryField(person, "Geburtsdatum", QStringLiteral("TT.MM.JJJJ"));
-  Geburtsdatum->setToolTip(dateEntryHint());
-  Geburtszeit = entryField(person, "Geburtszeit", QStringLiteral("HH:MM"));
-  Geburtsort = entryField(person, "Geburtsort", atlasHint);
-  GeburtsortTreffer = matchList(person, "GeburtsortTreffer");
-  Geburtsbreite = entryField(person, "Geburtsbreite", QStringLiteral("z. B. 50°56' N"));
-  Geburtslaenge = entryField(person, "Geburtslaenge", QStringLiteral("z. B. 06°57' O"));
-  Geburtszeitzone = entryField(person, "Geburtszeitzone", QStringLiteral("z. B. Europe/Berlin"));
-  addRow(*birth, 0, 0, QStringLiteral("Name"), Name, 3);
-  addRow(*birth, 1, 0, QStringLiteral("Vorname"), Vorname, 3);
-  addRow(*birth, 2, 0, QStringLiteral("Geburtsdatum"), Geburtsdatum);
-  addRow(*birth, 2, 2, QStringLiteral("Geburtszeit"), Geburtszeit);
-  addRow(*birth, 3, 0, QStringLiteral("Geburtsort"), Geburtsort, 3);
-  birth->addWidget(GeburtsortTreffer, 4, 1, 1, 3);
-  addRow(*birth, 5, 0, QStringLiteral("Breite"), Geburtsbreite);
-  addRow(*birth, 5, 2, QStringLiteral("Länge"), Geburtslaenge);
-  addRow(*birth, 6, 0, QStringLiteral("Zeitzone"), Geburtszeitzone);
+  nameEdit_ = entryField(person, "Name");
+  firstNameEdit_ = entryField(person, "Vorname");
+  birthDateEdit_ = entryField(person, "Geburtsdatum", QStringLiteral("TT.MM.JJJJ"));
+  birthDateEdit_->setToolTip(dateEntryHint());
+  birthTimeEdit_ = entryField(person, "Geburtszeit", QStringLiteral("HH:MM"));
+  birthPlaceEdit_ = entryField(person, "Geburtsort", atlasHint);
+  birthPlaceMatches_ = matchList(person, "GeburtsortTreffer");
+  birthLatitudeEdit_ = entryField(person, "Geburtsbreite", QStringLiteral("z. B. 50°56' N"));
+  birthLongitudeEdit_ = entryField(person, "Geburtslaenge", QStringLiteral("z. B. 06°57' O"));
+  birthZoneEdit_ = entryField(person, "Geburtszeitzone", QStringLiteral("z. B. Europe/Berlin"));
+  addRow(*birth, 0, 0, QStringLiteral("Name"), nameEdit_, 3);
+  addRow(*birth, 1, 0, QStringLiteral("Vorname"), firstNameEdit_, 3);
+  addRow(*birth, 2, 0, QStringLiteral("Geburtsdatum"), birthDateEdit_);
+  addRow(*birth, 2, 2, QStringLiteral("Geburtszeit"), birthTimeEdit_);
+  addRow(*birth, 3, 0, QStringLiteral("Geburtsort"), birthPlaceEdit_, 3);
+  birth->addWidget(birthPlaceMatches_, 4, 1, 1, 3);
+  addRow(*birth, 5, 0, QStringLiteral("Breite"), birthLatitudeEdit_);
+  addRow(*birth, 5, 2, QStringLiteral("Länge"), birthLongitudeEdit_);
+  addRow(*birth, 6, 0, QStringLiteral("Zeitzone"), birthZoneEdit_);
 
   auto* moment = new QGroupBox(QStringLiteral("Transit"), this);
   auto* transit = new QGridLayout(moment);
-  Ort = entryField(moment, "Ort", atlasHint);
-  OrtTreffer = matchList(moment, "OrtTreffer");
-  Datum = entryField(moment, "Datum", QStringLiteral("TT.MM.JJJJ"));
-  Datum->setToolTip(dateEntryHint());
-  Zeit = entryField(moment, "Zeit", QStringLiteral("HH:MM"));
-  Zeitzone = entryField(moment, "Zeitzone", QStringLiteral("z. B. Europe/Berlin"));
-  Breite = entryField(moment, "Breite", QStringLiteral("z. B. 50°56' N"));
-  Laenge = entryField(moment, "Laenge", QStringLiteral("z. B. 06°57' O"));
-  addRow(*transit, 0, 0, QStringLiteral("Ort"), Ort, 3);
-  transit->addWidget(OrtTreffer, 1, 1, 1, 3);
-  addRow(*transit, 2, 0, QStringLiteral("Datum"), Datum);
-  addRow(*transit, 2, 2, QStringLiteral("Zeit"), Zeit);
-  addRow(*transit, 3, 0, QStringLiteral("Zeitzone"), Zeitzone);
-  addRow(*transit, 4, 0, QStringLiteral("Breite"), Breite);
-  addRow(*transit, 4, 2, QStringLiteral("Länge"), Laenge);
+  transitPlaceEdit_ = entryField(moment, "Ort", atlasHint);
+  transitPlaceMatches_ = matchList(moment, "OrtTreffer");
+  transitDateEdit_ = entryField(moment, "Datum", QStringLiteral("TT.MM.JJJJ"));
+  transitDateEdit_->setToolTip(dateEntryHint());
+  transitTimeEdit_ = entryField(moment, "Zeit", QStringLiteral("HH:MM"));
+  transitZoneEdit_ = entryField(moment, "Zeitzone", QStringLiteral("z. B. Europe/Berlin"));
+  transitLatitudeEdit_ = entryField(moment, "Breite", QStringLiteral("z. B. 50°56' N"));
+  transitLongitudeEdit_ = entryField(moment, "Laenge", QStringLiteral("z. B. 06°57' O"));
+  addRow(*transit, 0, 0, QStringLiteral("Ort"), transitPlaceEdit_, 3);
+  transit->addWidget(transitPlaceMatches_, 1, 1, 1, 3);
+  addRow(*transit, 2, 0, QStringLiteral("Datum"), transitDateEdit_);
+  addRow(*transit, 2, 2, QStringLiteral("Zeit"), transitTimeEdit_);
+  addRow(*transit, 3, 0, QStringLiteral("Zeitzone"), transitZoneEdit_);
+  addRow(*transit, 4, 0, QStringLiteral("Breite"), transitLatitudeEdit_);
+  addRow(*transit, 4, 2, QStringLiteral("Länge"), transitLongitudeEdit_);
 
-  SpeichernButton = new QPushButton(QStringLiteral("Speichern"), this);
-  SpeichernButton->setObjectName(QStringLiteral("Speichern"));
-  AbbrechenButton = new QPushButton(QStringLiteral("Abbrechen"), this);
-  AbbrechenButton->setObjectName(QStringLiteral("Abbrechen"));
+  saveButton_ = new QPushButton(QStringLiteral("Speichern"), this);
+  saveButton_->setObjectName(QStringLiteral("Speichern"));
+  cancelButton_ = new QPushButton(QStringLiteral("Abbrechen"), this);
+  cancelButton_->setObjectName(QStringLiteral("Abbrechen"));
   // Enter in a field never saves by accident.
-  for (QPushButton* button : {SpeichernButton, AbbrechenButton}) button->setAutoDefault(false);
+  for (QPushButton* button : {saveButton_, cancelButton_}) button->setAutoDefault(false);
   storeInArchiveBox_ = new QCheckBox(QStringLiteral("Im Personenarchiv speichern"), this);
   storeInArchiveBox_->setObjectName(QStringLiteral("StoreInArchive"));
   storeInArchiveBox_->setChecked(true);
@@ -210,8 +219,8 @@ void NewTransitForm::createControls() {
       addWindowHelp(*this, QStringLiteral("Neue Transit-Datei"), helpParagraphs(transitFolder_)));
   buttons->addWidget(storeInArchiveBox_);
   buttons->addStretch();
-  buttons->addWidget(SpeichernButton);
-  buttons->addWidget(AbbrechenButton);
+  buttons->addWidget(saveButton_);
+  buttons->addWidget(cancelButton_);
 
   auto* all = new QVBoxLayout(this);
   all->addWidget(person);
@@ -221,8 +230,10 @@ void NewTransitForm::createControls() {
 }
 
 void NewTransitForm::openEntry() {
-  for (QLineEdit* cleared : {Name, Vorname, Geburtsdatum, Geburtszeit, Geburtsort, Geburtsbreite,
-                             Geburtslaenge, Geburtszeitzone, Ort, Breite, Laenge}) {
+  for (QLineEdit* cleared :
+       {nameEdit_, firstNameEdit_, birthDateEdit_, birthTimeEdit_, birthPlaceEdit_,
+        birthLatitudeEdit_, birthLongitudeEdit_, birthZoneEdit_, transitPlaceEdit_,
+        transitLatitudeEdit_, transitLongitudeEdit_}) {
     cleared->clear();
   }
   for (PlaceSearch* search : {&birthSearch_, &transitSearch_}) {
@@ -232,12 +243,12 @@ void NewTransitForm::openEntry() {
   transitFollowsBirth_ = true;
   // The minute shown is the moment: the seconds would be lost in the field.
   presentMoment_ = std::chrono::floor<std::chrono::minutes>(std::chrono::system_clock::now());
-  Zeitzone->setText(toQString(systemZone().name()));
+  transitZoneEdit_->setText(toQString(systemZone().name()));
   showPresentMoment();
   setModal(true);
   show();
   activateWindow();
-  focusField(*Name);
+  focusField(*nameEdit_);
 }
 
 void NewTransitForm::useArchive(std::filesystem::path archiveFile) {
@@ -247,16 +258,16 @@ void NewTransitForm::useArchive(std::filesystem::path archiveFile) {
 
 void NewTransitForm::openForPerson(const chart::ChartEntry& birth, const std::string& birthPlace) {
   openEntry();
-  Name->setText(toQString(birth.name));
-  Vorname->setText(toQString(birth.firstName));
-  Geburtsdatum->setText(toQString(birth.birthDate));
-  Geburtszeit->setText(toQString(birth.birthTime));
-  Geburtszeitzone->setText(toQString(birth.birthZone));
-  Geburtsort->setText(toQString(birthPlace));
-  Geburtsbreite->setText(toQString(birth.birthLatitude));
-  Geburtslaenge->setText(toQString(birth.birthLongitude));
+  nameEdit_->setText(toQString(birth.name));
+  firstNameEdit_->setText(toQString(birth.firstName));
+  birthDateEdit_->setText(toQString(birth.birthDate));
+  birthTimeEdit_->setText(toQString(birth.birthTime));
+  birthZoneEdit_->setText(toQString(birth.birthZone));
+  birthPlaceEdit_->setText(toQString(birthPlace));
+  birthLatitudeEdit_->setText(toQString(birth.birthLatitude));
+  birthLongitudeEdit_->setText(toQString(birth.birthLongitude));
   useLastTransitPlace();
-  SpeichernButton->setFocus(Qt::OtherFocusReason);
+  saveButton_->setFocus(Qt::OtherFocusReason);
 }
 
 // The transit place the last file was made for, with the present moment of
@@ -271,14 +282,14 @@ void NewTransitForm::useLastTransitPlace() {
   const auto zone = chart::TimeZone::parse(place.zone);
   if (rejection(zone)) return;
   transitFollowsBirth_ = false;
-  Ort->setText(toQString(place.place));
-  Breite->setText(toQString(place.latitude));
-  Laenge->setText(toQString(place.longitude));
-  Zeitzone->setText(toQString(place.zone));
+  transitPlaceEdit_->setText(toQString(place.place));
+  transitLatitudeEdit_->setText(toQString(place.latitude));
+  transitLongitudeEdit_->setText(toQString(place.longitude));
+  transitZoneEdit_->setText(toQString(place.zone));
   const chart::LocalTime now = std::get<chart::TimeZone>(zone).toLocal(
       std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
-  Datum->setText(toQString(chart::dateText(now.date)));
-  Zeit->setText(toQString(chart::minuteText(now.time)));
+  transitDateEdit_->setText(toQString(chart::dateText(now.date)));
+  transitTimeEdit_->setText(toQString(chart::minuteText(now.time)));
 }
 
 // After a file is written: the person into the archive (unless the box is
@@ -292,9 +303,10 @@ void NewTransitForm::storeInArchive() {
     return;
   }
   archive::Archive& archive = std::get<archive::Archive>(opened);
-  archive.rememberTransitPlace({toUtf8(Ort->text().trimmed()), toUtf8(Breite->text().trimmed()),
-                                toUtf8(Laenge->text().trimmed()),
-                                toUtf8(Zeitzone->text().trimmed())});
+  archive.rememberTransitPlace({toUtf8(transitPlaceEdit_->text().trimmed()),
+                                toUtf8(transitLatitudeEdit_->text().trimmed()),
+                                toUtf8(transitLongitudeEdit_->text().trimmed()),
+                                toUtf8(transitZoneEdit_->text().trimmed())});
   if (!storeInArchiveBox_->isChecked()) return;
   const chart::ChartEntry typed = entry();
   archive::PersonEntry person;
@@ -303,7 +315,7 @@ void NewTransitForm::storeInArchive() {
   person.birthDate = typed.birthDate;
   person.birthTime = typed.birthTime;
   person.zone = typed.birthZone;
-  person.place = toUtf8(Geburtsort->text());
+  person.place = toUtf8(birthPlaceEdit_->text());
   // The country of the atlas place the birth place was taken from, as long
   // as the place is still its name.
   if (birthSearch_.chosen && person.place == birthSearch_.chosen->name) {
@@ -383,10 +395,10 @@ void NewTransitForm::choosePlace(PlaceSearch& search, int row) {
 // gives the transit its own.
 void NewTransitForm::followBirthPlace() {
   if (!transitFollowsBirth_) return;
-  Ort->setText(Geburtsort->text());
-  Breite->setText(Geburtsbreite->text());
-  Laenge->setText(Geburtslaenge->text());
-  Zeitzone->setText(Geburtszeitzone->text());
+  transitPlaceEdit_->setText(birthPlaceEdit_->text());
+  transitLatitudeEdit_->setText(birthLatitudeEdit_->text());
+  transitLongitudeEdit_->setText(birthLongitudeEdit_->text());
+  transitZoneEdit_->setText(birthZoneEdit_->text());
 }
 
 // The present moment, as long as the user has not typed a date or a time,
@@ -394,64 +406,64 @@ void NewTransitForm::followBirthPlace() {
 // while it names none).
 void NewTransitForm::showPresentMoment() {
   if (!presentMoment_) return;
-  const auto zone = chart::TimeZone::parse(toUtf8(Zeitzone->text()));
+  const auto zone = chart::TimeZone::parse(toUtf8(transitZoneEdit_->text()));
   if (rejection(zone)) return;
   const chart::LocalTime now = std::get<chart::TimeZone>(zone).toLocal(*presentMoment_);
-  Datum->setText(toQString(chart::dateText(now.date)));
-  Zeit->setText(toQString(chart::minuteText(now.time)));
+  transitDateEdit_->setText(toQString(chart::dateText(now.date)));
+  transitTimeEdit_->setText(toQString(chart::minuteText(now.time)));
 }
 
 chart::ChartEntry NewTransitForm::entry() const {
   const auto text = [](const QLineEdit* field) { return toUtf8(field->text()); };
-  return {text(Name),
-          text(Vorname),
-          text(Geburtsdatum),
-          text(Geburtszeit),
-          text(Geburtszeitzone),
-          text(Geburtsbreite),
-          text(Geburtslaenge),
-          text(Ort),
-          text(Datum),
-          text(Zeit),
-          text(Zeitzone),
-          text(Breite),
-          text(Laenge)};
+  return {text(nameEdit_),
+          text(firstNameEdit_),
+          text(birthDateEdit_),
+          text(birthTimeEdit_),
+          text(birthZoneEdit_),
+          text(birthLatitudeEdit_),
+          text(birthLongitudeEdit_),
+          text(transitPlaceEdit_),
+          text(transitDateEdit_),
+          text(transitTimeEdit_),
+          text(transitZoneEdit_),
+          text(transitLatitudeEdit_),
+          text(transitLongitudeEdit_)};
 }
 
 QLineEdit* NewTransitForm::field(chart::ChartField which) const {
   using F = chart::ChartField;
   switch (which) {
     case F::name:
-      return Name;
+      return nameEdit_;
     case F::firstName:
-      return Vorname;
+      return firstNameEdit_;
     case F::birthDate:
-      return Geburtsdatum;
+      return birthDateEdit_;
     case F::birthTime:
-      return Geburtszeit;
+      return birthTimeEdit_;
     case F::birthZone:
-      return Geburtszeitzone;
+      return birthZoneEdit_;
     case F::birthLatitude:
-      return Geburtsbreite;
+      return birthLatitudeEdit_;
     case F::birthLongitude:
-      return Geburtslaenge;
+      return birthLongitudeEdit_;
     case F::place:
-      return Ort;
+      return transitPlaceEdit_;
     case F::transitDate:
-      return Datum;
+      return transitDateEdit_;
     case F::transitTime:
-      return Zeit;
+      return transitTimeEdit_;
     case F::transitZone:
-      return Zeitzone;
+      return transitZoneEdit_;
     case F::transitLatitude:
-      return Breite;
+      return transitLatitudeEdit_;
     case F::transitLongitude:
-      return Laenge;
+      return transitLongitudeEdit_;
   }
-  return Name;
+  return nameEdit_;
 }
 
-void NewTransitForm::Speichern() {
+void NewTransitForm::saveClicked() {
   const auto checked = chart::checkChartEntry(entry());
   if (const auto* refusal = std::get_if<chart::ChartRefusal>(&checked)) {
     platform_.showError(this, refusal->message);
@@ -470,7 +482,7 @@ bool NewTransitForm::writeFile(const chart::ChartRequest& request) {
   const auto refused = fileNameRefusal(name);
   if (const auto refusal = refused ? refused : transitFileNameLengthRefusal(name)) {
     platform_.showError(this, *refusal);
-    focusField(*Name);
+    focusField(*nameEdit_);
     return false;
   }
   std::error_code error;

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "chart/chart_entry.h"
 #include "atlas/place_atlas.h"
+#include "chart/chart_entry.h"
 #include "core/transit_record.h"
 
 class QCheckBox;
@@ -75,7 +75,7 @@ class NewTransitForm : public QDialog {
   void choosePlace(PlaceSearch& search, int row);
   void followBirthPlace();
   void showPresentMoment();
-  void Speichern();
+  void saveClicked();
   chart::ChartEntry entry() const;
   QLineEdit* field(chart::ChartField which) const;
   bool writeFile(const chart::ChartRequest& request);
@@ -92,25 +92,25 @@ class NewTransitForm : public QDialog {
   // typed them: they follow it into every zone the zone field gets.
   std::optional<std::chrono::sys_seconds> presentMoment_;
 
-  QLineEdit* Name;
-  QLineEdit* Vorname;
-  QLineEdit* Geburtsdatum;
-  QLineEdit* Geburtszeit;
-  QLineEdit* Geburtsort;
-  QListWidget* GeburtsortTreffer;
-  QLineEdit* Geburtsbreite;
-  QLineEdit* Geburtslaenge;
-  QLineEdit* Geburtszeitzone;
-  QLineEdit* Ort;
-  QListWidget* OrtTreffer;
-  QLineEdit* Datum;
-  QLineEdit* Zeit;
-  QLineEdit* Zeitzone;
-  QLineEdit* Breite;
-  QLineEdit* Laenge;
+  QLineEdit* nameEdit_;
+  QLineEdit* firstNameEdit_;
+  QLineEdit* birthDateEdit_;
+  QLineEdit* birthTimeEdit_;
+  QLineEdit* birthPlaceEdit_;
+  QListWidget* birthPlaceMatches_;
+  QLineEdit* birthLatitudeEdit_;
+  QLineEdit* birthLongitudeEdit_;
+  QLineEdit* birthZoneEdit_;
+  QLineEdit* transitPlaceEdit_;
+  QListWidget* transitPlaceMatches_;
+  QLineEdit* transitDateEdit_;
+  QLineEdit* transitTimeEdit_;
+  QLineEdit* transitZoneEdit_;
+  QLineEdit* transitLatitudeEdit_;
+  QLineEdit* transitLongitudeEdit_;
   QCheckBox* storeInArchiveBox_;
-  QPushButton* SpeichernButton;
-  QPushButton* AbbrechenButton;
+  QPushButton* saveButton_;
+  QPushButton* cancelButton_;
   PlaceSearch birthSearch_;
   PlaceSearch transitSearch_;
 };
