@@ -30,11 +30,11 @@
 #include "bench/cases.h"
 #ifdef KELVARO_WITH_ARCHIVE
 #include "archive/aaf_import.h"
-#include "bench/persons_data.h"
 #include "atlas/atlas_files.h"
 #include "atlas/atlas_search.h"
 #include "atlas/atlas_source.h"
 #include "atlas/place_atlas.h"
+#include "bench/persons_data.h"
 #endif
 #include "bench/quiet_process.h"
 #include "bench/table_reporter.h"

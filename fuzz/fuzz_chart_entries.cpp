@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "atlas/message_catalogue.h"
 #include "chart/chart_entry.h"
 #include "chart/ephemeris.h"
-#include "atlas/message_catalogue.h"
 #include "chart/place_choice.h"
 #include "chart/transit_chart.h"
 #include "cli/terminal_message.h"

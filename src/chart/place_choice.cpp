@@ -26,14 +26,15 @@ std::string thousands(unsigned number) {
 }
 
 std::string candidateLine(const atlas::AtlasPlace& place) {
-  return "  " + atlas::placeLabel(place) + " (" + place.countryCode + "), " + thousands(place.population) +
-         " Einwohner";
+  return "  " + atlas::placeLabel(place) + " (" + place.countryCode + "), " +
+         thousands(place.population) + " Einwohner";
 }
 
 }  // namespace
 
-Checked<atlas::AtlasPlace> chooseAtlasPlace(std::string_view name, std::vector<atlas::AtlasPlace> found,
-                                     std::string_view countryCode) {
+Checked<atlas::AtlasPlace> chooseAtlasPlace(std::string_view name,
+                                            std::vector<atlas::AtlasPlace> found,
+                                            std::string_view countryCode) {
   const std::string quoted = "\"" + std::string(name) + "\"";
   const std::string country = upperCased(countryCode);
   if (!country.empty()) {

@@ -15,8 +15,9 @@ namespace kelvaro::chart {
 // country's. One place left is taken; of several, the first only when it has
 // at least ten times the inhabitants of the next. Otherwise the refusal
 // lists up to ten of them with country and inhabitants.
-Checked<atlas::AtlasPlace> chooseAtlasPlace(std::string_view name, std::vector<atlas::AtlasPlace> found,
-                                     std::string_view countryCode);
+Checked<atlas::AtlasPlace> chooseAtlasPlace(std::string_view name,
+                                            std::vector<atlas::AtlasPlace> found,
+                                            std::string_view countryCode);
 
 // "Köln, Nordrhein-Westfalen, Deutschland, 50°56' N, 06°57' O, Europe/Berlin"
 std::string placeDescription(const atlas::AtlasPlace& place);

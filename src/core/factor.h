@@ -24,6 +24,8 @@ std::optional<Variant> variantFromLetterAnyCase(char32_t letter);
 
 // Factor numbers are the 1-based positions in the factor table.
 namespace factor {
+// The codes as astrologers write them, not the house style of constants.
+// NOLINTBEGIN(readability-identifier-naming)
 inline constexpr int MC = 1;
 inline constexpr int WI = 2;
 inline constexpr int SO = 3;
@@ -38,6 +40,7 @@ inline constexpr int SA = 11;
 inline constexpr int PO = 22;
 inline constexpr int GZ = 23;
 inline constexpr int Du = 24;
+// NOLINTEND(readability-identifier-naming)
 
 inline constexpr int kCount = 24;         // entries of every position array
 inline constexpr int kLastInTables = 22;  // PO: end of the overview and search loops

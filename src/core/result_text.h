@@ -32,7 +32,9 @@ class ResultText {
     reserve(lines * (lineBytes + 1), lines);
   }
 
-  // Appends one whole line.
+  // Appends one whole line (named as in the standard containers, for
+  // std::back_inserter).
+  // NOLINTNEXTLINE(readability-identifier-naming)
   void push_back(std::string_view line);
   // Appends one line made of its pieces, each copied once into the buffer.
   void pushPieces(std::initializer_list<std::string_view> pieces);
@@ -63,11 +65,14 @@ class ResultText {
 // Walks the lines in order; random access, as the lines of a vector.
 class ResultText::const_iterator {
  public:
+  // The names std::iterator_traits looks for.
+  // NOLINTBEGIN(readability-identifier-naming)
   using iterator_category = std::random_access_iterator_tag;
   using value_type = std::string_view;
   using difference_type = std::ptrdiff_t;
   using pointer = void;
   using reference = std::string_view;
+  // NOLINTEND(readability-identifier-naming)
 
   const_iterator() = default;
   const_iterator(const ResultText* text, std::size_t k) : text_(text), k_(k) {}

@@ -23,6 +23,7 @@
 //   winkel_text   an angle as "DD°MM'" ("Winkel": angle)
 //   grad3_text    an angle as "DDD°MM'" ("Grad": degree); grad3_kurz without the first digit
 //   vier_summen   "four sums": the content overview (loading/content_overview.h)
+// NOLINTBEGIN(readability-identifier-naming): the kept names above
 namespace kelvaro {
 
 inline constexpr double kDial = 22.5;
@@ -117,3 +118,4 @@ std::string grad3_kurz(double x);
 std::string grad_minuten_text(double x);
 
 }  // namespace kelvaro
+// NOLINTEND(readability-identifier-naming)

@@ -1,9 +1,9 @@
 #include "core/transit_record.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <string_view>
 
 #include "core/text_encoding.h"
@@ -37,7 +37,8 @@ void writeTextField(const std::string& utf8, unsigned char* field) {
   std::string bytes = utf8ToWindows1252(utf8);
   if (bytes.size() > kTextFieldSize - 1) bytes.resize(kTextFieldSize - 1);
   field[0] = static_cast<unsigned char>(bytes.size());
-  std::memcpy(field + 1, bytes.data(), bytes.size());
+  // A length byte, then the characters: no terminating zero.
+  std::copy(bytes.begin(), bytes.end(), field + 1);
 }
 
 }  // namespace

@@ -14,6 +14,8 @@ enum class ReplaceRefusal {
   writeProtected,     // a file without any write permission
   heldDatabase,       // the persons archive this process has open (see held_files.h)
 };
+// The name std::error_code looks for.
+// NOLINTNEXTLINE(readability-identifier-naming)
 std::error_code make_error_code(ReplaceRefusal refusal);
 
 }  // namespace kelvaro

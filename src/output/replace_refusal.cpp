@@ -25,8 +25,8 @@ class ReplaceRefusalCategory final : public std::error_category {
 }  // namespace
 
 std::error_code make_error_code(ReplaceRefusal refusal) {
-  static const ReplaceRefusalCategory category;
-  return {static_cast<int>(refusal), category};
+  static const ReplaceRefusalCategory kCategory;
+  return {static_cast<int>(refusal), kCategory};
 }
 
 }  // namespace kelvaro

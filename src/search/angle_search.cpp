@@ -16,7 +16,6 @@ constexpr int kLastFactor = factor::kLastInTables;  // PO: GZ and Du never take 
 constexpr std::size_t kMemberCount = kLastFactor * kVariants.size();
 constexpr std::size_t kEntriesPerLine = 14;
 constexpr std::size_t kEntryLength = 8;  // "MCr+WIp "
-constexpr std::size_t kFullLineLength = 1 + kEntriesPerLine * kEntryLength;
 
 // A factor variant of the combination range, at index (number − 1) × 4 + variant.
 struct Member {

@@ -8,8 +8,8 @@
 namespace kelvaro {
 namespace {
 
-constexpr int kFactors = factor::kLastByName;  // MC … GZ
-constexpr std::size_t kSlots = 4 * kFactors;   // every factor variant once
+constexpr int kFactors = factor::kLastByName;              // MC … GZ
+constexpr std::size_t kSlots = std::size_t{4} * kFactors;  // every factor variant once
 
 std::size_t index(int factorNumber) { return static_cast<std::size_t>(factorNumber - 1); }
 
@@ -22,14 +22,14 @@ int factorOfSlot(std::size_t slot) { return static_cast<int>(slot / 4) + 1; }
 
 // "MCr," … "GZt,": the items of the lists and of the repetitions, by slot.
 const std::array<std::string, kSlots>& listItems() {
-  static const std::array<std::string, kSlots> items = [] {
+  static const std::array<std::string, kSlots> kItems = [] {
     std::array<std::string, kSlots> built;
     for (int number = 1; number <= kFactors; ++number) {
       for (Variant v : kVariants) built[slot(number, v)] = factorVariantName(number, v) + ",";
     }
     return built;
   }();
-  return items;
+  return kItems;
 }
 
 // Which factor variants correspond: the orb test for every pair of dial
@@ -176,8 +176,7 @@ void appendAxes(const Correspondence& corresponds, const Tally& tally, ResultTex
   using factor::MC;
   using factor::SO;
   using factor::WI;
-  constexpr Variant p = Variant::p;
-  constexpr Variant t = Variant::t;
+  using enum Variant;
   const auto withAll = [&](Variant w) {
     return [&corresponds, w](int k) {
       return corresponds.someVariant(k, MC, w) && corresponds.someVariant(k, SO, w) &&

@@ -5,7 +5,8 @@
 namespace kelvaro::chart {
 namespace {
 
-atlas::AtlasPlace place(const char* name, const char* state, const char* code, unsigned population) {
+atlas::AtlasPlace place(const char* name, const char* state, const char* code,
+                        unsigned population) {
   atlas::AtlasPlace found;
   found.name = name;
   found.state = state;
@@ -42,9 +43,10 @@ TEST(PlaceChoice, OnePlaceOrAClearLeaderIsTaken) {
 
 TEST(PlaceChoice, SeveralOfOneSizeAreListedUnlessTheCountryDecides) {
   std::vector<atlas::AtlasPlace> found = {place("Springfield", "Illinois", "US", 116565),
-                                   place("Springfield", "Missouri", "US", 166810),
-                                   place("Springfield", "Hessen", "DE", 3000)};
-  EXPECT_EQ(std::get<atlas::AtlasPlace>(chooseAtlasPlace("Springfield", found, "de")).state, "Hessen");
+                                          place("Springfield", "Missouri", "US", 166810),
+                                          place("Springfield", "Hessen", "DE", 3000)};
+  EXPECT_EQ(std::get<atlas::AtlasPlace>(chooseAtlasPlace("Springfield", found, "de")).state,
+            "Hessen");
   EXPECT_EQ(messageOf(chooseAtlasPlace("Springfield", found, "US")),
             "Den Ort \"Springfield\" gibt es im Ortsatlas 2-mal. Bitte das Land mit --country "
             "angeben (z. B. --country=US) oder den Namen genauer schreiben:"

@@ -10,8 +10,8 @@
 
 #include <stdexcept>
 
-#include "chart/chart_entry.h"
 #include "atlas/place_atlas.h"
+#include "chart/chart_entry.h"
 #include "chart/time_zone.h"
 #include "core/text_encoding.h"
 #include "core/transit_record.h"

@@ -11,8 +11,8 @@
 
 #include "archive/aaf_import.h"
 #include "archive/person_entry.h"
-#include "chart/chart_entry.h"
 #include "atlas/place_atlas.h"
+#include "chart/chart_entry.h"
 #include "ui/help/window_help.h"
 #include "ui/platform/platform.h"
 #include "ui/widgets/date_field.h"
