@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/transit_record.h"
+
+// The text fields of a record made from two persons' charts. They are the
+// ordinary fields of a transit record, so that every reader shows them as
+// they are; the dial reads the partner's name back from the first name.
+namespace kelvaro {
+
+// "Weiß, Anna", or the name alone where there is no first name.
+std::string personLabel(const std::string& name, const std::string& firstName);
+
+// The first-name field of a comparison: A's first name, the letters of A,
+// and the partner whose radix is T ("Anna (r, p, s), t = Radix Müller, Hans"),
+// cut to 255 characters.
+std::string comparisonFirstName(const std::string& firstName, const std::string& partnerLabel);
+
+// The partner that comparisonFirstName() names, or nothing for any other
+// record.
+std::optional<std::string> comparisonPartner(const TransitRecord& record);
+
+// The first-name field of a chart made of both (composite, Davison):
+// "Weiß, Anna & Müller, Hans", cut to 255 characters.
+std::string bothPersonsText(const std::string& firstLabel, const std::string& secondLabel);
+
+}  // namespace kelvaro
