@@ -79,8 +79,8 @@ Checked<PairChart> composite(const ChartEntry& first, const ChartEntry& second) 
     }
   }
   chart.record.texts[0] = "Composit";
-  chart.record.texts[1] = bothPersonsText(personLabel(ra.surname(), ra.firstName()),
-                                          personLabel(rb.surname(), rb.firstName()));
+  chart.record.texts[1] = bothPersonsText(fullName(ra.surname(), ra.firstName()),
+                                          fullName(rb.surname(), rb.firstName()));
   return chart;
 }
 
@@ -89,7 +89,7 @@ Checked<ChartEntry> davisonEntry(const ChartRequest& a, const ChartRequest& b) {
   const auto place =
       greatCircleMidpoint({a.birthLatitude, a.birthLongitude}, {b.birthLatitude, b.birthLongitude});
   const std::string both =
-      bothPersonsText(personLabel(a.name, a.firstName), personLabel(b.name, b.firstName));
+      bothPersonsText(fullName(a.name, a.firstName), fullName(b.name, b.firstName));
   if (!place) {
     return Rejection{"Davison: Die Geburtsorte von " + both +
                      " liegen einander auf der Erdkugel genau gegenüber; der Ort in ihrer Mitte "

@@ -16,6 +16,10 @@ std::string personLabel(const std::string& name, const std::string& firstName) {
   return firstName.empty() ? name : name + ", " + firstName;
 }
 
+std::string fullName(const std::string& name, const std::string& firstName) {
+  return firstName.empty() ? name : firstName + " " + name;
+}
+
 std::string comparisonFirstName(const std::string& firstName, const std::string& partnerLabel) {
   const std::string lead = firstName.empty() ? "" : firstName + " ";
   return utf8Left(lead + std::string(kComparisonMark) + partnerLabel, kFieldLimit);

@@ -13,6 +13,10 @@ namespace kelvaro {
 // "Weiß, Anna", or the name alone where there is no first name.
 std::string personLabel(const std::string& name, const std::string& firstName);
 
+// "Anna Weiß", or the name alone: a name without a comma, which the
+// archive's exchange format takes as a first name.
+std::string fullName(const std::string& name, const std::string& firstName);
+
 // The first-name field of a comparison: A's first name, the letters of A,
 // and the partner whose radix is T ("Anna (r, p, s), t = Radix Müller, Hans"),
 // cut to 255 characters.
@@ -22,8 +26,9 @@ std::string comparisonFirstName(const std::string& firstName, const std::string&
 // record.
 std::optional<std::string> comparisonPartner(const TransitRecord& record);
 
-// The first-name field of a chart made of both (composite, Davison):
-// "Weiß, Anna & Müller, Hans", cut to 255 characters.
+// The first-name field of a chart made of both (composite, Davison), and the
+// first name of a Davison chart stored as a person: "Anna Weiß & Hans
+// Müller" (of two fullName()s), cut to 255 characters.
 std::string bothPersonsText(const std::string& firstLabel, const std::string& secondLabel);
 
 }  // namespace kelvaro

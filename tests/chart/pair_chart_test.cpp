@@ -142,7 +142,7 @@ TEST(PairChart, CompositeIsTheNearerMidpointOfBothFiles) {
   EXPECT_EQ(record.position(Variant::r, factor::WI), 0);
   EXPECT_EQ(block(record, Variant::t), block(a, Variant::t));
   EXPECT_EQ(record.surname(), "Composit");
-  EXPECT_EQ(record.firstName(), "Weiß, Anna & Müller, Hans");
+  EXPECT_EQ(record.firstName(), "Anna Weiß & Hans Müller");
   EXPECT_FALSE(comparisonPartner(record));
   // The order of the persons changes no position.
   const TransitRecord swapped = pair(PairKind::composite, hans(), anna());
@@ -171,7 +171,7 @@ TEST(PairChart, DavisonOfRealPlacesReadsBackFromItsEntry) {
   ASSERT_FALSE(rejection(made));
   const PairChart& chart = std::get<PairChart>(made);
   EXPECT_EQ(chart.record.surname(), "Davison");
-  EXPECT_EQ(chart.record.firstName(), "Weiß, Anna & Müller, Hans");
+  EXPECT_EQ(chart.record.firstName(), "Anna Weiß & Hans Müller");
   EXPECT_EQ(chart.davison.birthDate, "24.07.1978");
   EXPECT_EQ(chart.davison.birthTime, "03:52:45");
   EXPECT_EQ(serializeTransitRecord(ownFile(chart.davison)), serializeTransitRecord(chart.record));
