@@ -33,6 +33,11 @@ std::optional<std::string> comparisonPartner(const TransitRecord& record) {
   return text.substr(mark + kComparisonMark.size());
 }
 
+std::string transitRingName(const TransitRecord& record) {
+  const auto partner = comparisonPartner(record);
+  return partner ? "Radix " + *partner : "Transit";
+}
+
 std::string bothPersonsText(const std::string& firstLabel, const std::string& secondLabel) {
   return utf8Left(firstLabel + " & " + secondLabel, kFieldLimit);
 }

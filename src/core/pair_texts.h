@@ -26,6 +26,10 @@ std::string comparisonFirstName(const std::string& firstName, const std::string&
 // record.
 std::optional<std::string> comparisonPartner(const TransitRecord& record);
 
+// What the T ring of a record holds, for legends: "Transit", or "Radix
+// Müller, Hans" in a comparison.
+std::string transitRingName(const TransitRecord& record);
+
 // The first-name field of a chart made of both (composite, Davison), and the
 // first name of a Davison chart stored as a person: "Anna Weiß & Hans
 // Müller" (of two fullName()s), cut to 255 characters.
