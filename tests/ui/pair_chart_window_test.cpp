@@ -82,7 +82,7 @@ class PairChartWindowTest : public UiTestCase {
   }
 
   // The persons window with Müller (row 0) and Weiß (row 1), both chosen.
-  ui::PersonsWindow& chooseBoth() {
+  ui::PersonsWindow& chooseBoth(bool withLastPlace = true) {
     {
       auto opened = archive::Archive::open(archiveFile());
       auto& archive = std::get<archive::Archive>(opened);
@@ -90,7 +90,9 @@ class PairChartWindowTest : public UiTestCase {
           {person("Weiß", "Anna", {1981, 4, 12}, 6, 50.9333, 6.95, "Europe/Berlin", "Köln"),
            person("Müller", "Hans", {1975, 11, 3}, 22, 40.7167, -74, "America/New_York",
                   "New York")});
-      archive.rememberTransitPlace({"Bonn", "50°44' N", "07°06' O", "Europe/Berlin"});
+      if (withLastPlace) {
+        archive.rememberTransitPlace({"Bonn", "50°44' N", "07°06' O", "Europe/Berlin"});
+      }
     }
     click(child(run_->main(), "PersonsButton"));
     auto* window = run_->main().findChild<ui::PersonsWindow*>(QStringLiteral("PersonsWindow"));
@@ -138,6 +140,15 @@ class PairChartWindowTest : public UiTestCase {
     QVERIFY(!child(persons, "PairChart")->isEnabled());
     QVERIFY(child(persons, "TransitFile")->isEnabled());
     clickRow(persons, 0, Qt::ControlModifier);
+    // Away to another window and back: both stay chosen.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    persons.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&persons));
+    QCOMPARE(child<QTableView>(persons, "PersonTable")->selectionModel()->selectedRows().size(), 2);
+    QVERIFY(child(persons, "PairChart")->isEnabled());
 
     ui::PairChartDialog& dialog = openDialog(persons);
     QVERIFY(dialog.isVisible());
@@ -153,6 +164,21 @@ class PairChartWindowTest : public UiTestCase {
     QVERIFY(!dialog.isVisible());
     QVERIFY(std::filesystem::is_empty(run_->folders().transit) ||
             !std::filesystem::exists(run_->folders().transit));
+  }
+
+  // Without a transit place used before, the transit is at A's birth place,
+  // and follows A when the persons are swapped, until a place is typed.
+  void withoutAnEarlierPlaceTheTransitIsAtAsBirthPlace() {
+    ui::PairChartDialog& dialog = openDialog(chooseBoth(false));
+    QCOMPARE(field(dialog, "Ort")->text(), QStringLiteral("New York"));
+    QCOMPARE(field(dialog, "Zeitzone")->text(), QStringLiteral("America/New_York"));
+    click(child(dialog, "Tauschen"));
+    QCOMPARE(field(dialog, "Ort")->text(), QStringLiteral("Köln"));
+    QCOMPARE(field(dialog, "Breite")->text(), QStringLiteral("50°56'00\" N"));
+    retype(dialog, "Ort", QStringLiteral("Bonn"));
+    click(child(dialog, "Tauschen"));
+    QCOMPARE(field(dialog, "Ort")->text(), QStringLiteral("Bonn"));
+    QCOMPARE(field(dialog, "Zeitzone")->text(), QStringLiteral("Europe/Berlin"));
   }
 
   void eachKindWritesTheFileOfTheChartLayer_data() {

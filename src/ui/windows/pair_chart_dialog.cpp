@@ -84,6 +84,12 @@ QRadioButton* kindButton(QWidget* parent, const char* name, const QString& capti
   return button;
 }
 
+// A's birth place as the transit place.
+archive::TransitPlace birthPlaceOf(const archive::Person& person) {
+  const chart::ChartEntry birth = archive::birthEntry(person);
+  return {person.place, birth.birthLatitude, birth.birthLongitude, birth.birthZone};
+}
+
 }  // namespace
 
 PairChartDialog::PairChartDialog(Platform& platform, std::filesystem::path transitFolder,
@@ -98,6 +104,9 @@ PairChartDialog::PairChartDialog(Platform& platform, std::filesystem::path trans
   createControls();
   connect(TauschenButton, &QPushButton::clicked, this, &PairChartDialog::swapPersons);
   connect(DavisonButton, &QRadioButton::toggled, DavisonSpeichern, &QCheckBox::setEnabled);
+  for (QLineEdit* place : {Ort, Breite, Laenge, Zeitzone}) {
+    connect(place, &QLineEdit::textEdited, this, [this] { transitFollowsA_ = false; });
+  }
   connect(SpeichernButton, &QPushButton::clicked, this, &PairChartDialog::Speichern);
   connect(AbbrechenButton, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -194,10 +203,12 @@ void PairChartDialog::showPersons() {
 void PairChartDialog::swapPersons() {
   std::swap(first_, second_);
   showPersons();
+  if (transitFollowsA_) showTransitPlace(birthPlaceOf(*first_));
 }
 
 // Now, in the zone of the transit place used last (as a new transit file of
-// a person has it); without one at A's birth place.
+// a person has it); without one at A's birth place, which follows A when the
+// persons are swapped until the user types a place.
 void PairChartDialog::prefillTransit() {
   std::optional<archive::TransitPlace> place;
   auto opened = archive::Archive::open(archiveFile_, archive::Archive::Access::read);
@@ -205,21 +216,21 @@ void PairChartDialog::prefillTransit() {
     const auto last = std::get<archive::Archive>(opened).lastTransitPlace();
     if (!rejection(last)) place = std::get<std::optional<archive::TransitPlace>>(last);
   }
-  if (!place || rejection(chart::TimeZone::parse(place->zone))) {
-    const chart::ChartEntry birth = archive::birthEntry(*first_);
-    place = archive::TransitPlace{first_->place, birth.birthLatitude, birth.birthLongitude,
-                                  birth.birthZone};
-  }
-  Ort->setText(toQString(place->place));
-  Breite->setText(toQString(place->latitude));
-  Laenge->setText(toQString(place->longitude));
-  Zeitzone->setText(toQString(place->zone));
-  const auto zone = chart::TimeZone::parse(place->zone);
+  transitFollowsA_ = !place || rejection(chart::TimeZone::parse(place->zone));
+  showTransitPlace(transitFollowsA_ ? birthPlaceOf(*first_) : *place);
+  const auto zone = chart::TimeZone::parse(toUtf8(Zeitzone->text()));
   const chart::TimeZone shown = rejection(zone) ? systemZone() : std::get<chart::TimeZone>(zone);
   const chart::LocalTime now =
       shown.toLocal(std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
   Datum->setText(toQString(chart::dateText(now.date)));
   Zeit->setText(toQString(chart::minuteText(now.time)));
+}
+
+void PairChartDialog::showTransitPlace(const archive::TransitPlace& place) {
+  Ort->setText(toQString(place.place));
+  Breite->setText(toQString(place.latitude));
+  Laenge->setText(toQString(place.longitude));
+  Zeitzone->setText(toQString(place.zone));
 }
 
 chart::PairKind PairChartDialog::chosenKind() const {

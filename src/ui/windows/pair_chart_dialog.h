@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "archive/archive.h"
 #include "archive/person.h"
 #include "chart/pair_chart.h"
 
@@ -41,6 +42,7 @@ class PairChartDialog : public QDialog {
   void showPersons();
   void swapPersons();
   void prefillTransit();
+  void showTransitPlace(const archive::TransitPlace& place);
   chart::PairKind chosenKind() const;
   void Speichern();
   bool writeFile(const chart::PairChart& chart, const chart::ChartEntry& first,
@@ -52,6 +54,7 @@ class PairChartDialog : public QDialog {
   const std::filesystem::path archiveFile_;
   std::optional<archive::Person> first_;
   std::optional<archive::Person> second_;
+  bool transitFollowsA_ = false;  // the transit place is A's birth place
 
   QLabel* PersonA;
   QLabel* PersonB;

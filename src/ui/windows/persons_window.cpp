@@ -239,16 +239,23 @@ void PersonsWindow::closeEvent(QCloseEvent* event) {
 }
 
 // What another program (kelvaro-persons, a second Kelvaro) changed in the
-// archive shows when the user comes back to the window; the chosen person
-// stays chosen. A read that fails now says so at the next action instead.
+// archive shows when the user comes back to the window; the chosen persons
+// stay chosen. A read that fails now says so at the next action instead.
 void PersonsWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !archive_) return;
   auto all = archive_->persons();
   if (rejection(all)) return;
-  const auto chosen = chosenPerson();
+  const std::vector<archive::Person> chosen = chosenPersons();
   showPersons(std::get<std::vector<archive::Person>>(std::move(all)),
-              chosen ? std::optional(chosen->id) : std::nullopt);
+              chosen.empty() ? std::nullopt : std::optional(chosen.front().id));
+  // Two persons chosen for "Vergleich …" stay chosen, too.
+  for (std::size_t k = 1; k < chosen.size(); ++k) {
+    const int row = persons_->rowOf(chosen[k].id);
+    if (row < 0) continue;
+    personTable_->selectionModel()->select(persons_->index(row, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  }
 }
 
 bool PersonsWindow::reload(std::optional<archive::PersonId> select) {
