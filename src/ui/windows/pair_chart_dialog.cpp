@@ -102,75 +102,75 @@ PairChartDialog::PairChartDialog(Platform& platform, std::filesystem::path trans
   setWindowTitle(QStringLiteral("Vergleich"));
   setFont(captionFont(10, true));
   createControls();
-  connect(TauschenButton, &QPushButton::clicked, this, &PairChartDialog::swapPersons);
-  connect(DavisonButton, &QRadioButton::toggled, DavisonSpeichern, &QCheckBox::setEnabled);
-  for (QLineEdit* place : {Ort, Breite, Laenge, Zeitzone}) {
+  connect(swapButton_, &QPushButton::clicked, this, &PairChartDialog::swapPersons);
+  connect(davisonButton_, &QRadioButton::toggled, storeDavisonBox_, &QCheckBox::setEnabled);
+  for (QLineEdit* place : {place_, latitude_, longitude_, zone_}) {
     connect(place, &QLineEdit::textEdited, this, [this] { transitFollowsA_ = false; });
   }
-  connect(SpeichernButton, &QPushButton::clicked, this, &PairChartDialog::Speichern);
-  connect(AbbrechenButton, &QPushButton::clicked, this, &QDialog::reject);
+  connect(saveButton_, &QPushButton::clicked, this, &PairChartDialog::save);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void PairChartDialog::createControls() {
   auto* persons = new QGroupBox(QStringLiteral("Personen"), this);
   auto* who = new QGridLayout(persons);
-  PersonA = new QLabel(persons);
-  PersonA->setObjectName(QStringLiteral("PersonA"));
-  PersonB = new QLabel(persons);
-  PersonB->setObjectName(QStringLiteral("PersonB"));
-  TauschenButton = new QPushButton(QStringLiteral("Tauschen"), persons);
-  TauschenButton->setObjectName(QStringLiteral("Tauschen"));
+  personA_ = new QLabel(persons);
+  personA_->setObjectName(QStringLiteral("PersonA"));
+  personB_ = new QLabel(persons);
+  personB_->setObjectName(QStringLiteral("PersonB"));
+  swapButton_ = new QPushButton(QStringLiteral("Tauschen"), persons);
+  swapButton_->setObjectName(QStringLiteral("Tauschen"));
   who->addWidget(new QLabel(QStringLiteral("A:")), 0, 0);
-  who->addWidget(PersonA, 0, 1);
+  who->addWidget(personA_, 0, 1);
   who->addWidget(new QLabel(QStringLiteral("B:")), 1, 0);
-  who->addWidget(PersonB, 1, 1);
-  who->addWidget(TauschenButton, 0, 2, 2, 1);
+  who->addWidget(personB_, 1, 1);
+  who->addWidget(swapButton_, 0, 2, 2, 1);
   who->setColumnStretch(1, 1);
 
   auto* kinds = new QGroupBox(QStringLiteral("Art"), this);
   auto* kindRow = new QHBoxLayout(kinds);
-  VergleichButton = kindButton(kinds, "Vergleich", QStringLiteral("&Vergleich"));
-  CompositButton = kindButton(kinds, "Composit", QStringLiteral("&Composit"));
-  DavisonButton = kindButton(kinds, "Davison", QStringLiteral("&Davison"));
+  comparisonButton_ = kindButton(kinds, "Vergleich", QStringLiteral("&Vergleich"));
+  compositeButton_ = kindButton(kinds, "Composit", QStringLiteral("&Composit"));
+  davisonButton_ = kindButton(kinds, "Davison", QStringLiteral("&Davison"));
   auto* group = new QButtonGroup(this);
-  for (QRadioButton* button : {VergleichButton, CompositButton, DavisonButton}) {
+  for (QRadioButton* button : {comparisonButton_, compositeButton_, davisonButton_}) {
     group->addButton(button);
     kindRow->addWidget(button);
   }
   kindRow->addStretch();
-  VergleichButton->setChecked(true);
+  comparisonButton_->setChecked(true);
 
   auto* moment = new QGroupBox(QStringLiteral("Datum und Transit"), this);
   auto* transit = new QGridLayout(moment);
-  Ort = entryField(moment, "Ort", QStringLiteral("Ortsname"));
-  Datum = entryField(moment, "Datum", QStringLiteral("TT.MM.JJJJ"));
-  Zeit = entryField(moment, "Zeit", QStringLiteral("HH:MM"));
-  Zeitzone = entryField(moment, "Zeitzone", QStringLiteral("z. B. Europe/Berlin"));
-  Breite = entryField(moment, "Breite", QStringLiteral("z. B. 50°56' N"));
-  Laenge = entryField(moment, "Laenge", QStringLiteral("z. B. 06°57' O"));
-  addRow(*transit, 0, 0, QStringLiteral("Datum"), Datum);
-  addRow(*transit, 0, 2, QStringLiteral("Zeit"), Zeit);
-  addRow(*transit, 1, 0, QStringLiteral("Ort"), Ort);
-  addRow(*transit, 1, 2, QStringLiteral("Zeitzone"), Zeitzone);
-  addRow(*transit, 2, 0, QStringLiteral("Breite"), Breite);
-  addRow(*transit, 2, 2, QStringLiteral("Länge"), Laenge);
+  place_ = entryField(moment, "Ort", QStringLiteral("Ortsname"));
+  date_ = entryField(moment, "Datum", QStringLiteral("TT.MM.JJJJ"));
+  time_ = entryField(moment, "Zeit", QStringLiteral("HH:MM"));
+  zone_ = entryField(moment, "Zeitzone", QStringLiteral("z. B. Europe/Berlin"));
+  latitude_ = entryField(moment, "Breite", QStringLiteral("z. B. 50°56' N"));
+  longitude_ = entryField(moment, "Laenge", QStringLiteral("z. B. 06°57' O"));
+  addRow(*transit, 0, 0, QStringLiteral("Datum"), date_);
+  addRow(*transit, 0, 2, QStringLiteral("Zeit"), time_);
+  addRow(*transit, 1, 0, QStringLiteral("Ort"), place_);
+  addRow(*transit, 1, 2, QStringLiteral("Zeitzone"), zone_);
+  addRow(*transit, 2, 0, QStringLiteral("Breite"), latitude_);
+  addRow(*transit, 2, 2, QStringLiteral("Länge"), longitude_);
 
-  DavisonSpeichern = new QCheckBox(QStringLiteral("Davison als Person im Archiv speichern"), this);
-  DavisonSpeichern->setObjectName(QStringLiteral("DavisonSpeichern"));
-  DavisonSpeichern->setEnabled(false);
-  SpeichernButton = new QPushButton(QStringLiteral("Speichern"), this);
-  SpeichernButton->setObjectName(QStringLiteral("Speichern"));
-  AbbrechenButton = new QPushButton(QStringLiteral("Abbrechen"), this);
-  AbbrechenButton->setObjectName(QStringLiteral("Abbrechen"));
-  for (QPushButton* button : {SpeichernButton, AbbrechenButton, TauschenButton}) {
+  storeDavisonBox_ = new QCheckBox(QStringLiteral("Davison als Person im Archiv speichern"), this);
+  storeDavisonBox_->setObjectName(QStringLiteral("DavisonSpeichern"));
+  storeDavisonBox_->setEnabled(false);
+  saveButton_ = new QPushButton(QStringLiteral("Speichern"), this);
+  saveButton_->setObjectName(QStringLiteral("Speichern"));
+  cancelButton_ = new QPushButton(QStringLiteral("Abbrechen"), this);
+  cancelButton_->setObjectName(QStringLiteral("Abbrechen"));
+  for (QPushButton* button : {saveButton_, cancelButton_, swapButton_}) {
     button->setAutoDefault(false);
   }
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(addWindowHelp(*this, QStringLiteral("Vergleich"), kHelp));
-  buttons->addWidget(DavisonSpeichern);
+  buttons->addWidget(storeDavisonBox_);
   buttons->addStretch();
-  buttons->addWidget(SpeichernButton);
-  buttons->addWidget(AbbrechenButton);
+  buttons->addWidget(saveButton_);
+  buttons->addWidget(cancelButton_);
 
   auto* all = new QVBoxLayout(this);
   all->addWidget(persons);
@@ -188,7 +188,7 @@ void PairChartDialog::openFor(const archive::Person& first, const archive::Perso
   setModal(true);
   show();
   activateWindow();
-  SpeichernButton->setFocus(Qt::OtherFocusReason);
+  saveButton_->setFocus(Qt::OtherFocusReason);
 }
 
 void PairChartDialog::showPersons() {
@@ -196,8 +196,8 @@ void PairChartDialog::showPersons() {
     return toQString(archive::displayName(person) + ", " + archive::birthDateText(person) +
                      (person.place.empty() ? "" : ", " + person.place));
   };
-  PersonA->setText(shown(*first_));
-  PersonB->setText(shown(*second_));
+  personA_->setText(shown(*first_));
+  personB_->setText(shown(*second_));
 }
 
 void PairChartDialog::swapPersons() {
@@ -218,40 +218,40 @@ void PairChartDialog::prefillTransit() {
   }
   transitFollowsA_ = !place || rejection(chart::TimeZone::parse(place->zone));
   showTransitPlace(transitFollowsA_ ? birthPlaceOf(*first_) : *place);
-  const auto zone = chart::TimeZone::parse(toUtf8(Zeitzone->text()));
+  const auto zone = chart::TimeZone::parse(toUtf8(zone_->text()));
   const chart::TimeZone shown = rejection(zone) ? systemZone() : std::get<chart::TimeZone>(zone);
   const chart::LocalTime now =
       shown.toLocal(std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
-  Datum->setText(toQString(chart::dateText(now.date)));
-  Zeit->setText(toQString(chart::minuteText(now.time)));
+  date_->setText(toQString(chart::dateText(now.date)));
+  time_->setText(toQString(chart::minuteText(now.time)));
 }
 
 void PairChartDialog::showTransitPlace(const archive::TransitPlace& place) {
-  Ort->setText(toQString(place.place));
-  Breite->setText(toQString(place.latitude));
-  Laenge->setText(toQString(place.longitude));
-  Zeitzone->setText(toQString(place.zone));
+  place_->setText(toQString(place.place));
+  latitude_->setText(toQString(place.latitude));
+  longitude_->setText(toQString(place.longitude));
+  zone_->setText(toQString(place.zone));
 }
 
 chart::PairKind PairChartDialog::chosenKind() const {
-  if (CompositButton->isChecked()) return chart::PairKind::composite;
-  if (DavisonButton->isChecked()) return chart::PairKind::davison;
+  if (compositeButton_->isChecked()) return chart::PairKind::composite;
+  if (davisonButton_->isChecked()) return chart::PairKind::davison;
   return chart::PairKind::comparison;
 }
 
-void PairChartDialog::Speichern() {
+void PairChartDialog::save() {
   auto entries = archive::pairEntries(*first_, *second_);
   if (const Rejection* refused = rejection(entries)) {
     platform_.showError(this, refused->message);
     return;
   }
   archive::PairEntries& pair = std::get<archive::PairEntries>(entries);
-  pair.first.place = toUtf8(Ort->text().trimmed());
-  pair.first.transitDate = toUtf8(Datum->text().trimmed());
-  pair.first.transitTime = toUtf8(Zeit->text().trimmed());
-  pair.first.transitZone = toUtf8(Zeitzone->text().trimmed());
-  pair.first.transitLatitude = toUtf8(Breite->text().trimmed());
-  pair.first.transitLongitude = toUtf8(Laenge->text().trimmed());
+  pair.first.place = toUtf8(place_->text().trimmed());
+  pair.first.transitDate = toUtf8(date_->text().trimmed());
+  pair.first.transitTime = toUtf8(time_->text().trimmed());
+  pair.first.transitZone = toUtf8(zone_->text().trimmed());
+  pair.first.transitLatitude = toUtf8(latitude_->text().trimmed());
+  pair.first.transitLongitude = toUtf8(longitude_->text().trimmed());
   const auto made = chart::computePairChart(chosenKind(), pair.first, pair.second);
   if (const Rejection* refused = rejection(made)) {
     platform_.showError(this, refused->message);
@@ -300,15 +300,15 @@ bool PairChartDialog::writeFile(const chart::PairChart& chart, const chart::Char
 // written all the same.
 void PairChartDialog::rememberInArchive(const chart::PairChart& chart) {
   auto opened = archive::Archive::open(archiveFile_);
-  const bool storeDavison = DavisonButton->isChecked() && DavisonSpeichern->isChecked();
+  const bool storeDavison = davisonButton_->isChecked() && storeDavisonBox_->isChecked();
   if (const Rejection* refused = rejection(opened)) {
     if (storeDavison) platform_.showError(this, refused->message);
     return;
   }
   archive::Archive& archive = std::get<archive::Archive>(opened);
-  archive.rememberTransitPlace({toUtf8(Ort->text().trimmed()), toUtf8(Breite->text().trimmed()),
-                                toUtf8(Laenge->text().trimmed()),
-                                toUtf8(Zeitzone->text().trimmed())});
+  archive.rememberTransitPlace(
+      {toUtf8(place_->text().trimmed()), toUtf8(latitude_->text().trimmed()),
+       toUtf8(longitude_->text().trimmed()), toUtf8(zone_->text().trimmed())});
   if (!storeDavison) return;
   archive::PersonEntry person;
   person.name = chart.davison.name;

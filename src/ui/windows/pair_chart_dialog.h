@@ -44,7 +44,7 @@ class PairChartDialog : public QDialog {
   void prefillTransit();
   void showTransitPlace(const archive::TransitPlace& place);
   chart::PairKind chosenKind() const;
-  void Speichern();
+  void save();
   bool writeFile(const chart::PairChart& chart, const chart::ChartEntry& first,
                  const chart::ChartEntry& second);
   void rememberInArchive(const chart::PairChart& chart);
@@ -56,21 +56,21 @@ class PairChartDialog : public QDialog {
   std::optional<archive::Person> second_;
   bool transitFollowsA_ = false;  // the transit place is A's birth place
 
-  QLabel* PersonA;
-  QLabel* PersonB;
-  QPushButton* TauschenButton;
-  QRadioButton* VergleichButton;
-  QRadioButton* CompositButton;
-  QRadioButton* DavisonButton;
-  QLineEdit* Ort;
-  QLineEdit* Datum;
-  QLineEdit* Zeit;
-  QLineEdit* Zeitzone;
-  QLineEdit* Breite;
-  QLineEdit* Laenge;
-  QCheckBox* DavisonSpeichern;
-  QPushButton* SpeichernButton;
-  QPushButton* AbbrechenButton;
+  QLabel* personA_;
+  QLabel* personB_;
+  QPushButton* swapButton_;
+  QRadioButton* comparisonButton_;
+  QRadioButton* compositeButton_;
+  QRadioButton* davisonButton_;
+  QLineEdit* place_;
+  QLineEdit* date_;
+  QLineEdit* time_;
+  QLineEdit* zone_;
+  QLineEdit* latitude_;
+  QLineEdit* longitude_;
+  QCheckBox* storeDavisonBox_;
+  QPushButton* saveButton_;
+  QPushButton* cancelButton_;
 };
 
 }  // namespace kelvaro::ui
