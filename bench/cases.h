@@ -30,6 +30,7 @@ inline constexpr double kTargetAtDefaultOrb = 50;
 inline constexpr double kTargetAtLargestOrb = 250;
 inline constexpr double kTargetCliRun = 5000;
 inline constexpr double kTargetMakeTransitRun = 20000;  // one transit file from birth data
+inline constexpr double kTargetPairTransitRun = 50000;  // a comparison of two archive persons
 // The transit calendar over one year, all 253 points: without the Moon, with it.
 inline constexpr double kTargetCalendarYear = 1e6;
 inline constexpr double kTargetCalendarYearWithMoon = 3e6;

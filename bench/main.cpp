@@ -30,6 +30,7 @@
 #include "bench/cases.h"
 #ifdef KELVARO_WITH_ARCHIVE
 #include "archive/aaf_import.h"
+#include "archive/person_entry.h"
 #include "atlas/atlas_files.h"
 #include "atlas/atlas_search.h"
 #include "atlas/atlas_source.h"
@@ -96,6 +97,73 @@ void registerFloors(const Sample& sample) {
     })->Unit(benchmark::kMicrosecond);
   }
 }
+
+#if defined(KELVARO_WITH_ARCHIVE) && defined(KELVARO_MAKE_TRANSIT)
+// A person of the archive for the comparison row.
+archive::Person benchPerson(const char* name, const char* birthDate, const char* zone,
+                            const char* latitude, const char* longitude) {
+  archive::PersonEntry entry;
+  entry.name = name;
+  entry.firstName = "Bench";
+  entry.birthDate = birthDate;
+  entry.birthTime = "06:10";
+  entry.zone = zone;
+  entry.place = name;
+  entry.latitude = latitude;
+  entry.longitude = longitude;
+  return std::get<archive::Person>(archive::checkPersonEntry(entry));
+}
+
+// kelvaro-make-transit --partner from process start to exit: two persons of
+// an archive, A's chart and B's radix, the file in memory as above.
+void registerComparisonFile() {
+  benchmark::RegisterBenchmark(
+      "make-transit/comparison",
+      [](benchmark::State& state) {
+        std::error_code error;
+        const auto folder = std::filesystem::is_directory("/dev/shm", error)
+                                ? std::filesystem::path("/dev/shm")
+                                : std::filesystem::temp_directory_path();
+        // The archive in a folder of its own: its backup goes beside it.
+        const auto home = std::filesystem::temp_directory_path() / "kelvaro-bench-paar";
+        std::filesystem::remove_all(home, error);
+        std::filesystem::create_directories(home, error);
+        const auto file = home / "personen.sqlite";
+        const auto target = folder / "kelvaro-bench-vergleich.dat";
+        {
+          auto opened = archive::Archive::open(file);
+          auto* archive = std::get_if<archive::Archive>(&opened);
+          if (!archive ||
+              rejection(archive->storeAll(
+                  {benchPerson("Hamburg", "14.02.1958", "Europe/Berlin", "53°33' N", "9°59' O"),
+                   benchPerson("Wien", "03.11.1975", "Europe/Vienna", "48°12' N", "16°22' O")}))) {
+            state.SkipWithError("the archive could not be made");
+            return;
+          }
+        }
+        const std::vector<std::string> arguments = {"--archive",
+                                                    file.string(),
+                                                    "--person=1",
+                                                    "--partner=2",
+                                                    "--transit=08.12.2026 12:00",
+                                                    "--transit-zone=Europe/Berlin",
+                                                    "--place=Köln",
+                                                    "--transit-lat=50°56' N",
+                                                    "--transit-lon=6°57' O",
+                                                    target.string()};
+        for (auto _ : state) {
+          if (runQuietly(KELVARO_MAKE_TRANSIT, arguments) != 0) {
+            state.SkipWithError("kelvaro-make-transit --partner failed");
+            break;
+          }
+        }
+        std::filesystem::remove(target, error);
+        std::filesystem::remove_all(home, error);
+      })
+      ->Unit(benchmark::kMicrosecond)
+      ->UseRealTime();
+}
+#endif
 
 #ifdef KELVARO_WITH_ARCHIVE
 // 10,000 generated AAF records with #B93 into a new archive on the disk (its
@@ -238,6 +306,9 @@ void registerAll(const Sample& sample) {
 #ifdef KELVARO_WITH_ARCHIVE
   registerArchiveImport();
   registerAtlasSearch();
+#ifdef KELVARO_MAKE_TRANSIT
+  registerComparisonFile();
+#endif
 #endif
 }
 
@@ -245,6 +316,7 @@ void registerAll(const Sample& sample) {
 double targetOf(const std::string& name) {
   if (name.rfind(kFloorPrefix, 0) == 0) return 0;
   if (name.rfind("cli/", 0) == 0) return kTargetCliRun;
+  if (name == "make-transit/comparison") return kTargetPairTransitRun;
   if (name.rfind("make-transit/", 0) == 0) return kTargetMakeTransitRun;
   if (name.rfind("archive/", 0) == 0) return kTargetArchiveImport;
   if (name.rfind("atlas/", 0) == 0) return kTargetAtlasSearches;

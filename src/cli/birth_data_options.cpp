@@ -10,9 +10,11 @@
 #include "archive/archive.h"
 #include "archive/archive_location.h"
 #include "archive/person_birth.h"
+#include "archive/person_pair.h"
 #include "atlas/atlas_source.h"
 #include "atlas/place_atlas.h"
 #include "chart/chart_entry.h"
+#include "chart/pair_chart.h"
 #include "chart/place_choice.h"
 #include "chart/transit_chart.h"
 #include "cli/option_words.h"
@@ -36,18 +38,36 @@ constexpr const char* kUsage =
     "           --transit=\"TT.MM.JJJJ HH:MM[:SS]\" --transit-zone=ZONE\n"
     "           (--place-lookup=ORT [--country=LAND] | --place=ORT --transit-lat=BREITE\n"
     "           --transit-lon=LÄNGE) ZIEL.dat\n"
+    "   oder: kelvaro-make-transit [--archive DATEI] --person=NUMMER\n"
+    "           (--partner=NUMMER | --composite=NUMMER | --davison=NUMMER)\n"
+    "           --transit=\"TT.MM.JJJJ HH:MM[:SS]\" (--place-lookup=ORT [--country=LAND] |\n"
+    "           --place=ORT --transit-lat=BREITE --transit-lon=LÄNGE --transit-zone=ZONE)\n"
+    "           ZIEL.dat\n"
     "ZONE: Europe/Berlin, UT oder +01:00; BREITE/LÄNGE: 50.9333 oder 50°56' N, 06°57' O.\n"
     "Jahre 1000 bis 2999; ein Datum vor dem 15.10.1582 gilt im julianischen Kalender.\n"
     "--place-lookup nimmt Ort, Breite, Länge und Zeitzone des Transits aus dem Ortsatlas;\n"
     "--place, --transit-lat, --transit-lon und --transit-zone können dann entfallen.\n"
     "--country=DE wählt unter gleichnamigen Orten die des Landes (Ländercode).\n"
     "--person nimmt die Geburtsdaten der Person mit dieser Nummer aus dem Personenarchiv\n"
-    "(ohne --archive: ~/.local/share/kelvaro/personen.sqlite).\n";
+    "(ohne --archive: ~/.local/share/kelvaro/personen.sqlite).\n"
+    "--partner: Vergleich, r, p, s der Person, t das Radix des Partners;\n"
+    "--composite: die näheren Halbsummen beider Horoskope, t die Transite;\n"
+    "--davison: das Horoskop der Mitte zwischen beiden Geburten in Zeit und Ort.\n";
 
 const std::vector<std::string> kOptions = {
     "name",        "first-name",   "birth",        "birth-zone", "birth-lat",
     "birth-lon",   "transit",      "transit-zone", "place",      "transit-lat",
     "transit-lon", "place-lookup", "country"};
+
+// The options that name the second person of a chart of two, and its kind.
+const std::vector<std::pair<std::string, chart::PairKind>> kPairOptions = {
+    {"partner", chart::PairKind::comparison},
+    {"composite", chart::PairKind::composite},
+    {"davison", chart::PairKind::davison}};
+
+// The transit options a chart of two needs besides the persons.
+const std::vector<std::string> kTransitOptions = {"transit", "transit-zone", "place", "transit-lat",
+                                                  "transit-lon"};
 
 // The options of the birth that --person replaces.
 const std::vector<std::string> kBirthOptions = {"name",       "first-name", "birth",
@@ -66,11 +86,20 @@ struct Usage {
 Checked<Usage> readArguments(const std::vector<std::string>& arguments) {
   std::vector<std::string> known = kOptions;
   known.insert(known.end(), {"person", "archive"});
+  for (const auto& pair : kPairOptions) known.push_back(pair.first);
   auto read = cli::readOptionWords(arguments, known);
   if (const Rejection* refused = rejection(read)) return *refused;
   cli::OptionWords& words = std::get<cli::OptionWords>(read);
   if (words.positionals.size() != 1 || words.positionals.front().empty()) return Rejection{};
   return Usage{std::move(words.options), words.positionals.front()};
+}
+
+// The archive of --archive, else the user's (with the note of its move).
+std::filesystem::path archiveFileOf(Options& options, std::ostream& errors) {
+  if (options.contains("archive")) return pathFromUtf8(options["archive"]);
+  const archive::ArchiveChoice chosen = archive::defaultArchive();
+  if (!chosen.note.empty()) errors << chosen.note << "\n";
+  return chosen.file;
 }
 
 // Fills the birth options from the person of --person in the archive.
@@ -87,15 +116,7 @@ std::optional<int> takePersonFromArchive(Options& options, std::ostream& errors)
       return cli::kExitUsage;
     }
   }
-  std::filesystem::path archiveFile;
-  if (options.contains("archive")) {
-    archiveFile = pathFromUtf8(options["archive"]);
-  } else {
-    const archive::ArchiveChoice chosen = archive::defaultArchive();
-    if (!chosen.note.empty()) errors << chosen.note << "\n";
-    archiveFile = chosen.file;
-  }
-  const auto found = archive::findPerson(options["person"], archiveFile);
+  const auto found = archive::findPerson(options["person"], archiveFileOf(options, errors));
   if (const Rejection* refused = rejection(found)) {
     errors << refused->message << "\n";
     return cli::kExitRefused;
@@ -154,6 +175,80 @@ std::optional<std::string> lookUpPlace(Options& options, std::ostream& errors) {
   return std::nullopt;
 }
 
+// The option of a chart of two persons that was given, or nothing.
+// Two of them are wrong usage (1).
+Checked<std::optional<std::pair<std::string, chart::PairKind>>> pairOption(const Options& options) {
+  std::optional<std::pair<std::string, chart::PairKind>> given;
+  for (const auto& pair : kPairOptions) {
+    if (!options.contains(pair.first)) continue;
+    if (given)
+      return Rejection{"--" + given->first + " und --" + pair.first + " schließen einander aus."};
+    given = pair;
+  }
+  return given;
+}
+
+// A chart of the persons of --person and of `option` (its kind `kind`),
+// written to `target`. Returns the exit status.
+int makePairFile(Options& options, const std::string& option, chart::PairKind kind,
+                 const std::string& target, std::ostream& errors) {
+  for (const std::string& key : kBirthOptions) {
+    if (options.contains(key)) {
+      errors << "--" << option << " und --" << key << " schließen einander aus.\n" << kUsage;
+      return cli::kExitUsage;
+    }
+  }
+  if (!options.contains("person")) {
+    errors << "--" << option << " braucht --person=NUMMER, die erste Person.\n" << kUsage;
+    return cli::kExitUsage;
+  }
+  if (options.contains("country") && !options.contains("place-lookup")) {
+    errors << "Die Angabe --country gilt nur mit --place-lookup.\n" << kUsage;
+    return cli::kExitUsage;
+  }
+  const std::filesystem::path archiveFile = archiveFileOf(options, errors);
+  const auto first = archive::findPerson(options["person"], archiveFile);
+  if (const Rejection* refused = rejection(first))
+    return errors << refused->message << "\n", cli::kExitRefused;
+  const auto second = archive::findPerson(options[option], archiveFile);
+  if (const Rejection* refused = rejection(second))
+    return errors << refused->message << "\n", cli::kExitRefused;
+  auto entries =
+      archive::pairEntries(std::get<archive::Person>(first), std::get<archive::Person>(second));
+  if (const Rejection* refused = rejection(entries)) {
+    errors << cli::terminalMessage(refused->message) << "\n";
+    return cli::kExitRefused;
+  }
+  archive::PairEntries& pair = std::get<archive::PairEntries>(entries);
+  for (const std::string& note : pair.notes) errors << note << "\n";
+  if (const auto refused = lookUpPlace(options, errors)) {
+    errors << cli::terminalMessage(*refused) << "\n";
+    return cli::kExitRefused;
+  }
+  for (const std::string& key : kTransitOptions) {
+    if (!options.contains(key)) {
+      errors << "Die Angabe --" << key << " fehlt.\n" << kUsage;
+      return cli::kExitUsage;
+    }
+  }
+  pair.first.place = options["place"];
+  std::tie(pair.first.transitDate, pair.first.transitTime) = dateAndTime(options["transit"]);
+  pair.first.transitZone = options["transit-zone"];
+  pair.first.transitLatitude = options["transit-lat"];
+  pair.first.transitLongitude = options["transit-lon"];
+  const auto made = chart::computePairChart(kind, pair.first, pair.second);
+  if (const Rejection* refused = rejection(made)) {
+    errors << cli::terminalMessage(refused->message) << "\n";
+    return cli::kExitRefused;
+  }
+  const TransitRecord& record = std::get<chart::PairChart>(made).record;
+  if (const auto failure = writeTransitFile(pathFromUtf8(target), record)) {
+    errors << cli::terminalMessage(*failure) << "\n";
+    return cli::kExitRefused;
+  }
+  return cli::kExitDone;
+}
+
 }  // namespace
 
 const char* makeTransitUsage() { return kUsage; }
@@ -172,6 +267,14 @@ int makeTransitFromBirthData(const std::vector<std::string>& arguments, std::ost
   }
   Usage* usage = &std::get<Usage>(read);
   Options& options = usage->options;
+  const auto pair = pairOption(options);
+  if (const Rejection* refused = rejection(pair)) {
+    errors << refused->message << "\n" << kUsage;
+    return cli::kExitUsage;
+  }
+  if (const auto& given = std::get<0>(pair)) {
+    return makePairFile(options, given->first, given->second, usage->target, errors);
+  }
   if (const auto status = takePersonFromArchive(options, errors)) return *status;
   if (options.contains("country") && !options.contains("place-lookup")) {
     errors << "Die Angabe --country gilt nur mit --place-lookup.\n" << kUsage;

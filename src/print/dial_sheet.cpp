@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include "core/pair_texts.h"
 #include "loading/orb_entry.h"
 #include "output/result_file.h"
 #include "print/print_font.h"
@@ -21,8 +22,7 @@ const QColor kAccent(178, 34, 34);  // a dark red, for the pointer and what it f
 constexpr int kLargestListPoints = 9;
 constexpr int kSmallestListPoints = 4;
 
-constexpr std::array<const char*, 4> kRingNames = {"r Radix", "p Progression", "s Solarbogen",
-                                                   "t Transit"};
+constexpr std::array<const char*, 3> kRingNames = {"r Radix", "p Progression", "s Solarbogen"};
 
 // Fonts in the dial's own units, which the page's scale turns into sizes.
 DialLook paperLook() {
@@ -40,16 +40,22 @@ QString personText(const TransitRecord& record) {
   return printedText(record.surname() + ", " + record.firstName());
 }
 
+// The moment of the record; in a comparison it is the date of A's p and s,
+// and t is the partner's radix.
 QString transitText(const TransitRecord& record) {
-  return QStringLiteral("Transit: ") +
-         printedText(record.date() + ", " + record.time() + ", " + record.place());
+  const std::string moment = record.date() + ", " + record.time() + ", " + record.place();
+  if (const auto partner = comparisonPartner(record)) {
+    return printedText("p und s zum " + moment + "; t: Radix " + *partner);
+  }
+  return QStringLiteral("Transit: ") + printedText(moment);
 }
 
-QString ringLegend(const std::array<bool, 4>& shown) {
+QString ringLegend(const std::array<bool, 4>& shown, const TransitRecord& record) {
   QStringList rings;
-  for (std::size_t ring = 0; ring < shown.size(); ++ring) {
+  for (std::size_t ring = 0; ring < kRingNames.size(); ++ring) {
     if (shown[ring]) rings << QString::fromLatin1(kRingNames[ring]);
   }
+  if (shown[3]) rings << printedText("t " + transitRingName(record));
   if (rings.isEmpty()) return QStringLiteral("Keine Ringe gezeigt");
   return QStringLiteral("Ringe von innen nach außen: ") + rings.join(QStringLiteral(", "));
 }
@@ -173,7 +179,8 @@ void DialSheet::paintHead(QPainter& painter, const QRectF& body) const {
                    printedText(orbLabelText(content_.orb)));
   top += pointer.lineSpacing();
   painter.setFont(legendFont);
-  painter.drawText(QPointF(body.left(), top + legend.ascent()), ringLegend(content_.shownRings));
+  painter.drawText(QPointF(body.left(), top + legend.ascent()),
+                   ringLegend(content_.shownRings, record));
 }
 
 // Lines `first` … `first + count − 1` of the heading and the list; on a

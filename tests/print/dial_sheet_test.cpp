@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/pair_texts.h"
 #include "loading/transit_file.h"
 #include "output/result_file.h"
 #include "print/print_support.h"
@@ -70,6 +71,18 @@ TEST(DialSheet, ShowsWhoWhenWhereThePointerTheOrbTheRingsAndTheList) {
   for (const std::string_view line : content.pointerList.lines) {
     EXPECT_TRUE(has(lines, squeezed(line))) << line;
   }
+}
+
+// A comparison names both persons, the date of p and s, and the partner's
+// radix in the legend of the outer ring.
+TEST(DialSheet, AComparisonNamesBothPersons) {
+  TransitRecord record = sample();
+  record.texts[1] = comparisonFirstName(record.firstName(), "Weiß, Anna");
+  const auto lines = sheetText(dialSheetContent(record, 1.2, 0, {true, false, true, true}), true);
+  EXPECT_TRUE(has(lines, record.surname() + ", " + record.firstName()));
+  EXPECT_TRUE(has(lines, "p und s zum " + record.date() + ", " + record.time() + ", " +
+                             record.place() + "; t: Radix Weiß, Anna"));
+  EXPECT_TRUE(has(lines, "Ringe von innen nach außen: r Radix, s Solarbogen, t Radix Weiß, Anna"));
 }
 
 // 14 entries make a line of 113 characters, wider than the page at the usual

@@ -9,10 +9,12 @@
 #include <sstream>
 #include <variant>
 
+#include <QCheckBox>
 #include <QImage>
 #include <QPushButton>
 #include <QWheelEvent>
 
+#include "core/pair_texts.h"
 #include "core/text_encoding.h"
 #include "loading/transit_file.h"
 #include "output/free_file_name.h"
@@ -74,6 +76,19 @@ class DialWindowTest : public UiTestCase {
 
   // At the smallest size the rings are still a name's diagonal apart, and
   // all 22 names of ring r fit side by side, so crowded names never overlap.
+  // A comparison: the outer ring's caption names the partner, the date is
+  // that of p and s; an ordinary file has its transit ring again.
+  void aComparisonNamesThePartnersRing() {
+    TransitRecord comparison = record_;
+    comparison.texts[1] = comparisonFirstName(record_.firstName(), "Weiß, Anna");
+    dial_->showDial(comparison, 0.5, run_->startFolder());
+    QCOMPARE(child<QCheckBox>(*dial_, "DialRingT")->text(), QStringLiteral("t  Radix Weiß, Anna"));
+    QVERIFY(text(*dial_, "DialPerson")
+                .starts_with(record_.surname() + ", " + comparison.firstName() + "   Datum: "));
+    dial_->showDial(record_, 0.5, run_->startFolder());
+    QCOMPARE(child<QCheckBox>(*dial_, "DialRingT")->text(), QStringLiteral("t  Transit"));
+  }
+
   void smallestSizeKeepsNamesApart() {
     dial_->resize(dial_->minimumSize());
     QApplication::processEvents();

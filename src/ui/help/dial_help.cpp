@@ -20,7 +20,9 @@ std::vector<std::string> dialHelpParagraphs() {
       "",
       "Die Ringe: Die Kästchen »r  Radix«, »p  Progression«, »s  Solarbogen« und "
       "»t  Transit« zeigen einen Ring oder blenden ihn aus (Beispiel: nur »t« angekreuzt "
-      "zeigt die Transite allein). Die Liste bleibt dabei vollständig.",
+      "zeigt die Transite allein). Die Liste bleibt dabei vollständig. In einem Vergleich "
+      "zweier Personen ist der äußere Ring das Radix des Partners und heißt nach ihm, zum "
+      "Beispiel »t  Radix Müller, Hans«.",
       "",
       "Der Orbis ist der des Hauptfensters (Beispiel: »Orbis: 01:12« gilt 1°12' zu beiden "
       "Seiten des Zeigers, auf der Scheibe als heller Sektor). Ein Klick auf die "

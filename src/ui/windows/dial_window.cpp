@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/pair_texts.h"
 #include "core/text_encoding.h"
 #include "output/page_file.h"
 #include "print/printout.h"
@@ -147,8 +148,11 @@ void DialWindow::showDial(const TransitRecord& record, double orb,
   saveFolder_ = saveFolder;
   setWindowTitle(kTitle + QStringLiteral(" – ") + toQString(personText(record)) +
                  QStringLiteral(", ") + toQString(record.date()));
-  person_->setText(toQString(personText(record) + "   Transit: " + record.date() + ", " +
-                             record.time() + ", " + record.place()));
+  const std::string moment = comparisonPartner(record) ? "   Datum: " : "   Transit: ";
+  person_->setText(toQString(personText(record) + moment + record.date() + ", " + record.time() +
+                             ", " + record.place()));
+  // In a comparison the outer ring is the partner's radix.
+  rings_[3]->setText(QStringLiteral("t  ") + toQString(transitRingName(record)));
   disc_->showRecord(record, orb);
   showPointerList();
   const bool first = !isVisible() && !fitted_;

@@ -45,6 +45,7 @@
 #include "ui/windows/dial_window.h"
 #include "ui/windows/new_transit_form.h"
 #include "ui/windows/orb_dialog.h"
+#include "ui/windows/pair_chart_dialog.h"
 #include "ui/windows/persons_window.h"
 
 namespace kelvaro::ui {
@@ -235,6 +236,15 @@ NewTransitForm& MainWindow::newTransitForm() {
   return *newTransitForm_;
 }
 
+// The window of a chart of two persons; its file takes the same road.
+PairChartDialog& MainWindow::pairChartDialog() {
+  if (!pairChartDialog_) {
+    pairChartDialog_ = new PairChartDialog(platform_, folders_.transit, archiveFile(), this);
+    connect(pairChartDialog_, &PairChartDialog::made, this, &MainWindow::loadMadeFile);
+  }
+  return *pairChartDialog_;
+}
+
 const std::filesystem::path& MainWindow::archiveFile() {
   if (!archiveFile_) {
     const archive::ArchiveChoice chosen = archive::archiveAfterMove(
@@ -256,6 +266,10 @@ void MainWindow::personsClicked() {
               newTransitForm().openForPerson(archive::birthEntry(person), person.place);
             });
     connect(persons_, &PersonsWindow::timelineRequested, this, &MainWindow::openTimeline);
+    connect(persons_, &PersonsWindow::pairChartRequested, this,
+            [this](const archive::Person& first, const archive::Person& second) {
+              pairChartDialog().openFor(first, second);
+            });
   }
   persons_->openWindow();
 }

@@ -38,6 +38,7 @@ class ClickableLabel;
 class DialWindow;
 class LineView;
 class NewTransitForm;
+class PairChartDialog;
 class PersonsWindow;
 class Platform;
 class OrbDialog;
@@ -104,6 +105,7 @@ class MainWindow : public QWidget {
   void newTransitClicked();  // "Neue Transit-Datei …"
   void offerStart();
   NewTransitForm& newTransitForm();
+  PairChartDialog& pairChartDialog();
   CalendarWindow& calendarWindow();
   void openTimeline(const archive::Person& person);
   void personsClicked();  // "Personen …"
@@ -188,6 +190,7 @@ class MainWindow : public QWidget {
   ContentOverviewWindow* contentOverview_ = nullptr;
   DialWindow* dial_ = nullptr;                        // made when first opened
   NewTransitForm* newTransitForm_ = nullptr;          // made at its first use
+  PairChartDialog* pairChartDialog_ = nullptr;        // made at its first use
   CalendarWindow* calendar_ = nullptr;                // made when first opened
   PersonsWindow* persons_ = nullptr;                  // made when first opened
   std::optional<std::filesystem::path> archiveFile_;  // found at its first use

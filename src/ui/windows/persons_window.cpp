@@ -1,5 +1,6 @@
 #include "ui/windows/persons_window.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include <QApplication>
@@ -51,6 +52,11 @@ const std::vector<std::string> kHelp = {
     "Transit-Datei …: öffnet das Fenster einer neuen Transit-Datei mit den Geburtsdaten der "
     "gewählten Person, den Transit jetzt, am zuletzt benutzten Transit-Ort. „Speichern“ dort "
     "schreibt die Datei.",
+    "",
+    "Vergleich …: Wählen Sie zwei Personen zusammen (die zweite mit gedrückter Strg-Taste "
+    "anklicken). Das Fenster „Vergleich“ macht aus beiden eine Transit-Datei: den Vergleich "
+    "(r, p, s von A, t das Radix von B), das Composit (die näheren Halbsummen beider) oder das "
+    "Davison-Horoskop (die Mitte beider Geburten in Zeit und Ort).",
     "",
     "Zeitleiste …: öffnet den Kalender für die gewählte Person: wann Solarbogen (S), "
     "Progression (P) und Transite (T) ihre Radix-Punkte und Halbsummen auslösen.",
@@ -114,7 +120,8 @@ void PersonsWindow::createControls() {
   personTable_->setObjectName(QStringLiteral("PersonTable"));
   personTable_->setModel(persons_);
   personTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  personTable_->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Ctrl or Shift with a click chooses a second person for "Vergleich …".
+  personTable_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   personTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   personTable_->setSortingEnabled(true);
   personTable_->sortByColumn(PersonListModel::name, Qt::AscendingOrder);
@@ -137,6 +144,7 @@ void PersonsWindow::createControls() {
       commandButton(this, "RestoreBackup", QStringLiteral("Sicherung wiederherstellen …"));
   transitButton_ = commandButton(this, "TransitFile", QStringLiteral("Transit-Datei …"));
   timelineButton_ = commandButton(this, "Timeline", QStringLiteral("Zeitleiste …"));
+  pairButton_ = commandButton(this, "PairChart", QStringLiteral("Vergleich …"));
   ephemerisButton_ = commandButton(this, "Ephemeris", QStringLiteral("Grafische Ephemeride …"));
   closeButton_ = commandButton(this, "ClosePersons", QStringLiteral("Schließen"));
 
@@ -155,6 +163,7 @@ void PersonsWindow::createControls() {
   commands->addWidget(transitButton_);
   commands->addWidget(timelineButton_);
   commands->addWidget(ephemerisButton_);
+  commands->addWidget(pairButton_);
   commands->addSpacing(12);
   commands->addWidget(importButton_);
   commands->addWidget(exportButton_);
@@ -196,6 +205,10 @@ void PersonsWindow::connectControls() {
     if (const auto person = chosenPerson()) emit timelineRequested(*person);
   });
   connect(ephemerisButton_, &QPushButton::clicked, this, &PersonsWindow::openEphemeris);
+  connect(pairButton_, &QPushButton::clicked, this, [this] {
+    const auto both = chosenPersons();
+    if (both.size() == 2) emit pairChartRequested(both[0], both[1]);
+  });
   connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -226,16 +239,23 @@ void PersonsWindow::closeEvent(QCloseEvent* event) {
 }
 
 // What another program (kelvaro-persons, a second Kelvaro) changed in the
-// archive shows when the user comes back to the window; the chosen person
-// stays chosen. A read that fails now says so at the next action instead.
+// archive shows when the user comes back to the window; the chosen persons
+// stay chosen. A read that fails now says so at the next action instead.
 void PersonsWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !archive_) return;
   auto all = archive_->persons();
   if (rejection(all)) return;
-  const auto chosen = chosenPerson();
+  const std::vector<archive::Person> chosen = chosenPersons();
   showPersons(std::get<std::vector<archive::Person>>(std::move(all)),
-              chosen ? std::optional(chosen->id) : std::nullopt);
+              chosen.empty() ? std::nullopt : std::optional(chosen.front().id));
+  // Two persons chosen for "Vergleich …" stay chosen, too.
+  for (std::size_t k = 1; k < chosen.size(); ++k) {
+    const int row = persons_->rowOf(chosen[k].id);
+    if (row < 0) continue;
+    personTable_->selectionModel()->select(persons_->index(row, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  }
 }
 
 bool PersonsWindow::reload(std::optional<archive::PersonId> select) {
@@ -264,8 +284,19 @@ void PersonsWindow::showPersons(std::vector<archive::Person> all,
 
 std::optional<archive::Person> PersonsWindow::chosenPerson() const {
   const QModelIndexList rows = personTable_->selectionModel()->selectedRows();
-  if (rows.isEmpty()) return std::nullopt;
+  if (rows.size() != 1) return std::nullopt;
   return persons_->person(rows.front().row());
+}
+
+std::vector<archive::Person> PersonsWindow::chosenPersons() const {
+  std::vector<int> rows;
+  for (const QModelIndex& index : personTable_->selectionModel()->selectedRows()) {
+    rows.push_back(index.row());
+  }
+  std::sort(rows.begin(), rows.end());
+  std::vector<archive::Person> chosen;
+  for (const int row : rows) chosen.push_back(persons_->person(row));
+  return chosen;
 }
 
 void PersonsWindow::updateButtons() {
@@ -274,6 +305,7 @@ void PersonsWindow::updateButtons() {
        {editButton_, deleteButton_, transitButton_, timelineButton_, ephemerisButton_}) {
     button->setEnabled(chosen);
   }
+  pairButton_->setEnabled(personTable_->selectionModel()->selectedRows().size() == 2);
   restoreButton_->setEnabled(!deletedPersons_.empty());
 }
 

@@ -26,7 +26,9 @@ class Platform;
 // "Neu", "Ändern", "Löschen" (a deleted person can be brought back with
 // "Wiederherstellen" until the window closes), AAF import and export, and
 // "Transit-Datei …", which hands the chosen person to the window of a new
-// transit file, and "Zeitleiste …", which hands it to the calendar window.
+// transit file, "Zeitleiste …", which hands it to the calendar window, and
+// "Vergleich …", which hands two persons chosen together to the window of a
+// chart of both.
 // The archive stays open while the window is shown.
 class PersonsWindow : public QWidget {
   Q_OBJECT
@@ -46,6 +48,8 @@ class PersonsWindow : public QWidget {
  signals:
   void transitFileRequested(const archive::Person& person);
   void timelineRequested(const archive::Person& person);
+  // Two persons chosen together, A the upper one in the list.
+  void pairChartRequested(const archive::Person& first, const archive::Person& second);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -56,7 +60,10 @@ class PersonsWindow : public QWidget {
   void connectControls();
   bool reload(std::optional<archive::PersonId> select = std::nullopt);
   void showPersons(std::vector<archive::Person> all, std::optional<archive::PersonId> select);
+  // The chosen person when exactly one is chosen.
   std::optional<archive::Person> chosenPerson() const;
+  // The persons chosen, in the order of the list.
+  std::vector<archive::Person> chosenPersons() const;
   void updateButtons();
   void showCount();
   void openEphemeris();
@@ -93,6 +100,7 @@ class PersonsWindow : public QWidget {
   BackupsDialog* backupsDialog_ = nullptr;  // made at its first use
   QPushButton* transitButton_;
   QPushButton* timelineButton_;
+  QPushButton* pairButton_;
   QPushButton* ephemerisButton_;
   EphemerisWindow* ephemerisWindow_ = nullptr;  // made when first asked for
   QPushButton* closeButton_;

@@ -1,0 +1,45 @@
+#include "core/pair_texts.h"
+
+#include <string_view>
+
+#include "core/text_encoding.h"
+
+namespace kelvaro {
+namespace {
+
+constexpr std::string_view kComparisonMark = "(r, p, s), t = Radix ";
+constexpr std::size_t kFieldLimit = kTextFieldSize - 1;
+
+}  // namespace
+
+std::string personLabel(const std::string& name, const std::string& firstName) {
+  return firstName.empty() ? name : name + ", " + firstName;
+}
+
+std::string fullName(const std::string& name, const std::string& firstName) {
+  return firstName.empty() ? name : firstName + " " + name;
+}
+
+std::string comparisonFirstName(const std::string& firstName, const std::string& partnerLabel) {
+  const std::string lead = firstName.empty() ? "" : firstName + " ";
+  return utf8Left(lead + std::string(kComparisonMark) + partnerLabel, kFieldLimit);
+}
+
+std::optional<std::string> comparisonPartner(const TransitRecord& record) {
+  const std::string& text = record.firstName();
+  const std::size_t mark = text.find(kComparisonMark);
+  if (mark == std::string::npos) return std::nullopt;
+  if (mark != 0 && text[mark - 1] != ' ') return std::nullopt;
+  return text.substr(mark + kComparisonMark.size());
+}
+
+std::string transitRingName(const TransitRecord& record) {
+  const auto partner = comparisonPartner(record);
+  return partner ? "Radix " + *partner : "Transit";
+}
+
+std::string bothPersonsText(const std::string& firstLabel, const std::string& secondLabel) {
+  return utf8Left(firstLabel + " & " + secondLabel, kFieldLimit);
+}
+
+}  // namespace kelvaro
