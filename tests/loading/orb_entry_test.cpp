@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace kelvaro {
 namespace {
 
@@ -11,6 +13,11 @@ struct OrbCase {
   bool valid;
   double orb;
 };
+
+// The entry as typed, in the name of its test (not the addresses of its texts).
+void PrintTo(const OrbCase& c, std::ostream* out) {
+  *out << '[' << c.degrees << ':' << c.minutes << ']';
+}
 
 class OrbEntry : public ::testing::TestWithParam<OrbCase> {};
 
