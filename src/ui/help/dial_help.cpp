@@ -4,7 +4,7 @@
 
 namespace kelvaro::ui {
 
-std::vector<std::string> dialHelpParagraphs() {
+std::vector<std::string> dialHelp() {
   return {
       "Die Gradscheibe zeigt die geladene Transit-Datei auf der 22,5°-Scheibe: jeden Faktor "
       "von MC bis PO in seinen vier Varianten, Radix (r) innen, dann Progression (p), "

@@ -112,7 +112,7 @@ DialWindow::DialWindow(Platform& platform, QWidget* parent)
   print_ = smallButton(this, "DialPrint", QStringLiteral("Drucken"));
   savePdf_ = smallButton(this, "DialPdf", QStringLiteral("Als PDF speichern …"));
   save_ = smallButton(this, "DialSave", QStringLiteral("Bild speichern"));
-  QPushButton* help = addWindowHelp(*this, kTitle, dialHelpParagraphs());
+  QPushButton* help = addWindowHelp(*this, kTitle, dialHelp());
   help->setFont(captionFont(9, true));
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(help);

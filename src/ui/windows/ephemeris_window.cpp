@@ -11,6 +11,7 @@
 #include "chart/ephemeris.h"
 #include "core/text_encoding.h"
 #include "print/printout.h"
+#include "ui/help/ephemeris_help.h"
 #include "ui/help/window_help.h"
 #include "ui/platform/pdf_save.h"
 #include "ui/platform/platform.h"
@@ -20,30 +21,6 @@
 
 namespace kelvaro::ui {
 namespace {
-
-std::vector<std::string> ephemerisHelp() {
-  return {
-      "Die grafische Ephemeride zeigt die Zeitleiste als Bild: die Zeit läuft nach rechts, "
-      "die 22,5°-Scheibe von 0°00' unten bis 22°30' oben. Jeder bewegte Faktor ist eine "
-      "Kurve: Solarbogen (s) blau, Progression (p) grün, Transite (t) rot; rückläufige "
-      "Stücke sind gestrichelt. Verlässt eine Kurve die Scheibe bei 22°30', kommt sie bei "
-      "0°00' wieder herein und trägt dort ihren Namen.",
-      "",
-      "Die grauen waagrechten Linien sind die Radixpunkte und Halbsummen, links beschriftet. "
-      "Jeder Punkt, an dem eine Kurve eine Linie trifft, ist eine Zeile der Liste: die Maus "
-      "darüber zeigt die Zeile mit Datum (bei Transiten mit Uhrzeit), ein Klick wählt sie in "
-      "der Liste der Zeitleiste.",
-      "",
-      "Das Mausrad vergrößert und verkleinert den gezeigten Zeitraum um die Stelle der Maus, "
-      "Ziehen mit gedrückter Taste verschiebt ihn. „Heute“ markiert den heutigen Tag und "
-      "stellt ihn in die Mitte, „Ganzer Zeitraum“ zeigt wieder alles.",
-      "",
-      std::string("„Drucken“, „Als PDF speichern“ und „Als Bild speichern …“ ") +
-          (writesSvg() ? "(PNG oder SVG)" : "(PNG)") +
-          " geben das Blatt mit Namen, Geburtsdaten, Zeitraum, Bild und Legende aus, quer auf "
-          "einer Seite.",
-  };
-}
 
 double julianDayNow() {
   return chart::julianDayUt(
