@@ -1,5 +1,7 @@
 #include "ui/help/ephemeris_help.h"
 
+#include "print/printout.h"
+
 namespace kelvaro::ui {
 
 std::vector<std::string> ephemerisHelp() {
