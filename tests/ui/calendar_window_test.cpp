@@ -41,7 +41,7 @@ class CalendarWindowTest : public UiTestCase {
     record_ = std::get<TransitRecord>(loadTransitFile(sample));
     run_->platform().chooseNext(sample);
     ui::Program& program = run_->start();
-    click(child(program.mainWindow(), "CloseButton"));
+    click(child(program.mainWindow(), "Button2"));
     QVERIFY(QTest::qWaitForWindowActive(&program.orbDialog()));
     QVERIFY(typeIntoFocus(QStringLiteral("130")));
     click(child(program.contentOverview(), "Button1"));
