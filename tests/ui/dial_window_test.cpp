@@ -327,8 +327,8 @@ class DialWindowTest : public UiTestCase {
     ui::HelpWindow* help = ui::windowHelp(*dial_);
     QVERIFY(help && help->isVisible());
     QCOMPARE(help->windowTitle(), QStringLiteral("Hilfe – Gradscheibe"));
-    for (const char* part : {"Zeiger 07°30'", "Doppelklick", "Bild ab", "Als PDF speichern",
-                             "Bild speichern", "~/Astro/Kelvaro"}) {
+    for (const char* part : {"Zeiger 07°30'", "Scheibe", "90°", "11,25°", "Doppelklick", "Bild ab",
+                             "Als PDF speichern", "Bild speichern", "~/Astro/Kelvaro"}) {
       QVERIFY2(help->text().contains(QString::fromUtf8(part)), part);
     }
     help->close();

@@ -90,7 +90,6 @@ CalendarWindow::CalendarWindow(Platform& platform, QWidget* parent, ResultHandle
       resultFolder_(std::move(resultFolder)) {
   setObjectName(QStringLiteral("CalendarWindow"));
   setWindowTitle(QStringLiteral("Transit-Kalender"));
-  dialBox_->useChoiceOf(QStringLiteral("calendar"));
   setFont(captionFont(9, true));
   // The window paints all of its area itself, at any size: maximised, what
   // lies beside its controls is its own background, never what the screen
