@@ -134,7 +134,7 @@ Made calendarYear(const Sample& sample, bool withMoon, DialSize dial = DialSize:
 Made calendarWithoutMoon(const Sample& sample, double) { return calendarYear(sample, false); }
 Made calendarWithMoon(const Sample& sample, double) { return calendarYear(sample, true); }
 Made calendarOnNinety(const Sample& sample, double) {
-  return calendarYear(sample, false, DialSize(DialSize::Kind::d90));
+  return calendarYear(sample, false, DialSize(DialSize::Kind::quarter));
 }
 
 // The timeline of the person of the sample file, in Berlin, every factor

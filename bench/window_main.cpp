@@ -190,7 +190,7 @@ class Options {
   // A drag of the dial's pointer: from the mouse move to the disc painted
   // anew and the list at the new place shown.
   double dialPointerMove() { return dialPointerMoveOn(DialSize::standard()); }
-  double dialPointerMoveOnNinety() { return dialPointerMoveOn(DialSize(DialSize::Kind::d90)); }
+  double dialPointerMoveOnNinety() { return dialPointerMoveOn(DialSize(DialSize::Kind::quarter)); }
   double dialPointerMoveOn(DialSize size) {
     clickButton("Button15");
     auto* dial = testing::child<ui::DialWindow>(main_, "DialWindow");

@@ -46,15 +46,15 @@ std::string DialSize::label() const { return sizeText() + "-Scheibe"; }
 
 std::string DialSize::optionText() const {
   switch (kind_) {
-    case Kind::d360:
+    case Kind::full:
       return "360";
-    case Kind::d90:
+    case Kind::quarter:
       return "90";
-    case Kind::d45:
+    case Kind::eighth:
       return "45";
-    case Kind::d22_5:
+    case Kind::sixteenth:
       break;
-    case Kind::d11_25:
+    case Kind::thirtySecond:
       return "11.25";
   }
   return "22.5";
@@ -71,7 +71,7 @@ std::string DialSize::placeText(double longitude) const {
     ++whole;
     minutes = 0;
   }
-  const int width = kind_ == Kind::d360 ? 3 : 2;
+  const int width = kind_ == Kind::full ? 3 : 2;
   return zahl_text(whole, width) + "°" + zahl_text(minutes, 2) + "'";
 }
 

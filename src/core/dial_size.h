@@ -14,27 +14,28 @@ namespace kelvaro {
 
 class DialSize {
  public:
-  // The five sizes, largest first.
-  enum class Kind { d360, d90, d45, d22_5, d11_25 };
+  // The five sizes, largest first: the whole circle and its quarter, eighth,
+  // sixteenth and thirty-second part.
+  enum class Kind { full, quarter, eighth, sixteenth, thirtySecond };
 
   constexpr DialSize() = default;
   constexpr explicit DialSize(Kind kind) : kind_(kind) {}
-  static constexpr DialSize standard() { return DialSize(Kind::d22_5); }
+  static constexpr DialSize standard() { return DialSize(Kind::sixteenth); }
 
   constexpr Kind kind() const { return kind_; }
-  constexpr bool isStandard() const { return kind_ == Kind::d22_5; }
+  constexpr bool isStandard() const { return kind_ == Kind::sixteenth; }
   // The modulus in degrees.
   constexpr double degrees() const {
     switch (kind_) {
-      case Kind::d360:
+      case Kind::full:
         return 360;
-      case Kind::d90:
+      case Kind::quarter:
         return 90;
-      case Kind::d45:
+      case Kind::eighth:
         return 45;
-      case Kind::d22_5:
+      case Kind::sixteenth:
         break;
-      case Kind::d11_25:
+      case Kind::thirtySecond:
         return 11.25;
     }
     return 22.5;
@@ -57,12 +58,13 @@ class DialSize {
   friend constexpr bool operator==(DialSize, DialSize) = default;
 
  private:
-  Kind kind_ = Kind::d22_5;
+  Kind kind_ = Kind::sixteenth;
 };
 
 inline constexpr std::array<DialSize, 5> kDialSizes = {
-    DialSize(DialSize::Kind::d360), DialSize(DialSize::Kind::d90), DialSize(DialSize::Kind::d45),
-    DialSize(DialSize::Kind::d22_5), DialSize(DialSize::Kind::d11_25)};
+    DialSize(DialSize::Kind::full), DialSize(DialSize::Kind::quarter),
+    DialSize(DialSize::Kind::eighth), DialSize(DialSize::Kind::sixteenth),
+    DialSize(DialSize::Kind::thirtySecond)};
 
 // "360", "90", "45", "22.5" or "22,5", "11.25" or "11,25" (blanks around
 // allowed, a trailing "°" too); anything else is refused with a message

@@ -29,15 +29,15 @@ struct ScaleSteps {
 
 ScaleSteps scaleOf(DialSize dial) {
   switch (dial.kind()) {
-    case DialSize::Kind::d360:
+    case DialSize::Kind::full:
       return {120, 5};  // every 2°, numbers every 10°
-    case DialSize::Kind::d90:
+    case DialSize::Kind::quarter:
       return {60, 5};  // every degree, numbers every 5°
-    case DialSize::Kind::d45:
+    case DialSize::Kind::eighth:
       return {20, 15};  // every 20', numbers every 5°
-    case DialSize::Kind::d22_5:
+    case DialSize::Kind::sixteenth:
       break;
-    case DialSize::Kind::d11_25:
+    case DialSize::Kind::thirtySecond:
       return {5, 12};  // every 5', numbers every degree
   }
   return {10, 6};  // every 10', numbers every degree

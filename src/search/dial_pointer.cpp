@@ -31,7 +31,7 @@ int pointerAt(double dialValue, DialSize dial) {
 
 std::string pointerText(int pointer, DialSize dial) {
   const double angle = pointerAngle(pointer);
-  return "Zeiger " + (dial.kind() == DialSize::Kind::d360 ? grad3_text(angle) : grad3_kurz(angle));
+  return "Zeiger " + (dial.kind() == DialSize::Kind::full ? grad3_text(angle) : grad3_kurz(angle));
 }
 
 bool inPointerAxis(double dialValue, int pointer, double orb, DialSize dial) {

@@ -168,10 +168,10 @@ std::vector<CurveLabel> curveLabelsOf(const std::vector<EphemerisCurve>& curves)
 // The whole degrees between two lines of the scale.
 int degreeLineStep(DialSize dial) {
   switch (dial.kind()) {
-    case DialSize::Kind::d360:
+    case DialSize::Kind::full:
       return 30;
-    case DialSize::Kind::d90:
-    case DialSize::Kind::d45:
+    case DialSize::Kind::quarter:
+    case DialSize::Kind::eighth:
       return 5;
     default:
       return 1;

@@ -60,7 +60,7 @@ TEST(CalendarCli, ChoosesTheDial) {
   asked.to = {2026, 5, 31};
   asked.zone = std::get<chart::TimeZone>(chart::TimeZone::parse("Europe/Berlin"));
   asked.bodies = {factor::SA, factor::PO};
-  asked.dial = DialSize(DialSize::Kind::d90);
+  asked.dial = DialSize(DialSize::Kind::quarter);
   const auto expected = timing::transitCalendar(testing::sampleRecord(kSample), asked);
   ASSERT_TRUE(expected);
   const auto ninety =

@@ -38,9 +38,9 @@ TEST(DialSize, RefusesEveryOtherSizeNamingTheFive) {
 
 TEST(DialSize, NamesItsSize) {
   EXPECT_EQ(DialSize::standard().label(), "22,5°-Scheibe");
-  EXPECT_EQ(DialSize(DialSize::Kind::d90).label(), "90°-Scheibe");
-  EXPECT_EQ(DialSize(DialSize::Kind::d11_25).sizeText(), "11,25°");
-  EXPECT_EQ(DialSize(DialSize::Kind::d11_25).optionText(), "11.25");
+  EXPECT_EQ(DialSize(DialSize::Kind::quarter).label(), "90°-Scheibe");
+  EXPECT_EQ(DialSize(DialSize::Kind::thirtySecond).sizeText(), "11,25°");
+  EXPECT_EQ(DialSize(DialSize::Kind::thirtySecond).optionText(), "11.25");
 }
 
 // Places lie in [0, size) and differ from the longitude by whole dials;
@@ -68,14 +68,14 @@ TEST(DialSize, PlaceTexts) {
   for (const double x : {0.0, 7.5, 22.49999, 45.2, 359.99, 181.25}) {
     EXPECT_EQ(DialSize::standard().placeText(x), winkel_text(x, 2, AngleMode::dial22)) << x;
   }
-  EXPECT_EQ(DialSize(DialSize::Kind::d90).placeText(247.5), "67°30'");
-  EXPECT_EQ(DialSize(DialSize::Kind::d45).placeText(100.25), "10°15'");
-  EXPECT_EQ(DialSize(DialSize::Kind::d360).placeText(245.5), "245°30'");
-  EXPECT_EQ(DialSize(DialSize::Kind::d360).placeText(5.0), "005°00'");
-  EXPECT_EQ(DialSize(DialSize::Kind::d11_25).placeText(23.0), "00°30'");
+  EXPECT_EQ(DialSize(DialSize::Kind::quarter).placeText(247.5), "67°30'");
+  EXPECT_EQ(DialSize(DialSize::Kind::eighth).placeText(100.25), "10°15'");
+  EXPECT_EQ(DialSize(DialSize::Kind::full).placeText(245.5), "245°30'");
+  EXPECT_EQ(DialSize(DialSize::Kind::full).placeText(5.0), "005°00'");
+  EXPECT_EQ(DialSize(DialSize::Kind::thirtySecond).placeText(23.0), "00°30'");
   // Minutes as the lists round them: half down, 60 carried.
-  EXPECT_EQ(DialSize(DialSize::Kind::d90).placeText(10 + 59.6 / 60), "11°00'");
-  EXPECT_EQ(DialSize(DialSize::Kind::d90).placeText(10 + 30.5 / 3600), "10°00'");
+  EXPECT_EQ(DialSize(DialSize::Kind::quarter).placeText(10 + 59.6 / 60), "11°00'");
+  EXPECT_EQ(DialSize(DialSize::Kind::quarter).placeText(10 + 30.5 / 3600), "10°00'");
 }
 
 }  // namespace

@@ -179,8 +179,9 @@ OtherDialCase otherDialCase(DialSize dial, unsigned seed) {
 }
 
 TEST(CalendarCrossCheck, AgreesOnTheOtherDials) {
-  for (const DialSize dial : {DialSize(DialSize::Kind::d90), DialSize(DialSize::Kind::d45),
-                              DialSize(DialSize::Kind::d360), DialSize(DialSize::Kind::d11_25)}) {
+  for (const DialSize dial :
+       {DialSize(DialSize::Kind::quarter), DialSize(DialSize::Kind::eighth),
+        DialSize(DialSize::Kind::full), DialSize(DialSize::Kind::thirtySecond)}) {
     SCOPED_TRACE(dial.label());
     const OtherDialCase c = otherDialCase(dial, 45 + static_cast<unsigned>(dial.kind()));
     const std::vector<RadixPoint> points = radixPoints(c.record, CalendarPoints::all, {});

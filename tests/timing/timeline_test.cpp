@@ -314,7 +314,7 @@ std::vector<double> bruteForceCrossings(const Movers& movers, MoverKind kind, in
 // every hit of the timeline is one of its crossings and none is missing.
 TEST(Timeline, OnTheNinetyDegreeDialAgreesWithABruteForceSearch) {
   const chart::BirthData birth = testing::birthData(testing::kKoeln);
-  const DialSize dial(DialSize::Kind::d90);
+  const DialSize dial(DialSize::Kind::quarter);
   CalendarRequest asked = request({2025, 1, 1}, {2026, 12, 31}, {true, true, true});
   asked.factors = {factor::SO, factor::SA};
   asked.bodies = {factor::SA, factor::PO};

@@ -137,7 +137,7 @@ class CalendarWindowTest : public UiTestCase {
     asked.to = {2026, 6, 30};
     asked.zone = std::get<chart::TimeZone>(chart::TimeZone::parse("Europe/Berlin"));
     asked.bodies = timing::defaultCalendarBodies();
-    asked.dial = DialSize(DialSize::Kind::d90);
+    asked.dial = DialSize(DialSize::Kind::quarter);
     const auto expected = timing::transitCalendar(record_, asked);
     QVERIFY(expected);
     QCOMPARE(text(main(), "Label3"), std::string("Auslösungen durch Transite auf der 90°-Scheibe"));

@@ -342,7 +342,7 @@ class DialWindowTest : public UiTestCase {
     ui::DialDisc& disc = dial_->disc();
     disc.setPointer(7 * 60 + 30);
     sizes->setCurrentIndex(1);
-    const DialSize ninety(DialSize::Kind::d90);
+    const DialSize ninety(DialSize::Kind::quarter);
     QCOMPARE(disc.dialSize(), ninety);
     QVERIFY(dial_->windowTitle().startsWith(QStringLiteral("Gradscheibe 90° – ")));
     expectPointer(7 * 60 + 30, 0.5, ninety);  // the pointer keeps its angle
@@ -371,7 +371,7 @@ class DialWindowTest : public UiTestCase {
     sizes->setCurrentIndex(4);
     disc.setPointer(11 * 60 + 14);
     QTest::keyClick(&disc, Qt::Key_Right);
-    expectPointer(0, 0.5, DialSize(DialSize::Kind::d11_25));
+    expectPointer(0, 0.5, DialSize(DialSize::Kind::thirtySecond));
     // Back on 22.5° the window is what it always was.
     sizes->setCurrentIndex(3);
     QVERIFY(dial_->windowTitle().startsWith(QStringLiteral("Gradscheibe 22,5° – ")));

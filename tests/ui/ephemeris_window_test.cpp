@@ -50,7 +50,7 @@ class EphemerisWindowTest : public UiTestCase {
     sizes->setCurrentIndex(1);
     click(child(*calendar_, "Button1"));
     click(child(*calendar_, "EphemerisButton"));
-    const DialSize ninety(DialSize::Kind::d90);
+    const DialSize ninety(DialSize::Kind::quarter);
     QCOMPARE(ephemeris_->timeline().dial, ninety);
     QVERIFY(text(*calendar_, "TimelineHeading").ends_with("90°-Scheibe"));
     const auto lines = viewLines(*calendar_, "TimelineList");

@@ -102,7 +102,7 @@ TEST(SheetCommand, DrawsTheChosenDial) {
   const TransitRecord record =
       std::get<TransitRecord>(loadTransitFile(samplePath("mueller-juergen.dat")));
   const SearchResult list =
-      angleSearch(record, 1.2, 67.5, std::nullopt, DialSize(DialSize::Kind::d90));
+      angleSearch(record, 1.2, 67.5, std::nullopt, DialSize(DialSize::Kind::quarter));
   // The first entries line of the list, as the sheet prints it (blanks folded).
   for (const std::string_view line : list.lines) {
     if (line.empty() || line[0] != ' ') continue;

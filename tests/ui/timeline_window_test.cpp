@@ -112,7 +112,7 @@ class TimelineWindowTest : public UiTestCase {
     click(child(*window_, "Button1"));
     QVERIFY(run_->platform().boxes().empty());
     timing::CalendarRequest asked = request();
-    asked.dial = DialSize(DialSize::Kind::d45);
+    asked.dial = DialSize(DialSize::Kind::eighth);
     const auto expected = timing::timeline(birth_, asked);
     QVERIFY(expected);
     QCOMPARE(viewLines(*window_, "TimelineList"), expected->result.lines);
