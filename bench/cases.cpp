@@ -119,7 +119,7 @@ Made correspondenceReport(const Sample& sample, double orb) {
 
 #ifdef KELVARO_WITH_CALENDAR
 // One year in Berlin, every body but the Moon (or every body), every point.
-Made calendarYear(const Sample& sample, bool withMoon) {
+Made calendarYear(const Sample& sample, bool withMoon, DialSize dial = DialSize::standard()) {
   timing::CalendarRequest asked;
   asked.from = {2026, 1, 1};
   asked.to = {2026, 12, 31};
@@ -127,11 +127,15 @@ Made calendarYear(const Sample& sample, bool withMoon) {
   for (const int body : timing::kCalendarBodies) {
     if (withMoon || body != factor::MO) asked.bodies.push_back(body);
   }
+  asked.dial = dial;
   return {{}, timing::transitCalendar(sample.record, asked).value().lines};
 }
 
 Made calendarWithoutMoon(const Sample& sample, double) { return calendarYear(sample, false); }
 Made calendarWithMoon(const Sample& sample, double) { return calendarYear(sample, true); }
+Made calendarOnNinety(const Sample& sample, double) {
+  return calendarYear(sample, false, DialSize(DialSize::Kind::quarter));
+}
 
 // The timeline of the person of the sample file, in Berlin, every factor
 // and point: from 2026 on for `years` years.
@@ -174,6 +178,7 @@ constexpr Case kCases[] = {
 #ifdef KELVARO_WITH_CALENDAR
     {"calendar-year", false, calendarWithoutMoon, kTargetCalendarYear},
     {"calendar-year-moon", false, calendarWithMoon, kTargetCalendarYearWithMoon},
+    {"calendar-year-90", false, calendarOnNinety, kTargetCalendarYear},
     {"timeline-S+P-100-years", false, timelineCentury, kTargetTimelineCentury},
     {"timeline-S+P+T-year", false, timelineYear, kTargetTimelineYear},
 #endif

@@ -189,14 +189,21 @@ class Options {
   }
   // A drag of the dial's pointer: from the mouse move to the disc painted
   // anew and the list at the new place shown.
-  double dialPointerMove() {
+  double dialPointerMove() { return dialPointerMoveOn(DialSize::standard()); }
+  double dialPointerMoveOnNinety() { return dialPointerMoveOn(DialSize(DialSize::Kind::quarter)); }
+  double dialPointerMoveOn(DialSize size) {
     clickButton("Button15");
     auto* dial = testing::child<ui::DialWindow>(main_, "DialWindow");
     require(dial && QTest::qWaitForWindowExposed(dial), "the dial did not open");
+    dial->setDialSize(size);
     settle();
     ui::DialDisc& disc = dial->disc();
     const double radius = disc.layout().ringRadius[3] + 8;  // between ring t and the scale
-    const auto at = [&](double value) { return disc.widgetPoint(pointOnDial(value, radius)); };
+    // The same turn of the circle on every size: a sixth and a third of it.
+    const double sixth = size.degrees() / 6;
+    const auto at = [&](double value) {
+      return disc.widgetPoint(pointOnDial(value * sixth / 3.75, radius, size));
+    };
     mouse(disc, QEvent::MouseButtonPress, at(3), Qt::LeftButton);
     settle();
     const int frames = disc.frames();
@@ -207,6 +214,7 @@ class Options {
     require(disc.frames() > frames, "the dial was not painted anew");
     require(!testing::viewLines(*dial, "DialList").empty(), "the dial showed no list");
     mouse(disc, QEvent::MouseButtonRelease, at(7.5), Qt::LeftButton);
+    dial->setDialSize(DialSize::standard());
     dial->close();
     return millis;
   }
@@ -341,6 +349,7 @@ constexpr OptionStep kOptionSteps[] = {
     {"correspondences", &Options::correspondences},
     {"magic", &Options::magicSquare},
     {"dial-pointer-move", &Options::dialPointerMove},
+    {"dial-pointer-move-90", &Options::dialPointerMoveOnNinety},
 };
 
 std::string orbKeys(const Orb& orb) {

@@ -18,6 +18,7 @@ struct CalendarOptions {
   bool moon = false;
   std::string points = "all";
   std::string with;
+  std::string dial;  // empty: the standard dial
 };
 
 // The entry of the options, or the message of a list that is refused.
@@ -42,6 +43,11 @@ Checked<timing::CalendarEntry> entryOf(const CalendarOptions& options) {
   if (const Rejection* refused = rejection(points)) return *refused;
   entry.points = std::get<CalendarPoints>(points);
   entry.with = options.with;
+  if (!options.dial.empty()) {
+    const auto dial = parseDialSize(options.dial);
+    if (const Rejection* refused = rejection(dial)) return *refused;
+    entry.dial = std::get<DialSize>(dial);
+  }
   return entry;
 }
 
@@ -63,7 +69,7 @@ void addCalendarCommands(CommandSet& commands) {
   CLI::App* command = commands.add(
       "calendar",
       "Transit-Kalender: wann ein Transit einen Radix-Punkt oder eine Halbsumme auf der "
-      "22,5°-Scheibe auslöst",
+      "Scheibe auslöst",
       [options](const Session& session) { return calendar(session, *options); });
   command->add_option("--from", options->from, "erster Tag, TT.MM.JJJJ (ab 00:00)")->required();
   command->add_option("--to", options->to, "letzter Tag, TT.MM.JJJJ (bis 24:00)")->required();
@@ -78,6 +84,8 @@ void addCalendarCommands(CommandSet& commands) {
                       "Radix-Punkte: factors, midpoints oder all (Vorgabe all)");
   command->add_option("--with", options->with,
                       "nur Punkte, die einen dieser Faktoren enthalten, z. B. MC,SO");
+  command->add_option("--dial", options->dial,
+                      "Scheibe in Grad: 360, 90, 45, 22.5 oder 11.25 (Vorgabe 22.5)");
 }
 
 }  // namespace kelvaro::cli

@@ -420,10 +420,12 @@ const std::vector<PersonsCommand>& personsCommands() {
        restoreBackup},
       {"timeline",
        "timeline NUMMER --from=TT.MM.JJJJ --to=TT.MM.JJJJ [--movers=S,P,T] [--bodies=…] "
-       "[--points=factors|midpoints|all] [--with=…] [--zone=ZONE] [--orb=G:MM] [--ics ZIEL.ics]",
+       "[--points=factors|midpoints|all] [--with=…] [--zone=ZONE] [--orb=G:MM] [--dial=GRAD] "
+       "[--ics ZIEL.ics]",
        "die Zeitleiste einer Person: wann Solarbogen (S), Progression (P) und Transite (T) "
-       "Radix-Punkte auslösen; --ics: auch als iCalendar-Datei",
-       {"from", "to", "movers", "bodies", "points", "with", "zone", "orb", "ics"},
+       "Radix-Punkte auslösen; --dial: Scheibe 360, 90, 45, 22.5 oder 11.25 (Vorgabe 22.5); "
+       "--ics: auch als iCalendar-Datei",
+       {"from", "to", "movers", "bodies", "points", "with", "zone", "orb", "dial", "ics"},
        {},
        1,
        1,

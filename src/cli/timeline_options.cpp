@@ -54,6 +54,11 @@ Checked<timing::CalendarEntry> entryOf(const OptionWords& words, const chart::Bi
     entry.orb = parseOrbText(words.value("orb"));
     if (!entry.orb) return Rejection{orbTextRefusal(words.value("orb"))};
   }
+  if (words.has("dial")) {
+    const auto dial = parseDialSize(words.value("dial"));
+    if (const Rejection* refused = rejection(dial)) return *refused;
+    entry.dial = std::get<DialSize>(dial);
+  }
   return entry;
 }
 

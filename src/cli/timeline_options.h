@@ -11,7 +11,8 @@ namespace kelvaro::cli {
 
 // The entry that the options of a person's timeline ask for: --from, --to,
 // --zone (the birth zone without it), --movers (S, P and T without it),
-// --bodies, --points, --with (`defaultWith` without it) and --orb, checked
+// --bodies, --points, --with (`defaultWith` without it), --orb and --dial
+// (the standard 22.5° dial without it), checked
 // by the one check of the calendar; refused with the German message of the
 // first option that is wrong.
 Checked<timing::CalendarRequest> timelineRequestOf(const OptionWords& words,

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/dial_size.h"
 #include "core/short_text.h"
 
 // Angle arithmetic on the 22.5° dial and the fixed-width angle and number
@@ -26,7 +27,8 @@
 // NOLINTBEGIN(readability-identifier-naming): the kept names above
 namespace kelvaro {
 
-inline constexpr double kDial = 22.5;
+// The standard dial of the searches and overviews.
+inline constexpr double kDial = DialSize::standard().degrees();
 
 // Trunc toward zero, converted to int; NaN gives 0 and values beyond the
 // int range are clamped, so no position can cause undefined behaviour.

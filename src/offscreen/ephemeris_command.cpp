@@ -26,11 +26,12 @@ using cli::kExitUsage;
 constexpr std::string_view kUsage =
     "Aufruf: kelvaro --ephemeris AUSGABE --person NUMMER [--archive DATEI]\n"
     "        --from=TT.MM.JJJJ --to=TT.MM.JJJJ [--movers=S,P,T] [--bodies=…] [--with=…]\n"
-    "        [--points=factors|midpoints|all] [--zone=ZONE] [--orb=G:MM]\n"
+    "        [--points=factors|midpoints|all] [--zone=ZONE] [--orb=G:MM] [--dial=GRAD]\n"
     "Schreibt die grafische Ephemeride einer Person aus dem Personenarchiv als\n"
     "AUSGABE (.pdf, .png oder .svg). Vorgaben: S, P und T; die Radixpunkte und\n"
     "Halbsummen mit MC, SO, AS oder MO; die Zone der Geburt. Ein Orbis steht\n"
-    "im Kopf des Blatts (er gilt für S und P).\n";
+    "im Kopf des Blatts (er gilt für S und P). --dial wählt die Scheibe der\n"
+    "senkrechten Achse: 360, 90, 45, 22.5 (Vorgabe) oder 11.25 Grad.\n";
 
 // Messages may quote any argument: what is no UTF-8 shows as replacement
 // characters.
@@ -88,7 +89,7 @@ int runEphemeris(const std::vector<std::string>& arguments, std::ostream& out, s
   }
   const auto read =
       cli::readOptionWords(arguments, {"ephemeris", "person", "archive", "from", "to", "movers",
-                                       "bodies", "with", "zone", "points", "orb"});
+                                       "bodies", "with", "zone", "points", "orb", "dial"});
   if (const Rejection* refused = rejection(read)) return wrongUsage(err, refused->message);
   const cli::OptionWords* words = &std::get<cli::OptionWords>(read);
   if (!words->positionals.empty()) {

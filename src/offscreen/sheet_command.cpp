@@ -26,6 +26,7 @@
 #include "output/page_file.h"
 #include "print/dial_sheet.h"
 #include "print/line_pages.h"
+#include "search/dial_pointer.h"
 #include "search/search_angle.h"
 
 namespace kelvaro::offscreen {
@@ -40,6 +41,7 @@ struct SheetLine {
   std::string orb = "1:12";
   std::string pointer = "0:00";
   std::string rings = "rpst";
+  std::string dial = "22.5";
   std::string file;
 };
 
@@ -52,16 +54,44 @@ void declare(CLI::App& app, SheetLine& line) {
       ->option_text("AUSGABE")
       ->required();
   app.add_option("--orb", line.orb, "der Orbis als G:MM (Vorgabe 1:12)")->option_text("G:MM");
-  app.add_option("--pointer", line.pointer, "der Zeiger als G:MM, 0:00 bis 22:29 (Vorgabe 0:00)")
+  app.add_option("--pointer", line.pointer,
+                 "der Zeiger als G:MM, 0:00 bis 22:29 auf der 22,5°-Scheibe, bis 89:59 auf der "
+                 "90°-Scheibe (Vorgabe 0:00)")
       ->option_text("G:MM");
+  app.add_option("--dial", line.dial,
+                 "die Scheibe in Grad: 360, 90, 45, 22.5 oder 11.25 (Vorgabe 22.5)")
+      ->option_text("GRAD");
   app.add_option("--rings", line.rings, "die gezeigten Ringe, Buchstaben aus rpst (Vorgabe rpst)")
       ->option_text("RINGE");
   app.add_option("DATEI", line.file, "die Transit-Datei")->required();
 }
 
-// The pointer in minutes from "D:MM", checked as the angle of option 3 and
-// on the dial, which measures 22°30': from 0:00 to 22:29.
-std::optional<int> parsePointer(std::string_view text) {
+// Whole degrees of one to three digits, a colon, minutes of two digits
+// below 60: the pointer in minutes.
+std::optional<int> pointerMinutes(std::string_view text) {
+  const std::size_t colon = text.find(':');
+  if (colon == std::string_view::npos || colon == 0 || colon > 3) return std::nullopt;
+  const std::string_view minutes = text.substr(colon + 1);
+  if (minutes.size() != 2) return std::nullopt;
+  int value = 0;
+  for (const char c : text.substr(0, colon)) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  if (minutes[0] < '0' || minutes[0] > '5' || minutes[1] < '0' || minutes[1] > '9') {
+    return std::nullopt;
+  }
+  return value * 60 + (minutes[0] - '0') * 10 + (minutes[1] - '0');
+}
+
+// The pointer in minutes from "D:MM" on the dial, below its size. On the
+// standard dial it is checked as the angle of option 3: from 0:00 to 22:29.
+std::optional<int> parsePointer(std::string_view text, DialSize dial) {
+  if (!dial.isStandard()) {
+    const std::optional<int> minutes = pointerMinutes(text);
+    if (!minutes || *minutes >= pointerSteps(dial)) return std::nullopt;
+    return minutes;
+  }
   const std::size_t colon = text.find(':');
   if (colon == std::string_view::npos) return std::nullopt;
   const SearchAngleCheck check = checkSearchAngle(text.substr(0, colon), text.substr(colon + 1));
@@ -104,11 +134,20 @@ int refuse(std::ostream& err, std::string_view message) {
 Checked<Printout> sheetPrintout(const SheetLine& line, PageFormat format, std::ostream& err) {
   const std::optional<double> orb = parseOrbText(line.orb);
   if (!orb) return Rejection{orbTextRefusal(line.orb)};
-  const std::optional<int> pointer = parsePointer(line.pointer);
-  if (!pointer) {
+  const Checked<DialSize> dial = parseDialSize(line.dial);
+  if (const Rejection* refused = rejection(dial)) return *refused;
+  const DialSize dialSize = std::get<DialSize>(dial);
+  const std::optional<int> pointer = parsePointer(line.pointer, dialSize);
+  if (!pointer && dialSize.isStandard()) {
     return Rejection{"Ungültiger Zeiger »" + line.pointer +
                      "«: erwartet G:MM auf der Scheibe von 22°30', also von 0:00 bis 22:29, "
                      "zum Beispiel 7:30."};
+  }
+  if (!pointer) {
+    const int last = pointerSteps(dialSize) - 1;
+    return Rejection{"Ungültiger Zeiger »" + line.pointer + "«: erwartet G:MM auf der " +
+                     dialSize.label() + ", also von 0:00 bis " + std::to_string(last / 60) + ":" +
+                     zahl_text(last % 60, 2) + ", zum Beispiel 7:30."};
   }
   const auto rings = parseRings(line.rings);
   if (!rings) {
@@ -122,7 +161,8 @@ Checked<Printout> sheetPrintout(const SheetLine& line, PageFormat format, std::o
   if (hasPositionsOutsideCircle(record)) tell(err, outsidePositionsQuestion(line.file));
 
   const bool alone = format != PageFormat::pdf;
-  Printout printout = dialSheetPrintout(dialSheetContent(record, *orb, *pointer, *rings), alone);
+  Printout printout =
+      dialSheetPrintout(dialSheetContent(record, *orb, *pointer, *rings, dialSize), alone);
   if (!alone) {
     printout.add(printedList(vier_summen(record, *orb)));
     printout.add(printedList(axisOverview(record, *orb).lines));

@@ -19,7 +19,29 @@ constexpr double kShortTick = 5;
 // each ring's band a name's diagonal high and leaves ring r room for all 22
 // names side by side.
 constexpr double kInnerShare = 0.38;
-constexpr int kTicksPerDegree = 6;  // one every 10'
+
+// The scale of a dial: a tick every so many minutes, and every so many ticks
+// a long one with its degree number.
+struct ScaleSteps {
+  int tickMinutes;
+  int ticksPerNumber;
+};
+
+ScaleSteps scaleOf(DialSize dial) {
+  switch (dial.kind()) {
+    case DialSize::Kind::full:
+      return {120, 5};  // every 2°, numbers every 10°
+    case DialSize::Kind::quarter:
+      return {60, 5};  // every degree, numbers every 5°
+    case DialSize::Kind::eighth:
+      return {20, 15};  // every 20', numbers every 5°
+    case DialSize::Kind::sixteenth:
+      break;
+    case DialSize::Kind::thirtySecond:
+      return {5, 12};  // every 5', numbers every degree
+  }
+  return {10, 6};  // every 10', numbers every degree
+}
 
 QPointF qt(DialPoint p) { return {p.x, p.y}; }
 
@@ -29,14 +51,16 @@ QString nameText(int factor) {
 }
 
 // Qt counts angles counter-clockwise from three o'clock in 1/16 degree; the
-// dial starts at the top and one dial degree is 16° of the circle.
-int qtAngle(double dialValue) { return static_cast<int>(std::lround((90 + dialValue * 16) * 16)); }
+// dial starts at the top and goes once round the circle.
+int qtAngle(double dialValue, DialSize dial) {
+  return static_cast<int>(std::lround((90 + dialValue * (360 / dial.degrees())) * 16));
+}
 
 }  // namespace
 
 DialPicture::DialPicture(const TransitRecord* record, const std::array<bool, 4>& shownRings,
-                         QSizeF size, DialLook look)
-    : hasRecord_(record != nullptr), shownRings_(shownRings), look_(std::move(look)) {
+                         QSizeF size, DialLook look, DialSize dial)
+    : hasRecord_(record != nullptr), shownRings_(shownRings), look_(std::move(look)), dial_(dial) {
   scaleRadius_ = std::max(10.0, std::min(size.width(), size.height()) / 2.0 - kNumberRoom);
   if (!record) return;
   const QFontMetricsF metrics(look_.names);
@@ -46,7 +70,7 @@ DialPicture::DialPicture(const TransitRecord* record, const std::array<bool, 4>&
   }
   geometry_ = {scaleRadius_ * kInnerShare, scaleRadius_ - kLongTick - 4, widest + 4,
                metrics.height()};
-  layout_ = layoutDial(*record, shownRings_, geometry_);
+  layout_ = layoutDial(*record, shownRings_, geometry_, dial_);
 }
 
 QRectF DialPicture::nameBox(const DialName& name) const {
@@ -78,18 +102,19 @@ void DialPicture::paintScale(QPainter& painter) const {
   painter.setPen(QPen(colours.ink, 1.5));
   painter.drawEllipse(QPointF(), radius, radius);
   painter.setFont(look_.numbers);
-  const int ticks = static_cast<int>(kDial) * kTicksPerDegree + kTicksPerDegree / 2;
+  const ScaleSteps steps = scaleOf(dial_);
+  const auto ticks = static_cast<int>(std::lround(dial_.degrees() * 60 / steps.tickMinutes));
   for (int tick = 0; tick < ticks; ++tick) {
-    const double value = static_cast<double>(tick) / kTicksPerDegree;
-    const bool whole = tick % kTicksPerDegree == 0;
-    painter.setPen(QPen(colours.ink, whole ? 1.5 : 1));
-    painter.drawLine(qt(pointOnDial(value, radius - (whole ? kLongTick : kShortTick))),
-                     qt(pointOnDial(value, radius)));
-    if (!whole) continue;
-    const QPointF at = qt(pointOnDial(value, radius + kNumberRoom / 2));
+    const double value = static_cast<double>(tick * steps.tickMinutes) / 60;
+    const bool numbered = tick % steps.ticksPerNumber == 0;
+    painter.setPen(QPen(colours.ink, numbered ? 1.5 : 1));
+    painter.drawLine(qt(pointOnDial(value, radius - (numbered ? kLongTick : kShortTick), dial_)),
+                     qt(pointOnDial(value, radius, dial_)));
+    if (!numbered) continue;
+    const QPointF at = qt(pointOnDial(value, radius + kNumberRoom / 2, dial_));
     painter.setPen(colours.numbers);
     painter.drawText(QRectF(at.x() - 14, at.y() - 9, 28, 18), Qt::AlignCenter,
-                     QString::number(tick / kTicksPerDegree));
+                     QString::number(tick * steps.tickMinutes / 60));
   }
   painter.setBrush(colours.ink);
   painter.setPen(Qt::NoPen);
@@ -119,16 +144,16 @@ void DialPicture::paintNames(QPainter& painter) const {
 
 void DialPicture::paintPointer(QPainter& painter, int pointer, double orb) const {
   const double radius = scaleRadius_;
-  const double place = dialPlace(pointerAngle(pointer));
+  const double place = dialPlace(pointerAngle(pointer), dial_);
   QColor sector = look_.colours.accent;
   sector.setAlpha(70);
   painter.setPen(Qt::NoPen);
   painter.setBrush(sector);
-  painter.drawPie(QRectF(-radius, -radius, 2 * radius, 2 * radius), qtAngle(place - orb),
-                  qtAngle(2 * orb) - qtAngle(0));
+  painter.drawPie(QRectF(-radius, -radius, 2 * radius, 2 * radius), qtAngle(place - orb, dial_),
+                  qtAngle(2 * orb, dial_) - qtAngle(0, dial_));
   painter.setBrush(Qt::NoBrush);
   painter.setPen(QPen(look_.colours.accent, 2));
-  painter.drawLine(QPointF(), qt(pointOnDial(place, radius)));
+  painter.drawLine(QPointF(), qt(pointOnDial(place, radius, dial_)));
 }
 
 void DialPicture::paintHighlights(QPainter& painter, int pointer, double orb,
@@ -136,7 +161,7 @@ void DialPicture::paintHighlights(QPainter& painter, int pointer, double orb,
   painter.setFont(look_.names);
   for (const DialName& name : layout_.names) {
     const QRectF box = nameBox(name);
-    if (inPointerAxis(name.dialValue, pointer, orb)) {
+    if (inPointerAxis(name.dialValue, pointer, orb, dial_)) {
       painter.fillRect(box, look_.colours.axisGround);
       painter.setPen(look_.colours.accent);
       painter.drawText(box, Qt::AlignCenter, nameText(name.factor));

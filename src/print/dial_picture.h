@@ -34,7 +34,7 @@ struct DialLook {
   QFont numbers;  // the degree numbers of the scale
 };
 
-// The 22.5° dial of a record as a picture that fills an area of a given
+// The dial of a record (22.5° or another size) as a picture that fills an area of a given
 // size, painted around the painter's origin (the centre of the disc): the
 // scale with its degree numbers, the rings that are shown with the names of
 // their factors, the pointer with its orb sector, and the names in the
@@ -45,11 +45,12 @@ class DialPicture {
   DialPicture() = default;
   // Without a record (null) the picture is the scale alone.
   DialPicture(const TransitRecord* record, const std::array<bool, 4>& shownRings, QSizeF size,
-              DialLook look);
+              DialLook look, DialSize dial = DialSize::standard());
 
   const DialLayout& layout() const { return layout_; }
   const DialGeometry& geometry() const { return geometry_; }
   const DialLook& look() const { return look_; }
+  DialSize dial() const { return dial_; }
   double scaleRadius() const { return scaleRadius_; }
 
   // The box of a written name, and the name whose box holds a point
@@ -72,6 +73,7 @@ class DialPicture {
   bool hasRecord_ = false;
   std::array<bool, 4> shownRings_{};
   DialLook look_;
+  DialSize dial_;
   double scaleRadius_ = 0;
   DialGeometry geometry_;
   DialLayout layout_;

@@ -93,16 +93,17 @@ std::size_t linesIn(double height, const QFontMetricsF& metrics) {
 }  // namespace
 
 DialSheetContent dialSheetContent(const TransitRecord& record, double orb, int pointer,
-                                  const std::array<bool, 4>& shownRings) {
+                                  const std::array<bool, 4>& shownRings, DialSize dial) {
   return {record,     orb, pointer,
-          shownRings, {},  angleSearch(record, orb, pointerAngle(pointer), std::nullopt)};
+          shownRings, {},  angleSearch(record, orb, pointerAngle(pointer), std::nullopt, dial),
+          dial};
 }
 
 DialSheet::DialSheet(DialSheetContent content, bool onePage)
     : content_(std::move(content)),
       onePage_(onePage),
-      picture_(&content_.record, content_.shownRings, QSizeF(kDialUnits, kDialUnits), paperLook()) {
-}
+      picture_(&content_.record, content_.shownRings, QSizeF(kDialUnits, kDialUnits), paperLook(),
+               content_.dial) {}
 
 int DialSheet::layOut(QPainter& painter, QSizeF body) {
   const QPaintDevice* device = painter.device();
@@ -168,7 +169,11 @@ void DialSheet::paintHead(QPainter& painter, const QRectF& body) const {
   painter.restore();
   top += dialSide_ + info.lineSpacing() * 0.6;
 
-  const QString pointerLine = printedText(pointerText(content_.pointer));
+  const DialSize dialSize = content_.dial;
+  const std::string pointerWords =
+      dialSize.isStandard() ? pointerText(content_.pointer)
+                            : dialSize.label() + "    " + pointerText(content_.pointer, dialSize);
+  const QString pointerLine = printedText(pointerWords);
   painter.setFont(pointerFont);
   painter.setPen(kAccent);
   painter.drawText(QPointF(body.left(), top + pointer.ascent()), pointerLine);

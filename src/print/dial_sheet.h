@@ -22,18 +22,20 @@ struct DialSheetContent {
   std::array<bool, 4> shownRings = {true, true, true, true};
   std::vector<FactorVariant> marked;
   SearchResult pointerList;  // the angle search at the pointer
+  DialSize dial;             // named on the sheet when it is not the standard one
 };
 
 // The content of a sheet with the list that the angle search gives at the
 // pointer over all factors, as the dial window shows it.
 DialSheetContent dialSheetContent(const TransitRecord& record, double orb, int pointer,
-                                  const std::array<bool, 4>& shownRings);
+                                  const std::array<bool, 4>& shownRings,
+                                  DialSize dial = DialSize::standard());
 
 // The dial as a sheet to hand over, on white paper in black and one accent
 // colour: on top the person's name and the transit's date, time and place,
 // then the dial with its pointer and orb sector, below it the pointer
-// ("Zeiger 07°30'"), the orb ("Orbis: 01:12"), the legend of the shown
-// rings and the pointer's list, in a fixed-pitch font small enough for its
+// ("Zeiger 07°30'", after the dial's size when that is not 22.5°), the orb ("Orbis: 01:12"), the
+// legend of the shown rings and the pointer's list, in a fixed-pitch font small enough for its
 // widest line. List lines the first page cannot hold go on further pages;
 // a sheet of one page (a picture) says in its last line how many it leaves
 // out instead.

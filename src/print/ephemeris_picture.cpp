@@ -67,7 +67,8 @@ EphemerisView EphemerisPicture::viewIn(const QPaintDevice* device, const QRectF&
   const double right = metrics.horizontalAdvance(QStringLiteral("22°30'")) + 2 * space;
   const double top = metrics.lineSpacing();
   const double bottom = metrics.lineSpacing() * 1.8;
-  return {area.adjusted(left, top, -right, -bottom), from, std::max(to, from + 1e-6)};
+  return {area.adjusted(left, top, -right, -bottom), from, std::max(to, from + 1e-6),
+          layout_->dial.degrees()};
 }
 
 void EphemerisPicture::paint(QPainter& painter, const EphemerisView& view,
@@ -189,7 +190,7 @@ void EphemerisPicture::paintCurveLabels(QPainter& painter, const EphemerisView& 
     const double width = metrics.horizontalAdvance(name);
     const double left =
         label.place == timing::CurveLabelPlace::end ? at.x() - width - space : at.x() + space;
-    const bool above = label.at.degrees < timing::kDialDegrees / 2;
+    const bool above = label.at.degrees < view.dialDegrees / 2;
     const double top = above ? at.y() - metrics.height() : at.y();
     QRectF box(left, top, width, metrics.height());
     box.moveTop(std::clamp(box.top(), view.plot.top(), view.plot.bottom() - box.height()));

@@ -25,11 +25,12 @@ struct EphemerisView {
   QRectF plot;
   double from = 0;  // UT Julian days at the left and the right edge
   double to = 1;
+  double dialDegrees = DialSize::standard().degrees();  // the height of the plot
 
   QPointF pixelOf(timing::CurvePoint at) const;
   timing::CurvePoint pointOf(QPointF pixel) const;
   double pixelsPerDay() const { return plot.width() / (to - from); }
-  double pixelsPerDegree() const { return plot.height() / timing::kDialDegrees; }
+  double pixelsPerDegree() const { return plot.height() / dialDegrees; }
 };
 
 // Paints an ephemeris layout: the degree scale at the right, the radix lines

@@ -49,11 +49,13 @@ Members members(const TransitRecord& record) {
 // One section of the list: the sums or the midpoints at the search angle.
 class Section {
  public:
-  Section(const Members& members, double orb, double searchAngle, char op, SearchResult& result)
+  Section(const Members& members, double orb, double searchAngle, char op, DialSize dial,
+          SearchResult& result)
       : members_(members),
         orb_(orb),
         angle_(searchAngle),
         op_(op),
+        dial_(dial),
         lines_(result.lines),
         factors_(result.factors) {
     for (std::size_t k = 0; k < kMemberCount; ++k) longitudes_[k] = members[k].longitude;
@@ -70,8 +72,7 @@ class Section {
     // depends on them; then the hits are listed, each as one write.
     const std::size_t count = kMemberCount - from;
     const auto counts = std::span(counts_).first(count);
-    countPairHits(a.longitude, std::span(longitudes_).subspan(from),
-                  op_ == '+' ? Pairing::sum : Pairing::midpoint, std::array{angle_}, orb_, counts);
+    countHits(a.longitude, std::span(longitudes_).subspan(from), counts);
     // What the list leaves out counts no hit: the skipped members and the
     // solar-arc Sun.
     for (std::size_t second = std::max(from, skipFrom); second < skipTo; ++second) {
@@ -101,10 +102,24 @@ class Section {
   }
 
  private:
+  // counts[k] = 1 where `first` paired with others[k] lies on the axis.
+  void countHits(double first, std::span<const double> others, std::span<double> counts) const {
+    if (dial_.isStandard()) {
+      countPairHits(first, others, op_ == '+' ? Pairing::sum : Pairing::midpoint,
+                    std::array{angle_}, orb_, counts);
+      return;
+    }
+    for (std::size_t k = 0; k < others.size(); ++k) {
+      const double value = op_ == '+' ? sum(first, others[k]) : midpoint(first, others[k]);
+      counts[k] = dial_.distance(value, angle_) < orb_ ? 1 : 0;
+    }
+  }
+
   const Members& members_;
   double orb_;
   double angle_;
   char op_;
+  DialSize dial_;
   ResultText& lines_;
   LineFactors& factors_;
   std::string line_;  // the line being made, its room kept from line to line
@@ -118,8 +133,8 @@ class Section {
 // with one, it runs over the whole range, except the chosen factor's own
 // variants before the first member's.
 void listSection(const Members& members, double orb, double searchAngle,
-                 std::optional<int> chosenFactor, char op, SearchResult& result) {
-  Section section(members, orb, searchAngle, op, result);
+                 std::optional<int> chosenFactor, char op, DialSize dial, SearchResult& result) {
+  Section section(members, orb, searchAngle, op, dial, result);
   for (int number = 1; number <= kLastFactor; ++number) {
     if (chosenFactor && number != *chosenFactor) continue;
     const std::size_t ownFirst = memberIndex(number, Variant::r);
@@ -147,7 +162,7 @@ Checked<int> checkAngleFactor(std::string_view text) {
 }
 
 SearchResult angleSearch(const TransitRecord& record, double orb, double searchAngle,
-                         std::optional<int> chosenFactor) {
+                         std::optional<int> chosenFactor, DialSize dial) {
   const std::string angleText = grad_minuten_text(searchAngle);
   SearchResult result;
   result.heading = chosenFactor
@@ -160,10 +175,10 @@ SearchResult angleSearch(const TransitRecord& record, double orb, double searchA
   result.factors.reserve(chosenFactor ? 32 * 28 : 160 * 28, chosenFactor ? 32 : 160);
   lines.push_back("Summen in der Achse " + angleText);
   const Members all = members(record);
-  listSection(all, orb, searchAngle, chosenFactor, '+', result);
+  listSection(all, orb, searchAngle, chosenFactor, '+', dial, result);
   lines.push_back("******************");
   lines.push_back("Halbsummen in der Achse " + angleText);
-  listSection(all, orb, searchAngle, chosenFactor, '/', result);
+  listSection(all, orb, searchAngle, chosenFactor, '/', dial, result);
   return result;
 }
 

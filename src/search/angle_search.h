@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/checked.h"
+#include "core/dial_size.h"
 #include "core/search_result.h"
 #include "core/transit_record.h"
 
@@ -33,8 +34,10 @@ Checked<int> checkAngleFactor(std::string_view text);
 // only the pairs that contain it, the chosen factor always first. SO in
 // variant s never takes part. At most 14 entries per line. Each line carries
 // the factor variants of its entries, both of each pair, in their order, and
-// the result says where each entry stands.
+// the result says where each entry stands. On another dial than the
+// standard one (the dial window's pointer), the values are placed on that
+// dial and meet the angle where their distance on it is below the orb.
 SearchResult angleSearch(const TransitRecord& record, double orb, double searchAngle,
-                         std::optional<int> chosenFactor);
+                         std::optional<int> chosenFactor, DialSize dial = DialSize::standard());
 
 }  // namespace kelvaro

@@ -20,10 +20,10 @@ constexpr double kSpacingMargin = 1.02;
 
 // The dial degrees between two names on a circle of this radius whose
 // centres lie `distance` apart.
-double dialSpacing(double distance, double radius) {
-  if (radius <= 0) return kDial;
+double dialSpacing(double distance, double radius, double size) {
+  if (radius <= 0) return size;
   const double half = std::min(1.0, distance / (2 * radius));
-  return 2 * std::asin(half) / kTurn * kDial;
+  return 2 * std::asin(half) / kTurn * size;
 }
 
 // Places on an unrolled stretch of the dial, in ascending order, pushed
@@ -64,16 +64,18 @@ std::vector<double> spreadInLine(const std::vector<double>& places, double spaci
 // The places of one ring's names (dial values, any order) pushed apart on
 // the circle. The circle is cut open in its widest gap; when the two ends
 // still come too close across the cut, all names are spread as one group.
-std::vector<double> spreadOnCircle(const std::vector<double>& values, double spacing) {
+std::vector<double> spreadOnCircle(const std::vector<double>& values, double spacing,
+                                   DialSize dial) {
+  const double size = dial.degrees();
   const std::size_t n = values.size();
   if (n < 2) return values;
-  spacing = std::min(spacing, kDial / static_cast<double>(n));
+  spacing = std::min(spacing, size / static_cast<double>(n));
   std::vector<std::size_t> order(n);
   std::iota(order.begin(), order.end(), std::size_t{0});
   std::stable_sort(order.begin(), order.end(),
                    [&](std::size_t a, std::size_t b) { return values[a] < values[b]; });
   std::size_t cut = 0;  // the first name after the widest gap
-  double widest = values[order[0]] + kDial - values[order[n - 1]];
+  double widest = values[order[0]] + size - values[order[n - 1]];
   for (std::size_t i = 1; i < n; ++i) {
     const double gap = values[order[i]] - values[order[i - 1]];
     if (gap > widest) {
@@ -84,10 +86,10 @@ std::vector<double> spreadOnCircle(const std::vector<double>& values, double spa
   std::vector<double> unrolled(n);
   for (std::size_t i = 0; i < n; ++i) {
     const std::size_t k = (cut + i) % n;
-    unrolled[i] = values[order[k]] + (k < cut ? kDial : 0.0);
+    unrolled[i] = values[order[k]] + (k < cut ? size : 0.0);
   }
   std::vector<double> spread = spreadInLine(unrolled, spacing);
-  if (spread.back() - spread.front() > kDial - spacing) {
+  if (spread.back() - spread.front() > size - spacing) {
     const double mean =
         std::accumulate(unrolled.begin(), unrolled.end(), 0.0) / static_cast<double>(n);
     for (std::size_t i = 0; i < n; ++i) {
@@ -95,7 +97,7 @@ std::vector<double> spreadOnCircle(const std::vector<double>& values, double spa
     }
   }
   std::vector<double> placed(n);
-  for (std::size_t i = 0; i < n; ++i) placed[order[(cut + i) % n]] = dialPlace(spread[i]);
+  for (std::size_t i = 0; i < n; ++i) placed[order[(cut + i) % n]] = dialPlace(spread[i], dial);
   return placed;
 }
 
@@ -108,24 +110,26 @@ DialPoint nearestInBox(DialPoint centre, const DialGeometry& geometry, DialPoint
 
 }  // namespace
 
-double dialPlace(double longitude) {
+double dialPlace(double longitude, DialSize dial) {
+  if (!dial.isStandard()) return dial.place(longitude);
+  // The standard dial places as the searches do, with modus22.
   double v = modus22(longitude);
   if (v < 0) v += kDial;
   return v < kDial ? v : 0.0;  // a value just below 0 can round up to 22.5
 }
 
-DialPoint pointOnDial(double dialValue, double radius) {
-  const double angle = dialValue / kDial * kTurn;
+DialPoint pointOnDial(double dialValue, double radius, DialSize dial) {
+  const double angle = dialValue / dial.degrees() * kTurn;
   return {-radius * std::sin(angle), -radius * std::cos(angle)};
 }
 
-double dialValueAt(DialPoint p) {
+double dialValueAt(DialPoint p, DialSize dial) {
   const double angle = std::atan2(-p.x, -p.y);  // 0 at the top, counter-clockwise
-  return dialPlace(angle / kTurn * kDial);
+  return dialPlace(angle / kTurn * dial.degrees(), dial);
 }
 
 DialLayout layoutDial(const TransitRecord& record, const std::array<bool, 4>& shownRings,
-                      const DialGeometry& geometry) {
+                      const DialGeometry& geometry, DialSize dial) {
   DialLayout layout;
   const double band = (geometry.ringsOuter - geometry.ringsInner) / 4;
   const double diagonal = std::hypot(geometry.nameWidth, geometry.nameHeight) * kSpacingMargin;
@@ -138,17 +142,17 @@ DialLayout layoutDial(const TransitRecord& record, const std::array<bool, 4>& sh
 
     std::vector<double> values;
     for (int number = 1; number <= kLastFactor; ++number) {
-      values.push_back(dialPlace(record.position(v, number)));
+      values.push_back(dialPlace(record.position(v, number), dial));
     }
-    const std::vector<double> placed =
-        spreadOnCircle(values, dialSpacing(diagonal, layout.nameRadius[ring]));
+    const std::vector<double> placed = spreadOnCircle(
+        values, dialSpacing(diagonal, layout.nameRadius[ring], dial.degrees()), dial);
     for (int number = 1; number <= kLastFactor; ++number) {
       const auto i = static_cast<std::size_t>(number - 1);
       DialName name{number,
                     v,
                     values[i],
-                    pointOnDial(values[i], layout.ringRadius[ring]),
-                    pointOnDial(placed[i], layout.nameRadius[ring]),
+                    pointOnDial(values[i], layout.ringRadius[ring], dial),
+                    pointOnDial(placed[i], layout.nameRadius[ring], dial),
                     {}};
       name.leaderStart = nearestInBox(name.centre, geometry, name.truePlace);
       layout.names.push_back(name);

@@ -92,6 +92,7 @@ std::variant<CalendarRequest, CalendarRefusal> checkCalendarEntry(const Calendar
   if (const Rejection* refused = rejection(with)) return CalendarRefusal{F::with, refused->message};
   request.with = std::get<std::vector<int>>(std::move(with));
   request.orb = entry.orb;
+  request.dial = entry.dial;
   return request;
 }
 

@@ -37,6 +37,7 @@ struct CalendarEntry {
   CalendarPoints points = CalendarPoints::all;
   std::string with;           // "MC,SO": only points with one of these
   std::optional<double> orb;  // checked by the orb entry's rules
+  DialSize dial;              // chosen from the five sizes
 };
 
 struct CalendarRefusal {

@@ -35,12 +35,6 @@ constexpr std::array<std::string_view, 12> kMonthNames = {
     "Januar", "Februar", "März",      "April",   "Mai",      "Juni",
     "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
 
-double dialPlace(double longitude) {
-  double place = std::fmod(longitude, kDialDegrees);
-  if (place < 0) place += kDialDegrees;
-  return place >= kDialDegrees ? 0 : place;
-}
-
 // The places computed between two samples along their cubic, `b` last.
 void addPieces(const Sample& a, Sample b, double shortest, std::vector<Sample>& samples) {
   b.value = a.value + std::remainder(b.value - a.value, 360.0);
@@ -81,10 +75,11 @@ void beginStretch(std::vector<CurveStretch>& stretches, CurvePoint first, bool r
 
 // The samples as stretches on the dial: cut where the mover leaves the dial
 // at one edge and comes back at the other, and where it turns.
-std::vector<CurveStretch> stretchesOf(const std::vector<Sample>& samples) {
+std::vector<CurveStretch> stretchesOf(const std::vector<Sample>& samples, DialSize dial) {
+  const double size = dial.degrees();
   std::vector<CurveStretch> stretches;
   if (samples.empty()) return stretches;
-  double unwrapped = dialPlace(samples.front().value);
+  double unwrapped = dial.place(samples.front().value);
   beginStretch(stretches, {samples.front().time, unwrapped}, samples.front().speed < 0, false);
   double lane = 0;  // the turn of the dial the mover is on
   for (std::size_t k = 1; k < samples.size(); ++k) {
@@ -96,17 +91,17 @@ std::vector<CurveStretch> stretchesOf(const std::vector<Sample>& samples) {
     if (retrograde != stretches.back().retrograde) {
       beginStretch(stretches, stretches.back().points.back(), retrograde, false);
     }
-    const double nowLane = std::floor(unwrapped / kDialDegrees);
+    const double nowLane = std::floor(unwrapped / size);
     const bool up = nowLane > lane;
     while (nowLane != lane) {
-      const double edge = (up ? lane + 1 : lane) * kDialDegrees;
+      const double edge = (up ? lane + 1 : lane) * size;
       const double share = (edge - previous) / (unwrapped - previous);
       const double at = before.time + share * (now.time - before.time);
-      stretches.back().points.push_back({at, up ? kDialDegrees : 0});
-      beginStretch(stretches, {at, up ? 0 : kDialDegrees}, retrograde, true);
+      stretches.back().points.push_back({at, up ? size : 0});
+      beginStretch(stretches, {at, up ? 0 : size}, retrograde, true);
       lane += up ? 1 : -1;
     }
-    stretches.back().points.push_back({now.time, unwrapped - lane * kDialDegrees});
+    stretches.back().points.push_back({now.time, unwrapped - lane * size});
   }
   return stretches;
 }
@@ -123,15 +118,15 @@ void addSolarArcs(const Movers& movers, const CalendarRequest& request, double f
     std::vector<Sample> moved = arc;
     const double radix = movers.radix().position(Variant::r, factor);
     for (Sample& sample : moved) sample.value += radix;
-    curves.push_back(curveOf(MoverKind::solarArc, factor, stretchesOf(moved)));
+    curves.push_back(curveOf(MoverKind::solarArc, factor, stretchesOf(moved, request.dial)));
   }
 }
 
 void addMover(const Movers& movers, MoverKind kind, int factor, double from, double to,
-              std::vector<EphemerisCurve>& curves) {
+              DialSize dial, std::vector<EphemerisCurve>& curves) {
   const auto samples =
       samplesOf([&](double t) { return movers.motion(kind, factor, t); }, from, to);
-  curves.push_back(curveOf(kind, factor, stretchesOf(samples)));
+  curves.push_back(curveOf(kind, factor, stretchesOf(samples, dial)));
 }
 
 std::vector<EphemerisCurve> curvesOf(const Movers& movers, const CalendarRequest& request) {
@@ -144,13 +139,13 @@ std::vector<EphemerisCurve> curvesOf(const Movers& movers, const CalendarRequest
   if (directedFrom < to && request.movers.progressed) {
     for (const int factor : request.factors) {
       if (moves(MoverKind::progressed, factor)) {
-        addMover(movers, MoverKind::progressed, factor, directedFrom, to, curves);
+        addMover(movers, MoverKind::progressed, factor, directedFrom, to, request.dial, curves);
       }
     }
   }
   if (request.movers.transit) {
     for (const int body : request.bodies)
-      addMover(movers, MoverKind::transit, body, from, to, curves);
+      addMover(movers, MoverKind::transit, body, from, to, request.dial, curves);
   }
   return curves;
 }
@@ -170,11 +165,31 @@ std::vector<CurveLabel> curveLabelsOf(const std::vector<EphemerisCurve>& curves)
   return labels;
 }
 
-std::vector<DegreeLine> degreeLines() {
+// The whole degrees between two lines of the scale.
+int degreeLineStep(DialSize dial) {
+  switch (dial.kind()) {
+    case DialSize::Kind::full:
+      return 30;
+    case DialSize::Kind::quarter:
+    case DialSize::Kind::eighth:
+      return 5;
+    default:
+      return 1;
+  }
+}
+
+std::vector<DegreeLine> degreeLines(DialSize dial) {
   std::vector<DegreeLine> lines;
-  for (int degree = 0; degree <= 22; ++degree)
+  const double size = dial.degrees();
+  const int step = degreeLineStep(dial);
+  for (int degree = 0; degree < size; degree += step)
     lines.push_back({double(degree), std::to_string(degree) + "°"});
-  lines.push_back({kDialDegrees, "22°30'"});
+  // The top, with its minutes where it lies between two whole degrees: "22°30'".
+  const int wholeDegrees = static_cast<int>(size);
+  const int minutes = static_cast<int>((size - wholeDegrees) * 60);
+  std::string top = std::to_string(wholeDegrees) + "°";
+  if (minutes != 0) top += std::to_string(minutes) + "'";
+  lines.push_back({size, top});
   return lines;
 }
 
@@ -277,17 +292,18 @@ EphemerisLayout ephemerisLayout(const Movers& movers, const CalendarRequest& req
                                 const Timeline& timeline) {
   EphemerisLayout layout;
   std::tie(layout.from, layout.to) = calendarRange(request);
-  layout.degreeLines = degreeLines();
+  layout.dial = request.dial;
+  layout.degreeLines = degreeLines(request.dial);
   for (std::size_t index = 0; index < timeline.points.size(); ++index) {
     const RadixPoint& point = timeline.points[index];
     layout.radixLines.push_back(
-        {dialPlace(point.longitude), withoutTrailingBlanks(pointText(point)), index});
+        {request.dial.place(point.longitude), withoutTrailingBlanks(pointText(point)), index});
   }
   layout.curves = curvesOf(movers, request);
   layout.curveLabels = curveLabelsOf(layout.curves);
   for (std::size_t index = 0; index < timeline.hits.size(); ++index) {
     const TimelineHit& hit = timeline.hits[index];
-    const double place = dialPlace(timeline.points[hit.point].longitude);
+    const double place = request.dial.place(timeline.points[hit.point].longitude);
     layout.marks.push_back({{hit.julianDay, place}, index + 1, hit.kind, hit.factor});
   }
   return layout;

@@ -12,26 +12,24 @@
 #include "timing/movers.h"
 #include "timing/timeline.h"
 
-// The graphic ephemeris of a timeline: time runs to the right, the 22.5°
-// dial upwards; every mover is a curve of its place on the dial, every radix
+// The graphic ephemeris of a timeline: time runs to the right, the dial
+// upwards; every mover is a curve of its place on the dial, every radix
 // point a horizontal line, every hit of the list a mark where a curve meets
 // a line. Plain layout in the units of the picture (x: UT Julian days,
-// y: degrees 0 … 22.5); whoever paints it maps those onto pixels.
+// y: degrees 0 … the dial's size); whoever paints it maps those onto pixels.
 namespace kelvaro::timing {
 
 // The points the ephemeris shows unless others are chosen: the factors and
 // midpoints that contain one of these.
 inline constexpr std::string_view kEphemerisDefaultWith = "MC,SO,AS,MO";
 
-inline constexpr double kDialDegrees = 22.5;
-
 struct CurvePoint {
   double julianDay = 0;
-  double degrees = 0;  // the place on the dial, 0 … 22.5
+  double degrees = 0;  // the place on the dial, 0 … the dial's size
 };
 
 // A piece of a curve drawn as one line: it ends where the mover leaves the
-// dial at 22°30' (or at 0° going back) or turns.
+// dial at its top (or at 0° going back) or turns.
 struct CurveStretch {
   std::vector<CurvePoint> points;
   bool retrograde = false;
@@ -53,7 +51,8 @@ struct CurveLabel {
   CurveLabelPlace place = CurveLabelPlace::start;
 };
 
-// A line of the y scale; whole degrees and the top of the dial.
+// A line of the y scale: every degree (every fifth on 90° and 45°, every
+// thirtieth on 360°) and the top of the dial.
 struct DegreeLine {
   double degrees = 0;
   std::string label;  // "7°", "22°30'"
@@ -78,6 +77,7 @@ struct HitMark {
 struct EphemerisLayout {
   double from = 0;  // the range in UT Julian days
   double to = 0;
+  DialSize dial;  // the y scale runs from 0 to its size
   std::vector<DegreeLine> degreeLines;
   std::vector<RadixLine> radixLines;
   std::vector<EphemerisCurve> curves;

@@ -86,11 +86,15 @@ std::string pointName(const RadixPoint& point) {
   return name;
 }
 
-// What the UID of a hit is made of: its day in UT, mover, point and direction.
-std::string hitKey(const TimelineHit& hit, const RadixPoint& point) {
-  return dateValue(utcDay(chart::utMoment(hit.julianDay))) + "-" +
-         factorVariantName(hit.factor, variantOf(hit.kind)) + "-" + pointName(point) + "-" +
-         (hit.direct ? "d" : "r");
+// What the UID of a hit is made of: its day in UT, mover, point and direction,
+// and a dial other than the standard one (so that its events do not replace
+// those of the standard dial in a calendar that holds both).
+std::string hitKey(const TimelineHit& hit, const RadixPoint& point, DialSize dial) {
+  std::string key = dateValue(utcDay(chart::utMoment(hit.julianDay))) + "-" +
+                    factorVariantName(hit.factor, variantOf(hit.kind)) + "-" + pointName(point) +
+                    "-" + (hit.direct ? "d" : "r");
+  if (!dial.isStandard()) key += "-D" + dial.optionText();
+  return key;
 }
 
 // A hit's UID; `repeat` counts the earlier hits of the file with the same
@@ -138,7 +142,7 @@ std::string icalendarText(const chart::BirthData& birth, const Timeline& timelin
   std::map<std::string, int> earlier;  // the hits of each key so far
   for (std::size_t i = 0; i < timeline.hits.size(); ++i) {
     const TimelineHit& hit = timeline.hits[i];
-    const std::string key = hitKey(hit, timeline.points[hit.point]);
+    const std::string key = hitKey(hit, timeline.points[hit.point], timeline.dial);
     const std::string uid = uidOf(key, earlier[key]++, person);
     appendEvent(out, hit, uid, timeline.result.lines[i + 1], title, stampValue);
   }

@@ -230,7 +230,7 @@ std::string lineOf(const TimelineHit& hit, const RadixPoint& point,
   std::string line = chart::dateText(hit.shownLocal.date);
   line += transit ? " " + chart::minuteText(hit.shownLocal.time) + "   "
                   : std::string(kHitTextColumn - line.size(), ' ');
-  line += hitText(hit.factor, variantOf(hit.kind), point, hit.direct);
+  line += hitText(hit.factor, variantOf(hit.kind), point, hit.direct, request.dial);
   const bool withOrb = request.orb && !transit;
   if (hit.passes > 1 || withOrb) {
     if (hit.direct) line += "    ";  // "direkt" as wide as "rückläufig"
@@ -251,13 +251,19 @@ std::string timelineTitle(const chart::BirthData& birth, const CalendarRequest& 
   std::string person = birth.name;
   if (!birth.firstName.empty()) person += ", " + birth.firstName;
   return "Zeitleiste für " + person + " vom " + chart::dateText(request.from) + " bis " +
-         chart::dateText(request.to) + ", Zeiten in " + request.zone.name();
+         chart::dateText(request.to) + onDialText(request.dial) + ", Zeiten in " +
+         request.zone.name();
+}
+
+std::string timelineHeading(DialSize dial) {
+  return "Zeitleiste: Solarbogen, Progression und Transite auf der " + dial.label();
 }
 
 std::optional<Timeline> timeline(const chart::BirthData& birth, const CalendarRequest& request,
                                  const CalendarProgress& progress) {
   const Movers movers(birth);
   Timeline result;
+  result.dial = request.dial;
   result.points = radixPoints(movers.radix(), request.points, request.with);
   const auto [from, to] = calendarRange(request);
   const std::vector<Job> jobs = jobsOf(request);
@@ -282,7 +288,7 @@ std::optional<Timeline> timeline(const chart::BirthData& birth, const CalendarRe
     }
     crossings.clear();
     const auto endValue = findCrossings(motion.motion, {start, end, motion.step}, targets.values,
-                                        kDial, crossings, keepGoing);
+                                        request.dial.degrees(), crossings, keepGoing);
     if (!endValue) return std::nullopt;
     found.clear();
     const std::size_t firstHit = result.hits.size();
@@ -319,7 +325,7 @@ std::optional<Timeline> timeline(const chart::BirthData& birth, const CalendarRe
            std::make_tuple(b.shown, b.kind, placeInList(b), b.point, b.julianDay);
   });
 
-  result.result.heading = std::string(kTimelineHeading);
+  result.result.heading = timelineHeading(request.dial);
   result.result.lines.reserveLines(result.hits.size() + 1, 64);
   result.result.lines.push_back(timelineTitle(birth, request));
   for (const TimelineHit& hit : result.hits) {

@@ -13,12 +13,12 @@
 
 // The timeline of a person: the moments at which a solar-arc direction (S),
 // a progression (P) or a transit (T) reaches a radix point or a radix
-// midpoint on the 22.5° dial, as the transit calendar defines it.
+// midpoint on the dial, as the transit calendar defines it.
 namespace kelvaro::timing {
 
-// The label above the list.
-inline constexpr std::string_view kTimelineHeading =
-    "Zeitleiste: Solarbogen, Progression und Transite auf der 22,5°-Scheibe";
+// The label above the list:
+// "Zeitleiste: Solarbogen, Progression und Transite auf der 90°-Scheibe".
+std::string timelineHeading(DialSize dial);
 
 struct TimelineHit {
   double julianDay = 0;  // UT, the exact moment
@@ -41,6 +41,7 @@ struct TimelineHit {
 };
 
 struct Timeline {
+  DialSize dial;  // the dial the hits were found on
   std::vector<RadixPoint> points;
   std::vector<TimelineHit> hits;  // in the order of the lines
   // The heading, then the title line and one line per hit:

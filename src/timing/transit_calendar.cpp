@@ -23,13 +23,17 @@ bool contains(std::span<const int> factors, int number) {
 }
 
 // "DD.MM.YYYY hh:mm  SAt = MCr/SOr  07°30'  direkt"
-std::string hitLine(const chart::LocalTime& shown, const CalendarHit& hit,
-                    const RadixPoint& point) {
+std::string hitLine(const chart::LocalTime& shown, const CalendarHit& hit, const RadixPoint& point,
+                    DialSize dial) {
   return chart::dateText(shown.date) + " " + chart::minuteText(shown.time) + "  " +
-         hitText(hit.body, Variant::t, point, hit.direct);
+         hitText(hit.body, Variant::t, point, hit.direct, dial);
 }
 
 }  // namespace
+
+std::string onDialText(DialSize dial) {
+  return dial.isStandard() ? std::string() : " auf der " + dial.label();
+}
 
 double sampleStep(int body) {
   switch (body) {
@@ -65,10 +69,14 @@ std::string pointText(const RadixPoint& point) {
   return text;
 }
 
-std::string hitText(int factor, Variant variant, const RadixPoint& point, bool direct) {
+std::string calendarHeading(DialSize dial) {
+  return "Auslösungen durch Transite auf der " + dial.label();
+}
+
+std::string hitText(int factor, Variant variant, const RadixPoint& point, bool direct,
+                    DialSize dial) {
   return factorVariantName(factor, variant) + " = " + pointText(point) + "  " +
-         winkel_text(point.longitude, 2, AngleMode::dial22) + "  " +
-         (direct ? "direkt" : "rückläufig");
+         dial.placeText(point.longitude) + "  " + (direct ? "direkt" : "rückläufig");
 }
 
 std::chrono::sys_seconds midnight(const chart::TimeZone& zone, const chart::Date& day) {
@@ -109,7 +117,8 @@ std::vector<RadixPoint> radixPoints(const TransitRecord& record, CalendarPoints 
 
 std::optional<std::vector<CalendarHit>> calendarHits(std::span<const RadixPoint> points,
                                                      std::span<const int> bodies, double from,
-                                                     double to, const CalendarProgress& progress) {
+                                                     double to, DialSize dial,
+                                                     const CalendarProgress& progress) {
   std::vector<double> targets;
   targets.reserve(points.size());
   for (const RadixPoint& point : points) targets.push_back(point.longitude);
@@ -126,7 +135,7 @@ std::optional<std::vector<CalendarHit>> calendarHits(std::span<const RadixPoint>
       };
     }
     crossings.clear();
-    if (!findCrossings(motion, {from, to, sampleStep(body)}, targets, kDial, crossings,
+    if (!findCrossings(motion, {from, to, sampleStep(body)}, targets, dial.degrees(), crossings,
                        keepGoing)) {
       return std::nullopt;
     }
@@ -147,7 +156,7 @@ std::optional<SearchResult> transitCalendar(const TransitRecord& record,
                                             const CalendarProgress& progress) {
   const std::vector<RadixPoint> points = radixPoints(record, request.points, request.with);
   const auto [from, to] = calendarRange(request);
-  const auto hits = calendarHits(points, request.bodies, from, to, progress);
+  const auto hits = calendarHits(points, request.bodies, from, to, request.dial, progress);
   if (!hits) return std::nullopt;
 
   struct Row {
@@ -170,12 +179,14 @@ std::optional<SearchResult> transitCalendar(const TransitRecord& record,
   });
 
   SearchResult result;
-  result.heading = std::string(kCalendarHeading);
+  result.heading = calendarHeading(request.dial);
   result.lines.reserveLines(rows.size() + 1, 48);  // a hit line has 46 to 50 characters
   result.lines.push_back("Transit-Kalender vom " + chart::dateText(request.from) + " bis " +
-                         chart::dateText(request.to) + ", Zeiten in " + request.zone.name());
+                         chart::dateText(request.to) + onDialText(request.dial) + ", Zeiten in " +
+                         request.zone.name());
   for (const Row& row : rows) {
-    result.lines.push_back(hitLine(row.shown.local, *row.hit, points[row.hit->point]));
+    result.lines.push_back(
+        hitLine(row.shown.local, *row.hit, points[row.hit->point], request.dial));
   }
   return result;
 }

@@ -11,14 +11,15 @@
 #include <vector>
 
 #include "chart/time_zone.h"
+#include "core/dial_size.h"
 #include "core/factor.h"
 #include "core/search_result.h"
 #include "core/transit_record.h"
 #include "timing/movers.h"
 
 // The transit calendar: the moments at which a transiting body stands on a
-// radix point or a radix midpoint on the 22.5° dial, that is, when body
-// minus point is a multiple of 22.5°.
+// radix point or a radix midpoint on the dial, that is, when body minus
+// point is a multiple of the dial's size (22.5° unless another is chosen).
 namespace kelvaro::timing {
 
 // The transiting bodies, in the order of the list.
@@ -30,9 +31,10 @@ inline constexpr std::array<int, 19> kCalendarBodies = {
 // The bodies listed unless others are chosen: the slow ones, from JU on.
 std::vector<int> defaultCalendarBodies();
 
-// The label above the result list.
-inline constexpr std::string_view kCalendarHeading =
-    "Auslösungen durch Transite auf der 22,5°-Scheibe";
+// The label above the result list: "Auslösungen durch Transite auf der 90°-Scheibe".
+std::string calendarHeading(DialSize dial);
+// " auf der 90°-Scheibe" in a title line; nothing on the standard dial.
+std::string onDialText(DialSize dial);
 
 enum class CalendarPoints { factors, midpoints, all };
 
@@ -79,7 +81,8 @@ std::string pointText(const RadixPoint& point);
 
 // "SAt = MCr/SOr  07°30'  direkt": a factor of a horoscope on a point, the
 // point's place on the dial, the direction of the motion.
-std::string hitText(int factor, Variant variant, const RadixPoint& point, bool direct);
+std::string hitText(int factor, Variant variant, const RadixPoint& point, bool direct,
+                    DialSize dial);
 
 // Told the share of the work done (0 to 1); false cancels the computation.
 using CalendarProgress = std::function<bool(double done)>;
@@ -89,7 +92,7 @@ using CalendarProgress = std::function<bool(double done)>;
 // when cancelled.
 std::optional<std::vector<CalendarHit>> calendarHits(std::span<const RadixPoint> points,
                                                      std::span<const int> bodies, double from,
-                                                     double to,
+                                                     double to, DialSize dial,
                                                      const CalendarProgress& progress = {});
 
 // What the calendar (a transit file's: T only) or the timeline (a
@@ -104,6 +107,7 @@ struct CalendarRequest {
   CalendarPoints points = CalendarPoints::all;
   std::vector<int> with;      // empty: every point
   std::optional<double> orb;  // S and P lines name the days within this orb
+  DialSize dial;              // the dial the hits are found on
 };
 
 // The UT Julian days that begin and end the request's range.

@@ -52,6 +52,28 @@ TEST(CalendarCli, PrintsTheCalendarOfTheLibrary) {
   EXPECT_EQ(calendarLines({"--from=01.02.2026", "--to=15.03.2026"}), expected->lines);
 }
 
+// --dial=90 and --dial=22,5: the library's calendar on that dial; 22,5 is
+// the calendar without the option.
+TEST(CalendarCli, ChoosesTheDial) {
+  timing::CalendarRequest asked;
+  asked.from = {2026, 2, 1};
+  asked.to = {2026, 5, 31};
+  asked.zone = std::get<chart::TimeZone>(chart::TimeZone::parse("Europe/Berlin"));
+  asked.bodies = {factor::SA, factor::PO};
+  asked.dial = DialSize(DialSize::Kind::quarter);
+  const auto expected = timing::transitCalendar(testing::sampleRecord(kSample), asked);
+  ASSERT_TRUE(expected);
+  const auto ninety =
+      calendarLines({"--from=01.02.2026", "--to=31.05.2026", "--bodies=SA,PO", "--dial=90"});
+  EXPECT_EQ(ninety, expected->lines);
+  EXPECT_EQ(ninety.front(),
+            "Transit-Kalender vom 01.02.2026 bis 31.05.2026 auf der 90°-Scheibe, Zeiten in "
+            "Europe/Berlin");
+  EXPECT_EQ(
+      calendarLines({"--from=01.02.2026", "--to=31.05.2026", "--bodies=SA,PO", "--dial=22,5"}),
+      calendarLines({"--from=01.02.2026", "--to=31.05.2026", "--bodies=SA,PO"}));
+}
+
 TEST(CalendarCli, ChoosesBodiesAndPoints) {
   const std::vector<std::string> range = {"--from=01.01.2027", "--to=03.01.2027", "--zone=UT"};
   const auto with = [&range](std::vector<std::string> more) {
@@ -111,6 +133,12 @@ TEST(CalendarCli, RefusesBadDatesZonesAndNames) {
            Case{{"--from=01.01.2025", "--to=02.01.2025", "--points=pairs"},
                 "Unbekannte Auswahl der Punkte \"pairs\". Möglich sind factors, midpoints und "
                 "all.\n"},
+           Case{{"--from=01.01.2025", "--to=02.01.2025", "--dial=17"},
+                "Unbekannte Scheibe »17«: erlaubt sind 360, 90, 45, 22,5 oder 11,25 Grad.\n"},
+           Case{{"--from=01.01.2025", "--to=02.01.2025", "--dial=0"},
+                "Unbekannte Scheibe »0«: erlaubt sind 360, 90, 45, 22,5 oder 11,25 Grad.\n"},
+           Case{{"--from=01.01.2025", "--to=02.01.2025", "--dial=x"},
+                "Unbekannte Scheibe »x«: erlaubt sind 360, 90, 45, 22,5 oder 11,25 Grad.\n"},
        }) {
     std::vector<std::string> arguments = {samplePath(kSample), "calendar"};
     arguments.insert(arguments.end(), c.options.begin(), c.options.end());

@@ -2,6 +2,7 @@
 // one, and a birth time nobody knows is noon with a note.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -42,6 +43,37 @@ class PersonsTimeline : public ::testing::Test {
 
   TempDir dir_;
 };
+
+// --dial=90 names the dial in the title and gives the 90° events UIDs of
+// their own; a size that is none is refused and writes nothing.
+TEST_F(PersonsTimeline, OnAnotherDial) {
+  add("Müller", "05.03.1970 14:30");
+  const std::vector<std::string> range = {"timeline", "1", "--from=01.01.2026", "--to=31.03.2026",
+                                          "--movers=T"};
+  auto with = [&range](std::vector<std::string> more) {
+    more.insert(more.begin(), range.begin(), range.end());
+    return more;
+  };
+  const Outcome ninety = persons(with({"--dial=90", "--ics", file("neunzig.ics")}));
+  ASSERT_EQ(ninety.status, 0) << ninety.err;
+  EXPECT_TRUE(ninety.out.starts_with(
+      "Zeitleiste für Müller, Anna vom 01.01.2026 bis 31.03.2026 auf der 90°-Scheibe, Zeiten in"));
+  const Outcome standard = persons(with({"--ics", file("standard.ics")}));
+  ASSERT_EQ(standard.status, 0) << standard.err;
+  EXPECT_EQ(persons(with({"--dial=22,5"})).out, standard.out);
+  EXPECT_NE(contentOf("neunzig.ics").find("-D90-"), std::string::npos);
+  EXPECT_EQ(contentOf("standard.ics").find("-D"), std::string::npos);
+
+  for (const char* wrong : {"--dial=17", "--dial=0", "--dial=x"}) {
+    const Outcome refused = persons(with({wrong, "--ics", file("falsch.ics")}));
+    EXPECT_EQ(refused.status, 2) << wrong;
+    EXPECT_EQ(refused.out, "");
+    EXPECT_NE(refused.err.find("erlaubt sind 360, 90, 45, 22,5 oder 11,25 Grad."),
+              std::string::npos)
+        << refused.err;
+    EXPECT_FALSE(std::filesystem::exists(dir_.path() / "falsch.ics"));
+  }
+}
 
 TEST_F(PersonsTimeline, AnEarlierCalendarFileIsKeptAndTheNextFreeNameTaken) {
   add("Müller", "05.03.1970 14:30");

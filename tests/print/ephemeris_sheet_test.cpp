@@ -86,7 +86,7 @@ TEST(EphemerisSheet, PictureLiesAcrossAndShowsOnlyTheMoversAskedFor) {
 TEST(EphemerisView, MapsDaysAndDegreesOntoThePlotAndBack) {
   const EphemerisView view{QRectF(100, 50, 800, 450), 2460000, 2460400};
   EXPECT_EQ(view.pixelOf({2460000, 0}), QPointF(100, 500));
-  EXPECT_EQ(view.pixelOf({2460400, timing::kDialDegrees}), QPointF(900, 50));
+  EXPECT_EQ(view.pixelOf({2460400, DialSize::standard().degrees()}), QPointF(900, 50));
   const timing::CurvePoint back = view.pointOf(view.pixelOf({2460123.5, 7.5}));
   EXPECT_NEAR(back.julianDay, 2460123.5, 1e-6);
   EXPECT_NEAR(back.degrees, 7.5, 1e-9);

@@ -1,6 +1,7 @@
 #include "search/angle_search.h"
 
 #include <optional>
+#include <random>
 #include <set>
 #include <sstream>
 #include <string_view>
@@ -164,6 +165,51 @@ TEST(AngleSearch, EachEntrySaysWhereItStands) {
     }
   }
   EXPECT_GT(entries, 200u);
+}
+
+// On the other dials, the entries are exactly those a plain search over
+// every pair finds: sum or midpoint placed on the dial, closer to the angle
+// than the orb the shorter way round, SOs left out, each pair once.
+TEST(AngleSearch, OtherDialsListWhatAPlainSearchFinds) {
+  std::mt19937 random(90);
+  std::uniform_real_distribution<double> longitude(0, 360);
+  RecordBuilder builder;
+  for (const Variant v : kVariants) {
+    for (int f = 1; f <= factor::kLastInTables; ++f) builder.at(v, f, longitude(random));
+  }
+  const TransitRecord record = builder.build();
+  const auto name = [](int f, Variant v) { return factorVariantName(f, v); };
+  for (const DialSize dial : kDialSizes) {
+    if (dial.isStandard()) continue;
+    for (const double angle : {0.0, dial.degrees() / 3, dial.degrees() - 0.25}) {
+      std::set<std::string> expected;
+      for (int a = 1; a <= factor::kLastInTables; ++a) {
+        for (const Variant va : kVariants) {
+          for (int b = a; b <= factor::kLastInTables; ++b) {
+            for (const Variant vb : kVariants) {
+              if (b == a && variantIndex(vb) < variantIndex(va)) continue;
+              if ((a == factor::SO && va == Variant::s) || (b == factor::SO && vb == Variant::s)) {
+                continue;
+              }
+              const double pa = record.position(va, a);
+              const double pb = record.position(vb, b);
+              if (dial.distance(pa + pb, angle) < 1.0)
+                expected.insert(name(a, va) + "+" + name(b, vb));
+              if (dial.distance((pa + pb) / 2, angle) < 1.0) {
+                expected.insert(name(a, va) + "/" + name(b, vb));
+              }
+            }
+          }
+        }
+      }
+      const SearchResult found = angleSearch(record, 1.0, angle, std::nullopt, dial);
+      EXPECT_EQ(entriesOf(found), expected) << dial.label() << " at " << angle;
+      EXPECT_FALSE(expected.empty());
+      std::size_t carried = 0;
+      EXPECT_EQ(linesNotCarryingTheirFactors(found, carried), std::vector<std::string>{});
+      EXPECT_EQ(carried, 2 * expected.size());
+    }
+  }
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // The calendar against an independent search on the same ephemeris: every
 // body sampled at a fine, fixed step, a crossing wherever the distance to a
 // point on the dial changes its sign, its moment by interpolation and one
-// Newton step. Random records, ranges from 1950 to 2060, several zones. Both
-// take the bodies as the searches see them (the Hamburg bodies smoothed).
+// Newton step. Random records, ranges from 1950 to 2060, several zones, the
+// standard dial and the larger ones. Both take the bodies as the searches
+// see them (the Hamburg bodies smoothed).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -29,12 +30,17 @@ double fineStep(int body) {
   return 360 * kMinute;
 }
 
-double dialDistance(double longitude, double point) {
-  return std::remainder(longitude - point, kDial);
+// The signed distance of a longitude from a point on a dial of `size` degrees.
+double dialDistance(double longitude, double point, double size) {
+  return std::remainder(longitude - point, size);
 }
 
 std::vector<CalendarHit> independentSearch(const std::vector<RadixPoint>& points,
-                                           const std::vector<int>& bodies, double from, double to) {
+                                           const std::vector<int>& bodies, double from, double to,
+                                           double size = kDial) {
+  const auto dialDistance = [size](double longitude, double point) {
+    return timing::dialDistance(longitude, point, size);
+  };
   std::vector<CalendarHit> hits;
   for (const int body : bodies) {
     const double step = fineStep(body);
@@ -51,7 +57,7 @@ std::vector<CalendarHit> independentSearch(const std::vector<RadixPoint>& points
         const double d1 = dialDistance(l1, points[p].longitude);
         before[p] = d1;
         // A sign change without the jump from one end of the dial to the other.
-        if ((d0 < 0) == (d1 < 0) || std::fabs(d1 - d0) > kDial / 2) continue;
+        if ((d0 < 0) == (d1 < 0) || std::fabs(d1 - d0) > size / 2) continue;
         double t = t0 + (t1 - t0) * (-d0) / (d1 - d0);
         const Motion at = bodyMotion(body, t);
         const double correction = -dialDistance(at.longitude, points[p].longitude) / at.speed;
@@ -138,7 +144,7 @@ TEST(CalendarCrossCheck, AgreesWithAnIndependentSearch) {
     }
     const std::vector<RadixPoint> points = radixPoints(record, CalendarPoints::all, {});
     const auto [from, end] = calendarRange(asked);
-    const auto found = calendarHits(points, asked.bodies, from, end);
+    const auto found = calendarHits(points, asked.bodies, from, end, asked.dial);
     ASSERT_TRUE(found);
     const auto expected = independentSearch(points, asked.bodies, from, end);
     SCOPED_TRACE(chart::dateText(asked.from) + " " + asked.zone.name());
@@ -147,6 +153,56 @@ TEST(CalendarCrossCheck, AgreesWithAnIndependentSearch) {
     const auto lines = transitCalendar(record, asked);
     ASSERT_TRUE(lines);
     EXPECT_EQ(lines->lines.size(), found->size() + 1);
+  }
+}
+
+// A random record and two months in 2031, the slow bodies and the Sun.
+struct OtherDialCase {
+  TransitRecord record;
+  CalendarRequest asked;
+};
+
+OtherDialCase otherDialCase(DialSize dial, unsigned seed) {
+  std::mt19937 random(seed);
+  std::uniform_real_distribution<double> longitude(0, 360);
+  OtherDialCase c;
+  for (int f = 1; f <= factor::kLastInTables; ++f) {
+    c.record.setPosition(Variant::r, f, longitude(random));
+  }
+  c.asked.from = {2031, 3, 1};
+  c.asked.to = {2031, 4, 30};
+  c.asked.zone = std::get<chart::TimeZone>(chart::TimeZone::parse("Europe/Berlin"));
+  c.asked.bodies = defaultCalendarBodies();
+  c.asked.bodies.insert(c.asked.bodies.begin(), factor::SO);
+  c.asked.dial = dial;
+  return c;
+}
+
+TEST(CalendarCrossCheck, AgreesOnTheOtherDials) {
+  for (const DialSize dial :
+       {DialSize(DialSize::Kind::quarter), DialSize(DialSize::Kind::eighth),
+        DialSize(DialSize::Kind::full), DialSize(DialSize::Kind::thirtySecond)}) {
+    SCOPED_TRACE(dial.label());
+    const OtherDialCase c = otherDialCase(dial, 45 + static_cast<unsigned>(dial.kind()));
+    const std::vector<RadixPoint> points = radixPoints(c.record, CalendarPoints::all, {});
+    const auto [from, end] = calendarRange(c.asked);
+    const auto found = calendarHits(points, c.asked.bodies, from, end, dial);
+    ASSERT_TRUE(found);
+    const auto expected = independentSearch(points, c.asked.bodies, from, end, dial.degrees());
+    // The larger the dial, the fewer the hits: a quarter of the 22.5° ones on 90°.
+    EXPECT_GT(expected.size(), dial.degrees() > 90 ? 20u : 100u);
+    compare(*found, expected, from, end);
+    // Every hit stands on its point's axis of this dial, and no other dial's
+    // hit is among them: on 90° a body 22.5° from a point is no hit.
+    for (const CalendarHit& hit : *found) {
+      const double d = dialDistance(bodyMotion(hit.body, hit.julianDay).longitude,
+                                    points[hit.point].longitude, dial.degrees());
+      EXPECT_LT(std::fabs(d), 1e-4) << "body " << hit.body << " at JD " << hit.julianDay;
+    }
+    const auto lines = transitCalendar(c.record, c.asked);
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(lines->heading, "Auslösungen durch Transite auf der " + dial.label());
+    EXPECT_NE(lines->lines[0].find(" auf der " + dial.label() + ", Zeiten in"), std::string::npos);
   }
 }
 

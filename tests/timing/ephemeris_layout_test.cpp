@@ -12,6 +12,8 @@
 namespace kelvaro::timing {
 namespace {
 
+constexpr double kDialDegrees = DialSize::standard().degrees();
+
 const chart::TimeZone& berlin() {
   static const auto zone = std::get<chart::TimeZone>(chart::TimeZone::parse("Europe/Berlin"));
   return zone;

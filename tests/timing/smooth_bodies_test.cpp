@@ -49,7 +49,7 @@ TEST(SmoothBodies, APointIsPassedOnceWhereTheEphemerisJumps) {
     ASSERT_TRUE(turn) << "the ephemeris no longer jumps there";
     const std::vector<RadixPoint> point = {{factor::MC, 0, *turn - 0.1 * kArcSecond}};
     const std::vector<int> bodies = {body};
-    const auto hits = calendarHits(point, bodies, day - 3, day + 4);
+    const auto hits = calendarHits(point, bodies, day - 3, day + 4, DialSize::standard());
     ASSERT_TRUE(hits);
     ASSERT_EQ(hits->size(), 1u);
     EXPECT_TRUE(hits->front().direct);

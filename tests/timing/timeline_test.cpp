@@ -79,7 +79,7 @@ TEST(Timeline, ASolarArcHitWorkedOutByHand) {
   const auto result = timeline(birth, asked);
   ASSERT_TRUE(result);
   ASSERT_GE(result->result.lines.size(), 2u);
-  EXPECT_EQ(result->result.heading, kTimelineHeading);
+  EXPECT_EQ(result->result.heading, timelineHeading(DialSize::standard()));
   EXPECT_EQ(result->result.lines[0],
             "Zeitleiste für Müller, Anna vom 05.03.1970 bis 04.03.2010, Zeiten in Europe/Berlin");
   const std::string expected = localDay(hit, "Europe/Berlin") + "         SAs = MCr      " +
@@ -275,6 +275,90 @@ TEST(Timeline, NoMoverReachesItsOwnRadixPlaceAtTheBirth) {
     }
   }
   EXPECT_EQ(births, 21);
+}
+
+}  // namespace
+}  // namespace kelvaro::timing
+
+namespace kelvaro::timing {
+namespace {
+
+// The moments in [from, to) at which a mover's longitude minus a point is a
+// multiple of `size`: sampled every `step` days, each sign change bisected.
+std::vector<double> bruteForceCrossings(const Movers& movers, MoverKind kind, int factor,
+                                        double point, double size, double from, double to,
+                                        double step) {
+  const auto distance = [&](double t) {
+    return std::remainder(movers.motion(kind, factor, t).longitude - point, size);
+  };
+  std::vector<double> found;
+  double d0 = distance(from);
+  for (double t0 = from; t0 < to; t0 += step) {
+    const double t1 = std::min(t0 + step, to);
+    const double d1 = distance(t1);
+    if ((d0 < 0) != (d1 < 0) && std::fabs(d1 - d0) < size / 2) {
+      double a = t0;
+      double b = t1;
+      for (int i = 0; i < 60; ++i) {
+        const double middle = (a + b) / 2;
+        ((distance(middle) < 0) == (d0 < 0) ? a : b) = middle;
+      }
+      found.push_back((a + b) / 2);
+    }
+    d0 = d1;
+  }
+  return found;
+}
+
+// S, P and T on the 90° dial against a brute-force search of each mover:
+// every hit of the timeline is one of its crossings and none is missing.
+TEST(Timeline, OnTheNinetyDegreeDialAgreesWithABruteForceSearch) {
+  const chart::BirthData birth = testing::birthData(testing::kKoeln);
+  const DialSize dial(DialSize::Kind::quarter);
+  CalendarRequest asked = request({2025, 1, 1}, {2026, 12, 31}, {true, true, true});
+  asked.factors = {factor::SO, factor::SA};
+  asked.bodies = {factor::SA, factor::PO};
+  asked.with = {factor::MC};  // MC and its 21 midpoints
+  asked.dial = dial;
+  const auto result = timeline(birth, asked);
+  ASSERT_TRUE(result);
+  EXPECT_EQ(result->result.heading,
+            "Zeitleiste: Solarbogen, Progression und Transite auf der 90°-Scheibe");
+  EXPECT_EQ(result->result.lines[0],
+            "Zeitleiste für Müller, Anna vom 01.01.2025 bis 31.12.2026 auf der 90°-Scheibe, "
+            "Zeiten in Europe/Berlin");
+
+  const Movers movers(birth);
+  const auto [from, to] = calendarRange(asked);
+  std::size_t expectedCount = 0;
+  for (const MoverKind kind : {MoverKind::solarArc, MoverKind::progressed, MoverKind::transit}) {
+    const std::vector<int>& moving = kind == MoverKind::transit ? asked.bodies : asked.factors;
+    for (const int factor : moving) {
+      for (std::size_t p = 0; p < result->points.size(); ++p) {
+        const double point = result->points[p].longitude;
+        const auto expected =
+            bruteForceCrossings(movers, kind, factor, point, dial.degrees(), from, to, 0.5);
+        expectedCount += expected.size();
+        for (const double t : expected) {
+          const bool listed =
+              std::any_of(result->hits.begin(), result->hits.end(), [&](const TimelineHit& hit) {
+                return hit.kind == kind && hit.factor == factor && hit.point == p &&
+                       std::fabs(hit.julianDay - t) < 2.0 / 1440;
+              });
+          EXPECT_TRUE(listed) << factorName(factor) << " kind " << static_cast<int>(kind)
+                              << " point " << p << " at JD " << t;
+        }
+      }
+    }
+  }
+  EXPECT_GT(expectedCount, 3u);
+  EXPECT_EQ(result->hits.size(), expectedCount);
+  // The hit lines show the point's place on the 90° dial.
+  for (std::size_t k = 0; k < result->hits.size(); ++k) {
+    const RadixPoint& point = result->points[result->hits[k].point];
+    EXPECT_NE(result->result.lines[k + 1].find(dial.placeText(point.longitude)), std::string::npos)
+        << result->result.lines[k + 1];
+  }
 }
 
 }  // namespace

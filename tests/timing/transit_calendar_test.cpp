@@ -66,7 +66,8 @@ TEST(TransitCalendar, AStationCrossesAPointThreeTimes) {
   // its first two crossings lie within three hours around the station.
   const std::vector<RadixPoint> points = {{factor::MC, 0, 27.0}, {factor::AS, 0, 27.2185}};
   const auto from = chart::julianDayUt(2024, 3, 20, 0);
-  const auto hits = calendarHits(points, std::vector<int>{factor::ME}, from, from + 60);
+  const auto hits =
+      calendarHits(points, std::vector<int>{factor::ME}, from, from + 60, DialSize::standard());
   ASSERT_TRUE(hits);
   for (std::size_t point = 0; point < points.size(); ++point) {
     std::vector<CalendarHit> ofPoint;

@@ -8,6 +8,7 @@
 #include <variant>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QImage>
 #include <QLineEdit>
@@ -123,6 +124,29 @@ class CalendarWindowTest : public UiTestCase {
     QVERIFY(bytes.find("Transit-Kalender vom 01.01.2026 bis 30.06.2026") != std::string::npos);
   }
 
+  // "Scheibe" 90°: the calendar of the library on the 90° dial, in the main
+  // window's list under a heading that names the size.
+  void computesOnTheChosenDial() {
+    auto* sizes = child<QComboBox>(*window_, "DialSizeBox");
+    QCOMPARE(sizes->count(), 5);
+    sizes->setCurrentIndex(1);
+    setRange(QDate(2026, 1, 1), QDate(2026, 6, 30));
+    click(child(*window_, "Button1"));
+    timing::CalendarRequest asked;
+    asked.from = {2026, 1, 1};
+    asked.to = {2026, 6, 30};
+    asked.zone = std::get<chart::TimeZone>(chart::TimeZone::parse("Europe/Berlin"));
+    asked.bodies = timing::defaultCalendarBodies();
+    asked.dial = DialSize(DialSize::Kind::quarter);
+    const auto expected = timing::transitCalendar(record_, asked);
+    QVERIFY(expected);
+    QCOMPARE(text(main(), "Label3"), std::string("Auslösungen durch Transite auf der 90°-Scheibe"));
+    QCOMPARE(viewLines(main(), "Memo3"), expected->lines);
+    click(child(main(), "Button16"));  // opened again: the size is kept
+    QCOMPARE(child<QComboBox>(*window_, "DialSizeBox")->currentText(), QStringLiteral("90°"));
+    sizes->setCurrentIndex(3);
+  }
+
   void refusesWithAMessageAndKeepsTheList_data() {
     QTest::addColumn<QString>("zone");
     QTest::addColumn<bool>("noBody");
@@ -185,7 +209,7 @@ class CalendarWindowTest : public UiTestCase {
     });
     click(child(*window_, "ComputeButton"));
     QVERIFY(!window_->isVisible());
-    QCOMPARE(text(main(), "Label3"), std::string(timing::kCalendarHeading));
+    QCOMPARE(text(main(), "Label3"), timing::calendarHeading(DialSize::standard()));
   }
 
   // Option 6 covers the list, its heading and its buttons with its own view
@@ -215,7 +239,7 @@ class CalendarWindowTest : public UiTestCase {
     click(child(main(), "Button16"));
     setRange(QDate(2026, 1, 1), QDate(2026, 1, 2));
     click(child(*window_, "ComputeButton"));
-    const std::string calendar(timing::kCalendarHeading);
+    const std::string calendar = timing::calendarHeading(DialSize::standard());
     const auto expectCalendar = [&] {
       QVERIFY(!child(main(), "Memo1")->isVisible());
       QCOMPARE(text(main(), "Label3"), calendar);
@@ -346,9 +370,9 @@ class CalendarWindowTest : public UiTestCase {
     QCOMPARE(help->windowTitle(), QStringLiteral("Hilfe – Transit-Kalender und Zeitleiste"));
     const QString text = help->text();
     for (const char* part :
-         {"22,5°-Scheibe", "Von, Bis", "01.01.2027", "Zeitzone", "Europe/Berlin", "Transit-Körper",
-          "Faktoren (S und P)", "Punkte", "MC,SO", "Orbis", "1:12", "(2/3)", "Escape", "F1",
-          "Abbrechen", "Speichern", "iCal exportieren", "~/Astro/Kelvaro"}) {
+         {"22,5°-Scheibe", "90°-Scheibe", "Von, Bis", "01.01.2027", "Zeitzone", "Europe/Berlin",
+          "Transit-Körper", "Faktoren (S und P)", "Punkte", "MC,SO", "Orbis", "1:12", "(2/3)",
+          "Escape", "F1", "Abbrechen", "Speichern", "iCal exportieren", "~/Astro/Kelvaro"}) {
       QVERIFY2(text.contains(QString::fromUtf8(part)), part);
     }
     help->hide();

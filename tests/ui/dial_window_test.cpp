@@ -10,6 +10,7 @@
 #include <variant>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QImage>
 #include <QPushButton>
 #include <QWheelEvent>
@@ -19,11 +20,14 @@
 #include "loading/transit_file.h"
 #include "output/free_file_name.h"
 #include "output/page_file.h"
+#include "print/dial_sheet.h"
 #include "print/print_support.h"
+#include "print/printout.h"
 #include "search/angle_search.h"
 #include "search/dial_pointer.h"
 #include "support/named_factors.h"
 #include "ui/help/window_help.h"
+#include "ui/platform/dial_size_choice.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
@@ -337,12 +341,58 @@ class DialWindowTest : public UiTestCase {
     QTest::keyClick(&dial_->disc(), Qt::Key_F1);
     ui::HelpWindow* help = ui::windowHelp(*dial_);
     QVERIFY(help && help->isVisible());
-    QCOMPARE(help->windowTitle(), QStringLiteral("Hilfe – Gradscheibe 22,5°"));
-    for (const char* part : {"Zeiger 07°30'", "Doppelklick", "Bild ab", "Als PDF speichern",
-                             "Bild speichern", "~/Astro/Kelvaro"}) {
+    QCOMPARE(help->windowTitle(), QStringLiteral("Hilfe – Gradscheibe"));
+    for (const char* part : {"Zeiger 07°30'", "Scheibe", "90°", "11,25°", "Doppelklick", "Bild ab",
+                             "Als PDF speichern", "Bild speichern", "~/Astro/Kelvaro"}) {
       QVERIFY2(help->text().contains(QString::fromUtf8(part)), part);
     }
     help->close();
+  }
+
+  // On another size the pointer runs over that dial, its list is the search
+  // on that dial, the title names the size, and the choice is kept.
+  void switchingTheSizeSearchesOnThatDial() {
+    auto* sizes = child<QComboBox>(*dial_, "DialSizeBox");
+    QCOMPARE(sizes->currentText(), QStringLiteral("22,5°"));
+    ui::DialDisc& disc = dial_->disc();
+    disc.setPointer(7 * 60 + 30);
+    sizes->setCurrentIndex(1);
+    const DialSize ninety(DialSize::Kind::quarter);
+    QCOMPARE(disc.dialSize(), ninety);
+    QVERIFY(dial_->windowTitle().startsWith(QStringLiteral("Gradscheibe 90° – ")));
+    expectPointer(7 * 60 + 30, 0.5, ninety);  // the pointer keeps its angle
+    for (const int pointer : {0, 30 * 60 + 15, 67 * 60 + 30, 89 * 60 + 59}) {
+      disc.setPointer(pointer);
+      expectPointer(pointer, 0.5, ninety);
+    }
+    QTest::keyClick(&disc, Qt::Key_Right);  // from 89°59' round to 0°00'
+    expectPointer(0, 0.5, ninety);
+    QTest::keyClick(&disc, Qt::Key_PageDown);
+    expectPointer(89 * 60, 0.5, ninety);
+    // A click on a name sets the pointer onto its place on this dial.
+    const DialName& name = disc.layout().names.front();
+    QTest::mouseClick(&disc, Qt::LeftButton, {}, disc.widgetPoint(name.centre).toPoint());
+    expectPointer(pointerAt(name.dialValue, ninety), 0.5, ninety);
+    QCOMPARE(ui::rememberedDialSize(QStringLiteral("dial")), ninety);
+
+    // The sheet names the size.
+    Printout sheet = dialSheetPrintout(
+        dialSheetContent(record_, 0.5, 0, {true, true, true, true}, ninety), true);
+    const Checked<std::string> page = printoutFile(sheet, PageFormat::svg);
+    QVERIFY(!rejection(page));
+    QVERIFY(std::get<std::string>(page).find("90°-Scheibe") != std::string::npos);
+
+    // 11,25°: the pointer wraps beyond 11°14'.
+    sizes->setCurrentIndex(4);
+    disc.setPointer(11 * 60 + 14);
+    QTest::keyClick(&disc, Qt::Key_Right);
+    expectPointer(0, 0.5, DialSize(DialSize::Kind::thirtySecond));
+    // Back on 22.5° the window is what it always was.
+    sizes->setCurrentIndex(3);
+    QVERIFY(dial_->windowTitle().startsWith(QStringLiteral("Gradscheibe 22,5° – ")));
+    disc.setPointer(22 * 60 + 45);
+    expectPointer(22 * 60 + 45, 0.5);
+    QCOMPARE(ui::rememberedDialSize(QStringLiteral("dial")), DialSize::standard());
   }
 
   // The kept picture of the disc follows a new palette.
@@ -359,11 +409,11 @@ class DialWindowTest : public UiTestCase {
  private:
   // The pointer stands there, and the list holds exactly the angle search
   // at its value with this orb.
-  void expectPointer(int pointer, double orb) {
+  void expectPointer(int pointer, double orb, DialSize dial = DialSize::standard()) {
     QCOMPARE(dial_->disc().pointer(), pointer);
-    QCOMPARE(text(*dial_, "DialPointer"), pointerText(pointer));
+    QCOMPARE(text(*dial_, "DialPointer"), pointerText(pointer, dial));
     QCOMPARE(viewLines(*dial_, "DialList"),
-             angleSearch(record_, orb, pointerAngle(pointer), std::nullopt).lines);
+             angleSearch(record_, orb, pointerAngle(pointer), std::nullopt, dial).lines);
   }
 
   void wheel(int angle) {

@@ -1,9 +1,11 @@
 // The graphic ephemeris opened from a person's timeline: one mark per line
 // of the list, a click on a mark chooses its line there, "Heute" and the
 // wheel move what is shown.
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDateTime>
 #include <QLineEdit>
@@ -41,6 +43,33 @@ class EphemerisWindowTest : public UiTestCase {
   }
 
  private slots:
+  // The timeline computed on the 90° dial: the ephemeris runs from 0 to 90
+  // upwards, with every mark in sight at its point's place on that dial.
+  void followsTheDialOfTheTimeline() {
+    auto* sizes = child<QComboBox>(*calendar_, "DialSizeBox");
+    sizes->setCurrentIndex(1);
+    click(child(*calendar_, "Button1"));
+    click(child(*calendar_, "EphemerisButton"));
+    const DialSize ninety(DialSize::Kind::quarter);
+    QCOMPARE(ephemeris_->timeline().dial, ninety);
+    QVERIFY(text(*calendar_, "TimelineHeading").ends_with("90°-Scheibe"));
+    const auto lines = viewLines(*calendar_, "TimelineList");
+    QCOMPARE(ephemeris_->timeline().hits.size() + 1, lines.size());
+    const ui::EphemerisCanvas& canvas = ephemeris_->canvas();
+    std::vector<std::pair<double, int>> places;  // place on the dial, pixel row
+    for (std::size_t mark = 0; mark + 1 < lines.size(); ++mark) {
+      QVERIFY(canvas.rect().contains(canvas.pixelOfMark(mark)));
+      QCOMPARE(canvas.tooltipOf(mark).toStdString(), lines[mark + 1]);
+      const timing::TimelineHit& hit = ephemeris_->timeline().hits[mark];
+      places.emplace_back(ninety.place(ephemeris_->timeline().points[hit.point].longitude),
+                          canvas.pixelOfMark(mark).y());
+    }
+    std::sort(places.begin(), places.end());
+    QVERIFY(places.size() > 2 && places.back().first > 45 && places.front().first < 22.5);
+    QVERIFY(places.back().second < places.front().second);
+    sizes->setCurrentIndex(3);  // the next test starts on 22,5°
+  }
+
   void opensWithOneMarkPerListLine() {
     QVERIFY(ephemeris_ && ephemeris_->isVisible());
     QCOMPARE(ephemeris_->windowTitle(), QStringLiteral("Grafische Ephemeride"));

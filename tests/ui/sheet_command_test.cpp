@@ -13,6 +13,7 @@
 
 #include "loading/transit_file.h"
 #include "print/print_support.h"
+#include "search/angle_search.h"
 #include "support/record_builder.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
@@ -87,6 +88,32 @@ TEST(SheetCommand, WritesTheSheetAndTheOverviewsForBothSamples) {
   }
 }
 
+// --dial=90: the sheet names the size before the pointer, which may stand
+// beyond 22°30'; its list is the search on the 90° dial.
+TEST(SheetCommand, DrawsTheChosenDial) {
+  TempDir dir;
+  const fs::path out = dir.path() / "blatt.pdf";
+  const auto run = sheet({"--sheet", out.string(), "--dial=90", "--pointer", "67:30",
+                          samplePath("mueller-juergen.dat")});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto pages = pagesOf(pdfText(out));
+  ASSERT_FALSE(pages.empty());
+  EXPECT_TRUE(has(pages.front(), "90°-Scheibe Zeiger 67°30' Orbis: 01:12"));
+  const TransitRecord record =
+      std::get<TransitRecord>(loadTransitFile(samplePath("mueller-juergen.dat")));
+  const SearchResult list =
+      angleSearch(record, 1.2, 67.5, std::nullopt, DialSize(DialSize::Kind::quarter));
+  // The first entries line of the list, as the sheet prints it (blanks folded).
+  for (const std::string_view line : list.lines) {
+    if (line.empty() || line[0] != ' ') continue;
+    std::string words;
+    std::istringstream split{std::string(line)};
+    for (std::string word; split >> word;) words += (words.empty() ? "" : " ") + word;
+    EXPECT_TRUE(contains(pages.front(), words)) << words;
+    break;
+  }
+}
+
 TEST(SheetCommand, PicturesHoldTheSheetAlone) {
   TempDir dir;
   const auto svg =
@@ -116,6 +143,12 @@ TEST(SheetCommand, RefusalsSayWhyAndLeaveNothingBehind) {
       {{"--sheet", out, "--pointer", "22:30", file}, "von 0:00 bis 22:29"},
       {{"--sheet", out, "--pointer", "7:60", file}, "Ungültiger Zeiger »7:60«"},
       {{"--sheet", out, "--rings", "rx", file}, "Ungültige Ringe »rx«"},
+      {{"--sheet", out, "--dial", "17", file},
+       "Unbekannte Scheibe »17«: erlaubt sind 360, 90, 45, 22,5 oder 11,25 Grad."},
+      {{"--sheet", out, "--dial=0", file}, "Unbekannte Scheibe »0«"},
+      {{"--sheet", out, "--dial", "90", "--pointer", "90:00", file},
+       "erwartet G:MM auf der 90°-Scheibe, also von 0:00 bis 89:59"},
+      {{"--sheet", out, "--dial", "11,25", "--pointer", "11:15", file}, "bis 11:14"},
       {{"--sheet", out, "--rings", "rr", file}, "Ungültige Ringe »rr«"},
       {{"--sheet", (dir.path() / "blatt.jpg").string(), file}, "Unbekanntes Format"},
       {{"--sheet", (dir.path() / "weg" / "blatt.pdf").string(), file},

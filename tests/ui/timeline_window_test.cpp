@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include "support/file_bytes.h"
 #include "timing/calendar_entry.h"
 #include "timing/timeline.h"
+#include "ui/platform/dial_size_choice.h"
 #include "ui/platform/timeline_choices.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
@@ -95,11 +97,34 @@ class TimelineWindowTest : public UiTestCase {
     const auto expected = timing::timeline(birth_, request());
     QVERIFY(expected);
     QCOMPARE(viewLines(*window_, "TimelineList"), expected->result.lines);
-    QCOMPARE(text(*window_, "TimelineHeading"), std::string(timing::kTimelineHeading));
+    QCOMPARE(text(*window_, "TimelineHeading"), timing::timelineHeading(DialSize::standard()));
     QVERIFY(expected->result.lines.size() > 100);
     for (const char* button : {"PrintButton", "PdfButton", "SaveButton", "ExportButton"}) {
       QVERIFY(child(*window_, button)->isEnabled());
     }
+  }
+
+  // The size chosen is the dial of the timeline, kept for the next one; the
+  // transit calendar of the same window keeps its own.
+  void computesOnTheChosenDial() {
+    auto* sizes = child<QComboBox>(*window_, "DialSizeBox");
+    QCOMPARE(sizes->currentText(), QStringLiteral("22,5°"));
+    sizes->setCurrentIndex(2);  // 45°
+    click(child(*window_, "Button1"));
+    QVERIFY(run_->platform().boxes().empty());
+    timing::CalendarRequest asked = request();
+    asked.dial = DialSize(DialSize::Kind::eighth);
+    const auto expected = timing::timeline(birth_, asked);
+    QVERIFY(expected);
+    QCOMPARE(viewLines(*window_, "TimelineList"), expected->result.lines);
+    QCOMPARE(text(*window_, "TimelineHeading"),
+             std::string("Zeitleiste: Solarbogen, Progression und Transite auf der 45°-Scheibe"));
+    QCOMPARE(ui::rememberedDialSize(QStringLiteral("timeline")), asked.dial);
+    QCOMPARE(ui::rememberedDialSize(QStringLiteral("calendar")), DialSize::standard());
+    window_->openFor(birth_, "");
+    QCOMPARE(sizes->currentText(), QStringLiteral("45°"));
+    sizes->setCurrentIndex(3);
+    QCOMPARE(ui::rememberedDialSize(QStringLiteral("timeline")), DialSize::standard());
   }
 
   void savesExportsAndPrints() {

@@ -9,8 +9,13 @@ namespace {
 // One paragraph a line; the empty lines between them stay.
 constexpr std::string_view kHelp =
     "Dieses Fenster sucht die Tage, an denen ein bewegter Faktor auf einem Radix-Punkt steht, "
-    "und zwar auf der 22,5°-Scheibe: im Abstand eines Vielfachen von 22,5°. Radix-Punkte sind "
-    "die Faktoren MC bis PO des Radix und ihre Halbsummen.\n"
+    "und zwar auf der gewählten Scheibe: im Abstand eines Vielfachen ihrer Größe, auf der "
+    "22,5°-Scheibe eines Vielfachen von 22,5°. Radix-Punkte sind die Faktoren MC bis PO des "
+    "Radix und ihre Halbsummen.\n"
+    "\n"
+    "„Scheibe“ wählt 360°, 90°, 45°, 22,5° (Vorgabe) oder 11,25°; Kalender und Zeitleiste "
+    "merken sich jeweils die zuletzt gewählte. Auf der 90°-Scheibe ist ein Transit genau dann "
+    "eine Zeile, wenn er 0°, 90°, 180° oder 270° vom Punkt entfernt steht.\n"
     "\n"
     "Aus dem Hauptfenster („8  Transit-Kalender“) rechnet es den Transit-Kalender der geladenen "
     "Transit-Datei, also nur T. Seine Zeilen kommen in die Ergebnisliste des Hauptfensters und "
@@ -68,7 +73,7 @@ constexpr std::string_view kHelp =
     "vorhandene Datei wird nur nach Rückfrage ersetzt. „Drucken“ druckt die Zeilen.\n"
     "\n"
     "„Grafische Ephemeride“ zeigt die berechnete Zeitleiste als Bild: die Kurven der bewegten "
-    "Faktoren auf der 22,5°-Scheibe über der Zeit, die gewählten Punkte als Linien und jede "
+    "Faktoren auf der gewählten Scheibe über der Zeit, die gewählten Punkte als Linien und jede "
     "Zeile der Liste als Punkt. Ein Klick auf einen Punkt wählt seine Zeile hier in der Liste.";
 
 }  // namespace

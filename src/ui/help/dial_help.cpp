@@ -6,17 +6,23 @@ namespace kelvaro::ui {
 
 std::vector<std::string> dialHelp() {
   return {
-      "Die Gradscheibe zeigt die geladene Transit-Datei auf der 22,5°-Scheibe: jeden Faktor "
+      "Die Gradscheibe zeigt die geladene Transit-Datei auf der gewählten Scheibe: jeden Faktor "
       "von MC bis PO in seinen vier Varianten, Radix (r) innen, dann Progression (p), "
       "Solarbogen (s) und Transit (t) außen. Der Zeiger sucht eine Achse: rechts stehen alle "
       "Summen und Halbsummen, die mit dem eingestellten Orbis auf dem Winkel des Zeigers "
       "liegen, dieselbe Liste wie Option 3 über alle Faktoren. Über der Scheibe stehen der "
       "Name und der Transit der Datei.",
       "",
+      "Die Scheibe: Unter „Scheibe“ wählen Sie 360°, 90°, 45°, 22,5° oder 11,25°. Jeder Faktor "
+      "steht dann an seiner Länge modulo der Scheibe, und die Liste am Zeiger zeigt die Summen "
+      "und Halbsummen, die modulo der Scheibe im Orbis um den Zeiger liegen. Die zuletzt "
+      "gewählte Scheibe bleibt für den nächsten Start; vorgegeben ist die 22,5°-Scheibe.",
+      "",
       "Der Zeiger: Ziehen Sie ihn mit der Maus, klicken Sie auf die Skala oder auf einen "
       "Namen, dann springt er auf diesen Faktor (Beispiel: ein Klick auf »SO« im innersten "
       "Ring stellt ihn auf die Sonne des Radix). Er steht auf ganzen Minuten von 00°00' bis "
-      "22°59'; über der Liste steht sein Winkel, zum Beispiel »Zeiger 07°30'«.",
+      "22°59' (auf den anderen Scheiben bis zur letzten Minute vor ihrer Größe, auf der "
+      "90°-Scheibe bis 89°59'); über der Liste steht sein Winkel, zum Beispiel »Zeiger 07°30'«.",
       "",
       "Die Ringe: Die Kästchen »r  Radix«, »p  Progression«, »s  Solarbogen« und "
       "»t  Transit« zeigen einen Ring oder blenden ihn aus (Beispiel: nur »t« angekreuzt "

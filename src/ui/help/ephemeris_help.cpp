@@ -7,10 +7,12 @@ namespace kelvaro::ui {
 std::vector<std::string> ephemerisHelp() {
   return {
       "Die grafische Ephemeride zeigt die Zeitleiste als Bild: die Zeit läuft nach rechts, "
-      "die 22,5°-Scheibe von 0°00' unten bis 22°30' oben. Jeder bewegte Faktor ist eine "
-      "Kurve: Solarbogen (s) blau, Progression (p) grün, Transite (t) rot; rückläufige "
-      "Stücke sind gestrichelt. Verlässt eine Kurve die Scheibe bei 22°30', kommt sie bei "
-      "0°00' wieder herein und trägt dort ihren Namen.",
+      "die Scheibe der Zeitleiste von 0°00' unten bis zu ihrer Größe oben, auf der "
+      "22,5°-Scheibe bis 22°30'. Die Scheibe (360°, 90°, 45°, 22,5° oder 11,25°) wird im "
+      "Fenster der Zeitleiste gewählt. Jeder bewegte Faktor ist eine Kurve: Solarbogen (s) "
+      "blau, Progression (p) grün, Transite (t) rot; rückläufige Stücke sind gestrichelt. "
+      "Verlässt eine Kurve die Scheibe oben, kommt sie bei 0°00' wieder herein und trägt "
+      "dort ihren Namen.",
       "",
       "Die grauen waagrechten Linien sind die Radixpunkte und Halbsummen, links beschriftet. "
       "Jeder Punkt, an dem eine Kurve eine Linie trifft, ist eine Zeile der Liste: die Maus "

@@ -53,13 +53,21 @@ void DialDisc::setRingShown(Variant variant, bool shown) {
   relayout();
 }
 
+void DialDisc::setDialSize(DialSize dial) {
+  if (dial == dial_) return;
+  dial_ = dial;
+  relayout();
+  // The pointer keeps its angle where the new dial holds it, else it wraps.
+  setPointer(pointer_);
+}
+
 void DialDisc::setMarked(std::vector<FactorVariant> marked) {
   marked_ = std::move(marked);
   update();
 }
 
 void DialDisc::setPointer(int pointer) {
-  pointer = movePointer(pointer, 0);
+  pointer = movePointer(pointer, 0, dial_);
   if (pointer == pointer_) return;
   pointer_ = pointer;
   update();
@@ -82,7 +90,7 @@ DialLook DialDisc::look() const {
 void DialDisc::relayout() {
   background_ = QPixmap();
   update();
-  picture_ = DialPicture(record_ ? &*record_ : nullptr, shownRings_, size(), look());
+  picture_ = DialPicture(record_ ? &*record_ : nullptr, shownRings_, size(), look(), dial_);
 }
 
 void DialDisc::resizeEvent(QResizeEvent* event) {
@@ -133,13 +141,13 @@ QPointF DialDisc::fromCentre(QPointF position) const {
 void DialDisc::pointAt(QPointF position) {
   const QPointF onDial = fromCentre(position);
   if (std::hypot(onDial.x(), onDial.y()) < 1) return;
-  setPointer(pointerAt(dialValueAt({onDial.x(), onDial.y()})));
+  setPointer(pointerAt(dialValueAt({onDial.x(), onDial.y()}, dial_), dial_));
 }
 
 void DialDisc::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !record_) return QWidget::mousePressEvent(event);
   if (const DialName* name = picture_.nameAt(fromCentre(event->position()))) {
-    setPointer(pointerAt(name->dialValue));
+    setPointer(pointerAt(name->dialValue, dial_));
     return;
   }
   dragging_ = true;
@@ -172,14 +180,14 @@ void DialDisc::keyPressEvent(QKeyEvent* event) {
     default:
       return QWidget::keyPressEvent(event);
   }
-  setPointer(movePointer(pointer_, step));
+  setPointer(movePointer(pointer_, step, dial_));
 }
 
 void DialDisc::wheelEvent(QWheelEvent* event) {
   wheelRest_ += event->angleDelta().y();
   const int notches = wheelRest_ / kWheelNotch;
   wheelRest_ %= kWheelNotch;
-  if (notches != 0) setPointer(movePointer(pointer_, notches * kWheelStep));
+  if (notches != 0) setPointer(movePointer(pointer_, notches * kWheelStep, dial_));
   event->accept();
 }
 
@@ -190,7 +198,7 @@ bool DialDisc::event(QEvent* event) {
   if (const DialName* name = picture_.nameAt(fromCentre(help->pos()))) {
     QToolTip::showText(help->globalPos(),
                        toQString(factorVariantName(name->factor, name->variant) + "  " +
-                                 winkel_text(name->dialValue, 2, AngleMode::dial22)),
+                                 dial_.placeText(name->dialValue)),
                        this);
   } else {
     QToolTip::hideText();

@@ -14,10 +14,10 @@
 
 namespace kelvaro::ui {
 
-// The painted 22.5° dial: scale, the four rings of factor names and the
-// pointer with its orb. The user moves the pointer by dragging it, by a
-// click on the disc or on a name (the pointer jumps onto that factor), with
-// the arrow keys (±1'), Page Up/Down (±1°) and the wheel (±10' a notch).
+// The painted dial (22.5° unless another size is set): scale, the four rings of factor names and
+// the pointer with its orb. The user moves the pointer by dragging it, by a click on the disc or on
+// a name (the pointer jumps onto that factor), with the arrow keys (±1'), Page Up/Down (±1°) and
+// the wheel (±10' a notch).
 //
 // Its colours come from its palette: the ground (Window), the pointer and
 // the names in its axis (WindowText), scale and names (Text) and the rings
@@ -34,6 +34,8 @@ class DialDisc : public QWidget {
   void showRecord(const TransitRecord& record, double orb);
   void setOrb(double orb);
   void setRingShown(Variant variant, bool shown);
+  DialSize dialSize() const { return dial_; }
+  void setDialSize(DialSize dial);
   const std::array<bool, 4>& shownRings() const { return shownRings_; }
   // Factor variants drawn with a frame, e.g. those of a chosen list line.
   void setMarked(std::vector<FactorVariant> marked);
@@ -73,6 +75,7 @@ class DialDisc : public QWidget {
 
   std::optional<TransitRecord> record_;
   double orb_ = 0;
+  DialSize dial_;
   std::array<bool, 4> shownRings_ = {true, true, true, true};
   std::vector<FactorVariant> marked_;
   DialPicture picture_;

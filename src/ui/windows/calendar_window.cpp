@@ -29,6 +29,7 @@
 #include "ui/platform/platform.h"
 #include "ui/platform/timeline_choices.h"
 #include "ui/widgets/date_field.h"
+#include "ui/widgets/dial_size_box.h"
 #include "ui/widgets/entry_field.h"
 #include "ui/widgets/line_view.h"
 #include "ui/widgets/named_controls.h"
@@ -209,6 +210,10 @@ QLayout* CalendarWindow::createFilterGrid() {
   orbLabel_ = named(new QLabel(QStringLiteral("Orbis (S und P)")), "OrbLabel");
   orbEdit_ = named(new QLineEdit, "OrbEdit");
   orbHint_ = hint(QStringLiteral("z. B. 1:12; leer: ohne"), "OrbHint");
+  dialLabel_ = named(new QLabel(QStringLiteral("Scheibe")), "DialSizeLabel");
+  dialBox_ = new DialSizeBox(QStringLiteral("calendar"));
+  dialHint_ = hint(QStringLiteral("Vorgabe 22,5°"), "DialSizeHint");
+  dialLabel_->setBuddy(dialBox_);
   withLabel_->setBuddy(withEdit_);
   orbLabel_->setBuddy(orbEdit_);
   auto* grid = new QGridLayout;
@@ -218,6 +223,9 @@ QLayout* CalendarWindow::createFilterGrid() {
   grid->addWidget(orbLabel_, 1, 0);
   grid->addWidget(orbEdit_, 1, 1);
   grid->addWidget(orbHint_, 1, 2);
+  grid->addWidget(dialLabel_, 2, 0);
+  grid->addWidget(dialBox_, 2, 1);
+  grid->addWidget(dialHint_, 2, 2);
   grid->setColumnStretch(2, 1);
   return grid;
 }
@@ -278,6 +286,7 @@ void CalendarWindow::openFor(const TransitRecord& record) {
   record_ = record;
   person_.reset();
   setWindowTitle(QStringLiteral("Transit-Kalender"));
+  dialBox_->useChoiceOf(QStringLiteral("calendar"));
   solarArcBox_->setChecked(false);
   progressedBox_->setChecked(false);
   transitBox_->setChecked(true);
@@ -296,6 +305,7 @@ void CalendarWindow::openFor(const chart::BirthData& person, const std::string& 
                           person_->moment == person.moment;
   person_ = person;
   record_.reset();
+  dialBox_->useChoiceOf(QStringLiteral("timeline"));
   std::string title = person.name;
   if (!person.firstName.empty()) title += ", " + person.firstName;
   setWindowTitle(QStringLiteral("Zeitleiste – ") + toQString(title));
@@ -367,6 +377,7 @@ std::optional<timing::CalendarRequest> CalendarWindow::checkedRequest() {
                  : midpointsButton_->isChecked() ? timing::CalendarPoints::midpoints
                                                  : timing::CalendarPoints::all;
   entry.with = toUtf8(withEdit_->text());
+  entry.dial = dialBox_->dialSize();
   const QString orb = orbEdit_->text().trimmed();
   if (person_ && !orb.isEmpty()) {
     entry.orb = parseOrbText(toUtf8(orb));

@@ -24,6 +24,7 @@ class QRadioButton;
 
 namespace kelvaro::ui {
 
+class DialSizeBox;
 class EphemerisWindow;
 class LineView;
 class Platform;
@@ -32,7 +33,8 @@ struct TimelineChoices;
 // The transit calendar of a loaded transit file and the timeline of a
 // person: the kinds that move (S, P, T), the range (Von, Bis), the zone, the
 // transiting bodies, the factors of S and P, the choice of points, the "mit
-// Faktoren" filter and the orb. It is shown modally without blocking. A
+// Faktoren" filter, the orb and the dial size ("Scheibe", kept per purpose:
+// calendar and timeline each remember their own). It is shown modally without blocking. A
 // transit file knows no birth, so for it only T can be chosen, and
 // "Berechnen" hands the lines to the main window and closes; for a person
 // the lines stay in the window, with "Drucken", "Als PDF speichern",
@@ -125,6 +127,9 @@ class CalendarWindow : public QDialog {
   QLabel* orbLabel_;
   QLineEdit* orbEdit_;
   QLabel* orbHint_;
+  QLabel* dialLabel_;
+  DialSizeBox* dialBox_;  // the dial the hits are found on
+  QLabel* dialHint_;
   QPushButton* computeButton_;
   QPushButton* closeButton_;
   QWidget* resultArea_;

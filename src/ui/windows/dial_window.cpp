@@ -22,6 +22,7 @@
 #include "ui/platform/pdf_save.h"
 #include "ui/platform/platform.h"
 #include "ui/widgets/dial_disc.h"
+#include "ui/widgets/dial_size_box.h"
 #include "ui/widgets/line_view.h"
 #include "ui/widgets/screen_fit.h"
 #include "ui/widgets/text_view.h"
@@ -30,7 +31,10 @@
 namespace kelvaro::ui {
 namespace {
 
-const QString kTitle = QStringLiteral("Gradscheibe 22,5°");
+// "Gradscheibe 22,5°".
+QString titleOf(DialSize dial) {
+  return QStringLiteral("Gradscheibe ") + QString::fromStdString(dial.sizeText());
+}
 
 constexpr std::array<const char*, 4> kRingCaptions = {"r  Radix", "p  Progression", "s  Solarbogen",
                                                       "t  Transit"};
@@ -70,7 +74,9 @@ std::string personText(const TransitRecord& record) {
 DialWindow::DialWindow(Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window), platform_(platform) {
   setObjectName(QStringLiteral("DialWindow"));
-  setWindowTitle(kTitle);
+  dialSize_ = new DialSizeBox(QStringLiteral("dial"), this);
+  dialSize_->setToolTip(QStringLiteral("Größe der Scheibe: 360°, 90°, 45°, 22,5° oder 11,25°"));
+  setWindowTitle(titleOf(dialSize_->dialSize()));
   fillBackground(*this, colour::navy);
   setTextColour(*this, colour::yellow);
   setFont(captionFont(9, true));
@@ -81,6 +87,7 @@ DialWindow::DialWindow(Platform& platform, QWidget* parent)
   person_->setObjectName(QStringLiteral("DialPerson"));
   person_->setFont(captionFont(11, true));
   disc_ = new DialDisc(this);
+  disc_->setDialSize(dialSize_->dialSize());
   pointerLabel_ = new QLabel(this);
   pointerLabel_->setObjectName(QStringLiteral("DialPointer"));
   pointerLabel_->setFont(captionFont(12, true));
@@ -88,6 +95,11 @@ DialWindow::DialWindow(Platform& platform, QWidget* parent)
   heading_->setObjectName(QStringLiteral("DialHeading"));
 
   auto* ringRow = new QHBoxLayout;
+  auto* sizeLabel = new QLabel(QStringLiteral("&Scheibe"), this);
+  sizeLabel->setBuddy(dialSize_);
+  ringRow->addWidget(sizeLabel);
+  ringRow->addWidget(dialSize_);
+  ringRow->addSpacing(12);
   for (std::size_t ring = 0; ring < rings_.size(); ++ring) {
     rings_[ring] = new QCheckBox(QString::fromUtf8(kRingCaptions[ring]), this);
     rings_[ring]->setObjectName(QString::fromLatin1(kRingNames[ring]));
@@ -112,7 +124,7 @@ DialWindow::DialWindow(Platform& platform, QWidget* parent)
   print_ = smallButton(this, "DialPrint", QStringLiteral("Drucken"));
   savePdf_ = smallButton(this, "DialPdf", QStringLiteral("Als PDF speichern …"));
   save_ = smallButton(this, "DialSave", QStringLiteral("Bild speichern"));
-  QPushButton* help = addWindowHelp(*this, kTitle, dialHelp());
+  QPushButton* help = addWindowHelp(*this, QStringLiteral("Gradscheibe"), dialHelp());
   help->setFont(captionFont(9, true));
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(help);
@@ -135,6 +147,7 @@ DialWindow::DialWindow(Platform& platform, QWidget* parent)
   columns->addLayout(side, 5);
 
   connect(disc_, &DialDisc::pointerMoved, this, &DialWindow::showPointerList);
+  connect(dialSize_, &DialSizeBox::dialSizeChosen, this, &DialWindow::setDialSize);
   connect(list_, &LineView::lineDoubleClicked, this, &DialWindow::markAt);
   connect(print_, &QPushButton::clicked, this, &DialWindow::print);
   connect(savePdf_, &QPushButton::clicked, this, &DialWindow::savePdf);
@@ -146,8 +159,7 @@ void DialWindow::showDial(const TransitRecord& record, double orb,
   record_ = record;
   orb_ = orb;
   saveFolder_ = saveFolder;
-  setWindowTitle(kTitle + QStringLiteral(" – ") + toQString(personText(record)) +
-                 QStringLiteral(", ") + toQString(record.date()));
+  showTitle();
   const std::string moment = comparisonPartner(record) ? "   Datum: " : "   Transit: ";
   person_->setText(toQString(personText(record) + moment + record.date() + ", " + record.time() +
                              ", " + record.place()));
@@ -168,6 +180,24 @@ void DialWindow::showDial(const TransitRecord& record, double orb,
   disc_->setFocus(Qt::OtherFocusReason);
 }
 
+void DialWindow::showTitle() {
+  QString title = titleOf(disc_->dialSize());
+  if (record_) {
+    title += QStringLiteral(" – ") + toQString(personText(*record_)) + QStringLiteral(", ") +
+             toQString(record_->date());
+  }
+  setWindowTitle(title);
+}
+
+// The pointer keeps its angle where the new dial holds it; the list is
+// searched again on the new dial.
+void DialWindow::setDialSize(DialSize dial) {
+  if (dialSize_->dialSize() != dial) dialSize_->setDialSize(dial);
+  disc_->setDialSize(dial);
+  showTitle();
+  showPointerList();
+}
+
 void DialWindow::setOrb(double orb) {
   orb_ = orb;
   disc_->setOrb(orb);
@@ -175,9 +205,10 @@ void DialWindow::setOrb(double orb) {
 }
 
 void DialWindow::showPointerList() {
-  pointerLabel_->setText(toQString(pointerText(disc_->pointer())));
+  const DialSize dial = disc_->dialSize();
+  pointerLabel_->setText(toQString(pointerText(disc_->pointer(), dial)));
   if (!record_) return;
-  pointerList_ = angleSearch(*record_, orb_, pointerAngle(disc_->pointer()), std::nullopt);
+  pointerList_ = angleSearch(*record_, orb_, pointerAngle(disc_->pointer()), std::nullopt, dial);
   heading_->setText(toQString(pointerList_.heading));
   list_->setLines(pointerList_.lines);
 }
@@ -206,7 +237,8 @@ void DialWindow::markAt(qsizetype line, qsizetype column) {
 }
 
 DialSheetContent DialWindow::sheet() const {
-  return {*record_, orb_, disc_->pointer(), disc_->shownRings(), disc_->marked(), pointerList_};
+  return {*record_,        orb_,         disc_->pointer(), disc_->shownRings(),
+          disc_->marked(), pointerList_, disc_->dialSize()};
 }
 
 void DialWindow::print() {

@@ -17,12 +17,14 @@ class QPushButton;
 namespace kelvaro::ui {
 
 class DialDisc;
+class DialSizeBox;
 class LineView;
 class Platform;
 
 // The window "Gradscheibe 22,5°": the dial of the loaded record beside the
 // list of what stands at its pointer, which is the angle search of option 3
-// at the pointer's value over all factors. Not modal; the main window opens
+// at the pointer's value over all factors, on the dial size chosen in the
+// window (the last one chosen, 22.5° before the first choice). Not modal; the main window opens
 // it, keeps it up to date on every change of the orb and closes it on a
 // restart. It prints and saves the dial sheet, made from the list's result.
 class DialWindow : public QWidget {
@@ -38,6 +40,8 @@ class DialWindow : public QWidget {
   void setOrb(double orb);
 
   DialDisc& disc() { return *disc_; }
+  // Another dial size, as if chosen in the window.
+  void setDialSize(DialSize dial);
   // The list at the pointer as the window shows it.
   const SearchResult& pointerList() const { return pointerList_; }
 
@@ -45,6 +49,7 @@ class DialWindow : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void showTitle();
   void showPointerList();
   void markAt(qsizetype line, qsizetype column);
   DialSheetContent sheet() const;
@@ -60,6 +65,7 @@ class DialWindow : public QWidget {
   bool fitted_ = false;  // to the screen, when first shown
 
   QLabel* person_;
+  DialSizeBox* dialSize_;
   DialDisc* disc_;
   QLabel* pointerLabel_;
   QLabel* heading_;
