@@ -131,7 +131,7 @@ class CalendarWindowTest : public UiTestCase {
     QCOMPARE(sizes->count(), 5);
     sizes->setCurrentIndex(1);
     setRange(QDate(2026, 1, 1), QDate(2026, 6, 30));
-    click(child(*window_, "Button1"));
+    click(child(*window_, "ComputeButton"));
     timing::CalendarRequest asked;
     asked.from = {2026, 1, 1};
     asked.to = {2026, 6, 30};

@@ -48,7 +48,7 @@ class EphemerisWindowTest : public UiTestCase {
   void followsTheDialOfTheTimeline() {
     auto* sizes = child<QComboBox>(*calendar_, "DialSizeBox");
     sizes->setCurrentIndex(1);
-    click(child(*calendar_, "Button1"));
+    click(child(*calendar_, "ComputeButton"));
     click(child(*calendar_, "EphemerisButton"));
     const DialSize ninety(DialSize::Kind::quarter);
     QCOMPARE(ephemeris_->timeline().dial, ninety);

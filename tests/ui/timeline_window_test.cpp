@@ -110,7 +110,7 @@ class TimelineWindowTest : public UiTestCase {
     auto* sizes = child<QComboBox>(*window_, "DialSizeBox");
     QCOMPARE(sizes->currentText(), QStringLiteral("22,5°"));
     sizes->setCurrentIndex(2);  // 45°
-    click(child(*window_, "Button1"));
+    click(child(*window_, "ComputeButton"));
     QVERIFY(run_->platform().boxes().empty());
     timing::CalendarRequest asked = request();
     asked.dial = DialSize(DialSize::Kind::eighth);
