@@ -9,7 +9,7 @@ namespace kelvaro {
 namespace {
 
 // The minutes of one turn of the dial.
-int dialMinutes(DialSize dial) { return truncToInt(std::lround(dial.degrees() * 60)); }
+int dialMinutes(DialSize dial) { return static_cast<int>(std::lround(dial.degrees() * 60)); }
 
 }  // namespace
 
