@@ -15,9 +15,9 @@ std::string namePart(std::string_view text) {
 }
 
 std::string missingText(std::string_view text) {
-  constexpr std::string_view suffix = " is required";
-  if (!text.ends_with(suffix)) return "Es fehlt eine Angabe.";
-  const std::string_view name = text.substr(0, text.size() - suffix.size());
+  constexpr std::string_view kSuffix = " is required";
+  if (!text.ends_with(kSuffix)) return "Es fehlt eine Angabe.";
+  const std::string_view name = text.substr(0, text.size() - kSuffix.size());
   if (name == "A subcommand") return "Es fehlt der Befehl.";
   return "Es fehlt " + std::string(name) + ".";
 }
@@ -50,9 +50,9 @@ std::string usageErrorText(const CLI::Error& error) {
   // The checks of the arguments already give German texts ("NAME: text").
   if (dynamic_cast<const CLI::ValidationError*>(&error)) return std::string(text);
   if (dynamic_cast<const CLI::ConversionError*>(&error)) {
-    constexpr std::string_view unconverted = "Could not convert: ";
-    if (text.starts_with(unconverted)) {
-      const std::string_view rest = text.substr(unconverted.size());
+    constexpr std::string_view kUnconverted = "Could not convert: ";
+    if (text.starts_with(kUnconverted)) {
+      const std::string_view rest = text.substr(kUnconverted.size());
       return "Ungültiger Wert bei " + std::string(rest.substr(0, rest.find(" = "))) + ".";
     }
     return valueText(text, "Ungültiger Wert");

@@ -32,9 +32,9 @@ constexpr int kSvgResolution = 96;       // CSS pixels
 // what the system said. Every message still reaches the previous handler.
 class SystemMessages {
  public:
-  SystemMessages() : previous_(qInstallMessageHandler(&collect)) { current_ = this; }
+  SystemMessages() : previous_(qInstallMessageHandler(&collect)) { active = this; }
   ~SystemMessages() {
-    current_ = nullptr;
+    active = nullptr;
     qInstallMessageHandler(previous_);
   }
   SystemMessages(const SystemMessages&) = delete;
@@ -49,13 +49,13 @@ class SystemMessages {
 
  private:
   static void collect(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    SystemMessages* self = current_;
+    SystemMessages* self = active;
     if (self == nullptr) return;
     if (type != QtDebugMsg && type != QtInfoMsg) self->messages_ << message;
     if (self->previous_ != nullptr) self->previous_(type, context, message);
   }
 
-  static inline SystemMessages* current_ = nullptr;
+  static inline SystemMessages* active = nullptr;
   QtMessageHandler previous_;
   QStringList messages_;
 };

@@ -15,6 +15,7 @@
 // (QT_QPA_PLATFORM=offscreen); the program and transit folders are made in
 // a temporary folder.
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 
 #include <QAbstractButton>
@@ -319,9 +320,7 @@ bool saveTimeline(kelvaro::ui::MainWindow& main, kelvaro::ui::Platform& platform
   return saved;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   const kelvaro::ui::OffscreenScreen screen(QSize(1920, 1080));
   QApplication app(argc, argv);
@@ -385,4 +384,15 @@ int main(int argc, char** argv) {
   click(main, "Button12");
   saved &= save(program.panelHelp(), folder, "11-help.png");
   return saved ? 0 : 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return run(argc, argv);
+  } catch (const std::exception& failure) {
+    std::fprintf(stderr, "kelvaro-screenshots: %s\n", failure.what());
+    return 1;
+  }
 }

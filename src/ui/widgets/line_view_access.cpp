@@ -88,11 +88,11 @@ QAccessibleInterface* lineViewAccess(const QString& className, QObject* object) 
 }  // namespace
 
 void useLineViewAccess() {
-  static const bool installed = [] {
+  static const bool kInstalled = [] {
     QAccessible::installFactory(&lineViewAccess);
     return true;
   }();
-  (void)installed;
+  (void)kInstalled;
 }
 
 }  // namespace kelvaro::ui
