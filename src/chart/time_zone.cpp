@@ -5,7 +5,7 @@
 #include <date/tz.h>
 // The rule reader below names hh_mm_ss unqualified while both date's and the
 // standard's are visible; this declaration settles it for date's.
-namespace Posix {
+namespace Posix {  // NOLINT(readability-identifier-naming): the library's own namespace
 using date::hh_mm_ss;
 }
 #include <date/ptz.h>

@@ -29,9 +29,9 @@ class InterruptCleanup {
  public:
   explicit InterruptCleanup(const std::filesystem::path& file) {
     const std::string& name = file.native();
-    if (name.size() >= pendingPath_.size()) return;
-    std::memcpy(pendingPath_.data(), name.c_str(), name.size() + 1);
-    pending_ = 1;
+    if (name.size() >= pendingPath.size()) return;
+    std::memcpy(pendingPath.data(), name.c_str(), name.size() + 1);
+    pendingSignal = 1;
     for (std::size_t i = 0; i < kSignals.size(); ++i) {
       struct sigaction current {};
       if (::sigaction(kSignals[i], nullptr, &current) != 0 || current.sa_handler != SIG_DFL) {
@@ -47,7 +47,7 @@ class InterruptCleanup {
     for (std::size_t i = 0; i < kSignals.size(); ++i) {
       if (installed_[i]) ::sigaction(kSignals[i], &previous_[i], nullptr);
     }
-    pending_ = 0;
+    pendingSignal = 0;
   }
   InterruptCleanup(const InterruptCleanup&) = delete;
   InterruptCleanup& operator=(const InterruptCleanup&) = delete;
@@ -74,14 +74,14 @@ class InterruptCleanup {
   // Async-signal-safe: removes the file, then ends the program by the
   // signal's default action once the handler returns.
   static void removeAndEnd(int number) {
-    if (pending_ != 0) ::unlink(pendingPath_.data());
+    if (pendingSignal != 0) ::unlink(pendingPath.data());
     ::signal(number, SIG_DFL);
     ::raise(number);
   }
 
   static constexpr std::array<int, 3> kSignals = {SIGINT, SIGTERM, SIGHUP};
-  static inline volatile std::sig_atomic_t pending_ = 0;
-  static inline std::array<char, 4096> pendingPath_{};
+  static inline volatile std::sig_atomic_t pendingSignal = 0;
+  static inline std::array<char, 4096> pendingPath{};
   std::array<struct sigaction, kSignals.size()> previous_{};
   std::array<bool, kSignals.size()> installed_{};
 };
