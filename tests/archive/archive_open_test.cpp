@@ -11,11 +11,11 @@
 #include "archive/person_builder.h"
 #include "archive/schema.h"
 #include "core/text_encoding.h"
+#include "support/file_bytes.h"
 #include "support/temp_dir.h"
 #ifndef _WIN32
 #include <sys/stat.h>
 
-#include "support/file_bytes.h"
 #include "support/sandbox.h"
 #endif
 
