@@ -209,7 +209,7 @@ class PairChartWindowTest : public UiTestCase {
     click(child(dialog, "Speichern"));
     QVERIFY(!dialog.isVisible());
     const auto target = run_->folders().transit / pathFromUtf8(ui::toUtf8(file));
-    QVERIFY2(std::filesystem::exists(target), target.c_str());
+    QVERIFY2(std::filesystem::exists(target), utf8FromPath(target).c_str());
     const std::vector<archive::Person> persons = stored();
     const archive::Person& weiss = persons[0].name == "Weiß" ? persons[0] : persons[1];
     const archive::Person& mueller = persons[0].name == "Weiß" ? persons[1] : persons[0];
