@@ -161,8 +161,6 @@ Failure guardedChange(const std::filesystem::path& file, Work work) {
   }
 }
 
-std::string shown(const std::filesystem::path& file) { return utf8FromPath(file); }
-
 bool wholeDatabase(Database& database) {
   Statement check = database.prepare("PRAGMA integrity_check");
   return check.step() && check.text(0) == "ok";
@@ -418,8 +416,8 @@ Checked<Person> findPerson(std::string_view idText, const std::filesystem::path&
   if (const Rejection* refused = rejection(found)) return *refused;
   auto& person = std::get<std::optional<Person>>(found);
   if (!person) {
-    return Rejection{"Im Personenarchiv " + shown(file) + " gibt es keine Person mit der Nummer " +
-                     std::to_string(*id) + "."};
+    return Rejection{"Im Personenarchiv " + utf8FromPath(file) +
+                     " gibt es keine Person mit der Nummer " + std::to_string(*id) + "."};
   }
   return std::move(*person);
 }

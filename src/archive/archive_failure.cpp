@@ -13,8 +13,6 @@
 namespace kelvaro::archive {
 namespace {
 
-std::string shown(const std::filesystem::path& file) { return utf8FromPath(file); }
-
 // The library's system error as an errno value: on Windows it is a Windows
 // error code.
 int errnoOf(int systemError) {
@@ -64,7 +62,7 @@ FailureKind failureKind(const DatabaseFailure& failure) {
 }
 
 std::string damagedMessage(const std::filesystem::path& file) {
-  return "Die Datei " + shown(file) +
+  return "Die Datei " + utf8FromPath(file) +
          " ist kein lesbares Personenarchiv (beschädigt oder keine Datenbank). Sie bleibt, wie "
          "sie ist." +
          recoveryNote(file);
@@ -72,7 +70,7 @@ std::string damagedMessage(const std::filesystem::path& file) {
 
 std::string recoveryNote(const std::filesystem::path& file) {
   if (backupCount(file) == 0) return {};
-  return " Im Ordner " + shown(backupFolder(file)) +
+  return " Im Ordner " + utf8FromPath(backupFolder(file)) +
          " liegen Sicherungen dieses Archivs: Wer die Datei umbenennt, kann danach eine davon "
          "wiederherstellen („Sicherung wiederherstellen …“ im Fenster Personen oder "
          "kelvaro-persons restore).";
@@ -81,29 +79,29 @@ std::string recoveryNote(const std::filesystem::path& file) {
 std::string failureMessage(const DatabaseFailure& failure, const std::filesystem::path& file) {
   switch (failureKind(failure)) {
     case FailureKind::busy:
-      return "Das Personenarchiv " + shown(file) +
+      return "Das Personenarchiv " + utf8FromPath(file) +
              " ist gerade in Benutzung (ein anderes Fenster oder kelvaro-persons schreibt "
              "darin). Bitte gleich noch einmal versuchen.";
     case FailureKind::full:
-      return "Das Personenarchiv " + shown(file) +
+      return "Das Personenarchiv " + utf8FromPath(file) +
              " lässt sich nicht schreiben: Auf dem Datenträger ist kein Platz mehr. Es bleibt, "
              "wie es war.";
     case FailureKind::readOnly:
-      return "Das Personenarchiv " + shown(file) +
+      return "Das Personenarchiv " + utf8FromPath(file) +
              " lässt sich nicht schreiben: Die Datei, ihr Ordner oder der Datenträger ist "
              "schreibgeschützt. Es bleibt, wie es war.";
     case FailureKind::cannotOpen:
-      return "Das Personenarchiv " + shown(file) +
+      return "Das Personenarchiv " + utf8FromPath(file) +
              " lässt sich nicht öffnen oder anlegen (fehlt der Ordner, oder fehlen die Rechte?).";
     case FailureKind::damaged:
       return damagedMessage(file);
     case FailureKind::disk:
-      return "Das Personenarchiv " + shown(file) +
+      return "Das Personenarchiv " + utf8FromPath(file) +
              " lässt sich nicht lesen oder schreiben (Fehler beim Zugriff auf den Datenträger).";
     case FailureKind::other:
       break;
   }
-  return "Fehler im Personenarchiv " + shown(file) + " (SQLite-Fehler " +
+  return "Fehler im Personenarchiv " + utf8FromPath(file) + " (SQLite-Fehler " +
          std::to_string(failure.code) + ": " + failure.detail + ").";
 }
 

@@ -7,6 +7,7 @@
 
 #include "archive/archive.h"
 #include "archive/archive_failure.h"
+#include "archive/companion_files.h"
 #include "archive/database.h"
 #include "archive/schema.h"
 #include "core/system_error_text.h"
@@ -15,19 +16,6 @@
 
 namespace kelvaro::archive {
 namespace {
-
-std::string shown(const std::filesystem::path& file) { return utf8FromPath(file); }
-
-bool present(const std::filesystem::path& file) {
-  std::error_code error;
-  return std::filesystem::exists(file, error);
-}
-
-std::filesystem::path withSuffix(const std::filesystem::path& file, const std::string& suffix) {
-  std::filesystem::path named = file;
-  named += suffix;
-  return named;
-}
 
 // A copy of `source` under a temporary name beside `current`, checked whole;
 // empty after a failure (the message in `failure`).
@@ -74,8 +62,8 @@ std::optional<std::filesystem::path> renameAside(const std::filesystem::path& ea
 
 ArchiveChoice stayed(const std::filesystem::path& earlier, const std::filesystem::path& current,
                      const std::string& why) {
-  return {earlier, "Das Personenarchiv " + shown(earlier) + " ließ sich nicht nach " +
-                       shown(current) + " umziehen (" + why +
+  return {earlier, "Das Personenarchiv " + utf8FromPath(earlier) + " ließ sich nicht nach " +
+                       utf8FromPath(current) + " umziehen (" + why +
                        "). Kelvaro benutzt es weiter an seinem bisherigen Platz."};
 }
 
@@ -99,10 +87,10 @@ ArchiveChoice archiveAfterMove(const std::filesystem::path& earlier,
     if (recognise(*source).kind != DatabaseKind::archive) return {earlier, {}};
   } catch (const DatabaseFailure& failure) {
     if (failureKind(failure) != FailureKind::busy) return {earlier, {}};
-    return {earlier, "Das Personenarchiv " + shown(earlier) +
+    return {earlier, "Das Personenarchiv " + utf8FromPath(earlier) +
                          " wird gerade von einem anderen Programm benutzt und bleibt deshalb "
                          "vorerst dort. Kelvaro zieht es beim nächsten Mal nach " +
-                         shown(current) + " um."};
+                         utf8FromPath(current) + " um."};
   }
   // Another Kelvaro may have moved it while this one waited for the lock.
   if (present(current)) return {current, {}};
@@ -120,14 +108,14 @@ ArchiveChoice archiveAfterMove(const std::filesystem::path& earlier,
   const auto aside = renameAside(earlier, error);
   source.reset();
   if (!aside) {
-    return {current, "Das Personenarchiv ist nach " + shown(current) +
-                         " umgezogen. Die alte Datei " + shown(earlier) +
+    return {current, "Das Personenarchiv ist nach " + utf8FromPath(current) +
+                         " umgezogen. Die alte Datei " + utf8FromPath(earlier) +
                          " ließ sich nicht umbenennen (" + systemErrorText(error) +
                          ") und wird nicht mehr benutzt."};
   }
-  return {current, "Das Personenarchiv ist in den Datenordner " + shown(current.parent_path()) +
-                       " umgezogen. Die bisherige Datei bleibt als " + shown(*aside) +
-                       " erhalten."};
+  return {current,
+          "Das Personenarchiv ist in den Datenordner " + utf8FromPath(current.parent_path()) +
+              " umgezogen. Die bisherige Datei bleibt als " + utf8FromPath(*aside) + " erhalten."};
 }
 
 }  // namespace kelvaro::archive

@@ -5,25 +5,13 @@
 #include <random>
 
 #include "archive/archive_failure.h"
+#include "archive/companion_files.h"
 #include "core/system_error_text.h"
 #include "core/text_encoding.h"
 #include "output/file_replace.h"
 
 namespace kelvaro::archive {
 namespace {
-
-std::string shown(const std::filesystem::path& file) { return utf8FromPath(file); }
-
-std::filesystem::path withSuffix(const std::filesystem::path& file, const char* suffix) {
-  std::filesystem::path named = file;
-  named += suffix;
-  return named;
-}
-
-bool present(const std::filesystem::path& file) {
-  std::error_code error;
-  return std::filesystem::exists(file, error);
-}
 
 // The -wal and -shm that a read-only connection made beside a refused file:
 // a connection that may write removes them when it closes as the last one
@@ -62,15 +50,15 @@ Verdict examine(const std::filesystem::path& file, std::chrono::milliseconds bus
 std::optional<std::string> refusalOf(const Recognition& found, const std::filesystem::path& file) {
   switch (found.kind) {
     case DatabaseKind::foreign:
-      return "Die Datei " + shown(file) +
+      return "Die Datei " + utf8FromPath(file) +
              " ist die Datenbank eines anderen Programms, kein Personenarchiv von Kelvaro. Sie "
              "bleibt, wie sie ist.";
     case DatabaseKind::newer:
-      return "Das Personenarchiv " + shown(file) +
+      return "Das Personenarchiv " + utf8FromPath(file) +
              " stammt von einer neueren Kelvaro-Version (Schema " + std::to_string(found.version) +
              "). Es bleibt, wie es ist.";
     case DatabaseKind::unknownVersion:
-      return "Das Personenarchiv " + shown(file) + " trägt die ungültige Schema-Version " +
+      return "Das Personenarchiv " + utf8FromPath(file) + " trägt die ungültige Schema-Version " +
              std::to_string(found.version) + " und ist damit beschädigt. Es bleibt, wie es ist." +
              recoveryNote(file);
     case DatabaseKind::damaged:
@@ -128,7 +116,7 @@ Checked<bool> createArchiveFile(const std::filesystem::path& file,
   const std::error_code moved = moveIfFree(temporary, file);
   removeTemporary();
   if (moved && moved != std::errc::file_exists) {
-    return Rejection{"Das Personenarchiv " + shown(file) +
+    return Rejection{"Das Personenarchiv " + utf8FromPath(file) +
                      " lässt sich nicht anlegen: " + systemErrorText(moved) + "."};
   }
   return !moved;
