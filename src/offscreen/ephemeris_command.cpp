@@ -11,6 +11,7 @@
 #include "cli/timeline_options.h"
 #include "core/text_encoding.h"
 #include "offscreen/offscreen_command.h"
+#include "offscreen/page_output.h"
 #include "output/free_file_name.h"
 #include "output/page_file.h"
 #include "print/ephemeris_sheet.h"
@@ -20,8 +21,10 @@ namespace kelvaro::offscreen {
 namespace {
 
 using cli::kExitDone;
-using cli::kExitRefused;
 using cli::kExitUsage;
+
+// The name its messages begin with.
+constexpr std::string_view kCommand = "kelvaro --ephemeris";
 
 constexpr std::string_view kUsage =
     "Aufruf: kelvaro --ephemeris AUSGABE --person NUMMER [--archive DATEI]\n"
@@ -33,21 +36,10 @@ constexpr std::string_view kUsage =
     "im Kopf des Blatts (er gilt für S und P). --dial wählt die Scheibe der\n"
     "senkrechten Achse: 360, 90, 45, 22.5 (Vorgabe) oder 11.25 Grad.\n";
 
-// Messages may quote any argument: what is no UTF-8 shows as replacement
-// characters.
-void tell(std::ostream& err, std::string_view message) {
-  err << "kelvaro --ephemeris: " << cli::terminalMessage(message) << '\n';
-}
-
-int wrongUsage(std::ostream& err, std::string_view message) {
-  tell(err, message);
-  err << kUsage;
+int wrongUsage(const CommandVoice& voice, std::string_view message) {
+  voice.tell(message);
+  voice.err << kUsage;
   return kExitUsage;
-}
-
-int refuse(std::ostream& err, std::string_view message) {
-  tell(err, message);
-  return kExitRefused;
 }
 
 // What OUT is to hold, or why the options ask for nothing valid. A birth
@@ -71,7 +63,9 @@ Checked<Printout> ephemerisOf(const cli::OptionWords& words, std::ostream& err) 
   auto request = cli::timelineRequestOf(words, born, timing::kEphemerisDefaultWith);
   if (const Rejection* refused = rejection(request)) return *refused;
   const timing::CalendarRequest& asked = std::get<timing::CalendarRequest>(request);
-  if (archive::birthTimeUnknown(found)) tell(err, archive::noonNote(found, "die Ephemeride"));
+  if (archive::birthTimeUnknown(found)) {
+    CommandVoice{err, kCommand}.tell(archive::noonNote(found, "die Ephemeride"));
+  }
   const auto timeline = timing::timeline(born, asked);
   return ephemerisPrintout(ephemerisSheetContent(born, found.place, asked, *timeline));
 }
@@ -90,33 +84,24 @@ int runEphemeris(const std::vector<std::string>& arguments, std::ostream& out, s
   const auto read =
       cli::readOptionWords(arguments, {"ephemeris", "person", "archive", "from", "to", "movers",
                                        "bodies", "with", "zone", "points", "orb", "dial"});
-  if (const Rejection* refused = rejection(read)) return wrongUsage(err, refused->message);
+  const CommandVoice voice{err, kCommand};
+  if (const Rejection* refused = rejection(read)) return wrongUsage(voice, refused->message);
   const cli::OptionWords* words = &std::get<cli::OptionWords>(read);
   if (!words->positionals.empty()) {
-    return wrongUsage(err, "Unerwartete Angabe \"" + showableUtf8(words->positionals.front()) +
-                               "\" (Optionen beginnen mit --).");
+    return wrongUsage(voice, "Unerwartete Angabe \"" + showableUtf8(words->positionals.front()) +
+                                 "\" (Optionen beginnen mit --).");
   }
   for (const char* required : {"ephemeris", "person", "from", "to"}) {
     if (!words->has(required))
-      return wrongUsage(err, std::string("Die Angabe --") + required + " fehlt.");
+      return wrongUsage(voice, std::string("Die Angabe --") + required + " fehlt.");
   }
   const std::string outName = words->value("ephemeris");
-  const std::filesystem::path target = pathFromUtf8(outName);
-  const std::optional<PageFormat> format = pageFormatOf(target);
-  if (!format) {
-    return refuse(err, "Unbekanntes Format »" + outName + "«: erlaubt sind .pdf, .svg und .png.");
-  }
+  const Checked<PageFormat> format = outputFormat(outName);
+  if (const Rejection* refused = rejection(format)) return voice.refuse(refused->message);
   Checked<Printout> printout = ephemerisOf(*words, err);
-  if (const Rejection* refused = rejection(printout)) return refuse(err, refused->message);
-  const Checked<std::string> bytes =
-      printoutFile(std::get<Printout>(printout), *format, ephemerisPageLayout());
-  if (const Rejection* failure = rejection(bytes)) return refuse(err, failure->message);
-  const Checked<std::string> written = writeNewPageFile(target, std::get<std::string>(bytes));
-  if (const Rejection* failure = rejection(written)) return refuse(err, failure->message);
-  if (std::get<std::string>(written) != outName) {
-    tell(err, takenNameNote(outName, std::get<std::string>(written)));
-  }
-  return kExitDone;
+  if (const Rejection* refused = rejection(printout)) return voice.refuse(refused->message);
+  return writeOutput(std::get<Printout>(printout), outName, std::get<PageFormat>(format),
+                     ephemerisPageLayout(), voice);
 }
 
 int runEphemerisProgram(int argc, char** argv) { return runOffscreen(argc, argv, &runEphemeris); }

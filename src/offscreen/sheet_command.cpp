@@ -21,6 +21,7 @@
 #include "loading/position_check.h"
 #include "loading/transit_file.h"
 #include "offscreen/offscreen_command.h"
+#include "offscreen/page_output.h"
 #include "output/free_file_name.h"
 #include "output/output_lines.h"
 #include "output/page_file.h"
@@ -33,8 +34,10 @@ namespace kelvaro::offscreen {
 namespace {
 
 using cli::kExitDone;
-using cli::kExitRefused;
 using cli::kExitUsage;
+
+// The name its messages begin with.
+constexpr std::string_view kCommand = "kelvaro --sheet";
 
 struct SheetLine {
   std::string out;
@@ -117,17 +120,6 @@ std::unique_ptr<PageSource> printedList(const ResultText& lines) {
   return std::make_unique<LinePages>(printedBodyLines(lines));
 }
 
-void tell(std::ostream& err, std::string_view message) {
-  err << "kelvaro --sheet: " << cli::terminalMessage(message) << '\n';
-}
-
-// Messages use "\r" for their line breaks, and may quote any argument: the
-// terminal gets "\n" and replacement characters for what is no UTF-8.
-int refuse(std::ostream& err, std::string_view message) {
-  tell(err, message);
-  return kExitRefused;
-}
-
 // What OUT is to hold, or the message why the line asks for nothing valid.
 // A file with positions off the circle is drawn all the same, with the
 // warning kelvaro-cli gives.
@@ -158,7 +150,9 @@ Checked<Printout> sheetPrintout(const SheetLine& line, PageFormat format, std::o
   LoadResult loaded = loadTransitFile(line.file);
   if (const auto* failure = std::get_if<LoadFailure>(&loaded)) return Rejection{failure->message};
   const TransitRecord& record = std::get<TransitRecord>(loaded);
-  if (hasPositionsOutsideCircle(record)) tell(err, outsidePositionsQuestion(line.file));
+  if (hasPositionsOutsideCircle(record)) {
+    CommandVoice{err, kCommand}.tell(outsidePositionsQuestion(line.file));
+  }
 
   const bool alone = format != PageFormat::pdf;
   Printout printout =
@@ -191,21 +185,13 @@ int runSheet(const std::vector<std::string>& arguments, std::ostream& out, std::
     return status == 0 ? kExitDone : kExitUsage;
   }
 
-  const std::filesystem::path target = pathFromUtf8(line.out);
-  const std::optional<PageFormat> format = pageFormatOf(target);
-  if (!format) {
-    return refuse(err, "Unbekanntes Format »" + line.out + "«: erlaubt sind .pdf, .svg und .png.");
-  }
-  Checked<Printout> printout = sheetPrintout(line, *format, err);
-  if (const Rejection* refused = rejection(printout)) return refuse(err, refused->message);
-  const Checked<std::string> bytes = printoutFile(std::get<Printout>(printout), *format);
-  if (const Rejection* failure = rejection(bytes)) return refuse(err, failure->message);
-  const Checked<std::string> written = writeNewPageFile(target, std::get<std::string>(bytes));
-  if (const Rejection* failure = rejection(written)) return refuse(err, failure->message);
-  if (std::get<std::string>(written) != line.out) {
-    tell(err, takenNameNote(line.out, std::get<std::string>(written)));
-  }
-  return kExitDone;
+  const CommandVoice voice{err, kCommand};
+  const Checked<PageFormat> format = outputFormat(line.out);
+  if (const Rejection* refused = rejection(format)) return voice.refuse(refused->message);
+  Checked<Printout> printout = sheetPrintout(line, std::get<PageFormat>(format), err);
+  if (const Rejection* refused = rejection(printout)) return voice.refuse(refused->message);
+  return writeOutput(std::get<Printout>(printout), line.out, std::get<PageFormat>(format),
+                     printoutPageLayout(), voice);
 }
 
 int runSheetProgram(int argc, char** argv) { return runOffscreen(argc, argv, &runSheet); }
