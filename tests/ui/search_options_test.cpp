@@ -114,7 +114,7 @@ class SearchOptionsTest : public UiTestCase {
       const SearchResult expected = midpointSumSearch(record_, kOrb, accepted).result;
       QCOMPARE(resultList(), expected.lines);
       QCOMPARE(text(main(), "Label3"), expected.heading);
-      QCOMPARE(main().storedEntry(), accepted.text);
+      QCOMPARE(main().session().storedEntry, accepted.text);
       QCOMPARE(field("Edit2")->text(), entry);
       QVERIFY(shownFromTop("Memo3"));
       QVERIFY(run_->platform().boxes().empty());
@@ -125,7 +125,7 @@ class SearchOptionsTest : public UiTestCase {
       QVERIFY(hasFocus("Edit2"));
       QCOMPARE(resultList(), before);
       QCOMPARE(text(main(), "Label3"), heading);
-      QCOMPARE(main().storedEntry(), std::string());
+      QCOMPARE(main().session().storedEntry, std::string());
     }
   }
 
@@ -169,7 +169,7 @@ class SearchOptionsTest : public UiTestCase {
     QCOMPARE(text(main(), "Label9"), utf8(ui::kPanelPrompt));
     QCOMPARE(text(main(), "Label4"), utf8(ui::kPictureColumnLeft));
     QCOMPARE(text(main(), "Label5"), utf8(ui::kPictureColumnRight));
-    QCOMPARE(main().storedEntry(), std::string("KNT+JUp"));
+    QCOMPARE(main().session().storedEntry, std::string("KNT+JUp"));
     QCOMPARE(run_->platform().boxes().size(), std::size_t{1});
     QVERIFY(!overlapping());
   }
@@ -196,7 +196,7 @@ class SearchOptionsTest : public UiTestCase {
     QCOMPARE(field("Edit1")->text(), QString());
     QVERIFY(hasFocus("Edit1"));
     QCOMPARE(shownEntryControls(), names({"Label9", "Label15", "Edit1"}));
-    QCOMPARE(main().storedEntry(), std::string("KN+JU"));
+    QCOMPARE(main().session().storedEntry, std::string("KN+JU"));
   }
 
   // Each row marks panel buttons in order; the list is the search of the
@@ -338,7 +338,7 @@ class SearchOptionsTest : public UiTestCase {
     QCOMPARE(shownEntryControls(), names({"Label16", "Label17", "Edit3", "Edit4"}));
     QCOMPARE(text(main(), "Label16"), utf8(ui::kDegreesCaption));
     QCOMPARE(text(main(), "Label17"), utf8(ui::kMinutesCaption));
-    QCOMPARE(main().storedEntry(), std::string());
+    QCOMPARE(main().session().storedEntry, std::string());
     QVERIFY(hasFocus("Edit3"));
 
     QVERIFY(typeIntoFocus(QStringLiteral("07")));
@@ -347,12 +347,12 @@ class SearchOptionsTest : public UiTestCase {
     run_->platform().answerNext(true);
     QVERIFY(typeIntoFocus(QStringLiteral("30")));
     QCOMPARE(run_->platform().boxes(), oneBox(BoxKind::question, utf8(kAngleFactorQuestion)));
-    QCOMPARE(main().searchAngle(), 7.5);
+    QCOMPARE(main().session().searchAngle, 7.5);
     QCOMPARE(text(main(), "Label16"), grad_minuten_text(7.5));
     QCOMPARE(shownEntryControls(), names({"Label16", "Label18", "Edit5"}));
     QVERIFY(!overlapping());
     QVERIFY(hasFocus("Edit5"));
-    QVERIFY(!main().angleMode());
+    QVERIFY(!main().session().angleMode);
 
     QVERIFY(typeIntoFocus(QStringLiteral("DU")));
     QCOMPARE(run_->platform().boxes().back(),
@@ -414,7 +414,7 @@ class SearchOptionsTest : public UiTestCase {
 
     QCOMPARE(field("Edit3")->text().toStdString(), expected.degreesText);
     QCOMPARE(field("Edit4")->text().toStdString(), expected.minutesText);
-    QCOMPARE(main().searchAngle(), expected.angle);
+    QCOMPARE(main().session().searchAngle, expected.angle);
     if (valid) {
       QCOMPARE(run_->platform().boxes(), oneBox(BoxKind::question, utf8(kAngleFactorQuestion)));
       QCOMPARE(text(main(), "Label16"), grad_minuten_text(expected.angle));
@@ -435,7 +435,7 @@ class SearchOptionsTest : public UiTestCase {
     click(button("Button13"));
     run_->platform().answerNext(false);
     QVERIFY(typeIntoFocus(QStringLiteral("0730")));
-    QVERIFY(main().angleMode());
+    QVERIFY(main().session().angleMode);
     QCOMPARE(shownEntryControls(), names({"Label16", "Panel4"}));
     QCOMPARE(text(main(), "Label4"), utf8(ui::kAngleColumnLeft));
     QCOMPARE(text(main(), "Label5"), utf8(ui::kAngleColumnRight));
@@ -451,7 +451,7 @@ class SearchOptionsTest : public UiTestCase {
 
     run_->platform().answerNext(false);
     click(button("Button3"));
-    QVERIFY(!main().angleMode());
+    QVERIFY(!main().session().angleMode);
   }
 
   // ---- Option 4 -----------------------------------------------------------

@@ -186,8 +186,7 @@ void MainWindow::startLoad() {
   resultList_->clear();
   state_ = State::loading;
   if (!chooseAndLoad()) return;
-  orb_ = kOrbAfterLoad;
-  topBar_->setText(toQString(headerLine(*record_)));
+  topBar_->setText(toQString(headerLine(*session_.record)));
   openOrbEntry([this] { showContentOverview(); });
 }
 
@@ -211,7 +210,7 @@ bool MainWindow::chooseAndLoad() {
           !platform_.askYesNo(this, outsidePositionsQuestion(*chosen))) {
         continue;
       }
-      record_ = std::move(*record);
+      session_.load(std::move(*record));
       return true;
     }
     const LoadFailure& failure = std::get<LoadFailure>(loaded);
@@ -309,23 +308,23 @@ void MainWindow::openOrbEntry(std::function<void()> afterwards) {
   connect(
       orbDialog_, &QDialog::finished, this,
       [this, afterwards = std::move(afterwards)] {
-        orb_ = orbDialog_->orb();
-        orbLabel_->setText(toQString(orbLabelText(orb_)));
-        if (dial_ && dial_->isVisible()) dial_->setOrb(orb_);
+        session_.orb = orbDialog_->orb();
+        orbLabel_->setText(toQString(orbLabelText(session_.orb)));
+        if (dial_ && dial_->isVisible()) dial_->setOrb(session_.orb);
         if (afterwards) afterwards();
       },
       Qt::SingleShotConnection);
-  orbDialog_->openEntry(orb_);
+  orbDialog_->openEntry(session_.orb);
 }
 
 void MainWindow::showContentOverview() {
   connect(contentOverview_, &QDialog::finished, this, &MainWindow::showAxisOverview,
           Qt::SingleShotConnection);
-  contentOverview_->showOverview(vier_summen(*record_, orb_));
+  contentOverview_->showOverview(vier_summen(*session_.record, session_.orb));
 }
 
 void MainWindow::showAxisOverview() {
-  AxisOverview overview = axisOverview(*record_, orb_);
+  AxisOverview overview = axisOverview(*session_.record, session_.orb);
   const std::array<QLabel*, kAxisLabelCount> labels = axisLabels();
   for (std::size_t i = 0; i < labels.size(); ++i) labels[i]->setText(toQString(overview.labels[i]));
   setListHeading(overview.heading);
@@ -369,32 +368,32 @@ void MainWindow::savePdfOfListClicked() { savePdfOf(this, resultList_->lines());
 void MainWindow::panelHelpClicked() { panelHelp_->showHelp(); }
 
 void MainWindow::dialClicked() {
-  if (!record_) return;
+  if (!session_.record) return;
   if (!dial_) dial_ = new DialWindow(platform_, this);
-  dial_->showDial(*record_, orb_, savedWorkingFolder_);
+  dial_->showDial(*session_.record, session_.orb, savedWorkingFolder_);
 }
 
 // The calendar's lines go into the result list like those of any search;
 // until they come (a closed calendar brings none) everything stays as it is.
 void MainWindow::calendarClicked() {
-  if (!record_) return;
-  calendarWindow().openFor(*record_);
+  if (!session_.record) return;
+  calendarWindow().openFor(*session_.record);
 }
 
 // The orb can be changed at any time once a file is loaded; what is already
 // shown stays as it is. Before the first load the label is empty, and a
 // click on it opens nothing: the load asks for the orb anyway.
 void MainWindow::orbLabelClicked() {
-  if (!record_ || state_ == State::ended || orbDialog_->isVisible()) return;
+  if (!session_.record || state_ == State::ended || orbDialog_->isVisible()) return;
   openOrbEntry({});
 }
 
 void MainWindow::printLines(QWidget* parent, const ResultText& lines) {
-  if (!record_) return;
+  if (!session_.record) return;
   QPrinter printer;
-  presetPageOrientation(printer, *record_, lines);
+  presetPageOrientation(printer, *session_.record, lines);
   if (!platform_.setUpPrinter(parent, printer)) return;
-  if (const auto failure = printResultList(printer, *record_, lines)) {
+  if (const auto failure = printResultList(printer, *session_.record, lines)) {
     platform_.showError(parent, *failure);
   }
 }
@@ -402,23 +401,24 @@ void MainWindow::printLines(QWidget* parent, const ResultText& lines) {
 // The pages the print gives, in the orientation it would be preset to, as a
 // PDF file beside the saved result lists.
 void MainWindow::savePdfOf(QWidget* parent, const ResultText& lines) {
-  if (!record_) return;
+  if (!session_.record) return;
   const QPageLayout layout = printoutPageLayout(
-      pageOrientationFor(printoutPageLayout(), kPrintoutResolution, *record_, lines));
-  Printout printout = resultListPrintout(*record_, lines);
-  savePdf(platform_, parent, savedWorkingFolder_, printoutFileName(*record_, PageFormat::pdf),
-          printout, layout);
+      pageOrientationFor(printoutPageLayout(), kPrintoutResolution, *session_.record, lines));
+  Printout printout = resultListPrintout(*session_.record, lines);
+  savePdf(platform_, parent, savedWorkingFolder_,
+          printoutFileName(*session_.record, PageFormat::pdf), printout, layout);
 }
 
 // Result files go into the folder that was current at the start, which also
 // stays the working folder afterwards.
 void MainWindow::saveLines(QWidget* parent, const ResultText& lines) {
-  if (!record_) return;
+  if (!session_.record) return;
   std::error_code ignored;  // a missing folder is reported by the save itself
   std::filesystem::current_path(savedWorkingFolder_, ignored);
-  const ExistingFile existing =
-      askAboutExistingFile(platform_, parent, savedWorkingFolder_, resultFileName(*record_));
-  const Checked<SavedFile> saved = saveResultList(savedWorkingFolder_, *record_, lines, existing);
+  const ExistingFile existing = askAboutExistingFile(platform_, parent, savedWorkingFolder_,
+                                                     resultFileName(*session_.record));
+  const Checked<SavedFile> saved =
+      saveResultList(savedWorkingFolder_, *session_.record, lines, existing);
   if (const Rejection* failure = rejection(saved)) {
     platform_.showError(parent, failure->message);
   } else {

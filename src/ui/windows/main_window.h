@@ -16,6 +16,7 @@
 #include "loading/orb_entry.h"
 #include "search/free_axis_entry.h"
 #include "ui/platform/program_folders.h"
+#include "ui/windows/search_session.h"
 
 class QButtonGroup;
 class QFrame;
@@ -75,14 +76,12 @@ class MainWindow : public QWidget {
   State state() const { return state_; }
   bool hasEnded() const { return state_ == State::ended; }
 
-  const std::optional<TransitRecord>& record() const { return record_; }
-  double orb() const { return orb_; }
+  const std::optional<TransitRecord>& record() const { return session_.record; }
+  double orb() const { return session_.orb; }
   const std::filesystem::path& savedWorkingFolder() const { return savedWorkingFolder_; }
 
-  // State the searches share between user actions.
-  const std::string& storedEntry() const { return storedEntry_; }
-  bool angleMode() const { return angleMode_; }
-  double searchAngle() const { return searchAngle_; }
+  // What the searches share between user actions.
+  const SearchSession& session() const { return session_; }
 
  signals:
   void ended();
@@ -197,17 +196,7 @@ class MainWindow : public QWidget {
   State state_ = State::initial;
   std::optional<std::string> madeFile_;  // a new transit file the next load takes, not asking
 
-  // State shared by the overviews and the searches.
-  std::optional<TransitRecord> record_;
-  double orb_ = kOrbAfterLoad;
-  std::string storedEntry_;
-  bool angleMode_ = false;
-  std::optional<PanelVariant> leftChoice_;  // the variant panel: nothing chosen at the start
-  std::optional<PictureKind> kindChoice_;
-  std::optional<PanelVariant> rightChoice_;
-  std::optional<FreeAxisEntry> freeAxisEntry_;  // the axis of the panel's searches in method 1
-  double searchAngle_ = 0;
-  bool allFactors_ = false;     // option 4: the fourth factor from all factors
+  SearchSession session_;       // what the overviews and the searches keep between user actions
   bool checkingAngle_ = false;  // the angle check runs: its own focus moves start no other
   std::filesystem::path savedWorkingFolder_;
   QString listHeading_;  // the heading of the result list's lines

@@ -108,8 +108,8 @@ void MainWindow::axisSearchEntryChanged() {
     return;
   }
   const auto& entry = std::get<MidpointSumEntry>(checked);
-  storedEntry_ = entry.text;
-  showResult(midpointSumSearch(*record_, orb_, entry).result);
+  session_.storedEntry = entry.text;
+  showResult(midpointSumSearch(*session_.record, session_.orb, entry).result);
   angleSearchButton_->setEnabled(true);
   tripleSearchButton_->setEnabled(true);
 }
@@ -117,7 +117,7 @@ void MainWindow::axisSearchEntryChanged() {
 // ---- Option 2: free search axis or quadro search --------------------------
 
 void MainWindow::freeAxisClicked() {
-  angleMode_ = false;
+  session_.angleMode = false;
   hideEntryControls();
   if (platform_.askYesNo(this, std::string(kMethodQuestion))) {
     freeAxisPrompt_->setText(toQString(kFreeAxisPrompt));
@@ -144,8 +144,8 @@ void MainWindow::freeAxisEntryChanged() {
     refuseEntry(*freeAxisField_, refused->message);
     return;
   }
-  freeAxisEntry_ = std::get<FreeAxisEntry>(checked);
-  storedEntry_ = freeAxisEntry_->stored;
+  session_.freeAxisEntry = std::get<FreeAxisEntry>(checked);
+  session_.storedEntry = session_.freeAxisEntry->stored;
   showVariantPanel();
   freeAxisPrompt_->setText(toQString(kPanelPrompt));
   freeAxisExample_->hide();
@@ -154,53 +154,34 @@ void MainWindow::freeAxisEntryChanged() {
 // The panel names its columns after the factors it looks for: F3 and F4 of
 // a picture on a free axis, F1 and F2 at a search angle.
 void MainWindow::showVariantPanel() {
-  panelLeftColumn_->setText(toQString(angleMode_ ? kAngleColumnLeft : kPictureColumnLeft));
-  panelRightColumn_->setText(toQString(angleMode_ ? kAngleColumnRight : kPictureColumnRight));
+  panelLeftColumn_->setText(toQString(session_.angleMode ? kAngleColumnLeft : kPictureColumnLeft));
+  panelRightColumn_->setText(
+      toQString(session_.angleMode ? kAngleColumnRight : kPictureColumnRight));
   variantPanel_->show();
 }
 
 // The twelve radio buttons are one group; a button's id says its column and
-// its choice. Left and middle choices are only stored; a right-hand choice
+// its choice. Left and middle choices are only kept; a right-hand choice
 // starts the search.
 void MainWindow::panelChoiceClicked(int id) {
-  const int choice = panelChoiceOf(id);
-  switch (panelColumnOf(id)) {
-    case PanelColumn::left:
-      leftChoice_ = static_cast<PanelVariant>(choice);
-      break;
-    case PanelColumn::kind:
-      kindChoice_ = static_cast<PictureKind>(choice);
-      break;
-    case PanelColumn::right:
-      rightChoice_ = static_cast<PanelVariant>(choice);
-      searchPanelChoice();
-      break;
-  }
+  if (session_.choosePanelButton(id)) searchPanelChoice();
 }
 
 void MainWindow::searchPanelChoice() {
-  // Before a left variant and a kind were ever chosen there is nothing to
-  // search for; the user is told the order of the choices.
-  if (!leftChoice_ || !kindChoice_) {
+  const PanelStep step = session_.panelStep();
+  if (std::holds_alternative<PanelOrderMissing>(step)) {
     platform_.showInformation(this, std::string(kPanelOrderMessage));
     return;
   }
-  const PanelChoices choices{*leftChoice_, *kindChoice_, *rightChoice_};
-  PictureAxis axis;
-  if (angleMode_) {
-    axis = angleAxis(searchAngle_, storedEntry_);
-  } else if (freeAxisEntry_) {
-    FreeAxisEntry entry = *freeAxisEntry_;
-    entry.stored = storedEntry_;
-    axis = entryAxis(*record_, entry);
-  } else {
-    return;
-  }
+  const auto* search = std::get_if<PanelSearch>(&step);
+  if (!search) return;
   bool singleFactorOnly = false;
-  if (asksSingleFactorQuestion(choices)) {
-    singleFactorOnly = platform_.askYesNo(this, std::string(singleFactorQuestion(choices.kind)));
+  if (asksSingleFactorQuestion(search->choices)) {
+    singleFactorOnly =
+        platform_.askYesNo(this, std::string(singleFactorQuestion(search->choices.kind)));
   }
-  showResult(pictureSearch(*record_, orb_, axis, choices, singleFactorOnly));
+  showResult(pictureSearch(*session_.record, session_.orb, search->axis, search->choices,
+                           singleFactorOnly));
 }
 
 // The quadro search names even a refused picture in the heading and the
@@ -208,7 +189,8 @@ void MainWindow::searchPanelChoice() {
 void MainWindow::quadroEntryChanged() {
   if (characterCount(*quadroField_) != kQuadroEntryLength) return;
   resultList_->clear();
-  QuadroOutcome outcome = quadroSearch(*record_, orb_, toUtf8(quadroField_->text()));
+  QuadroOutcome outcome =
+      quadroSearch(*session_.record, session_.orb, toUtf8(quadroField_->text()));
   setListHeading(outcome.result.heading);
   resultList_->setLines(std::move(outcome.result.lines));
   if (outcome.rejection) {
@@ -228,7 +210,7 @@ void MainWindow::angleSearchClicked() {
   minutesCaption_->show();
   degreesField_->show();
   minutesField_->show();
-  storedEntry_.clear();
+  session_.storedEntry.clear();
   focusField(*degreesField_);
 }
 
@@ -255,7 +237,7 @@ void MainWindow::minutesFieldLeft() {
       checkSearchAngle(toUtf8(degreesField_->text()), toUtf8(minutesField_->text()));
   degreesField_->setText(toQString(check.degreesText));
   minutesField_->setText(toQString(check.minutesText));
-  searchAngle_ = check.angle;
+  session_.searchAngle = check.angle;
   if (check.valid) {
     acceptSearchAngle();
   } else {
@@ -268,7 +250,7 @@ void MainWindow::minutesFieldLeft() {
 // The angle replaces the "G" caption; then either a factor is asked for, or
 // the panel searches the planetary pictures at the angle.
 void MainWindow::acceptSearchAngle() {
-  degreesCaption_->setText(toQString(grad_minuten_text(searchAngle_)));
+  degreesCaption_->setText(toQString(grad_minuten_text(session_.searchAngle)));
   minutesCaption_->hide();
   minutesField_->hide();
   degreesField_->hide();
@@ -278,7 +260,7 @@ void MainWindow::acceptSearchAngle() {
     factorField_->clear();
     focusField(*factorField_);
   } else {
-    angleMode_ = true;
+    session_.angleMode = true;
     showVariantPanel();
   }
 }
@@ -297,14 +279,14 @@ void MainWindow::factorChanged() {
   factorCaption_->hide();
   minutesCaption_->setText(toQString(factorName(chosen)));
   minutesCaption_->show();
-  showResult(angleSearch(*record_, orb_, searchAngle_, chosen));
+  showResult(angleSearch(*session_.record, session_.orb, session_.searchAngle, chosen));
 }
 
 // ---- Option 4: triple search ----------------------------------------------
 
 void MainWindow::tripleSearchClicked() {
   hideEntryControls();
-  allFactors_ = !platform_.askYesNo(this, std::string(kTripleQuestion));
+  session_.allFactors = !platform_.askYesNo(this, std::string(kTripleQuestion));
   equationPrompt_->show();
   equationField_->show();
   focusField(*equationField_);  // the equation of an earlier use stays
@@ -315,7 +297,8 @@ void MainWindow::tripleSearchClicked() {
 void MainWindow::equationChanged() {
   if (characterCount(*equationField_) != kTripleEntryLength) return;
   resultList_->clear();
-  TripleStep step = tripleEntryStep(*record_, orb_, toUtf8(equationField_->text()), allFactors_);
+  TripleStep step = tripleEntryStep(*session_.record, session_.orb, toUtf8(equationField_->text()),
+                                    session_.allFactors);
   for (const std::string& message : step.messages) refuseEntry(*equationField_, message);
   if (step.heading) setListHeading(*step.heading);
   resultList_->setLines(std::move(step.lines));
@@ -326,7 +309,7 @@ void MainWindow::equationChanged() {
 
 void MainWindow::correspondingClicked() {
   hideEntryControls();
-  showResult(correspondences(*record_, orb_));
+  showResult(correspondences(*session_.record, session_.orb));
 }
 
 // ---- Option 6: magic square -----------------------------------------------
@@ -345,12 +328,13 @@ void MainWindow::magicSquareClicked() {
 }
 
 void MainWindow::magicVariantChanged() {
-  MagicSquareStep step = magicSquareEntryStep(*record_, orb_, toUtf8(magicVariantField_->text()));
+  MagicSquareStep step =
+      magicSquareEntryStep(*session_.record, session_.orb, toUtf8(magicVariantField_->text()));
   listHeadingLabel_->setText(toQString(step.view.heading));
   if (step.refusal) {
     // The view stands opened while the message is shown; putting the field
     // text back is a change of its own that opens it again.
-    magicSquareView_->setLines(magicSquareEntryStep(*record_, orb_, {}).view.lines);
+    magicSquareView_->setLines(magicSquareEntryStep(*session_.record, session_.orb, {}).view.lines);
     platform_.showError(this, step.refusal->message);
     magicVariantField_->setText(toQString(*step.fieldText));
     magicVariantField_->setFocus(Qt::OtherFocusReason);  // after the name, ready for the letter
