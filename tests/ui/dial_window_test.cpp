@@ -222,6 +222,17 @@ class DialWindowTest : public UiTestCase {
   }
 
   // "Drucken" prints the sheet: who, the pointer, the orb, the page number.
+  // Ctrl+P prints as "Drucken" does, Esc closes the window.
+  void keysPrintAndClose() {
+    const std::filesystem::path pdf = run_->startFolder() / "scheibe.pdf";
+    run_->platform().printNextTo(pdf);
+    QTest::keyClick(&dial_->disc(), Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(run_->platform().printDialogCount(), 1);
+    QVERIFY(std::filesystem::file_size(pdf) > 0);
+    QTest::keyClick(&dial_->disc(), Qt::Key_Escape);
+    QVERIFY(!dial_->isVisible());
+  }
+
   void printsTheSheet() {
     const std::filesystem::path pdf = run_->startFolder() / "scheibe.pdf";
     run_->platform().printNextTo(pdf);

@@ -206,6 +206,35 @@ class OutputButtonsTest : public UiTestCase {
     QCOMPARE(filesIn(run_->startFolder()).size(), std::size_t{2});
   }
 
+  // Ctrl+P and Ctrl+S do what "Drucken" and "Speichern" do, in both windows,
+  // and nothing while the buttons cannot be clicked.
+  void keysPrintAndSave_data() { printFromBothWindows_data(); }
+  void keysPrintAndSave() {
+    QFETCH(bool, fromMainWindow);
+    if (fromMainWindow) finishLoad();
+    QWidget& window =
+        fromMainWindow ? static_cast<QWidget&>(run_->main()) : run_->program().contentOverview();
+    const std::vector<std::string> lines =
+        fromMainWindow ? viewLines(run_->main(), "Memo3") : vier_summen(record_, 0.5).lines();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const std::filesystem::path pdf = run_->startFolder() / "druck.pdf";
+    run_->platform().printNextTo(pdf);
+    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(run_->platform().printDialogCount(), 1);
+    QVERIFY(std::filesystem::file_size(pdf) > 0);
+    std::filesystem::remove(pdf);
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    expectSavedAsTheLibrarySaves(lines);
+    if (!fromMainWindow) return;
+    // Option 6 covers the list and its buttons: the keys do nothing then.
+    click(child(run_->main(), "Button5"));
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(filesIn(run_->startFolder()).size(), std::size_t{1});
+    QCOMPARE(run_->platform().printDialogCount(), 1);
+  }
+
   void cancelledPrintDoesNothing() {
     run_->platform().cancelNextPrintDialog();
     click(child(run_->program().contentOverview(), "Button2"));

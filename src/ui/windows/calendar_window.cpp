@@ -34,6 +34,7 @@
 #include "ui/widgets/line_view.h"
 #include "ui/widgets/named_controls.h"
 #include "ui/widgets/text_view.h"
+#include "ui/widgets/window_keys.h"
 #include "ui/widgets/window_style.h"
 #include "ui/windows/ephemeris_window.h"
 
@@ -242,6 +243,7 @@ QWidget* CalendarWindow::createResultArea() {
   printButton_ = named(new QPushButton(QStringLiteral("Drucken")), "PrintButton");
   pdfButton_ = named(new QPushButton(QStringLiteral("Als PDF speichern")), "PdfButton");
   saveButton_ = named(new QPushButton(QStringLiteral("Speichern")), "SaveButton");
+  addPrintAndSaveKeys(*this, *printButton_, *saveButton_);
   exportButton_ = named(new QPushButton(QStringLiteral("iCal exportieren …")), "ExportButton");
   ephemerisButton_ =
       named(new QPushButton(QStringLiteral("Grafische Ephemeride")), "EphemerisButton");

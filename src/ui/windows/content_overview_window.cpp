@@ -5,6 +5,7 @@
 
 #include "ui/widgets/named_controls.h"
 #include "ui/widgets/text_view.h"
+#include "ui/widgets/window_keys.h"
 #include "ui/widgets/window_style.h"
 
 namespace kelvaro::ui {
@@ -26,6 +27,7 @@ ContentOverviewWindow::ContentOverviewWindow() {
       button(this, "SavePdfButton", QStringLiteral("Als PDF speichern …"), {356, 598, 168, 32});
   printButton_ = button(this, "Button2", QStringLiteral("Drucken"), {532, 598, 136, 32});
   saveButton_ = button(this, "Button3", QStringLiteral("Speichern"), {676, 598, 136, 32});
+  addPrintAndSaveKeys(*this, *printButton_, *saveButton_);
 
   connect(continueButton_, &QPushButton::clicked, this, &QDialog::accept);
   installEventFilter(this);

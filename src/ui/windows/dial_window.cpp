@@ -26,6 +26,7 @@
 #include "ui/widgets/line_view.h"
 #include "ui/widgets/screen_fit.h"
 #include "ui/widgets/text_view.h"
+#include "ui/widgets/window_keys.h"
 #include "ui/widgets/window_style.h"
 
 namespace kelvaro::ui {
@@ -124,6 +125,8 @@ DialWindow::DialWindow(Platform& platform, QWidget* parent)
   print_ = smallButton(this, "DialPrint", QStringLiteral("Drucken"));
   savePdf_ = smallButton(this, "DialPdf", QStringLiteral("Als PDF speichern …"));
   save_ = smallButton(this, "DialSave", QStringLiteral("Bild speichern"));
+  addPrintAndSaveKeys(*this, *print_, *save_);
+  closeOnEscape(*this);
   QPushButton* help = addWindowHelp(*this, QStringLiteral("Gradscheibe"), dialHelp());
   help->setFont(captionFont(9, true));
   auto* buttons = new QHBoxLayout;

@@ -18,6 +18,7 @@
 #include "ui/widgets/ephemeris_canvas.h"
 #include "ui/widgets/named_controls.h"
 #include "ui/widgets/text_view.h"
+#include "ui/widgets/window_keys.h"
 
 namespace kelvaro::ui {
 namespace {
@@ -46,6 +47,7 @@ EphemerisWindow::EphemerisWindow(Platform& platform, QWidget* parent,
   pdfButton_ = named(new QPushButton(QStringLiteral("Als PDF speichern")), "PdfButton");
   pictureButton_ = named(new QPushButton(QStringLiteral("Als Bild speichern …")), "PictureButton");
   closeButton_ = named(new QPushButton(QStringLiteral("Schließen")), "CloseButton");
+  addPrintAndSaveKeys(*this, *printButton_, *pictureButton_);
   QPushButton* helpButton =
       addWindowHelp(*this, QStringLiteral("Grafische Ephemeride"), ephemerisHelp());
 

@@ -40,6 +40,7 @@
 #include "ui/widgets/line_view.h"
 #include "ui/widgets/screen_fit.h"
 #include "ui/widgets/text_view.h"
+#include "ui/widgets/window_keys.h"
 #include "ui/windows/calendar_window.h"
 #include "ui/windows/content_overview_window.h"
 #include "ui/windows/dial_window.h"
@@ -102,6 +103,7 @@ void MainWindow::connectControls() {
   connect(savePdfButton_, &QPushButton::clicked, this, &MainWindow::savePdfOfListClicked);
   connect(panelHelpButton_, &QPushButton::clicked, this, &MainWindow::panelHelpClicked);
   connect(orbLabel_, &ClickableLabel::clicked, this, &MainWindow::orbLabelClicked);
+  addPrintAndSaveKeys(*this, *printButton_, *saveButton_);
 }
 
 // ---- Start and end -------------------------------------------------------
