@@ -15,6 +15,7 @@
 #include "loading/content_overview.h"
 #include "loading/transit_file.h"
 #include "support/record_builder.h"
+#include "ui/help/window_help.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
@@ -98,6 +99,22 @@ class MainWindowTest : public UiTestCase {
   // "0112" and Enter typed fast: the orb entry closes at the second minute
   // digit, and what follows must not act on the content overview, which
   // stays until the user goes on.
+  // F1 opens the main window's help at any time, Escape closes it.
+  void f1OpensTheHelp() {
+    run_ = std::make_unique<UiRun>();
+    ui::MainWindow& main = run_->start().mainWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QTest::keyClick(&main, Qt::Key_F1);
+    ui::HelpWindow* help = ui::windowHelp(main);
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->windowTitle(), QStringLiteral("Hilfe – Kelvaro"));
+    for (const char* part : {"Orbis", "KN+JU", "VE+JU=KN+", "Strg+P", "Strg+S", "Personen"}) {
+      QVERIFY2(help->text().contains(QString::fromUtf8(part)), part);
+    }
+    QTest::keyClick(help, Qt::Key_Escape);
+    QVERIFY(!help->isVisible());
+  }
+
   void keysTypedAheadDoNotSkipTheOverview() {
     run_ = std::make_unique<UiRun>();
     run_->platform().chooseNext(run_->sample("mueller-juergen.dat"));

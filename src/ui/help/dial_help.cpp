@@ -44,7 +44,8 @@ std::vector<std::string> dialHelp() {
       "Die Tasten: Pfeil rechts oder auf stellt den Zeiger eine Bogenminute vor, Pfeil links "
       "oder ab eine zurück, Bild auf und Bild ab ein Grad, das Mausrad 10 Bogenminuten je "
       "Raste. Die Pfeiltasten stellen den Zeiger auch, nachdem Sie in die Liste geklickt "
-      "haben. F1 öffnet diese Hilfe, Escape schließt sie.",
+      "haben. Strg+P druckt, Strg+S speichert das Bild, Escape schließt das Fenster. F1 "
+      "öffnet diese Hilfe, Escape schließt sie.",
       "",
       "»Drucken« druckt das Blatt der Gradscheibe auf weißem Papier: Name, Datum, Zeit und "
       "Ort des Transits, die Scheibe mit Zeiger und Orbis-Sektor, Zeiger und Orbis, die "

@@ -66,10 +66,19 @@ void HelpWindow::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
-QPushButton* addWindowHelp(QWidget& window, const QString& title,
-                           const std::vector<std::string>& paragraphs) {
+HelpWindow* addHelpKey(QWidget& window, const QString& title,
+                       const std::vector<std::string>& paragraphs) {
   auto* help = new HelpWindow(title, paragraphs, &window);
   help->setObjectName(window.objectName() + QStringLiteral("Help"));
+  auto* key = new QShortcut(QKeySequence(Qt::Key_F1), &window);
+  key->setContext(Qt::WindowShortcut);
+  QObject::connect(key, &QShortcut::activated, help, &HelpWindow::showHelp);
+  return help;
+}
+
+QPushButton* addWindowHelp(QWidget& window, const QString& title,
+                           const std::vector<std::string>& paragraphs) {
+  HelpWindow* help = addHelpKey(window, title, paragraphs);
 
   auto* button = new QPushButton(QStringLiteral("Hilfe"), &window);
   button->setObjectName(QStringLiteral("HelpButton"));
@@ -78,10 +87,6 @@ QPushButton* addWindowHelp(QWidget& window, const QString& title,
   // only by F1 or a click, never as a dialog's default.
   button->setAutoDefault(false);
   QObject::connect(button, &QPushButton::clicked, help, &HelpWindow::showHelp);
-
-  auto* key = new QShortcut(QKeySequence(Qt::Key_F1), &window);
-  key->setContext(Qt::WindowShortcut);
-  QObject::connect(key, &QShortcut::activated, help, &HelpWindow::showHelp);
   return button;
 }
 

@@ -49,6 +49,10 @@ class HelpWindow : public QWidget {
 QPushButton* addWindowHelp(QWidget& window, const QString& title,
                            const std::vector<std::string>& paragraphs);
 
+// The same help, opened by F1 alone, for a window without room for the button.
+HelpWindow* addHelpKey(QWidget& window, const QString& title,
+                       const std::vector<std::string>& paragraphs);
+
 // The help window `addWindowHelp` gave to `window`, or nullptr.
 HelpWindow* windowHelp(const QWidget& window);
 

@@ -32,6 +32,7 @@
 #include "output/save.h"
 #include "print/print.h"
 #include "ui/help/intro_text.h"
+#include "ui/help/main_window_help.h"
 #include "ui/help/window_help.h"
 #include "ui/platform/pdf_save.h"
 #include "ui/platform/platform.h"
@@ -104,6 +105,7 @@ void MainWindow::connectControls() {
   connect(panelHelpButton_, &QPushButton::clicked, this, &MainWindow::panelHelpClicked);
   connect(orbLabel_, &ClickableLabel::clicked, this, &MainWindow::orbLabelClicked);
   addPrintAndSaveKeys(*this, *printButton_, *saveButton_);
+  addHelpKey(*this, QStringLiteral("Kelvaro"), mainWindowHelp());
 }
 
 // ---- Start and end -------------------------------------------------------
