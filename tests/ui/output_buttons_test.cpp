@@ -235,6 +235,30 @@ class OutputButtonsTest : public UiTestCase {
     QCOMPARE(run_->platform().printDialogCount(), 1);
   }
 
+  // Without a printer "Drucken" says so and offers the PDF: Yes writes the
+  // pages "Als PDF speichern" writes, No writes nothing; no print dialog.
+  void withoutAPrinterDruckenOffersThePdf() {
+    finishLoad();
+    run_->platform().removePrinters();
+    run_->platform().answerNext(false);
+    click(child(run_->main(), "Button6"));
+    QVERIFY(filesIn(run_->startFolder()).empty());
+    run_->platform().answerNext(true);
+    click(child(run_->main(), "Button6"));
+    QCOMPARE(run_->platform().printDialogCount(), 0);
+    const std::string name = printoutFileName(record_, PageFormat::pdf);
+    QVERIFY(contentsOf(run_->startFolder() / pathFromUtf8(name)).starts_with("%PDF"));
+    const auto& boxes = run_->platform().boxes();
+    QCOMPARE(boxes.size(), std::size_t{3});
+    for (const std::size_t question : {0, 1}) {
+      QCOMPARE(boxes[question].kind, BoxKind::question);
+      QVERIFY(
+          boxes[question].text.starts_with("Auf diesem Rechner ist kein Drucker eingerichtet."));
+    }
+    QCOMPARE(boxes[2].text, "Das PDF wurde im Programm-Ordner gespeichert unter\r" + name);
+    QVERIFY(run_->platform().unscripted().empty());
+  }
+
   void cancelledPrintDoesNothing() {
     run_->platform().cancelNextPrintDialog();
     click(child(run_->program().contentOverview(), "Button2"));

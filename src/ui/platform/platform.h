@@ -47,6 +47,9 @@ class Platform {
 
   // The print dialog, which configures `printer`; false when cancelled.
   virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
+
+  // Whether the system has a printer set up at all.
+  virtual bool hasPrinter() = 0;
 };
 
 }  // namespace kelvaro::ui

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include "core/held_files.h"
 #include "core/text_encoding.h"
@@ -107,5 +108,7 @@ bool QtPlatform::setUpPrinter(QWidget* parent, QPrinter& printer) {
   QPrintDialog dialog(&printer, parent);
   return dialog.exec() == QDialog::Accepted;
 }
+
+bool QtPlatform::hasPrinter() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
 
 }  // namespace kelvaro::ui

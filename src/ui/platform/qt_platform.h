@@ -17,6 +17,7 @@ class QtPlatform final : public Platform {
                                             const std::string& proposedName,
                                             const std::vector<std::string>& filters) override;
   bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+  bool hasPrinter() override;
 };
 
 }  // namespace kelvaro::ui

@@ -42,6 +42,11 @@ ScriptedPlatform& ScriptedPlatform::cancelNextPrintDialog() {
   return *this;
 }
 
+ScriptedPlatform& ScriptedPlatform::removePrinters() {
+  hasPrinter_ = false;
+  return *this;
+}
+
 void ScriptedPlatform::showError(QWidget*, const std::string& text) {
   boxes_.push_back({BoxKind::error, text});
 }

@@ -44,6 +44,8 @@ class ScriptedPlatform : public Platform {
   // The next print dialog: accepted with PDF output into `pdf`, or cancelled.
   ScriptedPlatform& printNextTo(std::filesystem::path pdf);
   ScriptedPlatform& cancelNextPrintDialog();
+  // From now on the system has no printer (at the start it has one).
+  ScriptedPlatform& removePrinters();
 
   const std::vector<ShownBox>& boxes() const { return boxes_; }
   void forgetBoxes() { boxes_.clear(); }
@@ -68,6 +70,7 @@ class ScriptedPlatform : public Platform {
                                             const std::string& proposedName,
                                             const std::vector<std::string>& filters) override;
   bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+  bool hasPrinter() override { return hasPrinter_; }
 
  private:
   std::deque<std::optional<std::string>> files_;
@@ -79,6 +82,7 @@ class ScriptedPlatform : public Platform {
   std::vector<std::filesystem::path> fileDialogs_;
   std::vector<std::vector<std::string>> fileDialogFilters_;
   int printDialogs_ = 0;
+  bool hasPrinter_ = true;
   std::vector<std::string> unscripted_;
 };
 

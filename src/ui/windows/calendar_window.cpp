@@ -27,6 +27,7 @@
 #include "ui/help/calendar_help.h"
 #include "ui/help/window_help.h"
 #include "ui/platform/platform.h"
+#include "ui/platform/printer_setup.h"
 #include "ui/platform/timeline_choices.h"
 #include "ui/widgets/date_field.h"
 #include "ui/widgets/dial_size_box.h"
@@ -496,7 +497,7 @@ void CalendarWindow::printClicked() {
   const TransitRecord header = headerRecord();
   QPrinter printer;
   presetPageOrientation(printer, header, timeline_->result.lines);
-  if (!platform_.setUpPrinter(this, printer)) return;
+  if (!setUpPrinterOrOfferPdf(platform_, this, printer, [this] { pdfClicked(); })) return;
   if (const auto failure = printResultList(printer, header, timeline_->result.lines)) {
     platform_.showError(this, *failure);
   }

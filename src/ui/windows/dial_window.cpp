@@ -21,6 +21,7 @@
 #include "ui/help/window_help.h"
 #include "ui/platform/pdf_save.h"
 #include "ui/platform/platform.h"
+#include "ui/platform/printer_setup.h"
 #include "ui/widgets/dial_disc.h"
 #include "ui/widgets/dial_size_box.h"
 #include "ui/widgets/line_view.h"
@@ -247,7 +248,7 @@ DialSheetContent DialWindow::sheet() const {
 void DialWindow::print() {
   if (!record_) return;
   QPrinter printer;
-  if (!platform_.setUpPrinter(this, printer)) return;
+  if (!setUpPrinterOrOfferPdf(platform_, this, printer, [this] { savePdf(); })) return;
   Printout printout = dialSheetPrintout(sheet(), false);
   if (const auto failure = printPages(printer, printout)) platform_.showError(this, *failure);
 }

@@ -15,6 +15,7 @@
 #include "ui/help/window_help.h"
 #include "ui/platform/pdf_save.h"
 #include "ui/platform/platform.h"
+#include "ui/platform/printer_setup.h"
 #include "ui/widgets/ephemeris_canvas.h"
 #include "ui/widgets/named_controls.h"
 #include "ui/widgets/text_view.h"
@@ -111,7 +112,7 @@ void EphemerisWindow::print() {
   if (!sheet_) return;
   QPrinter printer;
   printer.setPageLayout(ephemerisPageLayout());
-  if (!platform_.setUpPrinter(this, printer)) return;
+  if (!setUpPrinterOrOfferPdf(platform_, this, printer, [this] { savePdf(); })) return;
   Printout printout = ephemerisPrintout(*sheet_);
   if (const auto failure = printPages(printer, printout)) platform_.showError(this, *failure);
 }

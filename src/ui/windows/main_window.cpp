@@ -36,6 +36,7 @@
 #include "ui/help/window_help.h"
 #include "ui/platform/pdf_save.h"
 #include "ui/platform/platform.h"
+#include "ui/platform/printer_setup.h"
 #include "ui/platform/save_question.h"
 #include "ui/widgets/clickable_label.h"
 #include "ui/widgets/line_view.h"
@@ -396,7 +397,10 @@ void MainWindow::printLines(QWidget* parent, const ResultText& lines) {
   if (!session_.record) return;
   QPrinter printer;
   presetPageOrientation(printer, *session_.record, lines);
-  if (!platform_.setUpPrinter(parent, printer)) return;
+  if (!setUpPrinterOrOfferPdf(platform_, parent, printer,
+                              [this, parent, &lines] { savePdfOf(parent, lines); })) {
+    return;
+  }
   if (const auto failure = printResultList(printer, *session_.record, lines)) {
     platform_.showError(parent, *failure);
   }
