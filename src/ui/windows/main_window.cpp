@@ -21,6 +21,7 @@
 
 #include "archive/archive.h"
 #include "archive/archive_move.h"
+#include "archive/pair_persons.h"
 #include "archive/person_birth.h"
 #include "core/version.h"
 #include "loading/axis_overview.h"
@@ -371,7 +372,12 @@ void MainWindow::panelHelpClicked() { panelHelp_->showHelp(); }
 void MainWindow::dialClicked() {
   if (!record_) return;
   if (!dial_) dial_ = new DialWindow(platform_, this);
-  dial_->showDial(*record_, orb_, savedWorkingFolder_);
+  // Only a chart of two persons asks the archive for their births.
+  std::vector<std::string> persons;
+  if (archive::namesTwoPersons(*record_)) {
+    persons = archive::pairPersonsIn(*record_, archiveFile()).lines;
+  }
+  dial_->showDial(*record_, orb_, savedWorkingFolder_, std::move(persons));
 }
 
 // The calendar's lines go into the result list like those of any search;
