@@ -1,6 +1,8 @@
 #include "archive/person_pair.h"
 
 #include "archive/person_birth.h"
+#include "archive/person_entry.h"
+#include "core/text_encoding.h"
 
 namespace kelvaro::archive {
 
@@ -20,6 +22,20 @@ Checked<PairEntries> pairEntries(const Person& first, const Person& second) {
     if (birthTimeUnknown(*person)) entries.notes.push_back(noonNote(*person, "das Horoskop"));
   }
   return entries;
+}
+
+Checked<Person> davisonPerson(const chart::ChartEntry& davison, const Person& first,
+                              const Person& second) {
+  PersonEntry person;
+  person.name = davison.name;
+  person.firstName = davison.firstName;
+  person.birthDate = davison.birthDate;
+  person.birthTime = davison.birthTime;
+  person.zone = davison.birthZone;
+  person.place = utf8Left("Mitte " + first.place + " – " + second.place, 255);
+  person.latitude = davison.birthLatitude;
+  person.longitude = davison.birthLongitude;
+  return checkPersonEntry(person);
 }
 
 }  // namespace kelvaro::archive

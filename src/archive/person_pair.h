@@ -19,4 +19,10 @@ struct PairEntries {
 };
 Checked<PairEntries> pairEntries(const Person& first, const Person& second);
 
+// The Davison chart of `first` and `second` as a person to store: the birth
+// that computePairChart() gives it (`davison`), at the place "Mitte Köln –
+// New York". Refused with the German message of checkPersonEntry().
+Checked<Person> davisonPerson(const chart::ChartEntry& davison, const Person& first,
+                              const Person& second);
+
 }  // namespace kelvaro::archive

@@ -27,6 +27,16 @@ Checked<ChartRequest> checkedRequest(const ChartEntry& entry, const std::string&
   return std::get<ChartRequest>(checked);
 }
 
+// Both entries checked, each refusal led by the person it belongs to.
+Checked<std::pair<ChartRequest, ChartRequest>> checkedPair(const ChartEntry& first,
+                                                           const ChartEntry& second) {
+  auto a = checkedRequest(first, labelOf(first));
+  if (const Rejection* refused = rejection(a)) return *refused;
+  auto b = checkedRequest(second, labelOf(second));
+  if (const Rejection* refused = rejection(b)) return *refused;
+  return std::pair{std::get<ChartRequest>(std::move(a)), std::get<ChartRequest>(std::move(b))};
+}
+
 // `entry` with the transit fields of `from`.
 ChartEntry withTransitOf(ChartEntry entry, const ChartEntry& from) {
   entry.place = from.place;
@@ -50,12 +60,11 @@ ChartEntry radixOnly(ChartEntry entry) {
 }
 
 Checked<PairChart> comparison(const ChartEntry& first, const ChartEntry& second) {
-  const auto a = checkedRequest(first, labelOf(first));
-  if (const Rejection* refused = rejection(a)) return *refused;
-  const auto b = checkedRequest(radixOnly(second), labelOf(second));
-  if (const Rejection* refused = rejection(b)) return *refused;
-  PairChart chart{computeTransitRecord(std::get<ChartRequest>(a)), {}};
-  const TransitRecord partner = radixRecord(birthDataOf(std::get<ChartRequest>(b)));
+  const auto both = checkedPair(first, radixOnly(second));
+  if (const Rejection* refused = rejection(both)) return *refused;
+  const auto& [a, b] = std::get<std::pair<ChartRequest, ChartRequest>>(both);
+  PairChart chart{computeTransitRecord(a), {}};
+  const TransitRecord partner = radixRecord(birthDataOf(b));
   for (int number = 1; number <= factor::kCount; ++number) {
     chart.record.setPosition(Variant::t, number, partner.position(Variant::r, number));
   }
@@ -65,12 +74,11 @@ Checked<PairChart> comparison(const ChartEntry& first, const ChartEntry& second)
 }
 
 Checked<PairChart> composite(const ChartEntry& first, const ChartEntry& second) {
-  const auto a = checkedRequest(first, labelOf(first));
-  if (const Rejection* refused = rejection(a)) return *refused;
-  const auto b = checkedRequest(withTransitOf(second, first), labelOf(second));
-  if (const Rejection* refused = rejection(b)) return *refused;
-  const TransitRecord ra = computeTransitRecord(std::get<ChartRequest>(a));
-  const TransitRecord rb = computeTransitRecord(std::get<ChartRequest>(b));
+  const auto both = checkedPair(first, withTransitOf(second, first));
+  if (const Rejection* refused = rejection(both)) return *refused;
+  const auto& [a, b] = std::get<std::pair<ChartRequest, ChartRequest>>(both);
+  const TransitRecord ra = computeTransitRecord(a);
+  const TransitRecord rb = computeTransitRecord(b);
   PairChart chart{ra, {}};
   for (const Variant v : {Variant::r, Variant::p, Variant::s}) {
     for (int number = 1; number <= factor::kCount; ++number) {
@@ -112,11 +120,10 @@ Checked<ChartEntry> davisonEntry(const ChartRequest& a, const ChartRequest& b) {
 }
 
 Checked<PairChart> davison(const ChartEntry& first, const ChartEntry& second) {
-  const auto a = checkedRequest(first, labelOf(first));
-  if (const Rejection* refused = rejection(a)) return *refused;
-  const auto b = checkedRequest(withTransitOf(second, first), labelOf(second));
-  if (const Rejection* refused = rejection(b)) return *refused;
-  auto entry = davisonEntry(std::get<ChartRequest>(a), std::get<ChartRequest>(b));
+  const auto both = checkedPair(first, withTransitOf(second, first));
+  if (const Rejection* refused = rejection(both)) return *refused;
+  const auto& [a, b] = std::get<std::pair<ChartRequest, ChartRequest>>(both);
+  auto entry = davisonEntry(a, b);
   if (const Rejection* refused = rejection(entry)) return *refused;
   const ChartEntry birth = withTransitOf(std::get<ChartEntry>(entry), first);
   const auto request = checkedRequest(birth, "Davison");

@@ -17,6 +17,7 @@
 #include "chart/pair_chart.h"
 #include "chart/place_choice.h"
 #include "chart/transit_chart.h"
+#include "cli/davison_store.h"
 #include "cli/option_words.h"
 #include "cli/terminal_message.h"
 #include "core/decimal_text.h"
@@ -42,7 +43,7 @@ constexpr const char* kUsage =
     "           (--partner=NUMMER | --composite=NUMMER | --davison=NUMMER)\n"
     "           --transit=\"TT.MM.JJJJ HH:MM[:SS]\" (--place-lookup=ORT [--country=LAND] |\n"
     "           --place=ORT --transit-lat=BREITE --transit-lon=LÄNGE --transit-zone=ZONE)\n"
-    "           ZIEL.dat\n"
+    "           [--store-davison] ZIEL.dat\n"
     "ZONE: Europe/Berlin, UT oder +01:00; BREITE/LÄNGE: 50.9333 oder 50°56' N, 06°57' O.\n"
     "Jahre 1000 bis 2999; ein Datum vor dem 15.10.1582 gilt im julianischen Kalender.\n"
     "--place-lookup nimmt Ort, Breite, Länge und Zeitzone des Transits aus dem Ortsatlas;\n"
@@ -52,7 +53,8 @@ constexpr const char* kUsage =
     "(ohne --archive: ~/.local/share/kelvaro/personen.sqlite).\n"
     "--partner: Vergleich, r, p, s der Person, t das Radix des Partners;\n"
     "--composite: die näheren Halbsummen beider Horoskope, t die Transite;\n"
-    "--davison: das Horoskop der Mitte zwischen beiden Geburten in Zeit und Ort.\n";
+    "--davison: das Horoskop der Mitte zwischen beiden Geburten in Zeit und Ort;\n"
+    "--store-davison speichert es dazu als Person im Personenarchiv.\n";
 
 const std::vector<std::string> kOptions = {
     "name",        "first-name",   "birth",        "birth-zone", "birth-lat",
@@ -78,6 +80,7 @@ using Options = std::map<std::string, std::string>;
 struct Usage {
   Options options;
   std::string target;
+  bool storeDavison = false;  // --store-davison
 };
 
 // Every argument an option of the list, "--key=value" or "--key value",
@@ -87,11 +90,12 @@ Checked<Usage> readArguments(const std::vector<std::string>& arguments) {
   std::vector<std::string> known = kOptions;
   known.insert(known.end(), {"person", "archive"});
   for (const auto& pair : kPairOptions) known.push_back(pair.first);
-  auto read = cli::readOptionWords(arguments, known);
+  auto read = cli::readOptionWords(arguments, known, {"store-davison"});
   if (const Rejection* refused = rejection(read)) return *refused;
   cli::OptionWords& words = std::get<cli::OptionWords>(read);
   if (words.positionals.size() != 1 || words.positionals.front().empty()) return Rejection{};
-  return Usage{std::move(words.options), words.positionals.front()};
+  return Usage{std::move(words.options), words.positionals.front(),
+               words.flags.contains("store-davison")};
 }
 
 // The archive of --archive, else the user's (with the note of its move).
@@ -189,9 +193,10 @@ Checked<std::optional<std::pair<std::string, chart::PairKind>>> pairOption(const
 }
 
 // A chart of the persons of --person and of `option` (its kind `kind`),
-// written to `target`. Returns the exit status.
+// written to `target`, the Davison chart also stored as a person where
+// `storeDavison`. Returns the exit status.
 int makePairFile(Options& options, const std::string& option, chart::PairKind kind,
-                 const std::string& target, std::ostream& errors) {
+                 const std::string& target, bool storeDavison, std::ostream& errors) {
   for (const std::string& key : kBirthOptions) {
     if (options.contains(key)) {
       errors << "--" << option << " und --" << key << " schließen einander aus.\n" << kUsage;
@@ -241,8 +246,13 @@ int makePairFile(Options& options, const std::string& option, chart::PairKind ki
     errors << cli::terminalMessage(refused->message) << "\n";
     return cli::kExitRefused;
   }
-  const TransitRecord& record = std::get<chart::PairChart>(made).record;
-  if (const auto failure = writeTransitFile(pathFromUtf8(target), record)) {
+  const chart::PairChart& chart = std::get<chart::PairChart>(made);
+  if (storeDavison) {
+    return writeAndStoreDavison(chart, std::get<archive::Person>(first),
+                                std::get<archive::Person>(second), archiveFile,
+                                pathFromUtf8(target), errors);
+  }
+  if (const auto failure = writeTransitFile(pathFromUtf8(target), chart.record)) {
     errors << cli::terminalMessage(*failure) << "\n";
     return cli::kExitRefused;
   }
@@ -272,8 +282,14 @@ int makeTransitFromBirthData(const std::vector<std::string>& arguments, std::ost
     errors << refused->message << "\n" << kUsage;
     return cli::kExitUsage;
   }
-  if (const auto& given = std::get<0>(pair)) {
-    return makePairFile(options, given->first, given->second, usage->target, errors);
+  const auto& given = std::get<0>(pair);
+  if (usage->storeDavison && (!given || given->second != chart::PairKind::davison)) {
+    errors << "--store-davison gilt nur mit --davison.\n" << kUsage;
+    return cli::kExitUsage;
+  }
+  if (given) {
+    return makePairFile(options, given->first, given->second, usage->target, usage->storeDavison,
+                        errors);
   }
   if (const auto status = takePersonFromArchive(options, errors)) return *status;
   if (options.contains("country") && !options.contains("place-lookup")) {

@@ -2,6 +2,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/transit_record.h"
 
@@ -25,6 +27,15 @@ std::string comparisonFirstName(const std::string& firstName, const std::string&
 // The partner that comparisonFirstName() names, or nothing for any other
 // record.
 std::optional<std::string> comparisonPartner(const TransitRecord& record);
+
+// The person A of a comparison that comparisonFirstName() names with
+// the record's name ("Weiß, Anna"), or nothing for any other record.
+std::optional<std::string> comparisonPerson(const TransitRecord& record);
+
+// The texts of both persons of a composite or Davison chart, which
+// bothPersonsText() joined: every way to part them at " & " in order
+// ({"Anna Weiß", "Hans Müller"}); empty for any other record.
+std::vector<std::pair<std::string, std::string>> bothPersonsParts(const TransitRecord& record);
 
 // What the T ring of a record holds, for legends: "Transit", or "Radix
 // Müller, Hans" in a comparison.

@@ -9,6 +9,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include "archive/archive_location.h"
+#include "archive/pair_persons.h"
 #include "cli/exit_status.h"
 #include "cli/option_words.h"
 #include "cli/parser_texts.h"
@@ -45,6 +47,7 @@ struct SheetLine {
   std::string pointer = "0:00";
   std::string rings = "rpst";
   std::string dial = "22.5";
+  std::string archive;
   std::string file;
 };
 
@@ -66,6 +69,11 @@ void declare(CLI::App& app, SheetLine& line) {
       ->option_text("GRAD");
   app.add_option("--rings", line.rings, "die gezeigten Ringe, Buchstaben aus rpst (Vorgabe rpst)")
       ->option_text("RINGE");
+  app.add_option("--archive", line.archive,
+                 "das Personenarchiv, aus dem das Blatt eines Vergleichs, Composits oder "
+                 "Davison-Horoskops die Geburtsdaten beider Personen nimmt (Vorgabe: das "
+                 "Archiv des Benutzers)")
+      ->option_text("DATEI");
   app.add_option("DATEI", line.file, "die Transit-Datei")->required();
 }
 
@@ -120,6 +128,22 @@ std::unique_ptr<PageSource> printedList(const ResultText& lines) {
   return std::make_unique<LinePages>(printedBodyLines(lines));
 }
 
+// Both persons of a chart of two persons with their births from the archive
+// of --archive, else the user's; what keeps the archive back goes to `err`.
+std::vector<std::string> sheetPersons(const SheetLine& line, const TransitRecord& record,
+                                      std::ostream& err) {
+  if (!archive::namesTwoPersons(record)) return {};
+  const CommandVoice voice{err, kCommand};
+  std::filesystem::path file = pathFromUtf8(line.archive);
+  if (line.archive.empty()) {
+    const archive::ArchiveChoice chosen = archive::defaultArchive();
+    if (!chosen.note.empty()) voice.tell(chosen.note);
+    file = chosen.file;
+  }
+  archive::PairPersons persons = archive::pairPersonsIn(record, file);
+  if (!persons.note.empty()) voice.tell(persons.note);
+  return std::move(persons.lines);
+}
 // What OUT is to hold, or the message why the line asks for nothing valid.
 // A file with positions off the circle is drawn all the same, with the
 // warning kelvaro-cli gives.
@@ -155,8 +179,9 @@ Checked<Printout> sheetPrintout(const SheetLine& line, PageFormat format, std::o
   }
 
   const bool alone = format != PageFormat::pdf;
-  Printout printout =
-      dialSheetPrintout(dialSheetContent(record, *orb, *pointer, *rings, dialSize), alone);
+  DialSheetContent content = dialSheetContent(record, *orb, *pointer, *rings, dialSize);
+  content.persons = sheetPersons(line, record, err);
+  Printout printout = dialSheetPrintout(std::move(content), alone);
   if (!alone) {
     printout.add(printedList(vier_summen(record, *orb)));
     printout.add(printedList(axisOverview(record, *orb).lines));

@@ -86,6 +86,13 @@ QFont fittedListFont(const QPaintDevice* device, const SearchResult& list, doubl
   return font;
 }
 
+// `font`, made smaller where `text` would be wider than `width`.
+QFont fittedFont(QFont font, const QString& text, double width, const QPaintDevice* device) {
+  const double wide = QFontMetricsF(font, device).horizontalAdvance(text);
+  if (wide > width && wide > 0) font.setPointSizeF(font.pointSizeF() * width / wide);
+  return font;
+}
+
 std::size_t linesIn(double height, const QFontMetricsF& metrics) {
   return static_cast<std::size_t>(std::max(0.0, std::floor(height / metrics.lineSpacing() + 1e-9)));
 }
@@ -96,7 +103,7 @@ DialSheetContent dialSheetContent(const TransitRecord& record, double orb, int p
                                   const std::array<bool, 4>& shownRings, DialSize dial) {
   return {record,     orb, pointer,
           shownRings, {},  angleSearch(record, orb, pointerAngle(pointer), std::nullopt, dial),
-          dial};
+          dial,       {}};
 }
 
 DialSheet::DialSheet(DialSheetContent content, bool onePage)
@@ -111,7 +118,8 @@ int DialSheet::layOut(QPainter& painter, QSizeF body) {
   const QFontMetricsF info(sheetFont(11, false), device);
   const QFontMetricsF pointer(sheetFont(12, true), device);
   const QFontMetricsF legend(sheetFont(10, false), device);
-  const double dialTop = title.lineSpacing() + info.lineSpacing() * 1.6;
+  const double dialTop = title.lineSpacing() +
+                         info.lineSpacing() * (1.6 + static_cast<double>(content_.persons.size()));
   dialSide_ = std::max(0.0, std::min(body.width(), body.height() / 2));
   listTop_ = dialTop + dialSide_ + info.lineSpacing() * 0.6 + pointer.lineSpacing() +
              legend.lineSpacing() * 1.6;
@@ -156,6 +164,12 @@ void DialSheet::paintHead(QPainter& painter, const QRectF& body) const {
   top += title.lineSpacing();
   painter.setFont(infoFont);
   painter.drawText(QPointF(body.left(), top + info.ascent()), transitText(record));
+  for (const std::string& person : content_.persons) {
+    top += info.lineSpacing();
+    const QString line = printedText(person);
+    painter.setFont(fittedFont(infoFont, line, body.width(), device));
+    painter.drawText(QPointF(body.left(), top + info.ascent()), line);
+  }
   top += info.lineSpacing() * 1.6;
 
   const QRectF dial((body.width() - dialSide_) / 2 + body.left(), top, dialSide_, dialSide_);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include <QFont>
@@ -23,6 +24,9 @@ struct DialSheetContent {
   std::vector<FactorVariant> marked;
   SearchResult pointerList;  // the angle search at the pointer
   DialSize dial;             // named on the sheet when it is not the standard one
+  // Under the transit, a line for each person of a chart of two persons
+  // (archive::pairPersonLines()); none for the chart of one person.
+  std::vector<std::string> persons;
 };
 
 // The content of a sheet with the list that the angle search gives at the
@@ -32,8 +36,9 @@ DialSheetContent dialSheetContent(const TransitRecord& record, double orb, int p
                                   DialSize dial = DialSize::standard());
 
 // The dial as a sheet to hand over, on white paper in black and one accent
-// colour: on top the person's name and the transit's date, time and place,
-// then the dial with its pointer and orb sector, below it the pointer
+// colour: on top the person's name and the transit's date, time and place
+// (and for a chart of two persons a line for each of them), then the dial with its pointer and orb
+// sector, below it the pointer
 // ("Zeiger 07°30'", after the dial's size when that is not 22.5°), the orb ("Orbis: 01:12"), the
 // legend of the shown rings and the pointer's list, in a fixed-pitch font small enough for its
 // widest line. List lines the first page cannot hold go on further pages;

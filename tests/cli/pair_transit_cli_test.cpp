@@ -11,6 +11,7 @@
 #include "cli/persons_commands.h"
 #include "core/transit_record.h"
 #include "support/cli_runner.h"
+#include "support/sandbox.h"
 #include "support/temp_dir.h"
 
 namespace kelvaro::testing {
@@ -46,6 +47,24 @@ class PairTransitCli : public ::testing::Test {
     words.push_back(file(target).string());
     return runProcess(words);
   }
+  // Both persons' entries with the transit of make().
+  archive::PairEntries entries() const {
+    const auto a = archive::findPerson("1", archive());
+    const auto b = archive::findPerson("2", archive());
+    auto pair = std::get<archive::PairEntries>(
+        archive::pairEntries(std::get<archive::Person>(a), std::get<archive::Person>(b)));
+    pair.first.place = "Köln";
+    pair.first.transitDate = "08.12.2026";
+    pair.first.transitTime = "12:00";
+    pair.first.transitZone = "+01:00";
+    pair.first.transitLatitude = "50.9333";
+    pair.first.transitLongitude = "6.95";
+    return pair;
+  }
+  std::vector<archive::Person> persons() const {
+    auto opened = archive::Archive::open(archive(), archive::Archive::Access::read);
+    return std::get<std::vector<archive::Person>>(std::get<archive::Archive>(opened).persons());
+  }
   std::string contents(const std::string& name) const {
     std::ifstream in(file(name), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
@@ -80,16 +99,7 @@ TEST_F(PairTransitCli, ComparisonHoldsBothOwnRadixBlocks) {
 }
 
 TEST_F(PairTransitCli, EveryKindWritesWhatTheChartLayerComputes) {
-  const auto a = archive::findPerson("1", archive());
-  const auto b = archive::findPerson("2", archive());
-  auto entries = std::get<archive::PairEntries>(
-      archive::pairEntries(std::get<archive::Person>(a), std::get<archive::Person>(b)));
-  entries.first.place = "Köln";
-  entries.first.transitDate = "08.12.2026";
-  entries.first.transitTime = "12:00";
-  entries.first.transitZone = "+01:00";
-  entries.first.transitLatitude = "50.9333";
-  entries.first.transitLongitude = "6.95";
+  const archive::PairEntries entries = this->entries();
   for (const auto& [option, kind] : {std::pair{"--partner=2", chart::PairKind::comparison},
                                      std::pair{"--composite=2", chart::PairKind::composite},
                                      std::pair{"--davison=2", chart::PairKind::davison}}) {
@@ -118,6 +128,74 @@ TEST_F(PairTransitCli, RefusalsWriteNothing) {
   refused({"--partner=2"}, 1, "--partner braucht --person=NUMMER, die erste Person.\nAufruf:");
   refused({"--person=1", "--partner=2", "--name=X"}, 1,
           "--partner und --name schließen einander aus.");
+}
+
+// The Davison chart stored from the command line is the person the window
+// stores, once, and its own transit file is the Davison file.
+TEST_F(PairTransitCli, StoresTheDavisonChartAsTheWindowDoesAndOnlyOnce) {
+  const ProcessOutput run = make({"--person=1", "--davison=2", "--store-davison"}, "davison.dat");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("Das Davison-Horoskop ist im Personenarchiv gespeichert, Nummer 3.\n"),
+            std::string::npos)
+      << run.err;
+  ASSERT_EQ(make({"--person=1", "--davison=2"}, "ohne.dat").status, 0);
+  EXPECT_EQ(contents("davison.dat"), contents("ohne.dat"));
+
+  const archive::PairEntries pair = entries();
+  const auto chart = std::get<chart::PairChart>(
+      chart::computePairChart(chart::PairKind::davison, pair.first, pair.second));
+  const auto all = persons();
+  ASSERT_EQ(all.size(), 3U);
+  auto expected = std::get<archive::Person>(archive::davisonPerson(chart.davison, all[0], all[1]));
+  expected.id = 3;
+  expected.created = all[2].created;
+  expected.changed = all[2].changed;
+  EXPECT_EQ(all[2], expected);
+  EXPECT_EQ(all[2].place, "Mitte Köln – New York");
+
+  ASSERT_EQ(make({"--person=3"}, "eigene.dat").status, 0);
+  EXPECT_EQ(contents("eigene.dat"), contents("davison.dat"));
+
+  const ProcessOutput again = make({"--person=1", "--davison=2", "--store-davison"}, "noch.dat");
+  ASSERT_EQ(again.status, 0) << again.err;
+  EXPECT_NE(again.err.find("Das Davison-Horoskop ist schon im Personenarchiv, Nummer 3; es ist "
+                           "nicht noch einmal gespeichert."),
+            std::string::npos)
+      << again.err;
+  EXPECT_EQ(persons().size(), 3U);
+}
+
+TEST_F(PairTransitCli, StoringTheDavisonChartRefusedChangesNothing) {
+  for (const auto& words :
+       {std::vector<std::string>{"--person=1", "--partner=2", "--store-davison"},
+        std::vector<std::string>{"--person=1", "--store-davison"}}) {
+    const ProcessOutput run = make(words, "nichts.dat");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.starts_with("--store-davison gilt nur mit --davison.\nAufruf:")) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(file("nichts.dat")));
+  }
+
+  // An archive the user may read but not write: neither file nor person.
+  namespace fs = std::filesystem;
+  TempDir out;
+  fs::permissions(out.path(), fs::perms::all);
+  fs::permissions(dir_.path(),
+                  fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+  fs::permissions(archive(),
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+  const fs::path target = out.path() / "davison.dat";
+  const auto outcome = asOrdinaryUser([&] {
+    const ProcessOutput run = runProcess(
+        {makeTransitPath(), "--archive", archive().string(), "--person=1", "--davison=2",
+         "--store-davison", "--transit=08.12.2026 12:00", "--transit-zone=+01:00", "--place=Köln",
+         "--transit-lat=50.9333", "--transit-lon=6.95", target.string()});
+    if (run.status != 2) return "status " + std::to_string(run.status) + ": " + run.err;
+    if (run.err.find("schreibgeschützt") == std::string::npos) return "message: " + run.err;
+    return fs::exists(target) ? std::string("the file was written") : std::string();
+  });
+  if (!outcome.available) GTEST_SKIP() << outcome.reason;
+  EXPECT_EQ(outcome.failure, "");
+  EXPECT_EQ(persons().size(), 2U);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QTableView>
 
@@ -13,6 +14,7 @@
 #include "archive/archive.h"
 #include "archive/person_birth.h"
 #include "archive/person_pair.h"
+#include "atlas/place_atlas.h"
 #include "chart/pair_chart.h"
 #include "chart/transit_chart.h"
 #include "core/text_encoding.h"
@@ -110,15 +112,16 @@ class PairChartWindowTest : public UiTestCase {
   }
 
   // The file the chart layer makes of the archive's persons A and B.
-  std::string expectedFile(chart::PairKind kind, const archive::Person& a,
-                           const archive::Person& b) {
+  std::string expectedFile(chart::PairKind kind, const archive::Person& a, const archive::Person& b,
+                           const archive::TransitPlace& place = {"Bonn", "50°44' N", "07°06' O",
+                                                                 "Europe/Berlin"}) {
     auto pair = std::get<archive::PairEntries>(archive::pairEntries(a, b));
-    pair.first.place = "Bonn";
+    pair.first.place = place.place;
     pair.first.transitDate = "08.12.2026";
     pair.first.transitTime = "12:00";
-    pair.first.transitZone = "Europe/Berlin";
-    pair.first.transitLatitude = "50°44' N";
-    pair.first.transitLongitude = "07°06' O";
+    pair.first.transitZone = place.zone;
+    pair.first.transitLatitude = place.latitude;
+    pair.first.transitLongitude = place.longitude;
     const auto bytes = serializeTransitRecord(
         std::get<chart::PairChart>(chart::computePairChart(kind, pair.first, pair.second)).record);
     return {bytes.begin(), bytes.end()};
@@ -232,6 +235,47 @@ class PairChartWindowTest : public UiTestCase {
           std::get<chart::ChartRequest>(chart::checkChartEntry(entry))));
       QCOMPARE(written, std::string(bytes.begin(), bytes.end()));
     }
+    QVERIFY(run_->platform().unscripted().empty());
+  }
+
+  // The transit place is searched in the atlas as in a new transit file:
+  // Enter takes the first place, a click the one clicked, with its
+  // coordinates and zone; the file is made for the place chosen.
+  void theTransitPlaceIsFoundInTheAtlas() {
+    if (!atlas::atlasAvailable()) QSKIP("built without the place atlas");
+    ui::PairChartDialog& dialog = openDialog(chooseBoth());
+    click(child(dialog, "Tauschen"));  // Weiß is A
+    retype(dialog, "Datum", QStringLiteral("08.12.2026"));
+    retype(dialog, "Zeit", QStringLiteral("12:00"));
+    retype(dialog, "Ort", QStringLiteral("Sydney"));
+    QTest::keyClick(field(dialog, "Ort"), Qt::Key_Return);
+    QCOMPARE(field(dialog, "Zeitzone")->text(), QStringLiteral("Australia/Sydney"));
+    QVERIFY(dialog.isVisible());  // Enter in the place field saves nothing
+
+    retype(dialog, "Ort", QStringLiteral("Cologne"));
+    auto* matches = child<QListWidget>(dialog, "OrtTreffer");
+    QTRY_VERIFY(matches->count() > 0);  // after a pause in the typing
+    QVERIFY(matches->item(0)->text().startsWith(QStringLiteral("Köln")));
+    QTest::mouseClick(matches->viewport(), Qt::LeftButton, {},
+                      matches->visualItemRect(matches->item(0)).center());
+    QCOMPARE(field(dialog, "Ort")->text(), QStringLiteral("Köln"));
+    QCOMPARE(field(dialog, "Breite")->text(), QStringLiteral("50°56'00\" N"));
+    QCOMPARE(field(dialog, "Laenge")->text(), QStringLiteral("06°57'00\" O"));
+    QCOMPARE(field(dialog, "Zeitzone")->text(), QStringLiteral("Europe/Berlin"));
+    QCOMPARE(matches->count(), 0);
+    // Swapping keeps a place the user chose.
+    click(child(dialog, "Tauschen"));
+    click(child(dialog, "Tauschen"));
+    QCOMPARE(field(dialog, "Ort")->text(), QStringLiteral("Köln"));
+
+    run_->platform().answerNext(false);
+    click(child(dialog, "Speichern"));
+    const auto target =
+        run_->folders().transit / pathFromUtf8("Weiß-Anna-Vergleich-Müller-Hans-08122026.dat");
+    const std::vector<archive::Person> persons = stored();
+    QCOMPARE(contentsOf(target),
+             expectedFile(chart::PairKind::comparison, persons[0], persons[1],
+                          {"Köln", "50°56'00\" N", "06°57'00\" O", "Europe/Berlin"}));
     QVERIFY(run_->platform().unscripted().empty());
   }
 

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "cli/persons_commands.h"
 #include "loading/transit_file.h"
 #include "print/print_support.h"
 #include "search/angle_search.h"
@@ -261,6 +262,59 @@ TEST(SheetCommand, RelativeNamesMeanTheCallersFolder) {
     const auto started = launched(work, dir.path() / "home", probe.string(), arguments);
     EXPECT_EQ(started.out, folder.string() + "\n") << started.err;
   }
+}
+
+// A comparison, a composite and a Davison file made by kelvaro-make-transit:
+// the sheet names both persons under the transit with their births from the
+// archive of --archive, or says that the archive does not know them.
+TEST(SheetCommand, AChartOfTwoPersonsNamesBothWithTheirBirths) {
+  TempDir dir;
+  const std::string archive = (dir.path() / "personen.sqlite").string();
+  for (std::vector<std::string> words :
+       {std::vector<std::string>{"--name=Weiß", "--first-name=Anna", "--birth=12.04.1981 06:30",
+                                 "--birth-zone=Europe/Berlin", "--birth-lat=50°56' N",
+                                 "--birth-lon=6°57' O", "--place=Köln"},
+        std::vector<std::string>{"--name=Müller", "--first-name=Hans", "--birth=03.11.1975",
+                                 "--birth-zone=America/New_York", "--birth-lat=40°43' N",
+                                 "--birth-lon=74°00' W", "--place=New York"}}) {
+    words.insert(words.begin(), {"--archive", archive, "add"});
+    std::ostringstream out, err;
+    ASSERT_EQ(cli::runPersons(words, out, err), 0) << err.str();
+  }
+  const std::string anna =
+      "Weiß, Anna – Geburt: 12.04.1981 06:30 (Europe/Berlin) in Köln, 50°56' N 06°57' O";
+  const std::string hans =
+      "Müller, Hans – Geburt: 03.11.1975 Zeit unbekannt (America/New_York) in New York, "
+      "40°43' N 74°00' W";
+  for (const auto& [kind, a, b] : std::vector<std::array<std::string, 3>>{
+           {"--partner=2", "A (r, p, s): " + anna, "B (t): " + hans},
+           {"--composite=2", "A: " + anna, "B: " + hans},
+           {"--davison=2", "A: " + anna, "B: " + hans}}) {
+    const fs::path made = dir.path() / "paar.dat";
+    const auto make =
+        runProcess({KELVARO_MAKE_TRANSIT, "--archive", archive, "--person=1", kind,
+                    "--transit=08.12.2026 12:00", "--transit-zone=+01:00", "--place=Köln",
+                    "--transit-lat=50.9333", "--transit-lon=6.95", made.string()});
+    ASSERT_EQ(make.status, 0) << make.err;
+    const fs::path out = dir.path() / (kind.substr(2, 4) + ".pdf");
+    const auto run = sheet({"--sheet", out.string(), "--archive", archive, made.string()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const auto first = pagesOf(pdfText(out)).front();
+    EXPECT_TRUE(has(first, a)) << kind << "\n" << pdfText(out).substr(0, 600);
+    EXPECT_TRUE(has(first, b)) << kind;
+  }
+
+  // An archive that does not know them: the names without births, and the
+  // missing archive is not made.
+  const fs::path elsewhere = dir.path() / "anderes.sqlite";
+  const fs::path out = dir.path() / "ohne.pdf";
+  ASSERT_EQ(sheet({"--sheet", out.string(), "--archive", elsewhere.string(),
+                   (dir.path() / "paar.dat").string()})
+                .status,
+            0);
+  EXPECT_TRUE(has(pagesOf(pdfText(out)).front(), "B: Hans Müller – nicht im Personenarchiv"));
+  EXPECT_FALSE(fs::exists(elsewhere));
 }
 
 }  // namespace

@@ -22,7 +22,9 @@ std::vector<std::string> pairChartHelp() {
       "als Person „Davison“ im Archiv, für Zeitleiste und Kalender.",
       "",
       "Datum, Zeit, Zeitzone, Ort, Breite und Länge: der Transit wie bei einer neuen "
-      "Transit-Datei, zuerst jetzt am zuletzt benutzten Transit-Ort. „Speichern“ schreibt die "
+      "Transit-Datei, zuerst jetzt am zuletzt benutzten Transit-Ort. Beim Tippen eines Ortes "
+      "zeigt die Liste darunter die passenden Orte des Ortsatlas; ein Klick oder die "
+      "Eingabetaste übernimmt Ort, Breite, Länge und Zeitzone. „Speichern“ schreibt die "
       "Datei in den Transit-Ordner, z. B. Weiß-Anna-Vergleich-Müller-Hans-08122026.dat, und "
       "bietet an, sie zu laden.",
   };

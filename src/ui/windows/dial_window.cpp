@@ -159,8 +159,10 @@ DialWindow::DialWindow(Platform& platform, QWidget* parent)
 }
 
 void DialWindow::showDial(const TransitRecord& record, double orb,
-                          const std::filesystem::path& saveFolder) {
+                          const std::filesystem::path& saveFolder,
+                          std::vector<std::string> sheetPersons) {
   record_ = record;
+  sheetPersons_ = std::move(sheetPersons);
   orb_ = orb;
   saveFolder_ = saveFolder;
   showTitle();
@@ -241,8 +243,8 @@ void DialWindow::markAt(qsizetype line, qsizetype column) {
 }
 
 DialSheetContent DialWindow::sheet() const {
-  return {*record_,        orb_,         disc_->pointer(), disc_->shownRings(),
-          disc_->marked(), pointerList_, disc_->dialSize()};
+  return {*record_,        orb_,         disc_->pointer(),  disc_->shownRings(),
+          disc_->marked(), pointerList_, disc_->dialSize(), sheetPersons_};
 }
 
 void DialWindow::print() {

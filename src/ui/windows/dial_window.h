@@ -3,6 +3,8 @@
 #include <array>
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include <QWidget>
 
@@ -35,7 +37,10 @@ class DialWindow : public QWidget {
 
   // Shows the dial of this record (or brings the window to the front).
   // `saveFolder` receives the saved sheets.
-  void showDial(const TransitRecord& record, double orb, const std::filesystem::path& saveFolder);
+  // `sheetPersons`: the lines of both persons of a chart of two persons that
+  // the sheet shows (archive::pairPersonLines()).
+  void showDial(const TransitRecord& record, double orb, const std::filesystem::path& saveFolder,
+                std::vector<std::string> sheetPersons = {});
   // A new orb: the pointer's sector and its list follow.
   void setOrb(double orb);
 
@@ -59,6 +64,7 @@ class DialWindow : public QWidget {
 
   Platform& platform_;
   std::optional<TransitRecord> record_;
+  std::vector<std::string> sheetPersons_;
   double orb_ = 0;
   std::filesystem::path saveFolder_;
   SearchResult pointerList_;

@@ -21,6 +21,7 @@
 
 #include "archive/archive.h"
 #include "archive/archive_move.h"
+#include "archive/pair_persons.h"
 #include "archive/person_birth.h"
 #include "core/version.h"
 #include "loading/axis_overview.h"
@@ -375,7 +376,12 @@ void MainWindow::panelHelpClicked() { panelHelp_->showHelp(); }
 void MainWindow::dialClicked() {
   if (!session_.record) return;
   if (!dial_) dial_ = new DialWindow(platform_, this);
-  dial_->showDial(*session_.record, session_.orb, savedWorkingFolder_);
+  // Only a chart of two persons asks the archive for their births.
+  std::vector<std::string> persons;
+  if (archive::namesTwoPersons(*session_.record)) {
+    persons = archive::pairPersonsIn(*session_.record, archiveFile()).lines;
+  }
+  dial_->showDial(*session_.record, session_.orb, savedWorkingFolder_, std::move(persons));
 }
 
 // The calendar's lines go into the result list like those of any search;

@@ -10,7 +10,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimeZone>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <chrono>
 #include <exception>
@@ -19,6 +18,7 @@
 #include "archive/aaf_import.h"
 #include "archive/archive.h"
 #include "archive/person_entry.h"
+#include "atlas/place_atlas.h"
 #include "chart/date_time.h"
 #include "chart/time_zone.h"
 #include "chart/transit_chart.h"
@@ -31,29 +31,18 @@
 #include "ui/platform/platform.h"
 #include "ui/widgets/date_field.h"
 #include "ui/widgets/entry_field.h"
+#include "ui/widgets/place_search.h"
 #include "ui/widgets/text_view.h"
 #include "ui/widgets/window_style.h"
 
 namespace kelvaro::ui {
 namespace {
 
-constexpr std::chrono::milliseconds kTypingPause{250};
-
 QLineEdit* entryField(QWidget* parent, const char* name, const QString& placeholder = {}) {
   auto* field = new QLineEdit(parent);
   field->setObjectName(QString::fromLatin1(name));
   field->setPlaceholderText(placeholder);
   return field;
-}
-
-// The atlas places that match a place field, below it; always there (so the
-// window keeps its size), left out where the build has no atlas.
-QListWidget* matchList(QWidget* parent, const char* name) {
-  auto* list = new QListWidget(parent);
-  list->setObjectName(QString::fromLatin1(name));
-  list->setFixedHeight(66);
-  list->setVisible(atlas::atlasAvailable());
-  return list;
 }
 
 // Label and field side by side in a grid row, from column `column` on.
@@ -83,24 +72,17 @@ NewTransitForm::NewTransitForm(Platform& platform, std::filesystem::path transit
   setWindowTitle(QStringLiteral("Neue Transit-Datei"));
   setFont(captionFont(10, true));
   createControls();
-  birthSearch_ = {birthPlaceEdit_,
-                  birthPlaceMatches_,
-                  birthLatitudeEdit_,
-                  birthLongitudeEdit_,
-                  birthZoneEdit_,
-                  new QTimer(this),
-                  {},
-                  {}};
-  transitSearch_ = {transitPlaceEdit_,
-                    transitPlaceMatches_,
-                    transitLatitudeEdit_,
-                    transitLongitudeEdit_,
-                    transitZoneEdit_,
-                    new QTimer(this),
-                    {},
-                    {}};
-  connectPlaceSearch(birthSearch_);
-  connectPlaceSearch(transitSearch_);
+  birthSearch_ =
+      new PlaceSearch({birthPlaceEdit_, birthLatitudeEdit_, birthLongitudeEdit_, birthZoneEdit_},
+                      birthPlaceMatches_, this);
+  transitSearch_ = new PlaceSearch(
+      {transitPlaceEdit_, transitLatitudeEdit_, transitLongitudeEdit_, transitZoneEdit_},
+      transitPlaceMatches_, this);
+  connect(birthSearch_, &PlaceSearch::placeChosen, this, [this] { focusNextChild(); });
+  connect(transitSearch_, &PlaceSearch::placeChosen, this, [this] {
+    transitFollowsBirth_ = false;
+    focusNextChild();
+  });
   for (QLineEdit* birth :
        {birthPlaceEdit_, birthLatitudeEdit_, birthLongitudeEdit_, birthZoneEdit_}) {
     connect(birth, &QLineEdit::textChanged, this, &NewTransitForm::followBirthPlace);
@@ -128,7 +110,7 @@ void NewTransitForm::createControls() {
   birthDateEdit_->setToolTip(dateEntryHint());
   birthTimeEdit_ = entryField(person, "Geburtszeit", QStringLiteral("HH:MM"));
   birthPlaceEdit_ = entryField(person, "Geburtsort", atlasHint);
-  birthPlaceMatches_ = matchList(person, "GeburtsortTreffer");
+  birthPlaceMatches_ = PlaceSearch::matchList(person, "GeburtsortTreffer");
   birthLatitudeEdit_ = entryField(person, "Geburtsbreite", QStringLiteral("z. B. 50°56' N"));
   birthLongitudeEdit_ = entryField(person, "Geburtslaenge", QStringLiteral("z. B. 06°57' O"));
   birthZoneEdit_ = entryField(person, "Geburtszeitzone", QStringLiteral("z. B. Europe/Berlin"));
@@ -145,7 +127,7 @@ void NewTransitForm::createControls() {
   auto* moment = new QGroupBox(QStringLiteral("Transit"), this);
   auto* transit = new QGridLayout(moment);
   transitPlaceEdit_ = entryField(moment, "Ort", atlasHint);
-  transitPlaceMatches_ = matchList(moment, "OrtTreffer");
+  transitPlaceMatches_ = PlaceSearch::matchList(moment, "OrtTreffer");
   transitDateEdit_ = entryField(moment, "Datum", QStringLiteral("TT.MM.JJJJ"));
   transitDateEdit_->setToolTip(dateEntryHint());
   transitTimeEdit_ = entryField(moment, "Zeit", QStringLiteral("HH:MM"));
@@ -192,10 +174,7 @@ void NewTransitForm::openEntry() {
         transitLatitudeEdit_, transitLongitudeEdit_}) {
     cleared->clear();
   }
-  for (PlaceSearch* search : {&birthSearch_, &transitSearch_}) {
-    search->found.clear();
-    search->matches->clear();
-  }
+  for (PlaceSearch* search : {birthSearch_, transitSearch_}) search->clear();
   transitFollowsBirth_ = true;
   // The minute shown is the moment: the seconds would be lost in the field.
   presentMoment_ = std::chrono::floor<std::chrono::minutes>(std::chrono::system_clock::now());
@@ -274,8 +253,8 @@ void NewTransitForm::storeInArchive() {
   person.place = toUtf8(birthPlaceEdit_->text());
   // The country of the atlas place the birth place was taken from, as long
   // as the place is still its name.
-  if (birthSearch_.chosen && person.place == birthSearch_.chosen->name) {
-    person.country = archive::aafCountryCode(*birthSearch_.chosen);
+  if (birthSearch_->chosen() && person.place == birthSearch_->chosen()->name) {
+    person.country = archive::aafCountryCode(*birthSearch_->chosen());
   }
   person.latitude = typed.birthLatitude;
   person.longitude = typed.birthLongitude;
@@ -288,63 +267,6 @@ void NewTransitForm::storeInArchive() {
                         "Personenarchiv gespeichert:\r" +
                             refused->message);
   }
-}
-
-// Typing in a place field lists the atlas places of that name; Enter there
-// (or a click on a match) takes the first (or the clicked) one. A search
-// through the atlas takes a noticeable moment, so it waits for a pause in
-// the typing; Enter searches at once.
-void NewTransitForm::connectPlaceSearch(PlaceSearch& search) {
-  if (!atlas::atlasAvailable()) return;
-  search.pause->setSingleShot(true);
-  search.pause->setInterval(kTypingPause);
-  connect(search.pause, &QTimer::timeout, this, [this, &search] { searchPlaces(search); });
-  connect(search.place, &QLineEdit::textEdited, search.pause, qOverload<>(&QTimer::start));
-  connect(search.place, &QLineEdit::returnPressed, this, [this, &search] {
-    if (search.pause->isActive()) {
-      search.pause->stop();
-      searchPlaces(search);
-    }
-    if (!search.found.empty()) choosePlace(search, 0);
-  });
-  connect(
-      search.matches, &QListWidget::itemActivated, this,
-      [this, &search](QListWidgetItem* item) { choosePlace(search, search.matches->row(item)); });
-  connect(search.matches, &QListWidget::itemClicked, this, [this, &search](QListWidgetItem* item) {
-    choosePlace(search, search.matches->row(item));
-  });
-}
-
-void NewTransitForm::searchPlaces(PlaceSearch& search) {
-  const std::string typed = toUtf8(search.place->text().trimmed());
-  search.found =
-      utf8Length(typed) >= 2 ? atlas::findPlaces(typed, 30) : std::vector<atlas::AtlasPlace>{};
-  search.matches->clear();
-  for (const atlas::AtlasPlace& place : search.found) {
-    search.matches->addItem(toQString(atlas::placeLabel(place) + "  (" + place.zone + ")"));
-  }
-  if (search.found.empty() && utf8Length(typed) >= 2) {
-    // A line to read, not to choose: it says why the list stays empty.
-    auto* none = new QListWidgetItem(
-        QStringLiteral("Kein Ort gefunden. Bitte die Schreibweise prüfen oder Breite, Länge "
-                       "und Zeitzone selbst eintragen."),
-        search.matches);
-    none->setFlags(Qt::NoItemFlags);
-  }
-}
-
-void NewTransitForm::choosePlace(PlaceSearch& search, int row) {
-  if (row < 0 || row >= static_cast<int>(search.found.size())) return;
-  const atlas::AtlasPlace place = search.found[static_cast<std::size_t>(row)];
-  search.place->setText(toQString(place.name));
-  search.latitude->setText(toQString(chart::latitudeEntryText(place.latitude)));
-  search.longitude->setText(toQString(chart::longitudeEntryText(place.longitude)));
-  search.zone->setText(toQString(place.zone));
-  search.chosen = place;
-  search.found.clear();
-  search.matches->clear();
-  if (&search == &transitSearch_) transitFollowsBirth_ = false;
-  focusNextChild();
 }
 
 // The transit place is the birth place, with its zone, until the user

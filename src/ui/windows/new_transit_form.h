@@ -8,19 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "atlas/place_atlas.h"
 #include "chart/chart_entry.h"
 #include "core/transit_record.h"
 
 class QCheckBox;
 class QLineEdit;
 class QListWidget;
-class QListWidgetItem;
 class QPushButton;
-class QTimer;
 
 namespace kelvaro::ui {
 
+class PlaceSearch;
 class Platform;
 
 // The window "Neue Transit-Datei": birth data and a transit moment become a
@@ -57,22 +55,7 @@ class NewTransitForm : public QDialog {
   void made(const QString& path, bool load);
 
  private:
-  // A place field with its atlas matches below it.
-  struct PlaceSearch {
-    QLineEdit* place;
-    QListWidget* matches;
-    QLineEdit* latitude;
-    QLineEdit* longitude;
-    QLineEdit* zone;
-    QTimer* pause;  // runs from the last keystroke to the search
-    std::vector<atlas::AtlasPlace> found;
-    std::optional<atlas::AtlasPlace> chosen;  // the atlas place taken last
-  };
-
   void createControls();
-  void connectPlaceSearch(PlaceSearch& search);
-  void searchPlaces(PlaceSearch& search);
-  void choosePlace(PlaceSearch& search, int row);
   void followBirthPlace();
   void showPresentMoment();
   void saveClicked();
@@ -111,8 +94,8 @@ class NewTransitForm : public QDialog {
   QCheckBox* storeInArchiveBox_;
   QPushButton* saveButton_;
   QPushButton* cancelButton_;
-  PlaceSearch birthSearch_;
-  PlaceSearch transitSearch_;
+  PlaceSearch* birthSearch_;
+  PlaceSearch* transitSearch_;
 };
 
 }  // namespace kelvaro::ui

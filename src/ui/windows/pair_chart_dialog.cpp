@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimeZone>
@@ -16,8 +17,8 @@
 
 #include "archive/archive.h"
 #include "archive/person_birth.h"
-#include "archive/person_entry.h"
 #include "archive/person_pair.h"
+#include "atlas/place_atlas.h"
 #include "chart/date_time.h"
 #include "chart/time_zone.h"
 #include "core/pair_texts.h"
@@ -29,6 +30,7 @@
 #include "ui/help/window_help.h"
 #include "ui/platform/platform.h"
 #include "ui/widgets/entry_field.h"
+#include "ui/widgets/place_search.h"
 #include "ui/widgets/text_view.h"
 #include "ui/widgets/window_style.h"
 
@@ -42,11 +44,12 @@ QLineEdit* entryField(QWidget* parent, const char* name, const QString& placehol
   return field;
 }
 
-void addRow(QGridLayout& grid, int row, int column, const QString& caption, QWidget* field) {
+void addRow(QGridLayout& grid, int row, int column, const QString& caption, QWidget* field,
+            int span = 1) {
   auto* label = new QLabel(caption);
   label->setBuddy(field);
   grid.addWidget(label, row, column);
-  grid.addWidget(field, row, column + 1);
+  grid.addWidget(field, row, column + 1, 1, span);
 }
 
 // The system's zone, UT where the tz database does not know it.
@@ -84,6 +87,11 @@ PairChartDialog::PairChartDialog(Platform& platform, std::filesystem::path trans
   for (QLineEdit* place : {place_, latitude_, longitude_, zone_}) {
     connect(place, &QLineEdit::textEdited, this, [this] { transitFollowsA_ = false; });
   }
+  placeSearch_ = new PlaceSearch({place_, latitude_, longitude_, zone_}, placeMatches_, this);
+  connect(placeSearch_, &PlaceSearch::placeChosen, this, [this] {
+    transitFollowsA_ = false;
+    focusNextChild();
+  });
   connect(saveButton_, &QPushButton::clicked, this, &PairChartDialog::save);
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -119,7 +127,10 @@ void PairChartDialog::createControls() {
 
   auto* moment = new QGroupBox(QStringLiteral("Datum und Transit"), this);
   auto* transit = new QGridLayout(moment);
-  place_ = entryField(moment, "Ort", QStringLiteral("Ortsname"));
+  place_ = entryField(moment, "Ort",
+                      atlas::atlasAvailable() ? QStringLiteral("Ort suchen, z. B. Köln")
+                                              : QStringLiteral("Ortsname"));
+  placeMatches_ = PlaceSearch::matchList(moment, "OrtTreffer");
   date_ = entryField(moment, "Datum", QStringLiteral("TT.MM.JJJJ"));
   time_ = entryField(moment, "Zeit", QStringLiteral("HH:MM"));
   zone_ = entryField(moment, "Zeitzone", QStringLiteral("z. B. Europe/Berlin"));
@@ -127,10 +138,11 @@ void PairChartDialog::createControls() {
   longitude_ = entryField(moment, "Laenge", QStringLiteral("z. B. 06°57' O"));
   addRow(*transit, 0, 0, QStringLiteral("Datum"), date_);
   addRow(*transit, 0, 2, QStringLiteral("Zeit"), time_);
-  addRow(*transit, 1, 0, QStringLiteral("Ort"), place_);
-  addRow(*transit, 1, 2, QStringLiteral("Zeitzone"), zone_);
-  addRow(*transit, 2, 0, QStringLiteral("Breite"), latitude_);
-  addRow(*transit, 2, 2, QStringLiteral("Länge"), longitude_);
+  addRow(*transit, 1, 0, QStringLiteral("Ort"), place_, 3);
+  transit->addWidget(placeMatches_, 2, 1, 1, 3);
+  addRow(*transit, 3, 0, QStringLiteral("Zeitzone"), zone_);
+  addRow(*transit, 4, 0, QStringLiteral("Breite"), latitude_);
+  addRow(*transit, 4, 2, QStringLiteral("Länge"), longitude_);
 
   storeDavisonBox_ = new QCheckBox(QStringLiteral("Davison als Person im Archiv speichern"), this);
   storeDavisonBox_->setObjectName(QStringLiteral("DavisonSpeichern"));
@@ -204,6 +216,7 @@ void PairChartDialog::prefillTransit() {
 }
 
 void PairChartDialog::showTransitPlace(const archive::TransitPlace& place) {
+  placeSearch_->clear();
   place_->setText(toQString(place.place));
   latitude_->setText(toQString(place.latitude));
   longitude_->setText(toQString(place.longitude));
@@ -287,18 +300,9 @@ void PairChartDialog::rememberInArchive(const chart::PairChart& chart) {
       {toUtf8(place_->text().trimmed()), toUtf8(latitude_->text().trimmed()),
        toUtf8(longitude_->text().trimmed()), toUtf8(zone_->text().trimmed())});
   if (!storeDavison) return;
-  archive::PersonEntry person;
-  person.name = chart.davison.name;
-  person.firstName = chart.davison.firstName;
-  person.birthDate = chart.davison.birthDate;
-  person.birthTime = chart.davison.birthTime;
-  person.zone = chart.davison.birthZone;
-  person.place = utf8Left("Mitte " + first_->place + " – " + second_->place, 255);
-  person.latitude = chart.davison.birthLatitude;
-  person.longitude = chart.davison.birthLongitude;
-  const auto checked = archive::checkPersonEntry(person);
-  const auto stored = rejection(checked) ? Checked<archive::Stored>(*rejection(checked))
-                                         : archive.store(std::get<archive::Person>(checked));
+  const auto person = archive::davisonPerson(chart.davison, *first_, *second_);
+  const auto stored = rejection(person) ? Checked<archive::Stored>(*rejection(person))
+                                        : archive.store(std::get<archive::Person>(person));
   if (const Rejection* refused = rejection(stored)) {
     platform_.showError(this,
                         "Die Transit-Datei ist geschrieben, das Davison-Horoskop aber nicht im "

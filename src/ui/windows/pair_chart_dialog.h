@@ -11,11 +11,13 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QRadioButton;
 
 namespace kelvaro::ui {
 
+class PlaceSearch;
 class Platform;
 
 // The window "Vergleich": two persons of the archive become one transit file
@@ -63,6 +65,8 @@ class PairChartDialog : public QDialog {
   QRadioButton* compositeButton_;
   QRadioButton* davisonButton_;
   QLineEdit* place_;
+  QListWidget* placeMatches_;
+  PlaceSearch* placeSearch_;
   QLineEdit* date_;
   QLineEdit* time_;
   QLineEdit* zone_;
