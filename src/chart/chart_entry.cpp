@@ -1,5 +1,6 @@
 #include "chart/chart_entry.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -41,6 +42,30 @@ class Cursor {
  private:
   std::string_view rest_;
 };
+
+// "01.01.2026", "1.1.2026", or typed without dots "01012026"; a year of
+// three digits is read (and gets the range of the years), fewer are the
+// form of a date written short.
+std::optional<Date> readDate(std::string_view entry) {
+  if (entry.size() == 8 && std::all_of(entry.begin(), entry.end(), isDigit)) {
+    const auto digits = [entry](std::size_t from, std::size_t count) {
+      int value = 0;
+      for (std::size_t k = from; k < from + count; ++k) value = value * 10 + (entry[k] - '0');
+      return value;
+    };
+    return Date{digits(4, 4), digits(2, 2), digits(0, 2)};
+  }
+  Cursor cursor(entry);
+  const auto day = cursor.number(1, 2);
+  const bool dot1 = cursor.take(".");
+  const auto month = cursor.number(1, 2);
+  const bool dot2 = cursor.take(".");
+  const auto year = cursor.number(1, 4);
+  if (!day || !dot1 || !month || !dot2 || !year || *year < 100 || !cursor.atEnd()) {
+    return std::nullopt;
+  }
+  return Date{*year, *month, *day};
+}
 
 std::string inQuotes(std::string_view text) {
   std::string quoted(1, '"');
@@ -151,15 +176,8 @@ std::string coordinateRangeText(bool latitude) {
 Checked<Date> checkDate(std::string_view label, std::string_view text,
                         std::optional<Calendar> written) {
   const std::string_view entry = trimmedOfAnyBlank(text);
-  Cursor cursor(entry);
-  const auto day = cursor.number(1, 2);
-  const bool dot1 = cursor.take(".");
-  const auto month = cursor.number(1, 2);
-  const bool dot2 = cursor.take(".");
-  const auto year = cursor.number(1, 4);
-  // A year of three digits gets the range of the years; fewer, the form of a date.
-  const bool read = day && dot1 && month && dot2 && year && *year >= 100 && cursor.atEnd();
-  const Date given = read ? Date{*year, *month, *day} : Date{};
+  const std::optional<Date> read = readDate(entry);
+  const Date given = read.value_or(Date{});
   const bool exists =
       read && (written ? isDayIn(*written, given) : isDayIn(calendarOf(given), given));
   if (!exists) {

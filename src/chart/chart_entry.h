@@ -19,7 +19,8 @@ namespace kelvaro::chart {
 inline constexpr int kFirstYear = 1000;
 inline constexpr int kLastYear = 2999;
 
-// "DD.MM.YYYY" (day and month may have one digit), a real date, years 1000
+// "DD.MM.YYYY" (day and month may have one digit; typed without dots,
+// "DDMMYYYY" is the same date), a real date, years 1000
 // to 2999, in the calendar of its day (Julian before 15.10.1582). A date
 // `written` in a named calendar is taken in that one and returned in the
 // calendar of its day ("24.12.1600" Julian is the 03.01.1601).

@@ -56,8 +56,15 @@ TEST(ChartEntry, DatesAndTimes) {
   EXPECT_FALSE(rejection(checkDate("Datum", "31.12.2399")));
   EXPECT_FALSE(rejection(checkDate("Datum", "01.01.1000")));
   EXPECT_FALSE(rejection(checkDate("Datum", "31.12.2999")));
+  // Typed without dots: eight digits are day, month and year.
+  const auto undotted = checkDate("Datum", "05032026");
+  ASSERT_FALSE(rejection(undotted));
+  EXPECT_EQ(std::get<Date>(undotted).day, 5);
+  EXPECT_EQ(std::get<Date>(undotted).month, 3);
+  EXPECT_EQ(std::get<Date>(undotted).year, 2026);
   for (const char* bad : {"29.02.1900", "31.04.2000", "00.01.2000", "01.13.2000", "01.01.20",
-                          "01-01-2000", "01.01.2000 12:00", "31.12.0999"}) {
+                          "01-01-2000", "01.01.2000 12:00", "31.12.0999", "30022026", "0101202",
+                          "010120260", "1.1.2026.", "31129999"}) {
     EXPECT_TRUE(rejection(checkDate("Datum", bad))) << bad;
   }
   EXPECT_EQ(rejection(checkDate("Geburtsdatum", "01.01.3000"))->message,

@@ -1,9 +1,14 @@
 #include "ui/widgets/date_field.h"
 
+#include <algorithm>
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionSpinBox>
 
 namespace kelvaro::ui {
 namespace {
@@ -25,6 +30,39 @@ DateField::DateField(int firstYear, int lastYear, QWidget* parent) : QDateEdit(p
   setCalendarPopup(true);
   setDateRange(QDate(firstYear, 1, 1), QDate(lastYear, 12, 31));
   setToolTip(dateEntryHint());
+}
+
+QSize DateField::sizeHint() const { return wideEnoughForEveryDate(QDateEdit::sizeHint()); }
+
+QSize DateField::minimumSizeHint() const {
+  return wideEnoughForEveryDate(QDateEdit::minimumSizeHint());
+}
+
+// The date edit measures only its first and last date; a font whose digits
+// differ in width (a fallback font, another size) would clip the others.
+// Eight of the widest digit and two dots, the cursor, and what the style
+// puts around the text: the frame and the calendar's button.
+QSize DateField::wideEnoughForEveryDate(QSize hint) const {
+  const QFontMetrics metrics = fontMetrics();
+  int digit = 0;
+  for (char c = '0'; c <= '9'; ++c) {
+    digit = std::max(digit, metrics.horizontalAdvance(QLatin1Char(c)));
+  }
+  const int cursorSpace = 4;
+  const int text = 8 * digit + 2 * metrics.horizontalAdvance(QLatin1Char('.')) + cursorSpace;
+  const QSize contents(text, hint.height());
+  QSize needed;
+  if (calendarPopup()) {  // drawn as a combo box with its drop-down button
+    QStyleOptionComboBox option;
+    option.initFrom(this);
+    option.editable = true;
+    needed = style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, this);
+  } else {
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    needed = style()->sizeFromContents(QStyle::CT_SpinBox, &option, contents, this);
+  }
+  return {std::max(hint.width(), needed.width()), hint.height()};
 }
 
 void DateField::focusOutEvent(QFocusEvent* event) {

@@ -15,12 +15,16 @@ namespace kelvaro::ui {
 // that, or typing a day that does not exist, brings the date back that was
 // shown. The arrow keys change the day, month or year the cursor stands in,
 // as in any date field; Tab and Shift+Tab go to the next or previous field,
-// not through the day, month and year.
+// not through the day, month and year. The field is wide enough for any
+// date in its font, whatever the font's size and the screen's resolution.
 class DateField : public QDateEdit {
   Q_OBJECT
 
  public:
   DateField(int firstYear, int lastYear, QWidget* parent = nullptr);
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
 
  protected:
   void focusOutEvent(QFocusEvent* event) override;
@@ -30,6 +34,7 @@ class DateField : public QDateEdit {
  private:
   bool typeInto(QKeyEvent* event);  // true when the key was part of a typed date
   void endTyping();
+  QSize wideEnoughForEveryDate(QSize hint) const;
 
   bool typing_ = false;  // a date is being typed
   QString typed_;
