@@ -20,9 +20,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://kelvaro.org)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Qt loads its display plugin at run time, so no binary names it;
-# the fonts and Qt's German texts make the windows look and read right.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-translations-l10n")
+# the program's fonts (print/program_fonts.h) line its tables up; Qt's
+# German texts make the windows read right.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "Halbsummen-Analyse eines Transit-Horoskops
 Kelvaro wertet ein Transit-Horoskop nach der Halbsummen-Methode aus:

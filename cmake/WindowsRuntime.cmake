@@ -13,3 +13,10 @@ function(kelvaro_windows_dlls out)
   endforeach()
   set(${out} ${dlls} PARENT_SCOPE)
 endfunction()
+
+# The program's own fonts (see print/program_fonts.h), which a Windows need
+# not have, from Debian's fonts-liberation2, with their licence.
+set(KELVARO_FONTS_SOURCE /usr/share/fonts/truetype/liberation2)
+file(GLOB KELVARO_PROGRAM_FONTS ${KELVARO_FONTS_SOURCE}/LiberationMono-*.ttf
+     ${KELVARO_FONTS_SOURCE}/LiberationSans-*.ttf)
+set(KELVARO_PROGRAM_FONTS_LICENCE /usr/share/doc/fonts-liberation2/copyright)

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 
 #include "cli/standard_streams.h"
+#include "print/program_fonts.h"
 
 namespace kelvaro::offscreen {
 namespace {
@@ -19,6 +20,7 @@ int runOffscreen(int argc, char** argv, OffscreenCommand command) {
   qInstallMessageHandler(&ignoreQtMessages);
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
+  registerProgramFonts();
   return command(arguments, std::cout, std::cerr);
 }
 

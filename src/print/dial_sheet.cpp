@@ -10,6 +10,7 @@
 #include "loading/orb_entry.h"
 #include "output/result_file.h"
 #include "print/print_font.h"
+#include "print/program_fonts.h"
 #include "search/angle_search.h"
 #include "search/dial_pointer.h"
 
@@ -26,7 +27,7 @@ constexpr std::array<const char*, 3> kRingNames = {"r Radix", "p Progression", "
 
 // Fonts in the dial's own units, which the page's scale turns into sizes.
 DialLook paperLook() {
-  QFont names(QStringLiteral("Arial"));
+  QFont names(QString::fromLatin1(kProportionalFamily));
   names.setStyleHint(QFont::SansSerif);
   names.setPixelSize(11);
   names.setBold(true);

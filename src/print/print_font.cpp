@@ -4,16 +4,18 @@
 
 #include <QFontMetricsF>
 
+#include "print/program_fonts.h"
+
 namespace kelvaro {
 
 QFont printFont(QFont font) {
-  font.setFamily("courier new");
+  font.setFamily(QString::fromLatin1(kFixedPitchFamily));
   font.setStyleHint(QFont::TypeWriter);
   return font;
 }
 
 QFont sheetFont(double points, bool bold) {
-  QFont font(QStringLiteral("Arial"));
+  QFont font(QString::fromLatin1(kProportionalFamily));
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(points);
   font.setBold(bold);

@@ -12,6 +12,7 @@
 #include "core/version.h"
 #include "offscreen/ephemeris_command.h"
 #include "offscreen/sheet_command.h"
+#include "print/program_fonts.h"
 #include "ui/platform/first_start.h"
 #include "ui/platform/german_locale.h"
 #include "ui/platform/qt_platform.h"
@@ -34,6 +35,8 @@ int main(int argc, char** argv) {
   kelvaro::ui::GermanLocale german;
   QApplication app(argc, argv);
   german.apply(app);
+  // Every table lines up in the program's own fonts, whatever the system has.
+  kelvaro::registerProgramFonts();
   app.setApplicationName(QStringLiteral("Kelvaro"));
   app.setApplicationVersion(QString::fromUtf8(kelvaro::kVersion));
   // The menu entry and the icon installed under this id belong to these windows.

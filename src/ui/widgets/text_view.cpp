@@ -9,6 +9,7 @@
 
 #include "core/result_text.h"
 #include "core/text_encoding.h"
+#include "print/program_fonts.h"
 
 namespace kelvaro::ui {
 
@@ -27,7 +28,7 @@ QString pathText(const std::filesystem::path& path) {
 }
 
 QFont fixedPitchFont(int pointSize, bool bold) {
-  QFont font(QStringLiteral("Courier New"), pointSize, bold ? QFont::Bold : QFont::Normal);
+  QFont font(QString::fromLatin1(kFixedPitchFamily), pointSize, bold ? QFont::Bold : QFont::Normal);
   font.setStyleHint(QFont::TypeWriter);
   if (!QFontInfo(font).fixedPitch()) {
     font = QFontDatabase::systemFont(QFontDatabase::FixedFont);

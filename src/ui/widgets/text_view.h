@@ -26,7 +26,7 @@ QString messageText(std::string_view utf8);
 // A folder or file path as the user reads it (native separators).
 QString pathText(const std::filesystem::path& path);
 
-// "Courier New" where present, else the system's fixed-pitch font, so the
+// The program's fixed-pitch font (else the system's), so the
 // result tables line up character by character.
 QFont fixedPitchFont(int pointSize, bool bold);
 

@@ -3,6 +3,8 @@
 #include <QPalette>
 #include <QWidget>
 
+#include "print/program_fonts.h"
+
 namespace kelvaro::ui {
 
 void fillBackground(QWidget& widget, const QColor& background) {
@@ -25,7 +27,8 @@ void setBaseColour(QWidget& widget, const QColor& base) {
 }
 
 QFont captionFont(int pointSize, bool bold, bool italic) {
-  QFont font(QStringLiteral("Arial"), pointSize, bold ? QFont::Bold : QFont::Normal, italic);
+  QFont font(QString::fromLatin1(kProportionalFamily), pointSize,
+             bold ? QFont::Bold : QFont::Normal, italic);
   font.setStyleHint(QFont::SansSerif);
   return font;
 }

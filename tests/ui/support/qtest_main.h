@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "print/program_fonts.h"
 #include "ui/platform/offscreen_screen.h"
 
 // The main() of a window test: no display needed, never a native dialog,
@@ -19,6 +20,7 @@
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);                         \
     QApplication app(argc, argv);                                                    \
     app.setQuitOnLastWindowClosed(false);                                            \
+    kelvaro::registerProgramFonts();                                                 \
     const QTemporaryDir settings;                                                    \
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path()); \
     TestClass test;                                                                  \
