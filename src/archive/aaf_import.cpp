@@ -1,11 +1,13 @@
 #include "archive/aaf_import.h"
 
+#include <algorithm>
 #include <map>
 #include <utility>
 
 #include "archive/aaf_file.h"
 #include "archive/aaf_reader.h"
 #include "archive/person_search.h"
+#include "core/entry_text.h"
 #include "core/text_encoding.h"
 
 namespace kelvaro::archive {
@@ -77,6 +79,19 @@ bool inCountry(const atlas::AtlasPlace& place, std::string_view country) {
     if (code == vehicle) return place.countryCode == iso;
   }
   return code == upper(place.countryCode) || foldedText(country) == foldedText(place.country);
+}
+
+std::vector<atlas::AtlasPlace> atlasPlacesIn(std::string_view name, std::string_view country,
+                                             std::size_t limit) {
+  // Enough of the name's places that the country's are among them.
+  constexpr std::size_t kSearched = 500;
+  const std::string_view wanted = trimmedOfAnyBlank(country);
+  if (wanted.empty()) return atlas::findPlaces(name, limit);
+  std::vector<atlas::AtlasPlace> found = atlas::findPlaces(name, kSearched);
+  std::erase_if(found,
+                [wanted](const atlas::AtlasPlace& place) { return !inCountry(place, wanted); });
+  if (found.size() > limit) found.resize(limit);
+  return found;
 }
 
 std::string aafCountryCode(const atlas::AtlasPlace& place) {

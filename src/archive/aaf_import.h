@@ -47,6 +47,11 @@ Checked<ImportReport> importAaf(Archive& archive, std::string_view bytes,
 // or the country's name ("Deutschland").
 bool inCountry(const atlas::AtlasPlace& place, std::string_view country);
 
+// The atlas places of a name in a country named as above (in any country
+// when it is empty), the most populous first, at most `limit` of them.
+std::vector<atlas::AtlasPlace> atlasPlacesIn(std::string_view name, std::string_view country,
+                                             std::size_t limit);
+
 // The country of an atlas place as AAF records name it: the international
 // vehicle code ("D" for Germany), or the ISO code where no other is known
 // ("CH", "PL").

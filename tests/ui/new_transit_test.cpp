@@ -116,6 +116,7 @@ class NewTransitTest : public UiTestCase {
     QCOMPARE(field(form, "Geburtsbreite")->text(), QStringLiteral("50°56'00\" N"));
     QCOMPARE(field(form, "Geburtslaenge")->text(), QStringLiteral("06°57'00\" O"));
     QCOMPARE(field(form, "Geburtszeitzone")->text(), QStringLiteral("Europe/Berlin"));
+    QCOMPARE(field(form, "Geburtsland")->text(), QStringLiteral("D"));
     QCOMPARE(field(form, "Ort")->text(), QStringLiteral("Köln"));
     QCOMPARE(field(form, "Laenge")->text(), QStringLiteral("06°57'00\" O"));
     // Enter searches at once, without the pause; the transit place is then its own.
@@ -278,15 +279,32 @@ class NewTransitTest : public UiTestCase {
       QVERIFY2(field(form, name)->placeholderText().startsWith(QStringLiteral("z. B. ")), name);
     }
     if (!atlas::atlasAvailable()) return;
-    typeInto(form, "Geburtsort", QStringLiteral("Kölnxq"));
+    // "Land" limits the search: no Köln in Austria, the Swiss Freiburg in
+    // Switzerland, and a country typed afterwards searches again.
+    typeInto(form, "Geburtsland", QStringLiteral("A"));
+    typeInto(form, "Geburtsort", QStringLiteral("Köln"));
     auto* matches = child<QListWidget>(form, "GeburtsortTreffer");
     QTRY_COMPARE(matches->count(), 1);
-    QVERIFY(matches->item(0)->text().startsWith(QStringLiteral("Kein Ort gefunden")));
+    QVERIFY(matches->item(0)->text().startsWith(QStringLiteral("Kein Ort gefunden im Land A.")));
+    typeInto(form, "Geburtsort", QStringLiteral("Freiburg"));
+    QTRY_VERIFY(matches->count() > 0);
+    typeInto(form, "Geburtsland", QStringLiteral("CH"));
+    QTRY_VERIFY(matches->item(0)->text().contains(QStringLiteral("(Europe/Zurich)")));
+    for (int row = 0; row < matches->count(); ++row) {
+      QVERIFY(matches->item(row)->text().contains(QStringLiteral("(Europe/Zurich)")));
+    }
+    QTest::keyClick(field(form, "Geburtsort"), Qt::Key_Return);
+    QCOMPARE(field(form, "Geburtszeitzone")->text(), QStringLiteral("Europe/Zurich"));
+    QCOMPARE(field(form, "Geburtsland")->text(), QStringLiteral("CH"));
+    field(form, "Geburtsland")->clear();
+    typeInto(form, "Geburtsort", QStringLiteral("Kölnxq"));
+    QTRY_COMPARE(matches->count(), 1);
+    QVERIFY(matches->item(0)->text().startsWith(QStringLiteral("Kein Ort gefunden.")));
     QVERIFY(matches->item(0)->text().contains(QStringLiteral("Schreibweise")));
     QVERIFY(!(matches->item(0)->flags() & Qt::ItemIsSelectable));
-    QTest::keyClick(field(form, "Geburtsort"), Qt::Key_Return);
+    QTest::keyClick(field(form, "Geburtsort"), Qt::Key_Return);  // changes nothing
     QCOMPARE(field(form, "Geburtsort")->text(), QStringLiteral("Kölnxq"));
-    QVERIFY(field(form, "Geburtszeitzone")->text().isEmpty());
+    QCOMPARE(field(form, "Geburtszeitzone")->text(), QStringLiteral("Europe/Zurich"));
   }
 };
 

@@ -248,6 +248,13 @@ class PersonsWindowTest : public UiTestCase {
     QVERIFY(!ui::windowHelp(*form) || !ui::windowHelp(*form)->isVisible());
     QVERIFY(form->isVisible());
     if (atlas::atlasAvailable()) {
+      // "Land" limits the search: no Köln in France.
+      QCOMPARE(run_->platform().boxes().size(), 1U);
+      QCOMPARE(run_->platform().boxes().back().text,
+               std::string("Ort: \"Koeln\" steht nicht im Ortsatlas (Land F)."));
+      run_->platform().forgetBoxes();
+      field(*form, "PersonCountry")->clear();
+      QTest::keyClick(field(*form, "PersonPlace"), Qt::Key_Return);
       QCOMPARE(field(*form, "PersonPlace")->text(), QStringLiteral("Köln"));
       QCOMPARE(field(*form, "PersonCountry")->text(), QStringLiteral("D"));
       QCOMPARE(field(*form, "PersonZone")->text(), QStringLiteral("Europe/Berlin"));
@@ -259,6 +266,7 @@ class PersonsWindowTest : public UiTestCase {
           {"Bad Ischl", "A", "Österreich", "Europe/Vienna"},
           {"Brig", "CH", "Schweiz", "Europe/Zurich"}};
       for (const auto& [place, code, country, zone] : small) {
+        field(*form, "PersonCountry")->clear();
         retype(*form, "PersonPlace", place);
         QTest::keyClick(field(*form, "PersonPlace"), Qt::Key_Return);
         QCOMPARE(field(*form, "PersonPlace")->text(), place);
@@ -268,6 +276,13 @@ class PersonsWindowTest : public UiTestCase {
       }
       retype(*form, "PersonCountry", QStringLiteral("F"));
       QVERIFY(form->findChild<QLabel*>("PersonCountryName")->text().isEmpty());
+      // With "Land" CH, Freiburg is the Swiss one (not Freiburg im Breisgau).
+      retype(*form, "PersonCountry", QStringLiteral("CH"));
+      retype(*form, "PersonPlace", QStringLiteral("Freiburg"));
+      QTest::keyClick(field(*form, "PersonPlace"), Qt::Key_Return);
+      QCOMPARE(field(*form, "PersonZone")->text(), QStringLiteral("Europe/Zurich"));
+      QCOMPARE(field(*form, "PersonCountry")->text(), QStringLiteral("CH"));
+      QCOMPARE(form->findChild<QLabel*>("PersonCountryName")->text(), QStringLiteral("Schweiz"));
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     QVERIFY(ui::windowHelp(*form)->isVisible());

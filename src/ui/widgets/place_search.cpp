@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <chrono>
 
+#include "archive/aaf_import.h"
 #include "chart/chart_entry.h"
 #include "core/text_encoding.h"
 #include "ui/widgets/text_view.h"
@@ -31,6 +32,11 @@ PlaceSearch::PlaceSearch(Fields fields, QListWidget* matches, QObject* parent)
   pause_->setInterval(kTypingPause);
   connect(pause_, &QTimer::timeout, this, &PlaceSearch::search);
   connect(fields_.place, &QLineEdit::textEdited, pause_, qOverload<>(&QTimer::start));
+  if (fields_.country) {  // another country, other places
+    connect(fields_.country, &QLineEdit::textEdited, this, [this] {
+      if (matches_->count() > 0) pause_->start();
+    });
+  }
   connect(fields_.place, &QLineEdit::returnPressed, this, [this] {
     if (pause_->isActive()) {
       pause_->stop();
@@ -52,16 +58,21 @@ void PlaceSearch::clear() {
 
 void PlaceSearch::search() {
   const std::string typed = toUtf8(fields_.place->text().trimmed());
-  found_ = utf8Length(typed) >= 2 ? atlas::findPlaces(typed, 30) : std::vector<atlas::AtlasPlace>{};
+  const std::string country = fields_.country ? toUtf8(fields_.country->text().trimmed()) : "";
+  found_ = utf8Length(typed) >= 2 ? archive::atlasPlacesIn(typed, country, 30)
+                                  : std::vector<atlas::AtlasPlace>{};
   matches_->clear();
   for (const atlas::AtlasPlace& place : found_) {
     matches_->addItem(toQString(atlas::placeLabel(place) + "  (" + place.zone + ")"));
   }
   if (found_.empty() && utf8Length(typed) >= 2) {
     // A line to read, not to choose: it says why the list stays empty.
+    const QString where =
+        country.empty() ? QString() : QStringLiteral(" im Land %1").arg(toQString(country));
     auto* none = new QListWidgetItem(
-        QStringLiteral("Kein Ort gefunden. Bitte die Schreibweise prüfen oder Breite, Länge "
-                       "und Zeitzone selbst eintragen."),
+        QStringLiteral("Kein Ort gefunden%1. Bitte die Schreibweise%2 prüfen oder Breite, Länge "
+                       "und Zeitzone selbst eintragen.")
+            .arg(where, country.empty() ? QString() : QStringLiteral(" und das Land")),
         matches_);
     none->setFlags(Qt::NoItemFlags);
   }
@@ -74,6 +85,7 @@ void PlaceSearch::choose(int row) {
   fields_.latitude->setText(toQString(chart::latitudeEntryText(place.latitude)));
   fields_.longitude->setText(toQString(chart::longitudeEntryText(place.longitude)));
   fields_.zone->setText(toQString(place.zone));
+  if (fields_.country) fields_.country->setText(toQString(archive::aafCountryCode(place)));
   chosen_ = place;
   clear();
   emit placeChosen();

@@ -15,8 +15,9 @@ class QWidget;
 namespace kelvaro::ui {
 
 // A place field that searches the place atlas: typing lists the atlas
-// places of that name below it; Enter there (or a click on a match) takes
-// the first (or the clicked) one, and its coordinates and zone go into their
+// places of that name below it (of the country in the form's "Land", if
+// it names one); Enter there (or a click on a match) takes the first (or
+// the clicked) one, and its coordinates, zone and country go into their
 // fields. A search through the atlas takes a noticeable moment, so it waits
 // for a pause in the typing; Enter searches at once. Without an atlas in the
 // build the field is an ordinary one.
@@ -29,6 +30,7 @@ class PlaceSearch : public QObject {
     QLineEdit* latitude;
     QLineEdit* longitude;
     QLineEdit* zone;
+    QLineEdit* country = nullptr;  // "Land": limits the search, gets the chosen place's
   };
 
   // The list of matches to lay out below a place field: always there (so the

@@ -15,7 +15,6 @@
 #include <exception>
 #include <system_error>
 
-#include "archive/aaf_import.h"
 #include "archive/archive.h"
 #include "archive/person_entry.h"
 #include "atlas/place_atlas.h"
@@ -72,9 +71,9 @@ NewTransitForm::NewTransitForm(Platform& platform, std::filesystem::path transit
   setWindowTitle(QStringLiteral("Neue Transit-Datei"));
   setFont(captionFont(10, true));
   createControls();
-  birthSearch_ =
-      new PlaceSearch({birthPlaceEdit_, birthLatitudeEdit_, birthLongitudeEdit_, birthZoneEdit_},
-                      birthPlaceMatches_, this);
+  birthSearch_ = new PlaceSearch(
+      {birthPlaceEdit_, birthLatitudeEdit_, birthLongitudeEdit_, birthZoneEdit_, birthCountryEdit_},
+      birthPlaceMatches_, this);
   transitSearch_ = new PlaceSearch(
       {transitPlaceEdit_, transitLatitudeEdit_, transitLongitudeEdit_, transitZoneEdit_},
       transitPlaceMatches_, this);
@@ -114,6 +113,7 @@ void NewTransitForm::createControls() {
   birthLatitudeEdit_ = entryField(person, "Geburtsbreite", QStringLiteral("z. B. 50°56' N"));
   birthLongitudeEdit_ = entryField(person, "Geburtslaenge", QStringLiteral("z. B. 06°57' O"));
   birthZoneEdit_ = entryField(person, "Geburtszeitzone", QStringLiteral("z. B. Europe/Berlin"));
+  birthCountryEdit_ = entryField(person, "Geburtsland", QStringLiteral("z. B. D, A, CH"));
   addRow(*birth, 0, 0, QStringLiteral("Name"), nameEdit_, 3);
   addRow(*birth, 1, 0, QStringLiteral("Vorname"), firstNameEdit_, 3);
   addRow(*birth, 2, 0, QStringLiteral("Geburtsdatum"), birthDateEdit_);
@@ -123,6 +123,7 @@ void NewTransitForm::createControls() {
   addRow(*birth, 5, 0, QStringLiteral("Breite"), birthLatitudeEdit_);
   addRow(*birth, 5, 2, QStringLiteral("Länge"), birthLongitudeEdit_);
   addRow(*birth, 6, 0, QStringLiteral("Zeitzone"), birthZoneEdit_);
+  addRow(*birth, 6, 2, QStringLiteral("Land"), birthCountryEdit_);
 
   auto* moment = new QGroupBox(QStringLiteral("Transit"), this);
   auto* transit = new QGridLayout(moment);
@@ -170,8 +171,8 @@ void NewTransitForm::createControls() {
 void NewTransitForm::openEntry() {
   for (QLineEdit* cleared :
        {nameEdit_, firstNameEdit_, birthDateEdit_, birthTimeEdit_, birthPlaceEdit_,
-        birthLatitudeEdit_, birthLongitudeEdit_, birthZoneEdit_, transitPlaceEdit_,
-        transitLatitudeEdit_, transitLongitudeEdit_}) {
+        birthLatitudeEdit_, birthLongitudeEdit_, birthZoneEdit_, birthCountryEdit_,
+        transitPlaceEdit_, transitLatitudeEdit_, transitLongitudeEdit_}) {
     cleared->clear();
   }
   for (PlaceSearch* search : {birthSearch_, transitSearch_}) search->clear();
@@ -251,11 +252,8 @@ void NewTransitForm::storeInArchive() {
   person.birthTime = typed.birthTime;
   person.zone = typed.birthZone;
   person.place = toUtf8(birthPlaceEdit_->text());
-  // The country of the atlas place the birth place was taken from, as long
-  // as the place is still its name.
-  if (birthSearch_->chosen() && person.place == birthSearch_->chosen()->name) {
-    person.country = archive::aafCountryCode(*birthSearch_->chosen());
-  }
+  // As typed, or as the atlas filled it in with the place.
+  person.country = toUtf8(birthCountryEdit_->text().trimmed());
   person.latitude = typed.birthLatitude;
   person.longitude = typed.birthLongitude;
   const auto checked = archive::checkPersonEntry(person);

@@ -84,6 +84,7 @@ class NewTransitForm : public QDialog {
   QLineEdit* birthLatitudeEdit_;
   QLineEdit* birthLongitudeEdit_;
   QLineEdit* birthZoneEdit_;
+  QLineEdit* birthCountryEdit_;
   QLineEdit* transitPlaceEdit_;
   QListWidget* transitPlaceMatches_;
   QLineEdit* transitDateEdit_;

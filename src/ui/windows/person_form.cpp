@@ -259,14 +259,17 @@ void PersonForm::save() {
   if (store_ && store_(person)) accept();
 }
 
-// Enter in the place field: the atlas's first place of that name, where the
-// build has an atlas; the country, the coordinates and the zone follow it.
+// Enter in the place field: the atlas's first place of that name (in the
+// country "Land" names, if it names one), where the build has an atlas; the
+// country, the coordinates and the zone follow it.
 void PersonForm::takePlaceFromAtlas() {
   const std::string typed = toUtf8(placeField_->text().trimmed());
   if (!atlas::atlasAvailable() || typed.empty()) return;
-  const auto places = atlas::findPlaces(typed, 1);
+  const std::string country = toUtf8(countryField_->text().trimmed());
+  const auto places = archive::atlasPlacesIn(typed, country, 1);
   if (places.empty()) {
-    platform_.showError(this, "Ort: \"" + typed + "\" steht nicht im Ortsatlas.");
+    platform_.showError(this, "Ort: \"" + typed + "\" steht nicht im Ortsatlas" +
+                                  (country.empty() ? "" : " (Land " + country + ")") + ".");
     return;
   }
   const atlas::AtlasPlace& place = places.front();
