@@ -30,9 +30,9 @@ fi
 
 if [ ! -d "$program_folder" ]; then
   if mkdir -p "$program_folder"; then
-    echo "kelvaro: Programmordner $program_folder angelegt" >&2
+    echo "kelvaro: Programm-Ordner $program_folder angelegt" >&2
   else
-    echo "kelvaro: Der Programmordner $program_folder lässt sich nicht anlegen." >&2
+    echo "kelvaro: Der Programm-Ordner $program_folder lässt sich nicht anlegen." >&2
   fi
 fi
 if [ ! -d "$transit_folder" ]; then

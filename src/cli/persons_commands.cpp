@@ -50,7 +50,8 @@ std::string helpText() {
   text +=
       "\nOhne --archive gilt personen.sqlite im Datenordner des Benutzers: ~/.local/share/kelvaro\n"
       "($XDG_DATA_HOME/kelvaro; unter Windows %APPDATA%\\Kelvaro). Ein Archiv früherer\n"
-      "Versionen im Programmordner ~/Astro/Kelvaro zieht beim ersten Aufruf dorthin um.\n"
+      "Versionen im Programm-Ordner ~/Astro/Kelvaro (unter Windows C:\\Astro\\Kelvaro) zieht\n"
+      "beim ersten Aufruf dorthin um.\n"
       "Vor der ersten Änderung eines Tages und vor jedem Import sichert Kelvaro das Archiv in\n"
       "den Ordner Sicherungen daneben (die letzten 10 bleiben).\n"
       "ZONE: Europe/Berlin, UT oder +01:00; BREITE/LÄNGE: 50.9333 oder 50°56' N, 06°57' O.\n"

@@ -131,7 +131,7 @@ env HOME="$home" "$launcher" --folders-only 2>/dev/null
 
 # A HOME where no folder can be made: the launcher says so in German.
 message=$(env HOME=/dev/null "$launcher" --folders-only 2>&1)
-[[ "$message" == *"Programmordner /dev/null/Astro/Kelvaro lässt sich nicht anlegen"* ]] ||
+[[ "$message" == *"Programm-Ordner /dev/null/Astro/Kelvaro lässt sich nicht anlegen"* ]] ||
   fail "no message for a program folder that cannot be made: $message"
 
 # The program starts in the program folder (result files are saved in

@@ -22,6 +22,7 @@
 #include "output/result_file.h"
 #include "timing/transit_calendar.h"
 #include "ui/help/window_help.h"
+#include "ui/platform/program_folders.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
@@ -326,6 +327,30 @@ class CalendarWindowTest : public UiTestCase {
     QCOMPARE(QApplication::focusWidget(), from);
   }
 
+  // At every font size, squeezed to the window's smallest size, a date
+  // field shows its whole date (none clipped to "09.12.202").
+  void datesAreShownWholeAtEverySize() {
+    const QFont normal = window_->font();
+    for (const int points : {7, 9, 12, 16, 24}) {
+      QFont font = normal;
+      font.setPointSize(points);
+      window_->setFont(font);
+      window_->resize(window_->minimumSizeHint());
+      QCoreApplication::processEvents();
+      for (const char* name : {"FromDate", "ToDate"}) {
+        auto* field = child<QDateEdit>(*window_, name);
+        for (const QDate date : {QDate(2026, 12, 9), QDate(2888, 8, 28), QDate(1000, 1, 1)}) {
+          field->setDate(date);
+          const QLineEdit* text = field->findChild<QLineEdit*>();
+          const int needed = text->fontMetrics().horizontalAdvance(text->text());
+          QVERIFY2(text->contentsRect().width() - 4 >= needed,
+                   qPrintable(QStringLiteral("%1 bei %2 pt").arg(text->text()).arg(points)));
+        }
+      }
+    }
+    window_->setFont(normal);
+  }
+
   // Maximised, the window paints every pixel of its area itself (nothing
   // of what the screen showed before shines through beside its controls).
   void paintsAllOfItsAreaMaximised() {
@@ -372,9 +397,14 @@ class CalendarWindowTest : public UiTestCase {
     for (const char* part :
          {"22,5°-Scheibe", "90°-Scheibe", "Von, Bis", "01.01.2027", "Zeitzone", "Europe/Berlin",
           "Transit-Körper", "Faktoren (S und P)", "Punkte", "MC,SO", "Orbis", "1:12", "(2/3)",
-          "Escape", "F1", "Abbrechen", "Speichern", "iCal exportieren", "~/Astro/Kelvaro"}) {
+          "Escape", "F1", "Abbrechen", "Speichern", "iCal exportieren"}) {
       QVERIFY2(text.contains(QString::fromUtf8(part)), part);
     }
+    // The program folder as this system spells it, and no other system's.
+    const QString folder = QString::fromStdString(ui::programFolderInHelp());
+    QVERIFY(text.contains(folder));
+    QVERIFY(
+        !text.contains(folder.startsWith(u'~') ? QStringLiteral("C:\\") : QStringLiteral("~/")));
     help->hide();
     click(child(*window_, "HelpButton"));
     QVERIFY(help->isVisible());

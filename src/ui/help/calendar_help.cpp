@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "ui/platform/program_folders.h"
+
 namespace kelvaro::ui {
 
 namespace {
@@ -69,8 +71,8 @@ constexpr std::string_view kHelp =
     "…“ als iCalendar-Datei (.ics), die Kalenderprogramme einlesen: S und P als ganztägige "
     "Termine, T zur Minute. Ein erneuter Export derselben Zeilen ersetzt dort die Termine, "
     "statt sie zu verdoppeln. „Als PDF speichern“ schreibt die Seiten, die „Drucken“ druckt, "
-    "in eine PDF-Datei. Alle drei schlagen den Programm-Ordner vor (~/Astro/Kelvaro, unter "
-    "Windows C:\\Astro\\Kelvaro) und einen Namen aus der Person und dem Zeitraum; eine "
+    "in eine PDF-Datei. Alle drei schlagen den Programm-Ordner vor (%1) und einen Namen aus "
+    "der Person und dem Zeitraum; eine "
     "vorhandene Datei wird nur nach Rückfrage ersetzt. „Drucken“ druckt die Zeilen.\n"
     "\n"
     "„Grafische Ephemeride“ zeigt die berechnete Zeitleiste als Bild: die Kurven der bewegten "
@@ -87,6 +89,11 @@ std::vector<std::string> calendarHelp() {
     rest.remove_prefix(end + 1);
   }
   paragraphs.emplace_back(rest);
+  for (std::string& paragraph : paragraphs) {
+    if (const auto at = paragraph.find("%1"); at != std::string::npos) {
+      paragraph.replace(at, 2, programFolderInHelp());
+    }
+  }
   return paragraphs;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/help/dial_help.h"
 
 #include "print/printout.h"
+#include "ui/platform/program_folders.h"
 
 namespace kelvaro::ui {
 
@@ -53,10 +54,12 @@ std::vector<std::string> dialHelp() {
       "",
       "»Als PDF speichern …« schreibt dasselbe Blatt ohne Druckdialog als PDF-Datei in den "
       "Ordner der Ergebnisdateien, in dem auch »Speichern« die Listen ablegt (der "
-      "Programm-Ordner, gewöhnlich ~/Astro/Kelvaro), unter dem Namen der Ergebnisdateien mit "
-      "»_Gradscheibe.pdf« (Beispiel: »Müller,Jürgen München_05_03_2007_14_30_00_Gradscheibe"
-      ".pdf«). Gibt es die Datei schon, fragt das Programm, ob es sie ersetzen soll; bei "
-      "»Nein« erhält die neue Datei den nächsten freien Namen mit » (2)«.",
+      "Programm-Ordner, gewöhnlich " +
+          programFolderInHelp() +
+          "), unter dem Namen der Ergebnisdateien mit »_Gradscheibe.pdf« (Beispiel: "
+          "»Müller,Jürgen München_05_03_2007_14_30_00_Gradscheibe.pdf«). Gibt es die Datei "
+          "schon, fragt das Programm, ob es sie ersetzen soll; bei »Nein« erhält die neue Datei "
+          "den nächsten freien Namen mit » (2)«.",
       "",
       std::string("»Bild speichern« fragt in einem Dateidialog, der im selben Ordner öffnet "
                   "und einen Namen vorschlägt, wohin das Blatt gehen soll, und bietet ") +

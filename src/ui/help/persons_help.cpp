@@ -8,7 +8,7 @@ std::vector<std::string> personsHelp() {
       "Transit-Datei ohne erneutes Eintippen entsteht. Es liegt in der Datei personen.sqlite "
       "im Datenordner des Benutzers (unter Windows %APPDATA%\\Kelvaro, sonst "
       "~/.local/share/kelvaro), wo kein Dateidialog von Kelvaro hinschaut; ein Archiv im "
-      "Programmordner früherer Versionen zieht beim ersten Öffnen dorthin um.",
+      "Programm-Ordner früherer Versionen zieht beim ersten Öffnen dorthin um.",
       "",
       "Suchen: Was Sie in das Suchfeld tippen, filtert die Liste sofort nach Name, Vorname und "
       "Ort; Groß- und Kleinschreibung zählen nicht, und „Muller“, „Mueller“ und „Müller“ finden "

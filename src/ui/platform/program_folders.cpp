@@ -10,7 +10,7 @@ namespace kelvaro::ui {
 
 ProgramFolders defaultProgramFolders() {
 #ifdef Q_OS_WIN
-  ProgramFolders folders{R"(C:\Astro\Kelvaro)", R"(C:\astro\transdat)", {}};
+  ProgramFolders folders{R"(C:\Astro\Kelvaro)", R"(C:\Astro\transdat)", {}};
 #else
   ProgramFolders folders =
       programFoldersIn(std::filesystem::path(QDir::homePath().toStdU16String()));
@@ -29,6 +29,14 @@ ProgramFolders programFoldersIn(const std::filesystem::path& home) {
     folders.transit = earlier;
   }
   return folders;
+}
+
+std::string programFolderInHelp() {
+#ifdef Q_OS_WIN
+  return R"(C:\Astro\Kelvaro)";
+#else
+  return "~/Astro/Kelvaro";
+#endif
 }
 
 std::filesystem::path rootFolder() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 namespace kelvaro::ui {
 
@@ -11,9 +12,10 @@ struct ProgramFolders {
   std::filesystem::path data;     // the persons archive and its backups (made when needed)
 };
 
-// Windows: C:\Astro\Kelvaro and C:\astro\transdat, one parent folder as
-// names there ignore case. Other systems: programFoldersIn(the user's home).
-// The data folder: archive::archiveFolder().
+// Windows: C:\Astro\Kelvaro and C:\Astro\transdat (the same folders as
+// the C:\astro\transdat of earlier versions: names there ignore case).
+// Other systems: programFoldersIn(the user's home). The data folder:
+// archive::archiveFolder().
 ProgramFolders defaultProgramFolders();
 
 // The folders below `home` off Windows: home/Astro/Kelvaro and
@@ -22,6 +24,10 @@ ProgramFolders defaultProgramFolders();
 // that nobody's files seem to have vanished. The data folder:
 // home/.local/share/kelvaro.
 ProgramFolders programFoldersIn(const std::filesystem::path& home);
+
+// The program folder as the help texts name it: C:\Astro\Kelvaro on
+// Windows, ~/Astro/Kelvaro elsewhere.
+std::string programFolderInHelp();
 
 // The folder the program leaves as working folder when its window is closed:
 // the root of drive C on Windows, "/" elsewhere.
