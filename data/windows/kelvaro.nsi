@@ -1,8 +1,10 @@
 ; The setup of Kelvaro for Windows, Kelvaro-Setup-<version>.exe: installs the
-; programs with Qt, the time zones and the samples into Program Files, puts
-; "Kelvaro" into the Start menu and registers an uninstaller. The program
-; makes C:\Astro\Kelvaro and C:\astro\transdat (with the samples) on its first
-; start; the uninstaller leaves both, they hold the user's files.
+; programs with Qt, the time zones, the fonts and the samples into Program
+; Files, makes the program folder C:\Astro\Kelvaro, puts "Kelvaro" into the
+; Start menu (started in the program folder, where it saves its results)
+; and registers an uninstaller. The program makes C:\Astro\transdat (with
+; the samples) on its first start; the uninstaller leaves C:\Astro, it holds
+; the user's files.
 ;
 ;   makensis -DVERSION=5.5 -DSTAGE=<installed files> -DUNINSTALL_LIST=<list.nsh> -DOUTFILE=<setup.exe> kelvaro.nsi
 ;
@@ -11,6 +13,10 @@ Unicode true
 ; A 64-bit setup, like the program (and Wine without its 32-bit part runs it).
 Target amd64-unicode
 !include "MUI2.nsh"
+!include "LogicLib.nsh"
+
+; Where Kelvaro runs and saves its results (ui/platform/program_folders.h).
+!define PROGRAM_FOLDER "C:\Astro\Kelvaro"
 
 Name "Kelvaro ${VERSION}"
 OutFile "${OUTFILE}"
@@ -26,7 +32,8 @@ BrandingText "Kelvaro ${VERSION}"
 
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
-!define MUI_FINISHPAGE_RUN "$INSTDIR\kelvaro.exe"
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_FUNCTION RunInProgramFolder
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
@@ -47,12 +54,44 @@ Function un.onInit
   SetRegView 64
 FunctionEnd
 
+; "Kelvaro ausführen" on the last page: as the Start-menu entry starts it.
+Function RunInProgramFolder
+  SetOutPath "${PROGRAM_FOLDER}"
+  Exec '"$INSTDIR\kelvaro.exe"'
+FunctionEnd
+
+; Results an earlier version saved into the install folder (the Start-menu
+; entry started it there) move to the program folder; where a file of that
+; name is there already, both stay where they are. Nothing is deleted.
+!macro MoveResults PATTERN
+  FindFirst $0 $1 "$INSTDIR\${PATTERN}"
+  ${DoWhile} $1 != ""
+    ${If} $1 != "LICENSE.txt"
+    ${AndIfNot} ${FileExists} "${PROGRAM_FOLDER}\$1"
+      Rename "$INSTDIR\$1" "${PROGRAM_FOLDER}\$1"
+    ${EndIf}
+    FindNext $0 $1
+  ${Loop}
+  FindClose $0
+!macroend
+
 Section "Kelvaro"
+  CreateDirectory "${PROGRAM_FOLDER}"
+  !insertmacro MoveResults "*.txt"
+  !insertmacro MoveResults "*.pdf"
+  !insertmacro MoveResults "*.png"
+  !insertmacro MoveResults "*.svg"
+  !insertmacro MoveResults "*.ics"
+  !insertmacro MoveResults "*.aaf"
+  !insertmacro MoveResults "*.csv"
+
   SetOutPath "$INSTDIR"
   File /r "${STAGE}/*.*"
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
   SetShellVarContext all
+  ; A shortcut starts its program in the output folder it was made in.
+  SetOutPath "${PROGRAM_FOLDER}"
   CreateShortcut "$SMPROGRAMS\Kelvaro.lnk" "$INSTDIR\kelvaro.exe" "" "$INSTDIR\kelvaro.ico" 0
 
   WriteRegStr HKLM "Software\Kelvaro" "InstallDir" "$INSTDIR"

@@ -46,9 +46,9 @@ int main(int argc, char** argv) {
   const kelvaro::ui::ProgramFolders folders = kelvaro::ui::defaultProgramFolders();
 #ifdef Q_OS_WIN
   // No launcher starts the program on Windows: the setup puts the samples beside it.
-  kelvaro::ui::prepareFoldersOnFirstStart(
-      folders,
-      std::filesystem::path(QCoreApplication::applicationDirPath().toStdU16String()) / "samples");
+  const std::filesystem::path installed(QCoreApplication::applicationDirPath().toStdU16String());
+  kelvaro::ui::prepareFoldersOnFirstStart(folders, installed / "samples");
+  kelvaro::ui::leaveInstallFolder(folders, installed);
 #endif
   kelvaro::ui::QtPlatform platform;
   return kelvaro::ui::runProgram(app, platform, folders);

@@ -73,6 +73,29 @@ class FirstStartTest : public QObject {
     QVERIFY(!std::filesystem::exists(folders.program));
     QVERIFY(std::filesystem::is_directory(folders.transit));
   }
+
+  // Started in the install folder, it works in the program folder; started
+  // anywhere else, it stays there.
+  void leavesOnlyTheInstallFolder() {
+    TempDir dir;
+    const ui::ProgramFolders folders{dir.path() / "Kelvaro", dir.path() / "transdat",
+                                     dir.path() / "Daten"};
+    const auto installed = dir.path() / "Programme" / "Kelvaro";
+    const auto elsewhere = dir.path() / "Desktop";
+    for (const auto& folder : {folders.program, installed, elsewhere}) {
+      std::filesystem::create_directories(folder);
+    }
+    const auto before = std::filesystem::current_path();
+
+    std::filesystem::current_path(installed / ".");
+    ui::leaveInstallFolder(folders, installed);
+    QVERIFY(std::filesystem::equivalent(std::filesystem::current_path(), folders.program));
+
+    std::filesystem::current_path(elsewhere);
+    ui::leaveInstallFolder(folders, installed);
+    QVERIFY(std::filesystem::equivalent(std::filesystem::current_path(), elsewhere));
+    std::filesystem::current_path(before);
+  }
 };
 
 }  // namespace kelvaro::testing

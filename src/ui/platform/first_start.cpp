@@ -29,4 +29,12 @@ void prepareFoldersOnFirstStart(const ProgramFolders& folders,
   }
 }
 
+void leaveInstallFolder(const ProgramFolders& folders, const std::filesystem::path& installFolder) {
+  std::error_code error;
+  const std::filesystem::path started = std::filesystem::current_path(error);
+  if (error || !std::filesystem::equivalent(started, installFolder, error) || error) return;
+  // A program folder that is missing is reported by the main window.
+  std::filesystem::current_path(folders.program, error);
+}
+
 }  // namespace kelvaro::ui

@@ -15,4 +15,10 @@ namespace kelvaro::ui {
 void prepareFoldersOnFirstStart(const ProgramFolders& folders,
                                 const std::filesystem::path& samples);
 
+// Results are saved in the folder the program was started in. Started in
+// its own install folder (a double click there), where a user cannot write
+// and an uninstall would leave them behind, it starts in the program folder
+// instead, as the Start-menu entry starts it.
+void leaveInstallFolder(const ProgramFolders& folders, const std::filesystem::path& installFolder);
+
 }  // namespace kelvaro::ui
