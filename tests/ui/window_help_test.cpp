@@ -1,13 +1,21 @@
 // The help every window gets: F1 and the "Hilfe" button open it, Escape
 // and "gelesen" close it, and it shows the window's own paragraphs.
+#include <utility>
+#include <vector>
+
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "ui/help/window_help.h"
+#include "ui/platform/scripted_platform.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_test_case.h"
+#include "ui/windows/backups_dialog.h"
+#include "ui/windows/content_overview_window.h"
+#include "ui/windows/orb_dialog.h"
 
 namespace kelvaro::testing {
 
@@ -57,6 +65,31 @@ class WindowHelpTest : public UiTestCase {
     QVERIFY(help->isVisible());
     click(child(*help, "HelpClose"));
     QVERIFY(!help->isVisible());
+  }
+
+  // The windows without a "Hilfe" button have F1 all the same.
+  void f1OpensTheHelpOfTheSmallWindows() {
+    ui::ScriptedPlatform platform;
+    ui::ContentOverviewWindow overview;
+    ui::OrbDialog orb(platform);
+    ui::BackupsDialog backups(nullptr);
+    const std::vector<std::pair<QWidget*, QString>> windows = {
+        {&overview, QStringLiteral("Hilfe – Inhaltsübersicht")},
+        {&orb, QStringLiteral("Hilfe – Orbis-Eingabe")},
+        {&backups, QStringLiteral("Hilfe – Sicherung wiederherstellen")}};
+    for (const auto& [window, title] : windows) {
+      window->show();
+      window->activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(window));
+      QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : window;
+      QTest::keyClick(focus, Qt::Key_F1);
+      ui::HelpWindow* help = ui::windowHelp(*window);
+      QVERIFY2(help && help->isVisible(), qPrintable(title));
+      QCOMPARE(help->windowTitle(), title);
+      QVERIFY(help->text().contains(QStringLiteral("F1 öffnet diese Hilfe")));
+      help->close();
+      window->hide();
+    }
   }
 };
 

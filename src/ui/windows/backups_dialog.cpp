@@ -7,6 +7,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "ui/help/backups_help.h"
+#include "ui/help/window_help.h"
 #include "ui/widgets/text_view.h"
 
 namespace kelvaro::ui {
@@ -43,6 +45,7 @@ BackupsDialog::BackupsDialog(QWidget* parent) : QDialog(parent) {
   all->addWidget(table_, 1);
   all->addLayout(buttons);
   resize(420, 360);
+  addHelpKey(*this, QStringLiteral("Sicherung wiederherstellen"), backupsHelp());
 
   connect(restoreButton_, &QPushButton::clicked, this, &BackupsDialog::choose);
   connect(table_, &QTableWidget::cellDoubleClicked, this, &BackupsDialog::choose);

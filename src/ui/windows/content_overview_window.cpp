@@ -3,6 +3,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "ui/help/content_overview_help.h"
+#include "ui/help/window_help.h"
 #include "ui/widgets/named_controls.h"
 #include "ui/widgets/text_view.h"
 #include "ui/widgets/window_keys.h"
@@ -28,6 +30,7 @@ ContentOverviewWindow::ContentOverviewWindow() {
   printButton_ = button(this, "Button2", QStringLiteral("Drucken"), {532, 598, 136, 32});
   saveButton_ = button(this, "Button3", QStringLiteral("Speichern"), {676, 598, 136, 32});
   addPrintAndSaveKeys(*this, *printButton_, *saveButton_);
+  addHelpKey(*this, QStringLiteral("Inhaltsübersicht"), contentOverviewHelp());
 
   connect(continueButton_, &QPushButton::clicked, this, &QDialog::accept);
   installEventFilter(this);

@@ -7,6 +7,8 @@
 #include <QTimer>
 
 #include "loading/orb_entry.h"
+#include "ui/help/orb_help.h"
+#include "ui/help/window_help.h"
 #include "ui/platform/platform.h"
 #include "ui/widgets/entry_field.h"
 #include "ui/widgets/named_controls.h"
@@ -42,6 +44,7 @@ OrbDialog::OrbDialog(Platform& platform) : platform_(platform) {
   connect(okButton_, &QPushButton::clicked, this, &OrbDialog::checkOrb);
   degreesField_->installEventFilter(this);
   minutesField_->installEventFilter(this);
+  addHelpKey(*this, QStringLiteral("Orbis-Eingabe"), orbHelp());
 }
 
 void OrbDialog::openEntry(double orb) {
