@@ -11,11 +11,19 @@ endif()
 # find them: their sources see it as KELVARO_SAMPLES_DIR.
 set(KELVARO_SAMPLES_DIR ${PROJECT_SOURCE_DIR}/samples)
 
+# The libraries of the program compiled a few files at a time (one
+# translation unit of several sources), which halves the time of a build
+# that is made once and not worked in: the package's and the Windows one
+# (their presets set it). The checked build compiles file by file, so that
+# every file stands on its own and the lint reads each one.
+option(KELVARO_UNITY_BUILD "Compile the program's libraries a few files at a time" OFF)
+
 # kelvaro_library(<name> SOURCES ... [DEPS ...])
 # A static library whose headers are included as "<folder>/<file>.h" from src/.
 function(kelvaro_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
+  set_target_properties(${name} PROPERTIES UNITY_BUILD ${KELVARO_UNITY_BUILD})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_compile_options(${name} PRIVATE ${KELVARO_WARNINGS})
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})

@@ -167,7 +167,7 @@ struct Location {
   bool localMeanTime = false;  // summer time "L" or "m"
 };
 
-std::optional<double> julianDayOf(const std::string& text) {
+std::optional<double> julianDayFromField(const std::string& text) {
   double day = 0;
   const char* end = text.data() + text.size();
   const auto [stop, error] = std::from_chars(text.data(), end, day, std::chars_format::fixed);
@@ -183,7 +183,7 @@ Checked<Location> locationOf(const Chunk& chunk) {
     return Rejection{"#B93 hat " + std::to_string(fields.size()) + " statt 5 Felder."};
   }
   Location location;
-  if (!unknown(fields[0]) && !(location.julianDay = julianDayOf(fields[0]))) {
+  if (!unknown(fields[0]) && !(location.julianDay = julianDayFromField(fields[0]))) {
     return Rejection{"\"" + fields[0] + "\" ist kein julianischer Tag der Jahre 1000 bis 2999."};
   }
   location.julianDayText = fields[0];

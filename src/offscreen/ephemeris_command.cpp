@@ -24,7 +24,7 @@ using cli::kExitDone;
 using cli::kExitUsage;
 
 // The name its messages begin with.
-constexpr std::string_view kCommand = "kelvaro --ephemeris";
+constexpr std::string_view kEphemerisCommand = "kelvaro --ephemeris";
 
 constexpr std::string_view kUsage =
     "Aufruf: kelvaro --ephemeris AUSGABE --person NUMMER [--archive DATEI]\n"
@@ -64,7 +64,7 @@ Checked<Printout> ephemerisOf(const cli::OptionWords& words, std::ostream& err) 
   if (const Rejection* refused = rejection(request)) return *refused;
   const timing::CalendarRequest& asked = std::get<timing::CalendarRequest>(request);
   if (archive::birthTimeUnknown(found)) {
-    CommandVoice{err, kCommand}.tell(archive::noonNote(found, "die Ephemeride"));
+    CommandVoice{err, kEphemerisCommand}.tell(archive::noonNote(found, "die Ephemeride"));
   }
   const auto timeline = timing::timeline(born, asked);
   return ephemerisPrintout(ephemerisSheetContent(born, found.place, asked, *timeline));
@@ -84,7 +84,7 @@ int runEphemeris(const std::vector<std::string>& arguments, std::ostream& out, s
   const auto read =
       cli::readOptionWords(arguments, {"ephemeris", "person", "archive", "from", "to", "movers",
                                        "bodies", "with", "zone", "points", "orb", "dial"});
-  const CommandVoice voice{err, kCommand};
+  const CommandVoice voice{err, kEphemerisCommand};
   if (const Rejection* refused = rejection(read)) return wrongUsage(voice, refused->message);
   const cli::OptionWords* words = &std::get<cli::OptionWords>(read);
   if (!words->positionals.empty()) {

@@ -39,7 +39,7 @@ using cli::kExitDone;
 using cli::kExitUsage;
 
 // The name its messages begin with.
-constexpr std::string_view kCommand = "kelvaro --sheet";
+constexpr std::string_view kSheetCommand = "kelvaro --sheet";
 
 struct SheetLine {
   std::string out;
@@ -133,7 +133,7 @@ std::unique_ptr<PageSource> printedList(const ResultText& lines) {
 std::vector<std::string> sheetPersons(const SheetLine& line, const TransitRecord& record,
                                       std::ostream& err) {
   if (!archive::namesTwoPersons(record)) return {};
-  const CommandVoice voice{err, kCommand};
+  const CommandVoice voice{err, kSheetCommand};
   std::filesystem::path file = pathFromUtf8(line.archive);
   if (line.archive.empty()) {
     const archive::ArchiveChoice chosen = archive::defaultArchive();
@@ -175,7 +175,7 @@ Checked<Printout> sheetPrintout(const SheetLine& line, PageFormat format, std::o
   if (const auto* failure = std::get_if<LoadFailure>(&loaded)) return Rejection{failure->message};
   const TransitRecord& record = std::get<TransitRecord>(loaded);
   if (hasPositionsOutsideCircle(record)) {
-    CommandVoice{err, kCommand}.tell(outsidePositionsQuestion(line.file));
+    CommandVoice{err, kSheetCommand}.tell(outsidePositionsQuestion(line.file));
   }
 
   const bool alone = format != PageFormat::pdf;
@@ -210,7 +210,7 @@ int runSheet(const std::vector<std::string>& arguments, std::ostream& out, std::
     return status == 0 ? kExitDone : kExitUsage;
   }
 
-  const CommandVoice voice{err, kCommand};
+  const CommandVoice voice{err, kSheetCommand};
   const Checked<PageFormat> format = outputFormat(line.out);
   if (const Rejection* refused = rejection(format)) return voice.refuse(refused->message);
   Checked<Printout> printout = sheetPrintout(line, std::get<PageFormat>(format), err);

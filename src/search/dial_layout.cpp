@@ -10,7 +10,7 @@
 namespace kelvaro {
 namespace {
 
-constexpr int kLastFactor = factor::kLastInTables;  // PO: GZ and Du stay off the dial
+constexpr int kLastOnDial = factor::kLastInTables;  // PO: GZ and Du stay off the dial
 constexpr double kTurn = 2 * std::numbers::pi;
 // Within a ring's band: the centres of the names, and the marks of the true places.
 constexpr double kNameLevel = 0.45;
@@ -141,12 +141,12 @@ DialLayout layoutDial(const TransitRecord& record, const std::array<bool, 4>& sh
     if (!shownRings[ring]) continue;
 
     std::vector<double> values;
-    for (int number = 1; number <= kLastFactor; ++number) {
+    for (int number = 1; number <= kLastOnDial; ++number) {
       values.push_back(dialPlace(record.position(v, number), dial));
     }
     const std::vector<double> placed = spreadOnCircle(
         values, dialSpacing(diagonal, layout.nameRadius[ring], dial.degrees()), dial);
-    for (int number = 1; number <= kLastFactor; ++number) {
+    for (int number = 1; number <= kLastOnDial; ++number) {
       const auto i = static_cast<std::size_t>(number - 1);
       DialName name{number,
                     v,

@@ -9,7 +9,7 @@
 namespace kelvaro {
 namespace {
 
-constexpr std::size_t kEntryLength = 3;
+constexpr std::size_t kFactorEntryLength = 3;  // "KNt"
 
 MagicSquareEntry entryOf(const TransitRecord& record, int factorNumber, Variant v) {
   const double position = record.position(v, factorNumber);
@@ -205,7 +205,7 @@ MagicSquareLists findMagicSquareLists(const TransitRecord& record, double orb, i
 MagicSquareStep magicSquareEntryStep(const TransitRecord& record, double orb,
                                      std::string_view entry) {
   EntryText text(entry);
-  if (text.length() != kEntryLength) {
+  if (text.length() != kFactorEntryLength) {
     return {{std::string(kMagicSquareHeading), openingLines()}, {}, {}, false};
   }
   text.upperCaseLetters({1, 2});

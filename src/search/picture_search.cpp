@@ -12,13 +12,13 @@ namespace kelvaro {
 namespace {
 
 constexpr int kFirstFactor = factor::MC;
-constexpr int kLastFactor = factor::kLastInTables;  // PO
+constexpr int kLastInPictures = factor::kLastInTables;  // PO
 constexpr std::size_t kPairEntryLength = 8;
-constexpr std::size_t kMostMembers = (kLastFactor - kFirstFactor + 1) * kVariants.size();
+constexpr std::size_t kMostMembers = (kLastInPictures - kFirstFactor + 1) * kVariants.size();
 
 // Counters per pair of factors (i, j), i ≤ j, numbered from 1; a pair
 // examined with its second factor first counts in the cell (j, i).
-using HitGrid = std::array<std::array<std::uint16_t, kLastFactor + 1>, kLastFactor + 1>;
+using HitGrid = std::array<std::array<std::uint16_t, kLastInPictures + 1>, kLastInPictures + 1>;
 
 // The axis longitude within its sign and the sign. A negative longitude (a
 // difference with the smaller longitude first) is placed one circle further.
@@ -46,7 +46,7 @@ class PairTest {
   PairTest(const TransitRecord& record, double orb, const PictureAxis& axis, PictureKind kind)
       : orb_(orb), axisValue_(axis.value), kind_(kind), kindCharacter_(kindCharacter(kind)) {
     for (Variant v : kVariants) {
-      for (int n = kFirstFactor; n <= kLastFactor; ++n) {
+      for (int n = kFirstFactor; n <= kLastInPictures; ++n) {
         longitudes_[variantIndex(v)][n] = record.position(v, n);
       }
     }
@@ -92,7 +92,7 @@ class PairTest {
   }
 
  private:
-  std::array<std::array<double, kLastFactor + 1>, 4> longitudes_{};
+  std::array<std::array<double, kLastInPictures + 1>, 4> longitudes_{};
   double orb_;
   double axisValue_;
   PictureKind kind_;
@@ -149,9 +149,9 @@ void singleVariantLines(const PairTest& test, const PictureAxis& axis, const Pan
                   (axis.angleMode ? kindWording(choices.kind) : "-Planetenbilder in ") + axis.text);
   const PairOrder order(choices);
   std::string line;
-  for (int i = kFirstFactor; i <= kLastFactor; ++i) {
+  for (int i = kFirstFactor; i <= kLastInPictures; ++i) {
     line.clear();
-    for (int j = order.firstPartner(i); j <= kLastFactor; ++j) {
+    for (int j = order.firstPartner(i); j <= kLastInPictures; ++j) {
       if (singleFactorOnly && j != i) continue;
       if (order.examined(i, x, j, y) && test.hit(i, x, j, y)) {
         test.appendEntry(line, result.factors, i, x, j, y);
@@ -165,8 +165,8 @@ void singleVariantLines(const PairTest& test, const PictureAxis& axis, const Pan
 // "      MC  WI  SO  …  PO  "
 std::string gridHeader() {
   std::string header(6, ' ');
-  header.reserve(6 + 4 * kLastFactor);
-  for (int j = kFirstFactor; j <= kLastFactor; ++j) {
+  header.reserve(6 + 4 * kLastInPictures);
+  for (int j = kFirstFactor; j <= kLastInPictures; ++j) {
     header += factorName(j);
     header += "  ";
   }
@@ -177,10 +177,10 @@ std::string gridHeader() {
 // cell per pair, right-aligned in three characters, blank when 0.
 std::string gridRow(const HitGrid& grid, int i) {
   std::string row = "   ";
-  row.reserve(5 + 4 * kLastFactor);
+  row.reserve(5 + 4 * kLastInPictures);
   row += factorName(i);
   for (int j = kFirstFactor; j < i; ++j) row += "....";
-  for (int j = i; j <= kLastFactor; ++j) {
+  for (int j = i; j <= kLastInPictures; ++j) {
     const unsigned count = grid[i][j];
     if (count == 0) {
       row += "   ";
@@ -205,7 +205,7 @@ void allVariantsLines(const PairTest& test, const PictureAxis& axis, const Panel
   // factor, the chosen variants of each. A row of pairs is examined at once.
   std::array<double, kMostMembers> others{};
   std::size_t memberCount = 0;
-  for (int j = kFirstFactor; j <= kLastFactor; ++j) {
+  for (int j = kFirstFactor; j <= kLastInPictures; ++j) {
     for (std::size_t yi = 0; yi < right.count; ++yi) {
       others[memberCount++] = test.longitude(j, right.variants[yi]);
     }
@@ -214,7 +214,7 @@ void allVariantsLines(const PairTest& test, const PictureAxis& axis, const Panel
   std::array<std::uint16_t, kMostMembers> hitPlaces{};
   HitGrid grid{};
   std::string line;
-  for (int i = kFirstFactor; i <= kLastFactor; ++i) {
+  for (int i = kFirstFactor; i <= kLastInPictures; ++i) {
     const auto from = static_cast<std::size_t>(order.firstPartner(i) - kFirstFactor) * right.count;
     const std::size_t rowLength = memberCount - from;
     for (std::size_t xi = 0; xi < left.count; ++xi) {
@@ -240,7 +240,7 @@ void allVariantsLines(const PairTest& test, const PictureAxis& axis, const Panel
   }
   lines.push_back(" ");
   lines.push_back(gridHeader());
-  for (int i = kFirstFactor; i <= kLastFactor; ++i) lines.push_back(gridRow(grid, i));
+  for (int i = kFirstFactor; i <= kLastInPictures; ++i) lines.push_back(gridRow(grid, i));
 }
 
 }  // namespace
@@ -292,11 +292,11 @@ SearchResult pictureSearch(const TransitRecord& record, double orb, const Pictur
   for (const FactorVariant factor : axis.factors) result.factors.add(0, factor);
   const PairTest test(record, orb, axis, choices.kind);
   if (singleVariant(choices.left) && singleVariant(choices.right)) {
-    result.lines.reserveLines(1 + kLastFactor, 100);
+    result.lines.reserveLines(1 + kLastInPictures, 100);
     singleVariantLines(test, axis, choices, singleFactorOnly && asksSingleFactorQuestion(choices),
                        result);
   } else {
-    result.lines.reserveLines(1 + 4 * kLastFactor + 2 + kLastFactor, 100);
+    result.lines.reserveLines(1 + 4 * kLastInPictures + 2 + kLastInPictures, 100);
     allVariantsLines(test, axis, choices, result);
   }
   return result;

@@ -9,7 +9,6 @@
 namespace kelvaro::timing {
 namespace {
 
-constexpr double kFullCircle = 360;
 // The cubic between two samples must meet the sample in their middle within
 // this angle plus the distance the body moves in kTimeTolerance days.
 constexpr double kAngleTolerance = 1e-6;

@@ -8,6 +8,9 @@
 // and speeds.
 namespace kelvaro::timing {
 
+// A whole turn of a longitude, in degrees.
+inline constexpr double kFullCircle = 360;
+
 struct Sample {
   double time;
   double value;  // the longitude, unwrapped to lie near the neighbouring sample

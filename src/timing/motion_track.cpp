@@ -8,7 +8,6 @@
 namespace kelvaro::timing {
 namespace {
 
-constexpr double kFullCircle = 360;
 constexpr int kBisections = 48;  // halvings of an interval: far below a second
 
 bool turnsBetween(const Sample& a, const Sample& b) { return (a.speed > 0) != (b.speed > 0); }

@@ -9,7 +9,7 @@ namespace kelvaro::ui {
 namespace {
 
 // One paragraph a line; the empty lines between them stay.
-constexpr std::string_view kHelp =
+constexpr std::string_view kCalendarHelp =
     "Dieses Fenster sucht die Tage, an denen ein bewegter Faktor auf einem Radix-Punkt steht, "
     "und zwar auf der gewählten Scheibe: im Abstand eines Vielfachen ihrer Größe, auf der "
     "22,5°-Scheibe eines Vielfachen von 22,5°. Radix-Punkte sind die Faktoren MC bis PO des "
@@ -83,7 +83,7 @@ constexpr std::string_view kHelp =
 
 std::vector<std::string> calendarHelp() {
   std::vector<std::string> paragraphs;
-  std::string_view rest = kHelp;
+  std::string_view rest = kCalendarHelp;
   for (std::size_t end; (end = rest.find('\n')) != std::string_view::npos;) {
     paragraphs.emplace_back(rest.substr(0, end));
     rest.remove_prefix(end + 1);

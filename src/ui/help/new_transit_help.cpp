@@ -8,7 +8,7 @@ namespace kelvaro::ui {
 namespace {
 
 // "%1" stands for the transit folder.
-const char* const kHelp[] = {
+const char* const kNewTransitHelp[] = {
     "In diesem Fenster entsteht aus Geburtsdaten und einem Transit-Zeitpunkt eine Transit-Datei "
     "mit Radix, Progression, Sonnenbogen und Transit, die Kelvaro danach laden kann.",
     "",
@@ -45,7 +45,7 @@ const char* const kHelp[] = {
 }  // namespace
 
 std::vector<std::string> newTransitHelp(const std::filesystem::path& transitFolder) {
-  std::vector<std::string> paragraphs(std::begin(kHelp), std::end(kHelp));
+  std::vector<std::string> paragraphs(std::begin(kNewTransitHelp), std::end(kNewTransitHelp));
   for (std::string& paragraph : paragraphs) {
     if (const auto at = paragraph.find("%1"); at != std::string::npos) {
       paragraph.replace(at, 2, utf8FromPath(transitFolder));

@@ -15,7 +15,7 @@ namespace kelvaro::ui {
 namespace {
 
 constexpr double kShortestSpan = 2;  // days
-constexpr double kWheelStep = 0.8;   // one notch in: four fifths of the span
+constexpr double kWheelZoom = 0.8;   // one notch in: four fifths of the span
 constexpr int kMarkReach = 6;        // pixels around a mark that hit it
 constexpr int kDragThreshold = 4;    // pixels a press moves before it drags
 
@@ -117,7 +117,7 @@ bool EphemerisCanvas::event(QEvent* event) {
 void EphemerisCanvas::wheelEvent(QWheelEvent* event) {
   if (!picture_ || event->angleDelta().y() == 0) return;
   const double notches = event->angleDelta().y() / 120.0;
-  zoom(std::pow(kWheelStep, notches), view().pointOf(event->position()).julianDay);
+  zoom(std::pow(kWheelZoom, notches), view().pointOf(event->position()).julianDay);
   event->accept();
 }
 
