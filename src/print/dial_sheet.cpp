@@ -27,7 +27,8 @@ constexpr std::array<const char*, 3> kRingNames = {"r Radix", "p Progression", "
 
 // Fonts in the dial's own units, which the page's scale turns into sizes.
 DialLook paperLook() {
-  QFont names(QString::fromLatin1(kProportionalFamily));
+  QFont names;
+  names.setFamilies(proportionalFamilies());
   names.setStyleHint(QFont::SansSerif);
   names.setPixelSize(11);
   names.setBold(true);

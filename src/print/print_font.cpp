@@ -9,13 +9,14 @@
 namespace kelvaro {
 
 QFont printFont(QFont font) {
-  font.setFamily(QString::fromLatin1(kFixedPitchFamily));
+  font.setFamilies(fixedPitchFamilies());
   font.setStyleHint(QFont::TypeWriter);
   return font;
 }
 
 QFont sheetFont(double points, bool bold) {
-  QFont font(QString::fromLatin1(kProportionalFamily));
+  QFont font;
+  font.setFamilies(proportionalFamilies());
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(points);
   font.setBold(bold);

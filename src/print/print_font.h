@@ -10,7 +10,7 @@ class QFontMetricsF;
 
 namespace kelvaro {
 
-// The font of printed lines: the program's fixed-pitch font at the
+// The font of printed lines: Courier New (or its twin, see program_fonts.h) at the
 // size and style of `font`, the device's default font.
 QFont printFont(QFont font);
 

@@ -27,6 +27,14 @@ std::vector<std::filesystem::path> fontFilesIn(const std::filesystem::path& fold
 
 }  // namespace
 
+QStringList fixedPitchFamilies() {
+  return {QStringLiteral("Courier New"), QString::fromLatin1(kFixedPitchFamily)};
+}
+
+QStringList proportionalFamilies() {
+  return {QStringLiteral("Arial"), QString::fromLatin1(kProportionalFamily)};
+}
+
 std::vector<std::filesystem::path> programFontFolders() {
   std::vector<std::filesystem::path> folders;
   if (const std::filesystem::path program = runningProgram(); !program.empty()) {

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <vector>
 
+#include <QStringList>
+
 namespace kelvaro {
 
 // The fonts Kelvaro brings, so that every table lines up whatever fonts a
@@ -10,6 +12,11 @@ namespace kelvaro {
 // proportional one with those of Arial (Debian's Liberation fonts).
 inline constexpr char kFixedPitchFamily[] = "Liberation Mono";
 inline constexpr char kProportionalFamily[] = "Liberation Sans";
+
+// The families a text asks for: Courier New (Arial) where the system has
+// it, else the program's own font of the same widths.
+QStringList fixedPitchFamilies();
+QStringList proportionalFamilies();
 
 // Where the fonts are: "fonts" beside the program (the Windows setup, the
 // build tree), then the system's folder of these fonts (Linux).

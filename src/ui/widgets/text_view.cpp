@@ -28,7 +28,8 @@ QString pathText(const std::filesystem::path& path) {
 }
 
 QFont fixedPitchFont(int pointSize, bool bold) {
-  QFont font(QString::fromLatin1(kFixedPitchFamily), pointSize, bold ? QFont::Bold : QFont::Normal);
+  QFont font(fixedPitchFamilies().front(), pointSize, bold ? QFont::Bold : QFont::Normal);
+  font.setFamilies(fixedPitchFamilies());
   font.setStyleHint(QFont::TypeWriter);
   if (!QFontInfo(font).fixedPitch()) {
     font = QFontDatabase::systemFont(QFontDatabase::FixedFont);

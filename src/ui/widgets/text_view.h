@@ -26,7 +26,8 @@ QString messageText(std::string_view utf8);
 // A folder or file path as the user reads it (native separators).
 QString pathText(const std::filesystem::path& path);
 
-// The program's fixed-pitch font (else the system's), so the
+// Courier New, or the program's own font of its widths where the system has
+// none (failing both, the system's fixed-pitch font), so the
 // result tables line up character by character.
 QFont fixedPitchFont(int pointSize, bool bold);
 

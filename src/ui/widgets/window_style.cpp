@@ -27,8 +27,8 @@ void setBaseColour(QWidget& widget, const QColor& base) {
 }
 
 QFont captionFont(int pointSize, bool bold, bool italic) {
-  QFont font(QString::fromLatin1(kProportionalFamily), pointSize,
-             bold ? QFont::Bold : QFont::Normal, italic);
+  QFont font(proportionalFamilies().front(), pointSize, bold ? QFont::Bold : QFont::Normal, italic);
+  font.setFamilies(proportionalFamilies());
   font.setStyleHint(QFont::SansSerif);
   return font;
 }

@@ -24,7 +24,8 @@ void setTextColour(QWidget& widget, const QColor& text);
 // The base colour of a text view or edit field.
 void setBaseColour(QWidget& widget, const QColor& base);
 
-// The proportional font of captions and prompts: the program's own.
+// The proportional font of captions and prompts: Arial, or the program's
+// own font of its widths where the system has no Arial.
 QFont captionFont(int pointSize, bool bold = false, bool italic = false);
 
 // The fixed dialog frame: a title bar without any of its buttons.
