@@ -2,13 +2,52 @@
 
 #include <algorithm>
 
+#include <CLI/CLI.hpp>
+
 #include "core/text_encoding.h"
 
 namespace kelvaro::cli {
 namespace {
 
-bool listed(const std::vector<std::string>& list, const std::string& key) {
-  return std::find(list.begin(), list.end(), key) != list.end();
+std::string namedOption(const std::string& key) { return "Die Angabe --" + showableUtf8(key); }
+
+// The key of `keys` whose option the parser's message is about: value
+// options are named "--key: …", flags "key was given …".
+std::string keyOfMessage(std::string_view message, const std::vector<std::string>& keys) {
+  for (const std::string& key : keys) {
+    if (message.starts_with("--" + key + ":") || message.starts_with(key + " ")) return key;
+  }
+  return {};
+}
+
+// The German message of a word the parser could not take: a value option
+// without its value or given twice, a flag with a value.
+std::string mismatchText(const CLI::ArgumentMismatch& error,
+                         const std::vector<std::string>& valueOptions,
+                         const std::vector<std::string>& flags) {
+  const std::string_view message = error.what();
+  if (const std::string flag = keyOfMessage(message, flags); !flag.empty()) {
+    return namedOption(flag) + " nimmt keinen Wert.";
+  }
+  const std::string key = keyOfMessage(message, valueOptions);
+  if (message.ends_with(" missing")) return namedOption(key) + " braucht einen Wert.";
+  return namedOption(key) + " steht doppelt da.";
+}
+
+// The words as the parser takes them: in reverse order, and "--key=" of a
+// value option as "--key" and an empty word (CLI11 2.1 would take the next
+// word as the value of "--key=").
+std::vector<std::string> parserWords(const std::vector<std::string>& words,
+                                     const std::vector<std::string>& valueOptions) {
+  std::vector<std::string> reversed;
+  for (auto word = words.rbegin(); word != words.rend(); ++word) {
+    const bool emptyValue =
+        word->starts_with("--") && word->ends_with('=') &&
+        std::ranges::find(valueOptions, word->substr(2, word->size() - 3)) != valueOptions.end();
+    if (emptyValue) reversed.emplace_back();
+    reversed.push_back(emptyValue ? word->substr(0, word->size() - 1) : *word);
+  }
+  return reversed;
 }
 
 }  // namespace
@@ -16,34 +55,36 @@ bool listed(const std::vector<std::string>& list, const std::string& key) {
 Checked<OptionWords> readOptionWords(const std::vector<std::string>& words,
                                      const std::vector<std::string>& valueOptions,
                                      const std::vector<std::string>& flags) {
+  CLI::App parser;
+  parser.allow_extras();  // an unknown option is named below, in German
   OptionWords read;
-  for (std::size_t i = 0; i < words.size(); ++i) {
-    const std::string& word = words[i];
-    if (!word.starts_with("--")) {
-      read.positionals.push_back(word);
-      continue;
-    }
-    const std::size_t equals = word.find('=');
-    const std::string key = word.substr(2, equals == std::string::npos ? equals : equals - 2);
-    // A word may hold any bytes; the message shows them as text.
-    const std::string named = "Die Angabe --" + showableUtf8(key);
-    if (listed(flags, key)) {
-      if (equals != std::string::npos) return Rejection{named + " nimmt keinen Wert."};
-      if (!read.flags.insert(key).second) return Rejection{named + " steht doppelt da."};
-      continue;
-    }
-    if (!listed(valueOptions, key)) {
-      return Rejection{"Unbekannte Angabe \"--" + showableUtf8(key) + "\"."};
-    }
-    std::string value;
-    if (equals != std::string::npos) {
-      value = word.substr(equals + 1);
-    } else if (i + 1 < words.size()) {
-      value = words[++i];
-    } else {
-      return Rejection{named + " braucht einen Wert."};
-    }
-    if (!read.options.emplace(key, value).second) return Rejection{named + " steht doppelt da."};
+  parser.add_option("words", read.positionals);
+  std::map<std::string, std::string> values;
+  for (const std::string& key : valueOptions) {
+    parser.add_option("--" + key, values[key])->multi_option_policy(CLI::MultiOptionPolicy::Throw);
+  }
+  std::map<std::string, const CLI::Option*> flagOptions;
+  for (const std::string& key : flags) {
+    flagOptions[key] = parser.add_flag("--" + key)->disable_flag_override();
+  }
+  std::vector<std::string> reversed = parserWords(words, valueOptions);
+  try {
+    parser.parse(reversed);
+  } catch (const CLI::ArgumentMismatch& error) {
+    return Rejection{mismatchText(error, valueOptions, flags)};
+  } catch (const CLI::ParseError&) {
+    return Rejection{"Der Aufruf ist fehlerhaft."};
+  }
+  if (const std::vector<std::string> unknown = parser.remaining(); !unknown.empty()) {
+    const std::string& word = unknown.front();
+    return Rejection{"Unbekannte Angabe \"" + showableUtf8(word.substr(0, word.find('='))) + "\"."};
+  }
+  for (const auto& [key, option] : flagOptions) {
+    if (option->count() > 1) return Rejection{namedOption(key) + " steht doppelt da."};
+    if (option->count() == 1) read.flags.insert(key);
+  }
+  for (const std::string& key : valueOptions) {
+    if (parser.get_option("--" + key)->count() > 0) read.options.emplace(key, values[key]);
   }
   return read;
 }

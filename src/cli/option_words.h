@@ -26,9 +26,10 @@ struct OptionWords {
   }
 };
 
-// Refused, with a German message that names the option, when a word names an
-// option or flag of neither list, an option lacks its value, a flag has one,
-// or one is given twice.
+// Read by the same parser as kelvaro-cli's options (CLI11). Refused, with a
+// German message that names the option, when a word names an option or flag
+// of neither list ("-x" and "--" too), an option lacks its value, a flag has
+// one, or one is given twice.
 Checked<OptionWords> readOptionWords(const std::vector<std::string>& words,
                                      const std::vector<std::string>& valueOptions,
                                      const std::vector<std::string>& flags = {});

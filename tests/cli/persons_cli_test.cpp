@@ -597,13 +597,5 @@ TEST_F(PersonsCli, TimelineRefusals) {
   EXPECT_EQ(persons({"timeline", "7", "--from=01.01.2026", "--to=31.12.2026"}).status, 2);
 }
 
-// The window program's modes are chosen by one option anywhere on the line.
-TEST(NamesOption, FindsTheOptionAloneOrWithItsValue) {
-  EXPECT_TRUE(cli::namesOption({"--person", "3", "--sheet", "a.pdf"}, "sheet"));
-  EXPECT_TRUE(cli::namesOption({"--sheet=a.pdf"}, "sheet"));
-  EXPECT_FALSE(cli::namesOption({"--sheets", "--sheet-x", "sheet", "-sheet"}, "sheet"));
-  EXPECT_FALSE(cli::namesOption({}, "ephemeris"));
-}
-
 }  // namespace
 }  // namespace kelvaro::testing
