@@ -36,6 +36,7 @@
 #include "ui/support/watchdog.h"
 #include "ui/widgets/line_view.h"
 #include "ui/widgets/option_captions.h"
+#include "ui/windows/search_options.h"
 
 Q_DECLARE_METATYPE(std::string)
 
@@ -81,6 +82,53 @@ class SearchOptionsTest : public UiTestCase {
   }
 
  private slots:
+
+  // The options without the main window: each hands out the whole result
+  // of its search (factors included) and says where the list should stand.
+  void optionsHandOutTheirResults() {
+    ui::ScriptedPlatform platform;
+    ui::SearchSession session;
+    session.load(record_);
+    session.orb = kOrb;
+    ui::SearchOptions options(platform, session, nullptr);
+    std::vector<std::string> events;
+    std::vector<std::pair<SearchResult, ui::ListPlace>> results;
+    connect(&options, &ui::SearchOptions::resultReady,
+            [&](const SearchResult& result, ui::ListPlace place) {
+              events.emplace_back("result");
+              results.emplace_back(result, place);
+            });
+    connect(&options, &ui::SearchOptions::listCleared, [&] { events.emplace_back("cleared"); });
+    connect(&options, &ui::SearchOptions::magicSquareOpened,
+            [&] { events.emplace_back("opened"); });
+    connect(&options, &ui::SearchOptions::magicSquareChanged,
+            [&](const SearchResult& view) { events.push_back("magic " + view.heading); });
+    options.show();
+    options.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&options));
+
+    click(child(options, "Button10"));
+    QTest::keyClicks(child(options, "Edit2"), QStringLiteral("kn+ju"));
+    const auto entry = std::get<MidpointSumEntry>(checkMidpointSumEntry("kn+ju"));
+    QCOMPARE(events, std::vector<std::string>{"result"});
+    QVERIFY(results.back().first == midpointSumSearch(record_, kOrb, entry).result);
+    QVERIFY(results.back().second == ui::ListPlace::top);
+    QVERIFY(child(options, "Button13")->isEnabled());
+
+    platform.answerNext(false);  // method 2: a picture
+    click(child(options, "Button3"));
+    QTest::keyClicks(child(options, "Edit7"), QStringLiteral("kn/kn=kn/kn"));
+    QCOMPARE(events, (std::vector<std::string>{"result", "cleared", "result"}));
+    QVERIFY(results.back().first == quadroSearch(record_, kOrb, "kn/kn=kn/kn").result);
+    QVERIFY(results.back().second == ui::ListPlace::lastLine);
+
+    events.clear();
+    click(child(options, "Button5"));
+    QCOMPARE(events, std::vector<std::string>{"opened"});
+    QTest::keyClicks(child(options, "Edit8"), QStringLiteral("S"));
+    const std::string magicHeading = magicSquareEntryStep(record_, kOrb, "S").view.heading;
+    QCOMPARE(events, (std::vector<std::string>{"opened", "magic " + magicHeading}));
+  }
 
   // ---- Option 1 -----------------------------------------------------------
 

@@ -19,4 +19,12 @@ QLineEdit* edit(QWidget* parent, const char* name, const QRect& geometry) {
   return named(new QLineEdit(parent), name, geometry);
 }
 
+QPushButton* fittedButton(QWidget* parent, const char* name, const QString& caption, int x, int y) {
+  auto* fitted = new QPushButton(caption, parent);
+  fitted->setObjectName(QString::fromLatin1(name));
+  fitted->move(x, y);
+  fitted->resize(fitted->sizeHint().width() + 12, 25);
+  return fitted;
+}
+
 }  // namespace kelvaro::ui

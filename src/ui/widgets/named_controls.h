@@ -30,5 +30,8 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, const QRec
 QPushButton* button(QWidget* parent, const char* name, const QString& caption,
                     const QRect& geometry);
 QLineEdit* edit(QWidget* parent, const char* name, const QRect& geometry);
+// A push button at (x, y), 25 high and just wide enough for its caption, as
+// the main window's option buttons are.
+QPushButton* fittedButton(QWidget* parent, const char* name, const QString& caption, int x, int y);
 
 }  // namespace kelvaro::ui

@@ -4,17 +4,14 @@
 #include <utility>
 #include <variant>
 
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
@@ -69,7 +66,7 @@ MainWindow::MainWindow(Platform& platform, ProgramFolders folders)
   setObjectName(QStringLiteral("TForm1"));
   createControls();
   connectControls();
-  connectOptionControls();
+  connectSearchOptions();
   startUp();
 }
 
@@ -92,19 +89,12 @@ void MainWindow::connectControls() {
   for (QPushButton* persons : {introPersonsButton_, personsButton_}) {
     connect(persons, &QPushButton::clicked, this, &MainWindow::personsClicked);
   }
-  connect(axisSearchButton_, &QPushButton::clicked, this, &MainWindow::axisSearchClicked);
-  connect(freeAxisButton_, &QPushButton::clicked, this, &MainWindow::freeAxisClicked);
-  connect(angleSearchButton_, &QPushButton::clicked, this, &MainWindow::angleSearchClicked);
-  connect(tripleSearchButton_, &QPushButton::clicked, this, &MainWindow::tripleSearchClicked);
-  connect(correspondingButton_, &QPushButton::clicked, this, &MainWindow::correspondingClicked);
-  connect(magicSquareButton_, &QPushButton::clicked, this, &MainWindow::magicSquareClicked);
   connect(dialButton_, &QPushButton::clicked, this, &MainWindow::dialClicked);
   connect(calendarButton_, &QPushButton::clicked, this, &MainWindow::calendarClicked);
   connect(restartButton_, &QPushButton::clicked, this, &MainWindow::restartClicked);
   connect(printButton_, &QPushButton::clicked, this, &MainWindow::printListClicked);
   connect(saveButton_, &QPushButton::clicked, this, &MainWindow::saveListClicked);
   connect(savePdfButton_, &QPushButton::clicked, this, &MainWindow::savePdfOfListClicked);
-  connect(panelHelpButton_, &QPushButton::clicked, this, &MainWindow::panelHelpClicked);
   connect(orbLabel_, &ClickableLabel::clicked, this, &MainWindow::orbLabelClicked);
   addPrintAndSaveKeys(*this, *printButton_, *saveButton_);
   addHelpKey(*this, QStringLiteral("Kelvaro"), mainWindowHelp());
@@ -114,8 +104,7 @@ void MainWindow::connectControls() {
 
 void MainWindow::startUp() {
   setWindowTitle(QStringLiteral("Kelvaro ") + QString::fromUtf8(kVersion));
-  variantPanel_->hide();
-  hideEntryControls();
+  options_->hideEntryControls();
   setCommandButtonsEnabled(false);
   resize(1025, 752);
   if (const QScreen* shown = screen()) {
@@ -296,8 +285,8 @@ CalendarWindow& MainWindow::calendarWindow() {
     calendar_ = new CalendarWindow(
         platform_, this,
         [this](const SearchResult& result) {
-          hideEntryControls();
-          showResult(result);
+          options_->hideEntryControls();
+          showResult(result, ListPlace::top);
         },
         savedWorkingFolder_);
   }
@@ -346,10 +335,9 @@ void MainWindow::showAxisOverview() {
 void MainWindow::restartClicked() {
   const QString blank = QStringLiteral(" ");
   setListHeading(" ");
-  freeAxisPrompt_->setText(blank);
+  options_->clear();
   for (QLabel* axis : axisLabels()) axis->setText(blank);
   setCommandButtonsEnabled(false);
-  hideEntryControls();
   if (dial_) dial_->close();
   resultList_->clear();
   offerStart();
@@ -458,19 +446,11 @@ void MainWindow::fitToScreen() {
 
 // ---- Groups of controls --------------------------------------------------
 
-// The order in which they are enabled when a load is done.
 std::vector<QPushButton*> MainWindow::commandButtons() const {
-  return {correspondingButton_, freeAxisButton_,    restartButton_,      magicSquareButton_,
-          axisSearchButton_,    angleSearchButton_, tripleSearchButton_, printButton_,
-          saveButton_,          dialButton_,        calendarButton_,     savePdfButton_};
-}
-
-std::vector<QWidget*> MainWindow::entryControls() const {
-  return {variantPanel_,      degreesCaption_,    minutesCaption_,  axisSearchField_,
-          degreesField_,      minutesField_,      factorField_,     equationField_,
-          equationPrompt_,    magicVariantField_, magicSquareView_, factorCaption_,
-          axisSearchCaption_, freeAxisPrompt_,    freeAxisExample_, magicVariantPrompt_,
-          freeAxisField_,     quadroField_};
+  std::vector<QPushButton*> buttons = options_->optionButtons();
+  buttons.insert(buttons.end(), {restartButton_, printButton_, saveButton_, dialButton_,
+                                 calendarButton_, savePdfButton_});
+  return buttons;
 }
 
 // Left to right, in the order of the overview's axis labels.
@@ -480,12 +460,55 @@ void MainWindow::setCommandButtonsEnabled(bool enabled) {
   for (QPushButton* command : commandButtons()) command->setEnabled(enabled);
 }
 
+// ---- What the search options hand out ----------------------------------
+
+void MainWindow::connectSearchOptions() {
+  connect(options_, &SearchOptions::resultReady, this, &MainWindow::showResult);
+  connect(options_, &SearchOptions::linesReady, this, &MainWindow::showLines);
+  connect(options_, &SearchOptions::listCleared, resultList_, &LineView::clear);
+  connect(options_, &SearchOptions::magicSquareOpened, this, &MainWindow::openMagicSquare);
+  connect(options_, &SearchOptions::magicSquareChanged, this, &MainWindow::showMagicSquare);
+  connect(options_, &SearchOptions::entryAreaCleared, this, &MainWindow::closeMagicSquare);
+  connect(options_, &SearchOptions::panelHelpClicked, this, &MainWindow::panelHelpClicked);
+}
+
+void MainWindow::setListHeading(const std::string& heading) {
+  listHeading_ = toQString(heading);
+  listHeadingLabel_->setText(listHeading_);
+}
+
+void MainWindow::showResult(const SearchResult& result, ListPlace place) {
+  setListHeading(result.heading);
+  resultList_->setLines(result.lines);
+  if (place == ListPlace::lastLine) {
+    resultList_->showLastLine();
+  } else {
+    resultList_->showFromTop();
+  }
+}
+
+void MainWindow::showLines(const ResultText& lines) {
+  resultList_->setLines(lines);
+  resultList_->showFromTop();
+}
+
+void MainWindow::openMagicSquare() {
+  magicSquareView_->show();
+  printButton_->hide();
+  saveButton_->hide();
+}
+
+void MainWindow::showMagicSquare(const SearchResult& view) {
+  listHeadingLabel_->setText(toQString(view.heading));
+  magicSquareView_->setLines(view.lines);
+  magicSquareView_->showFromTop();
+}
+
 // Leaving option 6 uncovers the result list: its heading and its print and
 // save buttons come back with it.
-void MainWindow::hideEntryControls() {
-  const bool magicSquareShown = !magicSquareView_->isHidden();
-  for (QWidget* control : entryControls()) control->hide();
-  if (!magicSquareShown) return;
+void MainWindow::closeMagicSquare() {
+  if (magicSquareView_->isHidden()) return;
+  magicSquareView_->hide();
   listHeadingLabel_->setText(listHeading_);
   printButton_->show();
   saveButton_->show();

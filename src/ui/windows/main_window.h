@@ -14,18 +14,14 @@
 #include "core/transit_record.h"
 #include "loading/axis_overview.h"
 #include "loading/orb_entry.h"
-#include "search/free_axis_entry.h"
 #include "ui/platform/program_folders.h"
+#include "ui/windows/search_options.h"
 #include "ui/windows/search_session.h"
 
-class QButtonGroup;
 class QFrame;
-class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QRadioButton;
 class QScrollArea;
 
 namespace kelvaro::archive {
@@ -46,15 +42,11 @@ class OrbDialog;
 class HelpWindow;
 class ContentOverviewWindow;
 
-// Captions of the degrees and minutes fields of option 3, which it shows
-// again at every start.
-inline constexpr std::string_view kDegreesCaption = "G";
-inline constexpr std::string_view kMinutesCaption = "M";
-
 // MainWindow, the main window: the introduction, the road of one load (file,
 // orb entry, content overview, axis overview), the result list with its
-// print and save buttons, the six search options, restart and close. It
-// holds the state that lives between user actions.
+// print and save buttons, the six search options (SearchOptions) whose
+// results it shows, the dial, the calendar, restart and close. It holds the
+// state that lives between user actions.
 //
 // The program ends through quit() or by closing the window: the window
 // then reports ended() (main() quits the event loop on it) and hasEnded()
@@ -89,7 +81,6 @@ class MainWindow : public QWidget {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Start and end.
@@ -117,12 +108,6 @@ class MainWindow : public QWidget {
   void showAxisOverview();  // the axis overview, then the ready state
 
   // Command buttons.
-  void axisSearchClicked();     // option 1
-  void freeAxisClicked();       // option 2
-  void angleSearchClicked();    // option 3
-  void tripleSearchClicked();   // option 4
-  void correspondingClicked();  // option 5
-  void magicSquareClicked();    // option 6
   void dialClicked();           // "7  Gradscheibe"
   void calendarClicked();       // "8  Transit-Kalender"
   void restartClicked();        // "Noch einmal von vorne"
@@ -132,31 +117,16 @@ class MainWindow : public QWidget {
   void panelHelpClicked();      // "Hilfe"
   void orbLabelClicked();       // the orb label
 
-  // Entry events of the options (search_options.cpp). The checks run on every
-  // change of their field, the program's own changes included, and Enter
-  // runs them again on the text as it stands; the degrees and minutes fields
-  // of option 3 hand the focus on only when the user types.
-  void connectOptionControls();
-  void axisSearchEntryChanged();  // option 1
-  void freeAxisEntryChanged();    // option 2, method 1
-  void panelChoiceClicked(int id);
-  void searchPanelChoice();
-  void quadroEntryChanged();  // option 2, method 2
-  void degreesEdited();       // option 3: degrees, minutes, factor
-  void degreesReturnPressed();
-  void minutesEdited();
-  void minutesReturnPressed();
-  void minutesFieldLeft();
-  void acceptSearchAngle();
-  void factorChanged();
-  void equationChanged();      // option 4
-  void magicVariantChanged();  // option 6
-
-  void refuseEntry(QLineEdit& field, const std::string& message);
-  void showVariantPanel();
-  void showResult(SearchResult result);
-  // The heading of what the result list shows; option 6 covers both with
-  // its own view and heading while it is active.
+  // What the search options hand out.
+  void connectSearchOptions();
+  void showResult(const SearchResult& result, ListPlace place);
+  void showLines(const ResultText& lines);
+  // Option 6's view lies over the result list and covers its heading and its
+  // print and save buttons while it is open.
+  void openMagicSquare();
+  void showMagicSquare(const SearchResult& view);
+  void closeMagicSquare();
+  // The heading of what the result list shows.
   void setListHeading(const std::string& heading);
 
   // Printing and saving the lines of a view, for this window and ContentOverviewWindow.
@@ -167,17 +137,13 @@ class MainWindow : public QWidget {
   void fitToScreen();
 
   void setCommandButtonsEnabled(bool enabled);
-  void hideEntryControls();
   std::vector<QPushButton*> commandButtons() const;
-  std::vector<QWidget*> entryControls() const;
   std::array<QLabel*, kAxisLabelCount> axisLabels() const;
 
   // Building the controls (main_window_layout.cpp).
   void createControls();
   void createUpperPanel();
-  void createOptionButtons();
-  void createEntryControls();
-  void createVariantPanel();
+  void createSearchOptions();
   void createIntroPanel();
   void createScrollArea();
   void connectControls();
@@ -196,8 +162,7 @@ class MainWindow : public QWidget {
   State state_ = State::initial;
   std::optional<std::string> madeFile_;  // a new transit file the next load takes, not asking
 
-  SearchSession session_;       // what the overviews and the searches keep between user actions
-  bool checkingAngle_ = false;  // the angle check runs: its own focus moves start no other
+  SearchSession session_;  // what the overviews and the searches keep between user actions
   std::filesystem::path savedWorkingFolder_;
   QString listHeading_;  // the heading of the result list's lines
 
@@ -217,47 +182,12 @@ class MainWindow : public QWidget {
   QPushButton* savePdfButton_;                         // "Als PDF speichern …"
   std::array<QLabel*, kAxisLabelCount> axisLabels_{};  // left to right, as the overview's
 
-  // Option buttons and restart.
-  QPushButton* axisSearchButton_;
-  QPushButton* freeAxisButton_;
-  QPushButton* angleSearchButton_;
-  QPushButton* tripleSearchButton_;
-  QPushButton* correspondingButton_;
-  QPushButton* magicSquareButton_;
+  // The search options and the buttons beside and below them.
+  SearchOptions* options_;
   QPushButton* dialButton_;      // "7  Gradscheibe"
   QPushButton* calendarButton_;  // "8  Transit-Kalender"
   QPushButton* restartButton_;
   QPushButton* personsButton_;  // "Personen …", at any time after the introduction
-
-  // Entry controls of the options.
-  QLineEdit* axisSearchField_;  // option 1
-  QLabel* axisSearchCaption_;
-  QLabel* freeAxisPrompt_;  // option 2
-  QLabel* freeAxisExample_;
-  QLineEdit* freeAxisField_;
-  QLineEdit* quadroField_;
-  QLabel* degreesCaption_;  // option 3
-  QLineEdit* degreesField_;
-  QLabel* minutesCaption_;
-  QLineEdit* minutesField_;
-  QLabel* factorCaption_;
-  QLineEdit* factorField_;
-  QLineEdit* equationField_;    // option 4
-  QLabel* equationPrompt_;      // its prompt
-  QLabel* magicVariantPrompt_;  // option 6
-  QLineEdit* magicVariantField_;
-
-  // Variant panel.
-  QFrame* variantPanel_;
-  QLabel* panelInstruction_;
-  QLabel* panelLeftColumn_;
-  QLabel* panelRightColumn_;
-  QGroupBox* leftVariants_;
-  QGroupBox* pictureKinds_;
-  QGroupBox* rightVariants_;
-  std::array<QRadioButton*, 12> panelButtons_;  // RadioButton1 … RadioButton12 at [0] … [11]
-  QButtonGroup* panelButtonGroup_;              // makes the twelve one exclusive group
-  QPushButton* panelHelpButton_;                // "Hilfe"
 
   // Intro panel.
   QFrame* introPanel_;

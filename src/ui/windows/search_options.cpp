@@ -1,13 +1,14 @@
 // The six search options of the main window: each option button clears the
 // entry area and shows its own controls, the entry fields are checked on
 // every change that gives them the option's length (and again on Enter), and
-// the searches run with the state the window keeps between user actions.
+// the searches run on the session the window keeps between user actions.
+#include "ui/windows/search_options.h"
+
 #include <QButtonGroup>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "core/std_ho.h"
@@ -21,10 +22,8 @@
 #include "search/triple_search.h"
 #include "ui/platform/platform.h"
 #include "ui/widgets/entry_field.h"
-#include "ui/widgets/line_view.h"
 #include "ui/widgets/option_captions.h"
 #include "ui/widgets/text_view.h"
-#include "ui/windows/main_window.h"
 
 namespace kelvaro::ui {
 namespace {
@@ -34,13 +33,57 @@ constexpr std::size_t kAngleFieldLength = 2;
 
 }  // namespace
 
-void MainWindow::connectOptionControls() {
+SearchOptions::SearchOptions(Platform& platform, SearchSession& session, QWidget* parent)
+    : QWidget(parent), platform_(platform), session_(session) {
+  setObjectName(QStringLiteral("SearchOptions"));
+  setGeometry(0, kTop, 1024, kHeight);
+  createOptionButtons();
+  createEntryControls();
+  createVariantPanel();
+  moveIntoBand();
+  connectControls();
+}
+
+std::vector<QPushButton*> SearchOptions::optionButtons() const {
+  return {axisSearchButton_,   freeAxisButton_,      angleSearchButton_,
+          tripleSearchButton_, correspondingButton_, magicSquareButton_};
+}
+
+int SearchOptions::lastRowEnd() const { return magicSquareButton_->geometry().right(); }
+
+void SearchOptions::hideEntryControls() {
+  for (QWidget* control : entryControls()) control->hide();
+  emit entryAreaCleared();
+}
+
+void SearchOptions::clear() {
+  freeAxisPrompt_->setText(QStringLiteral(" "));
+  hideEntryControls();
+}
+
+std::vector<QWidget*> SearchOptions::entryControls() const {
+  return {variantPanel_,   degreesCaption_,    minutesCaption_,     axisSearchField_,
+          degreesField_,   minutesField_,      factorField_,        equationField_,
+          equationPrompt_, magicVariantField_, factorCaption_,      axisSearchCaption_,
+          freeAxisPrompt_, freeAxisExample_,   magicVariantPrompt_, freeAxisField_,
+          quadroField_};
+}
+
+void SearchOptions::connectControls() {
+  connect(axisSearchButton_, &QPushButton::clicked, this, &SearchOptions::axisSearchClicked);
+  connect(freeAxisButton_, &QPushButton::clicked, this, &SearchOptions::freeAxisClicked);
+  connect(angleSearchButton_, &QPushButton::clicked, this, &SearchOptions::angleSearchClicked);
+  connect(tripleSearchButton_, &QPushButton::clicked, this, &SearchOptions::tripleSearchClicked);
+  connect(correspondingButton_, &QPushButton::clicked, this, &SearchOptions::correspondingClicked);
+  connect(magicSquareButton_, &QPushButton::clicked, this, &SearchOptions::magicSquareClicked);
+  connect(panelHelpButton_, &QPushButton::clicked, this, &SearchOptions::panelHelpClicked);
+
   // Option 1, option 2 (both methods), option 4: a change and Enter check alike.
   for (const auto& [field, check] :
-       {std::pair{axisSearchField_, &MainWindow::axisSearchEntryChanged},
-        std::pair{freeAxisField_, &MainWindow::freeAxisEntryChanged},
-        std::pair{quadroField_, &MainWindow::quadroEntryChanged},
-        std::pair{equationField_, &MainWindow::equationChanged}}) {
+       {std::pair{axisSearchField_, &SearchOptions::axisSearchEntryChanged},
+        std::pair{freeAxisField_, &SearchOptions::freeAxisEntryChanged},
+        std::pair{quadroField_, &SearchOptions::quadroEntryChanged},
+        std::pair{equationField_, &SearchOptions::equationChanged}}) {
     connect(field, &QLineEdit::textChanged, this, check);
     connect(field, &QLineEdit::returnPressed, this, check);
   }
@@ -50,18 +93,18 @@ void MainWindow::connectOptionControls() {
 
   // Option 3: only the user's typing hands the focus on; the texts the angle
   // check writes back do not.
-  connect(degreesField_, &QLineEdit::textEdited, this, &MainWindow::degreesEdited);
-  connect(degreesField_, &QLineEdit::returnPressed, this, &MainWindow::degreesReturnPressed);
-  connect(minutesField_, &QLineEdit::textEdited, this, &MainWindow::minutesEdited);
-  connect(minutesField_, &QLineEdit::returnPressed, this, &MainWindow::minutesReturnPressed);
+  connect(degreesField_, &QLineEdit::textEdited, this, &SearchOptions::degreesEdited);
+  connect(degreesField_, &QLineEdit::returnPressed, this, &SearchOptions::degreesReturnPressed);
+  connect(minutesField_, &QLineEdit::textEdited, this, &SearchOptions::minutesEdited);
+  connect(minutesField_, &QLineEdit::returnPressed, this, &SearchOptions::minutesReturnPressed);
   minutesField_->installEventFilter(this);
-  connect(factorField_, &QLineEdit::textChanged, this, &MainWindow::factorChanged);
+  connect(factorField_, &QLineEdit::textChanged, this, &SearchOptions::factorChanged);
 
   // Option 6 rebuilds its view on every change, whatever the length.
-  connect(magicVariantField_, &QLineEdit::textChanged, this, &MainWindow::magicVariantChanged);
+  connect(magicVariantField_, &QLineEdit::textChanged, this, &SearchOptions::magicVariantChanged);
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+bool SearchOptions::eventFilter(QObject* watched, QEvent* event) {
   if (watched == minutesField_ && event->type() == QEvent::FocusOut) {
     // Switching to another window (or a message box taking the focus) does
     // not leave the field; only a focus move inside this window does.
@@ -73,26 +116,19 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 // A refused entry: the message, then the field emptied and focused. Emptying
 // it is a change too, which checks nothing as the field is then too short.
-void MainWindow::refuseEntry(QLineEdit& field, const std::string& message) {
-  platform_.showError(this, message);
+void SearchOptions::refuseEntry(QLineEdit& field, const std::string& message) {
+  platform_.showError(window(), message);
   field.clear();
   focusField(field);
 }
 
-void MainWindow::setListHeading(const std::string& heading) {
-  listHeading_ = toQString(heading);
-  listHeadingLabel_->setText(listHeading_);
-}
-
-void MainWindow::showResult(SearchResult result) {
-  setListHeading(result.heading);
-  resultList_->setLines(std::move(result.lines));
-  resultList_->showFromTop();
+void SearchOptions::showResult(const SearchResult& result, ListPlace place) {
+  emit resultReady(result, place);
 }
 
 // ---- Option 1: midpoints and sums in MC, SO, AS ---------------------------
 
-void MainWindow::axisSearchClicked() {
+void SearchOptions::axisSearchClicked() {
   hideEntryControls();
   axisSearchField_->show();
   axisSearchCaption_->show();
@@ -100,7 +136,7 @@ void MainWindow::axisSearchClicked() {
   focusField(*axisSearchField_);
 }
 
-void MainWindow::axisSearchEntryChanged() {
+void SearchOptions::axisSearchEntryChanged() {
   if (characterCount(*axisSearchField_) != kMidpointSumEntryLength) return;
   const Checked<MidpointSumEntry> checked = checkMidpointSumEntry(toUtf8(axisSearchField_->text()));
   if (const Rejection* refused = rejection(checked)) {
@@ -116,10 +152,10 @@ void MainWindow::axisSearchEntryChanged() {
 
 // ---- Option 2: free search axis or quadro search --------------------------
 
-void MainWindow::freeAxisClicked() {
+void SearchOptions::freeAxisClicked() {
   session_.angleMode = false;
   hideEntryControls();
-  if (platform_.askYesNo(this, std::string(kMethodQuestion))) {
+  if (platform_.askYesNo(window(), std::string(kMethodQuestion))) {
     freeAxisPrompt_->setText(toQString(kFreeAxisPrompt));
     freeAxisPrompt_->move(kFreeAxisPromptLeft,
                           freeAxisPrompt_->y());  // in line with the example text
@@ -137,7 +173,7 @@ void MainWindow::freeAxisClicked() {
   }
 }
 
-void MainWindow::freeAxisEntryChanged() {
+void SearchOptions::freeAxisEntryChanged() {
   if (characterCount(*freeAxisField_) != kFreeAxisEntryLength) return;
   const Checked<FreeAxisEntry> checked = checkFreeAxisEntry(toUtf8(freeAxisField_->text()));
   if (const Rejection* refused = rejection(checked)) {
@@ -153,7 +189,7 @@ void MainWindow::freeAxisEntryChanged() {
 
 // The panel names its columns after the factors it looks for: F3 and F4 of
 // a picture on a free axis, F1 and F2 at a search angle.
-void MainWindow::showVariantPanel() {
+void SearchOptions::showVariantPanel() {
   panelLeftColumn_->setText(toQString(session_.angleMode ? kAngleColumnLeft : kPictureColumnLeft));
   panelRightColumn_->setText(
       toQString(session_.angleMode ? kAngleColumnRight : kPictureColumnRight));
@@ -163,14 +199,14 @@ void MainWindow::showVariantPanel() {
 // The twelve radio buttons are one group; a button's id says its column and
 // its choice. Left and middle choices are only kept; a right-hand choice
 // starts the search.
-void MainWindow::panelChoiceClicked(int id) {
+void SearchOptions::panelChoiceClicked(int id) {
   if (session_.choosePanelButton(id)) searchPanelChoice();
 }
 
-void MainWindow::searchPanelChoice() {
+void SearchOptions::searchPanelChoice() {
   const PanelStep step = session_.panelStep();
   if (std::holds_alternative<PanelOrderMissing>(step)) {
-    platform_.showInformation(this, std::string(kPanelOrderMessage));
+    platform_.showInformation(window(), std::string(kPanelOrderMessage));
     return;
   }
   const auto* search = std::get_if<PanelSearch>(&step);
@@ -178,7 +214,7 @@ void MainWindow::searchPanelChoice() {
   bool singleFactorOnly = false;
   if (asksSingleFactorQuestion(search->choices)) {
     singleFactorOnly =
-        platform_.askYesNo(this, std::string(singleFactorQuestion(search->choices.kind)));
+        platform_.askYesNo(window(), std::string(singleFactorQuestion(search->choices.kind)));
   }
   showResult(pictureSearch(*session_.record, session_.orb, search->axis, search->choices,
                            singleFactorOnly));
@@ -186,23 +222,18 @@ void MainWindow::searchPanelChoice() {
 
 // The quadro search names even a refused picture in the heading and the
 // list; the list is not scrolled back to its top.
-void MainWindow::quadroEntryChanged() {
+void SearchOptions::quadroEntryChanged() {
   if (characterCount(*quadroField_) != kQuadroEntryLength) return;
-  resultList_->clear();
-  QuadroOutcome outcome =
+  emit listCleared();
+  const QuadroOutcome outcome =
       quadroSearch(*session_.record, session_.orb, toUtf8(quadroField_->text()));
-  setListHeading(outcome.result.heading);
-  resultList_->setLines(std::move(outcome.result.lines));
-  if (outcome.rejection) {
-    refuseEntry(*quadroField_, outcome.rejection->message);
-    return;
-  }
-  resultList_->showLastLine();
+  showResult(outcome.result, outcome.rejection ? ListPlace::top : ListPlace::lastLine);
+  if (outcome.rejection) refuseEntry(*quadroField_, outcome.rejection->message);
 }
 
 // ---- Option 3: search angle -----------------------------------------------
 
-void MainWindow::angleSearchClicked() {
+void SearchOptions::angleSearchClicked() {
   hideEntryControls();
   degreesCaption_->setText(toQString(kDegreesCaption));
   minutesCaption_->setText(toQString(kMinutesCaption));
@@ -214,23 +245,23 @@ void MainWindow::angleSearchClicked() {
   focusField(*degreesField_);
 }
 
-void MainWindow::degreesEdited() {
+void SearchOptions::degreesEdited() {
   if (characterCount(*degreesField_) == kAngleFieldLength) focusField(*minutesField_);
 }
 
-void MainWindow::degreesReturnPressed() { focusField(*minutesField_); }
+void SearchOptions::degreesReturnPressed() { focusField(*minutesField_); }
 
 // Handing the focus back to the degrees field leaves the minutes field,
 // which checks the angle.
-void MainWindow::minutesEdited() {
+void SearchOptions::minutesEdited() {
   if (characterCount(*minutesField_) == kAngleFieldLength) focusField(*degreesField_);
 }
 
-void MainWindow::minutesReturnPressed() { focusField(*degreesField_); }
+void SearchOptions::minutesReturnPressed() { focusField(*degreesField_); }
 
 // The angle check, whenever the minutes field loses the focus. Its own focus
 // moves (and a field hidden while it has the focus) start no second check.
-void MainWindow::minutesFieldLeft() {
+void SearchOptions::minutesFieldLeft() {
   if (checkingAngle_ || !minutesField_->isVisible()) return;
   checkingAngle_ = true;
   const SearchAngleCheck check =
@@ -241,7 +272,7 @@ void MainWindow::minutesFieldLeft() {
   if (check.valid) {
     acceptSearchAngle();
   } else {
-    platform_.showError(this, std::string(kInvalidSearchAngleMessage));
+    platform_.showError(window(), std::string(kInvalidSearchAngleMessage));
     focusField(*degreesField_);
   }
   checkingAngle_ = false;
@@ -249,12 +280,12 @@ void MainWindow::minutesFieldLeft() {
 
 // The angle replaces the "G" caption; then either a factor is asked for, or
 // the panel searches the planetary pictures at the angle.
-void MainWindow::acceptSearchAngle() {
+void SearchOptions::acceptSearchAngle() {
   degreesCaption_->setText(toQString(grad_minuten_text(session_.searchAngle)));
   minutesCaption_->hide();
   minutesField_->hide();
   degreesField_->hide();
-  if (platform_.askYesNo(this, std::string(kAngleFactorQuestion))) {
+  if (platform_.askYesNo(window(), std::string(kAngleFactorQuestion))) {
     factorField_->show();
     factorCaption_->show();
     factorField_->clear();
@@ -266,11 +297,11 @@ void MainWindow::acceptSearchAngle() {
 }
 
 // A refused factor keeps its text, so the user can correct one character.
-void MainWindow::factorChanged() {
+void SearchOptions::factorChanged() {
   if (characterCount(*factorField_) != kAngleFactorEntryLength) return;
   const Checked<int> checked = checkAngleFactor(toUtf8(factorField_->text()));
   if (const Rejection* refused = rejection(checked)) {
-    platform_.showError(this, refused->message);
+    platform_.showError(window(), refused->message);
     focusField(*factorField_);
     return;
   }
@@ -284,9 +315,9 @@ void MainWindow::factorChanged() {
 
 // ---- Option 4: triple search ----------------------------------------------
 
-void MainWindow::tripleSearchClicked() {
+void SearchOptions::tripleSearchClicked() {
   hideEntryControls();
-  session_.allFactors = !platform_.askYesNo(this, std::string(kTripleQuestion));
+  session_.allFactors = !platform_.askYesNo(window(), std::string(kTripleQuestion));
   equationPrompt_->show();
   equationField_->show();
   focusField(*equationField_);  // the equation of an earlier use stays
@@ -294,54 +325,55 @@ void MainWindow::tripleSearchClicked() {
 
 // The list is cleared first; each message empties the field; a refused
 // equation leaves the closing lines with zero counts and the heading as it was.
-void MainWindow::equationChanged() {
+void SearchOptions::equationChanged() {
   if (characterCount(*equationField_) != kTripleEntryLength) return;
-  resultList_->clear();
+  emit listCleared();
   TripleStep step = tripleEntryStep(*session_.record, session_.orb, toUtf8(equationField_->text()),
                                     session_.allFactors);
   for (const std::string& message : step.messages) refuseEntry(*equationField_, message);
-  if (step.heading) setListHeading(*step.heading);
-  resultList_->setLines(std::move(step.lines));
-  resultList_->showFromTop();
+  if (step.heading) {
+    showResult({*step.heading, std::move(step.lines)});
+  } else {
+    emit linesReady(step.lines);
+  }
 }
 
 // ---- Option 5: correspondences --------------------------------------------
 
-void MainWindow::correspondingClicked() {
+void SearchOptions::correspondingClicked() {
   hideEntryControls();
   showResult(correspondences(*session_.record, session_.orb));
 }
 
 // ---- Option 6: magic square -----------------------------------------------
 
-// The second text view lies over the result list (and its print and save
-// buttons, which it hides) while the option is active.
-void MainWindow::magicSquareClicked() {
+// The window's second text view lies over the result list (and its print
+// and save buttons) while the option is active.
+void SearchOptions::magicSquareClicked() {
   hideEntryControls();
   magicVariantField_->show();
-  magicSquareView_->show();
-  printButton_->hide();
-  saveButton_->hide();
+  emit magicSquareOpened();
   magicVariantPrompt_->show();
   magicVariantField_->clear();  // a change: a field that held an entry opens the view afresh
   focusField(*magicVariantField_);
 }
 
-void MainWindow::magicVariantChanged() {
+void SearchOptions::magicVariantChanged() {
   MagicSquareStep step =
       magicSquareEntryStep(*session_.record, session_.orb, toUtf8(magicVariantField_->text()));
-  listHeadingLabel_->setText(toQString(step.view.heading));
   if (step.refusal) {
     // The view stands opened while the message is shown; putting the field
     // text back is a change of its own that opens it again.
-    magicSquareView_->setLines(magicSquareEntryStep(*session_.record, session_.orb, {}).view.lines);
-    platform_.showError(this, step.refusal->message);
+    emit magicSquareChanged(
+        {step.view.heading, magicSquareEntryStep(*session_.record, session_.orb, {}).view.lines});
+    platform_.showError(window(), step.refusal->message);
     magicVariantField_->setText(toQString(*step.fieldText));
     magicVariantField_->setFocus(Qt::OtherFocusReason);  // after the name, ready for the letter
   }
-  magicSquareView_->setLines(std::move(step.view.lines));
-  magicSquareView_->showFromTop();
-  if (step.showsInformation) platform_.showInformation(this, std::string(kMagicSquareInformation));
+  emit magicSquareChanged(step.view);
+  if (step.showsInformation) {
+    platform_.showInformation(window(), std::string(kMagicSquareInformation));
+  }
 }
 
 }  // namespace kelvaro::ui
