@@ -11,6 +11,7 @@
 #include <map>
 
 #include "support/cli_runner.h"
+#include "support/file_bytes.h"
 #include "support/sandbox.h"
 #include "support/temp_dir.h"
 
@@ -31,11 +32,6 @@ Options cologneOptions() {
           {"place", "Köln"},
           {"transit-lat", "50.9333"},
           {"transit-lon", "6.95"}};
-}
-
-std::string contentsOf(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // SE_EPHE_PATH set to a folder for the runs while it lives.
@@ -238,7 +234,7 @@ TEST(MakeTransitFromBirthData, TheEphemerisFolderOfTheEnvironmentChangesNothing)
     const auto target = dir.path() / "mit.dat";
     const ProcessOutput run = makeTransit(cologneOptions(), target.string());
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(contentsOf(target), contentsOf(expected)) << elements;
+    EXPECT_EQ(fileBytes(target), fileBytes(expected)) << elements;
   }
 }
 
@@ -249,7 +245,7 @@ TEST(MakeTransitFromText, AFileSizeLimitKeepsTheEarlierFileWhole) {
   const auto target = dir.path() / "t2.dat";
   ASSERT_EQ(runProcess({makeTransitPath(), samplePath("weiss-anna.txt"), target.string()}).status,
             0);
-  const std::string earlier = contentsOf(target);
+  const std::string earlier = fileBytes(target);
   ASSERT_EQ(earlier.size(), kRecordSize);
   const ProcessOutput run =
       runProcess({"/bin/sh", "-c", "ulimit -f 2 && exec \"$0\" \"$1\" \"$2\"", makeTransitPath(),
@@ -257,7 +253,7 @@ TEST(MakeTransitFromText, AFileSizeLimitKeepsTheEarlierFileWhole) {
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.err,
             "Die Datei " + target.string() + " lässt sich nicht speichern: Datei zu groß\n");
-  EXPECT_EQ(contentsOf(target), earlier);
+  EXPECT_EQ(fileBytes(target), earlier);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                           std::filesystem::directory_iterator()),
             1);
@@ -283,7 +279,7 @@ TEST(MakeTransitFromBirthData, OnlyAPlainWritableFileIsReplaced) {
   }
   EXPECT_TRUE(std::filesystem::is_fifo(pipe));
   EXPECT_TRUE(std::filesystem::is_symlink(link));
-  EXPECT_EQ(contentsOf(elsewhere), "frueher");
+  EXPECT_EQ(fileBytes(elsewhere), "frueher");
 
   const auto device = dir.path() / "null.dat";
   if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
@@ -300,7 +296,7 @@ TEST(MakeTransitFromBirthData, OnlyAPlainWritableFileIsReplaced) {
   EXPECT_EQ(run.err, "Die Datei " + protectedFile.string() +
                          " lässt sich nicht speichern: Die vorhandene Datei ist "
                          "schreibgeschützt\n");
-  EXPECT_EQ(contentsOf(protectedFile), "frueher");
+  EXPECT_EQ(fileBytes(protectedFile), "frueher");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                           std::filesystem::directory_iterator()),
             std::filesystem::exists(device) ? 5 : 4);  // no temporary file

@@ -7,6 +7,7 @@
 #include <vector>
 
 #ifndef _WIN32
+#include "support/file_bytes.h"
 #include "support/run_process.h"
 #endif
 
@@ -51,11 +52,6 @@ inline std::vector<std::vector<std::string>> pagesOf(const std::string& text) {
   }
   if (pages.back().empty()) pages.pop_back();
   return pages;
-}
-
-inline std::string contentsOf(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 inline void writeFile(const std::filesystem::path& file, const std::string& bytes) {

@@ -47,14 +47,6 @@ std::multimap<std::string, long long> namesAndNumbers(const std::filesystem::pat
   return found;
 }
 
-void retype(QWidget& window, const char* name, const QString& text) {
-  auto* entry = child<QLineEdit>(window, name);
-  entry->setFocus();
-  entry->selectAll();
-  QTest::keyClick(entry, Qt::Key_Delete);
-  typeText(entry, text);
-}
-
 }  // namespace
 
 class ArchiveSharingTest : public UiTestCase {

@@ -273,13 +273,13 @@ class DialWindowTest : public UiTestCase {
              (ui::ShownBox{ui::BoxKind::question, "Die Datei " +
                                                       dialSheetFileName(record_, PageFormat::pdf) +
                                                       " gibt es schon. Ersetzen?"}));
-    QCOMPARE(contentsOf(pdf), std::string("das erste"));
+    QCOMPARE(fileBytes(pdf), std::string("das erste"));
     QVERIFY(utf8FromPath(second.filename()).ends_with("_Gradscheibe (2).pdf"));
-    QVERIFY(contentsOf(second).starts_with("%PDF"));
+    QVERIFY(fileBytes(second).starts_with("%PDF"));
 
     run_->platform().answerNext(true);
     click(child(*dial_, "DialPdf"));
-    QVERIFY(contentsOf(pdf).starts_with("%PDF"));
+    QVERIFY(fileBytes(pdf).starts_with("%PDF"));
   }
 
   // "Bild speichern" asks in the result folder with a proposed name and
@@ -307,7 +307,7 @@ class DialWindowTest : public UiTestCase {
     run_->platform().saveNextAs(folder / "blatt.SVG").saveNextAs(folder / "blatt.pdf");
     click(child(*dial_, "DialSave"));
     click(child(*dial_, "DialSave"));
-    QVERIFY(contentsOf(folder / "blatt.SVG").find("<svg") != std::string::npos);
+    QVERIFY(fileBytes(folder / "blatt.SVG").find("<svg") != std::string::npos);
 #else
     run_->platform().saveNextAs(folder / "blatt.pdf");
     click(child(*dial_, "DialSave"));

@@ -82,12 +82,12 @@ TEST(EphemerisCommand, WritesTheSheetAsPdfPngAndSvg) {
       kelvaro({"--ephemeris", (dir.path() / "e.png").string(), "--person", "1", "--archive",
                archive, "--from=01.01.1990", "--to=31.12.2049", "--movers=S,P", "--with=MC,SO"});
   ASSERT_EQ(png.status, 0) << png.err;
-  EXPECT_EQ(testing::contentsOf(dir.path() / "e.png").substr(1, 3), "PNG");
+  EXPECT_EQ(testing::fileBytes(dir.path() / "e.png").substr(1, 3), "PNG");
   const auto svg =
       kelvaro({"--ephemeris", (dir.path() / "e.svg").string(), "--person", "1", "--archive",
                archive, "--from=01.03.2031", "--to=31.03.2031", "--bodies=SA,UR"});
   ASSERT_EQ(svg.status, 0) << svg.err;
-  EXPECT_NE(testing::contentsOf(dir.path() / "e.svg").find("<svg"), std::string::npos);
+  EXPECT_NE(testing::fileBytes(dir.path() / "e.svg").find("<svg"), std::string::npos);
 }
 
 TEST(EphemerisCommand, RefusalsSayWhyAndLeaveNothingBehind) {
@@ -191,14 +191,14 @@ TEST(EphemerisCommand, AnEarlierFileIsKeptAndNoRawBytesAreEchoed) {
         "--archive",   archive,         "--from=01.01.2031", "--to=" + to};
   };
   ASSERT_EQ(kelvaro(line(out, "31.03.2031")).status, 0);
-  const std::string first = testing::contentsOf(out);
+  const std::string first = testing::fileBytes(out);
   const auto again = kelvaro(line(out, "30.06.2031"));
   ASSERT_EQ(again.status, 0) << again.err;
   const fs::path second = dir.path() / "e (2).svg";
   EXPECT_EQ(again.err, "kelvaro --ephemeris: Die Datei " + out.string() +
                            " gibt es schon; geschrieben als " + second.string() + ".\n");
-  EXPECT_EQ(testing::contentsOf(out), first);
-  EXPECT_NE(testing::contentsOf(second), first);
+  EXPECT_EQ(testing::fileBytes(out), first);
+  EXPECT_NE(testing::fileBytes(second), first);
 
   const std::string raw = "\xFF\xFE";
   for (const auto& arguments : {line(dir.path() / (raw + ".jpg"), "31.03.2031"), line(out, raw)}) {

@@ -98,7 +98,7 @@ class OutputButtonsTest : public UiTestCase {
     click(child(run_->main(), "Button7"));
     const std::string name = resultFileName(record_);
     const std::string second = name.substr(0, name.size() - 4) + " (2).txt";
-    const std::string earlier = contentsOf(run_->startFolder() / pathFromUtf8(name));
+    const std::string earlier = fileBytes(run_->startFolder() / pathFromUtf8(name));
     run_->main().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&run_->main()));
     click(child(run_->main(), "Button10"));
@@ -114,8 +114,8 @@ class OutputButtonsTest : public UiTestCase {
     QCOMPARE(run_->platform().boxes()[1].kind, BoxKind::information);
     QVERIFY(run_->platform().boxes()[1].text.starts_with(
         "Der Inhalt wurde im Programm-Ordner gespeichert unter\r" + second + "\r\r"));
-    QCOMPARE(contentsOf(run_->startFolder() / pathFromUtf8(name)), earlier);
-    QCOMPARE(contentsOf(run_->startFolder() / pathFromUtf8(second)),
+    QCOMPARE(fileBytes(run_->startFolder() / pathFromUtf8(name)), earlier);
+    QCOMPARE(fileBytes(run_->startFolder() / pathFromUtf8(second)),
              resultFileText(record_, ResultText(lines)));
 
     // Ja replaces the file.
@@ -126,7 +126,7 @@ class OutputButtonsTest : public UiTestCase {
     QCOMPARE(run_->platform().boxes()[0], (ui::ShownBox{BoxKind::question, question}));
     QVERIFY(run_->platform().boxes()[1].text.starts_with(
         "Der Inhalt wurde im Programm-Ordner gespeichert unter\r" + name + "\r\r"));
-    QVERIFY(contentsOf(run_->startFolder() / pathFromUtf8(name)) != earlier);
+    QVERIFY(fileBytes(run_->startFolder() / pathFromUtf8(name)) != earlier);
     QCOMPARE(filesIn(run_->startFolder()).size(), std::size_t{2});
     QVERIFY(run_->platform().unscripted().empty());
   }
@@ -192,8 +192,8 @@ class OutputButtonsTest : public UiTestCase {
         earlier.parent_path() / pathFromUtf8(numberedFileName(utf8FromPath(earlier.filename()), 2));
     run_->platform().answerNext(false);
     click(child(run_->main(), "SavePdfButton"));
-    QCOMPARE(contentsOf(earlier), std::string("früher"));
-    QVERIFY(contentsOf(second).starts_with("%PDF"));
+    QCOMPARE(fileBytes(earlier), std::string("früher"));
+    QVERIFY(fileBytes(second).starts_with("%PDF"));
     QCOMPARE(run_->platform().boxes().size(), std::size_t{2});
     QCOMPARE(run_->platform().boxes()[0].kind, BoxKind::question);
     QCOMPARE(
@@ -202,7 +202,7 @@ class OutputButtonsTest : public UiTestCase {
 
     run_->platform().answerNext(true);
     click(child(run_->main(), "SavePdfButton"));
-    QVERIFY(contentsOf(earlier).starts_with("%PDF"));
+    QVERIFY(fileBytes(earlier).starts_with("%PDF"));
     QCOMPARE(filesIn(run_->startFolder()).size(), std::size_t{2});
   }
 
@@ -247,7 +247,7 @@ class OutputButtonsTest : public UiTestCase {
     click(child(run_->main(), "Button6"));
     QCOMPARE(run_->platform().printDialogCount(), 0);
     const std::string name = printoutFileName(record_, PageFormat::pdf);
-    QVERIFY(contentsOf(run_->startFolder() / pathFromUtf8(name)).starts_with("%PDF"));
+    QVERIFY(fileBytes(run_->startFolder() / pathFromUtf8(name)).starts_with("%PDF"));
     const auto& boxes = run_->platform().boxes();
     QCOMPARE(boxes.size(), std::size_t{3});
     for (const std::size_t question : {0, 1}) {
@@ -292,7 +292,7 @@ class OutputButtonsTest : public UiTestCase {
 
     const std::filesystem::path saved = run_->startFolder() / referenceFiles[0].filename();
     QVERIFY2(std::filesystem::exists(saved), saved.string().c_str());
-    QCOMPARE(contentsOf(saved), contentsOf(referenceFiles[0]));
+    QCOMPARE(fileBytes(saved), fileBytes(referenceFiles[0]));
     QCOMPARE(run_->platform().boxes(),
              oneBox(BoxKind::information, std::get<SavedFile>(expected).information));
   }

@@ -20,6 +20,7 @@
 #include "core/text_encoding.h"
 #include "core/transit_record.h"
 #include "output/result_file.h"
+#include "support/file_bytes.h"
 #include "ui/support/qtest_main.h"
 #include "ui/support/ui_helpers.h"
 #include "ui/support/ui_run.h"
@@ -33,24 +34,11 @@ namespace {
 
 QLineEdit* field(QWidget& window, const char* name) { return child<QLineEdit>(window, name); }
 
-void retype(QWidget& window, const char* name, const QString& text) {
-  QLineEdit* entry = field(window, name);
-  entry->setFocus();
-  entry->selectAll();
-  QTest::keyClick(entry, Qt::Key_Delete);
-  typeText(entry, text);
-}
-
 // A click on a row of the list, with Ctrl to add it to the chosen ones.
 void clickRow(QWidget& window, int row, Qt::KeyboardModifiers modifiers = {}) {
   auto* table = child<QTableView>(window, "PersonTable");
   const QRect cell = table->visualRect(table->model()->index(row, 0));
   QTest::mouseClick(table->viewport(), Qt::LeftButton, modifiers, cell.center());
-}
-
-std::string contentsOf(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 archive::Person person(std::string name, std::string firstName, chart::Date day, int hour,
@@ -216,7 +204,7 @@ class PairChartWindowTest : public UiTestCase {
     const std::vector<archive::Person> persons = stored();
     const archive::Person& weiss = persons[0].name == "Weiß" ? persons[0] : persons[1];
     const archive::Person& mueller = persons[0].name == "Weiß" ? persons[1] : persons[0];
-    const std::string written = contentsOf(target);
+    const std::string written = fileBytes(target);
     QCOMPARE(written, expectedFile(chart::PairKind(kind), weiss, mueller));
     QCOMPARE(persons.size(), std::size_t(davison ? 3 : 2));
     if (davison) {
@@ -273,7 +261,7 @@ class PairChartWindowTest : public UiTestCase {
     const auto target =
         run_->folders().transit / pathFromUtf8("Weiß-Anna-Vergleich-Müller-Hans-08122026.dat");
     const std::vector<archive::Person> persons = stored();
-    QCOMPARE(contentsOf(target),
+    QCOMPARE(fileBytes(target),
              expectedFile(chart::PairKind::comparison, persons[0], persons[1],
                           {"Köln", "50°56'00\" N", "06°57'00\" O", "Europe/Berlin"}));
     QVERIFY(run_->platform().unscripted().empty());
@@ -321,3 +309,4 @@ class PairChartWindowTest : public UiTestCase {
 
 KELVARO_QTEST_MAIN(kelvaro::testing::PairChartWindowTest)
 #include "pair_chart_window_test.moc"
+#include "support/file_bytes.h"

@@ -59,7 +59,7 @@ class PersonsLocaleTest : public UiTestCase {
     const auto out = run_->folders().program / "export.aaf";
     run_->platform().saveNextAs(out);
     click(child(persons, "ExportAaf"));
-    const std::string text = contentsOf(out);
+    const std::string text = fileBytes(out);
     const std::size_t b93 = text.find("#B93:");
     QVERIFY2(b93 != std::string::npos, text.c_str());
     const std::string line = text.substr(b93, text.find('\r', b93) - b93);

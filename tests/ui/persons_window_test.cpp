@@ -47,15 +47,6 @@ namespace {
 
 QLineEdit* field(QWidget& window, const char* name) { return child<QLineEdit>(window, name); }
 
-// Replaces the text of a field key by key, as a user does.
-void retype(QWidget& window, const char* name, const QString& text) {
-  QLineEdit* entry = field(window, name);
-  entry->setFocus();
-  entry->selectAll();
-  QTest::keyClick(entry, Qt::Key_Delete);
-  typeText(entry, text);
-}
-
 // The column of the list, top to bottom.
 QStringList column(QWidget& window, int index) {
   auto* table = child<QTableView>(window, "PersonTable");
@@ -397,14 +388,14 @@ class PersonsWindowTest : public UiTestCase {
     QCOMPARE(run_->platform().boxes().back(),
              (ui::ShownBox{ui::BoxKind::information,
                            "2 Personen nach " + out.string() + " exportiert."}));
-    QVERIFY(contentsOf(out).find("#A93:Wałęsa,Lech,m,29.9.1943,12:00,Popowo,PL\r\n") !=
+    QVERIFY(fileBytes(out).find("#A93:Wałęsa,Lech,m,29.9.1943,12:00,Popowo,PL\r\n") !=
             std::string::npos);
 
     // The search selects what is exported; Windows-1252 then.
     typeText(field(persons, "PersonSearch"), QStringLiteral("kandel"));
     run_->platform().saveNextAs(out);
     click(child(persons, "ExportAaf"));
-    const std::string ferber = contentsOf(out);
+    const std::string ferber = fileBytes(out);
     QVERIFY(ferber.find("#A93:Ferber,Tobias,m,27.9.1970,11:04,Kandel,D\r\n") != std::string::npos);
     QVERIFY(ferber.find("Wa") == std::string::npos);
 

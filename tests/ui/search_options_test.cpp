@@ -567,7 +567,7 @@ class SearchOptionsTest : public UiTestCase {
     // "Speichern" saves the list as it now stands.
     click(button("Button7"));
     const std::filesystem::path saved = run_->startFile(resultFileName(record_));
-    QCOMPARE(contentsOf(saved), resultFileText(record_, ResultText(expected.lines)));
+    QCOMPARE(fileBytes(saved), resultFileText(record_, ResultText(expected.lines)));
   }
 
   // ---- Option 6 -----------------------------------------------------------

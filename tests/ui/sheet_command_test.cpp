@@ -120,7 +120,7 @@ TEST(SheetCommand, PicturesHoldTheSheetAlone) {
   const auto svg =
       sheet({"--sheet", (dir.path() / "blatt.svg").string(), samplePath("weiss-anna.dat")});
   ASSERT_EQ(svg.status, 0) << svg.err;
-  const std::string text = testing::contentsOf(dir.path() / "blatt.svg");
+  const std::string text = testing::fileBytes(dir.path() / "blatt.svg");
   EXPECT_NE(text.find("<svg"), std::string::npos);
   EXPECT_NE(text.find("Zeiger 00°00'"), std::string::npos);
   EXPECT_NE(text.find("Seite 1 von 1"), std::string::npos);
@@ -128,7 +128,7 @@ TEST(SheetCommand, PicturesHoldTheSheetAlone) {
   const auto png = sheet({"--sheet", (dir.path() / "blatt.png").string(), "--rings", "t",
                           samplePath("weiss-anna.dat")});
   ASSERT_EQ(png.status, 0) << png.err;
-  EXPECT_EQ(testing::contentsOf(dir.path() / "blatt.png").substr(1, 3), "PNG");
+  EXPECT_EQ(testing::fileBytes(dir.path() / "blatt.png").substr(1, 3), "PNG");
 }
 
 TEST(SheetCommand, RefusalsSayWhyAndLeaveNothingBehind) {
@@ -175,14 +175,14 @@ TEST(SheetCommand, AnEarlierFileIsKeptAndTheNextFreeNameTaken) {
   TempDir dir;
   const fs::path out = dir.path() / "blatt.png";
   ASSERT_EQ(sheet({"--sheet", out.string(), samplePath("weiss-anna.dat")}).status, 0);
-  const std::string first = testing::contentsOf(out);
+  const std::string first = testing::fileBytes(out);
   const auto again = sheet({"--sheet", out.string(), "--rings", "t", samplePath("weiss-anna.dat")});
   ASSERT_EQ(again.status, 0) << again.err;
   const fs::path second = dir.path() / "blatt (2).png";
   EXPECT_EQ(again.err, "kelvaro --sheet: Die Datei " + out.string() +
                            " gibt es schon; geschrieben als " + second.string() + ".\n");
-  EXPECT_EQ(testing::contentsOf(out), first);
-  EXPECT_NE(testing::contentsOf(second), first);
+  EXPECT_EQ(testing::fileBytes(out), first);
+  EXPECT_NE(testing::fileBytes(second), first);
 }
 
 // A file with positions off the circle is drawn with kelvaro-cli's warning;
@@ -244,7 +244,7 @@ TEST(SheetCommand, RelativeNamesMeanTheCallersFolder) {
       launched(work, dir.path() / "home", KELVARO_PROGRAM,
                {"--sheet", "blätter/weiss.png", "--pointer", "7:30", "weiss-anna.dat"});
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(testing::contentsOf(work / "blätter" / "weiss.png").substr(1, 3), "PNG");
+  EXPECT_EQ(testing::fileBytes(work / "blätter" / "weiss.png").substr(1, 3), "PNG");
   EXPECT_TRUE(fs::is_empty(dir.path() / "home" / "Astro" / "Kelvaro"));
 
   // Which folder each way of starting gets.

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QWidget>
 #include <QtTest>
@@ -111,6 +112,15 @@ inline void typeText(QWidget* widget, const QString& text) {
     QApplication::sendEvent(widget, &press);
     QApplication::sendEvent(widget, &release);
   }
+}
+
+// Replaces the text of the window's line edit `name` key by key, as a user does.
+inline void retype(QWidget& window, const char* name, const QString& text) {
+  QLineEdit* entry = child<QLineEdit>(window, name);
+  entry->setFocus();
+  entry->selectAll();
+  QTest::keyClick(entry, Qt::Key_Delete);
+  typeText(entry, text);
 }
 
 // The command buttons of the main window: the six options, restart, print,
