@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimeZone>
 #include <QVBoxLayout>
 #include <chrono>
 #include <exception>
@@ -28,6 +27,7 @@
 #include "ui/help/new_transit_help.h"
 #include "ui/help/window_help.h"
 #include "ui/platform/platform.h"
+#include "ui/platform/system_zone.h"
 #include "ui/widgets/date_field.h"
 #include "ui/widgets/entry_field.h"
 #include "ui/widgets/place_search.h"
@@ -35,32 +35,6 @@
 #include "ui/widgets/window_style.h"
 
 namespace kelvaro::ui {
-namespace {
-
-QLineEdit* entryField(QWidget* parent, const char* name, const QString& placeholder = {}) {
-  auto* field = new QLineEdit(parent);
-  field->setObjectName(QString::fromLatin1(name));
-  field->setPlaceholderText(placeholder);
-  return field;
-}
-
-// Label and field side by side in a grid row, from column `column` on.
-void addRow(QGridLayout& grid, int row, int column, const QString& caption, QWidget* field,
-            int span = 1) {
-  auto* label = new QLabel(caption);
-  label->setBuddy(field);
-  grid.addWidget(label, row, column);
-  grid.addWidget(field, row, column + 1, 1, span);
-}
-
-// The system's zone, UT where the tz database does not know it.
-chart::TimeZone systemZone() {
-  const auto parsed = chart::TimeZone::parse(QTimeZone::systemTimeZoneId().toStdString());
-  return rejection(parsed) ? chart::TimeZone::universal() : std::get<chart::TimeZone>(parsed);
-}
-
-}  // namespace
-
 NewTransitForm::NewTransitForm(Platform& platform, std::filesystem::path transitFolder,
                                QWidget* parent)
     : QDialog(parent),
@@ -114,16 +88,16 @@ void NewTransitForm::createControls() {
   birthLongitudeEdit_ = entryField(person, "Geburtslaenge", QStringLiteral("z. B. 06°57' O"));
   birthZoneEdit_ = entryField(person, "Geburtszeitzone", QStringLiteral("z. B. Europe/Berlin"));
   birthCountryEdit_ = entryField(person, "Geburtsland", QStringLiteral("z. B. D, A, CH"));
-  addRow(*birth, 0, 0, QStringLiteral("Name"), nameEdit_, 3);
-  addRow(*birth, 1, 0, QStringLiteral("Vorname"), firstNameEdit_, 3);
-  addRow(*birth, 2, 0, QStringLiteral("Geburtsdatum"), birthDateEdit_);
-  addRow(*birth, 2, 2, QStringLiteral("Geburtszeit"), birthTimeEdit_);
-  addRow(*birth, 3, 0, QStringLiteral("Geburtsort"), birthPlaceEdit_, 3);
+  addFieldRow(*birth, 0, 0, QStringLiteral("Name"), nameEdit_, 3);
+  addFieldRow(*birth, 1, 0, QStringLiteral("Vorname"), firstNameEdit_, 3);
+  addFieldRow(*birth, 2, 0, QStringLiteral("Geburtsdatum"), birthDateEdit_);
+  addFieldRow(*birth, 2, 2, QStringLiteral("Geburtszeit"), birthTimeEdit_);
+  addFieldRow(*birth, 3, 0, QStringLiteral("Geburtsort"), birthPlaceEdit_, 3);
   birth->addWidget(birthPlaceMatches_, 4, 1, 1, 3);
-  addRow(*birth, 5, 0, QStringLiteral("Breite"), birthLatitudeEdit_);
-  addRow(*birth, 5, 2, QStringLiteral("Länge"), birthLongitudeEdit_);
-  addRow(*birth, 6, 0, QStringLiteral("Zeitzone"), birthZoneEdit_);
-  addRow(*birth, 6, 2, QStringLiteral("Land"), birthCountryEdit_);
+  addFieldRow(*birth, 5, 0, QStringLiteral("Breite"), birthLatitudeEdit_);
+  addFieldRow(*birth, 5, 2, QStringLiteral("Länge"), birthLongitudeEdit_);
+  addFieldRow(*birth, 6, 0, QStringLiteral("Zeitzone"), birthZoneEdit_);
+  addFieldRow(*birth, 6, 2, QStringLiteral("Land"), birthCountryEdit_);
 
   auto* moment = new QGroupBox(QStringLiteral("Transit"), this);
   auto* transit = new QGridLayout(moment);
@@ -135,13 +109,13 @@ void NewTransitForm::createControls() {
   transitZoneEdit_ = entryField(moment, "Zeitzone", QStringLiteral("z. B. Europe/Berlin"));
   transitLatitudeEdit_ = entryField(moment, "Breite", QStringLiteral("z. B. 50°56' N"));
   transitLongitudeEdit_ = entryField(moment, "Laenge", QStringLiteral("z. B. 06°57' O"));
-  addRow(*transit, 0, 0, QStringLiteral("Ort"), transitPlaceEdit_, 3);
+  addFieldRow(*transit, 0, 0, QStringLiteral("Ort"), transitPlaceEdit_, 3);
   transit->addWidget(transitPlaceMatches_, 1, 1, 1, 3);
-  addRow(*transit, 2, 0, QStringLiteral("Datum"), transitDateEdit_);
-  addRow(*transit, 2, 2, QStringLiteral("Zeit"), transitTimeEdit_);
-  addRow(*transit, 3, 0, QStringLiteral("Zeitzone"), transitZoneEdit_);
-  addRow(*transit, 4, 0, QStringLiteral("Breite"), transitLatitudeEdit_);
-  addRow(*transit, 4, 2, QStringLiteral("Länge"), transitLongitudeEdit_);
+  addFieldRow(*transit, 2, 0, QStringLiteral("Datum"), transitDateEdit_);
+  addFieldRow(*transit, 2, 2, QStringLiteral("Zeit"), transitTimeEdit_);
+  addFieldRow(*transit, 3, 0, QStringLiteral("Zeitzone"), transitZoneEdit_);
+  addFieldRow(*transit, 4, 0, QStringLiteral("Breite"), transitLatitudeEdit_);
+  addFieldRow(*transit, 4, 2, QStringLiteral("Länge"), transitLongitudeEdit_);
 
   saveButton_ = new QPushButton(QStringLiteral("Speichern"), this);
   saveButton_->setObjectName(QStringLiteral("Speichern"));

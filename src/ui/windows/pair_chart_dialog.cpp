@@ -10,7 +10,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimeZone>
 #include <QVBoxLayout>
 #include <chrono>
 #include <system_error>
@@ -29,6 +28,7 @@
 #include "ui/help/pair_chart_help.h"
 #include "ui/help/window_help.h"
 #include "ui/platform/platform.h"
+#include "ui/platform/system_zone.h"
 #include "ui/widgets/entry_field.h"
 #include "ui/widgets/place_search.h"
 #include "ui/widgets/text_view.h"
@@ -36,27 +36,6 @@
 
 namespace kelvaro::ui {
 namespace {
-
-QLineEdit* entryField(QWidget* parent, const char* name, const QString& placeholder) {
-  auto* field = new QLineEdit(parent);
-  field->setObjectName(QString::fromLatin1(name));
-  field->setPlaceholderText(placeholder);
-  return field;
-}
-
-void addRow(QGridLayout& grid, int row, int column, const QString& caption, QWidget* field,
-            int span = 1) {
-  auto* label = new QLabel(caption);
-  label->setBuddy(field);
-  grid.addWidget(label, row, column);
-  grid.addWidget(field, row, column + 1, 1, span);
-}
-
-// The system's zone, UT where the tz database does not know it.
-chart::TimeZone systemZone() {
-  const auto parsed = chart::TimeZone::parse(QTimeZone::systemTimeZoneId().toStdString());
-  return rejection(parsed) ? chart::TimeZone::universal() : std::get<chart::TimeZone>(parsed);
-}
 
 QRadioButton* kindButton(QWidget* parent, const char* name, const QString& caption) {
   auto* button = new QRadioButton(caption, parent);
@@ -136,13 +115,13 @@ void PairChartDialog::createControls() {
   zone_ = entryField(moment, "Zeitzone", QStringLiteral("z. B. Europe/Berlin"));
   latitude_ = entryField(moment, "Breite", QStringLiteral("z. B. 50°56' N"));
   longitude_ = entryField(moment, "Laenge", QStringLiteral("z. B. 06°57' O"));
-  addRow(*transit, 0, 0, QStringLiteral("Datum"), date_);
-  addRow(*transit, 0, 2, QStringLiteral("Zeit"), time_);
-  addRow(*transit, 1, 0, QStringLiteral("Ort"), place_, 3);
+  addFieldRow(*transit, 0, 0, QStringLiteral("Datum"), date_);
+  addFieldRow(*transit, 0, 2, QStringLiteral("Zeit"), time_);
+  addFieldRow(*transit, 1, 0, QStringLiteral("Ort"), place_, 3);
   transit->addWidget(placeMatches_, 2, 1, 1, 3);
-  addRow(*transit, 3, 0, QStringLiteral("Zeitzone"), zone_);
-  addRow(*transit, 4, 0, QStringLiteral("Breite"), latitude_);
-  addRow(*transit, 4, 2, QStringLiteral("Länge"), longitude_);
+  addFieldRow(*transit, 3, 0, QStringLiteral("Zeitzone"), zone_);
+  addFieldRow(*transit, 4, 0, QStringLiteral("Breite"), latitude_);
+  addFieldRow(*transit, 4, 2, QStringLiteral("Länge"), longitude_);
 
   storeDavisonBox_ = new QCheckBox(QStringLiteral("Davison als Person im Archiv speichern"), this);
   storeDavisonBox_->setObjectName(QStringLiteral("DavisonSpeichern"));

@@ -32,13 +32,6 @@ constexpr std::pair<const char*, const char*> kKinds[] = {
 };
 constexpr int kOfferedKinds = static_cast<int>(std::size(kKinds));
 
-QLineEdit* field(QWidget* parent, const char* name, const QString& placeholder = {}) {
-  auto* created = new QLineEdit(parent);
-  created->setObjectName(QString::fromLatin1(name));
-  created->setPlaceholderText(placeholder);
-  return created;
-}
-
 }  // namespace
 
 archive::PersonEntry entryOf(const archive::Person& person) {
@@ -82,29 +75,29 @@ void PersonForm::orderTabs(const QFormLayout& fields, const std::vector<QWidget*
 }
 
 void PersonForm::createControls() {
-  nameField_ = field(this, "PersonName");
-  firstNameField_ = field(this, "PersonFirstName");
+  nameField_ = entryField(this, "PersonName");
+  firstNameField_ = entryField(this, "PersonFirstName");
   kindBox_ = new QComboBox(this);
   kindBox_->setObjectName(QStringLiteral("PersonKind"));
   for (const auto& [code, caption] : kKinds) {
     kindBox_->addItem(QString::fromUtf8(caption), QString::fromLatin1(code));
   }
-  birthDateField_ = field(this, "PersonBirthDate", QStringLiteral("TT.MM.JJJJ"));
+  birthDateField_ = entryField(this, "PersonBirthDate", QStringLiteral("TT.MM.JJJJ"));
   birthDateField_->setToolTip(dateEntryHint());
-  birthTimeField_ = field(this, "PersonBirthTime", QStringLiteral("hh:mm (leer: unbekannt)"));
-  zoneField_ = field(this, "PersonZone", QStringLiteral("Europe/Berlin"));
-  placeField_ = field(this, "PersonPlace",
-                      atlas::atlasAvailable() ? QStringLiteral("Ort, Enter sucht im Ortsatlas")
-                                              : QStringLiteral("Ort"));
-  countryField_ = field(this, "PersonCountry", QStringLiteral("z. B. D, A, CH"));
+  birthTimeField_ = entryField(this, "PersonBirthTime", QStringLiteral("hh:mm (leer: unbekannt)"));
+  zoneField_ = entryField(this, "PersonZone", QStringLiteral("Europe/Berlin"));
+  placeField_ = entryField(this, "PersonPlace",
+                           atlas::atlasAvailable() ? QStringLiteral("Ort, Enter sucht im Ortsatlas")
+                                                   : QStringLiteral("Ort"));
+  countryField_ = entryField(this, "PersonCountry", QStringLiteral("z. B. D, A, CH"));
   countryNameLabel_ = new QLabel(this);
   countryNameLabel_->setObjectName(QStringLiteral("PersonCountryName"));
   // The name belongs to the code the atlas filled in, not to one typed.
   connect(countryField_, &QLineEdit::textEdited, countryNameLabel_, &QLabel::clear);
-  latitudeField_ = field(this, "PersonLatitude", QStringLiteral("50°56' N"));
-  longitudeField_ = field(this, "PersonLongitude", QStringLiteral("06°57' O"));
-  sourceField_ = field(this, "PersonSource");
-  viaField_ = field(this, "PersonVia");
+  latitudeField_ = entryField(this, "PersonLatitude", QStringLiteral("50°56' N"));
+  longitudeField_ = entryField(this, "PersonLongitude", QStringLiteral("06°57' O"));
+  sourceField_ = entryField(this, "PersonSource");
+  viaField_ = entryField(this, "PersonVia");
   notesField_ = new QPlainTextEdit(this);
   notesField_->setObjectName(QStringLiteral("PersonNotes"));
   notesField_->setTabChangesFocus(true);
