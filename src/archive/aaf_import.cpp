@@ -1,12 +1,15 @@
 #include "archive/aaf_import.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cmath>
 #include <map>
 #include <utility>
 
 #include "archive/aaf_file.h"
 #include "archive/aaf_reader.h"
 #include "archive/person_search.h"
+#include "archive/zone_lookup.h"
 #include "core/entry_text.h"
 #include "core/text_encoding.h"
 
@@ -48,25 +51,57 @@ std::optional<atlas::AtlasPlace> onlyPlace(const Person& person, const PlaceFind
   return found;
 }
 
-// Coordinates and zone of a record without #B93, from the atlas; the same
-// place and country are looked up once.
+// How far a record's coordinates may lie from the atlas place of its name
+// for that place's zone to be its zone, in degrees.
+constexpr double kSamePlace = 0.5;
+
+bool isOffset(const std::string& zone) { return zone.starts_with('+') || zone.starts_with('-'); }
+
+std::chrono::seconds offsetOfZone(const std::string& zone, std::chrono::sys_seconds moment) {
+  return std::get<chart::TimeZone>(zoneNamed(zone)).offsetAt(moment);
+}
+
+// What the atlas adds to a record, the place of the same name and country
+// looked up once: coordinates and zone where #B93 is missing, and the
+// place's zone name for a fixed offset that the zone gives at the birth (so
+// the person's timeline and transits follow its summer time).
 class AtlasLookup {
  public:
   explicit AtlasLookup(const PlaceFinder& findPlaces) : findPlaces_(findPlaces) {}
 
   void complete(Person& person) {
-    const auto key = std::make_pair(person.place, person.country);
-    auto cached = found_.find(key);
-    if (cached == found_.end()) cached = found_.emplace(key, onlyPlace(person, findPlaces_)).first;
-    if (!cached->second) return;
-    const atlas::AtlasPlace& place = *cached->second;
-    person.latitude = roundedToArcSecond(place.latitude);
-    person.longitude = roundedToArcSecond(place.longitude);
-    person.zone = place.zone;
+    const atlas::AtlasPlace* place = placeOf(person);
+    if (!place) return;
+    person.latitude = roundedToArcSecond(place->latitude);
+    person.longitude = roundedToArcSecond(place->longitude);
+    person.zone = place->zone;
     person.birthMoment = momentOfBirth(person);
   }
 
+  void nameZone(Person& person) {
+    if (!isOffset(person.zone) || !person.birthMoment || !person.latitude || !person.longitude) {
+      return;
+    }
+    const atlas::AtlasPlace* place = placeOf(person);
+    if (!place || std::abs(place->latitude - *person.latitude) > kSamePlace ||
+        std::abs(place->longitude - *person.longitude) > kSamePlace ||
+        rejection(zoneNamed(place->zone))) {
+      return;
+    }
+    if (offsetOfZone(place->zone, *person.birthMoment) ==
+        offsetOfZone(person.zone, *person.birthMoment)) {
+      person.zone = place->zone;
+    }
+  }
+
  private:
+  const atlas::AtlasPlace* placeOf(const Person& person) {
+    const auto key = std::make_pair(person.place, person.country);
+    auto cached = found_.find(key);
+    if (cached == found_.end()) cached = found_.emplace(key, onlyPlace(person, findPlaces_)).first;
+    return cached->second ? &*cached->second : nullptr;
+  }
+
   const PlaceFinder& findPlaces_;
   std::map<std::pair<std::string, std::string>, std::optional<atlas::AtlasPlace>> found_;
 };
@@ -138,7 +173,11 @@ Checked<ImportReport> importAaf(Archive& archive, std::string_view bytes,
         continue;
       }
       Person person = std::get<Person>(std::move(record->person));
-      if (record->withoutCoordinates) atlas.complete(person);
+      if (record->withoutCoordinates) {
+        atlas.complete(person);
+      } else {
+        atlas.nameZone(person);
+      }
       record = reader.next();
       return person;
     }

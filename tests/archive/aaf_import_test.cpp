@@ -53,6 +53,20 @@ TEST(AafImport, ReportsAddedPresentAndFaultyRecords) {
   EXPECT_GT(fixture.persons()[0].id, 0);
 }
 
+// A small atlas: the places whose names begin with `name`.
+std::vector<atlas::AtlasPlace> fewPlaces(std::string_view name) {
+  std::vector<atlas::AtlasPlace> places = {
+      {"Kandel", "Rheinland-Pfalz", "Deutschland", "DE", "Europe/Berlin", 49.0833, 8.1833},
+      {"Springfield", "Illinois", "Vereinigte Staaten", "US", "America/Chicago", 39.8, -89.64},
+      {"Springfield", "Massachusetts", "Vereinigte Staaten", "US", "America/New_York", 42.1,
+       -72.59},
+      {"Graz", "Steiermark", "Österreich", "AT", "Europe/Vienna", 47.0667, 15.45},
+      {"Kandel-Ost", "", "Deutschland", "DE", "Europe/Berlin", 1, 1},
+  };
+  std::erase_if(places, [&](const auto& place) { return !place.name.starts_with(name); });
+  return places;
+}
+
 // A records without #B93 takes coordinates and zone from the atlas when the
 // place and the country name exactly one place, and waits for a check
 // ("Ort prüfen") otherwise.
@@ -61,16 +75,7 @@ TEST(AafImport, PlacesWithoutCoordinatesFromTheAtlas) {
   int lookups = 0;
   const archive::PlaceFinder atlas = [&](std::string_view name) {
     ++lookups;
-    std::vector<atlas::AtlasPlace> places = {
-        {"Kandel", "Rheinland-Pfalz", "Deutschland", "DE", "Europe/Berlin", 49.0833, 8.1833},
-        {"Springfield", "Illinois", "Vereinigte Staaten", "US", "America/Chicago", 39.8, -89.64},
-        {"Springfield", "Massachusetts", "Vereinigte Staaten", "US", "America/New_York", 42.1,
-         -72.59},
-        {"Graz", "Steiermark", "Österreich", "AT", "Europe/Vienna", 47.0667, 15.45},
-        {"Kandel-Ost", "", "Deutschland", "DE", "Europe/Berlin", 1, 1},
-    };
-    std::erase_if(places, [&](const auto& place) { return !place.name.starts_with(name); });
-    return places;
+    return fewPlaces(name);
   };
   const auto report = imported(fixture.archive,
                                "#A93:Eins,*,m,27.9.1970,11:04,Kandel,D\n"
@@ -95,6 +100,34 @@ TEST(AafImport, PlacesWithoutCoordinatesFromTheAtlas) {
   EXPECT_TRUE(archive::placeUnchecked(byName["Drei"]));  // two Springfields
   EXPECT_TRUE(archive::placeUnchecked(byName["Fünf"]));  // no Graz in Switzerland
   EXPECT_FALSE(byName["Fünf"].latitude);
+}
+
+// A fixed offset of #B93 becomes the zone of the record's atlas place when
+// that zone gives the same offset at the birth and the coordinates lie at
+// the place; otherwise the offset stays.
+TEST(AafImport, FixedOffsetsBecomeTheZoneOfThePlace) {
+  Fixture fixture;
+  const auto report = imported(fixture.archive,
+                               "#A93:Sommer,*,m,15.7.1980,12:00,Kandel,D\n"
+                               "#B93:*,49n05,8e11,1he,1\n"
+                               "#A93:Winter,*,m,15.1.1980,12:00,Kandel,D\n"
+                               "#B93:*,49n05,8e11,1he,0\n"
+                               "#A93:Ohne,*,m,15.7.1980,12:00,Kandel,D\n"
+                               "#B93:*,49n05,8e11,1he,0\n"
+                               "#A93:Fern,*,m,15.7.1980,12:00,Kandel,D\n"
+                               "#B93:*,52n30,13e24,1he,1\n"
+                               "#A93:Zwei,*,m,15.7.1980,12:00,Springfield,USA\n"
+                               "#B93:*,39n48,89w38,6hw,1\n",
+                               fewPlaces);
+  EXPECT_EQ(report.added, 5);
+  std::map<std::string, Person> byName;
+  for (Person& person : fixture.persons()) byName[person.name] = person;
+  EXPECT_EQ(byName["Sommer"].zone, "Europe/Berlin");
+  EXPECT_EQ(byName["Sommer"].birthMoment, utc(1980, 7, 15, 10, 0));  // the moment stays
+  EXPECT_EQ(byName["Winter"].zone, "Europe/Berlin");
+  EXPECT_EQ(byName["Ohne"].zone, "+01:00");  // Kandel kept summer time that day
+  EXPECT_EQ(byName["Fern"].zone, "+02:00");  // Berlin's coordinates, not Kandel's
+  EXPECT_EQ(byName["Zwei"].zone, "-05:00");  // two Springfields
 }
 
 // The country written for an atlas place is the code AAF files use, and an
