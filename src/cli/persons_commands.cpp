@@ -422,12 +422,13 @@ const std::vector<PersonsCommand>& personsCommands() {
       {"timeline",
        "timeline NUMMER --from=TT.MM.JJJJ --to=TT.MM.JJJJ [--movers=S,P,T] [--bodies=…] "
        "[--points=factors|midpoints|all] [--with=…] [--zone=ZONE] [--orb=G:MM] [--dial=GRAD] "
-       "[--ics ZIEL.ics]",
+       "[--ics ZIEL.ics [--ics-all]]",
        "die Zeitleiste einer Person: wann Solarbogen (S), Progression (P) und Transite (T) "
        "Radix-Punkte auslösen; --dial: Scheibe 360, 90, 45, 22.5 oder 11.25 (Vorgabe 22.5); "
-       "--ics: auch als iCalendar-Datei",
+       "--ics: auch als iCalendar-Datei, S und P ohne MO und T von JU bis PL (--ics-all: jede "
+       "Zeile)",
        {"from", "to", "movers", "bodies", "points", "with", "zone", "orb", "dial", "ics"},
-       {},
+       {"ics-all"},
        1,
        1,
        ArchiveUse::read,

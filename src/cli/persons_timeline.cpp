@@ -39,6 +39,10 @@ int personTimeline(const PersonsInvocation& call) {
       return kExitUsage;
     }
   }
+  if (call.words.flags.contains("ics-all") && !call.words.has("ics")) {
+    call.err << "Die Angabe --ics-all gilt nur mit --ics.\n";
+    return kExitUsage;
+  }
   auto found = personOfWord(call);
   if (const int* status = std::get_if<int>(&found)) return *status;
   const archive::Person& stored = std::get<archive::Person>(found);
@@ -58,14 +62,16 @@ int personTimeline(const PersonsInvocation& call) {
   if (!call.words.has("ics")) return kExitDone;
   const std::string target = call.words.value("ics");
   const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-  const WrittenFile written =
-      writeBesideEarlier(pathFromUtf8(target), timing::icalendarText(person, *timeline, now));
+  const timing::IcalFilter filter{.everyHit = call.words.flags.contains("ics-all")};
+  const timing::IcalCalendar calendar = timing::icalendarOf(person, *timeline, now, filter);
+  const WrittenFile written = writeBesideEarlier(pathFromUtf8(target), calendar.text);
   if (written.error) {
     call.err << "Die Datei " << written.name
              << " lässt sich nicht schreiben: " << systemErrorText(written.error) << ".\n";
     return kExitRefused;
   }
   if (written.name != target) call.err << takenNameNote(target, written.name) << "\n";
+  call.err << written.name << ": " << timing::icalendarReport(calendar, filter) << "\n";
   return kExitDone;
 }
 

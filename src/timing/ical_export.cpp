@@ -5,6 +5,7 @@
 #include <map>
 
 #include "chart/ephemeris.h"
+#include "core/pair_texts.h"
 
 namespace kelvaro::timing {
 namespace {
@@ -107,8 +108,15 @@ std::string uidOf(const std::string& key, int repeat, const std::string& person)
   return uid + "@kelvaro";
 }
 
+// "Müller, Jürgen: SOs = MCr/SAr"
+std::string summaryOf(const std::string& person, const TimelineHit& hit, const RadixPoint& point) {
+  return person + ": " + factorVariantName(hit.factor, variantOf(hit.kind)) + " = " +
+         pointText(point);
+}
+
 void appendEvent(std::string& out, const TimelineHit& hit, std::string_view uid,
-                 std::string_view line, const std::string& title, const std::string& stamp) {
+                 const std::string& summary, std::string_view line, const std::string& title,
+                 const std::string& stamp) {
   appendLine(out, "BEGIN:VEVENT");
   appendLine(out, "UID:" + std::string(uid));
   appendLine(out, "DTSTAMP:" + stamp);
@@ -119,7 +127,7 @@ void appendEvent(std::string& out, const TimelineHit& hit, std::string_view uid,
     appendLine(out, "DTSTART;VALUE=DATE:" + dateValue(day));
     appendLine(out, "DTEND;VALUE=DATE:" + dateValue(day + std::chrono::days(1)));
   }
-  appendLine(out, "SUMMARY:" + escaped(line.substr(kHitTextColumn)));
+  appendLine(out, "SUMMARY:" + escaped(summary));
   appendLine(out, "DESCRIPTION:" + escaped(title + "\n" + std::string(line)));
   appendLine(out, "TRANSP:TRANSPARENT");
   appendLine(out, "END:VEVENT");
@@ -127,12 +135,20 @@ void appendEvent(std::string& out, const TimelineHit& hit, std::string_view uid,
 
 }  // namespace
 
-std::string icalendarText(const chart::BirthData& birth, const Timeline& timeline,
-                          std::chrono::sys_seconds stamp) {
-  const std::string person = personKey(birth);
+bool IcalFilter::takes(const TimelineHit& hit) const {
+  if (everyHit) return true;
+  if (hit.kind != MoverKind::transit) return hit.factor != factor::MO;
+  return hit.factor >= factor::JU && hit.factor <= factor::PL;  // JU SA UR NE PL
+}
+
+IcalCalendar icalendarOf(const chart::BirthData& birth, const Timeline& timeline,
+                         std::chrono::sys_seconds stamp, IcalFilter filter) {
+  const std::string personKeyText = personKey(birth);
+  const std::string person = personLabel(birth.name, birth.firstName);
   const std::string stampValue = utcValue(stamp);
   const std::string title(timeline.result.lines.empty() ? "" : timeline.result.lines[0]);
-  std::string out;
+  IcalCalendar calendar;
+  std::string& out = calendar.text;
   appendLine(out, "BEGIN:VCALENDAR");
   appendLine(out, "VERSION:2.0");
   appendLine(out, "PRODID:-//Kelvaro//Zeitleiste//DE");
@@ -142,12 +158,25 @@ std::string icalendarText(const chart::BirthData& birth, const Timeline& timelin
   std::map<std::string, int> earlier;  // the hits of each key so far
   for (std::size_t i = 0; i < timeline.hits.size(); ++i) {
     const TimelineHit& hit = timeline.hits[i];
-    const std::string key = hitKey(hit, timeline.points[hit.point], timeline.dial);
-    const std::string uid = uidOf(key, earlier[key]++, person);
-    appendEvent(out, hit, uid, timeline.result.lines[i + 1], title, stampValue);
+    // A filtered mover leaves out every hit of its keys, so the UIDs of
+    // the others stay as they are.
+    if (!filter.takes(hit)) continue;
+    const RadixPoint& point = timeline.points[hit.point];
+    const std::string key = hitKey(hit, point, timeline.dial);
+    const std::string uid = uidOf(key, earlier[key]++, personKeyText);
+    appendEvent(out, hit, uid, summaryOf(person, hit, point), timeline.result.lines[i + 1], title,
+                stampValue);
+    ++calendar.events;
   }
   appendLine(out, "END:VCALENDAR");
-  return out;
+  return calendar;
+}
+
+std::string icalendarReport(const IcalCalendar& written, IcalFilter filter) {
+  const std::string events =
+      written.events == 1 ? "1 Termin" : std::to_string(written.events) + " Termine";
+  return events + " geschrieben (" +
+         (filter.everyHit ? "alle Zeilen der Liste" : "S und P ohne MO, T von JU bis PL") + ").";
 }
 
 }  // namespace kelvaro::timing

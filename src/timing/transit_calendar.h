@@ -25,8 +25,8 @@ namespace kelvaro::timing {
 // The transiting bodies, in the order of the list.
 inline constexpr std::array<int, 19> kCalendarBodies = {
     factor::SO, factor::MO, factor::ME, factor::VE, factor::MA, factor::JU, factor::SA,
-    12,         13,         14,         factor::KN, 15,         16,         17,
-    18,         19,         20,         21,         factor::PO};  // UR NE PL, CU … VU
+    factor::UR, factor::NE, factor::PL, factor::KN, 15,         16,         17,
+    18,         19,         20,         21,         factor::PO};  // … KN, CU … VU
 
 // The bodies listed unless others are chosen: the slow ones, from JU on.
 std::vector<int> defaultCalendarBodies();

@@ -14,6 +14,7 @@
 #include "support/cli_runner.h"
 #include "support/temp_dir.h"
 #include "timing/calendar_entry.h"
+#include "timing/ical_export.h"
 #include "timing/timeline.h"
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -560,7 +561,23 @@ TEST_F(PersonsCli, TimelineOfAPerson) {
   for (std::size_t at = 0; (at = events.find("BEGIN:VEVENT", at)) != std::string::npos; ++at) {
     ++count;
   }
-  EXPECT_EQ(count, expected->hits.size());
+  // The standard filter: S and P but the Moon's, T of Jupiter to Pluto.
+  const auto taken = static_cast<std::size_t>(std::count_if(
+      expected->hits.begin(), expected->hits.end(),
+      [](const timing::TimelineHit& hit) { return timing::IcalFilter{}.takes(hit); }));
+  EXPECT_EQ(count, taken);
+  EXPECT_LT(taken, expected->hits.size());
+  EXPECT_EQ(shown.err, ics.string() + ": " + std::to_string(taken) +
+                           " Termine geschrieben (S und P ohne MO, T von JU bis PL).\n");
+  const auto all = file("alle.ics");
+  const Output every = persons({"timeline", "1", "--from=01.03.2026", "--to=30.04.2026",
+                                "--orb=1:12", "--ics", all.string(), "--ics-all"});
+  EXPECT_EQ(every.err, all.string() + ": " + std::to_string(expected->hits.size()) +
+                           " Termine geschrieben (alle Zeilen der Liste).\n");
+  const Output withoutFile =
+      persons({"timeline", "1", "--from=01.03.2026", "--to=30.04.2026", "--ics-all"});
+  EXPECT_EQ(withoutFile.status, 1);
+  EXPECT_EQ(withoutFile.err, "Die Angabe --ics-all gilt nur mit --ics.\n");
 
   // Transits of Saturn alone (MC moves only as S and P), in UT.
   const Output saturn = persons({"timeline", "1", "--from=01.01.2026", "--to=31.12.2027",

@@ -33,6 +33,11 @@ CalendarRequest request(chart::Date from, chart::Date to, std::string_view zone)
   return asked;
 }
 
+// The file of every hit of the list.
+std::string everyHitText(const chart::BirthData& birth, const Timeline& shown, sys_seconds stamp) {
+  return icalendarOf(birth, shown, stamp, {.everyHit = true}).text;
+}
+
 // The UIDs of the events in the order of the hits, read from the unfolded text.
 std::vector<std::string> uidsOf(std::string text) {
   for (std::size_t fold; (fold = text.find("\r\n ")) != std::string::npos;) text.erase(fold, 3);
@@ -52,9 +57,9 @@ std::vector<std::string> split(const std::string& line, char separator) {
   return parts;
 }
 
-// Read back by Debian's python3-icalendar: every hit is an event with the
-// line's text as its summary, S and P on the day shown, T at the minute
-// shown, in UTC.
+// Read back by Debian's python3-icalendar: every hit is an event whose
+// summary names the person and the hit, S and P on the day shown, T at the
+// minute shown, in UTC.
 TEST(IcalExport, ARealParserReadsEveryHit) {
   const chart::BirthData birth = testing::birthData(testing::kKoeln);
   const auto shown = timeline(birth, request({2026, 3, 1}, {2026, 4, 30}, "Europe/Berlin"));
@@ -62,7 +67,7 @@ TEST(IcalExport, ARealParserReadsEveryHit) {
   testing::TempDir folder;
   const auto file = folder.path() / "zeitleiste.ics";
   std::ofstream(file, std::ios::binary)
-      << icalendarText(birth, *shown, sys_days{year{2026} / 12 / 8} + hours{12});
+      << everyHitText(birth, *shown, sys_days{year{2026} / 12 / 8} + hours{12});
 
   const auto read = testing::runProcess({"/usr/bin/python3", KELVARO_ICAL_READER, file.string()});
   ASSERT_EQ(read.status, 0) << read.err;
@@ -76,7 +81,10 @@ TEST(IcalExport, ARealParserReadsEveryHit) {
     const std::string line(shown->result.lines[i + 1]);
     const auto fields = split(events[i], '\t');
     ASSERT_EQ(fields.size(), 3u) << events[i];
-    EXPECT_EQ(fields[2], line.substr(kHitTextColumn));
+    EXPECT_EQ(fields[2], "Müller, Anna: " + factorVariantName(hit.factor, variantOf(hit.kind)) +
+                             " = " + pointText(shown->points[hit.point]));
+    EXPECT_TRUE(line.substr(kHitTextColumn).starts_with(fields[2].substr(fields[2].find(": ") + 2)))
+        << line;
     if (hit.kind == MoverKind::transit) {
       const auto day = floor<days>(hit.shown);
       const hh_mm_ss clock(hit.shown - day);
@@ -105,8 +113,8 @@ TEST(IcalExport, TheSameHitKeepsItsUid) {
   const auto first = timeline(birth, request({2026, 1, 1}, {2026, 6, 30}, "Europe/Berlin"));
   const auto second = timeline(birth, request({2026, 3, 1}, {2026, 12, 31}, "Australia/Sydney"));
   ASSERT_TRUE(first && second);
-  const auto firstUids = uidsOf(icalendarText(birth, *first, sys_days{year{2026} / 1 / 1}));
-  const auto secondUids = uidsOf(icalendarText(birth, *second, sys_days{year{2027} / 1 / 1}));
+  const auto firstUids = uidsOf(everyHitText(birth, *first, sys_days{year{2026} / 1 / 1}));
+  const auto secondUids = uidsOf(everyHitText(birth, *second, sys_days{year{2027} / 1 / 1}));
   ASSERT_EQ(firstUids.size(), first->hits.size());
   ASSERT_EQ(secondUids.size(), second->hits.size());
   EXPECT_EQ(std::set<std::string>(secondUids.begin(), secondUids.end()).size(), secondUids.size());
@@ -130,7 +138,7 @@ TEST(IcalExport, TheSameHitKeepsItsUid) {
   // Another person's hits are others.
   testing::Person other = testing::kSydney;
   other.firstName = "Joe";
-  EXPECT_NE(uidsOf(icalendarText(testing::birthData(other), *first, {}))[0], firstUids[0]);
+  EXPECT_NE(uidsOf(everyHitText(testing::birthData(other), *first, {}))[0], firstUids[0]);
 }
 
 // A body that turns may pass the same place twice in one direction on one
@@ -148,8 +156,8 @@ TEST(IcalExport, EveryUidOfAFileIsItsOwn) {
     if (i == copied + 1) doubled.result.lines.push_back(shown->result.lines[i]);
   }
   const sys_seconds stamp = sys_days{year{2026} / 12 / 8};
-  const auto plain = uidsOf(icalendarText(birth, *shown, stamp));
-  const std::string text = icalendarText(birth, doubled, stamp);
+  const auto plain = uidsOf(everyHitText(birth, *shown, stamp));
+  const std::string text = everyHitText(birth, doubled, stamp);
   const auto uids = uidsOf(text);
   ASSERT_EQ(uids.size(), plain.size() + 1);
   EXPECT_EQ(std::vector<std::string>(uids.begin(), uids.begin() + copied + 1),
@@ -165,6 +173,45 @@ TEST(IcalExport, EveryUidOfAFileIsItsOwn) {
   const auto read = testing::runProcess({"/usr/bin/python3", KELVARO_ICAL_READER, file.string()});
   EXPECT_EQ(read.status, 0) << read.err;
 #endif
+}
+
+// The standard filter keeps S and P but the Moon's and T of Jupiter to
+// Pluto, says how many it wrote, and leaves every UID as the file of every
+// hit has it.
+TEST(IcalExport, TheStandardFilterKeepsAYearReadable) {
+  const chart::BirthData birth = testing::birthData(testing::kKoeln);
+  CalendarRequest asked = request({2026, 3, 1}, {2026, 4, 30}, "Europe/Berlin");
+  asked.bodies.push_back(factor::MO);
+  const auto shown = timeline(birth, asked);
+  ASSERT_TRUE(shown);
+  const sys_seconds stamp = sys_days{year{2026} / 12 / 8};
+  const IcalCalendar every = icalendarOf(birth, *shown, stamp, {.everyHit = true});
+  const IcalCalendar standard = icalendarOf(birth, *shown, stamp);
+  const std::vector<std::string> everyUid = uidsOf(every.text);
+  const std::vector<std::string> standardUids = uidsOf(standard.text);
+  EXPECT_EQ(every.events, shown->hits.size());
+  ASSERT_EQ(standard.events, standardUids.size());
+
+  std::vector<std::string> expected;
+  std::map<MoverKind, int> kept;
+  for (std::size_t i = 0; i < shown->hits.size(); ++i) {
+    const TimelineHit& hit = shown->hits[i];
+    const bool slow = hit.factor == factor::JU || hit.factor == factor::SA ||
+                      hit.factor == factor::UR || hit.factor == factor::NE ||
+                      hit.factor == factor::PL;
+    const bool wanted = hit.kind == MoverKind::transit ? slow : hit.factor != factor::MO;
+    if (!wanted) continue;
+    expected.push_back(everyUid[i]);
+    ++kept[hit.kind];
+  }
+  EXPECT_EQ(standardUids, expected);
+  EXPECT_EQ(kept.size(), 3u);
+  EXPECT_LT(standard.events, every.events / 2);  // the Moon's transits go
+  EXPECT_EQ(icalendarReport(standard, {}), std::to_string(standard.events) +
+                                               " Termine geschrieben (S und P ohne MO, T von JU "
+                                               "bis PL).");
+  EXPECT_EQ(icalendarReport({"", 1}, {.everyHit = true}),
+            "1 Termin geschrieben (alle Zeilen der Liste).");
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "support/birth_data.h"
 #include "support/file_bytes.h"
 #include "timing/calendar_entry.h"
+#include "timing/ical_export.h"
 #include "timing/timeline.h"
 #include "ui/platform/dial_size_choice.h"
 #include "ui/platform/timeline_choices.h"
@@ -34,6 +35,14 @@ using ui::BoxKind;
 // The file a save dialog proposed: its folder and name.
 std::filesystem::path proposed(const ui::SaveDialog& dialog) {
   return dialog.folder / pathFromUtf8(dialog.proposedName);
+}
+
+std::size_t eventsIn(const std::string& icalendar) {
+  std::size_t count = 0;
+  for (std::size_t at = 0; (at = icalendar.find("BEGIN:VEVENT", at)) != std::string::npos; ++at) {
+    ++count;
+  }
+  return count;
 }
 
 class TimelineWindowTest : public UiTestCase {
@@ -151,11 +160,22 @@ class TimelineWindowTest : public UiTestCase {
              run_->startFolder() / pathFromUtf8("Müller-Anna-Zeitleiste-01012026-31032026.ics"));
     const std::string events = testing::fileBytes(calendar);
     QVERIFY(events.starts_with("BEGIN:VCALENDAR\r\n"));
-    std::size_t count = 0;
-    for (std::size_t at = 0; (at = events.find("BEGIN:VEVENT", at)) != std::string::npos; ++at) {
-      ++count;
-    }
-    QCOMPARE(count, expected->hits.size());
+    const std::size_t count = eventsIn(events);
+    // The standard filter, and the count in the message.
+    std::size_t taken = 0;
+    for (const timing::TimelineHit& hit : expected->hits) taken += timing::IcalFilter{}.takes(hit);
+    QCOMPARE(count, taken);
+    QCOMPARE(run_->platform().boxes(),
+             oneBox(BoxKind::information, std::to_string(taken) +
+                                              " Termine geschrieben (S und P ohne MO, T von JU "
+                                              "bis PL).\rGespeichert unter\r" +
+                                              calendar.string()));
+    // "iCal: jede Zeile" writes every line of the list.
+    run_->platform().forgetBoxes();
+    click(child(*window_, "IcsEveryLineBox"));
+    run_->platform().saveNextAs(calendar);
+    click(child(*window_, "ExportButton"));
+    QCOMPARE(eventsIn(testing::fileBytes(calendar)), expected->hits.size());
 
     // A cancelled dialog writes nothing; a folder that cannot be written says so.
     run_->platform().forgetBoxes();

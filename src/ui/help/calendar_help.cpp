@@ -66,7 +66,10 @@ std::vector<std::string> calendarHelp() {
       "",
       "Dateien: „Speichern“ schreibt die Zeilen der Zeitleiste als Textdatei, „iCal exportieren "
       "…“ als iCalendar-Datei (.ics), die Kalenderprogramme einlesen: S und P als ganztägige "
-      "Termine, T zur Minute. Ein erneuter Export derselben Zeilen ersetzt dort die Termine, "
+      "Termine, T zur Minute, jeder Termin mit dem Namen der Person. Ohne Haken bei „iCal: jede "
+      "Zeile“ sind es S und P ohne MO und T von JU bis PL, damit ein Jahr lesbar bleibt; die "
+      "Meldung danach sagt, wie viele Termine es sind. Ein erneuter Export derselben Zeilen "
+      "ersetzt dort die Termine, "
       "statt sie zu verdoppeln. „Als PDF speichern“ schreibt die Seiten, die „Drucken“ druckt, "
       "in eine PDF-Datei. Alle drei schlagen den Programm-Ordner vor (" +
           programFolderInHelp() +

@@ -246,12 +246,17 @@ QWidget* CalendarWindow::createResultArea() {
   saveButton_ = named(new QPushButton(QStringLiteral("Speichern")), "SaveButton");
   addPrintAndSaveKeys(*this, *printButton_, *saveButton_);
   exportButton_ = named(new QPushButton(QStringLiteral("iCal exportieren …")), "ExportButton");
+  icsEveryLineBox_ = named(new QCheckBox(QStringLiteral("iCal: jede Zeile")), "IcsEveryLineBox");
+  icsEveryLineBox_->setToolTip(QStringLiteral(
+      "Ohne Haken schreibt „iCal exportieren …“ S und P ohne MO und T von JU bis PL, damit ein "
+      "Jahr im Kalender lesbar bleibt; mit Haken jede Zeile der Liste."));
   ephemerisButton_ =
       named(new QPushButton(QStringLiteral("Grafische Ephemeride")), "EphemerisButton");
   auto* buttons = new QHBoxLayout;
   for (QPushButton* button : resultButtons()) {
     button->setEnabled(false);
     buttons->addWidget(button);
+    if (button == exportButton_) buttons->addWidget(icsEveryLineBox_);
   }
   buttons->addStretch(1);
   auto* column = new QVBoxLayout(resultArea_);
@@ -524,7 +529,8 @@ void CalendarWindow::pdfClicked() {
 // The save dialog in the result folder with a proposed name; it asks before
 // it replaces a file, and the file is replaced only by a complete new one.
 bool CalendarWindow::writeChosenFile(const std::string& title, const char* extension,
-                                     const std::string& fileType, const std::string& bytes) {
+                                     const std::string& fileType, const std::string& bytes,
+                                     const std::string& report) {
   const auto chosen =
       platform_.chooseSaveFile(this, title, resultFolder_, proposedName(extension), {fileType});
   if (!chosen) return false;
@@ -534,7 +540,7 @@ bool CalendarWindow::writeChosenFile(const std::string& title, const char* exten
         this, "Die Datei " + *chosen + " lässt sich nicht speichern: " + systemErrorText(error));
     return false;
   }
-  platform_.showInformation(this, "Gespeichert unter\r" + *chosen);
+  platform_.showInformation(this, report + "Gespeichert unter\r" + *chosen);
   return true;
 }
 
@@ -547,8 +553,10 @@ void CalendarWindow::saveClicked() {
 void CalendarWindow::exportClicked() {
   if (!timeline_) return;
   const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-  writeChosenFile("iCal exportieren", "ics", "iCalendar-Datei (*.ics)",
-                  timing::icalendarText(*person_, *timeline_, now));
+  const timing::IcalFilter filter{.everyHit = icsEveryLineBox_->isChecked()};
+  const timing::IcalCalendar calendar = timing::icalendarOf(*person_, *timeline_, now, filter);
+  writeChosenFile("iCal exportieren", "ics", "iCalendar-Datei (*.ics)", calendar.text,
+                  timing::icalendarReport(calendar, filter) + "\r");
 }
 
 // The ephemeris of the timeline shown; its marks choose lines of the list.

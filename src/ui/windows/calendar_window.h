@@ -92,8 +92,9 @@ class CalendarWindow : public QDialog {
   void selectLine(std::size_t line);
   TransitRecord headerRecord() const;
   std::string proposedName(const char* extension) const;
+  // The save dialog, then the file; `report` leads the message that names it.
   bool writeChosenFile(const std::string& title, const char* extension, const std::string& fileType,
-                       const std::string& bytes);
+                       const std::string& bytes, const std::string& report = {});
 
   Platform& platform_;
   ResultHandler onResult_;
@@ -140,6 +141,7 @@ class CalendarWindow : public QDialog {
   QPushButton* pdfButton_;
   QPushButton* saveButton_;
   QPushButton* exportButton_;
+  QCheckBox* icsEveryLineBox_;  // "iCal: jede Zeile"; without it the standard filter
   QPushButton* ephemerisButton_;
   EphemerisWindow* ephemerisWindow_ = nullptr;  // made when first asked for
 
