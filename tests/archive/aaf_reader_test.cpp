@@ -3,6 +3,8 @@
 // without stopping the others.
 #include "archive/aaf_reader.h"
 
+#include <cstdint>
+
 #include <gtest/gtest.h>
 
 #include "archive/person_builder.h"
@@ -27,7 +29,8 @@ std::string faultOf(const AafRecord& record) {
 
 double arc(int degrees, int minutes, int seconds = 0) {
   const int sign = degrees < 0 ? -1 : 1;
-  return archive::degreesOfArcSeconds(sign * (std::abs(degrees) * 3600 + minutes * 60 + seconds));
+  return archive::degreesOfArcSeconds(std::int64_t{sign} *
+                                      (std::abs(degrees) * 3600 + minutes * 60 + seconds));
 }
 
 // The record the definition works through: the Julian day decides the
