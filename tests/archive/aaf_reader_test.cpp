@@ -337,10 +337,10 @@ TEST(AafReader, EachLineIsReadInItsOwnEncoding) {
   EXPECT_EQ(archive::mixedEncodingNote(windows.encoding()), std::nullopt);
   std::string many = "#A93:Müller,Jürgen,m,1.2.1960,10:00,Köln,D\n";
   for (int i = 0; i < 25; ++i) many += "#COM:\xE4\n";
-  archive::AafReader long_(many);
-  while (long_.next()) {
+  archive::AafReader longer(many);
+  while (longer.next()) {
   }
-  EXPECT_EQ(archive::mixedEncodingNote(long_.encoding()),
+  EXPECT_EQ(archive::mixedEncodingNote(longer.encoding()),
             "Zeilen 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, … "
             "(insgesamt 25) sind kein UTF-8 und wurden als Windows-1252 gelesen, die übrigen "
             "Zeilen als UTF-8.");

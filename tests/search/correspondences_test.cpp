@@ -19,10 +19,13 @@ using factor::MO;
 using factor::SO;
 using factor::VE;
 using factor::WI;
+// The variants by their letters, as the report writes them.
+// NOLINTBEGIN(readability-identifier-naming)
 constexpr Variant r = Variant::r;
 constexpr Variant p = Variant::p;
 constexpr Variant s = Variant::s;
 constexpr Variant t = Variant::t;
+// NOLINTEND(readability-identifier-naming)
 
 constexpr double kSmallestOrb = 1.0 / 60;
 constexpr double kSpacing = 15.0 / 64;
