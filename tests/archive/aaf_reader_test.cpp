@@ -3,6 +3,8 @@
 // without stopping the others.
 #include "archive/aaf_reader.h"
 
+#include <cstdint>
+
 #include <gtest/gtest.h>
 
 #include "archive/person_builder.h"
@@ -27,7 +29,8 @@ std::string faultOf(const AafRecord& record) {
 
 double arc(int degrees, int minutes, int seconds = 0) {
   const int sign = degrees < 0 ? -1 : 1;
-  return archive::degreesOfArcSeconds(sign * (std::abs(degrees) * 3600 + minutes * 60 + seconds));
+  return archive::degreesOfArcSeconds(std::int64_t{sign} *
+                                      (std::abs(degrees) * 3600 + minutes * 60 + seconds));
 }
 
 // The record the definition works through: the Julian day decides the
@@ -334,10 +337,10 @@ TEST(AafReader, EachLineIsReadInItsOwnEncoding) {
   EXPECT_EQ(archive::mixedEncodingNote(windows.encoding()), std::nullopt);
   std::string many = "#A93:Müller,Jürgen,m,1.2.1960,10:00,Köln,D\n";
   for (int i = 0; i < 25; ++i) many += "#COM:\xE4\n";
-  archive::AafReader long_(many);
-  while (long_.next()) {
+  archive::AafReader longer(many);
+  while (longer.next()) {
   }
-  EXPECT_EQ(archive::mixedEncodingNote(long_.encoding()),
+  EXPECT_EQ(archive::mixedEncodingNote(longer.encoding()),
             "Zeilen 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, … "
             "(insgesamt 25) sind kein UTF-8 und wurden als Windows-1252 gelesen, die übrigen "
             "Zeilen als UTF-8.");

@@ -153,13 +153,13 @@ TEST_F(PlaceAtlas, TheMostPopulousFirstUpToTheLimit) {
 // thread: the search changes neither the environment nor the locale, which
 // another thread may be reading meanwhile.
 TEST_F(PlaceAtlas, GermanNamesFromSeveralThreadsAtOnce) {
-  std::vector<std::string> seen(4 * 40);
+  std::vector<std::string> seen(std::size_t{4} * 40);
   std::vector<std::thread> threads;
-  for (int t = 0; t < 4; ++t) {
+  for (std::size_t t = 0; t < 4; ++t) {
     threads.emplace_back([&seen, t] {
-      for (int i = 0; i < 40; ++i) {
+      for (std::size_t i = 0; i < 40; ++i) {
         const auto found = findPlaces("Cologne", 1);
-        seen[static_cast<std::size_t>(t * 40 + i)] = found.empty() ? "" : found.front().name;
+        seen[t * 40 + i] = found.empty() ? "" : found.front().name;
       }
     });
   }

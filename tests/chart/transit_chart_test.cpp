@@ -25,7 +25,7 @@ ChartRequest sydneyRequest() {
   request.birthLatitude = -33.8678;
   request.birthLongitude = 151.2073;
   request.transit = sys_days{year{2031} / 11 / 30} + hours{3};
-  request.transitLocal = {2031, 11, 30, 14, 0, 0};
+  request.transitLocal = {{2031, 11, 30}, {14, 0, 0}};
   request.transitLatitude = 64.1466;
   request.transitLongitude = -21.9426;
   return request;

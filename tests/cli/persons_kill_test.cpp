@@ -26,7 +26,8 @@ std::string generatedAaf(int count) {
   for (int i = 0; i < count; ++i) {
     const unsigned day = 1 + i % 28;
     const unsigned month = 1 + i / 28 % 12;
-    const std::chrono::sys_days date{std::chrono::year{1970} / month / day};
+    const std::chrono::sys_days date{std::chrono::year{1970} / std::chrono::month{month} /
+                                     std::chrono::day{day}};
     const double noonInCologne =
         2440587.5 + static_cast<double>(date.time_since_epoch().count()) + 11.0 / 24;
     text += "#A93:Person" + std::to_string(i) + ",Vorname,w," + std::to_string(day) + "." +

@@ -1,5 +1,6 @@
 #include "core/transit_record.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -19,7 +20,7 @@ std::vector<unsigned char> withTextField(std::vector<unsigned char> bytes, std::
   unsigned char* start = bytes.data() + field * kTextFieldSize;
   std::memset(start, 'x', kTextFieldSize);  // bytes after the text are ignored
   start[0] = static_cast<unsigned char>(windows1252.size());
-  std::memcpy(start + 1, windows1252.data(), windows1252.size());
+  std::copy(windows1252.begin(), windows1252.end(), start + 1);
   return bytes;
 }
 
@@ -45,8 +46,8 @@ TEST(TransitRecord, ReadsLittleEndianPositionsAtTheirOffsets) {
   auto bytes = RecordBuilder().bytes();
   const double value = 123.456;
   unsigned char raw[8];
-  std::memcpy(raw, &value, 8);                       // this machine is little-endian
-  std::memcpy(bytes.data() + 2368 + 5 * 8, raw, 8);  // T positions, factor 6 (KN)
+  std::memcpy(raw, &value, 8);                                    // this machine is little-endian
+  std::memcpy(bytes.data() + 2368 + std::size_t{5} * 8, raw, 8);  // T positions, factor 6 (KN)
   const auto record = parseTransitRecord(bytes);
   ASSERT_TRUE(record);
   EXPECT_EQ(record->position(Variant::t, factor::KN), 123.456);

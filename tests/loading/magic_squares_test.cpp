@@ -147,9 +147,9 @@ TEST(OverviewMagicSquares, ListsAndPairsAreWrittenWhole) {
   EXPECT_EQ(first.substr(first.size() - 8), "POs POt ");
 
   const std::string& pairs = lines[1];
-  EXPECT_EQ(pairs.size(), kPairStart.size() + 462 * 8);  // 22 × 21 pairs
+  EXPECT_EQ(pairs.size(), kPairStart.size() + std::size_t{462} * 8);  // 22 × 21 pairs
   EXPECT_EQ(pairs.substr(kPairStart.size(), 16), "MCt+WIt MCt+SOt ");
-  EXPECT_EQ(pairs.substr(kPairStart.size() + 21 * 8, 16), "WIt+MCt WIt+SOt ");
+  EXPECT_EQ(pairs.substr(kPairStart.size() + std::size_t{21} * 8, 16), "WIt+MCt WIt+SOt ");
   EXPECT_EQ(pairs.substr(pairs.size() - 8), "POt+VUt ");
 }
 

@@ -15,6 +15,7 @@ struct OrbCase {
 };
 
 // The entry as typed, in the name of its test (not the addresses of its texts).
+// NOLINTNEXTLINE(readability-identifier-naming): GoogleTest looks for this name
 void PrintTo(const OrbCase& c, std::ostream* out) {
   *out << '[' << c.degrees << ':' << c.minutes << ']';
 }

@@ -19,10 +19,13 @@ using factor::MO;
 using factor::SO;
 using factor::VE;
 using factor::WI;
+// The variants by their letters, as the report writes them.
+// NOLINTBEGIN(readability-identifier-naming)
 constexpr Variant r = Variant::r;
 constexpr Variant p = Variant::p;
 constexpr Variant s = Variant::s;
 constexpr Variant t = Variant::t;
+// NOLINTEND(readability-identifier-naming)
 
 constexpr double kSmallestOrb = 1.0 / 60;
 constexpr double kSpacing = 15.0 / 64;
@@ -54,11 +57,12 @@ const std::string& listLine(const Lines& lines, int list, int number) {
   constexpr int kLeftOut[] = {0, WI, SO, WI};
   int offset = number - 1;
   if (kLeftOut[list - 1] != 0 && number > kLeftOut[list - 1]) --offset;
-  return lines.at(static_cast<std::size_t>(kFirstLine[list - 1] + offset));
+  const int line = kFirstLine[list - 1] + offset;
+  return lines.at(static_cast<std::size_t>(line));
 }
 
 const std::string& repetitionLine(const Lines& lines, int number) {
-  return lines.at(static_cast<std::size_t>(103 + number));
+  return lines.at(103 + static_cast<std::size_t>(number));
 }
 
 const std::string& tableRow(const Lines& lines, int number) {
@@ -74,7 +78,7 @@ std::string axisLine(const Lines& lines, std::string_view head) {
 }
 
 std::string cellOf(const Lines& lines, int row, int column) {
-  return tableRow(lines, row).substr(static_cast<std::size_t>(3 + 4 * (column - 1)), 4);
+  return tableRow(lines, row).substr(3 + 4 * (static_cast<std::size_t>(column) - 1), 4);
 }
 
 TEST(Correspondences, NothingCorrespondsWritesTheBareReport) {

@@ -265,7 +265,7 @@ TEST(PictureSearch, WritesLongLinesWholeAndCountsAllHits) {
   const std::string& poRow = lines[lines.size() - 22];  // row of MC
   EXPECT_EQ(poRow.substr(poRow.size() - 8), " 16| 16|");
   EXPECT_EQ(lines[lines.size() - 20].substr(0, 17), "   SO........  9|");  // no SOs
-  EXPECT_EQ(lines.back(), "   PO" + std::string(21 * 4, '.') + " 16|");
+  EXPECT_EQ(lines.back(), "   PO" + std::string(std::size_t{21} * 4, '.') + " 16|");
 }
 
 // Every line carries exactly the factor variants its text names: the axis

@@ -93,7 +93,7 @@ TEST(QuadroSearch, TriesEveryVariantPairOfTwoFactorsAndUnorderedPairsOfOne) {
   EXPECT_EQ(pictures[0], "KNr+JUr=MOr/SAr");
   EXPECT_EQ(pictures[1], "KNr+JUr=MOr/SAp");
   EXPECT_EQ(pictures[16], "KNr+JUp=MOr/SAr");
-  EXPECT_EQ(pictures[16 * 4], "KNp+JUr=MOr/SAr");
+  EXPECT_EQ(pictures[std::size_t{16} * 4], "KNp+JUr=MOr/SAr");
   EXPECT_EQ(pictures[255], "KNt+JUt=MOt/SAt");
 }
 

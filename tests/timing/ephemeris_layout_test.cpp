@@ -15,8 +15,8 @@ namespace {
 constexpr double kDialDegrees = DialSize::standard().degrees();
 
 const chart::TimeZone& berlin() {
-  static const auto zone = std::get<chart::TimeZone>(chart::TimeZone::parse("Europe/Berlin"));
-  return zone;
+  static const auto kZone = std::get<chart::TimeZone>(chart::TimeZone::parse("Europe/Berlin"));
+  return kZone;
 }
 
 CalendarRequest request(chart::Date from, chart::Date to, MoverChoice movers) {

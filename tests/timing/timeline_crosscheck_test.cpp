@@ -144,8 +144,8 @@ TEST(TimelineCrossCheck, DirectionsAgreeWithAFineStepSearchToADay) {
     for (const auto& entry : expected) count += entry.second.size();
     EXPECT_GT(count, 3000u);
 
-    const auto excused = [&](int f, double t) {
-      return nearStation(person, f, t) || t - from < kStep || to - t < kStep;
+    const auto excused = [&, start = from, end = to](int f, double t) {
+      return nearStation(person, f, t) || t - start < kStep || end - t < kStep;
     };
     for (const TimelineHit& hit : result->hits) {
       std::vector<double>& times = expected[{hit.kind, hit.factor, hit.point, hit.direct}];

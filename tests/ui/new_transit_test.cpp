@@ -55,8 +55,7 @@ std::chrono::sys_seconds transitMoment(QWidget& form) {
       chart::checkTime("Zeit", field(form, "Zeit")->text().toStdString()));
   const auto zone = std::get<chart::TimeZone>(
       chart::TimeZone::parse(field(form, "Zeitzone")->text().toStdString()));
-  return std::get<std::chrono::sys_seconds>(
-      zone.toUniversal({date.year, date.month, date.day, time.hour, time.minute, 0}));
+  return std::get<std::chrono::sys_seconds>(zone.toUniversal({date, {time.hour, time.minute, 0}}));
 }
 
 std::size_t filesIn(const std::filesystem::path& folder) {

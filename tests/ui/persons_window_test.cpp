@@ -200,8 +200,9 @@ class PersonsWindowTest : public UiTestCase {
       auto opened = archive::Archive::open(archiveFile());
       const auto stored =
           std::get<std::vector<archive::Person>>(std::get<archive::Archive>(opened).persons());
-      const auto saved = std::find_if(stored.begin(), stored.end(),
-                                      [&](const archive::Person& p) { return p.name == name; });
+      const auto saved =
+          std::find_if(stored.begin(), stored.end(),
+                       [&wanted = name](const archive::Person& p) { return p.name == wanted; });
       QCOMPARE(saved->kind, std::string(kind));
       QCOMPARE(saved->source, std::string("Geburtsurkunde"));
     }

@@ -30,10 +30,10 @@ inline char* toString(const std::vector<std::string>& lines) {
 }
 template <>
 inline char* toString(const std::vector<kelvaro::ui::ShownBox>& boxes) {
-  static const char* const kinds[] = {"error", "information", "question"};
+  static const char* const kKinds[] = {"error", "information", "question"};
   std::string all = std::to_string(boxes.size()) + " boxes:";
   for (const auto& box : boxes) {
-    all += std::string("\n  ") + kinds[static_cast<int>(box.kind)] + " \"" + box.text + "\"";
+    all += std::string("\n  ") + kKinds[static_cast<int>(box.kind)] + " \"" + box.text + "\"";
   }
   return qstrdup(all.c_str());
 }
@@ -52,8 +52,8 @@ Widget* child(QWidget& window, const char* name) {
                               .arg(QString::fromLatin1(name), window.objectName())),
                __FILE__, __LINE__);
   if constexpr (std::is_default_constructible_v<Widget>) {
-    static Widget* const standIn = new Widget;  // never shown, lives to the end
-    return standIn;
+    static Widget* const kStandIn = new Widget;  // never shown, lives to the end
+    return kStandIn;
   } else {
     return nullptr;
   }
@@ -126,27 +126,27 @@ inline void retype(QWidget& window, const char* name, const QString& text) {
 // The command buttons of the main window: the six options, restart, print,
 // save, the dial, the transit calendar and the PDF.
 inline const std::vector<const char*>& commandButtonNames() {
-  static const std::vector<const char*> names = {
+  static const std::vector<const char*> kNames = {
       "Button10", "Button3", "Button13", "Button14", "Button1",  "Button5",
       "Button4",  "Button6", "Button7",  "Button15", "Button16", "SavePdfButton"};
-  return names;
+  return kNames;
 }
 
 // The entry controls of the six options, the variant panel and Memo1 included.
 inline const std::vector<const char*>& entryControlNames() {
-  static const std::vector<const char*> names = {
+  static const std::vector<const char*> kNames = {
       "Edit1",   "Edit2",   "Edit3",   "Edit4",   "Edit5",   "Edit6",
       "Edit7",   "Edit8",   "Label9",  "Label11", "Label15", "Label16",
       "Label17", "Label18", "Label22", "Label23", "Memo1",   "Panel4"};
-  return names;
+  return kNames;
 }
 
 // The ten axis labels, left to right.
 inline const std::vector<const char*>& axisLabelNames() {
-  static const std::vector<const char*> names = {"Label20", "Label21", "Label1",  "Label2",
-                                                 "Label8",  "Label10", "Label12", "Label13",
-                                                 "Label14", "Label19"};
-  return names;
+  static const std::vector<const char*> kNames = {"Label20", "Label21", "Label1",  "Label2",
+                                                  "Label8",  "Label10", "Label12", "Label13",
+                                                  "Label14", "Label19"};
+  return kNames;
 }
 
 }  // namespace kelvaro::testing
