@@ -55,8 +55,6 @@ std::optional<atlas::AtlasPlace> onlyPlace(const Person& person, const PlaceFind
 // for that place's zone to be its zone, in degrees.
 constexpr double kSamePlace = 0.5;
 
-bool isOffset(const std::string& zone) { return zone.starts_with('+') || zone.starts_with('-'); }
-
 std::chrono::seconds offsetOfZone(const std::string& zone, std::chrono::sys_seconds moment) {
   return std::get<chart::TimeZone>(zoneNamed(zone)).offsetAt(moment);
 }
@@ -79,7 +77,8 @@ class AtlasLookup {
   }
 
   void nameZone(Person& person) {
-    if (!isOffset(person.zone) || !person.birthMoment || !person.latitude || !person.longitude) {
+    if (!isFixedOffset(person.zone) || !person.birthMoment || !person.latitude ||
+        !person.longitude) {
       return;
     }
     const atlas::AtlasPlace* place = placeOf(person);

@@ -51,8 +51,6 @@ std::string differenceField(seconds offset) {
   return text;
 }
 
-bool isOffset(const std::string& zone) { return zone.starts_with('+') || zone.starts_with('-'); }
-
 // Zone difference and summer time of #B93: the zone's standard offset and its
 // summer hours at the birth moment (a summer time of no whole hours goes into
 // the difference). Unknown without a zone; a named zone without a moment is
@@ -61,7 +59,7 @@ std::pair<std::string, std::string> zoneFields(const Person& person) {
   if (person.zone.empty()) return {"*", "*"};
   const chart::TimeZone zone = std::get<chart::TimeZone>(zoneNamed(person.zone));
   if (!person.birthMoment) {
-    if (!isOffset(person.zone)) return {"*", "*"};
+    if (!isFixedOffset(person.zone)) return {"*", "*"};
     return {differenceField(zone.offsetAt({})), "0"};
   }
   const seconds offset = zone.offsetAt(*person.birthMoment);
@@ -99,7 +97,7 @@ void appendRecord(std::string& out, const Person& person) {
   out += "#B93:" + julianDayField(person) + "," + coordinateField(person.latitude, 'n', 's') + "," +
          coordinateField(person.longitude, 'e', 'w') + "," + difference + "," + summer + "\n";
   const std::string& zoneName =
-      !person.zone.empty() && !isOffset(person.zone) ? person.zone : person.zoneAbbreviation;
+      !person.zone.empty() && !isFixedOffset(person.zone) ? person.zone : person.zoneAbbreviation;
   if (!zoneName.empty()) out += "#ZNAM:" + zoneName + "\n";
   if (!person.source.empty()) out += "#SRC:" + person.source + "\n";
   if (!person.via.empty()) out += "#VIA:" + person.via + "\n";

@@ -12,4 +12,9 @@ namespace kelvaro::archive {
 // thousands of times.
 Checked<chart::TimeZone> zoneNamed(std::string_view name);
 
+// Whether a person's zone is a fixed offset ("+01:00") rather than a name.
+inline bool isFixedOffset(std::string_view zone) {
+  return zone.starts_with('+') || zone.starts_with('-');
+}
+
 }  // namespace kelvaro::archive

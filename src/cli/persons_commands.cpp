@@ -19,6 +19,7 @@
 #include "core/system_error_text.h"
 #include "core/text_encoding.h"
 #include "core/version.h"
+#include "output/csv_text.h"
 #include "output/free_file_name.h"
 
 namespace kelvaro::cli {
@@ -104,11 +105,37 @@ std::string placeText(const Person& person) {
   return text;
 }
 
+// The persons as a CSV table, coordinates as text and in decimal degrees.
+std::string personsCsv(const std::vector<Person>& persons) {
+  std::vector<CsvRow> rows;
+  for (const Person& person : persons) {
+    const auto text = [](const std::optional<double>& degrees, auto written) {
+      return degrees ? written(*degrees) : std::string();
+    };
+    rows.push_back({std::to_string(person.id), person.name, person.firstName,
+                    archive::birthDateText(person), archive::birthTimeText(person), person.zone,
+                    person.place, person.country, text(person.latitude, chart::latitudeText),
+                    decimal(person.latitude), text(person.longitude, chart::longitudeText),
+                    decimal(person.longitude)});
+  }
+  return csvText({"Nummer", "Name", "Vorname", "Geburtsdatum", "Geburtszeit", "Zone", "Ort", "Land",
+                  "Breite", "Breite (Grad)", "Länge", "Länge (Grad)"},
+                 rows);
+}
+
 int list(const PersonsInvocation& call) {
   const std::string query =
       call.words.positionals.empty() ? std::string() : call.words.positionals.front();
   const auto persons = selectedPersons(call, query);
   if (!persons) return kExitRefused;
+  if (call.words.flags.contains("csv")) {
+    if (call.words.flags.contains("tsv")) {
+      call.err << "--csv und --tsv schließen einander aus.\n";
+      return kExitUsage;
+    }
+    call.out << personsCsv(*persons);
+    return kExitDone;
+  }
   const bool tsv = call.words.flags.contains("tsv");
   if (tsv) {
     call.out << "id\tname\tfirst_name\tbirth_date\tbirth_time\tzone\tplace\tcountry\tlatitude\t"
@@ -350,11 +377,11 @@ std::variant<Person, int> personOfWord(const PersonsInvocation& call) {
 const std::vector<PersonsCommand>& personsCommands() {
   static const std::vector<PersonsCommand> kCommands = {
       {"list",
-       "list [TEXT] [--tsv]",
+       "list [TEXT] [--tsv | --csv]",
        "die Personen, deren Name, Vorname oder Ort TEXT enthält (alle ohne TEXT); --tsv: "
-       "tabulatorgetrennt",
+       "tabulatorgetrennt, --csv: als CSV-Tabelle",
        {},
-       {"tsv"},
+       {"tsv", "csv"},
        0,
        1,
        ArchiveUse::read,
@@ -422,13 +449,13 @@ const std::vector<PersonsCommand>& personsCommands() {
       {"timeline",
        "timeline NUMMER --from=TT.MM.JJJJ --to=TT.MM.JJJJ [--movers=S,P,T] [--bodies=…] "
        "[--points=factors|midpoints|all] [--with=…] [--zone=ZONE] [--orb=G:MM] [--dial=GRAD] "
-       "[--ics ZIEL.ics [--ics-all]]",
+       "[--ics ZIEL.ics [--ics-all]] [--csv]",
        "die Zeitleiste einer Person: wann Solarbogen (S), Progression (P) und Transite (T) "
        "Radix-Punkte auslösen; --dial: Scheibe 360, 90, 45, 22.5 oder 11.25 (Vorgabe 22.5); "
        "--ics: auch als iCalendar-Datei, S und P ohne MO und T von JU bis PL (--ics-all: jede "
-       "Zeile)",
+       "Zeile); --csv: die Zeilen als CSV-Tabelle",
        {"from", "to", "movers", "bodies", "points", "with", "zone", "orb", "dial", "ics"},
-       {"ics-all"},
+       {"ics-all", "csv"},
        1,
        1,
        ArchiveUse::read,

@@ -11,10 +11,12 @@
 #include "core/system_error_text.h"
 #include "core/text_encoding.h"
 #include "loading/orb_entry.h"
+#include "output/csv_text.h"
 #include "output/free_file_name.h"
 #include "timing/calendar_entry.h"
 #include "timing/ical_export.h"
 #include "timing/timeline.h"
+#include "timing/timeline_table.h"
 
 namespace kelvaro::cli {
 namespace {
@@ -58,7 +60,12 @@ int personTimeline(const PersonsInvocation& call) {
     call.err << archive::noonNote(stored, "die Zeitleiste") << "\n";
   }
   const auto timeline = timing::timeline(person, *request);
-  for (const std::string_view line : timeline->result.lines) call.out << line << '\n';
+  if (call.words.flags.contains("csv")) {
+    const timing::TimelineTable table = timing::timelineTable(*timeline, *request);
+    call.out << csvText(table.header, table.rows);
+  } else {
+    for (const std::string_view line : timeline->result.lines) call.out << line << '\n';
+  }
   if (!call.words.has("ics")) return kExitDone;
   const std::string target = call.words.value("ics");
   const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());

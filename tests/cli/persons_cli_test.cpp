@@ -116,7 +116,7 @@ TEST_F(PersonsCli, RefusedEntriesAndWrongUsage) {
        std::vector<std::vector<std::string>>{{},
                                              {"lst"},
                                              {"list", "a", "b"},
-                                             {"list", "--csv"},
+                                             {"list", "--xls"},
                                              {"show"},
                                              {"add", "--name=A"},
                                              {"export"},
@@ -137,7 +137,7 @@ TEST_F(PersonsCli, RefusedEntriesAndWrongUsage) {
 // messages show them as text.
 TEST_F(PersonsCli, MessagesNameTheOptionAndShowAnyBytesAsText) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> named = {
-      {{"list", "--csv"}, "Unbekannte Angabe \"--csv\"."},
+      {{"list", "--xls"}, "Unbekannte Angabe \"--xls\"."},
       {{"list", "--\xFF"}, "Unbekannte Angabe \"--\uFFFD\"."},
       {{"list", "--tsv", "--tsv"}, "Die Angabe --tsv steht doppelt da."},
       {{"list", "--tsv=ja"}, "Die Angabe --tsv nimmt keinen Wert."},

@@ -9,7 +9,11 @@
 #include "cli/persons_commands.h"
 #include "core/text_encoding.h"
 #include "support/file_bytes.h"
+#ifndef _WIN32
+#include "support/run_process.h"
+#endif
 #include "support/temp_dir.h"
+#include "timing/timeline.h"
 
 namespace kelvaro::testing {
 namespace {
@@ -43,6 +47,87 @@ class PersonsTimeline : public ::testing::Test {
 
   TempDir dir_;
 };
+
+#ifndef _WIN32  // the reader is a Linux program
+// Splits lines at `separator`.
+std::vector<std::string> split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::istringstream in(text);
+  for (std::string part; std::getline(in, part, separator);) parts.push_back(part);
+  return parts;
+}
+
+// The rows of a CSV file as Python's csv module reads them, fields split.
+std::vector<std::vector<std::string>> csvRows(const std::filesystem::path& file) {
+  const auto read = runProcess({"/usr/bin/python3", KELVARO_CSV_READER, file.string()});
+  EXPECT_EQ(read.status, 0) << read.err;
+  std::vector<std::vector<std::string>> rows;
+  for (const std::string& line : split(read.out, '\n')) rows.push_back(split(line + "\t", '\t'));
+  return rows;
+}
+
+// The CSV of a timeline holds the hits of its text list, line for line:
+// day, time, mover, point, place and direction, the pass and the orb days.
+TEST_F(PersonsTimeline, TheCsvHoldsTheLinesOfTheList) {
+  add("Müller", "05.03.1970 14:30");
+  const std::vector<std::string> words = {"timeline", "1", "--from=01.01.2026", "--to=31.03.2026",
+                                          "--orb=1:12"};
+  const Outcome text = persons(words);
+  std::vector<std::string> csvWords = words;
+  csvWords.push_back("--csv");
+  const Outcome csv = persons(csvWords);
+  ASSERT_EQ(csv.status, 0) << csv.err;
+  std::ofstream(dir_.path() / "zeitleiste.csv", std::ios::binary) << csv.out;
+  const auto rows = csvRows(dir_.path() / "zeitleiste.csv");
+  const std::vector<std::string> lines = split(text.out, '\n');
+  ASSERT_EQ(rows.size(), lines.size());  // the header row for the title line
+  EXPECT_EQ(rows[0][0], "Datum");
+  EXPECT_EQ(rows[0].size(), 11u);
+  int transits = 0;
+  for (std::size_t i = 1; i < rows.size(); ++i) {
+    const auto& row = rows[i];
+    const std::string& line = lines[i];
+    const std::string day =
+        row[0].substr(8, 2) + "." + row[0].substr(5, 2) + "." + row[0].substr(0, 4);
+    EXPECT_EQ(line.substr(0, 10), day) << line;
+    EXPECT_EQ(line.substr(11, 5), row[1].empty() ? "     " : row[1]) << line;
+    std::string hit = row[3] + " = " + row[4] + "  " + row[5] + "  " + row[7];
+    EXPECT_TRUE(line.substr(timing::kHitTextColumn).starts_with(hit)) << line;
+    EXPECT_EQ(row[3].back(), row[2] == "T" ? 't' : row[2] == "S" ? 's' : 'p') << line;
+    const double minutes = std::stoi(row[5].substr(0, 2)) * 60 + std::stoi(row[5].substr(4, 2));
+    // The same place in degrees, within the minute the text shows.
+    EXPECT_NEAR(std::stod(row[6]) * 60, minutes, 0.6) << line;
+    if (!row[8].empty()) {
+      EXPECT_NE(line.find("(" + row[8] + ")"), std::string::npos) << line;
+    }
+    if (!row[9].empty()) {
+      EXPECT_NE(line.find("wirksam "), std::string::npos) << line;
+    }
+    transits += row[2] == "T";
+  }
+  EXPECT_GT(transits, 0);
+  EXPECT_LT(transits, static_cast<int>(rows.size()) - 1);
+}
+
+TEST_F(PersonsTimeline, ThePersonsListAsCsv) {
+  add("Müller-Ölz", "05.03.1970 14:30");
+  add("Weiß", "01.02.1980");
+  const Outcome csv = persons({"list", "--csv"});
+  ASSERT_EQ(csv.status, 0) << csv.err;
+  std::ofstream(dir_.path() / "personen.csv", std::ios::binary) << csv.out;
+  const auto rows = csvRows(dir_.path() / "personen.csv");
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[0], (std::vector<std::string>{"Nummer", "Name", "Vorname", "Geburtsdatum",
+                                               "Geburtszeit", "Zone", "Ort", "Land", "Breite",
+                                               "Breite (Grad)", "Länge", "Länge (Grad)"}));
+  EXPECT_EQ(rows[1], (std::vector<std::string>{"1", "Müller-Ölz", "Anna", "05.03.1970", "14:30",
+                                               "Europe/Berlin", "Köln", "", "50°56' N", "50.9333",
+                                               "06°57' O", "6.9500"}));
+  EXPECT_EQ(rows[2][3], "01.02.1980");
+  EXPECT_EQ(rows[2][4], "");
+  EXPECT_EQ(persons({"list", "--csv", "--tsv"}).status, 1);
+}
+#endif
 
 // --dial=90 names the dial in the title and gives the 90° events UIDs of
 // their own; a size that is none is refused and writes nothing.
