@@ -13,6 +13,7 @@
 #include "archive/archive_location.h"
 #include "archive/person_entry.h"
 #include "archive/person_search.h"
+#include "archive/persons_table.h"
 #include "chart/chart_entry.h"
 #include "cli/terminal_message.h"
 #include "core/decimal_text.h"
@@ -105,24 +106,6 @@ std::string placeText(const Person& person) {
   return text;
 }
 
-// The persons as a CSV table, coordinates as text and in decimal degrees.
-std::string personsCsv(const std::vector<Person>& persons) {
-  std::vector<CsvRow> rows;
-  for (const Person& person : persons) {
-    const auto text = [](const std::optional<double>& degrees, auto written) {
-      return degrees ? written(*degrees) : std::string();
-    };
-    rows.push_back({std::to_string(person.id), person.name, person.firstName,
-                    archive::birthDateText(person), archive::birthTimeText(person), person.zone,
-                    person.place, person.country, text(person.latitude, chart::latitudeText),
-                    decimal(person.latitude), text(person.longitude, chart::longitudeText),
-                    decimal(person.longitude)});
-  }
-  return csvText({"Nummer", "Name", "Vorname", "Geburtsdatum", "Geburtszeit", "Zone", "Ort", "Land",
-                  "Breite", "Breite (Grad)", "Länge", "Länge (Grad)"},
-                 rows);
-}
-
 int list(const PersonsInvocation& call) {
   const std::string query =
       call.words.positionals.empty() ? std::string() : call.words.positionals.front();
@@ -133,7 +116,7 @@ int list(const PersonsInvocation& call) {
       call.err << "--csv und --tsv schließen einander aus.\n";
       return kExitUsage;
     }
-    call.out << personsCsv(*persons);
+    call.out << csvText(archive::personsTable(*persons));
     return kExitDone;
   }
   const bool tsv = call.words.flags.contains("tsv");

@@ -61,8 +61,8 @@ int personTimeline(const PersonsInvocation& call) {
   }
   const auto timeline = timing::timeline(person, *request);
   if (call.words.flags.contains("csv")) {
-    const timing::TimelineTable table = timing::timelineTable(*timeline, *request);
-    call.out << csvText(table.header, table.rows);
+    const TextTable table = timing::timelineTable(*timeline, *request);
+    call.out << csvText(table);
   } else {
     for (const std::string_view line : timeline->result.lines) call.out << line << '\n';
   }

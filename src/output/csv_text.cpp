@@ -18,7 +18,7 @@ void appendField(std::string& out, const std::string& field) {
   out += '"';
 }
 
-void appendRow(std::string& out, const CsvRow& row) {
+void appendRow(std::string& out, const std::vector<std::string>& row) {
   for (std::size_t i = 0; i < row.size(); ++i) {
     if (i > 0) out += ',';
     appendField(out, row[i]);
@@ -28,10 +28,10 @@ void appendRow(std::string& out, const CsvRow& row) {
 
 }  // namespace
 
-std::string csvText(const CsvRow& header, const std::vector<CsvRow>& rows) {
+std::string csvText(const TextTable& table) {
   std::string out(kByteOrderMark);
-  appendRow(out, header);
-  for (const CsvRow& row : rows) appendRow(out, row);
+  appendRow(out, table.header);
+  for (const auto& row : table.rows) appendRow(out, row);
   return out;
 }
 

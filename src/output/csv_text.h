@@ -1,7 +1,8 @@
 #pragma once
 
 #include <string>
-#include <vector>
+
+#include "core/text_table.h"
 
 // Tables as CSV files a spreadsheet opens without questions (RFC 4180):
 // UTF-8 with a byte order mark (by which spreadsheets on Windows know the
@@ -10,8 +11,6 @@
 // row. Numbers are written with a decimal point (fixedDecimal).
 namespace kelvaro {
 
-using CsvRow = std::vector<std::string>;
-
-std::string csvText(const CsvRow& header, const std::vector<CsvRow>& rows);
+std::string csvText(const TextTable& table);
 
 }  // namespace kelvaro

@@ -34,8 +34,8 @@ std::string kindLetter(MoverKind kind) {
 
 }  // namespace
 
-TimelineTable timelineTable(const Timeline& timeline, const CalendarRequest& request) {
-  TimelineTable table;
+TextTable timelineTable(const Timeline& timeline, const CalendarRequest& request) {
+  TextTable table;
   table.header = {"Datum",         "Zeit",     "Art",       "Faktor",     "Punkt",      "Stelle",
                   "Stelle (Grad)", "Richtung", "Durchgang", "wirksam ab", "wirksam bis"};
   for (const TimelineHit& hit : timeline.hits) {

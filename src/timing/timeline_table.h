@@ -1,8 +1,6 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
+#include "core/text_table.h"
 #include "timing/timeline.h"
 
 // The hits of a timeline as a table for spreadsheets, made from the hits
@@ -12,11 +10,6 @@
 // degrees ("7.5000").
 namespace kelvaro::timing {
 
-struct TimelineTable {
-  std::vector<std::string> header;
-  std::vector<std::vector<std::string>> rows;
-};
-
-TimelineTable timelineTable(const Timeline& timeline, const CalendarRequest& request);
+TextTable timelineTable(const Timeline& timeline, const CalendarRequest& request);
 
 }  // namespace kelvaro::timing

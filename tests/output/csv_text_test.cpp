@@ -15,13 +15,13 @@ namespace {
 // Fields with commas, quotes and line breaks quoted as RFC 4180 says; every
 // line ended by CR LF; the byte order mark first.
 TEST(CsvText, QuotesWhatNeedsQuotes) {
-  EXPECT_EQ(csvText({"a", "b"}, {{"1", "x,y"}, {"Müller, \"Jo\"", "zwei\nZeilen"}, {"", ""}}),
+  EXPECT_EQ(csvText({{"a", "b"}, {{"1", "x,y"}, {"Müller, \"Jo\"", "zwei\nZeilen"}, {"", ""}}}),
             "\xEF\xBB\xBF"
             "a,b\r\n"
             "1,\"x,y\"\r\n"
             "\"Müller, \"\"Jo\"\"\",\"zwei\nZeilen\"\r\n"
             ",\r\n");
-  EXPECT_EQ(csvText({"nur"}, {}), "\xEF\xBB\xBFnur\r\n");
+  EXPECT_EQ(csvText({{"nur"}, {}}), "\xEF\xBB\xBFnur\r\n");
 }
 
 #ifndef _WIN32  // the reader is a Linux program
@@ -29,9 +29,9 @@ TEST(CsvText, QuotesWhatNeedsQuotes) {
 TEST(CsvText, ASpreadsheetReadsEveryFieldBack) {
   TempDir dir;
   const auto file = dir.path() / "tabelle.csv";
-  std::ofstream(file, std::ios::binary)
-      << csvText({"Name", "Länge", "Länge (Grad)"},
-                 {{"Weiß, Anna", "06°57' O", "6.9500"}, {"\"Zitat\"", "Zeile\r\nzwei", "-0.5000"}});
+  std::ofstream(file, std::ios::binary) << csvText(
+      {{"Name", "Länge", "Länge (Grad)"},
+       {{"Weiß, Anna", "06°57' O", "6.9500"}, {"\"Zitat\"", "Zeile\r\nzwei", "-0.5000"}}});
   const auto read = runProcess({"/usr/bin/python3", KELVARO_CSV_READER, file.string()});
   ASSERT_EQ(read.status, 0) << read.err;
   EXPECT_EQ(read.out,

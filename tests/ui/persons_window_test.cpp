@@ -23,10 +23,12 @@
 #include "archive/archive.h"
 #include "archive/archive_backup.h"
 #include "archive/person_birth.h"
+#include "archive/persons_table.h"
 #include "atlas/place_atlas.h"
 #include "core/text_encoding.h"
 #include "core/transit_record.h"
 #include "loading/transit_file.h"
+#include "output/csv_text.h"
 #include "print/print_support.h"
 #include "timing/ephemeris_layout.h"
 #include "ui/help/window_help.h"
@@ -399,6 +401,21 @@ class PersonsWindowTest : public UiTestCase {
     const std::string ferber = fileBytes(out);
     QVERIFY(ferber.find("#A93:Ferber,Tobias,m,27.9.1970,11:04,Kandel,D\r\n") != std::string::npos);
     QVERIFY(ferber.find("Wa") == std::string::npos);
+
+    // "Als CSV speichern …": the persons shown, as the table of the archive layer.
+    const auto table = run_->startFolder() / "personen.csv";
+    run_->platform().forgetBoxes();
+    run_->platform().saveNextAs(table);
+    click(child(persons, "SaveCsv"));
+    QCOMPARE(run_->platform().saveDialogs().back().proposedName, std::string("personen.csv"));
+    auto stored = std::get<std::vector<archive::Person>>(
+        std::get<archive::Archive>(archive::Archive::open(archiveFile())).persons());
+    std::erase_if(stored, [](const archive::Person& person) { return person.place != "Kandel"; });
+    QCOMPARE(stored.size(), std::size_t{1});
+    QCOMPARE(fileBytes(table), csvText(archive::personsTable(stored)));
+    QVERIFY(fileBytes(table).find("\r\n1,Ferber,Tobias,27.09.1970,11:04,") != std::string::npos);
+    QCOMPARE(run_->platform().boxes(),
+             oneBox(ui::BoxKind::information, "1 Person nach " + table.string() + " geschrieben."));
 
     // The next start opens the AAF dialogs there too.
     const auto elsewhere = run_->startFolder() / "ausgabe.aaf";

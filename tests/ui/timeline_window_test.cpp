@@ -14,12 +14,14 @@
 #include <QRadioButton>
 
 #include "core/text_encoding.h"
+#include "output/csv_text.h"
 #include "output/save.h"
 #include "support/birth_data.h"
 #include "support/file_bytes.h"
 #include "timing/calendar_entry.h"
 #include "timing/ical_export.h"
 #include "timing/timeline.h"
+#include "timing/timeline_table.h"
 #include "ui/platform/dial_size_choice.h"
 #include "ui/platform/timeline_choices.h"
 #include "ui/support/qtest_main.h"
@@ -170,6 +172,17 @@ class TimelineWindowTest : public UiTestCase {
                                               " Termine geschrieben (S und P ohne MO, T von JU "
                                               "bis PL).\rGespeichert unter\r" +
                                               calendar.string()));
+    // "Als CSV speichern …": the table made from the hits.
+    const auto table = run_->startFolder() / "zeitleiste.csv";
+    run_->platform().saveNextAs(table);
+    click(child(*window_, "CsvButton"));
+    QCOMPARE(proposed(run_->platform().saveDialogs().back()),
+             run_->startFolder() / pathFromUtf8("Müller-Anna-Zeitleiste-01012026-31032026.csv"));
+    QCOMPARE(testing::fileBytes(table), csvText(timing::timelineTable(*expected, request())));
+    QVERIFY(
+        testing::fileBytes(table).starts_with("\xEF\xBB\xBF"
+                                              "Datum,Zeit,Art,Faktor,Punkt,"));
+
     // "iCal: jede Zeile" writes every line of the list.
     run_->platform().forgetBoxes();
     click(child(*window_, "IcsEveryLineBox"));

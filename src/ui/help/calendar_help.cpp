@@ -64,7 +64,9 @@ std::vector<std::string> calendarHelp() {
       "diese Hilfe, Tab geht von Feld zu Feld. Dauert die Rechnung länger, zeigt ein Balken den "
       "Fortschritt; „Abbrechen“ hört auf und lässt alles, wie es war.",
       "",
-      "Dateien: „Speichern“ schreibt die Zeilen der Zeitleiste als Textdatei, „iCal exportieren "
+      "Dateien: „Speichern“ schreibt die Zeilen der Zeitleiste als Textdatei, „Als CSV speichern "
+      "…“ als Tabelle für Tabellenkalkulationen (je Zeile Datum, Zeit, Art, Faktor, Punkt, "
+      "Stelle als Text und in Dezimalgrad, Richtung), „iCal exportieren "
       "…“ als iCalendar-Datei (.ics), die Kalenderprogramme einlesen: S und P als ganztägige "
       "Termine, T zur Minute, jeder Termin mit dem Namen der Person. Ohne Haken bei „iCal: jede "
       "Zeile“ sind es S und P ohne MO und T von JU bis PL, damit ein Jahr lesbar bleibt; die "

@@ -46,6 +46,10 @@ std::vector<std::string> personsHelp() {
       "als AAF in Windows-1252, wie andere Programme es lesen; Namen mit Zeichen, die "
       "Windows-1252 nicht kennt, können als UTF-8 geschrieben werden.",
       "",
+      "Als CSV speichern …: schreibt die Personen der Liste als Tabelle für "
+      "Tabellenkalkulationen (Komma-getrennt, UTF-8, Breite und Länge als Text und in "
+      "Dezimalgrad).",
+      "",
       "Sicherung wiederherstellen …: Vor der ersten Änderung eines Tages und vor jedem Import "
       "sichert Kelvaro das ganze Archiv in den Ordner Sicherungen daneben; die letzten zehn "
       "Sicherungen bleiben. Hier wählen Sie eine davon (mit Datum, Uhrzeit und Zahl der "

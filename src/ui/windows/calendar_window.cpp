@@ -19,11 +19,13 @@
 #include "core/system_error_text.h"
 #include "core/text_encoding.h"
 #include "loading/orb_entry.h"
+#include "output/csv_text.h"
 #include "output/file_replace.h"
 #include "output/save.h"
 #include "print/print.h"
 #include "timing/calendar_entry.h"
 #include "timing/ical_export.h"
+#include "timing/timeline_table.h"
 #include "ui/help/calendar_help.h"
 #include "ui/help/window_help.h"
 #include "ui/platform/platform.h"
@@ -103,6 +105,7 @@ CalendarWindow::CalendarWindow(Platform& platform, QWidget* parent, ResultHandle
   connect(printButton_, &QPushButton::clicked, this, &CalendarWindow::printClicked);
   connect(pdfButton_, &QPushButton::clicked, this, &CalendarWindow::pdfClicked);
   connect(saveButton_, &QPushButton::clicked, this, &CalendarWindow::saveClicked);
+  connect(csvButton_, &QPushButton::clicked, this, &CalendarWindow::csvClicked);
   connect(exportButton_, &QPushButton::clicked, this, &CalendarWindow::exportClicked);
   connect(ephemerisButton_, &QPushButton::clicked, this, &CalendarWindow::ephemerisClicked);
   for (QCheckBox* kind : {solarArcBox_, progressedBox_, transitBox_}) {
@@ -245,6 +248,7 @@ QWidget* CalendarWindow::createResultArea() {
   pdfButton_ = named(new QPushButton(QStringLiteral("Als PDF speichern")), "PdfButton");
   saveButton_ = named(new QPushButton(QStringLiteral("Speichern")), "SaveButton");
   addPrintAndSaveKeys(*this, *printButton_, *saveButton_);
+  csvButton_ = named(new QPushButton(QStringLiteral("Als CSV speichern …")), "CsvButton");
   exportButton_ = named(new QPushButton(QStringLiteral("iCal exportieren …")), "ExportButton");
   icsEveryLineBox_ = named(new QCheckBox(QStringLiteral("iCal: jede Zeile")), "IcsEveryLineBox");
   icsEveryLineBox_->setToolTip(QStringLiteral(
@@ -548,6 +552,13 @@ void CalendarWindow::saveClicked() {
   if (!timeline_) return;
   writeChosenFile("Speichern", "txt", "Textdatei (*.txt)",
                   resultFileText(headerRecord(), timeline_->result.lines));
+}
+
+// The lines as a table for spreadsheets, made from the hits.
+void CalendarWindow::csvClicked() {
+  if (!timeline_) return;
+  const TextTable table = timing::timelineTable(*timeline_, *shownRequest_);
+  writeChosenFile("Als CSV speichern", "csv", "CSV-Tabelle (*.csv)", csvText(table));
 }
 
 void CalendarWindow::exportClicked() {

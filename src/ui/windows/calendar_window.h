@@ -87,6 +87,7 @@ class CalendarWindow : public QDialog {
   void printClicked();
   void pdfClicked();
   void saveClicked();
+  void csvClicked();
   void exportClicked();
   void ephemerisClicked();
   void selectLine(std::size_t line);
@@ -140,6 +141,7 @@ class CalendarWindow : public QDialog {
   QPushButton* printButton_;
   QPushButton* pdfButton_;
   QPushButton* saveButton_;
+  QPushButton* csvButton_;  // "Als CSV speichern …"
   QPushButton* exportButton_;
   QCheckBox* icsEveryLineBox_;  // "iCal: jede Zeile"; without it the standard filter
   QPushButton* ephemerisButton_;
@@ -152,8 +154,8 @@ class CalendarWindow : public QDialog {
  private:
   // Drucken, Als PDF speichern, Speichern, iCal exportieren, Grafische
   // Ephemeride: for the lines shown.
-  std::array<QPushButton*, 5> resultButtons() const {
-    return {printButton_, pdfButton_, saveButton_, exportButton_, ephemerisButton_};
+  std::array<QPushButton*, 6> resultButtons() const {
+    return {printButton_, pdfButton_, saveButton_, csvButton_, exportButton_, ephemerisButton_};
   }
 };
 

@@ -16,8 +16,10 @@
 #include "archive/aaf_import.h"
 #include "archive/aaf_writer.h"
 #include "archive/person_birth.h"
+#include "archive/persons_table.h"
 #include "core/system_error_text.h"
 #include "core/text_encoding.h"
+#include "output/csv_text.h"
 #include "output/file_replace.h"
 #include "timing/ephemeris_layout.h"
 #include "ui/help/persons_help.h"
@@ -92,6 +94,7 @@ void PersonsWindow::createControls() {
   restoreButton_ = commandButton(this, "RestorePerson", QStringLiteral("Wiederherstellen"));
   importButton_ = commandButton(this, "ImportAaf", QStringLiteral("AAF importieren …"));
   exportButton_ = commandButton(this, "ExportAaf", QStringLiteral("AAF exportieren …"));
+  csvButton_ = commandButton(this, "SaveCsv", QStringLiteral("Als CSV speichern …"));
   backupButton_ =
       commandButton(this, "RestoreBackup", QStringLiteral("Sicherung wiederherstellen …"));
   transitButton_ = commandButton(this, "TransitFile", QStringLiteral("Transit-Datei …"));
@@ -119,6 +122,7 @@ void PersonsWindow::createControls() {
   commands->addSpacing(12);
   commands->addWidget(importButton_);
   commands->addWidget(exportButton_);
+  commands->addWidget(csvButton_);
   commands->addSpacing(12);
   commands->addWidget(backupButton_);
   commands->addStretch();
@@ -151,6 +155,7 @@ void PersonsWindow::connectControls() {
   connect(restoreButton_, &QPushButton::clicked, this, &PersonsWindow::restorePerson);
   connect(importButton_, &QPushButton::clicked, this, &PersonsWindow::importAaf);
   connect(exportButton_, &QPushButton::clicked, this, &PersonsWindow::exportAaf);
+  connect(csvButton_, &QPushButton::clicked, this, &PersonsWindow::saveCsv);
   connect(backupButton_, &QPushButton::clicked, this, &PersonsWindow::restoreArchiveBackup);
   connect(transitButton_, &QPushButton::clicked, this, &PersonsWindow::requestTransitFile);
   connect(timelineButton_, &QPushButton::clicked, this, [this] {
@@ -368,6 +373,24 @@ void PersonsWindow::exportAaf() {
   platform_.showInformation(this, std::to_string(shown.size()) +
                                       (shown.size() == 1 ? " Person" : " Personen") + " nach " +
                                       *target + " exportiert.");
+}
+
+// The persons the list shows as a table for spreadsheets, proposed in the
+// result folder.
+void PersonsWindow::saveCsv() {
+  const std::vector<archive::Person> shown = persons_->shownPersons();
+  const auto target = platform_.chooseSaveFile(this, "Als CSV speichern", resultFolder_,
+                                               "personen.csv", {"CSV-Tabelle (*.csv)"});
+  if (!target) return;
+  if (const auto error =
+          replaceFileContents(pathFromUtf8(*target), csvText(archive::personsTable(shown)))) {
+    platform_.showError(this, "Die Datei " + *target +
+                                  " lässt sich nicht schreiben: " + systemErrorText(error) + ".");
+    return;
+  }
+  platform_.showInformation(this, std::to_string(shown.size()) +
+                                      (shown.size() == 1 ? " Person" : " Personen") + " nach " +
+                                      *target + " geschrieben.");
 }
 
 // The backups to choose from; the chosen one, after a question, replaces the

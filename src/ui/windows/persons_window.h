@@ -74,6 +74,7 @@ class PersonsWindow : public QWidget {
   void restorePerson();
   void importAaf();
   void exportAaf();
+  void saveCsv();  // "Als CSV speichern …": the persons shown
   void restoreArchiveBackup();
   void requestTransitFile();
   // Stores a person of the form: added, or changed where it has a number.
@@ -96,6 +97,7 @@ class PersonsWindow : public QWidget {
   QPushButton* restoreButton_;
   QPushButton* importButton_;
   QPushButton* exportButton_;
+  QPushButton* csvButton_;
   QPushButton* backupButton_;
   BackupsDialog* backupsDialog_ = nullptr;  // made at its first use
   QPushButton* transitButton_;
