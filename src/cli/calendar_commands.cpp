@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/command_set.h"
+#include "output/csv_text.h"
 #include "timing/calendar_entry.h"
 #include "timing/transit_calendar.h"
 
@@ -19,6 +20,7 @@ struct CalendarOptions {
   std::string points = "all";
   std::string with;
   std::string dial;  // empty: the standard dial
+  bool csv = false;  // the table for spreadsheets instead of the lines
 };
 
 // The entry of the options, or the message of a list that is refused.
@@ -60,7 +62,11 @@ CommandResult calendar(const Session& session, const CalendarOptions& options) {
     return CommandResult::refused({refusal->message});
   }
   auto result = timing::transitCalendar(session.record, std::get<timing::CalendarRequest>(checked));
-  return CommandResult::listOf(std::move(*result));
+  std::optional<std::string> csv;
+  if (options.csv) csv = csvText(*result->table);
+  CommandResult listed = CommandResult::listOf(std::move(*result));
+  listed.csv = std::move(csv);
+  return listed;
 }
 
 }  // namespace
@@ -84,6 +90,9 @@ void addCalendarCommands(CommandSet& commands) {
                       "Radix-Punkte: factors, midpoints oder all (Vorgabe all)");
   command->add_option("--with", options->with,
                       "nur Punkte, die einen dieser Faktoren enthalten, z. B. MC,SO");
+  command->add_flag("--csv", options->csv,
+                    "die Zeilen als CSV-Tabelle für Tabellenkalkulationen (--save speichert die "
+                    "Zeilen)");
   command->add_option("--dial", options->dial,
                       "Scheibe in Grad: 360, 90, 45, 22.5 oder 11.25 (Vorgabe 22.5)");
 }

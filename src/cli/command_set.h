@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,8 @@ struct CommandResult {
   // False when the lines are not the result list (the magic square writes
   // the second text view), so there is nothing the save button would save.
   bool isResultList = true;
+  // --csv: the CSV table written instead of the lines (which --save saves).
+  std::optional<std::string> csv = {};
 
   static CommandResult refused(std::vector<std::string> messages) {
     return {{}, std::move(messages), true};

@@ -47,9 +47,13 @@ int saveLines(std::ostream& err, const std::string& folder, const TransitRecord&
 
 // Writes the lines and reports lines that did not reach their file (a full
 // disk behind a redirection): they must not end with success.
-bool writeLines(std::ostream& out, std::ostream& err, const ResultText& lines) {
+bool writeLines(std::ostream& out, std::ostream& err, const CommandResult& result) {
   errno = 0;
-  printLines(out, lines);
+  if (result.csv) {
+    out << *result.csv;
+  } else {
+    printLines(out, result.lines);
+  }
   if (out.flush()) return true;
   printMessage(err,
                "kelvaro-cli: Die Zeilen ließen sich nicht schreiben: " + systemErrorText(errno));
@@ -124,7 +128,7 @@ int runOnce(const std::vector<std::string>& arguments, std::ostream& out, std::o
         "--save: Dieser Befehl schreibt keine Ergebnisliste, es gibt also nichts zu speichern.");
     return kExitUsage;
   }
-  const bool written = writeLines(out, err, result.lines);
+  const bool written = writeLines(out, err, result);
   // The save runs even when the lines were lost.
   const int saved =
       saving ? saveLines(err, line.saveFolder, session.record, result.lines) : kExitDone;

@@ -5,6 +5,7 @@
 
 #include "core/line_factors.h"
 #include "core/result_text.h"
+#include "core/text_table.h"
 
 namespace kelvaro {
 
@@ -18,6 +19,9 @@ struct SearchResult {
   // Where the lines are rows of equal entries (as the angle search's are),
   // where each entry stands.
   std::optional<EntryColumns> entries = {};
+  // The lines as a table for spreadsheets, where the result has one (the
+  // transit calendar).
+  std::optional<TextTable> table = {};
 
   friend bool operator==(const SearchResult&, const SearchResult&) = default;
 };

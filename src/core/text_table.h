@@ -11,6 +11,8 @@ namespace kelvaro {
 struct TextTable {
   std::vector<std::string> header;
   std::vector<std::vector<std::string>> rows;
+
+  friend bool operator==(const TextTable&, const TextTable&) = default;
 };
 
 }  // namespace kelvaro

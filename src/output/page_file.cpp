@@ -43,6 +43,10 @@ std::string printoutFileName(const TransitRecord& record, PageFormat format) {
   return withoutTxt(resultFileName(record)) + std::string(pageFormatExtension(format));
 }
 
+std::string tableFileName(const TransitRecord& record) {
+  return withoutTxt(resultFileName(record)) + ".csv";
+}
+
 std::string dialSheetFileName(const TransitRecord& record, PageFormat format) {
   return withoutTxt(resultFileName(record)) + "_Gradscheibe" +
          std::string(pageFormatExtension(format));

@@ -23,6 +23,10 @@ std::optional<PageFormat> pageFormatOf(const std::filesystem::path& file);
 // The name a printout of a result list is proposed under: the result file
 // name with the format's extension in place of its ".txt".
 std::string printoutFileName(const TransitRecord& record, PageFormat format);
+
+// The name of a result list's table for spreadsheets: as the saved list's,
+// ending in ".csv".
+std::string tableFileName(const TransitRecord& record);
 // The name of the dial sheet: the same with "_Gradscheibe" before the extension.
 std::string dialSheetFileName(const TransitRecord& record, PageFormat format);
 

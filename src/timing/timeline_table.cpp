@@ -34,26 +34,43 @@ std::string kindLetter(MoverKind kind) {
 
 }  // namespace
 
+std::vector<std::string> hitTableHeader() {
+  return {"Datum",         "Zeit",     "Art",       "Faktor",     "Punkt",      "Stelle",
+          "Stelle (Grad)", "Richtung", "Durchgang", "wirksam ab", "wirksam bis"};
+}
+
+std::vector<std::string> hitTableRow(const HitFields& hit, DialSize dial) {
+  return {
+      isoDate(hit.shown.date),
+      hit.timed ? chart::minuteText(hit.shown.time) : "",
+      kindLetter(hit.kind),
+      factorVariantName(hit.factor, variantOf(hit.kind)),
+      pointText(hit.point),
+      dial.placeText(hit.point.longitude),
+      fixedDecimal(dial.place(hit.point.longitude), 4),
+      hit.direct ? "direkt" : "rückläufig",
+      hit.pass,
+      hit.orbEntered,
+      hit.orbLeft,
+  };
+}
+
 TextTable timelineTable(const Timeline& timeline, const CalendarRequest& request) {
-  TextTable table;
-  table.header = {"Datum",         "Zeit",     "Art",       "Faktor",     "Punkt",      "Stelle",
-                  "Stelle (Grad)", "Richtung", "Durchgang", "wirksam ab", "wirksam bis"};
+  TextTable table{hitTableHeader(), {}};
+  table.rows.reserve(timeline.hits.size());
   for (const TimelineHit& hit : timeline.hits) {
-    const RadixPoint& point = timeline.points[hit.point];
     const bool transit = hit.kind == MoverKind::transit;
-    table.rows.push_back({
-        isoDate(hit.shownLocal.date),
-        transit ? chart::minuteText(hit.shownLocal.time) : "",
-        kindLetter(hit.kind),
-        factorVariantName(hit.factor, variantOf(hit.kind)),
-        pointText(point),
-        timeline.dial.placeText(point.longitude),
-        fixedDecimal(timeline.dial.place(point.longitude), 4),
-        hit.direct ? "direkt" : "rückläufig",
-        hit.passes > 1 ? std::to_string(hit.pass) + "/" + std::to_string(hit.passes) : "",
-        transit ? "" : isoDateOf(hit.orbEntered, request.zone),
-        transit ? "" : isoDateOf(hit.orbLeft, request.zone),
-    });
+    table.rows.push_back(hitTableRow(
+        {.shown = hit.shownLocal,
+         .timed = transit,
+         .kind = hit.kind,
+         .factor = hit.factor,
+         .point = timeline.points[hit.point],
+         .direct = hit.direct,
+         .pass = hit.passes > 1 ? std::to_string(hit.pass) + "/" + std::to_string(hit.passes) : "",
+         .orbEntered = transit ? "" : isoDateOf(hit.orbEntered, request.zone),
+         .orbLeft = transit ? "" : isoDateOf(hit.orbLeft, request.zone)},
+        timeline.dial));
   }
   return table;
 }

@@ -10,6 +10,7 @@
 #include "core/std_ho.h"
 #include "timing/crossing_search.h"
 #include "timing/smooth_bodies.h"
+#include "timing/timeline_table.h"
 
 namespace kelvaro::timing {
 namespace {
@@ -184,9 +185,16 @@ std::optional<SearchResult> transitCalendar(const TransitRecord& record,
   result.lines.push_back("Transit-Kalender vom " + chart::dateText(request.from) + " bis " +
                          chart::dateText(request.to) + onDialText(request.dial) + ", Zeiten in " +
                          request.zone.name());
+  result.table = TextTable{hitTableHeader(), {}};
+  result.table->rows.reserve(rows.size());
   for (const Row& row : rows) {
-    result.lines.push_back(
-        hitLine(row.shown.local, *row.hit, points[row.hit->point], request.dial));
+    const RadixPoint& point = points[row.hit->point];
+    result.lines.push_back(hitLine(row.shown.local, *row.hit, point, request.dial));
+    result.table->rows.push_back(hitTableRow({.shown = row.shown.local,
+                                              .factor = row.hit->body,
+                                              .point = point,
+                                              .direct = row.hit->direct},
+                                             request.dial));
   }
   return result;
 }

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 
 #include "support/cli_runner.h"
 #include "support/sandbox.h"
@@ -37,6 +39,46 @@ std::vector<std::string> bodiesOf(const std::vector<std::string>& lines) {
   }
   std::sort(bodies.begin(), bodies.end());
   return bodies;
+}
+
+// --csv: the same hits as the lines, line for line, as a spreadsheet reads
+// them (Python's csv module); --save still saves the lines.
+TEST(CalendarCli, TheCsvHoldsTheLinesOfTheList) {
+  const std::vector<std::string> lines =
+      calendarLines({"--from=01.02.2026", "--to=31.03.2026", "--moon"});
+  testing::TempDir dir;
+  auto run = runCliProcess({samplePath(kSample), "--save", dir.path().string(), "calendar",
+                            "--from=01.02.2026", "--to=31.03.2026", "--moon", "--csv"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto table = dir.path() / "kalender.csv";
+  std::ofstream(table, std::ios::binary) << run.out;
+  const auto read = runProcess({"/usr/bin/python3", KELVARO_CSV_READER, table.string()});
+  ASSERT_EQ(read.status, 0) << read.err;
+  const std::vector<std::string> rows = linesOf(read.out);
+  ASSERT_EQ(rows.size(), lines.size());
+  EXPECT_EQ(rows[0],
+            "Datum\tZeit\tArt\tFaktor\tPunkt\tStelle\tStelle (Grad)\tRichtung\t"
+            "Durchgang\twirksam ab\twirksam bis");
+  for (std::size_t i = 1; i < rows.size(); ++i) {
+    std::vector<std::string> fields;
+    std::istringstream row(rows[i] + "\t");
+    for (std::string field; std::getline(row, field, '\t');) fields.push_back(field);
+    ASSERT_EQ(fields.size(), 11u) << rows[i];
+    const std::string day =
+        fields[0].substr(8, 2) + "." + fields[0].substr(5, 2) + "." + fields[0].substr(0, 4);
+    EXPECT_EQ(lines[i], day + " " + fields[1] + "  " + fields[3] + " = " + fields[4] + "  " +
+                            fields[5] + "  " + fields[7]);
+    EXPECT_EQ(fields[2], "T");
+  }
+  // The saved file holds the lines, not the table.
+  std::vector<fs::path> saved;
+  for (const auto& entry : fs::directory_iterator(dir.path())) {
+    if (entry.path() != table) saved.push_back(entry.path());
+  }
+  ASSERT_EQ(saved.size(), 1u);
+  std::ifstream savedLines(saved.front(), std::ios::binary);
+  const std::string savedText{std::istreambuf_iterator<char>(savedLines), {}};
+  EXPECT_EQ(savedText.find("Datum,Zeit"), std::string::npos);
 }
 
 TEST(CalendarCli, PrintsTheCalendarOfTheLibrary) {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#ifndef _WIN32
 #include "support/file_bytes.h"
+#ifndef _WIN32
 #include "support/run_process.h"
 #endif
 

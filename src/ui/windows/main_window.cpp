@@ -20,11 +20,15 @@
 #include "archive/archive_move.h"
 #include "archive/pair_persons.h"
 #include "archive/person_birth.h"
+#include "core/system_error_text.h"
+#include "core/text_encoding.h"
 #include "core/version.h"
 #include "loading/axis_overview.h"
 #include "loading/content_overview.h"
 #include "loading/position_check.h"
 #include "loading/transit_file.h"
+#include "output/csv_text.h"
+#include "output/file_replace.h"
 #include "output/page_file.h"
 #include "output/result_file.h"
 #include "output/save.h"
@@ -95,6 +99,7 @@ void MainWindow::connectControls() {
   connect(printButton_, &QPushButton::clicked, this, &MainWindow::printListClicked);
   connect(saveButton_, &QPushButton::clicked, this, &MainWindow::saveListClicked);
   connect(savePdfButton_, &QPushButton::clicked, this, &MainWindow::savePdfOfListClicked);
+  connect(saveCsvButton_, &QPushButton::clicked, this, &MainWindow::saveCsvOfListClicked);
   connect(orbLabel_, &ClickableLabel::clicked, this, &MainWindow::orbLabelClicked);
   addPrintAndSaveKeys(*this, *printButton_, *saveButton_);
   addHelpKey(*this, QStringLiteral("Kelvaro"), mainWindowHelp());
@@ -126,6 +131,7 @@ void MainWindow::startUp() {
   activateWindow();
   continueButton_->setFocus(Qt::OtherFocusReason);
   resultList_->clear();
+  showListTable(std::nullopt);
   introText_->appendPlainText(toQString(greetingLine()));
   for (const std::string& line :
        introNewsLines(toUtf8(pathText(folders_.transit)), toUtf8(pathText(folders_.program)))) {
@@ -179,6 +185,7 @@ void MainWindow::startLoad() {
   continueButton_->hide();
   personsButton_->show();
   resultList_->clear();
+  showListTable(std::nullopt);
   state_ = State::loading;
   if (!chooseAndLoad()) return;
   topBar_->setText(toQString(headerLine(*session_.record)));
@@ -324,6 +331,7 @@ void MainWindow::showAxisOverview() {
   for (std::size_t i = 0; i < labels.size(); ++i) labels[i]->setText(toQString(overview.labels[i]));
   setListHeading(overview.heading);
   resultList_->setLines(std::move(overview.lines));
+  showListTable(std::nullopt);
   resultList_->showFromTop();
   platform_.showInformation(this, std::string(kSearchesReadyMessage));
   setCommandButtonsEnabled(true);
@@ -340,6 +348,7 @@ void MainWindow::restartClicked() {
   setCommandButtonsEnabled(false);
   if (dial_) dial_->close();
   resultList_->clear();
+  showListTable(std::nullopt);
   offerStart();
 }
 
@@ -358,6 +367,21 @@ void MainWindow::printListClicked() { printLines(this, resultList_->lines()); }
 void MainWindow::saveListClicked() { saveLines(this, resultList_->lines()); }
 
 void MainWindow::savePdfOfListClicked() { savePdfOf(this, resultList_->lines()); }
+
+void MainWindow::saveCsvOfListClicked() {
+  if (!session_.record || !listTable_) return;
+  const auto chosen =
+      platform_.chooseSaveFile(this, "Als CSV speichern", savedWorkingFolder_,
+                               tableFileName(*session_.record), {"CSV-Tabelle (*.csv)"});
+  if (!chosen) return;
+  if (const std::error_code error =
+          replaceFileContents(pathFromUtf8(*chosen), csvText(*listTable_))) {
+    platform_.showError(
+        this, "Die Datei " + *chosen + " lässt sich nicht speichern: " + systemErrorText(error));
+    return;
+  }
+  platform_.showInformation(this, "Gespeichert unter\r" + *chosen);
+}
 
 void MainWindow::panelHelpClicked() { panelHelp_->showHelp(); }
 
@@ -480,6 +504,7 @@ void MainWindow::setListHeading(const std::string& heading) {
 void MainWindow::showResult(const SearchResult& result, ListPlace place) {
   setListHeading(result.heading);
   resultList_->setLines(result.lines);
+  showListTable(result.table);
   if (place == ListPlace::lastLine) {
     resultList_->showLastLine();
   } else {
@@ -489,6 +514,7 @@ void MainWindow::showResult(const SearchResult& result, ListPlace place) {
 
 void MainWindow::showLines(const ResultText& lines) {
   resultList_->setLines(lines);
+  showListTable(std::nullopt);
   resultList_->showFromTop();
 }
 
@@ -502,6 +528,12 @@ void MainWindow::showMagicSquare(const SearchResult& view) {
   listHeadingLabel_->setText(toQString(view.heading));
   magicSquareView_->setLines(view.lines);
   magicSquareView_->showFromTop();
+}
+
+// "Als CSV speichern …" serves a result that has a table.
+void MainWindow::showListTable(std::optional<TextTable> table) {
+  listTable_ = std::move(table);
+  saveCsvButton_->setEnabled(listTable_.has_value());
 }
 
 // Leaving option 6 uncovers the result list: its heading and its print and

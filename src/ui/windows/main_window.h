@@ -114,6 +114,7 @@ class MainWindow : public QWidget {
   void printListClicked();      // "Drucken"
   void saveListClicked();       // "Speichern"
   void savePdfOfListClicked();  // "Als PDF speichern …"
+  void saveCsvOfListClicked();  // "Als CSV speichern …", for a result with a table
   void panelHelpClicked();      // "Hilfe"
   void orbLabelClicked();       // the orb label
 
@@ -121,6 +122,7 @@ class MainWindow : public QWidget {
   void connectSearchOptions();
   void showResult(const SearchResult& result, ListPlace place);
   void showLines(const ResultText& lines);
+  void showListTable(std::optional<TextTable> table);
   // Option 6's view lies over the result list and covers its heading and its
   // print and save buttons while it is open.
   void openMagicSquare();
@@ -164,7 +166,8 @@ class MainWindow : public QWidget {
 
   SearchSession session_;  // what the overviews and the searches keep between user actions
   std::filesystem::path savedWorkingFolder_;
-  QString listHeading_;  // the heading of the result list's lines
+  QString listHeading_;                 // the heading of the result list's lines
+  std::optional<TextTable> listTable_;  // the table of the result the list shows, if it has one
 
   // Holds all controls; scrolls where the screen is smaller than the window.
   QScrollArea* scrollArea_;
@@ -180,6 +183,7 @@ class MainWindow : public QWidget {
   QPushButton* printButton_;                           // "Drucken"
   QPushButton* saveButton_;                            // "Speichern"
   QPushButton* savePdfButton_;                         // "Als PDF speichern …"
+  QPushButton* saveCsvButton_;                         // "Als CSV speichern …"
   std::array<QLabel*, kAxisLabelCount> axisLabels_{};  // left to right, as the overview's
 
   // The search options and the buttons beside and below them.

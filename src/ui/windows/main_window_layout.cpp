@@ -87,8 +87,9 @@ void MainWindow::createScrollArea() {
   reflow->moveBelow(*client, upperPanel_->geometry().bottom());
   reflow->moveBelow(*upperPanel_, printButton_->y());
   reflow->moveBelow(*introPanel_, continueButton_->y());
-  for (QWidget* right : std::initializer_list<QWidget*>{
-           orbLabel_, savePdfButton_, printButton_, saveButton_, restartButton_, personsButton_}) {
+  for (QWidget* right :
+       std::initializer_list<QWidget*>{orbLabel_, saveCsvButton_, savePdfButton_, printButton_,
+                                       saveButton_, restartButton_, personsButton_}) {
     reflow->moveRight(*right);
   }
   reflow->keepCentred(*introPanel_);
@@ -124,11 +125,15 @@ void MainWindow::createUpperPanel() {
   resultFrame_ = panel(upperPanel_, "Panel3", colour::skyBlue, {6, 52, 1004, 444});
   resultList_ = resultView(resultFrame_, "Memo3", {5, 5, 994, 434});
 
+  saveCsvButton_ = button(upperPanel_, "SaveCsvButton", QStringLiteral("Als CSV speichern …"),
+                          {586, 486, 124, 22});
+  saveCsvButton_->setToolTip(
+      QStringLiteral("Die Liste als Tabelle für Tabellenkalkulationen (Transit-Kalender)"));
   savePdfButton_ = button(upperPanel_, "SavePdfButton", QStringLiteral("Als PDF speichern …"),
                           {714, 486, 124, 22});
   printButton_ = button(upperPanel_, "Button6", QStringLiteral("Drucken"), {842, 486, 80, 22});
   saveButton_ = button(upperPanel_, "Button7", QStringLiteral("Speichern"), {926, 486, 80, 22});
-  for (QPushButton* small : {savePdfButton_, printButton_, saveButton_})
+  for (QPushButton* small : {saveCsvButton_, savePdfButton_, printButton_, saveButton_})
     small->setFont(captionFont(8, true));
 
   // The second text view of option 6 lies over the result frame and covers
