@@ -19,7 +19,10 @@
 #include <QTimer>
 
 #include "loading/transit_file.h"
+#include "output/csv_text.h"
+#include "output/page_file.h"
 #include "output/result_file.h"
+#include "support/file_bytes.h"
 #include "timing/transit_calendar.h"
 #include "ui/help/window_help.h"
 #include "ui/platform/program_folders.h"
@@ -123,6 +126,18 @@ class CalendarWindowTest : public UiTestCase {
     const std::string bytes{std::istreambuf_iterator<char>(saved),
                             std::istreambuf_iterator<char>()};
     QVERIFY(bytes.find("Transit-Kalender vom 01.01.2026 bis 30.06.2026") != std::string::npos);
+
+    // "Als CSV speichern …": the calendar's table, while the list shows it.
+    QVERIFY(child(main(), "SaveCsvButton")->isEnabled());
+    const auto table = run_->startFile("kalender.csv");
+    run_->platform().saveNextAs(table);
+    click(child(main(), "SaveCsvButton"));
+    QCOMPARE(run_->platform().saveDialogs().back().proposedName, tableFileName(record_));
+    QVERIFY(tableFileName(record_).ends_with(".csv"));
+    QCOMPARE(testing::fileBytes(table), csvText(*expected->table));
+    QCOMPARE(expected->table->rows.size(), expected->lines.size() - 1);
+    click(child(main(), "Button1"));  // option 5: a list without a table
+    QVERIFY(!child(main(), "SaveCsvButton")->isEnabled());
   }
 
   // "Scheibe" 90°: the calendar of the library on the 90° dial, in the main
