@@ -1,12 +1,13 @@
 #include "print/ephemeris_sheet.h"
 
+#include <algorithm>
+
 #include <QFontMetricsF>
 #include <QPainter>
 
-#include "print/print_font.h"
-
 #include "chart/ephemeris.h"
 #include "loading/orb_entry.h"
+#include "print/print_font.h"
 #include "timing/timeline.h"
 
 namespace kelvaro {
@@ -34,6 +35,21 @@ std::string rangeText(const timing::CalendarRequest& request) {
   return text;
 }
 
+// "; gezeigt: 01.03.2031 bis 30.04.2031" where the picture shows less than
+// the range; the days in the zone of the range.
+std::string shownText(const EphemerisSheetContent& content) {
+  const auto& layout = content.layout;
+  constexpr double kMinute = 1.0 / 1440;
+  if (content.shownFrom <= layout.from + kMinute && content.shownTo >= layout.to - kMinute) {
+    return {};
+  }
+  const chart::TimeZone& zone = content.request.zone;
+  const auto day = [&zone](double julianDay) {
+    return chart::dateText(zone.toLocal(chart::utMoment(julianDay)).date);
+  };
+  return "; gezeigt: " + day(content.shownFrom) + " bis " + day(content.shownTo);
+}
+
 }  // namespace
 
 EphemerisSheetContent ephemerisSheetContent(chart::BirthData birth, std::string place,
@@ -41,7 +57,20 @@ EphemerisSheetContent ephemerisSheetContent(chart::BirthData birth, std::string 
                                             const timing::Timeline& timeline) {
   const timing::Movers movers(birth);
   timing::EphemerisLayout layout = timing::ephemerisLayout(movers, request, timeline);
-  return {std::move(birth), std::move(place), std::move(request), std::move(layout)};
+  const double from = layout.from;
+  const double to = layout.to;
+  return {std::move(birth), std::move(place), std::move(request), std::move(layout), from, to};
+}
+
+EphemerisSheetContent EphemerisSheetContent::showing(double from, double to) const {
+  EphemerisSheetContent shown = *this;
+  shown.shownFrom = std::clamp(from, layout.from, layout.to);
+  shown.shownTo = std::clamp(to, shown.shownFrom, layout.to);
+  if (shown.shownTo <= shown.shownFrom) {
+    shown.shownFrom = layout.from;
+    shown.shownTo = layout.to;
+  }
+  return shown;
 }
 
 std::string moversText(const timing::MoverChoice& movers) {
@@ -68,8 +97,8 @@ void EphemerisSheet::paintPage(QPainter& painter, int, const QRectF& body) {
   const QFontMetricsF legend(sheetFont(9, false), painter.device());
   const QRectF area(body.left(), top, body.width(),
                     body.bottom() - top - legend.lineSpacing() * 1.5);
-  const auto& layout = content_.layout;
-  picture_.paint(painter, picture_.viewIn(painter.device(), area, layout.from, layout.to));
+  picture_.paint(painter,
+                 picture_.viewIn(painter.device(), area, content_.shownFrom, content_.shownTo));
   paintLegend(painter, QPointF(body.left(), body.bottom() - legend.descent()));
 }
 
@@ -86,8 +115,8 @@ double EphemerisSheet::paintHead(QPainter& painter, const QRectF& body) const {
       QStringLiteral("Grafische Ephemeride: ") + printedText(personText(content_.birth)));
   top += title.lineSpacing();
   painter.setFont(infoFont);
-  for (const std::string& line :
-       {birthText(content_.birth, content_.place), rangeText(content_.request)}) {
+  for (const std::string& line : {birthText(content_.birth, content_.place),
+                                  rangeText(content_.request) + shownText(content_)}) {
     painter.drawText(QPointF(body.left(), top + info.ascent()), printedText(line));
     top += info.lineSpacing();
   }

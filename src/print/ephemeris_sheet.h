@@ -14,12 +14,18 @@
 namespace kelvaro {
 
 // What the sheet of a graphic ephemeris shows: the person, the range and
-// the movers asked for, and the layout of their timeline.
+// the movers asked for, the layout of their timeline, and the stretch of
+// time the picture shows (the whole range, or what the window zoomed to).
 struct EphemerisSheetContent {
   chart::BirthData birth;
   std::string place;  // the birth place as the archive names it, may be empty
   timing::CalendarRequest request;
   timing::EphemerisLayout layout;
+  double shownFrom = 0;  // UT Julian days
+  double shownTo = 0;
+
+  // The sheet of the stretch [from, to] within the layout's range.
+  EphemerisSheetContent showing(double from, double to) const;
 };
 
 // The content of a person's timeline: its layout over the request's range.
@@ -28,8 +34,9 @@ EphemerisSheetContent ephemerisSheetContent(chart::BirthData birth, std::string 
                                             const timing::Timeline& timeline);
 
 // The ephemeris as a sheet on white paper, on one page: on top the
-// person's name, the birth data, the range and the movers, then the
-// picture of the whole range, below it the legend.
+// person's name, the birth data, the range and the movers (and the stretch
+// shown, where that is less), then the picture of the stretch, below it the
+// legend.
 class EphemerisSheet : public PageSource {
  public:
   explicit EphemerisSheet(EphemerisSheetContent content);

@@ -12,6 +12,7 @@
 #include <QPushButton>
 
 #include "core/text_encoding.h"
+#include "print/print_support.h"
 #include "support/birth_data.h"
 #include "ui/help/window_help.h"
 #include "ui/support/qtest_main.h"
@@ -111,6 +112,30 @@ class EphemerisWindowTest : public UiTestCase {
     QVERIFY(boxes[0].kind == ui::BoxKind::information);
     QVERIFY(boxes[0].text.ends_with("Müller-Anna-Ephemeride-01012026-30062026.pdf"));
   }
+
+#ifndef _WIN32  // pdftotext is a Linux program
+  // The printout and the saved files show the stretch the window shows,
+  // says so in the head, and carry the birth data.
+  void printsTheZoomedStretch() {
+    click(child(*ephemeris_, "PdfButton"));
+    const auto pdf =
+        run_->startFolder() / pathFromUtf8("Müller-Anna-Ephemeride-01012026-30062026.pdf");
+    const std::string whole = pdfText(pdf);
+    QVERIFY(whole.find("Geburt: ") != std::string::npos);
+    QVERIFY(whole.find("gezeigt") == std::string::npos);
+    QVERIFY(whole.find("Januar") != std::string::npos);
+
+    ui::EphemerisCanvas& canvas = ephemeris_->canvas();
+    const double from = canvas.shownFrom();
+    canvas.zoom(0.1, from + 75);  // some two and a half weeks around 16.03.2026
+    std::filesystem::remove(pdf);
+    click(child(*ephemeris_, "PdfButton"));
+    const std::string zoomed = pdfText(pdf);
+    QVERIFY(zoomed.find("Geburt: ") != std::string::npos);
+    QVERIFY2(zoomed.find("gezeigt: ") != std::string::npos, zoomed.c_str());
+    QVERIFY2(zoomed.find("Januar") == std::string::npos, zoomed.c_str());
+  }
+#endif
 
   void wheelZoomsAndTodayCentres() {
     ui::EphemerisCanvas& canvas = ephemeris_->canvas();

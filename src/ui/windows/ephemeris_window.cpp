@@ -113,13 +113,13 @@ void EphemerisWindow::print() {
   QPrinter printer;
   printer.setPageLayout(ephemerisPageLayout());
   if (!setUpPrinterOrOfferPdf(platform_, this, printer, [this] { savePdf(); })) return;
-  Printout printout = ephemerisPrintout(*sheet_);
+  Printout printout = ephemerisPrintout(sheet_->showing(canvas_->shownFrom(), canvas_->shownTo()));
   if (const auto failure = printPages(printer, printout)) platform_.showError(this, *failure);
 }
 
 void EphemerisWindow::savePdf() {
   if (!sheet_) return;
-  Printout printout = ephemerisPrintout(*sheet_);
+  Printout printout = ephemerisPrintout(sheet_->showing(canvas_->shownFrom(), canvas_->shownTo()));
   ui::savePdf(platform_, this, resultFolder_, proposedName(PageFormat::pdf), printout,
               ephemerisPageLayout());
 }
@@ -141,7 +141,7 @@ void EphemerisWindow::savePicture() {
                                "Namen mit der Endung .png oder .svg wählen:\r" +
                                    *chosen);
   }
-  Printout printout = ephemerisPrintout(*sheet_);
+  Printout printout = ephemerisPrintout(sheet_->showing(canvas_->shownFrom(), canvas_->shownTo()));
   const Checked<std::string> bytes = printoutFile(printout, *format, ephemerisPageLayout());
   if (const Rejection* failure = rejection(bytes)) {
     return platform_.showError(this, failure->message);
