@@ -137,20 +137,22 @@ void EphemerisPicture::paintRadixLines(QPainter& painter, const EphemerisView& v
   wanted.reserve(lines.size());
   for (const timing::RadixLine& line : lines) wanted.push_back(view.pixelOf({0, line.degrees}).y());
   const double half = metrics.ascent() / 2;
-  const auto places = timing::spreadLabels(wanted, metrics.height() * 0.85, view.plot.top() - half,
+  const auto places = timing::spreadLabels(wanted, metrics.height(), view.plot.top() - half,
                                            view.plot.bottom() + half);
   const double space = metrics.averageCharWidth();
   for (std::size_t k = 0; k < lines.size(); ++k) {
     painter.setPen(QPen(kRadixColour, lineWidth(metrics) * 0.7));
     painter.drawLine(QPointF(view.plot.left(), wanted[k]), QPointF(view.plot.right(), wanted[k]));
+    if (!places[k]) continue;  // no room: the window names it on hover
+    const double place = *places[k];
     painter.setPen(QPen(kScaleColour, 0));
-    if (std::abs(places[k] - wanted[k]) > 1) {
-      painter.drawLine(QPointF(view.plot.left() - space * 0.8, places[k]),
+    if (std::abs(place - wanted[k]) > 1) {
+      painter.drawLine(QPointF(view.plot.left() - space * 0.8, place),
                        QPointF(view.plot.left(), wanted[k]));
     }
     const QString label = printedText(lines[k].label);
     painter.drawText(QPointF(view.plot.left() - space - metrics.horizontalAdvance(label),
-                             places[k] + half - metrics.descent() / 2),
+                             place + half - metrics.descent() / 2),
                      label);
   }
 }

@@ -323,30 +323,37 @@ std::vector<TimeTick> timeTicks(double from, double to, const chart::TimeZone& z
   return ticks;
 }
 
-std::vector<double> spreadLabels(std::span<const double> wanted, double gap, double low,
-                                 double high) {
+std::vector<std::optional<double>> spreadLabels(std::span<const double> wanted, double gap,
+                                                double low, double high) {
   const std::size_t count = wanted.size();
   std::vector<std::size_t> order(count);
   std::iota(order.begin(), order.end(), std::size_t{0});
   std::stable_sort(order.begin(), order.end(),
                    [&](std::size_t a, std::size_t b) { return wanted[a] < wanted[b]; });
-  std::vector<double> places(count);
+  std::vector<std::optional<double>> places(count);
   if (count == 0) return places;
-  if (count > 1 && gap * static_cast<double>(count - 1) > high - low) {
-    const double even = (high - low) / static_cast<double>(count - 1);
-    for (std::size_t k = 0; k < count; ++k) places[order[k]] = low + even * static_cast<double>(k);
-    return places;
+  // The labels that fit, evenly chosen by their order along the scale.
+  const auto room = static_cast<std::size_t>(std::max(0.0, (high - low) / gap)) + 1;
+  if (count > room) {
+    std::vector<std::size_t> kept;
+    for (std::size_t k = 0; k < room; ++k) {
+      const double rank = room == 1 ? 0.0
+                                    : static_cast<double>(k) * static_cast<double>(count - 1) /
+                                          static_cast<double>(room - 1);
+      kept.push_back(order[static_cast<std::size_t>(std::lround(rank))]);
+    }
+    order = std::move(kept);
   }
   // Up from the lowest, then down from the top where that ran over.
   double floor = low;
   for (const std::size_t index : order) {
     places[index] = std::max(std::clamp(wanted[index], low, high), floor);
-    floor = places[index] + gap;
+    floor = *places[index] + gap;
   }
   double ceiling = high;
   for (auto it = order.rbegin(); it != order.rend(); ++it) {
-    places[*it] = std::min(places[*it], ceiling);
-    ceiling = places[*it] - gap;
+    places[*it] = std::min(*places[*it], ceiling);
+    ceiling = *places[*it] - gap;
   }
   return places;
 }

@@ -107,10 +107,12 @@ struct TimeTick {
 std::vector<TimeTick> timeTicks(double from, double to, const chart::TimeZone& zone);
 
 // Places for labels that want to stand at `wanted` (sorted or not) on a
-// scale from `low` to `high`, at least `gap` apart where there is room,
-// each as near its wish as that allows; in the order of `wanted`.
-std::vector<double> spreadLabels(std::span<const double> wanted, double gap, double low,
-                                 double high);
+// scale from `low` to `high`, at least `gap` apart, each as near its wish as
+// that allows; in the order of `wanted`. Where not all fit, labels evenly
+// chosen along the scale (the lowest and the highest among them) keep a
+// place and the others get none, so that no two overlap.
+std::vector<std::optional<double>> spreadLabels(std::span<const double> wanted, double gap,
+                                                double low, double high);
 
 // The mark nearest (x, y) within the reach in each direction, as an index
 // into the marks.

@@ -193,25 +193,53 @@ TEST(EphemerisCurves, DirectionsBeginAtTheBirthAndLabelsStandAtEndsAndReentries)
 TEST(EphemerisLabels, SpreadKeepsOrderGapAndBounds) {
   const std::vector<double> roomy = {5, 1, 1.1, 20};
   const auto spread = spreadLabels(roomy, 0.5, 0, 22.5);
-  EXPECT_DOUBLE_EQ(spread[0], 5);
-  EXPECT_DOUBLE_EQ(spread[1], 1);
-  EXPECT_DOUBLE_EQ(spread[2], 1.5);
-  EXPECT_DOUBLE_EQ(spread[3], 20);
+  EXPECT_EQ(spread[0], 5);
+  EXPECT_EQ(spread[1], 1);
+  EXPECT_EQ(spread[2], 1.5);
+  EXPECT_EQ(spread[3], 20);
 
   // Pushed against the top, they move down from it.
   const std::vector<double> top = {22.4, 22.5, 22.3};
   const auto atTop = spreadLabels(top, 1, 0, 22.5);
-  EXPECT_DOUBLE_EQ(atTop[1], 22.5);
-  EXPECT_DOUBLE_EQ(atTop[0], 21.5);
-  EXPECT_DOUBLE_EQ(atTop[2], 20.5);
+  EXPECT_EQ(atTop[1], 22.5);
+  EXPECT_EQ(atTop[0], 21.5);
+  EXPECT_EQ(atTop[2], 20.5);
 
-  // More than fit: evenly over the whole scale, in their order.
+  // More than fit: the lowest and the highest keep their places, the
+  // one between them has none.
   const std::vector<double> crowded = {3, 2, 1};
-  const auto even = spreadLabels(crowded, 10, 0, 10);
-  EXPECT_DOUBLE_EQ(even[2], 0);
-  EXPECT_DOUBLE_EQ(even[1], 5);
-  EXPECT_DOUBLE_EQ(even[0], 10);
+  const auto thinned = spreadLabels(crowded, 10, 0, 10);
+  EXPECT_EQ(thinned[2], 0);
+  EXPECT_FALSE(thinned[1]);
+  EXPECT_EQ(thinned[0], 10);
   EXPECT_TRUE(spreadLabels({}, 1, 0, 1).empty());
+}
+
+// However many labels want to stand close together, the placed ones never
+// come nearer than the gap, stay on the scale, keep their order, and as
+// many are placed as the scale has room for.
+TEST(EphemerisLabels, PlacedLabelsNeverOverlap) {
+  for (const std::size_t count : {1u, 7u, 40u, 300u}) {
+    std::vector<double> wanted;
+    for (std::size_t k = 0; k < count; ++k) {
+      wanted.push_back(std::fmod(static_cast<double>(k) * 7.31, 22.5));  // shuffled, clustered
+    }
+    const double gap = 0.9;
+    const auto places = spreadLabels(wanted, gap, 0, 22.5);
+    std::vector<std::pair<double, double>> placed;  // wish, place
+    for (std::size_t k = 0; k < count; ++k) {
+      if (places[k]) placed.emplace_back(wanted[k], *places[k]);
+    }
+    std::sort(placed.begin(), placed.end());
+    EXPECT_EQ(placed.size(), std::min<std::size_t>(count, 26)) << count;  // 22.5 / 0.9 + 1
+    for (std::size_t k = 0; k < placed.size(); ++k) {
+      EXPECT_GE(placed[k].second, 0);
+      EXPECT_LE(placed[k].second, 22.5);
+      if (k > 0) {
+        EXPECT_GE(placed[k].second - placed[k - 1].second, gap - 1e-9) << count;
+      }
+    }
+  }
 }
 
 // One mark per line of the list, in the list's order, on its point's line

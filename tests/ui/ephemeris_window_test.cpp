@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <set>
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -136,6 +137,29 @@ class EphemerisWindowTest : public UiTestCase {
     QVERIFY2(zoomed.find("Januar") == std::string::npos, zoomed.c_str());
   }
 #endif
+
+  // Every radix line is named when the mouse rests at its height, also a
+  // line whose label the picture had no room for.
+  void everyRadixLineIsNamedOnHover() {
+    ui::EphemerisCanvas& canvas = ephemeris_->canvas();
+    std::set<std::string> named;
+    for (int y = 0; y < canvas.height(); ++y) {
+      const QString names = canvas.radixLinesAt(QPoint(4, y));
+      for (const QString& name : names.split(QStringLiteral(", "), Qt::SkipEmptyParts)) {
+        named.insert(name.toStdString());
+      }
+    }
+    QVERIFY(!named.empty());
+    QVERIFY(canvas.radixLinesAt(QPoint(canvas.width() + 10, canvas.height() / 2)).isEmpty());
+    const std::vector<std::string> list = viewLines(*calendar_, "TimelineList");
+    for (std::size_t line = 1; line < list.size(); ++line) {
+      // "dd.mm.yyyy …  MEs = SAr/NEr  03°04'  direkt": the point after " = ".
+      const std::string& text = list[line];
+      const std::size_t from = text.find(" = ") + 3;
+      const std::string point = text.substr(from, text.find(' ', from) - from);
+      QVERIFY2(named.contains(point), point.c_str());
+    }
+  }
 
   void wheelZoomsAndTodayCentres() {
     ui::EphemerisCanvas& canvas = ephemeris_->canvas();

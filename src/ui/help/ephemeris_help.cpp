@@ -14,7 +14,8 @@ std::vector<std::string> ephemerisHelp() {
       "Verlässt eine Kurve die Scheibe oben, kommt sie bei 0°00' wieder herein und trägt "
       "dort ihren Namen.",
       "",
-      "Die grauen waagrechten Linien sind die Radixpunkte und Halbsummen, links beschriftet. "
+      "Die grauen waagrechten Linien sind die Radixpunkte und Halbsummen, links beschriftet; "
+      "wo nicht alle Namen Platz haben, nennt die Maus auf der Höhe einer Linie ihren Namen. "
       "Jeder Punkt, an dem eine Kurve eine Linie trifft, ist eine Zeile der Liste: die Maus "
       "darüber zeigt die Zeile mit Datum (bei Transiten mit Uhrzeit), ein Klick wählt sie in "
       "der Liste der Zeitleiste.",
@@ -26,7 +27,7 @@ std::vector<std::string> ephemerisHelp() {
       std::string("„Drucken“, „Als PDF speichern“ und „Als Bild speichern …“ ") +
           (writesSvg() ? "(PNG oder SVG)" : "(PNG)") +
           " geben das Blatt mit Namen, Geburtsdaten, Zeitraum, Bild und Legende aus, quer auf "
-          "einer Seite.",
+          "einer Seite; das Bild zeigt den Zeitraum, den das Fenster gerade zeigt.",
   };
 }
 

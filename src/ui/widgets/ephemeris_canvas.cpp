@@ -6,6 +6,7 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStringList>
 #include <QToolTip>
 #include <QWheelEvent>
 
@@ -96,6 +97,19 @@ QString EphemerisCanvas::tooltipOf(std::size_t mark) const {
   return toQString(timeline_->result.lines[layout_->marks.at(mark).line]);
 }
 
+QString EphemerisCanvas::radixLinesAt(QPoint point) const {
+  if (!picture_) return {};
+  const EphemerisView shown = view();
+  if (point.x() > shown.plot.right()) return {};
+  QStringList names;
+  for (const timing::RadixLine& line : layout_->radixLines) {
+    if (std::abs(shown.pixelOf({0, line.degrees}).y() - point.y()) <= kMarkReach) {
+      names.append(toQString(line.label));
+    }
+  }
+  return names.join(QStringLiteral(", "));
+}
+
 void EphemerisCanvas::paintEvent(QPaintEvent*) {
   if (!picture_) return;
   QPainter painter(this);
@@ -107,6 +121,8 @@ bool EphemerisCanvas::event(QEvent* event) {
   const auto* help = static_cast<QHelpEvent*>(event);
   if (const auto mark = markAt(help->pos())) {
     QToolTip::showText(help->globalPos(), tooltipOf(*mark), this);
+  } else if (const QString lines = radixLinesAt(help->pos()); !lines.isEmpty()) {
+    QToolTip::showText(help->globalPos(), lines, this);
   } else {
     QToolTip::hideText();
     event->ignore();

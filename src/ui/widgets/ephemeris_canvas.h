@@ -42,6 +42,9 @@ class EphemerisCanvas : public QWidget {
   QPoint pixelOfMark(std::size_t mark) const;
   // The list line a mark shows as tooltip.
   QString tooltipOf(std::size_t mark) const;
+  // The names of the radix lines at the height of `point` (a label the
+  // picture had no room for is named so), or an empty text.
+  QString radixLinesAt(QPoint point) const;
 
  signals:
   // A click on a mark: the index of the mark (and of its hit).
