@@ -57,6 +57,8 @@ Checked<OptionWords> readOptionWords(const std::vector<std::string>& words,
                                      const std::vector<std::string>& flags) {
   CLI::App parser;
   parser.allow_extras();  // an unknown option is named below, in German
+  // A path like /home/… is a word, not an option, on Windows too.
+  parser.allow_windows_style_options(false);
   OptionWords read;
   parser.add_option("words", read.positionals);
   std::map<std::string, std::string> values;

@@ -32,6 +32,13 @@ TEST(OptionWords, TakesValuesFlagsAndOtherWordsInTheirOrder) {
   EXPECT_EQ(words.positionals, (std::vector<std::string>{"3", "x"}));
 }
 
+// A path is a word on every system (Windows' parsers read "/x" as an option).
+TEST(OptionWords, PathsAreWords) {
+  const cli::OptionWords words = read({"/tmp/ziel.dat", "--name", "/home/anna", "C:\\x.dat"});
+  EXPECT_EQ(words.positionals, (std::vector<std::string>{"/tmp/ziel.dat", "C:\\x.dat"}));
+  EXPECT_EQ(words.value("name"), "/home/anna");
+}
+
 TEST(OptionWords, AnEmptyValueDoesNotTakeTheNextWord) {
   const cli::OptionWords words = read({"--name=", "--from=01.01.2026", "rest"});
   EXPECT_EQ(words.value("name"), "");
