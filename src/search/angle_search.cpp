@@ -174,11 +174,14 @@ SearchResult angleSearch(const TransitRecord& record, double orb, double searchA
   lines.reserveLines(chosenFactor ? 32 : 160, 100);
   result.factors.reserve(chosenFactor ? 32 * 28 : 160 * 28, chosenFactor ? 32 : 160);
   lines.push_back("Summen in der Achse " + angleText);
+  PairsOnAxis pairs{PictureTerm::ofAngle(searchAngle), {{lines.size(), PictureTerm::Kind::sum}}};
   const Members all = members(record);
   listSection(all, orb, searchAngle, chosenFactor, '+', dial, result);
   lines.push_back("******************");
   lines.push_back("Halbsummen in der Achse " + angleText);
+  pairs.kinds.emplace_back(lines.size(), PictureTerm::Kind::midpoint);
   listSection(all, orb, searchAngle, chosenFactor, '/', dial, result);
+  result.pairsOnAxis = std::move(pairs);
   return result;
 }
 

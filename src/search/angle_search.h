@@ -34,7 +34,8 @@ Checked<int> checkAngleFactor(std::string_view text);
 // only the pairs that contain it, the chosen factor always first. SO in
 // variant s never takes part. At most 14 entries per line. Each line carries
 // the factor variants of its entries, both of each pair, in their order, and
-// the result says where each entry stands. On another dial than the
+// the result says where each entry stands and that each entry is a picture
+// of the angle and its pair (SearchResult::pairsOnAxis). On another dial than the
 // standard one (the dial window's pointer), the values are placed on that
 // dial and meet the angle where their distance on it is below the orb.
 SearchResult angleSearch(const TransitRecord& record, double orb, double searchAngle,

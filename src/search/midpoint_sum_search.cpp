@@ -9,7 +9,8 @@ namespace {
 struct ReferencePoint {
   std::string text;  // "MCr/MCr"
   FactorVariant factor;
-  double value;  // dial value
+  PictureTerm term;  // MCr/MCr
+  double value;      // dial value
   std::uint16_t MidpointSumHits::*counter;
 };
 
@@ -37,9 +38,10 @@ ReferencePoints referencePoints(const TransitRecord& record) {
         const std::string name = factorVariantName(axis.number, v);
         const double longitude = record.position(v, axis.number);
         const FactorVariant factor{axis.number, v};
-        points[next++] = op == '/' ? ReferencePoint{name + '/' + name, factor, modus22(longitude),
-                                                    axis.midpoints}
-                                   : ReferencePoint{name + '+' + name, factor,
+        const PictureTerm term = PictureTerm::ofPair(*pairKind(op), factor, factor);
+        points[next++] = op == '/' ? ReferencePoint{name + '/' + name, factor, term,
+                                                    modus22(longitude), axis.midpoints}
+                                   : ReferencePoint{name + '+' + name, factor, term,
                                                     modus22(longitude + longitude), axis.sums};
       }
     }
@@ -89,11 +91,15 @@ MidpointSumSearch midpointSumSearch(const TransitRecord& record, double orb,
   lines.push_back(" ");
 
   const ReferencePoints points = referencePoints(record);
+  search.result.pictures.reserve(std::size_t{16} *
+                                 4);  // a line meets a few axes at most, within a small orb
   for (const Variant x : kVariants) {
     for (const Variant y : kVariants) {
       const double c = combinationValue(entry.op, record.position(x, entry.first),
                                         record.position(y, entry.second));
       const std::size_t lineNumber = lines.size();
+      const PictureTerm entryTerm =
+          PictureTerm::ofPair(*pairKind(entry.op), {entry.first, x}, {entry.second, y});
       search.result.factors.add(lineNumber, {entry.first, x});
       search.result.factors.add(lineNumber, {entry.second, y});
       std::string line = factorVariantName(entry.first, x);
@@ -108,6 +114,7 @@ MidpointSumSearch midpointSumSearch(const TransitRecord& record, double orb,
         line += point.text;
         line += ", ";
         search.result.factors.add(lineNumber, point.factor);
+        search.result.pictures.push_back({lineNumber, entryTerm, point.term});
         ++(search.hits.*point.counter);
       }
       lines.push_back(std::move(line));

@@ -99,6 +99,18 @@ class PairTest {
   char kindCharacter_;
 };
 
+PictureTerm::Kind termKind(AxisOperator op) {
+  switch (op) {
+    case AxisOperator::sum:
+      return PictureTerm::Kind::sum;
+    case AxisOperator::difference:
+      return PictureTerm::Kind::difference;
+    case AxisOperator::midpoint:
+      break;
+  }
+  return PictureTerm::Kind::midpoint;
+}
+
 bool contains(const VariantRange& range, Variant v) {
   for (std::size_t k = 0; k < range.count; ++k) {
     if (range.variants[k] == v) return true;
@@ -266,6 +278,7 @@ PictureAxis entryAxis(const TransitRecord& record, const FreeAxisEntry& entry) {
   axis.text = entry.stored + " " + winkel_text(longitude, 2, AngleMode::dial22) + ",  " +
               placeInZodiac(longitude);
   axis.factors = {{entry.factor1, entry.variant1}, {entry.factor2, entry.variant2}};
+  axis.term = PictureTerm::ofPair(termKind(entry.op), axis.factors[0], axis.factors[1]);
   return axis;
 }
 
@@ -274,6 +287,7 @@ PictureAxis angleAxis(double searchAngle, std::string_view storedEntry) {
   axis.value = searchAngle;
   axis.text = std::string(storedEntry) + " " + winkel_text(searchAngle, 2, AngleMode::dial22);
   axis.angleMode = true;
+  axis.term = PictureTerm::ofAngle(searchAngle);
   return axis;
 }
 
@@ -290,6 +304,11 @@ SearchResult pictureSearch(const TransitRecord& record, double orb, const Pictur
   SearchResult result;
   result.heading = "Suche in  " + axis.text;
   for (const FactorVariant factor : axis.factors) result.factors.add(0, factor);
+  // The pairs of every line after the first are the pictures on the axis.
+  result.pairsOnAxis =
+      PairsOnAxis{axis.term,
+                  {{1, choices.kind == PictureKind::midpoint ? PictureTerm::Kind::midpoint
+                                                             : PictureTerm::Kind::sum}}};
   const PairTest test(record, orb, axis, choices.kind);
   if (singleVariant(choices.left) && singleVariant(choices.right)) {
     result.lines.reserveLines(1 + kLastInPictures, 100);

@@ -20,6 +20,7 @@ struct PictureAxis {
   std::string text;  // axis text of the heading and the first line
   bool angleMode = false;
   std::vector<FactorVariant> factors;  // those the axis text names: F1 and F2, none for an angle
+  PictureTerm term;                    // the axis as the left side of every picture found
 };
 
 // The axis of an accepted free-axis entry: F1 and F2 combined by the
@@ -46,7 +47,8 @@ std::string_view singleFactorQuestion(PictureKind kind);
 // Runs the search. `singleFactorOnly` is the answer to the single-factor
 // question and is ignored when the choices do not ask it. The first line
 // carries the axis's factor variants, each line of pairs theirs, both of
-// each pair, in their order.
+// each pair, in their order; every pair is a picture on the axis
+// (SearchResult::pairsOnAxis).
 SearchResult pictureSearch(const TransitRecord& record, double orb, const PictureAxis& axis,
                            const PanelChoices& choices, bool singleFactorOnly);
 

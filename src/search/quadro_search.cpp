@@ -11,13 +11,13 @@ namespace {
 
 constexpr std::size_t kPictureLineLength = 118;  // characters; "°" counts one, is two bytes
 
-struct Picture {
+struct QuadroEntry {
   std::array<int, 4> factors{};
   char leftOperator = '+';
   char rightOperator = '+';
 };
 
-std::optional<Rejection> checkPicture(const EntryText& entry, Picture& picture) {
+std::optional<Rejection> checkPicture(const EntryText& entry, QuadroEntry& picture) {
   constexpr std::array<std::size_t, 4> kNamePositions = {1, 4, 7, 10};
   for (std::size_t k = 0; k < kNamePositions.size(); ++k) {
     const auto number = entry.factorAt(kNamePositions[k]);
@@ -87,7 +87,7 @@ struct FactorTexts {
   std::string dial;       // winkel_text on the dial
 };
 
-void appendPictureLines(const TransitRecord& record, double orb, const Picture& picture,
+void appendPictureLines(const TransitRecord& record, double orb, const QuadroEntry& picture,
                         SearchResult& result) {
   ResultText& lines = result.lines;
   std::array<std::array<FactorTexts, 4>, 4> texts;
@@ -132,6 +132,13 @@ void appendPictureLines(const TransitRecord& record, double orb, const Picture& 
           line += leftSide.text;
           line += '=';
           line += rightSide.text;
+          const auto factorOf = [&](std::size_t k) {
+            return FactorVariant{picture.factors[k], kVariants[variant[k]]};
+          };
+          result.pictures.push_back(
+              {lines.size(),
+               PictureTerm::ofPair(*pairKind(picture.leftOperator), factorOf(0), factorOf(1)),
+               PictureTerm::ofPair(*pairKind(picture.rightOperator), factorOf(2), factorOf(3))});
           lines.push_back(std::move(line));
         }
       }
@@ -151,7 +158,7 @@ QuadroOutcome quadroSearch(const TransitRecord& record, double orb, std::string_
   result.heading = "Die Planetenbilder mit den Faktoren " + written;
   result.lines.push_back(" " + written);
 
-  Picture picture;
+  QuadroEntry picture;
   outcome.rejection = checkPicture(entry, picture);
   if (outcome.rejection) return outcome;
 

@@ -169,6 +169,8 @@ SearchResult tripleSearch(const TransitRecord& record, double orb, const TripleE
   // written into room made for them (ResultText::Writer), so a longer list
   // grows the text as it goes.
   lines.reserveLines(1024, 64);
+  result.factors.reserve(std::size_t{4} * 1024, 1024);
+  result.pairEqualsPair = PairEqualsPair{*pairKind(entry.firstOp), *pairKind(entry.secondOp)};
   lines.push_back(result.heading);
   lines.push_back(
       "(mit Prüfung der MC- und SO- Summen- und Halbsummen-Achsen, jeweils r/r, r+r, p/p, p+p, "
@@ -214,6 +216,9 @@ SearchResult tripleSearch(const TransitRecord& record, double orb, const TripleE
       }
       std::array<ShortText, kVariantCount> members;  // "VEr+JUp=KNt+" per variant of F3
       const std::size_t lineRoom = 3 * ShortText::kCapacity + 4 + leftDial.size + axesText.size();
+      const std::size_t firstLine = lines.size();
+      const std::array<FactorVariant, 2> leftFactors = {FactorVariant{entry.first, kVariants[a]},
+                                                        FactorVariant{entry.second, kVariants[b]}};
       ResultText::Writer out(lines, solutionCount * lineRoom + 1);
       for (std::size_t s = 0; s < solutionCount; ++s) {
         const std::size_t k = places[s];
@@ -227,6 +232,11 @@ SearchResult tripleSearch(const TransitRecord& record, double orb, const TripleE
         line << members[e] << right.fourthName(k) << "  " << leftDial << "=" << right.text(k)
              << std::string_view(axesText);
         out.endLine(line);
+        const std::array<FactorVariant, 4> picture = {leftFactors[0], leftFactors[1],
+                                                      FactorVariant{entry.third, kVariants[e]},
+                                                      FactorVariant{x, kVariants[i]}};
+        result.factors.push(picture);
+        result.factors.endLine(firstLine + s);
         ++counts[static_cast<std::size_t>(x - 1)];
       }
     }
@@ -244,9 +254,15 @@ ResultText tripleRefusedLines() {
 TripleStep tripleEntryStep(const TransitRecord& record, double orb, std::string_view text,
                            bool allFactors) {
   TripleEntryCheck check = checkTripleEntry(text);
-  if (!check.entry) return {std::move(check.messages), std::nullopt, tripleRefusedLines()};
+  if (!check.entry) {
+    return {std::move(check.messages), std::nullopt, tripleRefusedLines(), {}, std::nullopt};
+  }
   SearchResult result = tripleSearch(record, orb, *check.entry, allFactors);
-  return {{}, std::move(result.heading), std::move(result.lines)};
+  return {{},
+          std::move(result.heading),
+          std::move(result.lines),
+          std::move(result.factors),
+          result.pairEqualsPair};
 }
 
 }  // namespace kelvaro

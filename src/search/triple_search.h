@@ -59,7 +59,9 @@ struct TripleEntryCheck {
 TripleEntryCheck checkTripleEntry(std::string_view text);
 
 // The heading label and the whole result list of one search, closing count
-// rows included. Without allFactors only solutions with X = F1 or F2, or
+// rows included. Each solution line carries the factor variants of
+// F1 op F2 = F3 op X, in that order, which are its picture (pairEqualsPair).
+// Without allFactors only solutions with X = F1 or F2, or
 // X = F3 in a variant not earlier than F3's, are listed.
 SearchResult tripleSearch(const TransitRecord& record, double orb, const TripleEntry& entry,
                           bool allFactors);
@@ -74,6 +76,9 @@ struct TripleStep {
   std::vector<std::string> messages;
   std::optional<std::string> heading;
   ResultText lines;
+  // The factors of the lines and how they form pictures (SearchResult's).
+  LineFactors factors;
+  std::optional<PairEqualsPair> pairEqualsPair;
 };
 
 TripleStep tripleEntryStep(const TransitRecord& record, double orb, std::string_view text,

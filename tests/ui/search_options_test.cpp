@@ -122,6 +122,15 @@ class SearchOptionsTest : public UiTestCase {
     QVERIFY(results.back().first == quadroSearch(record_, kOrb, "kn/kn=kn/kn").result);
     QVERIFY(results.back().second == ui::ListPlace::lastLine);
 
+    // Option 4 hands out the pictures of its solutions with the lines.
+    platform.answerNext(true);  // the fourth factor from F1 to F3
+    click(child(options, "Button13"));
+    QTest::keyClicks(child(options, "Edit6"), QStringLiteral("VE+JU=KN+"));
+    const auto equation = *checkTripleEntry("VE+JU=KN+").entry;
+    const SearchResult triple = kelvaro::tripleSearch(record_, kOrb, equation, false);
+    QVERIFY(!resultPictures(triple).empty());
+    QVERIFY(results.back().first == triple);
+
     events.clear();
     click(child(options, "Button5"));
     QCOMPARE(events, std::vector<std::string>{"opened"});

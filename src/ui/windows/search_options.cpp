@@ -332,7 +332,9 @@ void SearchOptions::equationChanged() {
                                     session_.allFactors);
   for (const std::string& message : step.messages) refuseEntry(*equationField_, message);
   if (step.heading) {
-    showResult({*step.heading, std::move(step.lines)});
+    SearchResult result{*step.heading, std::move(step.lines), std::move(step.factors)};
+    result.pairEqualsPair = step.pairEqualsPair;
+    showResult(result);
   } else {
     emit linesReady(step.lines);
   }
