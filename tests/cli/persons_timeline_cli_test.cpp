@@ -11,6 +11,7 @@
 #include "support/file_bytes.h"
 #ifndef _WIN32
 #include "support/run_process.h"
+#include "support/split_text.h"
 #endif
 #include "support/temp_dir.h"
 #include "timing/timeline.h"
@@ -49,14 +50,6 @@ class PersonsTimeline : public ::testing::Test {
 };
 
 #ifndef _WIN32  // the reader is a Linux program
-// Splits lines at `separator`.
-std::vector<std::string> split(const std::string& text, char separator) {
-  std::vector<std::string> parts;
-  std::istringstream in(text);
-  for (std::string part; std::getline(in, part, separator);) parts.push_back(part);
-  return parts;
-}
-
 // The rows of a CSV file as Python's csv module reads them, fields split.
 std::vector<std::vector<std::string>> csvRows(const std::filesystem::path& file) {
   const auto read = runProcess({"/usr/bin/python3", KELVARO_CSV_READER, file.string()});

@@ -12,6 +12,7 @@
 #include "support/birth_data.h"
 #ifndef _WIN32
 #include "support/run_process.h"
+#include "support/split_text.h"
 #endif
 #include "support/temp_dir.h"
 #include "timing/calendar_entry.h"
@@ -50,12 +51,7 @@ std::vector<std::string> uidsOf(std::string text) {
 }
 
 #ifndef _WIN32  // the parser is a Linux program
-std::vector<std::string> split(const std::string& line, char separator) {
-  std::vector<std::string> parts;
-  std::istringstream in(line);
-  for (std::string part; std::getline(in, part, separator);) parts.push_back(part);
-  return parts;
-}
+using testing::split;
 
 // Read back by Debian's python3-icalendar: every hit is an event whose
 // summary names the person and the hit, S and P on the day shown, T at the
