@@ -82,6 +82,34 @@ std::vector<std::string> linesOf(const TransitRecord& record, const std::vector<
           personLine("B: ", second, persons, fullNameOf, missing)};
 }
 
+// The line of a chart of one person, named as the archive labels persons;
+// none for a record without a name.
+std::vector<std::string> chartLinesOf(const TransitRecord& record,
+                                      const std::vector<Person>& persons,
+                                      const std::string& missing) {
+  if (namesTwoPersons(record)) return linesOf(record, persons, missing);
+  if (record.surname().empty()) return {};
+  return {
+      personLine("", personLabel(record.surname(), record.firstName()), persons, labelOf, missing)};
+}
+
+using LinesOf = std::vector<std::string> (*)(const TransitRecord&, const std::vector<Person>&,
+                                             const std::string&);
+
+// The lines with the persons of the archive `file`, opened only to be read.
+PairPersons archiveLines(const TransitRecord& record, const std::filesystem::path& file,
+                         LinesOf lines) {
+  auto opened = Archive::open(file, Archive::Access::read);
+  if (const Rejection* refused = rejection(opened)) {
+    return {lines(record, {}, kUnread), refused->message};
+  }
+  auto persons = std::get<Archive>(opened).persons();
+  if (const Rejection* refused = rejection(persons)) {
+    return {lines(record, {}, kUnread), refused->message};
+  }
+  return {lines(record, std::get<std::vector<Person>>(persons), kNotThere), {}};
+}
+
 }  // namespace
 
 bool namesTwoPersons(const TransitRecord& record) {
@@ -95,15 +123,17 @@ std::vector<std::string> pairPersonLines(const TransitRecord& record,
 
 PairPersons pairPersonsIn(const TransitRecord& record, const std::filesystem::path& file) {
   if (!namesTwoPersons(record)) return {};
-  auto opened = Archive::open(file, Archive::Access::read);
-  if (const Rejection* refused = rejection(opened)) {
-    return {linesOf(record, {}, kUnread), refused->message};
-  }
-  auto persons = std::get<Archive>(opened).persons();
-  if (const Rejection* refused = rejection(persons)) {
-    return {linesOf(record, {}, kUnread), refused->message};
-  }
-  return {pairPersonLines(record, std::get<std::vector<Person>>(persons)), {}};
+  return archiveLines(record, file, &linesOf);
+}
+
+std::vector<std::string> chartPersonLines(const TransitRecord& record,
+                                          const std::vector<Person>& persons) {
+  return chartLinesOf(record, persons, kNotThere);
+}
+
+PairPersons chartPersonsIn(const TransitRecord& record, const std::filesystem::path& file) {
+  if (record.surname().empty()) return {};
+  return archiveLines(record, file, &chartLinesOf);
 }
 
 }  // namespace kelvaro::archive

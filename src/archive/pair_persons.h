@@ -7,9 +7,10 @@
 #include "archive/person.h"
 #include "core/transit_record.h"
 
-// The two persons a record of two charts names (a comparison, a composite or
-// a Davison chart), with their birth data from the archive, for the dial
-// sheet. The record carries only their names; the archive gives the births.
+// The persons a record names, with their birth data from the archive, for
+// the sheets: the two of a comparison, a composite or a Davison chart, or
+// the one of any other chart. The record carries only their names; the
+// archive gives the births.
 namespace kelvaro::archive {
 
 // Whether the record is a chart of two persons.
@@ -32,5 +33,16 @@ struct PairPersons {
 // read, and only for a chart of two persons. An archive that cannot be read
 // leaves the names without births.
 PairPersons pairPersonsIn(const TransitRecord& record, const std::filesystem::path& file);
+
+// pairPersonLines() for a chart of two persons; else one line for the
+// person whose personLabel() is the record's name, without a role: "Müller,
+// Jürgen – Geburt: …", "… – nicht im Personenarchiv" or how many persons
+// have that name. Empty for a record without a name.
+std::vector<std::string> chartPersonLines(const TransitRecord& record,
+                                          const std::vector<Person>& persons);
+
+// chartPersonLines() with the persons of the archive `file`, which is only
+// read, for any record.
+PairPersons chartPersonsIn(const TransitRecord& record, const std::filesystem::path& file);
 
 }  // namespace kelvaro::archive

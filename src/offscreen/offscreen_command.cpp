@@ -15,7 +15,7 @@ void ignoreQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 }  // namespace
 
-int runOffscreen(int argc, char** argv, OffscreenCommand command) {
+int runOffscreen(int argc, char** argv, const OffscreenCommand& command) {
   const std::vector<std::string> arguments = cli::utf8Arguments(argc, argv);
   qInstallMessageHandler(&ignoreQtMessages);
   qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,7 +1,10 @@
 #include "offscreen/sheet_command.h"
 
 #include <array>
+#include <cerrno>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -15,7 +18,9 @@
 #include "cli/option_words.h"
 #include "cli/parser_texts.h"
 #include "cli/terminal_message.h"
+#include "core/keywords.h"
 #include "core/std_ho.h"
+#include "core/system_error_text.h"
 #include "core/text_encoding.h"
 #include "loading/axis_overview.h"
 #include "loading/content_overview.h"
@@ -27,9 +32,13 @@
 #include "output/free_file_name.h"
 #include "output/output_lines.h"
 #include "output/page_file.h"
+#include "print/client_sheet.h"
 #include "print/dial_sheet.h"
 #include "print/line_pages.h"
+#include "search/angle_search.h"
+#include "search/chosen_pictures.h"
 #include "search/dial_pointer.h"
+#include "search/picture_table.h"
 #include "search/search_angle.h"
 
 namespace kelvaro::offscreen {
@@ -48,6 +57,9 @@ struct SheetLine {
   std::string rings = "rpst";
   std::string dial = "22.5";
   std::string archive;
+  bool client = false;
+  std::optional<std::string> pictures;
+  std::optional<std::string> keywords;
   std::string file;
 };
 
@@ -56,9 +68,23 @@ void declare(CLI::App& app, SheetLine& line) {
   cli::useGermanTexts(app);
   app.add_option("--sheet", line.out,
                  "das Blatt in AUSGABE schreiben: .pdf mit Inhalts- und Achsenübersicht, "
-                 ".svg oder .png nur das Blatt")
+                 ".svg oder .png nur das Blatt; mit --client in jedem Format nur das "
+                 "Klientenblatt")
       ->option_text("AUSGABE")
       ->required();
+  app.add_flag("--client", line.client,
+               "statt des Blatts der Gradscheibe das Klientenblatt schreiben: eine Seite mit "
+               "Geburtsdaten, Gradscheibe und den Planetenbildern mit ihren Stichworten");
+  app.add_option("--pictures", line.pictures,
+                 "nur mit --client: die Planetenbilder des Klientenblatts, durch Kommas getrennt, "
+                 "zum Beispiel \"SO=MA/SA,MC=JU+PL\"; ein Faktor ohne r, p, s oder t steht für "
+                 "alle Varianten, gezeigt wird jede innerhalb des Orbis (Vorgabe: die "
+                 "Planetenbilder am Zeiger)")
+      ->option_text("BILDER");
+  app.add_option("--keywords", line.keywords,
+                 "nur mit --client: die Stichwort-Datei (Vorgabe: Stichworte.txt im "
+                 "Programmordner, sonst die mitgelieferten Stichworte)")
+      ->option_text("DATEI");
   app.add_option("--orb", line.orb, "der Orbis als G:MM (Vorgabe 1:12)")->option_text("G:MM");
   app.add_option("--pointer", line.pointer,
                  "der Zeiger als G:MM, 0:00 bis 22:29 auf der 22,5°-Scheibe, bis 89:59 auf der "
@@ -71,8 +97,8 @@ void declare(CLI::App& app, SheetLine& line) {
       ->option_text("RINGE");
   app.add_option("--archive", line.archive,
                  "das Personenarchiv, aus dem das Blatt eines Vergleichs, Composits oder "
-                 "Davison-Horoskops die Geburtsdaten beider Personen nimmt (Vorgabe: das "
-                 "Archiv des Benutzers)")
+                 "Davison-Horoskops die Geburtsdaten beider Personen nimmt, das Klientenblatt "
+                 "die jedes Horoskops (Vorgabe: das Archiv des Benutzers)")
       ->option_text("DATEI");
   app.add_option("DATEI", line.file, "die Transit-Datei")->required();
 }
@@ -128,11 +154,13 @@ std::unique_ptr<PageSource> printedList(const ResultText& lines) {
   return std::make_unique<LinePages>(printedBodyLines(lines));
 }
 
-// Both persons of a chart of two persons with their births from the archive
-// of --archive, else the user's; what keeps the archive back goes to `err`.
+// The persons of the chart with their births from the archive of
+// --archive, else the user's: on the client sheet for every chart, on the
+// dial sheet for a chart of two persons. What keeps the archive back goes
+// to `err`.
 std::vector<std::string> sheetPersons(const SheetLine& line, const TransitRecord& record,
                                       std::ostream& err) {
-  if (!archive::namesTwoPersons(record)) return {};
+  if (!line.client && !archive::namesTwoPersons(record)) return {};
   const CommandVoice voice{err, kSheetCommand};
   std::filesystem::path file = pathFromUtf8(line.archive);
   if (line.archive.empty()) {
@@ -140,14 +168,70 @@ std::vector<std::string> sheetPersons(const SheetLine& line, const TransitRecord
     if (!chosen.note.empty()) voice.tell(chosen.note);
     file = chosen.file;
   }
-  archive::PairPersons persons = archive::pairPersonsIn(record, file);
+  archive::PairPersons persons =
+      line.client ? archive::chartPersonsIn(record, file) : archive::pairPersonsIn(record, file);
   if (!persons.note.empty()) voice.tell(persons.note);
   return std::move(persons.lines);
 }
+
+// The astrologer's keywords: the file of --keywords, else the program
+// folder's; the shipped ones where the program folder has none, or where
+// the file cannot be read, which `err` is told.
+Keywords sheetKeywords(const SheetLine& line, const std::filesystem::path& programFile,
+                       std::ostream& err) {
+  namespace fs = std::filesystem;
+  const fs::path file = line.keywords ? pathFromUtf8(*line.keywords) : programFile;
+  std::error_code error;
+  const fs::file_status status = fs::status(file, error);
+  if (!line.keywords && status.type() == fs::file_type::not_found) {
+    return Keywords::read(shippedKeywords());
+  }
+  std::string why;
+  std::ostringstream text;
+  if (status.type() == fs::file_type::not_found) {
+    why = systemErrorText(std::make_error_code(std::errc::no_such_file_or_directory));
+  } else if (error) {
+    why = systemErrorText(error);
+  } else if (status.type() != fs::file_type::regular) {
+    why = "keine gewöhnliche Datei";
+  } else if (std::ifstream in(file, std::ios::binary); !(in && text << in.rdbuf())) {
+    why = systemErrorText(errno);
+  }
+  if (why.empty()) return Keywords::read(text.str());
+  CommandVoice{err, kSheetCommand}.tell("Die Stichwort-Datei " + utf8FromPath(file) +
+                                        " lässt sich nicht lesen: " + why +
+                                        ". Es gelten die mitgelieferten Stichworte.");
+  return Keywords::read(shippedKeywords());
+}
+
+// The rows of the client sheet: the pictures of --pictures within the orb,
+// else those of the pointer's list, the nearest first (as the dial window's).
+std::vector<PictureRow> clientRows(const TransitRecord& record, double orb, int pointer,
+                                   DialSize dial, const std::vector<ChosenPicture>* chosen,
+                                   const Keywords& keywords) {
+  if (chosen) return chosenPictureRows(record, orb, dial, *chosen, keywords);
+  const SearchResult list = angleSearch(record, orb, pointerAngle(pointer), std::nullopt, dial);
+  return chooseRows(pictureRows(record, resultPictures(list), dial, keywords),
+                    {std::nullopt, true});
+}
+
 // What OUT is to hold, or the message why the line asks for nothing valid.
 // A file with positions off the circle is drawn all the same, with the
 // warning kelvaro-cli gives.
-Checked<Printout> sheetPrintout(const SheetLine& line, PageFormat format, std::ostream& err) {
+Checked<Printout> sheetPrintout(const SheetLine& line, PageFormat format,
+                                const std::filesystem::path& keywordsFile, std::ostream& err) {
+  for (const auto& [given, name] : {std::pair{line.pictures.has_value(), "--pictures"},
+                                    std::pair{line.keywords.has_value(), "--keywords"}}) {
+    if (given && !line.client) {
+      return Rejection{std::string(name) + " gilt nur für das Klientenblatt, mit --client."};
+    }
+  }
+  std::optional<std::vector<ChosenPicture>> chosen;
+  if (line.pictures) {
+    auto pictures = parseChosenPictures(*line.pictures, "--pictures");
+    if (const Rejection* refused = rejection(pictures)) return *refused;
+    chosen = std::get<std::vector<ChosenPicture>>(std::move(pictures));
+  }
   const std::optional<double> orb = parseOrbText(line.orb);
   if (!orb) return Rejection{orbTextRefusal(line.orb)};
   const Checked<DialSize> dial = parseDialSize(line.dial);
@@ -178,6 +262,14 @@ Checked<Printout> sheetPrintout(const SheetLine& line, PageFormat format, std::o
     CommandVoice{err, kSheetCommand}.tell(outsidePositionsQuestion(line.file));
   }
 
+  if (line.client) {
+    const Keywords keywords = sheetKeywords(line, keywordsFile, err);
+    ClientSheetContent content{record, *orb, *pointer, *rings, dialSize, {}, {}};
+    content.rows =
+        clientRows(record, *orb, *pointer, dialSize, chosen ? &*chosen : nullptr, keywords);
+    content.persons = sheetPersons(line, record, err);
+    return clientSheetPrintout(std::move(content));
+  }
   const bool alone = format != PageFormat::pdf;
   DialSheetContent content = dialSheetContent(record, *orb, *pointer, *rings, dialSize);
   content.persons = sheetPersons(line, record, err);
@@ -195,8 +287,11 @@ bool asksForSheet(const std::vector<std::string>& arguments) {
   return cli::namesOption(arguments, "sheet");
 }
 
-int runSheet(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-  CLI::App app{"kelvaro --sheet: das Blatt der Gradscheibe ohne Fenster schreiben."};
+int runSheet(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+             const std::filesystem::path& keywordsFile) {
+  CLI::App app{
+      "kelvaro --sheet: das Blatt der Gradscheibe oder das Klientenblatt ohne Fenster "
+      "schreiben."};
   app.name("kelvaro");
   SheetLine line;
   declare(app, line);
@@ -213,12 +308,17 @@ int runSheet(const std::vector<std::string>& arguments, std::ostream& out, std::
   const CommandVoice voice{err, kSheetCommand};
   const Checked<PageFormat> format = outputFormat(line.out);
   if (const Rejection* refused = rejection(format)) return voice.refuse(refused->message);
-  Checked<Printout> printout = sheetPrintout(line, std::get<PageFormat>(format), err);
+  Checked<Printout> printout = sheetPrintout(line, std::get<PageFormat>(format), keywordsFile, err);
   if (const Rejection* refused = rejection(printout)) return voice.refuse(refused->message);
   return writeOutput(std::get<Printout>(printout), line.out, std::get<PageFormat>(format),
                      printoutPageLayout(), voice);
 }
 
-int runSheetProgram(int argc, char** argv) { return runOffscreen(argc, argv, &runSheet); }
+int runSheetProgram(int argc, char** argv, const std::filesystem::path& keywordsFile) {
+  return runOffscreen(
+      argc, argv,
+      [&keywordsFile](const std::vector<std::string>& arguments, std::ostream& out,
+                      std::ostream& err) { return runSheet(arguments, out, err, keywordsFile); });
+}
 
 }  // namespace kelvaro::offscreen

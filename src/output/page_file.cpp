@@ -52,6 +52,15 @@ std::string dialSheetFileName(const TransitRecord& record, PageFormat format) {
          std::string(pageFormatExtension(format));
 }
 
+std::string clientSheetFileName(const TransitRecord& record, PageFormat format) {
+  return withoutTxt(resultFileName(record)) + "_Klientenblatt" +
+         std::string(pageFormatExtension(format));
+}
+
+std::string pictureTableFileName(const TransitRecord& record) {
+  return withoutTxt(resultFileName(record)) + "_Planetenbilder.csv";
+}
+
 std::optional<std::string> writePageFile(const std::filesystem::path& target,
                                          std::string_view bytes) {
   if (const std::error_code error = replaceFileContents(target, bytes)) {

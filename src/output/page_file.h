@@ -29,6 +29,10 @@ std::string printoutFileName(const TransitRecord& record, PageFormat format);
 std::string tableFileName(const TransitRecord& record);
 // The name of the dial sheet: the same with "_Gradscheibe" before the extension.
 std::string dialSheetFileName(const TransitRecord& record, PageFormat format);
+// "…_Klientenblatt.pdf": the client sheet.
+std::string clientSheetFileName(const TransitRecord& record, PageFormat format);
+// "…_Planetenbilder.csv": a table of planetary pictures.
+std::string pictureTableFileName(const TransitRecord& record);
 
 // Writes `bytes` as the file `target`, replacing an earlier file only by a
 // complete new one. Returns the error message when that failed.

@@ -9,12 +9,14 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "core/keywords.h"
 #include "core/version.h"
 #include "offscreen/ephemeris_command.h"
 #include "offscreen/sheet_command.h"
 #include "print/program_fonts.h"
 #include "ui/platform/first_start.h"
 #include "ui/platform/german_locale.h"
+#include "ui/platform/program_folders.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/windows/program.h"
 
@@ -23,9 +25,11 @@ int main(int argc, char** argv) {
     std::cout << "kelvaro " << kelvaro::kVersion << "\n";
     return 0;
   }
-  // kelvaro --sheet …: the dial sheet without a window.
+  const kelvaro::ui::ProgramFolders folders = kelvaro::ui::defaultProgramFolders();
+  // kelvaro --sheet …: the dial sheet or the client sheet without a window.
   if (kelvaro::offscreen::asksForSheet(std::vector<std::string>(argv + 1, argv + argc))) {
-    return kelvaro::offscreen::runSheetProgram(argc, argv);
+    return kelvaro::offscreen::runSheetProgram(argc, argv,
+                                               folders.program / kelvaro::kKeywordsFileName);
   }
   // kelvaro --ephemeris …: a person's graphic ephemeris without a window.
   if (kelvaro::offscreen::asksForEphemeris(std::vector<std::string>(argv + 1, argv + argc))) {
@@ -43,7 +47,6 @@ int main(int argc, char** argv) {
   app.setDesktopFileName(QStringLiteral("org.kelvaro.Kelvaro"));
   app.setWindowIcon(QIcon::fromTheme(QStringLiteral("org.kelvaro.Kelvaro")));
 
-  const kelvaro::ui::ProgramFolders folders = kelvaro::ui::defaultProgramFolders();
 #ifdef Q_OS_WIN
   // No launcher starts the program on Windows: the setup puts the samples beside it.
   const std::filesystem::path installed(QCoreApplication::applicationDirPath().toStdU16String());

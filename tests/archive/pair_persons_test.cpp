@@ -6,6 +6,7 @@
 
 #include <fstream>
 
+#include "archive/archive.h"
 #include "archive/person_builder.h"
 #include "core/pair_texts.h"
 #include "support/temp_dir.h"
@@ -87,6 +88,52 @@ TEST(PairPersons, AnUnreadableArchiveLeavesTheNamesAndSaysWhy) {
   EXPECT_EQ(archive::pairPersonsIn(record, missing).lines[1],
             "B: Hans Müller – nicht im Personenarchiv");
   EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+// The chart of one person: its line without a role, as the pair lines write
+// births; a chart of two persons gives the pair lines.
+TEST(PairPersons, AChartOfOnePersonGivesItsBirthOrWhyNot) {
+  const archive::Person juergen = cologne("Müller", "Jürgen");
+  const std::vector<archive::Person> persons = {cologne("Müller", "Hans"), juergen};
+  EXPECT_EQ(archive::chartPersonLines(recordNamed("Müller", "Jürgen"), persons),
+            (std::vector<std::string>{"Müller, Jürgen – Geburt: 05.03.1970 14:30 (Europe/Berlin) "
+                                      "in Köln, 50°56' N 06°57' O"}));
+  EXPECT_EQ(archive::chartPersonLines(recordNamed("Müller", ""), persons),
+            (std::vector<std::string>{"Müller – nicht im Personenarchiv"}));
+  EXPECT_EQ(
+      archive::chartPersonLines(recordNamed("Müller", "Jürgen"), {juergen, juergen}),
+      (std::vector<std::string>{"Müller, Jürgen – 2 Personen dieses Namens im Personenarchiv"}));
+  EXPECT_TRUE(archive::chartPersonLines(recordNamed("", ""), persons).empty());
+
+  const TransitRecord pair =
+      recordNamed("Weiß", comparisonFirstName("Anna", personLabel("Müller", "Jürgen")));
+  EXPECT_EQ(archive::chartPersonLines(pair, persons), pairPersonLines(pair, persons));
+}
+
+TEST(PairPersons, TheChartsPersonsAreReadFromTheArchiveWithoutMakingIt) {
+  TempDir dir;
+  const TransitRecord record = recordNamed("Weiß", "Anna");
+  const auto file = dir.path() / "personen.sqlite";
+  {
+    auto opened = archive::Archive::open(file);
+    ASSERT_EQ(rejection(opened), nullptr);
+    ASSERT_EQ(rejection(std::get<archive::Archive>(opened).store(cologne("Weiß", "Anna"))),
+              nullptr);
+  }
+  const archive::PairPersons known = archive::chartPersonsIn(record, file);
+  EXPECT_EQ(known.lines, archive::chartPersonLines(record, {cologne("Weiß", "Anna")}));
+  EXPECT_EQ(known.note, "");
+
+  const auto missing = dir.path() / "neu.sqlite";
+  const archive::PairPersons fromNothing = archive::chartPersonsIn(record, missing);
+  EXPECT_EQ(fromNothing.lines, (std::vector<std::string>{"Weiß, Anna – nicht im Personenarchiv"}));
+  EXPECT_FALSE(std::filesystem::exists(missing));
+
+  const auto notOurs = dir.path() / "fremd.sqlite";
+  std::ofstream(notOurs) << "keine Datenbank\n";
+  const archive::PairPersons unread = archive::chartPersonsIn(record, notOurs);
+  EXPECT_EQ(unread.lines, (std::vector<std::string>{"Weiß, Anna – Personenarchiv nicht lesbar"}));
+  EXPECT_FALSE(unread.note.empty());
 }
 
 }  // namespace

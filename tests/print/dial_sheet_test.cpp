@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include "core/pair_texts.h"
-#include "loading/transit_file.h"
 #include "output/result_file.h"
 #include "print/print_support.h"
+#include "support/sample_record.h"
 #include "support/temp_dir.h"
 
 namespace kelvaro {
@@ -20,10 +20,7 @@ using testing::pagesOf;
 using testing::pdfText;
 using testing::TempDir;
 
-TransitRecord sample() {
-  return std::get<TransitRecord>(
-      loadTransitFile(std::string(KELVARO_SAMPLES_DIR) + "/mueller-juergen.dat"));
-}
+TransitRecord sample() { return testing::sampleRecord("mueller-juergen.dat"); }
 
 // The lines of the sheet's PDF, every page, without empty lines.
 std::vector<std::string> sheetText(DialSheetContent content, bool onePage,

@@ -15,6 +15,7 @@
 #include "loading/transit_file.h"
 #include "print/print_support.h"
 #include "search/angle_search.h"
+#include "search/chosen_pictures.h"
 #include "support/record_builder.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
@@ -151,6 +152,13 @@ TEST(SheetCommand, RefusalsSayWhyAndLeaveNothingBehind) {
        "erwartet G:MM auf der 90°-Scheibe, also von 0:00 bis 89:59"},
       {{"--sheet", out, "--dial", "11,25", "--pointer", "11:15", file}, "bis 11:14"},
       {{"--sheet", out, "--rings", "rr", file}, "Ungültige Ringe »rr«"},
+      {{"--sheet", out, "--client", "--pictures", "SO=MA/SA,SO=MA/XY", file},
+       "Ungültiges Planetenbild »SO=MA/XY« in --pictures: unbekannter Faktor »XY«"},
+      {{"--sheet", out, "--client", "--pictures=SO=MA/SA,", file},
+       "kein Planetenbild zwischen den Kommas"},
+      {{"--sheet", out, "--pictures", "SO=MA/SA", file},
+       "--pictures gilt nur für das Klientenblatt, mit --client."},
+      {{"--sheet", out, "--keywords", file, file}, "--keywords gilt nur für das Klientenblatt"},
       {{"--sheet", (dir.path() / "blatt.jpg").string(), file}, "Unbekanntes Format"},
       {{"--sheet", (dir.path() / "weg" / "blatt.pdf").string(), file},
        "lässt sich nicht speichern"},
@@ -315,6 +323,132 @@ TEST(SheetCommand, AChartOfTwoPersonsNamesBothWithTheirBirths) {
             0);
   EXPECT_TRUE(has(pagesOf(pdfText(out)).front(), "B: Hans Müller – nicht im Personenarchiv"));
   EXPECT_FALSE(fs::exists(elsewhere));
+}
+
+// kelvaro --sheet … --client with `home` as HOME: the program folder's
+// keywords and the user's archive are those below it.
+testing::ProcessOutput clientSheet(const fs::path& home, std::vector<std::string> arguments) {
+  arguments.insert(arguments.begin(), {"HOME=" + home.string(), KELVARO_PROGRAM, "--client"});
+  return testing::runWithoutDisplay("/usr/bin/env", arguments);
+}
+
+std::size_t lineCount(const std::vector<std::string>& page, const std::string& part) {
+  return static_cast<std::size_t>(
+      std::count_if(page.begin(), page.end(),
+                    [&](const std::string& line) { return line.find(part) != std::string::npos; }));
+}
+
+// One page in every case: no picture within the orb, a few, and the
+// pointer's whole list, whose rows beyond the page are counted; always
+// without the overviews the dial sheet's PDF has.
+TEST(SheetCommand, TheClientSheetIsOnePageWhateverItHolds) {
+  TempDir dir;
+  const std::string file = samplePath("mueller-juergen.dat");
+  const TransitRecord record = std::get<TransitRecord>(loadTransitFile(file));
+  const auto rowsOf = [&](std::string_view list, double orb) {
+    return chosenPictureRows(record, orb, DialSize::standard(),
+                             std::get<std::vector<ChosenPicture>>(parseChosenPictures(list)),
+                             Keywords::read(shippedKeywords()));
+  };
+  const std::string archive = (dir.path() / "keins.sqlite").string();
+  ASSERT_TRUE(rowsOf("SOr=MOr", 1.0 / 60).empty());
+  const auto few = rowsOf("SO=MA/SA,MC=JU/PL", 1.2);
+  ASSERT_FALSE(few.empty());
+  ASSERT_LT(few.size(), 30u);
+
+  const fs::path none = dir.path() / "keine.pdf";
+  const fs::path some = dir.path() / "einige.pdf";
+  const fs::path all = dir.path() / "alle.pdf";
+  for (const auto& [out, words] : std::vector<std::pair<fs::path, std::vector<std::string>>>{
+           {none, {"--orb", "0:01", "--pictures", "SOr=MOr"}},
+           {some, {"--pictures", "so = ma/sa, MC=JU/PL"}},
+           {all, {"--pointer", "7:30"}}}) {
+    std::vector<std::string> arguments = {"--sheet", out.string(), "--archive", archive};
+    arguments.insert(arguments.end(), words.begin(), words.end());
+    arguments.push_back(file);
+    const auto run = clientSheet(dir.path() / "home", arguments);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const auto info = runProcess({PDFINFO, out.string()});
+    EXPECT_NE(info.out.find("Pages:           1\n"), std::string::npos) << out << info.out;
+  }
+
+  const auto nonePage = pagesOf(pdfText(none)).front();
+  EXPECT_TRUE(has(nonePage, "Keine Planetenbilder ausgewählt."));
+  EXPECT_TRUE(has(nonePage, "Müller, Jürgen – nicht im Personenarchiv"));
+  EXPECT_TRUE(has(nonePage, "Zeiger 00°00' Orbis: 00:01"));
+
+  const auto somePage = pagesOf(pdfText(some)).front();
+  EXPECT_TRUE(has(somePage, "Planetenbild Abweichung Stichworte"));
+  for (const PictureRow& row : few) {
+    EXPECT_TRUE(contains(somePage, pictureText(row.picture) + " " + deviationText(row.deviation)))
+        << pictureText(row.picture);
+  }
+  EXPECT_EQ(lineCount(somePage, "weitere Planetenbilder"), 0u);
+
+  const auto allPage = pagesOf(pdfText(all)).front();
+  const SearchResult list = angleSearch(record, 1.2, 7.5, std::nullopt);
+  const std::size_t shown = lineCount(allPage, "07°30' = ");
+  EXPECT_GE(shown, 30u);
+  EXPECT_TRUE(has(allPage, "… und " + std::to_string(resultPictures(list).size() - shown) +
+                               " weitere Planetenbilder (nicht gezeigt)"));
+  // The nearest first.
+  const auto nearest = chooseRows(pictureRows(record, resultPictures(list), DialSize(), Keywords{}),
+                                  {std::nullopt, true});
+  EXPECT_TRUE(contains(allPage, pictureText(nearest.front().picture) + " " +
+                                    deviationText(nearest.front().deviation)));
+}
+
+// The births from the archive of --archive, the keywords of --keywords,
+// else those of the program folder; a keywords file that cannot be read is
+// named and the shipped keywords stand in.
+TEST(SheetCommand, TheClientSheetShowsBirthsAndKeywords) {
+  TempDir dir;
+  const std::string archive = (dir.path() / "personen.sqlite").string();
+  {
+    std::ostringstream out, err;
+    ASSERT_EQ(cli::runPersons({"--archive", archive, "add", "--name=Müller", "--first-name=Jürgen",
+                               "--birth=12.04.1981 06:30", "--birth-zone=Europe/Berlin",
+                               "--birth-lat=48°08' N", "--birth-lon=11°34' O", "--place=München"},
+                              out, err),
+              0)
+        << err.str();
+  }
+  const std::string keywords = (dir.path() / "eigene.txt").string();
+  std::ofstream(keywords, std::ios::binary) << "SO = MA/SA = Kraftprobe im Beruf\nPL = Wandlung\n";
+  const fs::path home = dir.path() / "home";
+  fs::create_directories(home / "Astro" / "Kelvaro");
+  std::ofstream(home / "Astro" / "Kelvaro" / "Stichworte.txt", std::ios::binary)
+      << "SO = MA/SA = Aus dem Programmordner\n";
+  const std::string file = samplePath("mueller-juergen.dat");
+  const auto page = [&](const std::string& name, std::vector<std::string> words) {
+    const fs::path out = dir.path() / name;
+    std::vector<std::string> arguments = {"--sheet", out.string(), "--archive",  archive,
+                                          "--orb",   "9:00",       "--pictures", "SO=MA/SA"};
+    arguments.insert(arguments.end(), words.begin(), words.end());
+    arguments.push_back(file);
+    const auto run = clientSheet(home, arguments);
+    EXPECT_EQ(run.status, 0) << run.err;
+    return std::pair{pagesOf(pdfText(out)).front(), run.err};
+  };
+
+  const auto [own, quiet] = page("eigene.pdf", {"--keywords", keywords});
+  EXPECT_EQ(quiet, "");
+  EXPECT_TRUE(has(own,
+                  "Müller, Jürgen – Geburt: 12.04.1981 06:30 (Europe/Berlin) in München, "
+                  "48°08' N 11°34' O"));
+  EXPECT_GT(lineCount(own, " Kraftprobe im Beruf"), 0u);
+  EXPECT_EQ(lineCount(own, "Aus dem Programmordner"), 0u);
+
+  const auto [folder, alsoQuiet] = page("ordner.pdf", {});
+  EXPECT_EQ(alsoQuiet, "");
+  EXPECT_GT(lineCount(folder, " Aus dem Programmordner"), 0u);
+
+  const auto [shipped, told] = page("mitgeliefert.pdf", {"--keywords", dir.path().string()});
+  EXPECT_EQ(told, "kelvaro --sheet: Die Stichwort-Datei " + dir.path().string() +
+                      " lässt sich nicht lesen: keine gewöhnliche Datei. Es gelten die "
+                      "mitgelieferten Stichworte.\n");
+  EXPECT_GT(lineCount(shipped, "SO: "), 0u);
 }
 
 }  // namespace
