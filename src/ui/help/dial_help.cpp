@@ -68,6 +68,13 @@ std::vector<std::string> dialHelp() {
                        : "PNG (300 dpi, A4) und PDF an; die Endung des Namens wählt das Format "
                          "(Beispiel: »Blatt.png«).") +
           " Der Dialog fragt, bevor er eine vorhandene Datei ersetzt.",
+      "",
+      "Ruht die Maus auf einer Summe oder Halbsumme der Liste, nennt ein Hinweis das "
+      "Planetenbild mit Ihren Stichworten (aus der Datei Stichworte.txt im Programm-Ordner). "
+      "»Als Tabelle …« zeigt die Bilder am Zeiger als Tabelle mit Abweichung und Stichworten. "
+      "»Klientenblatt …« druckt oder speichert (PDF, PNG) eine Seite mit Name, Geburtsdaten "
+      "aus dem Personenarchiv, Transit, Orbis, der Scheibe mit Zeiger und den Bildern am "
+      "Zeiger, die genauesten zuerst; was nicht auf die Seite passt, wird gezählt.",
   };
 }
 

@@ -24,6 +24,11 @@ std::vector<std::string> mainWindowHelp() {
       "angezeigte Liste aus. Gespeichert wird im Programm-Ordner, dem Ordner, in dem Kelvaro "
       "gestartet wurde; eine Datei gleichen Namens wird nur nach Rückfrage ersetzt.",
       "",
+      "„Als Tabelle …“ öffnet die Planetenbilder einer Suche (Optionen 1 bis 4) als Tabelle: "
+      "je Bild seine Stelle auf der Scheibe, seine Abweichung in Bogenminuten und Ihre "
+      "Stichworte, sortierbar, mit kleinerem Orbis, als CSV und als Klientenblatt. „Als CSV "
+      "speichern …“ schreibt den Transit-Kalender als Tabelle für Tabellenkalkulationen.",
+      "",
       "„Personen …“ öffnet das Personenarchiv: Personen erfassen, aus ihren Geburtsdaten "
       "Transit-Dateien machen, zwei Personen vergleichen, die Zeitleiste zeigen. „Noch einmal "
       "von vorne“ beginnt mit einer anderen Datei. F1 öffnet diese Hilfe, Escape schließt sie.",

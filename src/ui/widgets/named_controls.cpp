@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/widgets/window_style.h"
+
 namespace kelvaro::ui {
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
@@ -13,6 +15,13 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, const QRec
 QPushButton* button(QWidget* parent, const char* name, const QString& caption,
                     const QRect& geometry) {
   return named(new QPushButton(caption, parent), name, geometry);
+}
+
+QPushButton* smallButton(QWidget* parent, const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setFont(captionFont(9, true));
+  return button;
 }
 
 QLineEdit* edit(QWidget* parent, const char* name, const QRect& geometry) {

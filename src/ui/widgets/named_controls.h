@@ -29,6 +29,9 @@ Widget* named(Widget* widget, const char* name) {
 QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
 QPushButton* button(QWidget* parent, const char* name, const QString& caption,
                     const QRect& geometry);
+// A button of a window's bottom row, in the bold caption font of 9 points,
+// placed by the window's layout.
+QPushButton* smallButton(QWidget* parent, const char* name, const QString& caption);
 QLineEdit* edit(QWidget* parent, const char* name, const QRect& geometry);
 // A push button at (x, y), 25 high and just wide enough for its caption, as
 // the main window's option buttons are.

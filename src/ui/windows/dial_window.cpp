@@ -7,28 +7,33 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPrinter>
 #include <QPushButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include "core/pair_texts.h"
 #include "core/text_encoding.h"
 #include "output/page_file.h"
+#include "print/client_sheet.h"
 #include "print/printout.h"
 #include "search/angle_search.h"
 #include "search/dial_pointer.h"
+#include "search/picture_table.h"
 #include "ui/help/dial_help.h"
 #include "ui/help/window_help.h"
+#include "ui/platform/keywords_file.h"
 #include "ui/platform/pdf_save.h"
 #include "ui/platform/platform.h"
-#include "ui/platform/printer_setup.h"
+#include "ui/platform/sheet_output.h"
 #include "ui/widgets/dial_disc.h"
 #include "ui/widgets/dial_size_box.h"
 #include "ui/widgets/line_view.h"
+#include "ui/widgets/named_controls.h"
 #include "ui/widgets/screen_fit.h"
 #include "ui/widgets/text_view.h"
 #include "ui/widgets/window_keys.h"
 #include "ui/widgets/window_style.h"
+#include "ui/windows/picture_table_window.h"
 
 namespace kelvaro::ui {
 namespace {
@@ -42,13 +47,6 @@ constexpr std::array<const char*, 4> kRingCaptions = {"r  Radix", "p  Progressio
                                                       "t  Transit"};
 constexpr std::array<const char*, 4> kRingNames = {"DialRingR", "DialRingP", "DialRingS",
                                                    "DialRingT"};
-
-QPushButton* smallButton(QWidget* parent, const char* name, const QString& caption) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setFont(captionFont(9, true));
-  return button;
-}
 
 // The keys that move the pointer, pressed without a modifier.
 bool isPointerKey(const QKeyEvent& key) {
@@ -73,8 +71,8 @@ std::string personText(const TransitRecord& record) {
 
 }  // namespace
 
-DialWindow::DialWindow(Platform& platform, QWidget* parent)
-    : QWidget(parent, Qt::Window), platform_(platform) {
+DialWindow::DialWindow(Platform& platform, KeywordsFile& keywords, QWidget* parent)
+    : QWidget(parent, Qt::Window), platform_(platform), keywords_(keywords) {
   setObjectName(QStringLiteral("DialWindow"));
   dialSize_ = new DialSizeBox(QStringLiteral("dial"), this);
   dialSize_->setToolTip(QStringLiteral("Größe der Scheibe: 360°, 90°, 45°, 22,5° oder 11,25°"));
@@ -119,13 +117,35 @@ DialWindow::DialWindow(Platform& platform, QWidget* parent)
   list_->setFont(fixedPitchFont(8, true));
   setBaseColour(*list_, colour::cream);
   list_->installEventFilter(this);
-  list_->setToolTip(
-      QStringLiteral("Doppelklick auf eine Summe oder Halbsumme: ihre Faktoren auf der Scheibe "
-                     "zeigen"));
+  list_->viewport()->installEventFilter(this);
 
   print_ = smallButton(this, "DialPrint", QStringLiteral("Drucken"));
   savePdf_ = smallButton(this, "DialPdf", QStringLiteral("Als PDF speichern …"));
   save_ = smallButton(this, "DialSave", QStringLiteral("Bild speichern"));
+  tableButton_ = smallButton(this, "DialTable", QStringLiteral("Als Tabelle …"));
+  tableButton_->setToolTip(QStringLiteral(
+      "Die Liste am Zeiger als Tabelle: Abweichung, Sortierung, Stichworte, Klientenblatt"));
+  clientSheet_ = smallButton(this, "DialClientSheet", QStringLiteral("Klientenblatt …"));
+  clientSheet_->setToolTip(QStringLiteral(
+      "Geburtsdaten, Gradscheibe und die Bilder am Zeiger mit Abweichung und Stichworten auf "
+      "einer Seite"));
+  addSheetMenu(
+      *clientSheet_, QStringLiteral("DialClientSheet"),
+      [this] {
+        if (record_) printSheet(platform_, this, [this](bool) { return clientSheet(); }, {});
+      },
+      [this] {
+        if (!record_) return;
+        Printout printout = clientSheet();
+        ui::savePdf(platform_, this, saveFolder_, clientSheetFileName(*record_, PageFormat::pdf),
+                    printout, printoutPageLayout());
+      },
+      [this] {
+        if (!record_) return;
+        saveSheetPicture(
+            platform_, this, saveFolder_, clientSheetFileName(*record_, PageFormat::png),
+            [this](bool) { return clientSheet(); }, "Das Klientenblatt wurde gespeichert unter");
+      });
   addPrintAndSaveKeys(*this, *print_, *save_);
   closeOnEscape(*this);
   QPushButton* help = addWindowHelp(*this, QStringLiteral("Gradscheibe"), dialHelp());
@@ -133,6 +153,8 @@ DialWindow::DialWindow(Platform& platform, QWidget* parent)
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(help);
   buttons->addStretch();
+  buttons->addWidget(tableButton_);
+  buttons->addWidget(clientSheet_);
   buttons->addWidget(print_);
   buttons->addWidget(savePdf_);
   buttons->addWidget(save_);
@@ -156,13 +178,16 @@ DialWindow::DialWindow(Platform& platform, QWidget* parent)
   connect(print_, &QPushButton::clicked, this, &DialWindow::print);
   connect(savePdf_, &QPushButton::clicked, this, &DialWindow::savePdf);
   connect(save_, &QPushButton::clicked, this, &DialWindow::saveSheet);
+  connect(tableButton_, &QPushButton::clicked, this, &DialWindow::showTable);
 }
 
 void DialWindow::showDial(const TransitRecord& record, double orb,
                           const std::filesystem::path& saveFolder,
-                          std::vector<std::string> sheetPersons) {
+                          std::vector<std::string> sheetPersons,
+                          std::vector<std::string> clientPersons) {
   record_ = record;
   sheetPersons_ = std::move(sheetPersons);
+  clientPersons_ = std::move(clientPersons);
   orb_ = orb;
   saveFolder_ = saveFolder;
   showTitle();
@@ -222,6 +247,9 @@ void DialWindow::showPointerList() {
 // The keys that move the pointer move it wherever the focus is in the
 // window, also after a click in the list; Shift with them selects there.
 bool DialWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == list_->viewport() && event->type() == QEvent::ToolTip) {
+    return showKeywordsAt(static_cast<QHelpEvent*>(event)->pos());
+  }
   if (watched == list_ && event->type() == QEvent::KeyPress &&
       isPointerKey(*static_cast<QKeyEvent*>(event))) {
     QApplication::sendEvent(disc_, event);
@@ -242,6 +270,46 @@ void DialWindow::markAt(qsizetype line, qsizetype column) {
   disc_->setMarked({factors.begin(), factors.end()});
 }
 
+// Over an entry of the list its keywords, over anything else how to mark one.
+bool DialWindow::showKeywordsAt(const QPoint& point) {
+  QString tip = QStringLiteral(
+      "Doppelklick auf eine Summe oder Halbsumme: ihre Faktoren auf der Scheibe zeigen");
+  const LineView::Place place = list_->placeAt(point);
+  if (const std::optional<Picture> picture =
+          pictureAt(pointerList_, place.line, static_cast<std::size_t>(place.column))) {
+    const std::string words = keywords_.keywords().ofPicture(*picture);
+    tip = toQString(pictureText(*picture)) + (words.empty()
+                                                  ? QStringLiteral("\n(keine Stichworte)")
+                                                  : QStringLiteral("\n") + toQString(words));
+  }
+  QToolTip::showText(list_->viewport()->mapToGlobal(point), tip, list_->viewport());
+  return true;
+}
+
+void DialWindow::showTable() {
+  if (!record_) return;
+  if (!table_) table_ = new PictureTableWindow(platform_, keywords_, this);
+  PictureTableSource source;
+  source.record = *record_;
+  source.heading = pointerList_.heading;
+  source.pictures = resultPictures(pointerList_);
+  source.orb = orb_;
+  source.dial = disc_->dialSize();
+  source.pointer = disc_->pointer();
+  source.shownRings = disc_->shownRings();
+  source.persons = clientPersons_;
+  table_->showTable(std::move(source), saveFolder_);
+}
+
+Printout DialWindow::clientSheet() const {
+  const DialSize dial = disc_->dialSize();
+  auto rows =
+      chooseRows(pictureRows(*record_, resultPictures(pointerList_), dial, keywords_.keywords()),
+                 {std::nullopt, true});
+  return clientSheetPrintout({*record_, orb_, disc_->pointer(), disc_->shownRings(), dial,
+                              clientPersons_, std::move(rows)});
+}
+
 DialSheetContent DialWindow::sheet() const {
   return {*record_,        orb_,         disc_->pointer(),  disc_->shownRings(),
           disc_->marked(), pointerList_, disc_->dialSize(), sheetPersons_};
@@ -249,10 +317,9 @@ DialSheetContent DialWindow::sheet() const {
 
 void DialWindow::print() {
   if (!record_) return;
-  QPrinter printer;
-  if (!setUpPrinterOrOfferPdf(platform_, this, printer, [this] { savePdf(); })) return;
-  Printout printout = dialSheetPrintout(sheet(), false);
-  if (const auto failure = printPages(printer, printout)) platform_.showError(this, *failure);
+  printSheet(
+      platform_, this, [this](bool onePage) { return dialSheetPrintout(sheet(), onePage); },
+      [this] { savePdf(); });
 }
 
 void DialWindow::savePdf() {
@@ -262,33 +329,13 @@ void DialWindow::savePdf() {
               printoutPageLayout());
 }
 
-// "Bild speichern": the sheet in the format the chosen name's extension
-// names; the file dialog has asked before replacing a file.
+// "Bild speichern": the sheet in the format the chosen name's extension names.
 void DialWindow::saveSheet() {
   if (!record_) return;
-  const std::optional<std::string> chosen = platform_.chooseSaveFile(
-      this, "Bild speichern", saveFolder_, dialSheetFileName(*record_, PageFormat::png),
-      writesSvg() ? std::vector<std::string>{"PNG-Bild (*.png)", "SVG-Grafik (*.svg)",
-                                             "PDF-Dokument (*.pdf)"}
-                  : std::vector<std::string>{"PNG-Bild (*.png)", "PDF-Dokument (*.pdf)"});
-  if (!chosen) return;
-  const std::filesystem::path target = pathFromUtf8(*chosen);
-  const std::optional<PageFormat> format = pageFormatOf(target);
-  if (!format) {
-    return platform_.showError(this,
-                               "Das Blatt lässt sich nur als PNG, SVG oder PDF speichern; "
-                               "bitte einen Namen mit der Endung .png, .svg oder .pdf "
-                               "wählen:\r" +
-                                   *chosen);
-  }
-  Printout printout = dialSheetPrintout(sheet(), *format != PageFormat::pdf);
-  const Checked<std::string> bytes = printoutFile(printout, *format);
-  if (const Rejection* failure = rejection(bytes))
-    return platform_.showError(this, failure->message);
-  if (auto failure = writePageFile(target, std::get<std::string>(bytes))) {
-    return platform_.showError(this, *failure);
-  }
-  platform_.showInformation(this, "Das Blatt der Gradscheibe wurde gespeichert unter\r" + *chosen);
+  saveSheetPicture(
+      platform_, this, saveFolder_, dialSheetFileName(*record_, PageFormat::png),
+      [this](bool onePage) { return dialSheetPrintout(sheet(), onePage); },
+      "Das Blatt der Gradscheibe wurde gespeichert unter");
 }
 
 }  // namespace kelvaro::ui

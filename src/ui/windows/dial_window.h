@@ -18,6 +18,9 @@ class QPushButton;
 
 namespace kelvaro::ui {
 
+class KeywordsFile;
+class PictureTableWindow;
+
 class DialDisc;
 class DialSizeBox;
 class LineView;
@@ -33,14 +36,16 @@ class DialWindow : public QWidget {
   Q_OBJECT
 
  public:
-  DialWindow(Platform& platform, QWidget* parent);
+  DialWindow(Platform& platform, KeywordsFile& keywords, QWidget* parent);
 
   // Shows the dial of this record (or brings the window to the front).
   // `saveFolder` receives the saved sheets.
   // `sheetPersons`: the lines of both persons of a chart of two persons that
-  // the sheet shows (archive::pairPersonLines()).
+  // the sheet shows (archive::pairPersonLines()); `clientPersons` the births
+  // the client sheet shows (archive::chartPersonLines()).
   void showDial(const TransitRecord& record, double orb, const std::filesystem::path& saveFolder,
-                std::vector<std::string> sheetPersons = {});
+                std::vector<std::string> sheetPersons = {},
+                std::vector<std::string> clientPersons = {});
   // A new orb: the pointer's sector and its list follow.
   void setOrb(double orb);
 
@@ -61,10 +66,19 @@ class DialWindow : public QWidget {
   void print();
   void savePdf();
   void saveSheet();
+  // The pictures of the list at the pointer as a table; the client sheet of
+  // them, the nearest first.
+  void showTable();
+  Printout clientSheet() const;
+  // The keywords of the entry under the mouse in the list, as its tooltip.
+  bool showKeywordsAt(const QPoint& point);
 
   Platform& platform_;
+  KeywordsFile& keywords_;
   std::optional<TransitRecord> record_;
   std::vector<std::string> sheetPersons_;
+  std::vector<std::string> clientPersons_;
+  PictureTableWindow* table_ = nullptr;  // made when first opened
   double orb_ = 0;
   std::filesystem::path saveFolder_;
   SearchResult pointerList_;
@@ -80,6 +94,8 @@ class DialWindow : public QWidget {
   QPushButton* print_;
   QPushButton* savePdf_;
   QPushButton* save_;
+  QPushButton* tableButton_;
+  QPushButton* clientSheet_;
 };
 
 }  // namespace kelvaro::ui

@@ -52,6 +52,7 @@
 #include "ui/windows/orb_dialog.h"
 #include "ui/windows/pair_chart_dialog.h"
 #include "ui/windows/persons_window.h"
+#include "ui/windows/picture_table_window.h"
 
 namespace kelvaro::ui {
 namespace {
@@ -66,7 +67,9 @@ std::string folderMissingMessage(const std::filesystem::path& folder) {
 }  // namespace
 
 MainWindow::MainWindow(Platform& platform, ProgramFolders folders)
-    : platform_(platform), folders_(std::move(folders)) {
+    : platform_(platform),
+      folders_(std::move(folders)),
+      keywords_(folders_.program / kKeywordsFileName) {
   setObjectName(QStringLiteral("TForm1"));
   createControls();
   connectControls();
@@ -100,6 +103,7 @@ void MainWindow::connectControls() {
   connect(saveButton_, &QPushButton::clicked, this, &MainWindow::saveListClicked);
   connect(savePdfButton_, &QPushButton::clicked, this, &MainWindow::savePdfOfListClicked);
   connect(saveCsvButton_, &QPushButton::clicked, this, &MainWindow::saveCsvOfListClicked);
+  connect(tableButton_, &QPushButton::clicked, this, &MainWindow::tableClicked);
   connect(orbLabel_, &ClickableLabel::clicked, this, &MainWindow::orbLabelClicked);
   addPrintAndSaveKeys(*this, *printButton_, *saveButton_);
   addHelpKey(*this, QStringLiteral("Kelvaro"), mainWindowHelp());
@@ -131,7 +135,7 @@ void MainWindow::startUp() {
   activateWindow();
   continueButton_->setFocus(Qt::OtherFocusReason);
   resultList_->clear();
-  showListTable(std::nullopt);
+  showListTables(std::nullopt, {});
   introText_->appendPlainText(toQString(greetingLine()));
   for (const std::string& line :
        introNewsLines(toUtf8(pathText(folders_.transit)), toUtf8(pathText(folders_.program)))) {
@@ -185,7 +189,7 @@ void MainWindow::startLoad() {
   continueButton_->hide();
   personsButton_->show();
   resultList_->clear();
-  showListTable(std::nullopt);
+  showListTables(std::nullopt, {});
   state_ = State::loading;
   if (!chooseAndLoad()) return;
   topBar_->setText(toQString(headerLine(*session_.record)));
@@ -331,7 +335,7 @@ void MainWindow::showAxisOverview() {
   for (std::size_t i = 0; i < labels.size(); ++i) labels[i]->setText(toQString(overview.labels[i]));
   setListHeading(overview.heading);
   resultList_->setLines(std::move(overview.lines));
-  showListTable(std::nullopt);
+  showListTables(std::nullopt, {});
   resultList_->showFromTop();
   platform_.showInformation(this, std::string(kSearchesReadyMessage));
   setCommandButtonsEnabled(true);
@@ -348,7 +352,7 @@ void MainWindow::restartClicked() {
   setCommandButtonsEnabled(false);
   if (dial_) dial_->close();
   resultList_->clear();
-  showListTable(std::nullopt);
+  showListTables(std::nullopt, {});
   offerStart();
 }
 
@@ -383,17 +387,30 @@ void MainWindow::saveCsvOfListClicked() {
   platform_.showInformation(this, "Gespeichert unter\r" + *chosen);
 }
 
+void MainWindow::tableClicked() {
+  if (!session_.record || listPictures_.empty()) return;
+  if (!pictureTable_) pictureTable_ = new PictureTableWindow(platform_, keywords_, this);
+  PictureTableSource source;
+  source.record = *session_.record;
+  source.heading = listHeading_.toStdString();
+  source.pictures = listPictures_;
+  source.orb = session_.orb;
+  source.persons = archive::chartPersonsIn(*session_.record, archiveFile()).lines;
+  pictureTable_->showTable(std::move(source), savedWorkingFolder_);
+}
+
 void MainWindow::panelHelpClicked() { panelHelp_->showHelp(); }
 
 void MainWindow::dialClicked() {
   if (!session_.record) return;
-  if (!dial_) dial_ = new DialWindow(platform_, this);
+  if (!dial_) dial_ = new DialWindow(platform_, keywords_, this);
   // Only a chart of two persons asks the archive for their births.
   std::vector<std::string> persons;
   if (archive::namesTwoPersons(*session_.record)) {
     persons = archive::pairPersonsIn(*session_.record, archiveFile()).lines;
   }
-  dial_->showDial(*session_.record, session_.orb, savedWorkingFolder_, std::move(persons));
+  dial_->showDial(*session_.record, session_.orb, savedWorkingFolder_, std::move(persons),
+                  archive::chartPersonsIn(*session_.record, archiveFile()).lines);
 }
 
 // The calendar's lines go into the result list like those of any search;
@@ -504,7 +521,7 @@ void MainWindow::setListHeading(const std::string& heading) {
 void MainWindow::showResult(const SearchResult& result, ListPlace place) {
   setListHeading(result.heading);
   resultList_->setLines(result.lines);
-  showListTable(result.table);
+  showListTables(result.table, resultPictures(result));
   if (place == ListPlace::lastLine) {
     resultList_->showLastLine();
   } else {
@@ -514,7 +531,7 @@ void MainWindow::showResult(const SearchResult& result, ListPlace place) {
 
 void MainWindow::showLines(const ResultText& lines) {
   resultList_->setLines(lines);
-  showListTable(std::nullopt);
+  showListTables(std::nullopt, {});
   resultList_->showFromTop();
 }
 
@@ -530,10 +547,13 @@ void MainWindow::showMagicSquare(const SearchResult& view) {
   magicSquareView_->showFromTop();
 }
 
-// "Als CSV speichern …" serves a result that has a table.
-void MainWindow::showListTable(std::optional<TextTable> table) {
+// "Als CSV speichern …" serves a result that has a table, "Als Tabelle …"
+// one that lists planetary pictures.
+void MainWindow::showListTables(std::optional<TextTable> table, std::vector<Picture> pictures) {
   listTable_ = std::move(table);
+  listPictures_ = std::move(pictures);
   saveCsvButton_->setEnabled(listTable_.has_value());
+  tableButton_->setEnabled(!listPictures_.empty());
 }
 
 // Leaving option 6 uncovers the result list: its heading and its print and

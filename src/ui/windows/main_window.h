@@ -14,6 +14,7 @@
 #include "core/transit_record.h"
 #include "loading/axis_overview.h"
 #include "loading/orb_entry.h"
+#include "ui/platform/keywords_file.h"
 #include "ui/platform/program_folders.h"
 #include "ui/windows/search_options.h"
 #include "ui/windows/search_session.h"
@@ -37,6 +38,7 @@ class LineView;
 class NewTransitForm;
 class PairChartDialog;
 class PersonsWindow;
+class PictureTableWindow;
 class Platform;
 class OrbDialog;
 class HelpWindow;
@@ -115,6 +117,7 @@ class MainWindow : public QWidget {
   void saveListClicked();       // "Speichern"
   void savePdfOfListClicked();  // "Als PDF speichern …"
   void saveCsvOfListClicked();  // "Als CSV speichern …", for a result with a table
+  void tableClicked();          // "Als Tabelle …", for a result that lists pictures
   void panelHelpClicked();      // "Hilfe"
   void orbLabelClicked();       // the orb label
 
@@ -122,7 +125,7 @@ class MainWindow : public QWidget {
   void connectSearchOptions();
   void showResult(const SearchResult& result, ListPlace place);
   void showLines(const ResultText& lines);
-  void showListTable(std::optional<TextTable> table);
+  void showListTables(std::optional<TextTable> table, std::vector<Picture> pictures);
   // Option 6's view lies over the result list and covers its heading and its
   // print and save buttons while it is open.
   void openMagicSquare();
@@ -152,10 +155,12 @@ class MainWindow : public QWidget {
 
   Platform& platform_;
   const ProgramFolders folders_;
+  KeywordsFile keywords_;  // the astrologer's keywords in the program folder
   OrbDialog* orbDialog_ = nullptr;
   HelpWindow* panelHelp_ = nullptr;
   ContentOverviewWindow* contentOverview_ = nullptr;
   DialWindow* dial_ = nullptr;                        // made when first opened
+  PictureTableWindow* pictureTable_ = nullptr;        // made when first opened
   NewTransitForm* newTransitForm_ = nullptr;          // made at its first use
   PairChartDialog* pairChartDialog_ = nullptr;        // made at its first use
   CalendarWindow* calendar_ = nullptr;                // made when first opened
@@ -168,6 +173,7 @@ class MainWindow : public QWidget {
   std::filesystem::path savedWorkingFolder_;
   QString listHeading_;                 // the heading of the result list's lines
   std::optional<TextTable> listTable_;  // the table of the result the list shows, if it has one
+  std::vector<Picture> listPictures_;   // the pictures it lists, if any
 
   // Holds all controls; scrolls where the screen is smaller than the window.
   QScrollArea* scrollArea_;
@@ -184,6 +190,7 @@ class MainWindow : public QWidget {
   QPushButton* saveButton_;                            // "Speichern"
   QPushButton* savePdfButton_;                         // "Als PDF speichern …"
   QPushButton* saveCsvButton_;                         // "Als CSV speichern …"
+  QPushButton* tableButton_;                           // "Als Tabelle …"
   std::array<QLabel*, kAxisLabelCount> axisLabels_{};  // left to right, as the overview's
 
   // The search options and the buttons beside and below them.

@@ -88,8 +88,8 @@ void MainWindow::createScrollArea() {
   reflow->moveBelow(*upperPanel_, printButton_->y());
   reflow->moveBelow(*introPanel_, continueButton_->y());
   for (QWidget* right :
-       std::initializer_list<QWidget*>{orbLabel_, saveCsvButton_, savePdfButton_, printButton_,
-                                       saveButton_, restartButton_, personsButton_}) {
+       std::initializer_list<QWidget*>{orbLabel_, tableButton_, saveCsvButton_, savePdfButton_,
+                                       printButton_, saveButton_, restartButton_, personsButton_}) {
     reflow->moveRight(*right);
   }
   reflow->keepCentred(*introPanel_);
@@ -129,11 +129,17 @@ void MainWindow::createUpperPanel() {
                           {586, 486, 124, 22});
   saveCsvButton_->setToolTip(
       QStringLiteral("Die Liste als Tabelle für Tabellenkalkulationen (Transit-Kalender)"));
+  tableButton_ =
+      button(upperPanel_, "TableButton", QStringLiteral("Als Tabelle …"), {458, 486, 124, 22});
+  tableButton_->setToolTip(QStringLiteral(
+      "Die Planetenbilder der Liste als Tabelle: Abweichung, Sortierung, Stichworte, "
+      "Klientenblatt"));
   savePdfButton_ = button(upperPanel_, "SavePdfButton", QStringLiteral("Als PDF speichern …"),
                           {714, 486, 124, 22});
   printButton_ = button(upperPanel_, "Button6", QStringLiteral("Drucken"), {842, 486, 80, 22});
   saveButton_ = button(upperPanel_, "Button7", QStringLiteral("Speichern"), {926, 486, 80, 22});
-  for (QPushButton* small : {saveCsvButton_, savePdfButton_, printButton_, saveButton_})
+  for (QPushButton* small :
+       {tableButton_, saveCsvButton_, savePdfButton_, printButton_, saveButton_})
     small->setFont(captionFont(8, true));
 
   // The second text view of option 6 lies over the result frame and covers
