@@ -10,17 +10,8 @@
 namespace kelvaro {
 namespace {
 
-constexpr std::string_view kOperators = "/+-";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t kQuotedLength = 40;  // characters of a line quoted in a problem
-
-std::string upperCased(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
-}
 
 // One side of a key as written: a factor (op ' ') or two with their operator.
 struct TermKey {
@@ -54,7 +45,7 @@ std::string pictureKey(const std::string& left, const std::string& right) {
 }
 
 Checked<int> readFactor(std::string_view text) {
-  const std::string name = upperCased(text);
+  const std::string name = upperCasedAscii(text);
   if (name.empty()) return Rejection{"Faktor fehlt"};
   if (name.size() == 2) {
     if (const auto number = lookupFactor(name)) return *number;
@@ -67,22 +58,14 @@ Checked<int> readFactor(std::string_view text) {
 }
 
 Checked<TermKey> readTerm(std::string_view text) {
-  text = trimmed(text);
-  const std::size_t at = text.find_first_of(kOperators);
-  if (at == std::string_view::npos) {
-    const auto factor = readFactor(text);
-    if (const Rejection* refused = rejection(factor)) return *refused;
-    return TermKey{' ', std::get<int>(factor), 0};
-  }
-  const std::string_view rest = text.substr(at + 1);
-  if (rest.find_first_of(kOperators) != std::string_view::npos) {
-    return Rejection{"mehr als zwei Faktoren in " + std::string(text)};
-  }
-  const auto first = readFactor(trimmed(text.substr(0, at)));
+  const auto written = splitWrittenTerm(text);
+  if (!written) return Rejection{"mehr als zwei Faktoren in " + std::string(trimmed(text))};
+  const auto first = readFactor(written->first);
   if (const Rejection* refused = rejection(first)) return *refused;
-  const auto second = readFactor(trimmed(rest));
+  if (written->op == ' ') return TermKey{' ', std::get<int>(first), 0};
+  const auto second = readFactor(written->second);
   if (const Rejection* refused = rejection(second)) return *refused;
-  return TermKey{text[at], std::get<int>(first), std::get<int>(second)};
+  return TermKey{written->op, std::get<int>(first), std::get<int>(second)};
 }
 
 struct LineEntry {

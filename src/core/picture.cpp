@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/entry_text.h"
+
 namespace kelvaro {
 namespace {
 
@@ -43,6 +45,16 @@ std::optional<PictureTerm::Kind> pairKind(char op) {
     default:
       return std::nullopt;
   }
+}
+
+std::optional<WrittenTerm> splitWrittenTerm(std::string_view text) {
+  constexpr std::string_view kOperators = "/+-";
+  text = trimmed(text);
+  const std::size_t at = text.find_first_of(kOperators);
+  if (at == std::string_view::npos) return WrittenTerm{text, ' ', {}};
+  const std::string_view rest = text.substr(at + 1);
+  if (rest.find_first_of(kOperators) != std::string_view::npos) return std::nullopt;
+  return WrittenTerm{trimmed(text.substr(0, at)), text[at], trimmed(rest)};
 }
 
 double termValue(const TransitRecord& record, const PictureTerm& term) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/dial_size.h"
 #include "core/factor.h"
@@ -44,6 +45,18 @@ struct Picture {
 char termOperator(PictureTerm::Kind kind);
 // The pair an operator '/', '+' or '-' makes; none for any other character.
 std::optional<PictureTerm::Kind> pairKind(char op);
+
+// A side as a person writes it, "MA/SA" or "JU + PL": each factor's text
+// without the blanks around it and the operator between them; a single
+// factor has the operator ' ' and no second text.
+struct WrittenTerm {
+  std::string_view first;
+  char op = ' ';
+  std::string_view second;
+};
+// The side `text` split at its operator; none where more than two factors
+// are written ("MA/SA/JU"). The factor names are not checked.
+std::optional<WrittenTerm> splitWrittenTerm(std::string_view text);
 
 // The value of a side as the searches compare it: the longitude, the raw
 // midpoint (a + b) / 2, sum a + b or difference a − b, or the angle; it is

@@ -12,8 +12,6 @@
 namespace kelvaro {
 namespace {
 
-constexpr std::string_view kPairOperators = "/+-";
-
 // A factor of the combination range, MC … PO, with its variant letter or
 // without one for every variant but SOs.
 Checked<std::vector<FactorVariant>> readChosenFactor(std::string_view text) {
@@ -44,21 +42,16 @@ Checked<std::vector<FactorVariant>> readChosenFactor(std::string_view text) {
 Checked<ChosenTerm> readChosenTerm(std::string_view text, std::string_view side) {
   text = trimmed(text);
   if (text.empty()) return Rejection{"die " + std::string(side) + " Seite fehlt"};
-  const std::size_t at = text.find_first_of(kPairOperators);
-  if (at == std::string_view::npos) {
-    auto factor = readChosenFactor(text);
-    if (const Rejection* refused = rejection(factor)) return *refused;
-    return ChosenTerm{PictureTerm::Kind::factor, std::get<std::vector<FactorVariant>>(factor), {}};
-  }
-  const std::string_view rest = text.substr(at + 1);
-  if (rest.find_first_of(kPairOperators) != std::string_view::npos) {
-    return Rejection{"mehr als zwei Faktoren in »" + std::string(text) + "«"};
-  }
-  auto first = readChosenFactor(trimmed(text.substr(0, at)));
+  const auto written = splitWrittenTerm(text);
+  if (!written) return Rejection{"mehr als zwei Faktoren in »" + std::string(text) + "«"};
+  auto first = readChosenFactor(written->first);
   if (const Rejection* refused = rejection(first)) return *refused;
-  auto second = readChosenFactor(trimmed(rest));
+  if (written->op == ' ') {
+    return ChosenTerm{PictureTerm::Kind::factor, std::get<std::vector<FactorVariant>>(first), {}};
+  }
+  auto second = readChosenFactor(written->second);
   if (const Rejection* refused = rejection(second)) return *refused;
-  return ChosenTerm{*pairKind(text[at]), std::get<std::vector<FactorVariant>>(first),
+  return ChosenTerm{*pairKind(written->op), std::get<std::vector<FactorVariant>>(first),
                     std::get<std::vector<FactorVariant>>(second)};
 }
 

@@ -77,6 +77,9 @@ TEST(KeywordProblems, BadLinesAreReportedByNumberAndTheOthersCount) {
             "Zeile 8: „SO = Kraft = Macht“ nicht verstanden (unbekannter Faktor Kraft; die "
             "Stichworte beginnen nach dem letzten „=“)");
   EXPECT_EQ(messages[5].message, "Zeile 9: „SO = MA/SA“ nicht verstanden (Bild ohne Stichworte)");
+  EXPECT_EQ(messages[6].message,
+            "Zeile 10: „SO/MO/JU = Dreiheit“ nicht verstanden (mehr als zwei Faktoren in "
+            "SO/MO/JU)");
   // Cut after 40 characters, not bytes.
   EXPECT_EQ(messages[8].message,
             "Zeile 12: „Sonne = Lebenskraft, Selbst, Körper, der…“ nicht verstanden (unbekannter "
