@@ -15,6 +15,7 @@ namespace {
 
 constexpr double kDialShare = 0.4;  // of the body's height
 constexpr double kTablePoints = 9;
+constexpr std::size_t kKeywordLines = 3;  // at most, of one row
 
 QFont tableFont() { return sheetFont(kTablePoints, false); }
 QFont tableHeaderFont() { return sheetFont(kTablePoints, true); }
@@ -39,6 +40,29 @@ double belowDial(const QPaintDevice* device) {
   return info.lineSpacing() * 0.6 + pointer.lineSpacing() + legend.lineSpacing() * 1.8;
 }
 
+// `words` broken at blanks into lines of at most `width`, at most
+// kKeywordLines of them; the last one shown ends in "…" where words are left.
+QStringList keywordLines(const QString& words, const QFontMetricsF& metrics, double width) {
+  QStringList lines;
+  QString line;
+  const QStringList parts = words.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  for (qsizetype k = 0; k < parts.size(); ++k) {
+    const QString longer = line.isEmpty() ? parts[k] : line + QLatin1Char(' ') + parts[k];
+    if (line.isEmpty() || metrics.horizontalAdvance(longer) <= width) {
+      line = longer;
+      continue;
+    }
+    if (static_cast<std::size_t>(lines.size()) + 1 == kKeywordLines) {
+      line += QLatin1Char(' ') + parts.mid(k).join(QLatin1Char(' '));
+      break;
+    }
+    lines << metrics.elidedText(line, Qt::ElideRight, width);
+    line = parts[k];
+  }
+  lines << metrics.elidedText(line, Qt::ElideRight, width);
+  return lines;
+}
+
 }  // namespace
 
 ClientSheet::ClientSheet(ClientSheetContent content)
@@ -51,20 +75,12 @@ int ClientSheet::layOut(QPainter& painter, QSizeF body) {
   dialSide_ = std::max(0.0, std::min(body.width(), body.height() * kDialShare));
   tableTop_ = aboveDial(content_, device) + dialSide_ + belowDial(device);
 
-  // The heading line, then the rows; where they do not all fit, the last
-  // line counts those left out.
   const QFontMetricsF rows(tableFont(), device);
-  const std::size_t lines = linesFitting(body.height() - tableTop_, rows);
-  const std::size_t total = content_.rows.size();
-  const std::size_t room = lines > 0 ? lines - 1 : 0;
-  shownRows_ = total <= room ? total : (room > 0 ? room - 1 : 0);
-
   const QFontMetricsF header(tableHeaderFont(), device);
   const double gap = rows.horizontalAdvance(QStringLiteral("MM"));
   double pictureWidth = header.horizontalAdvance(QStringLiteral("Planetenbild"));
   double deviationWidth = header.horizontalAdvance(QStringLiteral("Abweichung"));
-  for (std::size_t k = 0; k < shownRows_; ++k) {
-    const PictureRow& row = content_.rows[k];
+  for (const PictureRow& row : content_.rows) {
     pictureWidth =
         std::max(pictureWidth, rows.horizontalAdvance(printedText(pictureText(row.picture))));
     deviationWidth =
@@ -72,6 +88,25 @@ int ClientSheet::layOut(QPainter& painter, QSizeF body) {
   }
   deviationRight_ = pictureWidth + gap + deviationWidth;
   keywordsLeft_ = deviationRight_ + gap;
+
+  // The heading line, then the rows with their keyword lines; where they do
+  // not all fit, the last line counts those left out.
+  const std::size_t lines = linesFitting(body.height() - tableTop_, rows);
+  const std::size_t room = lines > 0 ? lines - 1 : 0;
+  const double keywordsWidth = std::max(0.0, body.width() - keywordsLeft_);
+  keywordLines_.clear();
+  std::size_t used = 0;
+  for (const PictureRow& row : content_.rows) {
+    QStringList wrapped = keywordLines(printedText(row.keywords), rows, keywordsWidth);
+    const auto needed = static_cast<std::size_t>(wrapped.size());
+    if (used + needed > room) break;
+    used += needed;
+    keywordLines_.push_back(std::move(wrapped));
+  }
+  while (keywordLines_.size() < content_.rows.size() && !keywordLines_.empty() && used + 1 > room) {
+    used -= static_cast<std::size_t>(keywordLines_.back().size());
+    keywordLines_.pop_back();
+  }
   return 1;
 }
 
@@ -131,28 +166,28 @@ void ClientSheet::paintTable(QPainter& painter, const QRectF& body) const {
   }
 
   const auto paintRow = [&](const QString& picture, const QString& deviation,
-                            const QString& keywords, const QFontMetricsF& metrics) {
+                            const QStringList& keywords, const QFontMetricsF& metrics) {
     const double baseline = top + metrics.ascent();
     painter.drawText(QPointF(left, baseline), picture);
     painter.drawText(
         QPointF(left + deviationRight_ - metrics.horizontalAdvance(deviation), baseline),
         deviation);
-    const double room = std::max(0.0, body.width() - keywordsLeft_);
-    painter.drawText(QPointF(left + keywordsLeft_, baseline),
-                     metrics.elidedText(keywords, Qt::ElideRight, room));
-    top += rows.lineSpacing();
+    for (const QString& line : keywords) {
+      painter.drawText(QPointF(left + keywordsLeft_, top + metrics.ascent()), line);
+      top += rows.lineSpacing();
+    }
   };
   const QFont bold = tableHeaderFont();
   painter.setFont(bold);
   paintRow(QStringLiteral("Planetenbild"), QStringLiteral("Abweichung"),
-           QStringLiteral("Stichworte"), QFontMetricsF(bold, device));
+           {QStringLiteral("Stichworte")}, QFontMetricsF(bold, device));
   painter.setFont(font);
-  for (std::size_t k = 0; k < shownRows_; ++k) {
+  for (std::size_t k = 0; k < keywordLines_.size(); ++k) {
     const PictureRow& row = content_.rows[k];
     paintRow(printedText(pictureText(row.picture)), printedText(deviationText(row.deviation)),
-             printedText(row.keywords), rows);
+             keywordLines_[k], rows);
   }
-  if (const std::size_t leftOut = content_.rows.size() - shownRows_; leftOut > 0) {
+  if (const std::size_t leftOut = content_.rows.size() - keywordLines_.size(); leftOut > 0) {
     painter.drawText(
         QPointF(left, top + rows.ascent()),
         QStringLiteral("… und %1 weitere Planetenbilder (nicht gezeigt)").arg(leftOut));

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <QFont>
+#include <QStringList>
 
 #include "core/dial_size.h"
 #include "core/transit_record.h"
@@ -32,9 +33,9 @@ struct ClientSheetContent {
 // The sheet to hand to a client, one A4 page on white paper: the name, the
 // births, the transit, a smaller dial than the dial sheet's with its
 // pointer, orb sector and the pointer's line, and a table of the chosen
-// pictures ("Planetenbild", "Abweichung", "Stichworte"), one line each, the
-// keywords cut to the page's width. Rows the page cannot hold are left out
-// and counted in its last line.
+// pictures ("Planetenbild", "Abweichung", "Stichworte"), the keywords
+// broken onto up to three lines of the page's width, the rest cut. Rows the
+// page cannot hold are left out and counted in its last line.
 class ClientSheet : public PageSource {
  public:
   explicit ClientSheet(ClientSheetContent content);
@@ -48,11 +49,11 @@ class ClientSheet : public PageSource {
 
   ClientSheetContent content_;
   DialPicture picture_;
-  // Laid out for the device: the dial's side, where the table begins, how
-  // many rows it shows and where its columns begin.
+  // Laid out for the device: the dial's side, where the table begins, the
+  // keyword lines of each row shown and where the columns begin.
   double dialSide_ = 0;
   double tableTop_ = 0;
-  std::size_t shownRows_ = 0;
+  std::vector<QStringList> keywordLines_;
   double deviationRight_ = 0;
   double keywordsLeft_ = 0;
 };

@@ -114,12 +114,12 @@ TEST(ClientSheet, RowsThatDoNotFitAreCountedInTheLastLine) {
   }
 }
 
-// Keywords wider than the page end in "…" on their one line; a birth line
-// wider than the page is set smaller rather than cut.
-TEST(ClientSheet, LongKeywordsAreCutToTheLine) {
+// Keywords wider than the page go on over three lines, the third ending in
+// "…"; a birth line wider than the page is set smaller rather than cut.
+TEST(ClientSheet, LongKeywordsTakeThreeLinesAtMost) {
   std::string words;
   for (int k = 0; k < 40; ++k) words += "Durchsetzung ";
-  ClientSheetContent sheet = content(rows(1, words));
+  ClientSheetContent sheet = content(rows(2, words));
   const std::string birth =
       "Müller, Jürgen – Geburt: 12.04.1981 06:30 (America/Argentina/"
       "Buenos_Aires) in Villa General Belgrano de las Sierras Grandes, "
@@ -131,10 +131,29 @@ TEST(ClientSheet, LongKeywordsAreCutToTheLine) {
   const auto row = std::find_if(page.begin(), page.end(), [](const std::string& line) {
     return line.starts_with("SOr = MAr/SAp 0' Durchsetzung");
   });
-  ASSERT_NE(row, page.end());
-  EXPECT_TRUE(row->ends_with("…")) << *row;
-  EXPECT_LT(row->size(), words.size());
+  ASSERT_GE(std::distance(row, page.end()), 4);
+  EXPECT_FALSE(row->ends_with("…")) << *row;
+  EXPECT_TRUE(row[1].starts_with("Durchsetzung")) << row[1];
+  EXPECT_FALSE(row[1].ends_with("…")) << row[1];
+  EXPECT_TRUE(row[2].starts_with("Durchsetzung")) << row[2];
+  EXPECT_TRUE(row[2].ends_with("…")) << row[2];
+  EXPECT_TRUE(row[3].starts_with("SOp = MAr/SAp 1' Durchsetzung")) << row[3];
   EXPECT_TRUE(has(page, birth));
+}
+
+// Rows of two lines each: the page holds fewer of them, and still counts
+// the rest in its last line.
+TEST(ClientSheet, RowsOfSeveralLinesAreCountedWhole) {
+  std::string words;
+  for (int k = 0; k < 14; ++k) words += "Durchsetzung ";
+  const std::size_t oneLine = rowsShown(sheetPages(content(rows(200))).front(), 200);
+  const auto pages = sheetPages(content(rows(200, words + "Kraftprobe")));
+  ASSERT_EQ(pages.size(), 1u);
+  const std::size_t shown = rowsShown(pages.front(), 200);
+  EXPECT_GT(shown, 5u);
+  EXPECT_LT(shown, oneLine);
+  EXPECT_TRUE(has(pages.front(), "… und " + std::to_string(200 - shown) +
+                                     " weitere Planetenbilder (nicht gezeigt)"));
 }
 
 }  // namespace
