@@ -186,9 +186,14 @@ std::string Keywords::ofPicture(const Picture& picture) const {
     if (const Entry* own = find(key)) return own->words;
   }
   std::string text;
+  std::string previous;  // the canonical key of the side before
   for (const PictureTerm* side : {&picture.left, &picture.right}) {
     if (side->kind == PictureTerm::Kind::angle) continue;
     const TermKey key = termKeyOf(*side);
+    // Two sides of the same factors ("SOr/MOr = SOt/MOt") name their words once.
+    std::string sideKey = canonical(key);
+    if (sideKey == previous) continue;
+    previous = std::move(sideKey);
     std::string part;
     if (const Entry* own = find(canonical(key))) {
       part = shown(key) + ": " + own->words;

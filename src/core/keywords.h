@@ -53,8 +53,8 @@ class Keywords {
   // for an angle or when nothing is known.
   std::string ofTerm(const PictureTerm& term) const;
   // The picture's own entry as it is; else the sides that have words, each
-  // labelled, "SO: … | MA/SA: …" or "SO: … | MA: …; SA: …"; empty when
-  // nothing is known.
+  // labelled, "SO: … | MA/SA: …" or "SO: … | MA: …; SA: …", two sides of the
+  // same factors once; empty when nothing is known.
   std::string ofPicture(const Picture& picture) const;
 
  private:

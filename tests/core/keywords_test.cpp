@@ -144,6 +144,10 @@ TEST(KeywordLookup, SidesAndPicturesFallBackToTheirFactors) {
   EXPECT_EQ(keywords.ofPicture(picture(one(factor::SO), maSa)),
             "SO: Lebenskraft | SA/MA: Kraftprobe");
   EXPECT_EQ(keywords.ofPicture(picture(PictureTerm::ofAngle(22.5), maSa)), "SA/MA: Kraftprobe");
+  // Two sides of the same factors name their words once.
+  EXPECT_EQ(keywords.ofPicture(picture(maSa, pair(Kind::midpoint, factor::MA, factor::SA))),
+            "SA/MA: Kraftprobe");
+  EXPECT_EQ(keywords.ofPicture(picture(soMo, soMo)), "SO: Lebenskraft; MO: Gefühl");
   EXPECT_EQ(keywords.ofPicture(picture(one(factor::JU), pair(Kind::sum, factor::UR, factor::NE))),
             "");
 }
