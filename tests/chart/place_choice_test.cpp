@@ -41,15 +41,36 @@ TEST(PlaceChoice, OnePlaceOrAClearLeaderIsTaken) {
             "");
 }
 
+// A place named as written leads over places that only carry the name
+// among their others, however large; places of its own name still count.
+TEST(PlaceChoice, APlaceNamedAsWrittenLeadsOverPlacesThatOnlyCarryTheName) {
+  const std::vector<atlas::AtlasPlace> found = {
+      place("Hamburg", "", "DE", 1845229), place("Wandsbek", "", "DE", 411422),
+      place("Hamburg-Nord", "", "DE", 315514), place("Hamburg", "Niedersachsen", "DE", 900)};
+  EXPECT_EQ(std::get<atlas::AtlasPlace>(chooseAtlasPlace("hamburg", found, "DE")).state, "");
+  auto rivals = found;
+  rivals[3].population = 200000;
+  EXPECT_NE(messageOf(chooseAtlasPlace("Hamburg", rivals, "DE")), "");
+  // Named otherwise than written, the next place counts as before.
+  EXPECT_NE(messageOf(chooseAtlasPlace("Hamburg", {found[1], found[2]}, "DE")), "");
+}
+
 TEST(PlaceChoice, SeveralOfOneSizeAreListedUnlessTheCountryDecides) {
   std::vector<atlas::AtlasPlace> found = {place("Springfield", "Illinois", "US", 116565),
                                           place("Springfield", "Missouri", "US", 166810),
                                           place("Springfield", "Hessen", "DE", 3000)};
   EXPECT_EQ(std::get<atlas::AtlasPlace>(chooseAtlasPlace("Springfield", found, "de")).state,
             "Hessen");
-  EXPECT_EQ(messageOf(chooseAtlasPlace("Springfield", found, "US")),
-            "Den Ort \"Springfield\" gibt es im Ortsatlas 2-mal. Bitte das Land mit --country "
+  EXPECT_EQ(messageOf(chooseAtlasPlace("Springfield", found, "")),
+            "Den Ort \"Springfield\" gibt es im Ortsatlas 3-mal. Bitte das Land mit --country "
             "angeben (z. B. --country=US) oder den Namen genauer schreiben:"
+            "\r  Springfield, Illinois, Vereinigte Staaten (US), 116.565 Einwohner"
+            "\r  Springfield, Missouri, Vereinigte Staaten (US), 166.810 Einwohner"
+            "\r  Springfield, Hessen, Deutschland (DE), 3.000 Einwohner");
+  // With the country given, only the name can tell them apart.
+  EXPECT_EQ(messageOf(chooseAtlasPlace("Springfield", found, "us")),
+            "Den Ort \"Springfield\" gibt es im Ortsatlas 2-mal (Land US). Bitte den Namen "
+            "genauer schreiben:"
             "\r  Springfield, Illinois, Vereinigte Staaten (US), 116.565 Einwohner"
             "\r  Springfield, Missouri, Vereinigte Staaten (US), 166.810 Einwohner");
   EXPECT_EQ(messageOf(chooseAtlasPlace("Springfield", found, "FR")),
