@@ -82,8 +82,8 @@ void declare(CLI::App& app, SheetLine& line) {
                  "Planetenbilder am Zeiger)")
       ->option_text("BILDER");
   app.add_option("--keywords", line.keywords,
-                 "nur mit --client: die Stichwort-Datei (Vorgabe: Stichworte.txt im "
-                 "Programmordner, sonst die mitgelieferten Stichworte)")
+                 "nur mit --client: die Stichworte-Datei (Vorgabe: Stichworte.txt im "
+                 "Programm-Ordner, sonst die mitgelieferten Stichworte)")
       ->option_text("DATEI");
   app.add_option("--orb", line.orb, "der Orbis als G:MM (Vorgabe 1:12)")->option_text("G:MM");
   app.add_option("--pointer", line.pointer,
@@ -198,7 +198,7 @@ Keywords sheetKeywords(const SheetLine& line, const std::filesystem::path& progr
     why = systemErrorText(errno);
   }
   if (why.empty()) return Keywords::read(text.str());
-  CommandVoice{err, kSheetCommand}.tell("Die Stichwort-Datei " + utf8FromPath(file) +
+  CommandVoice{err, kSheetCommand}.tell("Die Stichworte-Datei " + utf8FromPath(file) +
                                         " lässt sich nicht lesen: " + why +
                                         ". Es gelten die mitgelieferten Stichworte.");
   return Keywords::read(shippedKeywords());

@@ -446,7 +446,7 @@ TEST(SheetCommand, TheClientSheetShowsBirthsAndKeywords) {
   EXPECT_GT(lineCount(folder, " Aus dem Programmordner"), 0u);
 
   const auto [shipped, told] = page("mitgeliefert.pdf", {"--keywords", dir.path().string()});
-  EXPECT_EQ(told, "kelvaro --sheet: Die Stichwort-Datei " + dir.path().string() +
+  EXPECT_EQ(told, "kelvaro --sheet: Die Stichworte-Datei " + dir.path().string() +
                       " lässt sich nicht lesen: keine gewöhnliche Datei. Es gelten die "
                       "mitgelieferten Stichworte.\n");
   EXPECT_GT(lineCount(shipped, "SO: "), 0u);

@@ -37,7 +37,7 @@ std::vector<std::string> pictureTableHelp() {
 std::vector<std::string> keywordsHelp() {
   return {
       "Die Stichworte stehen in der Textdatei " + std::string(kKeywordsFileName) +
-          " im Programmordner (" + programFolderInHelp() +
+          " im Programm-Ordner (" + programFolderInHelp() +
           "). Sie können sie hier oder in jedem Texteditor bearbeiten; Kelvaro liest sie bei "
           "jeder Tabelle neu.",
       "",
